@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when any is missing. Safe to run again.
+set -euo pipefail
+packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core
+          libgtest-dev libbenchmark-dev locales)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

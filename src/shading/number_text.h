@@ -1,0 +1,32 @@
+#pragma once
+// Reading numbers typed by the user, in the user's number format, without the C locale.
+// What reads: blanks, an optional sign, digits with at most one decimal separator (at least one
+// digit in all), an optional exponent ("1e3", "2,5E-1"), blanks. Group separators, "inf", "nan"
+// and hexadecimal do not read. A value beyond the target type's range is an overflow; one too
+// small for it becomes zero or a subnormal, as the conversion rounds it.
+
+#include <string>
+#include <string_view>
+
+struct NumberFormat {
+  std::string decimalPoint = ".";  // UTF-8, as the locale gives it
+  std::string groupSeparator = ",";
+  // Where the decimal separator is a comma and the group separator is not a dot (Russian, for
+  // one), users type both: a dot is read as the decimal separator too.
+  bool AcceptsDotAsDecimal() const { return decimalPoint == "," && groupSeparator != "."; }
+};
+
+// The format of the C locale, used by the headless renderer: "." decimal, "," group.
+inline NumberFormat CNumberFormat() { return NumberFormat{}; }
+
+enum class NumberError { kNone, kNotANumber, kOverflow };
+
+template <typename T>
+struct NumberReading {
+  T value{};
+  NumberError error = NumberError::kNotANumber;
+  bool ok() const { return error == NumberError::kNone; }
+};
+
+NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format);
+NumberReading<double> ReadDouble(std::string_view text, const NumberFormat& format);

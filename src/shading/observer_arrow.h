@@ -1,0 +1,17 @@
+#pragma once
+// The observer arrow's logic, free of any toolkit: whether a pass shows the arrow and where the
+// lower end of its shaft goes, and the blink rule of its timer.
+
+inline constexpr int kDrawModeInvert = 6;  // the line inverts the pixels under it
+inline constexpr int kDrawModeNop = 11;    // the line leaves the pixels unchanged
+
+struct ArrowState {
+  bool shown = false;
+  float shaftLowerY = 0.0F;  // y of Line1's lower end, picture pixels; meaningful when shown
+};
+
+// End of a pass: rotX as stored, and Text2's value read again as a 32-bit float.
+ArrowState DecideObserverArrow(float rotX, float text2Value);
+
+// One tick of the blink timer: the new drawing mode of all three lines from Line1's mode.
+int NextArrowDrawMode(int line1Mode);

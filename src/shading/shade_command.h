@@ -1,0 +1,37 @@
+#pragma once
+// The shade command's parameter intake: from the six texts of the window to the rotations, the
+// slant, the light direction, the glossy parameters and the mirror tolerance in the RenderState.
+// Every text is read and checked before any field changes: on an input error nothing changes.
+
+#include <optional>
+#include <string>
+
+#include "shading/number_text.h"
+#include "shading/render_state.h"
+
+// The texts of Text1, Text2, Text3(0), Text4(0), Text5, Text6.
+struct ShadeInputs {
+  std::string rotX = "30";
+  std::string rotY = "0";
+  std::string rotZ = "0";
+  std::string slant = "0";
+  std::string glossS = "0.5";
+  std::string glossN = "16";
+};
+
+enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };
+
+struct InputError {
+  ShadeField field;
+  std::string text;     // what the box holds
+  std::string message;  // Russian, names the box and what it holds
+};
+
+// Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
+// and mirrorTolerance when reflectanceKind is the mirror). Returns the first error, if any, and
+// then leaves the state untouched.
+std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
+                                              const NumberFormat& format);
+
+// The mirror function's angular tolerance for a slant in radians (32-bit), by the nine bands.
+float MirrorToleranceForSlant(float sourceSlant);

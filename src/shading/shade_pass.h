@@ -1,0 +1,16 @@
+#pragma once
+// One press of the shade button, without the window: parameter intake, then (only if every text
+// read) the raster pass and the observer arrow's decision. The window wraps this with the busy
+// pointer and hiding/showing the picture; the headless renderer calls it on a fresh state.
+
+#include <variant>
+
+#include "shading/observer_arrow.h"
+#include "shading/picture.h"
+#include "shading/render_state.h"
+#include "shading/shade_command.h"
+
+using ShadeOutcome = std::variant<InputError, ArrowState>;
+
+ShadeOutcome RunShadeCommand(RenderState& state, Picture& picture, const ShadeInputs& inputs,
+                             const NumberFormat& format, int smoothingState);
