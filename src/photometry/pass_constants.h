@@ -1,0 +1,28 @@
+#pragma once
+// What is the same for every sample of a pass, taken once from the RenderState after the shade
+// command has read its inputs: the sines and cosines of the rotations, the cosine of the slant,
+// the squared length of the source vector, the isoline band bounds and the mirror constants.
+// Every value here is formed exactly as the per-sample formulas would form it, so shading with
+// a PassConstants is bit-identical to recomputing it for each sample.
+
+#include <array>
+
+#include "shading/render_state.h"
+
+struct PassConstants {
+  bool noRotation = true;         // rotX, rotY and rotZ all exactly 0: the rotation step is skipped
+  double sinX = 0.0, cosX = 1.0;  // of rotX, in double of the 32-bit angle
+  double sinY = 0.0, cosY = 1.0;  // of rotY
+  double sinZ = 0.0, cosZ = 1.0;  // of rotZ
+  float lineDepth = 0.0F;         // 10 * pixelScale: the y of the unrotated lineStart
+  double cosSlant = 1.0;          // cos(sourceSlant), the glossy function's cos(angleG)
+  double sourceLengthSquared = 0.0;           // sourceY^2 + sourceX^2 + sourceZ^2
+  std::array<float, kIsoBandCount> bandLo{};  // isoLevel(k) - isoHalfWidth(k), rounded to float
+  std::array<float, kIsoBandCount> bandHi{};  // isoLevel(k) + isoHalfWidth(k), rounded to float
+  float selfShadowTop = 0.0F;      // isoHalfWidth(6): top of the self-shadow zone and of the fringe
+  float fringeBottom = 0.0F;       // -isoHalfWidth(0): bottom of the shadow fringe
+  float mirrorMissValue = 0.0F;    // isoHalfWidth(6) + 0.001: phi where the mirror condition fails
+  double mirrorSlantMargin = 0.0;  // 0.04 * (1 - angleG * 1.98 / pi), the colour mirror's margin
+};
+
+PassConstants MakePassConstants(const RenderState& state);
