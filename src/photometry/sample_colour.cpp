@@ -1,0 +1,88 @@
+#include "photometry/sample_colour.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr float kGreyScale = 255.0F;
+constexpr int32_t kComponentMax = 255;
+
+// Sub-samples 0 and 1 start the sums afresh; 2 to 4 add to what the earlier samples left.
+bool StartsSums(const RenderState& state) { return state.subSample < 2; }
+
+void SetSums(RenderState& state, Rgb colour) {
+  state.sumR = colour.r;
+  state.sumG = colour.g;
+  state.sumB = colour.b;
+}
+
+void AddToSums(RenderState& state, Rgb colour) {
+  state.sumR += colour.r;
+  state.sumG += colour.g;
+  state.sumB += colour.b;
+}
+
+void PutZoneColour(RenderState& state, Rgb colour) {
+  if (StartsSums(state)) {
+    SetSums(state, colour);
+  } else {
+    AddToSums(state, colour);
+  }
+}
+
+void ColourLitSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state) {
+  const int32_t greyLevel = GreyLevel(phi);
+  PutZoneColour(state, Rgb{greyLevel, greyLevel, greyLevel});
+  if (const std::optional<int> band = FindIsoBand(phi, pass)) {
+    AddToSums(state, style == IsolineStyle::kGreyLift ? kIsoBandLift : kIsoBandTint[*band]);
+  } else if (phi <= pass.selfShadowTop) {
+    // Sample 1 replaces its grey tone; later samples add the zone colour on top of theirs.
+    PutZoneColour(state, kSelfShadowZone);
+  }
+}
+
+void ColourShadowedSample(float phi, const PassConstants& pass, RenderState& state) {
+  // Written so that a NaN phi fails the test and lands in deep shadow.
+  if (pass.fringeBottom <= phi && phi <= pass.selfShadowTop) {
+    PutZoneColour(state, kShadowFringe);
+  } else {
+    PutZoneColour(state, kDeepShadow);
+  }
+}
+
+int32_t LimitComponent(int32_t c) { return c > kComponentMax ? kComponentMax : c; }
+
+}  // namespace
+
+int32_t GreyLevel(float phi) {
+  return static_cast<int32_t>(std::nearbyint(static_cast<double>(phi) * kGreyScale));
+}
+
+std::optional<int> FindIsoBand(float phi, const PassConstants& pass) {
+  for (int k = 0; k < kIsoBandCount; ++k) {
+    if (pass.bandLo[k] <= phi && phi <= pass.bandHi[k]) return k;
+  }
+  return std::nullopt;
+}
+
+void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state) {
+  if (phi >= 0.0F) {
+    ColourLitSample(phi, style, pass, state);
+  } else {
+    ColourShadowedSample(phi, pass, state);
+  }
+}
+
+void AddBackgroundSample(RenderState& state) {
+  if (state.subSample == 0) return;
+  AddToSums(state, Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
+}
+
+void PaintSample(RenderState& state, Picture& picture) {
+  state.sumR = LimitComponent(state.sumR);
+  state.sumG = LimitComponent(state.sumG);
+  state.sumB = LimitComponent(state.sumB);
+  const float height = static_cast<float>(picture.Height());
+  const float row = height - state.py;
+  PaintPixel(picture, state.px, row, Rgb{state.sumR, state.sumG, state.sumB});
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Turning a sample's phi into colour: the grey tone, the isoline bands (a uniform lift in grey,
+// a band-specific tint in colour), the self-shadow zone, the shadow fringe and deep shadow. A
+// sample either sets the colour sums (subSample 0 or 1) or adds to them (subSample 2 to 4);
+// with subSample 0 the shader then paints the sums itself.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "photometry/pass_constants.h"
+#include "shading/picture.h"
+#include "shading/render_state.h"
+
+enum class IsolineStyle { kGreyLift, kColourTint };
+
+inline constexpr Rgb kIsoBandLift{140, 140, 140};
+inline constexpr std::array<Rgb, kIsoBandCount> kIsoBandTint{{
+    {40, 0, 0},
+    {40, 20, 0},
+    {37, 40, 0},
+    {0, 40, 0},
+    {0, 30, 40},
+    {0, 0, 40},
+    {25, 0, 40},
+}};
+inline constexpr Rgb kSelfShadowZone{96, 0, 52};
+inline constexpr Rgb kShadowFringe{175, 0, 91};
+inline constexpr Rgb kDeepShadow{0, 0, 0};
+
+// phi * 255 rounded half to even; phi is in [0, 1].
+int32_t GreyLevel(float phi);
+
+// The first band k (in index order) with bandLo[k] <= phi <= bandHi[k], if any.
+std::optional<int> FindIsoBand(float phi, const PassConstants& pass);
+
+// Colours a surface sample into state.sumR/G/B according to state.subSample. A NaN phi is
+// painted as deep shadow.
+void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state);
+
+// A sample that misses the sphere: nothing with subSample 0, the background colour added with
+// subSample 1 to 4.
+void AddBackgroundSample(RenderState& state);
+
+// With subSample 0: limits each sum to 255 and paints it at column px, row height - py.
+void PaintSample(RenderState& state, Picture& picture);

@@ -1,0 +1,86 @@
+#include "photometry/shaders.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "photometry/pass_constants.h"
+#include "photometry/reflectance.h"
+#include "photometry/sample_colour.h"
+#include "photometry/sphere_geometry.h"
+
+namespace {
+
+// Where the two shaders part ways; everything else they share.
+struct ShaderRules {
+  IntersectionRule intersection;
+  bool colourMirror;  // the five-condition mirror test with 0.03 and the slant margin
+  IsolineStyle isolines;
+};
+
+constexpr ShaderRules kGreyRules{IntersectionRule::kPlain, false, IsolineStyle::kGreyLift};
+constexpr ShaderRules kColourRules{IntersectionRule::kReplaceZAboveOne, true,
+                                   IsolineStyle::kColourTint};
+
+float MirrorSamplePhi(const Point3& surfacePoint, float cosI, const RenderState& state,
+                      const PassConstants& pass, const ShaderRules& rules) {
+  const float angleI = IncidenceAngle(cosI);
+  const double angleE = EmissionAngle(surfacePoint.z);
+  const float angleG = state.sourceSlant;
+  const bool holds =
+      rules.colourMirror
+          ? ColourMirrorHolds(angleI, angleE, angleG, state.mirrorTolerance, pass.mirrorSlantMargin)
+          : GreyMirrorHolds(angleI, angleE, angleG, state.mirrorTolerance);
+  return MirrorPhi(holds, pass.mirrorMissValue);
+}
+
+// phi of the selected function at a surface point. The angles, which need arctangents, are
+// formed only for the mirror function.
+float SamplePhi(const Point3& surfacePoint, const RenderState& state, const PassConstants& pass,
+                const ShaderRules& rules) {
+  const float cosI = IncidenceCos(surfacePoint, state, pass.sourceLengthSquared);
+  switch (state.reflectanceKind) {
+    case kMatte:
+      return MattePhi(cosI);
+    case kGlossy:
+      return GlossyPhi(cosI, EmissionCos(surfacePoint.z), pass.cosSlant, state.glossS,
+                       state.glossN);
+    case kRocky:
+      return RockyPhi(cosI, EmissionCos(surfacePoint.z));
+    case kMirror:
+      return MirrorSamplePhi(surfacePoint, cosI, state, pass, rules);
+    default:
+      // No function is selected: no value to show, so the sample is painted as deep shadow.
+      return std::numeric_limits<float>::quiet_NaN();
+  }
+}
+
+void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass,
+                 const ShaderRules& rules) {
+  const std::optional<Point3> surfacePoint = FindSurfacePoint(state, pass, rules.intersection);
+  if (!surfacePoint) {
+    AddBackgroundSample(state);
+    return;
+  }
+  const float phi = BoundAbove(SamplePhi(*surfacePoint, state, pass, rules));
+  ColourSample(phi, rules.isolines, pass, state);
+  if (state.subSample == 0) PaintSample(state, picture);
+}
+
+}  // namespace
+
+void ShadeGreyPixel(RenderState& state, Picture& picture, const PassConstants& pass) {
+  ShadeSample(state, picture, pass, kGreyRules);
+}
+
+void ShadeColourPixel(RenderState& state, Picture& picture, const PassConstants& pass) {
+  ShadeSample(state, picture, pass, kColourRules);
+}
+
+void ShadeGreyPixel(RenderState& state, Picture& picture) {
+  ShadeGreyPixel(state, picture, MakePassConstants(state));
+}
+
+void ShadeColourPixel(RenderState& state, Picture& picture) {
+  ShadeColourPixel(state, picture, MakePassConstants(state));
+}

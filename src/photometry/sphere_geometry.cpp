@@ -1,0 +1,180 @@
+#include "photometry/sphere_geometry.h"
+
+#include <array>
+#include <cmath>
+
+#include "photometry/photometric_constants.h"
+
+namespace {
+
+constexpr double kSphereRadius = 1.0;
+
+// The colour shader's guard: a z above 1 can come only from rounding.
+void ReplaceZAboveOne(Point3& hit, float startZ) {
+  if (hit.z > 1.0F) hit.z = startZ;
+}
+
+}  // namespace
+
+LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth) {
+  const float x = dx * pixelScale;
+  const float z = dy * pixelScale;
+  return {{x, lineDepth, z}, {x, -lineDepth, z}};
+}
+
+Point3 RotateObserver(Point3 p, const PassConstants& pass) {
+  // About Ox.
+  const float y1 = static_cast<float>(p.y * pass.cosX - p.z * pass.sinX);
+  const float z1 = static_cast<float>(p.z * pass.cosX + p.y * pass.sinX);
+  // About Oy.
+  const float x2 = static_cast<float>(z1 * pass.sinY + p.x * pass.cosY);
+  const float z2 = static_cast<float>(z1 * pass.cosY - p.x * pass.sinY);
+  // About Oz.
+  const float x3 = static_cast<float>(x2 * pass.cosZ - y1 * pass.sinZ);
+  const float y3 = static_cast<float>(x2 * pass.sinZ + y1 * pass.cosZ);
+  return {x3, y3, z2};
+}
+
+Point3 LineDirection(const LineOfSight& line) {
+  return {static_cast<float>(static_cast<double>(line.end.x) - line.start.x),
+          static_cast<float>(static_cast<double>(line.end.y) - line.start.y),
+          static_cast<float>(static_cast<double>(line.end.z) - line.start.z)};
+}
+
+LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass) {
+  if (pass.noRotation) return line;
+  return {RotateObserver(line.start, pass), RotateObserver(line.end, pass)};
+}
+
+namespace {
+
+// The quadratic in y with the stored roundings of quadB, s and the roots.
+std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3& lineDir) {
+  const double x1 = line.start.x;
+  const double y1 = line.start.y;
+  const double z1 = line.start.z;
+  const double dX = lineDir.x;
+  const double dY = lineDir.y;
+  const double dZ = lineDir.z;
+
+  // x = u + (dirX/dirY) y and z = w + (dirZ/dirY) y put into x^2 + y^2 + z^2 = 1.
+  const double u = x1 - dX * y1 / dY;
+  const double w = z1 - dZ * y1 / dY;
+  const double quadA = (dZ * dZ + dX * dX) / (dY * dY) + 1.0;
+  const float quadB = static_cast<float>(2.0 * (u * dX + w * dZ) / dY);
+  const double quadC = u * u + w * w - kSphereRadius * kSphereRadius;
+  const double discriminant = static_cast<double>(quadB) * quadB - 4.0 * quadA * quadC;
+  if (discriminant < 0.0) return std::nullopt;
+
+  const float s = static_cast<float>(std::sqrt(discriminant));
+  const float numeratorPlus = static_cast<float>(-static_cast<double>(quadB) + s);
+  const float numeratorMinus = static_cast<float>(-static_cast<double>(quadB) - s);
+  const float yPlus = static_cast<float>(numeratorPlus / quadA / 2.0);
+  const float yMinus = static_cast<float>(numeratorMinus / quadA / 2.0);
+
+  // z follows the undivided difference of the end points, not the stored dirZ.
+  const double riseZ = static_cast<double>(line.end.z) - z1;
+  auto pointAt = [&](float y) {
+    const double along = (static_cast<double>(y) - y1) / dY;
+    return Point3{static_cast<float>(along * dX + x1), y, static_cast<float>(along * riseZ + z1)};
+  };
+  return SphereHits{pointAt(yPlus), pointAt(yMinus)};
+}
+
+}  // namespace
+
+std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule) {
+  const Point3 lineDir = LineDirection(line);
+  std::optional<SphereHits> hits =
+      lineDir.y == 0.0F ? IntersectByDominantAxis(line) : IntersectByDepth(line, lineDir);
+  if (hits && rule == IntersectionRule::kReplaceZAboveOne) {
+    ReplaceZAboveOne(hits->hitPlus, line.start.z);
+    ReplaceZAboveOne(hits->hitMinus, line.start.z);
+  }
+  return hits;
+}
+
+std::optional<SphereHits> IntersectByDominantAxis(const LineOfSight& line) {
+  const std::array<double, 3> start{line.start.x, line.start.y, line.start.z};
+  const Point3 lineDir = LineDirection(line);
+  const std::array<double, 3> dir{lineDir.x, lineDir.y, lineDir.z};
+
+  int m = 0;
+  for (int k = 1; k < 3; ++k) {
+    if (std::fabs(dir[k]) > std::fabs(dir[m])) m = k;
+  }
+  if (dir[m] == 0.0) return std::nullopt;  // a line of no direction meets nothing
+
+  // Each other coordinate o = offset[o] + (dir[o]/dir[m]) * coordinate m.
+  double quadA = 1.0;
+  double linear = 0.0;
+  double quadC = -kSphereRadius * kSphereRadius;
+  for (int k = 0; k < 3; ++k) {
+    if (k == m) continue;
+    const double offset = start[k] - dir[k] * start[m] / dir[m];
+    quadA += dir[k] * dir[k] / (dir[m] * dir[m]);
+    linear += offset * dir[k];
+    quadC += offset * offset;
+  }
+  const double quadB = 2.0 * linear / dir[m];
+  const double discriminant = quadB * quadB - 4.0 * quadA * quadC;
+  if (discriminant < 0.0) return std::nullopt;
+
+  const double root = std::sqrt(discriminant);
+  const double upper = (-quadB + root) / quadA / 2.0;
+  const double lower = (-quadB - root) / quadA / 2.0;
+  auto pointAt = [&](double coordinate) {
+    const double along = (coordinate - start[m]) / dir[m];
+    std::array<float, 3> p{};
+    for (int k = 0; k < 3; ++k) {
+      p[k] =
+          k == m ? static_cast<float>(coordinate) : static_cast<float>(along * dir[k] + start[k]);
+    }
+    return Point3{p[0], p[1], p[2]};
+  };
+  // Walking from lineStart along dir, the smaller coordinate comes first when dir[m] > 0.
+  const double nearer = dir[m] > 0.0 ? lower : upper;
+  const double farther = dir[m] > 0.0 ? upper : lower;
+  return SphereHits{pointAt(nearer), pointAt(farther)};
+}
+
+std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSphere) {
+  if (halfSphere == 1 && hits.hitPlus.z < 0.0F) {
+    if (hits.hitMinus.z < 0.0F) return std::nullopt;
+    return hits.hitMinus;
+  }
+  return hits.hitPlus;
+}
+
+std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConstants& pass,
+                                       IntersectionRule rule) {
+  const LineOfSight line = RotateLineOfSight(
+      MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth), pass);
+  const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule);
+  if (!hits) return std::nullopt;
+  return SelectSurfacePoint(*hits, state.halfSphere);
+}
+
+double angleFromCos(float c) {
+  if (c == 0.0F) return kHalfPi;  // the tangent is infinite: a right angle
+  const double cosine = c;
+  return std::atan(std::sqrt(1.0 - cosine * cosine) / cosine);
+}
+
+float IncidenceCos(const Point3& p, const RenderState& state, double sourceLengthSquared) {
+  const double px = p.x;
+  const double py = p.y;
+  const double pz = p.z;
+  const double dot = static_cast<double>(state.sourceY) * py +
+                     static_cast<double>(state.sourceX) * px + pz * state.sourceZ;
+  const double pointLengthSquared = py * py + px * px + pz * pz;
+  return static_cast<float>(dot / std::sqrt(pointLengthSquared * sourceLengthSquared));
+}
+
+float IncidenceAngle(float cosI) { return static_cast<float>(angleFromCos(cosI)); }
+
+bool IsBeyondUnitCosine(float z) { return std::fabs(z) > 1.0F; }
+
+float EmissionCos(float z) { return IsBeyondUnitCosine(z) ? 1.0F : z; }
+
+double EmissionAngle(float z) { return IsBeyondUnitCosine(z) ? 0.0 : angleFromCos(z); }

@@ -1,0 +1,79 @@
+#pragma once
+// Geometry of the Gaussian sphere for one sample: the line of sight through the sample's offset,
+// turned by the observer rotations, its intersections with the unit sphere, the choice of the
+// point the picture shows (the half-sphere switch), and the cosines and angles of incidence and
+// emission there. The observer of the angles is fixed on +z; the rotations move only the view.
+//
+//   dx, dy -> LineOfSight -> RotateLineOfSight -> IntersectUnitSphere -> SelectSurfacePoint
+//
+// Every coordinate is stored as a float; the arithmetic in between is done in double.
+
+#include <optional>
+
+#include "photometry/pass_constants.h"
+#include "shading/render_state.h"
+
+struct Point3 {
+  float x = 0.0F;
+  float y = 0.0F;
+  float z = 0.0F;
+  bool operator==(const Point3&) const = default;
+};
+
+struct LineOfSight {
+  Point3 start;  // lineStart, on the observer's side
+  Point3 end;    // lineEnd
+};
+
+struct SphereHits {
+  Point3 hitPlus;  // larger y; nearer lineStart when the line cannot be parametrised by y
+  Point3 hitMinus;
+};
+
+// How the two shaders differ in the intersection step: the colour shader replaces an
+// intersection z above 1 (a rounding artefact) by the z of lineStart.
+enum class IntersectionRule { kPlain, kReplaceZAboveOne };
+
+// lineStart = (dx*k, 10*k, dy*k), lineEnd = (dx*k, -10*k, dy*k), with k = pixelScale.
+LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth);
+
+// Rotates a point about Ox, then Oy, then Oz, storing each coordinate before the next use.
+Point3 RotateObserver(Point3 p, const PassConstants& pass);
+
+// Both end points rotated, or the line unchanged when all three rotations are 0.
+LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass);
+
+// lineDir = lineEnd - lineStart, each difference stored as a float.
+Point3 LineDirection(const LineOfSight& line);
+
+// The two intersections of the line with the unit sphere, or nothing when it misses. The line
+// is parametrised by y; a direction with no y component takes IntersectByDominantAxis.
+std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule);
+
+// The same intersection for a line of any direction, solved in double along the component of
+// the direction of largest magnitude. hitPlus is the intersection nearer lineStart.
+std::optional<SphereHits> IntersectByDominantAxis(const LineOfSight& line);
+
+// The intersection the picture shows: with halfSphere = 1 a point below z = 0 does not exist.
+std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSphere);
+
+// The steps above for the sample at state.dx, state.dy.
+std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConstants& pass,
+                                       IntersectionRule rule);
+
+// atan(sqrt(1 - c^2) / c): negative for a negative cosine. At c = 0 it gives the program's
+// pi / 2 as a float (1.5707951).
+double angleFromCos(float c);
+
+// cosI = (S.P) / sqrt(|P|^2 |S|^2), with the summation orders y, x, z and y, x, z.
+float IncidenceCos(const Point3& surfacePoint, const RenderState& state,
+                   double sourceLengthSquared);
+
+// angleI as a float.
+float IncidenceAngle(float cosI);
+
+// The observer is on +z, so cosE is the z of the surface point. A z rounded beyond +-1, where
+// 1 - z^2 would be negative, counts as looking straight at the observer: cosE 1, angleE 0.
+bool IsBeyondUnitCosine(float z);
+float EmissionCos(float z);
+double EmissionAngle(float z);
