@@ -1,0 +1,79 @@
+// Timings of one raster pass over the picture, for each reflectance function, grey and colour,
+// with and without 2x2 smoothing; items per second count pixels.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "shading/image_buffer.h"
+#include "shading/number_text.h"
+#include "shading/raster_pass.h"
+#include "shading/shade_command.h"
+#include "shading/startup_values.h"
+
+namespace {
+
+constexpr int kDefaultWidth = 393;
+constexpr int kDefaultHeight = 337;
+constexpr int kLargeScale = 4;  // 1572 by 1348: sixteen times the pixels
+
+// Arguments: reflectance kind, colour isolines (0/1), smoothing state (0/1), width, height, and
+// the sphere's magnification (1: radius 100 pixels as in the window).
+void BM_RasterPass(benchmark::State& bench) {
+  const auto kind = static_cast<int32_t>(bench.range(0));
+  const auto colour = static_cast<int16_t>(bench.range(1));
+  const int smoothing = static_cast<int>(bench.range(2));
+  const int width = static_cast<int>(bench.range(3));
+  const int height = static_cast<int>(bench.range(4));
+  const int magnification = static_cast<int>(bench.range(5));
+
+  // Prepared once, as a fresh window after one read of its default texts.
+  RenderState state;
+  ApplyStartupValues(state);
+  state.reflectanceKind = kind;
+  state.showIsolines = colour;
+  state.pixelScale = static_cast<float>(static_cast<double>(state.pixelScale) / magnification);
+  if (ReadShadeParameters(state, ShadeInputs{}, CNumberFormat())) {
+    bench.SkipWithError("the default texts did not read");
+    return;
+  }
+  ImageBuffer picture(width, height);
+
+  for (auto _ : bench) {
+    RunRasterPass(state, picture, smoothing);
+    benchmark::DoNotOptimize(picture.Pixels().data());
+    benchmark::ClobberMemory();
+  }
+  bench.SetItemsProcessed(bench.iterations() * static_cast<int64_t>(width) * height);
+  static constexpr const char* kNames[] = {"", "matte", "glossy", "rocky", "mirror"};
+  bench.SetLabel(std::string(kNames[kind]) + (colour ? " colour" : " grey") +
+                 (smoothing ? " smooth" : "") +
+                 (magnification > 1 ? " sphere x" + std::to_string(magnification) : ""));
+}
+
+void DefaultPictures(benchmark::internal::Benchmark* b) {
+  for (int64_t kind : {kMatte, kGlossy, kRocky, kMirror}) {
+    for (int64_t colour : {0, 1}) {
+      for (int64_t smoothing : {0, 1}) {
+        b->Args({kind, colour, smoothing, kDefaultWidth, kDefaultHeight, 1});
+      }
+    }
+  }
+}
+
+// A picture sixteen times larger, with the sphere magnified alike (the same share of sphere and
+// background: the cost per pixel should stay flat) and, for comparison, at its window size.
+void LargePictures(benchmark::internal::Benchmark* b) {
+  constexpr int64_t kWidth = kDefaultWidth * kLargeScale;
+  constexpr int64_t kHeight = kDefaultHeight * kLargeScale;
+  for (int64_t colour : {0, 1}) {
+    b->Args({kMatte, colour, 0, kWidth, kHeight, kLargeScale});
+  }
+  b->Args({kGlossy, 1, 1, kWidth, kHeight, kLargeScale});
+  b->Args({kMatte, 1, 0, kWidth, kHeight, 1});
+}
+
+BENCHMARK(BM_RasterPass)->Apply(DefaultPictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RasterPass)->Apply(LargePictures)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "picture_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QImage>
+#include <fstream>
+#include <iterator>
+
+#include "temp_folder.h"
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// 3 by 2 pixels, every one different, so that a swapped axis or channel shows.
+ImageBuffer SmallPicture() {
+  ImageBuffer picture(3, 2);
+  picture.SetPixel(0, 0, {255, 0, 0});
+  picture.SetPixel(1, 0, {0, 255, 0});
+  picture.SetPixel(2, 0, {0, 0, 255});
+  picture.SetPixel(0, 1, {1, 2, 3});
+  picture.SetPixel(1, 1, {128, 64, 32});
+  picture.SetPixel(2, 1, {255, 255, 255});
+  return picture;
+}
+
+TEST(PictureFileTest, PpmHoldsHeaderThenRowsFromTheTop) {
+  const std::string expected = std::string("P6\n3 2\n255\n") +
+                               std::string("\xFF\x00\x00\x00\xFF\x00\x00\x00\xFF", 9) +
+                               std::string("\x01\x02\x03\x80\x40\x20\xFF\xFF\xFF", 9);
+  EXPECT_EQ(EncodePpm(SmallPicture()), expected);
+}
+
+TEST(PictureFileTest, PngDecodesToTheSamePixels) {
+  const ImageBuffer picture = SmallPicture();
+  const std::string bytes = EncodePng(picture);
+  ASSERT_FALSE(bytes.empty());
+  const QImage decoded =
+      QImage::fromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "PNG");
+  ASSERT_EQ(decoded.width(), picture.Width());
+  ASSERT_EQ(decoded.height(), picture.Height());
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      const QRgb pixel = decoded.pixel(x, y);
+      const Rgb expected = picture.At(x, y);
+      EXPECT_EQ((Rgb{qRed(pixel), qGreen(pixel), qBlue(pixel)}), expected)
+          << "pixel (" << x << ", " << y << ")";
+    }
+  }
+}
+
+TEST(PictureFileTest, WritingReplacesTheFileAndLeavesNothingElse) {
+  TempFolder folder;
+  const std::string path = folder.File("pic.ppm");
+  ASSERT_EQ(WriteFileAtomically(path, "old contents"), std::nullopt);
+  ASSERT_EQ(WriteFileAtomically(path, std::string("new\0bytes", 9)), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(path), std::string("new\0bytes", 9));
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"pic.ppm"});
+}
+
+TEST(PictureFileTest, FailedWritesNameThePathAndLeaveNoFile) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.Path() / "taken.ppm");
+  struct Case {
+    std::string path;
+    const char* why;
+  };
+  const std::vector<Case> cases = {
+      {folder.File("missing/pic.ppm"), "folder does not exist"},
+      {folder.File("taken.ppm"), "a folder holds the name"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::string> error = WriteFileAtomically(c.path, "bytes");
+    ASSERT_TRUE(error.has_value()) << c.why;
+    EXPECT_NE(error->find(c.path), std::string::npos) << c.why << ": " << *error;
+  }
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"taken.ppm"});
+  EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "taken.ppm"));
+}
+
+TEST(PictureFileTest, UnwritableFolderIsAnError) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  TempFolder folder;
+  std::filesystem::permissions(
+      folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_TRUE(WriteFileAtomically(folder.File("pic.ppm"), "bytes").has_value());
+  EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(PictureFileTest, WrittenFileIsReadableByOthersAsUmaskAllows) {
+  TempFolder folder;
+  const mode_t previous = umask(022);
+  const std::string path = folder.File("pic.png");
+  const std::optional<std::string> error = WritePicture(SmallPicture(), path, PictureFormat::kPng);
+  umask(previous);
+  ASSERT_EQ(error, std::nullopt);
+  const auto perms = std::filesystem::status(path).permissions();
+  EXPECT_EQ(perms, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                       std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+// Runs the real gauss-sphere-render binary and checks its exit status, its messages and the file
+// it leaves behind.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QImage>
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "temp_folder.h"
+
+extern char** environ;
+
+namespace {
+
+struct RunResult {
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Runs the renderer with `args`; its stdout and stderr land in files beside `folder`'s contents.
+RunResult RunRenderer(const std::vector<std::string>& args, const std::filesystem::path& logs) {
+  const std::string outPath = (logs / "stdout.txt").string();
+  const std::string errPath = (logs / "stderr.txt").string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  std::vector<std::string> argStrings = {GAUSS_SPHERE_RENDER};
+  argStrings.insert(argStrings.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : argStrings) argv.push_back(a.data());
+  argv.push_back(nullptr);
+
+  RunResult result;
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    ADD_FAILURE() << "cannot start " << GAUSS_SPHERE_RENDER;
+    return result;
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
+  result.out = ReadWholeFile(outPath);
+  result.err = ReadWholeFile(errPath);
+  return result;
+}
+
+struct PpmPicture {
+  int width = 0;
+  int height = 0;
+  std::string pixels;  // RGB bytes, rows from the top
+  std::array<int, 3> At(int x, int y) const {
+    const size_t i = 3 * (static_cast<size_t>(y) * width + x);
+    return {static_cast<unsigned char>(pixels[i]), static_cast<unsigned char>(pixels[i + 1]),
+            static_cast<unsigned char>(pixels[i + 2])};
+  }
+};
+
+PpmPicture ReadPpm(const std::filesystem::path& path) {
+  const std::string bytes = ReadWholeFile(path);
+  std::istringstream header(bytes);
+  std::string magic;
+  int maxValue = 0;
+  PpmPicture picture;
+  header >> magic >> picture.width >> picture.height >> maxValue;
+  header.get();  // the single blank after the maximum
+  EXPECT_EQ(magic, "P6");
+  EXPECT_EQ(maxValue, 255);
+  picture.pixels = bytes.substr(static_cast<size_t>(header.tellg()));
+  EXPECT_EQ(picture.pixels.size(), 3 * static_cast<size_t>(picture.width) * picture.height);
+  return picture;
+}
+
+constexpr std::array<int, 3> kWhite = {255, 255, 255};
+
+class RenderCliTest : public testing::Test {
+ protected:
+  TempFolder output_;
+  TempFolder logs_;
+};
+
+TEST_F(RenderCliTest, DefaultRunWritesTheDefaultPicture) {
+  const RunResult run = RunRenderer({"-o", output_.File("sphere.ppm")}, logs_.Path());
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(output_.Entries(), std::vector<std::string>{"sphere.ppm"});
+
+  const PpmPicture picture = ReadPpm(output_.File("sphere.ppm"));
+  ASSERT_EQ(picture.width, 393);
+  ASSERT_EQ(picture.height, 337);
+  // The sphere (radius 100 pixels) sits at the centre; the corners are background.
+  EXPECT_NE(picture.At(picture.width / 2, picture.height / 2 - 50), kWhite);
+  for (const auto& [x, y] : {std::pair{0, 0}, {392, 0}, {0, 336}, {392, 336}}) {
+    EXPECT_EQ(picture.At(x, y), kWhite) << "corner (" << x << ", " << y << ")";
+  }
+}
+
+TEST_F(RenderCliTest, PngHoldsTheSamePictureAsPpm) {
+  const std::vector<std::string> options = {"--function", "glossy", "--rot-y",
+                                            "20",         "--size", "120x90"};
+  std::vector<std::string> ppmArgs = options;
+  ppmArgs.insert(ppmArgs.end(), {"-o", output_.File("pic.ppm")});
+  std::vector<std::string> pngArgs = options;
+  pngArgs.insert(pngArgs.end(), {"-o", output_.File("pic.png")});
+  ASSERT_EQ(RunRenderer(ppmArgs, logs_.Path()).exitStatus, 0);
+  ASSERT_EQ(RunRenderer(pngArgs, logs_.Path()).exitStatus, 0);
+
+  const PpmPicture ppm = ReadPpm(output_.File("pic.ppm"));
+  const QImage png(QString::fromStdString(output_.File("pic.png")), "PNG");
+  ASSERT_EQ(png.width(), 120);
+  ASSERT_EQ(png.height(), 90);
+  int differing = 0;
+  for (int y = 0; y < ppm.height; ++y) {
+    for (int x = 0; x < ppm.width; ++x) {
+      const QRgb p = png.pixel(x, y);
+      differing += ppm.At(x, y) != std::array<int, 3>{qRed(p), qGreen(p), qBlue(p)};
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(RenderCliTest, HelpPrintsUsageAndWritesNothing) {
+  const RunResult run = RunRenderer({"--help", "-o", output_.File("pic.ppm")}, logs_.Path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_NE(run.out.find("Usage: gauss-sphere-render"), std::string::npos) << run.out;
+  EXPECT_TRUE(output_.Entries().empty());
+}
+
+TEST_F(RenderCliTest, FailuresExitWithStatusTwoAndLeaveNoFile) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* why;
+  };
+  const std::string out = output_.File("pic.ppm");
+  const std::vector<Case> cases = {
+      {{"--slant", "abc", "-o", out}, "slant is not a number"},
+      {{"--rot-x", "1e39", "-o", out}, "rotation beyond the 32-bit range"},
+      {{"--s", "", "-o", out}, "empty glossy weight"},
+      {{"--size", "0x0", "-o", out}, "empty picture"},
+      {{"--levels", "1,2", "-o", out}, "too few levels"},
+      {{"--frobnicate", "-o", out}, "unknown option"},
+      {{"--grey"}, "no output file"},
+      {{"-o", output_.File("pic.gif")}, "unknown picture format"},
+      {{"-o", output_.File("no/such/folder/pic.ppm")}, "unwritable path"},
+      {{"-o", output_.File("no/such/folder/pic.png")}, "unwritable path, PNG"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = RunRenderer(c.args, logs_.Path());
+    EXPECT_EQ(run.exitStatus, 2) << c.why;
+    EXPECT_NE(run.err, "") << c.why;
+    EXPECT_TRUE(output_.Entries().empty()) << c.why;
+  }
+}
+
+}  // namespace
