@@ -1,0 +1,145 @@
+#include "shading/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+// Exponents are counted only this far; beyond it every non-zero value is out of range anyway.
+constexpr long kExponentSaturation = 100000;
+
+std::string_view TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  const size_t last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number that read, rewritten in the one form std::from_chars takes: an optional '-', digits, an
+// optional '.' and digits, an optional 'e' with an optional '-' and digits.
+struct PlainNumber {
+  std::string text;
+  // Whether |value| >= 1, so that a conversion out of range is an overflow and not an underflow.
+  bool atLeastOne = false;
+  bool negative = false;
+};
+
+class NumberScanner {
+ public:
+  NumberScanner(std::string_view text, const NumberFormat& format) : text_(text), format_(format) {}
+
+  std::optional<PlainNumber> Scan() {
+    PlainNumber number;
+    if (Peek() == '+' || Peek() == '-') {
+      number.negative = Peek() == '-';
+      if (number.negative) number.text += '-';
+      ++pos_;
+    }
+    // Decimal order of the first non-zero digit: the value lies in [10^(order-1), 10^order).
+    long order = 0;
+    bool seenNonZero = false;
+    int mantissaDigits = 0;
+    for (; IsDigit(Peek()); ++pos_, ++mantissaDigits) {
+      seenNonZero = seenNonZero || Peek() != '0';
+      if (seenNonZero) ++order;
+      number.text += Peek();
+    }
+    if (TakeDecimalSeparator()) {
+      number.text += '.';
+      for (; IsDigit(Peek()); ++pos_, ++mantissaDigits) {
+        if (!seenNonZero) {
+          seenNonZero = Peek() != '0';
+          if (!seenNonZero) --order;
+        }
+        number.text += Peek();
+      }
+    }
+    if (mantissaDigits == 0) return std::nullopt;
+
+    long exponent = 0;
+    if (Peek() == 'e' || Peek() == 'E') {
+      ++pos_;
+      bool negativeExponent = false;
+      if (Peek() == '+' || Peek() == '-') {
+        negativeExponent = Peek() == '-';
+        ++pos_;
+      }
+      int exponentDigits = 0;
+      for (; IsDigit(Peek()); ++pos_, ++exponentDigits) {
+        if (exponent < kExponentSaturation) exponent = exponent * 10 + (Peek() - '0');
+      }
+      if (exponentDigits == 0) return std::nullopt;
+      if (negativeExponent) exponent = -exponent;
+      number.text += 'e';
+      number.text += std::to_string(exponent);
+    }
+    if (pos_ != text_.size()) return std::nullopt;
+    number.atLeastOne = seenNonZero && order + exponent > 0;
+    return number;
+  }
+
+ private:
+  char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+
+  bool TakeDecimalSeparator() {
+    const std::string_view rest = text_.substr(pos_);
+    const std::string& point = format_.decimalPoint;
+    if (!point.empty() && rest.starts_with(point)) {
+      pos_ += point.size();
+      return true;
+    }
+    if (format_.AcceptsDotAsDecimal() && rest.starts_with('.')) {
+      ++pos_;
+      return true;
+    }
+    return false;
+  }
+
+  std::string_view text_;
+  const NumberFormat& format_;
+  size_t pos_ = 0;
+};
+
+template <typename T>
+NumberReading<T> ReadNumber(std::string_view text, const NumberFormat& format) {
+  NumberReading<T> reading;
+  const std::optional<PlainNumber> number = NumberScanner(TrimBlanks(text), format).Scan();
+  if (!number) return reading;
+
+  const std::string& plain = number->text;
+  T value{};
+  const auto [end, ec] =
+      std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) {
+    if (number->atLeastOne) {
+      reading.error = NumberError::kOverflow;
+      return reading;
+    }
+    // Too small even for a subnormal: the conversion rounds it to a zero of the number's sign.
+    value = number->negative ? -T{0} : T{0};
+  } else if (ec != std::errc{} || end != plain.data() + plain.size()) {
+    return reading;
+  }
+  if (!std::isfinite(value)) {
+    reading.error = NumberError::kOverflow;
+    return reading;
+  }
+  reading.value = value;
+  reading.error = NumberError::kNone;
+  return reading;
+}
+
+}  // namespace
+
+NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format) {
+  return ReadNumber<float>(text, format);
+}
+
+NumberReading<double> ReadDouble(std::string_view text, const NumberFormat& format) {
+  return ReadNumber<double>(text, format);
+}

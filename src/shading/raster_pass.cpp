@@ -1,0 +1,28 @@
+#include "shading/raster_pass.h"
+
+#include "photometry/pass_constants.h"
+#include "photometry/shaders.h"
+#include "shading/raster_walk.h"
+
+namespace {
+
+constexpr int kSmoothingChecked = 1;
+
+using PassShader = void (*)(RenderState&, Picture&, const PassConstants&);
+
+PassShader ShaderOfPass(const RenderState& state) {
+  if (state.showIsolines == 1) return static_cast<PassShader>(&ShadeColourPixel);
+  return static_cast<PassShader>(&ShadeGreyPixel);
+}
+
+}  // namespace
+
+void RunRasterPass(RenderState& state, Picture& picture, int smoothingState) {
+  picture.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
+  const RasterFrame frame = MeasureRasterFrame(picture);
+  const bool smoothing = smoothingState == kSmoothingChecked;
+  const PassShader shader = ShaderOfPass(state);
+  const PassConstants pass = MakePassConstants(state);
+  WalkRaster(state, picture, frame, smoothing,
+             [shader, &pass](RenderState& s, Picture& p) { shader(s, p, pass); });
+}

@@ -1,0 +1,46 @@
+#include "shading/raster_walk.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int32_t kSamplesPerPixel = 4;
+constexpr double kQuarterPixel = 0.25;
+// The walk counts in 32-bit floats, which step by 1 only below 2^24: no limit goes beyond that.
+constexpr float kLargestCounterLimit = 16777215.0F;
+
+float Half(float length) { return static_cast<float>(length / 2.0); }
+
+}  // namespace
+
+RasterFrame MeasureRasterFrame(const Picture& picture) {
+  RasterFrame frame;
+  frame.Hf = static_cast<float>(picture.Height());
+  // A 16-bit row count where the window keeps it; 32 bits here so that no height can overflow it.
+  frame.H = static_cast<int32_t>(std::lrint(frame.Hf));
+  frame.W = static_cast<float>(picture.Width());
+  frame.cx = Half(frame.W);
+  frame.cy = Half(static_cast<float>(frame.H));
+  frame.cxLow = static_cast<float>(frame.W / 2.0 - kQuarterPixel);
+  frame.cxHigh = static_cast<float>(frame.W / 2.0 + kQuarterPixel);
+  frame.cyLow = static_cast<float>(frame.Hf / 2.0 - kQuarterPixel);
+  frame.cyHigh = static_cast<float>(frame.Hf / 2.0 + kQuarterPixel);
+  frame.columnLimit = std::min(frame.W, kLargestCounterLimit);
+  frame.rowLimit = std::min(static_cast<float>(frame.H), kLargestCounterLimit);
+  return frame;
+}
+
+void PaintSmoothedPixel(const RenderState& state, Picture& picture, float x, float y) {
+  // Compared in 64 bits: four times any 32-bit background fits there.
+  const auto isFourTimes = [](int32_t sum, int32_t background) {
+    return int64_t{sum} == int64_t{kSamplesPerPixel} * background;
+  };
+  if (isFourTimes(state.sumR, state.backgroundR) && isFourTimes(state.sumG, state.backgroundG) &&
+      isFourTimes(state.sumB, state.backgroundB)) {
+    return;
+  }
+  PaintPixel(picture, x, y,
+             Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
+                 state.sumB / kSamplesPerPixel});
+}

@@ -1,0 +1,240 @@
+#include "shading/shade_command.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shading/startup_values.h"
+
+namespace {
+
+const NumberFormat kEnglish{".", ","};
+const NumberFormat kRussian{",", "\xC2\xA0"};
+const NumberFormat kGerman{",", "."};
+
+RenderState StartupState() {
+  RenderState state;
+  ApplyStartupValues(state);
+  return state;
+}
+
+std::string* FieldText(ShadeInputs& inputs, ShadeField field) {
+  switch (field) {
+    case ShadeField::kRotX:
+      return &inputs.rotX;
+    case ShadeField::kRotY:
+      return &inputs.rotY;
+    case ShadeField::kRotZ:
+      return &inputs.rotZ;
+    case ShadeField::kSlant:
+      return &inputs.slant;
+    case ShadeField::kGlossS:
+      return &inputs.glossS;
+    case ShadeField::kGlossN:
+      return &inputs.glossN;
+  }
+  return nullptr;
+}
+
+ShadeInputs WithText(ShadeField field, const std::string& text) {
+  ShadeInputs inputs;
+  *FieldText(inputs, field) = text;
+  return inputs;
+}
+
+enum class Quantity { kRotX, kRotY, kRotZ, kSourceY, kSourceZ };
+
+float ValueOf(const RenderState& state, Quantity quantity) {
+  switch (quantity) {
+    case Quantity::kRotX:
+      return state.rotX;
+    case Quantity::kRotY:
+      return state.rotY;
+    case Quantity::kRotZ:
+      return state.rotZ;
+    case Quantity::kSourceY:
+      return state.sourceY;
+    case Quantity::kSourceZ:
+      return state.sourceZ;
+  }
+  return 0;
+}
+
+struct AngleCase {
+  ShadeField field;
+  std::string text;
+  const NumberFormat* format;
+  Quantity quantity;
+  float expected;
+};
+
+TEST(ReadShadeParameters, ConvertsAnglesAndReplacesOnlyExactRightAngles) {
+  const AngleCase cases[] = {
+      {ShadeField::kRotX, "90", &kEnglish, Quantity::kRotX, 1.5681770F},
+      {ShadeField::kRotX, "-90", &kEnglish, Quantity::kRotX, -1.5681770F},
+      {ShadeField::kRotX, "90.0", &kEnglish, Quantity::kRotX, 1.5681770F},
+      {ShadeField::kRotX, "90,0", &kRussian, Quantity::kRotX, 1.5681770F},
+      // Reads as exactly 90 in 32 bits, so it is replaced too.
+      {ShadeField::kRotX, "90.0000001", &kEnglish, Quantity::kRotX, 1.5681770F},
+      {ShadeField::kRotX, "91", &kEnglish, Quantity::kRotX, 1.58824825F},
+      {ShadeField::kRotX, "89.99", &kEnglish, Quantity::kRotX, 1.57062042F},
+      {ShadeField::kRotX, "30", &kEnglish, Quantity::kRotX, 0.523598313F},
+      {ShadeField::kRotY, "90", &kEnglish, Quantity::kRotY, 1.5707951F},
+      {ShadeField::kRotY, "-90", &kEnglish, Quantity::kRotY, -1.5707951F},
+      {ShadeField::kRotZ, "90", &kEnglish, Quantity::kRotZ, 1.5638137F},
+      {ShadeField::kRotZ, "-90", &kEnglish, Quantity::kRotZ, -1.5638137F},
+      // Not exactly 90 in 64 bits: converted plainly from its 32-bit value, 90.
+      {ShadeField::kRotZ, "90.0000001", &kEnglish, Quantity::kRotZ, 1.5707951F},
+      {ShadeField::kSlant, "0", &kEnglish, Quantity::kSourceY, 0.0F},
+      {ShadeField::kSlant, "0", &kEnglish, Quantity::kSourceZ, 1.0F},
+      {ShadeField::kSlant, "90", &kEnglish, Quantity::kSourceY, 1.0F},
+      {ShadeField::kSlant, "90", &kEnglish, Quantity::kSourceZ, 1.26759085e-06F},
+      {ShadeField::kSlant, "-30", &kEnglish, Quantity::kSourceY, -0.499999613F},
+  };
+  for (const AngleCase& c : cases) {
+    SCOPED_TRACE("field " + std::to_string(static_cast<int>(c.field)) + ", text \"" + c.text +
+                 "\"");
+    RenderState state = StartupState();
+    ASSERT_FALSE(ReadShadeParameters(state, WithText(c.field, c.text), *c.format));
+    EXPECT_EQ(ValueOf(state, c.quantity), c.expected);
+    EXPECT_EQ(state.sourceX, 0.0F);
+  }
+}
+
+TEST(ReadShadeParameters, ReadsTheGlossyParametersAsDoubles) {
+  RenderState state = StartupState();
+  ShadeInputs inputs;
+  inputs.glossS = "0,1";
+  inputs.glossN = "1e300";
+  ASSERT_FALSE(ReadShadeParameters(state, inputs, kRussian));
+  EXPECT_EQ(state.glossS, 0.1);
+  EXPECT_EQ(state.glossN, 1e300);
+}
+
+struct ToleranceCase {
+  std::string slant;
+  float tolerance;
+};
+
+TEST(ReadShadeParameters, ChoosesTheMirrorToleranceByTheSlant) {
+  const ToleranceCase cases[] = {
+      {"0", 0.03F},
+      {"0.99", 0.03F},
+      {"-0.99", 0.03F},
+      {"-1", 0.017F},
+      {"1", 0.017F},
+      {"4", 0.017F},
+      {"4.01", 0.01F},
+      {"5", 0.01F},
+      {"7", 0.007F},
+      {"-9", 0.007F},
+      {"14", 0.005F},
+      {"23", 0.003F},
+      {"34", 0.002F},
+      {"45", 0.001F},
+      {"63", 0.001F},
+      {"-63", 0.001F},
+      {"63.01", 0.0005F},
+      {"-63.01", 0.0005F},
+      {"180", 0.0005F},
+      {"-180", 0.0005F},
+      // Between two bands the next band up holds; beyond the last its tolerance goes on.
+      {"0.995", 0.017F},
+      {"-0.995", 0.017F},
+      {"4.005", 0.01F},
+      {"34.005", 0.001F},
+      {"63.005", 0.0005F},
+      {"200", 0.0005F},
+      {"-1e30", 0.0005F},
+  };
+  for (const ToleranceCase& c : cases) {
+    SCOPED_TRACE("slant \"" + c.slant + "\"");
+    RenderState state = StartupState();
+    state.reflectanceKind = kMirror;
+    ShadeInputs inputs;
+    inputs.slant = c.slant;
+    ASSERT_FALSE(ReadShadeParameters(state, inputs, kEnglish));
+    EXPECT_EQ(state.mirrorTolerance, c.tolerance);
+  }
+}
+
+TEST(ReadShadeParameters, KeepsTheMirrorToleranceForOtherFunctions) {
+  for (int32_t kind : {kMatte, kGlossy, kRocky}) {
+    SCOPED_TRACE("reflectanceKind " + std::to_string(kind));
+    RenderState state = StartupState();
+    state.reflectanceKind = kind;
+    state.mirrorTolerance = 0.017F;
+    ShadeInputs inputs;
+    inputs.slant = "0";
+    ASSERT_FALSE(ReadShadeParameters(state, inputs, kEnglish));
+    EXPECT_EQ(state.mirrorTolerance, 0.017F);
+  }
+}
+
+struct BadInputCase {
+  ShadeField field;
+  std::string text;
+  const NumberFormat* format;
+  std::string message;
+};
+
+TEST(ReadShadeParameters, RejectsBadInputNamingTheFieldAndChangingNothing) {
+  const BadInputCase cases[] = {
+      {ShadeField::kRotX, "abc", &kEnglish, "Поле «Поворот по Ox» содержит «abc»: это не число."},
+      {ShadeField::kRotX, "", &kEnglish, "Поле «Поворот по Ox» не заполнено: введите число."},
+      {ShadeField::kRotX, "1e39", &kEnglish,
+       "Поле «Поворот по Ox» содержит «1e39»: число слишком велико."},
+      {ShadeField::kRotY, "-1e39", &kEnglish,
+       "Поле «Поворот по Oy» содержит «-1e39»: число слишком велико."},
+      {ShadeField::kRotY, "0.5", &kGerman, "Поле «Поворот по Oy» содержит «0.5»: это не число."},
+      {ShadeField::kRotZ, "1e39", &kEnglish,
+       "Поле «Поворот по Oz» содержит «1e39»: число слишком велико."},
+      {ShadeField::kRotZ, "1e309", &kEnglish,
+       "Поле «Поворот по Oz» содержит «1e309»: число слишком велико."},
+      {ShadeField::kSlant, "1e41", &kEnglish,
+       "Поле «Наклон источника» содержит «1e41»: число слишком велико."},
+      {ShadeField::kSlant, "  ", &kEnglish, "Поле «Наклон источника» не заполнено: введите число."},
+      {ShadeField::kGlossS, "0,5", &kEnglish, "Поле «s» содержит «0,5»: это не число."},
+      {ShadeField::kGlossS, "", &kRussian, "Поле «s» не заполнено: введите число."},
+      {ShadeField::kGlossN, "1e309", &kEnglish, "Поле «n» содержит «1e309»: число слишком велико."},
+      {ShadeField::kGlossN, "16 16", &kEnglish, "Поле «n» содержит «16 16»: это не число."},
+  };
+  for (const BadInputCase& c : cases) {
+    SCOPED_TRACE("field " + std::to_string(static_cast<int>(c.field)) + ", text \"" + c.text +
+                 "\"");
+    RenderState state = StartupState();
+    state.reflectanceKind = kMirror;
+    state.rotX = 0.25F;
+    state.sourceSlant = 0.125F;
+    state.mirrorTolerance = 0.007F;
+    state.glossS = 0.75;
+    const RenderState before = state;
+    const std::optional<InputError> error =
+        ReadShadeParameters(state, WithText(c.field, c.text), *c.format);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->field, c.field);
+    EXPECT_EQ(error->text, c.text);
+    EXPECT_EQ(error->message, c.message);
+    EXPECT_TRUE(state == before);
+  }
+}
+
+TEST(ReadShadeParameters, AcceptsTheLargestSlantWhoseRadiansFitAFloat) {
+  RenderState state = StartupState();
+  ShadeInputs inputs;
+  inputs.slant = "1e40";  // 1.7e38 radians
+  EXPECT_FALSE(ReadShadeParameters(state, inputs, kEnglish));
+}
+
+TEST(ReadShadeParameters, ReportsTheFirstBadField) {
+  RenderState state = StartupState();
+  ShadeInputs inputs;
+  inputs.rotZ = "x";
+  inputs.glossN = "";
+  inputs.rotY = "1e40";
+  const std::optional<InputError> error = ReadShadeParameters(state, inputs, kEnglish);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->field, ShadeField::kRotY);
+}
+
+}  // namespace
