@@ -78,7 +78,10 @@ std::string EncodePng(const ImageBuffer& picture) {
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::filesystem::path target(path);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Hidden, beside the target, unique: ".<name>.XXXXXX".
+  std::string hiddenName = ".";
+  hiddenName.append(target.filename().string()).append(".XXXXXX");
+  std::string temporary = (folder / hiddenName).string();
   const int fd = mkstemp(temporary.data());
   if (fd < 0) return "cannot write " + path + ": " + ErrnoText();
 

@@ -12,7 +12,11 @@ namespace {
 
 using Error = std::optional<std::string>;
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  quoted.append(text).append("\"");
+  return quoted;
+}
 
 // Seven comma-separated numbers in the C number format, index 0 first.
 Error ParseBandList(std::string_view option, std::string_view text,

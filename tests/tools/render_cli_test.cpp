@@ -104,8 +104,9 @@ TEST_F(RenderCliTest, DefaultRunWritesTheDefaultPicture) {
   const PpmPicture picture = ReadPpm(output_.File("sphere.ppm"));
   ASSERT_EQ(picture.width, 393);
   ASSERT_EQ(picture.height, 337);
-  // The sphere (radius 100 pixels) sits at the centre; the corners are background.
-  EXPECT_NE(picture.At(picture.width / 2, picture.height / 2 - 50), kWhite);
+  // The half sphere (radius 100 pixels, tipped towards the viewer) covers the centre of the
+  // picture's upper half; the corners are background.
+  EXPECT_NE(picture.At(picture.width / 2, picture.height / 4), kWhite);
   for (const auto& [x, y] : {std::pair{0, 0}, {392, 0}, {0, 336}, {392, 336}}) {
     EXPECT_EQ(picture.At(x, y), kWhite) << "corner (" << x << ", " << y << ")";
   }
