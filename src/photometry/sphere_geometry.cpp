@@ -1,13 +1,19 @@
 #include "photometry/sphere_geometry.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "photometry/photometric_constants.h"
 
 namespace {
 
 constexpr double kSphereRadius = 1.0;
+// A y component of lineDir within a few units in the last place of the end points' largest
+// coordinate is rounding noise: the line is perpendicular to y as far as floats can tell.
+constexpr float kDepthNoiseUlps = 8.0F;
+constexpr float kFloatEpsilon = std::numeric_limits<float>::epsilon();
 
 // The colour shader's guard: a z above 1 can come only from rounding.
 void ReplaceZAboveOne(Point3& hit, float startZ) {
@@ -15,6 +21,14 @@ void ReplaceZAboveOne(Point3& hit, float startZ) {
 }
 
 }  // namespace
+
+bool IsDepthless(const LineOfSight& line, const Point3& lineDir) {
+  float largest = 0.0F;
+  for (const Point3& p : {line.start, line.end}) {
+    largest = std::max({largest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+  }
+  return std::fabs(lineDir.y) <= kDepthNoiseUlps * kFloatEpsilon * largest;
+}
 
 LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth) {
   const float x = dx * pixelScale;
@@ -86,7 +100,7 @@ std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3
 std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule) {
   const Point3 lineDir = LineDirection(line);
   std::optional<SphereHits> hits =
-      lineDir.y == 0.0F ? IntersectByDominantAxis(line) : IntersectByDepth(line, lineDir);
+      IsDepthless(line, lineDir) ? IntersectByDominantAxis(line) : IntersectByDepth(line, lineDir);
   if (hits && rule == IntersectionRule::kReplaceZAboveOne) {
     ReplaceZAboveOne(hits->hitPlus, line.start.z);
     ReplaceZAboveOne(hits->hitMinus, line.start.z);

@@ -46,8 +46,13 @@ LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass
 // lineDir = lineEnd - lineStart, each difference stored as a float.
 Point3 LineDirection(const LineOfSight& line);
 
+// True when lineDir.y is zero or no larger than the rounding noise of the end points'
+// coordinates (a few units in their last place): the y coordinate cannot parametrise the line.
+bool IsDepthless(const LineOfSight& line, const Point3& lineDir);
+
 // The two intersections of the line with the unit sphere, or nothing when it misses. The line
-// is parametrised by y; a direction with no y component takes IntersectByDominantAxis.
+// is parametrised by y with the stored roundings of quadB, s, the roots and the points; a
+// depthless line takes IntersectByDominantAxis instead.
 std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule);
 
 // The same intersection for a line of any direction, solved in double along the component of
