@@ -48,11 +48,12 @@ std::string EncodePpm(const ImageBuffer& picture) {
   std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " +
                       std::to_string(picture.Height()) + "\n" + std::to_string(kMaxComponent) +
                       "\n";
-  bytes.reserve(bytes.size() + picture.Pixels().size() * 3);
+  size_t at = bytes.size();
+  bytes.resize(at + picture.Pixels().size() * 3);
   for (const Rgb& pixel : picture.Pixels()) {
-    bytes.push_back(static_cast<char>(ComponentByte(pixel.r)));
-    bytes.push_back(static_cast<char>(ComponentByte(pixel.g)));
-    bytes.push_back(static_cast<char>(ComponentByte(pixel.b)));
+    bytes[at++] = static_cast<char>(ComponentByte(pixel.r));
+    bytes[at++] = static_cast<char>(ComponentByte(pixel.g));
+    bytes[at++] = static_cast<char>(ComponentByte(pixel.b));
   }
   return bytes;
 }
