@@ -1,0 +1,96 @@
+#pragma once
+// Form1, the program's one window. It owns the RenderState and keeps it in step with its controls:
+//
+//   start-up        -> RenderState start values, default texts, legend, observer arrow position
+//   Check1, Check3  -> halfSphere, showIsolines (+ legend swatch colours)
+//   Option1..4      -> reflectanceKind (+ which glossy fields and formula picture show)
+//   Text8, Text7    -> isoLevel, isoHalfWidth (after the start-up period, on every change)
+//   Command1        -> shade command: six boxes -> RunShadeCommand -> Picture1 + observer arrow
+//   Timer2          -> the arrow blinks
+//
+// The controls come from the layout table; handlers find them by name once, at construction.
+
+#include <QWidget>
+#include <array>
+
+#include "shading/observer_arrow.h"
+#include "shading/render_state.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class PictureBox;
+class ShapeWidget;
+
+class Form1 final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+
+  const RenderState& renderState() const { return state_; }
+  // True from construction until the first tick of Timer1: the legend boxes are not read.
+  bool inStartupPeriod() const { return startupPeriod_; }
+
+ private:
+  // Array-valued controls are indexed by their control index (element 0 unused where the
+  // array starts at 1).
+  template <typename T>
+  T* Control(const char* name, int index = -1) const;
+  void FindControls();
+  void ConnectHandlers();
+
+  // Start-up and display switches.
+  void RunStartup();
+  void PlaceObserverArrow();
+  void OnTimer1Tick();
+  void OnCheck1Clicked();
+  void OnCheck3Clicked();
+
+  // Parameter controls.
+  void OnFunctionChosen(int option);
+  void OnLevelChanged();
+  void OnHalfWidthChanged();
+  void OnPictureClicked();
+
+  // The legend: reading a column, marking a box whose text does not read.
+  enum class LegendColumn { kLevel, kHalfWidth };
+  void ReadLegendColumn(LegendColumn column);
+  QLineEdit* LegendBox(LegendColumn column, int row) const;
+  QString FirstLegendMark() const;
+
+  // The shade command and the observer arrow.
+  void OnShade();
+  void ApplyObserverArrow(const ArrowState& arrow);
+  void OnTimer2Tick();
+
+  RenderState state_{};
+  bool startupPeriod_ = true;
+
+  QTimer* timer1_ = nullptr;
+  QTimer* timer2_ = nullptr;
+  PictureBox* picture1_ = nullptr;
+  QLabel* label6_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QLineEdit* text2_ = nullptr;
+  QLineEdit* text3_ = nullptr;  // Text3(0)
+  QLineEdit* text4_ = nullptr;  // Text4(0)
+  QLineEdit* text5_ = nullptr;
+  QLineEdit* text6_ = nullptr;
+  std::array<QLineEdit*, 8> text7_{};
+  std::array<QLineEdit*, 8> text8_{};
+  std::array<ShapeWidget*, 8> shape1_{};
+  std::array<QLabel*, 11> label2_{};
+  std::array<QRadioButton*, 5> option_{};
+  QLabel* label4_ = nullptr;
+  QLabel* image1_ = nullptr;
+  QLabel* image4_ = nullptr;
+  QLabel* image5_ = nullptr;
+  QLabel* image6_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QCheckBox* check2_ = nullptr;
+  QCheckBox* check3_ = nullptr;
+  QPushButton* command1_ = nullptr;
+};

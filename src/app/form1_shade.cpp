@@ -1,0 +1,104 @@
+// Form1's shade command (Command1 "Тонировать") and the observer arrow it leaves: the busy
+// pointer and the hidden picture frame the pass, and both are restored on every path.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <cmath>
+#include <optional>
+#include <variant>
+
+#include "app/check_state.h"
+#include "app/form1.h"
+#include "app/locale_numbers.h"
+#include "app/picture_box.h"
+#include "shading/shade_pass.h"
+
+namespace {
+
+// The busy pointer for the life of the guard.
+class BusyPointer {
+ public:
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// The picture is hidden while the pass paints it and shown again after, with the focus if it had
+// the focus before.
+class HiddenWhilePainting {
+ public:
+  explicit HiddenWhilePainting(QWidget& picture)
+      : picture_(picture), hadFocus_(picture.hasFocus()) {
+    picture_.hide();
+  }
+  ~HiddenWhilePainting() {
+    picture_.show();
+    picture_.update();
+    if (hadFocus_) picture_.setFocus();
+  }
+  HiddenWhilePainting(const HiddenWhilePainting&) = delete;
+  HiddenWhilePainting& operator=(const HiddenWhilePainting&) = delete;
+
+ private:
+  QWidget& picture_;
+  bool hadFocus_;
+};
+
+std::string BoxText(const QLineEdit& box) { return box.text().toStdString(); }
+
+}  // namespace
+
+void Form1::OnShade() {
+  const QString legendMark = FirstLegendMark();
+  if (!legendMark.isEmpty()) {
+    QMessageBox::warning(this, windowTitle(), legendMark);
+    return;
+  }
+  const ShadeInputs inputs{BoxText(*text1_), BoxText(*text2_), BoxText(*text3_),
+                           BoxText(*text4_), BoxText(*text5_), BoxText(*text6_)};
+  std::optional<InputError> error;
+  {
+    BusyPointer busy;
+    HiddenWhilePainting hidden(*picture1_);
+    const ShadeOutcome outcome =
+        RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), CheckBoxValue(*check2_));
+    if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
+      ApplyObserverArrow(*arrow);
+    } else {
+      error = std::get<InputError>(outcome);
+    }
+  }
+  // Reported once the pointer is back and the picture shown; nothing has changed.
+  if (error) QMessageBox::warning(this, windowTitle(), QString::fromStdString(error->message));
+}
+
+void Form1::ApplyObserverArrow(const ArrowState& arrow) {
+  if (!arrow.shown) {
+    timer2_->stop();
+    label6_->hide();
+  }
+  for (int line = 1; line <= kArrowLineCount; ++line) {
+    ArrowLine shown = picture1_->arrowLine(line);
+    if (line == 1 && arrow.shown) shown.p2.setY(static_cast<int>(std::lrint(arrow.shaftLowerY)));
+    shown.visible = arrow.shown;
+    picture1_->setArrowLine(line, shown);
+  }
+  if (arrow.shown) {
+    label6_->show();
+    if (!timer2_->isActive()) timer2_->start();  // enabling a running timer does not restart it
+  }
+}
+
+void Form1::OnTimer2Tick() {
+  const int mode = NextArrowDrawMode(picture1_->arrowLine(1).drawMode);
+  for (int line = 1; line <= kArrowLineCount; ++line) {
+    ArrowLine blinking = picture1_->arrowLine(line);
+    blinking.drawMode = mode;
+    picture1_->setArrowLine(line, blinking);
+  }
+}

@@ -1,0 +1,69 @@
+// Form1's display switches (Check1, Check3), the choice of reflectance function (Option1 to
+// Option4) and the click on the picture area.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/check_state.h"
+#include "app/form1.h"
+#include "app/layout_table.h"
+#include "app/picture_box.h"
+#include "app/shape_widget.h"
+
+namespace {
+
+constexpr int32_t kWhiteComponent = 255;
+
+// What choosing each function does to the window.
+struct FunctionChoice {
+  int32_t reflectanceKind;
+  bool image6Shown;  // the formula right after the short caption of Option2
+  bool image5Shown;  // the formula right of the glossy fields
+  const char* option2Caption;
+  bool glossFieldsShown;  // Text5 (s), Label4 ("n ="), Text6 (n)
+};
+
+// Indexed by option button, 1 to 4.
+constexpr FunctionChoice kFunctionChoices[] = {
+    {},
+    {kMatte, true, false, "Глянцевая", false},
+    {kGlossy, false, true, "Глянцевая     s=", true},
+    {kRocky, true, false, "Глянцевая", false},
+    {kMirror, true, false, "Глянцевая", false},
+};
+
+}  // namespace
+
+void Form1::OnCheck1Clicked() { state_.halfSphere = CheckBoxValue(*check1_); }
+
+void Form1::OnCheck3Clicked() {
+  state_.showIsolines = CheckBoxValue(*check3_);
+  // Rows 0..6 are Shape1(7), Shape1(1)..Shape1(6); Shape1(0) and Shape2 keep their colours.
+  for (int row = 0; row < kIsoBandCount; ++row) {
+    const QColor colour =
+        state_.showIsolines == 1 ? ColourFromBgr(kSwatchColours[row]) : QColor(Qt::white);
+    shape1_[LegendControlIndex(row)]->setFillColour(colour);
+  }
+  // The picture keeps its content: the new value takes effect with the next pass.
+}
+
+void Form1::OnFunctionChosen(int option) {
+  const FunctionChoice& choice = kFunctionChoices[option];
+  state_.reflectanceKind = choice.reflectanceKind;
+  option_[option]->setChecked(true);  // the group clears the three others
+  image6_->setVisible(choice.image6Shown);
+  image5_->setVisible(choice.image5Shown);
+  option_[2]->setText(QString::fromUtf8(choice.option2Caption));
+  text5_->setVisible(choice.glossFieldsShown);
+  label4_->setVisible(choice.glossFieldsShown);
+  text6_->setVisible(choice.glossFieldsShown);
+}
+
+void Form1::OnPictureClicked() {
+  state_.backgroundR = kWhiteComponent;
+  state_.backgroundG = kWhiteComponent;
+  state_.backgroundB = kWhiteComponent;
+  picture1_->setFillColour(Qt::white);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Numbers in the text boxes, in the user's number format both ways: the core reads them with the
+// decimal and group separators of QLocale() (the default locale), and start-up writes them with
+// it, a 32-bit value with at most 7 significant digits, a 64-bit value with at most 15.
+
+#include <QLocale>
+#include <QString>
+
+#include "shading/number_text.h"
+
+// The default locale, writing no group separators and reading none.
+QLocale UserLocale();
+NumberFormat UserNumberFormat();
+
+QString FloatText(float value);
+QString DoubleText(double value);

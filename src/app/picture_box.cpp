@@ -1,0 +1,63 @@
+#include "app/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QSize size, QWidget* parent)
+    : QWidget(parent), image_(size, QImage::Format_RGB32) {
+  image_.fill(Qt::white);
+  resize(size);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::Clear(Rgb background) {
+  image_.fill(qRgb(background.r, background.g, background.b));
+}
+
+void PictureBox::SetPixel(int x, int y, Rgb colour) {
+  // scanLine: QImage::setPixel costs several times as much per pixel.
+  reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgb(colour.r, colour.g, colour.b);
+}
+
+const ArrowLine& PictureBox::arrowLine(int line) const { return arrow_.at(line - 1); }
+
+void PictureBox::setArrowLine(int line, const ArrowLine& arrow) {
+  arrow_.at(line - 1) = arrow;
+  update();
+}
+
+void PictureBox::DrawArrow(QImage& target) const {
+  QPainter painter(&target);
+  painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  QPen pen(Qt::black, 1);
+  pen.setCapStyle(Qt::FlatCap);  // the end point is not drawn, as for a line drawn from p1 to p2
+  painter.setPen(pen);
+  for (const ArrowLine& line : arrow_) {
+    if (line.visible && line.drawMode == kDrawModeInvert) painter.drawLine(line.p1, line.p2);
+  }
+}
+
+QImage PictureBox::composedImage() const {
+  QImage shown = image_.copy();
+  DrawArrow(shown);
+  return shown;
+}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, composedImage());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  QWidget::mouseReleaseEvent(event);
+  if (click) emit clicked();
+}

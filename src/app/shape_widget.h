@@ -1,0 +1,26 @@
+#pragma once
+// A rectangle shape: a solid fill inside a border of a given colour and width. The legend
+// swatches, the self-shadowing swatch and the backdrop of the picture.
+
+#include <QColor>
+#include <QWidget>
+
+class ShapeWidget final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ShapeWidget(QWidget* parent = nullptr);
+
+  QColor fillColour() const { return fill_; }
+  void setFillColour(const QColor& colour);
+  QColor borderColour() const { return border_; }
+  int borderWidth() const { return borderWidth_; }
+  void setBorder(const QColor& colour, int width);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor fill_ = Qt::white;
+  QColor border_ = Qt::black;
+  int borderWidth_ = 1;
+};
