@@ -1,0 +1,262 @@
+// Sphere geometry: rotations, the intersection of the line of sight with the unit sphere, the
+// choice of the visible point and the incidence and emission angles.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "photometry/pass_constants.h"
+#include "photometry/sphere_geometry.h"
+#include "test_state.h"
+
+namespace {
+
+constexpr double kNear = 1e-6;
+
+PassConstants RotationPass(double degX, double degY, double degZ) {
+  RenderState state = StartupLikeState();
+  state.rotX = DegreesToRadians(degX);
+  state.rotY = DegreesToRadians(degY);
+  state.rotZ = DegreesToRadians(degZ);
+  return MakePassConstants(state);
+}
+
+TEST(AngleFromCos, GivesSignedAnglesAndARightAngleAtZero) {
+  struct Case {
+    float cosine;
+    float angle;
+  };
+  const Case cases[] = {
+      {1.0F, 0.0F},        {-0.5F, -1.0471976F},  // -pi/3, not 2 pi/3
+      {0.5F, 1.0471976F},  {0.0F, 1.5707951F},    // the program's pi / 2
+      {-0.0F, 1.5707951F},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IncidenceAngle(c.cosine), c.angle) << "cosI = " << c.cosine;
+  }
+}
+
+TEST(Emission, AZBeyondUnitLooksStraightAtTheObserver) {
+  struct Case {
+    float z;
+    float cosE;
+    double angleE;
+  };
+  const float justAbove = std::nextafter(1.0F, 2.0F);
+  const Case cases[] = {
+      {justAbove, 1.0F, 0.0},
+      {-justAbove, 1.0F, 0.0},
+      {1.0F, 1.0F, 0.0},
+      {-1.0F, -1.0F, -0.0},
+      {0.0F, 0.0F, static_cast<double>(1.5707951F)},
+      {-0.5F, -0.5F, -std::acos(0.5)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EmissionCos(c.z), c.cosE) << "z = " << c.z;
+    EXPECT_NEAR(EmissionAngle(c.z), c.angleE, 1e-12) << "z = " << c.z;
+  }
+}
+
+TEST(RotateObserver, TurnsRightHandedInTheOrderXThenYThenZ) {
+  struct Case {
+    double degX, degY, degZ;
+    Point3 in;
+    Point3 out;
+  };
+  const Case cases[] = {
+      {90, 0, 0, {0, 1, 0}, {0, 0, 1}},
+      {0, 90, 0, {0, 0, 1}, {1, 0, 0}},
+      {0, 0, 90, {1, 0, 0}, {0, 1, 0}},
+      // Rx first, then Rz: (0,0,1) -> (0,-1,0) -> (1,0,0). The other order would give (0,-1,0).
+      {90, 0, 90, {0, 0, 1}, {1, 0, 0}},
+      {30, 0, 0, {0, 1, 0}, {0, 0.8660254F, 0.5F}},
+  };
+  for (const Case& c : cases) {
+    const Point3 p = RotateObserver(c.in, RotationPass(c.degX, c.degY, c.degZ));
+    const std::string where = "rotations " + std::to_string(c.degX) + ", " +
+                              std::to_string(c.degY) + ", " + std::to_string(c.degZ);
+    EXPECT_NEAR(p.x, c.out.x, 1e-5) << where;
+    EXPECT_NEAR(p.y, c.out.y, 1e-5) << where;
+    EXPECT_NEAR(p.z, c.out.z, 1e-5) << where;
+  }
+}
+
+TEST(IntersectUnitSphere, WithoutRotationLooksAlongY) {
+  const PassConstants pass = RotationPass(0, 0, 0);
+  EXPECT_EQ(pass.lineDepth, 0.099999994F);
+  struct Case {
+    float dx, dy;
+  };
+  const Case cases[] = {{0, 0}, {30, 40}, {-70, 50}, {99, -5}, {-12.25F, -60.75F}};
+  for (const Case& c : cases) {
+    const LineOfSight line =
+        RotateLineOfSight(MakeLineOfSight(c.dx, c.dy, 0.01F, pass.lineDepth), pass);
+    const std::optional<SphereHits> hits = IntersectUnitSphere(line, IntersectionRule::kPlain);
+    ASSERT_TRUE(hits) << "dx " << c.dx << " dy " << c.dy;
+    const float x = c.dx * 0.01F;
+    const float z = c.dy * 0.01F;
+    const double depth = std::sqrt(1.0 - double(x) * x - double(z) * z);
+    EXPECT_EQ(hits->hitPlus.x, x);
+    EXPECT_EQ(hits->hitPlus.z, z);
+    EXPECT_EQ(hits->hitMinus.z, z);
+    EXPECT_NEAR(hits->hitPlus.y, depth, kNear) << "dx " << c.dx << " dy " << c.dy;
+    EXPECT_NEAR(hits->hitMinus.y, -depth, kNear) << "dx " << c.dx << " dy " << c.dy;
+  }
+}
+
+TEST(IntersectUnitSphere, MissesOutsideTheOutlineAndTouchesOnIt) {
+  const PassConstants pass = RotationPass(0, 0, 0);
+  const auto hitsAt = [&](float dx, float dy) {
+    return IntersectUnitSphere(MakeLineOfSight(dx, dy, 0.01F, pass.lineDepth),
+                               IntersectionRule::kPlain);
+  };
+  EXPECT_FALSE(hitsAt(100.5F, 0));
+  EXPECT_FALSE(hitsAt(71, 71));
+  const std::optional<SphereHits> touch = hitsAt(100, 0);  // x = 1 exactly: discriminant 0
+  ASSERT_TRUE(touch);
+  EXPECT_EQ(touch->hitPlus, touch->hitMinus);
+  EXPECT_EQ(touch->hitPlus, (Point3{1.0F, 0.0F, 0.0F}));
+}
+
+TEST(IntersectUnitSphere, ColourRuleReplacesAZAboveOneByTheStartsZ) {
+  // A line nearly perpendicular to y (a view about 86 degrees from the default), where the
+  // roundings of the y parametrisation put hitPlus above the top of the sphere.
+  const LineOfSight line{{-0.0252418686F, 0.308408737F, -0.111229017F},
+                         {-0.0800320283F, 0.308446854F, 0.0811197087F}};
+  const std::optional<SphereHits> plain = IntersectUnitSphere(line, IntersectionRule::kPlain);
+  const std::optional<SphereHits> replaced =
+      IntersectUnitSphere(line, IntersectionRule::kReplaceZAboveOne);
+  ASSERT_TRUE(plain);
+  ASSERT_TRUE(replaced);
+  for (auto member : {&SphereHits::hitPlus, &SphereHits::hitMinus}) {
+    const Point3 before = (*plain).*member;
+    const Point3 after = (*replaced).*member;
+    EXPECT_EQ(after.x, before.x);
+    EXPECT_EQ(after.y, before.y);
+    EXPECT_EQ(after.z, before.z > 1.0F ? line.start.z : before.z);
+  }
+  EXPECT_GT(plain->hitPlus.z, 1.0F) << "the line no longer exercises the replacement";
+}
+
+TEST(SelectSurfacePoint, HalfSphereShowsOnlyTheUpperHalf) {
+  struct Case {
+    float zPlus, zMinus;
+    int16_t halfSphere;
+    int expected;  // 0 background, 1 hitPlus, 2 hitMinus
+  };
+  const Case cases[] = {
+      {0.5F, 0.2F, 1, 1},  {-0.1F, 0.2F, 1, 2},  {-0.1F, -0.2F, 1, 0}, {0.0F, -0.2F, 1, 1},
+      {-0.1F, 0.0F, 1, 2}, {-0.1F, -0.2F, 0, 1}, {-0.5F, 0.5F, 0, 1},
+  };
+  for (const Case& c : cases) {
+    const SphereHits hits{{0.1F, 0.2F, c.zPlus}, {0.3F, 0.4F, c.zMinus}};
+    const std::optional<Point3> p = SelectSurfacePoint(hits, c.halfSphere);
+    const int got = !p ? 0 : (*p == hits.hitPlus ? 1 : 2);
+    EXPECT_EQ(got, c.expected) << "zPlus " << c.zPlus << " zMinus " << c.zMinus << " halfSphere "
+                               << c.halfSphere;
+  }
+}
+
+TEST(FindSurfacePoint, WithoutRotationTheHalfSphereIsTheUpperHalfDisc) {
+  RenderState state = StartupLikeState();
+  const PassConstants pass = MakePassConstants(state);
+  for (float dy = -99.5F; dy <= 99.5F; dy += 0.5F) {
+    state.dx = 0.0F;
+    state.dy = dy;
+    EXPECT_EQ(FindSurfacePoint(state, pass, IntersectionRule::kPlain).has_value(), dy >= 0.0F)
+        << "dy " << dy;
+  }
+}
+
+TEST(IntersectByDominantAxis, AgreesWithTheDepthParametrisation) {
+  // Lines the y parametrisation handles well, solved both ways; the dominant-axis hitPlus is
+  // the intersection nearer lineStart, which is the y one's hitPlus exactly when dirY < 0.
+  const LineOfSight lines[] = {
+      {{0.2F, 0.1F, 0.3F}, {0.2F, -0.1F, 0.3F}},
+      {{0.1F, -0.05F, 0.2F}, {-0.1F, 0.1F, 0.25F}},
+      {{0.5F, 0.3F, -0.2F}, {-0.4F, -0.3F, 0.1F}},
+      {{-0.3F, 0.6F, 0.0F}, {0.3F, 0.2F, 0.9F}},
+  };
+  for (const LineOfSight& line : lines) {
+    const std::optional<SphereHits> byDepth = IntersectUnitSphere(line, IntersectionRule::kPlain);
+    const std::optional<SphereHits> byAxis = IntersectByDominantAxis(line);
+    ASSERT_TRUE(byDepth && byAxis);
+    const bool towardsMinusY = LineDirection(line).y < 0.0F;
+    const Point3 front = towardsMinusY ? byDepth->hitPlus : byDepth->hitMinus;
+    const Point3 back = towardsMinusY ? byDepth->hitMinus : byDepth->hitPlus;
+    for (auto [got, want] :
+         {std::pair{byAxis->hitPlus, front}, std::pair{byAxis->hitMinus, back}}) {
+      EXPECT_NEAR(got.x, want.x, kNear) << "start x " << line.start.x;
+      EXPECT_NEAR(got.y, want.y, kNear) << "start x " << line.start.x;
+      EXPECT_NEAR(got.z, want.z, kNear) << "start x " << line.start.x;
+    }
+  }
+}
+
+// Samples over a 393 x 337 picture, with every quarter-pixel fraction, under rotations that
+// include views a ten-thousandth of a degree past a right angle, where the line of sight loses
+// its y component. No NaN may leave the geometry, every sample inside the outline must find the
+// sphere, and none well outside it may.
+TEST(GeometrySweep, FindsTheWholeDiscWithoutNaNUnderAnyRotation) {
+  struct Rotation {
+    double x, y, z;
+  };
+  const Rotation rotations[] = {
+      {0, 0, 0},        {30, 0, 0},      {89.85, 0, 0},    {0, 0, 89.6},          {90.0001, 0, 0},
+      {-90.0001, 0, 0}, {0, 0, 90.0001}, {0, 0, -90.0001}, {90.0001, 0, 45},      {90.0001, 30, 60},
+      {0, 90, 0},       {180, 0, 0},     {45, 45, 45},     {90.0001, 0, 90.0001},
+  };
+  constexpr float kHalfWidth = 196.5F;
+  constexpr float kHalfHeight = 168.5F;
+  constexpr float kStep = 0.75F;  // passes through all four quarter-pixel fractions
+  bool colourRule = false;
+  for (const Rotation& r : rotations) {
+    colourRule = !colourRule;
+    const IntersectionRule rule =
+        colourRule ? IntersectionRule::kReplaceZAboveOne : IntersectionRule::kPlain;
+    RenderState state = StartupLikeState();
+    state.halfSphere = 0;
+    state.rotX = DegreesToRadians(r.x);
+    state.rotY = DegreesToRadians(r.y);
+    state.rotZ = DegreesToRadians(r.z);
+    const PassConstants pass = MakePassConstants(state);
+    int insideMissed = 0;
+    int outsideFound = 0;
+    int nanSeen = 0;
+    int depthless = 0;
+    for (float dx = -kHalfWidth; dx <= kHalfWidth; dx += kStep) {
+      for (float dy = -kHalfHeight; dy <= kHalfHeight; dy += kStep) {
+        state.dx = dx;
+        state.dy = dy;
+        const LineOfSight line =
+            RotateLineOfSight(MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth), pass);
+        depthless += IsDepthless(line, LineDirection(line)) ? 1 : 0;
+        const float radius = std::hypot(dx, dy);
+        const std::optional<Point3> p = FindSurfacePoint(state, pass, rule);
+        if (!p) {
+          insideMissed += radius < 99.0F ? 1 : 0;
+          continue;
+        }
+        outsideFound += radius > 101.0F ? 1 : 0;
+        const float cosI = IncidenceCos(*p, state, pass.sourceLengthSquared);
+        const bool anyNaN = std::isnan(p->x) || std::isnan(p->y) || std::isnan(p->z) ||
+                            std::isnan(cosI) || std::isnan(IncidenceAngle(cosI)) ||
+                            std::isnan(EmissionAngle(p->z));
+        nanSeen += anyNaN ? 1 : 0;
+      }
+    }
+    const std::string view = "rotations " + std::to_string(r.x) + ", " + std::to_string(r.y) +
+                             ", " + std::to_string(r.z);
+    EXPECT_EQ(nanSeen, 0) << view;
+    EXPECT_EQ(insideMissed, 0) << view;
+    EXPECT_EQ(outsideFound, 0) << view;
+    const bool nearRightAngle =
+        std::fabs(std::fabs(r.x) - 90.0001) < 1e-9 || std::fabs(std::fabs(r.z) - 90.0001) < 1e-9;
+    if (nearRightAngle && r.y == 0.0) {
+      EXPECT_GT(depthless, 0) << view << ": the sweep no longer reaches a line without depth";
+    }
+  }
+}
+
+}  // namespace
