@@ -15,7 +15,12 @@ struct PassConstants {
   double sinY = 0.0, cosY = 1.0;  // of rotY
   double sinZ = 0.0, cosZ = 1.0;  // of rotZ
   float lineDepth = 0.0F;         // 10 * pixelScale: the y of the unrotated lineStart
-  double cosSlant = 1.0;          // cos(sourceSlant), the glossy function's cos(angleG)
+  // A sample whose unrotated offset (dx*k, dy*k) lies farther than this (squared) from the
+  // centre misses the sphere with a wide margin, since the rotations keep the line's distance
+  // from the centre. Infinite when the view is turned so far from y that the roundings of the
+  // intersection could still report a hit there: such samples take the full computation.
+  double sureMissRadiusSquared = 0.0;
+  double cosSlant = 1.0;                      // cos(sourceSlant), the glossy function's cos(angleG)
   double sourceLengthSquared = 0.0;           // sourceY^2 + sourceX^2 + sourceZ^2
   std::array<float, kIsoBandCount> bandLo{};  // isoLevel(k) - isoHalfWidth(k), rounded to float
   std::array<float, kIsoBandCount> bandHi{};  // isoLevel(k) + isoHalfWidth(k), rounded to float

@@ -30,6 +30,12 @@ bool IsDepthless(const LineOfSight& line, const Point3& lineDir) {
   return std::fabs(lineDir.y) <= kDepthNoiseUlps * kFloatEpsilon * largest;
 }
 
+bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass) {
+  const double x = unrotated.start.x;
+  const double z = unrotated.start.z;
+  return x * x + z * z > pass.sureMissRadiusSquared;
+}
+
 LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth) {
   const float x = dx * pixelScale;
   const float z = dy * pixelScale;
@@ -160,10 +166,13 @@ std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSph
   return hits.hitPlus;
 }
 
-std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConstants& pass,
-                                       IntersectionRule rule) {
-  const LineOfSight line = RotateLineOfSight(
-      MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth), pass);
+[[gnu::flatten]] std::optional<Point3> FindSurfacePoint(const RenderState& state,
+                                                        const PassConstants& pass,
+                                                        IntersectionRule rule) {
+  const LineOfSight unrotated =
+      MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth);
+  if (IsSureMiss(unrotated, pass)) return std::nullopt;
+  const LineOfSight line = RotateLineOfSight(unrotated, pass);
   const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule);
   if (!hits) return std::nullopt;
   return SelectSurfacePoint(*hits, state.halfSphere);

@@ -37,6 +37,10 @@ enum class IntersectionRule { kPlain, kReplaceZAboveOne };
 // lineStart = (dx*k, 10*k, dy*k), lineEnd = (dx*k, -10*k, dy*k), with k = pixelScale.
 LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth);
 
+// A shortcut that changes no result: the unrotated line passes so far from the centre that
+// the intersection is sure to miss (see PassConstants::sureMissRadiusSquared).
+bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass);
+
 // Rotates a point about Ox, then Oy, then Oz, storing each coordinate before the next use.
 Point3 RotateObserver(Point3 p, const PassConstants& pass);
 

@@ -260,3 +260,41 @@ TEST(GeometrySweep, FindsTheWholeDiscWithoutNaNUnderAnyRotation) {
 }
 
 }  // namespace
+
+namespace {
+
+// The sure-miss shortcut must never change a result: compare it with the full intersection
+// for samples outside the outline, under views turned in many directions, including views
+// nearly perpendicular to y where the shortcut has to stand aside.
+TEST(FindSurfacePoint, TheSureMissShortcutChangesNoResult) {
+  constexpr float kStep = 2.25F;  // passes through all four quarter-pixel fractions
+  int shortcutsTaken = 0;
+  for (double degX : {-150.0, -80.0, -30.0, 0.0, 30.0, 75.0, 85.0, 89.85, 120.0}) {
+    for (double degZ : {0.0, 40.0, 89.6, -100.0}) {
+      RenderState state = StartupLikeState();
+      state.rotX = DegreesToRadians(degX);
+      state.rotY = DegreesToRadians(degX / 3.0);
+      state.rotZ = DegreesToRadians(degZ);
+      const PassConstants pass = MakePassConstants(state);
+      for (float dx = -196.5F; dx <= 196.5F; dx += kStep) {
+        for (float dy = -168.5F; dy <= 168.5F; dy += kStep) {
+          if (std::hypot(dx, dy) < 80.0F) continue;  // keep the ring just inside the outline
+          state.dx = dx;
+          state.dy = dy;
+          const LineOfSight unrotated = MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth);
+          shortcutsTaken += IsSureMiss(unrotated, pass) ? 1 : 0;
+          const std::optional<SphereHits> hits =
+              IntersectUnitSphere(RotateLineOfSight(unrotated, pass), IntersectionRule::kPlain);
+          const std::optional<Point3> full =
+              hits ? SelectSurfacePoint(*hits, state.halfSphere) : std::nullopt;
+          EXPECT_EQ(FindSurfacePoint(state, pass, IntersectionRule::kPlain), full)
+              << "rotations " << degX << ", " << degX / 3.0 << ", " << degZ << " at dx " << dx
+              << " dy " << dy;
+        }
+      }
+    }
+  }
+  EXPECT_GT(shortcutsTaken, 0);
+}
+
+}  // namespace
