@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <optional>
+#include <sstream>
+#include <string>
 
 #include "photometry/pass_constants.h"
 #include "photometry/sphere_geometry.h"
@@ -13,6 +15,12 @@
 namespace {
 
 constexpr double kNear = 1e-6;
+
+std::string DescribeRotations(double degX, double degY, double degZ) {
+  std::ostringstream text;
+  text << "rotations " << degX << ", " << degY << ", " << degZ;
+  return text.str();
+}
 
 PassConstants RotationPass(double degX, double degY, double degZ) {
   RenderState state = StartupLikeState();
@@ -74,8 +82,7 @@ TEST(RotateObserver, TurnsRightHandedInTheOrderXThenYThenZ) {
   };
   for (const Case& c : cases) {
     const Point3 p = RotateObserver(c.in, RotationPass(c.degX, c.degY, c.degZ));
-    const std::string where = "rotations " + std::to_string(c.degX) + ", " +
-                              std::to_string(c.degY) + ", " + std::to_string(c.degZ);
+    const std::string where = DescribeRotations(c.degX, c.degY, c.degZ);
     EXPECT_NEAR(p.x, c.out.x, 1e-5) << where;
     EXPECT_NEAR(p.y, c.out.y, 1e-5) << where;
     EXPECT_NEAR(p.z, c.out.z, 1e-5) << where;
@@ -246,8 +253,7 @@ TEST(GeometrySweep, FindsTheWholeDiscWithoutNaNUnderAnyRotation) {
         nanSeen += anyNaN ? 1 : 0;
       }
     }
-    const std::string view = "rotations " + std::to_string(r.x) + ", " + std::to_string(r.y) +
-                             ", " + std::to_string(r.z);
+    const std::string view = DescribeRotations(r.x, r.y, r.z);
     EXPECT_EQ(nanSeen, 0) << view;
     EXPECT_EQ(insideMissed, 0) << view;
     EXPECT_EQ(outsideFound, 0) << view;

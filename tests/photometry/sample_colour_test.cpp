@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
+#include <string>
 
 #include "photometry/pass_constants.h"
 #include "shading/image_buffer.h"
@@ -31,7 +33,9 @@ Rgb PaintedColour(float phi, IsolineStyle style, RenderState state) {
 }
 
 std::string Describe(Rgb c) {
-  return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+  std::ostringstream text;
+  text << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+  return text.str();
 }
 
 TEST(GreyLevel, RoundsHalfToEven) {
