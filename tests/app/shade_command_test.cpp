@@ -1,0 +1,225 @@
+// The shade button: the picture it paints equals what the core paints for the same inputs, the
+// observer arrow it leaves and its blinking, and inputs that do not read, which change nothing.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <variant>
+
+#include "form_probe.h"
+#include "shading/image_buffer.h"
+#include "shading/shade_pass.h"
+
+namespace {
+
+// The core's picture and state for one press on a fresh window with these inputs.
+struct Reference {
+  ImageBuffer picture{393, 337};
+  RenderState state = StartupState();
+  ArrowState arrow;
+};
+
+void Paint(Reference& reference, const ShadeInputs& inputs, const NumberFormat& format,
+           int smoothing) {
+  const ShadeOutcome outcome =
+      RunShadeCommand(reference.state, reference.picture, inputs, format, smoothing);
+  QVERIFY(std::holds_alternative<ArrowState>(outcome));
+  reference.arrow = std::get<ArrowState>(outcome);
+}
+
+// Counts the pixels where the window's picture differs from the reference; reports the first.
+int CompareImages(const QImage& shown, const ImageBuffer& expected) {
+  int differing = 0;
+  for (int y = 0; y < expected.Height(); ++y) {
+    for (int x = 0; x < expected.Width(); ++x) {
+      const QRgb pixel = shown.pixel(x, y);
+      const Rgb want = expected.At(x, y);
+      if (qRed(pixel) == want.r && qGreen(pixel) == want.g && qBlue(pixel) == want.b) continue;
+      if (differing++ == 0) {
+        qWarning("first difference at (%d, %d): %d %d %d, expected %d %d %d", x, y, qRed(pixel),
+                 qGreen(pixel), qBlue(pixel), want.r, want.g, want.b);
+      }
+    }
+  }
+  return differing;
+}
+
+void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
+
+}  // namespace
+
+class ShadeCommandTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QLocale::setDefault(QLocale::c()); }
+
+  void defaultsPaintTheCoresPicture() {
+    auto form = OpenForm();
+    form->show();
+    Press(*form);
+    Reference reference;
+    Paint(reference, ShadeInputs{}, CNumberFormat(), 0);
+
+    auto* picture = Find<PictureBox>(*form, "Picture1");
+    QCOMPARE(CompareImages(picture->image(), reference.picture), 0);
+    QCOMPARE(form->renderState(), reference.state);
+    QVERIFY(picture->isVisible());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    // The sphere is there: its centre is lit, a corner is background.
+    QCOMPARE_NE(picture->image().pixel(196, 168), qRgb(255, 255, 255));
+    QCOMPARE(picture->image().pixel(2, 2), qRgb(255, 255, 255));
+
+    // rotX 30 degrees with no rotation about Oy: the arrow shows, its shaft down to y = 82.
+    QVERIFY(reference.arrow.shown);
+    const ArrowLine& shaft = picture->arrowLine(1);
+    QCOMPARE(shaft.p1, QPoint(196, 16));
+    QCOMPARE(shaft.p2, QPoint(196, 82));
+    for (int line = 1; line <= 3; ++line) QVERIFY(picture->arrowLine(line).visible);
+    QVERIFY(Find<QLabel>(*form, "Label6")->isVisible());
+    QVERIFY(Find<QTimer>(*form, "Timer2")->isActive());
+  }
+
+  // Glossy with s and n, a slant, one legend row, smoothing: all set through the widgets.
+  void glossyEndToEnd_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("point") << QLocale(QLocale::English, QLocale::UnitedStates) << ".";
+    QTest::newRow("comma") << QLocale(QLocale::Russian, QLocale::Russia) << ",";
+  }
+
+  void glossyEndToEnd() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, point);
+    QLocale::setDefault(locale);
+    auto decimal = [&](const char* text) { return QString::fromLatin1(text).replace('.', point); };
+    auto form = OpenForm();
+    form->show();
+    QTest::mouseClick(Find<QRadioButton>(*form, "Option2"), Qt::LeftButton);
+    Retype(*Find<QLineEdit>(*form, "Text5"), decimal("0.7"));
+    Retype(*Find<QLineEdit>(*form, "Text6"), "8");
+    Retype(*Find<QLineEdit>(*form, "Text4_0"), decimal("20.5"));
+    Retype(*Find<QLineEdit>(*form, "Text1"), "45");
+    Retype(*Find<QLineEdit>(*form, "Text8_3"), decimal("0.55"));
+    Retype(*Find<QLineEdit>(*form, "Text7_3"), decimal("0.02"));
+    QTest::mouseClick(Find<QCheckBox>(*form, "Check2"), Qt::LeftButton);
+    Press(*form);
+
+    Reference reference;
+    reference.state.reflectanceKind = kGlossy;
+    reference.state.isoLevel[3] = 0.55F;
+    reference.state.isoHalfWidth[3] = 0.02F;
+    Paint(reference, ShadeInputs{"45", "0", "0", "20.5", "0.7", "8"}, CNumberFormat(), 1);
+    QCOMPARE(form->renderState(), reference.state);
+    QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->image(), reference.picture), 0);
+    QCOMPARE(Find<PictureBox>(*form, "Picture1")->arrowLine(1).p2.y(),
+             int(reference.arrow.shaftLowerY));
+  }
+
+  // A rotation box that does not read: a message names it; picture, pointer and state stay.
+  void unreadableInput_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters in Ox") << "Text1"
+                                   << "abc";
+    QTest::newRow("empty Ox") << "Text1"
+                              << "";
+    QTest::newRow("blank Oz") << "Text3_0"
+                              << "  ";
+    QTest::newRow("overflowing Oy") << "Text2"
+                                    << "1e39";
+    QTest::newRow("empty s, matte selected") << "Text5"
+                                             << "";
+    QTest::newRow("group separator in n") << "Text6"
+                                          << "1,000";
+  }
+
+  void unreadableInput() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    auto form = OpenForm();
+    form->show();
+    Press(*form);  // a first picture, to see that it stays
+    auto* picture = Find<PictureBox>(*form, "Picture1");
+    const QImage before = picture->image();
+    const RenderState state = form->renderState();
+    const QPoint shaftEnd = picture->arrowLine(1).p2;
+
+    Find<QLineEdit>(*form, box)->setText(text);
+    {
+      MessageBoxWatch watch;
+      Press(*form);
+      QCOMPARE(watch.texts().size(), 1);
+      QVERIFY(!watch.texts().first().isEmpty());
+    }
+    QCOMPARE(form->renderState(), state);
+    QCOMPARE(picture->image(), before);
+    QCOMPARE(picture->arrowLine(1).p2, shaftEnd);
+    QVERIFY(picture->isVisible());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  // While a legend box is marked the button says which and paints nothing.
+  void markedLegendBoxBlocksThePass() {
+    auto form = OpenForm();
+    form->show();
+    Find<QLineEdit>(*form, "Text8_4")->setText("");
+    const QImage before = Find<PictureBox>(*form, "Picture1")->image();
+    const RenderState state = form->renderState();
+    {
+      MessageBoxWatch watch;
+      Press(*form);
+      QCOMPARE(watch.texts().size(), 1);
+      QVERIFY2(watch.texts().first().contains("5"), qPrintable(watch.texts().first()));  // row 5
+    }
+    QCOMPARE(form->renderState(), state);
+    QCOMPARE(Find<PictureBox>(*form, "Picture1")->image(), before);
+
+    Find<QLineEdit>(*form, "Text8_4")->setText("0.5");
+    Press(*form);
+    QCOMPARE_NE(Find<PictureBox>(*form, "Picture1")->image(), before);
+  }
+
+  void arrowHiddenWhenTheViewTurnsAboutOy() {
+    auto form = OpenForm();
+    form->show();
+    Press(*form);
+    Find<QLineEdit>(*form, "Text2")->setText("0.5");
+    Press(*form);
+    auto* picture = Find<PictureBox>(*form, "Picture1");
+    for (int line = 1; line <= 3; ++line) QVERIFY(!picture->arrowLine(line).visible);
+    QVERIFY(Find<QLabel>(*form, "Label6")->isHidden());
+    QVERIFY(!Find<QTimer>(*form, "Timer2")->isActive());
+    QCOMPARE(picture->composedImage(), picture->image());
+  }
+
+  // Mode 6 inverts the pixels under the lines, mode 11 shows nothing; Timer2 toggles.
+  void arrowBlinks() {
+    auto form = OpenForm();
+    form->show();
+    Press(*form);
+    auto* picture = Find<PictureBox>(*form, "Picture1");
+    const QPoint onShaft(196, 40);  // above the sphere: white in the picture
+    QCOMPARE(picture->image().pixel(onShaft), qRgb(255, 255, 255));
+    QCOMPARE(picture->composedImage().pixel(onShaft), qRgb(0, 0, 0));
+    QCOMPARE(picture->composedImage().pixel(onShaft + QPoint(1, 0)), qRgb(255, 255, 255));
+
+    QTRY_COMPARE_WITH_TIMEOUT(picture->arrowLine(1).drawMode, 11, 2500);
+    for (int line = 2; line <= 3; ++line) QCOMPARE(picture->arrowLine(line).drawMode, 11);
+    QCOMPARE(picture->composedImage(), picture->image());
+    QVERIFY(!Find<QLabel>(*form, "Label6")->isHidden());  // the label does not blink
+
+    // A new pass keeps the mode the lines have.
+    Press(*form);
+    QCOMPARE(picture->arrowLine(1).drawMode, 11);
+    QTRY_COMPARE_WITH_TIMEOUT(picture->arrowLine(1).drawMode, 6, 2500);
+  }
+};
+
+QTEST_MAIN(ShadeCommandTest)
+#include "shade_command_test.moc"
