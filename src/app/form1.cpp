@@ -104,7 +104,10 @@ void Form1::ConnectHandlers() {
   connect(check1_, &QCheckBox::stateChanged, this, &Form1::OnCheck1Clicked);
   connect(check3_, &QCheckBox::stateChanged, this, &Form1::OnCheck3Clicked);
   for (int k = 1; k <= 4; ++k) {
-    connect(option_[k], &QRadioButton::clicked, this, [this, k] { OnFunctionChosen(k); });
+    // Selected by click, keyboard or program alike; reselecting the selected one does nothing.
+    connect(option_[k], &QRadioButton::toggled, this, [this, k](bool selected) {
+      if (selected) OnFunctionChosen(k);
+    });
   }
   for (int k = 1; k <= kIsoBandCount; ++k) {
     connect(text8_[k], &QLineEdit::textChanged, this, &Form1::OnLevelChanged);

@@ -1,11 +1,13 @@
 #include "app/layout_fonts.h"
 
+#include <QStringList>
 #include <cmath>
 
 namespace {
 
 // Condensed, so the long captions of the option buttons fit; it covers Cyrillic in full.
 constexpr const char* kSubstituteFamily = "DejaVu Sans Condensed";
+constexpr const char* kFallbackFamily = "DejaVu Sans";  // wider: some captions would not fit
 constexpr double kDotsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 
@@ -14,7 +16,8 @@ constexpr double kPointsPerInch = 72.0;
 void InstallFontSubstitutes() {
   for (const char* family : {kWindowFontFamily, kLegendFontFamily}) {
     if (QFont::substitute(family) != kSubstituteFamily) {
-      QFont::insertSubstitution(family, kSubstituteFamily);
+      QFont::insertSubstitutions(family, QStringList{QString::fromLatin1(kSubstituteFamily),
+                                                     QString::fromLatin1(kFallbackFamily)});
     }
   }
 }

@@ -246,6 +246,10 @@ class LayoutTest : public QObject {
         area = widget->rect().adjusted(4, 2, -4, -2);  // frame and margins
         flags = Qt::AlignCenter;
       }
+      for (const QChar letter : text) {
+        QVERIFY2(letter.isSpace() || metrics.inFont(letter),
+                 qPrintable(widget->objectName() + ": no glyph for " + letter));
+      }
       QVERIFY2(CaptionFits(metrics, area, flags, text),
                qPrintable(QStringLiteral("%1: \"%2\" in %3x%4")
                               .arg(widget->objectName(), text)
