@@ -164,9 +164,7 @@ TEST(ReadShadeParameters, KeepsTheMirrorToleranceForOtherFunctions) {
     RenderState state = StartupState();
     state.reflectanceKind = kind;
     state.mirrorTolerance = 0.017F;
-    ShadeInputs inputs;
-    inputs.slant = "0";
-    ASSERT_FALSE(ReadShadeParameters(state, inputs, kEnglish));
+    ASSERT_FALSE(ReadShadeParameters(state, ShadeInputs{}, kEnglish));
     EXPECT_EQ(state.mirrorTolerance, 0.017F);
   }
 }
@@ -228,10 +226,7 @@ TEST(ReadShadeParameters, AcceptsTheLargestSlantWhoseRadiansFitAFloat) {
 
 TEST(ReadShadeParameters, ReportsTheFirstBadField) {
   RenderState state = StartupState();
-  ShadeInputs inputs;
-  inputs.rotZ = "x";
-  inputs.glossN = "";
-  inputs.rotY = "1e40";
+  const ShadeInputs inputs{"30", "1e40", "x", "0", "0.5", ""};
   const std::optional<InputError> error = ReadShadeParameters(state, inputs, kEnglish);
   ASSERT_TRUE(error);
   EXPECT_EQ(error->field, ShadeField::kRotY);
