@@ -36,6 +36,7 @@ constexpr int kArrowHeadHalfWidth = 6;
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowCaption));
   setWindowIcon(QIcon(QString::fromUtf8(kWindowIcon)));
   setFont(LayoutFont(kWindowFontFamily, kWindowFontPoints));
