@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing. Safe to run again.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core
+packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-dejavu-extra
           libgtest-dev libbenchmark-dev locales)
 missing=()
 for p in "${packages[@]}"; do
