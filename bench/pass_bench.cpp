@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr int kDefaultWidth = 393;
-constexpr int kDefaultHeight = 337;
-constexpr int kLargeScale = 4;  // 1572 by 1348: sixteen times the pixels
+constexpr int64_t kDefaultWidth = 393;
+constexpr int64_t kDefaultHeight = 337;
+constexpr int64_t kLargeScale = 4;  // 1572 by 1348: sixteen times the pixels
 
 // Arguments: reflectance kind, colour isolines (0/1), smoothing state (0/1), width, height, and
 // the sphere's magnification (1: radius 100 pixels as in the window).

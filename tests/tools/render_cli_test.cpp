@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>  // environ
 
 #include <QImage>
 #include <array>
@@ -13,8 +14,6 @@
 #include <sstream>
 
 #include "temp_folder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -29,7 +28,7 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Runs the renderer with `args`; its stdout and stderr land in files beside `folder`'s contents.
+// Runs the renderer with `args`; its stdout and stderr land in files in `logs`.
 RunResult RunRenderer(const std::vector<std::string>& args, const std::filesystem::path& logs) {
   const std::string outPath = (logs / "stdout.txt").string();
   const std::string errPath = (logs / "stderr.txt").string();
