@@ -22,6 +22,7 @@ sleep 1
 # Command1 sits at (432, 312) with size 105x25 in the client area; without a window manager the
 # client area starts at the screen's origin.
 xdotool mousemove --window "$win" 484 324 click 1
-sleep 1
+# The arrow blinks once a second from the end of the pass: capture it while it shows.
+sleep 0.4
 import -window "$win" "$out"
 echo "wrote $out"
