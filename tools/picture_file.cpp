@@ -65,9 +65,10 @@ std::string EncodePng(const ImageBuffer& picture) {
     uchar* line = image.scanLine(y);
     for (int x = 0; x < picture.Width(); ++x) {
       const Rgb pixel = picture.At(x, y);
-      line[3 * x] = ComponentByte(pixel.r);
-      line[3 * x + 1] = ComponentByte(pixel.g);
-      line[3 * x + 2] = ComponentByte(pixel.b);
+      uchar* out = line + ptrdiff_t{3} * x;
+      out[0] = ComponentByte(pixel.r);
+      out[1] = ComponentByte(pixel.g);
+      out[2] = ComponentByte(pixel.b);
     }
   }
   QByteArray encoded;
