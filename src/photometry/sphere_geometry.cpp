@@ -36,6 +36,12 @@ bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass) {
   return x * x + z * z > pass.sureMissRadiusSquared;
 }
 
+bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass) {
+  // z = dy * k is rounded monotonically and symmetrically, z * z is exact in double and the sum
+  // with x * x rounds monotonically: the test can only fail as |dy| grows.
+  return !IsSureMiss(MakeLineOfSight(dx, dy, pixelScale, pass.lineDepth), pass);
+}
+
 LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth) {
   const float x = dx * pixelScale;
   const float z = dy * pixelScale;

@@ -41,6 +41,11 @@ LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDept
 // the intersection is sure to miss (see PassConstants::sureMissRadiusSquared).
 bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass);
 
+// False only when the sample at offset (dx, dy) is a sure miss, which both shaders class as
+// background. For a fixed dx the test depends on |dy| alone and can only fail as |dy| grows, so
+// along a column it holds on one run of rows around the row nearest the centre (or nowhere).
+bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass);
+
 // Rotates a point about Ox, then Oy, then Oz, storing each coordinate before the next use.
 Point3 RotateObserver(Point3 p, const PassConstants& pass);
 

@@ -2,6 +2,7 @@
 
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
+#include "photometry/sphere_geometry.h"
 #include "shading/raster_walk.h"
 
 namespace {
@@ -23,6 +24,9 @@ void RunRasterPass(RenderState& state, Picture& picture, int smoothingState) {
   const bool smoothing = smoothingState == kSmoothingChecked;
   const PassShader shader = ShaderOfPass(state);
   const PassConstants pass = MakePassConstants(state);
-  WalkRaster(state, picture, frame, smoothing,
-             [shader, &pass](RenderState& s, Picture& p) { shader(s, p, pass); });
+  const float pixelScale = state.pixelScale;
+  WalkRaster(
+      state, picture, frame, smoothing,
+      [shader, &pass](RenderState& s, Picture& p) { shader(s, p, pass); },
+      [pixelScale, &pass](float dx, float dy) { return MayMeetSphere(dx, dy, pixelScale, pass); });
 }
