@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <optional>
 
 #include "photometry/pass_constants.h"
 #include "photometry/reflectance.h"
@@ -57,12 +56,12 @@ float SamplePhi(const Point3& surfacePoint, const RenderState& state, const Pass
 
 void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass,
                  const ShaderRules& rules) {
-  const std::optional<Point3> surfacePoint = FindSurfacePoint(state, pass, rules.intersection);
-  if (!surfacePoint) {
+  Point3 surfacePoint;
+  if (!FindSurfacePoint(state, pass, rules.intersection, surfacePoint)) {
     AddBackgroundSample(state);
     return;
   }
-  const float phi = BoundAbove(SamplePhi(*surfacePoint, state, pass, rules));
+  const float phi = BoundAbove(SamplePhi(surfacePoint, state, pass, rules));
   ColourSample(phi, rules.isolines, pass, state);
   if (state.subSample == 0) PaintSample(state, picture);
 }

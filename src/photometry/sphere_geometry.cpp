@@ -16,16 +16,29 @@ constexpr float kDepthNoiseUlps = 8.0F;
 constexpr float kFloatEpsilon = std::numeric_limits<float>::epsilon();
 
 // The colour shader's guard: a z above 1 can come only from rounding.
-void ReplaceZAboveOne(Point3& hit, float startZ) {
-  if (hit.z > 1.0F) hit.z = startZ;
+void ReplaceZAboveOne(float& z, float startZ) {
+  if (z > 1.0F) z = startZ;
+}
+
+}  // namespace
+
+namespace {
+
+// The larger of `largest` and |value|; a NaN value leaves `largest` as it is.
+float LargerMagnitude(float largest, float value) {
+  const float magnitude = std::fabs(value);
+  return largest < magnitude ? magnitude : largest;
 }
 
 }  // namespace
 
 bool IsDepthless(const LineOfSight& line, const Point3& lineDir) {
+  // Taken coordinate by coordinate, in registers: a copied list of the points would be stored
+  // and read back at a different width, which stalls the load.
   float largest = 0.0F;
-  for (const Point3& p : {line.start, line.end}) {
-    largest = std::max({largest, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+  for (float coordinate :
+       {line.start.x, line.start.y, line.start.z, line.end.x, line.end.y, line.end.z}) {
+    largest = LargerMagnitude(largest, coordinate);
   }
   return std::fabs(lineDir.y) <= kDepthNoiseUlps * kFloatEpsilon * largest;
 }
@@ -74,8 +87,15 @@ LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass
 
 namespace {
 
-// The quadratic in y with the stored roundings of quadB, s and the roots.
-std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3& lineDir) {
+// The roots of the quadratic in y, each stored as a float.
+struct DepthRoots {
+  float yPlus;
+  float yMinus;
+};
+
+// The quadratic in y with the stored roundings of quadB, s and the roots; false when the line
+// misses the sphere.
+bool SolveDepthQuadratic(const LineOfSight& line, const Point3& lineDir, DepthRoots& roots) {
   const double x1 = line.start.x;
   const double y1 = line.start.y;
   const double z1 = line.start.z;
@@ -90,21 +110,39 @@ std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3
   const float quadB = static_cast<float>(2.0 * (u * dX + w * dZ) / dY);
   const double quadC = u * u + w * w - kSphereRadius * kSphereRadius;
   const double discriminant = static_cast<double>(quadB) * quadB - 4.0 * quadA * quadC;
-  if (discriminant < 0.0) return std::nullopt;
+  if (discriminant < 0.0) return false;
 
   const float s = static_cast<float>(std::sqrt(discriminant));
   const float numeratorPlus = static_cast<float>(-static_cast<double>(quadB) + s);
   const float numeratorMinus = static_cast<float>(-static_cast<double>(quadB) - s);
-  const float yPlus = static_cast<float>(numeratorPlus / quadA / 2.0);
-  const float yMinus = static_cast<float>(numeratorMinus / quadA / 2.0);
+  roots.yPlus = static_cast<float>(numeratorPlus / quadA / 2.0);
+  roots.yMinus = static_cast<float>(numeratorMinus / quadA / 2.0);
+  return true;
+}
 
-  // z follows the undivided difference of the end points, not the stored dirZ.
-  const double riseZ = static_cast<double>(line.end.z) - z1;
-  auto pointAt = [&](float y) {
-    const double along = (static_cast<double>(y) - y1) / dY;
-    return Point3{static_cast<float>(along * dX + x1), y, static_cast<float>(along * riseZ + z1)};
-  };
-  return SphereHits{pointAt(yPlus), pointAt(yMinus)};
+// The point of the line at depth y. Its z follows the undivided difference of the end points,
+// not the stored dirZ.
+struct PointAtDepth {
+  const LineOfSight& line;
+  const Point3& lineDir;
+  float y;
+
+  double Along() const {
+    return (static_cast<double>(y) - line.start.y) / static_cast<double>(lineDir.y);
+  }
+  float X() const { return static_cast<float>(Along() * lineDir.x + line.start.x); }
+  float Z() const {
+    const double riseZ = static_cast<double>(line.end.z) - line.start.z;
+    return static_cast<float>(Along() * riseZ + line.start.z);
+  }
+  Point3 Point() const { return {X(), y, Z()}; }
+};
+
+std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3& lineDir) {
+  DepthRoots roots{};
+  if (!SolveDepthQuadratic(line, lineDir, roots)) return std::nullopt;
+  return SphereHits{PointAtDepth{line, lineDir, roots.yPlus}.Point(),
+                    PointAtDepth{line, lineDir, roots.yMinus}.Point()};
 }
 
 }  // namespace
@@ -114,8 +152,8 @@ std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, Intersect
   std::optional<SphereHits> hits =
       IsDepthless(line, lineDir) ? IntersectByDominantAxis(line) : IntersectByDepth(line, lineDir);
   if (hits && rule == IntersectionRule::kReplaceZAboveOne) {
-    ReplaceZAboveOne(hits->hitPlus, line.start.z);
-    ReplaceZAboveOne(hits->hitMinus, line.start.z);
+    ReplaceZAboveOne(hits->hitPlus.z, line.start.z);
+    ReplaceZAboveOne(hits->hitMinus.z, line.start.z);
   }
   return hits;
 }
@@ -172,16 +210,46 @@ std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSph
   return hits.hitPlus;
 }
 
-[[gnu::flatten]] std::optional<Point3> FindSurfacePoint(const RenderState& state,
-                                                        const PassConstants& pass,
-                                                        IntersectionRule rule) {
+[[gnu::flatten]] bool FindSurfacePoint(const RenderState& state, const PassConstants& pass,
+                                       IntersectionRule rule, Point3& surfacePoint) {
   const LineOfSight unrotated =
       MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth);
-  if (IsSureMiss(unrotated, pass)) return std::nullopt;
+  if (IsSureMiss(unrotated, pass)) return false;
   const LineOfSight line = RotateLineOfSight(unrotated, pass);
-  const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule);
-  if (!hits) return std::nullopt;
-  return SelectSurfacePoint(*hits, state.halfSphere);
+  const Point3 lineDir = LineDirection(line);
+  if (IsDepthless(line, lineDir)) {
+    const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule);
+    const std::optional<Point3> selected =
+        hits ? SelectSurfacePoint(*hits, state.halfSphere) : std::nullopt;
+    if (selected) surfacePoint = *selected;
+    return selected.has_value();
+  }
+
+  // IntersectUnitSphere and SelectSurfacePoint, forming of the two intersections only what the
+  // choice reads: the z of hitPlus, and all of hitMinus only when hitPlus lies in a removed half.
+  DepthRoots roots{};
+  if (!SolveDepthQuadratic(line, lineDir, roots)) return false;
+  const bool replaceZ = rule == IntersectionRule::kReplaceZAboveOne;
+  const PointAtDepth plus{line, lineDir, roots.yPlus};
+  float zPlus = plus.Z();
+  if (replaceZ) ReplaceZAboveOne(zPlus, line.start.z);
+  if (state.halfSphere == 1 && zPlus < 0.0F) {
+    const PointAtDepth minus{line, lineDir, roots.yMinus};
+    float zMinus = minus.Z();
+    if (replaceZ) ReplaceZAboveOne(zMinus, line.start.z);
+    if (zMinus < 0.0F) return false;
+    surfacePoint = {minus.X(), roots.yMinus, zMinus};
+    return true;
+  }
+  surfacePoint = {plus.X(), roots.yPlus, zPlus};
+  return true;
+}
+
+std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConstants& pass,
+                                       IntersectionRule rule) {
+  Point3 surfacePoint;
+  if (!FindSurfacePoint(state, pass, rule, surfacePoint)) return std::nullopt;
+  return surfacePoint;
 }
 
 double angleFromCos(float c) {

@@ -71,7 +71,10 @@ std::optional<SphereHits> IntersectByDominantAxis(const LineOfSight& line);
 // The intersection the picture shows: with halfSphere = 1 a point below z = 0 does not exist.
 std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSphere);
 
-// The steps above for the sample at state.dx, state.dy.
+// The steps above for the sample at state.dx, state.dy: false for a background sample, else
+// true with the chosen intersection in surfacePoint.
+bool FindSurfacePoint(const RenderState& state, const PassConstants& pass, IntersectionRule rule,
+                      Point3& surfacePoint);
 std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConstants& pass,
                                        IntersectionRule rule);
 

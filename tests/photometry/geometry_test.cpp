@@ -304,3 +304,56 @@ TEST(FindSurfacePoint, TheSureMissShortcutChangesNoResult) {
 }
 
 }  // namespace
+
+namespace {
+
+// FindSurfacePoint forms only the parts of the two intersections that the choice reads; it must
+// agree with IntersectUnitSphere followed by SelectSurfacePoint on every sample, for both rules
+// and both half-sphere settings, including views that leave the line of sight without depth.
+TEST(FindSurfacePoint, AgreesWithIntersectingAndSelecting) {
+  struct View {
+    double x, y, z;
+  };
+  // At 89.99 degrees about Ox the roundings put many intersections above z = 1.
+  const View views[] = {{0, 0, 0},       {30, 0, 0},      {-45, 20, 135},
+                        {90.0001, 0, 0}, {89.9, 0, 0},    {89.99, 0, 0},
+                        {0, 0, 90.0001}, {180, 180, 180}, {120, -60, 10}};
+  constexpr float kStep = 1.25F;  // passes through all four quarter-pixel fractions
+  for (const View& v : views) {
+    for (int16_t halfSphere : {int16_t{0}, int16_t{1}}) {
+      for (IntersectionRule rule :
+           {IntersectionRule::kPlain, IntersectionRule::kReplaceZAboveOne}) {
+        RenderState state = StartupLikeState();
+        state.rotX = DegreesToRadians(v.x);
+        state.rotY = DegreesToRadians(v.y);
+        state.rotZ = DegreesToRadians(v.z);
+        state.halfSphere = halfSphere;
+        const PassConstants pass = MakePassConstants(state);
+        int mismatches = 0;
+        int hits = 0;
+        for (float dx = -110.0F; dx <= 110.0F; dx += kStep) {
+          for (float dy = -110.0F; dy <= 110.0F; dy += kStep) {
+            state.dx = dx;
+            state.dy = dy;
+            const std::optional<SphereHits> both = IntersectUnitSphere(
+                RotateLineOfSight(MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth), pass),
+                rule);
+            const std::optional<Point3> want =
+                both ? SelectSurfacePoint(*both, halfSphere) : std::nullopt;
+            Point3 got{};
+            const bool found = FindSurfacePoint(state, pass, rule, got);
+            hits += found ? 1 : 0;
+            if (found != want.has_value() || (found && !(got == *want))) ++mismatches;
+          }
+        }
+        const std::string view = DescribeRotations(v.x, v.y, v.z) + ", half sphere " +
+                                 std::to_string(halfSphere) + ", rule " +
+                                 std::to_string(static_cast<int>(rule));
+        EXPECT_EQ(mismatches, 0) << view;
+        EXPECT_GT(hits, 1000) << view;
+      }
+    }
+  }
+}
+
+}  // namespace
