@@ -13,6 +13,26 @@ constexpr double kSureMissRadius = 1.05;
 // grow large enough to matter (within about 75 degrees of perpendicular to y).
 constexpr double kWellConditionedDepth = 0.25;
 
+// Rounding of the mirror tests' left-hand sides and of the angles is below 1e-6 radians; this
+// slack covers it many times over.
+constexpr double kMirrorAngleSlack = 1e-5;
+// A widest angle beyond this rules out too little to be worth the test (and keeps its cosine
+// well above 0).
+constexpr double kWidestFilteredAngle = 1.5;
+
+// The mirror tests require |i + e - g| < tolerance and |i - e| < 0.04 (0.03 in colour), up to
+// the rounding of each side. Then |i| and |e| are both below (|g| + |tolerance| + 0.04) / 2,
+// and an angle from angleFromCos has magnitude acos(|c|): a cosine magnitude below the cosine
+// of that bound (plus slack) makes the tests fail whatever else holds.
+double MirrorCosineFloor(float angleG, float tolerance) {
+  const double widest = (std::fabs(static_cast<double>(angleG)) +
+                         std::fabs(static_cast<double>(tolerance)) + kGreyMirrorAngleMargin) /
+                            2.0 +
+                        kMirrorAngleSlack;
+  if (!(widest < kWidestFilteredAngle)) return 0.0;
+  return std::cos(widest);
+}
+
 double SureMissRadiusSquared(const PassConstants& pass) {
   // The y component of Rz * Ry * Rx applied to (0, 1, 0).
   const double depth = pass.sinX * pass.sinY * pass.sinZ + pass.cosX * pass.cosZ;
@@ -51,5 +71,6 @@ PassConstants MakePassConstants(const RenderState& state) {
   pass.mirrorMissValue =
       static_cast<float>(static_cast<double>(pass.selfShadowTop) + kMirrorMissOffset);
   pass.mirrorSlantMargin = MirrorSlantMargin(state.sourceSlant);
+  pass.mirrorCosineFloor = MirrorCosineFloor(state.sourceSlant, state.mirrorTolerance);
   return pass;
 }

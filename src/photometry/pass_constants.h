@@ -28,6 +28,9 @@ struct PassConstants {
   float fringeBottom = 0.0F;       // -isoHalfWidth(0): bottom of the shadow fringe
   float mirrorMissValue = 0.0F;    // isoHalfWidth(6) + 0.001: phi where the mirror condition fails
   double mirrorSlantMargin = 0.0;  // 0.04 * (1 - angleG * 1.98 / pi), the colour mirror's margin
+  // Both mirror tests fail at a surface point where |cosI| or |cosE| lies below this: the angle
+  // there is too wide for i + e to come near g while i and e stay close. 0 rules out nothing.
+  double mirrorCosineFloor = 0.0;
 };
 
 PassConstants MakePassConstants(const RenderState& state);

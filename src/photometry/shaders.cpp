@@ -21,8 +21,16 @@ constexpr ShaderRules kGreyRules{IntersectionRule::kPlain, false, IsolineStyle::
 constexpr ShaderRules kColourRules{IntersectionRule::kReplaceZAboveOne, true,
                                    IsolineStyle::kColourTint};
 
+// A shortcut that changes no result: with a cosine this far from +-1 the mirror tests fail, so
+// the arctangents need not be formed (see PassConstants::mirrorCosineFloor).
+bool MirrorSurelyFails(const Point3& surfacePoint, float cosI, const PassConstants& pass) {
+  return std::fabs(cosI) < pass.mirrorCosineFloor ||
+         std::fabs(surfacePoint.z) < pass.mirrorCosineFloor;
+}
+
 float MirrorSamplePhi(const Point3& surfacePoint, float cosI, const RenderState& state,
                       const PassConstants& pass, const ShaderRules& rules) {
+  if (MirrorSurelyFails(surfacePoint, cosI, pass)) return MirrorPhi(false, pass.mirrorMissValue);
   const float angleI = IncidenceAngle(cosI);
   const double angleE = EmissionAngle(surfacePoint.z);
   const float angleG = state.sourceSlant;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 
+#include "photometry/pass_constants.h"
 #include "shading/image_buffer.h"
 #include "test_state.h"
 
@@ -99,6 +101,68 @@ TEST(Shaders, SmoothedSamplesAccumulateAndPaintNothing) {
               (Rgb{3 * 255 + 115, 3 * 255 + 115, 3 * 255 + 115}))
         << (shader == Shader::kGrey ? "grey" : "colour");
     for (const Rgb& pixel : picture.Pixels()) EXPECT_EQ(pixel, kUntouched);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The mirror shortcut skips the arctangents where a cosine is too far from +-1 for the mirror
+// tests to pass; over a fine sweep of samples every colour must equal the one shaded without it,
+// for slants and tolerances across the bands, both shaders and both half-sphere settings.
+TEST(Shaders, MirrorShortcutChangesNoSample) {
+  struct Setting {
+    double slantDegrees;
+    float tolerance;
+  };
+  const Setting settings[] = {{0, 0.03F},      {0, 0.0005F}, {10, 0.017F},   {30, 0.005F},
+                              {63.01, 0.002F}, {90, 0.001F}, {120, 0.0005F}, {-45, 0.003F},
+                              {30, 0.4F},      {80, 0.03F}};
+  constexpr float kStep = 0.75F;  // passes through all four quarter-pixel fractions
+  for (const Setting& setting : settings) {
+    for (Shader shader : {Shader::kGrey, Shader::kColour}) {
+      for (int16_t halfSphere : {int16_t{0}, int16_t{1}}) {
+        RenderState state = StartupLikeState();
+        state.reflectanceKind = kMirror;
+        state.rotX = DegreesToRadians(30.0);
+        state.rotY = DegreesToRadians(-20.0);
+        state.halfSphere = halfSphere;
+        SetSlant(state, setting.slantDegrees);
+        state.mirrorTolerance = setting.tolerance;
+        state.subSample = 1;  // the sums hold the sample's colour
+        const PassConstants pass = MakePassConstants(state);
+        PassConstants unfiltered = pass;
+        unfiltered.mirrorCosineFloor = 0.0;
+        ImageBuffer picture(kSize, kSize);
+        int differing = 0;
+        int mirrorLit = 0;
+        for (float dx = -100.0F; dx <= 100.0F; dx += kStep) {
+          for (float dy = -100.0F; dy <= 100.0F; dy += kStep) {
+            RenderState filtered = state;
+            filtered.dx = dx;
+            filtered.dy = dy;
+            RenderState full = filtered;
+            using PassShader = void (*)(RenderState&, Picture&, const PassConstants&);
+            const PassShader shade = shader == Shader::kGrey
+                                         ? static_cast<PassShader>(&ShadeGreyPixel)
+                                         : static_cast<PassShader>(&ShadeColourPixel);
+            shade(filtered, picture, pass);
+            shade(full, picture, unfiltered);
+            differing += filtered == full ? 0 : 1;
+            mirrorLit += full.sumR == 255 ? 1 : 0;
+          }
+        }
+        std::ostringstream what;
+        what << "slant " << setting.slantDegrees << ", tolerance " << setting.tolerance
+             << (shader == Shader::kGrey ? ", grey" : ", colour") << ", half " << halfSphere;
+        EXPECT_EQ(differing, 0) << what.str();
+        EXPECT_GT(pass.mirrorCosineFloor, 0.0) << what.str();
+        if (setting.slantDegrees == 0.0) {
+          EXPECT_GT(mirrorLit, 0) << what.str();
+        }
+      }
+    }
   }
 }
 
