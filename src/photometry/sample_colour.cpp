@@ -82,7 +82,23 @@ void PaintSample(RenderState& state, Picture& picture) {
   state.sumR = LimitComponent(state.sumR);
   state.sumG = LimitComponent(state.sumG);
   state.sumB = LimitComponent(state.sumB);
-  const float height = static_cast<float>(picture.Height());
-  const float row = height - state.py;
-  PaintPixel(picture, state.px, row, Rgb{state.sumR, state.sumG, state.sumB});
+  const int height = picture.Height();
+  const float row = static_cast<float>(height) - state.py;
+  PaintPixelInside(picture, picture.Width(), height, state.px, row,
+                   Rgb{state.sumR, state.sumG, state.sumB});
+}
+
+void PaintPixelInside(Picture& picture, int width, int height, float x, float y, Rgb colour) {
+  // A whole number in range rounds to itself: no rounding call is needed for it.
+  const auto isWholeIndex = [](float v, int limit) {
+    return v >= 0.0F && v < static_cast<float>(limit) &&
+           static_cast<float>(static_cast<int>(v)) == v;
+  };
+  if (!isWholeIndex(x, width) || !isWholeIndex(y, height)) {
+    PaintPixel(picture, x, y, colour);
+    return;
+  }
+  const auto limit = [](int32_t c) { return c > kComponentMax ? kComponentMax : (c < 0 ? 0 : c); };
+  picture.SetPixel(static_cast<int>(x), static_cast<int>(y),
+                   Rgb{limit(colour.r), limit(colour.g), limit(colour.b)});
 }

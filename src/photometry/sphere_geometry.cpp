@@ -258,16 +258,6 @@ double angleFromCos(float c) {
   return std::atan(std::sqrt(1.0 - cosine * cosine) / cosine);
 }
 
-float IncidenceCos(const Point3& p, const RenderState& state, double sourceLengthSquared) {
-  const double px = p.x;
-  const double py = p.y;
-  const double pz = p.z;
-  const double dot = static_cast<double>(state.sourceY) * py +
-                     static_cast<double>(state.sourceX) * px + pz * state.sourceZ;
-  const double pointLengthSquared = py * py + px * px + pz * pz;
-  return static_cast<float>(dot / std::sqrt(pointLengthSquared * sourceLengthSquared));
-}
-
 float IncidenceAngle(float cosI) { return static_cast<float>(angleFromCos(cosI)); }
 
 bool IsBeyondUnitCosine(float z) { return std::fabs(z) > 1.0F; }

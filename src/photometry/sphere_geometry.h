@@ -8,6 +8,7 @@
 //
 // Every coordinate is stored as a float; the arithmetic in between is done in double.
 
+#include <cmath>
 #include <optional>
 
 #include "photometry/pass_constants.h"
@@ -82,9 +83,18 @@ std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConst
 // pi / 2 as a float (1.5707951).
 double angleFromCos(float c);
 
-// cosI = (S.P) / sqrt(|P|^2 |S|^2), with the summation orders y, x, z and y, x, z.
-float IncidenceCos(const Point3& surfacePoint, const RenderState& state,
-                   double sourceLengthSquared);
+// cosI = (S.P) / sqrt(|P|^2 |S|^2), with the summation orders y, x, z and y, x, z. Inline: it
+// runs for every sample on the sphere.
+inline float IncidenceCos(const Point3& surfacePoint, const RenderState& state,
+                          double sourceLengthSquared) {
+  const double px = surfacePoint.x;
+  const double py = surfacePoint.y;
+  const double pz = surfacePoint.z;
+  const double dot = static_cast<double>(state.sourceY) * py +
+                     static_cast<double>(state.sourceX) * px + pz * state.sourceZ;
+  const double pointLengthSquared = py * py + px * px + pz * pz;
+  return static_cast<float>(dot / std::sqrt(pointLengthSquared * sourceLengthSquared));
+}
 
 // angleI as a float.
 float IncidenceAngle(float cosI);

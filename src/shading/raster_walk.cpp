@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "photometry/sample_colour.h"
+
 namespace {
 
 constexpr int32_t kSamplesPerPixel = 4;
@@ -40,7 +42,7 @@ void PaintSmoothedPixel(const RenderState& state, Picture& picture, float x, flo
       isFourTimes(state.sumB, state.backgroundB)) {
     return;
   }
-  PaintPixel(picture, x, y,
-             Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
-                 state.sumB / kSamplesPerPixel});
+  PaintPixelInside(picture, picture.Width(), picture.Height(), x, y,
+                   Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
+                       state.sumB / kSamplesPerPixel});
 }
