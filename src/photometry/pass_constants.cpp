@@ -53,6 +53,12 @@ PassConstants MakePassConstants(const RenderState& state) {
   pass.cosZ = std::cos(static_cast<double>(state.rotZ));
   pass.lineDepth = static_cast<float>(kLineDepthInPixels * static_cast<double>(state.pixelScale));
   pass.sureMissRadiusSquared = SureMissRadiusSquared(pass);
+  pass.sureBelowEquatorTest = std::isfinite(pass.sureMissRadiusSquared);
+  // The bottom row of Rz * Ry * Rx: Oz leaves z alone, Oy turns it to z cos b - x sin b, and
+  // Ox gave z cos a + y sin a.
+  pass.zFromX = -pass.sinY;
+  pass.zFromY = pass.sinX * pass.cosY;
+  pass.zFromZ = pass.cosX * pass.cosY;
   pass.cosSlant = std::cos(static_cast<double>(state.sourceSlant));
 
   const double sx = state.sourceX;

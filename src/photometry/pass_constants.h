@@ -20,6 +20,10 @@ struct PassConstants {
   // from the centre. Infinite when the view is turned so far from y that the roundings of the
   // intersection could still report a hit there: such samples take the full computation.
   double sureMissRadiusSquared = 0.0;
+  // The z of a point (x, y, z) after the rotations is zFromX*x + zFromY*y + zFromZ*z. Set only
+  // for well-conditioned views (see sureMissRadiusSquared); elsewhere the test is off.
+  bool sureBelowEquatorTest = false;
+  double zFromX = 0.0, zFromY = 0.0, zFromZ = 1.0;
   double cosSlant = 1.0;                      // cos(sourceSlant), the glossy function's cos(angleG)
   double sourceLengthSquared = 0.0;           // sourceY^2 + sourceX^2 + sourceZ^2
   std::array<float, kIsoBandCount> bandLo{};  // isoLevel(k) - isoHalfWidth(k), rounded to float

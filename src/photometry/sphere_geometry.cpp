@@ -14,6 +14,10 @@ constexpr double kSphereRadius = 1.0;
 // coordinate is rounding noise: the line is perpendicular to y as far as floats can tell.
 constexpr float kDepthNoiseUlps = 8.0F;
 constexpr float kFloatEpsilon = std::numeric_limits<float>::epsilon();
+// Lines of sight this close to the centre (squared) meet the sphere far from its outline.
+constexpr double kDeepInsideRadiusSquared = 0.9;
+// How far below z = 0 both intersections must lie for the half-sphere shortcut.
+constexpr double kEquatorMargin = 0.01;
 
 // The colour shader's guard: a z above 1 can come only from rounding.
 void ReplaceZAboveOne(float& z, float startZ) {
@@ -47,6 +51,19 @@ bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass) {
   const double x = unrotated.start.x;
   const double z = unrotated.start.z;
   return x * x + z * z > pass.sureMissRadiusSquared;
+}
+
+bool IsSureBelowEquator(const LineOfSight& unrotated, const PassConstants& pass) {
+  if (!pass.sureBelowEquatorTest) return false;
+  const double x = unrotated.start.x;
+  const double z = unrotated.start.z;
+  const double offsetSquared = x * x + z * z;
+  // Away from the outline the two roots are well separated and their roundings stay near 1e-6.
+  if (!(offsetSquared <= kDeepInsideRadiusSquared)) return false;
+  // The line meets the sphere at depths +-h; the rotated z there is centre +- |zFromY| h.
+  const double h = std::sqrt(1.0 - offsetSquared);
+  const double centre = pass.zFromX * x + pass.zFromZ * z;
+  return centre + std::fabs(pass.zFromY) * h < -kEquatorMargin;
 }
 
 bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass) {
@@ -215,6 +232,7 @@ std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSph
   const LineOfSight unrotated =
       MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth);
   if (IsSureMiss(unrotated, pass)) return false;
+  if (state.halfSphere == 1 && IsSureBelowEquator(unrotated, pass)) return false;
   const LineOfSight line = RotateLineOfSight(unrotated, pass);
   const Point3 lineDir = LineDirection(line);
   if (IsDepthless(line, lineDir)) {

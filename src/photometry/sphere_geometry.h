@@ -42,6 +42,11 @@ LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDept
 // the intersection is sure to miss (see PassConstants::sureMissRadiusSquared).
 bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass);
 
+// A shortcut that changes no result for a half sphere: the unrotated line passes well inside
+// the outline and, in exact arithmetic, meets the sphere only where the rotated z is below -0.01,
+// far beyond what the roundings of the intersection can move (see PassConstants).
+bool IsSureBelowEquator(const LineOfSight& unrotated, const PassConstants& pass);
+
 // False only when the sample at offset (dx, dy) is a sure miss, which both shaders class as
 // background. For a fixed dx the test depends on |dy| alone and can only fail as |dy| grows, so
 // along a column it holds on one run of rows around the row nearest the centre (or nowhere).

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <sstream>
@@ -354,6 +355,45 @@ TEST(FindSurfacePoint, AgreesWithIntersectingAndSelecting) {
       }
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The half-sphere shortcut claims samples whose exact intersections lie below z = -0.01. Over
+// many views the intersections the full arithmetic forms for every claimed sample must both lie
+// below z = 0, with most of that margin left: the roundings stay far smaller than it.
+TEST(IsSureBelowEquator, ClaimsOnlySamplesWhoseIntersectionsAreBothBelow) {
+  constexpr float kStep = 1.75F;
+  constexpr double kRoundingAllowance = 1e-4;
+  int claimed = 0;
+  for (int view = 0; view < 120; ++view) {
+    // A spread of views from a fixed recurrence, so that a failure names a reproducible view.
+    const double degX = -180.0 + std::fmod(view * 37.3, 360.0);
+    const double degY = -180.0 + std::fmod(view * 53.9, 360.0);
+    const double degZ = -180.0 + std::fmod(view * 71.1, 360.0);
+    RenderState state = StartupLikeState();
+    state.rotX = DegreesToRadians(degX);
+    state.rotY = DegreesToRadians(degY);
+    state.rotZ = DegreesToRadians(degZ);
+    const PassConstants pass = MakePassConstants(state);
+    double highestClaimedZ = -1.0;
+    for (float dx = -100.0F; dx <= 100.0F; dx += kStep) {
+      for (float dy = -100.0F; dy <= 100.0F; dy += kStep) {
+        const LineOfSight unrotated = MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth);
+        if (!IsSureBelowEquator(unrotated, pass)) continue;
+        ++claimed;
+        const std::optional<SphereHits> hits =
+            IntersectUnitSphere(RotateLineOfSight(unrotated, pass), IntersectionRule::kPlain);
+        ASSERT_TRUE(hits.has_value()) << DescribeRotations(degX, degY, degZ) << " dx " << dx;
+        highestClaimedZ = std::max({highestClaimedZ, static_cast<double>(hits->hitPlus.z),
+                                    static_cast<double>(hits->hitMinus.z)});
+      }
+    }
+    EXPECT_LT(highestClaimedZ, -0.01 + kRoundingAllowance) << DescribeRotations(degX, degY, degZ);
+  }
+  EXPECT_GT(claimed, 10000);
 }
 
 }  // namespace
