@@ -13,8 +13,6 @@ float Stored(double value) { return static_cast<float>(value); }
 
 }  // namespace
 
-float MattePhi(float cosI) { return cosI; }
-
 double GlossyMirrorCos(float cosI, float cosE, double cosG) { return 2.0 * cosI * cosE - cosG; }
 
 float GlossyPhi(float cosI, float cosE, double cosG, double glossS, double glossN) {
@@ -23,10 +21,6 @@ float GlossyPhi(float cosI, float cosE, double cosG, double glossS, double gloss
   if (t < 0.0) return static_cast<float>(diffuse);
   const double lobe = std::pow(t, glossN) * ((glossN + 1.0) * glossS / kLobeWeightDivisor);
   return static_cast<float>(lobe + diffuse);
-}
-
-float RockyPhi(float cosI, float cosE) {
-  return static_cast<float>(static_cast<double>(cosI) / cosE);
 }
 
 bool GreyMirrorHolds(float angleI, double angleE, float angleG, float tolerance) {
@@ -43,9 +37,3 @@ bool ColourMirrorHolds(float angleI, double angleE, float angleG, float toleranc
          Stored(sum - slantMargin) < angleG && Stored(angleE - kColourMirrorAngleMargin) < angleI &&
          Stored(angleE + kColourMirrorAngleMargin) > angleI;
 }
-
-float MirrorPhi(bool conditionHolds, float mirrorMissValue) {
-  return conditionHolds ? 1.0F : mirrorMissValue;
-}
-
-float BoundAbove(float phi) { return phi > 1.0F ? 1.0F : phi; }

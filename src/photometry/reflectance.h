@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // Matte: phi = cosI.
-float MattePhi(float cosI);
+inline float MattePhi(float cosI) { return cosI; }
 
 // t = 2 cosI cosE - cos g: the cosine between the observer and the mirror direction of the
 // source for this normal.
@@ -16,7 +16,9 @@ double GlossyMirrorCos(float cosI, float cosE, double cosG);
 float GlossyPhi(float cosI, float cosE, double cosG, double glossS, double glossN);
 
 // Rocky: cosI / cosE. A zero cosE gives an infinity (or NaN at cosI = 0), never a trap.
-float RockyPhi(float cosI, float cosE);
+inline float RockyPhi(float cosI, float cosE) {
+  return static_cast<float>(static_cast<double>(cosI) / cosE);
+}
 
 // The mirror conditions, |g - (i + e)| < tolerance and |i - e| < 0.04, each left-hand side
 // rounded to a float before the strict comparison.
@@ -27,7 +29,9 @@ bool ColourMirrorHolds(float angleI, double angleE, float angleG, float toleranc
                        double slantMargin);
 
 // phi = 1 where the mirror condition holds, mirrorMissValue elsewhere.
-float MirrorPhi(bool conditionHolds, float mirrorMissValue);
+inline float MirrorPhi(bool conditionHolds, float mirrorMissValue) {
+  return conditionHolds ? 1.0F : mirrorMissValue;
+}
 
 // phi above 1 (+inf included) becomes 1.
-float BoundAbove(float phi);
+inline float BoundAbove(float phi) { return phi > 1.0F ? 1.0F : phi; }

@@ -278,8 +278,4 @@ double angleFromCos(float c) {
 
 float IncidenceAngle(float cosI) { return static_cast<float>(angleFromCos(cosI)); }
 
-bool IsBeyondUnitCosine(float z) { return std::fabs(z) > 1.0F; }
-
-float EmissionCos(float z) { return IsBeyondUnitCosine(z) ? 1.0F : z; }
-
 double EmissionAngle(float z) { return IsBeyondUnitCosine(z) ? 0.0 : angleFromCos(z); }

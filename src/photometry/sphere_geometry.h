@@ -106,6 +106,6 @@ float IncidenceAngle(float cosI);
 
 // The observer is on +z, so cosE is the z of the surface point. A z rounded beyond +-1, where
 // 1 - z^2 would be negative, counts as looking straight at the observer: cosE 1, angleE 0.
-bool IsBeyondUnitCosine(float z);
-float EmissionCos(float z);
+inline bool IsBeyondUnitCosine(float z) { return std::fabs(z) > 1.0F; }
+inline float EmissionCos(float z) { return IsBeyondUnitCosine(z) ? 1.0F : z; }
 double EmissionAngle(float z);
