@@ -82,10 +82,12 @@ void PaintSample(RenderState& state, Picture& picture) {
   state.sumR = LimitComponent(state.sumR);
   state.sumG = LimitComponent(state.sumG);
   state.sumB = LimitComponent(state.sumB);
+  // Formed before the size is read: the colour travels to SetPixel as one 64-bit word plus one
+  // 32-bit word, and reading the word right after storing its halves would stall.
+  const Rgb colour{state.sumR, state.sumG, state.sumB};
   const int height = picture.Height();
   const float row = static_cast<float>(height) - state.py;
-  PaintPixelInside(picture, picture.Width(), height, state.px, row,
-                   Rgb{state.sumR, state.sumG, state.sumB});
+  PaintPixelInside(picture, picture.Width(), height, state.px, row, colour);
 }
 
 void PaintPixelInside(Picture& picture, int width, int height, float x, float y, Rgb colour) {
@@ -96,6 +98,11 @@ void PaintPixelInside(Picture& picture, int width, int height, float x, float y,
   };
   if (!isWholeIndex(x, width) || !isWholeIndex(y, height)) {
     PaintPixel(picture, x, y, colour);
+    return;
+  }
+  const auto inRange = [](int32_t c) { return c >= 0 && c <= kComponentMax; };
+  if (inRange(colour.r) && inRange(colour.g) && inRange(colour.b)) {
+    picture.SetPixel(static_cast<int>(x), static_cast<int>(y), colour);
     return;
   }
   const auto limit = [](int32_t c) { return c > kComponentMax ? kComponentMax : (c < 0 ? 0 : c); };
