@@ -5,7 +5,9 @@
 namespace {
 
 constexpr float kGreyScale = 255.0F;
-constexpr int32_t kComponentMax = 255;
+
+// The painted sums are lowered to 255 where they exceed it; they have no lower limit.
+int32_t LimitAbove(int32_t c) { return c > kComponentMax ? kComponentMax : c; }
 
 // Sub-samples 0 and 1 start the sums afresh; 2 to 4 add to what the earlier samples left.
 bool StartsSums(const RenderState& state) { return state.subSample < 2; }
@@ -50,8 +52,6 @@ void ColourShadowedSample(float phi, const PassConstants& pass, RenderState& sta
   }
 }
 
-int32_t LimitComponent(int32_t c) { return c > kComponentMax ? kComponentMax : c; }
-
 }  // namespace
 
 int32_t GreyLevel(float phi) {
@@ -79,33 +79,13 @@ void AddBackgroundSample(RenderState& state) {
 }
 
 void PaintSample(RenderState& state, Picture& picture) {
-  state.sumR = LimitComponent(state.sumR);
-  state.sumG = LimitComponent(state.sumG);
-  state.sumB = LimitComponent(state.sumB);
+  state.sumR = LimitAbove(state.sumR);
+  state.sumG = LimitAbove(state.sumG);
+  state.sumB = LimitAbove(state.sumB);
   // Formed before the size is read: the colour travels to SetPixel as one 64-bit word plus one
   // 32-bit word, and reading the word right after storing its halves would stall.
   const Rgb colour{state.sumR, state.sumG, state.sumB};
   const int height = picture.Height();
   const float row = static_cast<float>(height) - state.py;
-  PaintPixelInside(picture, picture.Width(), height, state.px, row, colour);
-}
-
-void PaintPixelInside(Picture& picture, int width, int height, float x, float y, Rgb colour) {
-  // A whole number in range rounds to itself: no rounding call is needed for it.
-  const auto isWholeIndex = [](float v, int limit) {
-    return v >= 0.0F && v < static_cast<float>(limit) &&
-           static_cast<float>(static_cast<int>(v)) == v;
-  };
-  if (!isWholeIndex(x, width) || !isWholeIndex(y, height)) {
-    PaintPixel(picture, x, y, colour);
-    return;
-  }
-  const auto inRange = [](int32_t c) { return c >= 0 && c <= kComponentMax; };
-  if (inRange(colour.r) && inRange(colour.g) && inRange(colour.b)) {
-    picture.SetPixel(static_cast<int>(x), static_cast<int>(y), colour);
-    return;
-  }
-  const auto limit = [](int32_t c) { return c > kComponentMax ? kComponentMax : (c < 0 ? 0 : c); };
-  picture.SetPixel(static_cast<int>(x), static_cast<int>(y),
-                   Rgb{limit(colour.r), limit(colour.g), limit(colour.b)});
+  PaintPixel(picture, picture.Width(), height, state.px, row, colour);
 }

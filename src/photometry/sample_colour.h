@@ -44,7 +44,3 @@ void AddBackgroundSample(RenderState& state);
 
 // With subSample 0: limits each sum to 255 and paints it at column px, row height - py.
 void PaintSample(RenderState& state, Picture& picture);
-
-// PaintPixel for a picture of the given size, quicker for a position that is a whole pixel
-// inside the picture, as every position of a pass is.
-void PaintPixelInside(Picture& picture, int width, int height, float x, float y, Rgb colour);

@@ -23,14 +23,42 @@ class Picture {
   virtual void SetPixel(int x, int y, Rgb colour) = 0;
 };
 
-// Paints one pixel at a position given in (integral) floats. A component above 255 counts as
-// 255, one below 0 as 0; a position outside the picture paints nothing.
+inline constexpr int32_t kComponentMax = 255;
+
+// A component above 255 counts as 255, one below 0 as 0.
+inline int32_t LimitComponent(int32_t c) {
+  return c > kComponentMax ? kComponentMax : (c < 0 ? 0 : c);
+}
+
+// The pixel index a coordinate rounds to (half to even), or -1 when it lies outside 0..limit-1.
+// A whole number in range rounds to itself, as every position of a pass does: no rounding call.
+inline int PixelIndex(float v, int limit) {
+  if (v >= 0.0F && v < static_cast<float>(limit) && static_cast<float>(static_cast<int>(v)) == v) {
+    return static_cast<int>(v);
+  }
+  // Beyond this range (NaN and infinities included) nothing can round into the picture.
+  if (!(v > -1.0F && v < static_cast<float>(limit) + 1.0F)) return -1;
+  const long i = std::lrint(v);
+  return i >= 0 && i < limit ? static_cast<int>(i) : -1;
+}
+
+// Paints one pixel of a picture of the given size at a position given in floats; a position
+// outside the picture paints nothing. Components are limited to 0..255.
+inline void PaintPixel(Picture& picture, int width, int height, float x, float y, Rgb colour) {
+  const int ix = PixelIndex(x, width);
+  const int iy = PixelIndex(y, height);
+  if (ix < 0 || iy < 0) return;
+  const auto inRange = [](int32_t c) { return c >= 0 && c <= kComponentMax; };
+  if (inRange(colour.r) && inRange(colour.g) && inRange(colour.b)) {
+    // The colour goes on as it came: rebuilding it from limited parts would be stored piecewise
+    // and read back whole by SetPixel, a stalled load on every painted pixel.
+    picture.SetPixel(ix, iy, colour);
+    return;
+  }
+  picture.SetPixel(
+      ix, iy, Rgb{LimitComponent(colour.r), LimitComponent(colour.g), LimitComponent(colour.b)});
+}
+
 inline void PaintPixel(Picture& picture, float x, float y, Rgb colour) {
-  if (!std::isfinite(x) || !std::isfinite(y)) return;
-  const long ix = std::lrint(x);
-  const long iy = std::lrint(y);
-  if (!(ix >= 0 && iy >= 0 && ix < picture.Width() && iy < picture.Height())) return;
-  auto limit = [](int32_t c) { return c > 255 ? 255 : (c < 0 ? 0 : c); };
-  picture.SetPixel(static_cast<int>(ix), static_cast<int>(iy),
-                   Rgb{limit(colour.r), limit(colour.g), limit(colour.b)});
+  PaintPixel(picture, picture.Width(), picture.Height(), x, y, colour);
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "photometry/sample_colour.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ void PaintSmoothedPixel(const RenderState& state, Picture& picture, float x, flo
       isFourTimes(state.sumB, state.backgroundB)) {
     return;
   }
-  PaintPixelInside(picture, picture.Width(), picture.Height(), x, y,
-                   Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
-                       state.sumB / kSamplesPerPixel});
+  PaintPixel(picture, x, y,
+             Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
+                 state.sumB / kSamplesPerPixel});
 }

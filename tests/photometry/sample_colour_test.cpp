@@ -203,36 +203,3 @@ TEST(PaintSample, LimitsEachComponentAndCountsRowsFromTheBottom) {
 }
 
 }  // namespace
-
-namespace {
-
-// The quick path for whole pixels must paint exactly what PaintPixel paints, wherever the
-// position lies and whatever the colour.
-TEST(PaintPixelInside, PaintsWhatPaintPixelPaints) {
-  constexpr int kWidth = 6;
-  constexpr int kHeight = 4;
-  const float nan = std::numeric_limits<float>::quiet_NaN();
-  const float inf = std::numeric_limits<float>::infinity();
-  const struct {
-    float x, y;
-    Rgb colour;
-  } cases[] = {
-      {0.0F, 0.0F, {1, 2, 3}},   {5.0F, 3.0F, {300, -4, 255}}, {6.0F, 0.0F, {9, 9, 9}},
-      {0.0F, 4.0F, {9, 9, 9}},   {-0.0F, 2.0F, {7, 8, 9}},     {-0.5F, 1.0F, {7, 8, 9}},
-      {-0.6F, 1.0F, {7, 8, 9}},  {2.5F, 1.0F, {7, 8, 9}},      {3.5F, 1.5F, {7, 8, 9}},
-      {5.4F, 3.49F, {7, 8, 9}},  {5.5F, 0.0F, {7, 8, 9}},      {nan, 1.0F, {7, 8, 9}},
-      {1.0F, inf, {7, 8, 9}},    {-inf, 1.0F, {7, 8, 9}},      {1e10F, 1.0F, {7, 8, 9}},
-      {-1e10F, 1.0F, {7, 8, 9}},
-  };
-  for (const auto& c : cases) {
-    ImageBuffer quick(kWidth, kHeight);
-    ImageBuffer reference(kWidth, kHeight);
-    quick.Clear(Rgb{50, 60, 70});
-    reference.Clear(Rgb{50, 60, 70});
-    PaintPixelInside(quick, kWidth, kHeight, c.x, c.y, c.colour);
-    PaintPixel(reference, c.x, c.y, c.colour);
-    EXPECT_TRUE(quick.Pixels() == reference.Pixels()) << "at " << c.x << ", " << c.y;
-  }
-}
-
-}  // namespace
