@@ -9,9 +9,9 @@ namespace {
 
 // Beyond 1.05 sphere radii a line misses the unit sphere by far more than any rounding.
 constexpr double kSureMissRadius = 1.05;
-// The y component of the rotated viewing direction below which the intersection's roundings
-// grow large enough to matter (within about 75 degrees of perpendicular to y).
-constexpr double kWellConditionedDepth = 0.25;
+// The |viewDepth| below which the roundings of the y parametrisation grow large enough to
+// matter for the sure-miss test (within about 75 degrees of perpendicular to y).
+constexpr double kSureMissDepth = 0.25;
 
 // Rounding of the mirror tests' left-hand sides and of the angles is below 1e-6 radians; this
 // slack covers it many times over.
@@ -33,10 +33,20 @@ double MirrorCosineFloor(float angleG, float tolerance) {
   return std::cos(widest);
 }
 
+// The y component of (0, -1, 0) turned about Ox, then Oy, then Oz, in double without rounding.
+double ViewDepth(const PassConstants& pass) {
+  // About Ox: (0, -cos a, -sin a). About Oy: x becomes -sin a * sin b. About Oz: y mixes x and y.
+  const double y1 = -pass.cosX;
+  const double z1 = -pass.sinX;
+  const double x2 = z1 * pass.sinY;
+  return x2 * pass.sinZ + y1 * pass.cosZ;
+}
+
 double SureMissRadiusSquared(const PassConstants& pass) {
-  // The y component of Rz * Ry * Rx applied to (0, 1, 0).
-  const double depth = pass.sinX * pass.sinY * pass.sinZ + pass.cosX * pass.cosZ;
-  if (std::fabs(depth) < kWellConditionedDepth) return std::numeric_limits<double>::infinity();
+  // Off the y parametrisation the intersection is solved without loss: the test always holds.
+  if (pass.form.byDepth && std::fabs(pass.viewDepth) < kSureMissDepth) {
+    return std::numeric_limits<double>::infinity();
+  }
   return kSureMissRadius * kSureMissRadius;
 }
 
@@ -52,8 +62,12 @@ PassConstants MakePassConstants(const RenderState& state) {
   pass.sinZ = std::sin(static_cast<double>(state.rotZ));
   pass.cosZ = std::cos(static_cast<double>(state.rotZ));
   pass.lineDepth = static_cast<float>(kLineDepthInPixels * static_cast<double>(state.pixelScale));
+  pass.viewDepth = ViewDepth(pass);
+  pass.form.byDepth = std::fabs(pass.viewDepth) >= kWellConditionedViewDepth;
+  pass.form.plusNearerStart = pass.viewDepth <= 0.0;
   pass.sureMissRadiusSquared = SureMissRadiusSquared(pass);
-  pass.sureBelowEquatorTest = std::isfinite(pass.sureMissRadiusSquared);
+  // The half-sphere shortcut's margins are worked out for the y parametrisation alone.
+  pass.sureBelowEquatorTest = pass.form.byDepth && std::isfinite(pass.sureMissRadiusSquared);
   // The bottom row of Rz * Ry * Rx: Oz leaves z alone, Oy turns it to z cos b - x sin b, and
   // Ox gave z cos a + y sin a.
   pass.zFromX = -pass.sinY;

@@ -9,16 +9,32 @@
 
 #include "shading/render_state.h"
 
+// How a pass intersects its lines of sight with the sphere, chosen once for the whole view.
+struct IntersectionForm {
+  // True: the 32-bit steps that parametrise the line by y. False where the view is so nearly
+  // perpendicular to y that those steps lose every digit: the line is solved along its own
+  // parameter in double instead.
+  bool byDepth = true;
+  // Which intersection is hitPlus off the y parametrisation: the one nearer lineStart where the
+  // view looks towards -y (or straight across), else the one nearer lineEnd. The larger-y rule
+  // continued across the view, one choice for every sample.
+  bool plusNearerStart = true;
+};
+
 struct PassConstants {
   bool noRotation = true;         // rotX, rotY and rotZ all exactly 0: the rotation step is skipped
   double sinX = 0.0, cosX = 1.0;  // of rotX, in double of the 32-bit angle
   double sinY = 0.0, cosY = 1.0;  // of rotY
   double sinZ = 0.0, cosZ = 1.0;  // of rotZ
   float lineDepth = 0.0F;         // 10 * pixelScale: the y of the unrotated lineStart
+  // The y component of the viewing direction (0, -1, 0) turned by the three rotations, in double
+  // and unrounded: how well the y coordinate parametrises every line of sight of the view.
+  double viewDepth = -1.0;
+  IntersectionForm form;
   // A sample whose unrotated offset (dx*k, dy*k) lies farther than this (squared) from the
   // centre misses the sphere with a wide margin, since the rotations keep the line's distance
-  // from the centre. Infinite when the view is turned so far from y that the roundings of the
-  // intersection could still report a hit there: such samples take the full computation.
+  // from the centre. Infinite when the y parametrisation is used on a view turned so far from y
+  // that its roundings could still report a hit there: such samples take the full computation.
   double sureMissRadiusSquared = 0.0;
   // The z of a point (x, y, z) after the rotations is zFromX*x + zFromY*y + zFromZ*z. Set only
   // for well-conditioned views (see sureMissRadiusSquared); elsewhere the test is off.
@@ -36,5 +52,9 @@ struct PassConstants {
   // there is too wide for i + e to come near g while i and e stay close. 0 rules out nothing.
   double mirrorCosineFloor = 0.0;
 };
+
+// Views whose |viewDepth| lies below this are intersected off the y parametrisation. The
+// stand-ins for typed right angles (|viewDepth| about 0.0026 about Ox, 0.007 about Oz) stay above.
+inline constexpr double kWellConditionedViewDepth = 0.0025;
 
 PassConstants MakePassConstants(const RenderState& state);

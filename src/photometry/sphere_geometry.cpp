@@ -1,19 +1,13 @@
 #include "photometry/sphere_geometry.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <limits>
 
 #include "photometry/photometric_constants.h"
 
 namespace {
 
 constexpr double kSphereRadius = 1.0;
-// A y component of lineDir within a few units in the last place of the end points' largest
-// coordinate is rounding noise: the line is perpendicular to y as far as floats can tell.
-constexpr float kDepthNoiseUlps = 8.0F;
-constexpr float kFloatEpsilon = std::numeric_limits<float>::epsilon();
 // Lines of sight this close to the centre (squared) meet the sphere far from its outline.
 constexpr double kDeepInsideRadiusSquared = 0.9;
 // How far below z = 0 both intersections must lie for the half-sphere shortcut.
@@ -25,27 +19,6 @@ void ReplaceZAboveOne(float& z, float startZ) {
 }
 
 }  // namespace
-
-namespace {
-
-// The larger of `largest` and |value|; a NaN value leaves `largest` as it is.
-float LargerMagnitude(float largest, float value) {
-  const float magnitude = std::fabs(value);
-  return largest < magnitude ? magnitude : largest;
-}
-
-}  // namespace
-
-bool IsDepthless(const LineOfSight& line, const Point3& lineDir) {
-  // Taken coordinate by coordinate, in registers: a copied list of the points would be stored
-  // and read back at a different width, which stalls the load.
-  float largest = 0.0F;
-  for (float coordinate :
-       {line.start.x, line.start.y, line.start.z, line.end.x, line.end.y, line.end.z}) {
-    largest = LargerMagnitude(largest, coordinate);
-  }
-  return std::fabs(lineDir.y) <= kDepthNoiseUlps * kFloatEpsilon * largest;
-}
 
 bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass) {
   const double x = unrotated.start.x;
@@ -164,59 +137,54 @@ std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3
 
 }  // namespace
 
-std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule) {
-  const Point3 lineDir = LineDirection(line);
-  std::optional<SphereHits> hits =
-      IsDepthless(line, lineDir) ? IntersectByDominantAxis(line) : IntersectByDepth(line, lineDir);
+namespace {
+
+// The hits at the two roots t of the line's parameter, stored coordinate by coordinate.
+Point3 PointAlongLine(const LineOfSight& line, double t) {
+  const auto at = [t](float start, float end) {
+    const double from = start;
+    return static_cast<float>(from + t * (static_cast<double>(end) - from));
+  };
+  return {at(line.start.x, line.end.x), at(line.start.y, line.end.y), at(line.start.z, line.end.z)};
+}
+
+}  // namespace
+
+std::optional<SphereHits> IntersectAlongLine(const LineOfSight& line, bool plusNearerStart) {
+  const double sx = line.start.x;
+  const double sy = line.start.y;
+  const double sz = line.start.z;
+  const double dX = static_cast<double>(line.end.x) - sx;
+  const double dY = static_cast<double>(line.end.y) - sy;
+  const double dZ = static_cast<double>(line.end.z) - sz;
+  // a t^2 + 2 halfB t + c = 0.
+  const double a = dX * dX + dY * dY + dZ * dZ;
+  if (a == 0.0) return std::nullopt;  // a line of no direction meets nothing
+  const double halfB = sx * dX + sy * dY + sz * dZ;
+  const double c = sx * sx + sy * sy + sz * sz - kSphereRadius * kSphereRadius;
+  const double discriminant = halfB * halfB - a * c;
+  if (discriminant < 0.0) return std::nullopt;
+  // The root of larger magnitude first, the other from the product of the roots: no
+  // cancellation in either.
+  const double q = -(halfB + std::copysign(std::sqrt(discriminant), halfB));
+  const double tFar = q / a;
+  const double tOther = q == 0.0 ? 0.0 : c / q;
+  const double tNearer = std::min(tFar, tOther);
+  const double tFarther = std::max(tFar, tOther);
+  const Point3 nearStart = PointAlongLine(line, tNearer);
+  const Point3 nearEnd = PointAlongLine(line, tFarther);
+  return plusNearerStart ? SphereHits{nearStart, nearEnd} : SphereHits{nearEnd, nearStart};
+}
+
+std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule,
+                                              const IntersectionForm& form) {
+  std::optional<SphereHits> hits = form.byDepth ? IntersectByDepth(line, LineDirection(line))
+                                                : IntersectAlongLine(line, form.plusNearerStart);
   if (hits && rule == IntersectionRule::kReplaceZAboveOne) {
     ReplaceZAboveOne(hits->hitPlus.z, line.start.z);
     ReplaceZAboveOne(hits->hitMinus.z, line.start.z);
   }
   return hits;
-}
-
-std::optional<SphereHits> IntersectByDominantAxis(const LineOfSight& line) {
-  const std::array<double, 3> start{line.start.x, line.start.y, line.start.z};
-  const Point3 lineDir = LineDirection(line);
-  const std::array<double, 3> dir{lineDir.x, lineDir.y, lineDir.z};
-
-  int m = 0;
-  for (int k = 1; k < 3; ++k) {
-    if (std::fabs(dir[k]) > std::fabs(dir[m])) m = k;
-  }
-  if (dir[m] == 0.0) return std::nullopt;  // a line of no direction meets nothing
-
-  // Each other coordinate o = offset[o] + (dir[o]/dir[m]) * coordinate m.
-  double quadA = 1.0;
-  double linear = 0.0;
-  double quadC = -kSphereRadius * kSphereRadius;
-  for (int k = 0; k < 3; ++k) {
-    if (k == m) continue;
-    const double offset = start[k] - dir[k] * start[m] / dir[m];
-    quadA += dir[k] * dir[k] / (dir[m] * dir[m]);
-    linear += offset * dir[k];
-    quadC += offset * offset;
-  }
-  const double quadB = 2.0 * linear / dir[m];
-  const double discriminant = quadB * quadB - 4.0 * quadA * quadC;
-  if (discriminant < 0.0) return std::nullopt;
-
-  const double root = std::sqrt(discriminant);
-  const double upper = (-quadB + root) / quadA / 2.0;
-  const double lower = (-quadB - root) / quadA / 2.0;
-  auto pointAt = [&](double coordinate) {
-    const double along = (coordinate - start[m]) / dir[m];
-    std::array<float, 3> p{};
-    for (int k = 0; k < 3; ++k) {
-      p[k] =
-          k == m ? static_cast<float>(coordinate) : static_cast<float>(along * dir[k] + start[k]);
-    }
-    return Point3{p[0], p[1], p[2]};
-  };
-  // Walking from lineStart along dir, the smaller coordinate comes first when dir[m] > 0.
-  const double nearer = dir[m] > 0.0 ? lower : upper;
-  const double farther = dir[m] > 0.0 ? upper : lower;
-  return SphereHits{pointAt(nearer), pointAt(farther)};
 }
 
 std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSphere) {
@@ -234,9 +202,8 @@ std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSph
   if (IsSureMiss(unrotated, pass)) return false;
   if (state.halfSphere == 1 && IsSureBelowEquator(unrotated, pass)) return false;
   const LineOfSight line = RotateLineOfSight(unrotated, pass);
-  const Point3 lineDir = LineDirection(line);
-  if (IsDepthless(line, lineDir)) {
-    const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule);
+  if (!pass.form.byDepth) {
+    const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule, pass.form);
     const std::optional<Point3> selected =
         hits ? SelectSurfacePoint(*hits, state.halfSphere) : std::nullopt;
     if (selected) surfacePoint = *selected;
@@ -245,6 +212,7 @@ std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSph
 
   // IntersectUnitSphere and SelectSurfacePoint, forming of the two intersections only what the
   // choice reads: the z of hitPlus, and all of hitMinus only when hitPlus lies in a removed half.
+  const Point3 lineDir = LineDirection(line);
   DepthRoots roots{};
   if (!SolveDepthQuadratic(line, lineDir, roots)) return false;
   const bool replaceZ = rule == IntersectionRule::kReplaceZAboveOne;

@@ -27,7 +27,7 @@ struct LineOfSight {
 };
 
 struct SphereHits {
-  Point3 hitPlus;  // larger y; nearer lineStart when the line cannot be parametrised by y
+  Point3 hitPlus;  // larger y, or the view-wide choice of IntersectionForm::plusNearerStart
   Point3 hitMinus;
 };
 
@@ -61,18 +61,16 @@ LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass
 // lineDir = lineEnd - lineStart, each difference stored as a float.
 Point3 LineDirection(const LineOfSight& line);
 
-// True when lineDir.y is zero or no larger than the rounding noise of the end points'
-// coordinates (a few units in their last place): the y coordinate cannot parametrise the line.
-bool IsDepthless(const LineOfSight& line, const Point3& lineDir);
+// The two intersections of the line with the unit sphere, or nothing when it misses, in the
+// pass's form. By depth: the line is parametrised by y with the stored roundings of quadB, s, the
+// roots and the points, and hitPlus has the larger y. Otherwise IntersectAlongLine.
+std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule,
+                                              const IntersectionForm& form);
 
-// The two intersections of the line with the unit sphere, or nothing when it misses. The line
-// is parametrised by y with the stored roundings of quadB, s, the roots and the points; a
-// depthless line takes IntersectByDominantAxis instead.
-std::optional<SphereHits> IntersectUnitSphere(const LineOfSight& line, IntersectionRule rule);
-
-// The same intersection for a line of any direction, solved in double along the component of
-// the direction of largest magnitude. hitPlus is the intersection nearer lineStart.
-std::optional<SphereHits> IntersectByDominantAxis(const LineOfSight& line);
+// |lineStart + t (lineEnd - lineStart)|^2 = 1 solved in double, each hit coordinate stored as a
+// float. hitPlus is the hit nearer lineStart or nearer lineEnd, as the form says. The form for
+// views nearly perpendicular to y, where the y parametrisation breaks down; it holds for any line.
+std::optional<SphereHits> IntersectAlongLine(const LineOfSight& line, bool plusNearerStart);
 
 // The intersection the picture shows: with halfSphere = 1 a point below z = 0 does not exist.
 std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSphere);

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr double kNear = 1e-6;
+constexpr IntersectionForm kByDepth{};
 
 std::string DescribeRotations(double degX, double degY, double degZ) {
   std::ostringstream text;
@@ -100,7 +101,8 @@ TEST(IntersectUnitSphere, WithoutRotationLooksAlongY) {
   for (const Case& c : cases) {
     const LineOfSight line =
         RotateLineOfSight(MakeLineOfSight(c.dx, c.dy, 0.01F, pass.lineDepth), pass);
-    const std::optional<SphereHits> hits = IntersectUnitSphere(line, IntersectionRule::kPlain);
+    const std::optional<SphereHits> hits =
+        IntersectUnitSphere(line, IntersectionRule::kPlain, kByDepth);
     ASSERT_TRUE(hits) << "dx " << c.dx << " dy " << c.dy;
     const float x = c.dx * 0.01F;
     const float z = c.dy * 0.01F;
@@ -117,7 +119,7 @@ TEST(IntersectUnitSphere, MissesOutsideTheOutlineAndTouchesOnIt) {
   const PassConstants pass = RotationPass(0, 0, 0);
   const auto hitsAt = [&](float dx, float dy) {
     return IntersectUnitSphere(MakeLineOfSight(dx, dy, 0.01F, pass.lineDepth),
-                               IntersectionRule::kPlain);
+                               IntersectionRule::kPlain, pass.form);
   };
   EXPECT_FALSE(hitsAt(100.5F, 0));
   EXPECT_FALSE(hitsAt(71, 71));
@@ -132,9 +134,10 @@ TEST(IntersectUnitSphere, ColourRuleReplacesAZAboveOneByTheStartsZ) {
   // roundings of the y parametrisation put hitPlus above the top of the sphere.
   const LineOfSight line{{-0.0252418686F, 0.308408737F, -0.111229017F},
                          {-0.0800320283F, 0.308446854F, 0.0811197087F}};
-  const std::optional<SphereHits> plain = IntersectUnitSphere(line, IntersectionRule::kPlain);
+  const std::optional<SphereHits> plain =
+      IntersectUnitSphere(line, IntersectionRule::kPlain, kByDepth);
   const std::optional<SphereHits> replaced =
-      IntersectUnitSphere(line, IntersectionRule::kReplaceZAboveOne);
+      IntersectUnitSphere(line, IntersectionRule::kReplaceZAboveOne, kByDepth);
   ASSERT_TRUE(plain);
   ASSERT_TRUE(replaced);
   for (auto member : {&SphereHits::hitPlus, &SphereHits::hitMinus}) {
@@ -177,9 +180,9 @@ TEST(FindSurfacePoint, WithoutRotationTheHalfSphereIsTheUpperHalfDisc) {
   }
 }
 
-TEST(IntersectByDominantAxis, AgreesWithTheDepthParametrisation) {
-  // Lines the y parametrisation handles well, solved both ways; the dominant-axis hitPlus is
-  // the intersection nearer lineStart, which is the y one's hitPlus exactly when dirY < 0.
+TEST(IntersectAlongLine, AgreesWithTheDepthParametrisation) {
+  // Lines the y parametrisation handles well, solved both ways; with plusNearerStart set as the
+  // view's direction sets it, the two forms name the same intersection hitPlus.
   const LineOfSight lines[] = {
       {{0.2F, 0.1F, 0.3F}, {0.2F, -0.1F, 0.3F}},
       {{0.1F, -0.05F, 0.2F}, {-0.1F, 0.1F, 0.25F}},
@@ -187,19 +190,24 @@ TEST(IntersectByDominantAxis, AgreesWithTheDepthParametrisation) {
       {{-0.3F, 0.6F, 0.0F}, {0.3F, 0.2F, 0.9F}},
   };
   for (const LineOfSight& line : lines) {
-    const std::optional<SphereHits> byDepth = IntersectUnitSphere(line, IntersectionRule::kPlain);
-    const std::optional<SphereHits> byAxis = IntersectByDominantAxis(line);
-    ASSERT_TRUE(byDepth && byAxis);
+    const std::optional<SphereHits> byDepth =
+        IntersectUnitSphere(line, IntersectionRule::kPlain, kByDepth);
     const bool towardsMinusY = LineDirection(line).y < 0.0F;
-    const Point3 front = towardsMinusY ? byDepth->hitPlus : byDepth->hitMinus;
-    const Point3 back = towardsMinusY ? byDepth->hitMinus : byDepth->hitPlus;
-    for (auto [got, want] :
-         {std::pair{byAxis->hitPlus, front}, std::pair{byAxis->hitMinus, back}}) {
+    const std::optional<SphereHits> alongLine = IntersectAlongLine(line, towardsMinusY);
+    ASSERT_TRUE(byDepth && alongLine);
+    for (auto [got, want] : {std::pair{alongLine->hitPlus, byDepth->hitPlus},
+                             std::pair{alongLine->hitMinus, byDepth->hitMinus}}) {
       EXPECT_NEAR(got.x, want.x, kNear) << "start x " << line.start.x;
       EXPECT_NEAR(got.y, want.y, kNear) << "start x " << line.start.x;
       EXPECT_NEAR(got.z, want.z, kNear) << "start x " << line.start.x;
     }
   }
+  // A line of no direction meets nothing; a line through the centre meets it at +-1.
+  EXPECT_FALSE(IntersectAlongLine({{0.1F, 0.2F, 0.3F}, {0.1F, 0.2F, 0.3F}}, true));
+  const std::optional<SphereHits> through = IntersectAlongLine({{0, 0, 0}, {0, 0, 0.5F}}, true);
+  ASSERT_TRUE(through);
+  EXPECT_EQ(through->hitPlus, (Point3{0, 0, -1.0F}));
+  EXPECT_EQ(through->hitMinus, (Point3{0, 0, 1.0F}));
 }
 
 // Samples over a 393 x 337 picture, with every quarter-pixel fraction, under rotations that
@@ -232,14 +240,10 @@ TEST(GeometrySweep, FindsTheWholeDiscWithoutNaNUnderAnyRotation) {
     int insideMissed = 0;
     int outsideFound = 0;
     int nanSeen = 0;
-    int depthless = 0;
     for (float dx = -kHalfWidth; dx <= kHalfWidth; dx += kStep) {
       for (float dy = -kHalfHeight; dy <= kHalfHeight; dy += kStep) {
         state.dx = dx;
         state.dy = dy;
-        const LineOfSight line =
-            RotateLineOfSight(MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth), pass);
-        depthless += IsDepthless(line, LineDirection(line)) ? 1 : 0;
         const float radius = std::hypot(dx, dy);
         const std::optional<Point3> p = FindSurfacePoint(state, pass, rule);
         if (!p) {
@@ -261,7 +265,7 @@ TEST(GeometrySweep, FindsTheWholeDiscWithoutNaNUnderAnyRotation) {
     const bool nearRightAngle =
         std::fabs(std::fabs(r.x) - 90.0001) < 1e-9 || std::fabs(std::fabs(r.z) - 90.0001) < 1e-9;
     if (nearRightAngle && r.y == 0.0) {
-      EXPECT_GT(depthless, 0) << view << ": the sweep no longer reaches a line without depth";
+      EXPECT_FALSE(pass.form.byDepth) << view << ": a view across y takes the y parametrisation";
     }
   }
 }
@@ -290,8 +294,8 @@ TEST(FindSurfacePoint, TheSureMissShortcutChangesNoResult) {
           state.dy = dy;
           const LineOfSight unrotated = MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth);
           shortcutsTaken += IsSureMiss(unrotated, pass) ? 1 : 0;
-          const std::optional<SphereHits> hits =
-              IntersectUnitSphere(RotateLineOfSight(unrotated, pass), IntersectionRule::kPlain);
+          const std::optional<SphereHits> hits = IntersectUnitSphere(
+              RotateLineOfSight(unrotated, pass), IntersectionRule::kPlain, pass.form);
           const std::optional<Point3> full =
               hits ? SelectSurfacePoint(*hits, state.halfSphere) : std::nullopt;
           EXPECT_EQ(FindSurfacePoint(state, pass, IntersectionRule::kPlain), full)
@@ -338,7 +342,7 @@ TEST(FindSurfacePoint, AgreesWithIntersectingAndSelecting) {
             state.dy = dy;
             const std::optional<SphereHits> both = IntersectUnitSphere(
                 RotateLineOfSight(MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth), pass),
-                rule);
+                rule, pass.form);
             const std::optional<Point3> want =
                 both ? SelectSurfacePoint(*both, halfSphere) : std::nullopt;
             Point3 got{};
@@ -384,8 +388,8 @@ TEST(IsSureBelowEquator, ClaimsOnlySamplesWhoseIntersectionsAreBothBelow) {
         const LineOfSight unrotated = MakeLineOfSight(dx, dy, state.pixelScale, pass.lineDepth);
         if (!IsSureBelowEquator(unrotated, pass)) continue;
         ++claimed;
-        const std::optional<SphereHits> hits =
-            IntersectUnitSphere(RotateLineOfSight(unrotated, pass), IntersectionRule::kPlain);
+        const std::optional<SphereHits> hits = IntersectUnitSphere(
+            RotateLineOfSight(unrotated, pass), IntersectionRule::kPlain, pass.form);
         ASSERT_TRUE(hits.has_value()) << DescribeRotations(degX, degY, degZ) << " dx " << dx;
         highestClaimedZ = std::max({highestClaimedZ, static_cast<double>(hits->hitPlus.z),
                                     static_cast<double>(hits->hitMinus.z)});
