@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <variant>
 
 #include "form_probe.h"
@@ -196,6 +197,43 @@ class ShadeCommandTest : public QObject {
     QVERIFY(Find<QLabel>(*form, "Label6")->isHidden());
     QVERIFY(!Find<QTimer>(*form, "Timer2")->isActive());
     QCOMPARE(picture->composedImage(), picture->image());
+  }
+
+  // 270 degrees about Oz turns the line of sight across y: the window paints the core's sound
+  // sphere, a whole disc with nothing outside it and no background-white patch inside it.
+  void viewAcrossYPaintsAWholeSphere() {
+    auto form = OpenForm();
+    form->show();
+    Retype(*Find<QLineEdit>(*form, "Text3_0"), "270");
+    QTest::mouseClick(Find<QCheckBox>(*form, "Check1"), Qt::LeftButton);  // whole sphere
+    QVERIFY(!Find<QCheckBox>(*form, "Check1")->isChecked());
+    Press(*form);
+
+    Reference reference;
+    reference.state.halfSphere = 0;
+    ShadeInputs inputs;
+    inputs.rotZ = "270";
+    Paint(reference, inputs, CNumberFormat(), 0);
+    const QImage shown = Find<PictureBox>(*form, "Picture1")->image();
+    QCOMPARE(CompareImages(shown, reference.picture), 0);
+
+    int whiteInside = 0;
+    int inside = 0;
+    int paintedOutside = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) {
+        const double radius = std::hypot(x - 196.0, y - 168.0);
+        const bool white = shown.pixel(x, y) == qRgb(255, 255, 255);
+        if (radius < 98.0) {
+          ++inside;
+          whiteInside += white ? 1 : 0;
+        } else if (radius > 102.0) {
+          paintedOutside += white ? 0 : 1;
+        }
+      }
+    }
+    QCOMPARE(paintedOutside, 0);
+    QVERIFY2(whiteInside * 100 < inside, qPrintable(QString::number(whiteInside)));
   }
 
   // Mode 6 inverts the pixels under the lines, mode 11 shows nothing; Timer2 toggles.
