@@ -280,13 +280,15 @@ namespace {
 TEST(FindSurfacePoint, TheSureMissShortcutChangesNoResult) {
   constexpr float kStep = 2.25F;  // passes through all four quarter-pixel fractions
   int shortcutsTaken = 0;
-  for (double degX : {-150.0, -80.0, -30.0, 0.0, 30.0, 75.0, 85.0, 89.85, 120.0}) {
-    for (double degZ : {0.0, 40.0, 89.6, -100.0}) {
+  int alongLineViews = 0;
+  for (double degX : {-150.0, -80.0, -30.0, 0.0, 30.0, 75.0, 85.0, 89.85, 90.01, 120.0}) {
+    for (double degZ : {0.0, 40.0, 89.6, -100.0, 270.0}) {
       RenderState state = StartupLikeState();
       state.rotX = DegreesToRadians(degX);
       state.rotY = DegreesToRadians(degX / 3.0);
       state.rotZ = DegreesToRadians(degZ);
       const PassConstants pass = MakePassConstants(state);
+      alongLineViews += pass.form.byDepth ? 0 : 1;
       for (float dx = -196.5F; dx <= 196.5F; dx += kStep) {
         for (float dy = -168.5F; dy <= 168.5F; dy += kStep) {
           if (std::hypot(dx, dy) < 80.0F) continue;  // keep the ring just inside the outline
@@ -306,6 +308,7 @@ TEST(FindSurfacePoint, TheSureMissShortcutChangesNoResult) {
     }
   }
   EXPECT_GT(shortcutsTaken, 0);
+  EXPECT_GT(alongLineViews, 0);
 }
 
 }  // namespace
