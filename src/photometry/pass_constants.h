@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "photometry/speed_shortcuts.h"
 #include "shading/render_state.h"
 
 // How a pass intersects its lines of sight with the sphere, chosen once for the whole view.
@@ -31,15 +32,6 @@ struct PassConstants {
   // and unrounded: how well the y coordinate parametrises every line of sight of the view.
   double viewDepth = -1.0;
   IntersectionForm form;
-  // A sample whose unrotated offset (dx*k, dy*k) lies farther than this (squared) from the
-  // centre misses the sphere with a wide margin, since the rotations keep the line's distance
-  // from the centre. Infinite when the y parametrisation is used on a view turned so far from y
-  // that its roundings could still report a hit there: such samples take the full computation.
-  double sureMissRadiusSquared = 0.0;
-  // The z of a point (x, y, z) after the rotations is zFromX*x + zFromY*y + zFromZ*z. Set only
-  // for well-conditioned views (see sureMissRadiusSquared); elsewhere the test is off.
-  bool sureBelowEquatorTest = false;
-  double zFromX = 0.0, zFromY = 0.0, zFromZ = 1.0;
   double cosSlant = 1.0;                      // cos(sourceSlant), the glossy function's cos(angleG)
   double sourceLengthSquared = 0.0;           // sourceY^2 + sourceX^2 + sourceZ^2
   std::array<float, kIsoBandCount> bandLo{};  // isoLevel(k) - isoHalfWidth(k), rounded to float
@@ -48,9 +40,7 @@ struct PassConstants {
   float fringeBottom = 0.0F;       // -isoHalfWidth(0): bottom of the shadow fringe
   float mirrorMissValue = 0.0F;    // isoHalfWidth(6) + 0.001: phi where the mirror condition fails
   double mirrorSlantMargin = 0.0;  // 0.04 * (1 - angleG * 1.98 / pi), the colour mirror's margin
-  // Both mirror tests fail at a surface point where |cosI| or |cosE| lies below this: the angle
-  // there is too wide for i + e to come near g while i and e stay close. 0 rules out nothing.
-  double mirrorCosineFloor = 0.0;
+  SpeedShortcuts shortcuts;        // tests that skip formulas without changing a result
 };
 
 // Views whose |viewDepth| lies below this are intersected off the y parametrisation. The

@@ -6,6 +6,7 @@
 #include "photometry/pass_constants.h"
 #include "photometry/reflectance.h"
 #include "photometry/sample_colour.h"
+#include "photometry/speed_shortcuts.h"
 #include "photometry/sphere_geometry.h"
 
 namespace {
@@ -21,16 +22,10 @@ constexpr ShaderRules kGreyRules{IntersectionRule::kPlain, false, IsolineStyle::
 constexpr ShaderRules kColourRules{IntersectionRule::kReplaceZAboveOne, true,
                                    IsolineStyle::kColourTint};
 
-// A shortcut that changes no result: with a cosine this far from +-1 the mirror tests fail, so
-// the arctangents need not be formed (see PassConstants::mirrorCosineFloor).
-bool MirrorSurelyFails(const Point3& surfacePoint, float cosI, const PassConstants& pass) {
-  return std::fabs(cosI) < pass.mirrorCosineFloor ||
-         std::fabs(surfacePoint.z) < pass.mirrorCosineFloor;
-}
-
 float MirrorSamplePhi(const Point3& surfacePoint, float cosI, const RenderState& state,
                       const PassConstants& pass, const ShaderRules& rules) {
-  if (MirrorSurelyFails(surfacePoint, cosI, pass)) return MirrorPhi(false, pass.mirrorMissValue);
+  if (MirrorSurelyFails(surfacePoint, cosI, pass.shortcuts))
+    return MirrorPhi(false, pass.mirrorMissValue);
   const float angleI = IncidenceAngle(cosI);
   const double angleE = EmissionAngle(surfacePoint.z);
   const float angleG = state.sourceSlant;
@@ -65,7 +60,9 @@ float SamplePhi(const Point3& surfacePoint, const RenderState& state, const Pass
 void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass,
                  const ShaderRules& rules) {
   Point3 surfacePoint;
-  if (!FindSurfacePoint(state, pass, rules.intersection, surfacePoint)) {
+  if (IsSurelyBackground(MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth),
+                         state.halfSphere, pass.shortcuts) ||
+      !FindSurfacePoint(state, pass, rules.intersection, surfacePoint)) {
     AddBackgroundSample(state);
     return;
   }

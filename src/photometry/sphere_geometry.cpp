@@ -6,76 +6,12 @@
 #include "photometry/photometric_constants.h"
 
 namespace {
-
 constexpr double kSphereRadius = 1.0;
-// Lines of sight this close to the centre (squared) meet the sphere far from its outline.
-constexpr double kDeepInsideRadiusSquared = 0.9;
-// How far below z = 0 both intersections must lie for the half-sphere shortcut.
-constexpr double kEquatorMargin = 0.01;
 
 // The colour shader's guard: a z above 1 can come only from rounding.
 void ReplaceZAboveOne(float& z, float startZ) {
   if (z > 1.0F) z = startZ;
 }
-
-}  // namespace
-
-bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass) {
-  const double x = unrotated.start.x;
-  const double z = unrotated.start.z;
-  return x * x + z * z > pass.sureMissRadiusSquared;
-}
-
-bool IsSureBelowEquator(const LineOfSight& unrotated, const PassConstants& pass) {
-  if (!pass.sureBelowEquatorTest) return false;
-  const double x = unrotated.start.x;
-  const double z = unrotated.start.z;
-  const double offsetSquared = x * x + z * z;
-  // Away from the outline the two roots are well separated and their roundings stay near 1e-6.
-  if (!(offsetSquared <= kDeepInsideRadiusSquared)) return false;
-  // The line meets the sphere at depths +-h; the rotated z there is centre +- |zFromY| h.
-  const double h = std::sqrt(1.0 - offsetSquared);
-  const double centre = pass.zFromX * x + pass.zFromZ * z;
-  return centre + std::fabs(pass.zFromY) * h < -kEquatorMargin;
-}
-
-bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass) {
-  // z = dy * k is rounded monotonically and symmetrically, z * z is exact in double and the sum
-  // with x * x rounds monotonically: the test can only fail as |dy| grows.
-  return !IsSureMiss(MakeLineOfSight(dx, dy, pixelScale, pass.lineDepth), pass);
-}
-
-LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth) {
-  const float x = dx * pixelScale;
-  const float z = dy * pixelScale;
-  return {{x, lineDepth, z}, {x, -lineDepth, z}};
-}
-
-Point3 RotateObserver(Point3 p, const PassConstants& pass) {
-  // About Ox.
-  const float y1 = static_cast<float>(p.y * pass.cosX - p.z * pass.sinX);
-  const float z1 = static_cast<float>(p.z * pass.cosX + p.y * pass.sinX);
-  // About Oy.
-  const float x2 = static_cast<float>(z1 * pass.sinY + p.x * pass.cosY);
-  const float z2 = static_cast<float>(z1 * pass.cosY - p.x * pass.sinY);
-  // About Oz.
-  const float x3 = static_cast<float>(x2 * pass.cosZ - y1 * pass.sinZ);
-  const float y3 = static_cast<float>(x2 * pass.sinZ + y1 * pass.cosZ);
-  return {x3, y3, z2};
-}
-
-Point3 LineDirection(const LineOfSight& line) {
-  return {static_cast<float>(static_cast<double>(line.end.x) - line.start.x),
-          static_cast<float>(static_cast<double>(line.end.y) - line.start.y),
-          static_cast<float>(static_cast<double>(line.end.z) - line.start.z)};
-}
-
-LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass) {
-  if (pass.noRotation) return line;
-  return {RotateObserver(line.start, pass), RotateObserver(line.end, pass)};
-}
-
-namespace {
 
 // The roots of the quadratic in y, each stored as a float.
 struct DepthRoots {
@@ -135,10 +71,6 @@ std::optional<SphereHits> IntersectByDepth(const LineOfSight& line, const Point3
                     PointAtDepth{line, lineDir, roots.yMinus}.Point()};
 }
 
-}  // namespace
-
-namespace {
-
 // The hits at the two roots t of the line's parameter, stored coordinate by coordinate.
 Point3 PointAlongLine(const LineOfSight& line, double t) {
   const auto at = [t](float start, float end) {
@@ -148,7 +80,64 @@ Point3 PointAlongLine(const LineOfSight& line, double t) {
   return {at(line.start.x, line.end.x), at(line.start.y, line.end.y), at(line.start.z, line.end.z)};
 }
 
+bool FindSurfacePointOnLine(const LineOfSight& unrotated, int16_t halfSphere,
+                            const PassConstants& pass, IntersectionRule rule,
+                            Point3& surfacePoint) {
+  const LineOfSight line = RotateLineOfSight(unrotated, pass);
+  if (!pass.form.byDepth) {
+    const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule, pass.form);
+    const std::optional<Point3> selected =
+        hits ? SelectSurfacePoint(*hits, halfSphere) : std::nullopt;
+    if (selected) surfacePoint = *selected;
+    return selected.has_value();
+  }
+
+  // IntersectUnitSphere and SelectSurfacePoint, forming of the two intersections only what the
+  // choice reads: the z of hitPlus, and all of hitMinus only when hitPlus lies in a removed half.
+  const Point3 lineDir = LineDirection(line);
+  DepthRoots roots{};
+  if (!SolveDepthQuadratic(line, lineDir, roots)) return false;
+  const bool replaceZ = rule == IntersectionRule::kReplaceZAboveOne;
+  const PointAtDepth plus{line, lineDir, roots.yPlus};
+  float zPlus = plus.Z();
+  if (replaceZ) ReplaceZAboveOne(zPlus, line.start.z);
+  if (halfSphere == 1 && zPlus < 0.0F) {
+    const PointAtDepth minus{line, lineDir, roots.yMinus};
+    float zMinus = minus.Z();
+    if (replaceZ) ReplaceZAboveOne(zMinus, line.start.z);
+    if (zMinus < 0.0F) return false;
+    surfacePoint = {minus.X(), roots.yMinus, zMinus};
+    return true;
+  }
+  surfacePoint = {plus.X(), roots.yPlus, zPlus};
+  return true;
+}
+
 }  // namespace
+
+Point3 RotateObserver(Point3 p, const PassConstants& pass) {
+  // About Ox.
+  const float y1 = static_cast<float>(p.y * pass.cosX - p.z * pass.sinX);
+  const float z1 = static_cast<float>(p.z * pass.cosX + p.y * pass.sinX);
+  // About Oy.
+  const float x2 = static_cast<float>(z1 * pass.sinY + p.x * pass.cosY);
+  const float z2 = static_cast<float>(z1 * pass.cosY - p.x * pass.sinY);
+  // About Oz.
+  const float x3 = static_cast<float>(x2 * pass.cosZ - y1 * pass.sinZ);
+  const float y3 = static_cast<float>(x2 * pass.sinZ + y1 * pass.cosZ);
+  return {x3, y3, z2};
+}
+
+Point3 LineDirection(const LineOfSight& line) {
+  return {static_cast<float>(static_cast<double>(line.end.x) - line.start.x),
+          static_cast<float>(static_cast<double>(line.end.y) - line.start.y),
+          static_cast<float>(static_cast<double>(line.end.z) - line.start.z)};
+}
+
+LineOfSight RotateLineOfSight(const LineOfSight& line, const PassConstants& pass) {
+  if (pass.noRotation) return line;
+  return {RotateObserver(line.start, pass), RotateObserver(line.end, pass)};
+}
 
 std::optional<SphereHits> IntersectAlongLine(const LineOfSight& line, bool plusNearerStart) {
   const double sx = line.start.x;
@@ -197,38 +186,9 @@ std::optional<Point3> SelectSurfacePoint(const SphereHits& hits, int16_t halfSph
 
 [[gnu::flatten]] bool FindSurfacePoint(const RenderState& state, const PassConstants& pass,
                                        IntersectionRule rule, Point3& surfacePoint) {
-  const LineOfSight unrotated =
-      MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth);
-  if (IsSureMiss(unrotated, pass)) return false;
-  if (state.halfSphere == 1 && IsSureBelowEquator(unrotated, pass)) return false;
-  const LineOfSight line = RotateLineOfSight(unrotated, pass);
-  if (!pass.form.byDepth) {
-    const std::optional<SphereHits> hits = IntersectUnitSphere(line, rule, pass.form);
-    const std::optional<Point3> selected =
-        hits ? SelectSurfacePoint(*hits, state.halfSphere) : std::nullopt;
-    if (selected) surfacePoint = *selected;
-    return selected.has_value();
-  }
-
-  // IntersectUnitSphere and SelectSurfacePoint, forming of the two intersections only what the
-  // choice reads: the z of hitPlus, and all of hitMinus only when hitPlus lies in a removed half.
-  const Point3 lineDir = LineDirection(line);
-  DepthRoots roots{};
-  if (!SolveDepthQuadratic(line, lineDir, roots)) return false;
-  const bool replaceZ = rule == IntersectionRule::kReplaceZAboveOne;
-  const PointAtDepth plus{line, lineDir, roots.yPlus};
-  float zPlus = plus.Z();
-  if (replaceZ) ReplaceZAboveOne(zPlus, line.start.z);
-  if (state.halfSphere == 1 && zPlus < 0.0F) {
-    const PointAtDepth minus{line, lineDir, roots.yMinus};
-    float zMinus = minus.Z();
-    if (replaceZ) ReplaceZAboveOne(zMinus, line.start.z);
-    if (zMinus < 0.0F) return false;
-    surfacePoint = {minus.X(), roots.yMinus, zMinus};
-    return true;
-  }
-  surfacePoint = {plus.X(), roots.yPlus, zPlus};
-  return true;
+  return FindSurfacePointOnLine(
+      MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth), state.halfSphere, pass,
+      rule, surfacePoint);
 }
 
 std::optional<Point3> FindSurfacePoint(const RenderState& state, const PassConstants& pass,

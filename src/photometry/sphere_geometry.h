@@ -11,20 +11,9 @@
 #include <cmath>
 #include <optional>
 
+#include "photometry/line_of_sight.h"
 #include "photometry/pass_constants.h"
 #include "shading/render_state.h"
-
-struct Point3 {
-  float x = 0.0F;
-  float y = 0.0F;
-  float z = 0.0F;
-  bool operator==(const Point3&) const = default;
-};
-
-struct LineOfSight {
-  Point3 start;  // lineStart, on the observer's side
-  Point3 end;    // lineEnd
-};
 
 struct SphereHits {
   Point3 hitPlus;  // larger y, or the view-wide choice of IntersectionForm::plusNearerStart
@@ -34,23 +23,6 @@ struct SphereHits {
 // How the two shaders differ in the intersection step: the colour shader replaces an
 // intersection z above 1 (a rounding artefact) by the z of lineStart.
 enum class IntersectionRule { kPlain, kReplaceZAboveOne };
-
-// lineStart = (dx*k, 10*k, dy*k), lineEnd = (dx*k, -10*k, dy*k), with k = pixelScale.
-LineOfSight MakeLineOfSight(float dx, float dy, float pixelScale, float lineDepth);
-
-// A shortcut that changes no result: the unrotated line passes so far from the centre that
-// the intersection is sure to miss (see PassConstants::sureMissRadiusSquared).
-bool IsSureMiss(const LineOfSight& unrotated, const PassConstants& pass);
-
-// A shortcut that changes no result for a half sphere: the unrotated line passes well inside
-// the outline and, in exact arithmetic, meets the sphere only where the rotated z is below -0.01,
-// far beyond what the roundings of the intersection can move (see PassConstants).
-bool IsSureBelowEquator(const LineOfSight& unrotated, const PassConstants& pass);
-
-// False only when the sample at offset (dx, dy) is a sure miss, which both shaders class as
-// background. For a fixed dx the test depends on |dy| alone and can only fail as |dy| grows, so
-// along a column it holds on one run of rows around the row nearest the centre (or nowhere).
-bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass);
 
 // Rotates a point about Ox, then Oy, then Oz, storing each coordinate before the next use.
 Point3 RotateObserver(Point3 p, const PassConstants& pass);

@@ -2,7 +2,7 @@
 
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
-#include "photometry/sphere_geometry.h"
+#include "photometry/speed_shortcuts.h"
 #include "shading/raster_walk.h"
 
 namespace {

@@ -133,7 +133,7 @@ TEST(Shaders, MirrorShortcutChangesNoSample) {
         state.subSample = 1;  // the sums hold the sample's colour
         const PassConstants pass = MakePassConstants(state);
         PassConstants unfiltered = pass;
-        unfiltered.mirrorCosineFloor = 0.0;
+        unfiltered.shortcuts.mirrorCosineFloor = 0.0;
         ImageBuffer picture(kSize, kSize);
         int differing = 0;
         int mirrorLit = 0;
@@ -157,7 +157,7 @@ TEST(Shaders, MirrorShortcutChangesNoSample) {
         what << "slant " << setting.slantDegrees << ", tolerance " << setting.tolerance
              << (shader == Shader::kGrey ? ", grey" : ", colour") << ", half " << halfSphere;
         EXPECT_EQ(differing, 0) << what.str();
-        EXPECT_GT(pass.mirrorCosineFloor, 0.0) << what.str();
+        EXPECT_GT(pass.shortcuts.mirrorCosineFloor, 0.0) << what.str();
         if (setting.slantDegrees == 0.0) {
           EXPECT_GT(mirrorLit, 0) << what.str();
         }

@@ -3,11 +3,20 @@
 // slant 0), set up by hand so that the photometry tests need nothing from the shading library.
 
 #include <cmath>
+#include <sstream>
+#include <string>
 
 #include "shading/render_state.h"
 
 inline float DegreesToRadians(double degrees) {
   return static_cast<float>(degrees * 3.14159 / 180.0);
+}
+
+// "rotations X, Y, Z" in degrees, for the message of a failing row.
+inline std::string DescribeRotations(double degX, double degY, double degZ) {
+  std::ostringstream text;
+  text << "rotations " << degX << ", " << degY << ", " << degZ;
+  return text.str();
 }
 
 inline void SetSlant(RenderState& state, double degrees) {
