@@ -3,12 +3,12 @@
 #include <QColor>
 #include <algorithm>
 #include <cmath>
-
-#include "pixel_shapes.h"
+#include <functional>
+#include <optional>
 
 namespace {
 
-constexpr int kIconSize = 32;
+constexpr int kIconSize = 32;  // the window's icon, and the grid of the design
 constexpr double kIconCentre = 16.0;
 constexpr double kSphereRadius = 11.5;
 constexpr double kCrescentShift =
@@ -52,34 +52,45 @@ QColor sphereColour(double dx, double dy) {
 
 }  // namespace
 
-QImage drawIcon() {
-  QImage image(kIconSize, kIconSize, QImage::Format_ARGB32);
+QImage drawIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
+  // Every shape is a test on pixel centres in the 32-unit design grid; at 32 pixels a design unit
+  // is one pixel.
+  const double scale = size / static_cast<double>(kIconSize);
+  const auto paintWhere =
+      [&](const std::function<std::optional<QColor>(double, double)>& colourAt) {
+        for (int py = 0; py < size; ++py) {
+          for (int px = 0; px < size; ++px) {
+            if (const auto colour = colourAt((px + 0.5) / scale, (py + 0.5) / scale)) {
+              image.setPixelColor(px, py, *colour);
+            }
+          }
+        }
+      };
+  const auto grey = [](bool inside) { return inside ? std::optional(kAxisGrey) : std::nullopt; };
 
-  // Axes: up, right, and towards the viewer (down-left), each just outside the sphere.
-  fillBlock(image, kAxisGrey, 15, 0, 16, 2);
-  fillBlock(image, kAxisGrey, 29, 15, 31, 16);
-  fillWhere(image, kAxisGrey, [](double x, double y) {
+  // Axes: up, right, and towards the viewer (down-left), each just outside the sphere. The blocks
+  // hold their lower edges, so that at 16 pixels (design centres on odd units) they still show.
+  paintWhere([&](double x, double y) { return grey(x >= 15 && x < 17 && y >= 0 && y < 3); });
+  paintWhere([&](double x, double y) { return grey(x >= 29 && x < 32 && y >= 15 && y < 17); });
+  paintWhere([&](double x, double y) {
     const double u = x - kIconCentre;
     const double v = y - kIconCentre;
-    return std::abs(u + v) < 1.2 && u < -9.5 && u > -14.5;
+    return grey(std::abs(u + v) < 1.2 && u < -9.5 && u > -14.5);
   });
 
-  for (int py = 0; py < kIconSize; ++py) {
-    for (int px = 0; px < kIconSize; ++px) {
-      const double dx = px + 0.5 - kIconCentre;
-      const double dy = kIconCentre - (py + 0.5);
-      const double distance = std::sqrt(dx * dx + dy * dy);
-      if (distance > kSphereRadius) continue;
-      const double shiftedX = dx - kCrescentShift;
-      const double shiftedDistance = std::sqrt(shiftedX * shiftedX + dy * dy);
-      if (dx < 0 && shiftedDistance > kSphereRadius) {
-        image.setPixelColor(
-            px, py, shiftedDistance > kSphereRadius + 1.5 ? kCrescentDeep : kCrescentPurple);
-      } else {
-        image.setPixelColor(px, py, sphereColour(dx, dy));
-      }
+  paintWhere([](double x, double y) -> std::optional<QColor> {
+    const double dx = x - kIconCentre;
+    const double dy = kIconCentre - y;
+    const double distance = std::sqrt(dx * dx + dy * dy);
+    if (distance > kSphereRadius) return std::nullopt;
+    const double shiftedX = dx - kCrescentShift;
+    const double shiftedDistance = std::sqrt(shiftedX * shiftedX + dy * dy);
+    if (dx < 0 && shiftedDistance > kSphereRadius) {
+      return shiftedDistance > kSphereRadius + 1.5 ? kCrescentDeep : kCrescentPurple;
     }
-  }
+    return sphereColour(dx, dy);
+  });
   return image;
 }

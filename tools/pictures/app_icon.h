@@ -4,5 +4,9 @@
 
 #include <QImage>
 
-// The 32x32 icon.
-QImage drawIcon();
+// The icon, `size` pixels square; the window's is 32. Larger and smaller ones scale the design,
+// and the shapes stay crisp at every size.
+QImage drawIcon(int size = 32);
+
+// The sizes of the installed desktop icons.
+inline constexpr int kDesktopIconSizes[] = {16, 32, 48, 64, 128, 256};

@@ -3,10 +3,13 @@
 //   axis_x.bmp, axis_y.bmp, axis_z.bmp  20x20 signs of the observer's rotations about Ox, Oy, Oz
 //   glossy_formula.png                   the glossy reflectance function, set as a formula
 //   icon.png                             the window's 32x32 icon
+// With --hicolor it draws the desktop icons instead, as FOLDER/NxN/apps/NAME.png.
 //
 // Usage: make-app-pictures <output dir>
+//        make-app-pictures --hicolor <output dir> <icon name>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -25,10 +28,18 @@ struct Output {
 };
 
 const Output kOutputs[] = {
-    {"axis_x.bmp", "BMP", drawAxisX}, {"axis_y.bmp", "BMP", drawAxisY},
-    {"axis_z.bmp", "BMP", drawAxisZ}, {"glossy_formula.png", "PNG", drawGlossyFormula},
-    {"icon.png", "PNG", drawIcon},
+    {"axis_x.bmp", "BMP", drawAxisX},
+    {"axis_y.bmp", "BMP", drawAxisY},
+    {"axis_z.bmp", "BMP", drawAxisZ},
+    {"glossy_formula.png", "PNG", drawGlossyFormula},
+    {"icon.png", "PNG", [] { return drawIcon(); }},
 };
+
+bool Save(const QImage& image, const QString& path, const char* format) {
+  if (QDir().mkpath(QFileInfo(path).path()) && image.save(path, format)) return true;
+  QTextStream(stderr) << "cannot write " << path << "\n";
+  return false;
+}
 
 }  // namespace
 
@@ -36,22 +47,23 @@ int main(int argc, char* argv[]) {
   // Fonts need a platform plugin; the offscreen one needs no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  QTextStream err(stderr);
-  if (argc != 2) {
-    err << "usage: make-app-pictures <output dir>\n";
+  const QStringList args = QGuiApplication::arguments().mid(1);
+  if (args.size() == 3 && args[0] == u"--hicolor") {
+    for (const int size : kDesktopIconSizes) {
+      const QString path =
+          QStringLiteral("%1/%2x%2/apps/%3.png").arg(args[1]).arg(size).arg(args[2]);
+      if (!Save(drawIcon(size), path, "PNG")) return 1;
+    }
+    return 0;
+  }
+  if (args.size() != 1) {
+    QTextStream(stderr) << "usage: make-app-pictures <output dir>\n"
+                        << "       make-app-pictures --hicolor <output dir> <icon name>\n";
     return 2;
   }
-  const QDir folder(QString::fromLocal8Bit(argv[1]));
-  if (!QDir().mkpath(folder.path())) {
-    err << "cannot create " << folder.path() << "\n";
-    return 1;
-  }
   for (const Output& output : kOutputs) {
-    const QString path = folder.filePath(QString::fromLatin1(output.fileName));
-    if (!output.draw().save(path, output.format)) {
-      err << "cannot write " << path << "\n";
-      return 1;
-    }
+    const QString path = QDir(args[0]).filePath(QString::fromLatin1(output.fileName));
+    if (!Save(output.draw(), path, output.format)) return 1;
   }
   return 0;
 }
