@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when any is missing. Safe to run again.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-dejavu-extra
-          libgtest-dev libbenchmark-dev locales)
+          libgtest-dev libbenchmark-dev locales
+          desktop-file-utils appstream help2man dpkg-dev man-db file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

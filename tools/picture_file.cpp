@@ -1,16 +1,10 @@
 #include "picture_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <QSaveFile>
 
 namespace {
 
@@ -19,27 +13,6 @@ constexpr int kMaxComponent = 255;
 unsigned char ComponentByte(int32_t component) {
   return static_cast<unsigned char>(
       component < 0 ? 0 : (component > kMaxComponent ? kMaxComponent : component));
-}
-
-std::string ErrnoText() { return std::generic_category().message(errno); }
-
-// Permissions of an ordinary new file: rw for everyone the umask allows.
-mode_t NewFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return static_cast<mode_t>(0666 & ~mask);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
 }
 
 }  // namespace
@@ -78,32 +51,17 @@ std::string EncodePng(const ImageBuffer& picture) {
 }
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::filesystem::path target(path);
-  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  // Hidden, beside the target, unique: ".<name>.XXXXXX".
-  std::string hiddenName = ".";
-  hiddenName.append(target.filename().string()).append(".XXXXXX");
-  std::string temporary = (folder / hiddenName).string();
-  const int fd = mkstemp(temporary.data());
-  if (fd < 0) return "cannot write " + path + ": " + ErrnoText();
-
-  const auto fail = [&](const std::string& message) {
-    close(fd);
-    unlink(temporary.c_str());
-    return std::optional<std::string>("cannot write " + path + ": " + message);
+  // QSaveFile writes a temporary file beside the target and renames it into place on commit; a
+  // symbolic link is followed, so its target gets the bytes and the link stays.
+  QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+  const auto failure = [&] {
+    return std::optional<std::string>("cannot write " + path + ": " +
+                                      file.errorString().toStdString());
   };
-  if (!WriteAll(fd, bytes)) return fail(ErrnoText());
-  if (fchmod(fd, NewFileMode()) != 0) return fail(ErrnoText());
-  if (close(fd) != 0) {
-    const std::string message = ErrnoText();
-    unlink(temporary.c_str());
-    return "cannot write " + path + ": " + message;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string message = ErrnoText();
-    unlink(temporary.c_str());
-    return "cannot write " + path + ": " + message;
-  }
+  if (!file.open(QIODevice::WriteOnly)) return failure();
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) return failure();  // the destructor discards it
+  if (!file.commit()) return failure();
   return std::nullopt;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
-// Writing a painted picture to a file, as binary PPM (P6) or PNG. The bytes go to a temporary file
-// in the target's folder that is renamed into place once complete, so a failed write leaves
-// neither a partial picture nor the temporary file behind.
+// Writing a painted picture to a file, as binary PPM (P6) or PNG. The bytes go through QSaveFile,
+// so a failed write leaves neither a partial picture nor a temporary file behind.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "render_options.h"
+#include "render_job.h"
 #include "shading/image_buffer.h"
 
 // "P6\n<width> <height>\n255\n", then red, green, blue of every pixel, rows from the top.
@@ -16,7 +15,8 @@ std::string EncodePpm(const ImageBuffer& picture);
 // The picture as a PNG file's bytes (24-bit RGB); empty if encoding failed.
 std::string EncodePng(const ImageBuffer& picture);
 
-// Writes `bytes` to `path` all or nothing. Returns a message naming the path on failure.
+// Writes `bytes` to `path` all or nothing; a symbolic link keeps pointing at the written file.
+// Returns a message naming the path on failure.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,

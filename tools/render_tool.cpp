@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "input_error_text.h"
 #include "picture_file.h"
 #include "shading/number_text.h"
 #include "shading/shade_pass.h"
@@ -46,6 +47,10 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     out << RenderUsage();
     return kExitSuccess;
   }
+  if (std::holds_alternative<VersionRequest>(parsed)) {
+    out << RenderVersion() << "\n";
+    return kExitSuccess;
+  }
   if (const auto* error = std::get_if<OptionError>(&parsed)) {
     err << kToolName << error->message << "\nTry 'gauss-sphere-render --help'.\n";
     return kExitFailure;
@@ -54,7 +59,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
   try {
     const RenderOutcome outcome = RenderPicture(job);
     if (const auto* error = std::get_if<InputError>(&outcome)) {
-      err << kToolName << error->message << "\n";
+      err << kToolName << DescribeInputError(*error) << "\n";
       return kExitFailure;
     }
     if (auto error = WritePicture(std::get<ImageBuffer>(outcome), job.outputPath, job.format)) {

@@ -21,5 +21,5 @@ using RenderOutcome = std::variant<ImageBuffer, InputError>;
 RenderOutcome RenderPicture(const RenderJob& job);
 
 // The whole tool: parses `args` (without the program name), renders, writes the file, and returns
-// the exit status. Usage goes to `out`, every message about a failure to `err`.
+// the exit status. Usage and version go to `out`, every message about a failure to `err`.
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);

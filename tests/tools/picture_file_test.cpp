@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -82,6 +83,42 @@ TEST(PictureFileTest, FailedWritesNameThePathAndLeaveNoFile) {
   }
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"taken.ppm"});
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "taken.ppm"));
+}
+
+TEST(PictureFileTest, WritingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+  struct Case {
+    std::string target;  // as the link holds it
+    std::string targetFile;
+    bool targetExists;
+  };
+  TempFolder folder;
+  std::filesystem::create_directory(folder.Path() / "sub");
+  const std::vector<Case> cases = {
+      {"target.ppm", folder.File("target.ppm"), true},
+      {folder.File("sub/absolute.ppm"), folder.File("sub/absolute.ppm"), true},
+      {"sub/new.ppm", folder.File("sub/new.ppm"), false},
+  };
+  for (const Case& c : cases) {
+    if (c.targetExists) {
+      ASSERT_EQ(WriteFileAtomically(c.targetFile, "old"), std::nullopt);
+    }
+    const std::filesystem::path link = folder.Path() / "link.ppm";
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(c.target, link);
+    ASSERT_EQ(WriteFileAtomically(link.string(), "new"), std::nullopt) << c.target;
+    EXPECT_TRUE(std::filesystem::is_symlink(link)) << c.target;
+    EXPECT_EQ(std::filesystem::read_symlink(link).string(), c.target);
+    EXPECT_EQ(ReadWholeFile(c.targetFile), "new") << c.target;
+  }
+  std::vector<std::string> sub;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path() / "sub")) {
+    sub.push_back(entry.path().filename().string());
+  }
+  std::sort(sub.begin(), sub.end());
+  EXPECT_EQ(sub, (std::vector<std::string>{"absolute.ppm", "new.ppm"}));
+  std::vector<std::string> top = folder.Entries();
+  std::sort(top.begin(), top.end());
+  EXPECT_EQ(top, (std::vector<std::string>{"link.ppm", "sub", "target.ppm"}));
 }
 
 TEST(PictureFileTest, UnwritableFolderIsAnError) {

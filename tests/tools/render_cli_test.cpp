@@ -8,6 +8,7 @@
 #include <unistd.h>  // environ
 
 #include <QImage>
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -143,6 +144,36 @@ TEST_F(RenderCliTest, HelpPrintsUsageAndWritesNothing) {
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_NE(run.out.find("Usage: gauss-sphere-render"), std::string::npos) << run.out;
   EXPECT_TRUE(output_.Entries().empty());
+}
+
+TEST_F(RenderCliTest, VersionPrintsTheProjectVersion) {
+  const RunResult run = RunRenderer({"--version"}, logs_.Path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.out, "gauss-sphere-render " GAUSS_SPHERE_VERSION "\n");
+}
+
+// Every message of the renderer is English and names the option, whichever part found the fault.
+TEST_F(RenderCliTest, MessagesNameTheOptionInEnglish) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string expected;
+  };
+  const std::string out = output_.File("pic.ppm");
+  const std::vector<Case> cases = {
+      {{"--rot-x", "-3O", "-o", out}, "gauss-sphere-render: --rot-x: \"-3O\" is not a number\n"},
+      {{"--n=", "-o", out}, "gauss-sphere-render: --n is empty: give a number\n"},
+      {{"--rot-y", "-1e39", "-o", out}, "gauss-sphere-render: --rot-y: \"-1e39\" is too large\n"},
+      {{"--size", "-4x5", "-o", out}, "gauss-sphere-render: --size needs WIDTHxHEIGHT"},
+      {{"--rot-y", "-o", out}, "gauss-sphere-render: unexpected argument"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = RunRenderer(c.args, logs_.Path());
+    EXPECT_EQ(run.exitStatus, 2) << c.expected;
+    EXPECT_EQ(run.err.substr(0, c.expected.size()), c.expected);
+    EXPECT_TRUE(std::all_of(run.err.begin(), run.err.end(), [](char ch) {
+      return static_cast<unsigned char>(ch) < 0x80;
+    })) << run.err;
+  }
 }
 
 TEST_F(RenderCliTest, FailuresExitWithStatusTwoAndLeaveNoFile) {

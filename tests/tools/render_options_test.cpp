@@ -122,6 +122,23 @@ TEST(RenderOptionsTest, EachOptionSetsItsField) {
       {{"-o", "dir/pic.PNG"},
        With([](RenderJob& j) { j.format = PictureFormat::kPng; }, "dir/pic.PNG")},
       {{"-o", "a.b/pic.Ppm"}, DefaultJob("a.b/pic.Ppm")},
+      {{"-oout.ppm"}, DefaultJob()},
+      {{"--output", "out.ppm"}, DefaultJob()},
+      // A value that starts with a dash is still the option's value, not an option.
+      {{"--slant", "-1e1", "-o", "out.ppm"}, With([](RenderJob& j) { j.inputs.slant = "-1e1"; })},
+      {{"--rot-z=-5", "--rot-y", "-0", "-o", "out.ppm"}, With([](RenderJob& j) {
+         j.inputs.rotZ = "-5";
+         j.inputs.rotY = "-0";
+       })},
+      {{"--s", "-1", "--n", "-2", "-o", "out.ppm"}, With([](RenderJob& j) {
+         j.inputs.glossS = "-1";
+         j.inputs.glossN = "-2";
+       })},
+      {{"--levels", "-1,-2,-3,-4,-5,-6,-7", "-o", "out.ppm"}, With([](RenderJob& j) {
+         j.isoLevel = {{-1, -2, -3, -4, -5, -6, -7}};
+       })},
+      {{"--rot-x", "-o", "-o", "out.ppm"}, With([](RenderJob& j) { j.inputs.rotX = "-o"; })},
+      {{"-o", "-dash.ppm"}, DefaultJob("-dash.ppm")},
       // The output may come first; a later option replaces an earlier one.
       {{"-o", "first.ppm", "--slant", "1", "--slant", "2", "-o", "out.ppm"},
        With([](RenderJob& j) { j.inputs.slant = "2"; })},
@@ -147,12 +164,13 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
   const std::vector<RejectedCase> cases = {
       {{}, "-o"},
       {{"--grey"}, "-o"},
-      {{"-o"}, "needs a value"},
-      {{"-o", "out.ppm", "--slant"}, "--slant needs a value"},
-      {{"--bogus", "-o", "out.ppm"}, "--bogus"},
-      {{"-x", "-o", "out.ppm"}, "-x"},
-      {{"--rot-x-extra=3", "-o", "out.ppm"}, "--rot-x-extra"},
+      {{"-o"}, "Missing value after '-o'"},
+      {{"-o", "out.ppm", "--slant"}, "Missing value after '--slant'"},
+      {{"--bogus", "-o", "out.ppm"}, "'bogus'"},
+      {{"-x", "-o", "out.ppm"}, "'x'"},
+      {{"--rot-x-extra=3", "-o", "out.ppm"}, "'rot-x-extra'"},
       {{"stray", "-o", "out.ppm"}, "stray"},
+      {{"-o", "out.ppm", "--", "--grey"}, "--grey"},
       {{"--grey=1", "-o", "out.ppm"}, "--grey"},
       {{"--function", "phong", "-o", "out.ppm"}, "phong"},
       {{"--function", "Matte", "-o", "out.ppm"}, "Matte"},
@@ -195,8 +213,12 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
 }
 
 TEST(RenderOptionsTest, HelpWinsOverLaterProblems) {
-  const std::vector<std::vector<std::string>> cases = {
-      {"--help"}, {"-h"}, {"--grey", "--help", "--bogus"}, {"--size", "2x2", "-h"}};
+  const std::vector<std::vector<std::string>> cases = {{"--help"},
+                                                       {"-h"},
+                                                       {"--help-all"},
+                                                       {"--grey", "--help", "--bogus"},
+                                                       {"--size", "2x2", "-h"},
+                                                       {"--version", "--help"}};
   for (const auto& args : cases) {
     EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseRenderOptions(Split(args))))
         << args.front();
@@ -204,6 +226,14 @@ TEST(RenderOptionsTest, HelpWinsOverLaterProblems) {
   // An option's value is never taken for --help.
   EXPECT_TRUE(std::holds_alternative<RenderJob>(
       ParseRenderOptions(Split({"--slant", "--help", "-o", "out.ppm"}))));
+}
+
+TEST(RenderOptionsTest, VersionNeedsNoOutputFile) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--version"}, {"-v"}, {"--grey", "-v"}}) {
+    EXPECT_TRUE(std::holds_alternative<VersionRequest>(ParseRenderOptions(Split(args))))
+        << args.front();
+  }
 }
 
 }  // namespace

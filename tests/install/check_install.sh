@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Usage: check_install.sh BUILD_FOLDER APP_ID
+# Installs into a temporary prefix, validates the desktop entry, the AppStream metadata and the
+# manual page, and runs the installed programs from an unrelated folder.
+set -euo pipefail
+build="$1"
+id="$2"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for f in bin/gauss-sphere bin/gauss-sphere-render share/applications/"$id".desktop \
+         share/metainfo/"$id".metainfo.xml share/man/man1/gauss-sphere-render.1; do
+  [ -f "$prefix/$f" ] || fail "$f is not installed"
+done
+for size in 16 32 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  [ -f "$icon" ] || fail "no ${size}px icon"
+  file "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not ${size}x${size}"
+done
+
+out="$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1)" ||
+  fail "desktop-file-validate: $out"
+grep -qx 'Exec=gauss-sphere' "$prefix/share/applications/$id.desktop" || fail "Exec line"
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "Icon line"
+
+appstreamcli validate --no-net --explain "$prefix/share/metainfo/$id.metainfo.xml" ||
+  fail "appstreamcli validate"
+
+warnings="$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/gauss-sphere-render.1" 2>&1 >/dev/null)"
+[ -z "$warnings" ] || fail "man page warnings: $warnings"
+page="$(MANWIDTH=80 man -l "$prefix/share/man/man1/gauss-sphere-render.1" 2>/dev/null)"
+grep -q -- '--rot-x' <<<"$page" || fail "man page lacks the options"
+
+# The installed programs need nothing from the source or build folders.
+cd "$prefix"
+"$prefix/bin/gauss-sphere-render" --size 64x48 -o picture.png || fail "renderer exit status $?"
+file picture.png | grep -q "PNG image data, 64 x 48," || fail "renderer wrote no picture"
+# The window's --help and --version need no display.
+version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/gauss-sphere" --version)"
+grep -qx 'gauss-sphere [0-9.]*' <<<"$version" || fail "gauss-sphere --version: $version"
+help="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/gauss-sphere" --help)"
+grep -q -- '--version' <<<"$help" || fail "gauss-sphere --help: $help"
+echo "install check passed"

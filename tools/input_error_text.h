@@ -1,0 +1,14 @@
+#pragma once
+// The renderer's English text for an input error of the shade command: it names the option that
+// carried the text (the window names its box in Russian instead).
+
+#include <string>
+#include <string_view>
+
+#include "shading/shade_command.h"
+
+// "--rot-x", "--rot-y", "--rot-z", "--slant", "--s" or "--n".
+std::string_view OptionForField(ShadeField field);
+
+// "--slant: "abc" is not a number", "--rot-x: "1e39" is too large", "--s is empty: give a number".
+std::string DescribeInputError(const InputError& error);

@@ -1,0 +1,126 @@
+#include "option_values.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <vector>
+
+#include "shading/number_text.h"
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  quoted.append(text).append("\"");
+  return quoted;
+}
+
+// One side of --size: decimal digits only, 1 to kMaxPictureSide.
+std::optional<int> ParseSide(std::string_view text) {
+  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+      })) {
+    return std::nullopt;
+  }
+  unsigned long value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < 1 || value > static_cast<unsigned long>(kMaxPictureSide)) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+}  // namespace
+
+// Seven comma-separated numbers in the C number format, index 0 first.
+OptionValueError ParseBandList(std::string_view option, std::string_view text,
+                               std::optional<std::array<float, kIsoBandCount>>& target) {
+  std::vector<std::string_view> parts;
+  size_t start = 0;
+  while (true) {
+    const size_t comma = text.find(',', start);
+    parts.push_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  if (parts.size() != kIsoBandCount) {
+    return std::string(option) + " needs exactly " + std::to_string(kIsoBandCount) +
+           " comma-separated numbers, got " + std::to_string(parts.size()) + ": " + Quoted(text);
+  }
+  std::array<float, kIsoBandCount> values{};
+  for (size_t k = 0; k < parts.size(); ++k) {
+    const NumberReading<float> reading = ReadFloat(parts[k], CNumberFormat());
+    if (!reading.ok()) {
+      const char* reason = reading.error == NumberError::kOverflow
+                               ? " is beyond the range of a 32-bit float"
+                               : " is not a number";
+      return std::string(option) + ": element " + std::to_string(k) + " " + Quoted(parts[k]) +
+             reason;
+    }
+    values[k] = reading.value;
+  }
+  target = values;
+  return std::nullopt;
+}
+
+OptionValueError ParseSize(std::string_view text, RenderJob& job) {
+  const size_t cross = text.find('x');
+  const std::optional<int> width =
+      cross == std::string_view::npos ? std::nullopt : ParseSide(text.substr(0, cross));
+  const std::optional<int> height =
+      cross == std::string_view::npos ? std::nullopt : ParseSide(text.substr(cross + 1));
+  if (!width || !height) {
+    return "--size needs WIDTHxHEIGHT, two whole numbers from 1 to " +
+           std::to_string(kMaxPictureSide) + ", got " + Quoted(text);
+  }
+  job.width = *width;
+  job.height = *height;
+  return std::nullopt;
+}
+
+OptionValueError ParseFunction(std::string_view text, RenderJob& job) {
+  struct Named {
+    std::string_view name;
+    int32_t kind;
+  };
+  static constexpr Named kFunctions[] = {
+      {"matte", kMatte}, {"glossy", kGlossy}, {"rocky", kRocky}, {"mirror", kMirror}};
+  for (const Named& function : kFunctions) {
+    if (text == function.name) {
+      job.reflectanceKind = function.kind;
+      return std::nullopt;
+    }
+  }
+  return "--function must be matte, glossy, rocky or mirror, got " + Quoted(text);
+}
+
+OptionValueError ParseOutput(std::string_view text, RenderJob& job) {
+  if (!PictureFormatForPath(text, job.format)) {
+    return "the output file must end in .ppm or .png, got " + Quoted(text);
+  }
+  job.outputPath = std::string(text);
+  return std::nullopt;
+}
+
+bool PictureFormatForPath(std::string_view path, PictureFormat& format) {
+  const size_t dot = path.rfind('.');
+  const size_t slash = path.rfind('/');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+    return false;
+  }
+  std::string extension(path.substr(dot));
+  std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  });
+  // A name that is nothing but the extension (".png") names no file worth writing.
+  const bool hasStem = dot > (slash == std::string_view::npos ? 0 : slash + 1);
+  if (!hasStem) return false;
+  if (extension == ".ppm") {
+    format = PictureFormat::kPpm;
+    return true;
+  }
+  if (extension == ".png") {
+    format = PictureFormat::kPng;
+    return true;
+  }
+  return false;
+}

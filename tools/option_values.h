@@ -1,0 +1,29 @@
+#pragma once
+// Readers of the renderer's option values that are checked on the command line: the isoline
+// lists, the picture size, the function name and the output file. Each stores its value in the
+// job or returns a message naming the option and the offending text.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "render_job.h"
+
+using OptionValueError = std::optional<std::string>;
+
+// Seven comma-separated numbers in the C number format, index 0 first.
+OptionValueError ParseBandList(std::string_view option, std::string_view text,
+                               std::optional<std::array<float, kIsoBandCount>>& target);
+
+// WIDTHxHEIGHT, each side 1 to kMaxPictureSide in decimal digits.
+OptionValueError ParseSize(std::string_view text, RenderJob& job);
+
+// matte, glossy, rocky or mirror.
+OptionValueError ParseFunction(std::string_view text, RenderJob& job);
+
+// A file name ending in .ppm or .png; the extension chooses the format.
+OptionValueError ParseOutput(std::string_view text, RenderJob& job);
+
+// The picture format named by the file's extension (".ppm" or ".png", any letter case).
+bool PictureFormatForPath(std::string_view path, PictureFormat& format);

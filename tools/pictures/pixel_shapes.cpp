@@ -1,0 +1,41 @@
+#include "pixel_shapes.h"
+
+namespace {
+
+double cross(Point a, Point b, Point p) {
+  return (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+}
+
+}  // namespace
+
+void fillWhere(QImage& image, QColor colour, const PixelTest& inside) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (inside(x + 0.5, y + 0.5)) image.setPixelColor(x, y, colour);
+    }
+  }
+}
+
+void fillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1) {
+  fillWhere(image, colour,
+            [=](double x, double y) { return x > x0 && x < x1 + 1 && y > y0 && y < y1 + 1; });
+}
+
+void fillTriangle(QImage& image, QColor colour, Point a, Point b, Point c) {
+  fillWhere(image, colour, [=](double x, double y) {
+    const Point p{x, y};
+    const double ab = cross(a, b, p);
+    const double bc = cross(b, c, p);
+    const double ca = cross(c, a, p);
+    return (ab >= 0 && bc >= 0 && ca >= 0) || (ab <= 0 && bc <= 0 && ca <= 0);
+  });
+}
+
+void drawMinus(QImage& image, QColor colour, int x, int y) {
+  fillBlock(image, colour, x, y, x + 5, y + 1);
+}
+
+void drawPlus(QImage& image, QColor colour, int x, int y) {
+  fillBlock(image, colour, x, y + 2, x + 5, y + 3);
+  fillBlock(image, colour, x + 2, y, x + 3, y + 5);
+}
