@@ -32,26 +32,6 @@ void PutZoneColour(RenderState& state, Rgb colour) {
   }
 }
 
-void ColourLitSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state) {
-  const int32_t greyLevel = GreyLevel(phi);
-  PutZoneColour(state, Rgb{greyLevel, greyLevel, greyLevel});
-  if (const std::optional<int> band = FindIsoBand(phi, pass)) {
-    AddToSums(state, style == IsolineStyle::kGreyLift ? kIsoBandLift : kIsoBandTint[*band]);
-  } else if (phi <= pass.selfShadowTop) {
-    // Sample 1 replaces its grey tone; later samples add the zone colour on top of theirs.
-    PutZoneColour(state, kSelfShadowZone);
-  }
-}
-
-void ColourShadowedSample(float phi, const PassConstants& pass, RenderState& state) {
-  // Written so that a NaN phi fails the test and lands in deep shadow.
-  if (pass.fringeBottom <= phi && phi <= pass.selfShadowTop) {
-    PutZoneColour(state, kShadowFringe);
-  } else {
-    PutZoneColour(state, kDeepShadow);
-  }
-}
-
 }  // namespace
 
 int32_t GreyLevel(float phi) {
@@ -65,11 +45,37 @@ std::optional<int> FindIsoBand(float phi, const PassConstants& pass) {
   return std::nullopt;
 }
 
-void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state) {
+PhiZone ZoneOfPhi(float phi, const PassConstants& pass) {
   if (phi >= 0.0F) {
-    ColourLitSample(phi, style, pass, state);
-  } else {
-    ColourShadowedSample(phi, pass, state);
+    if (const std::optional<int> band = FindIsoBand(phi, pass)) {
+      return {PhiZoneKind::kBand, *band};
+    }
+    return {phi <= pass.selfShadowTop ? PhiZoneKind::kSelfShadow : PhiZoneKind::kTone};
+  }
+  // Written so that a NaN phi fails the test and lands in deep shadow.
+  if (pass.fringeBottom <= phi && phi <= pass.selfShadowTop) return {PhiZoneKind::kFringe};
+  return {PhiZoneKind::kDeepShadow};
+}
+
+void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state) {
+  const PhiZone zone = ZoneOfPhi(phi, pass);
+  switch (zone.kind) {
+    case PhiZoneKind::kFringe:
+      PutZoneColour(state, kShadowFringe);
+      return;
+    case PhiZoneKind::kDeepShadow:
+      PutZoneColour(state, kDeepShadow);
+      return;
+    default:
+      break;
+  }
+  const int32_t greyLevel = GreyLevel(phi);
+  PutZoneColour(state, Rgb{greyLevel, greyLevel, greyLevel});
+  if (zone.kind == PhiZoneKind::kBand) {
+    AddToSums(state, style == IsolineStyle::kGreyLift ? kIsoBandLift : kIsoBandTint[zone.band]);
+  } else if (zone.kind == PhiZoneKind::kSelfShadow) {
+    // Sample 1 replaces its grey tone; later samples add the zone colour on top of theirs.
+    PutZoneColour(state, kSelfShadowZone);
   }
 }
 

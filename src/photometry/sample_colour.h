@@ -34,6 +34,17 @@ int32_t GreyLevel(float phi);
 // The first band k (in index order) with bandLo[k] <= phi <= bandHi[k], if any.
 std::optional<int> FindIsoBand(float phi, const PassConstants& pass);
 
+// Where phi falls among the zones that colour it: the plain grey tone, an isoline band (the first
+// in legend order), the self-shadow zone (lit, but at most isoHalfWidth(6)), the shadow fringe
+// (negative, down to -isoHalfWidth(0)) or deep shadow (below, or a NaN phi).
+enum class PhiZoneKind { kTone, kBand, kSelfShadow, kFringe, kDeepShadow };
+struct PhiZone {
+  PhiZoneKind kind = PhiZoneKind::kTone;
+  int band = -1;  // the band's index for kBand
+  bool operator==(const PhiZone&) const = default;
+};
+PhiZone ZoneOfPhi(float phi, const PassConstants& pass);
+
 // Colours a surface sample into state.sumR/G/B according to state.subSample. A NaN phi is
 // painted as deep shadow.
 void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state);
