@@ -57,6 +57,17 @@ float SamplePhi(const Point3& surfacePoint, const RenderState& state, const Pass
   }
 }
 
+const ShaderRules& RulesOfPass(const RenderState& state) {
+  return state.showIsolines == 1 ? kColourRules : kGreyRules;
+}
+
+void ShadePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,
+                const PassConstants& pass, const ShaderRules& rules) {
+  const float phi = BoundAbove(SamplePhi(surfacePoint, state, pass, rules));
+  ColourSample(phi, rules.isolines, pass, state);
+  if (state.subSample == 0) PaintSample(state, picture);
+}
+
 void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass,
                  const ShaderRules& rules) {
   Point3 surfacePoint;
@@ -66,9 +77,7 @@ void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass
     AddBackgroundSample(state);
     return;
   }
-  const float phi = BoundAbove(SamplePhi(surfacePoint, state, pass, rules));
-  ColourSample(phi, rules.isolines, pass, state);
-  if (state.subSample == 0) PaintSample(state, picture);
+  ShadePoint(surfacePoint, state, picture, pass, rules);
 }
 
 }  // namespace
@@ -87,4 +96,28 @@ void ShadeGreyPixel(RenderState& state, Picture& picture) {
 
 void ShadeColourPixel(RenderState& state, Picture& picture) {
   ShadeColourPixel(state, picture, MakePassConstants(state));
+}
+
+void ShadeSurfacePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,
+                       const PassConstants& pass) {
+  ShadePoint(surfacePoint, state, picture, pass, RulesOfPass(state));
+}
+
+SampleReading ReadSurfacePoint(const Point3& surfacePoint, const RenderState& state,
+                               const PassConstants& pass) {
+  SampleReading reading;
+  reading.surfacePoint = surfacePoint;
+  reading.cosI = IncidenceCos(surfacePoint, state, pass.sourceLengthSquared);
+  reading.cosE = EmissionCos(surfacePoint.z);
+  reading.phi = BoundAbove(SamplePhi(surfacePoint, state, pass, RulesOfPass(state)));
+  reading.zone = ZoneOfPhi(reading.phi, pass);
+  return reading;
+}
+
+std::optional<SampleReading> ReadSample(const RenderState& state, const PassConstants& pass) {
+  Point3 surfacePoint;
+  if (!FindSurfacePoint(state, pass, RulesOfPass(state).intersection, surfacePoint)) {
+    return std::nullopt;
+  }
+  return ReadSurfacePoint(surfacePoint, state, pass);
 }

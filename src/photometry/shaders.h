@@ -6,6 +6,10 @@
 // the sample's colour to sumR, sumG, sumB and paints nothing. A background sample paints nothing
 // (or adds the background colour to the sums).
 
+#include <optional>
+
+#include "photometry/line_of_sight.h"
+#include "photometry/sample_colour.h"
 #include "shading/picture.h"
 #include "shading/render_state.h"
 
@@ -18,3 +22,26 @@ void ShadeGreyPixel(RenderState& state, Picture& picture);
 void ShadeColourPixel(RenderState& state, Picture& picture);
 void ShadeGreyPixel(RenderState& state, Picture& picture, const PassConstants& pass);
 void ShadeColourPixel(RenderState& state, Picture& picture, const PassConstants& pass);
+
+// Shades one sample whose surface point (its own normal) is already known, as the pass's shader
+// (chosen by showIsolines) colours and paints a point of the sphere. The gradient-space map
+// shades through it.
+void ShadeSurfacePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,
+                       const PassConstants& pass);
+
+// What the pass's shader computes at a sample, without painting: for the readout under the
+// pointer and for the gradient-space map.
+struct SampleReading {
+  Point3 surfacePoint;
+  float cosI = 0.0F;  // as the pass stores it
+  float cosE = 0.0F;  // the z of the point; 1 where the z is rounded beyond +-1
+  float phi = 0.0F;   // after the upper bound
+  PhiZone zone;
+};
+
+// The reading at a given surface point, by the rules of the shader showIsolines chooses.
+SampleReading ReadSurfacePoint(const Point3& surfacePoint, const RenderState& state,
+                               const PassConstants& pass);
+
+// The reading of the sample at state.dx, state.dy; nothing for a background sample.
+std::optional<SampleReading> ReadSample(const RenderState& state, const PassConstants& pass);

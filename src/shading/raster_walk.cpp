@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace {
 
 constexpr int32_t kSamplesPerPixel = 4;
@@ -16,11 +15,15 @@ float Half(float length) { return static_cast<float>(length / 2.0); }
 }  // namespace
 
 RasterFrame MeasureRasterFrame(const Picture& picture) {
+  return MeasureRasterFrame(picture.Width(), picture.Height());
+}
+
+RasterFrame MeasureRasterFrame(int width, int height) {
   RasterFrame frame;
-  frame.Hf = static_cast<float>(picture.Height());
+  frame.Hf = static_cast<float>(height);
   // A 16-bit row count where the window keeps it; 32 bits here so that no height can overflow it.
   frame.H = static_cast<int32_t>(std::lrint(frame.Hf));
-  frame.W = static_cast<float>(picture.Width());
+  frame.W = static_cast<float>(width);
   frame.cx = Half(frame.W);
   frame.cy = Half(static_cast<float>(frame.H));
   frame.cxLow = static_cast<float>(frame.W / 2.0 - kQuarterPixel);

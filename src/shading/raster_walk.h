@@ -26,6 +26,7 @@ struct RasterFrame {
 };
 
 RasterFrame MeasureRasterFrame(const Picture& picture);
+RasterFrame MeasureRasterFrame(int width, int height);
 
 // Paints a smoothed pixel at (x, y) in the average of the sums of its four samples, each component
 // divided by 4 with truncation, unless the sums are four times the background colour (the clear

@@ -1,0 +1,85 @@
+#include "shading/gradient_map.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "photometry/gradient_space.h"
+#include "photometry/pass_constants.h"
+#include "shading/raster_walk.h"
+
+namespace {
+
+constexpr int kTickHalfLength = 3;
+constexpr int kLetterMargin = 6;  // from the picture's edge and from the axis
+constexpr int kNearAxes = 12;     // how far from an axis the axes' drawing may reach
+
+// 5 x 7 letters, one row a byte, the leftmost pixel the highest of five bits.
+using Glyph = std::array<uint8_t, 7>;
+constexpr Glyph kLetterP{0b00000, 0b11110, 0b10001, 0b11110, 0b10000, 0b10000, 0b10000};
+constexpr Glyph kLetterQ{0b00000, 0b01111, 0b10001, 0b01111, 0b00001, 0b00001, 0b00001};
+constexpr int kGlyphWidth = 5;
+constexpr int kGlyphHeight = 7;
+
+// The column and row of the picture nearest the origin p = q = 0 (which lies between pixels
+// when a side is odd: the left or upper of the two).
+struct Origin {
+  int column;
+  int row;
+};
+
+Origin OriginOf(int width, int height) {
+  const RasterFrame frame = MeasureRasterFrame(width, height);
+  return {static_cast<int>(std::floor(frame.cx)),
+          static_cast<int>(std::floor(static_cast<double>(frame.H) - frame.cy))};
+}
+
+void Put(Picture& picture, int x, int y) {
+  if (x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height()) {
+    picture.SetPixel(x, y, kGradientAxisColour);
+  }
+}
+
+void DrawGlyph(Picture& picture, const Glyph& glyph, int left, int top) {
+  for (int row = 0; row < kGlyphHeight; ++row) {
+    for (int column = 0; column < kGlyphWidth; ++column) {
+      if ((glyph[row] >> (kGlyphWidth - 1 - column)) & 1U) Put(picture, left + column, top + row);
+    }
+  }
+}
+
+}  // namespace
+
+void RunGradientMapPass(const RenderState& lastPass, Picture& picture, bool smoothing) {
+  RenderState state = lastPass;
+  picture.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
+  const PassConstants pass = MakePassConstants(state);
+  WalkRaster(state, picture, MeasureRasterFrame(picture), smoothing,
+             [&pass](RenderState& s, Picture& p) { ShadeGradientPixel(s, p, pass); });
+  DrawGradientAxes(picture);
+}
+
+void DrawGradientAxes(Picture& picture) {
+  const int width = picture.Width();
+  const int height = picture.Height();
+  const Origin origin = OriginOf(width, height);
+  for (int x = 0; x < width; ++x) Put(picture, x, origin.row);
+  for (int y = 0; y < height; ++y) Put(picture, origin.column, y);
+  const int unit = static_cast<int>(kGradientPixelsPerUnit);
+  for (int k = -width / unit - 1; k <= width / unit + 1; ++k) {
+    for (int t = -kTickHalfLength; t <= kTickHalfLength; ++t) {
+      Put(picture, origin.column + k * unit, origin.row + t);  // a whole p
+      Put(picture, origin.column + t, origin.row + k * unit);  // a whole q
+    }
+  }
+  DrawGlyph(picture, kLetterP, width - kLetterMargin - kGlyphWidth,
+            origin.row - kLetterMargin - kGlyphHeight);
+  DrawGlyph(picture, kLetterQ, origin.column + kLetterMargin, kLetterMargin);
+}
+
+bool NearGradientAxes(int width, int height, int x, int y) {
+  const Origin origin = OriginOf(width, height);
+  const bool nearLetterQ = y < kLetterMargin + kGlyphHeight + 1;
+  return std::abs(x - origin.column) <= kNearAxes || std::abs(y - origin.row) <= kNearAxes ||
+         nearLetterQ;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The readout under the pointer: what the last pass shows at one picture pixel, by the same
+// geometry and reflectance code as the pass, for the sample at the pixel's centre (the offsets
+// of a pass without smoothing). It reads a copy of the last pass's RenderState and changes
+// nothing.
+//
+//   pixel (x, y), top-left origin -> sample offsets -> ReadSample / ReadSurfacePoint -> Readout
+
+#include <optional>
+#include <string>
+
+#include "photometry/gradient_space.h"
+#include "photometry/shaders.h"
+#include "shading/render_state.h"
+
+struct Readout {
+  // The geometric angles in degrees, 0 to 180: the arccosines of the pass's cosI and cosE. (The
+  // pass itself keeps negative angles for normals turned away; the readout shows the true angle.)
+  double angleI = 0.0;
+  double angleE = 0.0;
+  double angleG = 0.0;  // the phase angle, the source's slant, in degrees
+  SampleReading reading;
+  std::optional<Gradient> gradient;  // set for a pixel of the gradient-space map
+};
+
+// The readout of sphere picture pixel (x, y) of a width x height picture; nothing over the
+// background or outside the picture.
+std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, int height, int x,
+                                      int y);
+
+// The readout of gradient-space map pixel (x, y); nothing outside the picture.
+std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
+                                              int x, int y);
+
+// One line in the C locale, for scripts: "i=34.5 e=12.0 g=0.0 phi=0.824 zone=band:1
+// point=0.123,-0.456,0.789" (with " p=... q=..." for the map), or "background".
+std::string FormatReadoutLine(const std::optional<Readout>& readout);
+
+// The zone as the line names it: "band:K" (K the legend row from the top), "self-shadow",
+// "fringe", "deep-shadow" or "tone".
+std::string ZoneName(const PhiZone& zone);

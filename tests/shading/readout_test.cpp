@@ -1,0 +1,127 @@
+// The readout under the pointer: where it shows something, and that what it shows is what the
+// pass painted there; and the line the renderer prints.
+
+#include "shading/readout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+
+#include "photometry/sample_colour.h"
+#include "shading/image_buffer.h"
+#include "shading/shade_pass.h"
+#include "shading/startup_values.h"
+
+namespace {
+
+constexpr Rgb kClear{1, 2, 3};  // a background no sample paints
+
+struct PassCase {
+  const char* rotX;
+  const char* rotZ;
+  const char* slant;
+  int32_t function;
+  bool colour;
+  bool half;
+};
+
+// Over every pixel of a pass without smoothing: the readout exists exactly where a pixel was
+// painted, and the colour its phi and zone give is the painted colour.
+TEST(Readout, ShowsWhatThePassPaintedAtEveryPixel) {
+  const PassCase cases[] = {
+      {"30", "0", "0", kMatte, true, true},      {"30", "0", "40", kGlossy, false, false},
+      {"-60", "25", "-30", kRocky, true, false}, {"30", "270", "10", kMatte, false, false},
+      {"15", "0", "30", kMirror, true, true},    {"89.99", "0", "120", kGlossy, true, false},
+  };
+  for (const PassCase& c : cases) {
+    RenderState state;
+    ApplyStartupValues(state);
+    state.reflectanceKind = c.function;
+    state.showIsolines = static_cast<int16_t>(c.colour ? 1 : 0);
+    state.halfSphere = static_cast<int16_t>(c.half ? 1 : 0);
+    state.backgroundR = kClear.r;
+    state.backgroundG = kClear.g;
+    state.backgroundB = kClear.b;
+    ShadeInputs inputs;
+    inputs.rotX = c.rotX;
+    inputs.rotZ = c.rotZ;
+    inputs.slant = c.slant;
+    ImageBuffer picture(393, 337);
+    ASSERT_TRUE(std::holds_alternative<ArrowState>(
+        RunShadeCommand(state, picture, inputs, CNumberFormat(), 0)));
+    const RenderState afterPass = state;
+    const PassConstants pass = MakePassConstants(state);
+    int faults = 0;
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < picture.Width(); ++x) {
+        const std::optional<Readout> readout = ReadoutAtPixel(state, 393, 337, x, y);
+        const Rgb painted = picture.At(x, y);
+        if (!readout) {
+          faults += painted == kClear ? 0 : 1;
+          continue;
+        }
+        RenderState scratch = state;
+        scratch.subSample = 1;  // the sums then hold the sample's colour
+        ColourSample(readout->reading.phi,
+                     c.colour ? IsolineStyle::kColourTint : IsolineStyle::kGreyLift, pass, scratch);
+        const Rgb shown{LimitComponent(scratch.sumR), LimitComponent(scratch.sumG),
+                        LimitComponent(scratch.sumB)};
+        faults += shown == painted ? 0 : 1;
+        EXPECT_EQ(readout->reading.zone, ZoneOfPhi(readout->reading.phi, pass));
+      }
+    }
+    EXPECT_EQ(faults, 0) << "rotations " << c.rotX << ", 0, " << c.rotZ << ", slant " << c.slant
+                         << ", function " << c.function;
+    EXPECT_EQ(state, afterPass) << "the readout changed the state";
+  }
+  EXPECT_FALSE(ReadoutAtPixel(RenderState{}, 393, 337, -1, 5));
+  EXPECT_FALSE(ReadoutAtPixel(RenderState{}, 393, 337, 393, 5));
+}
+
+TEST(Readout, AnglesAreTheTrueAnglesInDegrees) {
+  RenderState state;
+  ApplyStartupValues(state);
+  state.halfSphere = 0;
+  ShadeInputs inputs;
+  inputs.rotX = "0";
+  inputs.slant = "180";  // the source behind the sphere: every visible normal is turned away
+  ASSERT_FALSE(ReadShadeParameters(state, inputs, CNumberFormat()));
+  // The centre pixel (196, 168) with no rotation looks along y at the sphere's side point.
+  const std::optional<Readout> readout = ReadoutAtPixel(state, 393, 337, 196, 168);
+  ASSERT_TRUE(readout);
+  EXPECT_NEAR(readout->angleE, 90.0, 0.5);
+  EXPECT_NEAR(readout->angleI, 90.0, 0.5);
+  EXPECT_NEAR(readout->angleG, 180.0, 1e-4);
+  const std::optional<Readout> top = ReadoutAtPixel(state, 393, 337, 196, 80);
+  ASSERT_TRUE(top);
+  EXPECT_GT(top->angleI, 90.0);  // turned away from the source: obtuse, not negative
+  EXPECT_LT(top->angleE, 90.0);
+  EXPECT_EQ(top->reading.zone.kind, PhiZoneKind::kDeepShadow);
+}
+
+TEST(FormatReadoutLine, PrintsTheFixedFormatInTheCLocale) {
+  Readout readout;
+  readout.angleI = 34.45;
+  readout.angleE = 12.0;
+  readout.angleG = 0.0;
+  readout.reading.phi = 0.8244F;
+  readout.reading.zone = {PhiZoneKind::kBand, 1};
+  readout.reading.surfacePoint = {0.1234F, -0.4561F, -0.0001F};
+  EXPECT_EQ(FormatReadoutLine(readout),
+            "i=34.5 e=12.0 g=0.0 phi=0.824 zone=band:1 point=0.123,-0.456,0.000");
+  readout.gradient = Gradient{-1.0, 0.52};
+  readout.reading.zone = {PhiZoneKind::kFringe};
+  EXPECT_EQ(FormatReadoutLine(readout),
+            "i=34.5 e=12.0 g=0.0 phi=0.824 zone=fringe point=0.123,-0.456,0.000 p=-1.000 q=0.520");
+  EXPECT_EQ(FormatReadoutLine(std::nullopt), "background");
+  const std::pair<PhiZone, const char*> zones[] = {
+      {{PhiZoneKind::kTone}, "tone"},      {{PhiZoneKind::kSelfShadow}, "self-shadow"},
+      {{PhiZoneKind::kFringe}, "fringe"},  {{PhiZoneKind::kDeepShadow}, "deep-shadow"},
+      {{PhiZoneKind::kBand, 6}, "band:6"},
+  };
+  for (const auto& [zone, name] : zones) EXPECT_EQ(ZoneName(zone), name);
+}
+
+}  // namespace
