@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/image_buffer.h"
 #include "render_options.h"
-#include "shading/image_buffer.h"
 
 // "P6\n<width> <height>\n255\n", then red, green, blue of every pixel, rows from the top.
 std::string EncodePpm(const ImageBuffer& picture);

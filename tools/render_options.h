@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "shading/render_state.h"
+#include "model/render_state.h"
 #include "shading/shade_command.h"
 
 enum class PictureFormat { kPpm, kPng };

@@ -3,10 +3,10 @@
 #include <exception>
 #include <new>
 
+#include "model/startup_values.h"
 #include "picture_file.h"
 #include "shading/number_text.h"
 #include "shading/shade_pass.h"
-#include "shading/startup_values.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/image_buffer.h"
 #include "render_options.h"
-#include "shading/image_buffer.h"
 #include "shading/shade_command.h"
 
 inline constexpr int kExitSuccess = 0;

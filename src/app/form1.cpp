@@ -15,16 +15,13 @@
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
 #include "app/shape_widget.h"
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 
 constexpr int kStartupPeriodMs = 10;    // Timer1
 constexpr int kBlinkIntervalMs = 1000;  // Timer2
 
-constexpr double kStartupGlossS = 0.5;
-constexpr double kStartupTopLevel = 0.9;
-constexpr double kStartupHalfWidth = 0.005;
 constexpr const char* kPlusMinus = "± ";
 constexpr const char* kGlossyCaption = "Глянцевая";
 constexpr int kFirstPlusMinusLabel = 4;  // Label2(4) to Label2(10) stand between the legend boxes
@@ -122,12 +119,13 @@ void Form1::RunStartup() {
   // pixelScale, reflectanceKind, isoLevel, isoHalfWidth, background, halfSphere, showIsolines.
   ApplyStartupValues(state_);
 
-  text5_->setText(DoubleText(kStartupGlossS));
+  text5_->setText(UserText(kStartupGlossSText));
   image4_->setPixmap(image1_->pixmap());
   // The legend boxes show the stored values; their change handlers ignore these writes.
-  for (int k = 1; k < kIsoBandCount; ++k) text8_[k]->setText(FloatText(state_.isoLevel[k]));
-  text8_[LegendControlIndex(0)]->setText(DoubleText(kStartupTopLevel));
-  for (int k = 1; k <= kIsoBandCount; ++k) text7_[k]->setText(DoubleText(kStartupHalfWidth));
+  for (int row = 0; row < kIsoBandCount; ++row) {
+    text8_[LegendControlIndex(row)]->setText(UserText(kStartupLevelTexts[row]));
+    text7_[LegendControlIndex(row)]->setText(UserText(kStartupHalfWidthTexts[row]));
+  }
   for (int k = kFirstPlusMinusLabel; k <= kLastPlusMinusLabel; ++k) {
     label2_[k]->setText(QString::fromUtf8(kPlusMinus));
   }

@@ -13,8 +13,8 @@
 #include <QWidget>
 #include <array>
 
+#include "model/render_state.h"
 #include "shading/observer_arrow.h"
-#include "shading/render_state.h"
 
 class QCheckBox;
 class QLabel;

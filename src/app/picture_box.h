@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <array>
 
+#include "model/picture.h"
 #include "shading/observer_arrow.h"
-#include "shading/picture.h"
 
 // One line of the observer arrow, in picture pixels, from p1 to p2 (p2 itself is not drawn).
 struct ArrowLine {

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "shading/render_state.h"
+#include "model/render_state.h"
 
 struct PassConstants {
   bool noRotation = true;         // rotX, rotY and rotZ all exactly 0: the rotation step is skipped

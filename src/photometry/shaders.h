@@ -6,8 +6,8 @@
 // the sample's colour to sumR, sumG, sumB and paints nothing. A background sample paints nothing
 // (or adds the background colour to the sums).
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
 
 // Values that are the same for every sample of a pass (sines and cosines of the rotations, band
 // bounds, ...), computed once from the RenderState after the shade command has read its inputs.

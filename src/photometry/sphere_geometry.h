@@ -11,8 +11,8 @@
 #include <cmath>
 #include <optional>
 
+#include "model/render_state.h"
 #include "photometry/pass_constants.h"
-#include "shading/render_state.h"
 
 struct Point3 {
   float x = 0.0F;

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
 
 struct RasterFrame {
   float W = 0.0F;   // picture width

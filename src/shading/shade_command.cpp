@@ -3,10 +3,9 @@
 #include <array>
 #include <cmath>
 
-namespace {
+#include "model/angles.h"
 
-constexpr double kPi = 3.14159;
-constexpr double kDegreesPerHalfTurn = 180.0;
+namespace {
 
 // A right angle typed into Text1 or Text3 would turn the line of sight parallel to the picture's
 // depth axis; these slightly smaller angles (89.85 and 89.6 degrees, times pi) stand in for it.
@@ -17,10 +16,6 @@ constexpr double kRightAngleDegrees = 90.0;
 // Doubles at or beyond this magnitude round to infinity when stored as a 32-bit float: halfway
 // between the largest float and 2^128, where round-to-even goes up.
 constexpr double kFloatOverflowThreshold = 0x1.ffffffp+127;
-
-float RadiansFromDegrees(double degrees) {
-  return static_cast<float>(degrees * kPi / kDegreesPerHalfTurn);
-}
 
 float DividedByHalfTurn(double constant) {
   return static_cast<float>(constant / kDegreesPerHalfTurn);
@@ -83,7 +78,7 @@ class ParameterReader {
   }
   // A radian value that a typed value turns into, which must itself fit a 32-bit float.
   float Radians(ShadeField field, const std::string& text, double degrees) {
-    if (!error_ && !FitsFloat(degrees * kPi / kDegreesPerHalfTurn)) {
+    if (!error_ && !FitsFloat(RadiansInDouble(degrees))) {
       error_ = MakeInputError(field, text, NumberError::kOverflow);
     }
     return error_ ? 0.0F : RadiansFromDegrees(degrees);

@@ -6,17 +6,18 @@
 #include <optional>
 #include <string>
 
+#include "model/render_state.h"
+#include "model/startup_values.h"
 #include "shading/number_text.h"
-#include "shading/render_state.h"
 
 // The texts of Text1, Text2, Text3(0), Text4(0), Text5, Text6.
 struct ShadeInputs {
-  std::string rotX = "30";
-  std::string rotY = "0";
-  std::string rotZ = "0";
-  std::string slant = "0";
-  std::string glossS = "0.5";
-  std::string glossN = "16";
+  std::string rotX = kStartupRotXText;
+  std::string rotY = kStartupRotYText;
+  std::string rotZ = kStartupRotZText;
+  std::string slant = kStartupSlantText;
+  std::string glossS = kStartupGlossSText;
+  std::string glossN = kStartupGlossNText;
 };
 
 enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };

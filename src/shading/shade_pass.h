@@ -5,9 +5,9 @@
 
 #include <variant>
 
+#include "model/picture.h"
+#include "model/render_state.h"
 #include "shading/observer_arrow.h"
-#include "shading/picture.h"
-#include "shading/render_state.h"
 #include "shading/shade_command.h"
 
 using ShadeOutcome = std::variant<InputError, ArrowState>;

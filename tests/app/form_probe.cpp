@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 RenderState StartupState() {
   RenderState state;

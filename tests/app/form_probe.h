@@ -9,7 +9,7 @@
 
 #include "app/form1.h"
 #include "app/picture_box.h"
-#include "shading/render_state.h"
+#include "model/render_state.h"
 
 // The control named `name` ("Text8_7"); fails the test (fatally) when it is missing.
 template <typename T>

@@ -12,14 +12,15 @@
 #include <variant>
 
 #include "form_probe.h"
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
 #include "shading/shade_pass.h"
 
 namespace {
 
 // The core's picture and state for one press on a fresh window with these inputs.
 struct Reference {
-  ImageBuffer picture{393, 337};
+  ImageBuffer picture{kDefaultPictureWidth, kDefaultPictureHeight};
   RenderState state = StartupState();
   ArrowState arrow;
 };

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "model/image_buffer.h"
 #include "photometry/pass_constants.h"
-#include "shading/image_buffer.h"
 #include "test_state.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <sstream>
 
+#include "model/image_buffer.h"
 #include "photometry/pass_constants.h"
-#include "shading/image_buffer.h"
 #include "test_state.h"
 
 namespace {

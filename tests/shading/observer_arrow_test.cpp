@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "model/startup_values.h"
 #include "shading/shade_command.h"
-#include "shading/startup_values.h"
 
 namespace {
 

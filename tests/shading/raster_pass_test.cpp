@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/startup_values.h"
 #include "recorded_pass.h"
-#include "shading/startup_values.h"
 
 namespace {
 

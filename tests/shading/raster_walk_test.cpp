@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 
 namespace {
 

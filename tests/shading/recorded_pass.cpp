@@ -1,6 +1,6 @@
 #include "recorded_pass.h"
 
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 std::string PassSetup::Describe() const {
   return "rot " + inputs.rotX + "/" + inputs.rotY + "/" + inputs.rotZ + ", slant " + inputs.slant +

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
+#include "model/startup_values.h"
 #include "shading/shade_pass.h"
 
 class RecordedPicture final : public Picture {
@@ -56,8 +57,8 @@ struct PassSetup {
   int16_t showIsolines = 1;
   int16_t halfSphere = 1;
   int smoothingState = 0;
-  int width = 393;
-  int height = 337;
+  int width = kDefaultPictureWidth;
+  int height = kDefaultPictureHeight;
   std::string Describe() const;
 };
 

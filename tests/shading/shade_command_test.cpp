@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 
