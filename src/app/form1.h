@@ -14,6 +14,7 @@
 #include <array>
 
 #include "model/render_state.h"
+#include "shading/input_messages.h"
 #include "shading/observer_arrow.h"
 
 class QCheckBox;
@@ -56,8 +57,7 @@ class Form1 final : public QWidget {
   void OnPictureClicked();
 
   // The legend: reading a column, marking a box whose text does not read.
-  enum class LegendColumn { kLevel, kHalfWidth };
-  void ReadLegendColumn(LegendColumn column);
+  void RefreshLegendColumn(LegendColumn column);
   QLineEdit* LegendBox(LegendColumn column, int row) const;
   QString FirstLegendMark() const;
 

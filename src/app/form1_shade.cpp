@@ -11,7 +11,6 @@
 #include <optional>
 #include <variant>
 
-#include "app/check_state.h"
 #include "app/form1.h"
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
@@ -61,12 +60,13 @@ void Form1::OnShade() {
   }
   const ShadeInputs inputs{BoxText(*text1_), BoxText(*text2_), BoxText(*text3_),
                            BoxText(*text4_), BoxText(*text5_), BoxText(*text6_)};
+  const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
   {
     BusyPointer busy;
     HiddenWhilePainting hidden(*picture1_);
     const ShadeOutcome outcome =
-        RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), CheckBoxValue(*check2_));
+        RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), smoothing);
     if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
       ApplyObserverArrow(*arrow);
     } else {

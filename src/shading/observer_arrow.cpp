@@ -20,13 +20,13 @@ float ShaftLowerY(float rotX) {
 
 }  // namespace
 
-ArrowState DecideObserverArrow(float rotX, float text2Value) {
+ArrowState DecideObserverArrow(float rotX, float rotYDegrees) {
   ArrowState arrow;
-  arrow.shown = std::fabs(rotX) <= MaxArrowRotX() && text2Value == 0.0F;
+  arrow.shown = std::fabs(rotX) <= MaxArrowRotX() && rotYDegrees == 0.0F;
   if (arrow.shown) arrow.shaftLowerY = ShaftLowerY(rotX);
   return arrow;
 }
 
-int NextArrowDrawMode(int line1Mode) {
-  return line1Mode == kDrawModeNop ? kDrawModeInvert : kDrawModeNop;
+int NextArrowDrawMode(int shaftMode) {
+  return shaftMode == kDrawModeNop ? kDrawModeInvert : kDrawModeNop;
 }

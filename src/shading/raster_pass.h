@@ -6,5 +6,5 @@
 #include "model/picture.h"
 #include "model/render_state.h"
 
-// Check2's state: 0 unchecked, 1 checked, 2 greyed. Smoothing is on only for 1.
-void RunRasterPass(RenderState& state, Picture& picture, int smoothingState);
+// `smoothing`: four quarter-pixel samples a pixel instead of one.
+void RunRasterPass(RenderState& state, Picture& picture, bool smoothing);

@@ -4,11 +4,13 @@
 #include <cmath>
 
 #include "model/angles.h"
+#include "shading/input_messages.h"
 
 namespace {
 
-// A right angle typed into Text1 or Text3 would turn the line of sight parallel to the picture's
-// depth axis; these slightly smaller angles (89.85 and 89.6 degrees, times pi) stand in for it.
+// A right angle typed as the rotation about Ox or Oz would turn the line of sight parallel to the
+// picture's depth axis; these slightly smaller angles (89.85 and 89.6 degrees, times pi) stand in
+// for it.
 constexpr double kRotXRightAngleStandIn = 282.2718615;
 constexpr double kRotZRightAngleStandIn = 281.486464;
 constexpr double kRightAngleDegrees = 90.0;
@@ -23,35 +25,8 @@ float DividedByHalfTurn(double constant) {
 
 bool FitsFloat(double value) { return std::fabs(value) < kFloatOverflowThreshold; }
 
-const char* FieldCaption(ShadeField field) {
-  switch (field) {
-    case ShadeField::kRotX:
-      return "Поворот по Ox";
-    case ShadeField::kRotY:
-      return "Поворот по Oy";
-    case ShadeField::kRotZ:
-      return "Поворот по Oz";
-    case ShadeField::kSlant:
-      return "Наклон источника";
-    case ShadeField::kGlossS:
-      return "s";
-    case ShadeField::kGlossN:
-      return "n";
-  }
-  return "";
-}
-
 InputError MakeInputError(ShadeField field, const std::string& text, NumberError error) {
-  const std::string box = std::string("Поле «") + FieldCaption(field) + "»";
-  std::string message;
-  if (error == NumberError::kOverflow) {
-    message = box + " содержит «" + text + "»: число слишком велико.";
-  } else if (text.find_first_not_of(" \t") == std::string::npos) {
-    message = box + " не заполнено: введите число.";
-  } else {
-    message = box + " содержит «" + text + "»: это не число.";
-  }
-  return InputError{field, text, message};
+  return InputError{field, text, ParameterMessage(field, text, error)};
 }
 
 // The values of one intake, held apart from the RenderState until every text has read.
@@ -109,7 +84,7 @@ float RotXFromDegrees(float degrees) {
   return RadiansFromDegrees(degrees);
 }
 
-// Text3's right angle is recognised on its 64-bit value; any other value is taken as 32-bit.
+// The right angle about Oz is recognised on its 64-bit value; any other value is taken as 32-bit.
 float RotZFromDegrees(double exactDegrees, float degrees) {
   if (exactDegrees == kRightAngleDegrees) return DividedByHalfTurn(kRotZRightAngleStandIn);
   if (exactDegrees == -kRightAngleDegrees) return DividedByHalfTurn(-kRotZRightAngleStandIn);

@@ -8,9 +8,11 @@
 
 #include "model/render_state.h"
 #include "model/startup_values.h"
+#include "shading/input_messages.h"
 #include "shading/number_text.h"
 
-// The texts of Text1, Text2, Text3(0), Text4(0), Text5, Text6.
+// The six parameter texts as typed: rotations about Ox, Oy, Oz and the source slant in degrees,
+// the glossy function's s and n. A fresh window's texts by default.
 struct ShadeInputs {
   std::string rotX = kStartupRotXText;
   std::string rotY = kStartupRotYText;
@@ -19,8 +21,6 @@ struct ShadeInputs {
   std::string glossS = kStartupGlossSText;
   std::string glossN = kStartupGlossNText;
 };
-
-enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };
 
 struct InputError {
   ShadeField field;

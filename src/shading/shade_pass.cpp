@@ -5,12 +5,12 @@
 #include "shading/raster_pass.h"
 
 ShadeOutcome RunShadeCommand(RenderState& state, Picture& picture, const ShadeInputs& inputs,
-                             const NumberFormat& format, int smoothingState) {
+                             const NumberFormat& format, bool smoothing) {
   if (std::optional<InputError> error = ReadShadeParameters(state, inputs, format)) {
     return *std::move(error);
   }
-  RunRasterPass(state, picture, smoothingState);
-  // Text2 read before the pass, so it reads again.
-  const float text2Value = ReadFloat(inputs.rotY, format).value;
-  return DecideObserverArrow(state.rotX, text2Value);
+  RunRasterPass(state, picture, smoothing);
+  // The arrow looks at the rotation about Oy as typed, in degrees: the text is read again.
+  const float rotYDegrees = ReadFloat(inputs.rotY, format).value;
+  return DecideObserverArrow(state.rotX, rotYDegrees);
 }

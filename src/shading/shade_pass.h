@@ -13,4 +13,4 @@
 using ShadeOutcome = std::variant<InputError, ArrowState>;
 
 ShadeOutcome RunShadeCommand(RenderState& state, Picture& picture, const ShadeInputs& inputs,
-                             const NumberFormat& format, int smoothingState);
+                             const NumberFormat& format, bool smoothing);

@@ -26,7 +26,7 @@ struct Reference {
 };
 
 void Paint(Reference& reference, const ShadeInputs& inputs, const NumberFormat& format,
-           int smoothing) {
+           bool smoothing) {
   const ShadeOutcome outcome =
       RunShadeCommand(reference.state, reference.picture, inputs, format, smoothing);
   QVERIFY(std::holds_alternative<ArrowState>(outcome));
@@ -65,7 +65,7 @@ class ShadeCommandTest : public QObject {
     form->show();
     Press(*form);
     Reference reference;
-    Paint(reference, ShadeInputs{}, CNumberFormat(), 0);
+    Paint(reference, ShadeInputs{}, CNumberFormat(), false);
 
     auto* picture = Find<PictureBox>(*form, "Picture1");
     QCOMPARE(CompareImages(picture->image(), reference.picture), 0);
@@ -115,11 +115,33 @@ class ShadeCommandTest : public QObject {
     reference.state.reflectanceKind = kGlossy;
     reference.state.isoLevel[3] = 0.55F;
     reference.state.isoHalfWidth[3] = 0.02F;
-    Paint(reference, ShadeInputs{"45", "0", "0", "20.5", "0.7", "8"}, CNumberFormat(), 1);
+    Paint(reference, ShadeInputs{"45", "0", "0", "20.5", "0.7", "8"}, CNumberFormat(), true);
     QCOMPARE(form->renderState(), reference.state);
     QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->image(), reference.picture), 0);
     QCOMPARE(Find<PictureBox>(*form, "Picture1")->arrowLine(1).p2.y(),
              int(reference.arrow.shaftLowerY));
+  }
+
+  // Check2 smooths only when checked: greyed or unchecked, each pixel takes one sample.
+  void smoothingFollowsCheck2_data() {
+    QTest::addColumn<int>("check2");
+    QTest::addColumn<bool>("smoothing");
+    QTest::newRow("unchecked") << int(Qt::Unchecked) << false;
+    QTest::newRow("greyed") << int(Qt::PartiallyChecked) << false;
+    QTest::newRow("checked") << int(Qt::Checked) << true;
+  }
+
+  void smoothingFollowsCheck2() {
+    QFETCH(int, check2);
+    QFETCH(bool, smoothing);
+    auto form = OpenForm();
+    auto* box = Find<QCheckBox>(*form, "Check2");
+    box->setTristate(true);
+    box->setCheckState(static_cast<Qt::CheckState>(check2));
+    Press(*form);
+    Reference reference;
+    Paint(reference, ShadeInputs{}, CNumberFormat(), smoothing);
+    QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->image(), reference.picture), 0);
   }
 
   // A rotation box that does not read: a message names it; picture, pointer and state stay.

@@ -56,7 +56,7 @@ struct PassSetup {
   int32_t reflectanceKind = kMatte;
   int16_t showIsolines = 1;
   int16_t halfSphere = 1;
-  int smoothingState = 0;
+  bool smoothing = false;
   int width = kDefaultPictureWidth;
   int height = kDefaultPictureHeight;
   std::string Describe() const;
