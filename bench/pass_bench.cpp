@@ -8,8 +8,8 @@
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
 #include "shading/number_text.h"
+#include "shading/parameter_intake.h"
 #include "shading/raster_pass.h"
-#include "shading/shade_command.h"
 
 namespace {
 

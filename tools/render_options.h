@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "model/render_state.h"
-#include "shading/shade_command.h"
+#include "shading/parameter_intake.h"
 
 enum class PictureFormat { kPpm, kPng };
 

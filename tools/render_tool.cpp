@@ -6,7 +6,7 @@
 #include "model/startup_values.h"
 #include "picture_file.h"
 #include "shading/number_text.h"
-#include "shading/shade_pass.h"
+#include "shading/shade_command.h"
 
 namespace {
 

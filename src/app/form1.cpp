@@ -97,22 +97,21 @@ void Form1::FindControls() {
 }
 
 void Form1::ConnectHandlers() {
-  connect(timer1_, &QTimer::timeout, this, &Form1::OnTimer1Tick);
-  connect(timer2_, &QTimer::timeout, this, &Form1::OnTimer2Tick);
-  connect(check1_, &QCheckBox::stateChanged, this, &Form1::OnCheck1Clicked);
-  connect(check3_, &QCheckBox::stateChanged, this, &Form1::OnCheck3Clicked);
+  connect(timer1_, &QTimer::timeout, this, &Form1::OnTimer1Timeout);
+  connect(timer2_, &QTimer::timeout, this, &Form1::OnTimer2Timeout);
+  connect(check1_, &QCheckBox::stateChanged, this, &Form1::OnCheck1StateChanged);
+  connect(check3_, &QCheckBox::stateChanged, this, &Form1::OnCheck3StateChanged);
   for (int k = 1; k <= 4; ++k) {
     // Selected by click, keyboard or program alike; reselecting the selected one does nothing.
-    connect(option_[k], &QRadioButton::toggled, this, [this, k](bool selected) {
-      if (selected) OnFunctionChosen(k);
-    });
+    connect(option_[k], &QRadioButton::toggled, this,
+            [this, k](bool selected) { OnOptionToggled(k, selected); });
   }
   for (int k = 1; k <= kIsoBandCount; ++k) {
-    connect(text8_[k], &QLineEdit::textChanged, this, &Form1::OnLevelChanged);
-    connect(text7_[k], &QLineEdit::textChanged, this, &Form1::OnHalfWidthChanged);
+    connect(text8_[k], &QLineEdit::textChanged, this, &Form1::OnLevelTextChanged);
+    connect(text7_[k], &QLineEdit::textChanged, this, &Form1::OnHalfWidthTextChanged);
   }
-  connect(picture1_, &PictureBox::clicked, this, &Form1::OnPictureClicked);
-  connect(command1_, &QPushButton::clicked, this, &Form1::OnShade);
+  connect(picture1_, &PictureBox::clicked, this, &Form1::OnPicture1Clicked);
+  connect(command1_, &QPushButton::clicked, this, &Form1::OnCommand1Clicked);
 }
 
 void Form1::RunStartup() {
@@ -133,7 +132,7 @@ void Form1::RunStartup() {
   image5_->hide();
   image6_->setPixmap(image5_->pixmap());
   option_[2]->setText(QString::fromUtf8(kGlossyCaption));
-  picture1_->setBackgroundColour(
+  picture1_->SetBackgroundColour(
       QColor(state_.backgroundR, state_.backgroundG, state_.backgroundB));
   check1_->setChecked(state_.halfSphere == 1);
   check3_->setChecked(state_.showIsolines == 1);
@@ -146,14 +145,14 @@ void Form1::PlaceObserverArrow() {
   const std::array<int, kArrowLineCount> startX = {centre, centre + kArrowHeadHalfWidth,
                                                    centre - kArrowHeadHalfWidth};
   for (int line = 1; line <= kArrowLineCount; ++line) {
-    ArrowLine arrow = picture1_->arrowLine(line);
+    ArrowLine arrow = picture1_->ArrowLineAt(line);
     arrow.p1.setX(startX[line - 1]);
     arrow.p2.setX(centre);
-    picture1_->setArrowLine(line, arrow);
+    picture1_->SetArrowLine(line, arrow);
   }
 }
 
-void Form1::OnTimer1Tick() {
+void Form1::OnTimer1Timeout() {
   timer1_->stop();
   startupPeriod_ = false;
 }

@@ -46,15 +46,15 @@ class Form1 final : public QWidget {
   // Start-up and display switches.
   void RunStartup();
   void PlaceObserverArrow();
-  void OnTimer1Tick();
-  void OnCheck1Clicked();
-  void OnCheck3Clicked();
+  void OnTimer1Timeout();
+  void OnCheck1StateChanged();
+  void OnCheck3StateChanged();
 
   // Parameter controls.
-  void OnFunctionChosen(int option);
-  void OnLevelChanged();
-  void OnHalfWidthChanged();
-  void OnPictureClicked();
+  void OnOptionToggled(int option, bool selected);
+  void OnLevelTextChanged();
+  void OnHalfWidthTextChanged();
+  void OnPicture1Clicked();
 
   // The legend: reading a column, marking a box whose text does not read.
   void RefreshLegendColumn(LegendColumn column);
@@ -62,9 +62,9 @@ class Form1 final : public QWidget {
   QString FirstLegendMark() const;
 
   // The shade command and the observer arrow.
-  void OnShade();
+  void OnCommand1Clicked();
   void ApplyObserverArrow(const ArrowState& arrow);
-  void OnTimer2Tick();
+  void OnTimer2Timeout();
 
   RenderState state_{};
   bool startupPeriod_ = true;

@@ -40,12 +40,12 @@ QLineEdit* Form1::LegendBox(LegendColumn column, int row) const {
   return column == LegendColumn::kLevel ? text8_[index] : text7_[index];
 }
 
-void Form1::OnLevelChanged() {
+void Form1::OnLevelTextChanged() {
   if (startupPeriod_) return;
   RefreshLegendColumn(LegendColumn::kLevel);
 }
 
-void Form1::OnHalfWidthChanged() {
+void Form1::OnHalfWidthTextChanged() {
   if (startupPeriod_) return;
   RefreshLegendColumn(LegendColumn::kHalfWidth);
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace {
 
 constexpr int32_t kSamplesPerPixel = 4;
@@ -17,18 +16,18 @@ float Half(float length) { return static_cast<float>(length / 2.0); }
 
 RasterFrame MeasureRasterFrame(const Picture& picture) {
   RasterFrame frame;
-  frame.Hf = static_cast<float>(picture.Height());
+  frame.height = static_cast<float>(picture.Height());
   // A 16-bit row count where the window keeps it; 32 bits here so that no height can overflow it.
-  frame.H = static_cast<int32_t>(std::lrint(frame.Hf));
-  frame.W = static_cast<float>(picture.Width());
-  frame.cx = Half(frame.W);
-  frame.cy = Half(static_cast<float>(frame.H));
-  frame.cxLow = static_cast<float>(frame.W / 2.0 - kQuarterPixel);
-  frame.cxHigh = static_cast<float>(frame.W / 2.0 + kQuarterPixel);
-  frame.cyLow = static_cast<float>(frame.Hf / 2.0 - kQuarterPixel);
-  frame.cyHigh = static_cast<float>(frame.Hf / 2.0 + kQuarterPixel);
-  frame.columnLimit = std::min(frame.W, kLargestCounterLimit);
-  frame.rowLimit = std::min(static_cast<float>(frame.H), kLargestCounterLimit);
+  frame.roundedHeight = static_cast<int32_t>(std::lrint(frame.height));
+  frame.width = static_cast<float>(picture.Width());
+  frame.cx = Half(frame.width);
+  frame.cy = Half(static_cast<float>(frame.roundedHeight));
+  frame.cxLow = static_cast<float>(frame.width / 2.0 - kQuarterPixel);
+  frame.cxHigh = static_cast<float>(frame.width / 2.0 + kQuarterPixel);
+  frame.cyLow = static_cast<float>(frame.height / 2.0 - kQuarterPixel);
+  frame.cyHigh = static_cast<float>(frame.height / 2.0 + kQuarterPixel);
+  frame.columnLimit = std::min(frame.width, kLargestCounterLimit);
+  frame.rowLimit = std::min(static_cast<float>(frame.roundedHeight), kLargestCounterLimit);
   return frame;
 }
 

@@ -115,7 +115,7 @@ class ParameterControlsTest : public QObject {
     auto* backdrop = Find<ShapeWidget>(*form, "Shape1_0");
     auto* shadowSwatch = Find<ShapeWidget>(*form, "Shape2");
     const QColor backdropFill = backdrop->fillColour();
-    const QImage picture = Find<PictureBox>(*form, "Picture1")->image();
+    const QImage picture = Find<PictureBox>(*form, "Picture1")->Image();
     QCOMPARE(shadowSwatch->fillColour(), QColor(96, 0, 52));
 
     QTest::mouseClick(check3, Qt::LeftButton, {}, QPoint(100, 5));  // on the caption's first line
@@ -132,7 +132,7 @@ class ParameterControlsTest : public QObject {
     }
     QCOMPARE(backdrop->fillColour(), backdropFill);
     QCOMPARE(shadowSwatch->fillColour(), QColor(96, 0, 52));
-    QCOMPARE(Find<PictureBox>(*form, "Picture1")->image(), picture);
+    QCOMPARE(Find<PictureBox>(*form, "Picture1")->Image(), picture);
   }
 
   // A level lands in the element of its row; the other column is never touched.
@@ -226,12 +226,12 @@ class ParameterControlsTest : public QObject {
   void pictureClickChangesNothingVisible() {
     auto form = OpenForm();
     auto* picture = Find<PictureBox>(*form, "Picture1");
-    const QImage before = picture->composedImage();
+    const QImage before = picture->ComposedImage();
     const RenderState state = form->renderState();
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
     QCOMPARE(form->renderState(), state);  // the background is white already
-    QCOMPARE(picture->fillColour(), QColor(Qt::white));
-    QCOMPARE(picture->composedImage(), before);
+    QCOMPARE(picture->FillColour(), QColor(Qt::white));
+    QCOMPARE(picture->ComposedImage(), before);
   }
 };
 

@@ -74,9 +74,9 @@ class StartupTest : public QObject {
     QCOMPARE(image5->pixmap().size(), QSize(245, 29));
 
     const auto* picture = Find<PictureBox>(form, "Picture1");
-    QCOMPARE(picture->backgroundColour(), QColor(Qt::white));
-    QCOMPARE(picture->image().pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(picture->image().pixelColor(392, 336), QColor(Qt::white));
+    QCOMPARE(picture->BackgroundColour(), QColor(Qt::white));
+    QCOMPARE(picture->Image().pixelColor(0, 0), QColor(Qt::white));
+    QCOMPARE(picture->Image().pixelColor(392, 336), QColor(Qt::white));
 
     QVERIFY(Find<QTimer>(form, "Timer1")->isActive());
     QVERIFY(!Find<QTimer>(form, "Timer2")->isActive());

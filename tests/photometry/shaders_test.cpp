@@ -104,10 +104,6 @@ TEST(Shaders, SmoothedSamplesAccumulateAndPaintNothing) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // The mirror shortcut skips the arctangents where a cosine is too far from +-1 for the mirror
 // tests to pass; over a fine sweep of samples every colour must equal the one shaded without it,
 // for slants and tolerances across the bands, both shaders and both half-sphere settings.

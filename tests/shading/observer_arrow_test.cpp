@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/startup_values.h"
-#include "shading/shade_command.h"
+#include "shading/parameter_intake.h"
 
 namespace {
 

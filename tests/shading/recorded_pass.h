@@ -8,7 +8,7 @@
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
-#include "shading/shade_pass.h"
+#include "shading/shade_command.h"
 
 class RecordedPicture final : public Picture {
  public:

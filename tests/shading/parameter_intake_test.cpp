@@ -1,4 +1,4 @@
-#include "shading/shade_command.h"
+#include "shading/parameter_intake.h"
 
 #include <gtest/gtest.h>
 
