@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the window tests: finding controls by name, the state a fresh window starts from,
-// and answering the message boxes the window opens.
+// and answering the message boxes the window opens. A message box that opens while no
+// MessageBoxWatch lives is closed and fails the running test.
 
 #include <QLineEdit>
 #include <QString>
