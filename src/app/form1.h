@@ -8,7 +8,9 @@
 //   Command1        -> shade command: six boxes -> RunShadeCommand -> Picture1 + observer arrow
 //   Timer2          -> the arrow blinks
 //
-// The controls come from the layout table; handlers find them by name once, at construction.
+// The controls come from the layout table; handlers find them by name once, at construction, and
+// are named for the signal they serve. The window builds on shading and model: start-up values,
+// the legend intake, the shade command and the arrow's blink rule.
 
 #include <QWidget>
 #include <array>

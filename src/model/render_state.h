@@ -1,4 +1,10 @@
 #pragma once
+// The model: the vocabulary every other module shares, depending on nothing.
+//   render_state.h    the RenderState (this file)
+//   picture.h         the picture a pass paints into; image_buffer.h holds one in memory
+//   angles.h          the program's pi and degrees-to-radians
+//   startup_values.h  the start-up state, texts and picture size
+//
 // The RenderState: the window-level variables through which the window's handlers, the shade
 // command, the raster pass and the two shaders hand values to one another. Every field is zero on
 // construction; ApplyStartupValues gives the fields that start-up sets their first values.

@@ -1,7 +1,11 @@
 #pragma once
-// One press of the shade button, without the window: parameter intake, then (only if every text
-// read) the raster pass and the observer arrow's decision. The window wraps this with the busy
-// pointer and hiding/showing the picture; the headless renderer calls it on a fresh state.
+// The shading module's entry: one press of the shade button, without the window.
+//   six texts -> parameter_intake -> RenderState -> raster_pass (raster_walk + photometry's
+//   shaders) -> Picture; then observer_arrow decides the arrow. legend_intake reads the legend
+//   columns between passes; input_messages words every complaint about what the user typed.
+// The raster pass and the arrow's decision run only if every text read. The window wraps this
+// with the busy pointer and hiding/showing the picture; the headless renderer calls it on a fresh
+// state.
 
 #include <variant>
 
