@@ -5,16 +5,16 @@
 
 #include <string>
 
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
 #include "shading/number_text.h"
+#include "shading/parameter_intake.h"
 #include "shading/raster_pass.h"
-#include "shading/shade_command.h"
-#include "shading/startup_values.h"
 
 namespace {
 
-constexpr int64_t kDefaultWidth = 393;
-constexpr int64_t kDefaultHeight = 337;
+constexpr int64_t kDefaultWidth = kDefaultPictureWidth;
+constexpr int64_t kDefaultHeight = kDefaultPictureHeight;
 constexpr int64_t kLargeScale = 4;  // 1572 by 1348: sixteen times the pixels
 
 // Arguments: reflectance kind, colour isolines (0/1), smoothing state (0/1), width, height, and

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shading/shade_command.h"
+#include "shading/parameter_intake.h"
 
 // "--rot-x", "--rot-y", "--rot-z", "--slant", "--s" or "--n".
 std::string_view OptionForField(ShadeField field);

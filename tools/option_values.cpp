@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <vector>
 
+#include "shading/legend_intake.h"
 #include "shading/number_text.h"
 
 namespace {
@@ -31,32 +31,25 @@ std::optional<int> ParseSide(std::string_view text) {
 
 }  // namespace
 
-// Seven comma-separated numbers in the C number format, index 0 first.
+// Seven comma-separated numbers in the C number format, index 0 first, read as the window reads
+// its legend boxes.
 OptionValueError ParseBandList(std::string_view option, std::string_view text,
                                std::optional<std::array<float, kIsoBandCount>>& target) {
-  std::vector<std::string_view> parts;
-  size_t start = 0;
-  while (true) {
-    const size_t comma = text.find(',', start);
-    parts.push_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-  }
-  if (parts.size() != kIsoBandCount) {
+  const std::optional<LegendTexts> texts = SplitLegendList(text);
+  if (!texts) {
+    const auto count = std::count(text.begin(), text.end(), ',') + 1;
     return std::string(option) + " needs exactly " + std::to_string(kIsoBandCount) +
-           " comma-separated numbers, got " + std::to_string(parts.size()) + ": " + Quoted(text);
+           " comma-separated numbers, got " + std::to_string(count) + ": " + Quoted(text);
   }
   std::array<float, kIsoBandCount> values{};
-  for (size_t k = 0; k < parts.size(); ++k) {
-    const NumberReading<float> reading = ReadFloat(parts[k], CNumberFormat());
-    if (!reading.ok()) {
-      const char* reason = reading.error == NumberError::kOverflow
-                               ? " is beyond the range of a 32-bit float"
-                               : " is not a number";
-      return std::string(option) + ": element " + std::to_string(k) + " " + Quoted(parts[k]) +
-             reason;
-    }
-    values[k] = reading.value;
+  const LegendErrors errors = ReadLegendColumn(*texts, CNumberFormat(), values);
+  for (size_t k = 0; k < errors.size(); ++k) {
+    if (errors[k] == NumberError::kNone) continue;
+    const char* reason = errors[k] == NumberError::kOverflow
+                             ? " is beyond the range of a 32-bit float"
+                             : " is not a number";
+    return std::string(option) + ": element " + std::to_string(k) + " " + Quoted((*texts)[k]) +
+           reason;
   }
   target = values;
   return std::nullopt;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "render_job.h"
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 
 // "P6\n<width> <height>\n255\n", then red, green, blue of every pixel, rows from the top.
 std::string EncodePpm(const ImageBuffer& picture);

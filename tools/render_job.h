@@ -10,8 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "shading/render_state.h"
-#include "shading/shade_command.h"
+#include "model/render_state.h"
+#include "model/startup_values.h"
+#include "shading/parameter_intake.h"
 
 enum class PictureFormat { kPpm, kPng };
 
@@ -24,8 +25,8 @@ struct RenderJob {
   bool colourIsolines = true;  // --grey turns them off
   bool halfSphere = true;      // --whole-sphere turns it off
   bool smooth = false;         // --smooth: 2x2 sub-pixel smoothing
-  int width = 393;
-  int height = 337;
+  int width = kDefaultPictureWidth;
+  int height = kDefaultPictureHeight;
   std::string outputPath;
   PictureFormat format = PictureFormat::kPpm;
 };

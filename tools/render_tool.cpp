@@ -4,16 +4,14 @@
 #include <new>
 
 #include "input_error_text.h"
+#include "model/startup_values.h"
 #include "picture_file.h"
 #include "shading/number_text.h"
-#include "shading/shade_pass.h"
-#include "shading/startup_values.h"
+#include "shading/shade_command.h"
 
 namespace {
 
 constexpr Rgb kWhite{255, 255, 255};
-constexpr int kSmoothingOff = 0;  // Check2 unchecked
-constexpr int kSmoothingOn = 1;   // Check2 checked
 
 constexpr std::string_view kToolName = "gauss-sphere-render: ";
 
@@ -36,7 +34,7 @@ RenderOutcome RenderPicture(const RenderJob& job) {
   ImageBuffer picture(job.width, job.height);
   picture.Clear(kWhite);
   const ShadeOutcome outcome = RunShadeCommand(state, picture, job.inputs, CNumberFormat(),
-                                               job.smooth ? kSmoothingOn : kSmoothingOff);
+                                               job.smooth);
   if (const auto* error = std::get_if<InputError>(&outcome)) return *error;
   return picture;
 }

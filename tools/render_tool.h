@@ -8,9 +8,9 @@
 #include <variant>
 #include <vector>
 
+#include "model/image_buffer.h"
 #include "render_options.h"
-#include "shading/image_buffer.h"
-#include "shading/shade_command.h"
+#include "shading/parameter_intake.h"
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 2;  // bad option, bad number or failed write

@@ -28,8 +28,8 @@ QWidget* MakeShape(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* MakePictureBox(const ControlSpec& spec, QWidget* parent) {
   auto* picture = new PictureBox(ControlPixelRect(spec).size(), parent);
-  picture->setBackgroundColour(ResolveColour(spec.fill, picture->palette()));
-  picture->setFillColour(ResolveColour(spec.fill, picture->palette()));
+  picture->SetBackgroundColour(ResolveColour(spec.fill, picture->palette()));
+  picture->SetFillColour(ResolveColour(spec.fill, picture->palette()));
   return picture;
 }
 
@@ -98,7 +98,7 @@ void AddArrowLine(const ControlSpec& spec, QWidget* container) {
   line.p1 = QPoint(TwipsToPixels(spec.left), TwipsToPixels(spec.top));
   line.p2 = QPoint(TwipsToPixels(spec.x2), TwipsToPixels(spec.y2));
   line.visible = spec.visible;
-  picture->setArrowLine(ArrowLineNumber(spec), line);
+  picture->SetArrowLine(ArrowLineNumber(spec), line);
 }
 
 QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {

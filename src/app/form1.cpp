@@ -15,16 +15,13 @@
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
 #include "app/shape_widget.h"
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 
 constexpr int kStartupPeriodMs = 10;    // Timer1
 constexpr int kBlinkIntervalMs = 1000;  // Timer2
 
-constexpr double kStartupGlossS = 0.5;
-constexpr double kStartupTopLevel = 0.9;
-constexpr double kStartupHalfWidth = 0.005;
 constexpr const char* kPlusMinus = "± ";
 constexpr const char* kGlossyCaption = "Глянцевая";
 constexpr int kFirstPlusMinusLabel = 4;  // Label2(4) to Label2(10) stand between the legend boxes
@@ -100,34 +97,34 @@ void Form1::FindControls() {
 }
 
 void Form1::ConnectHandlers() {
-  connect(timer1_, &QTimer::timeout, this, &Form1::OnTimer1Tick);
-  connect(timer2_, &QTimer::timeout, this, &Form1::OnTimer2Tick);
-  connect(check1_, &QCheckBox::stateChanged, this, &Form1::OnCheck1Clicked);
-  connect(check3_, &QCheckBox::stateChanged, this, &Form1::OnCheck3Clicked);
+  connect(timer1_, &QTimer::timeout, this, &Form1::OnTimer1Timeout);
+  connect(timer2_, &QTimer::timeout, this, &Form1::OnTimer2Timeout);
+  connect(check1_, &QCheckBox::stateChanged, this, &Form1::OnCheck1StateChanged);
+  connect(check3_, &QCheckBox::stateChanged, this, &Form1::OnCheck3StateChanged);
   for (int k = 1; k <= 4; ++k) {
     // Selected by click, keyboard or program alike; reselecting the selected one does nothing.
-    connect(option_[k], &QRadioButton::toggled, this, [this, k](bool selected) {
-      if (selected) OnFunctionChosen(k);
-    });
+    connect(option_[k], &QRadioButton::toggled, this,
+            [this, k](bool selected) { OnOptionToggled(k, selected); });
   }
   for (int k = 1; k <= kIsoBandCount; ++k) {
-    connect(text8_[k], &QLineEdit::textChanged, this, &Form1::OnLevelChanged);
-    connect(text7_[k], &QLineEdit::textChanged, this, &Form1::OnHalfWidthChanged);
+    connect(text8_[k], &QLineEdit::textChanged, this, &Form1::OnLevelTextChanged);
+    connect(text7_[k], &QLineEdit::textChanged, this, &Form1::OnHalfWidthTextChanged);
   }
-  connect(picture1_, &PictureBox::clicked, this, &Form1::OnPictureClicked);
-  connect(command1_, &QPushButton::clicked, this, &Form1::OnShade);
+  connect(picture1_, &PictureBox::clicked, this, &Form1::OnPicture1Clicked);
+  connect(command1_, &QPushButton::clicked, this, &Form1::OnCommand1Clicked);
 }
 
 void Form1::RunStartup() {
   // pixelScale, reflectanceKind, isoLevel, isoHalfWidth, background, halfSphere, showIsolines.
   ApplyStartupValues(state_);
 
-  text5_->setText(DoubleText(kStartupGlossS));
+  text5_->setText(UserText(kStartupGlossSText));
   image4_->setPixmap(image1_->pixmap());
   // The legend boxes show the stored values; their change handlers ignore these writes.
-  for (int k = 1; k < kIsoBandCount; ++k) text8_[k]->setText(FloatText(state_.isoLevel[k]));
-  text8_[LegendControlIndex(0)]->setText(DoubleText(kStartupTopLevel));
-  for (int k = 1; k <= kIsoBandCount; ++k) text7_[k]->setText(DoubleText(kStartupHalfWidth));
+  for (int row = 0; row < kIsoBandCount; ++row) {
+    text8_[LegendControlIndex(row)]->setText(UserText(kStartupLevelTexts[row]));
+    text7_[LegendControlIndex(row)]->setText(UserText(kStartupHalfWidthTexts[row]));
+  }
   for (int k = kFirstPlusMinusLabel; k <= kLastPlusMinusLabel; ++k) {
     label2_[k]->setText(QString::fromUtf8(kPlusMinus));
   }
@@ -135,7 +132,7 @@ void Form1::RunStartup() {
   image5_->hide();
   image6_->setPixmap(image5_->pixmap());
   option_[2]->setText(QString::fromUtf8(kGlossyCaption));
-  picture1_->setBackgroundColour(
+  picture1_->SetBackgroundColour(
       QColor(state_.backgroundR, state_.backgroundG, state_.backgroundB));
   check1_->setChecked(state_.halfSphere == 1);
   check3_->setChecked(state_.showIsolines == 1);
@@ -148,14 +145,14 @@ void Form1::PlaceObserverArrow() {
   const std::array<int, kArrowLineCount> startX = {centre, centre + kArrowHeadHalfWidth,
                                                    centre - kArrowHeadHalfWidth};
   for (int line = 1; line <= kArrowLineCount; ++line) {
-    ArrowLine arrow = picture1_->arrowLine(line);
+    ArrowLine arrow = picture1_->ArrowLineAt(line);
     arrow.p1.setX(startX[line - 1]);
     arrow.p2.setX(centre);
-    picture1_->setArrowLine(line, arrow);
+    picture1_->SetArrowLine(line, arrow);
   }
 }
 
-void Form1::OnTimer1Tick() {
+void Form1::OnTimer1Timeout() {
   timer1_->stop();
   startupPeriod_ = false;
 }

@@ -8,13 +8,16 @@
 //   Command1        -> shade command: six boxes -> RunShadeCommand -> Picture1 + observer arrow
 //   Timer2          -> the arrow blinks
 //
-// The controls come from the layout table; handlers find them by name once, at construction.
+// The controls come from the layout table; handlers find them by name once, at construction, and
+// are named for the signal they serve. The window builds on shading and model: start-up values,
+// the legend intake, the shade command and the arrow's blink rule.
 
 #include <QWidget>
 #include <array>
 
+#include "model/render_state.h"
+#include "shading/input_messages.h"
 #include "shading/observer_arrow.h"
-#include "shading/render_state.h"
 
 class QCheckBox;
 class QLabel;
@@ -45,26 +48,25 @@ class Form1 final : public QWidget {
   // Start-up and display switches.
   void RunStartup();
   void PlaceObserverArrow();
-  void OnTimer1Tick();
-  void OnCheck1Clicked();
-  void OnCheck3Clicked();
+  void OnTimer1Timeout();
+  void OnCheck1StateChanged();
+  void OnCheck3StateChanged();
 
   // Parameter controls.
-  void OnFunctionChosen(int option);
-  void OnLevelChanged();
-  void OnHalfWidthChanged();
-  void OnPictureClicked();
+  void OnOptionToggled(int option, bool selected);
+  void OnLevelTextChanged();
+  void OnHalfWidthTextChanged();
+  void OnPicture1Clicked();
 
   // The legend: reading a column, marking a box whose text does not read.
-  enum class LegendColumn { kLevel, kHalfWidth };
-  void ReadLegendColumn(LegendColumn column);
+  void RefreshLegendColumn(LegendColumn column);
   QLineEdit* LegendBox(LegendColumn column, int row) const;
   QString FirstLegendMark() const;
 
   // The shade command and the observer arrow.
-  void OnShade();
+  void OnCommand1Clicked();
   void ApplyObserverArrow(const ArrowState& arrow);
-  void OnTimer2Tick();
+  void OnTimer2Timeout();
 
   RenderState state_{};
   bool startupPeriod_ = true;

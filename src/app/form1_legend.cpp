@@ -9,35 +9,28 @@
 #include "app/form1.h"
 #include "app/layout_table.h"
 #include "app/locale_numbers.h"
-#include "shading/number_text.h"
+#include "shading/input_messages.h"
+#include "shading/legend_intake.h"
 
 namespace {
 
 const QColor kMarkColour(255, 140, 140);
 constexpr const char* kMarkProperty = "legendMark";
 
-QString ReadingProblem(const QString& text, NumberError error) {
-  if (error == NumberError::kOverflow) {
-    return QStringLiteral("«%1» выходит за пределы 32-битного числа").arg(text);
-  }
-  if (text.trimmed().isEmpty()) return QStringLiteral("поле пусто");
-  return QStringLiteral("«%1» не читается как число").arg(text);
-}
-
-// An empty `problem` removes the mark.
-void MarkLegendBox(QLineEdit& box, const QString& problem) {
-  if (problem.isEmpty()) {
+// An empty `mark` removes the mark.
+void MarkLegendBox(QLineEdit& box, const QString& mark) {
+  if (mark.isEmpty()) {
     if (box.property(kMarkProperty).toString().isEmpty()) return;
     box.setProperty(kMarkProperty, QString());
     box.setPalette(QPalette());  // back to the inherited colours
     box.setToolTip(QString());
     return;
   }
-  box.setProperty(kMarkProperty, problem);
+  box.setProperty(kMarkProperty, mark);
   QPalette palette = box.palette();
   palette.setColor(QPalette::Base, kMarkColour);
   box.setPalette(palette);
-  box.setToolTip(problem);
+  box.setToolTip(mark);
 }
 
 }  // namespace
@@ -47,30 +40,30 @@ QLineEdit* Form1::LegendBox(LegendColumn column, int row) const {
   return column == LegendColumn::kLevel ? text8_[index] : text7_[index];
 }
 
-void Form1::OnLevelChanged() {
+void Form1::OnLevelTextChanged() {
   if (startupPeriod_) return;
-  ReadLegendColumn(LegendColumn::kLevel);
+  RefreshLegendColumn(LegendColumn::kLevel);
 }
 
-void Form1::OnHalfWidthChanged() {
+void Form1::OnHalfWidthTextChanged() {
   if (startupPeriod_) return;
-  ReadLegendColumn(LegendColumn::kHalfWidth);
+  RefreshLegendColumn(LegendColumn::kHalfWidth);
 }
 
-void Form1::ReadLegendColumn(LegendColumn column) {
+void Form1::RefreshLegendColumn(LegendColumn column) {
   std::array<float, kIsoBandCount>& values =
       column == LegendColumn::kLevel ? state_.isoLevel : state_.isoHalfWidth;
-  const NumberFormat format = UserNumberFormat();
+  LegendTexts texts;
+  for (int row = 0; row < kIsoBandCount; ++row)
+    texts[row] = LegendBox(column, row)->text().toStdString();
+  const LegendErrors errors = ReadLegendColumn(texts, UserNumberFormat(), values);
   for (int row = 0; row < kIsoBandCount; ++row) {
     QLineEdit& box = *LegendBox(column, row);
-    const QString text = box.text();
-    const NumberReading<float> reading = ReadFloat(text.toStdString(), format);
-    if (reading.ok()) {
-      values[row] = reading.value;
+    if (errors[row] == NumberError::kNone) {
       MarkLegendBox(box, QString());
     } else {
-      MarkLegendBox(box, ReadingProblem(text, reading.error) +
-                             QStringLiteral("; в расчёте остаётся %1").arg(FloatText(values[row])));
+      const std::string kept = FloatText(values[row]).toStdString();
+      MarkLegendBox(box, QString::fromStdString(LegendMark(texts[row], errors[row], kept)));
     }
   }
 }
@@ -79,15 +72,9 @@ void Form1::ReadLegendColumn(LegendColumn column) {
 QString Form1::FirstLegendMark() const {
   for (LegendColumn column : {LegendColumn::kLevel, LegendColumn::kHalfWidth}) {
     for (int row = 0; row < kIsoBandCount; ++row) {
-      const QString problem = LegendBox(column, row)->property(kMarkProperty).toString();
-      if (problem.isEmpty()) continue;
-      const QString field =
-          column == LegendColumn::kLevel ? QStringLiteral("Уровень") : QStringLiteral("Полуширина");
-      return QStringLiteral(
-                 "%1 изолинии в строке %2 легенды: %3.\nИсправьте поле, чтобы тонировать.")
-          .arg(field)
-          .arg(row + 1)
-          .arg(problem);
+      const QString mark = LegendBox(column, row)->property(kMarkProperty).toString();
+      if (mark.isEmpty()) continue;
+      return QString::fromStdString(LegendRefusal(column, row, mark.toStdString()));
     }
   }
   return QString();

@@ -11,11 +11,10 @@
 #include <optional>
 #include <variant>
 
-#include "app/check_state.h"
 #include "app/form1.h"
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
-#include "shading/shade_pass.h"
+#include "shading/shade_command.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ std::string BoxText(const QLineEdit& box) { return box.text().toStdString(); }
 
 }  // namespace
 
-void Form1::OnShade() {
+void Form1::OnCommand1Clicked() {
   const QString legendMark = FirstLegendMark();
   if (!legendMark.isEmpty()) {
     QMessageBox::warning(this, windowTitle(), legendMark);
@@ -61,12 +60,13 @@ void Form1::OnShade() {
   }
   const ShadeInputs inputs{BoxText(*text1_), BoxText(*text2_), BoxText(*text3_),
                            BoxText(*text4_), BoxText(*text5_), BoxText(*text6_)};
+  const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
   {
     BusyPointer busy;
     HiddenWhilePainting hidden(*picture1_);
     const ShadeOutcome outcome =
-        RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), CheckBoxValue(*check2_));
+        RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), smoothing);
     if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
       ApplyObserverArrow(*arrow);
     } else {
@@ -83,10 +83,10 @@ void Form1::ApplyObserverArrow(const ArrowState& arrow) {
     label6_->hide();
   }
   for (int line = 1; line <= kArrowLineCount; ++line) {
-    ArrowLine shown = picture1_->arrowLine(line);
+    ArrowLine shown = picture1_->ArrowLineAt(line);
     if (line == 1 && arrow.shown) shown.p2.setY(static_cast<int>(std::lrint(arrow.shaftLowerY)));
     shown.visible = arrow.shown;
-    picture1_->setArrowLine(line, shown);
+    picture1_->SetArrowLine(line, shown);
   }
   if (arrow.shown) {
     label6_->show();
@@ -94,11 +94,11 @@ void Form1::ApplyObserverArrow(const ArrowState& arrow) {
   }
 }
 
-void Form1::OnTimer2Tick() {
-  const int mode = NextArrowDrawMode(picture1_->arrowLine(1).drawMode);
+void Form1::OnTimer2Timeout() {
+  const int mode = NextArrowDrawMode(picture1_->ArrowLineAt(1).drawMode);
   for (int line = 1; line <= kArrowLineCount; ++line) {
-    ArrowLine blinking = picture1_->arrowLine(line);
+    ArrowLine blinking = picture1_->ArrowLineAt(line);
     blinking.drawMode = mode;
-    picture1_->setArrowLine(line, blinking);
+    picture1_->SetArrowLine(line, blinking);
   }
 }

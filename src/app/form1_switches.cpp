@@ -36,9 +36,9 @@ constexpr FunctionChoice kFunctionChoices[] = {
 
 }  // namespace
 
-void Form1::OnCheck1Clicked() { state_.halfSphere = CheckBoxValue(*check1_); }
+void Form1::OnCheck1StateChanged() { state_.halfSphere = CheckBoxValue(*check1_); }
 
-void Form1::OnCheck3Clicked() {
+void Form1::OnCheck3StateChanged() {
   state_.showIsolines = CheckBoxValue(*check3_);
   // Rows 0..6 are Shape1(7), Shape1(1)..Shape1(6); Shape1(0) and Shape2 keep their colours.
   for (int row = 0; row < kIsoBandCount; ++row) {
@@ -49,7 +49,8 @@ void Form1::OnCheck3Clicked() {
   // The picture keeps its content: the new value takes effect with the next pass.
 }
 
-void Form1::OnFunctionChosen(int option) {
+void Form1::OnOptionToggled(int option, bool selected) {
+  if (!selected) return;  // the button the choice moved away from
   const FunctionChoice& choice = kFunctionChoices[option];
   state_.reflectanceKind = choice.reflectanceKind;
   option_[option]->setChecked(true);  // the group clears the three others
@@ -61,9 +62,9 @@ void Form1::OnFunctionChosen(int option) {
   text6_->setVisible(choice.glossFieldsShown);
 }
 
-void Form1::OnPictureClicked() {
+void Form1::OnPicture1Clicked() {
   state_.backgroundR = kWhiteComponent;
   state_.backgroundG = kWhiteComponent;
   state_.backgroundB = kWhiteComponent;
-  picture1_->setFillColour(Qt::white);
+  picture1_->SetFillColour(Qt::white);  // kept, though it shows nowhere (see PictureBox)
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/layout_fonts.h"
+#include "model/startup_values.h"
 
 namespace {
 
@@ -61,8 +62,9 @@ constexpr auto kPictureArea = std::to_array<ControlSpec>({
     {.name = "Shape1", .index = 0, .kind = K::kShape, .left = 120, .top = 0, .width = 6135,
      .height = 5295, .fill = SystemColour(QPalette::Dark), .border = kDarkBorder,
      .borderPixels = 3},
-    {.name = "Picture1", .kind = K::kPictureBox, .left = 240, .top = 120, .width = 5895,
-     .height = 5055, .fill = Bgr(0xFFFFFF)},
+    {.name = "Picture1", .kind = K::kPictureBox, .left = 240, .top = 120,
+     .width = kDefaultPictureWidth * kTwipsPerPixel,
+     .height = kDefaultPictureHeight * kTwipsPerPixel, .fill = Bgr(0xFFFFFF)},
     {.name = "Label6", .kind = K::kLabel, .left = 0, .top = 0, .width = 5895, .height = 255,
      .text = "НАБЛЮДАТЕЛЬ", .alignment = kCentred, .visible = false, .container = "Picture1"},
     {.name = "Line1", .kind = K::kArrowLine, .left = 2880, .top = 240, .x2 = 2880, .y2 = 1440,
@@ -82,23 +84,23 @@ constexpr auto kRotationAndSource = std::to_array<ControlSpec>({
     {.name = "Label2", .index = 0, .kind = K::kLabel, .left = 2040, .top = 5760, .width = 1215,
      .height = 255, .text = "°           по Оy"},
     {.name = "Text1", .kind = K::kTextBox, .left = 1320, .top = 5760, .width = 735, .height = 285,
-     .text = "30", .alignment = kRight},
+     .text = kStartupRotXText, .alignment = kRight},
     {.name = "Image2", .kind = K::kImage, .left = 3435, .top = 5400, .width = 300, .height = 300,
      .picture = ":/images/axis_y.bmp"},
     {.name = "Label2", .index = 1, .kind = K::kLabel, .left = 3960, .top = 5760, .width = 1095,
      .height = 255, .text = "°          по Оz"},
     {.name = "Text2", .kind = K::kTextBox, .left = 3240, .top = 5760, .width = 735, .height = 285,
-     .text = "0", .alignment = kRight},
+     .text = kStartupRotYText, .alignment = kRight},
     {.name = "Image3", .kind = K::kImage, .left = 5250, .top = 5400, .width = 300, .height = 300,
      .picture = ":/images/axis_z.bmp"},
     {.name = "Text3", .index = 0, .kind = K::kTextBox, .left = 5040, .top = 5760, .width = 735,
-     .height = 285, .text = "0", .alignment = kRight},
+     .height = 285, .text = kStartupRotZText, .alignment = kRight},
     {.name = "Label2", .index = 2, .kind = K::kLabel, .left = 5760, .top = 5760, .width = 255,
      .height = 255, .text = "°", .font = kDegreeFont},
     {.name = "Label3", .kind = K::kLabel, .left = 0, .top = 6240, .width = 1815, .height = 255,
      .text = "Наклон источника"},
     {.name = "Text4", .index = 0, .kind = K::kTextBox, .left = 1920, .top = 6240, .width = 735,
-     .height = 285, .text = "0", .alignment = kRight},
+     .height = 285, .text = kStartupSlantText, .alignment = kRight},
     {.name = "Label2", .index = 3, .kind = K::kLabel, .left = 2640, .top = 6240, .width = 255,
      .height = 255, .text = "°", .font = kDegreeFont},
     {.name = "Image4", .kind = K::kImage, .left = 2160, .top = 6600, .width = 375, .height = 375},
@@ -116,7 +118,7 @@ constexpr auto kReflectanceFunction = std::to_array<ControlSpec>({
     {.name = "Label4", .kind = K::kLabel, .left = 5640, .top = 6600, .width = 375, .height = 315,
      .text = "n =", .font = kMediumFont, .visible = false},
     {.name = "Text6", .kind = K::kTextBox, .left = 6000, .top = 6600, .width = 615, .height = 285,
-     .text = "16", .visible = false},
+     .text = kStartupGlossNText, .visible = false},
     {.name = "Image5", .kind = K::kImage, .left = 6840, .top = 6495, .width = 3675, .height = 435,
      .picture = ":/images/glossy_formula.png"},
     {.name = "Image6", .kind = K::kImage, .left = 4920, .top = 6495, .width = 3675, .height = 435},

@@ -10,7 +10,6 @@ class LineWidget final : public QWidget {
  public:
   explicit LineWidget(QWidget* parent = nullptr);
 
-  QColor colour() const { return colour_; }
   void setColour(const QColor& colour);
 
  protected:

@@ -26,3 +26,5 @@ QString FloatText(float value) {
 }
 
 QString DoubleText(double value) { return UserLocale().toString(value, 'g', kDoubleDigits); }
+
+QString UserText(const char* cText) { return DoubleText(ReadDouble(cText, CNumberFormat()).value); }

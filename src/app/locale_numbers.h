@@ -14,3 +14,5 @@ NumberFormat UserNumberFormat();
 
 QString FloatText(float value);
 QString DoubleText(double value);
+// A number written in the C format ("0.005"), as the user's format writes its 64-bit value.
+QString UserText(const char* cText);

@@ -20,9 +20,9 @@ void PictureBox::SetPixel(int x, int y, Rgb colour) {
   reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgb(colour.r, colour.g, colour.b);
 }
 
-const ArrowLine& PictureBox::arrowLine(int line) const { return arrow_.at(line - 1); }
+const ArrowLine& PictureBox::ArrowLineAt(int line) const { return arrow_.at(line - 1); }
 
-void PictureBox::setArrowLine(int line, const ArrowLine& arrow) {
+void PictureBox::SetArrowLine(int line, const ArrowLine& arrow) {
   arrow_.at(line - 1) = arrow;
   update();
 }
@@ -38,7 +38,7 @@ void PictureBox::DrawArrow(QImage& target) const {
   }
 }
 
-QImage PictureBox::composedImage() const {
+QImage PictureBox::ComposedImage() const {
   QImage shown = image_.copy();
   DrawArrow(shown);
   return shown;
@@ -46,7 +46,7 @@ QImage PictureBox::composedImage() const {
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.drawImage(0, 0, composedImage());
+  painter.drawImage(0, 0, ComposedImage());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

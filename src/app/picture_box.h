@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <array>
 
+#include "model/picture.h"
 #include "shading/observer_arrow.h"
-#include "shading/picture.h"
 
 // One line of the observer arrow, in picture pixels, from p1 to p2 (p2 itself is not drawn).
 struct ArrowLine {
@@ -22,6 +22,8 @@ struct ArrowLine {
 
 inline constexpr int kArrowLineCount = 3;  // Line1 (the shaft), Line2 and Line3 (the head)
 
+// Its own functions are named as those of the Picture interface it implements; `clicked` is a Qt
+// signal and named as Qt names them.
 class PictureBox final : public QWidget, public Picture {
   Q_OBJECT
  public:
@@ -34,18 +36,21 @@ class PictureBox final : public QWidget, public Picture {
   void Clear(Rgb background) override;
   void SetPixel(int x, int y, Rgb colour) override;
 
-  const QImage& image() const { return image_; }
+  const QImage& Image() const { return image_; }
   // The image as shown: the picture with the visible arrow lines drawn over it.
-  QImage composedImage() const;
+  QImage ComposedImage() const;
 
-  QColor backgroundColour() const { return background_; }
-  void setBackgroundColour(const QColor& colour) { background_ = colour; }
-  QColor fillColour() const { return fill_; }
-  void setFillColour(const QColor& colour) { fill_ = colour; }
+  // The background and fill colours of the picture area are kept as the window sets them, but
+  // paint nothing: the picture covers the whole widget and the raster pass clears it in the
+  // RenderState's background colour, so neither could ever show.
+  QColor BackgroundColour() const { return background_; }
+  void SetBackgroundColour(const QColor& colour) { background_ = colour; }
+  QColor FillColour() const { return fill_; }
+  void SetFillColour(const QColor& colour) { fill_ = colour; }
 
   // line is 1, 2 or 3 (Line1 to Line3).
-  const ArrowLine& arrowLine(int line) const;
-  void setArrowLine(int line, const ArrowLine& arrow);
+  const ArrowLine& ArrowLineAt(int line) const;
+  void SetArrowLine(int line, const ArrowLine& arrow);
 
  signals:
   void clicked();

@@ -12,7 +12,6 @@ class ShapeWidget final : public QWidget {
 
   QColor fillColour() const { return fill_; }
   void setFillColour(const QColor& colour);
-  QColor borderColour() const { return border_; }
   int borderWidth() const { return borderWidth_; }
   void setBorder(const QColor& colour, int width);
 

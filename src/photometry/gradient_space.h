@@ -8,8 +8,8 @@
 
 #include "photometry/line_of_sight.h"
 #include "photometry/pass_constants.h"
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
 
 // Pixels of the map per unit of p or q.
 inline constexpr double kGradientPixelsPerUnit = 50.0;

@@ -7,8 +7,8 @@
 
 #include <array>
 
+#include "model/render_state.h"
 #include "photometry/speed_shortcuts.h"
-#include "shading/render_state.h"
 
 // How a pass intersects its lines of sight with the sphere, chosen once for the whole view.
 struct IntersectionForm {

@@ -1,7 +1,8 @@
 #pragma once
 // Constants of the photometric model, and the one formula of it that depends on the pass alone.
 
-inline constexpr double kPi = 3.14159;  // the program's pi, in every angle and constant
+#include "model/angles.h"
+
 inline constexpr float kHalfPi = static_cast<float>(kPi / 2.0);  // 1.5707951 as a 32-bit float
 inline constexpr double kLineDepthInPixels = 10.0;  // lineStart lies 10 pixels in front of y = 0
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/picture.h"
+#include "model/render_state.h"
 #include "photometry/pass_constants.h"
-#include "shading/picture.h"
-#include "shading/render_state.h"
 
 enum class IsolineStyle { kGreyLift, kColourTint };
 

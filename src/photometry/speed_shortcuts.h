@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "photometry/line_of_sight.h"
-#include "shading/render_state.h"
+#include "model/render_state.h"
 
 struct PassConstants;
 

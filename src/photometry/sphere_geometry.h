@@ -11,9 +11,9 @@
 #include <cmath>
 #include <optional>
 
+#include "model/render_state.h"
 #include "photometry/line_of_sight.h"
 #include "photometry/pass_constants.h"
-#include "shading/render_state.h"
 
 struct SphereHits {
   Point3 hitPlus;  // larger y, or the view-wide choice of IntersectionForm::plusNearerStart

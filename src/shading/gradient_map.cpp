@@ -31,7 +31,7 @@ struct Origin {
 Origin OriginOf(int width, int height) {
   const RasterFrame frame = MeasureRasterFrame(width, height);
   return {static_cast<int>(std::floor(frame.cx)),
-          static_cast<int>(std::floor(static_cast<double>(frame.H) - frame.cy))};
+          static_cast<int>(std::floor(static_cast<double>(frame.roundedHeight) - frame.cy))};
 }
 
 void Put(Picture& picture, int x, int y) {

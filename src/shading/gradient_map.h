@@ -8,8 +8,8 @@
 //
 //   copy of the last pass's state -> raster walk with ShadeGradientPixel -> axes
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
 
 inline constexpr Rgb kGradientAxisColour{30, 100, 255};
 

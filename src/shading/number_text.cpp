@@ -136,6 +136,10 @@ NumberReading<T> ReadNumber(std::string_view text, const NumberFormat& format) {
 
 }  // namespace
 
+bool IsBlankText(std::string_view text) {
+  return text.find_first_not_of(kBlanks) == std::string_view::npos;
+}
+
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format) {
   return ReadNumber<float>(text, format);
 }

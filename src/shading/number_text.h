@@ -28,5 +28,8 @@ struct NumberReading {
   bool ok() const { return error == NumberError::kNone; }
 };
 
+// Whether the text holds nothing but blanks (spaces and tabs), the empty text included.
+bool IsBlankText(std::string_view text);
+
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format);
 NumberReading<double> ReadDouble(std::string_view text, const NumberFormat& format);

@@ -2,15 +2,16 @@
 
 #include <cmath>
 
+#include "model/angles.h"
+
 namespace {
 
-constexpr double kPi = 3.14159;
 constexpr double kMaxArrowDegrees = 70.0;
 constexpr double kShaftTopY = 69.0;           // y of the shaft's lower end for rotX <= 0
 constexpr double kShaftGrowth = 201.0 / 2.0;  // how far the lower end moves as cos(rotX) falls to 0
 
 // Largest |rotX| at which the arrow shows: 70 degrees in radians, stored as a 32-bit float.
-float MaxArrowRotX() { return static_cast<float>(kMaxArrowDegrees * kPi / 180.0); }
+float MaxArrowRotX() { return RadiansFromDegrees(kMaxArrowDegrees); }
 
 float ShaftLowerY(float rotX) {
   if (rotX <= 0.0F) return static_cast<float>(kShaftTopY);
@@ -19,13 +20,13 @@ float ShaftLowerY(float rotX) {
 
 }  // namespace
 
-ArrowState DecideObserverArrow(float rotX, float text2Value) {
+ArrowState DecideObserverArrow(float rotX, float rotYDegrees) {
   ArrowState arrow;
-  arrow.shown = std::fabs(rotX) <= MaxArrowRotX() && text2Value == 0.0F;
+  arrow.shown = std::fabs(rotX) <= MaxArrowRotX() && rotYDegrees == 0.0F;
   if (arrow.shown) arrow.shaftLowerY = ShaftLowerY(rotX);
   return arrow;
 }
 
-int NextArrowDrawMode(int line1Mode) {
-  return line1Mode == kDrawModeNop ? kDrawModeInvert : kDrawModeNop;
+int NextArrowDrawMode(int shaftMode) {
+  return shaftMode == kDrawModeNop ? kDrawModeInvert : kDrawModeNop;
 }

@@ -7,11 +7,12 @@ inline constexpr int kDrawModeNop = 11;    // the line leaves the pixels unchang
 
 struct ArrowState {
   bool shown = false;
-  float shaftLowerY = 0.0F;  // y of Line1's lower end, picture pixels; meaningful when shown
+  float shaftLowerY = 0.0F;  // y of the shaft's lower end, picture pixels; meaningful when shown
 };
 
-// End of a pass: rotX as stored, and Text2's value read again as a 32-bit float.
-ArrowState DecideObserverArrow(float rotX, float text2Value);
+// End of a pass: rotX as stored, and the rotation about Oy in degrees as typed, read as a 32-bit
+// float. The arrow shows only for a view not turned about Oy and not tilted beyond 70 degrees.
+ArrowState DecideObserverArrow(float rotX, float rotYDegrees);
 
-// One tick of the blink timer: the new drawing mode of all three lines from Line1's mode.
-int NextArrowDrawMode(int line1Mode);
+// One tick of the blink timer: the new drawing mode of all three lines from the shaft's mode.
+int NextArrowDrawMode(int shaftMode);

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kSmoothingChecked = 1;
-
 using PassShader = void (*)(RenderState&, Picture&, const PassConstants&);
 
 PassShader ShaderOfPass(const RenderState& state) {
@@ -18,10 +16,9 @@ PassShader ShaderOfPass(const RenderState& state) {
 
 }  // namespace
 
-void RunRasterPass(RenderState& state, Picture& picture, int smoothingState) {
+void RunRasterPass(RenderState& state, Picture& picture, bool smoothing) {
   picture.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
   const RasterFrame frame = MeasureRasterFrame(picture);
-  const bool smoothing = smoothingState == kSmoothingChecked;
   const PassShader shader = ShaderOfPass(state);
   const PassConstants pass = MakePassConstants(state);
   const float pixelScale = state.pixelScale;

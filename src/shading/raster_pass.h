@@ -3,8 +3,8 @@
 // limits inclusive), has the shader chosen by showIsolines colour each pixel from one sample or
 // from four quarter-pixel samples (2x2 smoothing), and paints the averages of smoothed pixels.
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
 
-// Check2's state: 0 unchecked, 1 checked, 2 greyed. Smoothing is on only for 1.
-void RunRasterPass(RenderState& state, Picture& picture, int smoothingState);
+// `smoothing`: four quarter-pixel samples a pixel instead of one.
+void RunRasterPass(RenderState& state, Picture& picture, bool smoothing);

@@ -20,18 +20,18 @@ RasterFrame MeasureRasterFrame(const Picture& picture) {
 
 RasterFrame MeasureRasterFrame(int width, int height) {
   RasterFrame frame;
-  frame.Hf = static_cast<float>(height);
+  frame.height = static_cast<float>(height);
   // A 16-bit row count where the window keeps it; 32 bits here so that no height can overflow it.
-  frame.H = static_cast<int32_t>(std::lrint(frame.Hf));
-  frame.W = static_cast<float>(width);
-  frame.cx = Half(frame.W);
-  frame.cy = Half(static_cast<float>(frame.H));
-  frame.cxLow = static_cast<float>(frame.W / 2.0 - kQuarterPixel);
-  frame.cxHigh = static_cast<float>(frame.W / 2.0 + kQuarterPixel);
-  frame.cyLow = static_cast<float>(frame.Hf / 2.0 - kQuarterPixel);
-  frame.cyHigh = static_cast<float>(frame.Hf / 2.0 + kQuarterPixel);
-  frame.columnLimit = std::min(frame.W, kLargestCounterLimit);
-  frame.rowLimit = std::min(static_cast<float>(frame.H), kLargestCounterLimit);
+  frame.roundedHeight = static_cast<int32_t>(std::lrint(frame.height));
+  frame.width = static_cast<float>(width);
+  frame.cx = Half(frame.width);
+  frame.cy = Half(static_cast<float>(frame.roundedHeight));
+  frame.cxLow = static_cast<float>(frame.width / 2.0 - kQuarterPixel);
+  frame.cxHigh = static_cast<float>(frame.width / 2.0 + kQuarterPixel);
+  frame.cyLow = static_cast<float>(frame.height / 2.0 - kQuarterPixel);
+  frame.cyHigh = static_cast<float>(frame.height / 2.0 + kQuarterPixel);
+  frame.columnLimit = std::min(frame.width, kLargestCounterLimit);
+  frame.rowLimit = std::min(static_cast<float>(frame.roundedHeight), kLargestCounterLimit);
   return frame;
 }
 

@@ -8,14 +8,14 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
 
 struct RasterFrame {
-  float W = 0.0F;   // picture width
-  int32_t H = 0;    // picture height rounded half to even
-  float Hf = 0.0F;  // picture height, unrounded
-  float cx = 0.0F;  // centre for single samples
+  float width = 0.0F;         // picture width
+  int32_t roundedHeight = 0;  // picture height rounded half to even
+  float height = 0.0F;        // picture height, unrounded
+  float cx = 0.0F;            // centre for single samples
   float cy = 0.0F;
   float cxLow = 0.0F;  // centres for quarter-pixel samples
   float cxHigh = 0.0F;
@@ -135,7 +135,7 @@ void WalkRaster(RenderState& state, Picture& picture, const RasterFrame& frame, 
         state.dy = static_cast<float>(py - (up ? frame.cyLow : frame.cyHigh));
         shade(state, picture);
       }
-      PaintSmoothedPixel(state, picture, state.px, static_cast<float>(frame.H - py));
+      PaintSmoothedPixel(state, picture, state.px, static_cast<float>(frame.roundedHeight - py));
     }
     // The row counter leaves each column one step past the last row, as a full walk leaves it.
     state.py = static_cast<float>(lastRow + 1);

@@ -5,13 +5,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/angles.h"
 #include "photometry/pass_constants.h"
-#include "photometry/photometric_constants.h"
 #include "shading/raster_walk.h"
 
 namespace {
 
-constexpr double kDegreesPerRadian = 180.0 / kPi;
+constexpr double kDegreesPerRadian = kDegreesPerHalfTurn / kPi;
 
 double DegreesFromCos(float c) {
   return std::acos(std::clamp(static_cast<double>(c), -1.0, 1.0)) * kDegreesPerRadian;
@@ -24,7 +24,7 @@ bool PlaceSample(RenderState& state, int width, int height, int x, int y) {
   const RasterFrame frame = MeasureRasterFrame(width, height);
   state.subSample = 0;
   state.px = static_cast<float>(x);
-  state.py = static_cast<float>(frame.H - y);
+  state.py = static_cast<float>(frame.roundedHeight - y);
   state.dx = static_cast<float>(static_cast<double>(state.px) - frame.cx);
   state.dy = static_cast<float>(static_cast<double>(state.py) - frame.cy);
   return true;

@@ -11,7 +11,7 @@
 
 #include "photometry/gradient_space.h"
 #include "photometry/shaders.h"
-#include "shading/render_state.h"
+#include "model/render_state.h"
 
 struct Readout {
   // The geometric angles in degrees, 0 to 180: the arccosines of the pass's cosI and cosE. (The

@@ -1,37 +1,20 @@
 #pragma once
-// The shade command's parameter intake: from the six texts of the window to the rotations, the
-// slant, the light direction, the glossy parameters and the mirror tolerance in the RenderState.
-// Every text is read and checked before any field changes: on an input error nothing changes.
+// The shading module's entry: one press of the shade button, without the window.
+//   six texts -> parameter_intake -> RenderState -> raster_pass (raster_walk + photometry's
+//   shaders) -> Picture; then observer_arrow decides the arrow. legend_intake reads the legend
+//   columns between passes; input_messages words every complaint about what the user typed.
+// The raster pass and the arrow's decision run only if every text read. The window wraps this
+// with the busy pointer and hiding/showing the picture; the headless renderer calls it on a fresh
+// state.
 
-#include <optional>
-#include <string>
+#include <variant>
 
-#include "shading/number_text.h"
-#include "shading/render_state.h"
+#include "model/picture.h"
+#include "model/render_state.h"
+#include "shading/observer_arrow.h"
+#include "shading/parameter_intake.h"
 
-// The texts of Text1, Text2, Text3(0), Text4(0), Text5, Text6.
-struct ShadeInputs {
-  std::string rotX = "30";
-  std::string rotY = "0";
-  std::string rotZ = "0";
-  std::string slant = "0";
-  std::string glossS = "0.5";
-  std::string glossN = "16";
-};
+using ShadeOutcome = std::variant<InputError, ArrowState>;
 
-enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };
-
-struct InputError {
-  ShadeField field;
-  std::string text;     // what the box holds
-  std::string message;  // Russian, names the box and what it holds
-};
-
-// Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
-// and mirrorTolerance when reflectanceKind is the mirror). Returns the first error, if any, and
-// then leaves the state untouched.
-std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
-                                              const NumberFormat& format);
-
-// The mirror function's angular tolerance for a slant in radians (32-bit), by the nine bands.
-float MirrorToleranceForSlant(float sourceSlant);
+ShadeOutcome RunShadeCommand(RenderState& state, Picture& picture, const ShadeInputs& inputs,
+                             const NumberFormat& format, bool smoothing);

@@ -5,7 +5,34 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
+
+namespace {
+
+constexpr int kWatchdogIntervalMs = 10;
+
+// How many MessageBoxWatch objects live: while one does, message boxes are expected.
+int expectedBoxWatches = 0;
+
+// A message box no test expects would wait for a click forever: the watchdog, started with the
+// application, closes it and fails the running test, naming the box's text.
+void StartMessageBoxWatchdog() {
+  auto* watchdog = new QTimer(QCoreApplication::instance());
+  watchdog->setInterval(kWatchdogIntervalMs);
+  QObject::connect(watchdog, &QTimer::timeout, [] {
+    if (expectedBoxWatches > 0) return;
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    const QByteArray text = ("unexpected message box: " + box->text()).toUtf8();
+    box->done(QMessageBox::Ok);
+    QTest::qFail(text.constData(), __FILE__, __LINE__);
+  });
+  watchdog->start();
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartMessageBoxWatchdog)
 
 RenderState StartupState() {
   RenderState state;
@@ -34,6 +61,7 @@ struct MessageBoxWatch::Impl {
 };
 
 MessageBoxWatch::MessageBoxWatch() : impl_(std::make_unique<Impl>()) {
+  ++expectedBoxWatches;
   impl_->poll.setInterval(5);
   QObject::connect(&impl_->poll, &QTimer::timeout, [impl = impl_.get()] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -44,6 +72,6 @@ MessageBoxWatch::MessageBoxWatch() : impl_(std::make_unique<Impl>()) {
   impl_->poll.start();
 }
 
-MessageBoxWatch::~MessageBoxWatch() = default;
+MessageBoxWatch::~MessageBoxWatch() { --expectedBoxWatches; }
 
 const QStringList& MessageBoxWatch::texts() const { return impl_->texts; }

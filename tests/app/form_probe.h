@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the window tests: finding controls by name, the state a fresh window starts from,
-// and answering the message boxes the window opens.
+// and answering the message boxes the window opens. A message box that opens while no
+// MessageBoxWatch lives is closed and fails the running test.
 
 #include <QLineEdit>
 #include <QString>
@@ -9,7 +10,7 @@
 
 #include "app/form1.h"
 #include "app/picture_box.h"
-#include "shading/render_state.h"
+#include "model/render_state.h"
 
 // The control named `name` ("Text8_7"); fails the test (fatally) when it is missing.
 template <typename T>

@@ -188,7 +188,7 @@ class LayoutTest : public QObject {
     const Line expected[] = {
         {{196, 16}, {196, 96}}, {{202, 32}, {196, 16}}, {{190, 32}, {196, 16}}};
     for (int line = 1; line <= 3; ++line) {
-      const ArrowLine& arrow = picture->arrowLine(line);
+      const ArrowLine& arrow = picture->ArrowLineAt(line);
       QCOMPARE(arrow.p1, expected[line - 1].p1);
       QCOMPARE(arrow.p2, expected[line - 1].p2);
       QVERIFY(!arrow.visible);

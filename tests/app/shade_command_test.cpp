@@ -1,6 +1,8 @@
 // The shade button: the picture it paints equals what the core paints for the same inputs, the
 // observer arrow it leaves and its blinking, and inputs that do not read, which change nothing.
 
+#include "shading/shade_command.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -13,20 +15,20 @@
 #include <variant>
 
 #include "form_probe.h"
-#include "shading/image_buffer.h"
-#include "shading/shade_pass.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
 
 namespace {
 
 // The core's picture and state for one press on a fresh window with these inputs.
 struct Reference {
-  ImageBuffer picture{393, 337};
+  ImageBuffer picture{kDefaultPictureWidth, kDefaultPictureHeight};
   RenderState state = StartupState();
   ArrowState arrow;
 };
 
 void Paint(Reference& reference, const ShadeInputs& inputs, const NumberFormat& format,
-           int smoothing) {
+           bool smoothing) {
   const ShadeOutcome outcome =
       RunShadeCommand(reference.state, reference.picture, inputs, format, smoothing);
   QVERIFY(std::holds_alternative<ArrowState>(outcome));
@@ -65,23 +67,23 @@ class ShadeCommandTest : public QObject {
     form->show();
     Press(*form);
     Reference reference;
-    Paint(reference, ShadeInputs{}, CNumberFormat(), 0);
+    Paint(reference, ShadeInputs{}, CNumberFormat(), false);
 
     auto* picture = Find<PictureBox>(*form, "Picture1");
-    QCOMPARE(CompareImages(picture->image(), reference.picture), 0);
+    QCOMPARE(CompareImages(picture->Image(), reference.picture), 0);
     QCOMPARE(form->renderState(), reference.state);
     QVERIFY(picture->isVisible());
     QVERIFY(QApplication::overrideCursor() == nullptr);
     // The sphere is there: its centre is lit, a corner is background.
-    QCOMPARE_NE(picture->image().pixel(196, 168), qRgb(255, 255, 255));
-    QCOMPARE(picture->image().pixel(2, 2), qRgb(255, 255, 255));
+    QCOMPARE_NE(picture->Image().pixel(196, 168), qRgb(255, 255, 255));
+    QCOMPARE(picture->Image().pixel(2, 2), qRgb(255, 255, 255));
 
     // rotX 30 degrees with no rotation about Oy: the arrow shows, its shaft down to y = 82.
     QVERIFY(reference.arrow.shown);
-    const ArrowLine& shaft = picture->arrowLine(1);
+    const ArrowLine& shaft = picture->ArrowLineAt(1);
     QCOMPARE(shaft.p1, QPoint(196, 16));
     QCOMPARE(shaft.p2, QPoint(196, 82));
-    for (int line = 1; line <= 3; ++line) QVERIFY(picture->arrowLine(line).visible);
+    for (int line = 1; line <= 3; ++line) QVERIFY(picture->ArrowLineAt(line).visible);
     QVERIFY(Find<QLabel>(*form, "Label6")->isVisible());
     QVERIFY(Find<QTimer>(*form, "Timer2")->isActive());
   }
@@ -115,11 +117,33 @@ class ShadeCommandTest : public QObject {
     reference.state.reflectanceKind = kGlossy;
     reference.state.isoLevel[3] = 0.55F;
     reference.state.isoHalfWidth[3] = 0.02F;
-    Paint(reference, ShadeInputs{"45", "0", "0", "20.5", "0.7", "8"}, CNumberFormat(), 1);
+    Paint(reference, ShadeInputs{"45", "0", "0", "20.5", "0.7", "8"}, CNumberFormat(), true);
     QCOMPARE(form->renderState(), reference.state);
-    QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->image(), reference.picture), 0);
-    QCOMPARE(Find<PictureBox>(*form, "Picture1")->arrowLine(1).p2.y(),
+    QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->Image(), reference.picture), 0);
+    QCOMPARE(Find<PictureBox>(*form, "Picture1")->ArrowLineAt(1).p2.y(),
              int(reference.arrow.shaftLowerY));
+  }
+
+  // Check2 smooths only when checked: greyed or unchecked, each pixel takes one sample.
+  void smoothingFollowsCheck2_data() {
+    QTest::addColumn<int>("check2");
+    QTest::addColumn<bool>("smoothing");
+    QTest::newRow("unchecked") << int(Qt::Unchecked) << false;
+    QTest::newRow("greyed") << int(Qt::PartiallyChecked) << false;
+    QTest::newRow("checked") << int(Qt::Checked) << true;
+  }
+
+  void smoothingFollowsCheck2() {
+    QFETCH(int, check2);
+    QFETCH(bool, smoothing);
+    auto form = OpenForm();
+    auto* box = Find<QCheckBox>(*form, "Check2");
+    box->setTristate(true);
+    box->setCheckState(static_cast<Qt::CheckState>(check2));
+    Press(*form);
+    Reference reference;
+    Paint(reference, ShadeInputs{}, CNumberFormat(), smoothing);
+    QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->Image(), reference.picture), 0);
   }
 
   // A rotation box that does not read: a message names it; picture, pointer and state stay.
@@ -147,9 +171,9 @@ class ShadeCommandTest : public QObject {
     form->show();
     Press(*form);  // a first picture, to see that it stays
     auto* picture = Find<PictureBox>(*form, "Picture1");
-    const QImage before = picture->image();
+    const QImage before = picture->Image();
     const RenderState state = form->renderState();
-    const QPoint shaftEnd = picture->arrowLine(1).p2;
+    const QPoint shaftEnd = picture->ArrowLineAt(1).p2;
 
     Find<QLineEdit>(*form, box)->setText(text);
     {
@@ -159,8 +183,8 @@ class ShadeCommandTest : public QObject {
       QVERIFY(!watch.texts().first().isEmpty());
     }
     QCOMPARE(form->renderState(), state);
-    QCOMPARE(picture->image(), before);
-    QCOMPARE(picture->arrowLine(1).p2, shaftEnd);
+    QCOMPARE(picture->Image(), before);
+    QCOMPARE(picture->ArrowLineAt(1).p2, shaftEnd);
     QVERIFY(picture->isVisible());
     QVERIFY(QApplication::overrideCursor() == nullptr);
   }
@@ -170,7 +194,7 @@ class ShadeCommandTest : public QObject {
     auto form = OpenForm();
     form->show();
     Find<QLineEdit>(*form, "Text8_4")->setText("");
-    const QImage before = Find<PictureBox>(*form, "Picture1")->image();
+    const QImage before = Find<PictureBox>(*form, "Picture1")->Image();
     const RenderState state = form->renderState();
     {
       MessageBoxWatch watch;
@@ -179,11 +203,11 @@ class ShadeCommandTest : public QObject {
       QVERIFY2(watch.texts().first().contains("5"), qPrintable(watch.texts().first()));  // row 5
     }
     QCOMPARE(form->renderState(), state);
-    QCOMPARE(Find<PictureBox>(*form, "Picture1")->image(), before);
+    QCOMPARE(Find<PictureBox>(*form, "Picture1")->Image(), before);
 
     Find<QLineEdit>(*form, "Text8_4")->setText("0.5");
     Press(*form);
-    QCOMPARE_NE(Find<PictureBox>(*form, "Picture1")->image(), before);
+    QCOMPARE_NE(Find<PictureBox>(*form, "Picture1")->Image(), before);
   }
 
   void arrowHiddenWhenTheViewTurnsAboutOy() {
@@ -193,10 +217,10 @@ class ShadeCommandTest : public QObject {
     Find<QLineEdit>(*form, "Text2")->setText("0.5");
     Press(*form);
     auto* picture = Find<PictureBox>(*form, "Picture1");
-    for (int line = 1; line <= 3; ++line) QVERIFY(!picture->arrowLine(line).visible);
+    for (int line = 1; line <= 3; ++line) QVERIFY(!picture->ArrowLineAt(line).visible);
     QVERIFY(Find<QLabel>(*form, "Label6")->isHidden());
     QVERIFY(!Find<QTimer>(*form, "Timer2")->isActive());
-    QCOMPARE(picture->composedImage(), picture->image());
+    QCOMPARE(picture->ComposedImage(), picture->Image());
   }
 
   // 270 degrees about Oz turns the line of sight across y: the window paints the core's sound
@@ -213,8 +237,8 @@ class ShadeCommandTest : public QObject {
     reference.state.halfSphere = 0;
     ShadeInputs inputs;
     inputs.rotZ = "270";
-    Paint(reference, inputs, CNumberFormat(), 0);
-    const QImage shown = Find<PictureBox>(*form, "Picture1")->image();
+    Paint(reference, inputs, CNumberFormat(), false);
+    const QImage shown = Find<PictureBox>(*form, "Picture1")->Image();
     QCOMPARE(CompareImages(shown, reference.picture), 0);
 
     int whiteInside = 0;
@@ -243,19 +267,19 @@ class ShadeCommandTest : public QObject {
     Press(*form);
     auto* picture = Find<PictureBox>(*form, "Picture1");
     const QPoint onShaft(196, 40);  // above the sphere: white in the picture
-    QCOMPARE(picture->image().pixel(onShaft), qRgb(255, 255, 255));
-    QCOMPARE(picture->composedImage().pixel(onShaft), qRgb(0, 0, 0));
-    QCOMPARE(picture->composedImage().pixel(onShaft + QPoint(1, 0)), qRgb(255, 255, 255));
+    QCOMPARE(picture->Image().pixel(onShaft), qRgb(255, 255, 255));
+    QCOMPARE(picture->ComposedImage().pixel(onShaft), qRgb(0, 0, 0));
+    QCOMPARE(picture->ComposedImage().pixel(onShaft + QPoint(1, 0)), qRgb(255, 255, 255));
 
-    QTRY_COMPARE_WITH_TIMEOUT(picture->arrowLine(1).drawMode, 11, 2500);
-    for (int line = 2; line <= 3; ++line) QCOMPARE(picture->arrowLine(line).drawMode, 11);
-    QCOMPARE(picture->composedImage(), picture->image());
+    QTRY_COMPARE_WITH_TIMEOUT(picture->ArrowLineAt(1).drawMode, 11, 2500);
+    for (int line = 2; line <= 3; ++line) QCOMPARE(picture->ArrowLineAt(line).drawMode, 11);
+    QCOMPARE(picture->ComposedImage(), picture->Image());
     QVERIFY(!Find<QLabel>(*form, "Label6")->isHidden());  // the label does not blink
 
     // A new pass keeps the mode the lines have.
     Press(*form);
-    QCOMPARE(picture->arrowLine(1).drawMode, 11);
-    QTRY_COMPARE_WITH_TIMEOUT(picture->arrowLine(1).drawMode, 6, 2500);
+    QCOMPARE(picture->ArrowLineAt(1).drawMode, 11);
+    QTRY_COMPARE_WITH_TIMEOUT(picture->ArrowLineAt(1).drawMode, 6, 2500);
   }
 };
 

@@ -10,6 +10,7 @@
 
 #include "app/shape_widget.h"
 #include "form_probe.h"
+#include "model/startup_values.h"
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -33,15 +34,15 @@ class StartupTest : public QObject {
     auto decimal = [&](const char* text) { return QString::fromLatin1(text).replace('.', point); };
 
     // Legend from the top row down: Text8(7), Text8(1) .. Text8(6).
-    const char* levels[] = {"0.9", "0.8", "0.7", "0.6", "0.5", "0.4", "0.3"};
     const int rowIndex[] = {7, 1, 2, 3, 4, 5, 6};
     for (int row = 0; row < 7; ++row) {
       const QString index = QString::number(rowIndex[row]);
-      QCOMPARE(Find<QLineEdit>(form, "Text8_" + index)->text(), decimal(levels[row]));
-      QCOMPARE(Find<QLineEdit>(form, "Text7_" + index)->text(), decimal("0.005"));
+      QCOMPARE(Find<QLineEdit>(form, "Text8_" + index)->text(), decimal(kStartupLevelTexts[row]));
+      QCOMPARE(Find<QLineEdit>(form, "Text7_" + index)->text(),
+               decimal(kStartupHalfWidthTexts[row]));
     }
-    QCOMPARE(Find<QLineEdit>(form, "Text5")->text(), decimal("0.5"));
-    QCOMPARE(Find<QLineEdit>(form, "Text6")->text(), QStringLiteral("16"));
+    QCOMPARE(Find<QLineEdit>(form, "Text5")->text(), decimal(kStartupGlossSText));
+    QCOMPARE(Find<QLineEdit>(form, "Text6")->text(), QString::fromLatin1(kStartupGlossNText));
 
     const RenderState& state = form.renderState();
     const std::array<float, 7> expectedLevels = {0.9F, 0.8F, 0.7F, 0.6F, 0.5F, 0.4F, 0.3F};
@@ -73,9 +74,9 @@ class StartupTest : public QObject {
     QCOMPARE(image5->pixmap().size(), QSize(245, 29));
 
     const auto* picture = Find<PictureBox>(form, "Picture1");
-    QCOMPARE(picture->backgroundColour(), QColor(Qt::white));
-    QCOMPARE(picture->image().pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(picture->image().pixelColor(392, 336), QColor(Qt::white));
+    QCOMPARE(picture->BackgroundColour(), QColor(Qt::white));
+    QCOMPARE(picture->Image().pixelColor(0, 0), QColor(Qt::white));
+    QCOMPARE(picture->Image().pixelColor(392, 336), QColor(Qt::white));
 
     QVERIFY(Find<QTimer>(form, "Timer1")->isActive());
     QVERIFY(!Find<QTimer>(form, "Timer2")->isActive());

@@ -67,9 +67,11 @@ TEST(Reflectance, GreyMirror) {
   };
   const Case cases[] = {
       {0.3F, 0.3, 0.6F, 0.02F, true},
-      {0.3F, 0.35, 0.65F, 0.02F, false},  // |i - e| = 0.05 is not below 0.04
-      {0.3F, 0.3, 0.65F, 0.02F, false},   // |g - (i + e)| = 0.05 is not below 0.02
-      {0.3F, 0.33, 0.63F, 0.02F, true},   // |i - e| = 0.03 passes the grey 0.04
+      {0.3F, 0.35, 0.65F, 0.02F, false},    // |i - e| = 0.05 is not below 0.04
+      {0.3F, 0.3, 0.65F, 0.02F, false},     // |g - (i + e)| = 0.05 is not below 0.02
+      {0.3F, 0.33, 0.63F, 0.02F, true},     // |i - e| = 0.03 passes the grey 0.04
+      {0.335F, 0.3, 0.635F, 0.02F, true},   // i above e by 0.035: within the grey 0.04
+      {0.345F, 0.3, 0.645F, 0.02F, false},  // i above e by 0.045
       {0.3F, 0.3, 0.619F, 0.02F, true},
       {0.3F, 0.3, 0.621F, 0.02F, false},
   };
@@ -89,12 +91,13 @@ TEST(Reflectance, ColourMirrorIsNarrowerAndFailsAtLargeSlants) {
     float angleG, tolerance;
     bool holds;
   };
-  const float g90 = static_cast<float>(90.0 * kPi / 180.0);
-  const float g93 = static_cast<float>(93.0 * kPi / 180.0);
+  const float g90 = RadiansFromDegrees(90.0);
+  const float g93 = RadiansFromDegrees(93.0);
   const Case cases[] = {
       {"a clean hit", 0.3F, 0.3, 0.6F, 0.02F, true},
       {"|i - e| = 0.033: within 0.04, not within 0.03", 0.3F, 0.333, 0.633F, 0.02F, false},
       {"|i - e| = 0.02", 0.3F, 0.32, 0.62F, 0.02F, true},
+      {"i above e by 0.035: within 0.04, not within 0.03", 0.335F, 0.3, 0.635F, 0.02F, false},
       {"90 degrees: a margin of 0.0004 still admits i + e = g", g90 / 2, g90 / 2.0, g90, 0.0005F,
        true},
       {"93 degrees: the negative margin outweighs the tolerance", g93 / 2, g93 / 2.0, g93, 0.0005F,

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "model/image_buffer.h"
 #include "photometry/pass_constants.h"
-#include "shading/image_buffer.h"
 #include "test_state.h"
 
 namespace {
@@ -185,21 +185,35 @@ TEST(AddBackgroundSample, AddsTheBackgroundOnlyWhenSmoothing) {
   EXPECT_EQ((Rgb{state.sumR, state.sumG, state.sumB}), (Rgb{7 + 4 * 255, 4 * 255, 4 * 255}));
 }
 
+// The sums are lowered to 255 in the state itself; the picture also takes a negative sum as 0.
 TEST(PaintSample, LimitsEachComponentAndCountsRowsFromTheBottom) {
-  RenderState state = StartupLikeState();
-  ImageBuffer picture(kWidth, kHeight);
-  picture.Clear(kUntouched);
-  state.px = 5.0F;
-  state.py = 1.0F;
-  state.sumR = 300;
-  state.sumG = 255;
-  state.sumB = 12;
-  PaintSample(state, picture);
-  EXPECT_EQ(picture.At(5, kHeight - 1), (Rgb{255, 255, 12}));
-  EXPECT_EQ(state.sumR, 255);
-  int painted = 0;
-  for (const Rgb& pixel : picture.Pixels()) painted += pixel == kUntouched ? 0 : 1;
-  EXPECT_EQ(painted, 1);
+  const struct {
+    Rgb sums;
+    Rgb stateAfter;
+    Rgb painted;
+  } cases[] = {
+      {{300, 255, 12}, {255, 255, 12}, {255, 255, 12}},
+      {{256, 1000, 70000}, {255, 255, 255}, {255, 255, 255}},
+      {{12, 256, 0}, {12, 255, 0}, {12, 255, 0}},
+      {{-5, 0, 300}, {-5, 0, 255}, {0, 0, 255}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("sums " + Describe(c.sums));
+    RenderState state = StartupLikeState();
+    ImageBuffer picture(kWidth, kHeight);
+    picture.Clear(kUntouched);
+    state.px = 5.0F;
+    state.py = 1.0F;
+    state.sumR = c.sums.r;
+    state.sumG = c.sums.g;
+    state.sumB = c.sums.b;
+    PaintSample(state, picture);
+    EXPECT_EQ(Describe(Rgb{state.sumR, state.sumG, state.sumB}), Describe(c.stateAfter));
+    EXPECT_EQ(Describe(picture.At(5, kHeight - 1)), Describe(c.painted));
+    int painted = 0;
+    for (const Rgb& pixel : picture.Pixels()) painted += pixel == kUntouched ? 0 : 1;
+    EXPECT_EQ(painted, 1);
+  }
 }
 
 }  // namespace

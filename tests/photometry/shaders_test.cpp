@@ -7,8 +7,8 @@
 #include <optional>
 #include <sstream>
 
+#include "model/image_buffer.h"
 #include "photometry/pass_constants.h"
-#include "shading/image_buffer.h"
 #include "test_state.h"
 
 namespace {
@@ -103,10 +103,6 @@ TEST(Shaders, SmoothedSamplesAccumulateAndPaintNothing) {
     for (const Rgb& pixel : picture.Pixels()) EXPECT_EQ(pixel, kUntouched);
   }
 }
-
-}  // namespace
-
-namespace {
 
 // The mirror shortcut skips the arctangents where a cosine is too far from +-1 for the mirror
 // tests to pass; over a fine sweep of samples every colour must equal the one shaded without it,

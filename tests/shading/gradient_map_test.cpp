@@ -10,24 +10,24 @@
 #include <sstream>
 #include <string>
 
+#include "model/angles.h"
 #include "photometry/gradient_space.h"
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
 #include "photometry/sphere_geometry.h"
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 #include "shading/raster_walk.h"
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 
-constexpr double kPi = 3.14159;
 constexpr double kSphereGeometryRounding = 2e-5;  // relative to max(1, |phi|)
 
 RenderState MapState(int32_t function, double slantDegrees, bool colour) {
   RenderState state;
   ApplyStartupValues(state);
   state.reflectanceKind = function;
-  state.sourceSlant = static_cast<float>(slantDegrees * kPi / 180.0);
+  state.sourceSlant = RadiansFromDegrees(slantDegrees);
   state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
   state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
   state.mirrorTolerance = 0.017F;
@@ -106,7 +106,7 @@ TEST(GradientMap, MatteGreyIsCosIAwayFromTheAxes) {
         }
         if (NearGradientAxes(393, 337, x, y)) continue;
         const double p = (x - static_cast<double>(frame.cx)) / kGradientPixelsPerUnit;
-        const double q = (frame.H - y - static_cast<double>(frame.cy)) / kGradientPixelsPerUnit;
+        const double q = (frame.roundedHeight - y - static_cast<double>(frame.cy)) / kGradientPixelsPerUnit;
         const double cosI = (cosSlant - q * sinSlant) / std::sqrt(1.0 + p * p + q * q);
         if (cosI > 0.01) {
           faults += std::abs(got.r - static_cast<int>(std::lround(255.0 * cosI))) <= 3 ? 0 : 1;
@@ -121,7 +121,7 @@ TEST(GradientMap, MatteGreyIsCosIAwayFromTheAxes) {
     if (slant == 45.0) {
       // The normal meets the source at q = -tan 45 = -1: 50 pixels below the centre.
       EXPECT_NEAR(brightestX / brightCount, frame.cx, 1.0) << what.str();
-      EXPECT_NEAR(brightestY / brightCount, frame.H - frame.cy + 50.0, 1.0) << what.str();
+      EXPECT_NEAR(brightestY / brightCount, frame.roundedHeight - frame.cy + 50.0, 1.0) << what.str();
     }
   }
 }

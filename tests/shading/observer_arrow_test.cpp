@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "shading/shade_command.h"
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
+#include "shading/parameter_intake.h"
 
 namespace {
 

@@ -10,20 +10,20 @@
 #include <variant>
 #include <vector>
 
+#include "model/startup_values.h"
 #include "recorded_pass.h"
-#include "shading/startup_values.h"
 
 namespace {
 
 constexpr double kSphereRadiusPixels = 100.0;
 
-PassSetup MakeSetup(int32_t kind, int16_t colour, int16_t half, int smoothing, std::string rotX,
+PassSetup MakeSetup(int32_t kind, int16_t colour, int16_t half, bool smoothing, std::string rotX,
                     std::string rotY, std::string rotZ, std::string slant) {
   PassSetup setup;
   setup.reflectanceKind = kind;
   setup.showIsolines = colour;
   setup.halfSphere = half;
-  setup.smoothingState = smoothing;
+  setup.smoothing = smoothing;
   setup.inputs.rotX = std::move(rotX);
   setup.inputs.rotY = std::move(rotY);
   setup.inputs.rotZ = std::move(rotZ);
@@ -64,7 +64,7 @@ TEST(RunShadeCommand, PaintsOnlyWithinTheSphereOutline) {
     EXPECT_EQ(picture.clears, 1);
     EXPECT_EQ(picture.contractBreaches, 0);
     // Smoothed pixels that average to white are left to the clear, as most of a bright picture.
-    EXPECT_GT(picture.paints, setup.smoothingState == 1 ? 0 : 10000);
+    EXPECT_GT(picture.paints, setup.smoothing ? 0 : 10000);
     int outside = 0;
     for (int y = 0; y < picture.Height(); ++y) {
       for (int x = 0; x < picture.Width(); ++x) {
@@ -191,7 +191,7 @@ TEST(RunShadeCommand, SmoothingChangesOnlyPixelsAtEdgesAndBands) {
   for (const PassSetup& setup : setups) {
     SCOPED_TRACE(setup.Describe());
     PassSetup single = setup;
-    single.smoothingState = 0;
+    single.smoothing = false;
     const RecordedPicture smooth = RunPass(setup, banded).picture;
     const RecordedPicture plain = RunPass(single, banded).picture;
     const RecordedPicture smoothBandless = RunPass(setup, bandless).picture;
@@ -226,25 +226,6 @@ TEST(RunShadeCommand, SmoothingChangesOnlyPixelsAtEdgesAndBands) {
   }
 }
 
-TEST(RunShadeCommand, SmoothsOnlyWhenCheck2IsChecked) {
-  PassSetup setup = MakeSetup(kGlossy, 1, 1, 0, "30", "0", "0", "20");
-  const PassResult unchecked = RunPass(setup);
-  setup.smoothingState = 2;
-  const PassResult greyed = RunPass(setup);
-  setup.smoothingState = 1;
-  const PassResult checked = RunPass(setup);
-  int greyedDiffers = 0;
-  int checkedDiffers = 0;
-  for (int y = 0; y < setup.height; ++y) {
-    for (int x = 0; x < setup.width; ++x) {
-      greyedDiffers += !(greyed.picture.At(x, y) == unchecked.picture.At(x, y));
-      checkedDiffers += !(checked.picture.At(x, y) == unchecked.picture.At(x, y));
-    }
-  }
-  EXPECT_EQ(greyedDiffers, 0);
-  EXPECT_GT(checkedDiffers, 0);
-}
-
 TEST(RunShadeCommand, ChangesNothingOnBadInput) {
   RenderState initial;
   ApplyStartupValues(initial);
@@ -259,7 +240,7 @@ TEST(RunShadeCommand, ChangesNothingOnBadInput) {
   EXPECT_EQ(pass.picture.paints, 0);
 }
 
-TEST(RunShadeCommand, DecidesTheArrowFromRotXAndText2) {
+TEST(RunShadeCommand, DecidesTheArrowFromRotXAndTheTypedRotY) {
   const struct {
     const char* rotX;
     const char* rotY;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 
 namespace {
 
@@ -172,7 +172,7 @@ TEST(MeasureRasterFrame, KeepsEveryLimitWhereAFloatCounterStillSteps) {
   SizeOnlyPicture picture(40000000, 0);
   const RasterFrame frame = MeasureRasterFrame(picture);
   EXPECT_NE(frame.columnLimit + 1.0F, frame.columnLimit);
-  EXPECT_EQ(frame.W, 40000000.0F);
+  EXPECT_EQ(frame.width, 40000000.0F);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "photometry/sample_colour.h"
-#include "shading/image_buffer.h"
-#include "shading/shade_pass.h"
-#include "shading/startup_values.h"
+#include "model/image_buffer.h"
+#include "shading/shade_command.h"
+#include "model/startup_values.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(Readout, ShowsWhatThePassPaintedAtEveryPixel) {
     inputs.slant = c.slant;
     ImageBuffer picture(393, 337);
     ASSERT_TRUE(std::holds_alternative<ArrowState>(
-        RunShadeCommand(state, picture, inputs, CNumberFormat(), 0)));
+        RunShadeCommand(state, picture, inputs, CNumberFormat(), false)));
     const RenderState afterPass = state;
     const PassConstants pass = MakePassConstants(state);
     int faults = 0;

@@ -1,12 +1,12 @@
 #include "recorded_pass.h"
 
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 std::string PassSetup::Describe() const {
   return "rot " + inputs.rotX + "/" + inputs.rotY + "/" + inputs.rotZ + ", slant " + inputs.slant +
          ", s " + inputs.glossS + ", n " + inputs.glossN + ", function " +
          std::to_string(reflectanceKind) + (showIsolines ? ", colour" : ", grey") +
-         (halfSphere ? ", half" : ", whole") + ", smoothing " + std::to_string(smoothingState) +
+         (halfSphere ? ", half" : ", whole") + (smoothing ? ", smoothing" : ", single samples") +
          ", " + std::to_string(width) + "x" + std::to_string(height);
 }
 
@@ -15,8 +15,8 @@ PassResult RunPass(const PassSetup& setup, const RenderState& initial) {
   result.state.reflectanceKind = setup.reflectanceKind;
   result.state.showIsolines = setup.showIsolines;
   result.state.halfSphere = setup.halfSphere;
-  result.outcome = RunShadeCommand(result.state, result.picture, setup.inputs, CNumberFormat(),
-                                   setup.smoothingState);
+  result.outcome =
+      RunShadeCommand(result.state, result.picture, setup.inputs, CNumberFormat(), setup.smoothing);
   return result;
 }
 

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "shading/picture.h"
-#include "shading/render_state.h"
-#include "shading/shade_pass.h"
+#include "model/picture.h"
+#include "model/render_state.h"
+#include "model/startup_values.h"
+#include "shading/shade_command.h"
 
 class RecordedPicture final : public Picture {
  public:
@@ -55,9 +56,9 @@ struct PassSetup {
   int32_t reflectanceKind = kMatte;
   int16_t showIsolines = 1;
   int16_t halfSphere = 1;
-  int smoothingState = 0;
-  int width = 393;
-  int height = 337;
+  bool smoothing = false;
+  int width = kDefaultPictureWidth;
+  int height = kDefaultPictureHeight;
   std::string Describe() const;
 };
 

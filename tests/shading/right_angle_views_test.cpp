@@ -10,11 +10,11 @@
 
 #include "photometry/pass_constants.h"
 #include "photometry/sample_colour.h"
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 #include "shading/number_text.h"
 #include "shading/raster_walk.h"
-#include "shading/shade_pass.h"
-#include "shading/startup_values.h"
+#include "shading/shade_command.h"
+#include "model/startup_values.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ TEST(RightAngleViews, PaintTheSphereAsItsExactGeometryShowsIt) {
         inputs.rotZ = v.rotZ;
         inputs.slant = "30";
         ImageBuffer picture(393, 337);
-        const ShadeOutcome outcome = RunShadeCommand(state, picture, inputs, CNumberFormat(), 0);
+        const ShadeOutcome outcome = RunShadeCommand(state, picture, inputs, CNumberFormat(), false);
         const std::string view = Describe(v, whole, colour);
         ASSERT_TRUE(std::holds_alternative<ArrowState>(outcome)) << view;
 

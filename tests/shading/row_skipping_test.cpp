@@ -7,16 +7,14 @@
 #include <sstream>
 #include <string>
 
+#include "model/angles.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
-#include "photometry/speed_shortcuts.h"
-#include "shading/image_buffer.h"
 #include "shading/raster_walk.h"
-#include "shading/startup_values.h"
 
 namespace {
-
-constexpr double kDegree = 3.14159 / 180.0;
 
 // Holds where |dy| <= radius, or nowhere for a negative radius: one run around the centre.
 struct WithinRadius {
@@ -82,10 +80,10 @@ std::string Describe(const SkipCase& c) {
 RenderState SkipCaseState(const SkipCase& c) {
   RenderState state;
   ApplyStartupValues(state);
-  state.rotX = static_cast<float>(c.degX * kDegree);
-  state.rotY = static_cast<float>(c.degY * kDegree);
-  state.rotZ = static_cast<float>(c.degZ * kDegree);
-  state.sourceSlant = static_cast<float>(30.0 * kDegree);
+  state.rotX = RadiansFromDegrees(c.degX);
+  state.rotY = RadiansFromDegrees(c.degY);
+  state.rotZ = RadiansFromDegrees(c.degZ);
+  state.sourceSlant = RadiansFromDegrees(30.0);
   state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
   state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
   state.halfSphere = c.halfSphere;

@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/startup_values.h"
 #include "recorded_pass.h"
-#include "shading/startup_values.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ class Sweep {
     setup.reflectanceKind = Integer(kMatte, kMirror);
     setup.showIsolines = static_cast<int16_t>(Integer(0, 1));
     setup.halfSphere = static_cast<int16_t>(Integer(0, 1));
-    setup.smoothingState = Integer(0, 2);
+    setup.smoothing = Integer(0, 1) == 1;
     setup.width = Integer(0, 1) == 0 ? Integer(0, 24) : Integer(150, 230);
     setup.height = Integer(0, 1) == 0 ? Integer(0, 24) : Integer(150, 230);
     return setup;
@@ -128,7 +128,7 @@ TEST(ShadeSweep, EveryAcceptedInputShadesWithinTheContract) {
     ++passes;
     const RecordedPicture& picture = pass.picture;
     EXPECT_EQ(picture.contractBreaches, 0);
-    if (setup.smoothingState == 1) continue;  // an average of four samples may be any colour
+    if (setup.smoothing) continue;  // an average of four samples may be any colour
     int foreign = 0;
     for (int y = 0; y < picture.Height(); ++y) {
       for (int x = 0; x < picture.Width(); ++x) {

@@ -11,16 +11,16 @@
 #include <sstream>
 #include <string>
 
+#include "model/angles.h"
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
 #include "photometry/sphere_geometry.h"
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 #include "shading/raster_walk.h"
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 
-constexpr double kDegree = 3.14159 / 180.0;
 constexpr float kPixelScale = 0.02F;  // a sphere of radius 50 pixels keeps the table quick
 constexpr int kPictureSide = 111;     // the whole sphere and a margin around it
 
@@ -70,10 +70,10 @@ RenderState ViewState(const View& v, int32_t function, bool colour, bool whole) 
   RenderState state;
   ApplyStartupValues(state);
   state.pixelScale = kPixelScale;
-  state.rotX = static_cast<float>(v.x * kDegree);
-  state.rotY = static_cast<float>(v.y * kDegree);
-  state.rotZ = static_cast<float>(v.z * kDegree);
-  state.sourceSlant = static_cast<float>(20.0 * kDegree);
+  state.rotX = RadiansFromDegrees(v.x);
+  state.rotY = RadiansFromDegrees(v.y);
+  state.rotZ = RadiansFromDegrees(v.z);
+  state.sourceSlant = RadiansFromDegrees(20.0);
   state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
   state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
   state.reflectanceKind = function;

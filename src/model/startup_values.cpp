@@ -1,4 +1,4 @@
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 

@@ -1,8 +1,11 @@
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 #include <gtest/gtest.h>
 
-#include "shading/picture.h"
+#include <charconv>
+#include <string_view>
+
+#include "model/picture.h"
 
 namespace {
 
@@ -13,6 +16,22 @@ TEST(ApplyStartupValues, FillsTheLegendArraysTopRowFirst) {
   for (int k = 0; k < kIsoBandCount; ++k) {
     EXPECT_EQ(state.isoLevel[k], levels[k]) << "isoLevel(" << k << ")";
     EXPECT_EQ(state.isoHalfWidth[k], 0.005F) << "isoHalfWidth(" << k << ")";
+  }
+}
+
+// The legend's start-up texts and the start-up arrays are two homes of one fact: they must agree.
+TEST(StartupLegendTexts, ReadAsTheStartupArrays) {
+  RenderState state;
+  ApplyStartupValues(state);
+  const auto read = [](std::string_view text) {
+    float value = -1.0F;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_TRUE(ec == std::errc() && end == text.data() + text.size()) << text;
+    return value;
+  };
+  for (int k = 0; k < kIsoBandCount; ++k) {
+    EXPECT_EQ(read(kStartupLevelTexts[k]), state.isoLevel[k]) << "row " << k;
+    EXPECT_EQ(read(kStartupHalfWidthTexts[k]), state.isoHalfWidth[k]) << "row " << k;
   }
 }
 

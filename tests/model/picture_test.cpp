@@ -1,14 +1,14 @@
 // Painting one pixel at a float position: where it lands (rounded half to even), what paints
 // nothing, and how components are limited.
 
-#include "shading/picture.h"
+#include "model/picture.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <optional>
 
-#include "shading/image_buffer.h"
+#include "model/image_buffer.h"
 
 namespace {
 

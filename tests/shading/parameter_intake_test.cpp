@@ -1,10 +1,10 @@
-#include "shading/shade_command.h"
+#include "shading/parameter_intake.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "shading/startup_values.h"
+#include "model/startup_values.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "shading/picture.h"
+#include "model/picture.h"
 
 class ImageBuffer final : public Picture {
  public:

@@ -1,0 +1,25 @@
+#pragma once
+// The Russian wording of every message about what the user typed: the shade command's message
+// box for a parameter box that does not read, and the legend's mark and refusal. The window shows
+// these texts as they are; numbers in them come in already written in the user's format.
+
+#include <string>
+
+#include "shading/number_text.h"
+
+// The six parameter boxes the shade command reads.
+enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };
+
+// The two columns of the legend: isoline levels and their half-widths.
+enum class LegendColumn { kLevel, kHalfWidth };
+
+// The message box text for a parameter box holding `text`, which does not read for `error`.
+std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error);
+
+// The mark of a legend box holding `text`, which does not read for `error`; `keptValue` is the
+// value the pass goes on using, written in the user's format.
+std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue);
+
+// What the shade button says instead of starting a pass while the legend box of `column` in
+// legend row `row` (0 is the top row) carries `mark`.
+std::string LegendRefusal(LegendColumn column, int row, const std::string& mark);

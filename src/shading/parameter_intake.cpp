@@ -1,0 +1,168 @@
+#include "shading/parameter_intake.h"
+
+#include <array>
+#include <cmath>
+
+#include "model/angles.h"
+#include "shading/input_messages.h"
+
+namespace {
+
+// A right angle typed as the rotation about Ox or Oz would turn the line of sight parallel to the
+// picture's depth axis; these slightly smaller angles (89.85 and 89.6 degrees, times pi) stand in
+// for it.
+constexpr double kRotXRightAngleStandIn = 282.2718615;
+constexpr double kRotZRightAngleStandIn = 281.486464;
+constexpr double kRightAngleDegrees = 90.0;
+
+// Doubles at or beyond this magnitude round to infinity when stored as a 32-bit float: halfway
+// between the largest float and 2^128, where round-to-even goes up.
+constexpr double kFloatOverflowThreshold = 0x1.ffffffp+127;
+
+float DividedByHalfTurn(double constant) {
+  return static_cast<float>(constant / kDegreesPerHalfTurn);
+}
+
+bool FitsFloat(double value) { return std::fabs(value) < kFloatOverflowThreshold; }
+
+InputError MakeInputError(ShadeField field, const std::string& text, NumberError error) {
+  return InputError{field, text, ParameterMessage(field, text, error)};
+}
+
+// The values of one intake, held apart from the RenderState until every text has read.
+struct ShadeParameters {
+  float rotX = 0.0F;
+  float rotY = 0.0F;
+  float rotZ = 0.0F;
+  float sourceSlant = 0.0F;
+  double glossS = 0.0;
+  double glossN = 0.0;
+};
+
+class ParameterReader {
+ public:
+  explicit ParameterReader(const NumberFormat& format) : format_(format) {}
+
+  const std::optional<InputError>& error() const { return error_; }
+
+  float Float(ShadeField field, const std::string& text) {
+    return Take(field, text, ReadFloat(text, format_));
+  }
+  double Double(ShadeField field, const std::string& text) {
+    return Take(field, text, ReadDouble(text, format_));
+  }
+  // A radian value that a typed value turns into, which must itself fit a 32-bit float.
+  float Radians(ShadeField field, const std::string& text, double degrees) {
+    if (!error_ && !FitsFloat(RadiansInDouble(degrees))) {
+      error_ = MakeInputError(field, text, NumberError::kOverflow);
+    }
+    return error_ ? 0.0F : RadiansFromDegrees(degrees);
+  }
+
+ private:
+  template <typename T>
+  T Take(ShadeField field, const std::string& text, const NumberReading<T>& reading) {
+    if (error_) return T{};
+    if (!reading.ok()) {
+      error_ = MakeInputError(field, text, reading.error);
+      return T{};
+    }
+    return reading.value;
+  }
+
+  const NumberFormat& format_;
+  std::optional<InputError> error_;
+};
+
+float RotXFromDegrees(float degrees) {
+  if (degrees == static_cast<float>(kRightAngleDegrees)) {
+    return DividedByHalfTurn(kRotXRightAngleStandIn);
+  }
+  if (degrees == static_cast<float>(-kRightAngleDegrees)) {
+    return DividedByHalfTurn(-kRotXRightAngleStandIn);
+  }
+  return RadiansFromDegrees(degrees);
+}
+
+// The right angle about Oz is recognised on its 64-bit value; any other value is taken as 32-bit.
+float RotZFromDegrees(double exactDegrees, float degrees) {
+  if (exactDegrees == kRightAngleDegrees) return DividedByHalfTurn(kRotZRightAngleStandIn);
+  if (exactDegrees == -kRightAngleDegrees) return DividedByHalfTurn(-kRotZRightAngleStandIn);
+  return RadiansFromDegrees(degrees);
+}
+
+struct MirrorBand {
+  double lowerConstant;  // degrees times pi
+  double upperConstant;
+  float tolerance;
+};
+
+// Band 1 is one range about 0; bands 2 to 9 hold a positive range and its mirror image.
+constexpr std::array<MirrorBand, 9> kMirrorBands{{
+    {-3.1101741, 3.1101741, 0.03F},
+    {3.14159, 12.56636, 0.017F},
+    {12.5977759, 21.9597141, 0.01F},
+    {21.99113, 28.27431, 0.007F},
+    {28.3057259, 43.98226, 0.005F},
+    {44.0136759, 72.25657, 0.003F},
+    {72.2879859, 106.81406, 0.002F},
+    {106.8454759, 197.92017, 0.001F},
+    {197.9515859, 0.0, 0.0005F},  // upper bound: pi itself, below
+}};
+constexpr float kLastBandUpper = static_cast<float>(kPi);
+constexpr float kBeyondBandsTolerance = 0.0005F;
+
+float BandLower(size_t band) { return DividedByHalfTurn(kMirrorBands[band].lowerConstant); }
+float BandUpper(size_t band) {
+  return band + 1 == kMirrorBands.size() ? kLastBandUpper
+                                         : DividedByHalfTurn(kMirrorBands[band].upperConstant);
+}
+
+}  // namespace
+
+float MirrorToleranceForSlant(float sourceSlant) {
+  if (BandLower(0) <= sourceSlant && sourceSlant <= BandUpper(0)) return kMirrorBands[0].tolerance;
+  for (size_t band = 1; band < kMirrorBands.size(); ++band) {
+    const float lower = BandLower(band);
+    const float upper = BandUpper(band);
+    if ((lower <= sourceSlant && sourceSlant <= upper) ||
+        (-upper <= sourceSlant && sourceSlant <= -lower)) {
+      return kMirrorBands[band].tolerance;
+    }
+  }
+  // Between two bands the next band up holds; beyond the last, its tolerance continues.
+  const float magnitude = std::fabs(sourceSlant);
+  for (size_t band = 1; band < kMirrorBands.size(); ++band) {
+    if (magnitude < BandLower(band)) return kMirrorBands[band].tolerance;
+  }
+  return kBeyondBandsTolerance;
+}
+
+std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
+                                              const NumberFormat& format) {
+  ParameterReader reader(format);
+  ShadeParameters params;
+  params.rotX = RotXFromDegrees(reader.Float(ShadeField::kRotX, inputs.rotX));
+  params.rotY = RadiansFromDegrees(reader.Float(ShadeField::kRotY, inputs.rotY));
+  const double exactRotZ = reader.Double(ShadeField::kRotZ, inputs.rotZ);
+  params.rotZ = RotZFromDegrees(exactRotZ, reader.Float(ShadeField::kRotZ, inputs.rotZ));
+  params.sourceSlant = reader.Radians(ShadeField::kSlant, inputs.slant,
+                                      reader.Double(ShadeField::kSlant, inputs.slant));
+  params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
+  params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
+  if (reader.error()) return reader.error();
+
+  state.rotX = params.rotX;
+  state.rotY = params.rotY;
+  state.rotZ = params.rotZ;
+  state.sourceSlant = params.sourceSlant;
+  state.glossS = params.glossS;
+  state.glossN = params.glossN;
+  state.sourceX = 0.0F;
+  state.sourceY = static_cast<float>(std::sin(double{state.sourceSlant}));
+  state.sourceZ = static_cast<float>(std::cos(double{state.sourceSlant}));
+  if (state.reflectanceKind == kMirror) {
+    state.mirrorTolerance = MirrorToleranceForSlant(state.sourceSlant);
+  }
+  return std::nullopt;
+}

@@ -1,0 +1,73 @@
+// The legend's intake and wording: a column of texts into an isoline array (a text that does not
+// read keeps its element), the renderer's comma-separated form, and the marks and refusal.
+
+#include "shading/legend_intake.h"
+
+#include <gtest/gtest.h>
+
+#include "shading/input_messages.h"
+
+namespace {
+
+const NumberFormat kRussian{",", "\u00a0"};
+
+TEST(ReadLegendColumn, TakesWhatReadsAndKeepsTheRest) {
+  const LegendTexts texts = {"0,95", "0.85", "", "abc", "1e39", " 0,5 ", "-0,25"};
+  std::array<float, kIsoBandCount> values = {1, 2, 3, 4, 5, 6, 7};
+  const LegendErrors errors = ReadLegendColumn(texts, kRussian, values);
+  const std::array<float, kIsoBandCount> expectedValues = {0.95F, 0.85F, 3, 4, 5, 0.5F, -0.25F};
+  const LegendErrors expectedErrors = {NumberError::kNone,       NumberError::kNone,
+                                       NumberError::kNotANumber, NumberError::kNotANumber,
+                                       NumberError::kOverflow,   NumberError::kNone,
+                                       NumberError::kNone};
+  for (int k = 0; k < kIsoBandCount; ++k) {
+    EXPECT_EQ(values[k], expectedValues[k]) << "element " << k << " \"" << texts[k] << "\"";
+    EXPECT_EQ(errors[k], expectedErrors[k]) << "element " << k << " \"" << texts[k] << "\"";
+  }
+}
+
+TEST(SplitLegendList, GivesSevenTextsOrNothing) {
+  const struct {
+    const char* list;
+    bool splits;
+    const char* last;
+  } cases[] = {
+      {"0.9,0.8,0.7,0.6,0.5,0.4,0.3", true, "0.3"},
+      {",,,,,,", true, ""},
+      {"1,2,3,4,5,6, 7 ", true, " 7 "},
+      {"0.9,0.8,0.7,0.6,0.5,0.4", false, ""},
+      {"0.9,0.8,0.7,0.6,0.5,0.4,0.3,0.2", false, ""},
+      {"0.9,0.8,0.7,0.6,0.5,0.4,0.3,", false, ""},
+      {"", false, ""},
+  };
+  for (const auto& c : cases) {
+    const std::optional<LegendTexts> texts = SplitLegendList(c.list);
+    EXPECT_EQ(texts.has_value(), c.splits) << c.list;
+    if (texts) {
+      EXPECT_EQ(texts->back(), c.last) << c.list;
+    }
+  }
+}
+
+TEST(LegendMessages, NameTheTextTheReasonAndTheKeptValue) {
+  const struct {
+    const char* text;
+    NumberError error;
+    const char* mark;
+  } cases[] = {
+      {"1e39", NumberError::kOverflow,
+       "«1e39» выходит за пределы 32-битного числа; в расчёте остаётся 0,6"},
+      {"", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
+      {" \t", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
+      {"0,6x", NumberError::kNotANumber, "«0,6x» не читается как число; в расчёте остаётся 0,6"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LegendMark(c.text, c.error, "0,6"), c.mark) << "\"" << c.text << "\"";
+  }
+  EXPECT_EQ(LegendRefusal(LegendColumn::kLevel, 0, "поле пусто"),
+            "Уровень изолинии в строке 1 легенды: поле пусто.\nИсправьте поле, чтобы тонировать.");
+  EXPECT_EQ(LegendRefusal(LegendColumn::kHalfWidth, 6, "x"),
+            "Полуширина изолинии в строке 7 легенды: x.\nИсправьте поле, чтобы тонировать.");
+}
+
+}  // namespace
