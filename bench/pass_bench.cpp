@@ -1,5 +1,6 @@
 // Timings of one raster pass over the picture, for each reflectance function, grey and colour,
-// with and without 2x2 smoothing; items per second count pixels.
+// with and without 2x2 smoothing, and of the gradient-space map's pass (its clear and axes
+// included); items per second count pixels.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "shading/gradient_map.h"
 #include "shading/number_text.h"
 #include "shading/parameter_intake.h"
 #include "shading/raster_pass.h"
@@ -16,6 +18,8 @@ namespace {
 constexpr int64_t kDefaultWidth = kDefaultPictureWidth;
 constexpr int64_t kDefaultHeight = kDefaultPictureHeight;
 constexpr int64_t kLargeScale = 4;  // 1572 by 1348: sixteen times the pixels
+
+constexpr const char* kNames[] = {"", "matte", "glossy", "rocky", "mirror"};
 
 // Arguments: reflectance kind, colour isolines (0/1), smoothing state (0/1), width, height, and
 // the sphere's magnification (1: radius 100 pixels as in the window).
@@ -45,7 +49,6 @@ void BM_RasterPass(benchmark::State& bench) {
     benchmark::ClobberMemory();
   }
   bench.SetItemsProcessed(bench.iterations() * static_cast<int64_t>(width) * height);
-  static constexpr const char* kNames[] = {"", "matte", "glossy", "rocky", "mirror"};
   bench.SetLabel(std::string(kNames[kind]) + (colour ? " colour" : " grey") +
                  (smoothing ? " smooth" : "") +
                  (magnification > 1 ? " sphere x" + std::to_string(magnification) : ""));
@@ -75,5 +78,35 @@ void LargePictures(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_RasterPass)->Apply(DefaultPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RasterPass)->Apply(LargePictures)->Unit(benchmark::kMillisecond);
+
+// Arguments: reflectance kind, colour isolines (0/1), smoothing (0/1); the default picture size.
+void BM_GradientMapPass(benchmark::State& bench) {
+  const auto kind = static_cast<int32_t>(bench.range(0));
+  const auto colour = static_cast<int16_t>(bench.range(1));
+  const bool smoothing = bench.range(2) != 0;
+
+  RenderState state;
+  ApplyStartupValues(state);
+  state.reflectanceKind = kind;
+  state.showIsolines = colour;
+  if (ReadShadeParameters(state, ShadeInputs{}, CNumberFormat())) {
+    bench.SkipWithError("the default texts did not read");
+    return;
+  }
+  ImageBuffer picture(kDefaultWidth, kDefaultHeight);
+
+  for (auto _ : bench) {
+    RunGradientMapPass(state, picture, smoothing);
+    benchmark::DoNotOptimize(picture.Pixels().data());
+    benchmark::ClobberMemory();
+  }
+  bench.SetItemsProcessed(bench.iterations() * kDefaultWidth * kDefaultHeight);
+  bench.SetLabel(std::string(kNames[kind]) + (colour ? " colour" : " grey") +
+                 (smoothing ? " smooth" : ""));
+}
+
+BENCHMARK(BM_GradientMapPass)
+    ->ArgsProduct({{kMatte, kGlossy}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

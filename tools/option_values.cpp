@@ -15,8 +15,8 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
-// One side of --size: decimal digits only, 1 to kMaxPictureSide.
-std::optional<int> ParseSide(std::string_view text) {
+// A whole number in decimal digits only, from `low` to `high`.
+std::optional<int> ParseWhole(std::string_view text, int low, int high) {
   if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c));
       })) {
@@ -25,9 +25,14 @@ std::optional<int> ParseSide(std::string_view text) {
   unsigned long value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < 1 || value > static_cast<unsigned long>(kMaxPictureSide)) return std::nullopt;
+  if (value < static_cast<unsigned long>(low) || value > static_cast<unsigned long>(high)) {
+    return std::nullopt;
+  }
   return static_cast<int>(value);
 }
+
+// One side of --size: 1 to kMaxPictureSide.
+std::optional<int> ParseSide(std::string_view text) { return ParseWhole(text, 1, kMaxPictureSide); }
 
 }  // namespace
 
@@ -68,6 +73,33 @@ OptionValueError ParseSize(std::string_view text, RenderJob& job) {
   job.width = *width;
   job.height = *height;
   return std::nullopt;
+}
+
+OptionValueError ParseReadoutPixel(std::string_view text, RenderJob& job) {
+  const size_t comma = text.find(',');
+  // Coordinates beyond the largest picture are refused with the picture's bounds later.
+  const auto coordinate = [](std::string_view part) {
+    return ParseWhole(part, 0, kMaxPictureSide);
+  };
+  const std::optional<int> x =
+      comma == std::string_view::npos ? std::nullopt : coordinate(text.substr(0, comma));
+  const std::optional<int> y =
+      comma == std::string_view::npos ? std::nullopt : coordinate(text.substr(comma + 1));
+  if (!x || !y) {
+    return "--readout needs X,Y, two whole numbers counted from 0 at the top left, got " +
+           Quoted(text);
+  }
+  job.readout = PixelPosition{*x, *y};
+  return std::nullopt;
+}
+
+OptionValueError CheckReadoutPixel(const RenderJob& job) {
+  if (!job.readout) return std::nullopt;
+  const PixelPosition& at = *job.readout;
+  if (at.x < job.width && at.y < job.height) return std::nullopt;
+  return "--readout " + std::to_string(at.x) + "," + std::to_string(at.y) + " lies outside the " +
+         std::to_string(job.width) + "x" + std::to_string(job.height) + " picture: X is 0 to " +
+         std::to_string(job.width - 1) + ", Y is 0 to " + std::to_string(job.height - 1);
 }
 
 OptionValueError ParseFunction(std::string_view text, RenderJob& job) {

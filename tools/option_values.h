@@ -1,7 +1,7 @@
 #pragma once
 // Readers of the renderer's option values that are checked on the command line: the isoline
-// lists, the picture size, the function name and the output file. Each stores its value in the
-// job or returns a message naming the option and the offending text.
+// lists, the picture size, the readout pixel, the function name and the output file. Each stores
+// its value in the job or returns a message naming the option and the offending text.
 
 #include <array>
 #include <optional>
@@ -18,6 +18,12 @@ OptionValueError ParseBandList(std::string_view option, std::string_view text,
 
 // WIDTHxHEIGHT, each side 1 to kMaxPictureSide in decimal digits.
 OptionValueError ParseSize(std::string_view text, RenderJob& job);
+
+// X,Y: two whole numbers in decimal digits, 0 to kMaxPictureSide.
+OptionValueError ParseReadoutPixel(std::string_view text, RenderJob& job);
+
+// The readout pixel, if any, lies within the job's picture.
+OptionValueError CheckReadoutPixel(const RenderJob& job);
 
 // matte, glossy, rocky or mirror.
 OptionValueError ParseFunction(std::string_view text, RenderJob& job);

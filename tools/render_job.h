@@ -1,6 +1,7 @@
 #pragma once
 // What the headless renderer paints: the inputs of one press of the shade button on a fresh
-// window, the picture size and the output file.
+// window, the picture size and the output file, or instead the readout of one pixel; the sphere
+// or the gradient-space map.
 //
 // The angle and glossy texts are kept as typed: the shade command reads them (and reports a bad
 // one) exactly as it reads the window's boxes.
@@ -9,12 +10,19 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/render_state.h"
 #include "model/startup_values.h"
 #include "shading/parameter_intake.h"
 
 enum class PictureFormat { kPpm, kPng };
+
+// A picture pixel, origin top-left, y downwards (as in the written file).
+struct PixelPosition {
+  int x = 0;
+  int y = 0;
+};
 
 struct RenderJob {
   ShadeInputs inputs;  // rotations, slant and glossy texts; the window's start-up texts by default
@@ -27,8 +35,13 @@ struct RenderJob {
   bool smooth = false;         // --smooth: 2x2 sub-pixel smoothing
   int width = kDefaultPictureWidth;
   int height = kDefaultPictureHeight;
-  std::string outputPath;
+  std::string outputPath;  // empty with a readout: no picture is written then
   PictureFormat format = PictureFormat::kPpm;
+  std::optional<PixelPosition> readout;  // --readout X,Y: print this pixel's readout line
+  bool gradientSpace = false;            // --gradient-space: the map R(p, q) instead of the sphere
+  // The options given that the gradient-space map ignores (rotations, --whole-sphere), in the
+  // order of the usage text; filled only with gradientSpace.
+  std::vector<std::string> ignoredOptions;
 };
 
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate

@@ -50,6 +50,13 @@ const std::vector<ValueOption>& ValueOptions() {
       {"half-widths", "H0,...,H6", "Seven isoline half-widths (default 0.005 each).",
        StoreBands("--half-widths", &RenderJob::isoHalfWidth)},
       {"size", "WxH", "Picture size in pixels, 1 to 10000 each (default 393x337).", ParseSize},
+      {"readout", "X,Y",
+       "Instead of writing a picture, print the readout of picture pixel X,Y (0,0 at the top left, "
+       "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI zone=ZONE point=X,Y,Z\" "
+       "(angles in degrees; ZONE is band:K, self-shadow, fringe, deep-shadow or tone), with "
+       "\" p=P q=Q\" added for the gradient-space map, or \"background\" off the sphere. -o is "
+       "not needed then; if given, nothing is written to it.",
+       ParseReadoutPixel},
       {"o", "FILE", "Output file, .ppm or .png.", ParseOutput},
   };
   return options;
@@ -66,14 +73,22 @@ constexpr FlagOption kFlagOptions[] = {
     {"grey", "Grey tones instead of colour isolines.", &RenderJob::colourIsolines, false},
     {"whole-sphere", "The whole sphere instead of its half.", &RenderJob::halfSphere, false},
     {"smooth", "2x2 sub-pixel smoothing.", &RenderJob::smooth, true},
+    {"gradient-space",
+     "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit, "
+     "p to the right, q upwards, the origin at the centre, with axes. It is seen from +z, so "
+     "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
+     &RenderJob::gradientSpace, true},
 };
+
+// The options the gradient-space map ignores, in the order of the usage text.
+constexpr const char* kIgnoredByGradientSpace[] = {"rot-x", "rot-y", "rot-z", "whole-sphere"};
 
 // The parser with every option; help and version are Qt's.
 void DeclareOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(QStringLiteral(
       "Paints the picture of one press of the shade button on a freshly started window and "
-      "writes it as binary PPM (P6) or PNG, chosen by the file's extension. Numbers use \".\" as "
-      "decimal separator."));
+      "writes it as binary PPM (P6) or PNG, chosen by the file's extension; or prints what the "
+      "picture shows at one pixel. Numbers use \".\" as decimal separator."));
   for (const ValueOption& option : ValueOptions()) {
     QStringList names = {QString::fromLatin1(option.name)};
     if (names.front() == u"o") names.append(QStringLiteral("output"));
@@ -119,7 +134,18 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   for (const FlagOption& flag : kFlagOptions) {
     if (parser.isSet(QString::fromLatin1(flag.name))) job.*(flag.field) = flag.value;
   }
-  if (job.outputPath.empty()) return OptionError{"no output file: give -o FILE.ppm or -o FILE.png"};
+  if (job.gradientSpace) {
+    for (const char* name : kIgnoredByGradientSpace) {
+      if (parser.isSet(QString::fromLatin1(name)))
+        job.ignoredOptions.push_back("--" + std::string(name));
+    }
+  }
+  if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  if (job.readout) {
+    job.outputPath.clear();  // a readout writes no picture
+  } else if (job.outputPath.empty()) {
+    return OptionError{"no output file: give -o FILE.ppm or -o FILE.png, or --readout X,Y"};
+  }
   return job;
 }
 
@@ -131,15 +157,16 @@ std::string RenderUsage() {
   const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
   text.replace(
       0, lineEnd,
-      QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png)").arg(QLatin1String(kProgram)));
+      QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png)\n  or:  %1 [options] --readout X,Y")
+          .arg(QLatin1String(kProgram)));
   // Qt shows one-letter names with one dash; --s and --n are the documented forms (both read).
   for (const char* name : {"s", "n"}) {
     text.replace(QStringLiteral("  -%1 <TEXT> ").arg(QLatin1String(name)),
                  QStringLiteral("  --%1 <TEXT>").arg(QLatin1String(name)));
   }
   text += QStringLiteral(
-      "\nExit status: 0 when the picture is written, 2 on a bad option, a bad number or a failed "
-      "write.\n");
+      "\nExit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
+      "bad number, a readout pixel outside the picture or a failed write.\n");
   return text.toStdString();
 }
 

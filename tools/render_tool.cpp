@@ -2,11 +2,15 @@
 
 #include <exception>
 #include <new>
+#include <optional>
+#include <utility>
 
 #include "input_error_text.h"
 #include "model/startup_values.h"
 #include "picture_file.h"
+#include "shading/gradient_map.h"
 #include "shading/number_text.h"
+#include "shading/readout.h"
 #include "shading/shade_command.h"
 
 namespace {
@@ -26,17 +30,55 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
 
 }  // namespace
 
-RenderOutcome RenderPicture(const RenderJob& job) {
-  RenderState state;
+std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
+  PassResult result{RenderState{}, ImageBuffer(job.width, job.height)};
+  RenderState& state = result.state;
   ApplyStartupValues(state);
   ApplyJobSettings(job, state);
-
-  ImageBuffer picture(job.width, job.height);
-  picture.Clear(kWhite);
-  const ShadeOutcome outcome = RunShadeCommand(state, picture, job.inputs, CNumberFormat(),
-                                               job.smooth);
+  result.picture.Clear(kWhite);
+  if (job.gradientSpace) {
+    // The intake of a shade press, so that a bad number is reported as the window reports it.
+    if (std::optional<InputError> error = ReadShadeParameters(state, job.inputs, CNumberFormat())) {
+      return *std::move(error);
+    }
+    RunGradientMapPass(state, result.picture, job.smooth);
+    return result;
+  }
+  const ShadeOutcome outcome =
+      RunShadeCommand(state, result.picture, job.inputs, CNumberFormat(), job.smooth);
   if (const auto* error = std::get_if<InputError>(&outcome)) return *error;
-  return picture;
+  return result;
+}
+
+RenderOutcome RenderPicture(const RenderJob& job) {
+  std::variant<PassResult, InputError> pass = RunJobPass(job);
+  if (auto* error = std::get_if<InputError>(&pass)) return std::move(*error);
+  return std::move(std::get<PassResult>(pass).picture);
+}
+
+std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass) {
+  const PixelPosition at = job.readout.value_or(PixelPosition{});
+  const int width = pass.picture.Width();
+  const int height = pass.picture.Height();
+  return FormatReadoutLine(job.gradientSpace
+                               ? GradientReadoutAtPixel(pass.state, width, height, at.x, at.y)
+                               : ReadoutAtPixel(pass.state, width, height, at.x, at.y));
+}
+
+std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job) {
+  std::variant<PassResult, InputError> pass = RunJobPass(job);
+  if (auto* error = std::get_if<InputError>(&pass)) return std::move(*error);
+  return ReadoutLineOf(job, std::get<PassResult>(pass));
+}
+
+std::string IgnoredOptionsWarning(const RenderJob& job) {
+  if (job.ignoredOptions.empty()) return {};
+  std::string names;
+  for (const std::string& name : job.ignoredOptions) {
+    names += (names.empty() ? "" : ", ") + name;
+  }
+  return std::string(kToolName) + "--gradient-space ignores " + names +
+         ": gradient space is seen from +z";
 }
 
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
@@ -54,7 +96,19 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
+  if (const std::string warning = IgnoredOptionsWarning(job); !warning.empty()) {
+    err << warning << "\n";
+  }
   try {
+    if (job.readout) {
+      const auto line = RenderReadoutLine(job);
+      if (const auto* error = std::get_if<InputError>(&line)) {
+        err << kToolName << DescribeInputError(*error) << "\n";
+        return kExitFailure;
+      }
+      out << std::get<std::string>(line) << "\n";
+      return kExitSuccess;
+    }
     const RenderOutcome outcome = RenderPicture(job);
     if (const auto* error = std::get_if<InputError>(&outcome)) {
       err << kToolName << DescribeInputError(*error) << "\n";

@@ -2,13 +2,18 @@
 // The headless renderer: the picture of one press of the shade button on a fresh window.
 //   command line -> RenderJob -> fresh RenderState with start-up values and the job's options
 //   -> shade command on a white ImageBuffer -> PPM or PNG file (every pixel, no observer arrow)
+// With --gradient-space the parameter intake of the shade command runs alone and the
+// gradient-space map is painted instead; with --readout the line of one pixel of the state after
+// the pass goes to stdout instead of a file.
 
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 #include "model/image_buffer.h"
+#include "model/render_state.h"
 #include "render_options.h"
 #include "shading/parameter_intake.h"
 
@@ -17,9 +22,31 @@ inline constexpr int kExitFailure = 2;  // bad option, bad number or failed writ
 
 using RenderOutcome = std::variant<ImageBuffer, InputError>;
 
+// The RenderState as the pass leaves it (the state the window keeps) and the painted picture.
+struct PassResult {
+  RenderState state;
+  ImageBuffer picture;
+};
+
+// Runs the job's pass, the sphere's or the map's, on a fresh state and a white picture; or
+// returns the input error of the parameter intake (nothing is painted then).
+std::variant<PassResult, InputError> RunJobPass(const RenderJob& job);
+
 // Paints the job's picture, or returns the shade command's input error (nothing is painted then).
 RenderOutcome RenderPicture(const RenderJob& job);
 
-// The whole tool: parses `args` (without the program name), renders, writes the file, and returns
-// the exit status. Usage and version go to `out`, every message about a failure to `err`.
+// The readout line (without a newline) of job.readout in the picture of `pass`, a run of the
+// job's pass: its state as the pass left it, the sphere's readout or the map's.
+std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass);
+
+// The readout line (without a newline) of job.readout after the job's pass, or the input error.
+std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job);
+
+// "gauss-sphere-render: --gradient-space ignores --rot-x, --whole-sphere: gradient space is seen
+// from +z"; empty when the job ignores nothing.
+std::string IgnoredOptionsWarning(const RenderJob& job);
+
+// The whole tool: parses `args` (without the program name), renders, writes the file or prints
+// the readout, and returns the exit status. Usage, version and the readout go to `out`, every
+// message about a failure or an ignored option to `err`.
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
