@@ -148,8 +148,12 @@ std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInp
   params.rotZ = RotZFromDegrees(exactRotZ, reader.Float(ShadeField::kRotZ, inputs.rotZ));
   params.sourceSlant = reader.Radians(ShadeField::kSlant, inputs.slant,
                                       reader.Double(ShadeField::kSlant, inputs.slant));
-  params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
-  params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
+  params.glossS = state.glossS;
+  params.glossN = state.glossN;
+  if (inputs.readGloss) {
+    params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
+    params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
+  }
   if (reader.error()) return reader.error();
 
   state.rotX = params.rotX;

@@ -20,6 +20,10 @@ struct ShadeInputs {
   std::string slant = kStartupSlantText;
   std::string glossS = kStartupGlossSText;
   std::string glossN = kStartupGlossNText;
+  // Whether s and n are read. The window reads them only while the glossy function is chosen
+  // (their boxes are hidden otherwise); unread, they cannot fail and glossS, glossN keep their
+  // last values.
+  bool readGloss = true;
 };
 
 struct InputError {
@@ -28,9 +32,9 @@ struct InputError {
   std::string message;  // Russian, names the box and what it holds
 };
 
-// Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
-// and mirrorTolerance when reflectanceKind is the mirror). Returns the first error, if any, and
-// then leaves the state untouched.
+// Reads the six texts into the RenderState (rotations, slant, source direction, glossS and glossN
+// when readGloss is set, and mirrorTolerance when reflectanceKind is the mirror). Returns the first
+// error, if any, and then leaves the state untouched.
 std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
                                               const NumberFormat& format);
 

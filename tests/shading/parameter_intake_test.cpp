@@ -232,4 +232,66 @@ TEST(ReadShadeParameters, ReportsTheFirstBadField) {
   EXPECT_EQ(error->field, ShadeField::kRotY);
 }
 
+// Unread (as while another function than the glossy one is chosen), s and n cannot fail and keep
+// their values; read, they are checked as before.
+TEST(ReadShadeParameters, GlossFieldsAreReadOnlyWhenAsked) {
+  const struct {
+    bool readGloss;
+    const char* s;
+    const char* n;
+    bool fails;
+    double wantS;
+    double wantN;
+  } cases[] = {
+      {false, "", "x", false, 0.75, 8.0},
+      {false, "0.1", "4", false, 0.75, 8.0},
+      {true, "0.1", "4", false, 0.1, 4.0},
+      {true, "", "4", true, 0.75, 8.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("s \"") + c.s + "\", n \"" + c.n + "\"");
+    RenderState state = StartupState();
+    state.glossS = 0.75;
+    state.glossN = 8.0;
+    ShadeInputs inputs;
+    inputs.rotX = "10";
+    inputs.glossS = c.s;
+    inputs.glossN = c.n;
+    inputs.readGloss = c.readGloss;
+    EXPECT_EQ(ReadShadeParameters(state, inputs, kEnglish).has_value(), c.fails);
+    EXPECT_EQ(state.glossS, c.wantS);
+    EXPECT_EQ(state.glossN, c.wantN);
+    EXPECT_EQ(state.rotX == 0.0F, c.fails);
+  }
+}
+
+// A pasted page of text is quoted by its first 40 characters, counted as characters in UTF-8.
+TEST(ReadShadeParameters, QuotesOnlyTheStartOfALongText) {
+  const struct {
+    std::string text;
+    std::string quoted;
+  } cases[] = {
+      {std::string(10000, '7') + "x", "«" + std::string(40, '7') + "…»"},
+      {std::string(40, 'x'), "«" + std::string(40, 'x') + "»"},
+      {[] {
+         std::string text;
+         for (int k = 0; k < 5000; ++k) text += "щ";
+         return text;
+       }(),
+       [] {
+         std::string text = "«";
+         for (int k = 0; k < 40; ++k) text += "щ";
+         return text + "…»";
+       }()},
+  };
+  for (const auto& c : cases) {
+    RenderState state = StartupState();
+    const std::optional<InputError> error =
+        ReadShadeParameters(state, WithText(ShadeField::kRotY, c.text), kEnglish);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->text, c.text);
+    EXPECT_EQ(error->message, "Поле «Поворот по Oy» содержит " + c.quoted + ": это не число.");
+  }
+}
+
 }  // namespace
