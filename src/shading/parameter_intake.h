@@ -20,10 +20,10 @@ struct ShadeInputs {
   std::string slant = kStartupSlantText;
   std::string glossS = kStartupGlossSText;
   std::string glossN = kStartupGlossNText;
-  // Whether s and n are read. The window reads them only while the glossy function is chosen
-  // (their boxes are hidden otherwise); unread, they cannot fail and glossS, glossN keep their
-  // last values.
-  bool readGloss = true;
+  // Whether s and n must read. While another function than the glossy one is chosen the window
+  // hides their boxes and clears this: a text of theirs that does not read is then no error, and
+  // its field keeps its last value.
+  bool glossRequired = true;
 };
 
 struct InputError {
@@ -32,8 +32,8 @@ struct InputError {
   std::string message;  // Russian, names the box and what it holds
 };
 
-// Reads the six texts into the RenderState (rotations, slant, source direction, glossS and glossN
-// when readGloss is set, and mirrorTolerance when reflectanceKind is the mirror). Returns the first
+// Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
+// and mirrorTolerance when reflectanceKind is the mirror). Returns the first
 // error, if any, and then leaves the state untouched.
 std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
                                               const NumberFormat& format);

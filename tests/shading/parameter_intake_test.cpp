@@ -232,20 +232,19 @@ TEST(ReadShadeParameters, ReportsTheFirstBadField) {
   EXPECT_EQ(error->field, ShadeField::kRotY);
 }
 
-// Unread (as while another function than the glossy one is chosen), s and n cannot fail and keep
-// their values; read, they are checked as before.
-TEST(ReadShadeParameters, GlossFieldsAreReadOnlyWhenAsked) {
+// Not required (while another function than the glossy one is chosen), s and n cannot fail: a
+// text that does not read keeps its field's value. Required, they are checked as before.
+TEST(ReadShadeParameters, GlossFieldsFailOnlyWhenRequired) {
   const struct {
-    bool readGloss;
+    bool required;
     const char* s;
     const char* n;
     bool fails;
     double wantS;
     double wantN;
   } cases[] = {
-      {false, "", "x", false, 0.75, 8.0},
-      {false, "0.1", "4", false, 0.75, 8.0},
-      {true, "0.1", "4", false, 0.1, 4.0},
+      {false, "", "x", false, 0.75, 8.0},   {false, "0.1", "1e400", false, 0.1, 8.0},
+      {false, "0.1", "4", false, 0.1, 4.0}, {true, "0.1", "4", false, 0.1, 4.0},
       {true, "", "4", true, 0.75, 8.0},
   };
   for (const auto& c : cases) {
@@ -257,7 +256,7 @@ TEST(ReadShadeParameters, GlossFieldsAreReadOnlyWhenAsked) {
     inputs.rotX = "10";
     inputs.glossS = c.s;
     inputs.glossN = c.n;
-    inputs.readGloss = c.readGloss;
+    inputs.glossRequired = c.required;
     EXPECT_EQ(ReadShadeParameters(state, inputs, kEnglish).has_value(), c.fails);
     EXPECT_EQ(state.glossS, c.wantS);
     EXPECT_EQ(state.glossN, c.wantN);
