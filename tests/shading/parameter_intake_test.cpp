@@ -243,8 +243,8 @@ TEST(ReadShadeParameters, GlossFieldsFailOnlyWhenRequired) {
     double wantS;
     double wantN;
   } cases[] = {
-      {false, "", "x", false, 0.75, 8.0},   {false, "0.1", "1e400", false, 0.1, 8.0},
-      {false, "0.1", "4", false, 0.1, 4.0}, {true, "0.1", "4", false, 0.1, 4.0},
+      {false, "", "x", false, 0.75, 8.0},
+      {false, "0.1", "1e400", false, 0.1, 8.0},
       {true, "", "4", true, 0.75, 8.0},
   };
   for (const auto& c : cases) {
@@ -264,32 +264,21 @@ TEST(ReadShadeParameters, GlossFieldsFailOnlyWhenRequired) {
   }
 }
 
-// A pasted page of text is quoted by its first 40 characters, counted as characters in UTF-8.
+// A pasted page of text is quoted by its first 40 characters (not bytes: "щ" takes two).
 TEST(ReadShadeParameters, QuotesOnlyTheStartOfALongText) {
-  const struct {
-    std::string text;
-    std::string quoted;
-  } cases[] = {
-      {std::string(10000, '7') + "x", "«" + std::string(40, '7') + "…»"},
-      {std::string(40, 'x'), "«" + std::string(40, 'x') + "»"},
-      {[] {
-         std::string text;
-         for (int k = 0; k < 5000; ++k) text += "щ";
-         return text;
-       }(),
-       [] {
-         std::string text = "«";
-         for (int k = 0; k < 40; ++k) text += "щ";
-         return text + "…»";
-       }()},
+  std::string cyrillic;
+  for (int k = 0; k < 41; ++k) cyrillic += "щ";
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(10000, '7') + "x", std::string(40, '7') + "…"},
+      {std::string(40, 'x'), std::string(40, 'x')},
+      {cyrillic, cyrillic.substr(0, 80) + "…"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, quoted] : cases) {
     RenderState state = StartupState();
     const std::optional<InputError> error =
-        ReadShadeParameters(state, WithText(ShadeField::kRotY, c.text), kEnglish);
+        ReadShadeParameters(state, WithText(ShadeField::kRotY, text), kEnglish);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->text, c.text);
-    EXPECT_EQ(error->message, "Поле «Поворот по Oy» содержит " + c.quoted + ": это не число.");
+    EXPECT_EQ(error->message, "Поле «Поворот по Oy» содержит «" + quoted + "»: это не число.");
   }
 }
 
