@@ -6,10 +6,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <cmath>
+#include <vector>
 
 #include "app/control_factory.h"
+#include "app/control_tooltips.h"
+#include "app/input_box_mark.h"
 #include "app/layout_fonts.h"
 #include "app/layout_table.h"
 #include "app/locale_numbers.h"
@@ -56,6 +60,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   timer2_->setInterval(kBlinkIntervalMs);
 
   ConnectHandlers();
+  ConnectKeys();
+  GiveToolTips(*this);
+  SetUpPictureAdditions();
   RunStartup();
   timer1_->start();
 }
@@ -112,6 +119,25 @@ void Form1::ConnectHandlers() {
   }
   connect(picture1_, &PictureBox::clicked, this, &Form1::OnPicture1Clicked);
   connect(command1_, &QPushButton::clicked, this, &Form1::OnCommand1Clicked);
+  // A parameter box keeps the mark of an input error until its text changes.
+  for (QLineEdit* box : {text1_, text2_, text3_, text4_, text5_, text6_}) {
+    connect(box, &QLineEdit::textChanged, this, [box] { MarkInputBox(*box, QString()); });
+  }
+}
+
+// Enter (either key) in a parameter or legend box, and F5 anywhere, press the shade button: the
+// same handler, so a marked legend box refuses as the button does.
+void Form1::ConnectKeys() {
+  std::vector<QLineEdit*> boxes = {text1_, text2_, text3_, text4_, text5_, text6_};
+  for (int k = 1; k <= kIsoBandCount; ++k) {
+    boxes.push_back(text7_[k]);
+    boxes.push_back(text8_[k]);
+  }
+  for (QLineEdit* box : boxes) {
+    connect(box, &QLineEdit::returnPressed, command1_, &QPushButton::click);
+  }
+  auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+  connect(f5, &QShortcut::activated, command1_, &QPushButton::click);
 }
 
 void Form1::RunStartup() {

@@ -7,6 +7,9 @@
 //   Text8, Text7    -> isoLevel, isoHalfWidth (after the start-up period, on every change)
 //   Command1        -> shade command: six boxes -> RunShadeCommand -> Picture1 + observer arrow
 //   Timer2          -> the arrow blinks
+//   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
+//   pointer         -> the readout of the last pass under it, in a box over Picture1
+//   Picture1's menu -> save or copy the picture as shown (PictureMenu)
 //
 // The controls come from the layout table; handlers find them by name once, at construction, and
 // are named for the signal they serve. The window builds on shading and model: start-up values,
@@ -14,6 +17,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "model/render_state.h"
 #include "shading/input_messages.h"
@@ -26,7 +30,10 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class PictureBox;
+class PictureMenu;
+class ReadoutOverlay;
 class ShapeWidget;
+struct InputError;
 
 class Form1 final : public QWidget {
   Q_OBJECT
@@ -36,6 +43,11 @@ class Form1 final : public QWidget {
   const RenderState& renderState() const { return state_; }
   // True from construction until the first tick of Timer1: the legend boxes are not read.
   bool inStartupPeriod() const { return startupPeriod_; }
+  // A copy of the RenderState as the last pass left it; none before the first pass. The readout
+  // reads this, never the boxes.
+  const std::optional<RenderState>& lastPassState() const { return lastPass_; }
+  // The picture's context menu, where further actions can be added.
+  PictureMenu& pictureMenu() const { return *pictureMenu_; }
 
  private:
   // Array-valued controls are indexed by their control index (element 0 unused where the
@@ -44,6 +56,7 @@ class Form1 final : public QWidget {
   T* Control(const char* name, int index = -1) const;
   void FindControls();
   void ConnectHandlers();
+  void ConnectKeys();
 
   // Start-up and display switches.
   void RunStartup();
@@ -67,8 +80,16 @@ class Form1 final : public QWidget {
   void OnCommand1Clicked();
   void ApplyObserverArrow(const ArrowState& arrow);
   void OnTimer2Timeout();
+  QLineEdit* ParameterBox(ShadeField field) const;
+  void ShowInputError(const InputError& error);
+
+  // What the window adds around the picture: the readout and the context menu.
+  void SetUpPictureAdditions();
+  void OnPicturePointerMoved(QPoint position);
+  QImage PictureToExport() const;
 
   RenderState state_{};
+  std::optional<RenderState> lastPass_;
   bool startupPeriod_ = true;
 
   QTimer* timer1_ = nullptr;
@@ -95,4 +116,6 @@ class Form1 final : public QWidget {
   QCheckBox* check2_ = nullptr;
   QCheckBox* check3_ = nullptr;
   QPushButton* command1_ = nullptr;
+  ReadoutOverlay* readout_ = nullptr;
+  PictureMenu* pictureMenu_ = nullptr;
 };

@@ -4,36 +4,13 @@
 // anything: red background, the reason in its tooltip; its element keeps the last value read.
 
 #include <QLineEdit>
-#include <QPalette>
 
 #include "app/form1.h"
+#include "app/input_box_mark.h"
 #include "app/layout_table.h"
 #include "app/locale_numbers.h"
 #include "shading/input_messages.h"
 #include "shading/legend_intake.h"
-
-namespace {
-
-const QColor kMarkColour(255, 140, 140);
-constexpr const char* kMarkProperty = "legendMark";
-
-// An empty `mark` removes the mark.
-void MarkLegendBox(QLineEdit& box, const QString& mark) {
-  if (mark.isEmpty()) {
-    if (box.property(kMarkProperty).toString().isEmpty()) return;
-    box.setProperty(kMarkProperty, QString());
-    box.setPalette(QPalette());  // back to the inherited colours
-    box.setToolTip(QString());
-    return;
-  }
-  box.setProperty(kMarkProperty, mark);
-  QPalette palette = box.palette();
-  palette.setColor(QPalette::Base, kMarkColour);
-  box.setPalette(palette);
-  box.setToolTip(mark);
-}
-
-}  // namespace
 
 QLineEdit* Form1::LegendBox(LegendColumn column, int row) const {
   const int index = LegendControlIndex(row);
@@ -60,10 +37,10 @@ void Form1::RefreshLegendColumn(LegendColumn column) {
   for (int row = 0; row < kIsoBandCount; ++row) {
     QLineEdit& box = *LegendBox(column, row);
     if (errors[row] == NumberError::kNone) {
-      MarkLegendBox(box, QString());
+      MarkInputBox(box, QString());
     } else {
       const std::string kept = FloatText(values[row]).toStdString();
-      MarkLegendBox(box, QString::fromStdString(LegendMark(texts[row], errors[row], kept)));
+      MarkInputBox(box, QString::fromStdString(LegendMark(texts[row], errors[row], kept)));
     }
   }
 }
@@ -72,7 +49,7 @@ void Form1::RefreshLegendColumn(LegendColumn column) {
 QString Form1::FirstLegendMark() const {
   for (LegendColumn column : {LegendColumn::kLevel, LegendColumn::kHalfWidth}) {
     for (int row = 0; row < kIsoBandCount; ++row) {
-      const QString mark = LegendBox(column, row)->property(kMarkProperty).toString();
+      const QString mark = InputBoxMark(*LegendBox(column, row));
       if (mark.isEmpty()) continue;
       return QString::fromStdString(LegendRefusal(column, row, mark.toStdString()));
     }

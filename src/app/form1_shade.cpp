@@ -1,5 +1,8 @@
 // Form1's shade command (Command1 "Тонировать") and the observer arrow it leaves: the busy
-// pointer and the hidden picture frame the pass, and both are restored on every path.
+// pointer and the hidden picture frame the pass, and both are restored on every path. A pass
+// leaves a copy of its state for the readout and makes the picture available to save and copy.
+// An input error is reported, then the box it names is marked and gets the focus, its text
+// selected.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,8 +15,11 @@
 #include <variant>
 
 #include "app/form1.h"
+#include "app/input_box_mark.h"
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
+#include "app/picture_menu.h"
+#include "app/readout_overlay.h"
 #include "shading/shade_command.h"
 
 namespace {
@@ -58,10 +64,17 @@ void Form1::OnCommand1Clicked() {
     QMessageBox::warning(this, windowTitle(), legendMark);
     return;
   }
-  const ShadeInputs inputs{BoxText(*text1_), BoxText(*text2_), BoxText(*text3_),
-                           BoxText(*text4_), BoxText(*text5_), BoxText(*text6_)};
+  // s and n must read only while their boxes show, with the glossy function.
+  const ShadeInputs inputs{BoxText(*text1_),
+                           BoxText(*text2_),
+                           BoxText(*text3_),
+                           BoxText(*text4_),
+                           BoxText(*text5_),
+                           BoxText(*text6_),
+                           state_.reflectanceKind == kGlossy};
   const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
+  readout_->hide();
   {
     BusyPointer busy;
     HiddenWhilePainting hidden(*picture1_);
@@ -69,12 +82,41 @@ void Form1::OnCommand1Clicked() {
         RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), smoothing);
     if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
       ApplyObserverArrow(*arrow);
+      lastPass_ = state_;
+      pictureMenu_->SetPictureReady(true);
     } else {
       error = std::get<InputError>(outcome);
     }
   }
   // Reported once the pointer is back and the picture shown; nothing has changed.
-  if (error) QMessageBox::warning(this, windowTitle(), QString::fromStdString(error->message));
+  if (error) ShowInputError(*error);
+}
+
+QLineEdit* Form1::ParameterBox(ShadeField field) const {
+  switch (field) {
+    case ShadeField::kRotX:
+      return text1_;
+    case ShadeField::kRotY:
+      return text2_;
+    case ShadeField::kRotZ:
+      return text3_;
+    case ShadeField::kSlant:
+      return text4_;
+    case ShadeField::kGlossS:
+      return text5_;
+    case ShadeField::kGlossN:
+      return text6_;
+  }
+  return text1_;
+}
+
+void Form1::ShowInputError(const InputError& error) {
+  const QString message = QString::fromStdString(error.message);
+  QLineEdit& box = *ParameterBox(error.field);
+  MarkInputBox(box, message);
+  QMessageBox::warning(this, windowTitle(), message);
+  box.setFocus(Qt::OtherFocusReason);
+  box.selectAll();
 }
 
 void Form1::ApplyObserverArrow(const ArrowState& arrow) {

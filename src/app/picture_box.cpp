@@ -9,6 +9,7 @@ PictureBox::PictureBox(QSize size, QWidget* parent)
   resize(size);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
 }
 
 void PictureBox::Clear(Rgb background) {
@@ -27,20 +28,29 @@ void PictureBox::SetArrowLine(int line, const ArrowLine& arrow) {
   update();
 }
 
-void PictureBox::DrawArrow(QImage& target) const {
+// With blinkPhaseToo, a visible line in mode 11 is drawn in mode 6 as well.
+void PictureBox::DrawArrow(QImage& target, bool blinkPhaseToo) const {
   QPainter painter(&target);
   painter.setCompositionMode(QPainter::RasterOp_NotDestination);
   QPen pen(Qt::black, 1);
   pen.setCapStyle(Qt::FlatCap);  // the end point is not drawn, as for a line drawn from p1 to p2
   painter.setPen(pen);
   for (const ArrowLine& line : arrow_) {
-    if (line.visible && line.drawMode == kDrawModeInvert) painter.drawLine(line.p1, line.p2);
+    if (line.visible && (blinkPhaseToo || line.drawMode == kDrawModeInvert)) {
+      painter.drawLine(line.p1, line.p2);
+    }
   }
 }
 
 QImage PictureBox::ComposedImage() const {
   QImage shown = image_.copy();
-  DrawArrow(shown);
+  DrawArrow(shown, false);
+  return shown;
+}
+
+QImage PictureBox::ImageWithArrowShown() const {
+  QImage shown = image_.copy();
+  DrawArrow(shown, true);
   return shown;
 }
 
@@ -60,4 +70,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
   QWidget::mouseReleaseEvent(event);
   if (click) emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  QWidget::mouseMoveEvent(event);
+  emit pointerMoved(event->position().toPoint());
+}
+
+void PictureBox::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit pointerLeft();
 }

@@ -3,6 +3,7 @@
 // widget's own size. The image keeps what is painted while the widget is hidden and is drawn
 // when it is shown. Over the image the widget draws the three lines of the observer arrow, each
 // in its drawing mode: mode 6 inverts the pixels under the line, mode 11 leaves them unchanged.
+// It reports where the pointer rests on it (no button needed) and when the pointer leaves it.
 
 #include <QColor>
 #include <QImage>
@@ -39,6 +40,8 @@ class PictureBox final : public QWidget, public Picture {
   const QImage& Image() const { return image_; }
   // The image as shown: the picture with the visible arrow lines drawn over it.
   QImage ComposedImage() const;
+  // The picture with the visible arrow lines drawn in mode 6, whatever their blink phase.
+  QImage ImageWithArrowShown() const;
 
   // The background and fill colours of the picture area are kept as the window sets them, but
   // paint nothing: the picture covers the whole widget and the raster pass clears it in the
@@ -54,14 +57,18 @@ class PictureBox final : public QWidget, public Picture {
 
  signals:
   void clicked();
+  void pointerMoved(QPoint position);
+  void pointerLeft();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
-  void DrawArrow(QImage& target) const;
+  void DrawArrow(QImage& target, bool blinkPhaseToo) const;
 
   QImage image_;
   QColor background_ = Qt::white;

@@ -20,7 +20,24 @@ const char* FieldCaption(ShadeField field) {
   return "";
 }
 
-std::string Quoted(const std::string& text) { return "«" + text + "»"; }
+// A text quoted in a message is cut after this many characters, so that a pasted page of text
+// cannot make the message box wider or taller than the screen.
+constexpr size_t kQuotedCharacters = 40;
+
+bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }
+
+// The first kQuotedCharacters characters (not bytes: the text is UTF-8) and "…" if there are more.
+std::string Shortened(const std::string& text) {
+  size_t characters = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    if (StartsCharacter(text[at]) && characters++ == kQuotedCharacters) {
+      return text.substr(0, at) + "…";
+    }
+  }
+  return text;
+}
+
+std::string Quoted(const std::string& text) { return "«" + Shortened(text) + "»"; }
 
 }  // namespace
 

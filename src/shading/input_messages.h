@@ -1,7 +1,8 @@
 #pragma once
 // The Russian wording of every message about what the user typed: the shade command's message
 // box for a parameter box that does not read, and the legend's mark and refusal. The window shows
-// these texts as they are; numbers in them come in already written in the user's format.
+// these texts as they are; numbers in them come in already written in the user's format. A text
+// quoted from a box is cut to its first 40 characters and "…".
 
 #include <string>
 

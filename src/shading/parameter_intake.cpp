@@ -74,6 +74,12 @@ class ParameterReader {
   std::optional<InputError> error_;
 };
 
+// The value of a text that need not read: the value it reads as, or `kept` when it does not read.
+double ReadOrKeep(const std::string& text, const NumberFormat& format, double kept) {
+  const NumberReading<double> reading = ReadDouble(text, format);
+  return reading.ok() ? reading.value : kept;
+}
+
 float RotXFromDegrees(float degrees) {
   if (degrees == static_cast<float>(kRightAngleDegrees)) {
     return DividedByHalfTurn(kRotXRightAngleStandIn);
@@ -148,8 +154,13 @@ std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInp
   params.rotZ = RotZFromDegrees(exactRotZ, reader.Float(ShadeField::kRotZ, inputs.rotZ));
   params.sourceSlant = reader.Radians(ShadeField::kSlant, inputs.slant,
                                       reader.Double(ShadeField::kSlant, inputs.slant));
-  params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
-  params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
+  if (inputs.glossRequired) {
+    params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
+    params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
+  } else {
+    params.glossS = ReadOrKeep(inputs.glossS, format, state.glossS);
+    params.glossN = ReadOrKeep(inputs.glossN, format, state.glossN);
+  }
   if (reader.error()) return reader.error();
 
   state.rotX = params.rotX;

@@ -20,6 +20,10 @@ struct ShadeInputs {
   std::string slant = kStartupSlantText;
   std::string glossS = kStartupGlossSText;
   std::string glossN = kStartupGlossNText;
+  // Whether s and n must read. While another function than the glossy one is chosen the window
+  // hides their boxes and clears this: a text of theirs that does not read is then no error, and
+  // its field keeps its last value.
+  bool glossRequired = true;
 };
 
 struct InputError {
@@ -29,8 +33,8 @@ struct InputError {
 };
 
 // Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
-// and mirrorTolerance when reflectanceKind is the mirror). Returns the first error, if any, and
-// then leaves the state untouched.
+// and mirrorTolerance when reflectanceKind is the mirror). Returns the first
+// error, if any, and then leaves the state untouched.
 std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
                                               const NumberFormat& format);
 

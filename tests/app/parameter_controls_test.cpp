@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/control_tooltips.h"
 #include "app/shape_widget.h"
 #include "form_probe.h"
 
@@ -199,14 +200,14 @@ class ParameterControlsTest : public QObject {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     QVERIFY(box->text().isEmpty());
-    QVERIFY(!box->toolTip().isEmpty());
+    QCOMPARE_NE(box->toolTip(), OwnToolTip(*box));  // the mark
     QCOMPARE(box->palette().color(QPalette::Base).red(), 255);
     QCOMPARE_NE(box->palette().color(QPalette::Base), QColor(Qt::white));
     QCOMPARE(form->renderState().isoLevel[2], 0.7F);
 
     QTest::keyClicks(box, typed);
     QCOMPARE(form->renderState().isoLevel[2], value);
-    QVERIFY(box->toolTip().isEmpty());
+    QCOMPARE(box->toolTip(), OwnToolTip(*box));
     QCOMPARE(box->palette(), Find<QLineEdit>(*form, "Text8_3")->palette());
     QVERIFY(watch.texts().isEmpty());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -220,9 +221,11 @@ class ParameterControlsTest : public QObject {
     QCOMPARE(form->renderState().isoHalfWidth[1], 0.03F);
     QCOMPARE(form->renderState().isoHalfWidth[3], 0.005F);
     Find<QLineEdit>(*form, "Text7_3")->setText("1e39");  // beyond a 32-bit float
-    QVERIFY(!Find<QLineEdit>(*form, "Text7_3")->toolTip().isEmpty());
+    auto* marked = Find<QLineEdit>(*form, "Text7_3");
+    QCOMPARE_NE(marked->toolTip(), OwnToolTip(*marked));
     QCOMPARE(form->renderState().isoHalfWidth[3], 0.005F);
-    QVERIFY(Find<QLineEdit>(*form, "Text7_1")->toolTip().isEmpty());
+    auto* live = Find<QLineEdit>(*form, "Text7_1");
+    QCOMPARE(live->toolTip(), OwnToolTip(*live));
   }
 
   void pictureClickChangesNothingVisible() {

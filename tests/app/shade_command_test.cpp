@@ -150,25 +150,28 @@ class ShadeCommandTest : public QObject {
   void unreadableInput_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("glossy");  // s and n must read only with the glossy function
     QTest::newRow("letters in Ox") << "Text1"
-                                   << "abc";
+                                   << "abc" << false;
     QTest::newRow("empty Ox") << "Text1"
-                              << "";
+                              << "" << false;
     QTest::newRow("blank Oz") << "Text3_0"
-                              << "  ";
+                              << "  " << false;
     QTest::newRow("overflowing Oy") << "Text2"
-                                    << "1e39";
-    QTest::newRow("empty s, matte selected") << "Text5"
-                                             << "";
+                                    << "1e39" << false;
+    QTest::newRow("empty s, glossy selected") << "Text5"
+                                              << "" << true;
     QTest::newRow("group separator in n") << "Text6"
-                                          << "1,000";
+                                          << "1,000" << true;
   }
 
   void unreadableInput() {
     QFETCH(QString, box);
     QFETCH(QString, text);
+    QFETCH(bool, glossy);
     auto form = OpenForm();
     form->show();
+    if (glossy) Find<QRadioButton>(*form, "Option2")->click();
     Press(*form);  // a first picture, to see that it stays
     auto* picture = Find<PictureBox>(*form, "Picture1");
     const QImage before = picture->Image();

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/control_tooltips.h"
 #include "app/shape_widget.h"
 #include "form_probe.h"
 #include "model/startup_values.h"
@@ -93,7 +94,7 @@ class StartupTest : public QObject {
     topHalfWidth->setText("");
     QCOMPARE(form.renderState().isoLevel[0], 0.9F);
     QCOMPARE(form.renderState().isoHalfWidth[0], 0.005F);
-    QVERIFY(topHalfWidth->toolTip().isEmpty());
+    QCOMPARE(topHalfWidth->toolTip(), OwnToolTip(*topHalfWidth));  // not marked
 
     QTRY_VERIFY_WITH_TIMEOUT(!form.inStartupPeriod(), 1000);
     QVERIFY(!Find<QTimer>(form, "Timer1")->isActive());

@@ -232,4 +232,54 @@ TEST(ReadShadeParameters, ReportsTheFirstBadField) {
   EXPECT_EQ(error->field, ShadeField::kRotY);
 }
 
+// Not required (while another function than the glossy one is chosen), s and n cannot fail: a
+// text that does not read keeps its field's value. Required, they are checked as before.
+TEST(ReadShadeParameters, GlossFieldsFailOnlyWhenRequired) {
+  const struct {
+    bool required;
+    const char* s;
+    const char* n;
+    bool fails;
+    double wantS;
+    double wantN;
+  } cases[] = {
+      {false, "", "x", false, 0.75, 8.0},
+      {false, "0.1", "1e400", false, 0.1, 8.0},
+      {true, "", "4", true, 0.75, 8.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("s \"") + c.s + "\", n \"" + c.n + "\"");
+    RenderState state = StartupState();
+    state.glossS = 0.75;
+    state.glossN = 8.0;
+    ShadeInputs inputs;
+    inputs.rotX = "10";
+    inputs.glossS = c.s;
+    inputs.glossN = c.n;
+    inputs.glossRequired = c.required;
+    EXPECT_EQ(ReadShadeParameters(state, inputs, kEnglish).has_value(), c.fails);
+    EXPECT_EQ(state.glossS, c.wantS);
+    EXPECT_EQ(state.glossN, c.wantN);
+    EXPECT_EQ(state.rotX == 0.0F, c.fails);
+  }
+}
+
+// A pasted page of text is quoted by its first 40 characters (not bytes: "щ" takes two).
+TEST(ReadShadeParameters, QuotesOnlyTheStartOfALongText) {
+  std::string cyrillic;
+  for (int k = 0; k < 41; ++k) cyrillic += "щ";
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(10000, '7') + "x", std::string(40, '7') + "…"},
+      {std::string(40, 'x'), std::string(40, 'x')},
+      {cyrillic, cyrillic.substr(0, 80) + "…"},
+  };
+  for (const auto& [text, quoted] : cases) {
+    RenderState state = StartupState();
+    const std::optional<InputError> error =
+        ReadShadeParameters(state, WithText(ShadeField::kRotY, text), kEnglish);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "Поле «Поворот по Oy» содержит «" + quoted + "»: это не число.");
+  }
+}
+
 }  // namespace

@@ -1,0 +1,35 @@
+// What Form1 adds around Picture1: the readout of the last pass under the pointer, in a box over
+// the picture, and the picture's context menu for saving and copying it. Neither touches the
+// picture's pixels or the RenderState; the readout reads the copy the last pass left.
+
+#include <QLabel>
+
+#include "app/form1.h"
+#include "app/locale_numbers.h"
+#include "app/picture_box.h"
+#include "app/picture_export.h"
+#include "app/picture_menu.h"
+#include "app/readout_overlay.h"
+#include "app/readout_text.h"
+#include "shading/readout.h"
+
+void Form1::SetUpPictureAdditions() {
+  readout_ = new ReadoutOverlay(picture1_);
+  connect(picture1_, &PictureBox::pointerMoved, this, &Form1::OnPicturePointerMoved);
+  connect(picture1_, &PictureBox::pointerLeft, readout_, &QWidget::hide);
+  pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
+}
+
+void Form1::OnPicturePointerMoved(QPoint position) {
+  const std::optional<Readout> readout =
+      lastPass_ ? ReadoutAtPixel(*lastPass_, picture1_->Width(), picture1_->Height(), position.x(),
+                                 position.y())
+                : std::nullopt;
+  if (!readout) {
+    readout_->hide();
+    return;
+  }
+  readout_->ShowLines(ReadoutLines(*readout, *lastPass_, UserLocale()), position);
+}
+
+QImage Form1::PictureToExport() const { return ExportedPicture(*picture1_, label6_); }

@@ -1,0 +1,52 @@
+#pragma once
+// The picture's context menu: «Сохранить рисунок…» (the standard Save key) and «Копировать
+// рисунок» (the standard Copy key), both unavailable until there is a picture. The keys work
+// anywhere in the window, except that a text box keeps its own Copy key while it has the focus.
+// More actions can join the menu later (AddAction).
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+class PictureMenu final : public QObject {
+  Q_OBJECT
+ public:
+  // The picture to save or copy, composed when asked.
+  using ImageSource = std::function<QImage()>;
+  // The file to save to; empty when the user cancels.
+  using PathPicker = std::function<QString()>;
+
+  // The menu opens on `picture`; the actions' keys are the `window`'s.
+  PictureMenu(QWidget& picture, QWidget& window, ImageSource image);
+
+  QMenu* Menu() const { return menu_; }
+  QAction* SaveAction() const { return save_; }
+  QAction* CopyAction() const { return copy_; }
+  // Adds `action` at the end of the menu; its key works in the window.
+  void AddAction(QAction* action);
+  // Save and copy are available once there is a picture.
+  void SetPictureReady(bool ready);
+  // Replaces the file dialog (tests pick the path themselves).
+  void SetPathPicker(PathPicker picker) { pickPath_ = std::move(picker); }
+
+  // Writes the picture to `path`; a failure is reported in a message box. True when written.
+  bool SaveTo(const QString& path);
+  void Save();
+  void Copy();
+
+ private:
+  QString AskPath();
+
+  QWidget& window_;
+  ImageSource image_;
+  PathPicker pickPath_;
+  QMenu* menu_ = nullptr;
+  QAction* save_ = nullptr;
+  QAction* copy_ = nullptr;
+  QString lastPath_;
+};

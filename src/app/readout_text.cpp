@@ -1,0 +1,75 @@
+#include "app/readout_text.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kAngleDecimals = 1;
+constexpr int kValueDecimals = 3;
+constexpr int kLegendDigits = 7;  // the legend's 32-bit values, as the boxes write them
+
+// Fixed-point text; a value that rounds to zero is written without a sign, a NaN as a dash.
+QString Fixed(const QLocale& locale, double value, int decimals) {
+  if (std::isnan(value)) return QStringLiteral("—");
+  const double scale = std::pow(10.0, decimals);
+  if (std::round(value * scale) == 0.0) value = 0.0;
+  return locale.toString(value, 'f', decimals);
+}
+
+QString Degrees(const QLocale& locale, double value) {
+  return Fixed(locale, value, kAngleDecimals) + QStringLiteral("°");
+}
+
+// Where the decimal separator is a comma, coordinates are parted by semicolons.
+QString ListSeparator(const QLocale& locale) {
+  return locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", ");
+}
+
+QString ZoneText(const PhiZone& zone, const RenderState& lastPass, const QLocale& locale) {
+  switch (zone.kind) {
+    case PhiZoneKind::kBand: {
+      const auto level = static_cast<double>(lastPass.isoLevel.at(zone.band));
+      const auto halfWidth = static_cast<double>(lastPass.isoHalfWidth.at(zone.band));
+      return QStringLiteral("изолиния %1 ± %2")
+          .arg(locale.toString(level, 'g', kLegendDigits),
+               locale.toString(halfWidth, 'g', kLegendDigits));
+    }
+    case PhiZoneKind::kSelfShadow:
+      return QStringLiteral("зона самозатенения");
+    case PhiZoneKind::kFringe:
+      return QStringLiteral("полутень");
+    case PhiZoneKind::kDeepShadow:
+      return QStringLiteral("глубокая тень");
+    case PhiZoneKind::kTone:
+      break;
+  }
+  return QStringLiteral("тон");
+}
+
+}  // namespace
+
+QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
+                         const QLocale& locale) {
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  const SampleReading& reading = readout.reading;
+  const QString separator = ListSeparator(plain);
+  QStringList lines;
+  lines << QStringLiteral("i = %1   e = %2   g = %3")
+               .arg(Degrees(plain, readout.angleI), Degrees(plain, readout.angleE),
+                    Degrees(plain, readout.angleG));
+  lines << QStringLiteral("ф = %1").arg(
+      Fixed(plain, static_cast<double>(reading.phi), kValueDecimals));
+  lines << ZoneText(reading.zone, lastPass, plain);
+  const Point3& point = reading.surfacePoint;
+  lines << QStringLiteral("точка (%1%4%2%4%3)")
+               .arg(Fixed(plain, static_cast<double>(point.x), kValueDecimals),
+                    Fixed(plain, static_cast<double>(point.y), kValueDecimals),
+                    Fixed(plain, static_cast<double>(point.z), kValueDecimals), separator);
+  if (readout.gradient) {
+    lines << QStringLiteral("p = %1%3q = %2")
+                 .arg(Fixed(plain, readout.gradient->p, kValueDecimals),
+                      Fixed(plain, readout.gradient->q, kValueDecimals), separator);
+  }
+  return lines;
+}
