@@ -29,6 +29,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class GradientMapWindow;
 class PictureBox;
 class PictureMenu;
 class ReadoutOverlay;
@@ -48,6 +49,8 @@ class Form1 final : public QWidget {
   const std::optional<RenderState>& lastPassState() const { return lastPass_; }
   // The picture's context menu, where further actions can be added.
   PictureMenu& pictureMenu() const { return *pictureMenu_; }
+  // The gradient-space map's window; none until it was first opened.
+  GradientMapWindow* gradientMapWindow() const { return mapWindow_; }
 
  private:
   // Array-valued controls are indexed by their control index (element 0 unused where the
@@ -74,7 +77,8 @@ class Form1 final : public QWidget {
   // The legend: reading a column, marking a box whose text does not read.
   void RefreshLegendColumn(LegendColumn column);
   QLineEdit* LegendBox(LegendColumn column, int row) const;
-  QString FirstLegendMark() const;
+  // What the shade button says while legend boxes are marked; empty when none is.
+  QString LegendMarksRefusal() const;
 
   // The shade command and the observer arrow.
   void OnCommand1Clicked();
@@ -82,14 +86,18 @@ class Form1 final : public QWidget {
   void OnTimer2Timeout();
   QLineEdit* ParameterBox(ShadeField field) const;
   void ShowInputError(const InputError& error);
+  void MarkUnreadableGlossBoxes();
 
   // What the window adds around the picture: the readout and the context menu.
   void SetUpPictureAdditions();
   void OnPicturePointerMoved(QPoint position);
+  void OpenGradientMap();
   QImage PictureToExport() const;
 
   RenderState state_{};
   std::optional<RenderState> lastPass_;
+  bool lastPassSmoothing_ = false;
+  GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
   bool startupPeriod_ = true;
 
   QTimer* timer1_ = nullptr;

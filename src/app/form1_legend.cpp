@@ -4,6 +4,8 @@
 // anything: red background, the reason in its tooltip; its element keeps the last value read.
 
 #include <QLineEdit>
+#include <optional>
+#include <utility>
 
 #include "app/form1.h"
 #include "app/input_box_mark.h"
@@ -46,13 +48,23 @@ void Form1::RefreshLegendColumn(LegendColumn column) {
 }
 
 // The message the shade button gives while a legend box is marked; empty when none is.
-QString Form1::FirstLegendMark() const {
+QString Form1::LegendMarksRefusal() const {
+  std::optional<std::pair<LegendColumn, int>> first;
+  QString firstMark;
+  int others = 0;
   for (LegendColumn column : {LegendColumn::kLevel, LegendColumn::kHalfWidth}) {
     for (int row = 0; row < kIsoBandCount; ++row) {
       const QString mark = InputBoxMark(*LegendBox(column, row));
       if (mark.isEmpty()) continue;
-      return QString::fromStdString(LegendRefusal(column, row, mark.toStdString()));
+      if (first) {
+        ++others;
+      } else {
+        first = {column, row};
+        firstMark = mark;
+      }
     }
   }
-  return QString();
+  if (!first) return QString();
+  return QString::fromStdString(
+      LegendRefusal(first->first, first->second, firstMark.toStdString(), others));
 }

@@ -2,9 +2,11 @@
 // the picture, and the picture's context menu for saving and copying it. Neither touches the
 // picture's pixels or the RenderState; the readout reads the copy the last pass left.
 
+#include <QAction>
 #include <QLabel>
 
 #include "app/form1.h"
+#include "app/gradient_map_window.h"
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
 #include "app/picture_export.h"
@@ -18,6 +20,23 @@ void Form1::SetUpPictureAdditions() {
   connect(picture1_, &PictureBox::pointerMoved, this, &Form1::OnPicturePointerMoved);
   connect(picture1_, &PictureBox::pointerLeft, readout_, &QWidget::hide);
   pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
+  auto* openMap = new QAction(QStringLiteral("Карта отражательной способности R(p, q)"), this);
+  openMap->setObjectName(QStringLiteral("OpenGradientMap"));
+  openMap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  connect(openMap, &QAction::triggered, this, &Form1::OpenGradientMap);
+  pictureMenu_->AddAction(openMap);
+}
+
+// The map's window is made when first asked for and shows the last pass, if there was one; it
+// then follows every pass until the program ends.
+void Form1::OpenGradientMap() {
+  if (mapWindow_ == nullptr) {
+    mapWindow_ = new GradientMapWindow(this);
+    if (lastPass_) mapWindow_->ShowPass(*lastPass_, lastPassSmoothing_);
+  }
+  mapWindow_->show();
+  mapWindow_->raise();
+  mapWindow_->activateWindow();
 }
 
 void Form1::OnPicturePointerMoved(QPoint position) {

@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "app/form1.h"
+#include "app/gradient_map_window.h"
 #include "app/input_box_mark.h"
 #include "app/locale_numbers.h"
 #include "app/picture_box.h"
@@ -59,7 +60,7 @@ std::string BoxText(const QLineEdit& box) { return box.text().toStdString(); }
 }  // namespace
 
 void Form1::OnCommand1Clicked() {
-  const QString legendMark = FirstLegendMark();
+  const QString legendMark = LegendMarksRefusal();
   if (!legendMark.isEmpty()) {
     QMessageBox::warning(this, windowTitle(), legendMark);
     return;
@@ -83,7 +84,10 @@ void Form1::OnCommand1Clicked() {
     if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
       ApplyObserverArrow(*arrow);
       lastPass_ = state_;
+      lastPassSmoothing_ = smoothing;
       pictureMenu_->SetPictureReady(true);
+      if (mapWindow_ != nullptr) mapWindow_->ShowPass(state_, smoothing);
+      if (!inputs.glossRequired) MarkUnreadableGlossBoxes();
     } else {
       error = std::get<InputError>(outcome);
     }
@@ -117,6 +121,17 @@ void Form1::ShowInputError(const InputError& error) {
   QMessageBox::warning(this, windowTitle(), message);
   box.setFocus(Qt::OtherFocusReason);
   box.selectAll();
+}
+
+// s and n are hidden while another function is chosen: a text there that does not read keeps the
+// last values, and its box is marked, so that it shows red once «Глянцевая» is chosen again.
+void Form1::MarkUnreadableGlossBoxes() {
+  for (ShadeField field : {ShadeField::kGlossS, ShadeField::kGlossN}) {
+    QLineEdit& box = *ParameterBox(field);
+    const NumberReading<double> reading = ReadDouble(BoxText(box), UserNumberFormat());
+    if (reading.ok()) continue;
+    MarkInputBox(box, QString::fromStdString(ParameterMessage(field, BoxText(box), reading.error)));
+  }
 }
 
 void Form1::ApplyObserverArrow(const ArrowState& arrow) {

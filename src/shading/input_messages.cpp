@@ -61,8 +61,11 @@ std::string LegendMark(const std::string& text, NumberError error, const std::st
   return problem + "; в расчёте остаётся " + keptValue;
 }
 
-std::string LegendRefusal(LegendColumn column, int row, const std::string& mark) {
+std::string LegendRefusal(LegendColumn column, int row, const std::string& mark, int othersMarked) {
   const char* field = column == LegendColumn::kLevel ? "Уровень" : "Полуширина";
+  const std::string others = othersMarked > 0 ? ", и ещё " + std::to_string(othersMarked) : "";
+  const char* fix = othersMarked > 0 ? "Исправьте поля, отмеченные красным, чтобы тонировать."
+                                     : "Исправьте поле, чтобы тонировать.";
   return std::string(field) + " изолинии в строке " + std::to_string(row + 1) +
-         " легенды: " + mark + ".\nИсправьте поле, чтобы тонировать.";
+         " легенды: " + mark + others + ".\n" + fix;
 }

@@ -22,5 +22,7 @@ std::string ParameterMessage(ShadeField field, const std::string& text, NumberEr
 std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue);
 
 // What the shade button says instead of starting a pass while the legend box of `column` in
-// legend row `row` (0 is the top row) carries `mark`.
-std::string LegendRefusal(LegendColumn column, int row, const std::string& mark);
+// legend row `row` (0 is the top row) carries `mark`, and `othersMarked` more boxes are marked
+// ("…, и ещё 2").
+std::string LegendRefusal(LegendColumn column, int row, const std::string& mark,
+                          int othersMarked = 0);

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/control_tooltips.h"
+#include "app/input_box_mark.h"
 #include "form_probe.h"
 
 namespace {
@@ -106,6 +107,21 @@ class KeysAndErrorsTest : public QObject {
     QVERIFY2(watch.texts().first().size() < 120, qPrintable(watch.texts().first()));
   }
 
+  // Several marked legend boxes: the refusal names the first and counts the others.
+  void severalMarkedLegendBoxes() {
+    auto form = ActiveForm();
+    for (const char* name : {"Text8_3", "Text7_5", "Text8_6"}) {
+      Find<QLineEdit>(*form, name)->setText("x");
+    }
+    MessageBoxWatch watch;
+    QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_Return);
+    QCOMPARE(watch.texts().size(), 1);
+    QVERIFY2(watch.texts().first().startsWith("Уровень изолинии в строке") &&
+                 watch.texts().first().contains(", и ещё 2."),
+             qPrintable(watch.texts().first()));
+    QVERIFY(!form->lastPassState());
+  }
+
   // With another function than the glossy one, s and n are hidden: an empty s holds up nothing
   // and keeps its value; the glossy function, once chosen, names it.
   void hiddenGlossBoxesHoldUpNothing() {
@@ -118,8 +134,11 @@ class KeysAndErrorsTest : public QObject {
     Press(*form);  // an unexpected message box fails the test
     QCOMPARE(form->renderState().glossS, 0.5);
     QCOMPARE(form->renderState().glossN, 7.0);
+    QVERIFY(!InputBoxMark(*s).isEmpty());  // red as soon as it shows again
+    QVERIFY(InputBoxMark(*Find<QLineEdit>(*form, "Text6")).isEmpty());
 
     Find<QRadioButton>(*form, "Option2")->click();
+    QVERIFY(s->isVisible() && !InputBoxMark(*s).isEmpty());
     MessageBoxWatch watch;
     Press(*form);
     QCOMPARE(watch.texts().size(), 1);

@@ -48,7 +48,11 @@ class PictureMenuTest : public QObject {
       ++asked;
       return QString();
     });
-    QCOMPARE(menu.Menu()->actions(), (QList<QAction*>{menu.SaveAction(), menu.CopyAction()}));
+    const QList<QAction*> actions = menu.Menu()->actions();
+    QCOMPARE(actions.size(), 3);
+    QCOMPARE(actions.mid(0, 2), (QList<QAction*>{menu.SaveAction(), menu.CopyAction()}));
+    QCOMPARE(actions[2]->objectName(), QStringLiteral("OpenGradientMap"));
+    QCOMPARE(actions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
     QVERIFY(!menu.SaveAction()->isEnabled() && !menu.CopyAction()->isEnabled());
     auto* box = Find<QLineEdit>(*form, "Text1");
     box->setFocus();

@@ -68,6 +68,9 @@ TEST(LegendMessages, NameTheTextTheReasonAndTheKeptValue) {
             "Уровень изолинии в строке 1 легенды: поле пусто.\nИсправьте поле, чтобы тонировать.");
   EXPECT_EQ(LegendRefusal(LegendColumn::kHalfWidth, 6, "x"),
             "Полуширина изолинии в строке 7 легенды: x.\nИсправьте поле, чтобы тонировать.");
+  EXPECT_EQ(LegendRefusal(LegendColumn::kLevel, 1, "x", 2),
+            "Уровень изолинии в строке 2 легенды: x, и ещё 2.\n"
+            "Исправьте поля, отмеченные красным, чтобы тонировать.");
 }
 
 }  // namespace

@@ -1,0 +1,135 @@
+// The gradient-space map's window: opened by Ctrl+G, repainted by every pass from the pass's
+// state, with its own readout; and the renderer's readout line agrees with the window's.
+
+#include "app/gradient_map_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/picture_menu.h"
+#include "app/readout_overlay.h"
+#include "app/readout_text.h"
+#include "form_probe.h"
+#include "model/image_buffer.h"
+#include "shading/gradient_map.h"
+#include "shading/readout.h"
+
+namespace {
+
+// Window keys reach a window only while it is active.
+void Activate(Form1& form) {
+  form.show();
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) qFatal("the window did not become active");
+}
+
+void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
+
+// The pixels of a PictureBox against a map painted by the core from `state`.
+int DifferingPixels(const QImage& shown, const RenderState& state, bool smoothing) {
+  ImageBuffer expected(shown.width(), shown.height());
+  RunGradientMapPass(state, expected, smoothing);
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const Rgb want = expected.At(x, y);
+      differing += shown.pixel(x, y) == qRgb(want.r, want.g, want.b) ? 0 : 1;
+    }
+  }
+  return differing;
+}
+
+}  // namespace
+
+class GradientMapWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QLocale::setDefault(QLocale::c()); }
+
+  // Ctrl+G opens the map before any pass (axes only); each pass then repaints it from its state.
+  void ctrlGOpensAMapThatFollowsEveryPass() {
+    auto form = OpenForm();
+    Activate(*form);
+    QVERIFY(form->gradientMapWindow() == nullptr);
+    QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
+    GradientMapWindow* map = form->gradientMapWindow();
+    QVERIFY(map != nullptr);
+    QVERIFY(map->isVisible());
+    QVERIFY(!map->isModal());
+    QCOMPARE(map->windowTitle(), QStringLiteral("Карта отражательной способности R(p, q)"));
+    QCOMPARE(map->Picture().Image().size(), QSize(393, 337));
+    QVERIFY(!map->MapState());
+    QCOMPARE(map->Picture().Image().pixel(196, 168),
+             qRgb(kGradientAxisColour.r, kGradientAxisColour.g, kGradientAxisColour.b));
+
+    Press(*form);
+    QVERIFY(map->MapState() && *map->MapState() == *form->lastPassState());
+    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->lastPassState(), false), 0);
+    const QImage atSlant0 = map->Picture().Image();
+
+    Retype(*Find<QLineEdit>(*form, "Text4_0"), "45");
+    QTest::mouseClick(Find<QCheckBox>(*form, "Check2"), Qt::LeftButton);  // smoothing
+    Press(*form);
+    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->lastPassState(), true), 0);
+    QCOMPARE(map->MapState()->sourceSlant, form->lastPassState()->sourceSlant);
+    QVERIFY(map->Picture().Image() != atSlant0);
+
+    // Ctrl+G again raises the same window.
+    Activate(*form);
+    QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(form->gradientMapWindow(), map);
+  }
+
+  // Opened after a pass, it shows that pass at once; its readout names p and q.
+  void showsTheLastPassAndItsOwnReadout() {
+    auto form = OpenForm();
+    form->show();
+    Press(*form);
+    form->pictureMenu().Menu()->actions().at(2)->trigger();
+    GradientMapWindow* map = form->gradientMapWindow();
+    QVERIFY(map != nullptr);
+    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->lastPassState(), false), 0);
+
+    const QPoint at(246, 118);  // dx 49.5, dy 50.5: p 0.99, q 1.01
+    QTest::mouseMove(&map->Picture(), at);
+    const std::optional<Readout> readout =
+        GradientReadoutAtPixel(*form->lastPassState(), 393, 337, at.x(), at.y());
+    QVERIFY(readout && readout->gradient);
+    QTRY_COMPARE(map->ReadoutBox().Lines(),
+                 ReadoutLines(*readout, *form->lastPassState(), QLocale()));
+    QVERIFY(map->ReadoutBox().isVisible());
+    QVERIFY(map->ReadoutBox().Lines().contains(QStringLiteral("p = 0.990, q = 1.010")));
+    const RenderState afterPass = form->renderState();
+    QCOMPARE(form->renderState(), afterPass);
+  }
+
+  // The renderer's --readout line is the window's readout for the same pixel and inputs.
+  void rendererReadoutMatchesTheWindow() {
+    auto form = OpenForm();
+    form->show();
+    Retype(*Find<QLineEdit>(*form, "Text1"), "40");
+    Retype(*Find<QLineEdit>(*form, "Text4_0"), "25");
+    Press(*form);
+    for (const QPoint& at : {QPoint(196, 168), QPoint(150, 100), QPoint(240, 230), QPoint(5, 5)}) {
+      QProcess renderer;
+      renderer.start(QStringLiteral(GAUSS_SPHERE_RENDER),
+                     {"--rot-x", "40", "--slant", "25", "--readout",
+                      QStringLiteral("%1,%2").arg(at.x()).arg(at.y())});
+      QVERIFY(renderer.waitForFinished(30000));
+      QCOMPARE(renderer.exitCode(), 0);
+      const std::string window =
+          FormatReadoutLine(ReadoutAtPixel(*form->lastPassState(), 393, 337, at.x(), at.y()));
+      QCOMPARE(QString::fromUtf8(renderer.readAllStandardOutput()).trimmed(),
+               QString::fromStdString(window));
+    }
+  }
+};
+
+QTEST_MAIN(GradientMapWindowTest)
+#include "gradient_map_window_test.moc"
