@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
-# Takes docs/window.png: the real window under Xvfb after a press of "Тонировать".
+# Takes the README's pictures of the real window under Xvfb:
+#   docs/window.png   the window after a press of "Тонировать";
+#   docs/explore.png  then the gradient-space map's window beside it (Ctrl+G) and the readout
+#                     under the pointer on the sphere.
 # Needs a built tree (bash scripts/run.sh or scripts/test.sh first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v xdotool >/dev/null || apt-get install -y --no-install-recommends xdotool
 out="${1:-docs/window.png}"
+explore="${2:-docs/explore.png}"
 export DISPLAY=:77
-Xvfb "$DISPLAY" -screen 0 800x600x24 -dpi 96 >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 1200x600x24 -dpi 96 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 sleep 1
 ./build/bin/gauss-sphere &
 app=$!
-win=""
-for _ in $(seq 50); do
-  win=$(xdotool search --name "Тревелум на сфере Гаусса" 2>/dev/null | head -n1) && [ -n "$win" ] && break
-  sleep 0.2
-done
-[ -n "$win" ] || { echo "window not found" >&2; exit 1; }
+find_window() {
+  local id=""
+  for _ in $(seq 50); do
+    id=$(xdotool search --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] || { echo "window '$1' not found" >&2; exit 1; }
+  echo "$id"
+}
+win=$(find_window "Тревелум на сфере Гаусса")
 sleep 1
 # Command1 sits at (432, 312) with size 105x25 in the client area; without a window manager the
 # client area starts at the screen's origin.
@@ -26,3 +34,16 @@ xdotool mousemove --window "$win" 484 324 click 1
 sleep 0.4
 import -window "$win" "$out"
 echo "wrote $out"
+
+# The map opens at the screen's origin too: move it beside the window, then rest the pointer on
+# the sphere (Picture1 starts at (16, 8); the sphere's centre is at (212, 176)).
+xdotool key --window "$win" ctrl+g
+map=$(find_window "Карта отражательной способности")
+xdotool windowmove "$map" 730 0
+sleep 0.5
+xdotool mousemove 250 120
+sleep 0.2
+xdotool mousemove 251 121
+sleep 0.5
+import -window root -crop 1130x510+0+0 +repage "$explore"
+echo "wrote $explore"
