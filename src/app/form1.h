@@ -9,7 +9,8 @@
 //   Timer2          -> the arrow blinks
 //   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
 //   pointer         -> the readout of the last pass under it, in a box over Picture1
-//   Picture1's menu -> save or copy the picture as shown (PictureMenu)
+//   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
+//                      open the gradient-space map (GradientMapWindow), repainted by every pass
 //
 // The controls come from the layout table; handlers find them by name once, at construction, and
 // are named for the signal they serve. The window builds on shading and model: start-up values,

@@ -2,7 +2,7 @@
 // pointer and the hidden picture frame the pass, and both are restored on every path. A pass
 // leaves a copy of its state for the readout and makes the picture available to save and copy.
 // An input error is reported, then the box it names is marked and gets the focus, its text
-// selected.
+// selected. Once the sphere is shown, an open gradient-space map is repainted from the pass.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,14 +86,22 @@ void Form1::OnCommand1Clicked() {
       lastPass_ = state_;
       lastPassSmoothing_ = smoothing;
       pictureMenu_->SetPictureReady(true);
-      if (mapWindow_ != nullptr) mapWindow_->ShowPass(state_, smoothing);
       if (!inputs.glossRequired) MarkUnreadableGlossBoxes();
     } else {
       error = std::get<InputError>(outcome);
     }
   }
   // Reported once the pointer is back and the picture shown; nothing has changed.
-  if (error) ShowInputError(*error);
+  if (error) {
+    ShowInputError(*error);
+    return;
+  }
+  // The map covers its whole picture, several times the sphere's samples: the sphere is shown
+  // first, so that the map's pass never delays it.
+  if (mapWindow_ != nullptr) {
+    picture1_->repaint();
+    mapWindow_->ShowPass(*lastPass_, lastPassSmoothing_);
+  }
 }
 
 QLineEdit* Form1::ParameterBox(ShadeField field) const {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "app/form1.h"
+#include "app/qt_translation.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void AnswerHelpOrVersion(int& argc, char** argv) {
 int main(int argc, char* argv[]) {
   AnswerHelpOrVersion(argc, argv);
   QApplication app(argc, argv);
+  InstallRussianQtTexts(app);
   QGuiApplication::setDesktopFileName(QStringLiteral(GAUSS_SPHERE_APP_ID));
   QCommandLineParser parser;
   DescribeProgram(parser);

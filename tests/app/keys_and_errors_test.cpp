@@ -10,6 +10,7 @@
 
 #include "app/control_tooltips.h"
 #include "app/input_box_mark.h"
+#include "app/qt_translation.h"
 #include "form_probe.h"
 
 namespace {
@@ -105,6 +106,13 @@ class KeysAndErrorsTest : public QObject {
     Press(*form);
     QCOMPARE(watch.texts().size(), 1);
     QVERIFY2(watch.texts().first().size() < 120, qPrintable(watch.texts().first()));
+  }
+
+  // Qt's own buttons speak Russian like the window (Debian's Qt translations are installed).
+  void qtOwnTextsAreRussian() {
+    QVERIFY(InstallRussianQtTexts(*QCoreApplication::instance()));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("Сохранить"));
   }
 
   // Several marked legend boxes: the refusal names the first and counts the others.
