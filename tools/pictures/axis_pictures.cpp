@@ -2,11 +2,10 @@
 
 #include <cmath>
 
+#include "model/angles.h"
 #include "pixel_shapes.h"
 
 namespace {
-
-constexpr double kPi = 3.14159;
 
 constexpr int kAxisSize = 20;
 const QColor kAxisGround(192, 192, 192);
@@ -51,13 +50,13 @@ QImage drawAxisY() {
     const double dy = kCentreY - y;
     const double distance = std::sqrt(dx * dx + dy * dy);
     if (std::abs(distance - kRadius) > kHalfThickness) return false;
-    double angle = std::atan2(dy, dx) * 180.0 / kPi;
+    double angle = std::atan2(dy, dx) * kDegreesPerHalfTurn / kPi;
     while (angle < kArcStart) angle += 360.0;
     return angle <= kArcEnd;
   });
 
   // Arrowhead at the end of the arc, pointing along its counter-clockwise tangent.
-  const double end = kArcEnd * kPi / 180.0;
+  const double end = RadiansInDouble(kArcEnd);
   const Point onArc{kCentreX + kRadius * std::cos(end), kCentreY - kRadius * std::sin(end)};
   const Point along{-std::sin(end), -std::cos(end)};  // screen direction of increasing angle
   const Point outward{std::cos(end), -std::sin(end)};
