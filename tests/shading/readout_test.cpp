@@ -9,10 +9,12 @@
 #include <sstream>
 #include <string>
 
-#include "photometry/sample_colour.h"
+#include "exact_view.h"
 #include "model/image_buffer.h"
-#include "shading/shade_command.h"
 #include "model/startup_values.h"
+#include "photometry/sample_colour.h"
+#include "shading/raster_walk.h"
+#include "shading/shade_command.h"
 
 namespace {
 
@@ -99,6 +101,58 @@ TEST(Readout, AnglesAreTheTrueAnglesInDegrees) {
   EXPECT_GT(top->angleI, 90.0);  // turned away from the source: obtuse, not negative
   EXPECT_LT(top->angleE, 90.0);
   EXPECT_EQ(top->reading.zone.kind, PhiZoneKind::kDeepShadow);
+}
+
+// At chosen pixels the printed values equal the angles and point of the pixel's exact line of
+// sight, computed in double from the stored rotations, to within the printed digits.
+TEST(Readout, PrintsTheExactGeometryToItsDigits) {
+  struct Case {
+    const char* rotX;
+    const char* rotY;
+    const char* slant;
+    int x, y;
+  };
+  const Case cases[] = {{"30", "0", "0", 196, 168},    {"30", "0", "0", 150, 120},
+                        {"40", "10", "25", 240, 230},  {"-60", "0", "-35", 120, 200},
+                        {"120", "30", "70", 260, 100}, {"0", "0", "180", 196, 80}};
+  constexpr double kAngleDigit = 0.05 + 1e-3;  // half the last printed digit, and rounding
+  constexpr double kPointDigit = 0.0005 + 1e-5;
+  constexpr double kDegreesPerRadian = 180.0 / 3.14159;
+  for (const Case& c : cases) {
+    RenderState state;
+    ApplyStartupValues(state);
+    state.halfSphere = 0;
+    ShadeInputs inputs;
+    inputs.rotX = c.rotX;
+    inputs.rotY = c.rotY;
+    inputs.slant = c.slant;
+    ASSERT_FALSE(ReadShadeParameters(state, inputs, CNumberFormat()));
+    const std::optional<Readout> readout = ReadoutAtPixel(state, 393, 337, c.x, c.y);
+    ASSERT_TRUE(readout) << c.x << "," << c.y;
+    const RasterFrame frame = MeasureRasterFrame(393, 337);
+    Vec shown{};
+    Vec other{};
+    ASSERT_TRUE(ExactHits(state, c.x - static_cast<double>(frame.cx),
+                          frame.roundedHeight - c.y - static_cast<double>(frame.cy), shown, other));
+    const double slant = state.sourceSlant;
+    const double cosI = shown.y * std::sin(slant) + shown.z * std::cos(slant);
+    const std::string line = FormatReadoutLine(readout);
+    std::istringstream fields(line);
+    double i = 0, e = 0, g = 0, x = 0, y = 0, z = 0;
+    char sep = 0;
+    std::string word;
+    fields.ignore(2) >> i;
+    fields.ignore(3) >> e;
+    fields.ignore(3) >> g;
+    fields >> word >> word;  // phi, zone
+    fields.ignore(7) >> x >> sep >> y >> sep >> z;
+    EXPECT_NEAR(i, std::acos(cosI) * kDegreesPerRadian, kAngleDigit) << line;
+    EXPECT_NEAR(e, std::acos(shown.z) * kDegreesPerRadian, kAngleDigit) << line;
+    EXPECT_NEAR(g, slant * kDegreesPerRadian, kAngleDigit) << line;
+    EXPECT_NEAR(x, shown.x, kPointDigit) << line;
+    EXPECT_NEAR(y, shown.y, kPointDigit) << line;
+    EXPECT_NEAR(z, shown.z, kPointDigit) << line;
+  }
 }
 
 TEST(FormatReadoutLine, PrintsTheFixedFormatInTheCLocale) {

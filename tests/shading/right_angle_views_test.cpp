@@ -8,13 +8,14 @@
 #include <optional>
 #include <string>
 
+#include "exact_view.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
 #include "photometry/pass_constants.h"
 #include "photometry/sample_colour.h"
-#include "model/image_buffer.h"
 #include "shading/number_text.h"
 #include "shading/raster_walk.h"
 #include "shading/shade_command.h"
-#include "model/startup_values.h"
 
 namespace {
 
@@ -34,22 +35,6 @@ std::string Describe(const View& v, bool whole, bool colour) {
          (whole ? ", whole sphere" : ", half sphere") + (colour ? ", colour" : ", grey");
 }
 
-struct Vec {
-  double x, y, z;
-};
-
-double Dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-// About Ox, then Oy, then Oz, in double without rounding.
-Vec Rotate(const Vec& p, const RenderState& s) {
-  const double a = s.rotX, b = s.rotY, c = s.rotZ;
-  const double y1 = p.y * std::cos(a) - p.z * std::sin(a);
-  const double z1 = p.z * std::cos(a) + p.y * std::sin(a);
-  const double x2 = z1 * std::sin(b) + p.x * std::cos(b);
-  const double z2 = z1 * std::cos(b) - p.x * std::sin(b);
-  return {x2 * std::cos(c) - y1 * std::sin(c), x2 * std::sin(c) + y1 * std::cos(c), z2};
-}
-
 // What the pixel at offset (dx, dy) should show: nothing, or the colour of its exact surface
 // point. Unsure near the outline, near the equator of a half sphere and near the terminator.
 struct Expected {
@@ -59,17 +44,9 @@ struct Expected {
 
 Expected ExactPixel(const RenderState& s, double dx, double dy) {
   if (std::fabs(std::hypot(dx, dy) - kOutlineRadius) <= 1.0) return {true, {}};
-  const Vec start = Rotate({dx / kOutlineRadius, 0.1, dy / kOutlineRadius}, s);
-  const Vec dir = Rotate({0.0, -1.0, 0.0}, s);
-  const double along = Dot(start, dir);
-  const double disc = along * along - (Dot(start, start) - 1.0);
-  if (disc < 0.0) return {};
-  const double root = std::sqrt(disc);
-  const auto at = [&](double t) {
-    return Vec{start.x + t * dir.x, start.y + t * dir.y, start.z + t * dir.z};
-  };
-  Vec shown = dir.y <= 0.0 ? at(-along - root) : at(-along + root);
-  const Vec other = dir.y <= 0.0 ? at(-along + root) : at(-along - root);
+  Vec shown{};
+  Vec other{};
+  if (!ExactHits(s, dx, dy, shown, other)) return {};
   if (s.halfSphere == 1) {
     if (std::fabs(shown.z) < kUnsure || std::fabs(other.z) < kUnsure) return {true, {}};
     if (shown.z < 0.0) {
@@ -121,7 +98,8 @@ TEST(RightAngleViews, PaintTheSphereAsItsExactGeometryShowsIt) {
         inputs.rotZ = v.rotZ;
         inputs.slant = "30";
         ImageBuffer picture(393, 337);
-        const ShadeOutcome outcome = RunShadeCommand(state, picture, inputs, CNumberFormat(), false);
+        const ShadeOutcome outcome =
+            RunShadeCommand(state, picture, inputs, CNumberFormat(), false);
         const std::string view = Describe(v, whole, colour);
         ASSERT_TRUE(std::holds_alternative<ArrowState>(outcome)) << view;
 
