@@ -35,11 +35,10 @@ sleep 0.4
 import -window "$win" "$out"
 echo "wrote $out"
 
-# The map opens at the screen's origin too: move it beside the window, then rest the pointer on
-# the sphere (Picture1 starts at (16, 8); the sphere's centre is at (212, 176)).
+# The map opens beside the window; rest the pointer on the sphere (Picture1 starts at (16, 8); the
+# sphere's centre is at (212, 176)).
 xdotool key --window "$win" ctrl+g
 map=$(find_window "Карта отражательной способности")
-xdotool windowmove "$map" 730 0
 sleep 0.5
 xdotool mousemove 250 120
 sleep 0.2

@@ -93,6 +93,7 @@ class Form1 final : public QWidget {
   void SetUpPictureAdditions();
   void OnPicturePointerMoved(QPoint position);
   void OpenGradientMap();
+  void PlaceBeside(QWidget& window) const;
   QImage PictureToExport() const;
 
   RenderState state_{};

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
@@ -27,12 +29,25 @@ void Form1::SetUpPictureAdditions() {
   pictureMenu_->AddAction(openMap);
 }
 
+// A second window first opens to the right of this one, kept on the screen.
+void Form1::PlaceBeside(QWidget& window) const {
+  constexpr int kGap = 8;
+  QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    at.setX(std::max(available.left(), std::min(at.x(), available.right() - window.width())));
+    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() - window.height())));
+  }
+  window.move(at);
+}
+
 // The map's window is made when first asked for and shows the last pass, if there was one; it
 // then follows every pass until the program ends.
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
     if (lastPass_) mapWindow_->ShowPass(*lastPass_, lastPassSmoothing_);
+    PlaceBeside(*mapWindow_);
   }
   mapWindow_->show();
   mapWindow_->raise();
