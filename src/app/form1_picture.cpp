@@ -35,8 +35,9 @@ void Form1::PlaceBeside(QWidget& window) const {
   QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
   if (const QScreen* shown = screen()) {
     const QRect available = shown->availableGeometry();
-    at.setX(std::max(available.left(), std::min(at.x(), available.right() - window.width())));
-    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() - window.height())));
+    const QSize size = window.frameGeometry().size();  // known once the window is shown
+    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - size.width())));
+    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - size.height())));
   }
   window.move(at);
 }
@@ -47,6 +48,7 @@ void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
     if (lastPass_) mapWindow_->ShowPass(*lastPass_, lastPassSmoothing_);
+    mapWindow_->show();
     PlaceBeside(*mapWindow_);
   }
   mapWindow_->show();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "app/picture_menu.h"
@@ -63,6 +64,9 @@ class GradientMapWindowTest : public QObject {
     QVERIFY(map->isVisible());
     QVERIFY(!map->isModal());
     QCOMPARE(map->windowTitle(), QStringLiteral("Карта отражательной способности R(p, q)"));
+    // Beside the main window where the screen allows, and on the screen in any case.
+    QVERIFY(map->screen()->availableGeometry().contains(map->geometry()));
+    QVERIFY(map->x() > form->x());
     QCOMPARE(map->Picture().Image().size(), QSize(393, 337));
     QVERIFY(!map->MapState());
     QCOMPARE(map->Picture().Image().pixel(196, 168),
