@@ -95,6 +95,7 @@ class GradientMapWindowTest : public QObject {
     auto form = OpenForm();
     form->show();
     Press(*form);
+    const RenderState afterPass = form->renderState();
     form->pictureMenu().Menu()->actions().at(2)->trigger();
     GradientMapWindow* map = form->gradientMapWindow();
     QVERIFY(map != nullptr);
@@ -109,8 +110,13 @@ class GradientMapWindowTest : public QObject {
                  ReadoutLines(*readout, *form->lastPassState(), QLocale()));
     QVERIFY(map->ReadoutBox().isVisible());
     QVERIFY(map->ReadoutBox().Lines().contains(QStringLiteral("p = 0.990, q = 1.010")));
-    const RenderState afterPass = form->renderState();
+    // Readouts on both pictures read copies: the window's state is the pass's, field for field.
+    for (const QPoint& point : {QPoint(196, 168), QPoint(150, 120), QPoint(3, 3)}) {
+      QTest::mouseMove(Find<PictureBox>(*form, "Picture1"), point);
+      QTest::mouseMove(&map->Picture(), point);
+    }
     QCOMPARE(form->renderState(), afterPass);
+    QCOMPARE(*map->MapState(), afterPass);
   }
 
   // The renderer's --readout line is the window's readout for the same pixel and inputs.
