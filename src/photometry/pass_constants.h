@@ -1,7 +1,8 @@
 #pragma once
 // What is the same for every sample of a pass, taken once from the RenderState after the shade
-// command has read its inputs: the sines and cosines of the rotations, the cosine of the slant,
-// the squared length of the source vector, the isoline band bounds and the mirror constants.
+// command has read its inputs: the sines and cosines of the rotations, how the view's lines of
+// sight are intersected, the cosine of the slant, the squared length of the source vector, the
+// isoline band bounds, the mirror constants and the speed shortcuts' values.
 // Every value here is formed exactly as the per-sample formulas would form it, so shading with
 // a PassConstants is bit-identical to recomputing it for each sample.
 

@@ -24,8 +24,9 @@ constexpr ShaderRules kColourRules{IntersectionRule::kReplaceZAboveOne, true,
 
 float MirrorSamplePhi(const Point3& surfacePoint, float cosI, const RenderState& state,
                       const PassConstants& pass, const ShaderRules& rules) {
-  if (MirrorSurelyFails(surfacePoint, cosI, pass.shortcuts))
+  if (MirrorSurelyFails(surfacePoint, cosI, pass.shortcuts)) {
     return MirrorPhi(false, pass.mirrorMissValue);
+  }
   const float angleI = IncidenceAngle(cosI);
   const double angleE = EmissionAngle(surfacePoint.z);
   const float angleG = state.sourceSlant;
