@@ -42,6 +42,8 @@ struct RenderJob {
   // The options given that the gradient-space map ignores (rotations, --whole-sphere), in the
   // order of the usage text; filled only with gradientSpace.
   std::vector<std::string> ignoredOptions;
+  // --s and --n as given while the function does not need them (only the glossy one does).
+  std::vector<std::string> ignoredGlossOptions;
 };
 
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate

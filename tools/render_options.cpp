@@ -43,8 +43,10 @@ const std::vector<ValueOption>& ValueOptions() {
       {"slant", "TEXT", "Slant of the light source, degrees (default 0).",
        StoreText(&ShadeInputs::slant)},
       {"function", "NAME", "matte, glossy, rocky or mirror (default matte).", ParseFunction},
-      {"s", "TEXT", "Glossy weight s (default 0.5).", StoreText(&ShadeInputs::glossS)},
-      {"n", "TEXT", "Glossy exponent n (default 16).", StoreText(&ShadeInputs::glossN)},
+      {"s", "TEXT", "Glossy weight s (default 0.5); other functions ignore it, with a warning.",
+       StoreText(&ShadeInputs::glossS)},
+      {"n", "TEXT", "Glossy exponent n (default 16); other functions ignore it, with a warning.",
+       StoreText(&ShadeInputs::glossN)},
       {"levels", "L0,...,L6", "Seven isoline levels, top legend row first (default 0.9,...,0.3).",
        StoreBands("--levels", &RenderJob::isoLevel)},
       {"half-widths", "H0,...,H6", "Seven isoline half-widths (default 0.005 each).",
@@ -52,10 +54,12 @@ const std::vector<ValueOption>& ValueOptions() {
       {"size", "WxH", "Picture size in pixels, 1 to 10000 each (default 393x337).", ParseSize},
       {"readout", "X,Y",
        "Instead of writing a picture, print the readout of picture pixel X,Y (0,0 at the top left, "
-       "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI zone=ZONE point=X,Y,Z\" "
-       "(angles in degrees; ZONE is band:K, self-shadow, fringe, deep-shadow or tone), with "
-       "\" p=P q=Q\" added for the gradient-space map, or \"background\" off the sphere. -o is "
-       "not needed then; if given, nothing is written to it.",
+       "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI painted=PAINTED "
+       "zone=ZONE point=X,Y,Z\" (angles in degrees, G the phase angle from 0 to 180; PHI the "
+       "function's own value, PAINTED the value the colouring used, which the upper bound 1 may "
+       "have lowered; inf, -inf or nan where not finite; ZONE is band:K, self-shadow, fringe, "
+       "deep-shadow or tone), with \" p=P q=Q\" added for the gradient-space map, or "
+       "\"background\" off the sphere. -o is not needed then; if given, nothing is written to it.",
        ParseReadoutPixel},
       {"o", "FILE", "Output file, .ppm or .png.", ParseOutput},
   };
@@ -138,6 +142,12 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     for (const char* name : kIgnoredByGradientSpace) {
       if (parser.isSet(QString::fromLatin1(name)))
         job.ignoredOptions.push_back("--" + std::string(name));
+    }
+  }
+  if (!NeedsGlossParameters(job.reflectanceKind)) {
+    for (const char* name : {"s", "n"}) {
+      if (parser.isSet(QString::fromLatin1(name)))
+        job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};

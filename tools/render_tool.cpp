@@ -81,6 +81,13 @@ std::string IgnoredOptionsWarning(const RenderJob& job) {
          ": gradient space is seen from +z";
 }
 
+std::string IgnoredGlossWarning(const RenderJob& job) {
+  const std::vector<std::string>& given = job.ignoredGlossOptions;
+  if (given.empty()) return {};
+  const std::string names = given.size() == 1 ? given.front() + " is" : "--s and --n are";
+  return std::string(kToolName) + names + " ignored: only --function glossy uses s and n";
+}
+
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseRenderOptions(args);
   if (std::holds_alternative<HelpRequest>(parsed)) {
@@ -96,8 +103,8 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
-  if (const std::string warning = IgnoredOptionsWarning(job); !warning.empty()) {
-    err << warning << "\n";
+  for (const std::string& warning : {IgnoredOptionsWarning(job), IgnoredGlossWarning(job)}) {
+    if (!warning.empty()) err << warning << "\n";
   }
   try {
     if (job.readout) {

@@ -46,6 +46,10 @@ std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job);
 // from +z"; empty when the job ignores nothing.
 std::string IgnoredOptionsWarning(const RenderJob& job);
 
+// "gauss-sphere-render: --s is ignored: only --function glossy uses s and n" (or "--s and --n
+// are"); empty when the job's function needs them or neither was given.
+std::string IgnoredGlossWarning(const RenderJob& job);
+
 // The whole tool: parses `args` (without the program name), renders, writes the file or prints
 // the readout, and returns the exit status. Usage, version and the readout go to `out`, every
 // message about a failure or an ignored option to `err`.

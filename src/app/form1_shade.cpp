@@ -65,14 +65,9 @@ void Form1::OnCommand1Clicked() {
     QMessageBox::warning(this, windowTitle(), legendMark);
     return;
   }
-  // s and n must read only while their boxes show, with the glossy function.
-  const ShadeInputs inputs{BoxText(*text1_),
-                           BoxText(*text2_),
-                           BoxText(*text3_),
-                           BoxText(*text4_),
-                           BoxText(*text5_),
-                           BoxText(*text6_),
-                           state_.reflectanceKind == kGlossy};
+  // The intake decides by the chosen function whether s and n must read.
+  const ShadeInputs inputs{BoxText(*text1_), BoxText(*text2_), BoxText(*text3_),
+                           BoxText(*text4_), BoxText(*text5_), BoxText(*text6_)};
   const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
   readout_->hide();
@@ -86,7 +81,7 @@ void Form1::OnCommand1Clicked() {
       lastPass_ = state_;
       lastPassSmoothing_ = smoothing;
       pictureMenu_->SetPictureReady(true);
-      if (!inputs.glossRequired) MarkUnreadableGlossBoxes();
+      if (!NeedsGlossParameters(state_.reflectanceKind)) MarkUnreadableGlossBoxes();
     } else {
       error = std::get<InputError>(outcome);
     }

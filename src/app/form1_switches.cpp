@@ -11,6 +11,7 @@
 #include "app/layout_table.h"
 #include "app/picture_box.h"
 #include "app/shape_widget.h"
+#include "shading/parameter_intake.h"
 
 namespace {
 
@@ -22,16 +23,15 @@ struct FunctionChoice {
   bool image6Shown;  // the formula right after the short caption of Option2
   bool image5Shown;  // the formula right of the glossy fields
   const char* option2Caption;
-  bool glossFieldsShown;  // Text5 (s), Label4 ("n ="), Text6 (n)
 };
 
 // Indexed by option button, 1 to 4.
 constexpr FunctionChoice kFunctionChoices[] = {
     {},
-    {kMatte, true, false, "Глянцевая", false},
-    {kGlossy, false, true, "Глянцевая     s=", true},
-    {kRocky, true, false, "Глянцевая", false},
-    {kMirror, true, false, "Глянцевая", false},
+    {kMatte, true, false, "Глянцевая"},
+    {kGlossy, false, true, "Глянцевая     s="},
+    {kRocky, true, false, "Глянцевая"},
+    {kMirror, true, false, "Глянцевая"},
 };
 
 }  // namespace
@@ -57,9 +57,11 @@ void Form1::OnOptionToggled(int option, bool selected) {
   image6_->setVisible(choice.image6Shown);
   image5_->setVisible(choice.image5Shown);
   option_[2]->setText(QString::fromUtf8(choice.option2Caption));
-  text5_->setVisible(choice.glossFieldsShown);
-  label4_->setVisible(choice.glossFieldsShown);
-  text6_->setVisible(choice.glossFieldsShown);
+  // Text5 (s), Label4 ("n =") and Text6 (n) show while the function needs s and n.
+  const bool glossFieldsShown = NeedsGlossParameters(choice.reflectanceKind);
+  text5_->setVisible(glossFieldsShown);
+  label4_->setVisible(glossFieldsShown);
+  text6_->setVisible(glossFieldsShown);
 }
 
 void Form1::OnPicture1Clicked() {

@@ -126,6 +126,8 @@ float BandUpper(size_t band) {
 
 }  // namespace
 
+bool NeedsGlossParameters(int32_t reflectanceKind) { return reflectanceKind == kGlossy; }
+
 float MirrorToleranceForSlant(float sourceSlant) {
   if (BandLower(0) <= sourceSlant && sourceSlant <= BandUpper(0)) return kMirrorBands[0].tolerance;
   for (size_t band = 1; band < kMirrorBands.size(); ++band) {
@@ -154,7 +156,7 @@ std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInp
   params.rotZ = RotZFromDegrees(exactRotZ, reader.Float(ShadeField::kRotZ, inputs.rotZ));
   params.sourceSlant = reader.Radians(ShadeField::kSlant, inputs.slant,
                                       reader.Double(ShadeField::kSlant, inputs.slant));
-  if (inputs.glossRequired) {
+  if (NeedsGlossParameters(state.reflectanceKind)) {
     params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
     params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
   } else {

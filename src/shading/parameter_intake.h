@@ -3,6 +3,7 @@
 // slant, the light direction, the glossy parameters and the mirror tolerance in the RenderState.
 // Every text is read and checked before any field changes: on an input error nothing changes.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -20,11 +21,12 @@ struct ShadeInputs {
   std::string slant = kStartupSlantText;
   std::string glossS = kStartupGlossSText;
   std::string glossN = kStartupGlossNText;
-  // Whether s and n must read. While another function than the glossy one is chosen the window
-  // hides their boxes and clears this: a text of theirs that does not read is then no error, and
-  // its field keeps its last value.
-  bool glossRequired = true;
 };
+
+// s and n belong to the glossy function alone: only with it must their texts read. With any
+// other function a text of theirs that does not read is no error, and its field keeps its last
+// value; the window hides their boxes, the renderer says it ignores them.
+bool NeedsGlossParameters(int32_t reflectanceKind);
 
 struct InputError {
   ShadeField field;
@@ -33,8 +35,9 @@ struct InputError {
 };
 
 // Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
-// and mirrorTolerance when reflectanceKind is the mirror). Returns the first
-// error, if any, and then leaves the state untouched.
+// and mirrorTolerance when reflectanceKind is the mirror); s and n must read only when the
+// state's reflectanceKind needs them. Returns the first error, if any, and then leaves the state
+// untouched.
 std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
                                               const NumberFormat& format);
 

@@ -201,7 +201,9 @@ TEST(ReadShadeParameters, RejectsBadInputNamingTheFieldAndChangingNothing) {
     SCOPED_TRACE("field " + std::to_string(static_cast<int>(c.field)) + ", text \"" + c.text +
                  "\"");
     RenderState state = StartupState();
-    state.reflectanceKind = kMirror;
+    // s and n are read only for the glossy function; the other fields are tried with the mirror.
+    const bool gloss = c.field == ShadeField::kGlossS || c.field == ShadeField::kGlossN;
+    state.reflectanceKind = gloss ? kGlossy : kMirror;
     state.rotX = 0.25F;
     state.sourceSlant = 0.125F;
     state.mirrorTolerance = 0.007F;
@@ -232,31 +234,35 @@ TEST(ReadShadeParameters, ReportsTheFirstBadField) {
   EXPECT_EQ(error->field, ShadeField::kRotY);
 }
 
-// Not required (while another function than the glossy one is chosen), s and n cannot fail: a
-// text that does not read keeps its field's value. Required, they are checked as before.
-TEST(ReadShadeParameters, GlossFieldsFailOnlyWhenRequired) {
+// s and n are needed by the glossy function alone: with any other, a text of theirs that does
+// not read cannot fail and keeps its field's value. With the glossy one they are checked.
+TEST(ReadShadeParameters, GlossFieldsFailOnlyForTheGlossyFunction) {
   const struct {
-    bool required;
+    int32_t function;
     const char* s;
     const char* n;
     bool fails;
     double wantS;
     double wantN;
   } cases[] = {
-      {false, "", "x", false, 0.75, 8.0},
-      {false, "0.1", "1e400", false, 0.1, 8.0},
-      {true, "", "4", true, 0.75, 8.0},
+      {kMatte, "", "x", false, 0.75, 8.0},       {kMatte, "abc", "4", false, 0.75, 4.0},
+      {kRocky, "0.1", "1e400", false, 0.1, 8.0}, {kMirror, "1e400", "", false, 0.75, 8.0},
+      {0, "x", "x", false, 0.75, 8.0},  // no function chosen
+      {kGlossy, "", "4", true, 0.75, 8.0},       {kGlossy, "0.2", "1e400", true, 0.75, 8.0},
+      {kGlossy, "0.2", "3", false, 0.2, 3.0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("s \"") + c.s + "\", n \"" + c.n + "\"");
+    SCOPED_TRACE("function " + std::to_string(c.function) + ", s \"" + c.s + "\", n \"" + c.n +
+                 "\"");
     RenderState state = StartupState();
+    state.reflectanceKind = c.function;
     state.glossS = 0.75;
     state.glossN = 8.0;
     ShadeInputs inputs;
     inputs.rotX = "10";
     inputs.glossS = c.s;
     inputs.glossN = c.n;
-    inputs.glossRequired = c.required;
+    EXPECT_EQ(NeedsGlossParameters(c.function), c.function == kGlossy);
     EXPECT_EQ(ReadShadeParameters(state, inputs, kEnglish).has_value(), c.fails);
     EXPECT_EQ(state.glossS, c.wantS);
     EXPECT_EQ(state.glossN, c.wantN);

@@ -230,7 +230,8 @@ TEST(RunShadeCommand, ChangesNothingOnBadInput) {
   RenderState initial;
   ApplyStartupValues(initial);
   initial.rotX = 0.5F;
-  PassSetup setup = MakeSetup(kMatte, 1, 1, 0, "30", "0", "0", "0");
+  initial.reflectanceKind = kGlossy;  // s is read only for the glossy function
+  PassSetup setup = MakeSetup(kGlossy, 1, 1, 0, "30", "0", "0", "0");
   setup.inputs.glossS = "";
   const PassResult pass = RunPass(setup, initial);
   ASSERT_TRUE(std::holds_alternative<InputError>(pass.outcome));

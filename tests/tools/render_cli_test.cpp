@@ -115,7 +115,8 @@ TEST_F(RenderCliTest, MessagesNameTheOptionInEnglish) {
   const std::string out = output_.File("pic.ppm");
   const std::vector<Case> cases = {
       {{"--rot-x", "-3O", "-o", out}, "gauss-sphere-render: --rot-x: \"-3O\" is not a number\n"},
-      {{"--n=", "-o", out}, "gauss-sphere-render: --n is empty: give a number\n"},
+      {{"--function", "glossy", "--n=", "-o", out},
+       "gauss-sphere-render: --n is empty: give a number\n"},
       {{"--rot-y", "-1e39", "-o", out}, "gauss-sphere-render: --rot-y: \"-1e39\" is too large\n"},
       {{"--size", "-4x5", "-o", out}, "gauss-sphere-render: --size needs WIDTHxHEIGHT"},
       {{"--rot-y", "-o", out}, "gauss-sphere-render: unexpected argument"},
@@ -130,6 +131,53 @@ TEST_F(RenderCliTest, MessagesNameTheOptionInEnglish) {
   }
 }
 
+// s and n belong to the glossy function: any other paints as if they were not given, with one
+// line on stderr; with the glossy function a bad one is refused.
+TEST_F(RenderCliTest, GlossOptionsAreIgnoredByTheOtherFunctions) {
+  struct Case {
+    std::vector<std::string> args;
+    int exitStatus;
+    std::string err;
+    std::vector<std::string> samePictureAs;  // without the ignored options
+  };
+  const std::string kOnly = " ignored: only --function glossy uses s and n\n";
+  const std::vector<Case> cases = {
+      {{"--function", "matte", "--s", "abc"}, 0, "gauss-sphere-render: --s is" + kOnly, {}},
+      {{"--function", "rocky", "--s", "1", "--n", ""},
+       0,
+       "gauss-sphere-render: --s and --n are" + kOnly,
+       {"--function", "rocky"}},
+      {{"--n", "1e999", "--slant", "40"},
+       0,
+       "gauss-sphere-render: --n is" + kOnly,
+       {"--slant", "40"}},
+      {{"--function", "mirror", "--slant", "20", "--s", "-3"},
+       0,
+       "gauss-sphere-render: --s is" + kOnly,
+       {"--function", "mirror", "--slant", "20"}},
+      {{"--function", "glossy", "--s", "abc"},
+       2,
+       "gauss-sphere-render: --s: \"abc\" is not a number\n",
+       {}},
+      {{"--function", "glossy", "--s", "0.3", "--n", "4"}, 0, "", {}},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    for (const std::string& arg : c.args) shown += arg + " ";
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"-o", output_.File("given.ppm")});
+    const RunResult run = RunRenderer(args, logs_.Path());
+    EXPECT_EQ(run.exitStatus, c.exitStatus) << shown;
+    EXPECT_EQ(run.err, c.err) << shown;
+    if (c.exitStatus != 0 || c.err.empty()) continue;
+    std::vector<std::string> plain = c.samePictureAs;
+    plain.insert(plain.end(), {"-o", output_.File("plain.ppm")});
+    ASSERT_EQ(RunRenderer(plain, logs_.Path()).exitStatus, 0) << shown;
+    EXPECT_EQ(ReadWholeFile(output_.File("given.ppm")), ReadWholeFile(output_.File("plain.ppm")))
+        << shown;
+  }
+}
+
 TEST_F(RenderCliTest, FailuresExitWithStatusTwoAndLeaveNoFile) {
   struct Case {
     std::vector<std::string> args;
@@ -139,7 +187,7 @@ TEST_F(RenderCliTest, FailuresExitWithStatusTwoAndLeaveNoFile) {
   const std::vector<Case> cases = {
       {{"--slant", "abc", "-o", out}, "slant is not a number"},
       {{"--rot-x", "1e39", "-o", out}, "rotation beyond the 32-bit range"},
-      {{"--s", "", "-o", out}, "empty glossy weight"},
+      {{"--function", "glossy", "--s", "", "-o", out}, "empty glossy weight"},
       {{"--size", "0x0", "-o", out}, "empty picture"},
       {{"--levels", "1,2", "-o", out}, "too few levels"},
       {{"--frobnicate", "-o", out}, "unknown option"},
