@@ -4,8 +4,6 @@
 // anything: red background, the reason in its tooltip; its element keeps the last value read.
 
 #include <QLineEdit>
-#include <optional>
-#include <utility>
 
 #include "app/form1.h"
 #include "app/input_box_mark.h"
@@ -49,22 +47,25 @@ void Form1::RefreshLegendColumn(LegendColumn column) {
 
 // The message the shade button gives while a legend box is marked; empty when none is.
 QString Form1::LegendMarksRefusal() const {
-  std::optional<std::pair<LegendColumn, int>> first;
-  QString firstMark;
+  const QLineEdit* first = nullptr;
+  LegendColumn firstColumn = LegendColumn::kLevel;
+  int firstRow = 0;
   int others = 0;
   for (LegendColumn column : {LegendColumn::kLevel, LegendColumn::kHalfWidth}) {
     for (int row = 0; row < kIsoBandCount; ++row) {
-      const QString mark = InputBoxMark(*LegendBox(column, row));
-      if (mark.isEmpty()) continue;
-      if (first) {
+      const QLineEdit* box = LegendBox(column, row);
+      if (InputBoxMark(*box).isEmpty()) continue;
+      if (first != nullptr) {
         ++others;
       } else {
-        first = {column, row};
-        firstMark = mark;
+        first = box;
+        firstColumn = column;
+        firstRow = row;
       }
     }
   }
-  if (!first) return QString();
-  return QString::fromStdString(
-      LegendRefusal(first->first, first->second, firstMark.toStdString(), others));
+  if (first == nullptr) return QString();
+  const std::string text = first->text().toStdString();
+  const NumberError error = ReadLegendText(text, UserNumberFormat()).error;
+  return QString::fromStdString(LegendRefusal(firstColumn, firstRow, text, error, others));
 }

@@ -39,6 +39,13 @@ std::string Shortened(const std::string& text) {
 
 std::string Quoted(const std::string& text) { return "«" + Shortened(text) + "»"; }
 
+// Why a legend text does not read, in plain words.
+std::string LegendProblem(const std::string& text, NumberError error) {
+  if (error == NumberError::kOverflow) return Quoted(text) + " — слишком большое число";
+  if (IsBlankText(text)) return "поле пусто";
+  return Quoted(text) + " — не число";
+}
+
 }  // namespace
 
 std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error) {
@@ -50,22 +57,18 @@ std::string ParameterMessage(ShadeField field, const std::string& text, NumberEr
 }
 
 std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue) {
-  std::string problem;
-  if (error == NumberError::kOverflow) {
-    problem = Quoted(text) + " выходит за пределы 32-битного числа";
-  } else if (IsBlankText(text)) {
-    problem = "поле пусто";
-  } else {
-    problem = Quoted(text) + " не читается как число";
-  }
-  return problem + "; в расчёте остаётся " + keptValue;
+  return LegendProblem(text, error) + "; в расчёте остаётся " + keptValue;
 }
 
-std::string LegendRefusal(LegendColumn column, int row, const std::string& mark, int othersMarked) {
+std::string LegendRefusal(LegendColumn column, int row, const std::string& text, NumberError error,
+                          int othersMarked) {
   const char* field = column == LegendColumn::kLevel ? "Уровень" : "Полуширина";
-  const std::string others = othersMarked > 0 ? ", и ещё " + std::to_string(othersMarked) : "";
-  const char* fix = othersMarked > 0 ? "Исправьте поля, отмеченные красным, чтобы тонировать."
-                                     : "Исправьте поле, чтобы тонировать.";
-  return std::string(field) + " изолинии в строке " + std::to_string(row + 1) +
-         " легенды: " + mark + others + ".\n" + fix;
+  const std::string others =
+      othersMarked > 0 ? " Полей с ошибкой ещё: " + std::to_string(othersMarked) + "." : "";
+  const char* fix = othersMarked > 0
+                        ? "Исправьте поля, отмеченные красным, и нажмите «Тонировать» снова."
+                        : "Исправьте это поле и нажмите «Тонировать» снова.";
+  return std::string("Тонирование не выполнено.\n") + field + " изолинии в строке " +
+         std::to_string(row + 1) + " легенды: " + LegendProblem(text, error) + "." + others + "\n" +
+         fix;
 }

@@ -22,7 +22,8 @@ std::string ParameterMessage(ShadeField field, const std::string& text, NumberEr
 std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue);
 
 // What the shade button says instead of starting a pass while the legend box of `column` in
-// legend row `row` (0 is the top row) carries `mark`, and `othersMarked` more boxes are marked
-// ("…, и ещё 2").
-std::string LegendRefusal(LegendColumn column, int row, const std::string& mark,
+// legend row `row` (0 is the top row) holds `text`, which does not read for `error`, and
+// `othersMarked` more boxes are marked: that the pass did not run, which box and why, in plain
+// words, and what to do.
+std::string LegendRefusal(LegendColumn column, int row, const std::string& text, NumberError error,
                           int othersMarked = 0);

@@ -55,22 +55,39 @@ TEST(LegendMessages, NameTheTextTheReasonAndTheKeptValue) {
     NumberError error;
     const char* mark;
   } cases[] = {
-      {"1e39", NumberError::kOverflow,
-       "«1e39» выходит за пределы 32-битного числа; в расчёте остаётся 0,6"},
+      {"1e39", NumberError::kOverflow, "«1e39» — слишком большое число; в расчёте остаётся 0,6"},
       {"", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
       {" \t", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
-      {"0,6x", NumberError::kNotANumber, "«0,6x» не читается как число; в расчёте остаётся 0,6"},
+      {"0,6x", NumberError::kNotANumber, "«0,6x» — не число; в расчёте остаётся 0,6"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LegendMark(c.text, c.error, "0,6"), c.mark) << "\"" << c.text << "\"";
   }
-  EXPECT_EQ(LegendRefusal(LegendColumn::kLevel, 0, "поле пусто"),
-            "Уровень изолинии в строке 1 легенды: поле пусто.\nИсправьте поле, чтобы тонировать.");
-  EXPECT_EQ(LegendRefusal(LegendColumn::kHalfWidth, 6, "x"),
-            "Полуширина изолинии в строке 7 легенды: x.\nИсправьте поле, чтобы тонировать.");
-  EXPECT_EQ(LegendRefusal(LegendColumn::kLevel, 1, "x", 2),
-            "Уровень изолинии в строке 2 легенды: x, и ещё 2.\n"
-            "Исправьте поля, отмеченные красным, чтобы тонировать.");
+}
+
+// The refusal says first that the pass did not run, then which box and why in plain words.
+TEST(LegendMessages, RefusalSaysThePassDidNotRun) {
+  const struct {
+    LegendColumn column;
+    int row;
+    const char* text;
+    NumberError error;
+    int others;
+    const char* message;
+  } cases[] = {
+      {LegendColumn::kLevel, 0, "", NumberError::kNotANumber, 0,
+       "Тонирование не выполнено.\nУровень изолинии в строке 1 легенды: поле пусто.\n"
+       "Исправьте это поле и нажмите «Тонировать» снова."},
+      {LegendColumn::kHalfWidth, 6, "1e39", NumberError::kOverflow, 0,
+       "Тонирование не выполнено.\nПолуширина изолинии в строке 7 легенды: «1e39» — слишком "
+       "большое число.\nИсправьте это поле и нажмите «Тонировать» снова."},
+      {LegendColumn::kLevel, 1, "x", NumberError::kNotANumber, 2,
+       "Тонирование не выполнено.\nУровень изолинии в строке 2 легенды: «x» — не число. Полей с "
+       "ошибкой ещё: 2.\nИсправьте поля, отмеченные красным, и нажмите «Тонировать» снова."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LegendRefusal(c.column, c.row, c.text, c.error, c.others), c.message) << c.text;
+  }
 }
 
 }  // namespace
