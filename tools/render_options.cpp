@@ -57,9 +57,10 @@ const std::vector<ValueOption>& ValueOptions() {
        "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI painted=PAINTED "
        "zone=ZONE point=X,Y,Z\" (angles in degrees, G the phase angle from 0 to 180; PHI the "
        "function's own value, PAINTED the value the colouring used, which the upper bound 1 may "
-       "have lowered; inf, -inf or nan where not finite; ZONE is band:K, self-shadow, fringe, "
-       "deep-shadow or tone), with \" p=P q=Q\" added for the gradient-space map, or "
-       "\"background\" off the sphere. -o is not needed then; if given, nothing is written to it.",
+       "have lowered; inf, -inf or nan where not finite, 1.000e+06 from a million on; ZONE is "
+       "band:K, self-shadow, fringe, deep-shadow or tone), with \" p=P q=Q\" added for the "
+       "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
+       "nothing is written to it.",
        ParseReadoutPixel},
       {"o", "FILE", "Output file, .ppm or .png.", ParseOutput},
   };

@@ -8,7 +8,8 @@
 //   Command1        -> shade command: six boxes -> RunShadeCommand -> Picture1 + observer arrow
 //   Timer2          -> the arrow blinks
 //   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
-//   pointer         -> the readout of the last pass under it, in a box over Picture1
+//   pointer         -> the readout of the last pass under it, in a box over Picture1 (again
+//                      where the pointer rests once a dialog closes)
 //   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
 //                      open the gradient-space map (GradientMapWindow), repainted by every pass
 //
@@ -52,6 +53,10 @@ class Form1 final : public QWidget {
   PictureMenu& pictureMenu() const { return *pictureMenu_; }
   // The gradient-space map's window; none until it was first opened.
   GradientMapWindow* gradientMapWindow() const { return mapWindow_; }
+
+ protected:
+  // Once a dialog closes, the readout follows the pointer where it now rests.
+  bool event(QEvent* event) override;
 
  private:
   // Array-valued controls are indexed by their control index (element 0 unused where the

@@ -1,8 +1,10 @@
 // What Form1 adds around Picture1: the readout of the last pass under the pointer, in a box over
 // the picture, and the picture's context menu for saving and copying it. Neither touches the
-// picture's pixels or the RenderState; the readout reads the copy the last pass left.
+// picture's pixels or the RenderState; the readout reads the copy the last pass left, and is
+// read again where the pointer rests once a dialog closes.
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
@@ -54,6 +56,14 @@ void Form1::OpenGradientMap() {
   mapWindow_->show();
   mapWindow_->raise();
   mapWindow_->activateWindow();
+}
+
+bool Form1::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // While a dialog was open the picture saw no move of the pointer: a readout still shown
+  // belongs to where the pointer was when the dialog opened.
+  if (event->type() == QEvent::WindowUnblocked && picture1_ != nullptr) picture1_->ReportPointer();
+  return handled;
 }
 
 void Form1::OnPicturePointerMoved(QPoint position) {

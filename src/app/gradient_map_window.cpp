@@ -1,5 +1,6 @@
 #include "app/gradient_map_window.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 #include "app/locale_numbers.h"
@@ -31,6 +32,12 @@ void GradientMapWindow::ShowPass(const RenderState& lastPass, bool smoothing) {
   readout_->hide();
   RunGradientMapPass(lastPass, *picture_, smoothing);
   picture_->update();
+}
+
+bool GradientMapWindow::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::WindowUnblocked && picture_ != nullptr) picture_->ReportPointer();
+  return handled;
 }
 
 void GradientMapWindow::OnPointerMoved(QPoint position) {

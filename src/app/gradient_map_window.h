@@ -28,6 +28,10 @@ class GradientMapWindow final : public QWidget {
   const std::optional<RenderState>& MapState() const { return mapState_; }
   const ReadoutOverlay& ReadoutBox() const { return *readout_; }
 
+ protected:
+  // Once a dialog closes, the readout follows the pointer where it now rests.
+  bool event(QEvent* event) override;
+
  private:
   // The readout of the map under the pointer: p, q, i, e, g, phi and the zone.
   void OnPointerMoved(QPoint position);

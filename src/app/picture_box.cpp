@@ -1,5 +1,7 @@
 #include "app/picture_box.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -75,6 +77,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
   emit pointerMoved(event->position().toPoint());
+}
+
+void PictureBox::ReportPointer() {
+  const QPoint global = QCursor::pos();
+  const QPoint at = mapFromGlobal(global);
+  // Over the picture, and not over another window in front of it.
+  if (isVisible() && rect().contains(at) && QApplication::topLevelAt(global) == window()) {
+    emit pointerMoved(at);
+  } else {
+    emit pointerLeft();
+  }
 }
 
 void PictureBox::leaveEvent(QEvent* event) {

@@ -3,7 +3,8 @@
 // widget's own size. The image keeps what is painted while the widget is hidden and is drawn
 // when it is shown. Over the image the widget draws the three lines of the observer arrow, each
 // in its drawing mode: mode 6 inverts the pixels under the line, mode 11 leaves them unchanged.
-// It reports where the pointer rests on it (no button needed) and when the pointer leaves it.
+// It reports where the pointer rests on it (no button needed) and when the pointer leaves it, and
+// again when asked (after a dialog has closed).
 
 #include <QColor>
 #include <QImage>
@@ -54,6 +55,11 @@ class PictureBox final : public QWidget, public Picture {
   // line is 1, 2 or 3 (Line1 to Line3).
   const ArrowLine& ArrowLineAt(int line) const;
   void SetArrowLine(int line, const ArrowLine& arrow);
+
+  // Reports where the pointer rests now: pointerMoved where it is over the picture, pointerLeft
+  // where it is not. After a dialog closes the pointer may rest elsewhere, and no move says so
+  // until it moves again.
+  void ReportPointer();
 
  signals:
   void clicked();

@@ -20,17 +20,23 @@ ReadoutOverlay::ReadoutOverlay(QWidget* picture) : QWidget(picture) {
 }
 
 void ReadoutOverlay::ShowLines(const QStringList& lines, QPoint pointer) {
-  if (lines != lines_) {
+  const QRect area = parentWidget()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  // However long a line, the box stays within the picture: a line too wide is cut with "…".
+  const QFontMetrics metrics(font());
+  const int widest = std::max(0, area.width() - 2 * kPadding);
+  QStringList shown;
+  int textWidth = 0;
+  for (const QString& line : lines) {
+    shown << metrics.elidedText(line, Qt::ElideRight, widest);
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(shown.back()));
+  }
+  if (lines != lines_ || shown != shownLines_) {
     lines_ = lines;
+    shownLines_ = shown;
     update();
   }
-  const QFontMetrics metrics(font());
-  int textWidth = 0;
-  for (const QString& line : lines_)
-    textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
-  const QSize size(textWidth + 2 * kPadding,
+  const QSize size(std::min(textWidth + 2 * kPadding, std::max(0, area.width())),
                    static_cast<int>(lines_.size()) * metrics.lineSpacing() + 2 * kPadding);
-  const QRect area = parentWidget()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
   const QPoint centre = area.center();
   const int x = pointer.x() < centre.x() ? area.right() + 1 - size.width() : area.left();
   const int y = pointer.y() < centre.y() ? area.bottom() + 1 - size.height() : area.top();
@@ -47,7 +53,7 @@ void ReadoutOverlay::paintEvent(QPaintEvent* /*event*/) {
   painter.setPen(Qt::black);  // on its own light fill, whatever the theme
   const QFontMetrics metrics(font());
   int baseline = kPadding + metrics.ascent();
-  for (const QString& line : lines_) {
+  for (const QString& line : shownLines_) {
     painter.drawText(kPadding, baseline, line);
     baseline += metrics.lineSpacing();
   }

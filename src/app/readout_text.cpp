@@ -7,13 +7,31 @@ namespace {
 constexpr int kAngleDecimals = 1;
 constexpr int kValueDecimals = 3;
 constexpr int kLegendDigits = 7;  // the legend's 32-bit values, as the boxes write them
+// From a million on, values are written in scientific form ("1,000E+30" in Russian), so that no
+// line of the box grows without bound.
+constexpr double kScientificFrom = 1e6;
 
-// Fixed-point text; a value that rounds to zero is written without a sign, a NaN as a dash.
+// Fixed-point text; a value that rounds to zero is written without a sign. A value that is not
+// finite reads as the mathematics says: «+∞», «−∞», «не определено».
 QString Fixed(const QLocale& locale, double value, int decimals) {
-  if (std::isnan(value)) return QStringLiteral("—");
+  if (std::isnan(value)) return QStringLiteral("не определено");
+  if (std::isinf(value)) return value > 0.0 ? QStringLiteral("+∞") : QStringLiteral("−∞");
+  if (std::fabs(value) >= kScientificFrom) return locale.toString(value, 'e', decimals);
   const double scale = std::pow(10.0, decimals);
   if (std::round(value * scale) == 0.0) value = 0.0;
   return locale.toString(value, 'f', decimals);
+}
+
+// ф as the function gives it; where the colouring used another value (the upper bound), that
+// one too: «ф = 1,180 (на рисунке 1,000)».
+QString PhiText(const SampleReading& reading, const QLocale& locale) {
+  QString text = QStringLiteral("ф = %1").arg(
+      Fixed(locale, static_cast<double>(reading.functionPhi), kValueDecimals));
+  if (PaintedPhiDiffers(reading)) {
+    text += QStringLiteral(" (на рисунке %1)")
+                .arg(Fixed(locale, static_cast<double>(reading.phi), kValueDecimals));
+  }
+  return text;
 }
 
 QString Degrees(const QLocale& locale, double value) {
@@ -58,8 +76,7 @@ QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
   lines << QStringLiteral("i = %1   e = %2   g = %3")
                .arg(Degrees(plain, readout.angleI), Degrees(plain, readout.angleE),
                     Degrees(plain, readout.angleG));
-  lines << QStringLiteral("ф = %1").arg(
-      Fixed(plain, static_cast<double>(reading.phi), kValueDecimals));
+  lines << PhiText(reading, plain);
   lines << ZoneText(reading.zone, lastPass, plain);
   const Point3& point = reading.surfacePoint;
   lines << QStringLiteral("точка (%1%4%2%4%3)")

@@ -4,7 +4,7 @@
 // same lines; the map adds one for p and q.
 //
 //   i = 34,5°   e = 12,0°   g = 0,0°
-//   ф = 0,824
+//   ф = 0,824                   (ф = 1,180 (на рисунке 1,000) where the colouring bounded it)
 //   изолиния 0,8 ± 0,005        (or the shadow zone's name, or «тон»)
 //   точка (0,123; −0,456; 0,789)
 //   p = 0,250; q = −0,100       (only with a gradient)

@@ -110,7 +110,8 @@ SampleReading ReadSurfacePoint(const Point3& surfacePoint, const RenderState& st
   reading.surfacePoint = surfacePoint;
   reading.cosI = IncidenceCos(surfacePoint, state, pass.sourceLengthSquared);
   reading.cosE = EmissionCos(surfacePoint.z);
-  reading.phi = BoundAbove(SamplePhi(surfacePoint, state, pass, RulesOfPass(state)));
+  reading.functionPhi = SamplePhi(surfacePoint, state, pass, RulesOfPass(state));
+  reading.phi = BoundAbove(reading.functionPhi);
   reading.zone = ZoneOfPhi(reading.phi, pass);
   return reading;
 }

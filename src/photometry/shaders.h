@@ -36,9 +36,10 @@ void ShadeSurfacePoint(const Point3& surfacePoint, RenderState& state, Picture& 
 // pointer and for the gradient-space map.
 struct SampleReading {
   Point3 surfacePoint;
-  float cosI = 0.0F;  // as the pass stores it
-  float cosE = 0.0F;  // the z of the point; 1 where the z is rounded beyond +-1
-  float phi = 0.0F;   // after the upper bound
+  float cosI = 0.0F;         // as the pass stores it
+  float cosE = 0.0F;         // the z of the point; 1 where the z is rounded beyond +-1
+  float functionPhi = 0.0F;  // the function's own value, before the upper bound
+  float phi = 0.0F;          // the value the colouring uses: after the upper bound
   PhiZone zone;
 };
 

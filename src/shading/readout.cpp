@@ -34,16 +34,24 @@ Readout MakeReadout(const RenderState& state, const SampleReading& reading) {
   Readout readout;
   readout.angleI = DegreesFromCos(reading.cosI);
   readout.angleE = DegreesFromCos(reading.cosE);
-  readout.angleG = static_cast<double>(state.sourceSlant) * kDegreesPerRadian;
+  readout.angleG = PhaseAngleDegrees(state.sourceSlant);
   readout.reading = reading;
   return readout;
 }
 
-// Fixed-point text with `decimals` digits, "0.000" rather than "-0.000".
+// Values from here on are written in scientific form, so that no field grows without bound.
+constexpr double kScientificFrom = 1e6;
+
+// Fixed-point text with `decimals` digits, "0.000" rather than "-0.000"; "inf", "-inf" and
+// "nan" for values that are not finite, and "1.000e+06" from a million on.
 std::string Fixed(double value, int decimals) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value > 0.0 ? "inf" : "-inf";
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, decimals);
+  const auto format = std::fabs(value) >= kScientificFrom ? std::chars_format::scientific
+                                                          : std::chars_format::fixed;
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, decimals);
   std::string text(buffer.data(), result.ptr);
   if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
   return text;
@@ -71,6 +79,17 @@ std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int w
   return readout;
 }
 
+double PhaseAngleDegrees(float sourceSlant) {
+  const double slant = sourceSlant;
+  // atan2 of |sin| and cos keeps every digit near 0 and 180 degrees, where acos loses them.
+  return std::atan2(std::fabs(std::sin(slant)), std::cos(slant)) * kDegreesPerRadian;
+}
+
+bool PaintedPhiDiffers(const SampleReading& reading) {
+  if (std::isnan(reading.functionPhi) && std::isnan(reading.phi)) return false;
+  return reading.functionPhi != reading.phi;
+}
+
 std::string ZoneName(const PhiZone& zone) {
   switch (zone.kind) {
     case PhiZoneKind::kBand:
@@ -91,9 +110,10 @@ std::string FormatReadoutLine(const std::optional<Readout>& readout) {
   if (!readout) return "background";
   const SampleReading& r = readout->reading;
   std::string line = "i=" + Fixed(readout->angleI, 1) + " e=" + Fixed(readout->angleE, 1) +
-                     " g=" + Fixed(readout->angleG, 1) + " phi=" + Fixed(r.phi, 3) +
-                     " zone=" + ZoneName(r.zone) + " point=" + Fixed(r.surfacePoint.x, 3) + "," +
-                     Fixed(r.surfacePoint.y, 3) + "," + Fixed(r.surfacePoint.z, 3);
+                     " g=" + Fixed(readout->angleG, 1) + " phi=" + Fixed(r.functionPhi, 3) +
+                     " painted=" + Fixed(r.phi, 3) + " zone=" + ZoneName(r.zone) +
+                     " point=" + Fixed(r.surfacePoint.x, 3) + "," + Fixed(r.surfacePoint.y, 3) +
+                     "," + Fixed(r.surfacePoint.z, 3);
   if (readout->gradient) {
     line += " p=" + Fixed(readout->gradient->p, 3) + " q=" + Fixed(readout->gradient->q, 3);
   }

@@ -9,16 +9,18 @@
 #include <optional>
 #include <string>
 
+#include "model/render_state.h"
 #include "photometry/gradient_space.h"
 #include "photometry/shaders.h"
-#include "model/render_state.h"
 
 struct Readout {
   // The geometric angles in degrees, 0 to 180: the arccosines of the pass's cosI and cosE. (The
   // pass itself keeps negative angles for normals turned away; the readout shows the true angle.)
   double angleI = 0.0;
   double angleE = 0.0;
-  double angleG = 0.0;  // the phase angle, the source's slant, in degrees
+  // The phase angle in degrees, 0 to 180: the angle between the source's direction
+  // (0, sin slant, cos slant) and the observer's (0, 0, 1), whatever the slant typed.
+  double angleG = 0.0;
   SampleReading reading;
   std::optional<Gradient> gradient;  // set for a pixel of the gradient-space map
 };
@@ -32,8 +34,16 @@ std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, in
 std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
                                               int x, int y);
 
-// One line in the C locale, for scripts: "i=34.5 e=12.0 g=0.0 phi=0.824 zone=band:1
-// point=0.123,-0.456,0.789" (with " p=... q=..." for the map), or "background".
+// The phase angle in degrees for a slant in radians: 0 to 180 for any slant.
+double PhaseAngleDegrees(float sourceSlant);
+
+// Whether the colouring used another value than the function's own: above the upper bound.
+bool PaintedPhiDiffers(const SampleReading& reading);
+
+// One line in the C locale, for scripts: "i=34.5 e=12.0 g=0.0 phi=0.824 painted=0.824
+// zone=band:1 point=0.123,-0.456,0.789" (with " p=... q=..." for the map), or "background".
+// phi is the function's own value, painted the value the colouring used. A value that is not
+// finite reads "inf", "-inf" or "nan"; one of a million or more is written as "1.000e+06".
 std::string FormatReadoutLine(const std::optional<Readout>& readout);
 
 // The zone as the line names it: "band:K" (K the legend row from the top), "self-shadow",

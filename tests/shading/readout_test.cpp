@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -144,14 +147,114 @@ TEST(Readout, PrintsTheExactGeometryToItsDigits) {
     fields.ignore(2) >> i;
     fields.ignore(3) >> e;
     fields.ignore(3) >> g;
-    fields >> word >> word;  // phi, zone
+    fields >> word >> word >> word;  // phi, painted, zone
     fields.ignore(7) >> x >> sep >> y >> sep >> z;
     EXPECT_NEAR(i, std::acos(cosI) * kDegreesPerRadian, kAngleDigit) << line;
     EXPECT_NEAR(e, std::acos(shown.z) * kDegreesPerRadian, kAngleDigit) << line;
-    EXPECT_NEAR(g, slant * kDegreesPerRadian, kAngleDigit) << line;
+    EXPECT_NEAR(g, std::acos(std::cos(slant)) * kDegreesPerRadian, kAngleDigit) << line;
     EXPECT_NEAR(x, shown.x, kPointDigit) << line;
     EXPECT_NEAR(y, shown.y, kPointDigit) << line;
     EXPECT_NEAR(z, shown.z, kPointDigit) << line;
+  }
+}
+
+// The function's value of an exact surface point: what phi and painted must print.
+double ExactPhi(int32_t function, const Vec& point, double slant, double s, double n) {
+  const double cosI = point.y * std::sin(slant) + point.z * std::cos(slant);
+  const double cosE = point.z;
+  switch (function) {
+    case kGlossy: {
+      const double t = 2.0 * cosI * cosE - std::cos(slant);
+      return (1.0 - s) * cosI + (t < 0.0 ? 0.0 : std::pow(t, n) * (n + 1.0) * s / 2.0);
+    }
+    case kRocky:
+      return cosI / cosE;
+    default:
+      return cosI;
+  }
+}
+
+// Over a grid of pixels, for slants in and far beyond -180 to 180: phi is the function's own
+// value at the pixel's exact surface point, painted that value bounded above by 1, and g the
+// angle between the source (0, sin slant, cos slant) and the observer (0, 0, 1), 0 to 180.
+TEST(Readout, PrintsTheFunctionsValueThePaintedValueAndThePhaseAngle) {
+  const struct {
+    const char* slant;
+    double phase;  // the true angle, to the printed digit
+  } slants[] = {{"200", 160.0}, {"-30", 30.0}, {"1e30", -1.0},
+                {"0", 0.0},     {"90", 90.0},  {"30", 30.0}};
+  constexpr double kDegreesPerRadian = 180.0 / 3.14159;
+  int bounded = 0;
+  for (int32_t function : {kMatte, kGlossy, kRocky}) {
+    for (const auto& c : slants) {
+      RenderState state;
+      ApplyStartupValues(state);
+      state.reflectanceKind = function;
+      state.halfSphere = 0;
+      ShadeInputs inputs;
+      inputs.slant = c.slant;
+      ASSERT_FALSE(ReadShadeParameters(state, inputs, CNumberFormat()));
+      const double slant = state.sourceSlant;
+      const double phase = std::acos(std::cos(slant)) * kDegreesPerRadian;
+      const RasterFrame frame = MeasureRasterFrame(393, 337);
+      for (int y = 70; y < 270; y += 13) {
+        for (int x = 100; x < 300; x += 11) {
+          Vec shown{};
+          Vec other{};
+          if (!ExactHits(state, x - static_cast<double>(frame.cx),
+                         frame.roundedHeight - y - static_cast<double>(frame.cy), shown, other) ||
+              std::fabs(shown.z) < 0.2) {
+            continue;  // off the sphere, or so near its rim that one pixel spans many values
+          }
+          const std::string line = FormatReadoutLine(ReadoutAtPixel(state, 393, 337, x, y));
+          double i = 0, e = 0, g = 0, phi = 0, painted = 0;
+          ASSERT_EQ(std::sscanf(line.c_str(), "i=%lf e=%lf g=%lf phi=%lf painted=%lf", &i, &e, &g,
+                                &phi, &painted),
+                    5)
+              << line;
+          const double want = ExactPhi(function, shown, slant, state.glossS, state.glossN);
+          const double digits = 0.0005 + 2e-4 * std::max(1.0, std::fabs(want));
+          EXPECT_NEAR(phi, want, digits)
+              << "slant " << c.slant << " at " << x << "," << y << ": " << line;
+          EXPECT_NEAR(painted, std::min(want, 1.0), digits) << "slant " << c.slant << ": " << line;
+          EXPECT_NEAR(g, phase, 0.05 + 1e-3) << line;
+          if (c.phase >= 0.0) {
+            EXPECT_NEAR(g, c.phase, 0.05 + 1e-3) << line;
+          }
+          EXPECT_TRUE(g >= 0.0 && g <= 180.0) << line;
+          bounded += want > 1.001 ? 1 : 0;
+        }
+      }
+    }
+  }
+  EXPECT_GT(bounded, 0) << "no pixel above the upper bound: the table tests too little";
+}
+
+// Values that are not finite read as words; large ones in scientific form, so that no field
+// grows without bound.
+TEST(FormatReadoutLine, WritesSpecialAndLargeValuesInFewCharacters) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    float function, painted;
+    const char* text;
+  } cases[] = {
+      {inf, 1.0F, "phi=inf painted=1.000"},
+      {-inf, -inf, "phi=-inf painted=-inf"},
+      {std::nanf(""), std::nanf(""), "phi=nan painted=nan"},
+      {-std::nanf(""), -std::nanf(""), "phi=nan painted=nan"},
+      {1e30F, 1.0F, "phi=1.000e+30 painted=1.000"},
+      {-2.5e6F, -2.5e6F, "phi=-2.500e+06 painted=-2.500e+06"},
+      {1.18F, 1.0F, "phi=1.180 painted=1.000"},
+  };
+  for (const auto& c : cases) {
+    Readout readout;
+    readout.reading.functionPhi = c.function;
+    readout.reading.phi = c.painted;
+    const std::string line = FormatReadoutLine(readout);
+    EXPECT_NE(line.find(c.text), std::string::npos) << line;
+    EXPECT_EQ(PaintedPhiDiffers(readout.reading),
+              std::string(c.text).find("painted=1.000") != std::string::npos)
+        << line;
   }
 }
 
@@ -163,12 +266,14 @@ TEST(FormatReadoutLine, PrintsTheFixedFormatInTheCLocale) {
   readout.reading.phi = 0.8244F;
   readout.reading.zone = {PhiZoneKind::kBand, 1};
   readout.reading.surfacePoint = {0.1234F, -0.4561F, -0.0001F};
+  readout.reading.functionPhi = 0.8244F;
   EXPECT_EQ(FormatReadoutLine(readout),
-            "i=34.5 e=12.0 g=0.0 phi=0.824 zone=band:1 point=0.123,-0.456,0.000");
+            "i=34.5 e=12.0 g=0.0 phi=0.824 painted=0.824 zone=band:1 point=0.123,-0.456,0.000");
   readout.gradient = Gradient{-1.0, 0.52};
   readout.reading.zone = {PhiZoneKind::kFringe};
   EXPECT_EQ(FormatReadoutLine(readout),
-            "i=34.5 e=12.0 g=0.0 phi=0.824 zone=fringe point=0.123,-0.456,0.000 p=-1.000 q=0.520");
+            "i=34.5 e=12.0 g=0.0 phi=0.824 painted=0.824 zone=fringe point=0.123,-0.456,0.000 "
+            "p=-1.000 q=0.520");
   EXPECT_EQ(FormatReadoutLine(std::nullopt), "background");
   const std::pair<PhiZone, const char*> zones[] = {
       {{PhiZoneKind::kTone}, "tone"},      {{PhiZoneKind::kSelfShadow}, "self-shadow"},

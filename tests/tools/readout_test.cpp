@@ -58,21 +58,24 @@ TEST(ReadoutTest, EachLineNamesTheColourPaintedAtItsPixel) {
         job.readout = PixelPosition{x, y};
         const std::string line = ReadoutLineOf(job, pass);
         const std::string where = (args.empty() ? "defaults" : args.front()) + " " + line;
-        double i = 0, e = 0, g = 0, phi = 0, px = 0, py = 0, pz = 0, p = 0, q = 0;
+        double i = 0, e = 0, g = 0, phi = 0, painted = 0, px = 0, py = 0, pz = 0, p = 0, q = 0;
         char zone[32] = "background";
         const int read = std::sscanf(
-            line.c_str(), "i=%lf e=%lf g=%lf phi=%lf zone=%31s point=%lf,%lf,%lf p=%lf q=%lf", &i,
-            &e, &g, &phi, zone, &px, &py, &pz, &p, &q);
+            line.c_str(),
+            "i=%lf e=%lf g=%lf phi=%lf painted=%lf zone=%31s point=%lf,%lf,%lf p=%lf q=%lf", &i, &e,
+            &g, &phi, &painted, zone, &px, &py, &pz, &p, &q);
         zonesSeen.insert(std::string(zone).substr(0, 5));
-        ASSERT_EQ(read, line == "background" ? 0 : (job.gradientSpace ? 10 : 8)) << where;
-        const Rgb painted = pass.picture.At(x, y);
-        const Rgb expected = ColourOfZone(zone, phi, job.colourIsolines);
-        EXPECT_LE(std::abs(painted.r - expected.r) + std::abs(painted.g - expected.g) +
-                      std::abs(painted.b - expected.b),
+        ASSERT_EQ(read, line == "background" ? 0 : (job.gradientSpace ? 11 : 9)) << where;
+        const Rgb colour = pass.picture.At(x, y);
+        const Rgb expected = ColourOfZone(zone, painted, job.colourIsolines);
+        EXPECT_LE(std::abs(colour.r - expected.r) + std::abs(colour.g - expected.g) +
+                      std::abs(colour.b - expected.b),
                   3)
             << where << " at " << x << "," << y;
         if (read == 0) continue;
-        EXPECT_TRUE(i >= 0 && i <= 180 && e >= 0 && e <= 180 && phi <= 1) << where;
+        EXPECT_TRUE(i >= 0 && i <= 180 && e >= 0 && e <= 180) << where;
+        // The colouring bounds the function's value above by 1 and uses it as it is below.
+        EXPECT_EQ(painted, std::min(phi, 1.0)) << where;
         EXPECT_NEAR(g, std::stod(job.inputs.slant), 0.05) << where;
         EXPECT_NEAR(std::hypot(px, py, pz), 1.0, 0.003) << where;
         if (job.gradientSpace) {
