@@ -42,7 +42,8 @@ void Form1::RefreshLegendColumn(LegendColumn column) {
       MarkInputBox(box, QString());
     } else {
       const std::string kept = FloatText(values[row]).toStdString();
-      MarkInputBox(box, QString::fromStdString(LegendMark(texts[row], errors[row], kept)));
+      MarkInputBox(box, QString::fromStdString(
+                            LegendMark(texts[row], errors[row], kept, UserNumberFormat())));
     }
   }
 }

@@ -39,22 +39,33 @@ std::string Shortened(const std::string& text) {
 
 std::string Quoted(const std::string& text) { return "«" + Shortened(text) + "»"; }
 
+std::string SeparatorHint(const NumberFormat& format) {
+  return "дробную часть отделяйте " + DecimalSeparatorInstrumental(format);
+}
+
 }  // namespace
 
-std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error) {
+std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error,
+                             const NumberFormat& format) {
   const std::string box = std::string("Поле «") + FieldCaption(field) + "»";
   if (error == NumberError::kOverflow)
     return box + " содержит " + Quoted(text) + ": число слишком велико.";
   if (IsBlankText(text)) return box + " не заполнено: введите число.";
+  if (error == NumberError::kOtherDecimalSeparator) {
+    return box + " содержит " + Quoted(text) + ": это не число, " + SeparatorHint(format) + ".";
+  }
   return box + " содержит " + Quoted(text) + ": это не число.";
 }
 
-std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue) {
+std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue,
+                       const NumberFormat& format) {
   std::string problem;
   if (error == NumberError::kOverflow) {
     problem = Quoted(text) + " выходит за пределы 32-битного числа";
   } else if (IsBlankText(text)) {
     problem = "поле пусто";
+  } else if (error == NumberError::kOtherDecimalSeparator) {
+    problem = Quoted(text) + " не читается как число: " + SeparatorHint(format);
   } else {
     problem = Quoted(text) + " не читается как число";
   }

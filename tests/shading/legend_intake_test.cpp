@@ -60,9 +60,12 @@ TEST(LegendMessages, NameTheTextTheReasonAndTheKeptValue) {
       {"", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
       {" \t", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
       {"0,6x", NumberError::kNotANumber, "«0,6x» не читается как число; в расчёте остаётся 0,6"},
+      {"0.6", NumberError::kOtherDecimalSeparator,
+       "«0.6» не читается как число: дробную часть отделяйте запятой; в расчёте остаётся 0,6"},
   };
+  const NumberFormat german{",", "."};
   for (const auto& c : cases) {
-    EXPECT_EQ(LegendMark(c.text, c.error, "0,6"), c.mark) << "\"" << c.text << "\"";
+    EXPECT_EQ(LegendMark(c.text, c.error, "0,6", german), c.mark) << "\"" << c.text << "\"";
   }
   EXPECT_EQ(LegendRefusal(LegendColumn::kLevel, 0, "поле пусто"),
             "Уровень изолинии в строке 1 легенды: поле пусто.\nИсправьте поле, чтобы тонировать.");
