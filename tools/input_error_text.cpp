@@ -27,8 +27,19 @@ std::string DescribeInputError(const InputError& error) {
   }
   // The shade command refuses a text that reads as a number only when the number (or the
   // angle in radians) is beyond the range of its type.
-  const bool readsAsNumber =
-      ReadDouble(error.text, CNumberFormat()).error != NumberError::kNotANumber;
-  return option + ": \"" + error.text + "\"" +
-         (readsAsNumber ? " is too large" : " is not a number");
+  const NumberError reading = ReadDouble(error.text, CNumberFormat()).error;
+  return option + ": \"" + error.text + "\"" + DescribeNumberError(reading, " is too large");
+}
+
+std::string DescribeNumberError(NumberError error, std::string_view overflow) {
+  switch (error) {
+    case NumberError::kNotANumber:
+      return " is not a number";
+    case NumberError::kOtherDecimalSeparator:
+      return " is not a number: use a point as the decimal separator";
+    case NumberError::kNone:
+    case NumberError::kOverflow:
+      break;
+  }
+  return std::string(overflow);
 }

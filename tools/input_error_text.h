@@ -10,5 +10,9 @@
 // "--rot-x", "--rot-y", "--rot-z", "--slant", "--s" or "--n".
 std::string_view OptionForField(ShadeField field);
 
+// Why a text did not read, to follow the quoted text: " is not a number", with a hint where only
+// the decimal separator was wrong; `overflow` for a number beyond its range.
+std::string DescribeNumberError(NumberError error, std::string_view overflow);
+
 // "--slant: "abc" is not a number", "--rot-x: "1e39" is too large", "--s is empty: give a number".
 std::string DescribeInputError(const InputError& error);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "input_error_text.h"
 #include "shading/legend_intake.h"
 #include "shading/number_text.h"
 
@@ -50,11 +51,8 @@ OptionValueError ParseBandList(std::string_view option, std::string_view text,
   const LegendErrors errors = ReadLegendColumn(*texts, CNumberFormat(), values);
   for (size_t k = 0; k < errors.size(); ++k) {
     if (errors[k] == NumberError::kNone) continue;
-    const char* reason = errors[k] == NumberError::kOverflow
-                             ? " is beyond the range of a 32-bit float"
-                             : " is not a number";
     return std::string(option) + ": element " + std::to_string(k) + " " + Quoted((*texts)[k]) +
-           reason;
+           DescribeNumberError(errors[k], " is beyond the range of a 32-bit float");
   }
   target = values;
   return std::nullopt;

@@ -40,7 +40,8 @@ void Form1::RefreshLegendColumn(LegendColumn column) {
       MarkInputBox(box, QString());
     } else {
       const std::string kept = FloatText(values[row]).toStdString();
-      MarkInputBox(box, QString::fromStdString(LegendMark(texts[row], errors[row], kept)));
+      MarkInputBox(box, QString::fromStdString(
+                            LegendMark(texts[row], errors[row], kept, UserNumberFormat())));
     }
   }
 }
@@ -66,6 +67,7 @@ QString Form1::LegendMarksRefusal() const {
   }
   if (first == nullptr) return QString();
   const std::string text = first->text().toStdString();
-  const NumberError error = ReadLegendText(text, UserNumberFormat()).error;
-  return QString::fromStdString(LegendRefusal(firstColumn, firstRow, text, error, others));
+  const NumberFormat format = UserNumberFormat();
+  const NumberError error = ReadLegendText(text, format).error;
+  return QString::fromStdString(LegendRefusal(firstColumn, firstRow, text, error, format, others));
 }

@@ -133,7 +133,8 @@ void Form1::MarkUnreadableGlossBoxes() {
     QLineEdit& box = *ParameterBox(field);
     const NumberReading<double> reading = ReadDouble(BoxText(box), UserNumberFormat());
     if (reading.ok()) continue;
-    MarkInputBox(box, QString::fromStdString(ParameterMessage(field, BoxText(box), reading.error)));
+    MarkInputBox(box, QString::fromStdString(ParameterMessage(field, BoxText(box), reading.error,
+                                                              UserNumberFormat())));
   }
 }
 

@@ -39,29 +39,41 @@ std::string Shortened(const std::string& text) {
 
 std::string Quoted(const std::string& text) { return "«" + Shortened(text) + "»"; }
 
+std::string SeparatorHint(const NumberFormat& format) {
+  return "дробную часть отделяйте " + DecimalSeparatorInstrumental(format);
+}
+
 // Why a legend text does not read, in plain words.
-std::string LegendProblem(const std::string& text, NumberError error) {
+std::string LegendProblem(const std::string& text, NumberError error, const NumberFormat& format) {
   if (error == NumberError::kOverflow) return Quoted(text) + " — слишком большое число";
   if (IsBlankText(text)) return "поле пусто";
+  if (error == NumberError::kOtherDecimalSeparator) {
+    return Quoted(text) + " — не число: " + SeparatorHint(format);
+  }
   return Quoted(text) + " — не число";
 }
 
 }  // namespace
 
-std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error) {
+std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error,
+                             const NumberFormat& format) {
   const std::string box = std::string("Поле «") + FieldCaption(field) + "»";
   if (error == NumberError::kOverflow)
     return box + " содержит " + Quoted(text) + ": число слишком велико.";
   if (IsBlankText(text)) return box + " не заполнено: введите число.";
+  if (error == NumberError::kOtherDecimalSeparator) {
+    return box + " содержит " + Quoted(text) + ": это не число, " + SeparatorHint(format) + ".";
+  }
   return box + " содержит " + Quoted(text) + ": это не число.";
 }
 
-std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue) {
-  return LegendProblem(text, error) + "; в расчёте остаётся " + keptValue;
+std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue,
+                       const NumberFormat& format) {
+  return LegendProblem(text, error, format) + "; в расчёте остаётся " + keptValue;
 }
 
 std::string LegendRefusal(LegendColumn column, int row, const std::string& text, NumberError error,
-                          int othersMarked) {
+                          const NumberFormat& format, int othersMarked) {
   const char* field = column == LegendColumn::kLevel ? "Уровень" : "Полуширина";
   const std::string others =
       othersMarked > 0 ? " Полей с ошибкой ещё: " + std::to_string(othersMarked) + "." : "";
@@ -69,6 +81,6 @@ std::string LegendRefusal(LegendColumn column, int row, const std::string& text,
                         ? "Исправьте поля, отмеченные красным, и нажмите «Тонировать» снова."
                         : "Исправьте это поле и нажмите «Тонировать» снова.";
   return std::string("Тонирование не выполнено.\n") + field + " изолинии в строке " +
-         std::to_string(row + 1) + " легенды: " + LegendProblem(text, error) + "." + others + "\n" +
-         fix;
+         std::to_string(row + 1) + " легенды: " + LegendProblem(text, error, format) + "." +
+         others + "\n" + fix;
 }

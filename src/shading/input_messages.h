@@ -14,16 +14,19 @@ enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };
 // The two columns of the legend: isoline levels and their half-widths.
 enum class LegendColumn { kLevel, kHalfWidth };
 
-// The message box text for a parameter box holding `text`, which does not read for `error`.
-std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error);
+// The message box text for a parameter box holding `text`, which does not read for `error` in
+// the user's `format`.
+std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error,
+                             const NumberFormat& format);
 
 // The mark of a legend box holding `text`, which does not read for `error`; `keptValue` is the
-// value the pass goes on using, written in the user's format.
-std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue);
+// value the pass goes on using, written in the user's `format`.
+std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue,
+                       const NumberFormat& format);
 
 // What the shade button says instead of starting a pass while the legend box of `column` in
 // legend row `row` (0 is the top row) holds `text`, which does not read for `error`, and
 // `othersMarked` more boxes are marked: that the pass did not run, which box and why, in plain
 // words, and what to do.
 std::string LegendRefusal(LegendColumn column, int row, const std::string& text, NumberError error,
-                          int othersMarked = 0);
+                          const NumberFormat& format, int othersMarked = 0);

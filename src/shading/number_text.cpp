@@ -8,6 +8,7 @@
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kTypographicMinus = "\xE2\x88\x92";  // U+2212 in UTF-8
 // Exponents are counted only this far; beyond it every non-zero value is out of range anyway.
 constexpr long kExponentSaturation = 100000;
 
@@ -35,11 +36,8 @@ class NumberScanner {
 
   std::optional<PlainNumber> Scan() {
     PlainNumber number;
-    if (Peek() == '+' || Peek() == '-') {
-      number.negative = Peek() == '-';
-      if (number.negative) number.text += '-';
-      ++pos_;
-    }
+    number.negative = TakeSign();
+    if (number.negative) number.text += '-';
     // Decimal order of the first non-zero digit: the value lies in [10^(order-1), 10^order).
     long order = 0;
     bool seenNonZero = false;
@@ -64,11 +62,7 @@ class NumberScanner {
     long exponent = 0;
     if (Peek() == 'e' || Peek() == 'E') {
       ++pos_;
-      bool negativeExponent = false;
-      if (Peek() == '+' || Peek() == '-') {
-        negativeExponent = Peek() == '-';
-        ++pos_;
-      }
+      const bool negativeExponent = TakeSign();
       int exponentDigits = 0;
       for (; IsDigit(Peek()); ++pos_, ++exponentDigits) {
         if (exponent < kExponentSaturation) exponent = exponent * 10 + (Peek() - '0');
@@ -85,6 +79,16 @@ class NumberScanner {
 
  private:
   char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+
+  // Takes an optional sign; true for a minus.
+  bool TakeSign() {
+    if (Peek() == '+' || Peek() == '-') return text_[pos_++] == '-';
+    if (text_.substr(pos_).starts_with(kTypographicMinus)) {
+      pos_ += kTypographicMinus.size();
+      return true;
+    }
+    return false;
+  }
 
   bool TakeDecimalSeparator() {
     const std::string_view rest = text_.substr(pos_);
@@ -105,11 +109,30 @@ class NumberScanner {
   size_t pos_ = 0;
 };
 
+// Whether the text would read with a point or a comma as its decimal separator where the format
+// takes neither.
+bool ReadsWithOtherDecimalSeparator(std::string_view text, const NumberFormat& format) {
+  for (const char* other : {".", ","}) {
+    const bool accepted =
+        format.decimalPoint == other || (other[0] == '.' && format.AcceptsDotAsDecimal());
+    if (accepted) continue;
+    const NumberFormat swapped{other, "."};  // no group separator, no second decimal separator
+    if (NumberScanner(text, swapped).Scan()) return true;
+  }
+  return false;
+}
+
 template <typename T>
 NumberReading<T> ReadNumber(std::string_view text, const NumberFormat& format) {
   NumberReading<T> reading;
-  const std::optional<PlainNumber> number = NumberScanner(TrimBlanks(text), format).Scan();
-  if (!number) return reading;
+  const std::string_view trimmed = TrimBlanks(text);
+  const std::optional<PlainNumber> number = NumberScanner(trimmed, format).Scan();
+  if (!number) {
+    if (ReadsWithOtherDecimalSeparator(trimmed, format)) {
+      reading.error = NumberError::kOtherDecimalSeparator;
+    }
+    return reading;
+  }
 
   const std::string& plain = number->text;
   T value{};
@@ -138,6 +161,12 @@ NumberReading<T> ReadNumber(std::string_view text, const NumberFormat& format) {
 
 bool IsBlankText(std::string_view text) {
   return text.find_first_not_of(kBlanks) == std::string_view::npos;
+}
+
+std::string DecimalSeparatorInstrumental(const NumberFormat& format) {
+  if (format.decimalPoint == ".") return "точкой";
+  if (format.decimalPoint == ",") return "запятой";
+  return "знаком «" + format.decimalPoint + "»";
 }
 
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format) {

@@ -1,9 +1,10 @@
 #pragma once
 // Reading numbers typed by the user, in the user's number format, without the C locale.
 // What reads: blanks, an optional sign, digits with at most one decimal separator (at least one
-// digit in all), an optional exponent ("1e3", "2,5E-1"), blanks. Group separators, "inf", "nan"
-// and hexadecimal do not read. A value beyond the target type's range is an overflow; one too
-// small for it becomes zero or a subnormal, as the conversion rounds it.
+// digit in all), an optional exponent ("1e3", "2,5E-1"), blanks. A sign is '+', '-' or the
+// typographic minus U+2212, as the program's own texts write negative numbers. Group separators,
+// "inf", "nan" and hexadecimal do not read. A value beyond the target type's range is an overflow;
+// one too small for it becomes zero or a subnormal, as the conversion rounds it.
 
 #include <string>
 #include <string_view>
@@ -19,7 +20,14 @@ struct NumberFormat {
 // The format of the C locale, used by the headless renderer: "." decimal, "," group.
 inline NumberFormat CNumberFormat() { return NumberFormat{}; }
 
-enum class NumberError { kNone, kNotANumber, kOverflow };
+enum class NumberError {
+  kNone,
+  kNotANumber,
+  // Not a number in this format, but one with the other decimal separator ("1,5" where a point
+  // is expected, or "1.5" where only a comma is): the message can say which one to type.
+  kOtherDecimalSeparator,
+  kOverflow,
+};
 
 template <typename T>
 struct NumberReading {
@@ -30,6 +38,10 @@ struct NumberReading {
 
 // Whether the text holds nothing but blanks (spaces and tabs), the empty text included.
 bool IsBlankText(std::string_view text);
+
+// How a message names the format's decimal separator: "точкой", "запятой" or "знаком «…»", to
+// follow "дробную часть отделяйте ".
+std::string DecimalSeparatorInstrumental(const NumberFormat& format);
 
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format);
 NumberReading<double> ReadDouble(std::string_view text, const NumberFormat& format);

@@ -25,8 +25,9 @@ float DividedByHalfTurn(double constant) {
 
 bool FitsFloat(double value) { return std::fabs(value) < kFloatOverflowThreshold; }
 
-InputError MakeInputError(ShadeField field, const std::string& text, NumberError error) {
-  return InputError{field, text, ParameterMessage(field, text, error)};
+InputError MakeInputError(ShadeField field, const std::string& text, NumberError error,
+                          const NumberFormat& format) {
+  return InputError{field, text, ParameterMessage(field, text, error, format)};
 }
 
 // The values of one intake, held apart from the RenderState until every text has read.
@@ -54,7 +55,7 @@ class ParameterReader {
   // A radian value that a typed value turns into, which must itself fit a 32-bit float.
   float Radians(ShadeField field, const std::string& text, double degrees) {
     if (!error_ && !FitsFloat(RadiansInDouble(degrees))) {
-      error_ = MakeInputError(field, text, NumberError::kOverflow);
+      error_ = MakeInputError(field, text, NumberError::kOverflow, format_);
     }
     return error_ ? 0.0F : RadiansFromDegrees(degrees);
   }
@@ -64,7 +65,7 @@ class ParameterReader {
   T Take(ShadeField field, const std::string& text, const NumberReading<T>& reading) {
     if (error_) return T{};
     if (!reading.ok()) {
-      error_ = MakeInputError(field, text, reading.error);
+      error_ = MakeInputError(field, text, reading.error, format_);
       return T{};
     }
     return reading.value;

@@ -59,9 +59,12 @@ TEST(LegendMessages, NameTheTextTheReasonAndTheKeptValue) {
       {"", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
       {" \t", NumberError::kNotANumber, "поле пусто; в расчёте остаётся 0,6"},
       {"0,6x", NumberError::kNotANumber, "«0,6x» — не число; в расчёте остаётся 0,6"},
+      {"0.6", NumberError::kOtherDecimalSeparator,
+       "«0.6» — не число: дробную часть отделяйте запятой; в расчёте остаётся 0,6"},
   };
+  const NumberFormat german{",", "."};
   for (const auto& c : cases) {
-    EXPECT_EQ(LegendMark(c.text, c.error, "0,6"), c.mark) << "\"" << c.text << "\"";
+    EXPECT_EQ(LegendMark(c.text, c.error, "0,6", german), c.mark) << "\"" << c.text << "\"";
   }
 }
 
@@ -86,7 +89,8 @@ TEST(LegendMessages, RefusalSaysThePassDidNotRun) {
        "ошибкой ещё: 2.\nИсправьте поля, отмеченные красным, и нажмите «Тонировать» снова."},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(LegendRefusal(c.column, c.row, c.text, c.error, c.others), c.message) << c.text;
+    EXPECT_EQ(LegendRefusal(c.column, c.row, c.text, c.error, NumberFormat{}, c.others), c.message)
+        << c.text;
   }
 }
 

@@ -18,6 +18,8 @@ const char* ErrorName(NumberError error) {
       return "none";
     case NumberError::kNotANumber:
       return "not a number";
+    case NumberError::kOtherDecimalSeparator:
+      return "other decimal separator";
     case NumberError::kOverflow:
       return "overflow";
   }
@@ -41,19 +43,42 @@ TEST(ReadDouble, ReadsWhatIsANumberInTheFormat) {
       {"0.5", &kEnglish, NumberError::kNone, 0.5},
       {"0,5", &kRussian, NumberError::kNone, 0.5},
       {"0.5", &kRussian, NumberError::kNone, 0.5},
-      {"0,5", &kEnglish, NumberError::kNotANumber, 0},
-      {"0.5", &kGerman, NumberError::kNotANumber, 0},
+      {"0,5", &kEnglish, NumberError::kOtherDecimalSeparator, 0},
+      {"0.5", &kGerman, NumberError::kOtherDecimalSeparator, 0},
+      {"-2,5e-1", &kEnglish, NumberError::kOtherDecimalSeparator, 0},
+      {"0,5x", &kEnglish, NumberError::kNotANumber, 0},
+      {"1,5,5", &kEnglish, NumberError::kNotANumber, 0},
+      // The typographic minus, U+2212, is a minus sign; other dashes are not.
+      {"\xE2\x88\x92"
+       "30",
+       &kEnglish, NumberError::kNone, -30},
+      {" \xE2\x88\x92"
+       "2,5",
+       &kRussian, NumberError::kNone, -2.5},
+      {"1e\xE2\x88\x92"
+       "2",
+       &kEnglish, NumberError::kNone, 0.01},
+      {"\xE2\x88\x92", &kEnglish, NumberError::kNotANumber, 0},
+      {"\xE2\x88\x92\xE2\x88\x92"
+       "1",
+       &kEnglish, NumberError::kNotANumber, 0},
+      {"\xE2\x80\x93"
+       "1",
+       &kEnglish, NumberError::kNotANumber, 0},  // en dash
+      {"\xE2\x88"
+       "1",
+       &kEnglish, NumberError::kNotANumber, 0},  // a minus cut short
       {"0,5", &kGerman, NumberError::kNone, 0.5},
       {"2\xD9\xAB"
        "5",
        &kArabic, NumberError::kNone, 2.5},
-      {"2.5", &kArabic, NumberError::kNotANumber, 0},
-      {"1,000", &kEnglish, NumberError::kNotANumber, 0},
+      {"2.5", &kArabic, NumberError::kOtherDecimalSeparator, 0},
+      {"1,000", &kEnglish, NumberError::kOtherDecimalSeparator, 0},
       {"1\xC2\xA0"
        "000",
        &kRussian, NumberError::kNotANumber, 0},
       {"1 000", &kRussian, NumberError::kNotANumber, 0},
-      {"1.000", &kGerman, NumberError::kNotANumber, 0},
+      {"1.000", &kGerman, NumberError::kOtherDecimalSeparator, 0},
       {" \t-2.5e1\t ", &kEnglish, NumberError::kNone, -25},
       {"+3", &kEnglish, NumberError::kNone, 3},
       {"2,5E-1", &kRussian, NumberError::kNone, 0.25},
@@ -109,7 +134,10 @@ struct FloatCase {
 TEST(ReadFloat, RoundsTheTextStraightToFloatAndReportsOverflow) {
   const FloatCase cases[] = {
       {"0.1", NumberError::kNone, 0.1F},
-      {"0,8", NumberError::kNotANumber, 0},
+      {"0,8", NumberError::kOtherDecimalSeparator, 0},
+      {"\xE2\x88\x92"
+       "0.1",
+       NumberError::kNone, -0.1F},
       // Rounding through double would land on a tie and round up to 0x1.000004p0.
       {"1.00000017881393432617187499", NumberError::kNone, 1.00000017881393432617187499F},
       {"3.4028235e38", NumberError::kNone, 3.4028235e38F},
@@ -135,6 +163,12 @@ TEST(ReadFloat, KeepsTheSignOfAnUnderflowedValue) {
   ASSERT_TRUE(reading.ok());
   EXPECT_EQ(reading.value, 0.0F);
   EXPECT_TRUE(std::signbit(reading.value));
+}
+
+TEST(DecimalSeparatorInstrumental, NamesTheSeparatorToType) {
+  EXPECT_EQ(DecimalSeparatorInstrumental(kEnglish), "точкой");
+  EXPECT_EQ(DecimalSeparatorInstrumental(kRussian), "запятой");
+  EXPECT_EQ(DecimalSeparatorInstrumental(kArabic), "знаком «\xD9\xAB»");
 }
 
 }  // namespace

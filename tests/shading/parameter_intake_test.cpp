@@ -72,6 +72,10 @@ TEST(ReadShadeParameters, ConvertsAnglesAndReplacesOnlyExactRightAngles) {
   const AngleCase cases[] = {
       {ShadeField::kRotX, "90", &kEnglish, Quantity::kRotX, 1.5681770F},
       {ShadeField::kRotX, "-90", &kEnglish, Quantity::kRotX, -1.5681770F},
+      {ShadeField::kRotX,
+       "\xE2\x88\x92"
+       "90",
+       &kRussian, Quantity::kRotX, -1.5681770F},
       {ShadeField::kRotX, "90.0", &kEnglish, Quantity::kRotX, 1.5681770F},
       {ShadeField::kRotX, "90,0", &kRussian, Quantity::kRotX, 1.5681770F},
       // Reads as exactly 90 in 32 bits, so it is replaced too.
@@ -184,7 +188,9 @@ TEST(ReadShadeParameters, RejectsBadInputNamingTheFieldAndChangingNothing) {
        "Поле «Поворот по Ox» содержит «1e39»: число слишком велико."},
       {ShadeField::kRotY, "-1e39", &kEnglish,
        "Поле «Поворот по Oy» содержит «-1e39»: число слишком велико."},
-      {ShadeField::kRotY, "0.5", &kGerman, "Поле «Поворот по Oy» содержит «0.5»: это не число."},
+      {ShadeField::kRotY, "0.5", &kGerman,
+       "Поле «Поворот по Oy» содержит «0.5»: это не число, дробную часть отделяйте запятой."},
+      {ShadeField::kRotY, "0.5.", &kGerman, "Поле «Поворот по Oy» содержит «0.5.»: это не число."},
       {ShadeField::kRotZ, "1e39", &kEnglish,
        "Поле «Поворот по Oz» содержит «1e39»: число слишком велико."},
       {ShadeField::kRotZ, "1e309", &kEnglish,
@@ -192,7 +198,8 @@ TEST(ReadShadeParameters, RejectsBadInputNamingTheFieldAndChangingNothing) {
       {ShadeField::kSlant, "1e41", &kEnglish,
        "Поле «Наклон источника» содержит «1e41»: число слишком велико."},
       {ShadeField::kSlant, "  ", &kEnglish, "Поле «Наклон источника» не заполнено: введите число."},
-      {ShadeField::kGlossS, "0,5", &kEnglish, "Поле «s» содержит «0,5»: это не число."},
+      {ShadeField::kGlossS, "0,5", &kEnglish,
+       "Поле «s» содержит «0,5»: это не число, дробную часть отделяйте точкой."},
       {ShadeField::kGlossS, "", &kRussian, "Поле «s» не заполнено: введите число."},
       {ShadeField::kGlossN, "1e309", &kEnglish, "Поле «n» содержит «1e309»: число слишком велико."},
       {ShadeField::kGlossN, "16 16", &kEnglish, "Поле «n» содержит «16 16»: это не число."},

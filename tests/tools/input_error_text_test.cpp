@@ -18,7 +18,9 @@ TEST(InputErrorTextTest, NamesTheOptionAndWhatIsWrongInEnglish) {
       {ShadeField::kRotZ, "", "--rot-z is empty: give a number"},
       {ShadeField::kSlant, " \t", "--slant is empty: give a number"},
       {ShadeField::kGlossS, "1e400", "--s: \"1e400\" is too large"},
-      {ShadeField::kGlossN, "1,5", "--n: \"1,5\" is not a number"},
+      {ShadeField::kGlossN, "1,5",
+       "--n: \"1,5\" is not a number: use a point as the decimal separator"},
+      {ShadeField::kGlossN, "1,5x", "--n: \"1,5x\" is not a number"},
       // Readable as a number, refused for its size in radians.
       {ShadeField::kRotX, "3e38", "--rot-x: \"3e38\" is too large"},
       {ShadeField::kSlant, "-1e39", "--slant: \"-1e39\" is too large"},
