@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
 
 #include "model/image_buffer.h"
@@ -21,6 +22,24 @@ constexpr int64_t kLargeScale = 4;  // 1572 by 1348: sixteen times the pixels
 
 constexpr const char* kNames[] = {"", "matte", "glossy", "rocky", "mirror"};
 
+// A fresh window's state after one read of its default texts, with the function and colour
+// switch chosen; nothing when the texts did not read (the benchmark is then marked failed).
+std::optional<RenderState> PreparedState(benchmark::State& bench, int32_t kind, int16_t colour) {
+  RenderState state;
+  ApplyStartupValues(state);
+  state.reflectanceKind = kind;
+  state.showIsolines = colour;
+  if (ReadShadeParameters(state, ShadeInputs{}, CNumberFormat())) {
+    bench.SkipWithError("the default texts did not read");
+    return std::nullopt;
+  }
+  return state;
+}
+
+std::string Label(int32_t kind, int16_t colour, bool smoothing) {
+  return std::string(kNames[kind]) + (colour ? " colour" : " grey") + (smoothing ? " smooth" : "");
+}
+
 // Arguments: reflectance kind, colour isolines (0/1), smoothing state (0/1), width, height, and
 // the sphere's magnification (1: radius 100 pixels as in the window).
 void BM_RasterPass(benchmark::State& bench) {
@@ -31,16 +50,10 @@ void BM_RasterPass(benchmark::State& bench) {
   const int height = static_cast<int>(bench.range(4));
   const int magnification = static_cast<int>(bench.range(5));
 
-  // Prepared once, as a fresh window after one read of its default texts.
-  RenderState state;
-  ApplyStartupValues(state);
-  state.reflectanceKind = kind;
-  state.showIsolines = colour;
+  std::optional<RenderState> prepared = PreparedState(bench, kind, colour);
+  if (!prepared) return;
+  RenderState& state = *prepared;
   state.pixelScale = static_cast<float>(static_cast<double>(state.pixelScale) / magnification);
-  if (ReadShadeParameters(state, ShadeInputs{}, CNumberFormat())) {
-    bench.SkipWithError("the default texts did not read");
-    return;
-  }
   ImageBuffer picture(width, height);
 
   for (auto _ : bench) {
@@ -49,8 +62,7 @@ void BM_RasterPass(benchmark::State& bench) {
     benchmark::ClobberMemory();
   }
   bench.SetItemsProcessed(bench.iterations() * static_cast<int64_t>(width) * height);
-  bench.SetLabel(std::string(kNames[kind]) + (colour ? " colour" : " grey") +
-                 (smoothing ? " smooth" : "") +
+  bench.SetLabel(Label(kind, colour, smoothing != 0) +
                  (magnification > 1 ? " sphere x" + std::to_string(magnification) : ""));
 }
 
@@ -85,24 +97,17 @@ void BM_GradientMapPass(benchmark::State& bench) {
   const auto colour = static_cast<int16_t>(bench.range(1));
   const bool smoothing = bench.range(2) != 0;
 
-  RenderState state;
-  ApplyStartupValues(state);
-  state.reflectanceKind = kind;
-  state.showIsolines = colour;
-  if (ReadShadeParameters(state, ShadeInputs{}, CNumberFormat())) {
-    bench.SkipWithError("the default texts did not read");
-    return;
-  }
+  const std::optional<RenderState> state = PreparedState(bench, kind, colour);
+  if (!state) return;
   ImageBuffer picture(kDefaultWidth, kDefaultHeight);
 
   for (auto _ : bench) {
-    RunGradientMapPass(state, picture, smoothing);
+    RunGradientMapPass(*state, picture, smoothing);
     benchmark::DoNotOptimize(picture.Pixels().data());
     benchmark::ClobberMemory();
   }
   bench.SetItemsProcessed(bench.iterations() * kDefaultWidth * kDefaultHeight);
-  bench.SetLabel(std::string(kNames[kind]) + (colour ? " colour" : " grey") +
-                 (smoothing ? " smooth" : ""));
+  bench.SetLabel(Label(kind, colour, smoothing));
 }
 
 BENCHMARK(BM_GradientMapPass)

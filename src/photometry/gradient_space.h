@@ -6,10 +6,10 @@
 //
 //   sample offset (dx, dy) -> (p, q) = (dx, dy) / 50 -> normal -> ShadeSurfacePoint
 
-#include "photometry/line_of_sight.h"
-#include "photometry/pass_constants.h"
 #include "model/picture.h"
 #include "model/render_state.h"
+#include "photometry/line_of_sight.h"
+#include "photometry/pass_constants.h"
 
 // Pixels of the map per unit of p or q.
 inline constexpr double kGradientPixelsPerUnit = 50.0;

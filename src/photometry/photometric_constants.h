@@ -1,5 +1,5 @@
 #pragma once
-// Constants of the photometric model, and the one formula of it that depends on the pass alone.
+// Constants of the photometric model.
 
 #include "model/angles.h"
 
@@ -11,9 +11,3 @@ inline constexpr double kGreyMirrorAngleMargin = 0.04;  // |i - e| bound of the 
 inline constexpr double kColourMirrorAngleMargin = 0.03;  // the same bound in the colour test
 inline constexpr double kSlantMarginScale = 0.04;         // mirrorSlantMargin at a slant of 0
 inline constexpr double kSlantMarginSlope = 1.98;  // how fast the margin falls with the slant
-
-// The colour shader's extra margin on g = i + e: 0.04 * (1 - g * 1.98 / pi). It is 0.04 at a
-// slant of 0 and turns negative past about 90.9 degrees.
-inline double MirrorSlantMargin(float angleG) {
-  return kSlantMarginScale * (1.0 - static_cast<double>(angleG) * kSlantMarginSlope / kPi);
-}

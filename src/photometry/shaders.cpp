@@ -30,10 +30,10 @@ float MirrorSamplePhi(const Point3& surfacePoint, float cosI, const RenderState&
   const float angleI = IncidenceAngle(cosI);
   const double angleE = EmissionAngle(surfacePoint.z);
   const float angleG = state.sourceSlant;
-  const bool holds =
-      rules.colourMirror
-          ? ColourMirrorHolds(angleI, angleE, angleG, state.mirrorTolerance, pass.mirrorSlantMargin)
-          : GreyMirrorHolds(angleI, angleE, angleG, state.mirrorTolerance);
+  const bool holds = rules.colourMirror
+                         ? ColourMirrorHolds(angleI, angleE, angleG, state.mirrorTolerance,
+                                             pass.light.mirrorSlantMargin)
+                         : GreyMirrorHolds(angleI, angleE, angleG, state.mirrorTolerance);
   return MirrorPhi(holds, pass.mirrorMissValue);
 }
 
@@ -41,12 +41,12 @@ float MirrorSamplePhi(const Point3& surfacePoint, float cosI, const RenderState&
 // formed only for the mirror function.
 float SamplePhi(const Point3& surfacePoint, const RenderState& state, const PassConstants& pass,
                 const ShaderRules& rules) {
-  const float cosI = IncidenceCos(surfacePoint, state, pass.sourceLengthSquared);
+  const float cosI = IncidenceCos(surfacePoint, state, pass.light.sourceLengthSquared);
   switch (state.reflectanceKind) {
     case kMatte:
       return MattePhi(cosI);
     case kGlossy:
-      return GlossyPhi(cosI, EmissionCos(surfacePoint.z), pass.cosSlant, state.glossS,
+      return GlossyPhi(cosI, EmissionCos(surfacePoint.z), pass.light.cosSlant, state.glossS,
                        state.glossN);
     case kRocky:
       return RockyPhi(cosI, EmissionCos(surfacePoint.z));
@@ -108,7 +108,7 @@ SampleReading ReadSurfacePoint(const Point3& surfacePoint, const RenderState& st
                                const PassConstants& pass) {
   SampleReading reading;
   reading.surfacePoint = surfacePoint;
-  reading.cosI = IncidenceCos(surfacePoint, state, pass.sourceLengthSquared);
+  reading.cosI = IncidenceCos(surfacePoint, state, pass.light.sourceLengthSquared);
   reading.cosE = EmissionCos(surfacePoint.z);
   reading.functionPhi = SamplePhi(surfacePoint, state, pass, RulesOfPass(state));
   reading.phi = BoundAbove(reading.functionPhi);

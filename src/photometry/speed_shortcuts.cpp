@@ -1,8 +1,6 @@
 #include "photometry/speed_shortcuts.h"
 
-#include "photometry/pass_constants.h"
 #include "photometry/photometric_constants.h"
-#include "photometry/sphere_geometry.h"
 
 namespace {
 
@@ -32,9 +30,9 @@ double MirrorCosineFloor(float angleG, float tolerance) {
   return std::cos(widest);
 }
 
-double SureMissRadiusSquared(const PassConstants& pass) {
+double SureMissRadiusSquared(const ViewConstants& view) {
   // Off the y parametrisation the intersection is solved without loss: the test always holds.
-  if (pass.form.byDepth && std::fabs(pass.viewDepth) < kSureMissDepth) {
+  if (view.form.byDepth && std::fabs(view.viewDepth) < kSureMissDepth) {
     return std::numeric_limits<double>::infinity();
   }
   return kSureMissRadius * kSureMissRadius;
@@ -42,25 +40,26 @@ double SureMissRadiusSquared(const PassConstants& pass) {
 
 }  // namespace
 
-SpeedShortcuts MakeSpeedShortcuts(const RenderState& state, const PassConstants& pass) {
+SpeedShortcuts MakeSpeedShortcuts(const RenderState& state, const ViewConstants& view) {
   SpeedShortcuts shortcuts;
-  shortcuts.sureMissRadiusSquared = SureMissRadiusSquared(pass);
+  shortcuts.sureMissRadiusSquared = SureMissRadiusSquared(view);
   // The half-sphere shortcut's margins are worked out for the y parametrisation alone.
   shortcuts.sureBelowEquatorTest =
-      pass.form.byDepth && std::isfinite(shortcuts.sureMissRadiusSquared);
+      view.form.byDepth && std::isfinite(shortcuts.sureMissRadiusSquared);
   // The bottom row of Rz * Ry * Rx: Oz leaves z alone, Oy turns it to z cos b - x sin b, and
   // Ox gave z cos a + y sin a.
-  shortcuts.zFromX = -pass.sinY;
-  shortcuts.zFromY = pass.sinX * pass.cosY;
-  shortcuts.zFromZ = pass.cosX * pass.cosY;
+  shortcuts.zFromX = -view.sinY;
+  shortcuts.zFromY = view.sinX * view.cosY;
+  shortcuts.zFromZ = view.cosX * view.cosY;
   shortcuts.mirrorCosineFloor = MirrorCosineFloor(state.sourceSlant, state.mirrorTolerance);
   return shortcuts;
 }
 
-bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass) {
+bool MayMeetSphere(float dx, float dy, float pixelScale, float lineDepth,
+                   const SpeedShortcuts& shortcuts) {
   // z = dy * k is rounded monotonically and symmetrically, z * z is exact in double and the sum
   // with x * x rounds monotonically: the test can only fail as |dy| grows.
-  return !IsSureMiss(MakeLineOfSight(dx, dy, pixelScale, pass.lineDepth), pass.shortcuts);
+  return !IsSureMiss(MakeLineOfSight(dx, dy, pixelScale, lineDepth), shortcuts);
 }
 
 bool MirrorSurelyFails(const Point3& surfacePoint, float cosI, const SpeedShortcuts& shortcuts) {

@@ -12,10 +12,9 @@
 #include <cmath>
 #include <limits>
 
-#include "photometry/line_of_sight.h"
 #include "model/render_state.h"
-
-struct PassConstants;
+#include "photometry/line_of_sight.h"
+#include "photometry/view_constants.h"
 
 struct SpeedShortcuts {
   // A sample whose unrotated offset (dx*k, dy*k) lies farther than this (squared) from the
@@ -34,8 +33,8 @@ struct SpeedShortcuts {
 
 inline constexpr SpeedShortcuts kNoShortcuts{};
 
-// The shortcuts of a pass, from its state and its other constants (rotations, form).
-SpeedShortcuts MakeSpeedShortcuts(const RenderState& state, const PassConstants& pass);
+// The shortcuts of a pass, from its state and its view's constants (rotations, form).
+SpeedShortcuts MakeSpeedShortcuts(const RenderState& state, const ViewConstants& view);
 
 // The unrotated line passes so far from the centre that the intersection is sure to miss.
 inline bool IsSureMiss(const LineOfSight& unrotated, const SpeedShortcuts& shortcuts) {
@@ -75,7 +74,8 @@ inline bool IsSurelyBackground(const LineOfSight& unrotated, int16_t halfSphere,
 // False only when the sample at offset (dx, dy) is a sure miss, which both shaders class as
 // background. For a fixed dx the test depends on |dy| alone and can only fail as |dy| grows, so
 // along a column it holds on one run of rows around the row nearest the centre (or nowhere).
-bool MayMeetSphere(float dx, float dy, float pixelScale, const PassConstants& pass);
+bool MayMeetSphere(float dx, float dy, float pixelScale, float lineDepth,
+                   const SpeedShortcuts& shortcuts);
 
 // With a cosine this far from +-1 the mirror tests fail: the arctangents need not be formed.
 bool MirrorSurelyFails(const Point3& surfacePoint, float cosI, const SpeedShortcuts& shortcuts);

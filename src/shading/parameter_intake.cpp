@@ -1,9 +1,9 @@
 #include "shading/parameter_intake.h"
 
-#include <array>
 #include <cmath>
 
 #include "model/angles.h"
+#include "photometry/light_source.h"
 #include "shading/input_messages.h"
 
 namespace {
@@ -18,10 +18,6 @@ constexpr double kRightAngleDegrees = 90.0;
 // Doubles at or beyond this magnitude round to infinity when stored as a 32-bit float: halfway
 // between the largest float and 2^128, where round-to-even goes up.
 constexpr double kFloatOverflowThreshold = 0x1.ffffffp+127;
-
-float DividedByHalfTurn(double constant) {
-  return static_cast<float>(constant / kDegreesPerHalfTurn);
-}
 
 bool FitsFloat(double value) { return std::fabs(value) < kFloatOverflowThreshold; }
 
@@ -98,54 +94,9 @@ float RotZFromDegrees(double exactDegrees, float degrees) {
   return RadiansFromDegrees(degrees);
 }
 
-struct MirrorBand {
-  double lowerConstant;  // degrees times pi
-  double upperConstant;
-  float tolerance;
-};
-
-// Band 1 is one range about 0; bands 2 to 9 hold a positive range and its mirror image.
-constexpr std::array<MirrorBand, 9> kMirrorBands{{
-    {-3.1101741, 3.1101741, 0.03F},
-    {3.14159, 12.56636, 0.017F},
-    {12.5977759, 21.9597141, 0.01F},
-    {21.99113, 28.27431, 0.007F},
-    {28.3057259, 43.98226, 0.005F},
-    {44.0136759, 72.25657, 0.003F},
-    {72.2879859, 106.81406, 0.002F},
-    {106.8454759, 197.92017, 0.001F},
-    {197.9515859, 0.0, 0.0005F},  // upper bound: pi itself, below
-}};
-constexpr float kLastBandUpper = static_cast<float>(kPi);
-constexpr float kBeyondBandsTolerance = 0.0005F;
-
-float BandLower(size_t band) { return DividedByHalfTurn(kMirrorBands[band].lowerConstant); }
-float BandUpper(size_t band) {
-  return band + 1 == kMirrorBands.size() ? kLastBandUpper
-                                         : DividedByHalfTurn(kMirrorBands[band].upperConstant);
-}
-
 }  // namespace
 
 bool NeedsGlossParameters(int32_t reflectanceKind) { return reflectanceKind == kGlossy; }
-
-float MirrorToleranceForSlant(float sourceSlant) {
-  if (BandLower(0) <= sourceSlant && sourceSlant <= BandUpper(0)) return kMirrorBands[0].tolerance;
-  for (size_t band = 1; band < kMirrorBands.size(); ++band) {
-    const float lower = BandLower(band);
-    const float upper = BandUpper(band);
-    if ((lower <= sourceSlant && sourceSlant <= upper) ||
-        (-upper <= sourceSlant && sourceSlant <= -lower)) {
-      return kMirrorBands[band].tolerance;
-    }
-  }
-  // Between two bands the next band up holds; beyond the last, its tolerance continues.
-  const float magnitude = std::fabs(sourceSlant);
-  for (size_t band = 1; band < kMirrorBands.size(); ++band) {
-    if (magnitude < BandLower(band)) return kMirrorBands[band].tolerance;
-  }
-  return kBeyondBandsTolerance;
-}
 
 std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
                                               const NumberFormat& format) {
@@ -169,12 +120,9 @@ std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInp
   state.rotX = params.rotX;
   state.rotY = params.rotY;
   state.rotZ = params.rotZ;
-  state.sourceSlant = params.sourceSlant;
   state.glossS = params.glossS;
   state.glossN = params.glossN;
-  state.sourceX = 0.0F;
-  state.sourceY = static_cast<float>(std::sin(double{state.sourceSlant}));
-  state.sourceZ = static_cast<float>(std::cos(double{state.sourceSlant}));
+  AimLightSource(state, params.sourceSlant);
   if (state.reflectanceKind == kMirror) {
     state.mirrorTolerance = MirrorToleranceForSlant(state.sourceSlant);
   }

@@ -40,6 +40,3 @@ struct InputError {
 // untouched.
 std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
                                               const NumberFormat& format);
-
-// The mirror function's angular tolerance for a slant in radians (32-bit), by the nine bands.
-float MirrorToleranceForSlant(float sourceSlant);

@@ -25,5 +25,5 @@ void RunRasterPass(RenderState& state, Picture& picture, bool smoothing) {
   WalkRaster(
       state, picture, frame, smoothing,
       [shader, &pass](RenderState& s, Picture& p) { shader(s, p, pass); },
-      [pixelScale, &pass](float dx, float dy) { return MayMeetSphere(dx, dy, pixelScale, pass); });
+      [pixelScale, &pass](float dx, float dy) { return MayMeetSphere(dx, dy, pixelScale, pass.lineDepth, pass.shortcuts); });
 }

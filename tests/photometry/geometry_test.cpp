@@ -245,7 +245,7 @@ TEST(GeometrySweep, FindsTheWholeDiscWithoutNaNUnderAnyRotation) {
           continue;
         }
         outsideFound += radius > 101.0F ? 1 : 0;
-        const float cosI = IncidenceCos(*p, state, pass.sourceLengthSquared);
+        const float cosI = IncidenceCos(*p, state, pass.light.sourceLengthSquared);
         const bool anyNaN = std::isnan(p->x) || std::isnan(p->y) || std::isnan(p->z) ||
                             std::isnan(cosI) || std::isnan(IncidenceAngle(cosI)) ||
                             std::isnan(EmissionAngle(p->z));

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "photometry/light_source.h"
 #include "photometry/photometric_constants.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "model/angles.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
+#include "photometry/light_source.h"
 
 // The geometry tests' name for the program's conversion.
 inline float DegreesToRadians(double degrees) { return RadiansFromDegrees(degrees); }
@@ -21,10 +22,7 @@ inline std::string DescribeRotations(double degX, double degY, double degZ) {
 }
 
 inline void SetSlant(RenderState& state, double degrees) {
-  state.sourceSlant = RadiansFromDegrees(degrees);
-  state.sourceX = 0.0F;
-  state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
-  state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
+  AimLightSource(state, RadiansFromDegrees(degrees));
 }
 
 inline RenderState StartupLikeState() {

@@ -11,13 +11,14 @@
 #include <string>
 
 #include "model/angles.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
 #include "photometry/gradient_space.h"
+#include "photometry/light_source.h"
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
 #include "photometry/sphere_geometry.h"
-#include "model/image_buffer.h"
 #include "shading/raster_walk.h"
-#include "model/startup_values.h"
 
 namespace {
 
@@ -27,9 +28,7 @@ RenderState MapState(int32_t function, double slantDegrees, bool colour) {
   RenderState state;
   ApplyStartupValues(state);
   state.reflectanceKind = function;
-  state.sourceSlant = RadiansFromDegrees(slantDegrees);
-  state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
-  state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
+  AimLightSource(state, RadiansFromDegrees(slantDegrees));
   state.mirrorTolerance = 0.017F;
   state.glossS = 0.7;
   state.glossN = 5.0;
@@ -106,7 +105,8 @@ TEST(GradientMap, MatteGreyIsCosIAwayFromTheAxes) {
         }
         if (NearGradientAxes(393, 337, x, y)) continue;
         const double p = (x - static_cast<double>(frame.cx)) / kGradientPixelsPerUnit;
-        const double q = (frame.roundedHeight - y - static_cast<double>(frame.cy)) / kGradientPixelsPerUnit;
+        const double q =
+            (frame.roundedHeight - y - static_cast<double>(frame.cy)) / kGradientPixelsPerUnit;
         const double cosI = (cosSlant - q * sinSlant) / std::sqrt(1.0 + p * p + q * q);
         if (cosI > 0.01) {
           faults += std::abs(got.r - static_cast<int>(std::lround(255.0 * cosI))) <= 3 ? 0 : 1;
@@ -121,7 +121,8 @@ TEST(GradientMap, MatteGreyIsCosIAwayFromTheAxes) {
     if (slant == 45.0) {
       // The normal meets the source at q = -tan 45 = -1: 50 pixels below the centre.
       EXPECT_NEAR(brightestX / brightCount, frame.cx, 1.0) << what.str();
-      EXPECT_NEAR(brightestY / brightCount, frame.roundedHeight - frame.cy + 50.0, 1.0) << what.str();
+      EXPECT_NEAR(brightestY / brightCount, frame.roundedHeight - frame.cy + 50.0, 1.0)
+          << what.str();
     }
   }
 }

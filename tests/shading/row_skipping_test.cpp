@@ -10,6 +10,7 @@
 #include "model/angles.h"
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "photometry/light_source.h"
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
 #include "shading/raster_walk.h"
@@ -83,9 +84,7 @@ RenderState SkipCaseState(const SkipCase& c) {
   state.rotX = RadiansFromDegrees(c.degX);
   state.rotY = RadiansFromDegrees(c.degY);
   state.rotZ = RadiansFromDegrees(c.degZ);
-  state.sourceSlant = RadiansFromDegrees(30.0);
-  state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
-  state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
+  AimLightSource(state, RadiansFromDegrees(30.0));
   state.halfSphere = c.halfSphere;
   state.showIsolines = c.colour ? 1 : 0;
   state.pixelScale /= c.magnification;
@@ -108,8 +107,9 @@ void Walk(const SkipCase& c, bool skipping, RenderState& state, ImageBuffer& pic
     return;
   }
   const float pixelScale = state.pixelScale;
-  WalkRaster(state, picture, frame, c.smoothing, shade,
-             [&](float dx, float dy) { return MayMeetSphere(dx, dy, pixelScale, pass); });
+  WalkRaster(state, picture, frame, c.smoothing, shade, [&](float dx, float dy) {
+    return MayMeetSphere(dx, dy, pixelScale, pass.lineDepth, pass.shortcuts);
+  });
 }
 
 TEST(WalkRaster, PassingOverSureMissesChangesNeitherPictureNorState) {

@@ -12,12 +12,13 @@
 #include <string>
 
 #include "model/angles.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
+#include "photometry/light_source.h"
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
 #include "photometry/sphere_geometry.h"
-#include "model/image_buffer.h"
 #include "shading/raster_walk.h"
-#include "model/startup_values.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ const Shortcut kShortcuts[] = {
      [](const RenderState& s, const PassConstants& pass) {
        Point3 p;
        if (!FindSurfacePoint(s, pass, IntersectionRule::kPlain, p)) return false;
-       return MirrorSurelyFails(p, IncidenceCos(p, s, pass.sourceLengthSquared), pass.shortcuts);
+       return MirrorSurelyFails(p, IncidenceCos(p, s, pass.light.sourceLengthSquared),
+                                pass.shortcuts);
      }},
 };
 
@@ -73,9 +75,7 @@ RenderState ViewState(const View& v, int32_t function, bool colour, bool whole) 
   state.rotX = RadiansFromDegrees(v.x);
   state.rotY = RadiansFromDegrees(v.y);
   state.rotZ = RadiansFromDegrees(v.z);
-  state.sourceSlant = RadiansFromDegrees(20.0);
-  state.sourceY = static_cast<float>(std::sin(static_cast<double>(state.sourceSlant)));
-  state.sourceZ = static_cast<float>(std::cos(static_cast<double>(state.sourceSlant)));
+  AimLightSource(state, RadiansFromDegrees(20.0));
   state.reflectanceKind = function;
   state.mirrorTolerance = 0.017F;
   state.showIsolines = static_cast<int16_t>(colour ? 1 : 0);
@@ -99,8 +99,9 @@ void Walk(RenderState& state, ImageBuffer& picture, const PassConstants& pass, b
     return;
   }
   const float pixelScale = state.pixelScale;
-  WalkRaster(state, picture, frame, smoothing, shade,
-             [&](float dx, float dy) { return MayMeetSphere(dx, dy, pixelScale, pass); });
+  WalkRaster(state, picture, frame, smoothing, shade, [&](float dx, float dy) {
+    return MayMeetSphere(dx, dy, pixelScale, pass.lineDepth, pass.shortcuts);
+  });
 }
 
 // Samples of the picture without smoothing that the shortcut claims.
