@@ -35,6 +35,27 @@ std::optional<int> ParseWhole(std::string_view text, int low, int high) {
 // One side of --size: 1 to kMaxPictureSide.
 std::optional<int> ParseSide(std::string_view text) { return ParseWhole(text, 1, kMaxPictureSide); }
 
+// "ppm", "png" or "bmp" in any letter case.
+bool PictureFormatForName(std::string_view name, PictureFormat& format) {
+  struct Named {
+    std::string_view name;
+    PictureFormat format;
+  };
+  static constexpr Named kFormats[] = {
+      {"ppm", PictureFormat::kPpm}, {"png", PictureFormat::kPng}, {"bmp", PictureFormat::kBmp}};
+  std::string lower(name);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  });
+  for (const Named& known : kFormats) {
+    if (lower == known.name) {
+      format = known.format;
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 // Seven comma-separated numbers in the C number format, index 0 first, read as the window reads
@@ -117,11 +138,28 @@ OptionValueError ParseFunction(std::string_view text, RenderJob& job) {
 }
 
 OptionValueError ParseOutput(std::string_view text, RenderJob& job) {
-  if (!PictureFormatForPath(text, job.format)) {
-    return "the output file must end in .ppm or .png, got " + Quoted(text);
-  }
+  if (text.empty()) return std::string("-o needs a file name, or - for standard output");
   job.outputPath = std::string(text);
   return std::nullopt;
+}
+
+OptionValueError ParseFormat(std::string_view text, RenderJob& job) {
+  if (!PictureFormatForName(text, job.format)) {
+    return "--format must be ppm, png or bmp, got " + Quoted(text);
+  }
+  job.formatGiven = true;
+  return std::nullopt;
+}
+
+OptionValueError ResolveOutputFormat(RenderJob& job) {
+  if (job.outputPath.empty() || job.formatGiven) return std::nullopt;
+  if (job.outputPath == "-") {
+    job.format = PictureFormat::kPpm;
+    return std::nullopt;
+  }
+  if (PictureFormatForPath(job.outputPath, job.format)) return std::nullopt;
+  return "the output file must end in .ppm, .png or .bmp (or give --format ppm|png|bmp), got " +
+         Quoted(job.outputPath);
 }
 
 bool PictureFormatForPath(std::string_view path, PictureFormat& format) {
@@ -130,20 +168,7 @@ bool PictureFormatForPath(std::string_view path, PictureFormat& format) {
   if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
     return false;
   }
-  std::string extension(path.substr(dot));
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  });
   // A name that is nothing but the extension (".png") names no file worth writing.
   const bool hasStem = dot > (slash == std::string_view::npos ? 0 : slash + 1);
-  if (!hasStem) return false;
-  if (extension == ".ppm") {
-    format = PictureFormat::kPpm;
-    return true;
-  }
-  if (extension == ".png") {
-    format = PictureFormat::kPng;
-    return true;
-  }
-  return false;
+  return hasStem && PictureFormatForName(path.substr(dot + 1), format);
 }

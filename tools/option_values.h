@@ -28,8 +28,15 @@ OptionValueError CheckReadoutPixel(const RenderJob& job);
 // matte, glossy, rocky or mirror.
 OptionValueError ParseFunction(std::string_view text, RenderJob& job);
 
-// A file name ending in .ppm or .png; the extension chooses the format.
+// The output file's name, "-" for standard output; its format is settled by ResolveOutputFormat.
 OptionValueError ParseOutput(std::string_view text, RenderJob& job);
 
-// The picture format named by the file's extension (".ppm" or ".png", any letter case).
+// --format: ppm, png or bmp (any letter case); it overrides the output file's extension.
+OptionValueError ParseFormat(std::string_view text, RenderJob& job);
+
+// The format of the job's output file once every option is read: --format's if given, else PPM
+// for "-", else the extension's; any other extension (or none) is refused, naming those accepted.
+OptionValueError ResolveOutputFormat(RenderJob& job);
+
+// The picture format named by the file's extension (".ppm", ".png" or ".bmp", any letter case).
 bool PictureFormatForPath(std::string_view path, PictureFormat& format);

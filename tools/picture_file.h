@@ -1,23 +1,27 @@
 #pragma once
-// Writing a painted picture to a file, as binary PPM (P6) or PNG. The bytes go through QSaveFile,
-// so a failed write leaves neither a partial picture nor a temporary file behind.
+// Writing a painted picture as binary PPM (P6), PNG or BMP: encoded in memory, then written whole
+// through the shared writer (fileio/whole_file.h). A regular file gets the whole picture or keeps
+// its old bytes; a FIFO or a device (or a link to one) is written as a stream; "-" is standard
+// output.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "render_job.h"
 #include "model/image_buffer.h"
+#include "render_job.h"
 
 // "P6\n<width> <height>\n255\n", then red, green, blue of every pixel, rows from the top.
 std::string EncodePpm(const ImageBuffer& picture);
 
-// The picture as a PNG file's bytes (24-bit RGB); empty if encoding failed.
+// The picture as a PNG or BMP file's bytes (24-bit RGB); empty if encoding failed.
 std::string EncodePng(const ImageBuffer& picture);
+std::string EncodeBmp(const ImageBuffer& picture);
 
-// Writes `bytes` to `path` all or nothing; a symbolic link keeps pointing at the written file.
-// Returns a message naming the path on failure.
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
+// Writes `bytes` to `path` as the shared writer does; "-" writes them to standard output (file
+// descriptor 1). Returns a message naming the path and the system's reason on failure, as
+// "cannot write PATH: No space left on device".
+std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,
                                         PictureFormat format);

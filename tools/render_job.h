@@ -16,7 +16,7 @@
 #include "model/startup_values.h"
 #include "shading/parameter_intake.h"
 
-enum class PictureFormat { kPpm, kPng };
+enum class PictureFormat { kPpm, kPng, kBmp };
 
 // A picture pixel, origin top-left, y downwards (as in the written file).
 struct PixelPosition {
@@ -35,8 +35,10 @@ struct RenderJob {
   bool smooth = false;         // --smooth: 2x2 sub-pixel smoothing
   int width = kDefaultPictureWidth;
   int height = kDefaultPictureHeight;
-  std::string outputPath;  // empty with a readout: no picture is written then
+  std::string outputPath;  // empty with a readout: no picture is written then; "-" is stdout
+  // The extension's format, or --format's when given (formatGiven); PPM for "-" by default.
   PictureFormat format = PictureFormat::kPpm;
+  bool formatGiven = false;
   std::optional<PixelPosition> readout;  // --readout X,Y: print this pixel's readout line
   bool gradientSpace = false;            // --gradient-space: the map R(p, q) instead of the sphere
   // The options given that the gradient-space map ignores (rotations, --whole-sphere), in the

@@ -62,7 +62,17 @@ const std::vector<ValueOption>& ValueOptions() {
        "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
        "nothing is written to it.",
        ParseReadoutPixel},
-      {"o", "FILE", "Output file, .ppm or .png.", ParseOutput},
+      {"o", "FILE",
+       "Output file. Its extension, .ppm, .png or .bmp in any letter case, chooses the format; "
+       "any other is refused unless --format is given. With \"-o -\" the picture goes to "
+       "standard output (PPM unless --format says otherwise). A regular file is replaced whole "
+       "or, if the write fails, left as it was; an existing FIFO or character device (or a link "
+       "to one) is written to as a stream and never replaced.",
+       ParseOutput},
+      {"format", "NAME",
+       "ppm, png or bmp: the picture format, whatever the output file's extension (by default "
+       "the extension chooses it, and standard output gets PPM).",
+       ParseFormat},
   };
   return options;
 }
@@ -92,8 +102,9 @@ constexpr const char* kIgnoredByGradientSpace[] = {"rot-x", "rot-y", "rot-z", "w
 void DeclareOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(QStringLiteral(
       "Paints the picture of one press of the shade button on a freshly started window and "
-      "writes it as binary PPM (P6) or PNG, chosen by the file's extension; or prints what the "
-      "picture shows at one pixel. Numbers use \".\" as decimal separator."));
+      "writes it as binary PPM (P6), PNG or BMP, chosen by the file's extension or by --format, "
+      "to a file or to standard output; or prints what the picture shows at one pixel. Numbers "
+      "use \".\" as decimal separator."));
   for (const ValueOption& option : ValueOptions()) {
     QStringList names = {QString::fromLatin1(option.name)};
     if (names.front() == u"o") names.append(QStringLiteral("output"));
@@ -152,10 +163,13 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     }
   }
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
   if (job.readout) {
     job.outputPath.clear();  // a readout writes no picture
   } else if (job.outputPath.empty()) {
-    return OptionError{"no output file: give -o FILE.ppm or -o FILE.png, or --readout X,Y"};
+    return OptionError{
+        "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp or -o - (standard output), "
+        "or --readout X,Y"};
   }
   return job;
 }
@@ -166,10 +180,11 @@ std::string RenderUsage() {
   QString text = parser.helpText();
   // Qt names the program by how it was started; the usage line names it by its own name.
   const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
-  text.replace(
-      0, lineEnd,
-      QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png)\n  or:  %1 [options] --readout X,Y")
-          .arg(QLatin1String(kProgram)));
+  text.replace(0, lineEnd,
+               QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png|.bmp)\n"
+                              "  or:  %1 [options] [--format ppm|png|bmp] -o FILE|-\n"
+                              "  or:  %1 [options] --readout X,Y")
+                   .arg(QLatin1String(kProgram)));
   // Qt shows one-letter names with one dash; --s and --n are the documented forms (both read).
   for (const char* name : {"s", "n"}) {
     text.replace(QStringLiteral("  -%1 <TEXT> ").arg(QLatin1String(name)),
@@ -177,7 +192,9 @@ std::string RenderUsage() {
   }
   text += QStringLiteral(
       "\nExit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
-      "bad number, a readout pixel outside the picture or a failed write.\n");
+      "bad number, a readout pixel outside the picture, an output file of no known format or a "
+      "failed write (a full disk, a quota, a file-size limit, an I/O error: the message names "
+      "the file and the reason, and a regular file keeps its old bytes).\n");
   return text.toStdString();
 }
 

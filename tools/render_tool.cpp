@@ -121,6 +121,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
       err << kToolName << DescribeInputError(*error) << "\n";
       return kExitFailure;
     }
+    out.flush();  // "-o -" writes the picture to descriptor 1 itself, after anything `out` holds
     if (auto error = WritePicture(std::get<ImageBuffer>(outcome), job.outputPath, job.format)) {
       err << kToolName << *error << "\n";
       return kExitFailure;

@@ -1,7 +1,8 @@
 #pragma once
 // The headless renderer: the picture of one press of the shade button on a fresh window.
 //   command line -> RenderJob -> fresh RenderState with start-up values and the job's options
-//   -> shade command on a white ImageBuffer -> PPM or PNG file (every pixel, no observer arrow)
+//   -> shade command on a white ImageBuffer -> PPM, PNG or BMP file, or standard output for
+//   "-o -" (every pixel, no observer arrow)
 // With --gradient-space the parameter intake of the shade command runs alone and the
 // gradient-space map is painted instead; with --readout the line of one pixel of the state after
 // the pass goes to stdout instead of a file.
@@ -52,5 +53,6 @@ std::string IgnoredGlossWarning(const RenderJob& job);
 
 // The whole tool: parses `args` (without the program name), renders, writes the file or prints
 // the readout, and returns the exit status. Usage, version and the readout go to `out`, every
-// message about a failure or an ignored option to `err`.
+// message about a failure or an ignored option to `err`; the picture of "-o -" goes to file
+// descriptor 1 (standard output), not through `out`.
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);

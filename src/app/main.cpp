@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <csignal>
 
 #include "app/form1.h"
 #include "app/qt_translation.h"
@@ -39,6 +40,10 @@ void AnswerHelpOrVersion(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Writing a picture may meet a file-size limit or a FIFO whose reader has gone: both are then
+  // errors reported in a message (EFBIG, EPIPE), not signals that end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
   AnswerHelpOrVersion(argc, argv);
   QApplication app(argc, argv);
   InstallRussianQtTexts(app);

@@ -1,32 +1,24 @@
 #include "app/picture_export.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
+#include <string_view>
 
+#include "app/file_error_text.h"
 #include "app/picture_box.h"
+#include "fileio/whole_file.h"
 
 namespace {
 
-QString FileErrorReason(const QSaveFile& file, const QString& path) {
-  const QFileInfo info(path);
-  switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-      if (!info.absoluteDir().exists()) {
-        return QStringLiteral("папки «%1» нет").arg(QDir::toNativeSeparators(info.absolutePath()));
-      }
-      if (info.isDir()) return QStringLiteral("это папка, а не файл");
-      return QStringLiteral("нет прав на запись в эту папку или в этот файл");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-      return QStringLiteral("запись прервалась: возможно, на диске нет места");
-    default:
-      break;
-  }
-  return QStringLiteral("файловая система отказала в записи");
+// "png" or "bmp" for a name ending in that extension (any letter case); empty for any other.
+QByteArray PictureFormatOf(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == u"png" || suffix == u"bmp") return suffix.toLatin1();
+  return {};
 }
 
 }  // namespace
@@ -40,21 +32,33 @@ QImage ExportedPicture(const PictureBox& picture, QWidget* label) {
   return image;
 }
 
-std::optional<QString> WritePictureFile(const QImage& image, const QString& path) {
-  const bool bmp =
-      QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return FileErrorReason(file, path);
-  QImageWriter writer(&file, bmp ? QByteArrayLiteral("bmp") : QByteArrayLiteral("png"));
-  if (!writer.write(image)) {
-    const QString reason = file.error() != QFileDevice::NoError
-                               ? FileErrorReason(file, path)
-                               : QStringLiteral("рисунок не удалось записать в формате %1")
-                                     .arg(bmp ? QStringLiteral("BMP") : QStringLiteral("PNG"));
-    file.cancelWriting();
-    return reason;
+std::optional<QString> PictureFileName(const QString& path, const QString& filterSuffix) {
+  if (QFileInfo(path).suffix().isEmpty()) {
+    return path.endsWith(u'.') ? path + filterSuffix : path + u'.' + filterSuffix;
   }
-  if (!file.commit()) return FileErrorReason(file, path);
+  if (PictureFormatOf(path).isEmpty()) return std::nullopt;
+  return path;
+}
+
+QString UnsupportedExtensionReason() {
+  return QStringLiteral("рисунок сохраняется только в файл PNG (.png) или BMP (.bmp)");
+}
+
+std::optional<QString> WritePictureFile(const QImage& image, const QString& path) {
+  const QByteArray format = PictureFormatOf(path);
+  if (format.isEmpty()) return UnsupportedExtensionReason();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (!writer.write(image)) {
+    return QStringLiteral("рисунок не удалось записать в формате %1")
+        .arg(QString::fromLatin1(format.toUpper()));
+  }
+  const std::optional<WriteFailure> failure =
+      WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                     FifoOpening::kFailWithoutReader);
+  if (failure) return FileWriteReason(*failure, path);
   return std::nullopt;
 }
 

@@ -51,20 +51,23 @@ void PictureMenu::SetPictureReady(bool ready) {
   copy_->setEnabled(ready);
 }
 
-bool PictureMenu::SaveTo(const QString& path) {
-  const std::optional<QString> failure = WritePictureFile(image_(), path);
+bool PictureMenu::SaveTo(const QString& path, const QString& filterSuffix) {
+  const std::optional<QString> name = PictureFileName(path, filterSuffix);
+  const std::optional<QString> failure =
+      name ? WritePictureFile(image_(), *name) : UnsupportedExtensionReason();
   if (!failure) {
-    lastPath_ = path;
+    lastPath_ = *name;
     return true;
   }
-  QMessageBox::warning(&window_, window_.windowTitle(), SaveFailureMessage(path, *failure));
+  QMessageBox::warning(&window_, window_.windowTitle(),
+                       SaveFailureMessage(name.value_or(path), *failure));
   return false;
 }
 
 void PictureMenu::Save() {
   if (!save_->isEnabled()) return;
-  const QString path = pickPath_();
-  if (!path.isEmpty()) SaveTo(path);
+  const SaveChoice choice = pickPath_();
+  if (!choice.path.isEmpty()) SaveTo(choice.path, choice.filterSuffix);
 }
 
 void PictureMenu::Copy() {
@@ -73,8 +76,8 @@ void PictureMenu::Copy() {
 }
 
 // The file dialog: PNG by default, BMP if chosen; a name typed without an ending gets the
-// chosen format's.
-QString PictureMenu::AskPath() {
+// chosen format's (here, and again in SaveTo should a dialog not add it).
+PictureMenu::SaveChoice PictureMenu::AskPath() {
   const QString start =
       lastPath_.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
                                 .filePath(QStringLiteral("сфера.png"))
@@ -90,6 +93,8 @@ QString PictureMenu::AskPath() {
   connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(filter == kBmpFilter ? QStringLiteral("bmp") : QStringLiteral("png"));
   });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().constFirst();
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == kBmpFilter
+                                                   ? QStringLiteral("bmp")
+                                                   : QStringLiteral("png")};
 }

@@ -18,8 +18,13 @@ class PictureMenu final : public QObject {
  public:
   // The picture to save or copy, composed when asked.
   using ImageSource = std::function<QImage()>;
-  // The file to save to; empty when the user cancels.
-  using PathPicker = std::function<QString()>;
+  // The file to save to as typed (empty when the user cancels) and the chosen filter's
+  // extension, "png" or "bmp", which a name without one gets.
+  struct SaveChoice {
+    QString path;
+    QString filterSuffix = QStringLiteral("png");
+  };
+  using PathPicker = std::function<SaveChoice()>;
 
   // The menu opens on `picture`; the actions' keys are the `window`'s.
   PictureMenu(QWidget& picture, QWidget& window, ImageSource image);
@@ -34,13 +39,15 @@ class PictureMenu final : public QObject {
   // Replaces the file dialog (tests pick the path themselves).
   void SetPathPicker(PathPicker picker) { pickPath_ = std::move(picker); }
 
-  // Writes the picture to `path`; a failure is reported in a message box. True when written.
-  bool SaveTo(const QString& path);
+  // Writes the picture to `path`, with "." + `filterSuffix` added if it has no extension; a name
+  // with an extension other than .png or .bmp, or a failure, is reported in a message box and
+  // nothing is written. True when written.
+  bool SaveTo(const QString& path, const QString& filterSuffix = QStringLiteral("png"));
   void Save();
   void Copy();
 
  private:
-  QString AskPath();
+  SaveChoice AskPath();
 
   QWidget& window_;
   ImageSource image_;

@@ -46,7 +46,7 @@ class PictureMenuTest : public QObject {
     int asked = 0;
     menu.SetPathPicker([&asked] {
       ++asked;
-      return QString();
+      return PictureMenu::SaveChoice{};
     });
     const QList<QAction*> actions = menu.Menu()->actions();
     QCOMPARE(actions.size(), 3);
@@ -105,7 +105,7 @@ class PictureMenuTest : public QObject {
 
     QTemporaryDir folder;
     const QString path = folder.filePath(file);
-    form->pictureMenu().SetPathPicker([&path] { return path; });
+    form->pictureMenu().SetPathPicker([&path] { return PictureMenu::SaveChoice{path}; });
     form->pictureMenu().SaveAction()->trigger();
     QCOMPARE(
         QImage(path, file.endsWith("BMP") ? "BMP" : "PNG").convertToFormat(QImage::Format_RGB32),

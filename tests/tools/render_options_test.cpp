@@ -31,7 +31,7 @@ std::string DescribeJob(const RenderJob& job) {
   bands("halfWidths", job.isoHalfWidth);
   text << " colour=" << job.colourIsolines << " half=" << job.halfSphere << " smooth=" << job.smooth
        << " size=" << job.width << "x" << job.height << " out=" << job.outputPath
-       << " png=" << (job.format == PictureFormat::kPng);
+       << " format=" << static_cast<int>(job.format) << " formatGiven=" << job.formatGiven;
   return text.str();
 }
 
@@ -122,6 +122,24 @@ TEST(RenderOptionsTest, EachOptionSetsItsField) {
       {{"-o", "dir/pic.PNG"},
        With([](RenderJob& j) { j.format = PictureFormat::kPng; }, "dir/pic.PNG")},
       {{"-o", "a.b/pic.Ppm"}, DefaultJob("a.b/pic.Ppm")},
+      {{"-o", "pic.bmp"}, With([](RenderJob& j) { j.format = PictureFormat::kBmp; }, "pic.bmp")},
+      {{"-o", "-"}, DefaultJob("-")},
+      // --format overrides the extension, and needs none; "-" is standard output.
+      {{"--format", "png", "-o", "-"},
+       With(
+           [](RenderJob& j) {
+             j.format = PictureFormat::kPng;
+             j.formatGiven = true;
+           },
+           "-")},
+      {{"-o", "pic.png", "--format=BMP"},
+       With(
+           [](RenderJob& j) {
+             j.format = PictureFormat::kBmp;
+             j.formatGiven = true;
+           },
+           "pic.png")},
+      {{"--format", "ppm", "-o", "pic"}, With([](RenderJob& j) { j.formatGiven = true; }, "pic")},
       {{"-oout.ppm"}, DefaultJob()},
       {{"--output", "out.ppm"}, DefaultJob()},
       // A value that starts with a dash is still the option's value, not an option.
@@ -197,6 +215,10 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
       {{"--size", " 4x5", "-o", "out.ppm"}, "--size"},
       {{"--size", "99999999999999999999999x5", "-o", "out.ppm"}, "--size"},
       {{"-o", "pic.jpg"}, "pic.jpg"},
+      {{"-o", "pic.txt"}, ".ppm, .png or .bmp"},
+      {{"-o", ""}, "-o needs a file name"},
+      {{"--format", "jpg", "-o", "pic.png"}, "\"jpg\""},
+      {{"--format", "", "-o", "-"}, "--format must be ppm, png or bmp"},
       {{"-o", "pic"}, "pic"},
       {{"-o", ".png"}, ".png"},
       {{"-o", "dir/.ppm"}, "dir/.ppm"},

@@ -1,23 +1,29 @@
 #pragma once
 // Runs the real gauss-sphere-render binary (GAUSS_SPHERE_RENDER) and collects its exit status,
-// stdout and stderr.
+// stdout and stderr; optionally under a file-size limit, or with stdout a pipe.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>  // environ
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 struct RunResult {
-  int exitStatus = -1;
+  int exitStatus = -1;  // -1000 - the signal when a signal ended the run
   std::string out;
   std::string err;
+};
+
+struct RunSetup {
+  std::optional<rlim_t> fileSizeLimit;  // RLIMIT_FSIZE of the run, in bytes
+  bool stdoutPipe = false;              // stdout a pipe read by the test, not a file
 };
 
 inline std::string ReadWholeFile(const std::filesystem::path& path) {
@@ -25,35 +31,57 @@ inline std::string ReadWholeFile(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Runs the renderer with `args`; its stdout and stderr land in files in `logs`.
+// Runs the renderer with `args`; its stderr, and its stdout unless piped, land in files in `logs`.
 inline RunResult RunRenderer(const std::vector<std::string>& args,
-                             const std::filesystem::path& logs) {
+                             const std::filesystem::path& logs, const RunSetup& setup = {}) {
   const std::string outPath = (logs / "stdout.txt").string();
   const std::string errPath = (logs / "stderr.txt").string();
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
   std::vector<std::string> argStrings = {GAUSS_SPHERE_RENDER};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& a : argStrings) argv.push_back(a.data());
   argv.push_back(nullptr);
+  int pipeEnds[2] = {-1, -1};
+  if (setup.stdoutPipe && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
+    ADD_FAILURE() << "cannot make a pipe";
+    return {};
+  }
 
   RunResult result;
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {  // the child: only async-signal-safe calls until exec
+    const int out = setup.stdoutPipe ? pipeEnds[1]
+                                     : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(127);
+    if (setup.fileSizeLimit) {
+      rlimit limit{};
+      ::getrlimit(RLIMIT_FSIZE, &limit);
+      limit.rlim_cur = *setup.fileSizeLimit;
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+    }
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  if (setup.stdoutPipe) ::close(pipeEnds[1]);
+  if (pid < 0) {
     ADD_FAILURE() << "cannot start " << GAUSS_SPHERE_RENDER;
+    if (setup.stdoutPipe) ::close(pipeEnds[0]);
     return result;
   }
+  if (setup.stdoutPipe) {
+    char chunk[65536];
+    ssize_t count = 0;
+    while ((count = ::read(pipeEnds[0], chunk, sizeof chunk)) != 0) {
+      if (count > 0) result.out.append(chunk, static_cast<size_t>(count));
+      if (count < 0 && errno != EINTR) break;
+    }
+    ::close(pipeEnds[0]);
+  }
   int status = 0;
-  waitpid(pid, &status, 0);
+  ::waitpid(pid, &status, 0);
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
-  result.out = ReadWholeFile(outPath);
+  if (!setup.stdoutPipe) result.out = ReadWholeFile(outPath);
   result.err = ReadWholeFile(errPath);
   return result;
 }

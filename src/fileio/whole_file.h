@@ -1,0 +1,44 @@
+#pragma once
+// Writing bytes that are already in memory to a file, whole or not at all, as the window's
+// «Сохранить рисунок…» and the renderer's -o need it.
+//
+// - A regular file, or a name that does not exist yet, is written through QSaveFile opened
+//   unbuffered: every write's count is checked (a short write is retried, so the system's error
+//   shows), the data is synced to disk and only then renamed into place. On any failure (full
+//   disk, quota, file-size limit, I/O error) the target keeps its old bytes and no temporary file
+//   is left. A symbolic link is followed: its target gets the bytes and the link stays.
+// - An existing file that is neither a regular file nor a folder (a FIFO, a character device, or
+//   a symbolic link to one) is opened and written as a stream; it is never replaced. A failed
+//   stream write cannot be undone: what was written stays written.
+// - A folder is refused (EISDIR).
+//
+// SIGXFSZ must be ignored by the program for a file-size limit to arrive as EFBIG instead of
+// killing it; both programs ignore it in main.
+
+#include <QString>
+#include <optional>
+#include <string_view>
+
+struct WriteFailure {
+  int error = 0;     // the errno value; 0 when the system gave none (see qtReason)
+  QString qtReason;  // Qt's description, for when error is 0
+};
+
+// How a FIFO without a reader is opened: the renderer waits for one as a shell redirection does;
+// the window must not hang, so it fails at once (ENXIO).
+enum class FifoOpening { kWaitForReader, kFailWithoutReader };
+
+std::optional<WriteFailure> WriteWholeFile(const QString& path, std::string_view bytes,
+                                           FifoOpening fifo = FifoOpening::kWaitForReader);
+
+// Writes all of `bytes` to the open descriptor `fd` (standard output for "-o -"), retrying after
+// a signal and after a short write.
+std::optional<WriteFailure> WriteAllTo(int fd, std::string_view bytes);
+
+// True when `path` names an existing file that is written as a stream: not a regular file and
+// not a folder, symbolic links followed.
+bool IsStreamTarget(const QString& path);
+
+// The system's own words for the failure: strerror's text for an errno value (in the language of
+// the C library's locale), else Qt's reason, else a generic English text.
+QString SystemReason(const WriteFailure& failure);
