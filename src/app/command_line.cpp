@@ -63,7 +63,10 @@ QString HelpText(const QCommandLineParser& parser) {
   QString text = parser.helpText();
   const qsizetype nameStart = text.indexOf(QLatin1Char(' ')) + 1;
   const qsizetype nameEnd = text.indexOf(QLatin1Char(' '), nameStart);
-  return text.replace(nameStart, nameEnd - nameStart, QLatin1String(kProgram));
+  text.replace(nameStart, nameEnd - nameStart, QLatin1String(kProgram));
+  return text + QStringLiteral(
+                    "\nExit status: 0 when the window is closed, 2 on a wrong option or an "
+                    "unexpected argument.\n");
 }
 
 int Print(std::FILE* stream, const QString& text, int status) {
