@@ -170,12 +170,14 @@ constexpr auto kControls =
            LegendRow(6, 6, kDarkBorder, 1095, 255),  //
            kBelowLegend, kBottomLeft);
 
+// The legend is walked top to bottom, each row's level before its half-width, and then the
+// colour switch above it.
 constexpr ControlName kTabOrder[] = {
     {"Picture1"}, {"Command1"}, {"Text1"},    {"Text2"},    {"Text3", 0}, {"Text4", 0},
     {"Check1"},   {"Option1"},  {"Option2"},  {"Option3"},  {"Text5"},    {"Text6"},
-    {"Text8", 6}, {"Text8", 5}, {"Text8", 4}, {"Text8", 3}, {"Text8", 2}, {"Text8", 1},
-    {"Text8", 7}, {"Text7", 6}, {"Text7", 5}, {"Text7", 4}, {"Text7", 3}, {"Text7", 2},
-    {"Text7", 1}, {"Text7", 7}, {"Option4"},  {"Check2"},   {"Check3"},
+    {"Text8", 7}, {"Text7", 7}, {"Text8", 1}, {"Text7", 1}, {"Text8", 2}, {"Text7", 2},
+    {"Text8", 3}, {"Text7", 3}, {"Text8", 4}, {"Text7", 4}, {"Text8", 5}, {"Text7", 5},
+    {"Text8", 6}, {"Text7", 6}, {"Check3"},   {"Option4"},  {"Check2"},
 };
 
 // clang-format on

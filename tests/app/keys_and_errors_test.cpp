@@ -1,6 +1,7 @@
 // The keyboard and the input errors: Enter and F5 press the shade button; an input error leads
 // to its box, marked and selected, until it is edited; a long text is quoted short; the hidden
-// glossy boxes hold up no pass; every input control explains itself in a tooltip.
+// glossy boxes hold up no pass; Tab walks the legend row by row; every input control explains
+// itself in a tooltip.
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,6 +156,28 @@ class KeysAndErrorsTest : public QObject {
     QCOMPARE(form->focusWidget(), s);
   }
 
+  // Tab walks the legend top to bottom, each row's level then its half-width, then on to the
+  // colour switch; Shift+Tab walks back.
+  void legendTabWalk() {
+    auto form = ActiveForm();
+    const QStringList walk = {"Text8_7", "Text7_7", "Text8_1", "Text7_1", "Text8_2",
+                              "Text7_2", "Text8_3", "Text7_3", "Text8_4", "Text7_4",
+                              "Text8_5", "Text7_5", "Text8_6", "Text7_6", "Check3"};
+    Find<QWidget>(*form, walk.front())->setFocus();
+    QStringList forward = {form->focusWidget()->objectName()};
+    for (qsizetype k = 1; k < walk.size(); ++k) {
+      QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+      forward << form->focusWidget()->objectName();
+    }
+    QCOMPARE(forward, walk);
+    QStringList backward = {form->focusWidget()->objectName()};
+    for (qsizetype k = 1; k < walk.size(); ++k) {
+      QTest::keyClick(form->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      backward.prepend(form->focusWidget()->objectName());
+    }
+    QCOMPARE(backward, walk);
+  }
+
   // Russian, in the user's number format, and back after a mark.
   void toolTips() {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -165,6 +188,8 @@ class KeysAndErrorsTest : public QObject {
       const QString tip = Find<QWidget>(form, name)->toolTip();
       QVERIFY2(tip.size() > 20 && tip == OwnToolTip(*Find<QWidget>(form, name)), name);
       QVERIFY2(!tip.contains(QRegularExpression("\\d\\.\\d")), qPrintable(tip));
+      // No box enforces a range: every range a tooltip gives is the usual one.
+      QVERIFY2(!tip.contains(QRegularExpression("(?<!обычно )от [−-]?\\d")), qPrintable(tip));
     }
     QVERIFY(Find<QWidget>(form, "Text7_1")->toolTip().contains("0,001"));
   }

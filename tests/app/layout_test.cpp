@@ -208,9 +208,9 @@ class LayoutTest : public QObject {
     Form1 form;
     const QStringList expected = {
         "Picture1", "Command1", "Text1",   "Text2",   "Text3_0", "Text4_0", "Check1",  "Option1",
-        "Option2",  "Option3",  "Text5",   "Text6",   "Text8_6", "Text8_5", "Text8_4", "Text8_3",
-        "Text8_2",  "Text8_1",  "Text8_7", "Text7_6", "Text7_5", "Text7_4", "Text7_3", "Text7_2",
-        "Text7_1",  "Text7_7",  "Option4", "Check2",  "Check3"};
+        "Option2",  "Option3",  "Text5",   "Text6",   "Text8_7", "Text7_7", "Text8_1", "Text7_1",
+        "Text8_2",  "Text7_2",  "Text8_3", "Text7_3", "Text8_4", "Text7_4", "Text8_5", "Text7_5",
+        "Text8_6",  "Text7_6",  "Check3",  "Option4", "Check2"};
     QStringList order;
     QWidget* first = Find<QWidget>(form, "Picture1");
     QWidget* widget = first;

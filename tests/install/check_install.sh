@@ -12,8 +12,14 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/gauss-sphere bin/gauss-sphere-render share/applications/"$id".desktop \
-         share/metainfo/"$id".metainfo.xml share/man/man1/gauss-sphere-render.1; do
+         share/metainfo/"$id".metainfo.xml share/man/man1/gauss-sphere.1.gz \
+         share/man/man1/gauss-sphere-render.1.gz share/doc/gauss-sphere/copyright \
+         share/doc/gauss-sphere/changelog.Debian.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
+done
+# The programs need only system libraries: no RUNPATH or RPATH pointing anywhere.
+for program in gauss-sphere gauss-sphere-render; do
+  ! readelf -d "$prefix/bin/$program" | grep -qE 'RUNPATH|RPATH' || fail "$program has a run path"
 done
 for size in 16 32 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -29,10 +35,24 @@ grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "Icon line"
 appstreamcli validate --no-net --explain "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "appstreamcli validate"
 
-warnings="$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/gauss-sphere-render.1" 2>&1 >/dev/null)"
-[ -z "$warnings" ] || fail "man page warnings: $warnings"
-page="$(MANWIDTH=80 man -l "$prefix/share/man/man1/gauss-sphere-render.1" 2>/dev/null)"
-grep -q -- '--rot-x' <<<"$page" || fail "man page lacks the options"
+# The Russian texts name the four functions by the window's captions.
+for caption in Матовая:матовая Глянцевая:глянцевая Каменистая:каменистая Зеркальная:зеркальная; do
+  grep -q "«${caption%%:*}»" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "AppStream lacks ${caption%%:*}"
+  grep -q "^Keywords\[ru\]=.*;${caption#*:};" "$prefix/share/applications/$id.desktop" ||
+    fail "desktop keywords lack ${caption#*:}"
+done
+
+# Each manual page: gzip -9n (no name or time inside), renders without warnings, lists options.
+for program in gauss-sphere:--help-all gauss-sphere-render:--rot-x; do
+  file="$prefix/share/man/man1/${program%%:*}.1.gz"
+  gzip -lv "$file" >/dev/null && [ "$(od -An -tu4 -j4 -N4 "$file" | tr -d ' ')" = 0 ] ||
+    fail "$file is not compressed without a time stamp"
+  warnings="$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$file" 2>&1 >/dev/null)"
+  [ -z "$warnings" ] || fail "man page warnings: $warnings"
+  page="$(MANWIDTH=80 man -l "$file" 2>/dev/null)"
+  grep -q -- "${program#*:}" <<<"$page" || fail "$file lacks the options"
+done
 
 # The installed programs need nothing from the source or build folders.
 cd "$prefix"

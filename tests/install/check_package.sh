@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Usage: check_package.sh BUILD_FOLDER
-# Makes the Debian package in a temporary folder and checks its control fields and contents.
+# Makes the Debian package in a temporary folder, checks its control fields and contents, and
+# runs lintian on it: any error or warning fails the check; informational tags are printed.
 set -euo pipefail
 build="$1"
 work="$(mktemp -d)"
@@ -18,7 +19,15 @@ grep -q 'libqt6gui6' <<<"$depends" || fail "Depends lacks Qt 6 Gui: $depends"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no description"
 contents="$(dpkg-deb -c "$deb")"
 for f in ./usr/bin/gauss-sphere ./usr/bin/gauss-sphere-render ./usr/share/applications/ \
-         ./usr/share/metainfo/ ./usr/share/man/man1/gauss-sphere-render.1; do
+         ./usr/share/metainfo/ ./usr/share/man/man1/gauss-sphere.1.gz \
+         ./usr/share/man/man1/gauss-sphere-render.1.gz ./usr/share/doc/gauss-sphere/copyright \
+         ./usr/share/doc/gauss-sphere/changelog.Debian.gz; do
   grep -qF "$f" <<<"$contents" || fail "package lacks $f"
 done
+
+# lintian warns on stderr when run as root (as CI does); its tags go to stdout.
+report="$(lintian --fail-on none --display-info --tag-display-limit 0 "$deb")" ||
+  fail "lintian did not run"
+[ -z "$report" ] || echo "$report"
+if grep -q '^[EW]: ' <<<"$report"; then fail "lintian reports errors or warnings"; fi
 echo "package check passed"
