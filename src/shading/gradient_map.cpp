@@ -66,9 +66,14 @@ void DrawGradientAxes(Picture& picture) {
   for (int x = 0; x < width; ++x) Put(picture, x, origin.row);
   for (int y = 0; y < height; ++y) Put(picture, origin.column, y);
   const int unit = static_cast<int>(kGradientPixelsPerUnit);
+  // Each axis has as many whole values as its own side holds: a tall map has more of q than of p.
   for (int k = -width / unit - 1; k <= width / unit + 1; ++k) {
     for (int t = -kTickHalfLength; t <= kTickHalfLength; ++t) {
       Put(picture, origin.column + k * unit, origin.row + t);  // a whole p
+    }
+  }
+  for (int k = -height / unit - 1; k <= height / unit + 1; ++k) {
+    for (int t = -kTickHalfLength; t <= kTickHalfLength; ++t) {
       Put(picture, origin.column + t, origin.row + k * unit);  // a whole q
     }
   }

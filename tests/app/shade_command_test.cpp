@@ -83,6 +83,9 @@ class ShadeCommandTest : public QObject {
     const ArrowLine& shaft = picture->ArrowLineAt(1);
     QCOMPARE(shaft.p1, QPoint(196, 16));
     QCOMPARE(shaft.p2, QPoint(196, 82));
+    // Only the shaft's lower end moves: the head strokes keep their laid-out ends.
+    QCOMPARE(picture->ArrowLineAt(2).p2, QPoint(196, 16));
+    QCOMPARE(picture->ArrowLineAt(3).p2, QPoint(196, 16));
     for (int line = 1; line <= 3; ++line) QVERIFY(picture->ArrowLineAt(line).visible);
     QVERIFY(Find<QLabel>(*form, "Label6")->isVisible());
     QVERIFY(Find<QTimer>(*form, "Timer2")->isActive());

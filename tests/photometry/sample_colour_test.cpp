@@ -120,6 +120,33 @@ TEST(ColourSample, ABandAtZeroBeatsTheSelfShadowZoneButNeverTintsNegatives) {
   EXPECT_EQ(PaintedColour(-0.002F, IsolineStyle::kColourTint, state), kShadowFringe);
 }
 
+// The fringe reaches down to -isoHalfWidth(0), the self-shadow zone up to isoHalfWidth(6): each
+// edge follows its own legend row, so rows of different widths tell them apart.
+TEST(ColourSample, ShadowZoneEdgesFollowTheirOwnLegendRows) {
+  struct Case {
+    const char* what;
+    float halfWidth0, halfWidth6;
+    float phi;
+    Rgb painted;
+  };
+  const Case cases[] = {
+      {"wide row 0: fringe below row 6's width", 0.02F, 0.004F, -0.01F, kShadowFringe},
+      {"wide row 0: fringe at its bottom", 0.02F, 0.004F, -0.02F, kShadowFringe},
+      {"wide row 0: deep shadow below it", 0.02F, 0.004F, -0.021F, kDeepShadow},
+      {"wide row 0: tone above row 6's width", 0.02F, 0.004F, 0.01F, Rgb{3, 3, 3}},
+      {"narrow row 0: deep shadow within row 6's width", 0.003F, 0.02F, -0.01F, kDeepShadow},
+      {"narrow row 0: fringe at its bottom", 0.003F, 0.02F, -0.003F, kShadowFringe},
+      {"narrow row 0: self-shadow up to row 6's width", 0.003F, 0.02F, 0.01F, kSelfShadowZone},
+  };
+  for (const Case& c : cases) {
+    RenderState state = StartupLikeState();
+    state.isoHalfWidth[0] = c.halfWidth0;
+    state.isoHalfWidth[6] = c.halfWidth6;
+    const Rgb got = PaintedColour(c.phi, IsolineStyle::kColourTint, state);
+    EXPECT_EQ(got, c.painted) << c.what << " (phi " << c.phi << "): got " << Describe(got);
+  }
+}
+
 // Four sub-samples of one pixel, the sums starting at 0 as the raster pass leaves them.
 TEST(ColourSample, SubSampleSums) {
   struct Case {

@@ -16,12 +16,14 @@ struct ArrowCase {
   float shaftLowerY;  // when shown
 };
 
+// At 10 degrees the shaft's end is 69 + 100.5 * (1 - cos 10 degrees) = 70.527, floored to 70.
 TEST(DecideObserverArrow, ShowsTheArrowOnlyForModerateTiltsAboutOx) {
   const ArrowCase cases[] = {
       {"30", "0", true, 82.0F},   {"70", "0", true, 135.0F},   {"-30", "0", true, 69.0F},
       {"0", "0", true, 69.0F},    {"-70", "0", true, 69.0F},   {"1", "0", true, 69.0F},
       {"45", "-0", true, 98.0F},  {"70.01", "0", false, 0.0F}, {"-70.01", "0", false, 0.0F},
       {"30", "0.5", false, 0.0F}, {"90", "0", false, 0.0F},    {"30", "1e-30", false, 0.0F},
+      {"10", "0", true, 70.0F},   {"-10", "0", true, 69.0F},
   };
   const NumberFormat format = CNumberFormat();
   for (const ArrowCase& c : cases) {

@@ -247,7 +247,12 @@ TEST(RunShadeCommand, DecidesTheArrowFromRotXAndTheTypedRotY) {
     const char* rotY;
     bool shown;
     float shaftLowerY;
-  } cases[] = {{"30", "0", true, 82.0F}, {"30", "0.5", false, 0.0F}, {"90", "0", false, 0.0F}};
+  } cases[] = {{"30", "0", true, 82.0F},
+               {"30", "0.5", false, 0.0F},
+               {"90", "0", false, 0.0F},
+               {"10", "0", true, 70.0F},  // 70.527 floored
+               // 1e-44 degrees is a float, but its radians round to 0: the typed text decides.
+               {"30", "1e-44", false, 0.0F}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.rotX) + " / " + c.rotY);
     const PassResult pass = RunPass(MakeSetup(kMatte, 1, 1, 0, c.rotX, c.rotY, "0", "0"));

@@ -93,6 +93,36 @@ TEST_F(RenderCliTest, PngHoldsTheSamePictureAsPpm) {
   EXPECT_EQ(differing, 0);
 }
 
+// Switches that reach the picture: --whole-sphere shows the lower half that the default half
+// sphere leaves white (below the centre, turned from the source: deep shadow), and a tall
+// gradient-space map has its ticks at q = +4 and -4, 200 pixels above and below the origin.
+TEST_F(RenderCliTest, SwitchesReachThePicture) {
+  struct Case {
+    std::vector<std::string> options;
+    int x, y;
+    std::array<int, 3> colour;
+  };
+  const std::vector<Case> cases = {
+      {{}, 196, 240, kWhite},
+      {{"--whole-sphere"}, 196, 240, {0, 0, 0}},
+      {{"--whole-sphere", "--grey"}, 196, 240, {0, 0, 0}},
+      {{"--gradient-space", "--size", "100x500"}, 47, 50, {30, 100, 255}},
+      {{"--gradient-space", "--size", "100x500"}, 53, 450, {30, 100, 255}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.options;
+    args.insert(args.end(), {"-o", output_.File("pic.ppm")});
+    std::string described;
+    for (const std::string& option : c.options) described += option + " ";
+    const RunResult run = RunRenderer(args, logs_.Path());
+    ASSERT_EQ(run.exitStatus, 0) << described << run.err;
+    const PpmPicture picture = ReadPpm(output_.File("pic.ppm"));
+    const std::array<int, 3> got = picture.At(c.x, c.y);
+    EXPECT_EQ(got, c.colour) << described << "at (" << c.x << ", " << c.y << "): " << got[0] << " "
+                             << got[1] << " " << got[2];
+  }
+}
+
 TEST_F(RenderCliTest, HelpPrintsUsageAndWritesNothing) {
   const RunResult run = RunRenderer({"--help", "-o", output_.File("pic.ppm")}, logs_.Path());
   EXPECT_EQ(run.exitStatus, 0);
