@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
-constexpr int kContentsWidth = 230;
+constexpr int kContentsWidth = 290;
 constexpr int kPageWidth = 640;
 constexpr int kWindowHeight = 560;
 
