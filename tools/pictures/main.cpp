@@ -3,10 +3,13 @@
 //   axis_x.bmp, axis_y.bmp, axis_z.bmp  20x20 signs of the observer's rotations about Ox, Oy, Oz
 //   glossy_formula.png                   the glossy reflectance function, set as a formula
 //   icon.png                             the window's 32x32 icon
-// With --hicolor it draws the desktop icons instead, as FOLDER/NxN/apps/NAME.png.
+// With --hicolor it draws the desktop icons instead, as FOLDER/NxN/apps/NAME.png; with
+// --help-figures the figures of the help pages, which the build draws into its own folder:
+//   angles.png                           the sphere, a point, N, S, V and the angles i, e, g
 //
 // Usage: make-app-pictures <output dir>
 //        make-app-pictures --hicolor <output dir> <icon name>
+//        make-app-pictures --help-figures <output dir>
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +18,7 @@
 #include <QString>
 #include <QTextStream>
 
+#include "angles_figure.h"
 #include "app_icon.h"
 #include "axis_pictures.h"
 #include "glossy_formula.h"
@@ -35,10 +39,23 @@ const Output kOutputs[] = {
     {"icon.png", "PNG", [] { return drawIcon(); }},
 };
 
+const Output kHelpFigures[] = {
+    {"angles.png", "PNG", drawAnglesFigure},
+};
+
 bool Save(const QImage& image, const QString& path, const char* format) {
   if (QDir().mkpath(QFileInfo(path).path()) && image.save(path, format)) return true;
   QTextStream(stderr) << "cannot write " << path << "\n";
   return false;
+}
+
+template <size_t N>
+bool SaveAll(const Output (&outputs)[N], const QString& folder) {
+  for (const Output& output : outputs) {
+    const QString path = QDir(folder).filePath(QString::fromLatin1(output.fileName));
+    if (!Save(output.draw(), path, output.format)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -56,14 +73,14 @@ int main(int argc, char* argv[]) {
     }
     return 0;
   }
+  if (args.size() == 2 && args[0] == u"--help-figures") {
+    return SaveAll(kHelpFigures, args[1]) ? 0 : 1;
+  }
   if (args.size() != 1) {
     QTextStream(stderr) << "usage: make-app-pictures <output dir>\n"
-                        << "       make-app-pictures --hicolor <output dir> <icon name>\n";
+                        << "       make-app-pictures --hicolor <output dir> <icon name>\n"
+                        << "       make-app-pictures --help-figures <output dir>\n";
     return 2;
   }
-  for (const Output& output : kOutputs) {
-    const QString path = QDir(args[0]).filePath(QString::fromLatin1(output.fileName));
-    if (!Save(output.draw(), path, output.format)) return 1;
-  }
-  return 0;
+  return SaveAll(kOutputs, args[0]) ? 0 : 1;
 }

@@ -1,0 +1,8 @@
+#pragma once
+// The help's figure of the three photometric angles: the Gaussian sphere in its plane xz, a point
+// P with its normal N, the directions to the light source S and to the observer V (fixed on +z),
+// and the angles i (N, S), e (N, V) and g (S, V) marked by arcs, labelled in DejaVu Sans.
+
+#include <QImage>
+
+QImage drawAnglesFigure();
