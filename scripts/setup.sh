@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing. Safe to run again.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-dejavu-extra
-          libgtest-dev libbenchmark-dev locales
+          libgtest-dev libbenchmark-dev locales clang-format clang-tidy
           desktop-file-utils appstream help2man dpkg-dev man-db file qt6-translations-l10n lintian)
 missing=()
 for p in "${packages[@]}"; do

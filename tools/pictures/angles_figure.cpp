@@ -112,7 +112,7 @@ void DrawSphere(QPainter& painter) {
 
 }  // namespace
 
-QImage drawAnglesFigure() {
+QImage DrawAnglesFigure() {
   QImage image(kFigureWidth, kFigureHeight, QImage::Format_ARGB32);
   image.fill(Qt::white);
   QPainter painter(&image);

@@ -5,4 +5,4 @@
 
 #include <QImage>
 
-QImage drawAnglesFigure();
+QImage DrawAnglesFigure();

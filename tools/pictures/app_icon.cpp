@@ -27,32 +27,32 @@ struct Vector {
   double z;
 };
 
-double dot(Vector a, Vector b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Dot(Vector a, Vector b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-Vector normalised(Vector v) {
-  const double length = std::sqrt(dot(v, v));
+Vector Normalised(Vector v) {
+  const double length = std::sqrt(Dot(v, v));
   return {v.x / length, v.y / length, v.z / length};
 }
 
 // Colour of the sphere at a point inside its outline; (dx, dy) is the offset from the centre, y up.
-QColor sphereColour(double dx, double dy) {
+QColor SphereColour(double dx, double dy) {
   const Vector normal{
       dx / kSphereRadius, dy / kSphereRadius,
       std::sqrt(std::max(0.0, 1.0 - (dx * dx + dy * dy) / (kSphereRadius * kSphereRadius)))};
-  const Vector light = normalised({0.5, 0.6, 0.65});
-  const Vector halfway = normalised({light.x, light.y, light.z + 1.0});
+  const Vector light = Normalised({0.5, 0.6, 0.65});
+  const Vector halfway = Normalised({light.x, light.y, light.z + 1.0});
   constexpr double kShininess = 24.0;
-  const double specular = std::pow(std::max(0.0, dot(normal, halfway)), kShininess);
+  const double specular = std::pow(std::max(0.0, Dot(normal, halfway)), kShininess);
   if (specular > 0.6) return kHighlight;
   if (specular > 0.3) return kHighlightRim;
-  const double diffuse = std::max(0.0, dot(normal, light));
+  const double diffuse = std::max(0.0, Dot(normal, light));
   const int tone = std::min(3, static_cast<int>(diffuse * 4.0));
   return kSphereTones[tone];
 }
 
 }  // namespace
 
-QImage drawIcon(int size) {
+QImage DrawIcon(int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   // Every shape is a test on pixel centres in the 32-unit design grid; at 32 pixels a design unit
@@ -90,7 +90,7 @@ QImage drawIcon(int size) {
     if (dx < 0 && shiftedDistance > kSphereRadius) {
       return shiftedDistance > kSphereRadius + 1.5 ? kCrescentDeep : kCrescentPurple;
     }
-    return sphereColour(dx, dy);
+    return SphereColour(dx, dy);
   });
   return image;
 }

@@ -6,7 +6,7 @@
 
 // The icon, `size` pixels square; the window's is 32. Larger and smaller ones scale the design,
 // and the shapes stay crisp at every size.
-QImage drawIcon(int size = 32);
+QImage DrawIcon(int size = 32);
 
 // The sizes of the installed desktop icons.
 inline constexpr int kDesktopIconSizes[] = {16, 32, 48, 64, 128, 256};

@@ -13,7 +13,7 @@ const QColor kArrowDark(32, 32, 32);
 const QColor kMinusBlue(0, 0, 255);
 const QColor kPlusRed(255, 0, 0);
 
-QImage blankAxisPicture() {
+QImage BlankAxisPicture() {
   QImage image(kAxisSize, kAxisSize, QImage::Format_RGB32);
   image.fill(kAxisGround);
   return image;
@@ -22,19 +22,19 @@ QImage blankAxisPicture() {
 // Rotation about Ox: an upward arrow, minus at its upper right, plus at its lower right.
 }  // namespace
 
-QImage drawAxisX() {
-  QImage image = blankAxisPicture();
+QImage DrawAxisX() {
+  QImage image = BlankAxisPicture();
   fillBlock(image, kArrowDark, 6, 6, 7, 18);
   fillTriangle(image, kArrowDark, {7.0, 1.0}, {2.0, 7.0}, {12.0, 7.0});
-  drawMinus(image, kMinusBlue, 13, 3);
-  drawPlus(image, kPlusRed, 13, 11);
+  DrawMinus(image, kMinusBlue, 13, 3);
+  DrawPlus(image, kPlusRed, 13, 11);
   return image;
 }
 
 // Rotation about Oy, the axis seen end on: a curved arrow around a centre dot, minus at the right,
 // plus below.
-QImage drawAxisY() {
-  QImage image = blankAxisPicture();
+QImage DrawAxisY() {
+  QImage image = BlankAxisPicture();
   constexpr double kCentreX = 8.0;
   constexpr double kCentreY = 8.0;
   constexpr double kRadius = 4.5;
@@ -67,17 +67,17 @@ QImage drawAxisY() {
                {onArc.x + outward.x * kHeadHalfWidth, onArc.y + outward.y * kHeadHalfWidth},
                {onArc.x - outward.x * kHeadHalfWidth, onArc.y - outward.y * kHeadHalfWidth});
 
-  drawMinus(image, kMinusBlue, 14, 7);
-  drawPlus(image, kPlusRed, 5, 14);
+  DrawMinus(image, kMinusBlue, 14, 7);
+  DrawPlus(image, kPlusRed, 5, 14);
   return image;
 }
 
 // Rotation about Oz: an arrow pointing right, minus at the lower left, plus at the lower right.
-QImage drawAxisZ() {
-  QImage image = blankAxisPicture();
+QImage DrawAxisZ() {
+  QImage image = BlankAxisPicture();
   fillBlock(image, kArrowDark, 1, 5, 13, 6);
   fillTriangle(image, kArrowDark, {19.0, 6.0}, {13.0, 1.0}, {13.0, 11.0});
-  drawMinus(image, kMinusBlue, 2, 14);
-  drawPlus(image, kPlusRed, 12, 12);
+  DrawMinus(image, kMinusBlue, 2, 14);
+  DrawPlus(image, kPlusRed, 12, 12);
   return image;
 }

@@ -3,6 +3,6 @@
 
 #include <QImage>
 
-QImage drawAxisX();
-QImage drawAxisY();
-QImage drawAxisZ();
+QImage DrawAxisX();
+QImage DrawAxisY();
+QImage DrawAxisZ();

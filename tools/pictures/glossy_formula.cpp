@@ -25,7 +25,7 @@ struct Run {
 const QString kTimesDot = QStringLiteral("\u00B7");
 const QString kMinus = QStringLiteral("\u2212");
 
-std::vector<Run> numeratorRuns() {
+std::vector<Run> NumeratorRuns() {
   return {{"s", true},      {"("},
           {"n", true},      {"+1)(2cos "},
           {"i", true},      {kTimesDot + "cos "},
@@ -34,36 +34,36 @@ std::vector<Run> numeratorRuns() {
           {"n", true, true}};
 }
 
-std::vector<Run> tailRuns() {
+std::vector<Run> TailRuns() {
   return {{" + (1 " + kMinus + " "}, {"s", true}, {")" + kTimesDot + "cos "}, {"i", true}};
 }
 
 class FormulaFonts {
  public:
   explicit FormulaFonts(int pixelSize)
-      : upright_(makeFont(pixelSize, false)),
-        italic_(makeFont(pixelSize, true)),
-        raised_(makeFont(pixelSize * 3 / 4, true)),
+      : upright_(MakeFont(pixelSize, false)),
+        italic_(MakeFont(pixelSize, true)),
+        raised_(MakeFont(pixelSize * 3 / 4, true)),
         raiseBy_(pixelSize * 2 / 5) {}
 
-  const QFont& fontOf(const Run& run) const {
+  const QFont& FontOf(const Run& run) const {
     if (run.raised) return raised_;
     return run.italic ? italic_ : upright_;
   }
-  const QFont& upright() const { return upright_; }
+  const QFont& Upright() const { return upright_; }
 
-  int widthOf(const std::vector<Run>& runs) const {
+  int WidthOf(const std::vector<Run>& runs) const {
     int width = 0;
-    for (const Run& run : runs) width += QFontMetrics(fontOf(run)).horizontalAdvance(run.text);
+    for (const Run& run : runs) width += QFontMetrics(FontOf(run)).horizontalAdvance(run.text);
     return width;
   }
 
   // Ink of the runs set from x = 0 on a baseline at y = 0.
-  QRect inkOf(const std::vector<Run>& runs) const {
+  QRect InkOf(const std::vector<Run>& runs) const {
     QRect ink;
     int x = 0;
     for (const Run& run : runs) {
-      const QFontMetrics metrics(fontOf(run));
+      const QFontMetrics metrics(FontOf(run));
       ink |= metrics.tightBoundingRect(run.text).translated(x, run.raised ? -raiseBy_ : 0);
       x += metrics.horizontalAdvance(run.text);
     }
@@ -73,15 +73,15 @@ class FormulaFonts {
   // Sets the runs from x on the baseline and returns the x after them.
   int draw(QPainter& painter, int x, int baseline, const std::vector<Run>& runs) const {
     for (const Run& run : runs) {
-      painter.setFont(fontOf(run));
+      painter.setFont(FontOf(run));
       painter.drawText(x, run.raised ? baseline - raiseBy_ : baseline, run.text);
-      x += QFontMetrics(fontOf(run)).horizontalAdvance(run.text);
+      x += QFontMetrics(FontOf(run)).horizontalAdvance(run.text);
     }
     return x;
   }
 
  private:
-  static QFont makeFont(int pixelSize, bool italic) {
+  static QFont MakeFont(int pixelSize, bool italic) {
     QFont font(kFormulaFamily);
     font.setPixelSize(pixelSize);
     font.setItalic(italic);
@@ -112,11 +112,11 @@ const QString kDenominator = QStringLiteral("2");
 
 // Stacks numerator, bar and "2" with one clear row on each side of the bar, centres the stack
 // vertically, and sets the tail so that its plus and minus signs sit on the bar.
-FormulaLayout layOutFormula(const FormulaFonts& fonts) {
-  const QFontMetrics metrics(fonts.upright());
-  const QRect numeratorInk = fonts.inkOf(numeratorRuns());
+FormulaLayout LayOutFormula(const FormulaFonts& fonts) {
+  const QFontMetrics metrics(fonts.Upright());
+  const QRect numeratorInk = fonts.InkOf(NumeratorRuns());
   const QRect digitInk = metrics.tightBoundingRect(kDenominator);
-  const QRect tailInk = fonts.inkOf(tailRuns());
+  const QRect tailInk = fonts.InkOf(TailRuns());
   // The plus sign's bounds are reliable where the minus sign's are not; both share the maths axis.
   const QRect plusInk = metrics.tightBoundingRect(QStringLiteral("+"));
 
@@ -125,12 +125,12 @@ FormulaLayout layOutFormula(const FormulaFonts& fonts) {
   FormulaLayout layout;
   layout.barY = (kFormulaHeight - (above + 1 + below)) / 2 + above;
   layout.numeratorBaseline = layout.barY - 2 - numeratorInk.bottom();
-  layout.numeratorEnd = kFormulaMargin + fonts.widthOf(numeratorRuns());
+  layout.numeratorEnd = kFormulaMargin + fonts.WidthOf(NumeratorRuns());
   layout.denominatorX =
       (kFormulaMargin + layout.numeratorEnd - metrics.horizontalAdvance(kDenominator)) / 2;
   layout.denominatorBaseline = layout.barY + 2 - digitInk.top();
   layout.tailBaseline = layout.barY - (plusInk.top() + plusInk.bottom()) / 2;
-  layout.tailEnd = layout.numeratorEnd + fonts.widthOf(tailRuns());
+  layout.tailEnd = layout.numeratorEnd + fonts.WidthOf(TailRuns());
   layout.inkTop =
       std::min(layout.numeratorBaseline + numeratorInk.top(), layout.tailBaseline + tailInk.top());
   layout.inkBottom = std::max(layout.denominatorBaseline + digitInk.bottom(),
@@ -138,35 +138,35 @@ FormulaLayout layOutFormula(const FormulaFonts& fonts) {
   return layout;
 }
 
-bool fitsPicture(const FormulaLayout& layout) {
+bool FitsPicture(const FormulaLayout& layout) {
   return layout.inkTop >= 0 && layout.inkBottom < kFormulaHeight &&
          layout.tailEnd + kFormulaMargin <= kFormulaWidth;
 }
 
 // The largest pixel size at which the whole formula fits the picture.
-int formulaPixelSize() {
+int FormulaPixelSize() {
   constexpr int kLargest = 14;
   constexpr int kSmallest = 7;
   for (int size = kLargest; size > kSmallest; --size) {
-    if (fitsPicture(layOutFormula(FormulaFonts(size)))) return size;
+    if (FitsPicture(LayOutFormula(FormulaFonts(size)))) return size;
   }
   return kSmallest;
 }
 
 }  // namespace
 
-QImage drawGlossyFormula() {
+QImage DrawGlossyFormula() {
   QImage image(kFormulaWidth, kFormulaHeight, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
-  const FormulaFonts fonts(formulaPixelSize());
-  const FormulaLayout layout = layOutFormula(fonts);
+  const FormulaFonts fonts(FormulaPixelSize());
+  const FormulaLayout layout = LayOutFormula(fonts);
 
   QPainter painter(&image);
   painter.setPen(Qt::black);
-  fonts.draw(painter, kFormulaMargin, layout.numeratorBaseline, numeratorRuns());
+  fonts.draw(painter, kFormulaMargin, layout.numeratorBaseline, NumeratorRuns());
   painter.fillRect(kFormulaMargin, layout.barY, layout.numeratorEnd - kFormulaMargin, 1, Qt::black);
-  painter.setFont(fonts.upright());
+  painter.setFont(fonts.Upright());
   painter.drawText(layout.denominatorX, layout.denominatorBaseline, kDenominator);
-  fonts.draw(painter, layout.numeratorEnd, layout.tailBaseline, tailRuns());
+  fonts.draw(painter, layout.numeratorEnd, layout.tailBaseline, TailRuns());
   return image;
 }

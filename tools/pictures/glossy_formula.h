@@ -4,4 +4,4 @@
 
 #include <QImage>
 
-QImage drawGlossyFormula();
+QImage DrawGlossyFormula();

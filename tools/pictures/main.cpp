@@ -32,15 +32,15 @@ struct Output {
 };
 
 const Output kOutputs[] = {
-    {"axis_x.bmp", "BMP", drawAxisX},
-    {"axis_y.bmp", "BMP", drawAxisY},
-    {"axis_z.bmp", "BMP", drawAxisZ},
-    {"glossy_formula.png", "PNG", drawGlossyFormula},
-    {"icon.png", "PNG", [] { return drawIcon(); }},
+    {"axis_x.bmp", "BMP", DrawAxisX},
+    {"axis_y.bmp", "BMP", DrawAxisY},
+    {"axis_z.bmp", "BMP", DrawAxisZ},
+    {"glossy_formula.png", "PNG", DrawGlossyFormula},
+    {"icon.png", "PNG", [] { return DrawIcon(); }},
 };
 
 const Output kHelpFigures[] = {
-    {"angles.png", "PNG", drawAnglesFigure},
+    {"angles.png", "PNG", DrawAnglesFigure},
 };
 
 bool Save(const QImage& image, const QString& path, const char* format) {
@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     for (const int size : kDesktopIconSizes) {
       const QString path =
           QStringLiteral("%1/%2x%2/apps/%3.png").arg(args[1]).arg(size).arg(args[2]);
-      if (!Save(drawIcon(size), path, "PNG")) return 1;
+      if (!Save(DrawIcon(size), path, "PNG")) return 1;
     }
     return 0;
   }

@@ -2,7 +2,7 @@
 
 namespace {
 
-double cross(Point a, Point b, Point p) {
+double Cross(Point a, Point b, Point p) {
   return (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
 }
 
@@ -24,18 +24,18 @@ void fillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1) {
 void fillTriangle(QImage& image, QColor colour, Point a, Point b, Point c) {
   fillWhere(image, colour, [=](double x, double y) {
     const Point p{x, y};
-    const double ab = cross(a, b, p);
-    const double bc = cross(b, c, p);
-    const double ca = cross(c, a, p);
+    const double ab = Cross(a, b, p);
+    const double bc = Cross(b, c, p);
+    const double ca = Cross(c, a, p);
     return (ab >= 0 && bc >= 0 && ca >= 0) || (ab <= 0 && bc <= 0 && ca <= 0);
   });
 }
 
-void drawMinus(QImage& image, QColor colour, int x, int y) {
+void DrawMinus(QImage& image, QColor colour, int x, int y) {
   fillBlock(image, colour, x, y, x + 5, y + 1);
 }
 
-void drawPlus(QImage& image, QColor colour, int x, int y) {
+void DrawPlus(QImage& image, QColor colour, int x, int y) {
   fillBlock(image, colour, x, y + 2, x + 5, y + 3);
   fillBlock(image, colour, x + 2, y, x + 3, y + 5);
 }

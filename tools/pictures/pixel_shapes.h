@@ -23,7 +23,7 @@ void fillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1);
 void fillTriangle(QImage& image, QColor colour, Point a, Point b, Point c);
 
 // A minus sign six pixels wide and two high, its top-left pixel at (x, y).
-void drawMinus(QImage& image, QColor colour, int x, int y);
+void DrawMinus(QImage& image, QColor colour, int x, int y);
 
 // A plus sign six by six pixels with arms two pixels thick, its bounding box starting at (x, y).
-void drawPlus(QImage& image, QColor colour, int x, int y);
+void DrawPlus(QImage& image, QColor colour, int x, int y);
