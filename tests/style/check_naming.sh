@@ -2,13 +2,13 @@
 # Fails on any name that breaks the naming rule of .clang-tidy (readability-identifier-naming):
 # types and functions UpperCamel, members with a trailing underscore, locals lowerCamel,
 # constants kUpperCamel. Runs clang-tidy with that one check over every translation unit of the
-# build's compile_commands.json that belongs to the project (generated moc files excluded).
+# build's compile_commands.json that belongs to the project (generated files excluded).
 set -euo pipefail
 root="$1"
 build="$2"
 jobs="$(nproc)"
 mapfile -t units < <(grep -o '"file": *"[^"]*"' "$build/compile_commands.json" |
-                     sed 's/"file": *"\(.*\)"/\1/' | grep -v '_autogen/' | grep "^$root/" | sort -u)
+                     sed 's/"file": *"\(.*\)"/\1/' | grep -E "^$root/(src|tools|bench|tests)/" | sort -u)
 report="$(mktemp)"
 trap 'rm -f "$report"' EXIT
 printf '%s\n' "${units[@]}" |

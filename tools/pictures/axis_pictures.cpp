@@ -24,8 +24,8 @@ QImage BlankAxisPicture() {
 
 QImage DrawAxisX() {
   QImage image = BlankAxisPicture();
-  fillBlock(image, kArrowDark, 6, 6, 7, 18);
-  fillTriangle(image, kArrowDark, {7.0, 1.0}, {2.0, 7.0}, {12.0, 7.0});
+  FillBlock(image, kArrowDark, 6, 6, 7, 18);
+  FillTriangle(image, kArrowDark, {7.0, 1.0}, {2.0, 7.0}, {12.0, 7.0});
   DrawMinus(image, kMinusBlue, 13, 3);
   DrawPlus(image, kPlusRed, 13, 11);
   return image;
@@ -44,8 +44,8 @@ QImage DrawAxisY() {
   constexpr double kArcStart = 190.0;
   constexpr double kArcEnd = 450.0;
 
-  fillBlock(image, kArrowDark, 7, 7, 8, 8);
-  fillWhere(image, kArrowDark, [=](double x, double y) {
+  FillBlock(image, kArrowDark, 7, 7, 8, 8);
+  FillWhere(image, kArrowDark, [=](double x, double y) {
     const double dx = x - kCentreX;
     const double dy = kCentreY - y;
     const double distance = std::sqrt(dx * dx + dy * dy);
@@ -62,7 +62,7 @@ QImage DrawAxisY() {
   const Point outward{std::cos(end), -std::sin(end)};
   constexpr double kHeadLength = 4.0;
   constexpr double kHeadHalfWidth = 3.0;
-  fillTriangle(image, kArrowDark,
+  FillTriangle(image, kArrowDark,
                {onArc.x + along.x * kHeadLength, onArc.y + along.y * kHeadLength},
                {onArc.x + outward.x * kHeadHalfWidth, onArc.y + outward.y * kHeadHalfWidth},
                {onArc.x - outward.x * kHeadHalfWidth, onArc.y - outward.y * kHeadHalfWidth});
@@ -75,8 +75,8 @@ QImage DrawAxisY() {
 // Rotation about Oz: an arrow pointing right, minus at the lower left, plus at the lower right.
 QImage DrawAxisZ() {
   QImage image = BlankAxisPicture();
-  fillBlock(image, kArrowDark, 1, 5, 13, 6);
-  fillTriangle(image, kArrowDark, {19.0, 6.0}, {13.0, 1.0}, {13.0, 11.0});
+  FillBlock(image, kArrowDark, 1, 5, 13, 6);
+  FillTriangle(image, kArrowDark, {19.0, 6.0}, {13.0, 1.0}, {13.0, 11.0});
   DrawMinus(image, kMinusBlue, 2, 14);
   DrawPlus(image, kPlusRed, 12, 12);
   return image;

@@ -71,7 +71,7 @@ class FormulaFonts {
   }
 
   // Sets the runs from x on the baseline and returns the x after them.
-  int draw(QPainter& painter, int x, int baseline, const std::vector<Run>& runs) const {
+  int Draw(QPainter& painter, int x, int baseline, const std::vector<Run>& runs) const {
     for (const Run& run : runs) {
       painter.setFont(FontOf(run));
       painter.drawText(x, run.raised ? baseline - raiseBy_ : baseline, run.text);
@@ -163,10 +163,10 @@ QImage DrawGlossyFormula() {
 
   QPainter painter(&image);
   painter.setPen(Qt::black);
-  fonts.draw(painter, kFormulaMargin, layout.numeratorBaseline, NumeratorRuns());
+  fonts.Draw(painter, kFormulaMargin, layout.numeratorBaseline, NumeratorRuns());
   painter.fillRect(kFormulaMargin, layout.barY, layout.numeratorEnd - kFormulaMargin, 1, Qt::black);
   painter.setFont(fonts.Upright());
   painter.drawText(layout.denominatorX, layout.denominatorBaseline, kDenominator);
-  fonts.draw(painter, layout.numeratorEnd, layout.tailBaseline, TailRuns());
+  fonts.Draw(painter, layout.numeratorEnd, layout.tailBaseline, TailRuns());
   return image;
 }

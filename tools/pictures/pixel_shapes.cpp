@@ -8,7 +8,7 @@ double Cross(Point a, Point b, Point p) {
 
 }  // namespace
 
-void fillWhere(QImage& image, QColor colour, const PixelTest& inside) {
+void FillWhere(QImage& image, QColor colour, const PixelTest& inside) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       if (inside(x + 0.5, y + 0.5)) image.setPixelColor(x, y, colour);
@@ -16,13 +16,13 @@ void fillWhere(QImage& image, QColor colour, const PixelTest& inside) {
   }
 }
 
-void fillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1) {
-  fillWhere(image, colour,
+void FillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1) {
+  FillWhere(image, colour,
             [=](double x, double y) { return x > x0 && x < x1 + 1 && y > y0 && y < y1 + 1; });
 }
 
-void fillTriangle(QImage& image, QColor colour, Point a, Point b, Point c) {
-  fillWhere(image, colour, [=](double x, double y) {
+void FillTriangle(QImage& image, QColor colour, Point a, Point b, Point c) {
+  FillWhere(image, colour, [=](double x, double y) {
     const Point p{x, y};
     const double ab = Cross(a, b, p);
     const double bc = Cross(b, c, p);
@@ -32,10 +32,10 @@ void fillTriangle(QImage& image, QColor colour, Point a, Point b, Point c) {
 }
 
 void DrawMinus(QImage& image, QColor colour, int x, int y) {
-  fillBlock(image, colour, x, y, x + 5, y + 1);
+  FillBlock(image, colour, x, y, x + 5, y + 1);
 }
 
 void DrawPlus(QImage& image, QColor colour, int x, int y) {
-  fillBlock(image, colour, x, y + 2, x + 5, y + 3);
-  fillBlock(image, colour, x + 2, y, x + 3, y + 5);
+  FillBlock(image, colour, x, y + 2, x + 5, y + 3);
+  FillBlock(image, colour, x + 2, y, x + 3, y + 5);
 }

@@ -14,13 +14,13 @@ struct Point {
 };
 
 // Paints every pixel whose centre passes the test.
-void fillWhere(QImage& image, QColor colour, const PixelTest& inside);
+void FillWhere(QImage& image, QColor colour, const PixelTest& inside);
 
 // Pixels x0..x1, y0..y1 inclusive.
-void fillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1);
+void FillBlock(QImage& image, QColor colour, int x0, int y0, int x1, int y1);
 
 // A triangle holds a point when the point lies on the same side of all three edges.
-void fillTriangle(QImage& image, QColor colour, Point a, Point b, Point c);
+void FillTriangle(QImage& image, QColor colour, Point a, Point b, Point c);
 
 // A minus sign six pixels wide and two high, its top-left pixel at (x, y).
 void DrawMinus(QImage& image, QColor colour, int x, int y);
