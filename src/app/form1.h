@@ -20,6 +20,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "model/render_state.h"
 #include "shading/input_messages.h"
@@ -92,7 +93,7 @@ class Form1 final : public QWidget {
   void OnTimer2Timeout();
   QLineEdit* ParameterBox(ShadeField field) const;
   void ShowInputError(const InputError& error);
-  void MarkUnreadableGlossBoxes();
+  void MarkKeptGlossBoxes(const std::vector<InputError>& kept);
 
   // What the window adds around the picture: the readout and the context menu.
   void SetUpPictureAdditions();

@@ -76,12 +76,12 @@ void Form1::OnCommand1Clicked() {
     HiddenWhilePainting hidden(*picture1_);
     const ShadeOutcome outcome =
         RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), smoothing);
-    if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
-      ApplyObserverArrow(*arrow);
+    if (const auto* pass = std::get_if<ShadePass>(&outcome)) {
+      ApplyObserverArrow(pass->arrow);
       lastPass_ = state_;
       lastPassSmoothing_ = smoothing;
       pictureMenu_->SetPictureReady(true);
-      if (!NeedsGlossParameters(state_.reflectanceKind)) MarkUnreadableGlossBoxes();
+      MarkKeptGlossBoxes(pass->keptGlossFields);
     } else {
       error = std::get<InputError>(outcome);
     }
@@ -128,13 +128,9 @@ void Form1::ShowInputError(const InputError& error) {
 
 // s and n are hidden while another function is chosen: a text there that does not read keeps the
 // last values, and its box is marked, so that it shows red once «Глянцевая» is chosen again.
-void Form1::MarkUnreadableGlossBoxes() {
-  for (ShadeField field : {ShadeField::kGlossS, ShadeField::kGlossN}) {
-    QLineEdit& box = *ParameterBox(field);
-    const NumberReading<double> reading = ReadDouble(BoxText(box), UserNumberFormat());
-    if (reading.ok()) continue;
-    MarkInputBox(box, QString::fromStdString(ParameterMessage(field, BoxText(box), reading.error,
-                                                              UserNumberFormat())));
+void Form1::MarkKeptGlossBoxes(const std::vector<InputError>& kept) {
+  for (const InputError& unread : kept) {
+    MarkInputBox(*ParameterBox(unread.field), QString::fromStdString(unread.message));
   }
 }
 

@@ -31,8 +31,8 @@ void Paint(Reference& reference, const ShadeInputs& inputs, const NumberFormat& 
            bool smoothing) {
   const ShadeOutcome outcome =
       RunShadeCommand(reference.state, reference.picture, inputs, format, smoothing);
-  QVERIFY(std::holds_alternative<ArrowState>(outcome));
-  reference.arrow = std::get<ArrowState>(outcome);
+  QVERIFY(std::holds_alternative<ShadePass>(outcome));
+  reference.arrow = std::get<ShadePass>(outcome).arrow;
 }
 
 // Counts the pixels where the window's picture differs from the reference; reports the first.
