@@ -52,8 +52,6 @@ int CompareImages(const QImage& shown, const ImageBuffer& expected) {
   return differing;
 }
 
-void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
-
 }  // namespace
 
 class ShadeCommandTest : public QObject {
