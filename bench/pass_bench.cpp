@@ -29,7 +29,8 @@ std::optional<RenderState> PreparedState(benchmark::State& bench, int32_t kind, 
   ApplyStartupValues(state);
   state.reflectanceKind = kind;
   state.showIsolines = colour;
-  if (ReadShadeParameters(state, ShadeInputs{}, CNumberFormat())) {
+  if (std::holds_alternative<InputError>(
+          ReadShadeParameters(state, ShadeInputs{}, CNumberFormat()))) {
     bench.SkipWithError("the default texts did not read");
     return std::nullopt;
   }

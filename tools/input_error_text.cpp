@@ -22,13 +22,8 @@ std::string_view OptionForField(ShadeField field) {
 
 std::string DescribeInputError(const InputError& error) {
   const std::string option(OptionForField(error.field));
-  if (error.text.find_first_not_of(" \t") == std::string::npos) {
-    return option + " is empty: give a number";
-  }
-  // The shade command refuses a text that reads as a number only when the number (or the
-  // angle in radians) is beyond the range of its type.
-  const NumberError reading = ReadDouble(error.text, CNumberFormat()).error;
-  return option + ": \"" + error.text + "\"" + DescribeNumberError(reading, " is too large");
+  if (IsBlankText(error.text)) return option + " is empty: give a number";
+  return option + ": \"" + error.text + "\"" + DescribeNumberError(error.reason, " is too large");
 }
 
 std::string DescribeNumberError(NumberError error, std::string_view overflow) {

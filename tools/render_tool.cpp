@@ -38,9 +38,8 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
   result.picture.Clear(kWhite);
   if (job.gradientSpace) {
     // The intake of a shade press, so that a bad number is reported as the window reports it.
-    if (std::optional<InputError> error = ReadShadeParameters(state, job.inputs, CNumberFormat())) {
-      return *std::move(error);
-    }
+    ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
+    if (auto* error = std::get_if<InputError>(&intake)) return std::move(*error);
     RunGradientMapPass(state, result.picture, job.smooth);
     return result;
   }

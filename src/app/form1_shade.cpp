@@ -6,21 +6,20 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
-#include <cmath>
 #include <optional>
 #include <variant>
 
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
-#include "app/input_box_mark.h"
+#include "app/legend_panel.h"
 #include "app/locale_numbers.h"
+#include "app/observer_arrow_view.h"
+#include "app/parameter_boxes.h"
 #include "app/picture_box.h"
 #include "app/picture_menu.h"
-#include "app/readout_overlay.h"
+#include "app/pointer_readout.h"
 #include "shading/shade_command.h"
 
 namespace {
@@ -55,33 +54,31 @@ class HiddenWhilePainting {
   bool hadFocus_;
 };
 
-std::string BoxText(const QLineEdit& box) { return box.text().toStdString(); }
-
 }  // namespace
 
 void Form1::OnCommand1Clicked() {
-  const QString legendMark = LegendMarksRefusal();
-  if (!legendMark.isEmpty()) {
-    QMessageBox::warning(this, windowTitle(), legendMark);
+  const QString legendRefusal = legend_->Refusal();
+  if (!legendRefusal.isEmpty()) {
+    QMessageBox::warning(this, windowTitle(), legendRefusal);
     return;
   }
   // The intake decides by the chosen function whether s and n must read.
-  const ShadeInputs inputs{BoxText(*text1_), BoxText(*text2_), BoxText(*text3_),
-                           BoxText(*text4_), BoxText(*text5_), BoxText(*text6_)};
+  const ShadeInputs inputs = parameters_->Inputs();
   const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
-  readout_->hide();
+  readout_->Hide();
   {
     BusyPointer busy;
     HiddenWhilePainting hidden(*picture1_);
     const ShadeOutcome outcome =
         RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), smoothing);
-    if (const auto* arrow = std::get_if<ArrowState>(&outcome)) {
-      ApplyObserverArrow(*arrow);
-      lastPass_ = state_;
-      lastPassSmoothing_ = smoothing;
+    if (const auto* pass = std::get_if<ShadePass>(&outcome)) {
+      arrow_->Apply(pass->arrow);
+      lastPass_ = LastPass{state_, smoothing};
       pictureMenu_->SetPictureReady(true);
-      if (!NeedsGlossParameters(state_.reflectanceKind)) MarkUnreadableGlossBoxes();
+      // s and n are hidden while another function is chosen: a text there that did not read is
+      // marked, so that it shows red once «Глянцевая» is chosen again.
+      for (const InputError& kept : pass->keptGlossFields) parameters_->Mark(kept);
     } else {
       error = std::get<InputError>(outcome);
     }
@@ -95,71 +92,14 @@ void Form1::OnCommand1Clicked() {
   // first, so that the map's pass never delays it.
   if (mapWindow_ != nullptr) {
     picture1_->repaint();
-    mapWindow_->ShowPass(*lastPass_, lastPassSmoothing_);
+    mapWindow_->ShowPass(*lastPass_);
   }
-}
-
-QLineEdit* Form1::ParameterBox(ShadeField field) const {
-  switch (field) {
-    case ShadeField::kRotX:
-      return text1_;
-    case ShadeField::kRotY:
-      return text2_;
-    case ShadeField::kRotZ:
-      return text3_;
-    case ShadeField::kSlant:
-      return text4_;
-    case ShadeField::kGlossS:
-      return text5_;
-    case ShadeField::kGlossN:
-      return text6_;
-  }
-  return text1_;
 }
 
 void Form1::ShowInputError(const InputError& error) {
-  const QString message = QString::fromStdString(error.message);
-  QLineEdit& box = *ParameterBox(error.field);
-  MarkInputBox(box, message);
-  QMessageBox::warning(this, windowTitle(), message);
+  parameters_->Mark(error);
+  QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.message));
+  QLineEdit& box = parameters_->Box(error.field);
   box.setFocus(Qt::OtherFocusReason);
   box.selectAll();
-}
-
-// s and n are hidden while another function is chosen: a text there that does not read keeps the
-// last values, and its box is marked, so that it shows red once «Глянцевая» is chosen again.
-void Form1::MarkUnreadableGlossBoxes() {
-  for (ShadeField field : {ShadeField::kGlossS, ShadeField::kGlossN}) {
-    QLineEdit& box = *ParameterBox(field);
-    const NumberReading<double> reading = ReadDouble(BoxText(box), UserNumberFormat());
-    if (reading.ok()) continue;
-    MarkInputBox(box, QString::fromStdString(ParameterMessage(field, BoxText(box), reading.error,
-                                                              UserNumberFormat())));
-  }
-}
-
-void Form1::ApplyObserverArrow(const ArrowState& arrow) {
-  if (!arrow.shown) {
-    timer2_->stop();
-    label6_->hide();
-  }
-  for (int line = 1; line <= kArrowLineCount; ++line) {
-    ArrowLine shown = picture1_->ArrowLineAt(line);
-    if (line == 1 && arrow.shown) shown.p2.setY(static_cast<int>(std::lrint(arrow.shaftLowerY)));
-    shown.visible = arrow.shown;
-    picture1_->SetArrowLine(line, shown);
-  }
-  if (arrow.shown) {
-    label6_->show();
-    if (!timer2_->isActive()) timer2_->start();  // enabling a running timer does not restart it
-  }
-}
-
-void Form1::OnTimer2Timeout() {
-  const int mode = NextArrowDrawMode(picture1_->ArrowLineAt(1).drawMode);
-  for (int line = 1; line <= kArrowLineCount; ++line) {
-    ArrowLine blinking = picture1_->ArrowLineAt(line);
-    blinking.drawMode = mode;
-    picture1_->SetArrowLine(line, blinking);
-  }
 }

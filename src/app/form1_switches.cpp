@@ -1,5 +1,6 @@
-// Form1's display switches (Check1, Check3), the choice of reflectance function (Option1 to
-// Option4) and the click on the picture area.
+// What changes Form1's RenderState between passes: the display switches (Check1, Check3), the
+// choice of reflectance function (Option1 to Option4), the legend's columns and the click on the
+// picture area.
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,9 +9,9 @@
 
 #include "app/check_state.h"
 #include "app/form1.h"
-#include "app/layout_table.h"
+#include "app/legend_panel.h"
+#include "app/parameter_boxes.h"
 #include "app/picture_box.h"
-#include "app/shape_widget.h"
 #include "shading/parameter_intake.h"
 
 namespace {
@@ -40,12 +41,7 @@ void Form1::OnCheck1StateChanged() { state_.halfSphere = CheckBoxValue(*check1_)
 
 void Form1::OnCheck3StateChanged() {
   state_.showIsolines = CheckBoxValue(*check3_);
-  // Rows 0..6 are Shape1(7), Shape1(1)..Shape1(6); Shape1(0) and Shape2 keep their colours.
-  for (int row = 0; row < kIsoBandCount; ++row) {
-    const QColor colour =
-        state_.showIsolines == 1 ? ColourFromBgr(kSwatchColours[row]) : QColor(Qt::white);
-    shape1_[LegendControlIndex(row)]->setFillColour(colour);
-  }
+  legend_->ShowSwatchColours(state_.showIsolines == 1);
   // The picture keeps its content: the new value takes effect with the next pass.
 }
 
@@ -59,9 +55,16 @@ void Form1::OnOptionToggled(int option, bool selected) {
   option_[2]->setText(QString::fromUtf8(choice.option2Caption));
   // Text5 (s), Label4 ("n =") and Text6 (n) show while the function needs s and n.
   const bool glossFieldsShown = NeedsGlossParameters(choice.reflectanceKind);
-  text5_->setVisible(glossFieldsShown);
+  parameters_->Box(ShadeField::kGlossS).setVisible(glossFieldsShown);
   label4_->setVisible(glossFieldsShown);
-  text6_->setVisible(glossFieldsShown);
+  parameters_->Box(ShadeField::kGlossN).setVisible(glossFieldsShown);
+}
+
+// After the start-up period every change of a legend box reads its whole column.
+void Form1::OnLegendTextChanged(LegendColumn column) {
+  if (startupPeriod_) return;
+  legend_->ReadColumn(column,
+                      column == LegendColumn::kLevel ? state_.isoLevel : state_.isoHalfWidth);
 }
 
 void Form1::OnPicture1Clicked() {

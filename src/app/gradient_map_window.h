@@ -5,14 +5,15 @@
 // smoothing of that pass from a copy of its RenderState; rotations, the half sphere and the
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere.
 //
-//   Form1's pass -> copy of its RenderState -> RunGradientMapPass -> the map's PictureBox
+//   Form1's pass -> LastPass (copy) -> RunGradientMapPass -> the map's PictureBox
 
 #include <QWidget>
 #include <optional>
 
-#include "model/render_state.h"
+#include "app/last_pass.h"
 
 class PictureBox;
+class PointerReadout;
 class ReadoutOverlay;
 
 class GradientMapWindow final : public QWidget {
@@ -21,22 +22,15 @@ class GradientMapWindow final : public QWidget {
   explicit GradientMapWindow(QWidget* parent = nullptr);
 
   // Repaints the map for the state a pass left, with that pass's smoothing.
-  void ShowPass(const RenderState& lastPass, bool smoothing);
+  void ShowPass(const LastPass& pass);
 
   PictureBox& Picture() const { return *picture_; }
-  // The state the map shows, once a pass has been shown.
-  const std::optional<RenderState>& MapState() const { return mapState_; }
-  const ReadoutOverlay& ReadoutBox() const { return *readout_; }
-
- protected:
-  // Once a dialog closes, the readout follows the pointer where it now rests.
-  bool event(QEvent* event) override;
+  // The state the map shows, once a pass has been shown; nullptr before.
+  const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
+  const ReadoutOverlay& ReadoutBox() const;
 
  private:
-  // The readout of the map under the pointer: p, q, i, e, g, phi and the zone.
-  void OnPointerMoved(QPoint position);
-
   PictureBox* picture_ = nullptr;
-  ReadoutOverlay* readout_ = nullptr;
-  std::optional<RenderState> mapState_;
+  PointerReadout* readout_ = nullptr;  // p, q, i, e, g, phi and the zone under the pointer
+  std::optional<LastPass> shown_;
 };

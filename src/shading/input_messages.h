@@ -10,6 +10,7 @@
 
 // The six parameter boxes the shade command reads.
 enum class ShadeField { kRotX, kRotY, kRotZ, kSlant, kGlossS, kGlossN };
+inline constexpr int kShadeFieldCount = 6;
 
 // The two columns of the legend: isoline levels and their half-widths.
 enum class LegendColumn { kLevel, kHalfWidth };

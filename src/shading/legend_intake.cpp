@@ -1,14 +1,10 @@
 #include "shading/legend_intake.h"
 
-NumberReading<float> ReadLegendText(const std::string& text, const NumberFormat& format) {
-  return ReadFloat(text, format);
-}
-
 LegendErrors ReadLegendColumn(const LegendTexts& texts, const NumberFormat& format,
                               std::array<float, kIsoBandCount>& values) {
   LegendErrors errors{};
   for (int k = 0; k < kIsoBandCount; ++k) {
-    const NumberReading<float> reading = ReadLegendText(texts[k], format);
+    const NumberReading<float> reading = ReadFloat(texts[k], format);
     errors[k] = reading.error;
     if (reading.ok()) values[k] = reading.value;
   }

@@ -16,9 +16,6 @@ using LegendTexts = std::array<std::string, kIsoBandCount>;
 // For each element, why its text did not read, or NumberError::kNone.
 using LegendErrors = std::array<NumberError, kIsoBandCount>;
 
-// One legend text as a 32-bit float.
-NumberReading<float> ReadLegendText(const std::string& text, const NumberFormat& format);
-
 // Reads every text as a 32-bit float; an element whose text reads takes its value.
 LegendErrors ReadLegendColumn(const LegendTexts& texts, const NumberFormat& format,
                               std::array<float, kIsoBandCount>& values);

@@ -122,29 +122,41 @@ bool ReadsWithOtherDecimalSeparator(std::string_view text, const NumberFormat& f
   return false;
 }
 
-template <typename T>
-NumberReading<T> ReadNumber(std::string_view text, const NumberFormat& format) {
-  NumberReading<T> reading;
+// The text scanned once: the number in plain form, or why it is none.
+struct ScannedText {
+  std::optional<PlainNumber> number;
+  NumberError error = NumberError::kNotANumber;  // when there is no number
+};
+
+ScannedText ScanText(std::string_view text, const NumberFormat& format) {
   const std::string_view trimmed = TrimBlanks(text);
-  const std::optional<PlainNumber> number = NumberScanner(trimmed, format).Scan();
-  if (!number) {
-    if (ReadsWithOtherDecimalSeparator(trimmed, format)) {
-      reading.error = NumberError::kOtherDecimalSeparator;
-    }
+  ScannedText scanned{NumberScanner(trimmed, format).Scan()};
+  if (!scanned.number && ReadsWithOtherDecimalSeparator(trimmed, format)) {
+    scanned.error = NumberError::kOtherDecimalSeparator;
+  }
+  return scanned;
+}
+
+// The scanned number rounded straight to T.
+template <typename T>
+NumberReading<T> Convert(const ScannedText& scanned) {
+  NumberReading<T> reading;
+  if (!scanned.number) {
+    reading.error = scanned.error;
     return reading;
   }
-
-  const std::string& plain = number->text;
+  const PlainNumber& number = *scanned.number;
+  const std::string& plain = number.text;
   T value{};
   const auto [end, ec] =
       std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
-    if (number->atLeastOne) {
+    if (number.atLeastOne) {
       reading.error = NumberError::kOverflow;
       return reading;
     }
     // Too small even for a subnormal: the conversion rounds it to a zero of the number's sign.
-    value = number->negative ? -T{0} : T{0};
+    value = number.negative ? -T{0} : T{0};
   } else if (ec != std::errc{} || end != plain.data() + plain.size()) {
     return reading;
   }
@@ -170,9 +182,14 @@ std::string DecimalSeparatorInstrumental(const NumberFormat& format) {
 }
 
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format) {
-  return ReadNumber<float>(text, format);
+  return Convert<float>(ScanText(text, format));
 }
 
 NumberReading<double> ReadDouble(std::string_view text, const NumberFormat& format) {
-  return ReadNumber<double>(text, format);
+  return Convert<double>(ScanText(text, format));
+}
+
+WideAndNarrowReading ReadDoubleAndFloat(std::string_view text, const NumberFormat& format) {
+  const ScannedText scanned = ScanText(text, format);
+  return {Convert<double>(scanned), Convert<float>(scanned)};
 }

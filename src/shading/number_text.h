@@ -45,3 +45,13 @@ std::string DecimalSeparatorInstrumental(const NumberFormat& format);
 
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format);
 NumberReading<double> ReadDouble(std::string_view text, const NumberFormat& format);
+
+// One text wanted at both widths, each rounded straight from the text (never the 64-bit value
+// rounded again): the text is scanned once.
+struct WideAndNarrowReading {
+  NumberReading<double> wide;
+  NumberReading<float> narrow;
+  // The first width that did not read, or NumberError::kNone.
+  NumberError error() const { return wide.ok() ? narrow.error : wide.error; }
+};
+WideAndNarrowReading ReadDoubleAndFloat(std::string_view text, const NumberFormat& format);

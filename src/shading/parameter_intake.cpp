@@ -23,7 +23,7 @@ bool FitsFloat(double value) { return std::fabs(value) < kFloatOverflowThreshold
 
 InputError MakeInputError(ShadeField field, const std::string& text, NumberError error,
                           const NumberFormat& format) {
-  return InputError{field, text, ParameterMessage(field, text, error, format)};
+  return InputError{field, text, error, ParameterMessage(field, text, error, format)};
 }
 
 // The values of one intake, held apart from the RenderState until every text has read.
@@ -48,6 +48,14 @@ class ParameterReader {
   double Double(ShadeField field, const std::string& text) {
     return Take(field, text, ReadDouble(text, format_));
   }
+  // A text wanted at both widths; its error is that of the first width that does not read.
+  WideAndNarrowReading DoubleAndFloat(ShadeField field, const std::string& text) {
+    const WideAndNarrowReading reading = ReadDoubleAndFloat(text, format_);
+    if (!error_ && reading.error() != NumberError::kNone) {
+      error_ = MakeInputError(field, text, reading.error(), format_);
+    }
+    return reading;
+  }
   // A radian value that a typed value turns into, which must itself fit a 32-bit float.
   float Radians(ShadeField field, const std::string& text, double degrees) {
     if (!error_ && !FitsFloat(RadiansInDouble(degrees))) {
@@ -71,10 +79,14 @@ class ParameterReader {
   std::optional<InputError> error_;
 };
 
-// The value of a text that need not read: the value it reads as, or `kept` when it does not read.
-double ReadOrKeep(const std::string& text, const NumberFormat& format, double kept) {
+// The value of a text that need not read: the value it reads as, or `kept` when it does not read,
+// which is then noted in `unread`.
+double ReadOrKeep(ShadeField field, const std::string& text, const NumberFormat& format,
+                  double kept, std::vector<InputError>& unread) {
   const NumberReading<double> reading = ReadDouble(text, format);
-  return reading.ok() ? reading.value : kept;
+  if (reading.ok()) return reading.value;
+  unread.push_back(MakeInputError(field, text, reading.error, format));
+  return kept;
 }
 
 float RotXFromDegrees(float degrees) {
@@ -98,24 +110,28 @@ float RotZFromDegrees(double exactDegrees, float degrees) {
 
 bool NeedsGlossParameters(int32_t reflectanceKind) { return reflectanceKind == kGlossy; }
 
-std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
-                                              const NumberFormat& format) {
+ShadeIntakeOutcome ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
+                                       const NumberFormat& format) {
   ParameterReader reader(format);
   ShadeParameters params;
+  ShadeIntake intake;
   params.rotX = RotXFromDegrees(reader.Float(ShadeField::kRotX, inputs.rotX));
-  params.rotY = RadiansFromDegrees(reader.Float(ShadeField::kRotY, inputs.rotY));
-  const double exactRotZ = reader.Double(ShadeField::kRotZ, inputs.rotZ);
-  params.rotZ = RotZFromDegrees(exactRotZ, reader.Float(ShadeField::kRotZ, inputs.rotZ));
+  intake.rotYDegrees = reader.Float(ShadeField::kRotY, inputs.rotY);
+  params.rotY = RadiansFromDegrees(intake.rotYDegrees);
+  const WideAndNarrowReading rotZ = reader.DoubleAndFloat(ShadeField::kRotZ, inputs.rotZ);
+  params.rotZ = RotZFromDegrees(rotZ.wide.value, rotZ.narrow.value);
   params.sourceSlant = reader.Radians(ShadeField::kSlant, inputs.slant,
                                       reader.Double(ShadeField::kSlant, inputs.slant));
   if (NeedsGlossParameters(state.reflectanceKind)) {
     params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
     params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);
   } else {
-    params.glossS = ReadOrKeep(inputs.glossS, format, state.glossS);
-    params.glossN = ReadOrKeep(inputs.glossN, format, state.glossN);
+    params.glossS = ReadOrKeep(ShadeField::kGlossS, inputs.glossS, format, state.glossS,
+                               intake.keptGlossFields);
+    params.glossN = ReadOrKeep(ShadeField::kGlossN, inputs.glossN, format, state.glossN,
+                               intake.keptGlossFields);
   }
-  if (reader.error()) return reader.error();
+  if (reader.error()) return *reader.error();
 
   state.rotX = params.rotX;
   state.rotY = params.rotY;
@@ -126,5 +142,5 @@ std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInp
   if (state.reflectanceKind == kMirror) {
     state.mirrorTolerance = MirrorToleranceForSlant(state.sourceSlant);
   }
-  return std::nullopt;
+  return intake;
 }

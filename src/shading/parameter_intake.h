@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "model/render_state.h"
 #include "model/startup_values.h"
@@ -28,15 +30,28 @@ struct ShadeInputs {
 // value; the window hides their boxes, the renderer says it ignores them.
 bool NeedsGlossParameters(int32_t reflectanceKind);
 
+// A parameter text that did not read.
 struct InputError {
   ShadeField field;
   std::string text;     // what the box holds
+  NumberError reason;   // kOverflow also where the angle in radians is beyond a 32-bit float
   std::string message;  // Russian, names the box and what it holds
 };
 
-// Reads the six texts into the RenderState (rotations, slant, source direction, glossS, glossN,
-// and mirrorTolerance when reflectanceKind is the mirror); s and n must read only when the
-// state's reflectanceKind needs them. Returns the first error, if any, and then leaves the state
-// untouched.
-std::optional<InputError> ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
-                                              const NumberFormat& format);
+// What the steps after the pass need from the texts, beside the RenderState.
+struct ShadeIntake {
+  // The rotation about Oy as typed, in degrees, as a 32-bit float: the observer arrow's test.
+  float rotYDegrees = 0.0F;
+  // s and n texts that did not read while the function needs neither: their fields kept their
+  // last values, and the window marks their boxes. At most two, s first.
+  std::vector<InputError> keptGlossFields;
+};
+
+using ShadeIntakeOutcome = std::variant<InputError, ShadeIntake>;
+
+// Reads each of the six texts once into the RenderState (rotations, slant, source direction,
+// glossS, glossN, and mirrorTolerance when reflectanceKind is the mirror); s and n must read only
+// when the state's reflectanceKind needs them. Returns the first error, if any, and then leaves
+// the state untouched.
+ShadeIntakeOutcome ReadShadeParameters(RenderState& state, const ShadeInputs& inputs,
+                                       const NumberFormat& format);

@@ -6,11 +6,10 @@
 
 ShadeOutcome RunShadeCommand(RenderState& state, Picture& picture, const ShadeInputs& inputs,
                              const NumberFormat& format, bool smoothing) {
-  if (std::optional<InputError> error = ReadShadeParameters(state, inputs, format)) {
-    return *std::move(error);
-  }
+  ShadeIntakeOutcome intake = ReadShadeParameters(state, inputs, format);
+  if (auto* error = std::get_if<InputError>(&intake)) return std::move(*error);
+  ShadeIntake& read = std::get<ShadeIntake>(intake);
   RunRasterPass(state, picture, smoothing);
-  // The arrow looks at the rotation about Oy as typed, in degrees: the text is read again.
-  const float rotYDegrees = ReadFloat(inputs.rotY, format).value;
-  return DecideObserverArrow(state.rotX, rotYDegrees);
+  return ShadePass{DecideObserverArrow(state.rotX, read.rotYDegrees),
+                   std::move(read.keptGlossFields)};
 }

@@ -16,8 +16,6 @@
 
 namespace {
 
-void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
-
 // Pixels where two pictures of the same size differ.
 int DifferingPixels(const QImage& a, const QImage& b) {
   int differing = 0;

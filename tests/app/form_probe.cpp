@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -47,6 +48,8 @@ std::unique_ptr<Form1> OpenForm() {
   }
   return form;
 }
+
+void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
 
 void Retype(QLineEdit& box, const QString& text) {
   box.setFocus();

@@ -26,6 +26,9 @@ RenderState StartupState();
 // A new window whose start-up period is over (its Timer1 has ticked).
 std::unique_ptr<Form1> OpenForm();
 
+// Clicks the shade button, Command1.
+void Press(Form1& form);
+
 // Replaces a box's text as the user does: select all, type the new text.
 void Retype(QLineEdit& box, const QString& text);
 

@@ -29,8 +29,6 @@ void Activate(Form1& form) {
   if (!QTest::qWaitForWindowActive(&form)) qFatal("the window did not become active");
 }
 
-void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
-
 // The pixels of a PictureBox against a map painted by the core from `state`.
 int DifferingPixels(const QImage& shown, const RenderState& state, bool smoothing) {
   ImageBuffer expected(shown.width(), shown.height());

@@ -24,8 +24,6 @@ std::unique_ptr<Form1> ActiveForm() {
   return form;
 }
 
-void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
-
 bool Marked(const QLineEdit& box) {
   return box.palette().color(QPalette::Base) == QColor(255, 140, 140);
 }
@@ -60,7 +58,7 @@ class KeysAndErrorsTest : public QObject {
     MessageBoxWatch watch;
     QTest::keyClick(control, Qt::Key(key),
                     key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(form->lastPassState().has_value(), shades);
+    QCOMPARE(form->lastPass().has_value(), shades);
     QCOMPARE(watch.texts().size(), shades ? 0 : 1);
   }
 

@@ -17,8 +17,6 @@ namespace {
 
 const QPoint kSphereCentre(196, 168);
 
-void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
-
 // Qt drops a move to where the pointer already is, so the pointer comes from a pixel aside.
 void Hover(PictureBox* picture, QPoint at) {
   QTest::mouseMove(picture, at + QPoint(1, 1));

@@ -31,8 +31,8 @@ void Paint(Reference& reference, const ShadeInputs& inputs, const NumberFormat& 
            bool smoothing) {
   const ShadeOutcome outcome =
       RunShadeCommand(reference.state, reference.picture, inputs, format, smoothing);
-  QVERIFY(std::holds_alternative<ArrowState>(outcome));
-  reference.arrow = std::get<ArrowState>(outcome);
+  QVERIFY(std::holds_alternative<ShadePass>(outcome));
+  reference.arrow = std::get<ShadePass>(outcome).arrow;
 }
 
 // Counts the pixels where the window's picture differs from the reference; reports the first.
@@ -51,8 +51,6 @@ int CompareImages(const QImage& shown, const ImageBuffer& expected) {
   }
   return differing;
 }
-
-void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
 
 }  // namespace
 

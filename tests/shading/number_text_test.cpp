@@ -158,6 +158,36 @@ TEST(ReadFloat, RoundsTheTextStraightToFloatAndReportsOverflow) {
   }
 }
 
+// One scan, two roundings: each width straight from the text; the error is the first width's.
+TEST(ReadDoubleAndFloat, RoundsEachWidthStraightFromTheText) {
+  const struct {
+    std::string text;
+    NumberError error;
+    double wide;   // when the 64-bit reading is ok
+    float narrow;  // when the 32-bit reading is ok
+  } cases[] = {
+      {"1.00000017881393432617187499", NumberError::kNone, 1.00000017881393432617187499,
+       1.00000017881393432617187499F},
+      {"1e39", NumberError::kOverflow, 1e39, 0},
+      {"1e309", NumberError::kOverflow, 0, 0},
+      {" -2.5 ", NumberError::kNone, -2.5, -2.5F},
+      {"0,8", NumberError::kOtherDecimalSeparator, 0, 0},
+      {"", NumberError::kNotANumber, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Describe(c.text, kEnglish));
+    const WideAndNarrowReading reading = ReadDoubleAndFloat(c.text, kEnglish);
+    EXPECT_EQ(reading.error(), c.error) << ErrorName(reading.error());
+    if (reading.wide.ok()) {
+      EXPECT_EQ(reading.wide.value, c.wide);
+    }
+    if (reading.narrow.ok()) {
+      EXPECT_EQ(reading.narrow.value, c.narrow);
+    }
+    EXPECT_EQ(reading.wide.ok(), c.error == NumberError::kNone || c.text == "1e39");
+  }
+}
+
 TEST(ReadFloat, KeepsTheSignOfAnUnderflowedValue) {
   const NumberReading<float> reading = ReadFloat("-1e-50", kEnglish);
   ASSERT_TRUE(reading.ok());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 
 #include "model/startup_values.h"
 #include "shading/parameter_intake.h"
@@ -33,8 +34,10 @@ TEST(DecideObserverArrow, ShowsTheArrowOnlyForModerateTiltsAboutOx) {
     ShadeInputs inputs;
     inputs.rotX = c.rotX;
     inputs.rotY = c.rotY;
-    ASSERT_FALSE(ReadShadeParameters(state, inputs, format));
-    const ArrowState arrow = DecideObserverArrow(state.rotX, ReadFloat(c.rotY, format).value);
+    const ShadeIntakeOutcome intake = ReadShadeParameters(state, inputs, format);
+    ASSERT_TRUE(std::holds_alternative<ShadeIntake>(intake));
+    const ArrowState arrow =
+        DecideObserverArrow(state.rotX, std::get<ShadeIntake>(intake).rotYDegrees);
     EXPECT_EQ(arrow.shown, c.shown);
     if (c.shown) {
       EXPECT_EQ(arrow.shaftLowerY, c.shaftLowerY);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 
 #include "model/startup_values.h"
 
@@ -99,7 +100,8 @@ TEST(ReadShadeParameters, ConvertsAnglesAndReplacesOnlyExactRightAngles) {
     SCOPED_TRACE("field " + std::to_string(static_cast<int>(c.field)) + ", text \"" + c.text +
                  "\"");
     RenderState state = StartupState();
-    ASSERT_FALSE(ReadShadeParameters(state, WithText(c.field, c.text), *c.format));
+    ASSERT_TRUE(std::holds_alternative<ShadeIntake>(
+        ReadShadeParameters(state, WithText(c.field, c.text), *c.format)));
     EXPECT_EQ(ValueOf(state, c.quantity), c.expected);
     EXPECT_EQ(state.sourceX, 0.0F);
   }
@@ -110,7 +112,7 @@ TEST(ReadShadeParameters, ReadsTheGlossyParametersAsDoubles) {
   ShadeInputs inputs;
   inputs.glossS = "0,1";
   inputs.glossN = "1e300";
-  ASSERT_FALSE(ReadShadeParameters(state, inputs, kRussian));
+  ASSERT_TRUE(std::holds_alternative<ShadeIntake>(ReadShadeParameters(state, inputs, kRussian)));
   EXPECT_EQ(state.glossS, 0.1);
   EXPECT_EQ(state.glossN, 1e300);
 }
@@ -157,7 +159,7 @@ TEST(ReadShadeParameters, ChoosesTheMirrorToleranceByTheSlant) {
     state.reflectanceKind = kMirror;
     ShadeInputs inputs;
     inputs.slant = c.slant;
-    ASSERT_FALSE(ReadShadeParameters(state, inputs, kEnglish));
+    ASSERT_TRUE(std::holds_alternative<ShadeIntake>(ReadShadeParameters(state, inputs, kEnglish)));
     EXPECT_EQ(state.mirrorTolerance, c.tolerance);
   }
 }
@@ -168,7 +170,8 @@ TEST(ReadShadeParameters, KeepsTheMirrorToleranceForOtherFunctions) {
     RenderState state = StartupState();
     state.reflectanceKind = kind;
     state.mirrorTolerance = 0.017F;
-    ASSERT_FALSE(ReadShadeParameters(state, ShadeInputs{}, kEnglish));
+    ASSERT_TRUE(
+        std::holds_alternative<ShadeIntake>(ReadShadeParameters(state, ShadeInputs{}, kEnglish)));
     EXPECT_EQ(state.mirrorTolerance, 0.017F);
   }
 }
@@ -177,32 +180,40 @@ struct BadInputCase {
   ShadeField field;
   std::string text;
   const NumberFormat* format;
+  NumberError reason;
   std::string message;
 };
 
 TEST(ReadShadeParameters, RejectsBadInputNamingTheFieldAndChangingNothing) {
   const BadInputCase cases[] = {
-      {ShadeField::kRotX, "abc", &kEnglish, "Поле «Поворот по Ox» содержит «abc»: это не число."},
-      {ShadeField::kRotX, "", &kEnglish, "Поле «Поворот по Ox» не заполнено: введите число."},
-      {ShadeField::kRotX, "1e39", &kEnglish,
+      {ShadeField::kRotX, "abc", &kEnglish, NumberError::kNotANumber,
+       "Поле «Поворот по Ox» содержит «abc»: это не число."},
+      {ShadeField::kRotX, "", &kEnglish, NumberError::kNotANumber,
+       "Поле «Поворот по Ox» не заполнено: введите число."},
+      {ShadeField::kRotX, "1e39", &kEnglish, NumberError::kOverflow,
        "Поле «Поворот по Ox» содержит «1e39»: число слишком велико."},
-      {ShadeField::kRotY, "-1e39", &kEnglish,
+      {ShadeField::kRotY, "-1e39", &kEnglish, NumberError::kOverflow,
        "Поле «Поворот по Oy» содержит «-1e39»: число слишком велико."},
-      {ShadeField::kRotY, "0.5", &kGerman,
+      {ShadeField::kRotY, "0.5", &kGerman, NumberError::kOtherDecimalSeparator,
        "Поле «Поворот по Oy» содержит «0.5»: это не число, дробную часть отделяйте запятой."},
-      {ShadeField::kRotY, "0.5.", &kGerman, "Поле «Поворот по Oy» содержит «0.5.»: это не число."},
-      {ShadeField::kRotZ, "1e39", &kEnglish,
+      {ShadeField::kRotY, "0.5.", &kGerman, NumberError::kNotANumber,
+       "Поле «Поворот по Oy» содержит «0.5.»: это не число."},
+      {ShadeField::kRotZ, "1e39", &kEnglish, NumberError::kOverflow,
        "Поле «Поворот по Oz» содержит «1e39»: число слишком велико."},
-      {ShadeField::kRotZ, "1e309", &kEnglish,
+      {ShadeField::kRotZ, "1e309", &kEnglish, NumberError::kOverflow,
        "Поле «Поворот по Oz» содержит «1e309»: число слишком велико."},
-      {ShadeField::kSlant, "1e41", &kEnglish,
+      {ShadeField::kSlant, "1e41", &kEnglish, NumberError::kOverflow,
        "Поле «Наклон источника» содержит «1e41»: число слишком велико."},
-      {ShadeField::kSlant, "  ", &kEnglish, "Поле «Наклон источника» не заполнено: введите число."},
-      {ShadeField::kGlossS, "0,5", &kEnglish,
+      {ShadeField::kSlant, "  ", &kEnglish, NumberError::kNotANumber,
+       "Поле «Наклон источника» не заполнено: введите число."},
+      {ShadeField::kGlossS, "0,5", &kEnglish, NumberError::kOtherDecimalSeparator,
        "Поле «s» содержит «0,5»: это не число, дробную часть отделяйте точкой."},
-      {ShadeField::kGlossS, "", &kRussian, "Поле «s» не заполнено: введите число."},
-      {ShadeField::kGlossN, "1e309", &kEnglish, "Поле «n» содержит «1e309»: число слишком велико."},
-      {ShadeField::kGlossN, "16 16", &kEnglish, "Поле «n» содержит «16 16»: это не число."},
+      {ShadeField::kGlossS, "", &kRussian, NumberError::kNotANumber,
+       "Поле «s» не заполнено: введите число."},
+      {ShadeField::kGlossN, "1e309", &kEnglish, NumberError::kOverflow,
+       "Поле «n» содержит «1e309»: число слишком велико."},
+      {ShadeField::kGlossN, "16 16", &kEnglish, NumberError::kNotANumber,
+       "Поле «n» содержит «16 16»: это не число."},
   };
   for (const BadInputCase& c : cases) {
     SCOPED_TRACE("field " + std::to_string(static_cast<int>(c.field)) + ", text \"" + c.text +
@@ -216,11 +227,13 @@ TEST(ReadShadeParameters, RejectsBadInputNamingTheFieldAndChangingNothing) {
     state.mirrorTolerance = 0.007F;
     state.glossS = 0.75;
     const RenderState before = state;
-    const std::optional<InputError> error =
+    const ShadeIntakeOutcome outcome =
         ReadShadeParameters(state, WithText(c.field, c.text), *c.format);
+    const InputError* error = std::get_if<InputError>(&outcome);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->field, c.field);
     EXPECT_EQ(error->text, c.text);
+    EXPECT_EQ(error->reason, c.reason);
     EXPECT_EQ(error->message, c.message);
     EXPECT_TRUE(state == before);
   }
@@ -230,13 +243,14 @@ TEST(ReadShadeParameters, AcceptsTheLargestSlantWhoseRadiansFitAFloat) {
   RenderState state = StartupState();
   ShadeInputs inputs;
   inputs.slant = "1e40";  // 1.7e38 radians
-  EXPECT_FALSE(ReadShadeParameters(state, inputs, kEnglish));
+  EXPECT_TRUE(std::holds_alternative<ShadeIntake>(ReadShadeParameters(state, inputs, kEnglish)));
 }
 
 TEST(ReadShadeParameters, ReportsTheFirstBadField) {
   RenderState state = StartupState();
   const ShadeInputs inputs{"30", "1e40", "x", "0", "0.5", ""};
-  const std::optional<InputError> error = ReadShadeParameters(state, inputs, kEnglish);
+  const ShadeIntakeOutcome outcome = ReadShadeParameters(state, inputs, kEnglish);
+  const InputError* error = std::get_if<InputError>(&outcome);
   ASSERT_TRUE(error);
   EXPECT_EQ(error->field, ShadeField::kRotY);
 }
@@ -251,12 +265,16 @@ TEST(ReadShadeParameters, GlossFieldsFailOnlyForTheGlossyFunction) {
     bool fails;
     double wantS;
     double wantN;
+    std::string kept;  // the fields that kept their values: "s", "n", "sn" or ""
   } cases[] = {
-      {kMatte, "", "x", false, 0.75, 8.0},       {kMatte, "abc", "4", false, 0.75, 4.0},
-      {kRocky, "0.1", "1e400", false, 0.1, 8.0}, {kMirror, "1e400", "", false, 0.75, 8.0},
-      {0, "x", "x", false, 0.75, 8.0},  // no function chosen
-      {kGlossy, "", "4", true, 0.75, 8.0},       {kGlossy, "0.2", "1e400", true, 0.75, 8.0},
-      {kGlossy, "0.2", "3", false, 0.2, 3.0},
+      {kMatte, "", "x", false, 0.75, 8.0, "sn"},
+      {kMatte, "abc", "4", false, 0.75, 4.0, "s"},
+      {kRocky, "0.1", "1e400", false, 0.1, 8.0, "n"},
+      {kMirror, "1e400", "", false, 0.75, 8.0, "sn"},
+      {0, "x", "x", false, 0.75, 8.0, "sn"},  // no function chosen
+      {kGlossy, "", "4", true, 0.75, 8.0, ""},
+      {kGlossy, "0.2", "1e400", true, 0.75, 8.0, ""},
+      {kGlossy, "0.2", "3", false, 0.2, 3.0, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("function " + std::to_string(c.function) + ", s \"" + c.s + "\", n \"" + c.n +
@@ -270,7 +288,18 @@ TEST(ReadShadeParameters, GlossFieldsFailOnlyForTheGlossyFunction) {
     inputs.glossS = c.s;
     inputs.glossN = c.n;
     EXPECT_EQ(NeedsGlossParameters(c.function), c.function == kGlossy);
-    EXPECT_EQ(ReadShadeParameters(state, inputs, kEnglish).has_value(), c.fails);
+    const ShadeIntakeOutcome outcome = ReadShadeParameters(state, inputs, kEnglish);
+    EXPECT_EQ(std::holds_alternative<InputError>(outcome), c.fails);
+    std::string kept;
+    if (const auto* intake = std::get_if<ShadeIntake>(&outcome)) {
+      for (const InputError& unread : intake->keptGlossFields) {
+        kept += unread.field == ShadeField::kGlossS ? "s" : "n";
+        // The window marks the box with the message the glossy function would have shown.
+        EXPECT_EQ(unread.message,
+                  ParameterMessage(unread.field, unread.text, unread.reason, kEnglish));
+      }
+    }
+    EXPECT_EQ(kept, c.kept);
     EXPECT_EQ(state.glossS, c.wantS);
     EXPECT_EQ(state.glossN, c.wantN);
     EXPECT_EQ(state.rotX == 0.0F, c.fails);
@@ -288,8 +317,9 @@ TEST(ReadShadeParameters, QuotesOnlyTheStartOfALongText) {
   };
   for (const auto& [text, quoted] : cases) {
     RenderState state = StartupState();
-    const std::optional<InputError> error =
+    const ShadeIntakeOutcome outcome =
         ReadShadeParameters(state, WithText(ShadeField::kRotY, text), kEnglish);
+    const InputError* error = std::get_if<InputError>(&outcome);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, "Поле «Поворот по Oy» содержит «" + quoted + "»: это не число.");
   }

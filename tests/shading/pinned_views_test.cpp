@@ -69,7 +69,7 @@ TEST(PinnedViews, TheColourShaderReplacesAnIntersectionZAboveOne) {
     const PassSetup setup = ViewSetup(kMatte, 1, 1, false, c.rotX, c.rotY, c.rotZ, "40");
     SCOPED_TRACE(setup.Describe());
     const PassResult pass = RunPass(setup);
-    ASSERT_TRUE(std::holds_alternative<ArrowState>(pass.outcome));
+    ASSERT_TRUE(std::holds_alternative<ShadePass>(pass.outcome));
     RenderState sample = pass.state;
     sample.dx = static_cast<float>(OffsetX(pass.picture, c.x));
     sample.dy = static_cast<float>(OffsetY(pass.picture, c.y));
@@ -106,7 +106,7 @@ TEST(PinnedViews, WholePicturesStayAsPainted) {
   };
   for (const Case& c : cases) {
     const PassResult pass = RunPass(c.setup);
-    ASSERT_TRUE(std::holds_alternative<ArrowState>(pass.outcome)) << c.setup.Describe();
+    ASSERT_TRUE(std::holds_alternative<ShadePass>(pass.outcome)) << c.setup.Describe();
     EXPECT_EQ(Digest(pass.picture), c.digest) << c.setup.Describe();
   }
 }

@@ -59,7 +59,7 @@ TEST(RunShadeCommand, PaintsOnlyWithinTheSphereOutline) {
   for (const PassSetup& setup : setups) {
     SCOPED_TRACE(setup.Describe());
     const PassResult pass = RunPass(setup);
-    ASSERT_TRUE(std::holds_alternative<ArrowState>(pass.outcome));
+    ASSERT_TRUE(std::holds_alternative<ShadePass>(pass.outcome));
     const RecordedPicture& picture = pass.picture;
     EXPECT_EQ(picture.clears, 1);
     EXPECT_EQ(picture.contractBreaches, 0);
@@ -256,8 +256,8 @@ TEST(RunShadeCommand, DecidesTheArrowFromRotXAndTheTypedRotY) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.rotX) + " / " + c.rotY);
     const PassResult pass = RunPass(MakeSetup(kMatte, 1, 1, 0, c.rotX, c.rotY, "0", "0"));
-    ASSERT_TRUE(std::holds_alternative<ArrowState>(pass.outcome));
-    const ArrowState arrow = std::get<ArrowState>(pass.outcome);
+    ASSERT_TRUE(std::holds_alternative<ShadePass>(pass.outcome));
+    const ArrowState arrow = std::get<ShadePass>(pass.outcome).arrow;
     EXPECT_EQ(arrow.shown, c.shown);
     if (c.shown) {
       EXPECT_EQ(arrow.shaftLowerY, c.shaftLowerY);

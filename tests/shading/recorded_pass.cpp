@@ -11,7 +11,7 @@ std::string PassSetup::Describe() const {
 }
 
 PassResult RunPass(const PassSetup& setup, const RenderState& initial) {
-  PassResult result{initial, RecordedPicture(setup.width, setup.height), ArrowState{}};
+  PassResult result{initial, RecordedPicture(setup.width, setup.height), ShadePass{}};
   result.state.reflectanceKind = setup.reflectanceKind;
   result.state.showIsolines = setup.showIsolines;
   result.state.halfSphere = setup.halfSphere;

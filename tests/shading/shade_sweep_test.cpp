@@ -121,7 +121,7 @@ TEST(ShadeSweep, EveryAcceptedInputShadesWithinTheContract) {
     sweep.Legend(initial);
     SCOPED_TRACE("pass " + std::to_string(i) + ": " + setup.Describe());
     const PassResult pass = RunPass(setup, initial);
-    if (!std::holds_alternative<ArrowState>(pass.outcome)) {
+    if (!std::holds_alternative<ShadePass>(pass.outcome)) {
       ADD_FAILURE() << std::get<InputError>(pass.outcome).message;
       continue;
     }

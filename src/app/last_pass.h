@@ -1,0 +1,11 @@
+#pragma once
+// What the last pass of the shade command leaves for what comes after it (the readout, the
+// gradient-space map): a copy of the RenderState as the pass left it and the smoothing it used.
+// Later changes of the window's controls never reach it; only the next pass replaces it.
+
+#include "model/render_state.h"
+
+struct LastPass {
+  RenderState state;
+  bool smoothing = false;  // 2x2 samples a pixel
+};

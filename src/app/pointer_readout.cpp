@@ -1,0 +1,43 @@
+#include "app/pointer_readout.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <utility>
+
+#include "app/locale_numbers.h"
+#include "app/picture_box.h"
+#include "app/readout_overlay.h"
+#include "app/readout_text.h"
+
+PointerReadout::PointerReadout(PictureBox& picture, QWidget& window, ReadoutAt readoutAt,
+                               StateSource state)
+    : QObject(&window),
+      picture_(picture),
+      overlay_(new ReadoutOverlay(&picture)),
+      readoutAt_(readoutAt),
+      state_(std::move(state)) {
+  connect(&picture, &PictureBox::pointerMoved, this, &PointerReadout::OnPointerMoved);
+  connect(&picture, &PictureBox::pointerLeft, overlay_, &QWidget::hide);
+  window.installEventFilter(this);
+}
+
+void PointerReadout::Hide() { overlay_->hide(); }
+
+bool PointerReadout::eventFilter(QObject* watched, QEvent* event) {
+  // A readout still shown belongs to where the pointer was when the dialog opened.
+  if (event->type() == QEvent::WindowUnblocked) picture_.ReportPointer();
+  return QObject::eventFilter(watched, event);
+}
+
+void PointerReadout::OnPointerMoved(QPoint position) {
+  const RenderState* state = state_();
+  const std::optional<Readout> readout =
+      state != nullptr
+          ? readoutAt_(*state, picture_.Width(), picture_.Height(), position.x(), position.y())
+          : std::nullopt;
+  if (!readout) {
+    overlay_->hide();
+    return;
+  }
+  overlay_->ShowLines(ReadoutLines(*readout, *state, UserLocale()), position);
+}

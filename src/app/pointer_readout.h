@@ -1,0 +1,50 @@
+#pragma once
+// The readout under the pointer, for a picture a pass has painted (the sphere or the gradient-
+// space map): where the pointer rests on the picture, the readout of the state the picture shows,
+// in a ReadoutOverlay over it, in the corner away from the pointer; nothing where the readout has
+// no value, before the first pass, or once the pointer leaves. While a dialog is open the
+// picture sees no move of the pointer: once it closes, the readout follows the pointer where it
+// now rests. Neither the picture's pixels nor the state are touched.
+//
+//   PictureBox pointer -> ReadoutAt(state, picture size, pixel) -> ReadoutLines -> ReadoutOverlay
+
+#include <QObject>
+#include <QPoint>
+#include <functional>
+#include <optional>
+
+#include "model/render_state.h"
+#include "shading/readout.h"
+
+class PictureBox;
+class QWidget;
+class ReadoutOverlay;
+
+class PointerReadout final : public QObject {
+  Q_OBJECT
+ public:
+  // The readout of a state at a pixel of a picture of the given size (ReadoutAtPixel,
+  // GradientReadoutAtPixel).
+  using ReadoutAt = std::optional<Readout> (*)(const RenderState& state, int width, int height,
+                                               int x, int y);
+  // The state the picture shows; nullptr while it shows none.
+  using StateSource = std::function<const RenderState*()>;
+
+  // The overlay is a child of `picture`; `window`, the picture's window, owns this helper.
+  PointerReadout(PictureBox& picture, QWidget& window, ReadoutAt readoutAt, StateSource state);
+
+  const ReadoutOverlay& Overlay() const { return *overlay_; }
+  // Hides the readout until the pointer next moves (a new pass is starting).
+  void Hide();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnPointerMoved(QPoint position);
+
+  PictureBox& picture_;
+  ReadoutOverlay* overlay_ = nullptr;
+  ReadoutAt readoutAt_;
+  StateSource state_;
+};
