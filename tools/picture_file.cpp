@@ -21,9 +21,8 @@ constexpr size_t kPieceBytes = size_t{1} << 18;  // rows are encoded in pieces o
 // 0xffRRGGBB words. Qt's writers store it as 24-bit RGB.
 QImage ImageView(const ImageBuffer& picture) {
   if (picture.Width() <= 0 || picture.Height() <= 0) return {};
-  return QImage(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(),
-                picture.Height(), qsizetype{picture.Width()} * kBytesPerPixel,
-                QImage::Format_RGB32);
+  return QImage(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(), picture.Height(),
+                qsizetype{picture.Width()} * kBytesPerPixel, QImage::Format_RGB32);
 }
 
 // The picture encoded by Qt's writer for `format` ("PNG", "BMP").
@@ -89,10 +88,10 @@ std::string EncodeBmp(const ImageBuffer& picture) { return EncodeWithQt(picture,
 
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
   return WriteOutputFile(path, ByteSource([bytes, given = false]() mutable {
-    if (given) return std::string_view();
-    given = true;
-    return bytes;
-  }));
+                           if (given) return std::string_view();
+                           given = true;
+                           return bytes;
+                         }));
 }
 
 std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source) {

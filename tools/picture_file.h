@@ -1,8 +1,8 @@
 #pragma once
 // Writing a painted picture as binary PPM (P6), PNG or BMP through the shared writer
-// (fileio/whole_file.h): PPM rows are written as they are encoded, PNG and BMP encoded in memory. A regular file gets the whole picture or keeps
-// its old bytes; a FIFO or a device (or a link to one) is written as a stream; "-" is standard
-// output.
+// (fileio/whole_file.h): PPM rows are written as they are encoded, PNG and BMP encoded in memory. A
+// regular file gets the whole picture or keeps its old bytes; a FIFO or a device (or a link to one)
+// is written as a stream; "-" is standard output.
 
 #include <optional>
 #include <string>

@@ -63,9 +63,9 @@ std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass) {
   const PixelPosition at = job.readout.value_or(PixelPosition{});
   const int width = pass.picture.Width();
   const int height = pass.picture.Height();
-  return FormatReadoutLine(job.gradientSpace
-                               ? GradientReadoutAtPixel(pass.state, width, height, at.x, at.y, job.scale)
-                               : ReadoutAtPixel(pass.state, width, height, at.x, at.y));
+  return FormatReadoutLine(
+      job.gradientSpace ? GradientReadoutAtPixel(pass.state, width, height, at.x, at.y, job.scale)
+                        : ReadoutAtPixel(pass.state, width, height, at.x, at.y));
 }
 
 std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job) {

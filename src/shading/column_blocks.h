@@ -10,7 +10,9 @@
 // the serial walk leaves is put together from the last block that set each of those fields.
 // Pictures are bit-identical for every thread count and block size.
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/picture.h"

@@ -72,8 +72,7 @@ std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int w
                                               int x, int y, int scale) {
   RenderState state = lastPass;
   if (!PlaceSample(state, width, height, x, y)) return std::nullopt;
-  const Gradient gradient =
-      GradientAtOffset(state.dx, state.dy, kGradientPixelsPerUnit * scale);
+  const Gradient gradient = GradientAtOffset(state.dx, state.dy, kGradientPixelsPerUnit * scale);
   Readout readout = MakeReadout(
       state, ReadSurfacePoint(GradientNormal(gradient), state, MakePassConstants(state)));
   readout.gradient = gradient;

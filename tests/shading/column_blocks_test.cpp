@@ -45,8 +45,8 @@ struct PassCase {
 std::string Describe(const PassCase& c, int threads, int blockColumns) {
   std::ostringstream text;
   text << "view " << c.degX << "/" << c.degY << "/" << c.degZ << " slant " << c.slant << " kind "
-       << c.kind << " colour " << c.colour << " half " << c.half << " smooth " << c.smoothing
-       << " " << c.width << "x" << c.height << " x" << c.magnification << ", " << threads
+       << c.kind << " colour " << c.colour << " half " << c.half << " smooth " << c.smoothing << " "
+       << c.width << "x" << c.height << " x" << c.magnification << ", " << threads
        << " threads, blocks of " << blockColumns;
   return text.str();
 }

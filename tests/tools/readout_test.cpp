@@ -1,6 +1,8 @@
 // The renderer's readout and gradient-space map: each readout line names the colour the same
 // options paint at that pixel, the map ignores the rotations, and the binary warns and refuses.
 
+#include "shading/readout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,7 +16,6 @@
 #include "render_tool.h"
 #include "run_renderer.h"
 #include "shading/gradient_map.h"
-#include "shading/readout.h"
 #include "temp_folder.h"
 
 namespace {

@@ -132,14 +132,15 @@ TEST(RenderOptionsTest, EachOptionSetsItsField) {
          j.height = 30;
        })},
       {{"--scale", "1", "-o", "out.ppm"}, DefaultJob()},
-      {{"--readout", "400,10", "--scale", "2"}, With(
-                                                    [](RenderJob& j) {
-                                                      j.scale = 2;
-                                                      j.width = 786;
-                                                      j.height = 674;
-                                                      j.readout = PixelPosition{400, 10};
-                                                    },
-                                                    "")},
+      {{"--readout", "400,10", "--scale", "2"},
+       With(
+           [](RenderJob& j) {
+             j.scale = 2;
+             j.width = 786;
+             j.height = 674;
+             j.readout = PixelPosition{400, 10};
+           },
+           "")},
       {{"--threads", "3", "-o", "out.ppm"}, With([](RenderJob& j) { j.threads = 3; })},
       {{"--threads=256", "-o", "out.ppm"}, With([](RenderJob& j) { j.threads = 256; })},
       {{"-o", "dir/pic.PNG"},
