@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kGenerationShift = 32;
 constexpr uint64_t kBlockMask = 0xffffffffU;
+constexpr uint64_t kClosed = kBlockMask;  // a next block beyond every job's last
 
 uint32_t GenerationOf(uint64_t ticket) { return static_cast<uint32_t>(ticket >> kGenerationShift); }
 uint32_t BlockOf(uint64_t ticket) { return static_cast<uint32_t>(ticket & kBlockMask); }
@@ -48,14 +49,17 @@ void WorkerPool::RunErased(int blocks, ErasedTask task, const void* context) {
     for (int block = 0; block < blocks; ++block) task(context, block);
     return;
   }
-  blocks_.store(blocks, std::memory_order_relaxed);
+  // A new generation, closed while the job is written: a worker still holding the last job's
+  // ticket can no longer take a block under it, and one that sees the new block count (acquire)
+  // sees the closed ticket too.
+  const uint32_t generation = GenerationOf(ticket_.load(std::memory_order_relaxed)) + 1;
+  const uint64_t opened = uint64_t{generation} << kGenerationShift;
+  ticket_.store(opened | kClosed, std::memory_order_relaxed);
+  blocks_.store(blocks, std::memory_order_release);
   task_.store(task, std::memory_order_relaxed);
   context_.store(context, std::memory_order_relaxed);
   finished_.store(0, std::memory_order_relaxed);
-  // A new generation with block 0 next; a worker still looking at the last job's counter sees
-  // the generation change and cannot take a block of this job under the old one.
-  const uint32_t generation = GenerationOf(ticket_.load(std::memory_order_relaxed)) + 1;
-  ticket_.store(uint64_t{generation} << kGenerationShift, std::memory_order_release);
+  ticket_.store(opened, std::memory_order_release);
   ticket_.notify_all();
   TakeBlocks(generation);
   for (int done = finished_.load(std::memory_order_acquire); done < blocks;
@@ -67,7 +71,7 @@ void WorkerPool::RunErased(int blocks, ErasedTask task, const void* context) {
 void WorkerPool::TakeBlocks(uint32_t generation) {
   uint64_t ticket = ticket_.load(std::memory_order_acquire);
   while (GenerationOf(ticket) == generation) {
-    const int blocks = blocks_.load(std::memory_order_relaxed);
+    const int blocks = blocks_.load(std::memory_order_acquire);
     if (BlockOf(ticket) >= static_cast<uint32_t>(blocks)) return;
     if (!ticket_.compare_exchange_weak(ticket, ticket + 1, std::memory_order_acq_rel)) continue;
     task_.load(std::memory_order_relaxed)(context_.load(std::memory_order_relaxed),
