@@ -1,11 +1,17 @@
 // Timings of one raster pass over the picture, for each reflectance function, grey and colour,
-// with and without 2x2 smoothing, and of the gradient-space map's pass (its clear and axes
-// included); items per second count pixels.
+// with and without 2x2 smoothing, of the gradient-space map's pass (its clear and axes
+// included), and of a live step (the sphere's pass and the map's, both smoothed); items per
+// second count pixels. `--threads N` sets the passes' threads (default: the CPUs this process
+// may run on); every other argument is Google Benchmark's.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
@@ -13,6 +19,7 @@
 #include "shading/number_text.h"
 #include "shading/parameter_intake.h"
 #include "shading/raster_pass.h"
+#include "shading/worker_pool.h"
 
 namespace {
 
@@ -59,7 +66,7 @@ void BM_RasterPass(benchmark::State& bench) {
 
   for (auto _ : bench) {
     RunRasterPass(state, picture, smoothing);
-    benchmark::DoNotOptimize(picture.Pixels().data());
+    benchmark::DoNotOptimize(picture.Row(0));
     benchmark::ClobberMemory();
   }
   bench.SetItemsProcessed(bench.iterations() * static_cast<int64_t>(width) * height);
@@ -104,7 +111,7 @@ void BM_GradientMapPass(benchmark::State& bench) {
 
   for (auto _ : bench) {
     RunGradientMapPass(*state, picture, smoothing);
-    benchmark::DoNotOptimize(picture.Pixels().data());
+    benchmark::DoNotOptimize(picture.Row(0));
     benchmark::ClobberMemory();
   }
   bench.SetItemsProcessed(bench.iterations() * kDefaultWidth * kDefaultHeight);
@@ -115,4 +122,60 @@ BENCHMARK(BM_GradientMapPass)
     ->ArgsProduct({{kMatte, kGlossy}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// Arguments: reflectance kind, colour isolines (0/1); the default picture size, both smoothed.
+void BM_LiveStep(benchmark::State& bench) {
+  const auto kind = static_cast<int32_t>(bench.range(0));
+  const auto colour = static_cast<int16_t>(bench.range(1));
+  std::optional<RenderState> state = PreparedState(bench, kind, colour);
+  if (!state) return;
+  ImageBuffer sphere(kDefaultWidth, kDefaultHeight);
+  ImageBuffer map(kDefaultWidth, kDefaultHeight);
+  for (auto _ : bench) {
+    RunRasterPass(*state, sphere, true);
+    RunGradientMapPass(*state, map, true);
+    benchmark::DoNotOptimize(sphere.Row(0));
+    benchmark::DoNotOptimize(map.Row(0));
+    benchmark::ClobberMemory();
+  }
+  bench.SetItemsProcessed(bench.iterations() * kDefaultWidth * kDefaultHeight * 2);
+  bench.SetLabel(Label(kind, colour, true) + " sphere and map");
+}
+
+BENCHMARK(BM_LiveStep)->ArgsProduct({{kMatte, kGlossy}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// Takes "--threads N" (or "--threads=N") out of the arguments; false for a bad count.
+bool TakeThreadsOption(int& argc, char** argv) {
+  std::vector<char*> kept;
+  for (int i = 0; i < argc; ++i) {
+    const char* value = nullptr;
+    if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
+      value = argv[++i];
+    } else if (std::strncmp(argv[i], "--threads=", std::strlen("--threads=")) == 0) {
+      value = argv[i] + std::strlen("--threads=");
+    } else {
+      kept.push_back(argv[i]);
+      continue;
+    }
+    const int threads = std::atoi(value);
+    if (threads < 1) return false;
+    SetPassThreadCount(threads);
+  }
+  argc = static_cast<int>(kept.size());
+  for (int i = 0; i < argc; ++i) argv[i] = kept[static_cast<size_t>(i)];
+  return true;
+}
+
 }  // namespace
+
+int main(int argc, char** argv) {
+  if (!TakeThreadsOption(argc, argv)) {
+    std::fputs("gauss-sphere-bench: --threads needs a whole number from 1 up\n", stderr);
+    return 2;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::AddCustomContext("pass threads", std::to_string(PassThreadCount()));
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

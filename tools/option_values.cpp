@@ -91,7 +91,34 @@ OptionValueError ParseSize(std::string_view text, RenderJob& job) {
   }
   job.width = *width;
   job.height = *height;
+  job.sizeGiven = true;
   return std::nullopt;
+}
+
+OptionValueError ParseScale(std::string_view text, RenderJob& job) {
+  const std::optional<int> scale = ParseWhole(text, 1, kMaxScale);
+  if (!scale) {
+    return "--scale needs a whole number from 1 to " + std::to_string(kMaxScale) + ", got " +
+           Quoted(text);
+  }
+  job.scale = *scale;
+  return std::nullopt;
+}
+
+OptionValueError ParseThreads(std::string_view text, RenderJob& job) {
+  const std::optional<int> threads = ParseWhole(text, 1, kMaxThreads);
+  if (!threads) {
+    return "--threads needs a whole number from 1 to " + std::to_string(kMaxThreads) + ", got " +
+           Quoted(text);
+  }
+  job.threads = *threads;
+  return std::nullopt;
+}
+
+void ScaleDefaultSize(RenderJob& job) {
+  if (job.sizeGiven) return;
+  job.width = kDefaultPictureWidth * job.scale;
+  job.height = kDefaultPictureHeight * job.scale;
 }
 
 OptionValueError ParseReadoutPixel(std::string_view text, RenderJob& job) {

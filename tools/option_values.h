@@ -19,6 +19,15 @@ OptionValueError ParseBandList(std::string_view option, std::string_view text,
 // WIDTHxHEIGHT, each side 1 to kMaxPictureSide in decimal digits.
 OptionValueError ParseSize(std::string_view text, RenderJob& job);
 
+// --scale K: a whole number from 1 to kMaxScale.
+OptionValueError ParseScale(std::string_view text, RenderJob& job);
+
+// --threads N: a whole number from 1 to kMaxThreads.
+OptionValueError ParseThreads(std::string_view text, RenderJob& job);
+
+// The default size times the scale, unless --size was given.
+void ScaleDefaultSize(RenderJob& job);
+
 // X,Y: two whole numbers in decimal digits, 0 to kMaxPictureSide.
 OptionValueError ParseReadoutPixel(std::string_view text, RenderJob& job);
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
+#include <memory>
 
 #include "fileio/whole_file.h"
 
@@ -13,25 +14,21 @@ namespace {
 
 constexpr int kMaxComponent = 255;
 
-unsigned char ComponentByte(int32_t component) {
-  return static_cast<unsigned char>(
-      component < 0 ? 0 : (component > kMaxComponent ? kMaxComponent : component));
+constexpr int kBytesPerPixel = 4;
+constexpr size_t kPieceBytes = size_t{1} << 18;  // rows are encoded in pieces of about this size
+
+// The picture's own rows seen as a 32-bit QImage, without a copy: Format_RGB32 holds the same
+// 0xffRRGGBB words. Qt's writers store it as 24-bit RGB.
+QImage ImageView(const ImageBuffer& picture) {
+  if (picture.Width() <= 0 || picture.Height() <= 0) return {};
+  return QImage(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(), picture.Height(),
+                qsizetype{picture.Width()} * kBytesPerPixel, QImage::Format_RGB32);
 }
 
-// The picture in a 24-bit QImage, encoded by Qt's writer for `format` ("PNG", "BMP").
+// The picture encoded by Qt's writer for `format` ("PNG", "BMP").
 std::string EncodeWithQt(const ImageBuffer& picture, const char* format) {
-  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB888);
+  const QImage image = ImageView(picture);
   if (image.isNull()) return {};
-  for (int y = 0; y < picture.Height(); ++y) {
-    uchar* line = image.scanLine(y);
-    for (int x = 0; x < picture.Width(); ++x) {
-      const Rgb pixel = picture.At(x, y);
-      uchar* out = line + ptrdiff_t{3} * x;
-      out[0] = ComponentByte(pixel.r);
-      out[1] = ComponentByte(pixel.g);
-      out[2] = ComponentByte(pixel.b);
-    }
-  }
   QByteArray encoded;
   QBuffer buffer(&encoded);
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) return {};
@@ -52,17 +49,36 @@ const char* FormatName(PictureFormat format) {
 
 }  // namespace
 
+ByteSource PpmSource(const ImageBuffer& picture) {
+  auto piece = std::make_shared<std::string>("P6\n" + std::to_string(picture.Width()) + " " +
+                                             std::to_string(picture.Height()) + "\n" +
+                                             std::to_string(kComponentMax) + "\n");
+  auto nextRow = std::make_shared<int>(0);
+  auto headerGiven = std::make_shared<bool>(false);
+  return [&picture, piece, nextRow, headerGiven]() -> std::string_view {
+    if (!*headerGiven) {
+      *headerGiven = true;
+      return *piece;
+    }
+    piece->clear();
+    const auto width = static_cast<size_t>(picture.Width());
+    while (*nextRow < picture.Height() && piece->size() < kPieceBytes) {
+      const uint32_t* row = picture.Row((*nextRow)++);
+      for (size_t x = 0; x < width; ++x) {
+        const Rgb pixel = UnpackedPixel(row[x]);
+        piece->push_back(static_cast<char>(pixel.r));
+        piece->push_back(static_cast<char>(pixel.g));
+        piece->push_back(static_cast<char>(pixel.b));
+      }
+    }
+    return *piece;
+  };
+}
+
 std::string EncodePpm(const ImageBuffer& picture) {
-  std::string bytes = "P6\n" + std::to_string(picture.Width()) + " " +
-                      std::to_string(picture.Height()) + "\n" + std::to_string(kMaxComponent) +
-                      "\n";
-  size_t at = bytes.size();
-  bytes.resize(at + picture.Pixels().size() * 3);
-  for (const Rgb& pixel : picture.Pixels()) {
-    bytes[at++] = static_cast<char>(ComponentByte(pixel.r));
-    bytes[at++] = static_cast<char>(ComponentByte(pixel.g));
-    bytes[at++] = static_cast<char>(ComponentByte(pixel.b));
-  }
+  std::string bytes;
+  const ByteSource source = PpmSource(picture);
+  for (std::string_view piece = source(); !piece.empty(); piece = source()) bytes += piece;
   return bytes;
 }
 
@@ -71,10 +87,18 @@ std::string EncodePng(const ImageBuffer& picture) { return EncodeWithQt(picture,
 std::string EncodeBmp(const ImageBuffer& picture) { return EncodeWithQt(picture, "BMP"); }
 
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
+  return WriteOutputFile(path, ByteSource([bytes, given = false]() mutable {
+                           if (given) return std::string_view();
+                           given = true;
+                           return bytes;
+                         }));
+}
+
+std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source) {
   const bool toStdout = path == "-";
   const std::optional<WriteFailure> failure =
-      toStdout ? WriteAllTo(STDOUT_FILENO, bytes)
-               : WriteWholeFile(QFile::decodeName(QByteArray::fromStdString(path)), bytes);
+      toStdout ? WriteAllTo(STDOUT_FILENO, source)
+               : WriteWholeFile(QFile::decodeName(QByteArray::fromStdString(path)), source);
   if (!failure) return std::nullopt;
   return "cannot write " + (toStdout ? std::string("the picture to standard output") : path) +
          ": " + SystemReason(*failure).toStdString();
@@ -82,6 +106,8 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,
                                         PictureFormat format) {
+  // PPM is written row by row as it is encoded: a big picture is never held twice.
+  if (format == PictureFormat::kPpm) return WriteOutputFile(path, PpmSource(picture));
   const std::string bytes = format == PictureFormat::kPng   ? EncodePng(picture)
                             : format == PictureFormat::kBmp ? EncodeBmp(picture)
                                                             : EncodePpm(picture);

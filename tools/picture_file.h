@@ -1,17 +1,21 @@
 #pragma once
-// Writing a painted picture as binary PPM (P6), PNG or BMP: encoded in memory, then written whole
-// through the shared writer (fileio/whole_file.h). A regular file gets the whole picture or keeps
-// its old bytes; a FIFO or a device (or a link to one) is written as a stream; "-" is standard
-// output.
+// Writing a painted picture as binary PPM (P6), PNG or BMP through the shared writer
+// (fileio/whole_file.h): PPM rows are written as they are encoded, PNG and BMP encoded in memory. A
+// regular file gets the whole picture or keeps its old bytes; a FIFO or a device (or a link to one)
+// is written as a stream; "-" is standard output.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "fileio/whole_file.h"
 #include "model/image_buffer.h"
 #include "render_job.h"
 
-// "P6\n<width> <height>\n255\n", then red, green, blue of every pixel, rows from the top.
+// "P6\n<width> <height>\n255\n", then red, green, blue of every pixel, rows from the top: the
+// header, then pieces of whole rows, encoded as they are asked for. `picture` must outlive it.
+ByteSource PpmSource(const ImageBuffer& picture);
+// Every piece of PpmSource in one string.
 std::string EncodePpm(const ImageBuffer& picture);
 
 // The picture as a PNG or BMP file's bytes (24-bit RGB); empty if encoding failed.
@@ -22,6 +26,7 @@ std::string EncodeBmp(const ImageBuffer& picture);
 // descriptor 1). Returns a message naming the path and the system's reason on failure, as
 // "cannot write PATH: No space left on device".
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
+std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source);
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,
                                         PictureFormat format);

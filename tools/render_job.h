@@ -30,11 +30,16 @@ struct RenderJob {
   // Replace the start-up isoline arrays when given; index 0 is the top legend row.
   std::optional<std::array<float, kIsoBandCount>> isoLevel;
   std::optional<std::array<float, kIsoBandCount>> isoHalfWidth;
-  bool colourIsolines = true;  // --grey turns them off
-  bool halfSphere = true;      // --whole-sphere turns it off
-  bool smooth = false;         // --smooth: 2x2 sub-pixel smoothing
-  int width = kDefaultPictureWidth;
+  bool colourIsolines = true;        // --grey turns them off
+  bool halfSphere = true;            // --whole-sphere turns it off
+  bool smooth = false;               // --smooth: 2x2 sub-pixel smoothing
+  int width = kDefaultPictureWidth;  // times scale unless --size is given (sizeGiven)
   int height = kDefaultPictureHeight;
+  bool sizeGiven = false;
+  // --scale K: the sphere's radius 100 K pixels (pixelScale divided by K), the map 50 K pixels a
+  // unit, the default size K times the window's.
+  int scale = 1;
+  int threads = 0;         // --threads N; 0: the CPUs the process may run on
   std::string outputPath;  // empty with a readout: no picture is written then; "-" is stdout
   // The extension's format, or --format's when given (formatGiven); PPM for "-" by default.
   PictureFormat format = PictureFormat::kPpm;
@@ -49,3 +54,5 @@ struct RenderJob {
 };
 
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate
+inline constexpr int kMaxScale = 16;
+inline constexpr int kMaxThreads = 256;

@@ -51,7 +51,17 @@ const std::vector<ValueOption>& ValueOptions() {
        StoreBands("--levels", &RenderJob::isoLevel)},
       {"half-widths", "H0,...,H6", "Seven isoline half-widths (default 0.005 each).",
        StoreBands("--half-widths", &RenderJob::isoHalfWidth)},
-      {"size", "WxH", "Picture size in pixels, 1 to 10000 each (default 393x337).", ParseSize},
+      {"size", "WxH", "Picture size in pixels, 1 to 10000 each (default 393x337 times --scale).",
+       ParseSize},
+      {"scale", "K",
+       "Magnification, a whole number from 1 to 16 (default 1): the sphere is drawn with a radius "
+       "of 100*K pixels and the gradient-space map with 50*K pixels a unit; the default size "
+       "grows with it to 393K x 337K.",
+       ParseScale},
+      {"threads", "N",
+       "Threads the pass runs on, 1 to 256 (default: the CPUs this process may run on). The "
+       "picture is the same for any number.",
+       ParseThreads},
       {"readout", "X,Y",
        "Instead of writing a picture, print the readout of picture pixel X,Y (0,0 at the top left, "
        "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI painted=PAINTED "
@@ -89,7 +99,8 @@ constexpr FlagOption kFlagOptions[] = {
     {"whole-sphere", "The whole sphere instead of its half.", &RenderJob::halfSphere, false},
     {"smooth", "2x2 sub-pixel smoothing.", &RenderJob::smooth, true},
     {"gradient-space",
-     "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit, "
+     "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit "
+     "(times --scale), "
      "p to the right, q upwards, the origin at the centre, with axes. It is seen from +z, so "
      "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
      &RenderJob::gradientSpace, true},
@@ -162,6 +173,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
         job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
+  ScaleDefaultSize(job);
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
   if (job.readout) {

@@ -12,10 +12,9 @@
 #include "shading/number_text.h"
 #include "shading/readout.h"
 #include "shading/shade_command.h"
+#include "shading/worker_pool.h"
 
 namespace {
-
-constexpr Rgb kWhite{255, 255, 255};
 
 constexpr std::string_view kToolName = "gauss-sphere-render: ";
 
@@ -26,21 +25,25 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   if (job.isoHalfWidth) state.isoHalfWidth = *job.isoHalfWidth;
   state.showIsolines = static_cast<int16_t>(job.colourIsolines ? 1 : 0);
   state.halfSphere = static_cast<int16_t>(job.halfSphere ? 1 : 0);
+  if (job.scale != 1) {
+    state.pixelScale = static_cast<float>(static_cast<double>(state.pixelScale) / job.scale);
+  }
 }
 
 }  // namespace
 
 std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
-  PassResult result{RenderState{}, ImageBuffer(job.width, job.height)};
+  // Left unpainted: the pass clears it in the background colour, white, the one clear a big
+  // picture gets. An input error paints nothing, and then the picture is not used.
+  PassResult result{RenderState{}, ImageBuffer(job.width, job.height, ImageBuffer::Unpainted{})};
   RenderState& state = result.state;
   ApplyStartupValues(state);
   ApplyJobSettings(job, state);
-  result.picture.Clear(kWhite);
   if (job.gradientSpace) {
     // The intake of a shade press, so that a bad number is reported as the window reports it.
     ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
     if (auto* error = std::get_if<InputError>(&intake)) return std::move(*error);
-    RunGradientMapPass(state, result.picture, job.smooth);
+    RunGradientMapPass(state, result.picture, job.smooth, job.scale);
     return result;
   }
   const ShadeOutcome outcome =
@@ -59,9 +62,9 @@ std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass) {
   const PixelPosition at = job.readout.value_or(PixelPosition{});
   const int width = pass.picture.Width();
   const int height = pass.picture.Height();
-  return FormatReadoutLine(job.gradientSpace
-                               ? GradientReadoutAtPixel(pass.state, width, height, at.x, at.y)
-                               : ReadoutAtPixel(pass.state, width, height, at.x, at.y));
+  return FormatReadoutLine(
+      job.gradientSpace ? GradientReadoutAtPixel(pass.state, width, height, at.x, at.y, job.scale)
+                        : ReadoutAtPixel(pass.state, width, height, at.x, at.y));
 }
 
 std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job) {
@@ -102,6 +105,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
+  if (job.threads > 0) SetPassThreadCount(job.threads);
   for (const std::string& warning : {IgnoredOptionsWarning(job), IgnoredGlossWarning(job)}) {
     if (!warning.empty()) err << warning << "\n";
   }

@@ -23,6 +23,13 @@ void PictureBox::SetPixel(int x, int y, Rgb colour) {
   reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgb(colour.r, colour.g, colour.b);
 }
 
+PixelRows PictureBox::Rows() {
+  // Format_RGB32 holds 0xffRRGGBB words, the words of PixelRows; bits() detaches once, here.
+  constexpr int kBytesPerPixel = 4;
+  return {reinterpret_cast<uint32_t*>(image_.bits()), image_.bytesPerLine() / kBytesPerPixel,
+          image_.width(), image_.height()};
+}
+
 const ArrowLine& PictureBox::ArrowLineAt(int line) const { return arrow_.at(line - 1); }
 
 void PictureBox::SetArrowLine(int line, const ArrowLine& arrow) {

@@ -37,6 +37,7 @@ class PictureBox final : public QWidget, public Picture {
   int Height() const override { return image_.height(); }
   void Clear(Rgb background) override;
   void SetPixel(int x, int y, Rgb colour) override;
+  PixelRows Rows() override;
 
   const QImage& Image() const { return image_; }
   // The image as shown: the picture with the visible arrow lines drawn over it.

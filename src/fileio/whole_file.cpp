@@ -23,8 +23,17 @@ bool StatTarget(const QByteArray& path, struct stat& info) {
 
 bool IsStream(const struct stat& info) { return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode); }
 
-std::optional<WriteFailure> WriteStream(const QByteArray& path, std::string_view bytes, bool isFifo,
-                                        FifoOpening fifo) {
+// The bytes as a source of one piece.
+ByteSource OnePiece(std::string_view bytes) {
+  return [bytes, given = false]() mutable {
+    if (given) return std::string_view();
+    given = true;
+    return bytes;
+  };
+}
+
+std::optional<WriteFailure> WriteStream(const QByteArray& path, const ByteSource& source,
+                                        bool isFifo, FifoOpening fifo) {
   const bool failWithoutReader = isFifo && fifo == FifoOpening::kFailWithoutReader;
   int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY;
   if (failWithoutReader) flags |= O_NONBLOCK;  // ENXIO at once when nobody reads
@@ -41,20 +50,14 @@ std::optional<WriteFailure> WriteStream(const QByteArray& path, std::string_view
       return Failure(error);
     }
   }
-  std::optional<WriteFailure> failure = WriteAllTo(fd, bytes);
+  std::optional<WriteFailure> failure = WriteAllTo(fd, source);
   // close() may report a late failure of a device; EINTR leaves the descriptor closed on Linux.
   if (::close(fd) != 0 && errno != EINTR && !failure) failure = Failure(errno);
   return failure;
 }
 
-std::optional<WriteFailure> WriteRegular(const QString& path, std::string_view bytes) {
-  QSaveFile file(path);
-  // Unbuffered: each write goes to the system at once, so a short or failed write is seen here
-  // and not in a final flush whose failure QSaveFile::commit() does not notice.
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return Failure(errno, file.errorString());
-  }
+// Writes one piece to `file`, every count checked.
+std::optional<WriteFailure> WritePiece(QSaveFile& file, std::string_view bytes) {
   const char* next = bytes.data();
   qint64 left = static_cast<qint64>(bytes.size());
   while (left > 0) {
@@ -64,12 +67,27 @@ std::optional<WriteFailure> WriteRegular(const QString& path, std::string_view b
       // A short write was followed by this one, so errno holds the system's reason (ENOSPC,
       // EDQUOT, EFBIG, EIO).
       const int error = errno != 0 ? errno : EIO;
-      const QString reason = file.errorString();
-      file.cancelWriting();  // the destructor removes the temporary file
-      return Failure(error, reason);
+      return Failure(error, file.errorString());
     }
     next += written;
     left -= written;
+  }
+  return std::nullopt;
+}
+
+std::optional<WriteFailure> WriteRegular(const QString& path, const ByteSource& source) {
+  QSaveFile file(path);
+  // Unbuffered: each write goes to the system at once, so a short or failed write is seen here
+  // and not in a final flush whose failure QSaveFile::commit() does not notice.
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return Failure(errno, file.errorString());
+  }
+  for (std::string_view piece = source(); !piece.empty(); piece = source()) {
+    if (std::optional<WriteFailure> failure = WritePiece(file, piece)) {
+      file.cancelWriting();  // the destructor removes the temporary file
+      return failure;
+    }
   }
   // The final flush to the disk: commit() syncs too but ignores a failure, and a file system
   // that delays its errors (NFS, delayed allocation) reports them here. EINVAL and EROFS mean
@@ -88,14 +106,26 @@ std::optional<WriteFailure> WriteRegular(const QString& path, std::string_view b
 
 std::optional<WriteFailure> WriteWholeFile(const QString& path, std::string_view bytes,
                                            FifoOpening fifo) {
+  return WriteWholeFile(path, OnePiece(bytes), fifo);
+}
+
+std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource& source,
+                                           FifoOpening fifo) {
   const QByteArray encoded = QFile::encodeName(path);
   if (encoded.isEmpty()) return Failure(ENOENT);
   struct stat info {};
   if (StatTarget(encoded, info)) {
     if (S_ISDIR(info.st_mode)) return Failure(EISDIR);
-    if (IsStream(info)) return WriteStream(encoded, bytes, S_ISFIFO(info.st_mode), fifo);
+    if (IsStream(info)) return WriteStream(encoded, source, S_ISFIFO(info.st_mode), fifo);
   }
-  return WriteRegular(path, bytes);
+  return WriteRegular(path, source);
+}
+
+std::optional<WriteFailure> WriteAllTo(int fd, const ByteSource& source) {
+  for (std::string_view piece = source(); !piece.empty(); piece = source()) {
+    if (std::optional<WriteFailure> failure = WriteAllTo(fd, piece)) return failure;
+  }
+  return std::nullopt;
 }
 
 std::optional<WriteFailure> WriteAllTo(int fd, std::string_view bytes) {

@@ -16,6 +16,7 @@
 // killing it; both programs ignore it in main.
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -31,9 +32,19 @@ enum class FifoOpening { kWaitForReader, kFailWithoutReader };
 std::optional<WriteFailure> WriteWholeFile(const QString& path, std::string_view bytes,
                                            FifoOpening fifo = FifoOpening::kWaitForReader);
 
-// Writes all of `bytes` to the open descriptor `fd` (standard output for "-o -"), retrying after
-// a signal and after a short write.
+// A file's bytes handed over piece by piece, as they are encoded: each call returns the next
+// piece (valid until the following call), an empty one once every byte has been given.
+using ByteSource = std::function<std::string_view()>;
+
+// As above, the bytes taken from `source` and each piece written (and checked) before the next
+// is asked for; a regular file is still committed only after the last piece was written.
+std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource& source,
+                                           FifoOpening fifo = FifoOpening::kWaitForReader);
+
+// Writes all of `bytes` (or of every piece of `source`) to the open descriptor `fd` (standard
+// output for "-o -"), retrying after a signal and after a short write.
 std::optional<WriteFailure> WriteAllTo(int fd, std::string_view bytes);
+std::optional<WriteFailure> WriteAllTo(int fd, const ByteSource& source);
 
 // True when `path` names an existing file that is written as a stream: not a regular file and
 // not a folder, symbolic links followed.

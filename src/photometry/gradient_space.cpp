@@ -13,3 +13,8 @@ Point3 GradientNormal(const Gradient& gradient) {
 void ShadeGradientPixel(RenderState& state, Picture& picture, const PassConstants& pass) {
   ShadeSurfacePoint(GradientNormal(GradientAtOffset(state.dx, state.dy)), state, picture, pass);
 }
+
+void ColourGradientSample(RenderState& state, const PassConstants& pass, double pixelsPerUnit) {
+  ColourSurfacePoint(GradientNormal(GradientAtOffset(state.dx, state.dy, pixelsPerUnit)), state,
+                     pass);
+}

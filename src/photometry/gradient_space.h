@@ -20,8 +20,9 @@ struct Gradient {
 };
 
 // The gradient at a sample offset: p to the right, q upwards (dy grows upwards).
-inline Gradient GradientAtOffset(float dx, float dy) {
-  return {dx / kGradientPixelsPerUnit, dy / kGradientPixelsPerUnit};
+inline Gradient GradientAtOffset(float dx, float dy,
+                                 double pixelsPerUnit = kGradientPixelsPerUnit) {
+  return {dx / pixelsPerUnit, dy / pixelsPerUnit};
 }
 
 // (-p, -q, 1) / sqrt(1 + p^2 + q^2), in double, each coordinate stored as a float.
@@ -30,3 +31,8 @@ Point3 GradientNormal(const Gradient& gradient);
 // Shades the map's sample at state.dx, state.dy; the rotations and the half-sphere switch play
 // no part, since every normal of gradient space faces the observer on +z.
 void ShadeGradientPixel(RenderState& state, Picture& picture, const PassConstants& pass);
+
+// The colour of the map's sample at state.dx, state.dy into the sums, as ShadeGradientPixel forms
+// it at `pixelsPerUnit`, painting nothing.
+void ColourGradientSample(RenderState& state, const PassConstants& pass,
+                          double pixelsPerUnit = kGradientPixelsPerUnit);

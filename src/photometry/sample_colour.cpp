@@ -84,13 +84,17 @@ void AddBackgroundSample(RenderState& state) {
   AddToSums(state, Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
 }
 
-void PaintSample(RenderState& state, Picture& picture) {
+Rgb LimitSums(RenderState& state) {
   state.sumR = LimitAbove(state.sumR);
   state.sumG = LimitAbove(state.sumG);
   state.sumB = LimitAbove(state.sumB);
+  return Rgb{state.sumR, state.sumG, state.sumB};
+}
+
+void PaintSample(RenderState& state, Picture& picture) {
   // Formed before the size is read: the colour travels to SetPixel as one 64-bit word plus one
   // 32-bit word, and reading the word right after storing its halves would stall.
-  const Rgb colour{state.sumR, state.sumG, state.sumB};
+  const Rgb colour = LimitSums(state);
   const int height = picture.Height();
   const float row = static_cast<float>(height) - state.py;
   PaintPixel(picture, picture.Width(), height, state.px, row, colour);

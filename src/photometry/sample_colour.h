@@ -53,5 +53,8 @@ void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, Rend
 // subSample 1 to 4.
 void AddBackgroundSample(RenderState& state);
 
+// Limits each sum to 255 from above, in the state, and returns the limited sums.
+Rgb LimitSums(RenderState& state);
+
 // With subSample 0: limits each sum to 255 and paints it at column px, row height - py.
 void PaintSample(RenderState& state, Picture& picture);

@@ -62,23 +62,33 @@ const ShaderRules& RulesOfPass(const RenderState& state) {
   return state.showIsolines == 1 ? kColourRules : kGreyRules;
 }
 
-void ShadePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,
-                const PassConstants& pass, const ShaderRules& rules) {
+void ColourPoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass,
+                 const ShaderRules& rules) {
   const float phi = BoundAbove(SamplePhi(surfacePoint, state, pass, rules));
   ColourSample(phi, rules.isolines, pass, state);
+}
+
+void ShadePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,
+                const PassConstants& pass, const ShaderRules& rules) {
+  ColourPoint(surfacePoint, state, pass, rules);
   if (state.subSample == 0) PaintSample(state, picture);
 }
 
-void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass,
-                 const ShaderRules& rules) {
+bool ColourOneSample(RenderState& state, const PassConstants& pass, const ShaderRules& rules) {
   Point3 surfacePoint;
   if (IsSurelyBackground(MakeLineOfSight(state.dx, state.dy, state.pixelScale, pass.lineDepth),
                          state.halfSphere, pass.shortcuts) ||
       !FindSurfacePoint(state, pass, rules.intersection, surfacePoint)) {
     AddBackgroundSample(state);
-    return;
+    return false;
   }
-  ShadePoint(surfacePoint, state, picture, pass, rules);
+  ColourPoint(surfacePoint, state, pass, rules);
+  return true;
+}
+
+void ShadeSample(RenderState& state, Picture& picture, const PassConstants& pass,
+                 const ShaderRules& rules) {
+  if (ColourOneSample(state, pass, rules) && state.subSample == 0) PaintSample(state, picture);
 }
 
 }  // namespace
@@ -89,6 +99,18 @@ void ShadeGreyPixel(RenderState& state, Picture& picture, const PassConstants& p
 
 void ShadeColourPixel(RenderState& state, Picture& picture, const PassConstants& pass) {
   ShadeSample(state, picture, pass, kColourRules);
+}
+
+bool ColourGreySample(RenderState& state, const PassConstants& pass) {
+  return ColourOneSample(state, pass, kGreyRules);
+}
+
+bool ColourColourSample(RenderState& state, const PassConstants& pass) {
+  return ColourOneSample(state, pass, kColourRules);
+}
+
+void ColourSurfacePoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass) {
+  ColourPoint(surfacePoint, state, pass, RulesOfPass(state));
 }
 
 void ShadeGreyPixel(RenderState& state, Picture& picture) {

@@ -26,6 +26,16 @@ void ShadeColourPixel(RenderState& state, Picture& picture);
 void ShadeGreyPixel(RenderState& state, Picture& picture, const PassConstants& pass);
 void ShadeColourPixel(RenderState& state, Picture& picture, const PassConstants& pass);
 
+// The colour of the sample at state.dx, state.dy into the sums, as ShadeGreyPixel and
+// ShadeColourPixel form it, painting nothing: false for a background sample (which adds the
+// background to the sums with subSample 1 to 4, and leaves them as they were with 0).
+bool ColourGreySample(RenderState& state, const PassConstants& pass);
+bool ColourColourSample(RenderState& state, const PassConstants& pass);
+
+// The colour of a sample whose surface point is known into the sums, as ShadeSurfacePoint forms
+// it, painting nothing.
+void ColourSurfacePoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass);
+
 // Shades one sample whose surface point (its own normal) is already known, as the pass's shader
 // (chosen by showIsolines) colours and paints a point of the sphere. The gradient-space map
 // shades through it.

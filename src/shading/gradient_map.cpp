@@ -6,6 +6,7 @@
 
 #include "photometry/gradient_space.h"
 #include "photometry/pass_constants.h"
+#include "shading/column_blocks.h"
 #include "shading/raster_walk.h"
 
 namespace {
@@ -50,22 +51,28 @@ void DrawGlyph(Picture& picture, const Glyph& glyph, int left, int top) {
 
 }  // namespace
 
-void RunGradientMapPass(const RenderState& lastPass, Picture& picture, bool smoothing) {
+void RunGradientMapPass(const RenderState& lastPass, Picture& picture, bool smoothing, int scale) {
   RenderState state = lastPass;
   picture.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
   const PassConstants pass = MakePassConstants(state);
-  WalkRaster(state, picture, MeasureRasterFrame(picture), smoothing,
-             [&pass](RenderState& s, Picture& p) { ShadeGradientPixel(s, p, pass); });
-  DrawGradientAxes(picture);
+  const double pixelsPerUnit = kGradientPixelsPerUnit * scale;
+  WalkColumnBlocks(
+      state, picture, MeasureRasterFrame(picture), smoothing,
+      [&pass, pixelsPerUnit](RenderState& s) {
+        ColourGradientSample(s, pass, pixelsPerUnit);
+        return true;
+      },
+      AnyRow{});
+  DrawGradientAxes(picture, scale);
 }
 
-void DrawGradientAxes(Picture& picture) {
+void DrawGradientAxes(Picture& picture, int scale) {
   const int width = picture.Width();
   const int height = picture.Height();
   const Origin origin = OriginOf(width, height);
   for (int x = 0; x < width; ++x) Put(picture, x, origin.row);
   for (int y = 0; y < height; ++y) Put(picture, origin.column, y);
-  const int unit = static_cast<int>(kGradientPixelsPerUnit);
+  const int unit = static_cast<int>(kGradientPixelsPerUnit) * scale;
   // Each axis has as many whole values as its own side holds: a tall map has more of q than of p.
   for (int k = -width / unit - 1; k <= width / unit + 1; ++k) {
     for (int t = -kTickHalfLength; t <= kTickHalfLength; ++t) {

@@ -13,11 +13,13 @@
 
 inline constexpr Rgb kGradientAxisColour{30, 100, 255};
 
-// Paints the map into `picture` (any size) from a copy of the last pass's state.
-void RunGradientMapPass(const RenderState& lastPass, Picture& picture, bool smoothing);
+// Paints the map into `picture` (any size) from a copy of the last pass's state, at `scale` times
+// 50 pixels a unit. Blocks of columns run on the pass pool (column_blocks.h).
+void RunGradientMapPass(const RenderState& lastPass, Picture& picture, bool smoothing,
+                        int scale = 1);
 
-// The axes, ticks and letters over a painted map.
-void DrawGradientAxes(Picture& picture);
+// The axes, ticks (every `scale` times 50 pixels) and letters over a painted map.
+void DrawGradientAxes(Picture& picture, int scale = 1);
 
 // True for a pixel the axes may cover (within a few pixels of either axis or a letter).
 bool NearGradientAxes(int width, int height, int x, int y);

@@ -35,16 +35,19 @@ RasterFrame MeasureRasterFrame(int width, int height) {
   return frame;
 }
 
-void PaintSmoothedPixel(const RenderState& state, Picture& picture, float x, float y) {
+std::optional<Rgb> SmoothedColour(const RenderState& state) {
   // Compared in 64 bits: four times any 32-bit background fits there.
   const auto isFourTimes = [](int32_t sum, int32_t background) {
     return int64_t{sum} == int64_t{kSamplesPerPixel} * background;
   };
   if (isFourTimes(state.sumR, state.backgroundR) && isFourTimes(state.sumG, state.backgroundG) &&
       isFourTimes(state.sumB, state.backgroundB)) {
-    return;
+    return std::nullopt;
   }
-  PaintPixel(picture, x, y,
-             Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
-                 state.sumB / kSamplesPerPixel});
+  return Rgb{state.sumR / kSamplesPerPixel, state.sumG / kSamplesPerPixel,
+             state.sumB / kSamplesPerPixel};
+}
+
+void PaintSmoothedPixel(const RenderState& state, Picture& picture, float x, float y) {
+  if (const std::optional<Rgb> colour = SmoothedColour(state)) PaintPixel(picture, x, y, *colour);
 }

@@ -69,10 +69,10 @@ std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, in
 }
 
 std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
-                                              int x, int y) {
+                                              int x, int y, int scale) {
   RenderState state = lastPass;
   if (!PlaceSample(state, width, height, x, y)) return std::nullopt;
-  const Gradient gradient = GradientAtOffset(state.dx, state.dy);
+  const Gradient gradient = GradientAtOffset(state.dx, state.dy, kGradientPixelsPerUnit * scale);
   Readout readout = MakeReadout(
       state, ReadSurfacePoint(GradientNormal(gradient), state, MakePassConstants(state)));
   readout.gradient = gradient;

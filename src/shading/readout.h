@@ -30,9 +30,10 @@ struct Readout {
 std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, int height, int x,
                                       int y);
 
-// The readout of gradient-space map pixel (x, y); nothing outside the picture.
+// The readout of gradient-space map pixel (x, y) of a map at `scale` times 50 pixels a unit;
+// nothing outside the picture.
 std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
-                                              int x, int y);
+                                              int x, int y, int scale = 1);
 
 // The phase angle in degrees for a slant in radians: 0 to 180 for any slant.
 double PhaseAngleDegrees(float sourceSlant);

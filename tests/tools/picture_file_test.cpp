@@ -57,6 +57,29 @@ TEST(PictureFileTest, PngAndBmpDecodeToTheSamePixels) {
   }
 }
 
+// A picture too big for one piece is written piece by piece, and the file holds every row once.
+TEST(PictureFileTest, PpmOfManyPiecesHoldsEveryRowOnce) {
+  ImageBuffer picture(700, 300);
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) picture.SetPixel(x, y, {x % 256, y % 256, 7});
+  }
+  int pieces = 0;
+  const ByteSource source = PpmSource(picture);
+  while (!source().empty()) ++pieces;
+  EXPECT_GT(pieces, 3);
+
+  std::string expected = "P6\n700 300\n255\n";
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      expected += {static_cast<char>(x % 256), static_cast<char>(y % 256), '\x07'};
+    }
+  }
+  const TempFolder folder;
+  const std::string path = folder.File("big.ppm");
+  ASSERT_EQ(WritePicture(picture, path, PictureFormat::kPpm), std::nullopt);
+  EXPECT_TRUE(ReadWholeFile(path) == expected);
+}
+
 TEST(PictureFileTest, WritingReplacesTheFileAndLeavesNothingElse) {
   TempFolder folder;
   const std::string path = folder.File("pic.ppm");

@@ -1,12 +1,16 @@
 // The renderer's readout and gradient-space map: each readout line names the colour the same
 // options paint at that pixel, the map ignores the rotations, and the binary warns and refuses.
 
+#include "shading/readout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <string>
+#include <utility>
 
 #include "photometry/sample_colour.h"
 #include "render_tool.h"
@@ -102,6 +106,43 @@ TEST(ReadoutTest, GradientMapIgnoresTheRotationsAndIsNotTheSphere) {
 }
 
 // The binary: what goes to stdout and stderr, the exit status, and that a readout writes no file.
+// --scale K draws the whole sphere as a disc of radius 100 K pixels (every pixel whose readout
+// meets the sphere), in a picture K times the default size, and the map K times as coarse.
+TEST(ReadoutTest, ScaleMagnifiesTheSphereAndTheMap) {
+  for (const int scale : {1, 4}) {
+    const RenderJob job = JobOf({"--whole-sphere", "--scale", std::to_string(scale)});
+    ASSERT_EQ(job.width, kDefaultPictureWidth * scale);
+    const PassResult pass = std::get<PassResult>(RunJobPass(job));
+    int64_t onSphere = 0;
+    for (int y = 0; y < job.height; ++y) {
+      for (int x = 0; x < job.width; ++x) {
+        onSphere += ReadoutAtPixel(pass.state, job.width, job.height, x, y) ? 1 : 0;
+      }
+    }
+    const double radius = 100.0 * scale;
+    EXPECT_NEAR(static_cast<double>(onSphere), 3.14159 * radius * radius,
+                0.01 * 3.14159 * radius * radius)
+        << "scale " << scale;
+  }
+  // A map pixel K times as far from the centre reads the same gradient, within a pixel of the
+  // plain map (the centres lie between pixels).
+  const RenderJob plain = JobOf({"--gradient-space"});
+  const RenderJob scaled = JobOf({"--gradient-space", "--scale", "3"});
+  const PassResult plainPass = std::get<PassResult>(RunJobPass(plain));
+  const PassResult scaledPass = std::get<PassResult>(RunJobPass(scaled));
+  for (const auto& [dx, dy] : {std::pair{10, 0}, std::pair{-20, 35}, std::pair{60, -60}}) {
+    const auto near = GradientReadoutAtPixel(plainPass.state, plain.width, plain.height,
+                                             plain.width / 2 + dx, plain.height / 2 + dy);
+    const auto far =
+        GradientReadoutAtPixel(scaledPass.state, scaled.width, scaled.height,
+                               scaled.width / 2 + 3 * dx, scaled.height / 2 + 3 * dy, 3);
+    ASSERT_TRUE(near && far && near->gradient && far->gradient);
+    constexpr double kPlainPixel = 1.0 / 50.0;
+    EXPECT_NEAR(far->gradient->p, near->gradient->p, kPlainPixel) << dx << ", " << dy;
+    EXPECT_NEAR(far->gradient->q, near->gradient->q, kPlainPixel) << dx << ", " << dy;
+  }
+}
+
 TEST(ReadoutTest, CommandLineWarnsAboutIgnoredOptionsAndRefusesBadPixels) {
   struct Case {
     std::vector<std::string> args;

@@ -31,7 +31,8 @@ std::string DescribeJob(const RenderJob& job) {
   bands("halfWidths", job.isoHalfWidth);
   text << " colour=" << job.colourIsolines << " half=" << job.halfSphere << " smooth=" << job.smooth
        << " size=" << job.width << "x" << job.height << " out=" << job.outputPath
-       << " format=" << static_cast<int>(job.format) << " formatGiven=" << job.formatGiven;
+       << " format=" << static_cast<int>(job.format) << " formatGiven=" << job.formatGiven
+       << " scale=" << job.scale << " threads=" << job.threads;
   return text.str();
 }
 
@@ -119,6 +120,29 @@ TEST(RenderOptionsTest, EachOptionSetsItsField) {
          j.width = 10;
          j.height = 20;
        })},
+      // --scale magnifies the default size, never a size given.
+      {{"--scale", "4", "-o", "out.ppm"}, With([](RenderJob& j) {
+         j.scale = 4;
+         j.width = 1572;
+         j.height = 1348;
+       })},
+      {{"--size", "20x30", "--scale=16", "-o", "out.ppm"}, With([](RenderJob& j) {
+         j.scale = 16;
+         j.width = 20;
+         j.height = 30;
+       })},
+      {{"--scale", "1", "-o", "out.ppm"}, DefaultJob()},
+      {{"--readout", "400,10", "--scale", "2"},
+       With(
+           [](RenderJob& j) {
+             j.scale = 2;
+             j.width = 786;
+             j.height = 674;
+             j.readout = PixelPosition{400, 10};
+           },
+           "")},
+      {{"--threads", "3", "-o", "out.ppm"}, With([](RenderJob& j) { j.threads = 3; })},
+      {{"--threads=256", "-o", "out.ppm"}, With([](RenderJob& j) { j.threads = 256; })},
       {{"-o", "dir/pic.PNG"},
        With([](RenderJob& j) { j.format = PictureFormat::kPng; }, "dir/pic.PNG")},
       {{"-o", "a.b/pic.Ppm"}, DefaultJob("a.b/pic.Ppm")},
@@ -214,6 +238,13 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
       {{"--size", "4.5x5", "-o", "out.ppm"}, "--size"},
       {{"--size", " 4x5", "-o", "out.ppm"}, "--size"},
       {{"--size", "99999999999999999999999x5", "-o", "out.ppm"}, "--size"},
+      {{"--scale", "0", "-o", "out.ppm"}, "--scale"},
+      {{"--scale", "17", "-o", "out.ppm"}, "\"17\""},
+      {{"--scale", "2.5", "-o", "out.ppm"}, "--scale"},
+      {{"--threads", "0", "-o", "out.ppm"}, "--threads"},
+      {{"--threads", "257", "-o", "out.ppm"}, "\"257\""},
+      {{"--threads", "-1", "-o", "out.ppm"}, "--threads"},
+      {{"--readout", "400,10", "--scale", "1"}, "400"},
       {{"-o", "pic.jpg"}, "pic.jpg"},
       {{"-o", "pic.txt"}, ".ppm, .png or .bmp"},
       {{"-o", ""}, "-o needs a file name"},
