@@ -15,8 +15,12 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   picture_->setObjectName(QStringLiteral("MapPicture"));
   // Until a pass is shown the plane is empty but its axes already say what it is.
   DrawGradientAxes(*picture_);
-  readout_ =
-      new PointerReadout(*picture_, *this, &GradientReadoutAtPixel, [this] { return MapState(); });
+  // The map window shows the map at its default scale.
+  const PointerReadout::ReadoutAt readAt = [](const RenderState& lastPass, int width, int height,
+                                              int x, int y) {
+    return GradientReadoutAtPixel(lastPass, width, height, x, y);
+  };
+  readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(picture_);
