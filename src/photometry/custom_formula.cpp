@@ -98,12 +98,29 @@ std::optional<FormulaError> CheckParameterNames(const std::vector<std::string>& 
   return std::nullopt;
 }
 
+FormulaSyntaxDetail DetailOfCode(mu::EErrorCodes code) {
+  switch (code) {
+    case mu::ecMISSING_PARENS:
+      return FormulaSyntaxDetail::kUnclosedParenthesis;
+    case mu::ecUNEXPECTED_PARENS:
+      return FormulaSyntaxDetail::kUnexpectedParenthesis;
+    case mu::ecUNEXPECTED_EOF:
+      return FormulaSyntaxDetail::kUnexpectedEnd;
+    case mu::ecTOO_FEW_PARAMS:
+    case mu::ecTOO_MANY_PARAMS:
+      return FormulaSyntaxDetail::kArgumentCount;
+    default:
+      return FormulaSyntaxDetail::kOther;
+  }
+}
+
 FormulaError ErrorOfParser(const std::string& text, const mu::ParserError& error) {
   const FormulaErrorKind kind = error.GetCode() == mu::ecUNASSIGNABLE_TOKEN
                                     ? FormulaErrorKind::kUnknownName
                                     : FormulaErrorKind::kSyntax;
   const int position = error.GetPos() < 0 ? 0 : CharacterPosition(text, error.GetPos());
-  return FormulaError{kind, position, error.GetToken(), error.GetMsg()};
+  return FormulaError{kind, position, error.GetToken(), error.GetMsg(),
+                      DetailOfCode(error.GetCode())};
 }
 
 // The byte offset of the first comma outside parentheses: muparser reads "a, b" as two results,
@@ -147,7 +164,11 @@ CompiledFormula CompileFormula(const std::string& text,
     return FormulaError{FormulaErrorKind::kEmpty, 0, {}, {}};
   }
   if (std::optional<int> comma = TopLevelComma(text)) {
-    return FormulaError{FormulaErrorKind::kSyntax, CharacterPosition(text, *comma), ",", {}};
+    return FormulaError{FormulaErrorKind::kSyntax,
+                        CharacterPosition(text, *comma),
+                        ",",
+                        {},
+                        FormulaSyntaxDetail::kSecondResult};
   }
   std::array<double, kSlotCount> slots{};
   try {

@@ -43,11 +43,22 @@ enum class FormulaErrorKind {
   kTooManyParameters,   // more than kMaxLawParameters
 };
 
+// What a syntax error is, where the parser tells.
+enum class FormulaSyntaxDetail {
+  kOther,
+  kUnclosedParenthesis,    // "cos(i"
+  kUnexpectedParenthesis,  // "ci)" or "()"
+  kUnexpectedEnd,          // "ci +"
+  kArgumentCount,          // "min(ci)", "sin(ci, ce)"
+  kSecondResult,           // "ci, ce": a formula gives one value
+};
+
 struct FormulaError {
   FormulaErrorKind kind = FormulaErrorKind::kSyntax;
   int position = 0;           // 1-based character of the text where the parser stopped; 0 for none
   std::string name;           // the unknown name, the offending token or parameter name
   std::string parserMessage;  // muparser's own English text, for a syntax error
+  FormulaSyntaxDetail detail = FormulaSyntaxDetail::kOther;
 };
 
 class CustomFormula {

@@ -42,6 +42,25 @@ constexpr const char* kKnownNames =
     "Формула знает i, e, g (углы в радианах), ci, ce, cg (их косинусы), pi, свои параметры и "
     "функции sin, cos, tan, asin, acos, atan, sqrt, exp, ln, log10, abs, min, max; степень — ^.";
 
+std::string SyntaxProblem(const FormulaError& error) {
+  switch (error.detail) {
+    case FormulaSyntaxDetail::kUnclosedParenthesis:
+      return "не закрыта скобка";
+    case FormulaSyntaxDetail::kUnexpectedParenthesis:
+      return "лишняя или пустая скобка";
+    case FormulaSyntaxDetail::kUnexpectedEnd:
+      return "выражение оборвано: после знака действия нет слагаемого или множителя";
+    case FormulaSyntaxDetail::kArgumentCount:
+      return "у функции " + Quoted(error.name) + " не то число аргументов";
+    case FormulaSyntaxDetail::kSecondResult:
+      return "запятая вне скобок функции: формула даёт одно значение";
+    case FormulaSyntaxDetail::kOther:
+      break;
+  }
+  return "неожиданный знак или имя " + Quoted(error.name) +
+         "; проверьте знаки действий, скобки и запятые между аргументами функций";
+}
+
 }  // namespace
 
 std::string LawDisplayName(int32_t reflectanceKind) {
@@ -65,10 +84,7 @@ std::string FormulaErrorMessage(const FormulaError& error) {
       return "Формула не прочитана: " + at + " неизвестное имя " + Quoted(error.name) + ". " +
              kKnownNames;
     case FormulaErrorKind::kSyntax:
-      return "Формула не прочитана: ошибка " + at +
-             (error.name.empty() ? std::string(" (выражение оборвано)")
-                                 : " у знака или имени " + Quoted(error.name)) +
-             ". Проверьте скобки, знаки действий и запятые между аргументами функций.";
+      return "Формула не прочитана: " + at + " " + SyntaxProblem(error) + ".";
     case FormulaErrorKind::kBadParameterName:
       return "Имя параметра " + Quoted(error.name) +
              " не годится: оно начинается с латинской буквы и состоит из латинских букв, цифр "
