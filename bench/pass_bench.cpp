@@ -1,6 +1,6 @@
 // Timings of one raster pass over the picture, for each reflectance function, grey and colour,
-// with and without 2x2 smoothing, and of the gradient-space map's pass (its clear and axes
-// included); items per second count pixels.
+// with and without 2x2 smoothing, of each additional law, and of the gradient-space map's pass (its
+// clear and axes included); items per second count pixels.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +9,8 @@
 
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "photometry/custom_formula.h"
+#include "photometry/law_catalogue.h"
 #include "shading/gradient_map.h"
 #include "shading/number_text.h"
 #include "shading/parameter_intake.h"
@@ -112,6 +114,41 @@ void BM_GradientMapPass(benchmark::State& bench) {
 
 BENCHMARK(BM_GradientMapPass)
     ->ArgsProduct({{kMatte, kGlossy}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// Arguments: reflectance kind (matte for comparison, or an additional law at its start values;
+// the formula is Minnaert's law typed, ci^k * ce^(k-1)), colour isolines (0/1); the default
+// picture without smoothing.
+void BM_LawPass(benchmark::State& bench) {
+  const auto kind = static_cast<int32_t>(bench.range(0));
+  const auto colour = static_cast<int16_t>(bench.range(1));
+  std::optional<RenderState> state = PreparedState(bench, kind, colour);
+  if (!state) return;
+  state->law = StartLawSettings(kind);
+  if (kind == kFormula) {
+    CompiledFormula formula = CompileFormula("ci^k * ce^(k-1)", {"k"});
+    if (!std::holds_alternative<std::shared_ptr<const CustomFormula>>(formula)) {
+      bench.SkipWithError("the formula did not compile");
+      return;
+    }
+    state->law.formula = std::get<std::shared_ptr<const CustomFormula>>(formula);
+    state->law.parameters[0] = 0.7;
+  }
+  ImageBuffer picture(kDefaultWidth, kDefaultHeight);
+  for (auto _ : bench) {
+    RunRasterPass(*state, picture, false);
+    benchmark::DoNotOptimize(picture.Pixels().data());
+    benchmark::ClobberMemory();
+  }
+  bench.SetItemsProcessed(bench.iterations() * kDefaultWidth * kDefaultHeight);
+  const LawEntry* law = FindLaw(kind);
+  bench.SetLabel(std::string(law ? law->name : "matte") + (colour ? " colour" : " grey"));
+}
+
+BENCHMARK(BM_LawPass)
+    ->ArgsProduct({{kMatte, kMinnaert, kLommelSeeliger, kLunarLambert, kOrenNayar, kHapke,
+                    kBlinnPhong, kCookTorrance, kFormula},
+                   {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
