@@ -73,32 +73,33 @@ double ReferenceOrenNayar(const Geometry& at, double sigmaDeg) {
 }
 
 double ReferenceHapke(double mu0, double mu, double g, double w, double b0, double h, double xi) {
-  const auto H = [w](double x) { return (1 + 2 * x) / (1 + 2 * std::sqrt(1 - w) * x); };
+  const auto hFunction = [w](double x) { return (1 + 2 * x) / (1 + 2 * std::sqrt(1 - w) * x); };
   const auto r = [&](double m0, double m, double gg) {
     const double bg = b0 / (1 + std::tan(gg / 2) / h);
     const double p = (1 - xi * xi) / std::pow(1 + 2 * xi * std::cos(gg) + xi * xi, 1.5);
-    return m0 / (m0 + m) * ((1 + bg) * p + H(m0) * H(m) - 1);
+    return m0 / (m0 + m) * ((1 + bg) * p + hFunction(m0) * hFunction(m) - 1);
   };
   return r(mu0, mu, g) / r(1, 1, 0);
 }
 
 double ReferenceBlinnPhong(const Geometry& at, double s, double n) {
-  const Vec S = at.S(), V = at.V();
-  const Vec h = Unit({S.x + V.x, S.y + V.y, S.z + V.z});
+  const Vec src = at.S(), view = at.V();
+  const Vec h = Unit({src.x + view.x, src.y + view.y, src.z + view.z});
   return (1 - s) * at.Mu0() + s * std::pow(std::max(0.0, Dot(at.N(), h)), n);
 }
 
 double ReferenceCookTorrance(const Geometry& at, double s, double m, double f0) {
-  const Vec S = at.S(), V = at.V(), N = at.N();
-  const Vec h = Unit({S.x + V.x, S.y + V.y, S.z + V.z});
-  const double nh = Dot(N, h), vh = Dot(V, h), nv = Dot(N, V), ns = Dot(N, S);
-  const auto D = [m](double c) {
+  const Vec src = at.S(), view = at.V(), normal = at.N();
+  const Vec h = Unit({src.x + view.x, src.y + view.y, src.z + view.z});
+  const double nh = Dot(normal, h), vh = Dot(view, h), nv = Dot(normal, view),
+               ns = Dot(normal, src);
+  const auto beckmann = [m](double c) {
     const double t2 = (1 - c * c) / (c * c);
     return std::exp(-t2 / (m * m)) / (std::numbers::pi * m * m * std::pow(c, 4));
   };
-  const double F = f0 + (1 - f0) * std::pow(1 - vh, 5);
-  const double G = std::min({1.0, 2 * nh * nv / vh, 2 * nh * ns / vh});
-  const double spec = D(nh) * F * G / (4 * nv) / (D(1) * f0 / 4);
+  const double fresnel = f0 + (1 - f0) * std::pow(1 - vh, 5);
+  const double shadowing = std::min({1.0, 2 * nh * nv / vh, 2 * nh * ns / vh});
+  const double spec = beckmann(nh) * fresnel * shadowing / (4 * nv) / (beckmann(1) * f0 / 4);
   return (1 - s) * at.Mu0() + s * spec;
 }
 
