@@ -1,8 +1,8 @@
 // Timings of one raster pass over the picture, for each reflectance function, grey and colour,
-// with and without 2x2 smoothing, of the gradient-space map's pass (its clear and axes
-// included), and of a live step (the sphere's pass and the map's, both smoothed); items per
-// second count pixels. `--threads N` sets the passes' threads (default: the CPUs this process
-// may run on); every other argument is Google Benchmark's.
+// with and without 2x2 smoothing, of each additional law and a typed formula, of the
+// gradient-space map's pass (its clear and axes included), and of a live step (the sphere's pass
+// and the map's, both smoothed); items per second count pixels. `--threads N` sets the passes'
+// threads (default: the CPUs this process may run on); every other argument is Google Benchmark's.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +15,8 @@
 
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "photometry/custom_formula.h"
+#include "photometry/law_catalogue.h"
 #include "shading/gradient_map.h"
 #include "shading/number_text.h"
 #include "shading/parameter_intake.h"
@@ -164,6 +166,41 @@ bool TakeThreadsOption(int& argc, char** argv) {
   for (int i = 0; i < argc; ++i) argv[i] = kept[static_cast<size_t>(i)];
   return true;
 }
+
+// Arguments: reflectance kind (matte for comparison, or an additional law at its start values;
+// the formula is Minnaert's law typed, ci^k * ce^(k-1)), colour isolines (0/1); the default
+// picture without smoothing.
+void BM_LawPass(benchmark::State& bench) {
+  const auto kind = static_cast<int32_t>(bench.range(0));
+  const auto colour = static_cast<int16_t>(bench.range(1));
+  std::optional<RenderState> state = PreparedState(bench, kind, colour);
+  if (!state) return;
+  state->law = StartLawSettings(kind);
+  if (kind == kFormula) {
+    CompiledFormula formula = CompileFormula("ci^k * ce^(k-1)", {"k"});
+    if (!std::holds_alternative<std::shared_ptr<const CustomFormula>>(formula)) {
+      bench.SkipWithError("the formula did not compile");
+      return;
+    }
+    state->law.formula = std::get<std::shared_ptr<const CustomFormula>>(formula);
+    state->law.parameters[0] = 0.7;
+  }
+  ImageBuffer picture(kDefaultWidth, kDefaultHeight);
+  for (auto _ : bench) {
+    RunRasterPass(*state, picture, false);
+    benchmark::DoNotOptimize(picture.Pixels().data());
+    benchmark::ClobberMemory();
+  }
+  bench.SetItemsProcessed(bench.iterations() * kDefaultWidth * kDefaultHeight);
+  const LawEntry* law = FindLaw(kind);
+  bench.SetLabel(std::string(law ? law->name : "matte") + (colour ? " colour" : " grey"));
+}
+
+BENCHMARK(BM_LawPass)
+    ->ArgsProduct({{kMatte, kMinnaert, kLommelSeeliger, kLunarLambert, kOrenNayar, kHapke,
+                    kBlinnPhong, kCookTorrance, kFormula},
+                   {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "input_error_text.h"
+#include "law_options.h"
 #include "shading/legend_intake.h"
 #include "shading/number_text.h"
 
@@ -161,7 +162,8 @@ OptionValueError ParseFunction(std::string_view text, RenderJob& job) {
       return std::nullopt;
     }
   }
-  return "--function must be matte, glossy, rocky or mirror, got " + Quoted(text);
+  if (ParseLawFunction(text, job)) return std::nullopt;
+  return "--function must be one of " + FunctionNames() + ", got " + Quoted(text);
 }
 
 OptionValueError ParseOutput(std::string_view text, RenderJob& job) {

@@ -34,7 +34,7 @@ OptionValueError ParseReadoutPixel(std::string_view text, RenderJob& job);
 // The readout pixel, if any, lies within the job's picture.
 OptionValueError CheckReadoutPixel(const RenderJob& job);
 
-// matte, glossy, rocky or mirror.
+// matte, glossy, rocky, mirror or an additional law (law_options.h).
 OptionValueError ParseFunction(std::string_view text, RenderJob& job);
 
 // The output file's name, "-" for standard output; its format is settled by ResolveOutputFormat.

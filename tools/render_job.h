@@ -51,6 +51,11 @@ struct RenderJob {
   std::vector<std::string> ignoredOptions;
   // --s and --n as given while the function does not need them (only the glossy one does).
   std::vector<std::string> ignoredGlossOptions;
+  // The additional laws (law_options.h): each --param as typed ("NAME=VALUE", in order), the
+  // --formula text, and the settings ResolveLaw makes of them for reflectanceKind 5 and up.
+  std::vector<std::string> lawParameterTexts;
+  std::optional<std::string> formulaText;
+  LawSettings law;
 };
 
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate

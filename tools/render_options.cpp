@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "law_options.h"
+
 namespace {
 
 constexpr const char* kProgram = "gauss-sphere-render";
@@ -42,7 +44,27 @@ const std::vector<ValueOption>& ValueOptions() {
       {"rot-z", "TEXT", "Rotation about Oz, degrees (default 0).", StoreText(&ShadeInputs::rotZ)},
       {"slant", "TEXT", "Slant of the light source, degrees (default 0).",
        StoreText(&ShadeInputs::slant)},
-      {"function", "NAME", "matte, glossy, rocky or mirror (default matte).", ParseFunction},
+      {"function", "NAME",
+       "matte, glossy, rocky or mirror (default matte), or an additional law: minnaert, "
+       "lommel-seeliger, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance or formula "
+       "(a typed formula, --formula).",
+       ParseFunction},
+      {"param", "NAME=VALUE",
+       "A parameter of an additional law; repeat for each. minnaert: k (0 to 2, default 0.7); "
+       "lunar-lambert: L (0 to 1, default 0.5, or L=mcewen for McEwen's L(g)); oren-nayar: sigma "
+       "(degrees, 0 to 60, default 20); hapke: w (0 to 1, default 0.25), B0 (0 to 2, default 1), "
+       "h (0.001 to 2, default 0.06), xi (-0.99 to 0.99, default -0.25); blinn-phong: s (0 to 1, "
+       "default 0.5), n (0 to 1000, default 16); cook-torrance: s (0 to 1, default 0.5), m (0.01 "
+       "to 1, default 0.3), F0 (0.001 to 1, default 0.04); formula: up to four names of its own, "
+       "any finite value.",
+       StoreLawParameter},
+      {"formula", "TEXT",
+       "The formula of --function formula: phi in i, e, g (true angles in radians, 0 to pi), "
+       "their cosines ci, ce, cg, pi and its parameters, with sin, cos, tan, asin, acos, atan, "
+       "sqrt, exp, ln, log10, abs, min, max and ^; e.g. \"ci^k * ce^(k-1)\" --param k=0.7. One "
+       "that does not read is refused with a message (in Russian) naming the position and the "
+       "unknown name.",
+       StoreFormula},
       {"s", "TEXT", "Glossy weight s (default 0.5); other functions ignore it, with a warning.",
        StoreText(&ShadeInputs::glossS)},
       {"n", "TEXT", "Glossy exponent n (default 16); other functions ignore it, with a warning.",
@@ -155,8 +177,13 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   for (const ValueOption& option : ValueOptions()) {
     const QString name = QString::fromLatin1(option.name);
     if (!parser.isSet(name)) continue;
-    const std::string value = parser.value(name).toStdString();
-    if (OptionValueError error = option.apply(value, job)) return OptionError{*error};
+    // --param is repeatable; of any other option the last occurrence holds.
+    const QStringList values =
+        name == u"param" ? parser.values(name) : QStringList{parser.value(name)};
+    for (const QString& value : values) {
+      if (OptionValueError error = option.apply(value.toStdString(), job))
+        return OptionError{*error};
+    }
   }
   for (const FlagOption& flag : kFlagOptions) {
     if (parser.isSet(QString::fromLatin1(flag.name))) job.*(flag.field) = flag.value;
@@ -174,6 +201,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     }
   }
   ScaleDefaultSize(job);
+  if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
   if (job.readout) {

@@ -21,6 +21,7 @@ constexpr std::string_view kToolName = "gauss-sphere-render: ";
 // What the window's handlers would have stored after start-up and the user's clicks.
 void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.reflectanceKind = job.reflectanceKind;
+  state.law = job.law;
   if (job.isoLevel) state.isoLevel = *job.isoLevel;
   if (job.isoHalfWidth) state.isoHalfWidth = *job.isoHalfWidth;
   state.showIsolines = static_cast<int16_t>(job.colourIsolines ? 1 : 0);

@@ -14,6 +14,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/law_settings.h"
+
 inline constexpr int kIsoBandCount = 7;
 
 struct RenderState {
@@ -33,7 +35,7 @@ struct RenderState {
   int32_t sumG = 0;
   int32_t sumB = 0;
   float pixelScale = 0.0F;                      // sphere units per pixel
-  int32_t reflectanceKind = 0;                  // 1 matte, 2 glossy, 3 rocky, 4 mirror
+  int32_t reflectanceKind = 0;                  // 1 matte, 2 glossy, 3 rocky, 4 mirror, 5+
   double glossS = 0.0;                          // glossy weight s
   double glossN = 0.0;                          // glossy exponent n
   std::array<float, kIsoBandCount> isoLevel{};  // element 0 is the top legend row
@@ -44,6 +46,8 @@ struct RenderState {
   int16_t showIsolines = 0;      // 1: colour isolines (ShadeColourPixel), 0: grey tones
   int16_t halfSphere = 0;        // 1: only the half z >= 0 of the sphere exists
   float mirrorTolerance = 0.0F;  // radians; chosen only by a mirror pass
+  // Beyond the described fields: the additional laws' parameters (reflectanceKind 5 to 12).
+  LawSettings law;
 
   bool operator==(const RenderState&) const = default;
 };
@@ -53,4 +57,13 @@ enum ReflectanceKind : int32_t {
   kGlossy = 2,
   kRocky = 3,
   kMirror = 4,
+  // The additional laws, evaluated in 64-bit and stored as the 32-bit phi (law_catalogue.h).
+  kMinnaert = 5,
+  kLommelSeeliger = 6,
+  kLunarLambert = 7,
+  kOrenNayar = 8,
+  kHapke = 9,
+  kBlinnPhong = 10,
+  kCookTorrance = 11,
+  kFormula = 12,
 };

@@ -17,5 +17,6 @@ PassConstants MakePassConstants(const RenderState& state) {
   pass.mirrorMissValue =
       static_cast<float>(static_cast<double>(pass.selfShadowTop) + kMirrorMissOffset);
   pass.shortcuts = MakeSpeedShortcuts(state, pass);
+  pass.law = MakeLawConstants(state, pass.light.cosSlant);
   return pass;
 }

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "model/render_state.h"
+#include "photometry/additional_laws.h"
 #include "photometry/light_source.h"
 #include "photometry/speed_shortcuts.h"
 #include "photometry/view_constants.h"
@@ -25,6 +26,7 @@ struct PassConstants : ViewConstants {
   float fringeBottom = 0.0F;     // -isoHalfWidth(0): bottom of the shadow fringe
   float mirrorMissValue = 0.0F;  // isoHalfWidth(6) + 0.001: phi where the mirror condition fails
   SpeedShortcuts shortcuts;      // tests that skip formulas without changing a result
+  LawConstants law;              // the additional law's per-pass values (reflectanceKind 5+)
 };
 
 PassConstants MakePassConstants(const RenderState& state);

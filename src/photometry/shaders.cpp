@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "photometry/additional_laws.h"
 #include "photometry/pass_constants.h"
 #include "photometry/reflectance.h"
 #include "photometry/sample_colour.h"
@@ -52,6 +53,15 @@ float SamplePhi(const Point3& surfacePoint, const RenderState& state, const Pass
       return RockyPhi(cosI, EmissionCos(surfacePoint.z));
     case kMirror:
       return MirrorSamplePhi(surfacePoint, cosI, state, pass, rules);
+    case kMinnaert:
+    case kLommelSeeliger:
+    case kLunarLambert:
+    case kOrenNayar:
+    case kHapke:
+    case kBlinnPhong:
+    case kCookTorrance:
+    case kFormula:
+      return AdditionalLawPhi(cosI, EmissionCos(surfacePoint.z), pass.law);
     default:
       // No function is selected: no value to show, so the sample is painted as deep shadow.
       return std::numeric_limits<float>::quiet_NaN();

@@ -32,7 +32,8 @@ TEST(IncidenceCos, IsTheCosineWhateverTheLengthOfTheSourceVector) {
     state.sourceY = c.source.y;
     state.sourceZ = c.source.z;
     const PassConstants pass = MakePassConstants(state);
-    EXPECT_NEAR(IncidenceCos(c.point, state, pass.light.sourceLengthSquared), c.cosI, 1e-6) << c.what;
+    EXPECT_NEAR(IncidenceCos(c.point, state, pass.light.sourceLengthSquared), c.cosI, 1e-6)
+        << c.what;
   }
 }
 
