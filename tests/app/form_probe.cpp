@@ -43,7 +43,7 @@ RenderState StartupState() {
 
 std::unique_ptr<Form1> OpenForm() {
   auto form = std::make_unique<Form1>();
-  if (!QTest::qWaitFor([&] { return !form->inStartupPeriod(); }, 1000)) {
+  if (!QTest::qWaitFor([&] { return !form->InStartupPeriod(); }, 1000)) {
     qFatal("the start-up period did not end");
   }
   return form;
