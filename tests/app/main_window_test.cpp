@@ -77,9 +77,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(main->windowTitle(), QStringLiteral("Тревелум на сфере Гаусса"));
     QVERIFY(!main->windowIcon().isNull());
     const PictureMenu& pictureMenu = form.PictureContextMenu();
-    QCOMPARE(MenuItems(*main, "Файл"),
-             (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(),
-                              main->QuitAction()}));
+    QCOMPARE(
+        MenuItems(*main, "Файл"),
+        (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(), main->QuitAction()}));
     QCOMPARE(MenuItems(*main, "Вид"), QList<QAction*>{form.OpenMapAction()});
     QCOMPARE(MenuItems(*main, "Справка"),
              (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction()}));
@@ -97,7 +97,8 @@ class MainWindowTest : public QObject {
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_C),
           QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_Q),
-          QKeySequence(Qt::Key_F1), QKeySequence(Qt::SHIFT | Qt::Key_F1), QKeySequence(Qt::Key_F5)}) {
+          QKeySequence(Qt::Key_F1), QKeySequence(Qt::SHIFT | Qt::Key_F1),
+          QKeySequence(Qt::Key_F5)}) {
       QVERIFY2(keys.contains(key), qPrintable(key.toString()));
     }
     for (const QKeySequence& key : keys) QVERIFY2(keys.count(key) == 1, qPrintable(key.toString()));
@@ -215,12 +216,24 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("anchor");
-    QTest::newRow("Ox") << "Text1" << "angles" << "rot-x";
-    QTest::newRow("Oy") << "Text2" << "angles" << "rot-y";
-    QTest::newRow("Oz") << "Text3_0" << "angles" << "rot-z";
-    QTest::newRow("slant") << "Text4_0" << "angles" << "slant";
-    QTest::newRow("s") << "Text5" << "functions" << "s";
-    QTest::newRow("n") << "Text6" << "functions" << "n";
+    QTest::newRow("Ox") << "Text1"
+                        << "angles"
+                        << "rot-x";
+    QTest::newRow("Oy") << "Text2"
+                        << "angles"
+                        << "rot-y";
+    QTest::newRow("Oz") << "Text3_0"
+                        << "angles"
+                        << "rot-z";
+    QTest::newRow("slant") << "Text4_0"
+                           << "angles"
+                           << "slant";
+    QTest::newRow("s") << "Text5"
+                       << "functions"
+                       << "s";
+    QTest::newRow("n") << "Text6"
+                       << "functions"
+                       << "n";
   }
 
   void f1OpensTheFocusedBoxsSection() {
@@ -250,10 +263,10 @@ class MainWindowTest : public QObject {
   // Every input control explains itself; the sign pictures say which way a positive angle goes.
   void whatsThisAndSignTips() {
     Form1 form;
-    for (const char* name : {"Command1", "Picture1", "Text1", "Text2", "Text3_0", "Text4_0",
-                             "Text5", "Text6", "Option1", "Option2", "Option3", "Option4",
-                             "Check1", "Check2", "Check3", "Text8_7", "Text7_6", "Shape1_3",
-                             "Shape2", "Image1", "Image2", "Image3", "Image4"}) {
+    for (const char* name :
+         {"Command1", "Picture1", "Text1",   "Text2",   "Text3_0", "Text4_0", "Text5",  "Text6",
+          "Option1",  "Option2",  "Option3", "Option4", "Check1",  "Check2",  "Check3", "Text8_7",
+          "Text7_6",  "Shape1_3", "Shape2",  "Image1",  "Image2",  "Image3",  "Image4"}) {
       QVERIFY2(Find<QWidget>(form, name)->whatsThis().size() > 30, name);
     }
     QVERIFY(WhatsThisOfControl("Shape1_0") != WhatsThisOfControl("Shape1_1"));
