@@ -54,6 +54,8 @@ void MainWindow::AddHelpMenu() {
   helpAction_ = help->addAction(QStringLiteral("Справка"));
   helpAction_->setObjectName(QStringLiteral("ContextHelp"));
   helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+  // In the map's window too, whose controls have their places in the help as well.
+  helpAction_->setShortcutContext(Qt::ApplicationShortcut);
   connect(helpAction_, &QAction::triggered, this, &MainWindow::ShowContextHelp);
 
   whatsThis_ = QWhatsThis::createAction(this);  // Shift+F1
@@ -73,7 +75,15 @@ HelpWindow& MainWindow::EnsureHelp() {
   return *help_;
 }
 
-void MainWindow::ShowContextHelp() { EnsureHelp().ShowContextHelp(QApplication::focusWidget()); }
+// The focused control, or the active window when nothing in it has the focus; F1 in the help
+// window itself leaves the page as it is.
+void MainWindow::ShowContextHelp() {
+  const QWidget* asked = QApplication::focusWidget();
+  QWidget* active = QApplication::activeWindow();
+  if (asked == nullptr || (active != nullptr && asked->window() != active)) asked = active;
+  if (help_ != nullptr && asked != nullptr && help_->isAncestorOf(asked)) return;
+  EnsureHelp().ShowContextHelp(asked);
+}
 
 void MainWindow::ShowAbout() {
   AboutDialog dialog(this);

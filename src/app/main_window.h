@@ -30,7 +30,8 @@ class MainWindow final : public QMainWindow {
   QAction* AboutAction() const { return about_; }
   QAction* QuitAction() const { return quit_; }
 
-  // Opens the help at the section that explains the control with the keyboard focus.
+  // Opens the help at the section that explains the control with the keyboard focus, in this
+  // window or the map's.
   void ShowContextHelp();
   // «О программе», modal.
   void ShowAbout();

@@ -39,7 +39,10 @@ std::unique_ptr<MainWindow> OpenMainWindow() {
 void Activate(QWidget& window) {
   window.show();
   window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) qFatal("the window did not become active");
+  // A window whose parent is active counts as active too: wait until it is the active one.
+  if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; })) {
+    qFatal("the window did not become active");
+  }
 }
 
 // The items of the menu bar's menu titled `title`, separators left out.
@@ -258,6 +261,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(main->Help(), help);
     QCOMPARE(main->findChildren<HelpWindow*>().size(), 1);
     QCOMPARE(help->Browser().source().fragment(), QStringLiteral("rot-x"));
+  }
+
+  // F1 in the map's window opens the map's section; in the help window it changes nothing.
+  void f1InTheOtherWindows() {
+    auto main = OpenMainWindow();
+    Activate(*main);
+    main->Form().OpenMapAction()->trigger();
+    GradientMapWindow* map = main->Form().MapWindow();
+    Activate(*map);
+    QTest::keyClick(map, Qt::Key_F1);
+    HelpWindow* help = main->Help();
+    QVERIFY(help != nullptr && help->isVisible());
+    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/gradient.html#map"));
+    Activate(*help);
+    QTest::keyClick(&help->Browser(), Qt::Key_F1);
+    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/gradient.html#map"));
   }
 
   // Every input control explains itself; the sign pictures say which way a positive angle goes.
