@@ -81,7 +81,7 @@ void MainWindow::ShowContextHelp() {
   const QWidget* asked = QApplication::focusWidget();
   QWidget* active = QApplication::activeWindow();
   if (asked == nullptr || (active != nullptr && asked->window() != active)) asked = active;
-  if (help_ != nullptr && asked != nullptr && help_->isAncestorOf(asked)) return;
+  if (help_ != nullptr && asked != nullptr && asked->window() == help_) return;
   EnsureHelp().ShowContextHelp(asked);
 }
 

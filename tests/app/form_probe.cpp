@@ -49,6 +49,23 @@ std::unique_ptr<Form1> OpenForm() {
   return form;
 }
 
+std::unique_ptr<MainWindow> OpenMainWindow() {
+  auto main = std::make_unique<MainWindow>();
+  if (!QTest::qWaitFor([&] { return !main->Form().InStartupPeriod(); }, 1000)) {
+    qFatal("the start-up period did not end");
+  }
+  return main;
+}
+
+void Activate(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  // A window whose parent is active counts as active too: wait until it is the active one.
+  if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; })) {
+    qFatal("the window did not become active");
+  }
+}
+
 void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }
 
 void Retype(QLineEdit& box, const QString& text) {

@@ -22,13 +22,6 @@
 
 namespace {
 
-// Window keys reach a window only while it is active.
-void Activate(Form1& form) {
-  form.show();
-  form.activateWindow();
-  if (!QTest::qWaitForWindowActive(&form)) qFatal("the window did not become active");
-}
-
 // The pixels of a PictureBox against a map painted by the core from `state`.
 int DifferingPixels(const QImage& shown, const RenderState& state, bool smoothing) {
   ImageBuffer expected(shown.width(), shown.height());

@@ -1,7 +1,6 @@
 // The menu bar over the form: each item is the action its key and the picture's menu use, each
-// key still works once the menu exists, the map's item follows the map window, F1 opens the
-// help at the focused control's section, and the form below the menu is the standalone form's
-// picture pixel for pixel.
+// key still works once the menu exists, the map's item follows the map window, and the form
+// below the menu is the standalone form's picture pixel for pixel.
 
 #include "app/main_window.h"
 
@@ -12,14 +11,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWhatsThis>
 
-#include "app/control_whats_this.h"
 #include "app/gradient_map_window.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
@@ -27,23 +24,6 @@
 #include "form_probe.h"
 
 namespace {
-
-std::unique_ptr<MainWindow> OpenMainWindow() {
-  auto main = std::make_unique<MainWindow>();
-  if (!QTest::qWaitFor([&] { return !main->Form().InStartupPeriod(); }, 1000)) {
-    qFatal("the start-up period did not end");
-  }
-  return main;
-}
-
-void Activate(QWidget& window) {
-  window.show();
-  window.activateWindow();
-  // A window whose parent is active counts as active too: wait until it is the active one.
-  if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; })) {
-    qFatal("the window did not become active");
-  }
-}
 
 // The items of the menu bar's menu titled `title`, separators left out.
 QList<QAction*> MenuItems(const MainWindow& main, const QString& title) {
@@ -213,86 +193,6 @@ class MainWindowTest : public QObject {
     fallback.start(3000);
     main->AboutAction()->trigger();
     QVERIFY(shown.contains(QStringLiteral("Тревелум на сфере Гаусса")));
-  }
-
-  void f1OpensTheFocusedBoxsSection_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("anchor");
-    QTest::newRow("Ox") << "Text1"
-                        << "angles"
-                        << "rot-x";
-    QTest::newRow("Oy") << "Text2"
-                        << "angles"
-                        << "rot-y";
-    QTest::newRow("Oz") << "Text3_0"
-                        << "angles"
-                        << "rot-z";
-    QTest::newRow("slant") << "Text4_0"
-                           << "angles"
-                           << "slant";
-    QTest::newRow("s") << "Text5"
-                       << "functions"
-                       << "s";
-    QTest::newRow("n") << "Text6"
-                       << "functions"
-                       << "n";
-  }
-
-  void f1OpensTheFocusedBoxsSection() {
-    QFETCH(QString, box);
-    QFETCH(QString, page);
-    QFETCH(QString, anchor);
-    auto main = OpenMainWindow();
-    Activate(*main);
-    QTest::mouseClick(Find<QRadioButton>(main->Form(), "Option2"), Qt::LeftButton);  // s, n shown
-    auto* field = Find<QLineEdit>(main->Form(), box);
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_F1);
-    HelpWindow* help = main->Help();
-    QVERIFY(help != nullptr && help->isVisible() && !help->isModal());
-    QCOMPARE(help->CurrentPage(), page);
-    QCOMPARE(help->Browser().source().fragment(), anchor);
-    // The same window again, not a second one.
-    Activate(*main);
-    auto* rotX = Find<QLineEdit>(main->Form(), "Text1");
-    rotX->setFocus();
-    QTest::keyClick(rotX, Qt::Key_F1);
-    QCOMPARE(main->Help(), help);
-    QCOMPARE(main->findChildren<HelpWindow*>().size(), 1);
-    QCOMPARE(help->Browser().source().fragment(), QStringLiteral("rot-x"));
-  }
-
-  // F1 in the map's window opens the map's section; in the help window it changes nothing.
-  void f1InTheOtherWindows() {
-    auto main = OpenMainWindow();
-    Activate(*main);
-    main->Form().OpenMapAction()->trigger();
-    GradientMapWindow* map = main->Form().MapWindow();
-    Activate(*map);
-    QTest::keyClick(map, Qt::Key_F1);
-    HelpWindow* help = main->Help();
-    QVERIFY(help != nullptr && help->isVisible());
-    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/gradient.html#map"));
-    Activate(*help);
-    QTest::keyClick(&help->Browser(), Qt::Key_F1);
-    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/gradient.html#map"));
-  }
-
-  // Every input control explains itself; the sign pictures say which way a positive angle goes.
-  void whatsThisAndSignTips() {
-    Form1 form;
-    for (const char* name :
-         {"Command1", "Picture1", "Text1",   "Text2",   "Text3_0", "Text4_0", "Text5",  "Text6",
-          "Option1",  "Option2",  "Option3", "Option4", "Check1",  "Check2",  "Check3", "Text8_7",
-          "Text7_6",  "Shape1_3", "Shape2",  "Image1",  "Image2",  "Image3",  "Image4"}) {
-      QVERIFY2(Find<QWidget>(form, name)->whatsThis().size() > 30, name);
-    }
-    QVERIFY(WhatsThisOfControl("Shape1_0") != WhatsThisOfControl("Shape1_1"));
-    QVERIFY(Find<QWidget>(form, "Image1")->toolTip().contains("вниз"));
-    QVERIFY(Find<QWidget>(form, "Image2")->toolTip().contains("против часовой"));
-    QVERIFY(Find<QWidget>(form, "Image3")->toolTip().contains("вправо"));
-    QVERIFY(Find<QWidget>(form, "Image4")->toolTip().contains("вниз"));
   }
 
   // Below the menu bar, the form's pixels are the standalone form's, before and after a pass.
