@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real window under Xvfb:
-#   docs/window.png   the window after a press of "Тонировать";
+#   docs/window.png   the window, its menu bar over the form, after a press of "Тонировать";
 #   docs/explore.png  then the gradient-space map's window beside it (Ctrl+G) and the readout
 #                     under the pointer on the sphere.
 # Needs a built tree (bash scripts/run.sh or scripts/test.sh first).
@@ -27,22 +27,25 @@ find_window() {
 }
 win=$(find_window "Тревелум на сфере Гаусса")
 sleep 1
-# Command1 sits at (432, 312) with size 105x25 in the client area; without a window manager the
-# client area starts at the screen's origin.
-xdotool mousemove --window "$win" 484 324 click 1
+# The menu bar takes the top of the client area and the form starts below it; without a window
+# manager the client area starts at the screen's origin. Command1 sits at (432, 312) in the form,
+# with size 105x25.
+menu=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+menu=$((menu - 505))
+xdotool mousemove --window "$win" 484 $((324 + menu)) click 1
 # The arrow blinks once a second from the end of the pass: capture it while it shows.
 sleep 0.4
 import -window "$win" "$out"
 echo "wrote $out"
 
-# The map opens beside the window; rest the pointer on the sphere (Picture1 starts at (16, 8); the
-# sphere's centre is at (212, 176)).
+# The map opens beside the window; rest the pointer on the sphere (Picture1 starts at (16, 8) in
+# the form; the sphere's centre is at (212, 176)).
 xdotool key --window "$win" ctrl+g
 map=$(find_window "Карта отражательной способности")
 sleep 0.5
-xdotool mousemove 250 120
+xdotool mousemove 250 $((120 + menu))
 sleep 0.2
-xdotool mousemove 251 121
+xdotool mousemove 251 $((121 + menu))
 sleep 0.5
-import -window root -crop 1130x510+0+0 +repage "$explore"
+import -window root -crop 1130x$((510 + menu))+0+0 +repage "$explore"
 echo "wrote $explore"

@@ -21,8 +21,8 @@ QString Text(const ControlSpec& spec) { return QString::fromUtf8(spec.text); }
 
 QWidget* MakeShape(const ControlSpec& spec, QWidget* parent) {
   auto* shape = new ShapeWidget(parent);
-  shape->setBorder(ResolveColour(spec.border, shape->palette()), spec.borderPixels);
-  shape->setFillColour(ResolveColour(spec.fill, shape->palette()));
+  shape->SetBorder(ResolveColour(spec.border, shape->palette()), spec.borderPixels);
+  shape->SetFillColour(ResolveColour(spec.fill, shape->palette()));
   return shape;
 }
 
@@ -80,7 +80,7 @@ QWidget* MakeCommandButton(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* MakeLine(const ControlSpec& spec, QWidget* parent) {
   auto* line = new LineWidget(parent);
-  line->setColour(ResolveColour(spec.fill, line->palette()));
+  line->SetColour(ResolveColour(spec.fill, line->palette()));
   return line;
 }
 

@@ -13,6 +13,7 @@
 #include "app/control_factory.h"
 #include "app/control_lookup.h"
 #include "app/control_tooltips.h"
+#include "app/control_whats_this.h"
 #include "app/layout_fonts.h"
 #include "app/layout_table.h"
 #include "app/legend_panel.h"
@@ -54,6 +55,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   ConnectHandlers();
   ConnectKeys();
   GiveToolTips(*this);
+  GiveWhatsThis(*this);
   SetUpPictureAdditions();
   RunStartup();
   timer1_->start();

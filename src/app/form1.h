@@ -12,7 +12,8 @@
 //   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
 //   pointer         -> PointerReadout: the readout of the last pass under it, over Picture1
 //   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
-//                      open the gradient-space map (GradientMapWindow), repainted by every pass
+//                      show or hide the gradient-space map (GradientMapWindow), repainted by
+//                      every pass; the same actions serve MainWindow's menu bar
 //
 // The controls come from the layout table; the window and its parts find them by name once, at
 // construction. Handlers are named for the signal they serve.
@@ -47,20 +48,21 @@ class Form1 final : public QWidget {
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
 
-  const RenderState& renderState() const { return state_; }
+  const RenderState& State() const { return state_; }
   // True from construction until the first tick of Timer1: the legend boxes are not read.
-  bool inStartupPeriod() const { return startupPeriod_; }
+  bool InStartupPeriod() const { return startupPeriod_; }
   // What the last pass left; none before the first pass. The readout reads this, never the boxes.
-  const std::optional<LastPass>& lastPass() const { return lastPass_; }
+  const std::optional<LastPass>& LastPassResult() const { return lastPass_; }
   // The state of the last pass; nullptr before the first pass.
-  const RenderState* lastPassState() const { return lastPass_ ? &lastPass_->state : nullptr; }
+  const RenderState* LastPassState() const { return lastPass_ ? &lastPass_->state : nullptr; }
 
   // The window's commands, one QAction each, for any menu that offers them: save and copy
-  // (PictureMenu::SaveAction, CopyAction) and opening the gradient-space map (Ctrl+G).
-  PictureMenu& pictureMenu() const { return *pictureMenu_; }
-  QAction* openMapAction() const { return openMap_; }
+  // (PictureMenu::SaveAction, CopyAction) and the gradient-space map (Ctrl+G), checked while
+  // the map is shown.
+  PictureMenu& PictureContextMenu() const { return *pictureMenu_; }
+  QAction* OpenMapAction() const { return openMap_; }
   // The gradient-space map's window; none until it was first opened.
-  GradientMapWindow* gradientMapWindow() const { return mapWindow_; }
+  GradientMapWindow* MapWindow() const { return mapWindow_; }
 
  private:
   void FindControls();

@@ -17,19 +17,27 @@
 
 void Form1::SetUpPictureAdditions() {
   readout_ =
-      new PointerReadout(*picture1_, *this, &ReadoutAtPixel, [this] { return lastPassState(); });
+      new PointerReadout(*picture1_, *this, &ReadoutAtPixel, [this] { return LastPassState(); });
   pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
-  openMap_ = new QAction(QStringLiteral("Карта отражательной способности R(p, q)"), this);
+  openMap_ = new QAction(QStringLiteral("Карта R(p, q)"), this);
   openMap_->setObjectName(QStringLiteral("OpenGradientMap"));
   openMap_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-  connect(openMap_, &QAction::triggered, this, &Form1::OpenGradientMap);
+  // Checked while the map is shown: the key, the menus and the map's own close button agree.
+  openMap_->setCheckable(true);
+  connect(openMap_, &QAction::triggered, this, [this](bool show) {
+    if (show) {
+      OpenGradientMap();
+    } else if (mapWindow_ != nullptr) {
+      mapWindow_->close();
+    }
+  });
   pictureMenu_->AddAction(openMap_);
 }
 
 // A second window first opens to the right of this one, kept on the screen.
 void Form1::PlaceBeside(QWidget& window) const {
   constexpr int kGap = 8;
-  QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
+  QPoint at = this->window()->frameGeometry().topRight() + QPoint(kGap, 0);
   if (const QScreen* shown = screen()) {
     const QRect available = shown->availableGeometry();
     const QSize size = window.frameGeometry().size();  // known once the window is shown
@@ -44,6 +52,7 @@ void Form1::PlaceBeside(QWidget& window) const {
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
+    connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
     mapWindow_->show();
     PlaceBeside(*mapWindow_);

@@ -1,5 +1,7 @@
 #include "app/gradient_map_window.h"
 
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/picture_box.h"
@@ -35,3 +37,13 @@ void GradientMapWindow::ShowPass(const LastPass& pass) {
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
+
+void GradientMapWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) emit ShownChanged(true);
+}
+
+void GradientMapWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) emit ShownChanged(false);
+}

@@ -29,6 +29,15 @@ class GradientMapWindow final : public QWidget {
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
 
+ signals:
+  // The window was shown, or hidden (closed by its own button included); not sent when the
+  // desktop merely minimises or restores it.
+  void ShownChanged(bool shown);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
  private:
   PictureBox* picture_ = nullptr;
   PointerReadout* readout_ = nullptr;  // p, q, i, e, g, phi and the zone under the pointer

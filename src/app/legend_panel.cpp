@@ -58,7 +58,7 @@ void LegendPanel::ShowStartupTexts() {
 // Row by row: Shape1(7), Shape1(1)..Shape1(6); Shape1(0) and Shape2 keep their colours.
 void LegendPanel::ShowSwatchColours(bool colourIsolines) {
   for (int row = 0; row < kIsoBandCount; ++row) {
-    swatches_[row]->setFillColour(colourIsolines ? ColourFromBgr(kSwatchColours[row])
+    swatches_[row]->SetFillColour(colourIsolines ? ColourFromBgr(kSwatchColours[row])
                                                  : QColor(Qt::white));
   }
 }

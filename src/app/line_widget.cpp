@@ -4,7 +4,7 @@
 
 LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {}
 
-void LineWidget::setColour(const QColor& colour) {
+void LineWidget::SetColour(const QColor& colour) {
   colour_ = colour;
   update();
 }

@@ -10,7 +10,7 @@ class LineWidget final : public QWidget {
  public:
   explicit LineWidget(QWidget* parent = nullptr);
 
-  void setColour(const QColor& colour);
+  void SetColour(const QColor& colour);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

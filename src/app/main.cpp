@@ -4,7 +4,7 @@
 #include <csignal>
 
 #include "app/command_line.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/qt_translation.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QStringLiteral(GAUSS_SPHERE_VERSION));
   InstallRussianQtTexts(app);
   QGuiApplication::setDesktopFileName(QStringLiteral(GAUSS_SPHERE_APP_ID));
-  Form1 window;
+  MainWindow window;
   window.show();
   return QApplication::exec();
 }

@@ -4,13 +4,13 @@
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {}
 
-void ShapeWidget::setFillColour(const QColor& colour) {
+void ShapeWidget::SetFillColour(const QColor& colour) {
   if (colour == fill_) return;
   fill_ = colour;
   update();
 }
 
-void ShapeWidget::setBorder(const QColor& colour, int width) {
+void ShapeWidget::SetBorder(const QColor& colour, int width) {
   border_ = colour;
   borderWidth_ = width;
   update();

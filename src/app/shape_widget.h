@@ -10,10 +10,10 @@ class ShapeWidget final : public QWidget {
  public:
   explicit ShapeWidget(QWidget* parent = nullptr);
 
-  QColor fillColour() const { return fill_; }
-  void setFillColour(const QColor& colour);
-  int borderWidth() const { return borderWidth_; }
-  void setBorder(const QColor& colour, int width);
+  QColor FillColour() const { return fill_; }
+  void SetFillColour(const QColor& colour);
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorder(const QColor& colour, int width);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -11,7 +11,7 @@ constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWra
 
 WrappingCheckBox::WrappingCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
-QRect WrappingCheckBox::captionRect() const {
+QRect WrappingCheckBox::CaptionRect() const {
   QStyleOptionButton option;
   initStyleOption(&option);
   return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
@@ -23,7 +23,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent* /*event*/) {
   initStyleOption(&option);
   option.text.clear();  // the style draws the box, the caption is drawn below with wrapping
   painter.drawControl(QStyle::CE_CheckBox, option);
-  const QRect caption = captionRect();
+  const QRect caption = CaptionRect();
   painter.drawItemText(caption, kCaptionFlags, palette(), isEnabled(), text(),
                        QPalette::WindowText);
   if (hasFocus()) {

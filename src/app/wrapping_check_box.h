@@ -10,7 +10,7 @@ class WrappingCheckBox final : public QCheckBox {
   explicit WrappingCheckBox(QWidget* parent = nullptr);
 
   // Where the caption is drawn.
-  QRect captionRect() const;
+  QRect CaptionRect() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

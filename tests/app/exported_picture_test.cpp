@@ -62,7 +62,7 @@ class ExportedPictureTest : public QObject {
 
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    form->pictureMenu().CopyAction()->trigger();
+    form->PictureContextMenu().CopyAction()->trigger();
     const QImage copied = clipboard->image().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(copied.size(), painted.size());
     QCOMPARE(DifferingPixels(copied, painted), 0);

@@ -43,10 +43,27 @@ RenderState StartupState() {
 
 std::unique_ptr<Form1> OpenForm() {
   auto form = std::make_unique<Form1>();
-  if (!QTest::qWaitFor([&] { return !form->inStartupPeriod(); }, 1000)) {
+  if (!QTest::qWaitFor([&] { return !form->InStartupPeriod(); }, 1000)) {
     qFatal("the start-up period did not end");
   }
   return form;
+}
+
+std::unique_ptr<MainWindow> OpenMainWindow() {
+  auto main = std::make_unique<MainWindow>();
+  if (!QTest::qWaitFor([&] { return !main->Form().InStartupPeriod(); }, 1000)) {
+    qFatal("the start-up period did not end");
+  }
+  return main;
+}
+
+void Activate(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  // A window whose parent is active counts as active too: wait until it is the active one.
+  if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; })) {
+    qFatal("the window did not become active");
+  }
 }
 
 void Press(Form1& form) { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "app/main_window.h"
 #include "app/picture_box.h"
 #include "model/render_state.h"
 
@@ -25,6 +26,12 @@ RenderState StartupState();
 
 // A new window whose start-up period is over (its Timer1 has ticked).
 std::unique_ptr<Form1> OpenForm();
+
+// A new main window, its form's start-up period over.
+std::unique_ptr<MainWindow> OpenMainWindow();
+
+// Shows `window` and waits until it is the application's active window.
+void Activate(QWidget& window);
 
 // Clicks the shade button, Command1.
 void Press(Form1& form);

@@ -22,13 +22,6 @@
 
 namespace {
 
-// Window keys reach a window only while it is active.
-void Activate(Form1& form) {
-  form.show();
-  form.activateWindow();
-  if (!QTest::qWaitForWindowActive(&form)) qFatal("the window did not become active");
-}
-
 // The pixels of a PictureBox against a map painted by the core from `state`.
 int DifferingPixels(const QImage& shown, const RenderState& state, bool smoothing) {
   ImageBuffer expected(shown.width(), shown.height());
@@ -55,9 +48,9 @@ class GradientMapWindowTest : public QObject {
   void ctrlGOpensAMapThatFollowsEveryPass() {
     auto form = OpenForm();
     Activate(*form);
-    QVERIFY(form->gradientMapWindow() == nullptr);
+    QVERIFY(form->MapWindow() == nullptr);
     QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
-    GradientMapWindow* map = form->gradientMapWindow();
+    GradientMapWindow* map = form->MapWindow();
     QVERIFY(map != nullptr);
     QVERIFY(map->isVisible());
     QVERIFY(!map->isModal());
@@ -71,21 +64,25 @@ class GradientMapWindowTest : public QObject {
              qRgb(kGradientAxisColour.r, kGradientAxisColour.g, kGradientAxisColour.b));
 
     Press(*form);
-    QVERIFY(map->MapState() && *map->MapState() == *form->lastPassState());
-    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->lastPassState(), false), 0);
+    QVERIFY(map->MapState() && *map->MapState() == *form->LastPassState());
+    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->LastPassState(), false), 0);
     const QImage atSlant0 = map->Picture().Image();
 
     Retype(*Find<QLineEdit>(*form, "Text4_0"), "45");
     QTest::mouseClick(Find<QCheckBox>(*form, "Check2"), Qt::LeftButton);  // smoothing
     Press(*form);
-    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->lastPassState(), true), 0);
-    QCOMPARE(map->MapState()->sourceSlant, form->lastPassState()->sourceSlant);
+    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->LastPassState(), true), 0);
+    QCOMPARE(map->MapState()->sourceSlant, form->LastPassState()->sourceSlant);
     QVERIFY(map->Picture().Image() != atSlant0);
 
-    // Ctrl+G again raises the same window.
+    // Ctrl+G again hides it, and once more brings back the same window, still following.
     Activate(*form);
     QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
-    QCOMPARE(form->gradientMapWindow(), map);
+    QVERIFY(!map->isVisible());
+    QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(form->MapWindow(), map);
+    QVERIFY(map->isVisible());
+    QCOMPARE(map->MapState()->sourceSlant, form->LastPassState()->sourceSlant);
   }
 
   // Opened after a pass, it shows that pass at once; its readout names p and q.
@@ -93,19 +90,19 @@ class GradientMapWindowTest : public QObject {
     auto form = OpenForm();
     form->show();
     Press(*form);
-    const RenderState afterPass = form->renderState();
-    form->pictureMenu().Menu()->actions().at(2)->trigger();
-    GradientMapWindow* map = form->gradientMapWindow();
+    const RenderState afterPass = form->State();
+    form->PictureContextMenu().Menu()->actions().at(2)->trigger();
+    GradientMapWindow* map = form->MapWindow();
     QVERIFY(map != nullptr);
-    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->lastPassState(), false), 0);
+    QCOMPARE(DifferingPixels(map->Picture().Image(), *form->LastPassState(), false), 0);
 
     const QPoint at(246, 118);  // dx 49.5, dy 50.5: p 0.99, q 1.01
     QTest::mouseMove(&map->Picture(), at);
     const std::optional<Readout> readout =
-        GradientReadoutAtPixel(*form->lastPassState(), 393, 337, at.x(), at.y());
+        GradientReadoutAtPixel(*form->LastPassState(), 393, 337, at.x(), at.y());
     QVERIFY(readout && readout->gradient);
     QTRY_COMPARE(map->ReadoutBox().Lines(),
-                 ReadoutLines(*readout, *form->lastPassState(), QLocale()));
+                 ReadoutLines(*readout, *form->LastPassState(), QLocale()));
     QVERIFY(map->ReadoutBox().isVisible());
     QVERIFY(map->ReadoutBox().Lines().contains(QStringLiteral("p = 0.990, q = 1.010")));
     // Readouts on both pictures read copies: the window's state is the pass's, field for field.
@@ -113,7 +110,7 @@ class GradientMapWindowTest : public QObject {
       QTest::mouseMove(Find<PictureBox>(*form, "Picture1"), point);
       QTest::mouseMove(&map->Picture(), point);
     }
-    QCOMPARE(form->renderState(), afterPass);
+    QCOMPARE(form->State(), afterPass);
     QCOMPARE(*map->MapState(), afterPass);
   }
 
@@ -132,7 +129,7 @@ class GradientMapWindowTest : public QObject {
       QVERIFY(renderer.waitForFinished(30000));
       QCOMPARE(renderer.exitCode(), 0);
       const std::string window =
-          FormatReadoutLine(ReadoutAtPixel(*form->lastPassState(), 393, 337, at.x(), at.y()));
+          FormatReadoutLine(ReadoutAtPixel(*form->LastPassState(), 393, 337, at.x(), at.y()));
       QCOMPARE(QString::fromUtf8(renderer.readAllStandardOutput()).trimmed(),
                QString::fromStdString(window));
     }

@@ -58,7 +58,7 @@ class KeysAndErrorsTest : public QObject {
     MessageBoxWatch watch;
     QTest::keyClick(control, Qt::Key(key),
                     key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(form->lastPass().has_value(), shades);
+    QCOMPARE(form->LastPassResult().has_value(), shades);
     QCOMPARE(watch.texts().size(), shades ? 0 : 1);
   }
 
@@ -127,7 +127,7 @@ class KeysAndErrorsTest : public QObject {
              QStringLiteral("Тонирование не выполнено.\nУровень изолинии в строке 4 легенды: «x» — "
                             "не число. Полей с ошибкой ещё: 2.\nИсправьте поля, отмеченные "
                             "красным, и нажмите «Тонировать» снова."));
-    QVERIFY(!form->lastPassState());
+    QVERIFY(!form->LastPassState());
   }
 
   // With another function than the glossy one, s and n are hidden: an empty s holds up nothing
@@ -140,8 +140,8 @@ class KeysAndErrorsTest : public QObject {
     Find<QLineEdit>(*form, "Text6")->setText("7");
     QVERIFY(s->isHidden());
     Press(*form);  // an unexpected message box fails the test
-    QCOMPARE(form->renderState().glossS, 0.5);
-    QCOMPARE(form->renderState().glossN, 7.0);
+    QCOMPARE(form->State().glossS, 0.5);
+    QCOMPARE(form->State().glossN, 7.0);
     QVERIFY(!InputBoxMark(*s).isEmpty());  // red as soon as it shows again
     QVERIFY(InputBoxMark(*Find<QLineEdit>(*form, "Text6")).isEmpty());
 

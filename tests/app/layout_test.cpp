@@ -234,7 +234,7 @@ class LayoutTest : public QObject {
       if (auto* label = qobject_cast<const QLabel*>(widget)) {
         flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
       } else if (auto* check = qobject_cast<const WrappingCheckBox*>(widget)) {
-        area = check->captionRect();
+        area = check->CaptionRect();
         flags |= Qt::TextWordWrap;
       } else if (auto* option = qobject_cast<const QRadioButton*>(widget)) {
         QStyleOptionButton style;

@@ -28,7 +28,7 @@ struct FunctionView {
 
 FunctionView ViewOf(const Form1& form) {
   FunctionView view{};
-  view.reflectanceKind = form.renderState().reflectanceKind;
+  view.reflectanceKind = form.State().reflectanceKind;
   for (int k = 1; k <= 4; ++k) {
     if (Find<QRadioButton>(form, QStringLiteral("Option%1").arg(k))->isChecked()) {
       view.selected = k;
@@ -107,9 +107,9 @@ class ParameterControlsTest : public QObject {
     auto form = OpenForm();
     auto* check1 = Find<QCheckBox>(*form, "Check1");
     QTest::mouseClick(check1, Qt::LeftButton);
-    QCOMPARE(form->renderState().halfSphere, int16_t{0});
+    QCOMPARE(form->State().halfSphere, int16_t{0});
     QTest::mouseClick(check1, Qt::LeftButton);
-    QCOMPARE(form->renderState().halfSphere, int16_t{1});
+    QCOMPARE(form->State().halfSphere, int16_t{1});
   }
 
   void colourSwitchRecoloursTheLegend() {
@@ -117,24 +117,24 @@ class ParameterControlsTest : public QObject {
     auto* check3 = Find<QCheckBox>(*form, "Check3");
     auto* backdrop = Find<ShapeWidget>(*form, "Shape1_0");
     auto* shadowSwatch = Find<ShapeWidget>(*form, "Shape2");
-    const QColor backdropFill = backdrop->fillColour();
+    const QColor backdropFill = backdrop->FillColour();
     const QImage picture = Find<PictureBox>(*form, "Picture1")->Image();
-    QCOMPARE(shadowSwatch->fillColour(), QColor(96, 0, 52));
+    QCOMPARE(shadowSwatch->FillColour(), QColor(96, 0, 52));
 
     QTest::mouseClick(check3, Qt::LeftButton, {}, QPoint(100, 5));  // on the caption's first line
-    QCOMPARE(form->renderState().showIsolines, int16_t{0});
+    QCOMPARE(form->State().showIsolines, int16_t{0});
     for (const char* swatch : kSwatches) {
-      QCOMPARE(Find<ShapeWidget>(*form, swatch)->fillColour(), QColor(Qt::white));
+      QCOMPARE(Find<ShapeWidget>(*form, swatch)->FillColour(), QColor(Qt::white));
     }
-    Find<ShapeWidget>(*form, "Shape1_4")->setFillColour(Qt::magenta);  // whatever they were
+    Find<ShapeWidget>(*form, "Shape1_4")->SetFillColour(Qt::magenta);  // whatever they were
 
     QTest::mouseClick(check3, Qt::LeftButton);
-    QCOMPARE(form->renderState().showIsolines, int16_t{1});
+    QCOMPARE(form->State().showIsolines, int16_t{1});
     for (int row = 0; row < 7; ++row) {
-      QCOMPARE(Find<ShapeWidget>(*form, kSwatches[row])->fillColour(), kSwatchColours[row]);
+      QCOMPARE(Find<ShapeWidget>(*form, kSwatches[row])->FillColour(), kSwatchColours[row]);
     }
-    QCOMPARE(backdrop->fillColour(), backdropFill);
-    QCOMPARE(shadowSwatch->fillColour(), QColor(96, 0, 52));
+    QCOMPARE(backdrop->FillColour(), backdropFill);
+    QCOMPARE(shadowSwatch->FillColour(), QColor(96, 0, 52));
     QCOMPARE(Find<PictureBox>(*form, "Picture1")->Image(), picture);
   }
 
@@ -168,12 +168,12 @@ class ParameterControlsTest : public QObject {
     QFETCH(float, value);
     QFETCH(bool, level);
     auto form = OpenForm();
-    RenderState expected = form->renderState();
+    RenderState expected = form->State();
     (level ? expected.isoLevel : expected.isoHalfWidth)[element] = value;
     Find<QLineEdit>(*form, box)->setText(text);
-    QCOMPARE(form->renderState(), expected);
-    QCOMPARE(form->renderState().isoLevel, expected.isoLevel);
-    QCOMPARE(form->renderState().isoHalfWidth, expected.isoHalfWidth);
+    QCOMPARE(form->State(), expected);
+    QCOMPARE(form->State().isoLevel, expected.isoLevel);
+    QCOMPARE(form->State().isoHalfWidth, expected.isoHalfWidth);
   }
 
   // The user deletes a whole value and types another: no dialog, the box is marked while empty,
@@ -203,10 +203,10 @@ class ParameterControlsTest : public QObject {
     QCOMPARE_NE(box->toolTip(), OwnToolTip(*box));  // the mark
     QCOMPARE(box->palette().color(QPalette::Base).red(), 255);
     QCOMPARE_NE(box->palette().color(QPalette::Base), QColor(Qt::white));
-    QCOMPARE(form->renderState().isoLevel[2], 0.7F);
+    QCOMPARE(form->State().isoLevel[2], 0.7F);
 
     QTest::keyClicks(box, typed);
-    QCOMPARE(form->renderState().isoLevel[2], value);
+    QCOMPARE(form->State().isoLevel[2], value);
     QCOMPARE(box->toolTip(), OwnToolTip(*box));
     QCOMPARE(box->palette(), Find<QLineEdit>(*form, "Text8_3")->palette());
     QVERIFY(watch.texts().isEmpty());
@@ -218,12 +218,12 @@ class ParameterControlsTest : public QObject {
     auto form = OpenForm();
     Find<QLineEdit>(*form, "Text7_3")->setText("x");
     Find<QLineEdit>(*form, "Text7_1")->setText("0.03");
-    QCOMPARE(form->renderState().isoHalfWidth[1], 0.03F);
-    QCOMPARE(form->renderState().isoHalfWidth[3], 0.005F);
+    QCOMPARE(form->State().isoHalfWidth[1], 0.03F);
+    QCOMPARE(form->State().isoHalfWidth[3], 0.005F);
     Find<QLineEdit>(*form, "Text7_3")->setText("1e39");  // beyond a 32-bit float
     auto* marked = Find<QLineEdit>(*form, "Text7_3");
     QCOMPARE_NE(marked->toolTip(), OwnToolTip(*marked));
-    QCOMPARE(form->renderState().isoHalfWidth[3], 0.005F);
+    QCOMPARE(form->State().isoHalfWidth[3], 0.005F);
     auto* live = Find<QLineEdit>(*form, "Text7_1");
     QCOMPARE(live->toolTip(), OwnToolTip(*live));
   }
@@ -232,9 +232,9 @@ class ParameterControlsTest : public QObject {
     auto form = OpenForm();
     auto* picture = Find<PictureBox>(*form, "Picture1");
     const QImage before = picture->ComposedImage();
-    const RenderState state = form->renderState();
+    const RenderState state = form->State();
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
-    QCOMPARE(form->renderState(), state);  // the background is white already
+    QCOMPARE(form->State(), state);  // the background is white already
     QCOMPARE(picture->FillColour(), QColor(Qt::white));
     QCOMPARE(picture->ComposedImage(), before);
   }

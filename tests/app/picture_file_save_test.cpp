@@ -43,7 +43,7 @@ QStringList Entries(const QTemporaryDir& folder) {
 QByteArray NormalSave(Form1& form, const QString& name) {
   QTemporaryDir folder;
   const QString path = folder.filePath(name);
-  if (!form.pictureMenu().SaveTo(path)) qFatal("a normal save failed");
+  if (!form.PictureContextMenu().SaveTo(path)) qFatal("a normal save failed");
   return ReadAll(path);
 }
 
@@ -94,7 +94,7 @@ class PictureFileSaveTest : public QObject {
     bool saved = true;
     {
       const FileSizeLimit limit(1024);
-      saved = form->pictureMenu().SaveTo(path);
+      saved = form->PictureContextMenu().SaveTo(path);
     }
     QVERIFY(!saved);
     QCOMPARE(watch.texts().size(), 1);
@@ -124,7 +124,7 @@ class PictureFileSaveTest : public QObject {
     QVERIFY(reader.Ready());
     if (throughLink) QVERIFY(QFile::link("fifo", folder.filePath(name)));
     MessageBoxWatch watch;
-    const bool saved = form->pictureMenu().SaveTo(folder.filePath(name));
+    const bool saved = form->PictureContextMenu().SaveTo(folder.filePath(name));
     const QByteArray received = QByteArray::fromStdString(reader.Finish());
     QVERIFY2(saved, qPrintable(watch.texts().join('\n')));
     QCOMPARE(received, NormalSave(*form, name));
@@ -159,7 +159,7 @@ class PictureFileSaveTest : public QObject {
     const QString path = kind == "link" ? folder.filePath("link.bmp") : node;
     if (kind == "link") QVERIFY(QFile::link(node, path));
     MessageBoxWatch watch;
-    QVERIFY(!form->pictureMenu().SaveTo(path));
+    QVERIFY(!form->PictureContextMenu().SaveTo(path));
     QCOMPARE(watch.texts().size(), 1);
     QVERIFY2(watch.texts().first().contains(path) && watch.texts().first().contains(reason),
              qPrintable(watch.texts().first()));
@@ -200,11 +200,11 @@ class PictureFileSaveTest : public QObject {
     QFETCH(QString, written);
     auto form = ShadedForm();
     QTemporaryDir folder;
-    form->pictureMenu().SetPathPicker([&] {
+    form->PictureContextMenu().SetPathPicker([&] {
       return PictureMenu::SaveChoice{folder.filePath(typed), filter};
     });
     MessageBoxWatch watch;
-    form->pictureMenu().SaveAction()->trigger();
+    form->PictureContextMenu().SaveAction()->trigger();
     if (written.isEmpty()) {
       QCOMPARE(watch.texts().size(), 1);
       QVERIFY2(watch.texts().first().contains(typed) &&

@@ -42,7 +42,7 @@ class PictureMenuTest : public QObject {
 
   void availableAfterTheFirstPass() {
     auto form = ShadedForm(false);
-    PictureMenu& menu = form->pictureMenu();
+    PictureMenu& menu = form->PictureContextMenu();
     int asked = 0;
     menu.SetPathPicker([&asked] {
       ++asked;
@@ -105,8 +105,8 @@ class PictureMenuTest : public QObject {
 
     QTemporaryDir folder;
     const QString path = folder.filePath(file);
-    form->pictureMenu().SetPathPicker([&path] { return PictureMenu::SaveChoice{path}; });
-    form->pictureMenu().SaveAction()->trigger();
+    form->PictureContextMenu().SetPathPicker([&path] { return PictureMenu::SaveChoice{path}; });
+    form->PictureContextMenu().SaveAction()->trigger();
     QCOMPARE(
         QImage(path, file.endsWith("BMP") ? "BMP" : "PNG").convertToFormat(QImage::Format_RGB32),
         expected);
@@ -118,7 +118,7 @@ class PictureMenuTest : public QObject {
     QTemporaryDir folder;
     const QString path = folder.filePath("missing/sphere.png");
     MessageBoxWatch watch;
-    QVERIFY(!form->pictureMenu().SaveTo(path));
+    QVERIFY(!form->PictureContextMenu().SaveTo(path));
     QCOMPARE(watch.texts().size(), 1);
     QVERIFY2(watch.texts().first().contains(path) && watch.texts().first().contains("папки"),
              qPrintable(watch.texts().first()));
@@ -140,7 +140,7 @@ class PictureMenuTest : public QObject {
     QTest::keySequence(picture, QKeySequence::Copy);
     QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), Exported(*form));
     clipboard->clear();
-    form->pictureMenu().CopyAction()->trigger();
+    form->PictureContextMenu().CopyAction()->trigger();
     QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), Exported(*form));
   }
 };

@@ -132,7 +132,7 @@ class ReadoutWindowTest : public QObject {
     const QPoint upperLeft(150, 120);
     Hover(picture, upperLeft);
     QVERIFY(overlay->isVisible());
-    QCOMPARE(overlay->Lines(), ExpectedLines(*form->lastPassState(), upperLeft));
+    QCOMPARE(overlay->Lines(), ExpectedLines(*form->LastPassState(), upperLeft));
     QVERIFY(overlay->geometry().top() > kSphereCentre.y());  // lower right, away from it
     QVERIFY(overlay->geometry().left() > kSphereCentre.x());
     QVERIFY(picture->rect().contains(overlay->geometry()));
@@ -238,7 +238,7 @@ class ReadoutWindowTest : public QObject {
     auto* picture = Find<PictureBox>(*form, "Picture1");
     auto* overlay = picture->findChild<ReadoutOverlay*>();
     Hover(picture, kSphereCentre);
-    QCOMPARE(overlay->Lines(), ExpectedLines(*form->lastPassState(), kSphereCentre));
+    QCOMPARE(overlay->Lines(), ExpectedLines(*form->LastPassState(), kSphereCentre));
     Find<QLineEdit>(*form, box)->setText(text);
     // The pointer moves on while the dialog blocks the window: the picture sees no move of it.
     {
@@ -246,13 +246,13 @@ class ReadoutWindowTest : public QObject {
       QCursor::setPos(picture->mapToGlobal(restsAt));
       QCoreApplication::processEvents();
     }
-    QCOMPARE(overlay->Lines(), ExpectedLines(*form->lastPassState(), kSphereCentre));
+    QCOMPARE(overlay->Lines(), ExpectedLines(*form->LastPassState(), kSphereCentre));
     {
       MessageBoxWatch watch;
       Press(*form);
       QCOMPARE(watch.texts().size(), 1);
     }
-    const QStringList expected = ExpectedLines(*form->lastPassState(), restsAt);
+    const QStringList expected = ExpectedLines(*form->LastPassState(), restsAt);
     QCOMPARE(overlay->isVisible(), !expected.isEmpty());
     if (!expected.isEmpty()) QCOMPARE(overlay->Lines(), expected);
   }
@@ -262,10 +262,10 @@ class ReadoutWindowTest : public QObject {
     auto form = OpenForm();
     form->show();
     Press(*form);
-    const RenderState afterPass = form->renderState();
+    const RenderState afterPass = form->State();
     Find<QLineEdit>(*form, "Text7_4")->setText("0.001");  // would take the centre off its band
     Find<QLineEdit>(*form, "Text1")->setText("-60");      // read only by the next pass
-    QCOMPARE(*form->lastPassState(), afterPass);
+    QCOMPARE(*form->LastPassState(), afterPass);
     Hover(Find<PictureBox>(*form, "Picture1"), kSphereCentre);
     auto* overlay = Find<PictureBox>(*form, "Picture1")->findChild<ReadoutOverlay*>();
     QCOMPARE(overlay->Lines(), ExpectedLines(afterPass, kSphereCentre));

@@ -69,7 +69,7 @@ class ShadeCommandTest : public QObject {
 
     auto* picture = Find<PictureBox>(*form, "Picture1");
     QCOMPARE(CompareImages(picture->Image(), reference.picture), 0);
-    QCOMPARE(form->renderState(), reference.state);
+    QCOMPARE(form->State(), reference.state);
     QVERIFY(picture->isVisible());
     QVERIFY(QApplication::overrideCursor() == nullptr);
     // The sphere is there: its centre is lit, a corner is background.
@@ -119,7 +119,7 @@ class ShadeCommandTest : public QObject {
     reference.state.isoLevel[3] = 0.55F;
     reference.state.isoHalfWidth[3] = 0.02F;
     Paint(reference, ShadeInputs{"45", "0", "0", "20.5", "0.7", "8"}, CNumberFormat(), true);
-    QCOMPARE(form->renderState(), reference.state);
+    QCOMPARE(form->State(), reference.state);
     QCOMPARE(CompareImages(Find<PictureBox>(*form, "Picture1")->Image(), reference.picture), 0);
     QCOMPARE(Find<PictureBox>(*form, "Picture1")->ArrowLineAt(1).p2.y(),
              int(reference.arrow.shaftLowerY));
@@ -176,7 +176,7 @@ class ShadeCommandTest : public QObject {
     Press(*form);  // a first picture, to see that it stays
     auto* picture = Find<PictureBox>(*form, "Picture1");
     const QImage before = picture->Image();
-    const RenderState state = form->renderState();
+    const RenderState state = form->State();
     const QPoint shaftEnd = picture->ArrowLineAt(1).p2;
 
     Find<QLineEdit>(*form, box)->setText(text);
@@ -186,7 +186,7 @@ class ShadeCommandTest : public QObject {
       QCOMPARE(watch.texts().size(), 1);
       QVERIFY(!watch.texts().first().isEmpty());
     }
-    QCOMPARE(form->renderState(), state);
+    QCOMPARE(form->State(), state);
     QCOMPARE(picture->Image(), before);
     QCOMPARE(picture->ArrowLineAt(1).p2, shaftEnd);
     QVERIFY(picture->isVisible());
@@ -199,14 +199,14 @@ class ShadeCommandTest : public QObject {
     form->show();
     Find<QLineEdit>(*form, "Text8_4")->setText("");
     const QImage before = Find<PictureBox>(*form, "Picture1")->Image();
-    const RenderState state = form->renderState();
+    const RenderState state = form->State();
     {
       MessageBoxWatch watch;
       Press(*form);
       QCOMPARE(watch.texts().size(), 1);
       QVERIFY2(watch.texts().first().contains("5"), qPrintable(watch.texts().first()));  // row 5
     }
-    QCOMPARE(form->renderState(), state);
+    QCOMPARE(form->State(), state);
     QCOMPARE(Find<PictureBox>(*form, "Picture1")->Image(), before);
 
     Find<QLineEdit>(*form, "Text8_4")->setText("0.5");

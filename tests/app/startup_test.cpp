@@ -45,7 +45,7 @@ class StartupTest : public QObject {
     QCOMPARE(Find<QLineEdit>(form, "Text5")->text(), decimal(kStartupGlossSText));
     QCOMPARE(Find<QLineEdit>(form, "Text6")->text(), QString::fromLatin1(kStartupGlossNText));
 
-    const RenderState& state = form.renderState();
+    const RenderState& state = form.State();
     const std::array<float, 7> expectedLevels = {0.9F, 0.8F, 0.7F, 0.6F, 0.5F, 0.4F, 0.3F};
     QCOMPARE(state.isoLevel, expectedLevels);
     for (float halfWidth : state.isoHalfWidth) QCOMPARE(halfWidth, 0.005F);
@@ -89,20 +89,20 @@ class StartupTest : public QObject {
     Form1 form;
     auto* topLevel = Find<QLineEdit>(form, "Text8_7");
     auto* topHalfWidth = Find<QLineEdit>(form, "Text7_7");
-    QVERIFY(form.inStartupPeriod());
+    QVERIFY(form.InStartupPeriod());
     topLevel->setText("0.95");
     topHalfWidth->setText("");
-    QCOMPARE(form.renderState().isoLevel[0], 0.9F);
-    QCOMPARE(form.renderState().isoHalfWidth[0], 0.005F);
+    QCOMPARE(form.State().isoLevel[0], 0.9F);
+    QCOMPARE(form.State().isoHalfWidth[0], 0.005F);
     QCOMPARE(topHalfWidth->toolTip(), OwnToolTip(*topHalfWidth));  // not marked
 
-    QTRY_VERIFY_WITH_TIMEOUT(!form.inStartupPeriod(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form.InStartupPeriod(), 1000);
     QVERIFY(!Find<QTimer>(form, "Timer1")->isActive());
-    QCOMPARE(form.renderState().isoLevel[0], 0.9F);  // the tick itself reads nothing
+    QCOMPARE(form.State().isoLevel[0], 0.9F);  // the tick itself reads nothing
     topLevel->setText("0.96");
-    QCOMPARE(form.renderState().isoLevel[0], 0.96F);
+    QCOMPARE(form.State().isoLevel[0], 0.96F);
     topHalfWidth->setText("0.01");
-    QCOMPARE(form.renderState().isoHalfWidth[0], 0.01F);
+    QCOMPARE(form.State().isoHalfWidth[0], 0.01F);
   }
 };
 

@@ -1,0 +1,91 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWhatsThis>
+
+#include "app/form1.h"
+#include "app/help/about_dialog.h"
+#include "app/help/help_window.h"
+#include "app/layout_table.h"
+#include "app/picture_menu.h"
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("MainWindow"));
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowIcon(QIcon(QString::fromUtf8(kWindowIcon)));
+
+  form_ = new Form1(this);
+  setCentralWidget(form_);
+  // The form keeps its fixed size; the window is the menu bar plus the form, nothing more.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  AddFileMenu();
+  AddViewMenu();
+  AddHelpMenu();
+}
+
+void MainWindow::AddFileMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+  file->setObjectName(QStringLiteral("FileMenu"));
+  file->addAction(form_->PictureContextMenu().SaveAction());
+  file->addAction(form_->PictureContextMenu().CopyAction());
+  file->addSeparator();
+  quit_ = file->addAction(QStringLiteral("Выход"));
+  quit_->setObjectName(QStringLiteral("Quit"));
+  // Spelled out: the standard Quit key is empty on some platforms.
+  quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit_, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::AddViewMenu() {
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
+  view->setObjectName(QStringLiteral("ViewMenu"));
+  view->addAction(form_->OpenMapAction());
+}
+
+void MainWindow::AddHelpMenu() {
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
+  help->setObjectName(QStringLiteral("HelpMenu"));
+  helpAction_ = help->addAction(QStringLiteral("Справка"));
+  helpAction_->setObjectName(QStringLiteral("ContextHelp"));
+  helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+  // In the map's window too, whose controls have their places in the help as well.
+  helpAction_->setShortcutContext(Qt::ApplicationShortcut);
+  connect(helpAction_, &QAction::triggered, this, &MainWindow::ShowContextHelp);
+
+  whatsThis_ = QWhatsThis::createAction(this);  // Shift+F1
+  whatsThis_->setObjectName(QStringLiteral("WhatsThis"));
+  whatsThis_->setText(QStringLiteral("Что это?"));
+  help->addAction(whatsThis_);
+  help->addSeparator();
+
+  about_ = help->addAction(QStringLiteral("О программе"));
+  about_->setObjectName(QStringLiteral("About"));
+  about_->setMenuRole(QAction::AboutRole);
+  connect(about_, &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+HelpWindow& MainWindow::EnsureHelp() {
+  if (help_ == nullptr) help_ = new HelpWindow(this);
+  return *help_;
+}
+
+// The focused control, or the active window when nothing in it has the focus; F1 in the help
+// window itself leaves the page as it is.
+void MainWindow::ShowContextHelp() {
+  const QWidget* asked = QApplication::focusWidget();
+  QWidget* active = QApplication::activeWindow();
+  if (asked == nullptr || (active != nullptr && asked->window() != active)) asked = active;
+  if (help_ != nullptr && asked != nullptr && asked->window() == help_) return;
+  EnsureHelp().ShowContextHelp(asked);
+}
+
+void MainWindow::ShowAbout() {
+  AboutDialog dialog(this);
+  dialog.exec();
+}
