@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
+#include "app/live_shading.h"
 #include "app/picture_box.h"
 #include "app/picture_export.h"
 #include "app/picture_menu.h"
@@ -44,6 +45,7 @@ void Form1::PlaceBeside(QWidget& window) const {
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
+    live_->FollowMap(mapWindow_->Picture());
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
     mapWindow_->show();
     PlaceBeside(*mapWindow_);
