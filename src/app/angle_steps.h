@@ -3,8 +3,9 @@
 // box, and a drag on the sphere or the map. The box keeps the user's number format, and a step
 // of 0.1 leaves no binary noise behind ("30.1", not "30.100000000000001").
 
+#include <QtCore/qnamespace.h>
+
 #include <QString>
-#include <Qt>
 #include <optional>
 
 inline constexpr double kAngleStep = 1.0;        // Up, Down, one wheel notch

@@ -118,8 +118,8 @@ class LiveShadingTest : public QObject {
     QTest::newRow("Ox up, Ctrl") << "Text1" << 1 << Qt::KeyboardModifiers(Qt::ControlModifier)
                                  << "30.1";
     QTest::newRow("Oz three notches, Ctrl")
-        << "Text3" << 3 << Qt::KeyboardModifiers(Qt::ControlModifier) << "0.3";
-    QTest::newRow("slant down") << "Text4" << -1 << Qt::KeyboardModifiers() << "-1";
+        << "Text3_0" << 3 << Qt::KeyboardModifiers(Qt::ControlModifier) << "0.3";
+    QTest::newRow("slant down") << "Text4_0" << -1 << Qt::KeyboardModifiers() << "-1";
   }
 
   void wheelSteps() {
@@ -142,7 +142,7 @@ class LiveShadingTest : public QObject {
   void dragOnSphereTurnsTheView() {
     auto form = OpenForm();
     auto* picture = Find<PictureBox>(*form, QStringLiteral("Picture1"));
-    auto* oz = Find<QLineEdit>(*form, QStringLiteral("Text3"));
+    auto* oz = Find<QLineEdit>(*form, QStringLiteral("Text3_0"));
     oz->setText(QStringLiteral("0"));
     Drag(*picture, QPoint(100, 100), {QPoint(108, 103), QPoint(120, 110)});
     QCOMPARE(oz->text(), QStringLiteral("10"));
@@ -150,7 +150,7 @@ class LiveShadingTest : public QObject {
     QVERIFY(Settled(*form));
     auto button = OpenForm();
     Retype(*Find<QLineEdit>(*button, QStringLiteral("Text1")), QStringLiteral("35"));
-    Retype(*Find<QLineEdit>(*button, QStringLiteral("Text3")), QStringLiteral("10"));
+    Retype(*Find<QLineEdit>(*button, QStringLiteral("Text3_0")), QStringLiteral("10"));
     Press(*button);
     QCOMPARE(picture->Image(), Find<PictureBox>(*button, QStringLiteral("Picture1"))->Image());
     QCOMPARE(form->renderState(), button->renderState());
@@ -159,7 +159,7 @@ class LiveShadingTest : public QObject {
   // The source lies at q = −tan σ with q upwards: dragging down lowers it, raising the slant.
   void dragOnMapMovesTheSource() {
     auto form = OpenForm();
-    auto* slant = Find<QLineEdit>(*form, QStringLiteral("Text4"));
+    auto* slant = Find<QLineEdit>(*form, QStringLiteral("Text4_0"));
     slant->setText(QStringLiteral("20"));
     Find<QAction>(*form, QStringLiteral("OpenGradientMap"))->trigger();
     auto* map = form->findChild<GradientMapWindow*>();
