@@ -73,12 +73,9 @@ class LiveShadingTest : public QObject {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     QTest::newRow("fine step, no noise") << c << "30" << 0.1 << "30.1";
     QTest::newRow("russian comma") << russian << "30" << 0.1 << "30,1";
-    QTest::newRow("russian reads a dot") << russian << "30.5" << 1.0 << "31,5";
     QTest::newRow("down to zero") << c << "1" << -1.0 << "0";
     QTest::newRow("down through zero") << c << "0.05" << -0.1 << "-0.05";
     QTest::newRow("back to zero, not -0") << c << "-0.1" << 0.1 << "0";
-    QTest::newRow("exponent reads") << c << "1e2" << 10.0 << "110";
-    QTest::newRow("blank") << c << "" << 1.0 << "";
     QTest::newRow("not a number") << c << "3O" << 1.0 << "";
     QTest::newRow("other separator") << c << "30,5" << 1.0 << "";
   }
@@ -93,36 +90,22 @@ class LiveShadingTest : public QObject {
     QCOMPARE(stepped.value_or(QString()), expected);
   }
 
-  void upInOxBoxShadesAsTheButton() {
-    auto form = OpenForm();
-    auto* ox = Find<QLineEdit>(*form, QStringLiteral("Text1"));
-    QCOMPARE(ox->text(), QStringLiteral("30"));
-    ox->setFocus();
-    QTest::keyClick(ox, Qt::Key_Up);
-    QCOMPARE(ox->text(), QStringLiteral("31"));
-    QVERIFY(Settled(*form));
-    QVERIFY(form->lastPass().has_value());
-    QCOMPARE(Find<PictureBox>(*form, QStringLiteral("Picture1"))->Image(),
-             PressedPicture(QStringLiteral("Text1"), QStringLiteral("31")));
-    QCOMPARE(Throttle(*form).PassCount(), 1);
-  }
-
-  void wheelSteps_data() {
+  // Up in a box, or the wheel over it, steps it and paints what the button paints for the new text.
+  void steps_data() {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("notches");
+    QTest::addColumn<int>("notches");  // 0: one press of Up
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Ox up") << "Text1" << 1 << Qt::KeyboardModifiers() << "31";
-    QTest::newRow("Ox down, Shift")
-        << "Text1" << -1 << Qt::KeyboardModifiers(Qt::ShiftModifier) << "20";
-    QTest::newRow("Ox up, Ctrl") << "Text1" << 1 << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                 << "30.1";
-    QTest::newRow("Oz three notches, Ctrl")
-        << "Text3_0" << 3 << Qt::KeyboardModifiers(Qt::ControlModifier) << "0.3";
-    QTest::newRow("slant down") << "Text4_0" << -1 << Qt::KeyboardModifiers() << "-1";
+    using M = Qt::KeyboardModifiers;
+    QTest::newRow("Up in Ox") << "Text1" << 0 << M() << "31";
+    QTest::newRow("Ox wheel up") << "Text1" << 1 << M() << "31";
+    QTest::newRow("Ox wheel down, Shift") << "Text1" << -1 << M(Qt::ShiftModifier) << "20";
+    QTest::newRow("Ox wheel up, Ctrl") << "Text1" << 1 << M(Qt::ControlModifier) << "30.1";
+    QTest::newRow("Oz three notches, Ctrl") << "Text3_0" << 3 << M(Qt::ControlModifier) << "0.3";
+    QTest::newRow("slant wheel down") << "Text4_0" << -1 << M() << "-1";
   }
 
-  void wheelSteps() {
+  void steps() {
     QFETCH(QString, box);
     QFETCH(int, notches);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -130,7 +113,8 @@ class LiveShadingTest : public QObject {
     auto form = OpenForm();
     auto* target = Find<QLineEdit>(*form, box);
     if (box != QStringLiteral("Text1")) target->setText(QStringLiteral("0"));
-    Wheel(*target, notches, modifiers);
+    if (notches == 0) QTest::keyClick(target, Qt::Key_Up, modifiers);
+    if (notches != 0) Wheel(*target, notches, modifiers);
     QCOMPARE(target->text(), expected);
     QVERIFY(Settled(*form));
     QCOMPARE(Find<PictureBox>(*form, QStringLiteral("Picture1"))->Image(),
