@@ -17,6 +17,7 @@
 #include "app/layout_fonts.h"
 #include "app/layout_table.h"
 #include "app/legend_panel.h"
+#include "app/live_shading.h"
 #include "app/locale_numbers.h"
 #include "app/observer_arrow_view.h"
 #include "app/parameter_boxes.h"
@@ -57,6 +58,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   GiveToolTips(*this);
   GiveWhatsThis(*this);
   SetUpPictureAdditions();
+  live_ = new LiveShading(
+      *parameters_, *picture1_, [this] { OnCommand1Clicked(); }, this);
   RunStartup();
   timer1_->start();
 }

@@ -10,6 +10,8 @@
 //   Command1        -> shade command: ParameterBoxes -> RunShadeCommand -> Picture1, LastPass,
 //                      ObserverArrowView (Line1..3, Label6, Timer2 blinking)
 //   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
+//   LiveShading     -> Up, Down and the wheel in an angle box, drags on the sphere and the map:
+//                      the box steps, then Command1's pass runs, at most one a frame
 //   pointer         -> PointerReadout: the readout of the last pass under it, over Picture1
 //   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
 //                      show or hide the gradient-space map (GradientMapWindow), repainted by
@@ -35,6 +37,7 @@ class QRadioButton;
 class QTimer;
 class GradientMapWindow;
 class LegendPanel;
+class LiveShading;
 class ObserverArrowView;
 class ParameterBoxes;
 class PictureBox;
@@ -97,6 +100,7 @@ class Form1 final : public QWidget {
   std::unique_ptr<LegendPanel> legend_;
   ObserverArrowView* arrow_ = nullptr;
   PointerReadout* readout_ = nullptr;
+  LiveShading* live_ = nullptr;  // Up, Down, the wheel and drags shade at once
   PictureMenu* pictureMenu_ = nullptr;
   QAction* openMap_ = nullptr;
 

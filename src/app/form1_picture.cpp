@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
+#include "app/live_shading.h"
 #include "app/picture_box.h"
 #include "app/picture_export.h"
 #include "app/picture_menu.h"
@@ -53,6 +54,7 @@ void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
+    live_->FollowMap(mapWindow_->Picture());
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
     mapWindow_->show();
     PlaceBeside(*mapWindow_);

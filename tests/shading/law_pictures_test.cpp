@@ -50,7 +50,7 @@ ImageBuffer Paint(int32_t kind, const LawSettings& law, const View& view, bool g
   picture.Clear(kWhite);
   const ShadeOutcome outcome =
       RunShadeCommand(state, picture, inputs, CNumberFormat(), view.smooth);
-  EXPECT_TRUE(std::holds_alternative<ArrowState>(outcome));
+  EXPECT_TRUE(std::holds_alternative<ShadePass>(outcome));
   if (gradient) RunGradientMapPass(state, picture, view.smooth);
   return picture;
 }
@@ -111,7 +111,7 @@ TEST(LawPicturesTest, ReadoutReadsEveryLawAndNonFiniteValuesPaintByTheRules) {
     state.law = entry.kind == kFormula ? Formula("ci / (g - g)") : StartLawSettings(entry.kind);
     ImageBuffer picture(kDefaultPictureWidth, kDefaultPictureHeight);
     picture.Clear(kWhite);
-    ASSERT_TRUE(std::holds_alternative<ArrowState>(
+    ASSERT_TRUE(std::holds_alternative<ShadePass>(
         RunShadeCommand(state, picture, ShadeInputs{}, CNumberFormat(), false)));
     const auto readout = ReadoutAtPixel(state, picture.Width(), picture.Height(), 196, 200);
     ASSERT_TRUE(readout.has_value()) << entry.name;
