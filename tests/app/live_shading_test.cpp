@@ -137,7 +137,7 @@ class LiveShadingTest : public QObject {
     Retype(*Find<QLineEdit>(*button, QStringLiteral("Text3_0")), QStringLiteral("10"));
     Press(*button);
     QCOMPARE(picture->Image(), Find<PictureBox>(*button, QStringLiteral("Picture1"))->Image());
-    QCOMPARE(form->renderState(), button->renderState());
+    QCOMPARE(form->State(), button->State());
   }
 
   // The source lies at q = −tan σ with q upwards: dragging down lowers it, raising the slant.
@@ -152,7 +152,7 @@ class LiveShadingTest : public QObject {
     QCOMPARE(slant->text(), QStringLiteral("24"));
     QVERIFY(Settled(*form));
     QVERIFY(map->MapState() != nullptr);
-    QCOMPARE(*map->MapState(), form->renderState());
+    QCOMPARE(*map->MapState(), form->State());
     Drag(map->Picture(), QPoint(50, 50), {QPoint(50, 30)});
     QCOMPARE(slant->text(), QStringLiteral("14"));
   }
@@ -181,7 +181,7 @@ class LiveShadingTest : public QObject {
     Retype(*ox, QStringLiteral("40"));
     QTest::qWait(3 * PassThrottle::kFrameMs);
     QCOMPARE(Throttle(*form).PassCount(), 0);
-    QVERIFY(!form->lastPass().has_value());
+    QVERIFY(!form->LastPassResult().has_value());
   }
 };
 

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
@@ -57,8 +58,10 @@ ImageBuffer Paint(int32_t kind, const LawSettings& law, const View& view, bool g
 
 int LargestDifference(const ImageBuffer& a, const ImageBuffer& b) {
   int largest = 0;
-  for (size_t k = 0; k < a.Pixels().size(); ++k) {
-    const Rgb p = a.Pixels()[k], q = b.Pixels()[k];
+  const std::vector<Rgb> first = a.Pixels();
+  const std::vector<Rgb> second = b.Pixels();
+  for (size_t k = 0; k < first.size(); ++k) {
+    const Rgb p = first[k], q = second[k];
     largest = std::max({largest, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
   }
   return largest;
