@@ -33,7 +33,7 @@ std::optional<NamedValue> SplitParameter(std::string_view text) {
 
 std::optional<double> FiniteNumber(const std::string& text) {
   const NumberReading<double> reading = ReadDouble(text, CNumberFormat());
-  if (!reading.ok() || !std::isfinite(reading.value)) return std::nullopt;
+  if (!reading.Ok() || !std::isfinite(reading.value)) return std::nullopt;
   return reading.value;
 }
 

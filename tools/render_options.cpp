@@ -37,7 +37,7 @@ ValueHandler StoreBands(const char* option,
 }
 
 const std::vector<ValueOption>& ValueOptions() {
-  static const std::vector<ValueOption> options = {
+  static const std::vector<ValueOption> kOptions = {
       {"rot-x", "TEXT", "Rotation of the observer about Ox, degrees (default 30).",
        StoreText(&ShadeInputs::rotX)},
       {"rot-y", "TEXT", "Rotation about Oy, degrees (default 0).", StoreText(&ShadeInputs::rotY)},
@@ -106,7 +106,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "the extension chooses it, and standard output gets PPM).",
        ParseFormat},
   };
-  return options;
+  return kOptions;
 }
 
 struct FlagOption {

@@ -21,7 +21,7 @@ double AngleStepFor(Qt::KeyboardModifiers modifiers) {
 
 std::optional<QString> SteppedAngleText(const QString& text, double degrees) {
   const NumberReading<double> reading = ReadDouble(text.toStdString(), UserNumberFormat());
-  if (!reading.ok()) return std::nullopt;
+  if (!reading.Ok()) return std::nullopt;
   const double sum = reading.value + degrees;
   if (!std::isfinite(sum)) return std::nullopt;
   const double scaled = sum * kKeptDecimalsScale;

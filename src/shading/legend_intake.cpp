@@ -6,7 +6,7 @@ LegendErrors ReadLegendColumn(const LegendTexts& texts, const NumberFormat& form
   for (int k = 0; k < kIsoBandCount; ++k) {
     const NumberReading<float> reading = ReadFloat(texts[k], format);
     errors[k] = reading.error;
-    if (reading.ok()) values[k] = reading.value;
+    if (reading.Ok()) values[k] = reading.value;
   }
   return errors;
 }

@@ -33,7 +33,7 @@ template <typename T>
 struct NumberReading {
   T value{};
   NumberError error = NumberError::kNotANumber;
-  bool ok() const { return error == NumberError::kNone; }
+  bool Ok() const { return error == NumberError::kNone; }
 };
 
 // Whether the text holds nothing but blanks (spaces and tabs), the empty text included.
@@ -52,6 +52,6 @@ struct WideAndNarrowReading {
   NumberReading<double> wide;
   NumberReading<float> narrow;
   // The first width that did not read, or NumberError::kNone.
-  NumberError error() const { return wide.ok() ? narrow.error : wide.error; }
+  NumberError Error() const { return wide.Ok() ? narrow.error : wide.error; }
 };
 WideAndNarrowReading ReadDoubleAndFloat(std::string_view text, const NumberFormat& format);

@@ -40,7 +40,7 @@ class ParameterReader {
  public:
   explicit ParameterReader(const NumberFormat& format) : format_(format) {}
 
-  const std::optional<InputError>& error() const { return error_; }
+  const std::optional<InputError>& Error() const { return error_; }
 
   float Float(ShadeField field, const std::string& text) {
     return Take(field, text, ReadFloat(text, format_));
@@ -51,8 +51,8 @@ class ParameterReader {
   // A text wanted at both widths; its error is that of the first width that does not read.
   WideAndNarrowReading DoubleAndFloat(ShadeField field, const std::string& text) {
     const WideAndNarrowReading reading = ReadDoubleAndFloat(text, format_);
-    if (!error_ && reading.error() != NumberError::kNone) {
-      error_ = MakeInputError(field, text, reading.error(), format_);
+    if (!error_ && reading.Error() != NumberError::kNone) {
+      error_ = MakeInputError(field, text, reading.Error(), format_);
     }
     return reading;
   }
@@ -68,7 +68,7 @@ class ParameterReader {
   template <typename T>
   T Take(ShadeField field, const std::string& text, const NumberReading<T>& reading) {
     if (error_) return T{};
-    if (!reading.ok()) {
+    if (!reading.Ok()) {
       error_ = MakeInputError(field, text, reading.error, format_);
       return T{};
     }
@@ -84,7 +84,7 @@ class ParameterReader {
 double ReadOrKeep(ShadeField field, const std::string& text, const NumberFormat& format,
                   double kept, std::vector<InputError>& unread) {
   const NumberReading<double> reading = ReadDouble(text, format);
-  if (reading.ok()) return reading.value;
+  if (reading.Ok()) return reading.value;
   unread.push_back(MakeInputError(field, text, reading.error, format));
   return kept;
 }
@@ -131,7 +131,7 @@ ShadeIntakeOutcome ReadShadeParameters(RenderState& state, const ShadeInputs& in
     params.glossN = ReadOrKeep(ShadeField::kGlossN, inputs.glossN, format, state.glossN,
                                intake.keptGlossFields);
   }
-  if (reader.error()) return *reader.error();
+  if (reader.Error()) return *reader.Error();
 
   state.rotX = params.rotX;
   state.rotY = params.rotY;

@@ -177,20 +177,20 @@ TEST(ReadDoubleAndFloat, RoundsEachWidthStraightFromTheText) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Describe(c.text, kEnglish));
     const WideAndNarrowReading reading = ReadDoubleAndFloat(c.text, kEnglish);
-    EXPECT_EQ(reading.error(), c.error) << ErrorName(reading.error());
-    if (reading.wide.ok()) {
+    EXPECT_EQ(reading.Error(), c.error) << ErrorName(reading.Error());
+    if (reading.wide.Ok()) {
       EXPECT_EQ(reading.wide.value, c.wide);
     }
-    if (reading.narrow.ok()) {
+    if (reading.narrow.Ok()) {
       EXPECT_EQ(reading.narrow.value, c.narrow);
     }
-    EXPECT_EQ(reading.wide.ok(), c.error == NumberError::kNone || c.text == "1e39");
+    EXPECT_EQ(reading.wide.Ok(), c.error == NumberError::kNone || c.text == "1e39");
   }
 }
 
 TEST(ReadFloat, KeepsTheSignOfAnUnderflowedValue) {
   const NumberReading<float> reading = ReadFloat("-1e-50", kEnglish);
-  ASSERT_TRUE(reading.ok());
+  ASSERT_TRUE(reading.Ok());
   EXPECT_EQ(reading.value, 0.0F);
   EXPECT_TRUE(std::signbit(reading.value));
 }
