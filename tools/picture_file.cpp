@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kMaxComponent = 255;
-
 constexpr int kBytesPerPixel = 4;
 constexpr size_t kPieceBytes = size_t{1} << 18;  // rows are encoded in pieces of about this size
 
@@ -50,28 +48,32 @@ const char* FormatName(PictureFormat format) {
 }  // namespace
 
 ByteSource PpmSource(const ImageBuffer& picture) {
-  auto piece = std::make_shared<std::string>("P6\n" + std::to_string(picture.Width()) + " " +
-                                             std::to_string(picture.Height()) + "\n" +
-                                             std::to_string(kComponentMax) + "\n");
-  auto nextRow = std::make_shared<int>(0);
-  auto headerGiven = std::make_shared<bool>(false);
-  return [&picture, piece, nextRow, headerGiven]() -> std::string_view {
-    if (!*headerGiven) {
-      *headerGiven = true;
-      return *piece;
+  // Shared, so that a copy of the source goes on where the original stopped.
+  struct Progress {
+    std::string piece;
+    int nextRow = -1;  // -1 until the header has been given
+  };
+  auto progress = std::make_shared<Progress>();
+  return [&picture, progress]() -> std::string_view {
+    std::string& piece = progress->piece;
+    if (progress->nextRow < 0) {
+      progress->nextRow = 0;
+      piece = "P6\n" + std::to_string(picture.Width()) + " " + std::to_string(picture.Height()) +
+              "\n" + std::to_string(kComponentMax) + "\n";
+      return piece;
     }
-    piece->clear();
+    piece.clear();
     const auto width = static_cast<size_t>(picture.Width());
-    while (*nextRow < picture.Height() && piece->size() < kPieceBytes) {
-      const uint32_t* row = picture.Row((*nextRow)++);
+    while (progress->nextRow < picture.Height() && piece.size() < kPieceBytes) {
+      const uint32_t* row = picture.Row(progress->nextRow++);
       for (size_t x = 0; x < width; ++x) {
         const Rgb pixel = UnpackedPixel(row[x]);
-        piece->push_back(static_cast<char>(pixel.r));
-        piece->push_back(static_cast<char>(pixel.g));
-        piece->push_back(static_cast<char>(pixel.b));
+        piece.push_back(static_cast<char>(pixel.r));
+        piece.push_back(static_cast<char>(pixel.g));
+        piece.push_back(static_cast<char>(pixel.b));
       }
     }
-    return *piece;
+    return piece;
   };
 }
 
@@ -87,11 +89,7 @@ std::string EncodePng(const ImageBuffer& picture) { return EncodeWithQt(picture,
 std::string EncodeBmp(const ImageBuffer& picture) { return EncodeWithQt(picture, "BMP"); }
 
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {
-  return WriteOutputFile(path, ByteSource([bytes, given = false]() mutable {
-                           if (given) return std::string_view();
-                           given = true;
-                           return bytes;
-                         }));
+  return WriteOutputFile(path, OnePiece(bytes));
 }
 
 std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source) {
@@ -108,9 +106,7 @@ std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::s
                                         PictureFormat format) {
   // PPM is written row by row as it is encoded: a big picture is never held twice.
   if (format == PictureFormat::kPpm) return WriteOutputFile(path, PpmSource(picture));
-  const std::string bytes = format == PictureFormat::kPng   ? EncodePng(picture)
-                            : format == PictureFormat::kBmp ? EncodeBmp(picture)
-                                                            : EncodePpm(picture);
+  const std::string bytes = format == PictureFormat::kPng ? EncodePng(picture) : EncodeBmp(picture);
   if (bytes.empty()) {
     return std::string("cannot encode the picture as ") + FormatName(format) + " for " + path;
   }

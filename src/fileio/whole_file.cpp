@@ -23,15 +23,6 @@ bool StatTarget(const QByteArray& path, struct stat& info) {
 
 bool IsStream(const struct stat& info) { return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode); }
 
-// The bytes as a source of one piece.
-ByteSource OnePiece(std::string_view bytes) {
-  return [bytes, given = false]() mutable {
-    if (given) return std::string_view();
-    given = true;
-    return bytes;
-  };
-}
-
 std::optional<WriteFailure> WriteStream(const QByteArray& path, const ByteSource& source,
                                         bool isFifo, FifoOpening fifo) {
   const bool failWithoutReader = isFifo && fifo == FifoOpening::kFailWithoutReader;
@@ -103,6 +94,14 @@ std::optional<WriteFailure> WriteRegular(const QString& path, const ByteSource& 
 }
 
 }  // namespace
+
+ByteSource OnePiece(std::string_view bytes) {
+  return [bytes, given = false]() mutable {
+    if (given) return std::string_view();
+    given = true;
+    return bytes;
+  };
+}
 
 std::optional<WriteFailure> WriteWholeFile(const QString& path, std::string_view bytes,
                                            FifoOpening fifo) {

@@ -36,6 +36,9 @@ std::optional<WriteFailure> WriteWholeFile(const QString& path, std::string_view
 // piece (valid until the following call), an empty one once every byte has been given.
 using ByteSource = std::function<std::string_view()>;
 
+// `bytes` as a source of one piece (the bytes must outlive it).
+ByteSource OnePiece(std::string_view bytes);
+
 // As above, the bytes taken from `source` and each piece written (and checked) before the next
 // is asked for; a regular file is still committed only after the last piece was written.
 std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource& source,

@@ -68,8 +68,8 @@ class FifoReader {
 };
 
 // Makes `path` a character device on which every write fails with ENOSPC. As root, a node of its
-// own (1, 7), so that a fault which replaced it harms nothing; otherwise a link to /dev/full,
-// which an unprivileged fault cannot replace. False if it could not be made.
+// own with /dev/full's numbers, so that a fault which replaced it harms nothing; otherwise a link
+// to /dev/full, which an unprivileged fault cannot replace. False if it could not be made.
 inline bool MakeFullDevice(const std::string& path) {
   if (::geteuid() == 0) return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;
   return ::symlink("/dev/full", path.c_str()) == 0;
