@@ -6,11 +6,15 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
+#include "app/law/function_menu.h"
+#include "app/law/law_window.h"
 #include "app/layout_table.h"
 #include "app/picture_menu.h"
 
@@ -26,6 +30,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   AddFileMenu();
   AddViewMenu();
+  AddFunctionMenu();
   AddHelpMenu();
 }
 
@@ -46,6 +51,33 @@ void MainWindow::AddViewMenu() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
+}
+
+void MainWindow::AddFunctionMenu() {
+  QMenu* functions = menuBar()->addMenu(QStringLiteral("Фу&нкция"));
+  functions->setObjectName(QStringLiteral("FunctionMenu"));
+  functions_ = new FunctionMenu(*functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
+}
+
+// The parameters' window first opens below the map's place, to the right of this window, kept
+// on the screen.
+void MainWindow::OpenLaw(int32_t kind) {
+  const bool first = law_ == nullptr;
+  if (first) {
+    law_ = new LawWindow(
+        *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
+  }
+  law_->Choose(kind);
+  if (!first) return;
+  constexpr int kGap = 8;
+  QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    const QSize size = law_->frameGeometry().size();
+    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - size.width())));
+    at.setY(std::max(available.top(), available.bottom() + 1 - size.height()));
+  }
+  law_->move(at);
 }
 
 void MainWindow::AddHelpMenu() {
@@ -82,6 +114,11 @@ void MainWindow::ShowContextHelp() {
   QWidget* active = QApplication::activeWindow();
   if (asked == nullptr || (active != nullptr && asked->window() != active)) asked = active;
   if (help_ != nullptr && asked != nullptr && asked->window() == help_) return;
+  if (law_ != nullptr && asked != nullptr && asked->window() == law_) {
+    const HelpPlace place = law_->ContextHelpPlace(asked);
+    EnsureHelp().ShowPage(place.page, place.anchor);
+    return;
+  }
   EnsureHelp().ShowContextHelp(asked);
 }
 
