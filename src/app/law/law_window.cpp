@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/control_whats_this.h"
 #include "app/form1.h"
 #include "app/law/formula_panel.h"
 #include "app/law/law_descriptions.h"
@@ -86,6 +87,7 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
   layout->addWidget(helpLink_);
   layout->addStretch(1);
   setFixedWidth(kWindowWidth);
+  GiveWhatsThis(*this);
 }
 
 LawSettings& LawWindow::Remembered(int32_t kind) {
