@@ -51,6 +51,7 @@ void Form1::OnCheck3StateChanged() {
 void Form1::OnOptionToggled(int option, bool selected) {
   if (!selected) return;  // the button the choice moved away from
   state_.reflectanceKind = kFunctionChoices[option].reflectanceKind;
+  state_.law = LawSettings{};  // a described function's state is the one it always had
   option_[option]->setChecked(true);  // the group clears the three others
   ShowGlossyFields(option);
   emit functionChosen(state_.reflectanceKind);

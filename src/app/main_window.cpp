@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWhatsThis>
-#include <algorithm>
 
 #include "app/form1.h"
 #include "app/help/about_dialog.h"
@@ -59,25 +58,18 @@ void MainWindow::AddFunctionMenu() {
   functions_ = new FunctionMenu(*functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
 }
 
-// The parameters' window first opens below the map's place, to the right of this window, kept
-// on the screen.
+// The parameters' window first opens to the right of this one, at the bottom of the screen (the
+// map's window opens at the top); it then stays where the user puts it.
 void MainWindow::OpenLaw(int32_t kind) {
-  const bool first = law_ == nullptr;
-  if (first) {
+  if (law_ == nullptr) {
     law_ = new LawWindow(
         *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
+    constexpr int kGap = 8;
+    QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
+    if (const QScreen* shown = screen()) at.setY(shown->availableGeometry().bottom());
+    law_->move(at);  // Choose moves it back onto the screen once its size is known
   }
   law_->Choose(kind);
-  if (!first) return;
-  constexpr int kGap = 8;
-  QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
-  if (const QScreen* shown = screen()) {
-    const QRect available = shown->availableGeometry();
-    const QSize size = law_->frameGeometry().size();
-    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - size.width())));
-    at.setY(std::max(available.top(), available.bottom() + 1 - size.height()));
-  }
-  law_->move(at);
 }
 
 void MainWindow::AddHelpMenu() {

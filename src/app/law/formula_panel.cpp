@@ -99,6 +99,7 @@ void FormulaPanel::OnStartChosen(int index) {
   if (law == nullptr) return;
   formula_->setText(QString::fromUtf8(StarterFormula(law->kind).data(),
                                       static_cast<qsizetype>(StarterFormula(law->kind).size())));
+  formula_->setCursorPosition(0);  // long formulas show their beginning
   MarkInputBox(*formula_, QString());
   for (int row = 0; row < kMaxLawParameters; ++row) {
     const bool used = row < static_cast<int>(law->parameters.size());
@@ -164,4 +165,6 @@ void FormulaPanel::OnValueChanged(int row, double value) {
 void FormulaPanel::ShowError(const QString& text) {
   error_->setText(text);
   error_->setVisible(!text.isEmpty());
+  // The window grows or shrinks with the message rather than squeeze the rows.
+  if (window() != this) window()->adjustSize();
 }

@@ -18,7 +18,7 @@ constexpr int kBoxColumn = 1;
 constexpr int kSliderColumn = 2;
 constexpr int kBoxWidth = 80;
 constexpr int kNameWidth = 60;
-constexpr int kSliderWidth = 220;
+constexpr int kSliderWidth = 180;
 
 QString Named(const QString& prefix, const char* part, int index) {
   return prefix + QLatin1String(part) + QStringLiteral("_%1").arg(index);

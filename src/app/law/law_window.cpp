@@ -4,8 +4,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "app/control_whats_this.h"
@@ -19,7 +21,7 @@
 namespace {
 
 constexpr int kNamePoints = 12;
-constexpr int kWindowWidth = 560;
+constexpr int kWindowWidth = 640;
 
 QLabel* MakeLabel(QWidget* parent, const char* objectName) {
   auto* label = new QLabel(parent);
@@ -102,16 +104,30 @@ void LawWindow::Choose(int32_t kind) {
   if (!IsAdditionalLaw(kind)) return;
   ShowLaw(kind);
   show();
-  raise();
-  activateWindow();
+  KeepOnScreen();
   if (kind != kFormula) {
     form_.ChooseLaw(kind, Remembered(kind));
-    return;
-  }
-  // A formula applied before is chosen again as it stands; otherwise the box's text is tried.
-  if (formulaPanel_->Applied() || formulaPanel_->Compile()) {
+  } else if (formulaPanel_->Applied() || formulaPanel_->Compile()) {
+    // A formula applied before is chosen again as it stands; otherwise the box's text is tried.
     form_.ChooseLaw(kFormula, *formulaPanel_->Applied());
   }
+  // In front once the pass has shown the picture, which takes the focus back if it had it.
+  raise();
+  activateWindow();
+}
+
+// A window grown for a law with more rows moves up, or left, rather than leave the screen.
+void LawWindow::KeepOnScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QRect available = shown->availableGeometry();
+  const QRect frame = frameGeometry();
+  QPoint at = pos();
+  at.setX(at.x() - std::max(0, frame.right() - available.right()));
+  at.setY(at.y() - std::max(0, frame.bottom() - available.bottom()));
+  at.setX(std::max(at.x(), available.left()));
+  at.setY(std::max(at.y(), available.top()));
+  if (at != pos()) move(at);
 }
 
 void LawWindow::ShowLaw(int32_t kind) {

@@ -45,6 +45,7 @@ class LawWindow final : public QWidget {
 
  private:
   void ShowLaw(int32_t kind);
+  void KeepOnScreen();
   void OnRowChanged(int row, double value);
   void OnMcEwenToggled(bool checked);
   // The window's settings for its law go to the form: new settings for the chosen law, or the
