@@ -79,7 +79,7 @@ class Form1 final : public QWidget {
 
  signals:
   // Whichever way the function was chosen: an option button, a menu or a law's window.
-  void functionChosen(int32_t kind);
+  void FunctionChosen(int32_t kind);
 
  private:
   void FindControls();

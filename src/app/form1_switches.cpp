@@ -51,10 +51,10 @@ void Form1::OnCheck3StateChanged() {
 void Form1::OnOptionToggled(int option, bool selected) {
   if (!selected) return;  // the button the choice moved away from
   state_.reflectanceKind = kFunctionChoices[option].reflectanceKind;
-  state_.law = LawSettings{};  // a described function's state is the one it always had
+  state_.law = LawSettings{};         // a described function's state is the one it always had
   option_[option]->setChecked(true);  // the group clears the three others
   ShowGlossyFields(option);
-  emit functionChosen(state_.reflectanceKind);
+  emit FunctionChosen(state_.reflectanceKind);
 }
 
 // The formula pictures, Option2's caption and the glossy fields as option `option` shows them.
@@ -89,7 +89,7 @@ void Form1::ChooseLaw(int32_t kind, const LawSettings& settings) {
   ShowGlossyFields(1);  // as the matte function: no s, n or glossy formula
   state_.reflectanceKind = kind;
   state_.law = settings;
-  emit functionChosen(kind);
+  emit FunctionChosen(kind);
   OnCommand1Clicked();
 }
 

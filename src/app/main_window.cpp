@@ -55,7 +55,8 @@ void MainWindow::AddViewMenu() {
 void MainWindow::AddFunctionMenu() {
   QMenu* functions = menuBar()->addMenu(QStringLiteral("Фу&нкция"));
   functions->setObjectName(QStringLiteral("FunctionMenu"));
-  functions_ = new FunctionMenu(*functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
+  functions_ = new FunctionMenu(
+      *functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
 }
 
 // The parameters' window first opens to the right of this one, at the bottom of the screen (the

@@ -3,6 +3,8 @@
 // switch change the law and shade; a formula that does not read changes nothing and says where;
 // a law's help link opens its page; the window is made once.
 
+#include "app/law/law_window.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +20,6 @@
 #include "app/input_box_mark.h"
 #include "app/law/formula_panel.h"
 #include "app/law/function_menu.h"
-#include "app/law/law_window.h"
 #include "app/pass_throttle.h"
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
@@ -186,9 +187,12 @@ class LawWindowTest : public QObject {
   void aBadFormulaChangesNothing_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("position");
-    QTest::newRow("unknown name") << "ci * x" << "в позиции 6";
-    QTest::newRow("unclosed") << "cos(i" << "в позиции";
-    QTest::newRow("dangling") << "ci +" << "в позиции";
+    QTest::newRow("unknown name") << "ci * x"
+                                  << "в позиции 6";
+    QTest::newRow("unclosed") << "cos(i"
+                              << "в позиции";
+    QTest::newRow("dangling") << "ci +"
+                              << "в позиции";
   }
   void aBadFormulaChangesNothing() {
     QFETCH(QString, text);

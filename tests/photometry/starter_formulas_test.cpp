@@ -25,9 +25,9 @@ struct Sample {
 
 // g = slant here; i and e range over what a sphere shows for that slant.
 constexpr Sample kSamples[] = {
-    {0, 0, 0},   {30, 30, 0},  {0, 40, 40},  {30, 40, 10}, {30, 40, 70}, {60, 20, 45},
-    {80, 70, 150}, {10, 85, 95}, {45, 45, 90}, {70, 30, 100}, {5, 5, 10},  {89, 1, 88},
-    {20, 20, 179}, {100, 20, 90},
+    {0, 0, 0},    {30, 30, 0},   {0, 40, 40},   {30, 40, 10},  {30, 40, 70},
+    {60, 20, 45}, {80, 70, 150}, {10, 85, 95},  {45, 45, 90},  {70, 30, 100},
+    {5, 5, 10},   {89, 1, 88},   {20, 20, 179}, {100, 20, 90},
 };
 
 struct LawCase {
@@ -86,8 +86,9 @@ TEST(StarterFormulasTest, EachLawsFormulaPaintsTheLaw) {
       const float tolerance =
           std::isfinite(expected) ? 1e-6F * std::max(1.0F, std::fabs(expected)) : 0.0F;
       EXPECT_TRUE(actual == expected || std::fabs(actual - expected) <= tolerance)
-          << "actual " << actual << " expected " << expected << " " << entry.name << " p0=" << lawCase.parameters[0] << " i=" << at.iDeg
-          << " e=" << at.eDeg << " slant=" << at.slantDeg;
+          << "actual " << actual << " expected " << expected << " " << entry.name
+          << " p0=" << lawCase.parameters[0] << " i=" << at.iDeg << " e=" << at.eDeg
+          << " slant=" << at.slantDeg;
     }
   }
 }

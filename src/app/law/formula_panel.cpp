@@ -51,12 +51,11 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
   grid->setContentsMargins(0, 0, 0, 0);
   const LawParameterSpec sliderRange{"", kSliderLowest, kSliderHighest, 0.0};
   for (int row = 0; row < kMaxLawParameters; ++row) {
-    rows_[row] =
-        new LawParameterRow(*grid, row, QStringLiteral("Formula"), /*named=*/true, this);
+    rows_[row] = new LawParameterRow(*grid, row, QStringLiteral("Formula"), /*named=*/true, this);
     rows_[row]->SetRange(sliderRange, /*anyFiniteValue=*/true);
     rows_[row]->SetValue(0.0);
     rows_[row]->NameBox()->setPlaceholderText(QStringLiteral("имя"));
-    connect(rows_[row], &LawParameterRow::valueChanged, this,
+    connect(rows_[row], &LawParameterRow::ValueChanged, this,
             [this, row](double value) { OnValueChanged(row, value); });
     connect(rows_[row]->NameBox(), &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
     connect(&rows_[row]->ValueBox(), &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
@@ -152,14 +151,14 @@ std::optional<LawSettings> FormulaPanel::Compile() {
 }
 
 void FormulaPanel::OnApply() {
-  if (Compile()) emit applied();
+  if (Compile()) emit FormulaApplied();
 }
 
 void FormulaPanel::OnValueChanged(int row, double value) {
   const int parameter = parameterOfRow_[row];
   if (!applied_ || parameter < 0) return;
   applied_->parameters[parameter] = value;
-  emit valuesChanged();
+  emit ValuesChanged();
 }
 
 void FormulaPanel::ShowError(const QString& text) {

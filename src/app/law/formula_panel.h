@@ -3,9 +3,10 @@
 // start from), the formula box, up to four parameters (a name, a value, a slider from −10 to 10;
 // a typed value may be any finite number), «Применить» and the place for the error.
 //
-//   «Применить» or Enter -> CompileFormula(text, names) -> applied, or the error shown in Russian
+//   «Применить» or Enter -> CompileFormula(text, names) -> FormulaApplied, or the error shown in
+//   Russian
 //                           with its position, the box marked, and nothing else changed
-//   a value of an applied formula's parameter moved     -> valuesChanged
+//   a value of an applied formula's parameter moved     -> ValuesChanged
 
 #include <QWidget>
 #include <array>
@@ -41,9 +42,9 @@ class FormulaPanel final : public QWidget {
 
  signals:
   // «Применить» or Enter, and the formula compiled.
-  void applied();
+  void FormulaApplied();
   // A parameter of the applied formula took a new value.
-  void valuesChanged();
+  void ValuesChanged();
 
  private:
   void OnStartChosen(int index);

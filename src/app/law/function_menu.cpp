@@ -41,7 +41,7 @@ FunctionMenu::FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t)
     if (law.kind == kFormula) text += QStringLiteral("…");  // it opens a window to type in
     AddItem(menu, law.kind, text);
   }
-  connect(&form_, &Form1::functionChosen, this, &FunctionMenu::CheckChosen);
+  connect(&form_, &Form1::FunctionChosen, this, &FunctionMenu::CheckChosen);
   CheckChosen();
 }
 

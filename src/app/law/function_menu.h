@@ -2,11 +2,11 @@
 // The «Функция» menu: the four described functions, checked in step with the option buttons, a
 // separator, the additional laws and «Своя формула…», all in one exclusive group. A described
 // function is chosen as its option button is pressed; a law opens its «Параметры функции».
-// Whichever way the function changes, Form1::functionChosen checks its item; a law that was not
+// Whichever way the function changes, Form1::FunctionChosen checks its item; a law that was not
 // chosen (a formula that does not compile) leaves the check where the function is.
 //
 //   item  -> Form1::ChooseDescribedFunction | openLaw(kind)
-//   Form1::functionChosen(kind) -> that item checked
+//   Form1::FunctionChosen(kind) -> that item checked
 
 #include <QObject>
 #include <cstdint>

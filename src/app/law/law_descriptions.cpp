@@ -15,7 +15,8 @@ constexpr LawDescription kDescriptions[] = {
      "M. Minnaert. The reciprocity principle in lunar photometry. <i>Astrophysical Journal</i>, "
      "93, 1941."},
     {kLommelSeeliger, "ф = 2μ<sub>0</sub> / (μ<sub>0</sub> + μ)",
-     "E. Lommel. Die Photometrie der diffusen Zurückwerfung, 1887; H. Seeliger. Zur Photometrie zerstreut reflectirender Substanzen. "
+     "E. Lommel. Die Photometrie der diffusen Zurückwerfung, 1887; H. Seeliger. Zur Photometrie "
+     "zerstreut reflectirender Substanzen. "
      "<i>Sitzungsberichte der Bayerischen Akademie der Wissenschaften</i>, 1888."},
     {kLunarLambert,
      "ф = L · 2μ<sub>0</sub> / (μ<sub>0</sub> + μ) + (1 − L) · μ<sub>0</sub><br>"

@@ -81,28 +81,26 @@ void LawParameterRow::SetShown(bool shown) {
 
 // Steps of the slider are exact fractions of the range; the box shows the step's value.
 void LawParameterRow::OnSliderMoved(int position) {
-  const double value =
-      position == kSliderSteps
-          ? spec_.highest
-          : spec_.lowest +
-                (spec_.highest - spec_.lowest) * position / static_cast<double>(kSliderSteps);
+  const double value = position == kSliderSteps
+                           ? spec_.highest
+                           : spec_.lowest + (spec_.highest - spec_.lowest) * position /
+                                                static_cast<double>(kSliderSteps);
   value_ = value;
   box_->setText(DoubleText(value));
   MarkInputBox(*box_, QString());
-  emit valueChanged(value);
+  emit ValueChanged(value);
 }
 
 void LawParameterRow::OnTextEdited() {
-  const NumberReading<double> reading =
-      ReadDouble(box_->text().toStdString(), UserNumberFormat());
+  const NumberReading<double> reading = ReadDouble(box_->text().toStdString(), UserNumberFormat());
   if (!reading.Ok()) {
     MarkInputBox(*box_, QStringLiteral("Не число: остаётся %1").arg(DoubleText(value_)));
     return;
   }
   if (!anyFiniteValue_ && !InLawRange(spec_, reading.value)) {
-    MarkInputBox(*box_, QStringLiteral("Вне пределов от %1 до %2: остаётся %3")
-                            .arg(DoubleText(spec_.lowest), DoubleText(spec_.highest),
-                                 DoubleText(value_)));
+    MarkInputBox(*box_,
+                 QStringLiteral("Вне пределов от %1 до %2: остаётся %3")
+                     .arg(DoubleText(spec_.lowest), DoubleText(spec_.highest), DoubleText(value_)));
     return;
   }
   MarkInputBox(*box_, QString());
@@ -111,7 +109,7 @@ void LawParameterRow::OnTextEdited() {
     const QSignalBlocker quiet(slider_);
     slider_->setValue(PositionOf(value_));
   }
-  emit valueChanged(value_);
+  emit ValueChanged(value_);
 }
 
 int LawParameterRow::PositionOf(double value) const {

@@ -26,8 +26,7 @@ class LawParameterRow final : public QObject {
 
   // Adds the row's widgets to `grid` at `row`, named `prefix` + Caption, Name, Value, Slider,
   // with the index: "LawValue_0", "FormulaName_2". A `named` row has a name box, not a caption.
-  LawParameterRow(QGridLayout& grid, int row, const QString& prefix, bool named,
-                  QObject* parent);
+  LawParameterRow(QGridLayout& grid, int row, const QString& prefix, bool named, QObject* parent);
 
   // The slider's range; a value typed outside it is refused unless `anyFiniteValue`.
   void SetRange(const LawParameterSpec& spec, bool anyFiniteValue);
@@ -42,7 +41,7 @@ class LawParameterRow final : public QObject {
   QSlider& Slider() const { return *slider_; }
 
  signals:
-  void valueChanged(double value);
+  void ValueChanged(double value);
 
  private:
   void OnSliderMoved(int position);

@@ -53,7 +53,7 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
   grid->setColumnStretch(2, 1);
   for (int row = 0; row < kMaxLawParameters; ++row) {
     rows_[row] = new LawParameterRow(*grid, row, QStringLiteral("Law"), /*named=*/false, this);
-    connect(rows_[row], &LawParameterRow::valueChanged, this,
+    connect(rows_[row], &LawParameterRow::ValueChanged, this,
             [this, row](double value) { OnRowChanged(row, value); });
   }
   noParameters_ = MakeLabel(lawPanel_, "LawNoParameters");
@@ -65,9 +65,9 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
   connect(mcEwen_, &QCheckBox::toggled, this, &LawWindow::OnMcEwenToggled);
 
   formulaPanel_ = new FormulaPanel(this);
-  connect(formulaPanel_, &FormulaPanel::applied, this,
+  connect(formulaPanel_, &FormulaPanel::FormulaApplied, this,
           [this] { form_.ChooseLaw(kFormula, *formulaPanel_->Applied()); });
-  connect(formulaPanel_, &FormulaPanel::valuesChanged, this,
+  connect(formulaPanel_, &FormulaPanel::ValuesChanged, this,
           [this] { UseSettings(*formulaPanel_->Applied()); });
 
   source_ = MakeLabel(this, "LawSource");
