@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -165,5 +166,10 @@ void FormulaPanel::ShowError(const QString& text) {
   error_->setText(text);
   error_->setVisible(!text.isEmpty());
   // The window grows or shrinks with the message rather than squeeze the rows.
-  if (window() != this) window()->adjustSize();
+  QWidget* shown = window();
+  if (shown == this || shown->layout() == nullptr) return;
+  shown->layout()->activate();
+  shown->resize(shown->width(), shown->layout()->hasHeightForWidth()
+                                    ? shown->layout()->totalHeightForWidth(shown->width())
+                                    : shown->sizeHint().height());
 }

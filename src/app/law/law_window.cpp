@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -159,7 +160,10 @@ void LawWindow::ShowLaw(int32_t kind) {
     mcEwen_->setChecked(settings.lunarLambertMcEwen);
   }
   if (kind == kLunarLambert) OnMcEwenToggled(settings.lunarLambertMcEwen);
-  adjustSize();
+  // As high as the law's rows and wrapped texts need at the window's fixed width.
+  layout()->activate();
+  resize(width(), layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                : sizeHint().height());
 }
 
 void LawWindow::OnRowChanged(int row, double value) {
