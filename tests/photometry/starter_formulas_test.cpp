@@ -66,7 +66,7 @@ TEST(StarterFormulasTest, EachLawsFormulaPaintsTheLaw) {
   for (const LawCase& lawCase : kCases) {
     const LawEntry& entry = *FindLaw(lawCase.kind);
     std::vector<std::string> names;
-    for (const LawParameterSpec& spec : entry.parameters) names.emplace_back(spec.name);
+    for (const LawParameterSpec& parameter : entry.parameters) names.emplace_back(parameter.name);
     const std::string text(StarterFormula(lawCase.kind));
     ASSERT_FALSE(text.empty()) << entry.name;
     const CompiledFormula compiled = CompileFormula(text, names);

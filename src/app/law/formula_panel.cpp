@@ -103,12 +103,13 @@ void FormulaPanel::OnStartChosen(int index) {
   MarkInputBox(*formula_, QString());
   for (int row = 0; row < kMaxLawParameters; ++row) {
     const bool used = row < static_cast<int>(law->parameters.size());
-    const LawParameterSpec* spec = used ? &law->parameters[row] : nullptr;
+    const LawParameterSpec* parameter = used ? &law->parameters[row] : nullptr;
     rows_[row]->NameBox()->setText(
-        used ? QString::fromLatin1(spec->name.data(), static_cast<qsizetype>(spec->name.size()))
+        used ? QString::fromLatin1(parameter->name.data(),
+                                   static_cast<qsizetype>(parameter->name.size()))
              : QString());
     MarkInputBox(*rows_[row]->NameBox(), QString());
-    rows_[row]->SetValue(used ? spec->startValue : 0.0);
+    rows_[row]->SetValue(used ? parameter->startValue : 0.0);
   }
 }
 

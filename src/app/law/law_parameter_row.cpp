@@ -20,8 +20,8 @@ constexpr int kBoxWidth = 80;
 constexpr int kNameWidth = 60;
 constexpr int kSliderWidth = 180;
 
-QString Named(const QString& prefix, const char* part, int index) {
-  return prefix + QLatin1String(part) + QStringLiteral("_%1").arg(index);
+QString Named(const QString& prefix, const char* role, int index) {
+  return prefix + QLatin1String(role) + QStringLiteral("_%1").arg(index);
 }
 
 }  // namespace
@@ -55,8 +55,8 @@ LawParameterRow::LawParameterRow(QGridLayout& grid, int row, const QString& pref
   connect(box_, &QLineEdit::textEdited, this, &LawParameterRow::OnTextEdited);
 }
 
-void LawParameterRow::SetRange(const LawParameterSpec& spec, bool anyFiniteValue) {
-  spec_ = spec;
+void LawParameterRow::SetRange(const LawParameterSpec& range, bool anyFiniteValue) {
+  range_ = range;
   anyFiniteValue_ = anyFiniteValue;
 }
 
@@ -82,9 +82,9 @@ void LawParameterRow::SetShown(bool shown) {
 // Steps of the slider are exact fractions of the range; the box shows the step's value.
 void LawParameterRow::OnSliderMoved(int position) {
   const double value = position == kSliderSteps
-                           ? spec_.highest
-                           : spec_.lowest + (spec_.highest - spec_.lowest) * position /
-                                                static_cast<double>(kSliderSteps);
+                           ? range_.highest
+                           : range_.lowest + (range_.highest - range_.lowest) * position /
+                                                 static_cast<double>(kSliderSteps);
   value_ = value;
   box_->setText(DoubleText(value));
   MarkInputBox(*box_, QString());
@@ -97,10 +97,10 @@ void LawParameterRow::OnTextEdited() {
     MarkInputBox(*box_, QStringLiteral("Не число: остаётся %1").arg(DoubleText(value_)));
     return;
   }
-  if (!anyFiniteValue_ && !InLawRange(spec_, reading.value)) {
-    MarkInputBox(*box_,
-                 QStringLiteral("Вне пределов от %1 до %2: остаётся %3")
-                     .arg(DoubleText(spec_.lowest), DoubleText(spec_.highest), DoubleText(value_)));
+  if (!anyFiniteValue_ && !InLawRange(range_, reading.value)) {
+    MarkInputBox(
+        *box_, QStringLiteral("Вне пределов от %1 до %2: остаётся %3")
+                   .arg(DoubleText(range_.lowest), DoubleText(range_.highest), DoubleText(value_)));
     return;
   }
   MarkInputBox(*box_, QString());
@@ -113,8 +113,8 @@ void LawParameterRow::OnTextEdited() {
 }
 
 int LawParameterRow::PositionOf(double value) const {
-  const double span = spec_.highest - spec_.lowest;
+  const double span = range_.highest - range_.lowest;
   if (!(span > 0.0)) return 0;
-  const double fraction = std::clamp((value - spec_.lowest) / span, 0.0, 1.0);
+  const double fraction = std::clamp((value - range_.lowest) / span, 0.0, 1.0);
   return static_cast<int>(std::lrint(fraction * kSliderSteps));
 }

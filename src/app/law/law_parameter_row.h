@@ -29,7 +29,7 @@ class LawParameterRow final : public QObject {
   LawParameterRow(QGridLayout& grid, int row, const QString& prefix, bool named, QObject* parent);
 
   // The slider's range; a value typed outside it is refused unless `anyFiniteValue`.
-  void SetRange(const LawParameterSpec& spec, bool anyFiniteValue);
+  void SetRange(const LawParameterSpec& range, bool anyFiniteValue);
   // Shows `value` in the box and on the slider, without valueChanged.
   void SetValue(double value);
   double Value() const { return value_; }
@@ -52,7 +52,7 @@ class LawParameterRow final : public QObject {
   QLineEdit* name_ = nullptr;  // a typed formula's rows only
   QLineEdit* box_ = nullptr;
   QSlider* slider_ = nullptr;
-  LawParameterSpec spec_{"", 0.0, 1.0, 0.0};
+  LawParameterSpec range_{"", 0.0, 1.0, 0.0};
   bool anyFiniteValue_ = false;
   double value_ = 0.0;
 };

@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSlider>
