@@ -34,7 +34,7 @@ class LawWindow final : public QWidget {
   void Choose(int32_t kind);
   // The law shown.
   int32_t Kind() const { return kind_; }
-  // The settings the window holds for law `kind`.
+  // The settings the window holds for law `kind`; the typed formula's are FormulaPanel::Applied.
   const LawSettings& Settings(int32_t kind) const;
 
   // The help section for a control of this window: the typed formula's controls have theirs,
