@@ -65,6 +65,9 @@ void MainWindow::OpenLaw(int32_t kind) {
   if (law_ == nullptr) {
     law_ = new LawWindow(
         *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
+    // The picture's keys work beside its law too: save, copy and the map.
+    law_->addActions({form_->PictureContextMenu().SaveAction(),
+                      form_->PictureContextMenu().CopyAction(), form_->OpenMapAction()});
     constexpr int kGap = 8;
     QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
     if (const QScreen* shown = screen()) at.setY(shown->availableGeometry().bottom());

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "app/gradient_map_window.h"
 #include "app/help/help_window.h"
 #include "app/input_box_mark.h"
 #include "app/law/formula_panel.h"
@@ -269,6 +270,10 @@ class LawWindowTest : public QObject {
     QTest::keyClick(box, Qt::Key_F1);
     QVERIFY(main->Help() != nullptr && main->Help()->isVisible());
     QCOMPARE(main->Help()->Browser().source(), QUrl("qrc:/help/law-hapke.html#parameters"));
+
+    // The map's key works in the parameters' window too.
+    QTest::keyClick(box, Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(main->Form().MapWindow() != nullptr && main->Form().MapWindow()->isVisible());
 
     Choose(*main, kCookTorrance);
     auto* link = Find<QLabel>(*window, "LawHelpLink");
