@@ -5,6 +5,8 @@
 //   start-up        -> RenderState start values, default texts, legend, observer arrow position
 //   Check1, Check3  -> halfSphere, showIsolines (+ legend swatch colours)
 //   Option1..4      -> reflectanceKind (+ which glossy fields and formula picture show)
+//   ChooseLaw       -> reflectanceKind 5 to 12 and its LawSettings, no option button checked;
+//                      shades at once; ChangeLawSettings shades at most once a frame
 //   LegendPanel     -> isoLevel, isoHalfWidth (Text8, Text7: after the start-up period, on every
 //                      change; a box that does not read is marked and refuses the pass)
 //   Command1        -> shade command: ParameterBoxes -> RunShadeCommand -> Picture1, LastPass,
@@ -67,6 +69,18 @@ class Form1 final : public QWidget {
   // The gradient-space map's window; none until it was first opened.
   GradientMapWindow* MapWindow() const { return mapWindow_; }
 
+  // The reflectance function. A described one (kMatte to kMirror) is chosen by pressing its
+  // option button, with no pass, as a click does. An additional law (kMinnaert to kFormula)
+  // clears the option buttons, hides the glossy fields and shades at once.
+  void ChooseDescribedFunction(int32_t kind);
+  void ChooseLaw(int32_t kind, const LawSettings& settings);
+  // New settings for the chosen additional law: the pass follows, at most one a frame.
+  void ChangeLawSettings(const LawSettings& settings);
+
+ signals:
+  // Whichever way the function was chosen: an option button, a menu or a law's window.
+  void FunctionChosen(int32_t kind);
+
  private:
   void FindControls();
   void ConnectHandlers();
@@ -78,6 +92,7 @@ class Form1 final : public QWidget {
   void OnCheck1StateChanged();
   void OnCheck3StateChanged();
   void OnOptionToggled(int option, bool selected);
+  void ShowGlossyFields(int option);
   void OnLegendTextChanged(LegendColumn column);
   void OnPicture1Clicked();
 

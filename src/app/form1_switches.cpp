@@ -1,15 +1,18 @@
 // What changes Form1's RenderState between passes: the display switches (Check1, Check3), the
-// choice of reflectance function (Option1 to Option4), the legend's columns and the click on the
-// picture area.
+// choice of reflectance function (Option1 to Option4, or an additional law from the menu), the
+// legend's columns and the click on the picture area.
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <iterator>
 
 #include "app/check_state.h"
 #include "app/form1.h"
 #include "app/legend_panel.h"
+#include "app/live_shading.h"
 #include "app/parameter_boxes.h"
 #include "app/picture_box.h"
 #include "shading/parameter_intake.h"
@@ -47,9 +50,16 @@ void Form1::OnCheck3StateChanged() {
 
 void Form1::OnOptionToggled(int option, bool selected) {
   if (!selected) return;  // the button the choice moved away from
-  const FunctionChoice& choice = kFunctionChoices[option];
-  state_.reflectanceKind = choice.reflectanceKind;
+  state_.reflectanceKind = kFunctionChoices[option].reflectanceKind;
+  state_.law = LawSettings{};         // a described function's state is the one it always had
   option_[option]->setChecked(true);  // the group clears the three others
+  ShowGlossyFields(option);
+  emit FunctionChosen(state_.reflectanceKind);
+}
+
+// The formula pictures, Option2's caption and the glossy fields as option `option` shows them.
+void Form1::ShowGlossyFields(int option) {
+  const FunctionChoice& choice = kFunctionChoices[option];
   image6_->setVisible(choice.image6Shown);
   image5_->setVisible(choice.image5Shown);
   option_[2]->setText(QString::fromUtf8(choice.option2Caption));
@@ -58,6 +68,34 @@ void Form1::OnOptionToggled(int option, bool selected) {
   parameters_->Box(ShadeField::kGlossS).setVisible(glossFieldsShown);
   label4_->setVisible(glossFieldsShown);
   parameters_->Box(ShadeField::kGlossN).setVisible(glossFieldsShown);
+}
+
+void Form1::ChooseDescribedFunction(int32_t kind) {
+  for (int option = 1; option < static_cast<int>(std::size(kFunctionChoices)); ++option) {
+    if (kFunctionChoices[option].reflectanceKind == kind) option_[option]->setChecked(true);
+  }
+}
+
+void Form1::ChooseLaw(int32_t kind, const LawSettings& settings) {
+  // An exclusive group keeps one button checked: it lets go while all four are cleared.
+  QButtonGroup* group = option_[1]->group();
+  if (group != nullptr) group->setExclusive(false);
+  for (int option = 1; option < static_cast<int>(std::size(kFunctionChoices)); ++option) {
+    option_[option]->setAutoExclusive(false);
+    option_[option]->setChecked(false);
+    option_[option]->setAutoExclusive(true);
+  }
+  if (group != nullptr) group->setExclusive(true);
+  ShowGlossyFields(1);  // as the matte function: no s, n or glossy formula
+  state_.reflectanceKind = kind;
+  state_.law = settings;
+  emit FunctionChosen(kind);
+  OnCommand1Clicked();
+}
+
+void Form1::ChangeLawSettings(const LawSettings& settings) {
+  state_.law = settings;
+  live_->RequestPass();
 }
 
 // After the start-up period every change of a legend box reads its whole column.

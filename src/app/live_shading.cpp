@@ -36,6 +36,8 @@ void LiveShading::FollowMap(PictureBox& map) {
       map, [this](QPointF delta) { OnMapDragged(delta); }, this);
 }
 
+void LiveShading::RequestPass() { throttle_->Request(); }
+
 bool LiveShading::eventFilter(QObject* watched, QEvent* event) {
   ShadeField field{};
   bool angleBox = false;

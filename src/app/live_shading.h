@@ -3,6 +3,7 @@
 //
 //   Up, Down, the wheel over Text1..Text4 -> that box steps 1° (Shift 10°, Ctrl 0.1°)
 //   left-button drag on Picture1          -> right turns about Oz, down about Ox, 0.5° a pixel
+//   RequestPass (a law's parameters)      -> the pass, throttled with the others
 //   left-button drag on the map's picture -> down raises the slant, 0.5° a pixel, so that the
 //                                            source's point (0, −tan σ) follows the pointer
 //
@@ -32,6 +33,9 @@ class LiveShading final : public QObject {
   void FollowMap(PictureBox& map);
 
   const PassThrottle& Throttle() const { return *throttle_; }
+  // A change made elsewhere (a law's slider) asks for its pass through the same throttle, so
+  // that the angles and the law together still run at most one pass a frame.
+  void RequestPass();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

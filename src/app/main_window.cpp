@@ -6,11 +6,14 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWhatsThis>
 
 #include "app/form1.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
+#include "app/law/function_menu.h"
+#include "app/law/law_window.h"
 #include "app/layout_table.h"
 #include "app/picture_menu.h"
 
@@ -26,6 +29,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   AddFileMenu();
   AddViewMenu();
+  AddFunctionMenu();
   AddHelpMenu();
 }
 
@@ -46,6 +50,30 @@ void MainWindow::AddViewMenu() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
+}
+
+void MainWindow::AddFunctionMenu() {
+  QMenu* functions = menuBar()->addMenu(QStringLiteral("Фу&нкция"));
+  functions->setObjectName(QStringLiteral("FunctionMenu"));
+  functions_ = new FunctionMenu(
+      *functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
+}
+
+// The parameters' window first opens to the right of this one, at the bottom of the screen (the
+// map's window opens at the top); it then stays where the user puts it.
+void MainWindow::OpenLaw(int32_t kind) {
+  if (law_ == nullptr) {
+    law_ = new LawWindow(
+        *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
+    // The picture's keys work beside its law too: save, copy and the map.
+    law_->addActions({form_->PictureContextMenu().SaveAction(),
+                      form_->PictureContextMenu().CopyAction(), form_->OpenMapAction()});
+    constexpr int kGap = 8;
+    QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
+    if (const QScreen* shown = screen()) at.setY(shown->availableGeometry().bottom());
+    law_->move(at);  // Choose moves it back onto the screen once its size is known
+  }
+  law_->Choose(kind);
 }
 
 void MainWindow::AddHelpMenu() {
@@ -82,6 +110,11 @@ void MainWindow::ShowContextHelp() {
   QWidget* active = QApplication::activeWindow();
   if (asked == nullptr || (active != nullptr && asked->window() != active)) asked = active;
   if (help_ != nullptr && asked != nullptr && asked->window() == help_) return;
+  if (law_ != nullptr && asked != nullptr && asked->window() == law_) {
+    const HelpPlace place = law_->ContextHelpPlace(asked);
+    EnsureHelp().ShowPage(place.page, place.anchor);
+    return;
+  }
   EnsureHelp().ShowContextHelp(asked);
 }
 

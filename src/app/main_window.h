@@ -6,13 +6,19 @@
 //   «Файл»    Сохранить рисунок… (Ctrl+S), Копировать рисунок (Ctrl+C) -> Form1's PictureMenu
 //             Выход (Ctrl+Q)
 //   «Вид»     Карта R(p, q) (Ctrl+G), checked while the map is shown    -> Form1::OpenMapAction
+//   «Функция» the four functions (with the option buttons), the additional laws and «Своя
+//             формула…»                                                 -> FunctionMenu,
+//             a law's parameters in LawWindow «Параметры функции»
 //   «Справка» Справка (F1) -> HelpWindow at the place of the focused control
 //             Что это? (Shift+F1) -> the controls' «Что это?» texts; О программе -> AboutDialog
 
 #include <QMainWindow>
+#include <cstdint>
 
 class Form1;
+class FunctionMenu;
 class HelpWindow;
+class LawWindow;
 class QAction;
 class QMenu;
 
@@ -24,6 +30,9 @@ class MainWindow final : public QMainWindow {
   Form1& Form() const { return *form_; }
   // The help window; none until help was first asked for, then the same one every time.
   HelpWindow* Help() const { return help_; }
+  // «Параметры функции»; none until a law was first chosen, then the same one every time.
+  LawWindow* LawParameters() const { return law_; }
+  FunctionMenu& Functions() const { return *functions_; }
 
   QAction* HelpAction() const { return helpAction_; }
   QAction* WhatsThisAction() const { return whatsThis_; }
@@ -35,15 +44,20 @@ class MainWindow final : public QMainWindow {
   void ShowContextHelp();
   // «О программе», modal.
   void ShowAbout();
+  // Chooses additional law `kind` and shows its parameters.
+  void OpenLaw(int32_t kind);
 
  private:
   void AddFileMenu();
   void AddViewMenu();
+  void AddFunctionMenu();
   void AddHelpMenu();
   HelpWindow& EnsureHelp();
 
   Form1* form_ = nullptr;
   HelpWindow* help_ = nullptr;  // made when first asked for
+  LawWindow* law_ = nullptr;    // made when a law is first chosen
+  FunctionMenu* functions_ = nullptr;
   QAction* helpAction_ = nullptr;
   QAction* whatsThis_ = nullptr;
   QAction* about_ = nullptr;

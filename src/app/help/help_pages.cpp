@@ -55,6 +55,15 @@ constexpr ControlPlace kControlPlaces[] = {
     {"Label2", "isolines", "legend"},
     {"MapPicture", "gradient", "map"},
     {"GradientMapWindow", "gradient", "map"},
+    // «Параметры функции»: a law's other controls open the page of the law shown (LawWindow).
+    {"LawMcEwen", "law-lunar-lambert", "mcewen"},
+    {"FormulaBox", "law-formula", "formula"},
+    {"FormulaApply", "law-formula", "formula"},
+    {"FormulaStart", "law-formula", "starters"},
+    {"FormulaName", "law-formula", "parameters"},
+    {"FormulaValue", "law-formula", "parameters"},
+    {"FormulaSlider", "law-formula", "parameters"},
+    {"FormulaError", "law-formula", "errors"},
 };
 
 std::optional<HelpPlace> PlaceOfName(const QString& name) {

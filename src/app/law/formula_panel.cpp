@@ -1,0 +1,176 @@
+#include "app/law/formula_panel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "app/input_box_mark.h"
+#include "app/law/law_parameter_row.h"
+#include "photometry/custom_formula.h"
+#include "photometry/law_catalogue.h"
+#include "photometry/starter_formulas.h"
+#include "shading/law_texts.h"
+
+namespace {
+
+// The formula a fresh window offers: the matte function.
+constexpr const char* kFirstFormula = "cos(i)";
+constexpr int kKindRole = Qt::UserRole;
+const QColor kErrorColour(176, 0, 0);
+
+}  // namespace
+
+FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("FormulaPanel"));
+  start_ = new QComboBox(this);
+  start_->setObjectName(QStringLiteral("FormulaStart"));
+  start_->setPlaceholderText(QStringLiteral("формула закона…"));
+  for (const LawEntry& law : AdditionalLaws()) {
+    if (StarterFormula(law.kind).empty()) continue;
+    start_->addItem(QString::fromStdString(LawDisplayName(law.kind)), law.kind);
+  }
+  start_->setCurrentIndex(-1);
+  auto* startLabel = new QLabel(QStringLiteral("Начать с:"), this);
+  startLabel->setBuddy(start_);
+
+  formula_ = new QLineEdit(QString::fromLatin1(kFirstFormula), this);
+  formula_->setObjectName(QStringLiteral("FormulaBox"));
+  auto* formulaLabel = new QLabel(QStringLiteral("ф ="), this);
+  formulaLabel->setBuddy(formula_);
+  apply_ = new QPushButton(QStringLiteral("Применить"), this);
+  apply_->setObjectName(QStringLiteral("FormulaApply"));
+
+  auto* parameters = new QWidget(this);
+  auto* grid = new QGridLayout(parameters);
+  grid->setContentsMargins(0, 0, 0, 0);
+  const LawParameterSpec sliderRange{"", kSliderLowest, kSliderHighest, 0.0};
+  for (int row = 0; row < kMaxLawParameters; ++row) {
+    rows_[row] = new LawParameterRow(*grid, row, QStringLiteral("Formula"), /*named=*/true, this);
+    rows_[row]->SetRange(sliderRange, /*anyFiniteValue=*/true);
+    rows_[row]->SetValue(0.0);
+    rows_[row]->NameBox()->setPlaceholderText(QStringLiteral("имя"));
+    connect(rows_[row], &LawParameterRow::ValueChanged, this,
+            [this, row](double value) { OnValueChanged(row, value); });
+    connect(rows_[row]->NameBox(), &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
+    connect(&rows_[row]->ValueBox(), &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
+  }
+
+  error_ = new QLabel(this);
+  error_->setObjectName(QStringLiteral("FormulaError"));
+  error_->setWordWrap(true);
+  QPalette palette = error_->palette();
+  palette.setColor(QPalette::WindowText, kErrorColour);
+  error_->setPalette(palette);
+  error_->hide();
+
+  auto* startRow = new QHBoxLayout;
+  startRow->addWidget(startLabel);
+  startRow->addWidget(start_, 1);
+  auto* formulaRow = new QHBoxLayout;
+  formulaRow->addWidget(formulaLabel);
+  formulaRow->addWidget(formula_, 1);
+  formulaRow->addWidget(apply_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(startRow);
+  layout->addLayout(formulaRow);
+  layout->addWidget(error_);
+  layout->addWidget(new QLabel(QStringLiteral("Параметры формулы (имя и значение):"), this));
+  layout->addWidget(parameters);
+
+  connect(start_, &QComboBox::activated, this, &FormulaPanel::OnStartChosen);
+  connect(formula_, &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
+  connect(formula_, &QLineEdit::textEdited, this, [this] { MarkInputBox(*formula_, QString()); });
+  connect(apply_, &QPushButton::clicked, this, &FormulaPanel::OnApply);
+}
+
+QString FormulaPanel::ErrorText() const { return error_->isHidden() ? QString() : error_->text(); }
+
+// The law's formula with its parameters' names and start values; applied by «Применить».
+void FormulaPanel::OnStartChosen(int index) {
+  const LawEntry* law = FindLaw(start_->itemData(index, kKindRole).toInt());
+  if (law == nullptr) return;
+  formula_->setText(QString::fromUtf8(StarterFormula(law->kind).data(),
+                                      static_cast<qsizetype>(StarterFormula(law->kind).size())));
+  formula_->setCursorPosition(0);  // long formulas show their beginning
+  MarkInputBox(*formula_, QString());
+  for (int row = 0; row < kMaxLawParameters; ++row) {
+    const bool used = row < static_cast<int>(law->parameters.size());
+    const LawParameterSpec* parameter = used ? &law->parameters[row] : nullptr;
+    rows_[row]->NameBox()->setText(
+        used ? QString::fromLatin1(parameter->name.data(),
+                                   static_cast<qsizetype>(parameter->name.size()))
+             : QString());
+    MarkInputBox(*rows_[row]->NameBox(), QString());
+    rows_[row]->SetValue(used ? parameter->startValue : 0.0);
+  }
+}
+
+std::optional<LawSettings> FormulaPanel::Compile() {
+  std::vector<std::string> names;
+  std::array<int, kMaxLawParameters> parameterOfRow{-1, -1, -1, -1};
+  LawSettings settings;
+  for (int row = 0; row < kMaxLawParameters; ++row) {
+    QLineEdit& nameBox = *rows_[row]->NameBox();
+    MarkInputBox(nameBox, QString());
+    const QString name = nameBox.text().trimmed();
+    if (name.isEmpty()) continue;
+    // A fifth name is refused by the compiler: its index is never used.
+    parameterOfRow[row] = static_cast<int>(names.size());
+    if (names.size() < kMaxLawParameters) settings.parameters[names.size()] = rows_[row]->Value();
+    names.push_back(name.toStdString());
+  }
+  const CompiledFormula compiled = CompileFormula(formula_->text().toStdString(), names);
+  if (const auto* error = std::get_if<FormulaError>(&compiled)) {
+    const QString message = QString::fromStdString(FormulaErrorMessage(*error));
+    ShowError(message);
+    QLineEdit* marked = formula_;
+    for (int row = 0; row < kMaxLawParameters; ++row) {
+      if (parameterOfRow[row] >= 0 && error->kind != FormulaErrorKind::kUnknownName &&
+          error->kind != FormulaErrorKind::kSyntax && error->kind != FormulaErrorKind::kEmpty &&
+          rows_[row]->NameBox()->text().trimmed().toStdString() == error->name) {
+        marked = rows_[row]->NameBox();
+      }
+    }
+    MarkInputBox(*marked, message);
+    marked->setFocus(Qt::OtherFocusReason);
+    if (marked == formula_ && error->position > 0) formula_->setCursorPosition(error->position - 1);
+    return std::nullopt;
+  }
+  ShowError(QString());
+  MarkInputBox(*formula_, QString());
+  settings.formula = std::get<std::shared_ptr<const CustomFormula>>(compiled);
+  applied_ = settings;
+  parameterOfRow_ = parameterOfRow;
+  return settings;
+}
+
+void FormulaPanel::OnApply() {
+  if (Compile()) emit FormulaApplied();
+}
+
+void FormulaPanel::OnValueChanged(int row, double value) {
+  const int parameter = parameterOfRow_[row];
+  if (!applied_ || parameter < 0) return;
+  applied_->parameters[parameter] = value;
+  emit ValuesChanged();
+}
+
+void FormulaPanel::ShowError(const QString& text) {
+  error_->setText(text);
+  error_->setVisible(!text.isEmpty());
+  // The window grows or shrinks with the message rather than squeeze the rows.
+  QWidget* shown = window();
+  if (shown == this || shown->layout() == nullptr) return;
+  shown->layout()->activate();
+  shown->resize(shown->width(), shown->layout()->hasHeightForWidth()
+                                    ? shown->layout()->totalHeightForWidth(shown->width())
+                                    : shown->sizeHint().height());
+}

@@ -1,0 +1,73 @@
+#include "app/law/function_menu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <utility>
+
+#include "app/form1.h"
+#include "photometry/law_catalogue.h"
+#include "shading/law_texts.h"
+
+namespace {
+
+struct DescribedFunction {
+  int32_t kind;
+  const char* text;
+};
+
+// The captions of the option buttons.
+constexpr DescribedFunction kDescribedFunctions[] = {
+    {kMatte, "Матовая"},
+    {kGlossy, "Глянцевая"},
+    {kRocky, "Каменистая"},
+    {kMirror, "Зеркальная"},
+};
+
+}  // namespace
+
+FunctionMenu::FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t)> openLaw,
+                           QObject* parent)
+    : QObject(parent), form_(form), openLaw_(std::move(openLaw)) {
+  setObjectName(QStringLiteral("FunctionMenuItems"));
+  group_ = new QActionGroup(this);
+  group_->setExclusive(true);
+  for (const DescribedFunction& function : kDescribedFunctions) {
+    AddItem(menu, function.kind, QString::fromUtf8(function.text));
+  }
+  menu.addSeparator();
+  for (const LawEntry& law : AdditionalLaws()) {
+    QString text = QString::fromStdString(LawDisplayName(law.kind));
+    if (law.kind == kFormula) text += QStringLiteral("…");  // it opens a window to type in
+    AddItem(menu, law.kind, text);
+  }
+  connect(&form_, &Form1::FunctionChosen, this, &FunctionMenu::CheckChosen);
+  CheckChosen();
+}
+
+void FunctionMenu::AddItem(QMenu& menu, int32_t kind, const QString& text) {
+  QAction* action = menu.addAction(text);
+  action->setObjectName(QStringLiteral("Function_%1").arg(kind));
+  action->setCheckable(true);
+  group_->addAction(action);
+  actions_[kind] = action;
+  connect(action, &QAction::triggered, this, [this, kind] { OnTriggered(kind); });
+}
+
+QAction* FunctionMenu::Action(int32_t kind) const {
+  const auto found = actions_.find(kind);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void FunctionMenu::OnTriggered(int32_t kind) {
+  if (IsAdditionalLaw(kind)) {
+    openLaw_(kind);
+  } else {
+    form_.ChooseDescribedFunction(kind);
+  }
+  CheckChosen();  // the item of the function in force, whether or not the choice took
+}
+
+void FunctionMenu::CheckChosen() {
+  if (QAction* chosen = Action(form_.State().reflectanceKind)) chosen->setChecked(true);
+}
