@@ -70,9 +70,14 @@ std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, in
 
 std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
                                               int x, int y, int scale) {
+  return GradientReadoutAtPixel(lastPass, width, height, x, y, ScaledGradientView(scale));
+}
+
+std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
+                                              int x, int y, const GradientView& view) {
   RenderState state = lastPass;
   if (!PlaceSample(state, width, height, x, y)) return std::nullopt;
-  const Gradient gradient = GradientAtOffset(state.dx, state.dy, kGradientPixelsPerUnit * scale);
+  const Gradient gradient = GradientAtOffset(view, state.dx, state.dy);
   Readout readout = MakeReadout(
       state, ReadSurfacePoint(GradientNormal(gradient), state, MakePassConstants(state)));
   readout.gradient = gradient;
@@ -118,4 +123,14 @@ std::string FormatReadoutLine(const std::optional<Readout>& readout) {
     line += " p=" + Fixed(readout->gradient->p, 3) + " q=" + Fixed(readout->gradient->q, 3);
   }
   return line;
+}
+
+std::string FormatSourcePhis(const std::vector<float>& phis) {
+  // The described source's phi is the line's "phi"; the others are numbered from 2.
+  constexpr size_t kFirstExtraNumber = 2;
+  std::string text;
+  for (size_t k = 0; k < phis.size(); ++k) {
+    text += " phi" + std::to_string(k + kFirstExtraNumber) + "=" + Fixed(phis[k], 3);
+  }
+  return text;
 }

@@ -30,6 +30,7 @@ inline constexpr HelpPage kHelpPages[] = {
     {"law-formula", "Своя формула"},
     {"isolines", "Изолинии и зоны"},
     {"gradient", "Карта в градиентном пространстве"},
+    {"stereo", "Фотометрическое стерео"},
     {"keys", "Клавиши и мышь"},
     {"command-line", "Командная строка"},
 };
