@@ -88,7 +88,7 @@ class Form1 final : public QWidget {
   // What the window adds around the picture: the readout, the context menu and the map.
   void SetUpPictureAdditions();
   void OpenGradientMap();
-  void PlaceBeside(QWidget& window) const;
+  void MatchPictureToScreen();
   QImage PictureToExport() const;
 
   RenderState state_{};

@@ -67,6 +67,7 @@ void Form1::OnCommand1Clicked() {
   const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
   readout_->Hide();
+  MatchPictureToScreen();
   {
     BusyPointer busy;
     HiddenWhilePainting hidden(*picture1_);

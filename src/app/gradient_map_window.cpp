@@ -1,10 +1,17 @@
 #include "app/gradient_map_window.h"
 
 #include <QHideEvent>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "app/map/window_placement.h"
 #include "app/picture_box.h"
+#include "app/picture_menu.h"
 #include "app/pointer_readout.h"
 #include "model/startup_values.h"
 #include "shading/gradient_map.h"
@@ -17,26 +24,58 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   picture_->setObjectName(QStringLiteral("MapPicture"));
   // Until a pass is shown the plane is empty but its axes already say what it is.
   DrawGradientAxes(*picture_);
-  // The map window shows the map at its default scale.
-  const PointerReadout::ReadoutAt readAt = [](const RenderState& lastPass, int width, int height,
-                                              int x, int y) {
-    return GradientReadoutAtPixel(lastPass, width, height, x, y);
+  const PointerReadout::ReadoutAt readAt = [this](const RenderState& lastPass, int width,
+                                                  int height, int x, int y) {
+    return GradientReadoutAtPixel(lastPass, width, height, x, y, picture_->PixelRatio());
   };
   readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
+  menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
+  auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
+  connect(shade, &QShortcut::activated, this, &GradientMapWindow::shadeRequested);
+  auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeKey, &QShortcut::activated, this, &QWidget::close);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(picture_);
   setFixedSize(picture_->size());
 }
 
+int GradientMapWindow::DevicePixelRatio() const {
+  return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
+}
+
+// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
 void GradientMapWindow::ShowPass(const LastPass& pass) {
   shown_ = pass;
   readout_->Hide();
-  RunGradientMapPass(pass.state, *picture_, pass.smoothing);
+  const int ratio = DevicePixelRatio();
+  if (ratio != picture_->PixelRatio()) picture_->ResizeImage(picture_->size(), ratio);
+  RunGradientMapPass(pass.state, *picture_, pass.smoothing, ratio);
+  menu_->SetPictureReady(true);
   picture_->update();
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
+
+void GradientMapWindow::PlaceBeside(const QWidget& main) {
+  besideOf_ = &main;
+  ApplyPlacement();
+}
+
+void GradientMapWindow::ApplyPlacement() {
+  const QWidget& main = *besideOf_;
+  const QScreen* screen = main.screen();
+  if (screen == nullptr) return;
+  // Until the window manager has framed this window its frame is taken to be the main window's.
+  const QMargins mainMargins = FrameMarginsOr(main.frameGeometry(), main.geometry(), {});
+  const QMargins margins = FrameMarginsOr(frameGeometry(), geometry(), mainMargins);
+  if (frameGeometry() != geometry()) besideOf_ = nullptr;  // framed: this placement is final
+  const QPoint frameAt = FramePositionBeside(main.frameGeometry(), size().grownBy(margins),
+                                             screen->availableGeometry());
+  // move() places a window's frame; an unframed window's client area is placed where its frame
+  // will be, so it is moved by the margins expected.
+  move(besideOf_ == nullptr ? frameAt : frameAt + QPoint(margins.left(), margins.top()));
+}
 
 void GradientMapWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -46,4 +85,11 @@ void GradientMapWindow::showEvent(QShowEvent* event) {
 void GradientMapWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (!event->spontaneous()) emit ShownChanged(false);
+}
+
+// The window manager moves a window as it frames it: then its frame is known and it is placed
+// once more.
+void GradientMapWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (besideOf_ != nullptr && frameGeometry() != geometry()) ApplyPlacement();
 }

@@ -3,7 +3,9 @@
 // pass over the gradient plane, beside the sphere. It is not modal; Form1 repaints it after every
 // pass while it exists. The map takes the function, slant, s, n, legend, colour switch and
 // smoothing of that pass from a copy of its RenderState; rotations, the half sphere and the
-// arrow play no part. Resting the pointer on the map shows its readout, as on the sphere.
+// arrow play no part. Resting the pointer on the map shows its readout, as on the sphere. Its
+// context menu and keys are the sphere's: save and copy the map as shown, F5 shades (the main
+// window's pass), Esc closes the window.
 //
 //   Form1's pass -> LastPass (copy) -> RunGradientMapPass -> the map's PictureBox
 
@@ -13,6 +15,7 @@
 #include "app/last_pass.h"
 
 class PictureBox;
+class PictureMenu;
 class PointerReadout;
 class ReadoutOverlay;
 
@@ -25,21 +28,34 @@ class GradientMapWindow final : public QWidget {
   void ShowPass(const LastPass& pass);
 
   PictureBox& Picture() const { return *picture_; }
+  PictureMenu& ContextMenu() const { return *menu_; }
   // The state the map shows, once a pass has been shown; nullptr before.
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
+
+  // Moves the window's frame beside `main`'s on `main`'s screen (FramePositionBeside); once the
+  // window manager has framed it, again with the frame's true size.
+  void PlaceBeside(const QWidget& main);
 
  signals:
   // The window was shown, or hidden (closed by its own button included); not sent when the
   // desktop merely minimises or restores it.
   void ShownChanged(bool shown);
+  // F5 in this window: the main window's shade button.
+  void shadeRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
+  void ApplyPlacement();
+  int DevicePixelRatio() const;
+
   PictureBox* picture_ = nullptr;
   PointerReadout* readout_ = nullptr;  // p, q, i, e, g, phi and the zone under the pointer
+  PictureMenu* menu_ = nullptr;
   std::optional<LastPass> shown_;
+  const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };

@@ -23,10 +23,10 @@ class ReadoutOverlay;
 class PointerReadout final : public QObject {
   Q_OBJECT
  public:
-  // The readout of a state at a pixel of a picture of the given size (ReadoutAtPixel,
-  // GradientReadoutAtPixel).
-  using ReadoutAt = std::optional<Readout> (*)(const RenderState& state, int width, int height,
-                                               int x, int y);
+  // The readout of a state at a device pixel of a picture of the given size in device pixels
+  // (ReadoutAtPixel, GradientReadoutAtPixel).
+  using ReadoutAt = std::function<std::optional<Readout>(const RenderState& state, int width,
+                                                         int height, int x, int y)>;
   // The state the picture shows; nullptr while it shows none.
   using StateSource = std::function<const RenderState*()>;
 
