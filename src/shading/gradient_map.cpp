@@ -7,6 +7,7 @@
 #include "photometry/gradient_space.h"
 #include "photometry/pass_constants.h"
 #include "shading/column_blocks.h"
+#include "shading/gradient_view.h"
 #include "shading/raster_walk.h"
 
 namespace {
@@ -52,17 +53,7 @@ void DrawGlyph(Picture& picture, const Glyph& glyph, int left, int top) {
 }  // namespace
 
 void RunGradientMapPass(const RenderState& lastPass, Picture& picture, bool smoothing, int scale) {
-  RenderState state = lastPass;
-  picture.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
-  const PassConstants pass = MakePassConstants(state);
-  const double pixelsPerUnit = kGradientPixelsPerUnit * scale;
-  WalkColumnBlocks(
-      state, picture, MeasureRasterFrame(picture), smoothing,
-      [&pass, pixelsPerUnit](RenderState& s) {
-        ColourGradientSample(s, pass, pixelsPerUnit);
-        return true;
-      },
-      AnyRow{});
+  PaintGradientMap(lastPass, picture, smoothing, ScaledGradientView(scale));
   DrawGradientAxes(picture, scale);
 }
 

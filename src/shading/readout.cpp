@@ -70,9 +70,14 @@ std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, in
 
 std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
                                               int x, int y, int scale) {
+  return GradientReadoutAtPixel(lastPass, width, height, x, y, ScaledGradientView(scale));
+}
+
+std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
+                                              int x, int y, const GradientView& view) {
   RenderState state = lastPass;
   if (!PlaceSample(state, width, height, x, y)) return std::nullopt;
-  const Gradient gradient = GradientAtOffset(state.dx, state.dy, kGradientPixelsPerUnit * scale);
+  const Gradient gradient = GradientAtOffset(view, state.dx, state.dy);
   Readout readout = MakeReadout(
       state, ReadSurfacePoint(GradientNormal(gradient), state, MakePassConstants(state)));
   readout.gradient = gradient;

@@ -12,6 +12,7 @@
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
 #include "photometry/shaders.h"
+#include "shading/gradient_view.h"
 
 struct Readout {
   // The geometric angles in degrees, 0 to 180: the arccosines of the pass's cosI and cosE. (The
@@ -34,6 +35,10 @@ std::optional<Readout> ReadoutAtPixel(const RenderState& lastPass, int width, in
 // nothing outside the picture.
 std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
                                               int x, int y, int scale = 1);
+
+// The same for a map drawn in `view` (gradient_view.h).
+std::optional<Readout> GradientReadoutAtPixel(const RenderState& lastPass, int width, int height,
+                                              int x, int y, const GradientView& view);
 
 // The phase angle in degrees for a slant in radians: 0 to 180 for any slant.
 double PhaseAngleDegrees(float sourceSlant);
