@@ -1,12 +1,11 @@
 #include "shading/gradient_map.h"
 
-#include <array>
 #include <cmath>
-#include <cstdint>
 
 #include "photometry/gradient_space.h"
 #include "photometry/pass_constants.h"
 #include "shading/column_blocks.h"
+#include "shading/figure_drawing.h"
 #include "shading/gradient_view.h"
 #include "shading/raster_walk.h"
 
@@ -15,13 +14,6 @@ namespace {
 constexpr int kTickHalfLength = 3;
 constexpr int kLetterMargin = 6;  // from the picture's edge and from the axis
 constexpr int kNearAxes = 12;     // how far from an axis the axes' drawing may reach
-
-// 5 x 7 letters, one row a byte, the leftmost pixel the highest of five bits.
-using Glyph = std::array<uint8_t, 7>;
-constexpr Glyph kLetterP{0b00000, 0b11110, 0b10001, 0b11110, 0b10000, 0b10000, 0b10000};
-constexpr Glyph kLetterQ{0b00000, 0b01111, 0b10001, 0b01111, 0b00001, 0b00001, 0b00001};
-constexpr int kGlyphWidth = 5;
-constexpr int kGlyphHeight = 7;
 
 // The column and row of the picture nearest the origin p = q = 0 (which lies between pixels
 // when a side is odd: the left or upper of the two).
@@ -36,19 +28,7 @@ Origin OriginOf(int width, int height) {
           static_cast<int>(std::floor(static_cast<double>(frame.roundedHeight) - frame.cy))};
 }
 
-void Put(Picture& picture, int x, int y) {
-  if (x >= 0 && y >= 0 && x < picture.Width() && y < picture.Height()) {
-    picture.SetPixel(x, y, kGradientAxisColour);
-  }
-}
-
-void DrawGlyph(Picture& picture, const Glyph& glyph, int left, int top) {
-  for (int row = 0; row < kGlyphHeight; ++row) {
-    for (int column = 0; column < kGlyphWidth; ++column) {
-      if ((glyph[row] >> (kGlyphWidth - 1 - column)) & 1U) Put(picture, left + column, top + row);
-    }
-  }
-}
+void Put(Picture& picture, int x, int y) { PutFigurePixel(picture, x, y, kGradientAxisColour); }
 
 }  // namespace
 
@@ -76,8 +56,8 @@ void DrawGradientAxes(Picture& picture, int scale) {
     }
   }
   DrawGlyph(picture, kLetterP, width - kLetterMargin - kGlyphWidth,
-            origin.row - kLetterMargin - kGlyphHeight);
-  DrawGlyph(picture, kLetterQ, origin.column + kLetterMargin, kLetterMargin);
+            origin.row - kLetterMargin - kGlyphHeight, kGradientAxisColour);
+  DrawGlyph(picture, kLetterQ, origin.column + kLetterMargin, kLetterMargin, kGradientAxisColour);
 }
 
 bool NearGradientAxes(int width, int height, int x, int y) {
