@@ -1,5 +1,6 @@
 #include "app/gradient_map_window.h"
 
+#include <QAction>
 #include <QHideEvent>
 #include <QKeySequence>
 #include <QScreen>
@@ -9,24 +10,29 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/map/map_figure.h"
 #include "app/map/window_placement.h"
 #include "app/picture_box.h"
 #include "app/picture_menu.h"
 #include "app/pointer_readout.h"
 #include "model/startup_values.h"
-#include "shading/gradient_map.h"
+#include "shading/gradient_view.h"
 #include "shading/readout.h"
 
 GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
-  picture_ = new PictureBox(QSize(kDefaultPictureWidth, kDefaultPictureHeight), this);
+  const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
+  picture_ = new PictureBox(defaultSize, this);
   picture_->setObjectName(QStringLiteral("MapPicture"));
+  picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  picture_->setMinimumSize(defaultSize / 2);
   // Until a pass is shown the plane is empty but its axes already say what it is.
-  DrawGradientAxes(*picture_);
+  figure_ = new MapFigure(*picture_, this);
+  connect(figure_, &MapFigure::viewChanged, this, &GradientMapWindow::PaintMap);
   const PointerReadout::ReadoutAt readAt = [this](const RenderState& lastPass, int width,
                                                   int height, int x, int y) {
-    return GradientReadoutAtPixel(lastPass, width, height, x, y, picture_->PixelRatio());
+    return GradientReadoutAtPixel(lastPass, width, height, x, y, figure_->View());
   };
   readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
   menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
@@ -34,24 +40,35 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   connect(shade, &QShortcut::activated, this, &GradientMapWindow::shadeRequested);
   auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+  auto* defaultView = new QAction(QStringLiteral("Исходный масштаб"), this);
+  defaultView->setObjectName(QStringLiteral("MapDefaultView"));
+  defaultView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(defaultView, &QAction::triggered, figure_, &MapFigure::Reset);
+  menu_->AddAction(defaultView);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(picture_);
-  setFixedSize(picture_->size());
+  resize(defaultSize);
 }
 
 int GradientMapWindow::DevicePixelRatio() const {
   return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
 }
 
-// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
 void GradientMapWindow::ShowPass(const LastPass& pass) {
   shown_ = pass;
   readout_->Hide();
-  const int ratio = DevicePixelRatio();
-  if (ratio != picture_->PixelRatio()) picture_->ResizeImage(picture_->size(), ratio);
-  RunGradientMapPass(pass.state, *picture_, pass.smoothing, ratio);
   menu_->SetPictureReady(true);
+  PaintMap();
+}
+
+// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
+void GradientMapWindow::PaintMap() {
+  const int ratio = DevicePixelRatio();
+  if (ratio != picture_->PixelRatio() || picture_->size() * ratio != picture_->Image().size()) {
+    picture_->ResizeImage(picture_->size(), ratio);
+  }
+  if (shown_) PaintGradientMap(shown_->state, *picture_, shown_->smoothing, figure_->View());
   picture_->update();
 }
 

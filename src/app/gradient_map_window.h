@@ -5,15 +5,17 @@
 // smoothing of that pass from a copy of its RenderState; rotations, the half sphere and the
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere. Its
 // context menu and keys are the sphere's: save and copy the map as shown, F5 shades (the main
-// window's pass), Esc closes the window.
+// window's pass), Esc closes the window. The window can be resized: the map fills it (MapFigure).
 //
-//   Form1's pass -> LastPass (copy) -> RunGradientMapPass -> the map's PictureBox
+//   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
+//   PictureBox, with the figure drawn over it
 
 #include <QWidget>
 #include <optional>
 
 #include "app/last_pass.h"
 
+class MapFigure;
 class PictureBox;
 class PictureMenu;
 class PointerReadout;
@@ -29,6 +31,7 @@ class GradientMapWindow final : public QWidget {
 
   PictureBox& Picture() const { return *picture_; }
   PictureMenu& ContextMenu() const { return *menu_; }
+  MapFigure& Figure() const { return *figure_; }
   // The state the map shows, once a pass has been shown; nullptr before.
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
@@ -52,10 +55,13 @@ class GradientMapWindow final : public QWidget {
  private:
   void ApplyPlacement();
   int DevicePixelRatio() const;
+  // Paints the colours of the pass shown in the figure's view, at the screen's resolution.
+  void PaintMap();
 
   PictureBox* picture_ = nullptr;
   PointerReadout* readout_ = nullptr;  // p, q, i, e, g, phi and the zone under the pointer
   PictureMenu* menu_ = nullptr;
+  MapFigure* figure_ = nullptr;
   std::optional<LastPass> shown_;
   const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };
