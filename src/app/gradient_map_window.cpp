@@ -1,23 +1,27 @@
 #include "app/gradient_map_window.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "app/locale_numbers.h"
 #include "app/map/map_figure.h"
+#include "app/map/sources_panel.h"
 #include "app/map/window_placement.h"
 #include "app/picture_box.h"
 #include "app/picture_menu.h"
 #include "app/pointer_readout.h"
+#include "app/readout_text.h"
 #include "model/startup_values.h"
 #include "shading/gradient_view.h"
 #include "shading/readout.h"
+#include "shading/source_phi.h"
 
 GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("GradientMapWindow"));
@@ -28,7 +32,8 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   picture_->setMinimumSize(defaultSize / 2);
   // Until a pass is shown the plane is empty but its axes already say what it is.
-  figure_ = new MapFigure(*picture_, this);
+  figure_ = new MapFigure(
+      *picture_, [this] { return MapState(); }, this);
   connect(figure_, &MapFigure::viewChanged, this, &GradientMapWindow::PaintMap);
   const PointerReadout::ReadoutAt readAt = [this](const RenderState& lastPass, int width,
                                                   int height, int x, int y) {
@@ -45,10 +50,45 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   defaultView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   connect(defaultView, &QAction::triggered, figure_, &MapFigure::Reset);
   menu_->AddAction(defaultView);
-  auto* layout = new QVBoxLayout(this);
+  readout_->SetExtraLines([this](const RenderState& state, int width, int height, int x, int y) {
+    return ExtraPhiLines(state, width, height, x, y);
+  });
+
+  sources_ = new SourcesPanel(this);
+  sources_->hide();
+  connect(sources_, &SourcesPanel::changed, this, [this] {
+    figure_->SetExtraSources(sources_->ExtraSources(), sources_->LitByAllChecked());
+  });
+  sourcesAction_ = new QAction(QStringLiteral("Источники света"), this);
+  sourcesAction_->setObjectName(QStringLiteral("ShowSources"));
+  sourcesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  sourcesAction_->setCheckable(true);
+  connect(sourcesAction_, &QAction::toggled, this, &GradientMapWindow::ShowSources);
+  menu_->AddAction(sourcesAction_);
+
+  auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(picture_);
+  layout->setSpacing(0);
+  layout->addWidget(picture_, 1);
+  layout->addWidget(sources_);
   resize(defaultSize);
+}
+
+void GradientMapWindow::ShowSources(bool show) {
+  if (show == sources_->isVisible()) return;
+  const QSize map = picture_->size();
+  sources_->setVisible(show);
+  const int panel = sources_->sizeHint().width();
+  resize(map.width() + (show ? panel : 0), height());
+}
+
+QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width, int height, int x,
+                                             int y) const {
+  const std::vector<LightAim> extra = sources_->ExtraSources();
+  if (extra.empty()) return {};
+  const std::vector<float> phis =
+      SourcePhisAtPixel(state, extra, figure_->View(), width, height, x, y);
+  return {ExtraSourcesPhiLine(phis, UserLocale())};
 }
 
 int GradientMapWindow::DevicePixelRatio() const {
@@ -69,7 +109,7 @@ void GradientMapWindow::PaintMap() {
     picture_->ResizeImage(picture_->size(), ratio);
   }
   if (shown_) PaintGradientMap(shown_->state, *picture_, shown_->smoothing, figure_->View());
-  picture_->update();
+  figure_->Refresh();
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }

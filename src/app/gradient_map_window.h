@@ -16,6 +16,8 @@
 #include "app/last_pass.h"
 
 class MapFigure;
+class QAction;
+class SourcesPanel;
 class PictureBox;
 class PictureMenu;
 class PointerReadout;
@@ -32,6 +34,9 @@ class GradientMapWindow final : public QWidget {
   PictureBox& Picture() const { return *picture_; }
   PictureMenu& ContextMenu() const { return *menu_; }
   MapFigure& Figure() const { return *figure_; }
+  SourcesPanel& Sources() const { return *sources_; }
+  // Shows or hides «Источники» (checkable; in the context menu).
+  QAction* SourcesAction() const { return sourcesAction_; }
   // The state the map shows, once a pass has been shown; nullptr before.
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
@@ -57,11 +62,16 @@ class GradientMapWindow final : public QWidget {
   int DevicePixelRatio() const;
   // Paints the colours of the pass shown in the figure's view, at the screen's resolution.
   void PaintMap();
+  // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size.
+  void ShowSources(bool show);
+  QStringList ExtraPhiLines(const RenderState& state, int width, int height, int x, int y) const;
 
   PictureBox* picture_ = nullptr;
   PointerReadout* readout_ = nullptr;  // p, q, i, e, g, phi and the zone under the pointer
   PictureMenu* menu_ = nullptr;
   MapFigure* figure_ = nullptr;
+  SourcesPanel* sources_ = nullptr;
+  QAction* sourcesAction_ = nullptr;
   std::optional<LastPass> shown_;
   const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };

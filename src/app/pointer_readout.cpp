@@ -40,5 +40,9 @@ void PointerReadout::OnPointerMoved(QPoint position) {
     overlay_->hide();
     return;
   }
-  overlay_->ShowLines(ReadoutLines(*readout, *state, UserLocale()), position);
+  QStringList lines = ReadoutLines(*readout, *state, UserLocale());
+  if (extraLines_) {
+    lines << extraLines_(*state, picture_.Width(), picture_.Height(), pixel.x(), pixel.y());
+  }
+  overlay_->ShowLines(lines, position);
 }

@@ -84,7 +84,7 @@ QPointF FigureOrigin(const FigureFrame& frame) {
 }
 
 std::vector<QRectF> PaintFigureLabels(QPainter& painter, const FigureFrame& frame,
-                                      std::optional<QPointF> source) {
+                                      const std::vector<SourceLabel>& sources) {
   painter.save();
   painter.setFont(frame.font);
   const double w = frame.size.width();
@@ -125,10 +125,9 @@ std::vector<QRectF> PaintFigureLabels(QPainter& painter, const FigureFrame& fram
   painter.setFont(frame.font);
   const QString conventions = QStringLiteral("N = (\u2212p, \u2212q, 1)");
   writer.Write(conventions, BoxAt(QPointF(kEdge, h - kEdge), writer.SizeOf(conventions), 0, 1));
-  if (source) {
-    const QString s = QStringLiteral("S");
-    writer.Write(s,
-                 BoxAt(*source + QPointF(kLabelGap + 2, -kLabelGap - 2), writer.SizeOf(s), 0, 1));
+  for (const SourceLabel& source : sources) {
+    writer.Write(source.text, BoxAt(source.at + QPointF(kLabelGap + 2, -kLabelGap - 2),
+                                    writer.SizeOf(source.text), 0, 1));
   }
   // Numbers below the p axis and left of the q axis; on the other side where the axis runs
   // along the picture's bottom or left edge, and along the edge where it lies outside.

@@ -11,7 +11,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
-#include <optional>
+#include <QString>
 #include <vector>
 
 #include "shading/gradient_view.h"
@@ -34,7 +34,13 @@ QFont FigureFont(const QFont& windowFont);
 // Where the origin p = q = 0 lies, logical pixels.
 QPointF FigureOrigin(const FigureFrame& frame);
 
-// The axes and the ticks, then the numbers, the letters and the conventions; «S» at `source`
-// (logical pixels) when given. Returns the boxes of the texts drawn.
+// A source's point S, logical pixels, and its label («S», «S₂», «S₃»).
+struct SourceLabel {
+  QPointF at;
+  QString text;
+};
+
+// The axes and the ticks, then the letters, the conventions, the sources' labels and the
+// numbers. Returns the boxes of the texts drawn.
 std::vector<QRectF> PaintFigureLabels(QPainter& painter, const FigureFrame& frame,
-                                      std::optional<QPointF> source);
+                                      const std::vector<SourceLabel>& sources);
