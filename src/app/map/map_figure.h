@@ -57,6 +57,9 @@ class MapFigure final : public QObject {
   const std::optional<Gradient>& Pointed() const { return pointed_; }
   const QImage& PointerMarks() const { return pointerMarks_; }
 
+  // Draws the figure over the colours: the picture's overlay (logical coordinates).
+  void PaintOverlay(QPainter& painter) const;
+
  signals:
   // The view changed (zoom, or the picture's size): the colours must be painted again.
   void viewChanged();
@@ -68,7 +71,6 @@ class MapFigure final : public QObject {
   void OnPointerMoved(QPoint position);
   void OnPointerLeft();
   void DrawPointerMarks();
-  void PaintOverlay(QPainter& painter) const;
 
   PictureBox& picture_;
   StateSource state_;
