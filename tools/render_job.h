@@ -14,6 +14,8 @@
 
 #include "model/render_state.h"
 #include "model/startup_values.h"
+#include "photometry/gradient_space.h"
+#include "shading/light_sources.h"
 #include "shading/parameter_intake.h"
 
 enum class PictureFormat { kPpm, kPng, kBmp };
@@ -56,7 +58,17 @@ struct RenderJob {
   std::vector<std::string> lawParameterTexts;
   std::optional<std::string> formulaText;
   LawSettings law;
+  // The map's figure (figure_options.h): the sources beside the described one (--light, in
+  // order), the orientation whose isophotes and crossings are drawn (--through), the hatch of
+  // what every source lights (--lit-by-all), and the marks S and shadow line (--marks, or any of
+  // the others).
+  std::vector<LightAim> extraSources;
+  std::optional<Gradient> through;
+  bool litByAll = false;
+  bool marks = false;
 };
+
+inline constexpr int kMaxExtraSources = kMaxLightSources - 1;
 
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate
 inline constexpr int kMaxScale = 16;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "figure_options.h"
 #include "law_options.h"
 
 namespace {
@@ -94,6 +95,18 @@ const std::vector<ValueOption>& ValueOptions() {
        "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
        "nothing is written to it.",
        ParseReadoutPixel},
+      {"light", "SLANT,TILT",
+       "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
+       "degrees turned about it (0 is the plane of the described source, --slant); repeat for a "
+       "third. Its S and dashed shadow line are drawn (cyan, then magenta; the described "
+       "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
+       ParseLightSource},
+      {"through", "P,Q",
+       "With --gradient-space: draw each source's isophote (the curve of equal phi) through the "
+       "orientation P,Q, and white rings where the first two isophotes cross (the orientations "
+       "two images cannot tell apart); with a third source, red rings at those its isophote "
+       "shares.",
+       ParseThrough},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png or .bmp in any letter case, chooses the format; "
        "any other is refused unless --format is given. With \"-o -\" the picture goes to "
@@ -126,6 +139,13 @@ constexpr FlagOption kFlagOptions[] = {
      "p to the right, q upwards, the origin at the centre, with axes. It is seen from +z, so "
      "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
      &RenderJob::gradientSpace, true},
+    {"lit-by-all",
+     "With --gradient-space: hatch the orientations every source lights (all cos i > 0).",
+     &RenderJob::litByAll, true},
+    {"marks",
+     "With --gradient-space: mark the source's point S and its dashed shadow line cos i = 0 "
+     "(drawn also with --light, --through or --lit-by-all).",
+     &RenderJob::marks, true},
 };
 
 // The options the gradient-space map ignores, in the order of the usage text.
@@ -177,9 +197,10 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   for (const ValueOption& option : ValueOptions()) {
     const QString name = QString::fromLatin1(option.name);
     if (!parser.isSet(name)) continue;
-    // --param is repeatable; of any other option the last occurrence holds.
-    const QStringList values =
-        name == u"param" ? parser.values(name) : QStringList{parser.value(name)};
+    // --param and --light are repeatable; of any other option the last occurrence holds.
+    const QStringList values = name == u"param" || name == u"light"
+                                   ? parser.values(name)
+                                   : QStringList{parser.value(name)};
     for (const QString& value : values) {
       if (OptionValueError error = option.apply(value.toStdString(), job))
         return OptionError{*error};
@@ -200,6 +221,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
         job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
+  if (OptionValueError error = CheckFigureOptions(job)) return OptionError{*error};
   ScaleDefaultSize(job);
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};

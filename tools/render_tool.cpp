@@ -5,13 +5,16 @@
 #include <optional>
 #include <utility>
 
+#include "figure_options.h"
 #include "input_error_text.h"
+#include "map_figure.h"
 #include "model/startup_values.h"
 #include "picture_file.h"
 #include "shading/gradient_map.h"
 #include "shading/number_text.h"
 #include "shading/readout.h"
 #include "shading/shade_command.h"
+#include "shading/source_phi.h"
 #include "shading/worker_pool.h"
 
 namespace {
@@ -44,7 +47,11 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
     // The intake of a shade press, so that a bad number is reported as the window reports it.
     ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
     if (auto* error = std::get_if<InputError>(&intake)) return std::move(*error);
-    RunGradientMapPass(state, result.picture, job.smooth, job.scale);
+    if (DrawsFigure(job)) {
+      PaintMapFigure(job, state, result.picture);
+    } else {
+      RunGradientMapPass(state, result.picture, job.smooth, job.scale);
+    }
     return result;
   }
   const ShadeOutcome outcome =
@@ -63,9 +70,13 @@ std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass) {
   const PixelPosition at = job.readout.value_or(PixelPosition{});
   const int width = pass.picture.Width();
   const int height = pass.picture.Height();
-  return FormatReadoutLine(
-      job.gradientSpace ? GradientReadoutAtPixel(pass.state, width, height, at.x, at.y, job.scale)
-                        : ReadoutAtPixel(pass.state, width, height, at.x, at.y));
+  if (!job.gradientSpace) {
+    return FormatReadoutLine(ReadoutAtPixel(pass.state, width, height, at.x, at.y));
+  }
+  const GradientView view = ScaledGradientView(job.scale);
+  return FormatReadoutLine(GradientReadoutAtPixel(pass.state, width, height, at.x, at.y, view)) +
+         FormatSourcePhis(
+             SourcePhisAtPixel(pass.state, job.extraSources, view, width, height, at.x, at.y));
 }
 
 std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job) {

@@ -124,3 +124,13 @@ std::string FormatReadoutLine(const std::optional<Readout>& readout) {
   }
   return line;
 }
+
+std::string FormatSourcePhis(const std::vector<float>& phis) {
+  // The described source's phi is the line's "phi"; the others are numbered from 2.
+  constexpr size_t kFirstExtraNumber = 2;
+  std::string text;
+  for (size_t k = 0; k < phis.size(); ++k) {
+    text += " phi" + std::to_string(k + kFirstExtraNumber) + "=" + Fixed(phis[k], 3);
+  }
+  return text;
+}

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
@@ -51,6 +52,10 @@ bool PaintedPhiDiffers(const SampleReading& reading);
 // phi is the function's own value, painted the value the colouring used. A value that is not
 // finite reads "inf", "-inf" or "nan"; one of a million or more is written as "1.000e+06".
 std::string FormatReadoutLine(const std::optional<Readout>& readout);
+
+// The extra sources' phi (the function's own) for the end of a map's readout line, in the same
+// form: " phi2=0.824 phi3=0.500" for two, nothing for none.
+std::string FormatSourcePhis(const std::vector<float>& phis);
 
 // The zone as the line names it: "band:K" (K the legend row from the top), "self-shadow",
 // "fringe", "deep-shadow" or "tone".

@@ -1,5 +1,6 @@
-// The isophote through a pointed orientation: drawn where phi crosses the pointed value, every
-// drawn pixel within one pixel's change of phi of it, and through the pointed pixel itself.
+// The isophote through a pointed orientation: every drawn pixel within one pixel's change of phi
+// of the pointed value, the curve 1 pixel thin and through the pointed pixel; and the lit-by-all
+// hatch covers exactly what every source lights.
 
 #include "shading/isophotes.h"
 
@@ -7,10 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "figure_state.h"
 #include "model/image_buffer.h"
+#include "shading/lit_by_all.h"
 #include "shading/source_phi.h"
 
 namespace {
@@ -38,19 +39,18 @@ TEST(Isophotes, EveryDrawnPixelHasThePointedPhi) {
   for (const auto& row : kRows) {
     const SourcePhiField field(row.state, row.source);
     const auto phiAt = [&](int x, int y) {
-      return static_cast<double>(
-          field.FunctionPhi(GradientAtPixel(row.view, kWidth, kHeight, x, y)));
+      return double{field.FunctionPhi(GradientAtPixel(row.view, kWidth, kHeight, x, y))};
     };
-    const float pointed =
-        field.FunctionPhi(GradientAtPixel(row.view, kWidth, kHeight, row.x, row.y));
+    const double pointed = static_cast<float>(phiAt(row.x, row.y));
     ImageBuffer picture(kWidth, kHeight);
-    DrawIsophote(picture, row.view, row.state, row.source, pointed, kInk);
-    int drawn = 0;
-    int faults = 0;
+    DrawIsophote(picture, row.view, row.state, row.source, static_cast<float>(pointed), kInk);
+    const auto drawn = [&](int x, int y) { return picture.At(x, y) == kInk; };
+    int count = 0, faults = 0, blocks = 0;
     for (int y = 1; y + 1 < kHeight; ++y) {
       for (int x = 1; x + 1 < kWidth; ++x) {
-        if (picture.At(x, y) != kInk) continue;
-        ++drawn;
+        if (!drawn(x, y)) continue;
+        ++count;
+        blocks += drawn(x + 1, y) && drawn(x, y + 1) && drawn(x + 1, y + 1) ? 1 : 0;
         const double here = phiAt(x, y);
         const double change =
             std::max({std::fabs(phiAt(x + 1, y) - here), std::fabs(phiAt(x - 1, y) - here),
@@ -58,36 +58,41 @@ TEST(Isophotes, EveryDrawnPixelHasThePointedPhi) {
         faults += std::fabs(here - pointed) <= change + 1e-6 ? 0 : 1;
       }
     }
-    EXPECT_GT(drawn, 20) << row.name << ": " << drawn << " pixels";
+    EXPECT_GT(count, 20) << row.name;
     EXPECT_EQ(faults, 0) << row.name;
+    EXPECT_EQ(blocks, 0) << row.name;  // no 2 x 2 block: 1 pixel thin
     bool nearPointed = false;
-    for (int dy = -1; dy <= 1; ++dy) {
-      for (int dx = -1; dx <= 1; ++dx) nearPointed |= picture.At(row.x + dx, row.y + dy) == kInk;
-    }
+    for (int k = 0; k < 9; ++k) nearPointed |= drawn(row.x + k % 3 - 1, row.y + k / 3 - 1);
     EXPECT_TRUE(nearPointed) << row.name;
   }
 }
 
-// The curve is 1 pixel thin: no 2 x 2 block of pixels is all drawn, and the drawing changes
-// nothing but the curve's pixels.
-TEST(Isophotes, DrawsAThinCurve) {
-  const RenderState state = FigureState(kGlossy, 30.0);
-  for (float phi : {0.2F, 0.5F, 0.8F, 0.95F}) {
+// The hatch's pixels are those where every source has cos i > 0, cos i formed in 64-bit from the
+// turned directions (orientations within 1e-6 of a shadow line are not judged).
+TEST(LitByAll, HatchCoversExactlyWhatEverySourceLights) {
+  constexpr Rgb kHatch{200, 200, 200};
+  const RenderState state = FigureState(kGlossy, 35.0);
+  const std::vector<LightAim> sources{DescribedSource(state), {45.0, 120.0}, {40.0, -100.0}};
+  for (const GradientView view : {GradientView{}, GradientView{30.0, 40.0, -20.0}}) {
     ImageBuffer picture(kWidth, kHeight);
-    DrawIsophote(picture, {}, state, {30.0, 45.0}, phi, kInk);
-    int blocks = 0;
-    int drawn = 0;
-    for (int y = 0; y + 1 < kHeight; ++y) {
-      for (int x = 0; x + 1 < kWidth; ++x) {
-        drawn += picture.At(x, y) == kInk ? 1 : 0;
-        blocks += picture.At(x, y) == kInk && picture.At(x + 1, y) == kInk &&
-                          picture.At(x, y + 1) == kInk && picture.At(x + 1, y + 1) == kInk
-                      ? 1
-                      : 0;
+    ShadeLitByAll(picture, view, state, sources, kHatch);
+    int hatched = 0, faults = 0;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        const Gradient g = GradientAtPixel(view, kWidth, kHeight, x, y);
+        double least = 1.0;
+        for (const LightAim& source : sources) {
+          const SourceDirection l = DirectionOf(source);
+          least = std::min(least, (-g.p * l.x - g.q * l.y + l.z) / std::hypot(1.0, g.p, g.q));
+        }
+        const bool painted = picture.At(x, y) == kHatch;
+        hatched += painted ? 1 : 0;
+        if (std::fabs(least) < 1e-6) continue;
+        faults += painted == ((x + y) % kLitHatchSpacing == 0 && least > 0.0) ? 0 : 1;
       }
     }
-    EXPECT_EQ(blocks, 0) << "phi " << phi;
-    EXPECT_GT(drawn, 100) << "phi " << phi;
+    EXPECT_EQ(faults, 0) << view.pixelsPerUnit;
+    EXPECT_GT(hatched, 100) << view.pixelsPerUnit;
   }
 }
 

@@ -1,0 +1,104 @@
+// The renderer's figure over the gradient-space map: --light, --through, --lit-by-all and
+// --marks are checked, change only pixels to the marks' colours, and the readout adds phi2= and
+// phi3=.
+
+#include "figure_options.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "render_options.h"
+#include "render_tool.h"
+#include "shading/figure_marks.h"
+#include "shading/lit_by_all.h"
+#include "shading/readout.h"
+#include "shading/source_phi.h"
+
+namespace {
+
+RenderJob JobOf(std::vector<std::string> args) {
+  const ParsedCommandLine parsed = ParseRenderOptions({args.begin(), args.end()});
+  EXPECT_TRUE(std::holds_alternative<RenderJob>(parsed)) << args.front();
+  return std::holds_alternative<RenderJob>(parsed) ? std::get<RenderJob>(parsed) : RenderJob{};
+}
+
+TEST(FigureOptions, RefusesWhatTheFigureCannotDraw) {
+  const struct {
+    std::vector<std::string> args;
+    const char* message;  // a part of the message
+  } kRows[] = {
+      {{"--light", "30,90"}, "give --gradient-space"},
+      {{"--lit-by-all"}, "give --gradient-space"},
+      {{"--gradient-space", "--light", "1,2", "--light", "3,4", "--light", "5,6"}, "at most 2"},
+      {{"--gradient-space", "--light", "30,abc"}, "SLANT,TILT, two numbers in degrees, got \""},
+      {{"--gradient-space", "--light", "1,2,3"}, "SLANT,TILT"},
+      {{"--gradient-space", "--light", "1e999,0"}, "SLANT,TILT"},
+      {{"--gradient-space", "--through", "0.5"}, "P,Q"},
+  };
+  for (const auto& row : kRows) {
+    std::vector<std::string> args = row.args;
+    args.insert(args.end(), {"-o", "map.ppm"});
+    std::ostringstream out, err;
+    EXPECT_EQ(RunRenderTool({args.begin(), args.end()}, out, err), 2) << args[1];
+    EXPECT_NE(err.str().find(row.message), std::string::npos) << err.str();
+  }
+  const RenderJob job = JobOf({"--gradient-space", "--light", "30,90", "--light", "-20.5,1e1",
+                               "--through", "0.25,-1", "-o", "map.ppm"});
+  ASSERT_EQ(job.extraSources.size(), 2U);
+  EXPECT_EQ(job.extraSources[1].tiltDegrees, 10.0);
+  EXPECT_EQ(job.through->q, -1.0);
+}
+
+// Beside the plain map, a figure changes pixels only to the marks' colours, and the state the
+// pass leaves is the same.
+TEST(FigureOptions, FigureChangesOnlyPixelsItMarks) {
+  std::set<uint32_t> markColours;
+  for (Rgb c : kSourceColours) markColours.insert(PackedPixel(c));
+  for (Rgb c : {kCrossingColour, kSharedCrossingColour, kLitHatchColour}) {
+    markColours.insert(PackedPixel(c));
+  }
+  for (const std::vector<std::string>& figure : std::vector<std::vector<std::string>>{
+           {"--marks"},
+           {"--light", "30,90", "--through", "0.3,-0.2"},
+           {"--light", "30,90", "--light", "40,220", "--through", "0.3,-0.2", "--lit-by-all"}}) {
+    std::vector<std::string> args{"--gradient-space", "--slant", "30",     "--function",
+                                  "glossy",           "-o",      "map.ppm"};
+    const PassResult plain = std::get<PassResult>(RunJobPass(JobOf(args)));
+    args.insert(args.end(), figure.begin(), figure.end());
+    const PassResult marked = std::get<PassResult>(RunJobPass(JobOf(args)));
+    int changed = 0, faults = 0;
+    for (int y = 0; y < plain.picture.Height(); ++y) {
+      for (int x = 0; x < plain.picture.Width(); ++x) {
+        if (plain.picture.At(x, y) == marked.picture.At(x, y)) continue;
+        ++changed;
+        faults += markColours.count(PackedPixel(marked.picture.At(x, y))) ? 0 : 1;
+      }
+    }
+    EXPECT_GT(changed, 100) << figure.back();
+    EXPECT_EQ(faults, 0) << figure.back();
+    EXPECT_EQ(plain.state, marked.state) << figure.back();
+  }
+}
+
+TEST(FigureOptions, ReadoutAddsEachExtraSourcesPhi) {
+  const std::string plain =
+      std::get<std::string>(RenderReadoutLine(JobOf({"--gradient-space", "--readout", "100,80"})));
+  const RenderJob three =
+      JobOf({"--gradient-space", "--light", "45,90", "--light", "30,180", "--readout", "100,80"});
+  const PassResult pass = std::get<PassResult>(RunJobPass(three));
+  const std::vector<float> phis =
+      SourcePhisAtPixel(pass.state, three.extraSources, GradientView{}, 393, 337, 100, 80);
+  const std::string line = std::get<std::string>(RenderReadoutLine(three));
+  ASSERT_EQ(line.rfind(plain + " phi2=", 0), 0U) << line;
+  const size_t phi3 = line.find(" phi3=");
+  ASSERT_NE(phi3, std::string::npos) << line;
+  EXPECT_NEAR(std::stod(line.substr(plain.size() + 6)), phis[0], 5e-4) << line;
+  EXPECT_NEAR(std::stod(line.substr(phi3 + 6)), phis[1], 5e-4) << line;
+  EXPECT_EQ(FormatSourcePhis({0.8244F, -0.5F}), " phi2=0.824 phi3=-0.500");
+}
+
+}  // namespace
