@@ -84,11 +84,13 @@ void GradientMapWindow::ShowSources(bool show) {
 
 QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width, int height, int x,
                                              int y) const {
-  const std::vector<LightAim> extra = sources_->ExtraSources();
+  const std::vector<UsedSource> extra = sources_->ExtraSources();
   if (extra.empty()) return {};
   const std::vector<float> phis =
-      SourcePhisAtPixel(state, extra, figure_->View(), width, height, x, y);
-  return {ExtraSourcesPhiLine(phis, UserLocale())};
+      SourcePhisAtPixel(state, AimsOf(extra), figure_->View(), width, height, x, y);
+  std::vector<int> numbers;
+  for (const UsedSource& source : extra) numbers.push_back(source.number);
+  return {ExtraSourcesPhiLine(numbers, phis, UserLocale())};
 }
 
 int GradientMapWindow::DevicePixelRatio() const {

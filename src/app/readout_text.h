@@ -21,5 +21,7 @@
 QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
                          const QLocale& locale);
 
-// The line of the map's extra light sources: "ф₂ = 0,512   ф₃ = 0,300" for phis of sources 2 on.
-QString ExtraSourcesPhiLine(const std::vector<float>& phis, const QLocale& locale);
+// The line of the map's extra light sources, "ф₂ = 0,512   ф₃ = 0,300": each phi with its
+// source's number.
+QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<float>& phis,
+                            const QLocale& locale);

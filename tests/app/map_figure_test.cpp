@@ -169,16 +169,16 @@ class MapFigureTest : public QObject {
     Find<QCheckBox>(*shaded.map, "Source3")->setChecked(third);
     const size_t extra = (second ? 1 : 0) + (third ? 1 : 0);
     QCOMPARE(shaded.map->Figure().Sources().size(), 1 + extra);
+    const std::array<bool, kMaxLightSources> used{true, second, third};
     PointAt(shaded.map->Picture(), QPoint(240, 200));
     QTRY_VERIFY(!shaded.map->Figure().PointerMarks().isNull());
     const std::array<int, kMaxLightSources> counts =
         SourceColourCounts(shaded.map->Figure().PointerMarks());
-    QVERIFY(counts[0] > 20);
-    // Each extra source in the order used takes the next colour.
-    for (size_t k = 1; k < kMaxLightSources; ++k) QCOMPARE(counts.at(k) > 20, k <= extra);
+    // Each source in its own colour, whichever others are used.
+    for (size_t k = 0; k < kMaxLightSources; ++k) QCOMPARE(counts.at(k) > 20, used.at(k));
     const QStringList lines = shaded.map->ReadoutBox().Lines();
-    QCOMPARE(lines.filter(QStringLiteral("ф₂")).size(), extra >= 1 ? 1 : 0);
-    QCOMPARE(lines.filter(QStringLiteral("ф₃")).size(), extra >= 2 ? 1 : 0);
+    QCOMPARE(lines.filter(QStringLiteral("ф₂")).size(), second ? 1 : 0);
+    QCOMPARE(lines.filter(QStringLiteral("ф₃")).size(), third ? 1 : 0);
     // Leaving the map takes the marks away.
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&shaded.map->Picture(), &leave);
@@ -190,14 +190,14 @@ class MapFigureTest : public QObject {
     auto* slant = Find<QLineEdit>(panel, "Source2Slant");
     Find<QCheckBox>(panel, "Source2")->setChecked(true);
     slant->setText(QStringLiteral("45"));
-    QCOMPARE(panel.ExtraSources().at(0).slantDegrees, 45.0);
+    QCOMPARE(panel.ExtraSources().at(0).aim.slantDegrees, 45.0);
     slant->setText(QStringLiteral("4x"));
     QVERIFY(!InputBoxMark(*slant).isEmpty());
-    QCOMPARE(panel.ExtraSources().at(0).slantDegrees, 45.0);
+    QCOMPARE(panel.ExtraSources().at(0).aim.slantDegrees, 45.0);
     QLocale::setDefault(QLocale(QLocale::Russian));
     slant->setText(QStringLiteral("12,5"));
     QVERIFY(InputBoxMark(*slant).isEmpty());
-    QCOMPARE(panel.ExtraSources().at(0).slantDegrees, 12.5);
+    QCOMPARE(panel.ExtraSources().at(0).aim.slantDegrees, 12.5);
   }
 };
 

@@ -32,31 +32,32 @@ class TransparentLayer final : public Picture {
 
 }  // namespace
 
-QImage SourceMarksLayer(const RenderState& lastPass, const std::vector<LightAim>& sources,
+QImage SourceMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,
                         bool litByAll, const GradientView& view, QSize deviceSize, int ratio) {
   TransparentLayer layer(deviceSize, ratio);
-  if (litByAll) ShadeLitByAll(layer, view, lastPass, sources, kLitHatchColour);
-  for (size_t k = 0; k < sources.size(); ++k) {
-    DrawShadowLine(layer, view, sources[k], kSourceColours.at(k), true);
-    DrawSourceMark(layer, view, sources[k], kSourceColours.at(k), false);
+  if (litByAll) ShadeLitByAll(layer, view, lastPass, AimsOf(sources), kLitHatchColour);
+  for (const UsedSource& source : sources) {
+    const Rgb colour = kSourceColours.at(SourceIndex(source));
+    DrawShadowLine(layer, view, source.aim, colour, true);
+    DrawSourceMark(layer, view, source.aim, colour, false);
   }
   return std::move(layer.Image());
 }
 
-QImage PointerMarksLayer(const RenderState& lastPass, const std::vector<LightAim>& sources,
+QImage PointerMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,
                          Gradient through, const GradientView& view, QSize deviceSize, int ratio) {
   TransparentLayer layer(deviceSize, ratio);
-  for (size_t k = 0; k < sources.size(); ++k) {
-    const float phi = SourcePhiField(lastPass, sources[k]).FunctionPhi(through);
-    DrawIsophote(layer, view, lastPass, sources[k], phi, kSourceColours.at(k));
+  for (const UsedSource& source : sources) {
+    const float phi = SourcePhiField(lastPass, source.aim).FunctionPhi(through);
+    DrawIsophote(layer, view, lastPass, source.aim, phi, kSourceColours.at(SourceIndex(source)));
   }
   if (sources.size() >= 2) {
     const std::vector<Gradient> crossings = IsophoteCrossings(
-        lastPass, sources[0], sources[1], through, view, layer.Width(), layer.Height());
+        lastPass, sources[0].aim, sources[1].aim, through, view, layer.Width(), layer.Height());
     DrawCrossingMarks(layer, view, crossings, kCrossingColour, kCrossingMarkRadius);
     if (sources.size() >= 3) {
       DrawCrossingMarks(layer, view,
-                        CrossingsSharedBy(lastPass, sources[2], through, crossings, view),
+                        CrossingsSharedBy(lastPass, sources[2].aim, through, crossings, view),
                         kSharedCrossingColour, kSharedCrossingMarkRadius);
     }
   }

@@ -12,13 +12,13 @@
 #include <QSize>
 #include <vector>
 
+#include "app/map/used_source.h"
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
 #include "shading/gradient_view.h"
-#include "shading/light_sources.h"
 
 // Each layer: `deviceSize` pixels, `ratio` device pixels a logical one.
-QImage SourceMarksLayer(const RenderState& lastPass, const std::vector<LightAim>& sources,
+QImage SourceMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,
                         bool litByAll, const GradientView& view, QSize deviceSize, int ratio);
-QImage PointerMarksLayer(const RenderState& lastPass, const std::vector<LightAim>& sources,
+QImage PointerMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,
                          Gradient through, const GradientView& view, QSize deviceSize, int ratio);

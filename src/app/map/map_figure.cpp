@@ -49,16 +49,16 @@ void MapFigure::Reset() {
   emit viewChanged();
 }
 
-void MapFigure::SetExtraSources(std::vector<LightAim> extra, bool litByAll) {
+void MapFigure::SetExtraSources(std::vector<UsedSource> extra, bool litByAll) {
   extra_ = std::move(extra);
   litByAll_ = litByAll;
   Refresh();
 }
 
-std::vector<LightAim> MapFigure::Sources() const {
+std::vector<UsedSource> MapFigure::Sources() const {
   const RenderState* state = state_();
   if (state == nullptr) return {};
-  std::vector<LightAim> sources{DescribedSource(*state)};
+  std::vector<UsedSource> sources{{1, DescribedSource(*state)}};
   sources.insert(sources.end(), extra_.begin(), extra_.end());
   return sources;
 }
@@ -130,14 +130,13 @@ void MapFigure::PaintOverlay(QPainter& painter) const {
   static const std::array<QString, kMaxLightSources> kNames{
       QStringLiteral("S"), QStringLiteral("S₂"), QStringLiteral("S₃")};
   std::vector<SourceLabel> labels;
-  const std::vector<LightAim> sources = Sources();
   const QSize size = picture_.Image().size();
-  for (size_t k = 0; k < sources.size() && k < kNames.size(); ++k) {
-    if (const std::optional<Gradient> point = SourcePoint(sources[k])) {
+  for (const UsedSource& used : Sources()) {
+    if (const std::optional<Gradient> point = SourcePoint(used.aim)) {
       labels.push_back(
           {LogicalPointOf(PixelOfGradient(frame.view, size.width(), size.height(), *point),
                           frame.ratio),
-           kNames.at(k)});
+           kNames.at(SourceIndex(used))});
     }
   }
   PaintFigureLabels(painter, frame, labels);

@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "app/map/map_zoom.h"
+#include "app/map/used_source.h"
 #include "model/render_state.h"
 #include "shading/gradient_view.h"
-#include "shading/light_sources.h"
 
 class PictureBox;
 class QPainter;
@@ -47,9 +47,9 @@ class MapFigure final : public QObject {
 
   // The sources beside the described one (at most two), and whether the part of the map they
   // all light is hatched.
-  void SetExtraSources(std::vector<LightAim> extra, bool litByAll);
+  void SetExtraSources(std::vector<UsedSource> extra, bool litByAll);
   // The described source of the state shown, then the extra ones; none before a pass.
-  std::vector<LightAim> Sources() const;
+  std::vector<UsedSource> Sources() const;
   // Draws the source marks again for the state shown, the view and the sources.
   void Refresh();
 
@@ -76,7 +76,7 @@ class MapFigure final : public QObject {
   StateSource state_;
   MapZoom zoom_;
   int wheelRemainder_ = 0;  // eighths of a degree of Ctrl+wheel turn not yet applied
-  std::vector<LightAim> extra_;
+  std::vector<UsedSource> extra_;
   bool litByAll_ = false;
   QImage sourceMarks_;
   QImage pointerMarks_;

@@ -88,10 +88,12 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Исто
   connect(litByAll_, &QCheckBox::toggled, this, &SourcesPanel::changed);
 }
 
-std::vector<LightAim> SourcesPanel::ExtraSources() const {
-  std::vector<LightAim> sources;
-  for (const ExtraRow& row : rows_) {
-    if (row.use->isChecked()) sources.push_back(row.aim);
+std::vector<UsedSource> SourcesPanel::ExtraSources() const {
+  std::vector<UsedSource> sources;
+  for (size_t k = 0; k < rows_.size(); ++k) {
+    if (rows_.at(k).use->isChecked()) {
+      sources.push_back({static_cast<int>(k) + 2, rows_.at(k).aim});
+    }
   }
   return sources;
 }

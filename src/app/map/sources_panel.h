@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "shading/light_sources.h"
+#include "app/map/used_source.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -19,8 +19,8 @@ class SourcesPanel final : public QGroupBox {
  public:
   explicit SourcesPanel(QWidget* parent = nullptr);
 
-  // The checked extra sources in order, each with the last values that read.
-  std::vector<LightAim> ExtraSources() const;
+  // The checked extra sources in order (numbered 2 and 3), each with the last values that read.
+  std::vector<UsedSource> ExtraSources() const;
   bool LitByAllChecked() const;
 
  signals:
