@@ -80,6 +80,13 @@ void GradientMapWindow::ShowSources(bool show) {
   sources_->setVisible(show);
   const int panel = sources_->sizeHint().width();
   resize(map.width() + (show ? panel : 0), height());
+  // Kept on the screen: a window near the screen's right edge moves left by what the panel added.
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int over = std::min(frame.right() - available.right(), frame.left() - available.left());
+    if (over > 0) move(pos() - QPoint(over, 0));
+  }
 }
 
 QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width, int height, int x,

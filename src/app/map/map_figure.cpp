@@ -123,7 +123,6 @@ void MapFigure::DrawPointerMarks() {
 
 void MapFigure::PaintOverlay(QPainter& painter) const {
   if (!sourceMarks_.isNull()) painter.drawImage(0, 0, sourceMarks_);
-  if (!pointerMarks_.isNull()) painter.drawImage(0, 0, pointerMarks_);
   const FigureFrame frame{picture_.size(), picture_.PixelRatio(), View(),
                           FigureFont(picture_.font()), QLocale()};
   // The described source is «S», as in the textbooks; the others carry their numbers.
@@ -140,4 +139,6 @@ void MapFigure::PaintOverlay(QPainter& painter) const {
     }
   }
   PaintFigureLabels(painter, frame, labels);
+  // The isophotes and their crossings over the text: a crossing under a number must show.
+  if (!pointerMarks_.isNull()) painter.drawImage(0, 0, pointerMarks_);
 }

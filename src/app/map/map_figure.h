@@ -2,15 +2,15 @@
 // The map's picture as a figure: how it frames gradient space (MapZoom: the scale grows with the
 // picture; Ctrl+wheel zooms about the pointer, Ctrl+0 returns to the default) and what is drawn
 // over the core's colours: the source marks (FigureLayers: shadow lines, the rings at S, the
-// lit-by-all hatch), the isophotes through the orientation under the pointer and their
-// crossings, then the text (FigureLabels: axes, numbered ticks, letters, «S», conventions). The
+// lit-by-all hatch), the text (FigureLabels: axes, numbered ticks, letters, «S», conventions),
+// then the isophotes through the orientation under the pointer and their crossings. The
 // colours are the core's pass, painted by the window into the PictureBox's image; the figure is
 // the picture's overlay, so that what is shown, saved and copied is one picture.
 //
 //   wheel, Ctrl+0, resize -> MapZoom -> viewChanged -> the window repaints the colours, Refresh
 //   pass, sources         -> Refresh -> source marks layer
 //   pointer on the map    -> pointer marks layer (at most once an event loop turn)
-//   PictureBox overlay    -> layers, then PaintFigureLabels
+//   PictureBox overlay    -> source marks, PaintFigureLabels, then the pointer marks
 
 #include <QImage>
 #include <QObject>
