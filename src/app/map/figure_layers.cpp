@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr Rgb kCrossingOutline{0, 0, 0};
+
 // A transparent image the core's drawing paints opaque pixels into.
 class TransparentLayer final : public Picture {
  public:
@@ -54,7 +56,9 @@ QImage PointerMarksLayer(const RenderState& lastPass, const std::vector<UsedSour
   if (sources.size() >= 2) {
     const std::vector<Gradient> crossings = IsophoteCrossings(
         lastPass, sources[0].aim, sources[1].aim, through, view, layer.Width(), layer.Height());
+    // A white ring within a black one shows on the bright and the dark parts of the map alike.
     DrawCrossingMarks(layer, view, crossings, kCrossingColour, kCrossingMarkRadius);
+    DrawCrossingMarks(layer, view, crossings, kCrossingOutline, kCrossingMarkRadius + 1.0);
     if (sources.size() >= 3) {
       DrawCrossingMarks(layer, view,
                         CrossingsSharedBy(lastPass, sources[2].aim, through, crossings, view),
