@@ -15,7 +15,9 @@ constexpr double kDerivativePixels = 0.05;  // the central differences' half ste
 constexpr double kOnCurvePixels = 0.05;     // how near both curves a crossing must lie
 constexpr double kSamePointPixels = 1.0;
 constexpr double kLargestStepCells = 2.0;  // Newton steps are cut to this length
-constexpr double kSettledPixels = 1e-6;
+// Steps shorter than this end the search: phi is stored in 32 bits, so Newton's steps settle
+// no closer than its rounding allows (some 1e-7 units), however many are taken.
+constexpr double kSettledPixels = 1e-3;
 constexpr double kOnIsophotePixels = 0.5;
 // Jacobians whose determinant is this small beside the product of their rows' sizes are taken
 // as singular: the two isophotes run (nearly) parallel there.
@@ -46,8 +48,9 @@ class Difference {
   double step_;
 };
 
-// Newton's method for both differences from `start`; nothing when it meets parallel curves, a
-// value that is not finite, or does not settle.
+// Newton's method for both differences from `start`; nothing when it meets parallel curves or a
+// value that is not finite. A start that has not settled after every step gives its last point,
+// for the caller to judge.
 std::optional<Gradient> Refine(const Difference& first, const Difference& second, Gradient start,
                                double largestStep, double settled) {
   Gradient g = start;
@@ -72,7 +75,7 @@ std::optional<Gradient> Refine(const Difference& first, const Difference& second
     g = {g.p - dp, g.q - dq};
     if (length <= settled) return g;
   }
-  return std::nullopt;
+  return g;
 }
 
 bool InsidePicture(PixelPoint point, int width, int height) {
