@@ -69,7 +69,7 @@ class MapWindowTest : public QObject {
     map.resize(size);
     QTRY_COMPARE(map.Picture().Image().size(), size);
     const QImage shown = map.Picture().ComposedImage();
-    QVERIFY(shown != map.Picture().Image());  // the figure is part of it
+    QVERIFY(shown != map.Picture().Image());  // the figure is drawn over the colours
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("map.png"));

@@ -45,7 +45,7 @@ class MapFigure final : public QObject {
   void ZoomAbout(QPointF pointer, double factor);
   void Reset();
 
-  // The sources beside the described one (at most two), and whether the part of the map they
+  // The sources beside the described one (at most two), and whether the region of the map they
   // all light is hatched.
   void SetExtraSources(std::vector<UsedSource> extra, bool litByAll);
   // The described source of the state shown, then the extra ones; none before a pass.

@@ -3,7 +3,7 @@
 // described one (the main window's slant, tilt 0) and cannot be edited here; sources 2 and 3 each
 // have a check box that uses it, a slant and a tilt box (degrees, in the user's number format:
 // a text that does not read marks its box and keeps its last value), and «Освещено всеми» hatches
-// the part of the map every source used lights. The sphere and its pass keep the one source.
+// the region of the map every source used lights. The sphere and its pass keep the one source.
 
 #include <QGroupBox>
 #include <array>
