@@ -56,7 +56,7 @@ void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
-    connect(mapWindow_, &GradientMapWindow::shadeRequested, command1_, &QPushButton::click);
+    connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
     mapWindow_->show();

@@ -34,7 +34,7 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   // Until a pass is shown the plane is empty but its axes already say what it is.
   figure_ = new MapFigure(
       *picture_, [this] { return MapState(); }, this);
-  connect(figure_, &MapFigure::viewChanged, this, &GradientMapWindow::PaintMap);
+  connect(figure_, &MapFigure::ViewChanged, this, &GradientMapWindow::PaintMap);
   const PointerReadout::ReadoutAt readAt = [this](const RenderState& lastPass, int width,
                                                   int height, int x, int y) {
     return GradientReadoutAtPixel(lastPass, width, height, x, y, figure_->View());
@@ -42,7 +42,7 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
   menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
-  connect(shade, &QShortcut::activated, this, &GradientMapWindow::shadeRequested);
+  connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);
   auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(closeKey, &QShortcut::activated, this, &QWidget::close);
   auto* defaultView = new QAction(QStringLiteral("Исходный масштаб"), this);
@@ -56,7 +56,7 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 
   sources_ = new SourcesPanel(this);
   sources_->hide();
-  connect(sources_, &SourcesPanel::changed, this, [this] {
+  connect(sources_, &SourcesPanel::Changed, this, [this] {
     figure_->SetExtraSources(sources_->ExtraSources(), sources_->LitByAllChecked());
   });
   sourcesAction_ = new QAction(QStringLiteral("Источники света"), this);

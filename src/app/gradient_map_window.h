@@ -50,7 +50,7 @@ class GradientMapWindow final : public QWidget {
   // desktop merely minimises or restores it.
   void ShownChanged(bool shown);
   // F5 in this window: the main window's shade button.
-  void shadeRequested();
+  void ShadeRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -41,12 +41,12 @@ GradientView MapFigure::View() const {
 
 void MapFigure::ZoomAbout(QPointF pointer, double factor) {
   zoom_.ZoomAbout(pointer, picture_.size(), picture_.PixelRatio(), factor);
-  emit viewChanged();
+  emit ViewChanged();
 }
 
 void MapFigure::Reset() {
   zoom_.Reset();
-  emit viewChanged();
+  emit ViewChanged();
 }
 
 void MapFigure::SetExtraSources(std::vector<UsedSource> extra, bool litByAll) {
@@ -79,7 +79,7 @@ void MapFigure::Refresh() {
 bool MapFigure::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &picture_) return false;
   if (event->type() == QEvent::Resize) {
-    emit viewChanged();
+    emit ViewChanged();
     return false;
   }
   if (event->type() != QEvent::Wheel) return false;

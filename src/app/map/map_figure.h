@@ -7,7 +7,7 @@
 // colours are the core's pass, painted by the window into the PictureBox's image; the figure is
 // the picture's overlay, so that what is shown, saved and copied is one picture.
 //
-//   wheel, Ctrl+0, resize -> MapZoom -> viewChanged -> the window repaints the colours, Refresh
+//   wheel, Ctrl+0, resize -> MapZoom -> ViewChanged -> the window repaints the colours, Refresh
 //   pass, sources         -> Refresh -> source marks layer
 //   pointer on the map    -> pointer marks layer (at most once an event loop turn)
 //   PictureBox overlay    -> source marks, PaintFigureLabels, then the pointer marks
@@ -41,7 +41,7 @@ class MapFigure final : public QObject {
   const MapZoom& Zoom() const { return zoom_; }
 
   // Zooms by `factor` about `pointer` (logical pixels of the picture); Reset returns to the
-  // default view. Both send viewChanged.
+  // default view. Both send ViewChanged.
   void ZoomAbout(QPointF pointer, double factor);
   void Reset();
 
@@ -62,7 +62,7 @@ class MapFigure final : public QObject {
 
  signals:
   // The view changed (zoom, or the picture's size): the colours must be painted again.
-  void viewChanged();
+  void ViewChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -73,7 +73,7 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Исто
     grid->addWidget(new QLabel(QStringLiteral("°"), this), line, 3);
     grid->addWidget(row.tilt, line, 4);
     grid->addWidget(new QLabel(QStringLiteral("°"), this), line, 5);
-    connect(row.use, &QCheckBox::toggled, this, &SourcesPanel::changed);
+    connect(row.use, &QCheckBox::toggled, this, &SourcesPanel::Changed);
     connect(row.slant, &QLineEdit::textChanged, this,
             [this, &row] { OnTextEdited(row, *row.slant, row.aim.slantDegrees); });
     connect(row.tilt, &QLineEdit::textChanged, this,
@@ -85,7 +85,7 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Исто
       "Заштриховать ориентации, освещённые всеми источниками (cos i > 0 для каждого)"));
   grid->addWidget(litByAll_, kExtraCount + 2, 0, 1, 6);
   grid->setRowStretch(kExtraCount + 3, 1);
-  connect(litByAll_, &QCheckBox::toggled, this, &SourcesPanel::changed);
+  connect(litByAll_, &QCheckBox::toggled, this, &SourcesPanel::Changed);
 }
 
 std::vector<UsedSource> SourcesPanel::ExtraSources() const {
@@ -114,5 +114,5 @@ void SourcesPanel::OnTextEdited(ExtraRow& row, QLineEdit& box, double& value) {
   box.setToolTip(tip);
   if (reading.value == value) return;
   value = reading.value;
-  if (row.use->isChecked()) emit changed();
+  if (row.use->isChecked()) emit Changed();
 }

@@ -25,7 +25,7 @@ class SourcesPanel final : public QGroupBox {
 
  signals:
   // A check box changed, or a box's text read as a new value.
-  void changed();
+  void Changed();
 
  private:
   struct ExtraRow {
