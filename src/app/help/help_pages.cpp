@@ -55,6 +55,8 @@ constexpr ControlPlace kControlPlaces[] = {
     {"Label2", "isolines", "legend"},
     {"MapPicture", "gradient", "map"},
     {"GradientMapWindow", "gradient", "map"},
+    {"LitByAll", "stereo", "lit"},
+    {"SourcesPanel", "stereo", "panel"},
 };
 
 std::optional<HelpPlace> PlaceOfName(const QString& name) {

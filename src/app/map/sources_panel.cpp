@@ -46,6 +46,11 @@ const QString kTiltTip =
 
 SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Источники"), parent) {
   setObjectName(QStringLiteral("SourcesPanel"));
+  setWhatsThis(QStringLiteral(
+      "Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного "
+      "окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. Когда "
+      "указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки "
+      "пересечения изофот отмечаются кольцами."));
   auto* grid = new QGridLayout(this);
   grid->addWidget(Swatch(0, this), 0, 0);
   auto* first = new QLabel(QStringLiteral("1: наклон из главного окна"), this);
@@ -81,6 +86,9 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Исто
   }
   litByAll_ = new QCheckBox(QStringLiteral("Освещено всеми"), this);
   litByAll_->setObjectName(QStringLiteral("LitByAll"));
+  litByAll_->setWhatsThis(QStringLiteral(
+      "Штриховка ориентаций, которые освещены всеми используемыми источниками (cos i > 0 для "
+      "каждого): только их фотометрическое стерео может восстановить."));
   litByAll_->setToolTip(QStringLiteral(
       "Заштриховать ориентации, освещённые всеми источниками (cos i > 0 для каждого)"));
   grid->addWidget(litByAll_, kExtraCount + 2, 0, 1, 6);
