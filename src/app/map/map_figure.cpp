@@ -68,12 +68,10 @@ void MapFigure::Refresh() {
   sourceMarks_ = state != nullptr ? SourceMarksLayer(*state, Sources(), litByAll_, View(),
                                                      picture_.Image().size(), picture_.PixelRatio())
                                   : QImage();
-  // The orientation under a pointer that has not moved may have changed with the view.
-  if (pointer_) {
-    DrawPointerMarks();
-  } else {
-    picture_.update();
-  }
+  // The orientation under a pointer that has not moved may have changed with the view; its marks
+  // follow once the new picture is shown, so that they never delay a live pass.
+  if (pointer_) pointerTimer_->start();
+  picture_.update();
 }
 
 bool MapFigure::eventFilter(QObject* watched, QEvent* event) {
