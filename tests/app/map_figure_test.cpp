@@ -19,6 +19,7 @@
 #include "form_probe.h"
 #include "model/image_buffer.h"
 #include "shading/figure_marks.h"
+#include "shading/gradient_map.h"
 #include "shading/gradient_view.h"
 
 namespace {
@@ -74,7 +75,8 @@ class MapFigureTest : public QObject {
  private slots:
   void init() { QLocale::setDefault(QLocale::c()); }
 
-  // Where the figure draws nothing, the picture is the core's map in the default view.
+  // Where the figure draws nothing, the picture is the core's map of the default view, as the
+  // map window showed it before it was a figure.
   void outsideTheMarksTheMapIsTheCores_data() {
     QTest::addColumn<QString>("slant");
     QTest::newRow("slant 0") << "0";
@@ -85,8 +87,9 @@ class MapFigureTest : public QObject {
     ShadedMap shaded = OpenShadedMap(slant);
     const PictureBox& picture = shaded.map->Picture();
     QCOMPARE(picture.Image().size(), QSize(393, 337));
+    // Today's map: the core's colours with its own thin axes, which the figure's cover.
     ImageBuffer core(393, 337);
-    PaintGradientMap(*shaded.map->MapState(), core, false, GradientView{});
+    RunGradientMapPass(*shaded.map->MapState(), core, false);
     QImage marks(picture.Image().size(), QImage::Format_ARGB32_Premultiplied);
     marks.fill(Qt::transparent);
     {
