@@ -1,12 +1,11 @@
-// The map figure's arithmetic: the tick step for a scale, the ticks in a range and their text in
-// the user's format, and the zoom's view (the default view is the core's, bit for bit).
+// The map figure's ticks: the step for a scale, the ticks in a range and their text in the
+// user's format.
+
+#include "app/map/axis_ticks.h"
 
 #include <QTest>
 
-#include "app/map/axis_ticks.h"
-#include "app/map/map_zoom.h"
-
-class MapPartsTest : public QObject {
+class AxisTicksTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -50,35 +49,7 @@ class MapPartsTest : public QObject {
     }
     QCOMPARE(written, texts);
   }
-
-  void zoomView() {
-    MapZoom zoom;
-    const GradientView core = ScaledGradientView(1);
-    const GradientView view = zoom.ViewFor(QSize(393, 337), 1);
-    // Bit for bit the core's default: the same samples, the same map.
-    QCOMPARE(view.pixelsPerUnit, core.pixelsPerUnit);
-    QVERIFY(!std::signbit(view.originX) && view.originX == 0.0 && view.originY == 0.0);
-    QCOMPARE(zoom.ViewFor(QSize(393, 337), 2).pixelsPerUnit, 100.0);
-    QCOMPARE(zoom.ViewFor(QSize(786, 400), 1).pixelsPerUnit, 50.0 * 400 / 337);
-
-    const QSize size(500, 420);
-    const QPointF pointer(123.0, 77.0);
-    const PixelPoint at = DevicePointOf(pointer, 1);
-    const Gradient before = GradientAtPixel(zoom.ViewFor(size, 1), 500, 420, at.x, at.y);
-    zoom.ZoomAbout(pointer, size, 1, 2.0);
-    zoom.ZoomAbout(pointer, size, 1, 1.5);
-    const Gradient after = GradientAtPixel(zoom.ViewFor(size, 1), 500, 420, at.x, at.y);
-    QVERIFY(std::abs(after.p - before.p) < 1e-12 && std::abs(after.q - before.q) < 1e-12);
-    QCOMPARE(zoom.Zoom(), 3.0);
-    zoom.Reset();
-    QVERIFY(zoom.IsDefault());
-
-    const PixelPoint device{245.0, 17.5};
-    const PixelPoint back = DevicePointOf(LogicalPointOf(device, 2), 2);
-    QCOMPARE(back.x, device.x);
-    QCOMPARE(back.y, device.y);
-  }
 };
 
-QTEST_MAIN(MapPartsTest)
-#include "map_parts_test.moc"
+QTEST_MAIN(AxisTicksTest)
+#include "axis_ticks_test.moc"
