@@ -31,7 +31,7 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   picture_->setObjectName(QStringLiteral("MapPicture"));
   picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   picture_->setMinimumSize(defaultSize / 2);
-  // Until a pass is shown the plane is empty but its axes already say what it is.
+  // Until a pass is shown the plane is empty, but the figure's axes already say what it is.
   figure_ = new MapFigure(
       *picture_, [this] { return MapState(); }, this);
   connect(figure_, &MapFigure::ViewChanged, this, &GradientMapWindow::PaintMap);

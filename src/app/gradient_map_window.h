@@ -5,7 +5,9 @@
 // smoothing of that pass from a copy of its RenderState; rotations, the half sphere and the
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere. Its
 // context menu and keys are the sphere's: save and copy the map as shown, F5 shades (the main
-// window's pass), Esc closes the window. The window can be resized: the map fills it (MapFigure).
+// window's pass), Esc closes the window, Ctrl+0 returns to the default view and Ctrl+L shows or
+// hides «Источники» (SourcesPanel) at its side. The window can be resized: the map fills it
+// (MapFigure).
 //
 //   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
 //   PictureBox, with the figure drawn over it
