@@ -39,15 +39,20 @@ void Form1::SetUpPictureAdditions() {
 
 // On a screen scaled above 1 the sphere is painted at the screen's resolution, as the renderer's
 // --scale K paints it: K times the pixels, each K times smaller in sphere units. At scale 1 the
-// picture and the state are those of a plain pass.
-void Form1::MatchPictureToScreen() {
+// picture and the state are those of a plain pass. Returns the image it replaced, if any.
+std::optional<QImage> Form1::MatchPictureToScreen() {
   const int ratio = std::max(1, static_cast<int>(std::ceil(picture1_->devicePixelRatioF())));
-  if (ratio != picture1_->PixelRatio()) picture1_->ResizeImage(picture1_->size(), ratio);
+  std::optional<QImage> replaced;
+  if (ratio != picture1_->PixelRatio()) {
+    replaced = picture1_->Image();
+    picture1_->ResizeImage(picture1_->size(), ratio);
+  }
   RenderState startup{};
   ApplyStartupValues(startup);
   state_.pixelScale = ratio == 1
                           ? startup.pixelScale
                           : static_cast<float>(static_cast<double>(startup.pixelScale) / ratio);
+  return replaced;
 }
 
 // The map's window is made when first asked for and shows the last pass, if there was one; it

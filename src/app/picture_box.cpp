@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 PictureBox::PictureBox(QSize size, QWidget* parent)
@@ -22,6 +23,12 @@ void PictureBox::ResizeImage(QSize size, int pixelRatio) {
   image_.setDevicePixelRatio(pixelRatio_);
   image_.fill(Qt::white);
   resize(size);
+  update();
+}
+
+void PictureBox::SetImage(const QImage& image) {
+  image_ = image;
+  pixelRatio_ = std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
   update();
 }
 

@@ -46,6 +46,8 @@ class PictureBox final : public QWidget, public Picture {
   // (the widget is resized to `size`).
   void ResizeImage(QSize size, int pixelRatio);
   int PixelRatio() const { return pixelRatio_; }
+  // Puts back an image taken from Image(), at its own pixel ratio.
+  void SetImage(const QImage& image);
   // The device pixel under a logical position (the one holding the position's centre).
   QPoint DevicePixelAt(QPoint position) const;
   void SetOverlay(Overlay overlay);

@@ -1,8 +1,10 @@
 // On a screen scaled by 2 (run with QT_SCALE_FACTOR=2) both pictures are painted at the screen's
 // resolution: the sphere as the renderer's --scale 2 paints it, the map at 100 pixels a unit; the
-// widgets keep their logical size and the readout reads the device pixel under the pointer.
+// widgets keep their logical size and the readout reads the device pixel under the pointer. A
+// press refused for an input error leaves the picture as it was.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +25,18 @@ class ScreenScaleTest : public QObject {
     auto form = OpenForm();
     Activate(*form);
     if (form->devicePixelRatioF() != 2.0) QSKIP("needs QT_SCALE_FACTOR=2");
+    // A press that an input error refuses changes nothing, the picture's resolution included.
+    const RenderState before = form->State();
+    auto* rotX = Find<QLineEdit>(*form, "Text1");
+    Retype(*rotX, "abc");
+    {
+      MessageBoxWatch watch;
+      Press(*form);
+      QCOMPARE(watch.texts().size(), 1);
+    }
+    QCOMPARE(form->State(), before);
+    QCOMPARE(Find<PictureBox>(*form, "Picture1")->Image().size(), QSize(393, 337));
+    Retype(*rotX, "30");
     Press(*form);
     const PictureBox& sphere = *Find<PictureBox>(*form, "Picture1");
     QCOMPARE(sphere.size(), QSize(393, 337));
