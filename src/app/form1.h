@@ -22,6 +22,7 @@
 // The controls come from the layout table; the window and its parts find them by name once, at
 // construction. Handlers are named for the signal they serve.
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -103,7 +104,7 @@ class Form1 final : public QWidget {
   // What the window adds around the picture: the readout, the context menu and the map.
   void SetUpPictureAdditions();
   void OpenGradientMap();
-  void PlaceBeside(QWidget& window) const;
+  std::optional<QImage> MatchPictureToScreen();
   QImage PictureToExport() const;
 
   RenderState state_{};

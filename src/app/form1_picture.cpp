@@ -4,8 +4,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QScreen>
+#include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
@@ -14,6 +15,7 @@
 #include "app/picture_export.h"
 #include "app/picture_menu.h"
 #include "app/pointer_readout.h"
+#include "model/startup_values.h"
 #include "shading/readout.h"
 
 void Form1::SetUpPictureAdditions() {
@@ -35,17 +37,22 @@ void Form1::SetUpPictureAdditions() {
   pictureMenu_->AddAction(openMap_);
 }
 
-// A second window first opens to the right of this one, kept on the screen.
-void Form1::PlaceBeside(QWidget& window) const {
-  constexpr int kGap = 8;
-  QPoint at = this->window()->frameGeometry().topRight() + QPoint(kGap, 0);
-  if (const QScreen* shown = screen()) {
-    const QRect available = shown->availableGeometry();
-    const QSize size = window.frameGeometry().size();  // known once the window is shown
-    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - size.width())));
-    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - size.height())));
+// On a screen scaled above 1 the sphere is painted at the screen's resolution, as the renderer's
+// --scale K paints it: K times the pixels, each K times smaller in sphere units. At scale 1 the
+// picture and the state are those of a plain pass. Returns the image it replaced, if any.
+std::optional<QImage> Form1::MatchPictureToScreen() {
+  const int ratio = std::max(1, static_cast<int>(std::ceil(picture1_->devicePixelRatioF())));
+  std::optional<QImage> replaced;
+  if (ratio != picture1_->PixelRatio()) {
+    replaced = picture1_->Image();
+    picture1_->ResizeImage(picture1_->size(), ratio);
   }
-  window.move(at);
+  RenderState startup{};
+  ApplyStartupValues(startup);
+  state_.pixelScale = ratio == 1
+                          ? startup.pixelScale
+                          : static_cast<float>(static_cast<double>(startup.pixelScale) / ratio);
+  return replaced;
 }
 
 // The map's window is made when first asked for and shows the last pass, if there was one; it
@@ -54,10 +61,11 @@ void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(this);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
+    connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
     mapWindow_->show();
-    PlaceBeside(*mapWindow_);
+    mapWindow_->PlaceBeside(*window());
   }
   mapWindow_->show();
   mapWindow_->raise();

@@ -67,6 +67,8 @@ void Form1::OnCommand1Clicked() {
   const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
   std::optional<InputError> error;
   readout_->Hide();
+  const float pixelScale = state_.pixelScale;
+  const std::optional<QImage> replaced = MatchPictureToScreen();
   {
     BusyPointer busy;
     HiddenWhilePainting hidden(*picture1_);
@@ -85,6 +87,9 @@ void Form1::OnCommand1Clicked() {
   }
   // Reported once the pointer is back and the picture shown; nothing has changed.
   if (error) {
+    // Nothing has changed, the picture's resolution included.
+    state_.pixelScale = pixelScale;
+    if (replaced) picture1_->SetImage(*replaced);
     ShowInputError(*error);
     return;
   }

@@ -1,42 +1,147 @@
 #include "app/gradient_map_window.h"
 
+#include <QAction>
+#include <QHBoxLayout>
 #include <QHideEvent>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
-#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "app/locale_numbers.h"
+#include "app/map/map_figure.h"
+#include "app/map/sources_panel.h"
+#include "app/map/window_placement.h"
 #include "app/picture_box.h"
+#include "app/picture_menu.h"
 #include "app/pointer_readout.h"
+#include "app/readout_text.h"
 #include "model/startup_values.h"
-#include "shading/gradient_map.h"
+#include "shading/gradient_view.h"
 #include "shading/readout.h"
+#include "shading/source_phi.h"
 
 GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
-  picture_ = new PictureBox(QSize(kDefaultPictureWidth, kDefaultPictureHeight), this);
+  const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
+  picture_ = new PictureBox(defaultSize, this);
   picture_->setObjectName(QStringLiteral("MapPicture"));
-  // Until a pass is shown the plane is empty but its axes already say what it is.
-  DrawGradientAxes(*picture_);
-  // The map window shows the map at its default scale.
-  const PointerReadout::ReadoutAt readAt = [](const RenderState& lastPass, int width, int height,
-                                              int x, int y) {
-    return GradientReadoutAtPixel(lastPass, width, height, x, y);
+  picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  picture_->setMinimumSize(defaultSize / 2);
+  // Until a pass is shown the plane is empty, but the figure's axes already say what it is.
+  figure_ = new MapFigure(
+      *picture_, [this] { return MapState(); }, this);
+  connect(figure_, &MapFigure::ViewChanged, this, &GradientMapWindow::PaintMap);
+  const PointerReadout::ReadoutAt readAt = [this](const RenderState& lastPass, int width,
+                                                  int height, int x, int y) {
+    return GradientReadoutAtPixel(lastPass, width, height, x, y, figure_->View());
   };
   readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
-  auto* layout = new QVBoxLayout(this);
+  menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
+  auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
+  connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);
+  auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+  auto* defaultView = new QAction(QStringLiteral("Исходный масштаб"), this);
+  defaultView->setObjectName(QStringLiteral("MapDefaultView"));
+  defaultView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(defaultView, &QAction::triggered, figure_, &MapFigure::Reset);
+  menu_->AddAction(defaultView);
+  readout_->SetExtraLines([this](const RenderState& state, int width, int height, int x, int y) {
+    return ExtraPhiLines(state, width, height, x, y);
+  });
+
+  sources_ = new SourcesPanel(this);
+  sources_->hide();
+  connect(sources_, &SourcesPanel::Changed, this, [this] {
+    figure_->SetExtraSources(sources_->ExtraSources(), sources_->LitByAllChecked());
+  });
+  sourcesAction_ = new QAction(QStringLiteral("Источники света"), this);
+  sourcesAction_->setObjectName(QStringLiteral("ShowSources"));
+  sourcesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  sourcesAction_->setCheckable(true);
+  connect(sourcesAction_, &QAction::toggled, this, &GradientMapWindow::ShowSources);
+  menu_->AddAction(sourcesAction_);
+
+  auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(picture_);
-  setFixedSize(picture_->size());
+  layout->setSpacing(0);
+  layout->addWidget(picture_, 1);
+  layout->addWidget(sources_);
+  resize(defaultSize);
+}
+
+void GradientMapWindow::ShowSources(bool show) {
+  if (show == sources_->isVisible()) return;
+  const QSize map = picture_->size();
+  sources_->setVisible(show);
+  const int panel = sources_->sizeHint().width();
+  resize(map.width() + (show ? panel : 0), height());
+  // Kept on the screen: a window near the screen's right edge moves left by what the panel added.
+  if (const QScreen* shown = screen()) {
+    const QRect available = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int over = std::min(frame.right() - available.right(), frame.left() - available.left());
+    if (over > 0) move(pos() - QPoint(over, 0));
+  }
+}
+
+QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width, int height, int x,
+                                             int y) const {
+  const std::vector<UsedSource> extra = sources_->ExtraSources();
+  if (extra.empty()) return {};
+  const std::vector<float> phis =
+      SourcePhisAtPixel(state, AimsOf(extra), figure_->View(), width, height, x, y);
+  std::vector<int> numbers;
+  for (const UsedSource& source : extra) numbers.push_back(source.number);
+  return {ExtraSourcesPhiLine(numbers, phis, UserLocale())};
+}
+
+int GradientMapWindow::DevicePixelRatio() const {
+  return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
 }
 
 void GradientMapWindow::ShowPass(const LastPass& pass) {
   shown_ = pass;
   readout_->Hide();
-  RunGradientMapPass(pass.state, *picture_, pass.smoothing);
-  picture_->update();
+  menu_->SetPictureReady(true);
+  PaintMap();
+}
+
+// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
+void GradientMapWindow::PaintMap() {
+  const int ratio = DevicePixelRatio();
+  if (ratio != picture_->PixelRatio() || picture_->size() * ratio != picture_->Image().size()) {
+    picture_->ResizeImage(picture_->size(), ratio);
+  }
+  if (shown_) PaintGradientMap(shown_->state, *picture_, shown_->smoothing, figure_->View());
+  figure_->Refresh();
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
+
+void GradientMapWindow::PlaceBeside(const QWidget& main) {
+  besideOf_ = &main;
+  ApplyPlacement();
+}
+
+void GradientMapWindow::ApplyPlacement() {
+  const QWidget& main = *besideOf_;
+  const QScreen* screen = main.screen();
+  if (screen == nullptr) return;
+  // Until the window manager has framed this window its frame is taken to be the main window's.
+  const QMargins mainMargins = FrameMarginsOr(main.frameGeometry(), main.geometry(), {});
+  const QMargins margins = FrameMarginsOr(frameGeometry(), geometry(), mainMargins);
+  if (frameGeometry() != geometry()) besideOf_ = nullptr;  // framed: this placement is final
+  const QPoint frameAt = FramePositionBeside(main.frameGeometry(), size().grownBy(margins),
+                                             screen->availableGeometry());
+  // move() places a window's frame; an unframed window's client area is placed where its frame
+  // will be, so it is moved by the margins expected.
+  move(besideOf_ == nullptr ? frameAt : frameAt + QPoint(margins.left(), margins.top()));
+}
 
 void GradientMapWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -46,4 +151,11 @@ void GradientMapWindow::showEvent(QShowEvent* event) {
 void GradientMapWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (!event->spontaneous()) emit ShownChanged(false);
+}
+
+// The window manager moves a window as it frames it: then its frame is known and it is placed
+// once more.
+void GradientMapWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (besideOf_ != nullptr && frameGeometry() != geometry()) ApplyPlacement();
 }

@@ -4,6 +4,9 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 PictureBox::PictureBox(QSize size, QWidget* parent)
     : QWidget(parent), image_(size, QImage::Format_RGB32) {
@@ -12,6 +15,31 @@ PictureBox::PictureBox(QSize size, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+}
+
+void PictureBox::ResizeImage(QSize size, int pixelRatio) {
+  pixelRatio_ = std::max(1, pixelRatio);
+  image_ = QImage(size * pixelRatio_, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(pixelRatio_);
+  image_.fill(Qt::white);
+  resize(size);
+  update();
+}
+
+void PictureBox::SetImage(const QImage& image) {
+  image_ = image;
+  pixelRatio_ = std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
+  update();
+}
+
+QPoint PictureBox::DevicePixelAt(QPoint position) const {
+  return {position.x() * pixelRatio_ + pixelRatio_ / 2,
+          position.y() * pixelRatio_ + pixelRatio_ / 2};
+}
+
+void PictureBox::SetOverlay(Overlay overlay) {
+  overlay_ = std::move(overlay);
+  update();
 }
 
 void PictureBox::Clear(Rgb background) {
@@ -51,20 +79,33 @@ void PictureBox::DrawArrow(QImage& target, bool blinkPhaseToo) const {
   }
 }
 
+void PictureBox::DrawOverlay(QImage& target) const {
+  if (!overlay_) return;
+  QPainter painter(&target);
+  overlay_(painter);
+}
+
 QImage PictureBox::ComposedImage() const {
   QImage shown = image_.copy();
+  DrawOverlay(shown);
   DrawArrow(shown, false);
   return shown;
 }
 
 QImage PictureBox::ImageWithArrowShown() const {
   QImage shown = image_.copy();
+  DrawOverlay(shown);
   DrawArrow(shown, true);
   return shown;
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  // An image of K = ceil(scale) pixels a point, shown at a scale that is not whole, is scaled down
+  // smoothly rather than by dropping rows and columns.
+  if (devicePixelRatioF() != pixelRatio_) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  }
   painter.drawImage(0, 0, ComposedImage());
 }
 

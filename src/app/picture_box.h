@@ -5,11 +5,16 @@
 // in its drawing mode: mode 6 inverts the pixels under the line, mode 11 leaves them unchanged.
 // It reports where the pointer rests on it (no button needed) and when the pointer leaves it, and
 // again when asked (after a dialog has closed).
+// On a screen scaled above 1 the image holds K = ceil(scale) pixels for each of the widget's
+// (QImage::setDevicePixelRatio): the pass paints device pixels, positions stay logical.
+// An owner may lay a drawing over the image (SetOverlay): it is part of the picture as shown,
+// saved and copied, but not of the image the pass painted.
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "model/picture.h"
 #include "shading/observer_arrow.h"
@@ -26,11 +31,26 @@ inline constexpr int kArrowLineCount = 3;  // Line1 (the shaft), Line2 and Line3
 
 // Its own functions are named as those of the Picture interface it implements; `clicked` is a Qt
 // signal and named as Qt names them.
+class QPainter;
+
 class PictureBox final : public QWidget, public Picture {
   Q_OBJECT
  public:
+  // Draws over the image, in the widget's (logical) coordinates.
+  using Overlay = std::function<void(QPainter& painter)>;
+
   // The picture measures `size` pixels and starts white.
   explicit PictureBox(QSize size, QWidget* parent = nullptr);
+
+  // A new white image of `size` logical pixels, `pixelRatio` device pixels each way to one
+  // (the widget is resized to `size`).
+  void ResizeImage(QSize size, int pixelRatio);
+  int PixelRatio() const { return pixelRatio_; }
+  // Puts back an image taken from Image(), at its own pixel ratio.
+  void SetImage(const QImage& image);
+  // The device pixel under a logical position (the one holding the position's centre).
+  QPoint DevicePixelAt(QPoint position) const;
+  void SetOverlay(Overlay overlay);
 
   // Picture: what the shading pass paints into.
   int Width() const override { return image_.width(); }
@@ -76,8 +96,11 @@ class PictureBox final : public QWidget, public Picture {
 
  private:
   void DrawArrow(QImage& target, bool blinkPhaseToo) const;
+  void DrawOverlay(QImage& target) const;
 
   QImage image_;
+  int pixelRatio_ = 1;
+  Overlay overlay_;
   QColor background_ = Qt::white;
   QColor fill_ = Qt::white;
   std::array<ArrowLine, kArrowLineCount> arrow_{};

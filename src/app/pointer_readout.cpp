@@ -14,7 +14,7 @@ PointerReadout::PointerReadout(PictureBox& picture, QWidget& window, ReadoutAt r
     : QObject(&window),
       picture_(picture),
       overlay_(new ReadoutOverlay(&picture)),
-      readoutAt_(readoutAt),
+      readoutAt_(std::move(readoutAt)),
       state_(std::move(state)) {
   connect(&picture, &PictureBox::pointerMoved, this, &PointerReadout::OnPointerMoved);
   connect(&picture, &PictureBox::pointerLeft, overlay_, &QWidget::hide);
@@ -31,13 +31,18 @@ bool PointerReadout::eventFilter(QObject* watched, QEvent* event) {
 
 void PointerReadout::OnPointerMoved(QPoint position) {
   const RenderState* state = state_();
+  const QPoint pixel = picture_.DevicePixelAt(position);
   const std::optional<Readout> readout =
       state != nullptr
-          ? readoutAt_(*state, picture_.Width(), picture_.Height(), position.x(), position.y())
+          ? readoutAt_(*state, picture_.Width(), picture_.Height(), pixel.x(), pixel.y())
           : std::nullopt;
   if (!readout) {
     overlay_->hide();
     return;
   }
-  overlay_->ShowLines(ReadoutLines(*readout, *state, UserLocale()), position);
+  QStringList lines = ReadoutLines(*readout, *state, UserLocale());
+  if (extraLines_) {
+    lines << extraLines_(*state, picture_.Width(), picture_.Height(), pixel.x(), pixel.y());
+  }
+  overlay_->ShowLines(lines, position);
 }

@@ -10,8 +10,10 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "model/render_state.h"
 #include "shading/readout.h"
@@ -23,10 +25,13 @@ class ReadoutOverlay;
 class PointerReadout final : public QObject {
   Q_OBJECT
  public:
-  // The readout of a state at a pixel of a picture of the given size (ReadoutAtPixel,
-  // GradientReadoutAtPixel).
-  using ReadoutAt = std::optional<Readout> (*)(const RenderState& state, int width, int height,
-                                               int x, int y);
+  // The readout of a state at a device pixel of a picture of the given size in device pixels
+  // (ReadoutAtPixel, GradientReadoutAtPixel).
+  using ReadoutAt = std::function<std::optional<Readout>(const RenderState& state, int width,
+                                                         int height, int x, int y)>;
+  // Lines added below the readout's own, for the same state and pixel.
+  using ExtraLines =
+      std::function<QStringList(const RenderState& state, int width, int height, int x, int y)>;
   // The state the picture shows; nullptr while it shows none.
   using StateSource = std::function<const RenderState*()>;
 
@@ -36,6 +41,7 @@ class PointerReadout final : public QObject {
   const ReadoutOverlay& Overlay() const { return *overlay_; }
   // Hides the readout until the pointer next moves (a new pass is starting).
   void Hide();
+  void SetExtraLines(ExtraLines extraLines) { extraLines_ = std::move(extraLines); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,4 +53,5 @@ class PointerReadout final : public QObject {
   ReadoutOverlay* overlay_ = nullptr;
   ReadoutAt readoutAt_;
   StateSource state_;
+  ExtraLines extraLines_;
 };

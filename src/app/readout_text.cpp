@@ -90,3 +90,17 @@ QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
   }
   return lines;
 }
+
+QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<float>& phis,
+                            const QLocale& locale) {
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  static const QString kSubscripts = QStringLiteral("₀₁₂₃₄₅₆₇₈₉");
+  QStringList parts;
+  for (size_t k = 0; k < phis.size() && k < numbers.size(); ++k) {
+    parts << QStringLiteral("ф%1 = %2")
+                 .arg(kSubscripts.at(numbers[k]),
+                      Fixed(plain, static_cast<double>(phis[k]), kValueDecimals));
+  }
+  return parts.join(QStringLiteral("   "));
+}

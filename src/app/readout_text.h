@@ -11,6 +11,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <vector>
 
 #include "model/render_state.h"
 #include "shading/readout.h"
@@ -19,3 +20,8 @@
 // isoline band the zone names.
 QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
                          const QLocale& locale);
+
+// The line of the map's extra light sources, "ф₂ = 0,512   ф₃ = 0,300": each phi with its
+// source's number.
+QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<float>& phis,
+                            const QLocale& locale);

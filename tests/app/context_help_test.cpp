@@ -66,7 +66,8 @@ class ContextHelpTest : public QObject {
     QCOMPARE(help->Browser().source().fragment(), QStringLiteral("rot-x"));
   }
 
-  // F1 in the map's window opens the map's section; in the help window it changes nothing.
+  // F1 in the map's window opens the map's section, or the stereo page from «Источники»; in the
+  // help window it changes nothing.
   void f1InTheOtherWindows() {
     auto main = OpenMainWindow();
     Activate(*main);
@@ -77,9 +78,21 @@ class ContextHelpTest : public QObject {
     HelpWindow* help = main->Help();
     QVERIFY(help != nullptr && help->isVisible());
     QCOMPARE(help->Browser().source(), QUrl("qrc:/help/gradient.html#map"));
+    // «Источники» and its boxes open the page on photometric stereo.
+    map->SourcesAction()->trigger();
+    Activate(*map);
+    auto* tilt = Find<QLineEdit>(*map, "Source3Tilt");
+    tilt->setFocus();
+    QTest::keyClick(tilt, Qt::Key_F1);
+    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/stereo.html#panel"));
+    Activate(*map);
+    auto* litByAll = Find<QWidget>(*map, "LitByAll");
+    litByAll->setFocus();
+    QTest::keyClick(litByAll, Qt::Key_F1);
+    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/stereo.html#lit"));
     Activate(*help);
     QTest::keyClick(&help->Browser(), Qt::Key_F1);
-    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/gradient.html#map"));
+    QCOMPARE(help->Browser().source(), QUrl("qrc:/help/stereo.html#lit"));
   }
 
   // Every input control explains itself; the sign pictures say which way a positive angle goes.

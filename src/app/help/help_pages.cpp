@@ -64,6 +64,8 @@ constexpr ControlPlace kControlPlaces[] = {
     {"FormulaValue", "law-formula", "parameters"},
     {"FormulaSlider", "law-formula", "parameters"},
     {"FormulaError", "law-formula", "errors"},
+    {"LitByAll", "stereo", "lit"},
+    {"SourcesPanel", "stereo", "panel"},
 };
 
 std::optional<HelpPlace> PlaceOfName(const QString& name) {

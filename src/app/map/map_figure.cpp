@@ -1,0 +1,142 @@
+#include "app/map/map_figure.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QTimer>
+#include <QWheelEvent>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "app/map/figure_labels.h"
+#include "app/map/figure_layers.h"
+#include "app/picture_box.h"
+
+namespace {
+
+constexpr int kWheelNotch = 120;        // QWheelEvent::angleDelta of one notch
+constexpr double kZoomPerNotch = 1.25;  // the scale's factor for one notch of Ctrl+wheel
+
+}  // namespace
+
+MapFigure::MapFigure(PictureBox& picture, StateSource state, QObject* parent)
+    : QObject(parent),
+      picture_(picture),
+      state_(std::move(state)),
+      pointerTimer_(new QTimer(this)) {
+  pointerTimer_->setSingleShot(true);
+  pointerTimer_->setInterval(0);
+  connect(pointerTimer_, &QTimer::timeout, this, &MapFigure::DrawPointerMarks);
+  connect(&picture_, &PictureBox::pointerMoved, this, &MapFigure::OnPointerMoved);
+  connect(&picture_, &PictureBox::pointerLeft, this, &MapFigure::OnPointerLeft);
+  picture_.installEventFilter(this);
+  picture_.SetOverlay([this](QPainter& painter) { PaintOverlay(painter); });
+}
+
+GradientView MapFigure::View() const {
+  return zoom_.ViewFor(picture_.size(), picture_.PixelRatio());
+}
+
+void MapFigure::ZoomAbout(QPointF pointer, double factor) {
+  zoom_.ZoomAbout(pointer, picture_.size(), picture_.PixelRatio(), factor);
+  emit ViewChanged();
+}
+
+void MapFigure::Reset() {
+  zoom_.Reset();
+  emit ViewChanged();
+}
+
+void MapFigure::SetExtraSources(std::vector<UsedSource> extra, bool litByAll) {
+  extra_ = std::move(extra);
+  litByAll_ = litByAll;
+  Refresh();
+}
+
+std::vector<UsedSource> MapFigure::Sources() const {
+  const RenderState* state = state_();
+  if (state == nullptr) return {};
+  std::vector<UsedSource> sources{{1, DescribedSource(*state)}};
+  sources.insert(sources.end(), extra_.begin(), extra_.end());
+  return sources;
+}
+
+void MapFigure::Refresh() {
+  const RenderState* state = state_();
+  sourceMarks_ = state != nullptr ? SourceMarksLayer(*state, Sources(), litByAll_, View(),
+                                                     picture_.Image().size(), picture_.PixelRatio())
+                                  : QImage();
+  // The orientation under a pointer that has not moved may have changed with the view; its marks
+  // follow once the new picture is shown, so that they never delay a live pass.
+  if (pointer_) pointerTimer_->start();
+  picture_.update();
+}
+
+bool MapFigure::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &picture_) return false;
+  if (event->type() == QEvent::Resize) {
+    emit ViewChanged();
+    return false;
+  }
+  if (event->type() != QEvent::Wheel) return false;
+  auto* wheel = static_cast<QWheelEvent*>(event);
+  if (!wheel->modifiers().testFlag(Qt::ControlModifier)) return false;
+  wheelRemainder_ += wheel->angleDelta().y();
+  const int notches = wheelRemainder_ / kWheelNotch;
+  wheelRemainder_ -= notches * kWheelNotch;
+  if (notches != 0) ZoomAbout(wheel->position(), std::pow(kZoomPerNotch, notches));
+  return true;
+}
+
+void MapFigure::OnPointerMoved(QPoint position) {
+  pointer_ = position;
+  pointerTimer_->start();
+}
+
+// The pointer leaves the picture for the picture's own context menu as well: the marks stay while
+// the menu is open, so that a map saved or copied from it shows them.
+void MapFigure::OnPointerLeft() {
+  if (QApplication::activePopupWidget() != nullptr) return;
+  pointer_.reset();
+  pointerTimer_->stop();
+  DrawPointerMarks();
+}
+
+void MapFigure::DrawPointerMarks() {
+  const RenderState* state = state_();
+  pointed_.reset();
+  pointerMarks_ = QImage();
+  if (state != nullptr && pointer_) {
+    const QSize size = picture_.Image().size();
+    const QPoint pixel = picture_.DevicePixelAt(*pointer_);
+    const GradientView view = View();
+    pointed_ = GradientAtPixel(view, size.width(), size.height(), pixel.x(), pixel.y());
+    pointerMarks_ =
+        PointerMarksLayer(*state, Sources(), *pointed_, view, size, picture_.PixelRatio());
+  }
+  picture_.update();
+}
+
+void MapFigure::PaintOverlay(QPainter& painter) const {
+  if (!sourceMarks_.isNull()) painter.drawImage(0, 0, sourceMarks_);
+  const FigureFrame frame{picture_.size(), picture_.PixelRatio(), View(),
+                          FigureFont(picture_.font()), QLocale()};
+  // The described source is «S», as in the textbooks; the others carry their numbers.
+  static const std::array<QString, kMaxLightSources> kNames{
+      QStringLiteral("S"), QStringLiteral("S₂"), QStringLiteral("S₃")};
+  std::vector<SourceLabel> labels;
+  const QSize size = picture_.Image().size();
+  for (const UsedSource& used : Sources()) {
+    if (const std::optional<Gradient> point = SourcePoint(used.aim)) {
+      labels.push_back(
+          {LogicalPointOf(PixelOfGradient(frame.view, size.width(), size.height(), *point),
+                          frame.ratio),
+           kNames.at(SourceIndex(used))});
+    }
+  }
+  PaintFigureLabels(painter, frame, labels);
+  // The isophotes and their crossings over the text: a crossing under a number must show.
+  if (!pointerMarks_.isNull()) painter.drawImage(0, 0, pointerMarks_);
+}

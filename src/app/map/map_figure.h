@@ -1,0 +1,86 @@
+#pragma once
+// The map's picture as a figure: how it frames gradient space (MapZoom: the scale grows with the
+// picture; Ctrl+wheel zooms about the pointer, Ctrl+0 returns to the default) and what is drawn
+// over the core's colours: the source marks (FigureLayers: shadow lines, the rings at S, the
+// lit-by-all hatch), the text (FigureLabels: axes, numbered ticks, letters, «S», conventions),
+// then the isophotes through the orientation under the pointer and their crossings. The
+// colours are the core's pass, painted by the window into the PictureBox's image; the figure is
+// the picture's overlay, so that what is shown, saved and copied is one picture.
+//
+//   wheel, Ctrl+0, resize -> MapZoom -> ViewChanged -> the window repaints the colours, Refresh
+//   pass, sources         -> Refresh -> source marks layer
+//   pointer on the map    -> pointer marks layer (at most once an event loop turn)
+//   PictureBox overlay    -> source marks, PaintFigureLabels, then the pointer marks
+
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/map/map_zoom.h"
+#include "app/map/used_source.h"
+#include "model/render_state.h"
+#include "shading/gradient_view.h"
+
+class PictureBox;
+class QPainter;
+class QTimer;
+
+class MapFigure final : public QObject {
+  Q_OBJECT
+ public:
+  // The state the map shows; nullptr while it shows none.
+  using StateSource = std::function<const RenderState*()>;
+
+  MapFigure(PictureBox& picture, StateSource state, QObject* parent);
+
+  // The core's view of the picture as it now is (device pixels).
+  GradientView View() const;
+  const MapZoom& Zoom() const { return zoom_; }
+
+  // Zooms by `factor` about `pointer` (logical pixels of the picture); Reset returns to the
+  // default view. Both send ViewChanged.
+  void ZoomAbout(QPointF pointer, double factor);
+  void Reset();
+
+  // The sources beside the described one (at most two), and whether the region of the map they
+  // all light is hatched.
+  void SetExtraSources(std::vector<UsedSource> extra, bool litByAll);
+  // The described source of the state shown, then the extra ones; none before a pass.
+  std::vector<UsedSource> Sources() const;
+  // Draws the source marks again for the state shown, the view and the sources.
+  void Refresh();
+
+  // The orientation under the pointer, while it rests on the map of a pass.
+  const std::optional<Gradient>& Pointed() const { return pointed_; }
+  const QImage& PointerMarks() const { return pointerMarks_; }
+
+  // Draws the figure over the colours: the picture's overlay (logical coordinates).
+  void PaintOverlay(QPainter& painter) const;
+
+ signals:
+  // The view changed (zoom, or the picture's size): the colours must be painted again.
+  void ViewChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnPointerMoved(QPoint position);
+  void OnPointerLeft();
+  void DrawPointerMarks();
+
+  PictureBox& picture_;
+  StateSource state_;
+  MapZoom zoom_;
+  int wheelRemainder_ = 0;  // eighths of a degree of Ctrl+wheel turn not yet applied
+  std::vector<UsedSource> extra_;
+  bool litByAll_ = false;
+  QImage sourceMarks_;
+  QImage pointerMarks_;
+  std::optional<QPoint> pointer_;  // logical position on the picture
+  std::optional<Gradient> pointed_;
+  QTimer* pointerTimer_ = nullptr;  // gathers the moves of one event loop turn
+};

@@ -1,0 +1,32 @@
+#pragma once
+// How the map window frames gradient space: the map fills the picture, its scale growing with
+// the picture (50 pixels a unit at the default 393x337, the smaller of the two ratios), times a
+// zoom the user sets with Ctrl+wheel about the pointer; Ctrl+0 returns to the default. The
+// picture holds K device pixels a logical one each way (the screen's scale, rounded up); the
+// core's views and points are in device pixels, the window's positions in logical ones.
+
+#include <QPointF>
+#include <QSize>
+
+#include "shading/gradient_view.h"
+
+class MapZoom {
+ public:
+  // The core's view of a picture of `logical` size at `ratio` device pixels a logical one.
+  GradientView ViewFor(QSize logical, int ratio) const;
+
+  // Multiplies the scale by `factor`, the gradient under `pointer` (logical) staying under it.
+  void ZoomAbout(QPointF pointer, QSize logical, int ratio, double factor);
+  void Reset();
+  bool IsDefault() const { return zoom_ == 1.0 && centre_.p == 0.0 && centre_.q == 0.0; }
+  double Zoom() const { return zoom_; }
+
+ private:
+  double zoom_ = 1.0;
+  Gradient centre_;  // the gradient at the frame's centre
+};
+
+// The core's picture position (pixel centres at whole numbers, device pixels) of a logical
+// position, and back.
+PixelPoint DevicePointOf(QPointF logical, int ratio);
+QPointF LogicalPointOf(PixelPoint device, int ratio);

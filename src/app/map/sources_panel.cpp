@@ -1,0 +1,126 @@
+#include "app/map/sources_panel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+#include "app/input_box_mark.h"
+#include "app/locale_numbers.h"
+#include "shading/figure_marks.h"
+#include "shading/number_text.h"
+
+namespace {
+
+// The extra sources' first aims: 30 degrees from the view axis, a third of a turn apart.
+constexpr std::array<LightAim, 2> kStartAims{{{30.0, 120.0}, {30.0, 240.0}}};
+constexpr int kBoxWidth = 56;
+constexpr int kSwatchSize = 12;
+
+QLabel* Swatch(int source, QWidget* parent) {
+  auto* swatch = new QLabel(parent);
+  const Rgb colour = kSourceColours.at(static_cast<size_t>(source));
+  swatch->setFixedSize(kSwatchSize, kSwatchSize);
+  swatch->setStyleSheet(QStringLiteral("background: rgb(%1, %2, %3); border: 1px solid #555;")
+                            .arg(colour.r)
+                            .arg(colour.g)
+                            .arg(colour.b));
+  return swatch;
+}
+
+QLineEdit* AngleBox(const QString& name, double value, const QString& tip, QWidget* parent) {
+  auto* box = new QLineEdit(DoubleText(value), parent);
+  box->setObjectName(name);
+  box->setFixedWidth(kBoxWidth);
+  box->setAlignment(Qt::AlignRight);
+  box->setToolTip(tip);
+  return box;
+}
+
+const QString kSlantTip = QStringLiteral("Наклон источника от оси наблюдения, градусы");
+const QString kTiltTip =
+    QStringLiteral("Поворот источника вокруг оси наблюдения, градусы; 0 — плоскость источника 1");
+
+}  // namespace
+
+SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Источники"), parent) {
+  setObjectName(QStringLiteral("SourcesPanel"));
+  setWhatsThis(QStringLiteral(
+      "Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного "
+      "окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. Когда "
+      "указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки "
+      "пересечения изофот отмечаются кольцами."));
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(Swatch(0, this), 0, 0);
+  auto* first = new QLabel(QStringLiteral("1: наклон из главного окна"), this);
+  first->setToolTip(
+      QStringLiteral("Источник 1 — описанный: его наклон задаёт главное окно, "
+                     "поворот 0°; им тонируются шар и карта"));
+  grid->addWidget(first, 0, 1, 1, 5);
+  grid->addWidget(new QLabel(QStringLiteral("наклон"), this), 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("поворот"), this), 1, 4);
+  for (int k = 0; k < kExtraCount; ++k) {
+    ExtraRow& row = rows_.at(static_cast<size_t>(k));
+    const int number = k + 2;
+    const int line = k + 2;
+    row.aim = kStartAims.at(static_cast<size_t>(k));
+    row.use = new QCheckBox(QString::number(number), this);
+    row.use->setObjectName(QStringLiteral("Source%1").arg(number));
+    row.use->setToolTip(QStringLiteral("Добавить источник %1 на карту").arg(number));
+    row.slant = AngleBox(QStringLiteral("Source%1Slant").arg(number), row.aim.slantDegrees,
+                         kSlantTip, this);
+    row.tilt =
+        AngleBox(QStringLiteral("Source%1Tilt").arg(number), row.aim.tiltDegrees, kTiltTip, this);
+    grid->addWidget(Swatch(number - 1, this), line, 0);
+    grid->addWidget(row.use, line, 1);
+    grid->addWidget(row.slant, line, 2);
+    grid->addWidget(new QLabel(QStringLiteral("°"), this), line, 3);
+    grid->addWidget(row.tilt, line, 4);
+    grid->addWidget(new QLabel(QStringLiteral("°"), this), line, 5);
+    connect(row.use, &QCheckBox::toggled, this, &SourcesPanel::Changed);
+    connect(row.slant, &QLineEdit::textChanged, this,
+            [this, &row] { OnTextEdited(row, *row.slant, row.aim.slantDegrees); });
+    connect(row.tilt, &QLineEdit::textChanged, this,
+            [this, &row] { OnTextEdited(row, *row.tilt, row.aim.tiltDegrees); });
+  }
+  litByAll_ = new QCheckBox(QStringLiteral("Освещено всеми"), this);
+  litByAll_->setObjectName(QStringLiteral("LitByAll"));
+  litByAll_->setWhatsThis(QStringLiteral(
+      "Штриховка ориентаций, которые освещены всеми используемыми источниками (cos i > 0 для "
+      "каждого): только их фотометрическое стерео может восстановить."));
+  litByAll_->setToolTip(QStringLiteral(
+      "Заштриховать ориентации, освещённые всеми источниками (cos i > 0 для каждого)"));
+  grid->addWidget(litByAll_, kExtraCount + 2, 0, 1, 6);
+  grid->setRowStretch(kExtraCount + 3, 1);
+  connect(litByAll_, &QCheckBox::toggled, this, &SourcesPanel::Changed);
+}
+
+std::vector<UsedSource> SourcesPanel::ExtraSources() const {
+  std::vector<UsedSource> sources;
+  for (size_t k = 0; k < rows_.size(); ++k) {
+    if (rows_.at(k).use->isChecked()) {
+      sources.push_back({static_cast<int>(k) + 2, rows_.at(k).aim});
+    }
+  }
+  return sources;
+}
+
+bool SourcesPanel::LitByAllChecked() const { return litByAll_->isChecked(); }
+
+// A text that reads gives the angle its value; one that does not marks the box, and the angle
+// keeps its last value.
+void SourcesPanel::OnTextEdited(ExtraRow& row, QLineEdit& box, double& value) {
+  const NumberReading<double> reading = ReadDouble(box.text().toStdString(), UserNumberFormat());
+  const QString tip = &box == row.slant ? kSlantTip : kTiltTip;
+  if (!reading.Ok()) {
+    MarkInputBox(box, QStringLiteral("«%1» не читается как число градусов; угол остаётся %2°")
+                          .arg(box.text(), DoubleText(value)));
+    return;
+  }
+  MarkInputBox(box, QString());
+  box.setToolTip(tip);
+  if (reading.value == value) return;
+  value = reading.value;
+  if (row.use->isChecked()) emit Changed();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Where a second window goes beside the main window: to its right where the screen's available
+// area has room for its whole frame, else to its left, else over the main window's edge on the
+// side with more room; in every case the frame lies wholly within the available area (as far as
+// it is no larger than that area) and its top is level with the main window's where it can be.
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+inline constexpr int kBesideGap = 8;  // pixels between the two frames
+
+// The top-left corner of the frame of a window whose frame measures `frame`, beside
+// `mainFrame`, within `available` (all in the same screen coordinates).
+QPoint FramePositionBeside(const QRect& mainFrame, const QSize& frame, const QRect& available);
+
+// The frame's margins around the client area: what the window manager added, once it has framed
+// the window; before that, `estimate` (the margins of a window already framed).
+QMargins FrameMarginsOr(const QRect& frameGeometry, const QRect& geometry,
+                        const QMargins& estimate);

@@ -1,0 +1,88 @@
+// The map window's commands: Esc closes it, F5 in it shades as the main window's button does, and
+// save and copy give the map as shown (figure included) at the window's current size.
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/gradient_map_window.h"
+#include "app/picture_menu.h"
+#include "form_probe.h"
+
+namespace {
+
+GradientMapWindow& OpenMap(Form1& form) {
+  form.OpenMapAction()->trigger();
+  GradientMapWindow* map = form.MapWindow();
+  if (map == nullptr) qFatal("no map window");
+  Activate(*map);
+  return *map;
+}
+
+}  // namespace
+
+class MapWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QLocale::setDefault(QLocale::c()); }
+
+  void escapeClosesTheMap() {
+    auto form = OpenForm();
+    Activate(*form);
+    GradientMapWindow& map = OpenMap(*form);
+    QVERIFY(form->OpenMapAction()->isChecked());
+    QTest::keyClick(&map.Picture(), Qt::Key_Escape);
+    QVERIFY(!map.isVisible());
+    QVERIFY(!form->OpenMapAction()->isChecked());
+  }
+
+  // F5 with the map active runs the main window's pass for the boxes as typed.
+  void f5InTheMapShades() {
+    auto form = OpenForm();
+    Activate(*form);
+    Retype(*Find<QLineEdit>(*form, "Text4_0"), "35");
+    GradientMapWindow& map = OpenMap(*form);
+    QVERIFY(!form->LastPassState());
+    QTest::keyClick(&map.Picture(), Qt::Key_F5);
+    QVERIFY(form->LastPassState() != nullptr);
+    QVERIFY(map.MapState() && *map.MapState() == *form->LastPassState());
+    QCOMPARE(map.MapState()->sourceSlant, form->State().sourceSlant);
+    QVERIFY(map.MapState()->sourceSlant > 0.6F);
+  }
+
+  // Saved and copied: the picture as shown, with its figure, at the size the window now has.
+  void saveAndCopyGiveTheMapAsShown_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("default size") << QSize(393, 337);
+    QTest::newRow("enlarged") << QSize(620, 480);
+  }
+  void saveAndCopyGiveTheMapAsShown() {
+    QFETCH(QSize, size);
+    auto form = OpenForm();
+    Activate(*form);
+    Press(*form);
+    GradientMapWindow& map = OpenMap(*form);
+    map.resize(size);
+    QTRY_COMPARE(map.Picture().Image().size(), size);
+    const QImage shown = map.Picture().ComposedImage();
+    QVERIFY(shown != map.Picture().Image());  // the figure is drawn over the colours
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("map.png"));
+    map.ContextMenu().SetPathPicker([&path] { return PictureMenu::SaveChoice{path}; });
+    QTest::keySequence(&map.Picture(), QKeySequence::Save);
+    const QImage saved(path);
+    QCOMPARE(saved.size(), size);
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), shown);
+
+    QTest::keySequence(&map.Picture(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+  }
+};
+
+QTEST_MAIN(MapWindowTest)
+#include "map_window_test.moc"
