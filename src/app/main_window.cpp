@@ -59,21 +59,37 @@ void MainWindow::AddFunctionMenu() {
       *functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
 }
 
-// The parameters' window first opens to the right of this one, at the bottom of the screen (the
-// map's window opens at the top); it then stays where the user puts it.
+// The parameters' window first opens at the bottom of the screen (the map's window opens at the
+// top), on the side of this window that has room for it, so that it leaves the option buttons
+// free where it can; it then stays where the user puts it.
 void MainWindow::OpenLaw(int32_t kind) {
-  if (law_ == nullptr) {
+  const bool first = law_ == nullptr;
+  if (first) {
     law_ = new LawWindow(
         *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
     // The picture's keys work beside its law too: save, copy and the map.
     law_->addActions({form_->PictureContextMenu().SaveAction(),
                       form_->PictureContextMenu().CopyAction(), form_->OpenMapAction()});
-    constexpr int kGap = 8;
-    QPoint at = frameGeometry().topRight() + QPoint(kGap, 0);
-    if (const QScreen* shown = screen()) at.setY(shown->availableGeometry().bottom());
-    law_->move(at);  // Choose moves it back onto the screen once its size is known
   }
   law_->Choose(kind);
+  if (first) PlaceLawWindow();
+}
+
+void MainWindow::PlaceLawWindow() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  constexpr int kGap = 8;
+  const QRect available = shown->availableGeometry();
+  const QRect main = frameGeometry();
+  // Not framed yet: its frame will be about as much larger as this window's.
+  const QSize frame = law_->size() + (main.size() - size());
+  int x = available.left();
+  if (main.right() + kGap + frame.width() <= available.right()) {
+    x = main.right() + kGap;
+  } else if (main.left() - kGap - frame.width() >= available.left()) {
+    x = main.left() - kGap - frame.width();
+  }
+  law_->move(x, std::max(available.top(), available.bottom() + 1 - frame.height()));
 }
 
 void MainWindow::AddHelpMenu() {

@@ -52,6 +52,7 @@ class MainWindow final : public QMainWindow {
   void AddViewMenu();
   void AddFunctionMenu();
   void AddHelpMenu();
+  void PlaceLawWindow();
   HelpWindow& EnsureHelp();
 
   Form1* form_ = nullptr;
