@@ -6,7 +6,7 @@
 // rotations, the half-sphere switch and the arrow play no part: gradient space is seen by the
 // photometric observer on +z.
 //
-//   copy of the last pass's state -> raster walk with ShadeGradientPixel -> axes
+//   copy of the last pass's state -> PaintGradientMap (gradient_view.h) -> axes
 
 #include "model/picture.h"
 #include "model/render_state.h"

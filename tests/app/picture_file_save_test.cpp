@@ -14,7 +14,7 @@
 
 #include "app/picture_menu.h"
 #include "form_probe.h"
-#include "special_files.h"
+#include "non_regular_files.h"
 
 namespace {
 

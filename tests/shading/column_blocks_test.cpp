@@ -16,6 +16,7 @@
 #include "photometry/pass_constants.h"
 #include "photometry/shaders.h"
 #include "photometry/speed_shortcuts.h"
+#include "serial_map_shader.h"
 #include "shading/gradient_map.h"
 #include "shading/raster_pass.h"
 #include "shading/worker_pool.h"
@@ -94,7 +95,7 @@ void SerialMapPass(RenderState& state, Picture& picture, bool smoothing) {
   picture.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
   const PassConstants pass = MakePassConstants(state);
   WalkRaster(state, picture, MeasureRasterFrame(picture), smoothing,
-             [&](RenderState& s, Picture& p) { ShadeGradientPixel(s, p, pass); });
+             [&](RenderState& s, Picture& p) { ShadeSerialMapPixel(s, p, pass); });
   DrawGradientAxes(picture);
 }
 

@@ -8,6 +8,7 @@
 #include "figure_state.h"
 #include "model/image_buffer.h"
 #include "photometry/pass_constants.h"
+#include "serial_map_shader.h"
 #include "shading/raster_walk.h"
 #include "shading/readout.h"
 
@@ -58,7 +59,7 @@ TEST(GradientView, DefaultViewPaintsTheSerialShadersPixels) {
       const PassConstants pass = MakePassConstants(state);
       WalkRaster(state, serial, MeasureRasterFrame(serial), smoothing,
                  [&](RenderState& s, Picture& picture) {
-                   ColourGradientSample(s, pass, kGradientPixelsPerUnit * scale);
+                   ColourSerialMapSample(s, pass, kGradientPixelsPerUnit * scale);
                    if (s.subSample == 0) PaintSample(s, picture);
                  });
       EXPECT_TRUE(painted.Pixels() == serial.Pixels()) << scale << " " << smoothing;

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "non_regular_files.h"
 #include "run_renderer.h"
-#include "special_files.h"
 #include "temp_folder.h"
 
 namespace {
