@@ -4,14 +4,10 @@
 
 #include "model/picture.h"
 #include "shading/figure_marks.h"
-#include "shading/isophote_crossings.h"
-#include "shading/isophotes.h"
+#include "shading/figure_overlay.h"
 #include "shading/lit_by_all.h"
-#include "shading/source_phi.h"
 
 namespace {
-
-constexpr Rgb kCrossingOutline{0, 0, 0};
 
 // A transparent image the core's drawing paints opaque pixels into.
 class TransparentLayer final : public Picture {
@@ -32,38 +28,30 @@ class TransparentLayer final : public Picture {
   QImage image_;
 };
 
+// Each source in the colour of its number.
+std::vector<FigureSource> Coloured(const std::vector<UsedSource>& sources) {
+  std::vector<FigureSource> coloured;
+  coloured.reserve(sources.size());
+  for (const UsedSource& source : sources) {
+    coloured.push_back({source.aim, kSourceColours.at(SourceIndex(source))});
+  }
+  return coloured;
+}
+
 }  // namespace
 
 QImage SourceMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,
                         bool litByAll, const GradientView& view, QSize deviceSize, int ratio) {
   TransparentLayer layer(deviceSize, ratio);
   if (litByAll) ShadeLitByAll(layer, view, lastPass, AimsOf(sources), kLitHatchColour);
-  for (const UsedSource& source : sources) {
-    const Rgb colour = kSourceColours.at(SourceIndex(source));
-    DrawShadowLine(layer, view, source.aim, colour, true);
-    DrawSourceMark(layer, view, source.aim, colour, false);
-  }
+  // The window writes «S» in its own font.
+  DrawSourcesMarks(layer, view, Coloured(sources), false);
   return std::move(layer.Image());
 }
 
 QImage PointerMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,
                          Gradient through, const GradientView& view, QSize deviceSize, int ratio) {
   TransparentLayer layer(deviceSize, ratio);
-  for (const UsedSource& source : sources) {
-    const float phi = SourcePhiField(lastPass, source.aim).FunctionPhi(through);
-    DrawIsophote(layer, view, lastPass, source.aim, phi, kSourceColours.at(SourceIndex(source)));
-  }
-  if (sources.size() >= 2) {
-    const std::vector<Gradient> crossings = IsophoteCrossings(
-        lastPass, sources[0].aim, sources[1].aim, through, view, layer.Width(), layer.Height());
-    // A white ring within a black one shows on the bright and the dark parts of the map alike.
-    DrawCrossingMarks(layer, view, crossings, kCrossingColour, kCrossingMarkRadius);
-    DrawCrossingMarks(layer, view, crossings, kCrossingOutline, kCrossingMarkRadius + 1.0);
-    if (sources.size() >= 3) {
-      DrawCrossingMarks(layer, view,
-                        CrossingsSharedBy(lastPass, sources[2].aim, through, crossings, view),
-                        kSharedCrossingColour, kSharedCrossingMarkRadius);
-    }
-  }
+  DrawIsophotesThrough(layer, view, lastPass, Coloured(sources), through, true);
   return std::move(layer.Image());
 }
