@@ -29,9 +29,7 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   if (job.isoHalfWidth) state.isoHalfWidth = *job.isoHalfWidth;
   state.showIsolines = static_cast<int16_t>(job.colourIsolines ? 1 : 0);
   state.halfSphere = static_cast<int16_t>(job.halfSphere ? 1 : 0);
-  if (job.scale != 1) {
-    state.pixelScale = static_cast<float>(static_cast<double>(state.pixelScale) / job.scale);
-  }
+  state.pixelScale = ScaledPixelScale(job.scale);
 }
 
 }  // namespace

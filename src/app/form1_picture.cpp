@@ -5,8 +5,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
-#include <cmath>
 
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
@@ -41,17 +39,13 @@ void Form1::SetUpPictureAdditions() {
 // --scale K paints it: K times the pixels, each K times smaller in sphere units. At scale 1 the
 // picture and the state are those of a plain pass. Returns the image it replaced, if any.
 std::optional<QImage> Form1::MatchPictureToScreen() {
-  const int ratio = std::max(1, static_cast<int>(std::ceil(picture1_->devicePixelRatioF())));
+  const int ratio = picture1_->ScreenPixelRatio();
   std::optional<QImage> replaced;
   if (ratio != picture1_->PixelRatio()) {
     replaced = picture1_->Image();
     picture1_->ResizeImage(picture1_->size(), ratio);
   }
-  RenderState startup{};
-  ApplyStartupValues(startup);
-  state_.pixelScale = ratio == 1
-                          ? startup.pixelScale
-                          : static_cast<float>(static_cast<double>(startup.pixelScale) / ratio);
+  state_.pixelScale = ScaledPixelScale(ratio);
   return replaced;
 }
 

@@ -8,7 +8,6 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "app/locale_numbers.h"
 #include "app/map/map_figure.h"
@@ -100,9 +99,7 @@ QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width
   return {ExtraSourcesPhiLine(numbers, phis, UserLocale())};
 }
 
-int GradientMapWindow::DevicePixelRatio() const {
-  return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
-}
+int GradientMapWindow::DevicePixelRatio() const { return picture_->ScreenPixelRatio(); }
 
 void GradientMapWindow::ShowPass(const LastPass& pass) {
   shown_ = pass;

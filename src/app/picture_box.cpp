@@ -32,6 +32,10 @@ void PictureBox::SetImage(const QImage& image) {
   update();
 }
 
+int PictureBox::ScreenPixelRatio() const {
+  return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
+}
+
 QPoint PictureBox::DevicePixelAt(QPoint position) const {
   return {position.x() * pixelRatio_ + pixelRatio_ / 2,
           position.y() * pixelRatio_ + pixelRatio_ / 2};

@@ -46,6 +46,9 @@ class PictureBox final : public QWidget, public Picture {
   // (the widget is resized to `size`).
   void ResizeImage(QSize size, int pixelRatio);
   int PixelRatio() const { return pixelRatio_; }
+  // The screen's pixel ratio rounded up to a whole number: the ratio at which the picture is
+  // painted sharp (1 on an unscaled screen).
+  int ScreenPixelRatio() const;
   // Puts back an image taken from Image(), at its own pixel ratio.
   void SetImage(const QImage& image);
   // The device pixel under a logical position (the one holding the position's centre).

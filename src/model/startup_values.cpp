@@ -13,6 +13,11 @@ float StartupIsoLevel(int k) { return static_cast<float>(kTopIsoLevel - kIsoLeve
 
 }  // namespace
 
+float ScaledPixelScale(int scale) {
+  if (scale == 1) return kPixelScale;
+  return static_cast<float>(static_cast<double>(kPixelScale) / scale);
+}
+
 void ApplyStartupValues(RenderState& state) {
   state.pixelScale = kPixelScale;
   state.reflectanceKind = kMatte;

@@ -28,6 +28,10 @@ inline constexpr std::array<const char*, kIsoBandCount> kStartupHalfWidthTexts =
 inline constexpr int kDefaultPictureWidth = 393;
 inline constexpr int kDefaultPictureHeight = 337;
 
+// Sphere units per pixel of a picture painted `scale` times as finely as the start-up one (the
+// renderer's --scale, a screen's whole pixel ratio): the start-up pixelScale itself at 1.
+float ScaledPixelScale(int scale);
+
 // pixelScale, the matte function, isoline levels 0.9 down to 0.3 with half-widths 0.005, white
 // background, half sphere and colour isolines on. Every other field is left as it is.
 void ApplyStartupValues(RenderState& state);
