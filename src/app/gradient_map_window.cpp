@@ -99,8 +99,6 @@ QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width
   return {ExtraSourcesPhiLine(numbers, phis, UserLocale())};
 }
 
-int GradientMapWindow::DevicePixelRatio() const { return picture_->ScreenPixelRatio(); }
-
 void GradientMapWindow::ShowPass(const LastPass& pass) {
   shown_ = pass;
   readout_->Hide();
@@ -110,7 +108,7 @@ void GradientMapWindow::ShowPass(const LastPass& pass) {
 
 // At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
 void GradientMapWindow::PaintMap() {
-  const int ratio = DevicePixelRatio();
+  const int ratio = picture_->ScreenPixelRatio();
   if (ratio != picture_->PixelRatio() || picture_->size() * ratio != picture_->Image().size()) {
     picture_->ResizeImage(picture_->size(), ratio);
   }

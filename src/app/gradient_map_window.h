@@ -61,7 +61,6 @@ class GradientMapWindow final : public QWidget {
 
  private:
   void ApplyPlacement();
-  int DevicePixelRatio() const;
   // Paints the colours of the pass shown in the figure's view, at the screen's resolution.
   void PaintMap();
   // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size.
