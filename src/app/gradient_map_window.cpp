@@ -7,16 +7,15 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <algorithm>
 
 #include "app/locale_numbers.h"
 #include "app/map/map_figure.h"
 #include "app/map/sources_panel.h"
-#include "app/map/window_placement.h"
 #include "app/picture_box.h"
 #include "app/picture_menu.h"
 #include "app/pointer_readout.h"
 #include "app/readout_text.h"
+#include "app/window_placement.h"
 #include "model/startup_values.h"
 #include "shading/gradient_view.h"
 #include "shading/readout.h"
@@ -81,9 +80,8 @@ void GradientMapWindow::ShowSources(bool show) {
   resize(map.width() + (show ? panel : 0), height());
   // Kept on the screen: a window near the screen's right edge moves left by what the panel added.
   if (const QScreen* shown = screen()) {
-    const QRect available = shown->availableGeometry();
     const QRect frame = frameGeometry();
-    const int over = std::min(frame.right() - available.right(), frame.left() - available.left());
+    const int over = frame.left() - FrameKeptWithin(frame, shown->availableGeometry()).x();
     if (over > 0) move(pos() - QPoint(over, 0));
   }
 }

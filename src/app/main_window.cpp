@@ -16,6 +16,7 @@
 #include "app/law/law_window.h"
 #include "app/layout_table.h"
 #include "app/picture_menu.h"
+#include "app/window_placement.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("MainWindow"));
@@ -78,18 +79,14 @@ void MainWindow::OpenLaw(int32_t kind) {
 void MainWindow::PlaceLawWindow() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
-  constexpr int kGap = 8;
   const QRect available = shown->availableGeometry();
-  const QRect main = frameGeometry();
   // Not framed yet: its frame will be about as much larger as this window's.
-  const QSize frame = law_->size() + (main.size() - size());
-  int x = available.left();
-  if (main.right() + kGap + frame.width() <= available.right()) {
-    x = main.right() + kGap;
-  } else if (main.left() - kGap - frame.width() >= available.left()) {
-    x = main.left() - kGap - frame.width();
-  }
-  law_->move(x, std::max(available.top(), available.bottom() + 1 - frame.height()));
+  const QMargins margins = FrameMarginsOr(law_->frameGeometry(), law_->geometry(),
+                                          FrameMarginsOr(frameGeometry(), geometry(), {}));
+  const QSize frame = law_->size().grownBy(margins);
+  const QPoint beside = FramePositionBeside(frameGeometry(), frame, available);
+  law_->move(FrameKeptWithin(
+      QRect(QPoint(beside.x(), available.bottom() + 1 - frame.height()), frame), available));
 }
 
 void MainWindow::AddHelpMenu() {

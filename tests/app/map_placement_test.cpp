@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/gradient_map_window.h"
-#include "app/map/window_placement.h"
+#include "app/window_placement.h"
 #include "form_probe.h"
 
 namespace {

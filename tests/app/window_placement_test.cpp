@@ -1,7 +1,8 @@
-// Where the map's window goes beside the main window: a table of screens and main windows, and
-// the frame's margins before and after the window manager framed the window.
+// Where the map's window goes beside the main window: a table of screens and main windows; how a
+// grown frame is kept on the screen; and the frame's margins before and after the window manager
+// framed the window.
 
-#include "app/map/window_placement.h"
+#include "app/window_placement.h"
 
 #include <QTest>
 
@@ -41,6 +42,23 @@ class WindowPlacementTest : public QObject {
     if (frame.width() <= available.width() && frame.height() <= available.height()) {
       QVERIFY(available.contains(QRect(at, frame)));
     }
+  }
+
+  void keepsAGrownFrameOnTheScreen_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("within: stays") << QRect(100, 50, 640, 300) << QPoint(100, 50);
+    QTest::newRow("over the right edge: moves left") << QRect(900, 50, 640, 300) << QPoint(726, 50);
+    QTest::newRow("over the bottom: moves up") << QRect(100, 600, 640, 300) << QPoint(100, 468);
+    QTest::newRow("left of and above the area: moves in")
+        << QRect(-20, 10, 640, 300) << QPoint(0, 30);
+    QTest::newRow("larger than the area: its top-left corner shows")
+        << QRect(300, 300, 2000, 900) << QPoint(0, 30);
+  }
+  void keepsAGrownFrameOnTheScreen() {
+    QFETCH(QRect, frame);
+    QFETCH(QPoint, expected);
+    QCOMPARE(FrameKeptWithin(frame, QRect(0, 30, 1366, 738)), expected);
   }
 
   void takesTheFrameMarginsOnceFramed() {

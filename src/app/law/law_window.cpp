@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "app/control_whats_this.h"
@@ -16,6 +15,7 @@
 #include "app/law/formula_panel.h"
 #include "app/law/law_descriptions.h"
 #include "app/law/law_parameter_row.h"
+#include "app/window_placement.h"
 #include "photometry/law_catalogue.h"
 #include "shading/law_texts.h"
 
@@ -121,13 +121,8 @@ void LawWindow::Choose(int32_t kind) {
 void LawWindow::KeepOnScreen() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
-  const QRect available = shown->availableGeometry();
   const QRect frame = frameGeometry();
-  QPoint at = pos();
-  at.setX(at.x() - std::max(0, frame.right() - available.right()));
-  at.setY(at.y() - std::max(0, frame.bottom() - available.bottom()));
-  at.setX(std::max(at.x(), available.left()));
-  at.setY(std::max(at.y(), available.top()));
+  const QPoint at = pos() + (FrameKeptWithin(frame, shown->availableGeometry()) - frame.topLeft());
   if (at != pos()) move(at);
 }
 

@@ -1,4 +1,4 @@
-#include "app/map/window_placement.h"
+#include "app/window_placement.h"
 
 #include <algorithm>
 
@@ -29,6 +29,11 @@ QPoint FramePositionBeside(const QRect& mainFrame, const QSize& frame, const QRe
   x = Clamped(x, frame.width(), available.left(), availableEnd);
   const int y = Clamped(mainFrame.top(), frame.height(), available.top(), available.bottom() + 1);
   return {x, y};
+}
+
+QPoint FrameKeptWithin(const QRect& frame, const QRect& available) {
+  return {Clamped(frame.left(), frame.width(), available.left(), available.right() + 1),
+          Clamped(frame.top(), frame.height(), available.top(), available.bottom() + 1)};
 }
 
 QMargins FrameMarginsOr(const QRect& frameGeometry, const QRect& geometry,

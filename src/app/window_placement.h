@@ -1,6 +1,7 @@
 #pragma once
-// Where a second window goes beside the main window: to its right where the screen's available
-// area has room for its whole frame, else to its left, else over the main window's edge on the
+// Where a second window goes beside the main window, and how a window that has grown is kept on
+// the screen. Beside the main window: to its right where the screen's available area has room
+// for its whole frame, else to its left, else over the main window's edge on the
 // side with more room; in every case the frame lies wholly within the available area (as far as
 // it is no larger than that area) and its top is level with the main window's where it can be.
 
@@ -14,6 +15,10 @@ inline constexpr int kBesideGap = 8;  // pixels between the two frames
 // The top-left corner of the frame of a window whose frame measures `frame`, beside
 // `mainFrame`, within `available` (all in the same screen coordinates).
 QPoint FramePositionBeside(const QRect& mainFrame, const QSize& frame, const QRect& available);
+
+// The top-left corner of `frame` moved as little as keeps the frame within `available`;
+// a frame larger than the area keeps its top-left corner within it.
+QPoint FrameKeptWithin(const QRect& frame, const QRect& available);
 
 // The frame's margins around the client area: what the window manager added, once it has framed
 // the window; before that, `estimate` (the margins of a window already framed).
