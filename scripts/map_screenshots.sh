@@ -24,15 +24,7 @@ openbox --config-file /dev/null >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-find_window() {
-  local id=""
-  for _ in $(seq 50); do
-    id=$(xdotool search --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ] && break
-    sleep 0.2
-  done
-  [ -n "$id" ] || { echo "window '$1' not found" >&2; exit 1; }
-  echo "$id"
-}
+. scripts/find_window.sh
 # Rests the pointer at (x, y) of a window: a move, then a small one, so that it settles there.
 rest() {
   xdotool mousemove --window "$1" "$2" "$3"

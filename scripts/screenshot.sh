@@ -16,15 +16,7 @@ trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 sleep 1
 ./build/bin/gauss-sphere &
 app=$!
-find_window() {
-  local id=""
-  for _ in $(seq 50); do
-    id=$(xdotool search --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ] && break
-    sleep 0.2
-  done
-  [ -n "$id" ] || { echo "window '$1' not found" >&2; exit 1; }
-  echo "$id"
-}
+. scripts/find_window.sh
 win=$(find_window "Тревелум на сфере Гаусса")
 sleep 1
 # The menu bar takes the top of the client area and the form starts below it; without a window
