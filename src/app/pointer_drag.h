@@ -18,8 +18,6 @@ class PointerDrag final : public QObject {
   PointerDrag(QWidget& widget, Moved moved, QObject* parent);
   ~PointerDrag() override;
 
-  bool Dragging() const { return dragging_; }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
