@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "app/background_pass.h"
 #include "app/control_factory.h"
 #include "app/control_lookup.h"
 #include "app/control_tooltips.h"
@@ -23,6 +24,7 @@
 #include "app/parameter_boxes.h"
 #include "app/picture_box.h"
 #include "model/startup_values.h"
+#include "shading/job_runner.h"
 
 namespace {
 
@@ -58,13 +60,17 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   GiveToolTips(*this);
   GiveWhatsThis(*this);
   SetUpPictureAdditions();
+  jobs_ = std::make_unique<JobRunner>();
+  spherePass_ = new BackgroundPass(*jobs_, *picture1_, this);
+  spherePass_->setObjectName(QStringLiteral("SpherePass"));
   live_ = new LiveShading(
       *parameters_, *picture1_, [this] { OnCommand1Clicked(); }, this);
   RunStartup();
   timer1_->start();
 }
 
-Form1::~Form1() = default;
+// The runner stops first: its pass ends at its next block and reports to nothing.
+Form1::~Form1() { jobs_.reset(); }
 
 void Form1::FindControls() {
   parameters_ = std::make_unique<ParameterBoxes>(*this);
@@ -115,6 +121,8 @@ void Form1::ConnectKeys() {
   }
   auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(f5, &QShortcut::activated, command1_, &QPushButton::click);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &Form1::CancelPasses);
 }
 
 void Form1::RunStartup() {

@@ -9,7 +9,8 @@
 //                      shades at once; ChangeLawSettings shades at most once a frame
 //   LegendPanel     -> isoLevel, isoHalfWidth (Text8, Text7: after the start-up period, on every
 //                      change; a box that does not read is marked and refuses the pass)
-//   Command1        -> shade command: ParameterBoxes -> RunShadeCommand -> Picture1, LastPass,
+//   Command1        -> shade command: ParameterBoxes -> intake -> raster pass off the window's
+//                      thread (BackgroundPass; Esc cancels) -> Picture1, LastPass,
 //                      ObserverArrowView (Line1..3, Label6, Timer2 blinking)
 //   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
 //   LiveShading     -> Up, Down and the wheel in an angle box, drags on the sphere and the map:
@@ -32,6 +33,8 @@
 #include "model/render_state.h"
 #include "shading/input_messages.h"
 
+class BackgroundPass;
+class JobRunner;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -47,6 +50,8 @@ class PictureBox;
 class PictureMenu;
 class PointerReadout;
 struct InputError;
+struct ShadeIntake;
+struct SpherePass;
 
 class Form1 final : public QWidget {
   Q_OBJECT
@@ -78,6 +83,9 @@ class Form1 final : public QWidget {
   // New settings for the chosen additional law: the pass follows, at most one a frame.
   void ChangeLawSettings(const LawSettings& settings);
 
+  // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
+  void CancelPasses();
+
  signals:
   // Whichever way the function was chosen: an option button, a menu or a law's window.
   void FunctionChosen(int32_t kind);
@@ -99,18 +107,22 @@ class Form1 final : public QWidget {
 
   // The shade command.
   void OnCommand1Clicked();
+  void ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoothing);
   void ShowInputError(const InputError& error);
 
   // What the window adds around the picture: the readout, the context menu and the map.
   void SetUpPictureAdditions();
   void OpenGradientMap();
-  std::optional<QImage> MatchPictureToScreen();
   QImage PictureToExport() const;
 
   RenderState state_{};
   std::optional<LastPass> lastPass_;
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
+  // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
+  // it reports to.
+  std::unique_ptr<JobRunner> jobs_;
+  BackgroundPass* spherePass_ = nullptr;
 
   std::unique_ptr<ParameterBoxes> parameters_;
   std::unique_ptr<LegendPanel> legend_;

@@ -35,25 +35,11 @@ void Form1::SetUpPictureAdditions() {
   pictureMenu_->AddAction(openMap_);
 }
 
-// On a screen scaled above 1 the sphere is painted at the screen's resolution, as the renderer's
-// --scale K paints it: K times the pixels, each K times smaller in sphere units. At scale 1 the
-// picture and the state are those of a plain pass. Returns the image it replaced, if any.
-std::optional<QImage> Form1::MatchPictureToScreen() {
-  const int ratio = picture1_->ScreenPixelRatio();
-  std::optional<QImage> replaced;
-  if (ratio != picture1_->PixelRatio()) {
-    replaced = picture1_->Image();
-    picture1_->ResizeImage(picture1_->size(), ratio);
-  }
-  state_.pixelScale = ScaledPixelScale(ratio);
-  return replaced;
-}
-
 // The map's window is made when first asked for and shows the last pass, if there was one; it
 // then follows every pass until the program ends.
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
-    mapWindow_ = new GradientMapWindow(this);
+    mapWindow_ = new GradientMapWindow(*jobs_, this);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());

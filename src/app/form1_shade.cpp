@@ -1,18 +1,23 @@
-// Form1's shade command (Command1 "Тонировать") and the observer arrow it leaves: the busy
-// pointer and the hidden picture frame the pass, and both are restored on every path. A pass
-// leaves a copy of its state for the readout and makes the picture available to save and copy.
-// An input error is reported, then the box it names is marked and gets the focus, its text
-// selected. Once the sphere is shown, an open gradient-space map is repainted from the pass.
+// Form1's shade command (Command1 "Тонировать") and the observer arrow it leaves. The texts are
+// read on the window's thread; the pass paints a picture of its own on the background runner
+// (BackgroundPass), and only once it has finished do the state, the picture, the arrow and the
+// readout's copy of the pass change, in that order. A pass done within a frame is shown before
+// the press returns, as it always was; a longer one leaves the last picture shown with a
+// progress bar, and Esc or a newer press cancels it. An input error is reported, then the box it
+// names is marked and gets the focus, its text selected. Once the sphere is shown, an open
+// gradient-space map is repainted from the pass.
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <optional>
+#include <memory>
 #include <variant>
 
+#include "app/background_pass.h"
 #include "app/form1.h"
 #include "app/gradient_map_window.h"
+#include "app/image_picture.h"
 #include "app/legend_panel.h"
 #include "app/locale_numbers.h"
 #include "app/observer_arrow_view.h"
@@ -20,7 +25,8 @@
 #include "app/picture_box.h"
 #include "app/picture_menu.h"
 #include "app/pointer_readout.h"
-#include "shading/shade_command.h"
+#include "model/startup_values.h"
+#include "shading/raster_pass.h"
 
 namespace {
 
@@ -33,28 +39,14 @@ class BusyPointer {
   BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-// The picture is hidden while the pass paints it and shown again after, with the focus if it had
-// the focus before.
-class HiddenWhilePainting {
- public:
-  explicit HiddenWhilePainting(QWidget& picture)
-      : picture_(picture), hadFocus_(picture.hasFocus()) {
-    picture_.hide();
-  }
-  ~HiddenWhilePainting() {
-    picture_.show();
-    picture_.update();
-    if (hadFocus_) picture_.setFocus();
-  }
-  HiddenWhilePainting(const HiddenWhilePainting&) = delete;
-  HiddenWhilePainting& operator=(const HiddenWhilePainting&) = delete;
-
- private:
-  QWidget& picture_;
-  bool hadFocus_;
-};
-
 }  // namespace
+
+// What a sphere pass paints and leaves, off the window's thread.
+struct SpherePass {
+  RenderState state;
+  QImage image;
+  ArrowState arrow;
+};
 
 void Form1::OnCommand1Clicked() {
   const QString legendRefusal = legend_->Refusal();
@@ -62,43 +54,54 @@ void Form1::OnCommand1Clicked() {
     QMessageBox::warning(this, windowTitle(), legendRefusal);
     return;
   }
+  CancelPasses();
   // The intake decides by the chosen function whether s and n must read.
   const ShadeInputs inputs = parameters_->Inputs();
   const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
-  std::optional<InputError> error;
   readout_->Hide();
-  const float pixelScale = state_.pixelScale;
-  const std::optional<QImage> replaced = MatchPictureToScreen();
-  {
-    BusyPointer busy;
-    HiddenWhilePainting hidden(*picture1_);
-    const ShadeOutcome outcome =
-        RunShadeCommand(state_, *picture1_, inputs, UserNumberFormat(), smoothing);
-    if (const auto* pass = std::get_if<ShadePass>(&outcome)) {
-      arrow_->Apply(pass->arrow);
-      lastPass_ = LastPass{state_, smoothing};
-      pictureMenu_->SetPictureReady(true);
-      // s and n are hidden while another function is chosen: a text there that did not read is
-      // marked, so that it shows red once «Глянцевая» is chosen again.
-      for (const InputError& kept : pass->keptGlossFields) parameters_->Mark(kept);
-    } else {
-      error = std::get<InputError>(outcome);
-    }
-  }
-  // Reported once the pointer is back and the picture shown; nothing has changed.
-  if (error) {
-    // Nothing has changed, the picture's resolution included.
-    state_.pixelScale = pixelScale;
-    if (replaced) picture1_->SetImage(*replaced);
-    ShowInputError(*error);
+  // On a screen scaled above 1 the sphere is painted at the screen's resolution, as the
+  // renderer's --scale K paints it: K times the pixels, each K times smaller in sphere units.
+  const int ratio = picture1_->ScreenPixelRatio();
+  auto pass = std::make_shared<SpherePass>();
+  pass->state = state_;
+  pass->state.pixelScale = ScaledPixelScale(ratio);
+  ShadeIntakeOutcome intake = ReadShadeParameters(pass->state, inputs, UserNumberFormat());
+  if (const auto* error = std::get_if<InputError>(&intake)) {
+    ShowInputError(*error);  // nothing has changed
     return;
   }
+  auto read = std::make_shared<ShadeIntake>(std::move(std::get<ShadeIntake>(intake)));
+  pass->image = BlankPictureImage(picture1_->size(), ratio);
+  BusyPointer busy;  // while the window waits for the pass, up to a frame
+  spherePass_->Start(
+      [pass, read, smoothing] {
+        ImagePicture picture(pass->image);
+        RunRasterPass(pass->state, picture, smoothing);
+        pass->arrow = DecideObserverArrow(pass->state.rotX, read->rotYDegrees);
+      },
+      [this, pass, read, smoothing] { ShowSpherePass(*pass, *read, smoothing); });
+}
+
+void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoothing) {
+  state_ = pass.state;
+  picture1_->SetImage(pass.image);
+  arrow_->Apply(pass.arrow);
+  lastPass_ = LastPass{state_, smoothing};
+  pictureMenu_->SetPictureReady(true);
+  // s and n are hidden while another function is chosen: a text there that did not read is
+  // marked, so that it shows red once «Глянцевая» is chosen again.
+  for (const InputError& kept : read.keptGlossFields) parameters_->Mark(kept);
   // The map covers its whole picture, several times the sphere's samples: the sphere is shown
   // first, so that the map's pass never delays it.
   if (mapWindow_ != nullptr) {
     picture1_->repaint();
     mapWindow_->ShowPass(*lastPass_);
   }
+}
+
+void Form1::CancelPasses() {
+  spherePass_->Cancel();
+  if (mapWindow_ != nullptr) mapWindow_->CancelPass();
 }
 
 void Form1::ShowInputError(const InputError& error) {

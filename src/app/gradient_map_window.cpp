@@ -7,7 +7,10 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
+#include <memory>
 
+#include "app/background_pass.h"
+#include "app/image_picture.h"
 #include "app/locale_numbers.h"
 #include "app/map/map_figure.h"
 #include "app/map/sources_panel.h"
@@ -21,7 +24,8 @@
 #include "shading/readout.h"
 #include "shading/source_phi.h"
 
-GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+GradientMapWindow::GradientMapWindow(JobRunner& jobs, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
   const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
@@ -42,7 +46,9 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);
   auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+  connect(closeKey, &QShortcut::activated, this, &GradientMapWindow::OnEscape);
+  mapPass_ = new BackgroundPass(jobs, *picture_, this);
+  mapPass_->setObjectName(QStringLiteral("MapPass"));
   auto* defaultView = new QAction(QStringLiteral("Исходный масштаб"), this);
   defaultView->setObjectName(QStringLiteral("MapDefaultView"));
   defaultView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -98,20 +104,49 @@ QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width
 }
 
 void GradientMapWindow::ShowPass(const LastPass& pass) {
-  shown_ = pass;
   readout_->Hide();
-  menu_->SetPictureReady(true);
-  PaintMap();
+  Paint(pass);
 }
 
-// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
+void GradientMapWindow::CancelPass() { mapPass_->Cancel(); }
+
+void GradientMapWindow::OnEscape() {
+  if (mapPass_->Running()) {
+    mapPass_->Cancel();
+  } else {
+    close();
+  }
+}
+
+// A new view repaints the pass shown; before the first pass there is only the figure.
 void GradientMapWindow::PaintMap() {
+  if (shown_) {
+    Paint(*shown_);
+    return;
+  }
   const int ratio = picture_->ScreenPixelRatio();
   if (ratio != picture_->PixelRatio() || picture_->size() * ratio != picture_->Image().size()) {
     picture_->ResizeImage(picture_->size(), ratio);
   }
-  if (shown_) PaintGradientMap(shown_->state, *picture_, shown_->smoothing, figure_->View());
   figure_->Refresh();
+}
+
+// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
+void GradientMapWindow::Paint(const LastPass& pass) {
+  auto image =
+      std::make_shared<QImage>(BlankPictureImage(picture_->size(), picture_->ScreenPixelRatio()));
+  const GradientView view = figure_->View();
+  mapPass_->Start(
+      [image, pass, view] {
+        ImagePicture picture(*image);
+        PaintGradientMap(pass.state, picture, pass.smoothing, view);
+      },
+      [this, image, pass] {
+        shown_ = pass;
+        menu_->SetPictureReady(true);
+        picture_->SetImage(*image);
+        figure_->Refresh();
+      });
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }

@@ -5,9 +5,9 @@
 // smoothing of that pass from a copy of its RenderState; rotations, the half sphere and the
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere. Its
 // context menu and keys are the sphere's: save and copy the map as shown, F5 shades (the main
-// window's pass), Esc closes the window, Ctrl+0 returns to the default view and Ctrl+L shows or
-// hides «Источники» (SourcesPanel) at its side. The window can be resized: the map fills it
-// (MapFigure).
+// window's pass), Esc cancels the map's pass under way or else closes the window, Ctrl+0 returns to
+// the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its side. The window can
+// be resized: the map fills it (MapFigure).
 //
 //   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
 //   PictureBox, with the figure drawn over it
@@ -17,6 +17,8 @@
 
 #include "app/last_pass.h"
 
+class BackgroundPass;
+class JobRunner;
 class MapFigure;
 class QAction;
 class SourcesPanel;
@@ -28,10 +30,14 @@ class ReadoutOverlay;
 class GradientMapWindow final : public QWidget {
   Q_OBJECT
  public:
-  explicit GradientMapWindow(QWidget* parent = nullptr);
+  // The map's passes run on `jobs`, off the window's thread.
+  GradientMapWindow(JobRunner& jobs, QWidget* parent = nullptr);
 
-  // Repaints the map for the state a pass left, with that pass's smoothing.
+  // Repaints the map for the state a pass left, with that pass's smoothing: at once when the
+  // pass takes less than a frame, else once it has finished (BackgroundPass).
   void ShowPass(const LastPass& pass);
+  // Stops the map's pass under way; the map shown stays. Esc does this while a pass runs.
+  void CancelPass();
 
   PictureBox& Picture() const { return *picture_; }
   PictureMenu& ContextMenu() const { return *menu_; }
@@ -63,6 +69,8 @@ class GradientMapWindow final : public QWidget {
   void ApplyPlacement();
   // Paints the colours of the pass shown in the figure's view, at the screen's resolution.
   void PaintMap();
+  void Paint(const LastPass& pass);
+  void OnEscape();
   // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size.
   void ShowSources(bool show);
   QStringList ExtraPhiLines(const RenderState& state, int width, int height, int x, int y) const;
@@ -73,6 +81,7 @@ class GradientMapWindow final : public QWidget {
   MapFigure* figure_ = nullptr;
   SourcesPanel* sources_ = nullptr;
   QAction* sourcesAction_ = nullptr;
-  std::optional<LastPass> shown_;
+  BackgroundPass* mapPass_ = nullptr;
+  std::optional<LastPass> shown_;      // the pass whose map is shown
   const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };

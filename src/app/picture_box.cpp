@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+#include "app/image_picture.h"
+
 PictureBox::PictureBox(QSize size, QWidget* parent)
     : QWidget(parent), image_(size, QImage::Format_RGB32) {
   image_.fill(Qt::white);
@@ -19,9 +21,7 @@ PictureBox::PictureBox(QSize size, QWidget* parent)
 
 void PictureBox::ResizeImage(QSize size, int pixelRatio) {
   pixelRatio_ = std::max(1, pixelRatio);
-  image_ = QImage(size * pixelRatio_, QImage::Format_RGB32);
-  image_.setDevicePixelRatio(pixelRatio_);
-  image_.fill(Qt::white);
+  image_ = BlankPictureImage(size, pixelRatio_);
   resize(size);
   update();
 }
@@ -46,21 +46,11 @@ void PictureBox::SetOverlay(Overlay overlay) {
   update();
 }
 
-void PictureBox::Clear(Rgb background) {
-  image_.fill(qRgb(background.r, background.g, background.b));
-}
+void PictureBox::Clear(Rgb background) { ImagePicture(image_).Clear(background); }
 
-void PictureBox::SetPixel(int x, int y, Rgb colour) {
-  // scanLine: QImage::setPixel costs several times as much per pixel.
-  reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgb(colour.r, colour.g, colour.b);
-}
+void PictureBox::SetPixel(int x, int y, Rgb colour) { ImagePicture(image_).SetPixel(x, y, colour); }
 
-PixelRows PictureBox::Rows() {
-  // Format_RGB32 holds 0xffRRGGBB words, the words of PixelRows; bits() detaches once, here.
-  constexpr int kBytesPerPixel = 4;
-  return {reinterpret_cast<uint32_t*>(image_.bits()), image_.bytesPerLine() / kBytesPerPixel,
-          image_.width(), image_.height()};
-}
+PixelRows PictureBox::Rows() { return ImagePicture(image_).Rows(); }
 
 const ArrowLine& PictureBox::ArrowLineAt(int line) const { return arrow_.at(line - 1); }
 

@@ -18,6 +18,7 @@
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "photometry/sample_colour.h"
+#include "shading/pass_control.h"
 #include "shading/raster_walk.h"
 #include "shading/worker_pool.h"
 
@@ -73,10 +74,12 @@ inline constexpr int32_t kDefaultBlockColumns = 16;
 int32_t PassBlockColumns();
 void SetPassBlockColumns(int32_t columns);  // at least 1; not while a pass runs
 
-// Walks every column of `frame` in blocks. colour(state) colours the sample at state.dx,
-// state.dy into the sums as a shader does and returns false for a background sample (which,
-// without smoothing, leaves the sums as they were). Without smoothing the walk limits the sums of
-// a coloured sample above at 255 and paints them; with smoothing it paints the average.
+// Walks every column of `frame` in blocks. Under a PassControl bound to the calling thread, a
+// block begun after the control was cancelled is passed over, and every block counts as done.
+// colour(state) colours the sample at state.dx, state.dy into the sums as a shader does and returns
+// false for a background sample (which, without smoothing, leaves the sums as they were). Without
+// smoothing the walk limits the sums of a coloured sample above at 255 and paints them; with
+// smoothing it paints the average.
 template <typename Colour, typename MayMeet>
 void WalkColumnBlocks(RenderState& state, Picture& picture, const RasterFrame& frame,
                       bool smoothing, const Colour& colour, const MayMeet& mayMeet) {
@@ -90,7 +93,13 @@ void WalkColumnBlocks(RenderState& state, Picture& picture, const RasterFrame& f
   ends.assign(static_cast<size_t>(blocks), BlockEnd{});
   const float height = static_cast<float>(picture.Height());
   const RenderState start = state;
+  PassControl* const control = CurrentPassControl();
+  if (control != nullptr) control->AddBlocks(blocks);
   const auto walkBlock = [&](int block) {
+    if (control != nullptr && control->Cancelled()) {
+      control->FinishBlock();
+      return;
+    }
     RenderState s = start;
     // Kept on this thread's stack while the block runs: neighbouring blocks' ends share lines.
     BlockEnd end;
@@ -125,6 +134,7 @@ void WalkColumnBlocks(RenderState& state, Picture& picture, const RasterFrame& f
     end.sumG = s.sumG;
     end.sumB = s.sumB;
     ends[static_cast<size_t>(block)] = end;
+    if (control != nullptr) control->FinishBlock();
   };
   if (canvas.Shared()) {
     PassPool().Run(blocks, walkBlock);

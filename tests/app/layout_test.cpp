@@ -173,6 +173,8 @@ class LayoutTest : public QObject {
     for (const QWidget* widget : form.findChildren<QWidget*>()) {
       if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
         continue;
+      // The progress bar of a long pass lies over the picture, hidden: no control of the form.
+      if (widget->objectName() == QLatin1String("PassProgress")) continue;
       ++named;
     }
     QCOMPARE(named, int(std::size(kExpected)));
