@@ -74,8 +74,8 @@ inline constexpr int32_t kDefaultBlockColumns = 16;
 int32_t PassBlockColumns();
 void SetPassBlockColumns(int32_t columns);  // at least 1; not while a pass runs
 
-// Walks every column of `frame` in blocks. Under a PassControl bound to the calling thread, a
-// block begun after the control was cancelled is passed over, and every block counts as done.
+// Walks every column of `frame` in blocks. Under a PassControl bound to the calling thread, the
+// columns walked after the control was cancelled are passed over, and every block counts as done.
 // colour(state) colours the sample at state.dx, state.dy into the sums as a shader does and returns
 // false for a background sample (which, without smoothing, leaves the sums as they were). Without
 // smoothing the walk limits the sums of a coloured sample above at 255 and paints them; with
@@ -96,10 +96,6 @@ void WalkColumnBlocks(RenderState& state, Picture& picture, const RasterFrame& f
   PassControl* const control = CurrentPassControl();
   if (control != nullptr) control->AddBlocks(blocks);
   const auto walkBlock = [&](int block) {
-    if (control != nullptr && control->Cancelled()) {
-      control->FinishBlock();
-      return;
-    }
     RenderState s = start;
     // Kept on this thread's stack while the block runs: neighbouring blocks' ends share lines.
     BlockEnd end;
@@ -124,6 +120,8 @@ void WalkColumnBlocks(RenderState& state, Picture& picture, const RasterFrame& f
     const int32_t first = block * blockColumns;
     const int32_t last = std::min(first + blockColumns, columns) - 1;
     for (int32_t column = first; column <= last; ++column) {
+      // A cancelled pass stops within a column, however slow its samples.
+      if (control != nullptr && control->Cancelled()) break;
       s.px = static_cast<float>(column);
       WalkColumn(s, frame, smoothing, column == columns - 1, mayMeet, single, quarter, average);
     }
