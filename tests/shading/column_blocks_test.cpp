@@ -18,6 +18,7 @@
 #include "photometry/speed_shortcuts.h"
 #include "serial_map_shader.h"
 #include "shading/gradient_map.h"
+#include "shading/pass_control.h"
 #include "shading/raster_pass.h"
 #include "shading/worker_pool.h"
 
@@ -120,13 +121,14 @@ constexpr PassCase kCases[] = {
     {30, 0, 0, 0, kMatte, 1, 1, true, 1, 1, 1.0F},
     {30, 0, 0, 0, kGlossy, 1, 0, false, 0, 0, 1.0F},
     {30, 0, 0, 0, kGlossy, 1, 0, true, 33, 0, 1.0F},
+    {30, 0, 0, 0, kMatte, 1, 1, true, 0, 17, 1.0F},  // a frame without columns
 };
 
 TEST(ColumnBlocks, PassesEqualTheSerialWalkForEveryThreadCountAndBlockSize) {
   const PoolSettings restore;
   for (const int threads : {1, 2, 8}) {
     SetPassThreadCount(threads);
-    for (const int blockColumns : {1, 5, 16, 1000}) {
+    for (const int blockColumns : {0, 1, 5, 16, 1000}) {  // 0 counts as 1
       SetPassBlockColumns(blockColumns);
       for (const PassCase& c : kCases) {
         SCOPED_TRACE(Describe(c, threads, blockColumns));
@@ -147,6 +149,22 @@ TEST(ColumnBlocks, PassesEqualTheSerialWalkForEveryThreadCountAndBlockSize) {
         EXPECT_TRUE(map.Pixels() == expectedMap.buffer.Pixels());
       }
     }
+  }
+}
+
+// A cancelled pass paints no column; every block still counts as done, for the progress bar.
+TEST(ColumnBlocks, ACancelledPassPaintsNothingAndEndsItsProgress) {
+  for (const bool cancelled : {false, true}) {
+    PassControl control;
+    if (cancelled) control.Cancel();
+    const ScopedPassControl bound(control);
+    RenderState state = CaseState(kCases[0]);
+    ImageBuffer picture(kCases[0].width, kCases[0].height);
+    RunRasterPass(state, picture, false);
+    ImageBuffer background(kCases[0].width, kCases[0].height);
+    background.Clear(Rgb{state.backgroundR, state.backgroundG, state.backgroundB});
+    EXPECT_EQ(picture.Pixels() == background.Pixels(), cancelled);
+    EXPECT_EQ(control.Progress(), 1.0);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -23,6 +24,33 @@ TEST(WorkerPool, RunsEveryBlockOnceAndReturnsWhenAllHaveFinished) {
       }
     }
   }
+}
+
+// Two threads pass jobs of different block counts to one pool back to back (the window's runner
+// and a renderer, say): each job's blocks run once, under its own task, whoever runs first.
+TEST(WorkerPool, JobsFromTwoThreadsKeepToTheirOwnBlocks) {
+  WorkerPool pool(3);
+  std::atomic<int> wrong{0};
+  const auto caller = [&](int offset) {
+    for (int job = 0; job < 400; ++job) {
+      const int blocks = 1 + (job * 7 + offset) % 29;
+      std::vector<std::atomic<int>> runs(static_cast<size_t>(blocks));
+      pool.Run(blocks, [&](int block) {
+        if (block < 0 || block >= blocks) {
+          wrong.fetch_add(1);
+          return;
+        }
+        runs[static_cast<size_t>(block)].fetch_add(1);
+      });
+      for (const std::atomic<int>& count : runs) {
+        if (count.load() != 1) wrong.fetch_add(1);
+      }
+    }
+  };
+  std::thread other(caller, 13);
+  caller(0);
+  other.join();
+  EXPECT_EQ(wrong.load(), 0);
 }
 
 TEST(WorkerPool, TheProgramsPoolFollowsTheThreadCount) {
