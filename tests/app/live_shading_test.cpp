@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/angle_steps.h"
 #include "app/gradient_map_window.h"
@@ -168,6 +169,32 @@ class LiveShadingTest : public QObject {
     QCOMPARE(Throttle(*form).PassCount(), 2);  // all the others gathered into one
     QCOMPARE(Find<PictureBox>(*form, QStringLiteral("Picture1"))->Image(),
              PressedPicture(QStringLiteral("Text1"), QStringLiteral("130")));
+  }
+
+  // A pass that runs an event loop (a message box) past its frame's end: a change made during it
+  // is not run inside it, but gets its own pass once it returns.
+  void changeDuringAPassThatOutlivesItsFrame() {
+    int passes = 0;
+    int depth = 0;
+    int deepest = 0;
+    PassThrottle* throttle = nullptr;
+    PassThrottle run(
+        [&] {
+          ++passes;
+          deepest = std::max(deepest, ++depth);
+          if (passes == 1) {
+            throttle->Request();
+            QTest::qWait(3 * PassThrottle::kFrameMs);
+          }
+          --depth;
+        },
+        nullptr);
+    throttle = &run;
+    run.Request();
+    QCOMPARE(deepest, 1);
+    QVERIFY(run.Pending());
+    QTRY_COMPARE_WITH_TIMEOUT(passes, 2, kPassWaitMs);
+    QVERIFY(!run.Pending());
   }
 
   // A box that does not read is left as it is and shades nothing; typing shades only on Enter.
