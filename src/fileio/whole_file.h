@@ -12,8 +12,8 @@
 //   stream write cannot be undone: what was written stays written.
 // - A folder is refused (EISDIR).
 //
-// SIGXFSZ must be ignored by the program for a file-size limit to arrive as EFBIG instead of
-// killing it; both programs ignore it in main.
+// SIGXFSZ and SIGPIPE must be ignored by the program for a file-size limit to arrive as EFBIG, and
+// a reader that has gone as EPIPE, instead of killing it; both programs ignore them in main.
 
 #include <QString>
 #include <functional>
