@@ -45,6 +45,16 @@ const char* FormatName(PictureFormat format) {
   return "PPM";
 }
 
+QString FileName(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// "cannot write PATH: No space left on device"
+std::string FailureMessage(const std::string& path, const WriteFailure& failure) {
+  return "cannot write " + (path == "-" ? std::string("the picture to standard output") : path) +
+         ": " + SystemReason(failure).toStdString();
+}
+
 }  // namespace
 
 ByteSource PpmSource(const ImageBuffer& picture) {
@@ -95,11 +105,16 @@ std::optional<std::string> WriteOutputFile(const std::string& path, std::string_
 std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source) {
   const bool toStdout = path == "-";
   const std::optional<WriteFailure> failure =
-      toStdout ? WriteAllTo(STDOUT_FILENO, source)
-               : WriteWholeFile(QFile::decodeName(QByteArray::fromStdString(path)), source);
+      toStdout ? WriteAllTo(STDOUT_FILENO, source) : WriteWholeFile(FileName(path), source);
   if (!failure) return std::nullopt;
-  return "cannot write " + (toStdout ? std::string("the picture to standard output") : path) +
-         ": " + SystemReason(*failure).toStdString();
+  return FailureMessage(path, *failure);
+}
+
+std::optional<std::string> CheckOutputFile(const std::string& path) {
+  if (path == "-") return std::nullopt;
+  const std::optional<WriteFailure> failure = CheckWritable(FileName(path));
+  if (!failure) return std::nullopt;
+  return FailureMessage(path, *failure);
 }
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,

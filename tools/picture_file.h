@@ -28,5 +28,9 @@ std::string EncodeBmp(const ImageBuffer& picture);
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
 std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source);
 
+// Whether `path` could be written, nothing written: the message WriteOutputFile would give for a
+// target it cannot write ("-", standard output, is always writable).
+std::optional<std::string> CheckOutputFile(const std::string& path);
+
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,
                                         PictureFormat format);

@@ -93,6 +93,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "have lowered; inf, -inf or nan where not finite, 1.000e+06 from a million on; ZONE is "
        "band:K, self-shadow, fringe, deep-shadow or tone), with \" p=P q=Q\" added for the "
        "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
+       "it is checked as a failed write would be (its folder must exist and be writable), and "
        "nothing is written to it.",
        ParseReadoutPixel},
       {"light", "SLANT,TILT",
@@ -226,9 +227,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
-  if (job.readout) {
-    job.outputPath.clear();  // a readout writes no picture
-  } else if (job.outputPath.empty()) {
+  if (!job.readout && job.outputPath.empty()) {
     return OptionError{
         "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp or -o - (standard output), "
         "or --readout X,Y"};

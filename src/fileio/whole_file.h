@@ -49,6 +49,11 @@ std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource
 std::optional<WriteFailure> WriteAllTo(int fd, std::string_view bytes);
 std::optional<WriteFailure> WriteAllTo(int fd, const ByteSource& source);
 
+// Whether WriteWholeFile could write `path`, without writing, opening or making anything: a
+// folder is refused (EISDIR); an existing file must be writable, and a file that is not a stream
+// needs its folder (a link's target's) to exist and be writable, as its replacement is made there.
+std::optional<WriteFailure> CheckWritable(const QString& path);
+
 // True when `path` names an existing file that is written as a stream: not a regular file and
 // not a folder, symbolic links followed.
 bool IsStreamTarget(const QString& path);
