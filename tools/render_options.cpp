@@ -98,8 +98,9 @@ const std::vector<ValueOption>& ValueOptions() {
        ParseReadoutPixel},
       {"light", "SLANT,TILT",
        "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
-       "degrees turned about it (0 is the plane of the described source, --slant); repeat for a "
-       "third. Its S and dashed shadow line are drawn (cyan, then magenta; the described "
+       "degrees turned about it (0 is the plane of the described source, --slant), each read as "
+       "--slant is (a value too large for it is refused); repeat for a third. Its S and dashed "
+       "shadow line are drawn (cyan, then magenta; the described "
        "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
        ParseLightSource},
       {"through", "P,Q",
