@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "input_error_text.h"
 #include "shading/light_sources.h"
 #include "shading/number_text.h"
 
@@ -24,12 +25,6 @@ std::optional<NumberPair> ReadPair(std::string_view text) {
   return NumberPair{first.value, second.value};
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  quoted.append(text).append("\"");
-  return quoted;
-}
-
 }  // namespace
 
 OptionValueError ParseLightSource(std::string_view text, RenderJob& job) {
@@ -44,12 +39,12 @@ OptionValueError ParseLightSource(std::string_view text, RenderJob& job) {
     const bool slantTooLarge = slant.error == NumberError::kOverflow;
     return std::string("--light SLANT,TILT: ")
         .append(slantTooLarge ? "the slant " : "the tilt ")
-        .append(Quoted(parts[slantTooLarge ? 0 : 1]))
+        .append(QuotedText(parts[slantTooLarge ? 0 : 1]))
         .append(" is too large");
   }
   if (!slant.Ok() || !tilt.Ok()) {
     return std::string("--light needs SLANT,TILT, two numbers in degrees, got ")
-        .append(Quoted(text));
+        .append(QuotedText(text));
   }
   if (job.extraSources.size() == static_cast<size_t>(kMaxExtraSources)) {
     return std::string("--light: at most ")
@@ -62,7 +57,7 @@ OptionValueError ParseLightSource(std::string_view text, RenderJob& job) {
 
 OptionValueError ParseThrough(std::string_view text, RenderJob& job) {
   const std::optional<NumberPair> pair = ReadPair(text);
-  if (!pair) return std::string("--through needs P,Q, two numbers, got ").append(Quoted(text));
+  if (!pair) return std::string("--through needs P,Q, two numbers, got ").append(QuotedText(text));
   job.through = Gradient{pair->first, pair->second};
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "figure_options.h"
+#include "input_error_text.h"
 #include "law_options.h"
 
 namespace {
@@ -174,8 +175,6 @@ void DeclareOptions(QCommandLineParser& parser) {
   parser.addVersionOption();
 }
 
-std::string Quoted(const QString& text) { return (u'"' + text + u'"').toStdString(); }
-
 }  // namespace
 
 ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) {
@@ -192,7 +191,8 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (!parsed) return OptionError{parser.errorText().toStdString()};
   if (parser.isSet(QStringLiteral("version"))) return VersionRequest{};
   if (!parser.positionalArguments().isEmpty()) {
-    return OptionError{"unexpected argument " + Quoted(parser.positionalArguments().first())};
+    return OptionError{"unexpected argument " +
+                       QuotedText(parser.positionalArguments().first().toStdString())};
   }
 
   RenderJob job;
