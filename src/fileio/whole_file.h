@@ -40,7 +40,9 @@ using ByteSource = std::function<std::string_view()>;
 ByteSource OnePiece(std::string_view bytes);
 
 // As above, the bytes taken from `source` and each piece written (and checked) before the next
-// is asked for; a regular file is still committed only after the last piece was written.
+// is asked for; a regular file is still committed only after the last piece was written. The
+// call that gives the empty piece comes after every write and before the sync and the commit (or
+// a stream's close), so a test's source can make those fail.
 std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource& source,
                                            FifoOpening fifo = FifoOpening::kWaitForReader);
 
