@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "input_error_text.h"
+#include "shading/light_sources.h"
 #include "shading/number_text.h"
 
 namespace {
@@ -23,32 +25,39 @@ std::optional<NumberPair> ReadPair(std::string_view text) {
   return NumberPair{first.value, second.value};
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  quoted.append(text).append("\"");
-  return quoted;
-}
-
 }  // namespace
 
 OptionValueError ParseLightSource(std::string_view text, RenderJob& job) {
-  const std::optional<NumberPair> pair = ReadPair(text);
-  if (!pair) {
+  // Each angle as the slant box reads it: too large once its radian value overflows a 32-bit
+  // float.
+  const size_t comma = text.find(',');
+  const std::string_view parts[] = {text.substr(0, comma),
+                                    comma == std::string_view::npos ? "" : text.substr(comma + 1)};
+  const NumberReading<double> slant = ReadSourceDegrees(parts[0], CNumberFormat());
+  const NumberReading<double> tilt = ReadSourceDegrees(parts[1], CNumberFormat());
+  if (slant.error == NumberError::kOverflow || tilt.error == NumberError::kOverflow) {
+    const bool slantTooLarge = slant.error == NumberError::kOverflow;
+    return std::string("--light SLANT,TILT: ")
+        .append(slantTooLarge ? "the slant " : "the tilt ")
+        .append(QuotedText(parts[slantTooLarge ? 0 : 1]))
+        .append(" is too large");
+  }
+  if (!slant.Ok() || !tilt.Ok()) {
     return std::string("--light needs SLANT,TILT, two numbers in degrees, got ")
-        .append(Quoted(text));
+        .append(QuotedText(text));
   }
   if (job.extraSources.size() == static_cast<size_t>(kMaxExtraSources)) {
     return std::string("--light: at most ")
         .append(std::to_string(kMaxExtraSources))
         .append(" sources beside the described one");
   }
-  job.extraSources.push_back({pair->first, pair->second});
+  job.extraSources.push_back({slant.value, tilt.value});
   return std::nullopt;
 }
 
 OptionValueError ParseThrough(std::string_view text, RenderJob& job) {
   const std::optional<NumberPair> pair = ReadPair(text);
-  if (!pair) return std::string("--through needs P,Q, two numbers, got ").append(Quoted(text));
+  if (!pair) return std::string("--through needs P,Q, two numbers, got ").append(QuotedText(text));
   job.through = Gradient{pair->first, pair->second};
   return std::nullopt;
 }

@@ -1,6 +1,13 @@
 #include "input_error_text.h"
 
+#include "shading/input_messages.h"
 #include "shading/number_text.h"
+
+std::string QuotedText(std::string_view text) {
+  std::string quoted = "\"";  // appended, not added: GCC 12 warns falsely of overlap (-Wrestrict)
+  quoted.append(ShortenedText(text)).append("\"");
+  return quoted;
+}
 
 std::string_view OptionForField(ShadeField field) {
   switch (field) {
@@ -23,7 +30,8 @@ std::string_view OptionForField(ShadeField field) {
 std::string DescribeInputError(const InputError& error) {
   const std::string option(OptionForField(error.field));
   if (IsBlankText(error.text)) return option + " is empty: give a number";
-  return option + ": \"" + error.text + "\"" + DescribeNumberError(error.reason, " is too large");
+  return option + ": " + QuotedText(error.text) +
+         DescribeNumberError(error.reason, " is too large");
 }
 
 std::string DescribeNumberError(NumberError error, std::string_view overflow) {

@@ -7,6 +7,10 @@
 
 #include "shading/parameter_intake.h"
 
+// `text` in double quotes, cut to its first 40 characters and "…" as the window's messages cut
+// it, so that no message grows with what was given.
+std::string QuotedText(std::string_view text);
+
 // "--rot-x", "--rot-y", "--rot-z", "--slant", "--s" or "--n".
 std::string_view OptionForField(ShadeField field);
 

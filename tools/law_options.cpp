@@ -5,20 +5,16 @@
 #include <utility>
 #include <vector>
 
+#include "input_error_text.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
+#include "shading/input_messages.h"
 #include "shading/law_texts.h"
 #include "shading/number_text.h"
 
 namespace {
 
 constexpr std::string_view kMcEwenValue = "mcewen";
-
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  quoted.append(text).append("\"");
-  return quoted;
-}
 
 struct NamedValue {
   std::string name;
@@ -57,7 +53,7 @@ OptionValueError ApplyLawParameter(const LawEntry& law, const NamedValue& given,
                                    LawSettings& settings) {
   const std::optional<int> index = FindLawParameter(law, given.name);
   if (!index) {
-    return "--function " + std::string(law.name) + " has no parameter " + Quoted(given.name) +
+    return "--function " + std::string(law.name) + " has no parameter " + QuotedText(given.name) +
            (law.parameters.empty() ? ": it takes none" : "; its parameters: " + ParameterList(law));
   }
   if (law.kind == kLunarLambert && *index == kLunarLambertL) {
@@ -66,10 +62,14 @@ OptionValueError ApplyLawParameter(const LawEntry& law, const NamedValue& given,
   }
   const LawParameterSpec& spec = law.parameters[static_cast<size_t>(*index)];
   const std::optional<double> value = FiniteNumber(given.value);
-  if (!value) return "--param " + given.name + " must be a number, got " + Quoted(given.value);
+  if (!value) {
+    return "--param " + ShortenedText(given.name) + " must be a number, got " +
+           QuotedText(given.value);
+  }
   if (!InLawRange(spec, *value)) {
-    return "--param " + given.name + "=" + given.value + " is out of range: " + given.name +
-           " lies from " + NumberText(spec.lowest) + " to " + NumberText(spec.highest);
+    return "--param " + given.name + "=" + ShortenedText(given.value) +
+           " is out of range: " + given.name + " lies from " + NumberText(spec.lowest) + " to " +
+           NumberText(spec.highest);
   }
   settings.parameters[static_cast<size_t>(*index)] = *value;
   return std::nullopt;
@@ -84,7 +84,8 @@ OptionValueError ResolveFormula(const std::vector<NamedValue>& given,
   for (const NamedValue& parameter : given) {
     const std::optional<double> value = FiniteNumber(parameter.value);
     if (!value) {
-      return "--param " + parameter.name + " must be a number, got " + Quoted(parameter.value);
+      return "--param " + ShortenedText(parameter.name) + " must be a number, got " +
+             QuotedText(parameter.value);
     }
     size_t index = 0;
     while (index < names.size() && names[index] != parameter.name) ++index;
@@ -109,7 +110,7 @@ bool ParseLawFunction(std::string_view name, RenderJob& job) {
 }
 
 OptionValueError StoreLawParameter(std::string_view text, RenderJob& job) {
-  if (!SplitParameter(text)) return "--param must be NAME=VALUE, got " + Quoted(text);
+  if (!SplitParameter(text)) return "--param must be NAME=VALUE, got " + QuotedText(text);
   job.lawParameterTexts.emplace_back(text);
   return std::nullopt;
 }
@@ -123,7 +124,7 @@ OptionValueError ResolveLaw(RenderJob& job) {
   const LawEntry* law = FindLaw(job.reflectanceKind);
   if (!law) {
     if (!job.lawParameterTexts.empty()) {
-      return "--param " + job.lawParameterTexts.front() +
+      return "--param " + ShortenedText(job.lawParameterTexts.front()) +
              ": only the additional laws take --param (minnaert, lunar-lambert, oren-nayar, "
              "hapke, blinn-phong, cook-torrance, formula)";
     }

@@ -11,12 +11,6 @@
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  quoted.append(text).append("\"");
-  return quoted;
-}
-
 // A whole number in decimal digits only, from `low` to `high`.
 std::optional<int> ParseWhole(std::string_view text, int low, int high) {
   if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
@@ -67,13 +61,13 @@ OptionValueError ParseBandList(std::string_view option, std::string_view text,
   if (!texts) {
     const auto count = std::count(text.begin(), text.end(), ',') + 1;
     return std::string(option) + " needs exactly " + std::to_string(kIsoBandCount) +
-           " comma-separated numbers, got " + std::to_string(count) + ": " + Quoted(text);
+           " comma-separated numbers, got " + std::to_string(count) + ": " + QuotedText(text);
   }
   std::array<float, kIsoBandCount> values{};
   const LegendErrors errors = ReadLegendColumn(*texts, CNumberFormat(), values);
   for (size_t k = 0; k < errors.size(); ++k) {
     if (errors[k] == NumberError::kNone) continue;
-    return std::string(option) + ": element " + std::to_string(k) + " " + Quoted((*texts)[k]) +
+    return std::string(option) + ": element " + std::to_string(k) + " " + QuotedText((*texts)[k]) +
            DescribeNumberError(errors[k], " is beyond the range of a 32-bit float");
   }
   target = values;
@@ -88,7 +82,7 @@ OptionValueError ParseSize(std::string_view text, RenderJob& job) {
       cross == std::string_view::npos ? std::nullopt : ParseSide(text.substr(cross + 1));
   if (!width || !height) {
     return "--size needs WIDTHxHEIGHT, two whole numbers from 1 to " +
-           std::to_string(kMaxPictureSide) + ", got " + Quoted(text);
+           std::to_string(kMaxPictureSide) + ", got " + QuotedText(text);
   }
   job.width = *width;
   job.height = *height;
@@ -100,7 +94,7 @@ OptionValueError ParseScale(std::string_view text, RenderJob& job) {
   const std::optional<int> scale = ParseWhole(text, 1, kMaxScale);
   if (!scale) {
     return "--scale needs a whole number from 1 to " + std::to_string(kMaxScale) + ", got " +
-           Quoted(text);
+           QuotedText(text);
   }
   job.scale = *scale;
   return std::nullopt;
@@ -110,7 +104,7 @@ OptionValueError ParseThreads(std::string_view text, RenderJob& job) {
   const std::optional<int> threads = ParseWhole(text, 1, kMaxThreads);
   if (!threads) {
     return "--threads needs a whole number from 1 to " + std::to_string(kMaxThreads) + ", got " +
-           Quoted(text);
+           QuotedText(text);
   }
   job.threads = *threads;
   return std::nullopt;
@@ -134,7 +128,7 @@ OptionValueError ParseReadoutPixel(std::string_view text, RenderJob& job) {
       comma == std::string_view::npos ? std::nullopt : coordinate(text.substr(comma + 1));
   if (!x || !y) {
     return "--readout needs X,Y, two whole numbers counted from 0 at the top left, got " +
-           Quoted(text);
+           QuotedText(text);
   }
   job.readout = PixelPosition{*x, *y};
   return std::nullopt;
@@ -163,7 +157,7 @@ OptionValueError ParseFunction(std::string_view text, RenderJob& job) {
     }
   }
   if (ParseLawFunction(text, job)) return std::nullopt;
-  return "--function must be one of " + FunctionNames() + ", got " + Quoted(text);
+  return "--function must be one of " + FunctionNames() + ", got " + QuotedText(text);
 }
 
 OptionValueError ParseOutput(std::string_view text, RenderJob& job) {
@@ -174,7 +168,7 @@ OptionValueError ParseOutput(std::string_view text, RenderJob& job) {
 
 OptionValueError ParseFormat(std::string_view text, RenderJob& job) {
   if (!PictureFormatForName(text, job.format)) {
-    return "--format must be ppm, png or bmp, got " + Quoted(text);
+    return "--format must be ppm, png or bmp, got " + QuotedText(text);
   }
   job.formatGiven = true;
   return std::nullopt;
@@ -188,7 +182,7 @@ OptionValueError ResolveOutputFormat(RenderJob& job) {
   }
   if (PictureFormatForPath(job.outputPath, job.format)) return std::nullopt;
   return "the output file must end in .ppm, .png or .bmp (or give --format ppm|png|bmp), got " +
-         Quoted(job.outputPath);
+         QuotedText(job.outputPath);
 }
 
 bool PictureFormatForPath(std::string_view path, PictureFormat& format) {

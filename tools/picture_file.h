@@ -1,6 +1,7 @@
 #pragma once
 // Writing a painted picture as binary PPM (P6), PNG or BMP through the shared writer
-// (fileio/whole_file.h): PPM rows are written as they are encoded, PNG and BMP encoded in memory. A
+// (fileio/whole_file.h): PPM and BMP rows are written as they are encoded, PNG encoded in memory
+// by Qt's writer. A
 // regular file gets the whole picture or keeps its old bytes; a FIFO or a device (or a link to one)
 // is written as a stream; "-" is standard output.
 
@@ -18,15 +19,23 @@ ByteSource PpmSource(const ImageBuffer& picture);
 // Every piece of PpmSource in one string.
 std::string EncodePpm(const ImageBuffer& picture);
 
-// The picture as a PNG or BMP file's bytes (24-bit RGB); empty if encoding failed.
-std::string EncodePng(const ImageBuffer& picture);
+// A 24-bit BMP file: its 54-byte header, then pieces of whole rows from the bottom up, as
+// PpmSource gives them; every piece of it in one string.
+ByteSource BmpSource(const ImageBuffer& picture);
 std::string EncodeBmp(const ImageBuffer& picture);
+
+// The picture as a PNG file's bytes (24-bit RGB); empty if encoding failed.
+std::string EncodePng(const ImageBuffer& picture);
 
 // Writes `bytes` to `path` as the shared writer does; "-" writes them to standard output (file
 // descriptor 1). Returns a message naming the path and the system's reason on failure, as
 // "cannot write PATH: No space left on device".
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
 std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source);
+
+// Whether `path` could be written, nothing written: the message WriteOutputFile would give for a
+// target it cannot write ("-", standard output, is always writable).
+std::optional<std::string> CheckOutputFile(const std::string& path);
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,
                                         PictureFormat format);

@@ -41,8 +41,9 @@ struct RenderJob {
   // --scale K: the sphere's radius 100 K pixels (pixelScale divided by K), the map 50 K pixels a
   // unit, the default size K times the window's.
   int scale = 1;
-  int threads = 0;         // --threads N; 0: the CPUs the process may run on
-  std::string outputPath;  // empty with a readout: no picture is written then; "-" is stdout
+  int threads = 0;  // --threads N; 0: the CPUs the process may run on
+  // "-" is stdout; with a readout it may be empty, and is checked but never written.
+  std::string outputPath;
   // The extension's format, or --format's when given (formatGiven); PPM for "-" by default.
   PictureFormat format = PictureFormat::kPpm;
   bool formatGiven = false;

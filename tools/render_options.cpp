@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "figure_options.h"
+#include "input_error_text.h"
 #include "law_options.h"
 
 namespace {
@@ -93,12 +94,14 @@ const std::vector<ValueOption>& ValueOptions() {
        "have lowered; inf, -inf or nan where not finite, 1.000e+06 from a million on; ZONE is "
        "band:K, self-shadow, fringe, deep-shadow or tone), with \" p=P q=Q\" added for the "
        "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
+       "it is checked as a failed write would be (its folder must exist and be writable), and "
        "nothing is written to it.",
        ParseReadoutPixel},
       {"light", "SLANT,TILT",
        "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
-       "degrees turned about it (0 is the plane of the described source, --slant); repeat for a "
-       "third. Its S and dashed shadow line are drawn (cyan, then magenta; the described "
+       "degrees turned about it (0 is the plane of the described source, --slant), each read as "
+       "--slant is (a value too large for it is refused); repeat for a third. Its S and dashed "
+       "shadow line are drawn (cyan, then magenta; the described "
        "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
        ParseLightSource},
       {"through", "P,Q",
@@ -172,8 +175,6 @@ void DeclareOptions(QCommandLineParser& parser) {
   parser.addVersionOption();
 }
 
-std::string Quoted(const QString& text) { return (u'"' + text + u'"').toStdString(); }
-
 }  // namespace
 
 ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) {
@@ -190,7 +191,8 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (!parsed) return OptionError{parser.errorText().toStdString()};
   if (parser.isSet(QStringLiteral("version"))) return VersionRequest{};
   if (!parser.positionalArguments().isEmpty()) {
-    return OptionError{"unexpected argument " + Quoted(parser.positionalArguments().first())};
+    return OptionError{"unexpected argument " +
+                       QuotedText(parser.positionalArguments().first().toStdString())};
   }
 
   RenderJob job;
@@ -226,9 +228,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
-  if (job.readout) {
-    job.outputPath.clear();  // a readout writes no picture
-  } else if (job.outputPath.empty()) {
+  if (!job.readout && job.outputPath.empty()) {
     return OptionError{
         "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp or -o - (standard output), "
         "or --readout X,Y"};

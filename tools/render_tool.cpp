@@ -126,6 +126,10 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
         err << kToolName << DescribeInputError(*error) << "\n";
         return kExitFailure;
       }
+      if (auto error = job.outputPath.empty() ? std::nullopt : CheckOutputFile(job.outputPath)) {
+        err << kToolName << *error << "\n";
+        return kExitFailure;
+      }
       out << std::get<std::string>(line) << "\n";
       return kExitSuccess;
     }

@@ -5,7 +5,7 @@
 //   "-o -" (every pixel, no observer arrow)
 // With --gradient-space the parameter intake of the shade command runs alone and the
 // gradient-space map is painted instead; with --readout the line of one pixel of the state after
-// the pass goes to stdout instead of a file.
+// the pass goes to stdout instead of a file (a given -o is checked as writable, not written).
 
 #include <ostream>
 #include <string>

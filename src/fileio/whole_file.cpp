@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -140,6 +141,24 @@ std::optional<WriteFailure> WriteAllTo(int fd, std::string_view bytes) {
     next += written;
     left -= static_cast<size_t>(written);
   }
+  return std::nullopt;
+}
+
+std::optional<WriteFailure> CheckWritable(const QString& path) {
+  const QByteArray encoded = QFile::encodeName(path);
+  if (encoded.isEmpty()) return Failure(ENOENT);
+  struct stat info {};
+  const bool exists = StatTarget(encoded, info);
+  if (exists && S_ISDIR(info.st_mode)) return Failure(EISDIR);
+  if (exists && ::access(encoded.constData(), W_OK) != 0) return Failure(errno);
+  if (exists && IsStream(info)) return std::nullopt;
+  // QSaveFile follows a link and makes the new file beside its target.
+  const QFileInfo file(path);
+  const QByteArray folder = QFile::encodeName(
+      QFileInfo(file.isSymLink() ? file.symLinkTarget() : file.absoluteFilePath()).absolutePath());
+  if (!StatTarget(folder, info)) return Failure(errno);
+  if (!S_ISDIR(info.st_mode)) return Failure(ENOTDIR);
+  if (::access(folder.constData(), W_OK | X_OK) != 0) return Failure(errno);
   return std::nullopt;
 }
 

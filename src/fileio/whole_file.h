@@ -12,8 +12,8 @@
 //   stream write cannot be undone: what was written stays written.
 // - A folder is refused (EISDIR).
 //
-// SIGXFSZ must be ignored by the program for a file-size limit to arrive as EFBIG instead of
-// killing it; both programs ignore it in main.
+// SIGXFSZ and SIGPIPE must be ignored by the program for a file-size limit to arrive as EFBIG, and
+// a reader that has gone as EPIPE, instead of killing it; both programs ignore them in main.
 
 #include <QString>
 #include <functional>
@@ -40,7 +40,9 @@ using ByteSource = std::function<std::string_view()>;
 ByteSource OnePiece(std::string_view bytes);
 
 // As above, the bytes taken from `source` and each piece written (and checked) before the next
-// is asked for; a regular file is still committed only after the last piece was written.
+// is asked for; a regular file is still committed only after the last piece was written. The
+// call that gives the empty piece comes after every write and before the sync and the commit (or
+// a stream's close), so a test's source can make those fail.
 std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource& source,
                                            FifoOpening fifo = FifoOpening::kWaitForReader);
 
@@ -48,6 +50,11 @@ std::optional<WriteFailure> WriteWholeFile(const QString& path, const ByteSource
 // output for "-o -"), retrying after a signal and after a short write.
 std::optional<WriteFailure> WriteAllTo(int fd, std::string_view bytes);
 std::optional<WriteFailure> WriteAllTo(int fd, const ByteSource& source);
+
+// Whether WriteWholeFile could write `path`, without writing, opening or making anything: a
+// folder is refused (EISDIR); an existing file must be writable, and a file that is not a stream
+// needs its folder (a link's target's) to exist and be writable, as its replacement is made there.
+std::optional<WriteFailure> CheckWritable(const QString& path);
 
 // True when `path` names an existing file that is written as a stream: not a regular file and
 // not a folder, symbolic links followed.

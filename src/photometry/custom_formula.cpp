@@ -9,6 +9,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -16,6 +17,8 @@ namespace {
 constexpr std::array<const char*, 6> kVariableNames = {"i", "e", "g", "ci", "ce", "cg"};
 constexpr const char* kPiName = "pi";
 constexpr size_t kSlotCount = kVariableNames.size() + kMaxLawParameters;
+static_assert(kMaxParameterNameLength == mu::MaxLenIdentifier);
+static_assert(kMaxFormulaLength * 4 <= mu::MaxLenExpression);  // 4 bytes at most a character
 
 // Every formula gets its own serial number, so that a thread's evaluator can tell whether it
 // holds the formula it is asked to evaluate (an address could be reused by a later formula).
@@ -56,18 +59,22 @@ struct ThreadEvaluator {
   std::array<double, kSlotCount> slots{};
 };
 
-// The 1-based character (not byte) of a UTF-8 text at byte offset `byte`.
+// The characters (not bytes) of a UTF-8 text: every byte but the continuation bytes.
+size_t CharacterCount(std::string_view text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+  }));
+}
+
+// The 1-based character of a UTF-8 text at byte offset `byte`.
 int CharacterPosition(const std::string& text, int byte) {
   const size_t end = std::min(static_cast<size_t>(std::max(byte, 0)), text.size());
-  int characters = 0;
-  for (size_t k = 0; k < end; ++k) {
-    if ((static_cast<unsigned char>(text[k]) & 0xC0U) != 0x80U) ++characters;
-  }
-  return characters + 1;
+  return static_cast<int>(CharacterCount(std::string_view(text).substr(0, end))) + 1;
 }
 
 bool IsIdentifier(const std::string& name) {
   if (name.empty() || !std::isalpha(static_cast<unsigned char>(name.front()))) return false;
+  if (name.size() > static_cast<size_t>(kMaxParameterNameLength)) return false;
   return std::all_of(name.begin(), name.end(), [](char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
   });
@@ -114,13 +121,46 @@ FormulaSyntaxDetail DetailOfCode(mu::EErrorCodes code) {
   }
 }
 
+// The code point at text[at] (UTF-8) and its length in bytes; a stray byte stands for itself.
+std::pair<char32_t, size_t> CodePointAt(const std::string& text, size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const size_t length = lead < 0xC0U ? 1 : lead < 0xE0U ? 2 : lead < 0xF0U ? 3 : 4;
+  if (length == 1 || at + length > text.size()) return {lead, 1};
+  char32_t code = lead & (0x3FU >> (length - 1));
+  for (size_t k = 1; k < length; ++k) code = (code << 6) | (text[at + k] & 0x3FU);
+  return {code, length};
+}
+
+// Whether a code point can belong to a name: ASCII letters, digits and the underscore, and every
+// other letter, which is every code point beyond ASCII but the signs among them (Latin-1's
+// punctuation, superscripts, × and ÷, and the blocks of punctuation, operators and symbols).
+bool IsNameCharacter(char32_t c) {
+  if (c < 0x80U) return std::isalnum(static_cast<int>(c)) || c == U'_';
+  const bool sign = c < 0xC0U || c == U'×' || c == U'÷' || (c >= 0x2000U && c <= 0x2BFFU) ||
+                    (c >= 0x3000U && c <= 0x303FU);
+  return !sign;
+}
+
+// The name an unknown token starts with: muparser's token runs to the end of the text when it
+// cannot read the name (a Cyrillic one, say). A token that starts with a sign is that sign alone.
+std::string LeadingName(const std::string& token) {
+  size_t end = 0;
+  while (end < token.size()) {
+    const auto [code, length] = CodePointAt(token, end);
+    if (!IsNameCharacter(code)) break;
+    end += length;
+  }
+  if (end == 0 && !token.empty()) end = CodePointAt(token, 0).second;
+  return token.substr(0, end);
+}
+
 FormulaError ErrorOfParser(const std::string& text, const mu::ParserError& error) {
-  const FormulaErrorKind kind = error.GetCode() == mu::ecUNASSIGNABLE_TOKEN
-                                    ? FormulaErrorKind::kUnknownName
-                                    : FormulaErrorKind::kSyntax;
+  const bool unknown = error.GetCode() == mu::ecUNASSIGNABLE_TOKEN;
+  const FormulaErrorKind kind =
+      unknown ? FormulaErrorKind::kUnknownName : FormulaErrorKind::kSyntax;
   const int position = error.GetPos() < 0 ? 0 : CharacterPosition(text, error.GetPos());
-  return FormulaError{kind, position, error.GetToken(), error.GetMsg(),
-                      DetailOfCode(error.GetCode())};
+  return FormulaError{kind, position, unknown ? LeadingName(error.GetToken()) : error.GetToken(),
+                      error.GetMsg(), DetailOfCode(error.GetCode())};
 }
 
 // The byte offset of the first comma outside parentheses: muparser reads "a, b" as two results,
@@ -160,6 +200,13 @@ double CustomFormula::Evaluate(const FormulaArguments& arguments,
 CompiledFormula CompileFormula(const std::string& text,
                                const std::vector<std::string>& parameterNames) {
   if (std::optional<FormulaError> error = CheckParameterNames(parameterNames)) return *error;
+  // Counted before the parser sees it: a page pasted into the box is refused at once.
+  const size_t length = CharacterCount(text);
+  if (length > static_cast<size_t>(kMaxFormulaLength)) {
+    FormulaError error{FormulaErrorKind::kTooLong, 0, {}, {}};
+    error.length = length;
+    return error;
+  }
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
     return FormulaError{FormulaErrorKind::kEmpty, 0, {}, {}};
   }

@@ -32,12 +32,19 @@ struct FormulaArguments {
   double cg = 1.0;
 };
 
+// The longest formula read, in characters: a longer one is refused before it is parsed.
+inline constexpr int kMaxFormulaLength = 4000;
+// The longest parameter name, in characters: the parser's own limit for a name.
+inline constexpr int kMaxParameterNameLength = 100;
+
 // Why a text or a parameter name was refused; custom wording lives with the other messages.
 enum class FormulaErrorKind {
   kEmpty,               // nothing but blanks
+  kTooLong,             // more than kMaxFormulaLength characters: length holds how many
   kUnknownName,         // a name that is neither a variable, a parameter, pi nor a function
   kSyntax,              // anything else the parser refuses: name holds the token it stopped at
-  kBadParameterName,    // not a letter followed by letters, digits or underscores
+  kBadParameterName,    // not a letter followed by letters, digits or underscores (at most
+                        // kMaxParameterNameLength)
   kReservedName,        // a parameter named like a variable, pi or a function
   kDuplicateParameter,  // two parameters of one name
   kTooManyParameters,   // more than kMaxLawParameters
@@ -59,6 +66,7 @@ struct FormulaError {
   std::string name;           // the unknown name, the offending token or parameter name
   std::string parserMessage;  // muparser's own English text, for a syntax error
   FormulaSyntaxDetail detail = FormulaSyntaxDetail::kOther;
+  size_t length = 0;  // the text's length in characters, for kTooLong
 };
 
 class CustomFormula {

@@ -26,18 +26,7 @@ constexpr size_t kQuotedCharacters = 40;
 
 bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }
 
-// The first kQuotedCharacters characters (not bytes: the text is UTF-8) and "…" if there are more.
-std::string Shortened(const std::string& text) {
-  size_t characters = 0;
-  for (size_t at = 0; at < text.size(); ++at) {
-    if (StartsCharacter(text[at]) && characters++ == kQuotedCharacters) {
-      return text.substr(0, at) + "…";
-    }
-  }
-  return text;
-}
-
-std::string Quoted(const std::string& text) { return "«" + Shortened(text) + "»"; }
+std::string Quoted(const std::string& text) { return "«" + ShortenedText(text) + "»"; }
 
 std::string SeparatorHint(const NumberFormat& format) {
   return "дробную часть отделяйте " + DecimalSeparatorInstrumental(format);
@@ -54,6 +43,17 @@ std::string LegendProblem(const std::string& text, NumberError error, const Numb
 }
 
 }  // namespace
+
+// The first kQuotedCharacters characters (not bytes: the text is UTF-8) and "…" if there are more.
+std::string ShortenedText(std::string_view text) {
+  size_t characters = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    if (StartsCharacter(text[at]) && characters++ == kQuotedCharacters) {
+      return std::string(text.substr(0, at)) + "…";
+    }
+  }
+  return std::string(text);
+}
 
 std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error,
                              const NumberFormat& format) {

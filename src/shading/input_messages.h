@@ -5,6 +5,7 @@
 // quoted from a box is cut to its first 40 characters and "…".
 
 #include <string>
+#include <string_view>
 
 #include "shading/number_text.h"
 
@@ -14,6 +15,10 @@ inline constexpr int kShadeFieldCount = 6;
 
 // The two columns of the legend: isoline levels and their half-widths.
 enum class LegendColumn { kLevel, kHalfWidth };
+
+// A text as a message quotes it: its first 40 characters (UTF-8), and "…" if there are more, so
+// that no message grows with what was typed.
+std::string ShortenedText(std::string_view text);
 
 // The message box text for a parameter box holding `text`, which does not read for `error` in
 // the user's `format`.

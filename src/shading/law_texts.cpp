@@ -4,6 +4,7 @@
 
 #include "model/render_state.h"
 #include "photometry/law_catalogue.h"
+#include "shading/input_messages.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ const LawTexts* FindTexts(int32_t kind) {
   return nullptr;
 }
 
-std::string Quoted(const std::string& text) { return "«" + text + "»"; }
+// A name or token quoted, cut short: a message never grows with the formula.
+std::string Quoted(const std::string& text) { return "«" + ShortenedText(text) + "»"; }
 
 constexpr const char* kKnownNames =
     "Формула знает i, e, g (углы в радианах), ci, ce, cg (их косинусы), pi, свои параметры и "
@@ -80,6 +82,9 @@ std::string FormulaErrorMessage(const FormulaError& error) {
   switch (error.kind) {
     case FormulaErrorKind::kEmpty:
       return std::string("Формула пуста: введите выражение. ") + kKnownNames;
+    case FormulaErrorKind::kTooLong:
+      return "Формула слишком длинная: её длина " + std::to_string(error.length) +
+             ", а допустимо не больше " + std::to_string(kMaxFormulaLength) + " знаков.";
     case FormulaErrorKind::kUnknownName:
       return "Формула не прочитана: " + at + " неизвестное имя " + Quoted(error.name) + ". " +
              kKnownNames;
@@ -87,8 +92,9 @@ std::string FormulaErrorMessage(const FormulaError& error) {
       return "Формула не прочитана: " + at + " " + SyntaxProblem(error) + ".";
     case FormulaErrorKind::kBadParameterName:
       return "Имя параметра " + Quoted(error.name) +
-             " не годится: оно начинается с латинской буквы и состоит из латинских букв, цифр "
-             "и знаков подчёркивания.";
+             " не годится: оно начинается с латинской буквы, состоит из латинских букв, цифр "
+             "и знаков подчёркивания и не длиннее " +
+             std::to_string(kMaxParameterNameLength) + " знаков.";
     case FormulaErrorKind::kReservedName:
       return "Имя параметра " + Quoted(error.name) +
              " уже занято переменной, постоянной или функцией формулы.";

@@ -11,7 +11,19 @@ namespace {
 // (beyond 10^5 units) that no view of the map reaches it.
 constexpr double kGrazingCos = 1e-5;
 
+// Doubles at or beyond this magnitude round to infinity when stored as a 32-bit float: halfway
+// between the largest float and 2^128, where round-to-even goes up.
+constexpr double kFloatOverflowThreshold = 0x1.ffffffp+127;
+
 }  // namespace
+
+NumberReading<double> ReadSourceDegrees(std::string_view text, const NumberFormat& format) {
+  NumberReading<double> reading = ReadDouble(text, format);
+  if (reading.Ok() && !(std::fabs(RadiansInDouble(reading.value)) < kFloatOverflowThreshold)) {
+    reading.error = NumberError::kOverflow;
+  }
+  return reading;
+}
 
 LightAim DescribedSource(const RenderState& lastPass) {
   // Back to degrees in 64-bit: RadiansFromDegrees of this gives the pass's 32-bit slant again.

@@ -8,9 +8,11 @@
 //   slant, tilt (degrees) -> AimLightSource (untilted, 32-bit) -> turned by the tilt (64-bit)
 
 #include <optional>
+#include <string_view>
 
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
+#include "shading/number_text.h"
 
 inline constexpr int kMaxLightSources = 3;
 
@@ -18,6 +20,10 @@ struct LightAim {
   double slantDegrees = 0.0;
   double tiltDegrees = 0.0;
 };
+
+// A source's slant or tilt in degrees as the slant box reads its text: a number in `format` whose
+// radian value fits a 32-bit float, as the pass stores the slant; a larger one is kOverflow.
+NumberReading<double> ReadSourceDegrees(std::string_view text, const NumberFormat& format);
 
 // The described source of the last pass: its slant, tilt 0.
 LightAim DescribedSource(const RenderState& lastPass);

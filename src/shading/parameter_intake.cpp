@@ -1,10 +1,9 @@
 #include "shading/parameter_intake.h"
 
-#include <cmath>
-
 #include "model/angles.h"
 #include "photometry/light_source.h"
 #include "shading/input_messages.h"
+#include "shading/light_sources.h"
 
 namespace {
 
@@ -14,12 +13,6 @@ namespace {
 constexpr double kRotXRightAngleStandIn = 282.2718615;
 constexpr double kRotZRightAngleStandIn = 281.486464;
 constexpr double kRightAngleDegrees = 90.0;
-
-// Doubles at or beyond this magnitude round to infinity when stored as a 32-bit float: halfway
-// between the largest float and 2^128, where round-to-even goes up.
-constexpr double kFloatOverflowThreshold = 0x1.ffffffp+127;
-
-bool FitsFloat(double value) { return std::fabs(value) < kFloatOverflowThreshold; }
 
 InputError MakeInputError(ShadeField field, const std::string& text, NumberError error,
                           const NumberFormat& format) {
@@ -56,12 +49,9 @@ class ParameterReader {
     }
     return reading;
   }
-  // A radian value that a typed value turns into, which must itself fit a 32-bit float.
-  float Radians(ShadeField field, const std::string& text, double degrees) {
-    if (!error_ && !FitsFloat(RadiansInDouble(degrees))) {
-      error_ = MakeInputError(field, text, NumberError::kOverflow, format_);
-    }
-    return error_ ? 0.0F : RadiansFromDegrees(degrees);
+  // A source's angle, stored in radians: its radian value must fit a 32-bit float too.
+  float SourceRadians(ShadeField field, const std::string& text) {
+    return RadiansFromDegrees(Take(field, text, ReadSourceDegrees(text, format_)));
   }
 
  private:
@@ -120,8 +110,7 @@ ShadeIntakeOutcome ReadShadeParameters(RenderState& state, const ShadeInputs& in
   params.rotY = RadiansFromDegrees(intake.rotYDegrees);
   const WideAndNarrowReading rotZ = reader.DoubleAndFloat(ShadeField::kRotZ, inputs.rotZ);
   params.rotZ = RotZFromDegrees(rotZ.wide.value, rotZ.narrow.value);
-  params.sourceSlant = reader.Radians(ShadeField::kSlant, inputs.slant,
-                                      reader.Double(ShadeField::kSlant, inputs.slant));
+  params.sourceSlant = reader.SourceRadians(ShadeField::kSlant, inputs.slant);
   if (NeedsGlossParameters(state.reflectanceKind)) {
     params.glossS = reader.Double(ShadeField::kGlossS, inputs.glossS);
     params.glossN = reader.Double(ShadeField::kGlossN, inputs.glossN);

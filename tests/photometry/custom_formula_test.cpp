@@ -44,6 +44,9 @@ TEST(CustomFormulaTest, RefusesWhatDoesNotReadWithPositionAndName) {
       {"ci, ce", {}, FormulaErrorKind::kSyntax, 3, ","},
       {"ci +* ce", {}, FormulaErrorKind::kSyntax, 5, "*"},
       {"ci", {"1a"}, FormulaErrorKind::kBadParameterName, 0, "1a"},
+      {"sin(ф)*ce", {}, FormulaErrorKind::kUnknownName, 5, "ф"},
+      {"max(ci,ce), cg", {}, FormulaErrorKind::kSyntax, 11, ","},
+      {std::string(kMaxFormulaLength + 1, '1'), {}, FormulaErrorKind::kTooLong, 0, ""},
       {"ci", {"sin"}, FormulaErrorKind::kReservedName, 0, "sin"},
       {"ci", {"ce"}, FormulaErrorKind::kReservedName, 0, "ce"},
       {"ci", {"pi"}, FormulaErrorKind::kReservedName, 0, "pi"},
@@ -58,6 +61,7 @@ TEST(CustomFormulaTest, RefusesWhatDoesNotReadWithPositionAndName) {
     EXPECT_EQ(error->position, row.position) << row.text;
     EXPECT_EQ(error->name, row.name) << row.text;
   }
+  EXPECT_TRUE(Compiled("ci" + std::string(kMaxFormulaLength - 2, ' ')));  // the longest read
   // An opening parenthesis never closed: a syntax error at the end, never a crash.
   const CompiledFormula open = CompileFormula("cos(i", {});
   ASSERT_TRUE(std::holds_alternative<FormulaError>(open));

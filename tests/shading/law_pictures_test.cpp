@@ -139,12 +139,19 @@ TEST(LawTextsTest, FormulaMessagesNamePositionAndName) {
       {"ci, ce", {}, "Формула не прочитана: в позиции 3 запятая вне скобок"},
       {"", {}, "Формула пуста"},
       {"ci", {"sin"}, "Имя параметра «sin» уже занято"},
+      {"ci*" + std::string(150, 'b'),
+       {},
+       "Формула не прочитана: в позиции 4 неизвестное имя «" + std::string(40, 'b') + "…»."},
+      {std::string(20001, '1'),
+       {},
+       "Формула слишком длинная: её длина 20001, а допустимо не больше 4000 знаков."},
   };
   for (const auto& row : kRows) {
     const CompiledFormula compiled = CompileFormula(row.text, row.names);
     ASSERT_TRUE(std::holds_alternative<FormulaError>(compiled)) << row.text;
     const std::string message = FormulaErrorMessage(std::get<FormulaError>(compiled));
     EXPECT_EQ(message.rfind(row.expected, 0), 0U) << row.text << ": " << message;
+    EXPECT_LT(message.size(), 600U) << "grows with the formula";
   }
   for (const LawEntry& entry : AdditionalLaws()) {
     EXPECT_FALSE(LawDisplayName(entry.kind).empty()) << entry.name;

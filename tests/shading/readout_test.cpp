@@ -248,6 +248,7 @@ TEST(FormatReadoutLine, WritesSpecialAndLargeValuesInFewCharacters) {
       {-std::nanf(""), -std::nanf(""), "phi=nan painted=nan"},
       {1e30F, 1.0F, "phi=1.000e+30 painted=1.000"},
       {-2.5e6F, -2.5e6F, "phi=-2.500e+06 painted=-2.500e+06"},
+      {1e6F, 1.0F, "phi=1.000e+06 painted=1.000"},
       {1.18F, 1.0F, "phi=1.180 painted=1.000"},
   };
   for (const auto& c : cases) {

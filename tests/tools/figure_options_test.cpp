@@ -37,6 +37,8 @@ TEST(FigureOptions, RefusesWhatTheFigureCannotDraw) {
       {{"--gradient-space", "--light", "30,abc"}, "SLANT,TILT, two numbers in degrees, got \""},
       {{"--gradient-space", "--light", "1,2,3"}, "SLANT,TILT"},
       {{"--gradient-space", "--light", "1e999,0"}, "SLANT,TILT"},
+      {{"--gradient-space", "--light", "1e300,0"}, "the slant \"1e300\" is too large"},
+      {{"--gradient-space", "--light", "0,-3e40"}, "the tilt \"-3e40\" is too large"},
       {{"--gradient-space", "--through", "0.5"}, "P,Q"},
   };
   for (const auto& row : kRows) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "non_regular_files.h"
@@ -95,6 +96,27 @@ TEST_F(OutputFileTest, FifoReceivesTheWholePictureAndStaysAFifo) {
     std::filesystem::remove(target);
     std::filesystem::remove(fifo);
   }
+}
+
+// A reader that quits after one byte: the rest of the picture meets a broken pipe, a failed write
+// like any other (SIGPIPE is ignored), not a signal that ends the run without a word.
+TEST_F(OutputFileTest, FifoWhoseReaderQuitsIsAFailedWrite) {
+  const std::string fifo = output_.File("pipe.ppm");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::thread reader([&fifo] {
+    const int fd = ::open(fifo.c_str(), O_RDONLY | O_CLOEXEC);  // waits for the writer
+    char byte = 0;
+    if (fd < 0) return;
+    [[maybe_unused]] const ssize_t count = ::read(fd, &byte, 1);
+    ::close(fd);
+  });
+  const RunResult run = RunRenderer({"--size", "1000x1000", "-o", fifo}, logs_.Path());
+  const int unblock = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);  // had it not come
+  if (unblock >= 0) ::close(unblock);
+  reader.join();
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_EQ(run.err, "gauss-sphere-render: cannot write " + fifo + ": Broken pipe\n");
+  EXPECT_TRUE(IsFifo(fifo));
 }
 
 // A device is written to, not replaced: /dev/full's ENOSPC is the reason named.

@@ -109,6 +109,24 @@ TEST(PictureFileTest, FailedWritesNameThePathAndLeaveNoFile) {
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "taken.ppm"));
 }
 
+// The source's last call comes after the last write and before the commit: moving the folder
+// away then makes the commit fail, which must be reported, the old file keeping its bytes.
+TEST(PictureFileTest, FailedCommitIsAnErrorAndKeepsTheOldFile) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.Path() / "sub");
+  const std::string path = folder.File("sub/pic.ppm");
+  ASSERT_EQ(WriteOutputFile(path, "old"), std::nullopt);
+  int calls = 0;
+  const ByteSource source = [&]() -> std::string_view {
+    if (++calls == 1) return "new";
+    std::filesystem::rename(folder.Path() / "sub", folder.Path() / "moved");
+    return {};
+  };
+  EXPECT_EQ(WriteOutputFile(path, source), "cannot write " + path + ": No such file or directory");
+  EXPECT_EQ(ReadWholeFile(folder.File("moved/pic.ppm")), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path() / "moved"), {}), 1);
+}
+
 TEST(PictureFileTest, WritingThroughALinkReplacesItsTargetAndKeepsTheLink) {
   struct Case {
     std::string target;  // as the link holds it

@@ -175,6 +175,11 @@ TEST(ReadoutTest, CommandLineWarnsAboutIgnoredOptionsAndRefusesBadPixels) {
       {{"--readout", "-1,0"}, 2, "", "*"},
       {{"--readout", "1,2,3"}, 2, "", "*"},
       {{"--readout", "1.5,2"}, 2, "", "*"},
+      {{"--readout", "0,0", "-o", output.File("none/pic.ppm")},
+       2,
+       "",
+       "gauss-sphere-render: cannot write " + output.File("none/pic.ppm") +
+           ": No such file or directory\n"},
   };
   for (const Case& c : cases) {
     const RunResult run = RunRenderer(c.args, logs.Path());
