@@ -1,7 +1,8 @@
 // The map as a figure: outside its marks the default map is the core's pixel for pixel; a zoom
 // and Ctrl+0 come back to it bit for bit; the readout under the pointer reads the gradient of the
 // pixel there in any view; each source used adds its isophote under the pointer and its phi to
-// the readout; a box that does not read is marked and keeps its angle.
+// the readout; a source's label sits above its ring; a box that does not read is marked and
+// keeps its angle.
 
 #include "app/map/map_figure.h"
 
@@ -11,9 +12,11 @@
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/gradient_map_window.h"
 #include "app/input_box_mark.h"
+#include "app/map/figure_labels.h"
 #include "app/map/sources_panel.h"
 #include "app/readout_overlay.h"
 #include "form_probe.h"
@@ -186,6 +189,22 @@ class MapFigureTest : public QObject {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&shaded.map->Picture(), &leave);
     QTRY_VERIFY(shaded.map->Figure().PointerMarks().isNull());
+  }
+
+  // A source's label sits above and right of its ring, clear of it.
+  void aSourceLabelSitsAboveItsRing() {
+    QImage image(393, 337, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    const FigureFrame frame{QSizeF(393, 337), 1, GradientView{}, FigureFont(QFont()), QLocale()};
+    const QPointF at(290.0, 80.0);  // away from the axes and their numbers
+    const std::vector<QRectF> boxes =
+        PaintFigureLabels(painter, frame, {{at, QStringLiteral("S₂")}});
+    const auto label = std::find_if(boxes.begin(), boxes.end(), [&](const QRectF& box) {
+      return box.left() > at.x() + kSourceMarkRadius && box.left() < at.x() + 20.0 &&
+             std::abs(box.center().y() - at.y()) < 40.0;
+    });
+    QVERIFY(label != boxes.end());
+    QVERIFY(label->bottom() <= at.y() - kSourceMarkRadius);
   }
 
   void anAngleThatDoesNotReadKeepsItsValue() {

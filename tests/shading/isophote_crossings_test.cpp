@@ -1,6 +1,7 @@
 // Photometric stereo: for a matte surface the crossings of two isophotes are exactly the normals
-// that fit both cosines (found in closed form) and a third source keeps only the truth; for any
-// law every crossing lies on both isophotes.
+// that fit both cosines (found in closed form), also at the right edge and where the curves run
+// nearly parallel, and a third source keeps only the truth (half a pixel off counts as on it); for
+// any law every crossing lies on both isophotes.
 
 #include "shading/isophote_crossings.h"
 
@@ -94,6 +95,78 @@ TEST(IsophoteCrossings, MatteCrossingsAreTheNormalsThatFitBothCosines) {
     EXPECT_EQ(shared.front().p, c.through.p) << Where(c);
   }
   EXPECT_GE(ambiguous, 3);  // the table shows the ambiguity the third source removes
+}
+
+// The third source's isophote passes through a point at most half a pixel off it, and no
+// further, at any scale: a looser tolerance would share crossings it only comes near.
+TEST(IsophoteCrossings, OnTheThirdIsophoteMeansWithinHalfAPixel) {
+  const RenderState state = FigureState(kMatte, 0.0);
+  const LightAim third{30.0, 225.0};
+  const Gradient through{0.3, -0.2};
+  const SourcePhiField field(state, third);
+  // The isophote's unit normal at `through`, from phi's slope.
+  const double h = 1e-3;
+  const double dp =
+      field.FunctionPhi({through.p + h, through.q}) - field.FunctionPhi({through.p - h, through.q});
+  const double dq =
+      field.FunctionPhi({through.p, through.q + h}) - field.FunctionPhi({through.p, through.q - h});
+  for (const GradientView view : {GradientView{}, GradientView{200.0, 0.0, 0.0}}) {
+    for (const double pixels : {0.0, 0.45, -0.45, 0.55, -0.55}) {
+      const double step = pixels / view.pixelsPerUnit / std::hypot(dp, dq);
+      const Gradient point{through.p + step * dp, through.q + step * dq};
+      EXPECT_EQ(OnIsophoteThrough(state, third, through, point, view), std::fabs(pixels) <= 0.5)
+          << pixels << " px at " << view.pixelsPerUnit;
+    }
+  }
+}
+
+// A crossing in the last strip of columns, or right of the last column's centres, is found for
+// an even width (a last strip one pixel wide) and an odd one. Both isophotes run steeply there,
+// so that no other strip holds both.
+TEST(IsophoteCrossings, FindsACrossingAtTheRightEdge) {
+  const RenderState state = FigureState(kMatte, 0.0);
+  const StereoCase c{{30.0, 120.0}, {30.0, 210.0}, {}, {0.02, 0.36}, {}};
+  const std::vector<Gradient> solutions =
+      MatteSolutions(c.first, c.second, SourcePhi(state, c.first, c.through),
+                     SourcePhi(state, c.second, c.through));
+  ASSERT_EQ(solutions.size(), 2U);
+  const bool firstIsThrough =
+      std::hypot(solutions[0].p - c.through.p, solutions[0].q - c.through.q) < 1e-6;
+  const Gradient other = solutions[firstIsThrough ? 1 : 0];
+  for (const int width : {392, 393}) {
+    for (const double fromEdge : {1.3, 0.7}) {
+      GradientView view = c.view;
+      view.originX += width - fromEdge - PixelOfGradient(view, width, kHeight, other).x;
+      const std::vector<Gradient> crossings =
+          IsophoteCrossings(state, c.first, c.second, c.through, view, width, kHeight);
+      ASSERT_EQ(crossings.size(), 2U) << width << " " << fromEdge;
+      EXPECT_LT(std::hypot(crossings[1].p - other.p, crossings[1].q - other.q) * view.pixelsPerUnit,
+                0.1)
+          << width << " " << fromEdge;
+    }
+  }
+}
+
+// Sources a degree apart: their isophotes run together for many cells, each of which starts a
+// search; every search, however far from a crossing it starts, must settle on one of the two.
+TEST(IsophoteCrossings, NearlyParallelIsophotesCrossOnlyTwice) {
+  const RenderState state = FigureState(kMatte, 0.0);
+  const StereoCase c{{15.0, 12.0}, {16.0, 12.0}, {}, {-0.25, 1.25}, {100.0, 0.0, 0.0}};
+  const std::vector<Gradient> crossings =
+      IsophoteCrossings(state, c.first, c.second, c.through, c.view, kWidth, kHeight);
+  const std::vector<Gradient> solutions =
+      MatteSolutions(c.first, c.second, SourcePhi(state, c.first, c.through),
+                     SourcePhi(state, c.second, c.through));
+  ASSERT_EQ(solutions.size(), 2U);
+  ASSERT_EQ(crossings.size(), 2U);
+  // At so small an angle phi's 32-bit rounding moves a crossing by up to a pixel.
+  for (const Gradient& solution : solutions) {
+    double nearest = 1e9;
+    for (const Gradient& found : crossings) {
+      nearest = std::min(nearest, std::hypot(found.p - solution.p, found.q - solution.q));
+    }
+    EXPECT_LT(nearest * c.view.pixelsPerUnit, 1.5) << solution.p << "," << solution.q;
+  }
 }
 
 // Every crossing lies on both isophotes, and every pixel square where both phi differences change

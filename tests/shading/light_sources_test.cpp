@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "figure_state.h"
 #include "model/image_buffer.h"
@@ -19,6 +20,9 @@ namespace {
 
 constexpr Rgb kInk{255, 255, 255};
 
+// The described source reads the map bit for bit; an untilted extra source reads the map of a
+// pass at its slant (the mirror's tolerance chosen for that slant); the readout gives each
+// source's own phi, not the value the colouring clips.
 TEST(LightSources, DescribedSourceReadsTheMapsPhi) {
   for (double slant : {0.0, -50.0, 89.9, 135.0, 12345.678}) {
     const RenderState state = FigureState(kMatte, slant);
@@ -29,8 +33,16 @@ TEST(LightSources, DescribedSourceReadsTheMapsPhi) {
                                  FigureState(kHapke, 70.0),      FigureState(kCookTorrance, 25.0),
                                  FormulaState("ci^2 * ce", 35.0)};
   const GradientView view{93.0, 12.5, -40.0};
+  const LightAim extra{5.0, 0.0};
+  int clipped = 0;
   for (const RenderState& state : kStates) {
     const SourcePhiField field(state, DescribedSource(state));
+    const SourcePhiField extraField(state, extra);
+    RenderState atExtra = state;
+    AimLightSource(atExtra, SlantRadians(extra));
+    if (state.reflectanceKind == kMirror) {
+      atExtra.mirrorTolerance = MirrorToleranceForSlant(atExtra.sourceSlant);
+    }
     int faults = 0;
     for (int y = 0; y < 200; y += 3) {
       for (int x = 0; x < 260; x += 3) {
@@ -38,10 +50,19 @@ TEST(LightSources, DescribedSourceReadsTheMapsPhi) {
         const SampleReading read = field.Read(GradientAtPixel(view, 260, 200, x, y));
         const auto same = [](float a, float b) { return a == b || (a != a && b != b); };
         faults += same(read.phi, map.phi) && same(read.functionPhi, map.functionPhi) ? 0 : 1;
+        const SampleReading extraMap =
+            GradientReadoutAtPixel(atExtra, 260, 200, x, y, view)->reading;
+        const SampleReading extraRead = extraField.Read(GradientAtPixel(view, 260, 200, x, y));
+        faults += same(extraRead.phi, extraMap.phi) ? 0 : 1;
+        const std::vector<float> phis =
+            SourcePhisAtPixel(state, {DescribedSource(state), extra}, view, 260, 200, x, y);
+        faults += same(phis[0], map.functionPhi) && same(phis[1], extraMap.functionPhi) ? 0 : 1;
+        clipped += same(extraMap.phi, extraMap.functionPhi) ? 0 : 1;
       }
     }
     EXPECT_EQ(faults, 0) << "kind " << state.reflectanceKind;
   }
+  EXPECT_GT(clipped, 0);  // somewhere the colouring's phi is not the function's
 }
 
 // S = (-sx, -sy) / sz, turned anticlockwise on the map (p right, q up) by a positive tilt; in a
@@ -63,6 +84,16 @@ TEST(LightSources, SourcePointAndTiltFollowTheConvention) {
     EXPECT_EQ(picture.At(row.x, row.y), kInk) << where;
     EXPECT_EQ(picture.At(row.x + 2, row.y), Rgb{}) << where;
     EXPECT_EQ(picture.At(row.x + 5, row.y), kInk) << where;
+    // Right of the ring only the letter S, wholly above the ring's top row.
+    int letter = 0, low = 0;
+    for (int y = 0; y < 300; ++y) {
+      for (int x = row.x + 6; x < 400; ++x) {
+        letter += picture.At(x, y) == kInk ? 1 : 0;
+        low += picture.At(x, y) == kInk && y >= row.y - 5 ? 1 : 0;
+      }
+    }
+    EXPECT_GT(letter, 5) << where;
+    EXPECT_EQ(low, 0) << where;
     EXPECT_NEAR(SourcePhi(state, source, *SourcePoint(source)), 1.0, 1e-6) << where;
     const double s = row.slant * kPi / 180.0;
     const double t = row.tilt * kPi / 180.0;
