@@ -33,6 +33,11 @@ void Form1::SetUpPictureAdditions() {
     }
   });
   pictureMenu_->AddAction(openMap_);
+  showSources_ = new QAction(QStringLiteral("Источники"), this);
+  showSources_->setObjectName(QStringLiteral("ShowSources"));
+  showSources_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  showSources_->setCheckable(true);
+  connect(showSources_, &QAction::triggered, this, &Form1::OnShowSourcesTriggered);
 }
 
 // On a screen scaled above 1 the sphere is painted at the screen's resolution, as the renderer's
@@ -53,7 +58,7 @@ std::optional<QImage> Form1::MatchPictureToScreen() {
 // then follows every pass until the program ends.
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
-    mapWindow_ = new GradientMapWindow(this);
+    mapWindow_ = new GradientMapWindow(*showSources_, this);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());
@@ -64,6 +69,14 @@ void Form1::OpenGradientMap() {
   mapWindow_->show();
   mapWindow_->raise();
   mapWindow_->activateWindow();
+}
+
+// In the map the action shows or hides the panel; where the map is not shown (the main window's
+// menu or key) it opens the map with its panel, whatever the check said.
+void Form1::OnShowSourcesTriggered(bool show) {
+  const bool mapShown = mapWindow_ != nullptr && mapWindow_->isVisible();
+  if (!mapShown) OpenGradientMap();
+  mapWindow_->ShowSources(show || !mapShown);
 }
 
 QImage Form1::PictureToExport() const { return ExportedPicture(*picture1_, label6_); }

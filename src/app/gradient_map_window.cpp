@@ -21,7 +21,8 @@
 #include "shading/readout.h"
 #include "shading/source_phi.h"
 
-GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+GradientMapWindow::GradientMapWindow(QAction& showSources, QWidget* parent)
+    : QWidget(parent, Qt::Window), sourcesAction_(&showSources) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
   const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
@@ -57,11 +58,6 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   connect(sources_, &SourcesPanel::Changed, this, [this] {
     figure_->SetExtraSources(sources_->ExtraSources(), sources_->LitByAllChecked());
   });
-  sourcesAction_ = new QAction(QStringLiteral("Источники света"), this);
-  sourcesAction_->setObjectName(QStringLiteral("ShowSources"));
-  sourcesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  sourcesAction_->setCheckable(true);
-  connect(sourcesAction_, &QAction::toggled, this, &GradientMapWindow::ShowSources);
   menu_->AddAction(sourcesAction_);
 
   auto* layout = new QHBoxLayout(this);
@@ -73,7 +69,9 @@ GradientMapWindow::GradientMapWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 }
 
 void GradientMapWindow::ShowSources(bool show) {
-  if (show == sources_->isVisible()) return;
+  sourcesAction_->setChecked(show);
+  // Whether the panel is part of the window, shown or not: the window may be closed.
+  if (show == !sources_->isHidden()) return;
   const QSize map = picture_->size();
   sources_->setVisible(show);
   const int panel = sources_->sizeHint().width();

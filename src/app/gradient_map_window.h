@@ -6,8 +6,8 @@
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere. Its
 // context menu and keys are the sphere's: save and copy the map as shown, F5 shades (the main
 // window's pass), Esc closes the window, Ctrl+0 returns to the default view and Ctrl+L shows or
-// hides «Источники» (SourcesPanel) at its side. The window can be resized: the map fills it
-// (MapFigure).
+// hides «Источники» (SourcesPanel) at its side, by Form1's action that the main window's «Вид»
+// offers too. The window can be resized: the map fills it (MapFigure).
 //
 //   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
 //   PictureBox, with the figure drawn over it
@@ -28,7 +28,9 @@ class ReadoutOverlay;
 class GradientMapWindow final : public QWidget {
   Q_OBJECT
  public:
-  explicit GradientMapWindow(QWidget* parent = nullptr);
+  // `showSources` is the action that shows or hides «Источники»: the map offers it in its context
+  // menu and keys, and ShowSources keeps its check in step with the panel.
+  explicit GradientMapWindow(QAction& showSources, QWidget* parent = nullptr);
 
   // Repaints the map for the state a pass left, with that pass's smoothing.
   void ShowPass(const LastPass& pass);
@@ -39,6 +41,9 @@ class GradientMapWindow final : public QWidget {
   SourcesPanel& Sources() const { return *sources_; }
   // Shows or hides «Источники» (checkable; in the context menu).
   QAction* SourcesAction() const { return sourcesAction_; }
+  // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size;
+  // the action's check follows.
+  void ShowSources(bool show);
   // The state the map shows, once a pass has been shown; nullptr before.
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
@@ -63,8 +68,6 @@ class GradientMapWindow final : public QWidget {
   void ApplyPlacement();
   // Paints the colours of the pass shown in the figure's view, at the screen's resolution.
   void PaintMap();
-  // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size.
-  void ShowSources(bool show);
   QStringList ExtraPhiLines(const RenderState& state, int width, int height, int x, int y) const;
 
   PictureBox* picture_ = nullptr;
