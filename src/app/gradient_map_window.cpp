@@ -74,6 +74,9 @@ void GradientMapWindow::ShowSources(bool show) {
   if (show == !sources_->isHidden()) return;
   const QSize map = picture_->size();
   sources_->setVisible(show);
+  // The layout sets the window's minimum size only as it is next activated: until then a hidden
+  // panel's width still counts and would keep the window from shrinking back.
+  layout()->activate();
   const int panel = sources_->sizeHint().width();
   resize(map.width() + (show ? panel : 0), height());
   // Kept on the screen: a window near the screen's right edge moves left by what the panel added.

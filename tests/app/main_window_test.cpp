@@ -154,6 +154,7 @@ class MainWindowTest : public QObject {
       Activate(*map);
       QTest::keySequence(&map->Picture(), key);
       QVERIFY(!map->Sources().isVisible() && !action->isChecked());
+      QCOMPARE(map->size(), QSize(393, 337));  // the panel's width given back, the map's kept
     }
     if (item == "Справка") {
       QVERIFY(main->Help() != nullptr && main->Help()->isVisible());
