@@ -230,6 +230,25 @@ class LawWindowTest : public QObject {
     QVERIFY(!third->LawParameters()->Formula().ErrorText().isEmpty());
   }
 
+  // Up to 4000 characters; beyond, the text stays whole (past QLineEdit's usual 32767), the box
+  // says it is too long and it is not applied; long pastes do not pile up in the undo history.
+  void aFormulaTooLongIsSaidSo() {
+    FormulaPanel panel;
+    QLineEdit& box = panel.FormulaBox();
+    box.selectAll();
+    box.insert(QStringLiteral("ci") + QString(3998, u' '));
+    QVERIFY(InputBoxMark(box).isEmpty());
+    for (int paste = 0; paste < 3; ++paste) {  // each replacing the last
+      box.selectAll();
+      box.insert(QStringLiteral("ci") + QString(99998, u' '));
+    }
+    QCOMPARE(box.text().size(), 100000);
+    QVERIFY(InputBoxMark(box).contains(QStringLiteral("длиннее 4000")));
+    QVERIFY(!box.isUndoAvailable());
+    box.setText(QStringLiteral("ci") + QString(3999, u' '));  // one character too many
+    QVERIFY(!panel.Compile());
+  }
+
   // «Начать с:» writes the law's formula and parameters; applied, it paints the law.
   void aStarterPaintsItsLaw() {
     auto main = OpenMainWindow();
