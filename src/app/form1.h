@@ -19,6 +19,7 @@
 //   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
 //                      show or hide the gradient-space map (GradientMapWindow), repainted by
 //                      every pass; the same actions serve MainWindow's menu bar
+//   Ctrl+L          -> «Источники» beside the map, the map opened first if it is not shown
 //
 // The controls come from the layout table; the window and its parts find them by name once, at
 // construction. Handlers are named for the signal they serve.
@@ -72,6 +73,9 @@ class Form1 final : public QWidget {
   // the map is shown.
   PictureMenu& PictureContextMenu() const { return *pictureMenu_; }
   QAction* OpenMapAction() const { return openMap_; }
+  // «Источники» (Ctrl+L), checked while the map's panel of sources is part of its window: one
+  // action for the main window's menu and the map's context menu and keys.
+  QAction* SourcesAction() const { return showSources_; }
   // The gradient-space map's window; none until it was first opened.
   GradientMapWindow* MapWindow() const { return mapWindow_; }
 
@@ -113,6 +117,7 @@ class Form1 final : public QWidget {
   // What the window adds around the picture: the readout, the context menu and the map.
   void SetUpPictureAdditions();
   void OpenGradientMap();
+  void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
   RenderState state_{};
@@ -131,6 +136,7 @@ class Form1 final : public QWidget {
   LiveShading* live_ = nullptr;  // Up, Down, the wheel and drags shade at once
   PictureMenu* pictureMenu_ = nullptr;
   QAction* openMap_ = nullptr;
+  QAction* showSources_ = nullptr;
 
   QTimer* timer1_ = nullptr;
   PictureBox* picture1_ = nullptr;

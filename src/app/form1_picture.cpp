@@ -33,13 +33,18 @@ void Form1::SetUpPictureAdditions() {
     }
   });
   pictureMenu_->AddAction(openMap_);
+  showSources_ = new QAction(QStringLiteral("Источники"), this);
+  showSources_->setObjectName(QStringLiteral("ShowSources"));
+  showSources_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  showSources_->setCheckable(true);
+  connect(showSources_, &QAction::triggered, this, &Form1::OnShowSourcesTriggered);
 }
 
 // The map's window is made when first asked for and shows the last pass, if there was one; it
 // then follows every pass until the program ends.
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
-    mapWindow_ = new GradientMapWindow(*jobs_, this);
+    mapWindow_ = new GradientMapWindow(*jobs_, *showSources_, this);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());
@@ -50,6 +55,14 @@ void Form1::OpenGradientMap() {
   mapWindow_->show();
   mapWindow_->raise();
   mapWindow_->activateWindow();
+}
+
+// In the map the action shows or hides the panel; where the map is not shown (the main window's
+// menu or key) it opens the map with its panel, whatever the check said.
+void Form1::OnShowSourcesTriggered(bool show) {
+  const bool mapShown = mapWindow_ != nullptr && mapWindow_->isVisible();
+  if (!mapShown) OpenGradientMap();
+  mapWindow_->ShowSources(show || !mapShown);
 }
 
 QImage Form1::PictureToExport() const { return ExportedPicture(*picture1_, label6_); }

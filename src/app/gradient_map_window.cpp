@@ -24,8 +24,8 @@
 #include "shading/readout.h"
 #include "shading/source_phi.h"
 
-GradientMapWindow::GradientMapWindow(JobRunner& jobs, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWidget* parent)
+    : QWidget(parent, Qt::Window), sourcesAction_(&showSources) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
   const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
@@ -63,11 +63,6 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QWidget* parent)
   connect(sources_, &SourcesPanel::Changed, this, [this] {
     figure_->SetExtraSources(sources_->ExtraSources(), sources_->LitByAllChecked());
   });
-  sourcesAction_ = new QAction(QStringLiteral("Источники света"), this);
-  sourcesAction_->setObjectName(QStringLiteral("ShowSources"));
-  sourcesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  sourcesAction_->setCheckable(true);
-  connect(sourcesAction_, &QAction::toggled, this, &GradientMapWindow::ShowSources);
   menu_->AddAction(sourcesAction_);
 
   auto* layout = new QHBoxLayout(this);
@@ -79,9 +74,14 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QWidget* parent)
 }
 
 void GradientMapWindow::ShowSources(bool show) {
-  if (show == sources_->isVisible()) return;
+  sourcesAction_->setChecked(show);
+  // Whether the panel is part of the window, shown or not: the window may be closed.
+  if (show == !sources_->isHidden()) return;
   const QSize map = picture_->size();
   sources_->setVisible(show);
+  // The layout sets the window's minimum size only as it is next activated: until then a hidden
+  // panel's width still counts and would keep the window from shrinking back.
+  layout()->activate();
   const int panel = sources_->sizeHint().width();
   resize(map.width() + (show ? panel : 0), height());
   // Kept on the screen: a window near the screen's right edge moves left by what the panel added.

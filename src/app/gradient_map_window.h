@@ -6,8 +6,9 @@
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere. Its
 // context menu and keys are the sphere's: save and copy the map as shown, F5 shades (the main
 // window's pass), Esc cancels the map's pass under way or else closes the window, Ctrl+0 returns to
-// the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its side. The window can
-// be resized: the map fills it (MapFigure).
+// the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its side, by Form1's
+// action that the main window's «Вид» offers too. The window can be resized: the map fills it
+// (MapFigure).
 //
 //   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
 //   PictureBox, with the figure drawn over it
@@ -30,8 +31,10 @@ class ReadoutOverlay;
 class GradientMapWindow final : public QWidget {
   Q_OBJECT
  public:
-  // The map's passes run on `jobs`, off the window's thread.
-  GradientMapWindow(JobRunner& jobs, QWidget* parent = nullptr);
+  // The map's passes run on `jobs`, off the window's thread. `showSources` is the action that
+  // shows or hides «Источники»: the map offers it in its context menu and keys, and ShowSources
+  // keeps its check in step with the panel.
+  GradientMapWindow(JobRunner& jobs, QAction& showSources, QWidget* parent = nullptr);
 
   // Repaints the map for the state a pass left, with that pass's smoothing: at once when the
   // pass takes less than a frame, else once it has finished (BackgroundPass).
@@ -45,6 +48,9 @@ class GradientMapWindow final : public QWidget {
   SourcesPanel& Sources() const { return *sources_; }
   // Shows or hides «Источники» (checkable; in the context menu).
   QAction* SourcesAction() const { return sourcesAction_; }
+  // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size;
+  // the action's check follows.
+  void ShowSources(bool show);
   // The state the map shows, once a pass has been shown; nullptr before.
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
@@ -71,8 +77,6 @@ class GradientMapWindow final : public QWidget {
   void PaintMap();
   void Paint(const LastPass& pass);
   void OnEscape();
-  // «Источники» beside the map: the window grows or shrinks by the panel, the map keeps its size.
-  void ShowSources(bool show);
   QStringList ExtraPhiLines(const RenderState& state, int width, int height, int x, int y) const;
 
   PictureBox* picture_ = nullptr;

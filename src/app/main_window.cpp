@@ -51,6 +51,7 @@ void MainWindow::AddViewMenu() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
+  view->addAction(form_->SourcesAction());
 }
 
 void MainWindow::AddFunctionMenu() {

@@ -6,6 +6,7 @@
 //   «Файл»    Сохранить рисунок… (Ctrl+S), Копировать рисунок (Ctrl+C) -> Form1's PictureMenu
 //             Выход (Ctrl+Q)
 //   «Вид»     Карта R(p, q) (Ctrl+G), checked while the map is shown    -> Form1::OpenMapAction
+//             Источники (Ctrl+L), the map's panel, opening the map      -> Form1::SourcesAction
 //   «Функция» the four functions (with the option buttons), the additional laws and «Своя
 //             формула…»                                                 -> FunctionMenu,
 //             a law's parameters in LawWindow «Параметры функции»

@@ -56,12 +56,14 @@ class ContextHelpTest : public QObject {
     QVERIFY(help != nullptr && help->isVisible() && !help->isModal());
     QCOMPARE(help->CurrentPage(), page);
     QCOMPARE(help->Browser().source().fragment(), anchor);
-    // The same window again, not a second one.
+    // The same window again, not a second one, back from minimised.
+    help->showMinimized();
     Activate(*main);
     auto* rotX = Find<QLineEdit>(main->Form(), "Text1");
     rotX->setFocus();
     QTest::keyClick(rotX, Qt::Key_F1);
     QCOMPARE(main->Help(), help);
+    QVERIFY(!help->isMinimized());
     QCOMPARE(main->findChildren<HelpWindow*>().size(), 1);
     QCOMPARE(help->Browser().source().fragment(), QStringLiteral("rot-x"));
   }

@@ -145,17 +145,21 @@ class LawWindowTest : public QObject {
 
     // Out of range or not a number: marked, the value kept; in the user's format: taken.
     auto* box = Find<QLineEdit>(window, "LawValue_2");  // h, 0.001 to 2
+    auto* hSlider = Find<QSlider>(window, "LawSlider_2");
     for (const char* refused : {"5", "0", "x"}) {
       Retype(*box, QString::fromLatin1(refused));
       QVERIFY2(!InputBoxMark(*box).isEmpty(), refused);
       QCOMPARE(window.Settings(kHapke).parameters[kHapkeH], 0.06);
+      QCOMPARE(hSlider->value(), 30);  // where 0.06, still in effect, puts it
     }
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     Retype(*box, QStringLiteral("1,5"));
     QVERIFY(InputBoxMark(*box).isEmpty());
     QVERIFY(Settled(form));
     QCOMPARE(form.LastPassState()->law.parameters[kHapkeH], 1.5);
-    QCOMPARE(Find<QSlider>(window, "LawSlider_2")->value(), 750);
+    QCOMPARE(hSlider->value(), 750);
+    Retype(*box, QStringLiteral("2"));  // the upper bound itself is in range
+    QCOMPARE(hSlider->value(), hSlider->maximum());
   }
 
   // L(g) replaces L; a slider of the law shown chooses it again after an option button.
@@ -250,6 +254,9 @@ class LawWindowTest : public QObject {
     slider->setValue(slider->minimum());
     QVERIFY(Settled(form));
     QCOMPARE(form.LastPassState()->law.parameters[0], FormulaPanel::kSliderLowest);
+    Retype(*Find<QLineEdit>(panel, "FormulaValue_0"), QStringLiteral("1e308"));  // any finite
+    QCOMPARE(form.State().law.parameters[0], 1e308);
+    QCOMPARE(slider->value(), slider->maximum());
   }
 
   // One window whatever is chosen; the link and F1 open the law's page.

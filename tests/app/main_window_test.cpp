@@ -20,6 +20,7 @@
 #include "app/gradient_map_window.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
+#include "app/map/sources_panel.h"
 #include "app/picture_menu.h"
 #include "form_probe.h"
 
@@ -63,7 +64,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         MenuItems(*main, "Файл"),
         (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(), main->QuitAction()}));
-    QCOMPARE(MenuItems(*main, "Вид"), QList<QAction*>{form.OpenMapAction()});
+    QCOMPARE(MenuItems(*main, "Вид"),
+             (QList<QAction*>{form.OpenMapAction(), form.SourcesAction()}));
     QCOMPARE(MenuItems(*main, "Справка"),
              (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction()}));
     QVERIFY(pictureMenu.Menu()->actions().contains(form.OpenMapAction()));
@@ -79,9 +81,9 @@ class MainWindowTest : public QObject {
     for (const QShortcut* shortcut : main->findChildren<QShortcut*>()) keys << shortcut->key();
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_C),
-          QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_Q),
-          QKeySequence(Qt::Key_F1), QKeySequence(Qt::SHIFT | Qt::Key_F1),
-          QKeySequence(Qt::Key_F5)}) {
+          QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_L),
+          QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::Key_F1),
+          QKeySequence(Qt::SHIFT | Qt::Key_F1), QKeySequence(Qt::Key_F5)}) {
       QVERIFY2(keys.contains(key), qPrintable(key.toString()));
     }
     for (const QKeySequence& key : keys) QVERIFY2(keys.count(key) == 1, qPrintable(key.toString()));
@@ -95,6 +97,7 @@ class MainWindowTest : public QObject {
         {"Сохранить рисунок…", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"Копировать рисунок", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {"Карта R(p, q)", QKeySequence(Qt::CTRL | Qt::Key_G)},
+        {"Источники", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"Справка", QKeySequence(Qt::Key_F1)},
         {"Что это?", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
         {"Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)},
@@ -143,6 +146,15 @@ class MainWindowTest : public QObject {
     if (item == "Карта R(p, q)") {
       QVERIFY(form.MapWindow() != nullptr && form.MapWindow()->isVisible());
       QVERIFY(action->isChecked());
+    }
+    if (item == "Источники") {  // opens the map with its panel; the map's Ctrl+L is the same
+      GradientMapWindow* map = form.MapWindow();
+      QVERIFY(map != nullptr && map->isVisible() && map->Sources().isVisible());
+      QVERIFY(action->isChecked() && form.OpenMapAction()->isChecked());
+      Activate(*map);
+      QTest::keySequence(&map->Picture(), key);
+      QVERIFY(!map->Sources().isVisible() && !action->isChecked());
+      QCOMPARE(map->size(), QSize(393, 337));  // the panel's width given back, the map's kept
     }
     if (item == "Справка") {
       QVERIFY(main->Help() != nullptr && main->Help()->isVisible());

@@ -215,7 +215,12 @@ class MapFigureTest : public QObject {
     QCOMPARE(panel.ExtraSources().at(0).aim.slantDegrees, 45.0);
     slant->setText(QStringLiteral("4x"));
     QVERIFY(!InputBoxMark(*slant).isEmpty());
+    for (const char* name : {"Source2Slant", "Source2Tilt"}) {  // radians beyond a 32-bit float
+      Find<QLineEdit>(panel, name)->setText(QStringLiteral("1e300"));
+      QVERIFY(InputBoxMark(*Find<QLineEdit>(panel, name)).contains(QStringLiteral("слишком")));
+    }
     QCOMPARE(panel.ExtraSources().at(0).aim.slantDegrees, 45.0);
+    QCOMPARE(panel.ExtraSources().at(0).aim.tiltDegrees, 120.0);
     QLocale::setDefault(QLocale(QLocale::Russian));
     slant->setText(QStringLiteral("12,5"));
     QVERIFY(InputBoxMark(*slant).isEmpty());

@@ -1,6 +1,6 @@
 // The window's parts on their own, over controls built from the layout table without Form1: the
 // parameter boxes by field, the legend panel's marks and refusal, and the pointer readout over a
-// bare picture.
+// bare picture; and the typed formula's box with its length and its undo history.
 
 #include <QCursor>
 #include <QEvent>
@@ -11,6 +11,7 @@
 
 #include "app/control_factory.h"
 #include "app/input_box_mark.h"
+#include "app/law/formula_panel.h"
 #include "app/layout_table.h"
 #include "app/legend_panel.h"
 #include "app/locale_numbers.h"
@@ -120,6 +121,25 @@ class WindowPartsTest : public QObject {
       }
     }
     if (edits.contains("Text8_2=0.75")) QCOMPARE(state.isoLevel[2], 0.75F);
+  }
+
+  // Up to 4000 characters; beyond, the text stays whole (past QLineEdit's usual 32767), the box
+  // says it is too long and it is not applied; long pastes do not pile up in the undo history.
+  void aFormulaTooLongIsSaidSo() {
+    FormulaPanel panel;
+    QLineEdit& box = panel.FormulaBox();
+    box.selectAll();
+    box.insert(QStringLiteral("ci") + QString(3998, u' '));
+    QVERIFY(InputBoxMark(box).isEmpty());
+    for (int paste = 0; paste < 3; ++paste) {  // each replacing the last
+      box.selectAll();
+      box.insert(QStringLiteral("ci") + QString(99998, u' '));
+    }
+    QCOMPARE(box.text().size(), 100000);
+    QVERIFY(InputBoxMark(box).contains(QStringLiteral("длиннее 4000")));
+    QVERIFY(!box.isUndoAvailable());
+    box.setText(QStringLiteral("ci") + QString(3999, u' '));  // one character too many
+    QVERIFY(!panel.Compile());
   }
 
   // The readout follows the pointer over the picture while there is a state and a readout

@@ -58,6 +58,8 @@ void HelpWindow::ShowPage(const QString& page, const QString& anchor) {
   } else {
     browser_->setSource(url);
   }
+  // A minimised window comes back as it was before (show() alone leaves it minimised).
+  setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();

@@ -20,7 +20,7 @@ class HelpWindow final : public QWidget {
   explicit HelpWindow(QWidget* parent = nullptr);
 
   // Opens `page` (a name of kHelpPages; an unknown one opens the first page) scrolled to the
-  // section `anchor`, then shows the window and brings it to the front.
+  // section `anchor`, then shows the window, minimised or not, and brings it to the front.
   void ShowPage(const QString& page, const QString& anchor = {});
 
   // Opens the section that explains `widget` (or its nearest parent with one), or the first

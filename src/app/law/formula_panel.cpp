@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "app/bounded_undo.h"
 #include "app/input_box_mark.h"
 #include "app/law/law_parameter_row.h"
 #include "photometry/custom_formula.h"
@@ -24,6 +26,17 @@ namespace {
 constexpr const char* kFirstFormula = "cos(i)";
 constexpr int kKindRole = Qt::UserRole;
 const QColor kErrorColour(176, 0, 0);
+// What the box's undo history may record (characters inserted and removed, about 1 MB): a few
+// pastes of a whole formula can be undone, and pasting again and again takes no more memory.
+constexpr qsizetype kUndoBudget = 16 * qsizetype{kMaxFormulaLength};
+
+// What the box and the error say of a formula longer than kMaxFormulaLength; empty within it.
+QString TooLongMessage(qsizetype length) {
+  if (length <= qsizetype{kMaxFormulaLength}) return {};
+  return QStringLiteral("Формула длиннее %1 знаков (в ней %2): сократите её.")
+      .arg(kMaxFormulaLength)
+      .arg(length);
+}
 
 }  // namespace
 
@@ -42,6 +55,10 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
 
   formula_ = new QLineEdit(QString::fromLatin1(kFirstFormula), this);
   formula_->setObjectName(QStringLiteral("FormulaBox"));
+  // No cut at QLineEdit's usual 32767 characters: a longer text stays whole and is said to be
+  // too long.
+  formula_->setMaxLength(std::numeric_limits<int>::max());
+  new BoundedUndo(*formula_, kUndoBudget);
   auto* formulaLabel = new QLabel(QStringLiteral("ф ="), this);
   formulaLabel->setBuddy(formula_);
   apply_ = new QPushButton(QStringLiteral("Применить"), this);
@@ -87,7 +104,7 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
 
   connect(start_, &QComboBox::activated, this, &FormulaPanel::OnStartChosen);
   connect(formula_, &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
-  connect(formula_, &QLineEdit::textEdited, this, [this] { MarkInputBox(*formula_, QString()); });
+  connect(formula_, &QLineEdit::textEdited, this, &FormulaPanel::OnFormulaEdited);
   connect(apply_, &QPushButton::clicked, this, &FormulaPanel::OnApply);
 }
 
@@ -113,7 +130,22 @@ void FormulaPanel::OnStartChosen(int index) {
   }
 }
 
+// An edit takes the box's mark away, unless the formula is now too long: that is said at once,
+// in the mark and the error, and no longer once it is short enough again.
+void FormulaPanel::OnFormulaEdited() {
+  const QString tooLong = TooLongMessage(formula_->text().size());
+  MarkInputBox(*formula_, tooLong);
+  if (!tooLong.isEmpty() || tooLongShown_) ShowError(tooLong);
+  tooLongShown_ = !tooLong.isEmpty();
+}
+
 std::optional<LawSettings> FormulaPanel::Compile() {
+  if (const QString tooLong = TooLongMessage(formula_->text().size()); !tooLong.isEmpty()) {
+    ShowError(tooLong);
+    MarkInputBox(*formula_, tooLong);
+    formula_->setFocus(Qt::OtherFocusReason);
+    return std::nullopt;
+  }
   std::vector<std::string> names;
   std::array<int, kMaxLawParameters> parameterOfRow{-1, -1, -1, -1};
   LawSettings settings;

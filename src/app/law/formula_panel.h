@@ -4,8 +4,9 @@
 // a typed value may be any finite number), «Применить» and the place for the error.
 //
 //   «Применить» or Enter -> CompileFormula(text, names) -> FormulaApplied, or the error shown in
-//   Russian
-//                           with its position, the box marked, and nothing else changed
+//                           Russian with its position, the box marked, and nothing else changed
+//   the formula edited   -> longer than 4000 characters: the box marked and the error shown at
+//                           once, and «Применить» refuses it
 //   a value of an applied formula's parameter moved     -> ValuesChanged
 
 #include <QWidget>
@@ -49,6 +50,7 @@ class FormulaPanel final : public QWidget {
  private:
   void OnStartChosen(int index);
   void OnApply();
+  void OnFormulaEdited();
   void OnValueChanged(int row, double value);
   void ShowError(const QString& text);
 
@@ -58,6 +60,7 @@ class FormulaPanel final : public QWidget {
   QPushButton* apply_ = nullptr;
   QLabel* error_ = nullptr;
   std::optional<LawSettings> applied_;
+  bool tooLongShown_ = false;  // the error shown says the formula is too long
   // Which of the applied formula's parameters each row sets; -1 for none.
   std::array<int, kMaxLawParameters> parameterOfRow_{-1, -1, -1, -1};
 };

@@ -4,10 +4,12 @@
 //
 //   slider moved        -> value at that step, written to the box   -> valueChanged
 //   box edited, reads   -> value, the slider follows, mark removed  -> valueChanged
-//   box edited, refused -> marked (red, the reason as its tooltip); the value stays
+//   box edited, refused -> marked (red, the reason as its tooltip); the value and the slider
+//                          stay where the value in effect put them
 //
-// A law's box refuses a value outside the law's range; a formula's box takes any finite value,
-// its slider covering the range it was given.
+// A law's box refuses a value outside the law's range, its bounds included in it; a formula's
+// box takes any finite value, its slider covering the range it was given and stopping at the
+// end nearer a value beyond it.
 
 #include <QObject>
 #include <QString>

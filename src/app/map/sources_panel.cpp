@@ -4,11 +4,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <cmath>
 
 #include "app/input_box_mark.h"
 #include "app/locale_numbers.h"
 #include "shading/figure_marks.h"
+#include "shading/light_sources.h"
 #include "shading/number_text.h"
 
 namespace {
@@ -36,6 +36,24 @@ QLineEdit* AngleBox(const QString& name, double value, const QString& tip, QWidg
   box->setAlignment(Qt::AlignRight);
   box->setToolTip(tip);
   return box;
+}
+
+// A text quoted in a box's mark is cut after this many characters.
+constexpr qsizetype kQuotedCharacters = 40;
+
+// An angle reads as the described slant box reads its text: a value too large for its radians
+// to fit a 32-bit float would give the source no direction at all.
+NumberReading<double> ReadSourceAngle(const QString& text) {
+  return ReadSourceDegrees(text.toStdString(), UserNumberFormat());
+}
+
+QString AngleMark(const QString& text, NumberError error, double kept) {
+  const QString quoted =
+      text.size() > kQuotedCharacters ? text.left(kQuotedCharacters) + QStringLiteral("…") : text;
+  const QString reason = error == NumberError::kOverflow
+                             ? QStringLiteral("— слишком большое число градусов")
+                             : QStringLiteral("не читается как число градусов");
+  return QStringLiteral("«%1» %2; угол остаётся %3°").arg(quoted, reason, DoubleText(kept));
 }
 
 const QString kSlantTip = QStringLiteral("Наклон источника от оси наблюдения, градусы");
@@ -108,14 +126,13 @@ std::vector<UsedSource> SourcesPanel::ExtraSources() const {
 
 bool SourcesPanel::LitByAllChecked() const { return litByAll_->isChecked(); }
 
-// A text that reads gives the angle its value; one that does not marks the box, and the angle
-// keeps its last value.
+// A text that reads gives the angle its value; one that does not, or one too large, marks the
+// box, and the angle keeps its last value.
 void SourcesPanel::OnTextEdited(ExtraRow& row, QLineEdit& box, double& value) {
-  const NumberReading<double> reading = ReadDouble(box.text().toStdString(), UserNumberFormat());
+  const NumberReading<double> reading = ReadSourceAngle(box.text());
   const QString tip = &box == row.slant ? kSlantTip : kTiltTip;
   if (!reading.Ok()) {
-    MarkInputBox(box, QStringLiteral("«%1» не читается как число градусов; угол остаётся %2°")
-                          .arg(box.text(), DoubleText(value)));
+    MarkInputBox(box, AngleMark(box.text(), reading.error, value));
     return;
   }
   MarkInputBox(box, QString());

@@ -1,8 +1,9 @@
 #pragma once
 // «Источники»: the map window's panel of light sources for photometric stereo. Source 1 is the
 // described one (the main window's slant, tilt 0) and cannot be edited here; sources 2 and 3 each
-// have a check box that uses it, a slant and a tilt box (degrees, in the user's number format:
-// a text that does not read marks its box and keeps its last value), and «Освещено всеми» hatches
+// have a check box that uses it, a slant and a tilt box (degrees, in the user's number format,
+// read as the main window's slant box: a text that does not read, or a value whose radians are
+// beyond a 32-bit float, marks its box and keeps its last value), and «Освещено всеми» hatches
 // the region of the map every source used lights. The sphere and its pass keep the one source.
 
 #include <QGroupBox>
