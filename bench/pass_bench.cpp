@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "gradient/gradient_map.h"
+#include "intake/number_text.h"
+#include "intake/parameter_intake.h"
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "pass/raster_pass.h"
+#include "pass/worker_pool.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
-#include "shading/gradient_map.h"
-#include "shading/number_text.h"
-#include "shading/parameter_intake.h"
-#include "shading/raster_pass.h"
-#include "shading/worker_pool.h"
 
 namespace {
 

@@ -14,5 +14,5 @@ cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 # The tests where threads meet (the pool, the runner, the passes' blocks) under ThreadSanitizer.
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAUSS_TSAN=ON
-cmake --build build-tsan -j"$jobs" --target shading_tests
+cmake --build build-tsan -j"$jobs" --target pass_tests gradient_tests
 ctest --test-dir build-tsan --output-on-failure -L tsan

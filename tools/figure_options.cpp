@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "gradient/light_sources.h"
 #include "input_error_text.h"
-#include "shading/light_sources.h"
-#include "shading/number_text.h"
+#include "intake/number_text.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ OptionValueError ParseLightSource(std::string_view text, RenderJob& job) {
   const size_t comma = text.find(',');
   const std::string_view parts[] = {text.substr(0, comma),
                                     comma == std::string_view::npos ? "" : text.substr(comma + 1)};
-  const NumberReading<double> slant = ReadSourceDegrees(parts[0], CNumberFormat());
-  const NumberReading<double> tilt = ReadSourceDegrees(parts[1], CNumberFormat());
+  const NumberReading<double> slant = ReadAngleDegrees(parts[0], CNumberFormat());
+  const NumberReading<double> tilt = ReadAngleDegrees(parts[1], CNumberFormat());
   if (slant.error == NumberError::kOverflow || tilt.error == NumberError::kOverflow) {
     const bool slantTooLarge = slant.error == NumberError::kOverflow;
     return std::string("--light SLANT,TILT: ")

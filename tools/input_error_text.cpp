@@ -1,7 +1,7 @@
 #include "input_error_text.h"
 
-#include "shading/input_messages.h"
-#include "shading/number_text.h"
+#include "intake/input_messages.h"
+#include "intake/number_text.h"
 
 std::string QuotedText(std::string_view text) {
   std::string quoted = "\"";  // appended, not added: GCC 12 warns falsely of overlap (-Wrestrict)

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shading/parameter_intake.h"
+#include "intake/parameter_intake.h"
 
 // `text` in double quotes, cut to its first 40 characters and "…" as the window's messages cut
 // it, so that no message grows with what was given.

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "input_error_text.h"
+#include "intake/input_messages.h"
+#include "intake/law_texts.h"
+#include "intake/number_text.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
-#include "shading/input_messages.h"
-#include "shading/law_texts.h"
-#include "shading/number_text.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstddef>
 
-#include "shading/figure_marks.h"
-#include "shading/figure_overlay.h"
-#include "shading/gradient_map.h"
-#include "shading/gradient_view.h"
-#include "shading/lit_by_all.h"
+#include "gradient/figure_marks.h"
+#include "gradient/figure_overlay.h"
+#include "gradient/gradient_map.h"
+#include "gradient/gradient_view.h"
+#include "gradient/lit_by_all.h"
 
 std::vector<LightAim> JobSources(const RenderJob& job, const RenderState& lastPass) {
   std::vector<LightAim> sources{DescribedSource(lastPass)};

@@ -6,10 +6,10 @@
 
 #include <vector>
 
+#include "gradient/light_sources.h"
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "render_job.h"
-#include "shading/light_sources.h"
 
 // The described source first, then the job's --light sources.
 std::vector<LightAim> JobSources(const RenderJob& job, const RenderState& lastPass);

@@ -5,9 +5,9 @@
 #include <charconv>
 
 #include "input_error_text.h"
+#include "intake/legend_intake.h"
+#include "intake/number_text.h"
 #include "law_options.h"
-#include "shading/legend_intake.h"
-#include "shading/number_text.h"
 
 namespace {
 

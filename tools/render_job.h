@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "gradient/light_sources.h"
+#include "intake/parameter_intake.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
 #include "photometry/gradient_space.h"
-#include "shading/light_sources.h"
-#include "shading/parameter_intake.h"
 
 enum class PictureFormat { kPpm, kPng, kBmp };
 

@@ -6,16 +6,17 @@
 #include <utility>
 
 #include "figure_options.h"
+#include "gradient/gradient_map.h"
+#include "gradient/gradient_readout.h"
+#include "gradient/source_phi.h"
 #include "input_error_text.h"
+#include "intake/number_text.h"
 #include "map_figure.h"
 #include "model/startup_values.h"
+#include "pass/readout.h"
+#include "pass/shade_command.h"
+#include "pass/worker_pool.h"
 #include "picture_file.h"
-#include "shading/gradient_map.h"
-#include "shading/number_text.h"
-#include "shading/readout.h"
-#include "shading/shade_command.h"
-#include "shading/source_phi.h"
-#include "shading/worker_pool.h"
 
 namespace {
 

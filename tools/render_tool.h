@@ -13,10 +13,10 @@
 #include <variant>
 #include <vector>
 
+#include "intake/parameter_intake.h"
 #include "model/image_buffer.h"
 #include "model/render_state.h"
 #include "render_options.h"
-#include "shading/parameter_intake.h"
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 2;  // bad option, bad number or failed write

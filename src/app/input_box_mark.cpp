@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QVariant>
 
-#include "app/control_tooltips.h"
+#include "app/form/control_tooltips.h"
 
 namespace {
 

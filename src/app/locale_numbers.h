@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "shading/number_text.h"
+#include "intake/number_text.h"
 
 // The default locale, writing no group separators and reading none.
 QLocale UserLocale();

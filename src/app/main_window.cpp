@@ -9,13 +9,13 @@
 #include <QScreen>
 #include <QWhatsThis>
 
-#include "app/form1.h"
+#include "app/form/form1.h"
+#include "app/form/layout_table.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
 #include "app/law/function_menu.h"
 #include "app/law/law_window.h"
-#include "app/layout_table.h"
-#include "app/picture_menu.h"
+#include "app/picture/picture_menu.h"
 #include "app/window_placement.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {

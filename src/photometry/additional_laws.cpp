@@ -7,6 +7,7 @@
 
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
+#include "photometry/light_source.h"
 
 namespace {
 
@@ -26,11 +27,6 @@ constexpr double kOrenNayarBScale = 0.45;
 constexpr double kOrenNayarBOffset = 0.09;
 
 constexpr double kSchlickPower = 5.0;
-
-double PhaseAngle(float sourceSlant) {
-  const double slant = sourceSlant;
-  return std::atan2(std::fabs(std::sin(slant)), std::cos(slant));
-}
 
 // sin of an angle from its cosine, 0 to pi: never negative, 0 for a cosine rounded beyond +-1.
 double SinFromCos(double c) { return std::sqrt(std::max(0.0, 1.0 - c * c)); }

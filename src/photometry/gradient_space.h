@@ -6,7 +6,7 @@
 //
 //   sample offset (dx, dy) -> (p, q) = (dx, dy) / 50 -> normal -> ColourSurfacePoint
 //
-// The map's view of the gradient plane (zoom, origin) is in shading/gradient_view.h.
+// The map's view of the gradient plane (zoom, origin) is in gradient/gradient_view.h.
 
 #include "photometry/line_of_sight.h"
 

@@ -77,3 +77,9 @@ LightConstants MakeLightConstants(const RenderState& state) {
   light.mirrorSlantMargin = MirrorSlantMargin(state.sourceSlant);
   return light;
 }
+
+double PhaseAngle(float sourceSlant) {
+  const double slant = sourceSlant;
+  // atan2 of |sin| and cos keeps every digit near 0 and pi, where acos loses them.
+  return std::atan2(std::fabs(std::sin(slant)), std::cos(slant));
+}

@@ -15,6 +15,10 @@ void AimLightSource(RenderState& state, float sourceSlant);
 // A slant between two bands takes the next band up; beyond the last band, its tolerance goes on.
 float MirrorToleranceForSlant(float sourceSlant);
 
+// The phase angle g in radians, 0 to pi for any slant: the angle between the direction to the
+// source (0, sin slant, cos slant) and the observer's (0, 0, 1).
+double PhaseAngle(float sourceSlant);
+
 // What every sample of a pass reads of the source, taken once.
 struct LightConstants {
   double cosSlant = 1.0;             // cos(sourceSlant), the glossy function's cos(angleG)

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/control_whats_this.h"
-#include "app/gradient_map_window.h"
+#include "app/form/control_whats_this.h"
 #include "app/help/help_window.h"
+#include "app/map/gradient_map_window.h"
 #include "form_probe.h"
 
 class ContextHelpTest : public QObject {

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/picture_export.h"
-#include "app/picture_menu.h"
+#include "app/picture/picture_export.h"
+#include "app/picture/picture_menu.h"
 #include "form_probe.h"
 
 namespace {

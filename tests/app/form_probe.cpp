@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/background_pass.h"
+#include "app/picture/background_pass.h"
 #include "model/startup_values.h"
 
 namespace {

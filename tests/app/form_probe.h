@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/form1.h"
+#include "app/form/form1.h"
 #include "app/main_window.h"
-#include "app/picture_box.h"
+#include "app/picture/picture_box.h"
 #include "model/render_state.h"
 
 // The control named `name` ("Text8_7"); fails the test (fatally) when it is missing.

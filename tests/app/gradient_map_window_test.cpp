@@ -1,7 +1,7 @@
 // The gradient-space map's window: opened by Ctrl+G, repainted by every pass from the pass's
 // state, with its own readout; and the renderer's readout line agrees with the window's.
 
-#include "app/gradient_map_window.h"
+#include "app/map/gradient_map_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,13 +12,14 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/picture_menu.h"
-#include "app/readout_overlay.h"
-#include "app/readout_text.h"
+#include "app/picture/picture_menu.h"
+#include "app/picture/readout_overlay.h"
+#include "app/picture/readout_text.h"
 #include "form_probe.h"
+#include "gradient/gradient_readout.h"
+#include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
-#include "shading/gradient_view.h"
-#include "shading/readout.h"
+#include "pass/readout.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "app/form/layout_table.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_pages.h"
-#include "app/layout_table.h"
 #include "form_probe.h"
 
 namespace {

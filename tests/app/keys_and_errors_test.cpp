@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "app/control_tooltips.h"
+#include "app/form/control_tooltips.h"
 #include "app/input_box_mark.h"
 #include "app/qt_translation.h"
 #include "form_probe.h"

@@ -16,12 +16,12 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/gradient_map_window.h"
+#include "app/form/pass_throttle.h"
 #include "app/help/help_window.h"
 #include "app/input_box_mark.h"
 #include "app/law/formula_panel.h"
 #include "app/law/function_menu.h"
-#include "app/pass_throttle.h"
+#include "app/map/gradient_map_window.h"
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"

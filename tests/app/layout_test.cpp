@@ -10,8 +10,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include "app/line_widget.h"
-#include "app/wrapping_check_box.h"
+#include "app/form/line_widget.h"
+#include "app/form/wrapping_check_box.h"
 #include "form_probe.h"
 
 namespace {

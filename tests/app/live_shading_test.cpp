@@ -10,9 +10,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "app/angle_steps.h"
-#include "app/gradient_map_window.h"
-#include "app/pass_throttle.h"
+#include "app/form/angle_steps.h"
+#include "app/form/pass_throttle.h"
+#include "app/map/gradient_map_window.h"
 #include "form_probe.h"
 
 namespace {

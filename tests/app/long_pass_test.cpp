@@ -10,8 +10,8 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include "app/background_pass.h"
-#include "app/gradient_map_window.h"
+#include "app/map/gradient_map_window.h"
+#include "app/picture/background_pass.h"
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
 

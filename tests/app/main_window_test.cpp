@@ -17,11 +17,11 @@
 #include <QTimer>
 #include <QWhatsThis>
 
-#include "app/gradient_map_window.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
+#include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
-#include "app/picture_menu.h"
+#include "app/picture/picture_menu.h"
 #include "form_probe.h"
 
 namespace {

@@ -14,16 +14,16 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "app/gradient_map_window.h"
 #include "app/input_box_mark.h"
 #include "app/map/figure_labels.h"
+#include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
-#include "app/readout_overlay.h"
+#include "app/picture/readout_overlay.h"
 #include "form_probe.h"
+#include "gradient/figure_marks.h"
+#include "gradient/gradient_map.h"
+#include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
-#include "shading/figure_marks.h"
-#include "shading/gradient_map.h"
-#include "shading/gradient_view.h"
 
 namespace {
 

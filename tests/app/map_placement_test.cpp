@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/gradient_map_window.h"
+#include "app/map/gradient_map_window.h"
 #include "app/window_placement.h"
 #include "form_probe.h"
 

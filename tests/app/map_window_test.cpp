@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/gradient_map_window.h"
-#include "app/picture_menu.h"
+#include "app/map/gradient_map_window.h"
+#include "app/picture/picture_menu.h"
 #include "form_probe.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/control_tooltips.h"
-#include "app/shape_widget.h"
+#include "app/form/control_tooltips.h"
+#include "app/form/shape_widget.h"
 #include "form_probe.h"
 
 namespace {

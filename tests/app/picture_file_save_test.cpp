@@ -12,7 +12,7 @@
 #include <QTest>
 #include <csignal>
 
-#include "app/picture_menu.h"
+#include "app/picture/picture_menu.h"
 #include "form_probe.h"
 #include "non_regular_files.h"
 

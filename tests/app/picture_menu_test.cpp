@@ -2,7 +2,7 @@
 // picture as shown with the arrow in its visible mode and the label over it; a file that cannot
 // be written is a message naming it; a text box keeps its own Copy key.
 
-#include "app/picture_menu.h"
+#include "app/picture/picture_menu.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/picture_export.h"
+#include "app/picture/picture_export.h"
 #include "form_probe.h"
 
 namespace {

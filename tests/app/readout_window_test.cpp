@@ -9,8 +9,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/readout_overlay.h"
-#include "app/readout_text.h"
+#include "app/picture/readout_overlay.h"
+#include "app/picture/readout_text.h"
 #include "form_probe.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/gradient_map_window.h"
-#include "app/readout_overlay.h"
+#include "app/map/gradient_map_window.h"
+#include "app/picture/readout_overlay.h"
 #include "form_probe.h"
+#include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
-#include "shading/gradient_view.h"
 
 class ScreenScaleTest : public QObject {
   Q_OBJECT

@@ -1,7 +1,7 @@
 // The shade button: the picture it paints equals what the core paints for the same inputs, the
 // observer arrow it leaves and its blinking, and inputs that do not read, which change nothing.
 
-#include "shading/shade_command.h"
+#include "pass/shade_command.h"
 
 #include <QApplication>
 #include <QCheckBox>

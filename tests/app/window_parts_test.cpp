@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "app/control_factory.h"
+#include "app/form/control_factory.h"
+#include "app/form/layout_table.h"
+#include "app/form/legend_panel.h"
+#include "app/form/parameter_boxes.h"
 #include "app/input_box_mark.h"
 #include "app/law/formula_panel.h"
-#include "app/layout_table.h"
-#include "app/legend_panel.h"
 #include "app/locale_numbers.h"
-#include "app/parameter_boxes.h"
-#include "app/picture_box.h"
-#include "app/pointer_readout.h"
-#include "app/readout_overlay.h"
-#include "app/readout_text.h"
+#include "app/picture/picture_box.h"
+#include "app/picture/pointer_readout.h"
+#include "app/picture/readout_overlay.h"
+#include "app/picture/readout_text.h"
 #include "form_probe.h"
 
 namespace {

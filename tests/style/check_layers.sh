@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
-#   model < photometry < shading (the Qt-free core); fileio stands beside the core and includes
-#   none of it; app, tools and bench sit on top and may include any of them. Tests may reach
-#   what their subsystem reaches.
+#   model < photometry < intake < pass < gradient (the Qt-free core); fileio stands beside the
+#   core and includes none of it; app, tools and bench sit on top and may include any of them.
+#   Tests may reach what their subsystem reaches.
 set -euo pipefail
 root="$1"
 cd "$root"
 declare -A allowed=(
   [model]="model"
   [photometry]="model photometry"
-  [shading]="model photometry shading"
+  [intake]="model photometry intake"
+  [pass]="model photometry intake pass"
+  [gradient]="model photometry intake pass gradient"
   [fileio]="fileio"
 )
 status=0
@@ -26,7 +28,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | shading | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -38,7 +40,7 @@ for layer in "${!allowed[@]}"; do
   done
 done
 # The core links no Qt: a Qt header there is a layer fault too.
-if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/shading; then
+if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient; then
   echo "the files above include Qt in the core"
   status=1
 fi

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "gradient/figure_marks.h"
+#include "gradient/lit_by_all.h"
+#include "gradient/source_phi.h"
+#include "pass/readout.h"
 #include "render_options.h"
 #include "render_tool.h"
-#include "shading/figure_marks.h"
-#include "shading/lit_by_all.h"
-#include "shading/readout.h"
-#include "shading/source_phi.h"
 
 namespace {
 

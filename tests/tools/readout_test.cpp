@@ -1,7 +1,7 @@
 // The renderer's readout and gradient-space map: each readout line names the colour the same
 // options paint at that pixel, the map ignores the rotations, and the binary warns and refuses.
 
-#include "shading/readout.h"
+#include "pass/readout.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,11 @@
 #include <string>
 #include <utility>
 
+#include "gradient/gradient_map.h"
+#include "gradient/gradient_readout.h"
 #include "photometry/sample_colour.h"
 #include "render_tool.h"
 #include "run_renderer.h"
-#include "shading/gradient_map.h"
 #include "temp_folder.h"
 
 namespace {

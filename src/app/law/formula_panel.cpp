@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/bounded_undo.h"
 #include "app/input_box_mark.h"
+#include "app/law/bounded_undo.h"
 #include "app/law/law_parameter_row.h"
+#include "intake/law_texts.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
 #include "photometry/starter_formulas.h"
-#include "shading/law_texts.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QMenu>
 #include <utility>
 
-#include "app/form1.h"
+#include "app/form/form1.h"
+#include "intake/law_texts.h"
 #include "photometry/law_catalogue.h"
-#include "shading/law_texts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the «Параметры функции» window says about each additional law beside its parameters: the
 // formula as rich text, the source it comes from, and the help page that explains it. Names and
-// parameter captions come from shading/law_texts.h, ranges from photometry/law_catalogue.h.
+// parameter captions come from intake/law_texts.h, ranges from photometry/law_catalogue.h.
 
 #include <QString>
 #include <cstdint>

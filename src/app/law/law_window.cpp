@@ -10,14 +10,14 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/control_whats_this.h"
-#include "app/form1.h"
+#include "app/form/control_whats_this.h"
+#include "app/form/form1.h"
 #include "app/law/formula_panel.h"
 #include "app/law/law_descriptions.h"
 #include "app/law/law_parameter_row.h"
 #include "app/window_placement.h"
+#include "intake/law_texts.h"
 #include "photometry/law_catalogue.h"
-#include "shading/law_texts.h"
 
 namespace {
 

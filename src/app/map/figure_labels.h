@@ -14,7 +14,7 @@
 #include <QString>
 #include <vector>
 
-#include "shading/gradient_view.h"
+#include "gradient/gradient_view.h"
 
 class QPainter;
 

@@ -2,10 +2,10 @@
 
 #include <cstddef>
 
+#include "gradient/figure_marks.h"
+#include "gradient/figure_overlay.h"
+#include "gradient/lit_by_all.h"
 #include "model/picture.h"
-#include "shading/figure_marks.h"
-#include "shading/figure_overlay.h"
-#include "shading/lit_by_all.h"
 
 namespace {
 

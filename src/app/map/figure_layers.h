@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/map/used_source.h"
+#include "gradient/gradient_view.h"
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
-#include "shading/gradient_view.h"
 
 // Each layer: `deviceSize` pixels, `ratio` device pixels a logical one.
 QImage SourceMarksLayer(const RenderState& lastPass, const std::vector<UsedSource>& sources,

@@ -12,7 +12,7 @@
 
 #include "app/map/figure_labels.h"
 #include "app/map/figure_layers.h"
-#include "app/picture_box.h"
+#include "app/picture/picture_box.h"
 
 namespace {
 

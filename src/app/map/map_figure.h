@@ -21,8 +21,8 @@
 
 #include "app/map/map_zoom.h"
 #include "app/map/used_source.h"
+#include "gradient/gradient_view.h"
 #include "model/render_state.h"
-#include "shading/gradient_view.h"
 
 class PictureBox;
 class QPainter;

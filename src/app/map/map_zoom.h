@@ -8,7 +8,7 @@
 #include <QPointF>
 #include <QSize>
 
-#include "shading/gradient_view.h"
+#include "gradient/gradient_view.h"
 
 class MapZoom {
  public:

@@ -7,9 +7,9 @@
 
 #include "app/input_box_mark.h"
 #include "app/locale_numbers.h"
-#include "shading/figure_marks.h"
-#include "shading/light_sources.h"
-#include "shading/number_text.h"
+#include "gradient/figure_marks.h"
+#include "gradient/light_sources.h"
+#include "intake/number_text.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ constexpr qsizetype kQuotedCharacters = 40;
 // An angle reads as the described slant box reads its text: a value too large for its radians
 // to fit a 32-bit float would give the source no direction at all.
 NumberReading<double> ReadSourceAngle(const QString& text) {
-  return ReadSourceDegrees(text.toStdString(), UserNumberFormat());
+  return ReadAngleDegrees(text.toStdString(), UserNumberFormat());
 }
 
 QString AngleMark(const QString& text, NumberError error, double kept) {

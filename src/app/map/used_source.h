@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "shading/light_sources.h"
+#include "gradient/light_sources.h"
 
 struct UsedSource {
   int number = 1;

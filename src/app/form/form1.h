@@ -1,0 +1,154 @@
+#pragma once
+// Form1, the program's one window. It owns the RenderState, lays out the controls and wires its
+// parts together:
+//
+//   start-up        -> RenderState start values, default texts, legend, observer arrow position
+//   Check1, Check3  -> halfSphere, showIsolines (+ legend swatch colours)
+//   Option1..4      -> reflectanceKind (+ which glossy fields and formula picture show)
+//   ChooseLaw       -> reflectanceKind 5 to 12 and its LawSettings, no option button checked;
+//                      shades at once; ChangeLawSettings shades at most once a frame
+//   LegendPanel     -> isoLevel, isoHalfWidth (Text8, Text7: after the start-up period, on every
+//                      change; a box that does not read is marked and refuses the pass)
+//   Command1        -> shade command: ParameterBoxes -> intake -> raster pass off the window's
+//                      thread (BackgroundPass; Esc cancels) -> Picture1, LastPass,
+//                      ObserverArrowView (Line1..3, Label6, Timer2 blinking)
+//   Enter, F5       -> press Command1 (from a parameter or legend box, or anywhere for F5)
+//   LiveShading     -> Up, Down and the wheel in an angle box, drags on the sphere and the map:
+//                      the box steps, then Command1's pass runs, at most one a frame
+//   pointer         -> PointerReadout: the readout of the last pass under it, over Picture1
+//   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
+//                      show or hide the gradient-space map (GradientMapWindow), repainted by
+//                      every pass; the same actions serve MainWindow's menu bar
+//   Ctrl+L          -> «Источники» beside the map, the map opened first if it is not shown
+//
+// The controls come from the layout table; the window and its parts find them by name once, at
+// construction. Handlers are named for the signal they serve.
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "app/picture/last_pass.h"
+#include "intake/input_messages.h"
+#include "model/render_state.h"
+
+class BackgroundPass;
+class JobRunner;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class GradientMapWindow;
+class LegendPanel;
+class LiveShading;
+class ObserverArrowView;
+class ParameterBoxes;
+class PictureBox;
+class PictureMenu;
+class PointerReadout;
+struct InputError;
+struct ShadeIntake;
+struct SpherePass;
+
+class Form1 final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  const RenderState& State() const { return state_; }
+  // True from construction until the first tick of Timer1: the legend boxes are not read.
+  bool InStartupPeriod() const { return startupPeriod_; }
+  // What the last pass left; none before the first pass. The readout reads this, never the boxes.
+  const std::optional<LastPass>& LastPassResult() const { return lastPass_; }
+  // The state of the last pass; nullptr before the first pass.
+  const RenderState* LastPassState() const { return lastPass_ ? &lastPass_->state : nullptr; }
+
+  // The window's commands, one QAction each, for any menu that offers them: save and copy
+  // (PictureMenu::SaveAction, CopyAction) and the gradient-space map (Ctrl+G), checked while
+  // the map is shown.
+  PictureMenu& PictureContextMenu() const { return *pictureMenu_; }
+  QAction* OpenMapAction() const { return openMap_; }
+  // «Источники» (Ctrl+L), checked while the map's panel of sources is part of its window: one
+  // action for the main window's menu and the map's context menu and keys.
+  QAction* SourcesAction() const { return showSources_; }
+  // The gradient-space map's window; none until it was first opened.
+  GradientMapWindow* MapWindow() const { return mapWindow_; }
+
+  // The reflectance function. A described one (kMatte to kMirror) is chosen by pressing its
+  // option button, with no pass, as a click does. An additional law (kMinnaert to kFormula)
+  // clears the option buttons, hides the glossy fields and shades at once.
+  void ChooseDescribedFunction(int32_t kind);
+  void ChooseLaw(int32_t kind, const LawSettings& settings);
+  // New settings for the chosen additional law: the pass follows, at most one a frame.
+  void ChangeLawSettings(const LawSettings& settings);
+
+  // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
+  void CancelPasses();
+
+ signals:
+  // Whichever way the function was chosen: an option button, a menu or a law's window.
+  void FunctionChosen(int32_t kind);
+
+ private:
+  void FindControls();
+  void ConnectHandlers();
+  void ConnectKeys();
+
+  // Start-up and what changes the RenderState between passes.
+  void RunStartup();
+  void OnTimer1Timeout();
+  void OnCheck1StateChanged();
+  void OnCheck3StateChanged();
+  void OnOptionToggled(int option, bool selected);
+  void ShowGlossyFields(int option);
+  void OnLegendTextChanged(LegendColumn column);
+  void OnPicture1Clicked();
+
+  // The shade command.
+  void OnCommand1Clicked();
+  void ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoothing);
+  void ShowInputError(const InputError& error);
+
+  // What the window adds around the picture: the readout, the context menu and the map.
+  void SetUpPictureAdditions();
+  void OpenGradientMap();
+  void OnShowSourcesTriggered(bool show);
+  QImage PictureToExport() const;
+
+  RenderState state_{};
+  std::optional<LastPass> lastPass_;
+  bool startupPeriod_ = true;
+  GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
+  // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
+  // it reports to.
+  std::unique_ptr<JobRunner> jobs_;
+  BackgroundPass* spherePass_ = nullptr;
+
+  std::unique_ptr<ParameterBoxes> parameters_;
+  std::unique_ptr<LegendPanel> legend_;
+  ObserverArrowView* arrow_ = nullptr;
+  PointerReadout* readout_ = nullptr;
+  LiveShading* live_ = nullptr;  // Up, Down, the wheel and drags shade at once
+  PictureMenu* pictureMenu_ = nullptr;
+  QAction* openMap_ = nullptr;
+  QAction* showSources_ = nullptr;
+
+  QTimer* timer1_ = nullptr;
+  PictureBox* picture1_ = nullptr;
+  QLabel* label6_ = nullptr;
+  std::array<QRadioButton*, 5> option_{};  // Option1 to Option4; element 0 unused
+  QLabel* label4_ = nullptr;
+  QLabel* image1_ = nullptr;
+  QLabel* image4_ = nullptr;
+  QLabel* image5_ = nullptr;
+  QLabel* image6_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QCheckBox* check2_ = nullptr;
+  QCheckBox* check3_ = nullptr;
+  QPushButton* command1_ = nullptr;
+};

@@ -1,0 +1,68 @@
+// What Form1 adds around Picture1: the readout of the last pass under the pointer, the picture's
+// context menu for saving and copying it, and the gradient-space map it opens. None of them
+// touches the picture's pixels or the RenderState; the readout and the map read the last pass.
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/form/form1.h"
+#include "app/form/live_shading.h"
+#include "app/map/gradient_map_window.h"
+#include "app/picture/picture_box.h"
+#include "app/picture/picture_export.h"
+#include "app/picture/picture_menu.h"
+#include "app/picture/pointer_readout.h"
+#include "model/startup_values.h"
+#include "pass/readout.h"
+
+void Form1::SetUpPictureAdditions() {
+  readout_ =
+      new PointerReadout(*picture1_, *this, &ReadoutAtPixel, [this] { return LastPassState(); });
+  pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
+  openMap_ = new QAction(QStringLiteral("Карта R(p, q)"), this);
+  openMap_->setObjectName(QStringLiteral("OpenGradientMap"));
+  openMap_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  // Checked while the map is shown: the key, the menus and the map's own close button agree.
+  openMap_->setCheckable(true);
+  connect(openMap_, &QAction::triggered, this, [this](bool show) {
+    if (show) {
+      OpenGradientMap();
+    } else if (mapWindow_ != nullptr) {
+      mapWindow_->close();
+    }
+  });
+  pictureMenu_->AddAction(openMap_);
+  showSources_ = new QAction(QStringLiteral("Источники"), this);
+  showSources_->setObjectName(QStringLiteral("ShowSources"));
+  showSources_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  showSources_->setCheckable(true);
+  connect(showSources_, &QAction::triggered, this, &Form1::OnShowSourcesTriggered);
+}
+
+// The map's window is made when first asked for and shows the last pass, if there was one; it
+// then follows every pass until the program ends.
+void Form1::OpenGradientMap() {
+  if (mapWindow_ == nullptr) {
+    mapWindow_ = new GradientMapWindow(*jobs_, *showSources_, this);
+    connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
+    connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
+    live_->FollowMap(mapWindow_->Picture());
+    if (lastPass_) mapWindow_->ShowPass(*lastPass_);
+    mapWindow_->show();
+    mapWindow_->PlaceBeside(*window());
+  }
+  mapWindow_->show();
+  mapWindow_->raise();
+  mapWindow_->activateWindow();
+}
+
+// In the map the action shows or hides the panel; where the map is not shown (the main window's
+// menu or key) it opens the map with its panel, whatever the check said.
+void Form1::OnShowSourcesTriggered(bool show) {
+  const bool mapShown = mapWindow_ != nullptr && mapWindow_->isVisible();
+  if (!mapShown) OpenGradientMap();
+  mapWindow_->ShowSources(show || !mapShown);
+}
+
+QImage Form1::PictureToExport() const { return ExportedPicture(*picture1_, label6_); }

@@ -1,0 +1,190 @@
+#include "app/map/gradient_map_window.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
+#include <QShowEvent>
+#include <memory>
+
+#include "app/locale_numbers.h"
+#include "app/map/map_figure.h"
+#include "app/map/sources_panel.h"
+#include "app/picture/background_pass.h"
+#include "app/picture/image_picture.h"
+#include "app/picture/picture_box.h"
+#include "app/picture/picture_menu.h"
+#include "app/picture/pointer_readout.h"
+#include "app/picture/readout_text.h"
+#include "app/window_placement.h"
+#include "gradient/gradient_readout.h"
+#include "gradient/gradient_view.h"
+#include "gradient/source_phi.h"
+#include "model/startup_values.h"
+#include "pass/readout.h"
+
+GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWidget* parent)
+    : QWidget(parent, Qt::Window), sourcesAction_(&showSources) {
+  setObjectName(QStringLiteral("GradientMapWindow"));
+  setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
+  const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
+  picture_ = new PictureBox(defaultSize, this);
+  picture_->setObjectName(QStringLiteral("MapPicture"));
+  picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  picture_->setMinimumSize(defaultSize / 2);
+  // Until a pass is shown the plane is empty, but the figure's axes already say what it is.
+  figure_ = new MapFigure(
+      *picture_, [this] { return MapState(); }, this);
+  connect(figure_, &MapFigure::ViewChanged, this, &GradientMapWindow::PaintMap);
+  const PointerReadout::ReadoutAt readAt = [this](const RenderState& lastPass, int width,
+                                                  int height, int x, int y) {
+    return GradientReadoutAtPixel(lastPass, width, height, x, y, figure_->View());
+  };
+  readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
+  menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
+  auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
+  connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);
+  auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeKey, &QShortcut::activated, this, &GradientMapWindow::OnEscape);
+  mapPass_ = new BackgroundPass(jobs, *picture_, this);
+  mapPass_->setObjectName(QStringLiteral("MapPass"));
+  auto* defaultView = new QAction(QStringLiteral("Исходный масштаб"), this);
+  defaultView->setObjectName(QStringLiteral("MapDefaultView"));
+  defaultView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(defaultView, &QAction::triggered, figure_, &MapFigure::Reset);
+  menu_->AddAction(defaultView);
+  readout_->SetExtraLines([this](const RenderState& state, int width, int height, int x, int y) {
+    return ExtraPhiLines(state, width, height, x, y);
+  });
+
+  sources_ = new SourcesPanel(this);
+  sources_->hide();
+  connect(sources_, &SourcesPanel::Changed, this, [this] {
+    figure_->SetExtraSources(sources_->ExtraSources(), sources_->LitByAllChecked());
+  });
+  menu_->AddAction(sourcesAction_);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(picture_, 1);
+  layout->addWidget(sources_);
+  resize(defaultSize);
+}
+
+void GradientMapWindow::ShowSources(bool show) {
+  sourcesAction_->setChecked(show);
+  // Whether the panel is part of the window, shown or not: the window may be closed.
+  if (show == !sources_->isHidden()) return;
+  const QSize map = picture_->size();
+  sources_->setVisible(show);
+  // The layout sets the window's minimum size only as it is next activated: until then a hidden
+  // panel's width still counts and would keep the window from shrinking back.
+  layout()->activate();
+  const int panel = sources_->sizeHint().width();
+  resize(map.width() + (show ? panel : 0), height());
+  // Kept on the screen: a window near the screen's right edge moves left by what the panel added.
+  if (const QScreen* shown = screen()) {
+    const QRect frame = frameGeometry();
+    const int over = frame.left() - FrameKeptWithin(frame, shown->availableGeometry()).x();
+    if (over > 0) move(pos() - QPoint(over, 0));
+  }
+}
+
+QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width, int height, int x,
+                                             int y) const {
+  const std::vector<UsedSource> extra = sources_->ExtraSources();
+  if (extra.empty()) return {};
+  const std::vector<float> phis =
+      SourcePhisAtPixel(state, AimsOf(extra), figure_->View(), width, height, x, y);
+  std::vector<int> numbers;
+  for (const UsedSource& source : extra) numbers.push_back(source.number);
+  return {ExtraSourcesPhiLine(numbers, phis, UserLocale())};
+}
+
+void GradientMapWindow::ShowPass(const LastPass& pass) {
+  readout_->Hide();
+  Paint(pass);
+}
+
+void GradientMapWindow::CancelPass() { mapPass_->Cancel(); }
+
+void GradientMapWindow::OnEscape() {
+  if (mapPass_->Running()) {
+    mapPass_->Cancel();
+  } else {
+    close();
+  }
+}
+
+// A new view repaints the pass shown; before the first pass there is only the figure.
+void GradientMapWindow::PaintMap() {
+  if (shown_) {
+    Paint(*shown_);
+    return;
+  }
+  const int ratio = picture_->ScreenPixelRatio();
+  if (ratio != picture_->PixelRatio() || picture_->size() * ratio != picture_->Image().size()) {
+    picture_->ResizeImage(picture_->size(), ratio);
+  }
+  figure_->Refresh();
+}
+
+// At a screen scale K above 1 the map is painted K times as fine, as the renderer's --scale K.
+void GradientMapWindow::Paint(const LastPass& pass) {
+  auto image =
+      std::make_shared<QImage>(BlankPictureImage(picture_->size(), picture_->ScreenPixelRatio()));
+  const GradientView view = figure_->View();
+  mapPass_->Start(
+      [image, pass, view] {
+        ImagePicture picture(*image);
+        PaintGradientMap(pass.state, picture, pass.smoothing, view);
+      },
+      [this, image, pass] {
+        shown_ = pass;
+        menu_->SetPictureReady(true);
+        picture_->SetImage(*image);
+        figure_->Refresh();
+      });
+}
+
+const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
+
+void GradientMapWindow::PlaceBeside(const QWidget& main) {
+  besideOf_ = &main;
+  ApplyPlacement();
+}
+
+void GradientMapWindow::ApplyPlacement() {
+  const QWidget& main = *besideOf_;
+  const QScreen* screen = main.screen();
+  if (screen == nullptr) return;
+  // Until the window manager has framed this window its frame is taken to be the main window's.
+  const QMargins mainMargins = FrameMarginsOr(main.frameGeometry(), main.geometry(), {});
+  const QMargins margins = FrameMarginsOr(frameGeometry(), geometry(), mainMargins);
+  if (frameGeometry() != geometry()) besideOf_ = nullptr;  // framed: this placement is final
+  const QPoint frameAt = FramePositionBeside(main.frameGeometry(), size().grownBy(margins),
+                                             screen->availableGeometry());
+  // move() places a window's frame; an unframed window's client area is placed where its frame
+  // will be, so it is moved by the margins expected.
+  move(besideOf_ == nullptr ? frameAt : frameAt + QPoint(margins.left(), margins.top()));
+}
+
+void GradientMapWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) emit ShownChanged(true);
+}
+
+void GradientMapWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) emit ShownChanged(false);
+}
+
+// The window manager moves a window as it frames it: then its frame is known and it is placed
+// once more.
+void GradientMapWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (besideOf_ != nullptr && frameGeometry() != geometry()) ApplyPlacement();
+}

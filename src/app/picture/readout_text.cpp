@@ -1,0 +1,106 @@
+#include "app/picture/readout_text.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kAngleDecimals = 1;
+constexpr int kValueDecimals = 3;
+constexpr int kLegendDigits = 7;  // the legend's 32-bit values, as the boxes write them
+// From a million on, values are written in scientific form ("1,000E+30" in Russian), so that no
+// line of the box grows without bound.
+constexpr double kScientificFrom = 1e6;
+
+// Fixed-point text; a value that rounds to zero is written without a sign. A value that is not
+// finite reads as the mathematics says: «+∞», «−∞», «не определено».
+QString Fixed(const QLocale& locale, double value, int decimals) {
+  if (std::isnan(value)) return QStringLiteral("не определено");
+  if (std::isinf(value)) return value > 0.0 ? QStringLiteral("+∞") : QStringLiteral("−∞");
+  if (std::fabs(value) >= kScientificFrom) return locale.toString(value, 'e', decimals);
+  const double scale = std::pow(10.0, decimals);
+  if (std::round(value * scale) == 0.0) value = 0.0;
+  return locale.toString(value, 'f', decimals);
+}
+
+// ф as the function gives it; where the colouring used another value (the upper bound), that
+// one too: «ф = 1,180 (на рисунке 1,000)».
+QString PhiText(const SampleReading& reading, const QLocale& locale) {
+  QString text = QStringLiteral("ф = %1").arg(
+      Fixed(locale, static_cast<double>(reading.functionPhi), kValueDecimals));
+  if (PaintedPhiDiffers(reading)) {
+    text += QStringLiteral(" (на рисунке %1)")
+                .arg(Fixed(locale, static_cast<double>(reading.phi), kValueDecimals));
+  }
+  return text;
+}
+
+QString Degrees(const QLocale& locale, double value) {
+  return Fixed(locale, value, kAngleDecimals) + QStringLiteral("°");
+}
+
+// Where the decimal separator is a comma, coordinates are parted by semicolons.
+QString ListSeparator(const QLocale& locale) {
+  return locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", ");
+}
+
+QString ZoneText(const PhiZone& zone, const RenderState& lastPass, const QLocale& locale) {
+  switch (zone.kind) {
+    case PhiZoneKind::kBand: {
+      const auto level = static_cast<double>(lastPass.isoLevel.at(zone.band));
+      const auto halfWidth = static_cast<double>(lastPass.isoHalfWidth.at(zone.band));
+      return QStringLiteral("изолиния %1 ± %2")
+          .arg(locale.toString(level, 'g', kLegendDigits),
+               locale.toString(halfWidth, 'g', kLegendDigits));
+    }
+    case PhiZoneKind::kSelfShadow:
+      return QStringLiteral("зона самозатенения");
+    case PhiZoneKind::kFringe:
+      return QStringLiteral("полутень");
+    case PhiZoneKind::kDeepShadow:
+      return QStringLiteral("глубокая тень");
+    case PhiZoneKind::kTone:
+      break;
+  }
+  return QStringLiteral("тон");
+}
+
+}  // namespace
+
+QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
+                         const QLocale& locale) {
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  const SampleReading& reading = readout.reading;
+  const QString separator = ListSeparator(plain);
+  QStringList lines;
+  lines << QStringLiteral("i = %1   e = %2   g = %3")
+               .arg(Degrees(plain, readout.angleI), Degrees(plain, readout.angleE),
+                    Degrees(plain, readout.angleG));
+  lines << PhiText(reading, plain);
+  lines << ZoneText(reading.zone, lastPass, plain);
+  const Point3& point = reading.surfacePoint;
+  lines << QStringLiteral("точка (%1%4%2%4%3)")
+               .arg(Fixed(plain, static_cast<double>(point.x), kValueDecimals),
+                    Fixed(plain, static_cast<double>(point.y), kValueDecimals),
+                    Fixed(plain, static_cast<double>(point.z), kValueDecimals), separator);
+  if (readout.gradient) {
+    lines << QStringLiteral("p = %1%3q = %2")
+                 .arg(Fixed(plain, readout.gradient->p, kValueDecimals),
+                      Fixed(plain, readout.gradient->q, kValueDecimals), separator);
+  }
+  return lines;
+}
+
+QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<float>& phis,
+                            const QLocale& locale) {
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  static const QString kSubscripts = QStringLiteral("₀₁₂₃₄₅₆₇₈₉");
+  QStringList parts;
+  for (size_t k = 0; k < phis.size() && k < numbers.size(); ++k) {
+    parts << QStringLiteral("ф%1 = %2")
+                 .arg(kSubscripts.at(numbers[k]),
+                      Fixed(plain, static_cast<double>(phis[k]), kValueDecimals));
+  }
+  return parts.join(QStringLiteral("   "));
+}
