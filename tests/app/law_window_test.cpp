@@ -98,6 +98,7 @@ class LawWindowTest : public QObject {
     QVERIFY(main->Functions().Action(kind)->isChecked());
     QCOMPARE(form.State().reflectanceKind, kind);
     QCOMPARE(Find<QLineEdit>(form, "Text5")->isVisibleTo(&form), kind == kGlossy);
+    QVERIFY(!main->findChild<QWidget*>(QStringLiteral("LawWindow"))->isVisible());
   }
 
   // Each law, the typed formula's first text included, clears the buttons and shades at once;

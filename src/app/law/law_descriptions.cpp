@@ -37,7 +37,7 @@ constexpr LawDescription kDescriptions[] = {
      "B(g) = B<sub>0</sub> / (1 + tg(g/2) / h), P — Хеньи — Гринстейн с асимметрией ξ,<br>"
      "H(x) = (1 + 2x) / (1 + 2γx), γ = √(1 − w)",
      "B. Hapke. Bidirectional reflectance spectroscopy. 1. Theory. <i>Journal of Geophysical "
-     "Research</i>, 86, 1981."},
+     "Research</i>, 86, 1981; B(g) — в форме из части 4, <i>Icarus</i>, 67, 1986."},
     {kBlinnPhong, "ф = (1 − s) μ<sub>0</sub> + s · cos<sup>n</sup> θ<sub>h</sub>",
      "J. F. Blinn. Models of light reflection for computer synthesized pictures. <i>SIGGRAPH "
      "77</i>, 1977."},

@@ -38,6 +38,10 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
   setObjectName(QStringLiteral("LawWindow"));
   setWindowTitle(QStringLiteral("Параметры функции"));
   for (const LawEntry& law : AdditionalLaws()) Remembered(law.kind) = StartLawSettings(law.kind);
+  // A described function has no parameters here: the window would go on showing the law before.
+  connect(&form_, &Form1::FunctionChosen, this, [this](int32_t kind) {
+    if (!IsAdditionalLaw(kind)) hide();
+  });
 
   name_ = MakeLabel(this, "LawName");
   QFont nameFont = name_->font();

@@ -44,6 +44,7 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWid
   };
   readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
   menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
+  menu_->SetProposedName(QStringLiteral("карта.png"));
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);
   auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -80,7 +80,7 @@ void PictureMenu::Copy() {
 PictureMenu::SaveChoice PictureMenu::AskPath() {
   const QString start =
       lastPath_.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-                                .filePath(QStringLiteral("сфера.png"))
+                                .filePath(proposedName_)
                           : lastPath_;
   QFileDialog dialog(&window_, QStringLiteral("Сохранить рисунок"), start);
   dialog.setAcceptMode(QFileDialog::AcceptSave);

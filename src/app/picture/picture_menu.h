@@ -36,6 +36,9 @@ class PictureMenu final : public QObject {
   void AddAction(QAction* action);
   // Save and copy are available once there is a picture.
   void SetPictureReady(bool ready);
+  // The file name the dialog first proposes, in the user's pictures folder («сфера.png» unless
+  // set).
+  void SetProposedName(const QString& name) { proposedName_ = name; }
   // Replaces the file dialog (tests pick the path themselves).
   void SetPathPicker(PathPicker picker) { pickPath_ = std::move(picker); }
 
@@ -56,4 +59,5 @@ class PictureMenu final : public QObject {
   QAction* save_ = nullptr;
   QAction* copy_ = nullptr;
   QString lastPath_;
+  QString proposedName_ = QStringLiteral("сфера.png");
 };
