@@ -8,6 +8,7 @@
 #include "intake/legend_intake.h"
 #include "intake/number_text.h"
 #include "law_options.h"
+#include "pass/exposure.h"
 
 namespace {
 
@@ -97,6 +98,20 @@ OptionValueError ParseScale(std::string_view text, RenderJob& job) {
            QuotedText(text);
   }
   job.scale = *scale;
+  return std::nullopt;
+}
+
+OptionValueError ParseExposure(std::string_view text, RenderJob& job) {
+  if (text == "auto") {
+    job.autoExposure = true;
+    return std::nullopt;
+  }
+  const NumberReading<double> k = ReadDouble(text, CNumberFormat());
+  if (!k.Ok() || !(k.value >= kMinExposure && k.value <= kMaxExposure)) {
+    return "--exposure needs auto or a number from 0.1 to 10, got " + QuotedText(text);
+  }
+  job.exposure = k.value;
+  job.autoExposure = false;
   return std::nullopt;
 }
 

@@ -35,6 +35,8 @@ struct RenderJob {
   bool colourIsolines = true;        // --grey turns them off
   bool halfSphere = true;            // --whole-sphere turns it off
   bool smooth = false;               // --smooth: 2x2 sub-pixel smoothing
+  double exposure = 1.0;             // --exposure K: the grey tone from K times phi
+  bool autoExposure = false;         // --exposure auto: K paints the brightest phi white
   int width = kDefaultPictureWidth;  // times scale unless --size is given (sizeGiven)
   int height = kDefaultPictureHeight;
   bool sizeGiven = false;

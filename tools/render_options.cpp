@@ -82,6 +82,12 @@ const std::vector<ValueOption>& ValueOptions() {
        "of 100*K pixels and the gradient-space map with 50*K pixels a unit; the default size "
        "grows with it to 393K x 337K.",
        ParseScale},
+      {"exposure", "K|auto",
+       "Exposure of the grey tone, 0.1 to 10 (default 1): the tone is formed from K times phi, "
+       "so that a phi above 1 (a bright limb) shows below white at K below 1; the isoline bands, "
+       "zones and --readout keep phi itself. auto chooses K so that the brightest finite phi of "
+       "the picture is painted white.",
+       ParseExposure},
       {"threads", "N",
        "Threads the pass runs on, 1 to 256 (default: the CPUs this process may run on). The "
        "picture is the same for any number.",

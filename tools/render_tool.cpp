@@ -13,6 +13,7 @@
 #include "intake/number_text.h"
 #include "map_figure.h"
 #include "model/startup_values.h"
+#include "pass/exposure.h"
 #include "pass/readout.h"
 #include "pass/shade_command.h"
 #include "pass/worker_pool.h"
@@ -31,6 +32,7 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.showIsolines = static_cast<int16_t>(job.colourIsolines ? 1 : 0);
   state.halfSphere = static_cast<int16_t>(job.halfSphere ? 1 : 0);
   state.pixelScale = ScaledPixelScale(job.scale);
+  state.exposure = job.exposure;
 }
 
 }  // namespace
@@ -46,6 +48,11 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
     // The intake of a shade press, so that a bad number is reported as the window reports it.
     ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
     if (auto* error = std::get_if<InputError>(&intake)) return std::move(*error);
+    if (job.autoExposure) {
+      state.exposure = AutoExposure(job.width, job.height, [&](int x, int y) {
+        return GradientReadoutAtPixel(state, job.width, job.height, x, y, job.scale);
+      });
+    }
     if (DrawsFigure(job)) {
       PaintMapFigure(job, state, result.picture);
     } else {
@@ -53,9 +60,16 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
     }
     return result;
   }
-  const ShadeOutcome outcome =
+  ShadeOutcome outcome =
       RunShadeCommand(state, result.picture, job.inputs, CNumberFormat(), job.smooth);
   if (const auto* error = std::get_if<InputError>(&outcome)) return *error;
+  if (job.autoExposure) {
+    // The brightest phi is known once the texts are read: the press is repeated at its exposure.
+    state.exposure = AutoExposure(job.width, job.height, [&](int x, int y) {
+      return ReadoutAtPixel(state, job.width, job.height, x, y);
+    });
+    outcome = RunShadeCommand(state, result.picture, job.inputs, CNumberFormat(), job.smooth);
+  }
   return result;
 }
 

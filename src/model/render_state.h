@@ -48,6 +48,9 @@ struct RenderState {
   float mirrorTolerance = 0.0F;  // radians; chosen only by a mirror pass
   // Beyond the described fields: the additional laws' parameters (reflectanceKind 5 to 12).
   LawSettings law;
+  // The exposure k: the grey tone is formed from k times the function's phi, then bounded as phi
+  // is; the bands, zones and readout keep phi itself. At 1 the described tone, bit for bit.
+  double exposure = 1.0;
 
   bool operator==(const RenderState&) const = default;
 };

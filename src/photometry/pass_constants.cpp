@@ -18,5 +18,7 @@ PassConstants MakePassConstants(const RenderState& state) {
       static_cast<float>(static_cast<double>(pass.selfShadowTop) + kMirrorMissOffset);
   pass.shortcuts = MakeSpeedShortcuts(state, pass);
   pass.law = MakeLawConstants(state, pass.light.cosSlant);
+  pass.exposure = state.exposure;
+  pass.exposed = state.exposure != 1.0;
   return pass;
 }

@@ -27,6 +27,8 @@ struct PassConstants : ViewConstants {
   float mirrorMissValue = 0.0F;  // isoHalfWidth(6) + 0.001: phi where the mirror condition fails
   SpeedShortcuts shortcuts;      // tests that skip formulas without changing a result
   LawConstants law;              // the additional law's per-pass values (reflectanceKind 5+)
+  double exposure = 1.0;         // the state's exposure
+  bool exposed = false;          // exposure is not 1: the grey tone is formed from exposure * phi
 };
 
 PassConstants MakePassConstants(const RenderState& state);

@@ -57,7 +57,13 @@ PhiZone ZoneOfPhi(float phi, const PassConstants& pass) {
   return {PhiZoneKind::kDeepShadow};
 }
 
-void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state) {
+float ExposedTone(float functionPhi, double exposure) {
+  const float tone = static_cast<float>(exposure * static_cast<double>(functionPhi));
+  return tone > 1.0F ? 1.0F : tone;
+}
+
+void ColourSample(float phi, float tone, IsolineStyle style, const PassConstants& pass,
+                  RenderState& state) {
   const PhiZone zone = ZoneOfPhi(phi, pass);
   switch (zone.kind) {
     case PhiZoneKind::kFringe:
@@ -69,7 +75,7 @@ void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, Rend
     default:
       break;
   }
-  const int32_t greyLevel = GreyLevel(phi);
+  const int32_t greyLevel = GreyLevel(tone);
   PutZoneColour(state, Rgb{greyLevel, greyLevel, greyLevel});
   if (zone.kind == PhiZoneKind::kBand) {
     AddToSums(state, style == IsolineStyle::kGreyLift ? kIsoBandLift : kIsoBandTint[zone.band]);

@@ -45,9 +45,19 @@ struct PhiZone {
 };
 PhiZone ZoneOfPhi(float phi, const PassConstants& pass);
 
-// Colours a surface sample into state.sumR/G/B according to state.subSample. A NaN phi is
-// painted as deep shadow.
-void ColourSample(float phi, IsolineStyle style, const PassConstants& pass, RenderState& state);
+// The value the grey tone is formed from under an exposure k: k times the function's phi, stored
+// as a 32-bit float and bounded above by 1 as phi is.
+float ExposedTone(float functionPhi, double exposure);
+
+// Colours a surface sample into state.sumR/G/B according to state.subSample: its zone from phi,
+// its grey tone from `tone` (phi itself unless an exposure is set). A NaN phi is painted as deep
+// shadow.
+void ColourSample(float phi, float tone, IsolineStyle style, const PassConstants& pass,
+                  RenderState& state);
+inline void ColourSample(float phi, IsolineStyle style, const PassConstants& pass,
+                         RenderState& state) {
+  ColourSample(phi, phi, style, pass, state);
+}
 
 // A sample that misses the sphere: nothing with subSample 0, the background colour added with
 // subSample 1 to 4.

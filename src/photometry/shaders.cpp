@@ -74,8 +74,10 @@ const ShaderRules& RulesOfPass(const RenderState& state) {
 
 void ColourPoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass,
                  const ShaderRules& rules) {
-  const float phi = BoundAbove(SamplePhi(surfacePoint, state, pass, rules));
-  ColourSample(phi, rules.isolines, pass, state);
+  const float functionPhi = SamplePhi(surfacePoint, state, pass, rules);
+  const float phi = BoundAbove(functionPhi);
+  ColourSample(phi, pass.exposed ? ExposedTone(functionPhi, pass.exposure) : phi, rules.isolines,
+               pass, state);
 }
 
 void ShadePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,

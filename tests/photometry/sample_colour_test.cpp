@@ -48,6 +48,22 @@ TEST(GreyLevel, RoundsHalfToEven) {
   for (const Case& c : cases) EXPECT_EQ(GreyLevel(c.phi), c.level) << "phi " << c.phi;
 }
 
+// The tone under an exposure k is k times the function's phi, bounded above by 1 only after the
+// product: a bright limb (phi 1.84) shows below white at k 0.5.
+TEST(GreyLevel, FollowsTheExposedTone) {
+  struct Case {
+    double k;
+    float functionPhi;
+    int32_t level;
+  };
+  const Case cases[] = {{2.0, 0.3F, 153},  {0.5, 1.84F, 235}, {1.0, 1.84F, 255},
+                        {10.0, 0.3F, 255}, {0.1, 1.0F, 26},   {1.0, 0.5F, 128}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(GreyLevel(ExposedTone(c.functionPhi, c.k)), c.level)
+        << "k " << c.k << " phi " << c.functionPhi;
+  }
+}
+
 TEST(ColourSample, PaintsTheStartupLegendWithoutSmoothing) {
   const RenderState state = StartupLikeState();
   const float nan = std::numeric_limits<float>::quiet_NaN();

@@ -32,7 +32,8 @@ std::string DescribeJob(const RenderJob& job) {
   text << " colour=" << job.colourIsolines << " half=" << job.halfSphere << " smooth=" << job.smooth
        << " size=" << job.width << "x" << job.height << " out=" << job.outputPath
        << " format=" << static_cast<int>(job.format) << " formatGiven=" << job.formatGiven
-       << " scale=" << job.scale << " threads=" << job.threads;
+       << " scale=" << job.scale << " threads=" << job.threads << " exposure=" << job.exposure
+       << (job.autoExposure ? " auto" : "");
   return text.str();
 }
 
@@ -132,6 +133,10 @@ TEST(RenderOptionsTest, EachOptionSetsItsField) {
          j.height = 30;
        })},
       {{"--scale", "1", "-o", "out.ppm"}, DefaultJob()},
+      // The exposure's range includes both ends.
+      {{"--exposure", "0.1", "-o", "out.ppm"}, With([](RenderJob& j) { j.exposure = 0.1; })},
+      {{"--exposure", "10", "-o", "out.ppm"}, With([](RenderJob& j) { j.exposure = 10.0; })},
+      {{"--exposure", "auto", "-o", "out.ppm"}, With([](RenderJob& j) { j.autoExposure = true; })},
       {{"--readout", "400,10", "--scale", "2"},
        With(
            [](RenderJob& j) {
@@ -239,6 +244,8 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
       {{"--size", " 4x5", "-o", "out.ppm"}, "--size"},
       {{"--size", "99999999999999999999999x5", "-o", "out.ppm"}, "--size"},
       {{"--scale", "0", "-o", "out.ppm"}, "--scale"},
+      {{"--exposure", "10.01", "-o", "out.ppm"}, "--exposure"},
+      {{"--exposure", "0", "-o", "out.ppm"}, "--exposure"},
       {{"--scale", "17", "-o", "out.ppm"}, "\"17\""},
       {{"--scale", "2.5", "-o", "out.ppm"}, "--scale"},
       {{"--threads", "0", "-o", "out.ppm"}, "--threads"},
