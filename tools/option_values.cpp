@@ -8,6 +8,7 @@
 #include "intake/legend_intake.h"
 #include "intake/number_text.h"
 #include "law_options.h"
+#include "model/backgrounds.h"
 #include "pass/exposure.h"
 
 namespace {
@@ -112,6 +113,13 @@ OptionValueError ParseExposure(std::string_view text, RenderJob& job) {
   }
   job.exposure = k.value;
   job.autoExposure = false;
+  return std::nullopt;
+}
+
+OptionValueError ParseBackground(std::string_view text, RenderJob& job) {
+  const std::optional<Rgb> colour = BackgroundNamed(text);
+  if (!colour) return "--background must be white, black or grey, got " + QuotedText(text);
+  job.background = *colour;
   return std::nullopt;
 }
 

@@ -25,6 +25,9 @@ OptionValueError ParseScale(std::string_view text, RenderJob& job);
 // --exposure K|auto: K from 0.1 to 10 (C locale), or auto: the brightest phi painted white.
 OptionValueError ParseExposure(std::string_view text, RenderJob& job);
 
+// --background white|black|grey: the colour the picture is cleared in.
+OptionValueError ParseBackground(std::string_view text, RenderJob& job);
+
 // --threads N: a whole number from 1 to kMaxThreads.
 OptionValueError ParseThreads(std::string_view text, RenderJob& job);
 

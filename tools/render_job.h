@@ -14,6 +14,7 @@
 
 #include "gradient/light_sources.h"
 #include "intake/parameter_intake.h"
+#include "model/picture.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
 #include "photometry/gradient_space.h"
@@ -37,6 +38,7 @@ struct RenderJob {
   bool smooth = false;               // --smooth: 2x2 sub-pixel smoothing
   double exposure = 1.0;             // --exposure K: the grey tone from K times phi
   bool autoExposure = false;         // --exposure auto: K paints the brightest phi white
+  Rgb background{255, 255, 255};     // --background: the colour the picture is cleared in
   int width = kDefaultPictureWidth;  // times scale unless --size is given (sizeGiven)
   int height = kDefaultPictureHeight;
   bool sizeGiven = false;

@@ -88,6 +88,9 @@ const std::vector<ValueOption>& ValueOptions() {
        "zones and --readout keep phi itself. auto chooses K so that the brightest finite phi of "
        "the picture is painted white.",
        ParseExposure},
+      {"background", "NAME",
+       "white (default), black or grey: the colour the picture is cleared in, off the sphere.",
+       ParseBackground},
       {"threads", "N",
        "Threads the pass runs on, 1 to 256 (default: the CPUs this process may run on). The "
        "picture is the same for any number.",

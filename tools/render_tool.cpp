@@ -12,6 +12,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "map_figure.h"
+#include "model/backgrounds.h"
 #include "model/startup_values.h"
 #include "pass/exposure.h"
 #include "pass/readout.h"
@@ -33,13 +34,14 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.halfSphere = static_cast<int16_t>(job.halfSphere ? 1 : 0);
   state.pixelScale = ScaledPixelScale(job.scale);
   state.exposure = job.exposure;
+  SetBackground(state, job.background);
 }
 
 }  // namespace
 
 std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
-  // Left unpainted: the pass clears it in the background colour, white, the one clear a big
-  // picture gets. An input error paints nothing, and then the picture is not used.
+  // Left unpainted: the pass clears it in the background colour, the one clear a big picture
+  // gets. An input error paints nothing, and then the picture is not used.
   PassResult result{RenderState{}, ImageBuffer(job.width, job.height, ImageBuffer::Unpainted{})};
   RenderState& state = result.state;
   ApplyStartupValues(state);

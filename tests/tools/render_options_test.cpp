@@ -33,6 +33,7 @@ std::string DescribeJob(const RenderJob& job) {
        << " size=" << job.width << "x" << job.height << " out=" << job.outputPath
        << " format=" << static_cast<int>(job.format) << " formatGiven=" << job.formatGiven
        << " scale=" << job.scale << " threads=" << job.threads << " exposure=" << job.exposure
+       << " background=" << job.background.r << "," << job.background.g << "," << job.background.b
        << (job.autoExposure ? " auto" : "");
   return text.str();
 }
@@ -137,6 +138,9 @@ TEST(RenderOptionsTest, EachOptionSetsItsField) {
       {{"--exposure", "0.1", "-o", "out.ppm"}, With([](RenderJob& j) { j.exposure = 0.1; })},
       {{"--exposure", "10", "-o", "out.ppm"}, With([](RenderJob& j) { j.exposure = 10.0; })},
       {{"--exposure", "auto", "-o", "out.ppm"}, With([](RenderJob& j) { j.autoExposure = true; })},
+      {{"--background", "grey", "-o", "out.ppm"}, With([](RenderJob& j) {
+         j.background = Rgb{128, 128, 128};
+       })},
       {{"--readout", "400,10", "--scale", "2"},
        With(
            [](RenderJob& j) {
@@ -246,6 +250,7 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
       {{"--scale", "0", "-o", "out.ppm"}, "--scale"},
       {{"--exposure", "10.01", "-o", "out.ppm"}, "--exposure"},
       {{"--exposure", "0", "-o", "out.ppm"}, "--exposure"},
+      {{"--background", "Black", "-o", "out.ppm"}, "--background"},
       {{"--scale", "17", "-o", "out.ppm"}, "\"17\""},
       {{"--scale", "2.5", "-o", "out.ppm"}, "--scale"},
       {{"--threads", "0", "-o", "out.ppm"}, "--threads"},
