@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QIcon>
 #include <QLayout>
@@ -17,6 +18,7 @@
 #include "app/law/law_window.h"
 #include "app/picture/picture_menu.h"
 #include "app/window_placement.h"
+#include "model/backgrounds.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("MainWindow"));
@@ -52,6 +54,30 @@ void MainWindow::AddViewMenu() {
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
   view->addAction(form_->SourcesAction());
+  AddBackgroundMenu(*view);
+}
+
+// «Фон рисунка»: the colours the picture may be cleared in, one checked, in step with the form
+// (whose picture, clicked, chooses white).
+void MainWindow::AddBackgroundMenu(QMenu& view) {
+  static constexpr std::array<const char*, kBackgrounds.size()> kTitles = {"Белый", "Чёрный",
+                                                                           "Серый"};
+  QMenu* backgrounds = view.addMenu(QStringLiteral("Фон рисунка"));
+  backgrounds->setObjectName(QStringLiteral("BackgroundMenu"));
+  auto* group = new QActionGroup(backgrounds);
+  for (size_t k = 0; k < kBackgrounds.size(); ++k) {
+    QAction* choice = backgrounds->addAction(QString::fromUtf8(kTitles[k]));
+    choice->setObjectName(QStringLiteral("Background_") +
+                          QString::fromUtf8(kBackgrounds[k].name.data(),
+                                            static_cast<qsizetype>(kBackgrounds[k].name.size())));
+    choice->setCheckable(true);
+    choice->setChecked(k == 0);
+    group->addAction(choice);
+    const Rgb colour = kBackgrounds[k].colour;
+    connect(choice, &QAction::triggered, this, [this, colour] { form_->ChooseBackground(colour); });
+    connect(form_, &Form1::BackgroundChosen, choice,
+            [choice, colour](Rgb chosen) { choice->setChecked(chosen == colour); });
+  }
 }
 
 void MainWindow::AddFunctionMenu() {

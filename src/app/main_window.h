@@ -51,6 +51,7 @@ class MainWindow final : public QMainWindow {
  private:
   void AddFileMenu();
   void AddViewMenu();
+  void AddBackgroundMenu(QMenu& view);
   void AddFunctionMenu();
   void AddHelpMenu();
   void PlaceLawWindow();

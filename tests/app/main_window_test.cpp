@@ -64,8 +64,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         MenuItems(*main, "Файл"),
         (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(), main->QuitAction()}));
-    QCOMPARE(MenuItems(*main, "Вид"),
-             (QList<QAction*>{form.OpenMapAction(), form.SourcesAction()}));
+    QCOMPARE(
+        MenuItems(*main, "Вид"),
+        (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(),
+                         main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction()}));
     QCOMPARE(MenuItems(*main, "Справка"),
              (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction()}));
     QVERIFY(pictureMenu.Menu()->actions().contains(form.OpenMapAction()));
@@ -185,6 +187,20 @@ class MainWindowTest : public QObject {
     QCOMPARE(form.MapWindow(), map);
     item->trigger();
     QVERIFY(!map->isVisible() && !item->isChecked());
+  }
+
+  // A background chosen after a pass repaints at once; a click on the picture chooses white, as
+  // it always did, and the menu follows.
+  void backgroundMenuFollowsTheForm() {
+    auto main = OpenMainWindow();
+    Form1& form = main->Form();
+    Press(form);
+    main->findChild<QAction*>(QStringLiteral("Background_black"))->trigger();
+    const auto* picture = Find<PictureBox>(form, QStringLiteral("Picture1"));
+    QCOMPARE(picture->Image().pixel(0, 0), qRgb(0, 0, 0));
+    QTest::mouseClick(const_cast<PictureBox*>(picture), Qt::LeftButton, {}, QPoint(1, 1));
+    QVERIFY(main->findChild<QAction*>(QStringLiteral("Background_white"))->isChecked());
+    QCOMPARE(form.State().backgroundR, 255);
   }
 
   void aboutOpensAndCloses() {

@@ -32,6 +32,7 @@
 
 #include "app/picture/last_pass.h"
 #include "intake/input_messages.h"
+#include "model/picture.h"
 #include "model/render_state.h"
 
 class BackgroundPass;
@@ -87,12 +88,18 @@ class Form1 final : public QWidget {
   // New settings for the chosen additional law: the pass follows, at most one a frame.
   void ChangeLawSettings(const LawSettings& settings);
 
+  // The colour the picture is cleared in (model/backgrounds.h): shades at once once a pass has
+  // been shown. A click on the picture chooses white, as it always did.
+  void ChooseBackground(Rgb colour);
+
   // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
   void CancelPasses();
 
  signals:
   // Whichever way the function was chosen: an option button, a menu or a law's window.
   void FunctionChosen(int32_t kind);
+  // Whichever way the background was chosen: the menu or a click on the picture.
+  void BackgroundChosen(Rgb colour);
 
  private:
   void FindControls();

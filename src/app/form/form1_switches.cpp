@@ -16,6 +16,7 @@
 #include "app/form/parameter_boxes.h"
 #include "app/picture/picture_box.h"
 #include "intake/parameter_intake.h"
+#include "model/backgrounds.h"
 
 namespace {
 
@@ -110,4 +111,11 @@ void Form1::OnPicture1Clicked() {
   state_.backgroundG = kWhiteComponent;
   state_.backgroundB = kWhiteComponent;
   picture1_->SetFillColour(Qt::white);  // kept, though it shows nowhere (see PictureBox)
+  emit BackgroundChosen(Rgb{kWhiteComponent, kWhiteComponent, kWhiteComponent});
+}
+
+void Form1::ChooseBackground(Rgb colour) {
+  SetBackground(state_, colour);
+  emit BackgroundChosen(colour);
+  if (lastPass_) OnCommand1Clicked();
 }
