@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QWhatsThis>
 
+#include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
 #include "app/form/layout_table.h"
 #include "app/help/about_dialog.h"
@@ -54,6 +55,14 @@ void MainWindow::AddViewMenu() {
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
   view->addAction(form_->SourcesAction());
+  QAction* exposure = view->addAction(QStringLiteral("Яркость…"));
+  exposure->setObjectName(QStringLiteral("OpenExposure"));
+  connect(exposure, &QAction::triggered, this, [this] {
+    if (exposure_ == nullptr) exposure_ = new ExposureWindow(*form_, this);
+    exposure_->show();
+    exposure_->raise();
+    exposure_->activateWindow();
+  });
   AddBackgroundMenu(*view);
 }
 

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <cstdint>
 
+class ExposureWindow;
 class Form1;
 class FunctionMenu;
 class HelpWindow;
@@ -65,4 +66,5 @@ class MainWindow final : public QMainWindow {
   QAction* whatsThis_ = nullptr;
   QAction* about_ = nullptr;
   QAction* quit_ = nullptr;
+  ExposureWindow* exposure_ = nullptr;  // made when first opened
 };

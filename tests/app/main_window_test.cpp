@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSlider>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -19,6 +20,7 @@
 
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
+#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/picture_menu.h"
@@ -67,6 +69,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(),
+                         main->findChild<QAction*>(QStringLiteral("OpenExposure")),
                          main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction()}));
     QCOMPARE(MenuItems(*main, "Справка"),
              (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction()}));
@@ -201,6 +204,23 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(const_cast<PictureBox*>(picture), Qt::LeftButton, {}, QPoint(1, 1));
     QVERIFY(main->findChild<QAction*>(QStringLiteral("Background_white"))->isChecked());
     QCOMPARE(form.State().backgroundR, 255);
+  }
+
+  // The slider sets k on a log scale and shades; «По максимуму» paints the brightest phi white:
+  // Lommel–Seeliger at a slant of 60 degrees, whose limb passes 1, is no longer white inside.
+  void exposureWindowSetsTheTone() {
+    auto main = OpenMainWindow();
+    Form1& form = main->Form();
+    Retype(*Find<QLineEdit>(form, QStringLiteral("Text4_0")), QStringLiteral("60"));
+    form.ChooseLaw(kLommelSeeliger, LawSettings{});
+    main->findChild<QAction*>(QStringLiteral("OpenExposure"))->trigger();
+    auto* slider = main->findChild<QSlider*>(QStringLiteral("ExposureSlider"));
+    slider->setValue(slider->maximum());
+    QTRY_COMPARE(form.LastPassResult()->state.exposure, 10.0);
+    main->findChild<QPushButton*>(QStringLiteral("ExposureBrightest"))->click();
+    QTRY_VERIFY(form.LastPassResult()->state.exposure < 0.9);
+    QCOMPARE(Find<QLineEdit>(*main, QStringLiteral("ExposureBox"))->text(),
+             DoubleText(form.State().exposure));
   }
 
   void aboutOpensAndCloses() {

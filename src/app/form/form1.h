@@ -92,6 +92,12 @@ class Form1 final : public QWidget {
   // been shown. A click on the picture chooses white, as it always did.
   void ChooseBackground(Rgb colour);
 
+  // The exposure k of the grey tone (0.1 to 10): the pass follows, at most one a frame.
+  void ChangeExposure(double exposure);
+  // The exposure that paints the brightest finite phi of the last pass's picture white; none
+  // before the first pass.
+  std::optional<double> BrightestExposure() const;
+
   // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
   void CancelPasses();
 

@@ -17,6 +17,8 @@
 #include "app/picture/picture_box.h"
 #include "intake/parameter_intake.h"
 #include "model/backgrounds.h"
+#include "pass/exposure.h"
+#include "pass/readout.h"
 
 namespace {
 
@@ -112,6 +114,20 @@ void Form1::OnPicture1Clicked() {
   state_.backgroundB = kWhiteComponent;
   picture1_->SetFillColour(Qt::white);  // kept, though it shows nowhere (see PictureBox)
   emit BackgroundChosen(Rgb{kWhiteComponent, kWhiteComponent, kWhiteComponent});
+}
+
+void Form1::ChangeExposure(double exposure) {
+  state_.exposure = exposure;
+  live_->RequestPass();
+}
+
+std::optional<double> Form1::BrightestExposure() const {
+  if (!lastPass_) return std::nullopt;
+  const RenderState& last = lastPass_->state;
+  const QImage& image = picture1_->Image();
+  return AutoExposure(image.width(), image.height(), [&](int x, int y) {
+    return ReadoutAtPixel(last, image.width(), image.height(), x, y);
+  });
 }
 
 void Form1::ChooseBackground(Rgb colour) {

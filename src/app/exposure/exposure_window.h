@@ -1,0 +1,32 @@
+#pragma once
+// «Яркость»: the exposure k of the grey tone, for the sphere and the map alike. A box and a
+// logarithmic slider (0.1 to 10) set it; «По максимуму» chooses the k that paints the brightest
+// phi of the last pass white. The isolines, zones and readouts keep phi itself.
+//
+//   box (Enter) or slider -> Form1::ChangeExposure -> the pass, at most one a frame
+
+#include <QWidget>
+
+class Form1;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+class ExposureWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  ExposureWindow(Form1& form, QWidget* parent);
+
+  // Shows k in the box and on the slider without shading.
+  void ShowExposure(double exposure);
+
+ private:
+  void OnBoxEntered();
+  void OnSliderMoved(int position);
+  void OnBrightest();
+
+  Form1& form_;
+  QLineEdit* box_ = nullptr;
+  QSlider* slider_ = nullptr;
+  QPushButton* brightest_ = nullptr;
+};
