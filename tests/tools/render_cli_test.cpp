@@ -106,8 +106,8 @@ TEST_F(RenderCliTest, SwitchesReachThePicture) {
       {{}, 196, 240, kWhite},
       {{"--whole-sphere"}, 196, 240, {0, 0, 0}},
       {{"--whole-sphere", "--grey"}, 196, 240, {0, 0, 0}},
-      {{"--gradient-space", "--size", "100x500"}, 47, 50, {30, 100, 255}},
-      {{"--gradient-space", "--size", "100x500"}, 53, 450, {30, 100, 255}},
+      {{"--gradient-space", "--size", "100x500"}, 47, 50, {20, 40, 90}},
+      {{"--gradient-space", "--size", "100x500"}, 53, 450, {20, 40, 90}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.options;
