@@ -1,12 +1,16 @@
 #include "map_figure.h"
 
-#include <cstddef>
+#include <QLocale>
+#include <QPainter>
+#include <optional>
 
-#include "gradient/figure_marks.h"
-#include "gradient/figure_overlay.h"
-#include "gradient/gradient_map.h"
+#include "figure/figure_frame.h"
+#include "figure/used_source.h"
+#include "figure/whole_figure.h"
+#include "figure_options.h"
 #include "gradient/gradient_view.h"
-#include "gradient/lit_by_all.h"
+#include "gradient/isophotes_through.h"
+#include "headless_gui.h"
 
 std::vector<LightAim> JobSources(const RenderJob& job, const RenderState& lastPass) {
   std::vector<LightAim> sources{DescribedSource(lastPass)};
@@ -14,14 +18,30 @@ std::vector<LightAim> JobSources(const RenderJob& job, const RenderState& lastPa
   return sources;
 }
 
-void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, Picture& picture) {
-  const GradientView view = ScaledGradientView(job.scale);
-  const std::vector<LightAim> aims = JobSources(job, lastPass);
-  std::vector<FigureSource> sources;
-  for (size_t k = 0; k < aims.size(); ++k) sources.push_back({aims[k], kSourceColours.at(k)});
-  PaintGradientMap(lastPass, picture, job.smooth, view);
-  if (job.litByAll) ShadeLitByAll(picture, view, lastPass, aims, kLitHatchColour);
-  DrawGradientAxes(picture, job.scale);
-  DrawSourcesMarks(picture, view, sources, true);
-  if (job.through) DrawIsophotesThrough(picture, view, lastPass, sources, *job.through, false);
+void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QImage& image) {
+  if (image.isNull()) return;
+  EnsureHeadlessGui();
+  image.setDevicePixelRatio(job.scale);
+  const FigureFrame frame{image.size(), job.scale, ScaledGradientView(job.scale),
+                          StandaloneFigureFont(), QLocale::c()};
+  FigureContent content;
+  if (DrawsFigure(job)) content.sources = NumberedInOrder(JobSources(job, lastPass));
+  content.litByAll = job.litByAll;
+  std::optional<IsophotesThrough> isophotes;
+  if (job.through) {
+    isophotes = FindIsophotesThrough(lastPass, AimsOf(content.sources), *job.through, frame.view,
+                                     image.width(), image.height());
+    content.isophotes = &*isophotes;
+  }
+  QPainter painter(&image);
+  PaintFigure(painter, frame, content);
+}
+
+void DrawMapFigureOver(const RenderJob& job, const RenderState& lastPass, ImageBuffer& picture) {
+  const PixelRows rows = picture.Rows();
+  if (rows.first == nullptr || rows.width <= 0 || rows.height <= 0) return;
+  // The buffer's words are a Format_RGB32 image's pixels: the figure draws on them in place.
+  QImage image(reinterpret_cast<uchar*>(rows.first), rows.width, rows.height,
+               static_cast<qsizetype>(rows.stride * sizeof(uint32_t)), QImage::Format_RGB32);
+  PaintMapFigure(job, lastPass, image);
 }

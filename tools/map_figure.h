@@ -1,18 +1,25 @@
 #pragma once
-// The renderer's gradient-space map with its figure: the map and its axes, then (as asked) the
-// hatch of what every source lights, each source's dashed shadow line and its S, the isophote of
-// each source through --through, and rings at the crossings of the first two isophotes (larger
-// red ones at those a third source's isophote shares).
+// The renderer's figure over the gradient-space map, drawn by src/figure as the window draws it:
+// the axes with their numbered ticks, the letters p and q and the conventions; then, as asked,
+// the hatch of what every source lights, each source's dashed shadow line, its ring and label,
+// the isophote of each source through --through, and rings at the crossings of the first two
+// isophotes (larger red ones at those a third source's isophote shares). Numbers are written in
+// the C locale, as the renderer reads them.
 
+#include <QImage>
 #include <vector>
 
 #include "gradient/light_sources.h"
-#include "model/picture.h"
+#include "model/image_buffer.h"
 #include "model/render_state.h"
 #include "render_job.h"
 
 // The described source first, then the job's --light sources.
 std::vector<LightAim> JobSources(const RenderJob& job, const RenderState& lastPass);
 
-// Paints the map of `lastPass` at the job's scale with the figure the job asks for.
-void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, Picture& picture);
+// Draws the job's figure over `image`, whose device pixels are the map's (the job's scale its
+// pixel ratio).
+void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QImage& image);
+
+// Draws the job's figure over the map of `lastPass` painted into `picture`, in place.
+void DrawMapFigureOver(const RenderJob& job, const RenderState& lastPass, ImageBuffer& picture);

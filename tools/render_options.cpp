@@ -148,14 +148,16 @@ constexpr FlagOption kFlagOptions[] = {
     {"gradient-space",
      "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit "
      "(times --scale), "
-     "p to the right, q upwards, the origin at the centre, with axes. It is seen from +z, so "
+     "p to the right, q upwards, the origin at the centre, with axes, their numbered ticks, the "
+     "letters p and q and the conventions N = (-p, -q, 1). It is seen from +z, so "
      "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
      &RenderJob::gradientSpace, true},
     {"lit-by-all",
      "With --gradient-space: hatch the orientations every source lights (all cos i > 0).",
      &RenderJob::litByAll, true},
     {"marks",
-     "With --gradient-space: mark the source's point S and its dashed shadow line cos i = 0 "
+     "With --gradient-space: mark the source's point S (a ring and its label) and its dashed "
+     "shadow line cos i = 0 "
      "(drawn also with --light, --through or --lit-by-all).",
      &RenderJob::marks, true},
 };

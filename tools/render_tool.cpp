@@ -5,7 +5,6 @@
 #include <optional>
 #include <utility>
 
-#include "figure_options.h"
 #include "gradient/gradient_map.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
@@ -55,11 +54,7 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
         return GradientReadoutAtPixel(state, job.width, job.height, x, y, job.scale);
       });
     }
-    if (DrawsFigure(job)) {
-      PaintMapFigure(job, state, result.picture);
-    } else {
-      RunGradientMapPass(state, result.picture, job.smooth, job.scale);
-    }
+    RunGradientMapPass(state, result.picture, job.smooth, job.scale);
     return result;
   }
   ShadeOutcome outcome =
@@ -78,7 +73,9 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
 RenderOutcome RenderPicture(const RenderJob& job) {
   std::variant<PassResult, InputError> pass = RunJobPass(job);
   if (auto* error = std::get_if<InputError>(&pass)) return std::move(*error);
-  return std::move(std::get<PassResult>(pass).picture);
+  PassResult& result = std::get<PassResult>(pass);
+  if (job.gradientSpace) DrawMapFigureOver(job, result.state, result.picture);
+  return std::move(result.picture);
 }
 
 std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass) {

@@ -4,8 +4,9 @@
 //   -> shade command on a white ImageBuffer -> PPM, PNG or BMP file, or standard output for
 //   "-o -" (every pixel, no observer arrow)
 // With --gradient-space the parameter intake of the shade command runs alone and the
-// gradient-space map is painted instead; with --readout the line of one pixel of the state after
-// the pass goes to stdout instead of a file (a given -o is checked as writable, not written).
+// gradient-space map and its figure are painted instead; with --readout the line of one pixel of
+// the state after the pass goes to stdout instead of a file (a given -o is checked as writable, not
+// written).
 
 #include <ostream>
 #include <string>
@@ -29,11 +30,13 @@ struct PassResult {
   ImageBuffer picture;
 };
 
-// Runs the job's pass, the sphere's or the map's, on a fresh state and a white picture; or
-// returns the input error of the parameter intake (nothing is painted then).
+// Runs the job's pass, the sphere's or the map's colours (without the map's figure), on a fresh
+// state and a white picture; or returns the input error of the parameter intake (nothing is
+// painted then).
 std::variant<PassResult, InputError> RunJobPass(const RenderJob& job);
 
-// Paints the job's picture, or returns the shade command's input error (nothing is painted then).
+// Paints the job's picture, the map with its figure (map_figure.h), or returns the shade
+// command's input error (nothing is painted then).
 RenderOutcome RenderPicture(const RenderJob& job);
 
 // The readout line (without a newline) of job.readout in the picture of `pass`, a run of the

@@ -1,44 +1,42 @@
 #pragma once
-// The marks of the map's figure that follow from the sources alone: each source's point S (a
-// ring, with a 5 x 7 letter S where the caller has no font of its own), its shadow line
-// cos i = 0 (dashed) and the rings at isophote crossings. Each source has its colour.
+// Where the marks of the map's figure that follow from the sources alone lie in the picture: each
+// source's point S and its shadow line cos i = 0, as picture pixels of a width x height map in a
+// view (x right, y down, pixel centres at whole numbers). The figure draws them.
 //
 //   LightAim -> SourcePoint / ShadowLine (gradient space) -> GradientView -> picture pixels
 
-#include <array>
-#include <vector>
+#include <optional>
 
-#include "gradient/figure_drawing.h"
 #include "gradient/gradient_view.h"
 #include "gradient/light_sources.h"
-#include "model/picture.h"
-#include "photometry/gradient_space.h"
 
-// Source 1 (the described one) yellow, 2 cyan, 3 magenta: apart from the grey tones, the
-// isoline tints and the axes.
-inline constexpr std::array<Rgb, kMaxLightSources> kSourceColours{{
-    {255, 215, 0},
-    {0, 230, 230},
-    {255, 80, 255},
-}};
-inline constexpr Rgb kCrossingColour{255, 255, 255};
-inline constexpr Rgb kSharedCrossingColour{255, 40, 40};
-inline constexpr double kSourceMarkRadius = 5.0;
-inline constexpr double kCrossingMarkRadius = 4.0;
-inline constexpr double kSharedCrossingMarkRadius = 7.0;
+// A straight line a x + b y + c = 0 in picture pixels.
+struct PixelLine {
+  double a = 0.0;
+  double b = 0.0;
+  double c = 0.0;
+};
 
-// A line of gradient space as a line of picture pixels of a width x height map in `view`.
+// A line of gradient space as a line of picture pixels of a width x height map in `view`: at
+// every pixel a x + b y + c is the gradient line's value times the view's pixels a unit, so
+// that both have the same sign.
 PixelLine PixelLineOf(const GradientView& view, int width, int height, const GradientLine& line);
 
-// The shadow line of `source` across the picture (nothing for a source on the view axis).
-void DrawShadowLine(Picture& picture, const GradientView& view, const LightAim& source, Rgb colour,
-                    bool dashed);
+// A piece of a line between two picture positions.
+struct PixelSegment {
+  PixelPoint from;
+  PixelPoint to;
+};
 
-// A ring about the source's point and, with `letter`, an S above and right of it (nothing for a
-// source at 90 degrees or beyond).
-void DrawSourceMark(Picture& picture, const GradientView& view, const LightAim& source, Rgb colour,
-                    bool letter);
+// The part of `line` over a width x height picture (the pixels' whole area, from -0.5 to
+// width - 0.5 across); none where the line misses it or is no line (a = b = 0).
+std::optional<PixelSegment> SegmentInPicture(const PixelLine& line, int width, int height);
 
-// A ring of `radius` pixels about each crossing.
-void DrawCrossingMarks(Picture& picture, const GradientView& view,
-                       const std::vector<Gradient>& crossings, Rgb colour, double radius);
+// Where the source's point S lies; none for a source at 90 degrees or beyond.
+std::optional<PixelPoint> SourcePixel(const GradientView& view, int width, int height,
+                                      const LightAim& source);
+
+// The source's shadow line across the picture; none for a source on the view axis or a line
+// that misses the picture.
+std::optional<PixelSegment> ShadowSegment(const GradientView& view, int width, int height,
+                                          const LightAim& source);

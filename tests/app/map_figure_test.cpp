@@ -1,8 +1,7 @@
 // The map as a figure: outside its marks the default map is the core's pixel for pixel; a zoom
 // and Ctrl+0 come back to it bit for bit; the readout under the pointer reads the gradient of the
-// pixel there in any view; each source used adds its isophote under the pointer and its phi to
-// the readout; a source's label sits above its ring; a box that does not read is marked and
-// keeps its angle.
+// pixel there in any view; each source used adds its isophote under the pointer, in its own
+// colour, and its phi to the readout; a box that does not read is marked and keeps its angle.
 
 #include "app/map/map_figure.h"
 
@@ -12,15 +11,13 @@
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
-#include <algorithm>
 
 #include "app/input_box_mark.h"
-#include "app/map/figure_labels.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/readout_overlay.h"
+#include "figure/figure_style.h"
 #include "form_probe.h"
-#include "gradient/figure_marks.h"
 #include "gradient/gradient_map.h"
 #include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
@@ -57,13 +54,22 @@ void PointAt(QWidget& target, QPoint at) {
   QCoreApplication::sendEvent(&target, &move);
 }
 
-// Pixels of `layer` in each source's colour.
-std::array<int, kMaxLightSources> SourceColourCounts(const QImage& layer) {
+// The figure drawn alone, on a transparent picture of the map's size.
+QImage FigureAlone(const GradientMapWindow& map) {
+  QImage figure(map.Picture().Image().size(), QImage::Format_ARGB32_Premultiplied);
+  figure.fill(Qt::transparent);
+  QPainter painter(&figure);
+  map.Figure().PaintOverlay(painter);
+  return figure;
+}
+
+// Pixels of `figure` in each source's colour.
+std::array<int, kMaxLightSources> SourceColourCounts(const QImage& figure) {
   std::array<int, kMaxLightSources> counts{};
-  for (int y = 0; y < layer.height(); ++y) {
-    for (int x = 0; x < layer.width(); ++x) {
+  for (int y = 0; y < figure.height(); ++y) {
+    for (int x = 0; x < figure.width(); ++x) {
       for (size_t k = 0; k < kSourceColours.size(); ++k) {
-        counts.at(k) += layer.pixel(x, y) == PackedPixel(kSourceColours.at(k)) ? 1 : 0;
+        counts.at(k) += figure.pixel(x, y) == kSourceColours.at(k).rgb() ? 1 : 0;
       }
     }
   }
@@ -90,15 +96,9 @@ class MapFigureTest : public QObject {
     ShadedMap shaded = OpenShadedMap(slant);
     const PictureBox& picture = shaded.map->Picture();
     QCOMPARE(picture.Image().size(), QSize(393, 337));
-    // Today's map: the core's colours with its own thin axes, which the figure's cover.
     ImageBuffer core(393, 337);
     RunGradientMapPass(*shaded.map->MapState(), core, false);
-    QImage marks(picture.Image().size(), QImage::Format_ARGB32_Premultiplied);
-    marks.fill(Qt::transparent);
-    {
-      QPainter painter(&marks);
-      shaded.map->Figure().PaintOverlay(painter);
-    }
+    const QImage marks = FigureAlone(*shaded.map);
     const QImage shown = picture.ComposedImage();
     int covered = 0;
     for (int y = 0; y < shown.height(); ++y) {
@@ -176,35 +176,22 @@ class MapFigureTest : public QObject {
     const size_t extra = (second ? 1 : 0) + (third ? 1 : 0);
     QCOMPARE(shaded.map->Figure().Sources().size(), 1 + extra);
     const std::array<bool, kMaxLightSources> used{true, second, third};
+    const std::array<int, kMaxLightSources> before = SourceColourCounts(FigureAlone(*shaded.map));
     PointAt(shaded.map->Picture(), QPoint(240, 200));
-    QTRY_VERIFY(!shaded.map->Figure().PointerMarks().isNull());
-    const std::array<int, kMaxLightSources> counts =
-        SourceColourCounts(shaded.map->Figure().PointerMarks());
-    // Each source in its own colour, whichever others are used.
-    for (size_t k = 0; k < kMaxLightSources; ++k) QCOMPARE(counts.at(k) > 20, used.at(k));
+    QTRY_VERIFY(shaded.map->Figure().PointerMarks().has_value());
+    QCOMPARE(shaded.map->Figure().PointerMarks()->isophotes.size(), 1 + extra);
+    const std::array<int, kMaxLightSources> after = SourceColourCounts(FigureAlone(*shaded.map));
+    // Each source's isophote in its own colour, whichever others are used.
+    for (size_t k = 0; k < kMaxLightSources; ++k) {
+      QCOMPARE(after.at(k) - before.at(k) > 20, used.at(k));
+    }
     const QStringList lines = shaded.map->ReadoutBox().Lines();
     QCOMPARE(lines.filter(QStringLiteral("ф₂")).size(), second ? 1 : 0);
     QCOMPARE(lines.filter(QStringLiteral("ф₃")).size(), third ? 1 : 0);
     // Leaving the map takes the marks away.
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&shaded.map->Picture(), &leave);
-    QTRY_VERIFY(shaded.map->Figure().PointerMarks().isNull());
-  }
-
-  // A source's label sits above and right of its ring, clear of it.
-  void aSourceLabelSitsAboveItsRing() {
-    QImage image(393, 337, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    const FigureFrame frame{QSizeF(393, 337), 1, GradientView{}, FigureFont(QFont()), QLocale()};
-    const QPointF at(290.0, 80.0);  // away from the axes and their numbers
-    const std::vector<QRectF> boxes =
-        PaintFigureLabels(painter, frame, {{at, QStringLiteral("S₂")}});
-    const auto label = std::find_if(boxes.begin(), boxes.end(), [&](const QRectF& box) {
-      return box.left() > at.x() + kSourceMarkRadius && box.left() < at.x() + 20.0 &&
-             std::abs(box.center().y() - at.y()) < 40.0;
-    });
-    QVERIFY(label != boxes.end());
-    QVERIFY(label->bottom() <= at.y() - kSourceMarkRadius);
+    QTRY_VERIFY(!shaded.map->Figure().PointerMarks().has_value());
   }
 
   void anAngleThatDoesNotReadKeepsItsValue() {

@@ -97,7 +97,6 @@ void SerialMapPass(RenderState& state, Picture& picture, bool smoothing) {
   const PassConstants pass = MakePassConstants(state);
   WalkRaster(state, picture, MeasureRasterFrame(picture), smoothing,
              [&](RenderState& s, Picture& p) { ShadeSerialMapPixel(s, p, pass); });
-  DrawGradientAxes(picture);
 }
 
 // Restores the default pool after a test that changes it.

@@ -14,12 +14,9 @@
 #include "gradient/figure_marks.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
-#include "model/image_buffer.h"
 #include "pass/readout.h"
 
 namespace {
-
-constexpr Rgb kInk{255, 255, 255};
 
 // The described source reads the map bit for bit; an untilted extra source reads the map of a
 // pass at its slant (the mirror's tolerance chosen for that slant); the readout gives each
@@ -67,8 +64,8 @@ TEST(LightSources, DescribedSourceReadsTheMapsPhi) {
 }
 
 // S = (-sx, -sy) / sz, turned anticlockwise on the map (p right, q up) by a positive tilt; in a
-// 400 x 300 map at 50 pixels a unit its ring (radius 5) is centred 50 tan(slant) pixels from
-// (200, 150). The matte phi is cos i = N.L with L = (-sin s sin t, sin s cos t, cos s): 1 at S.
+// 400 x 300 map at 50 pixels a unit it lies 50 tan(slant) pixels from (200, 150). The matte phi is
+// cos i = N.L with L = (-sin s sin t, sin s cos t, cos s): 1 at S.
 TEST(LightSources, SourcePointAndTiltFollowTheConvention) {
   const struct {
     double slant, tilt;
@@ -80,21 +77,9 @@ TEST(LightSources, SourcePointAndTiltFollowTheConvention) {
   for (const auto& row : kRows) {
     const std::string where = std::to_string(row.slant) + "/" + std::to_string(row.tilt);
     const LightAim source{row.slant, row.tilt};
-    ImageBuffer picture(400, 300);
-    DrawSourceMark(picture, GradientView{}, source, kInk, true);
-    EXPECT_EQ(picture.At(row.x, row.y), kInk) << where;
-    EXPECT_EQ(picture.At(row.x + 2, row.y), Rgb{}) << where;
-    EXPECT_EQ(picture.At(row.x + 5, row.y), kInk) << where;
-    // Right of the ring only the letter S, wholly above the ring's top row.
-    int letter = 0, low = 0;
-    for (int y = 0; y < 300; ++y) {
-      for (int x = row.x + 6; x < 400; ++x) {
-        letter += picture.At(x, y) == kInk ? 1 : 0;
-        low += picture.At(x, y) == kInk && y >= row.y - 5 ? 1 : 0;
-      }
-    }
-    EXPECT_GT(letter, 5) << where;
-    EXPECT_EQ(low, 0) << where;
+    const PixelPoint at = *SourcePixel(GradientView{}, 400, 300, source);
+    EXPECT_NEAR(at.x, row.x, 0.5) << where;
+    EXPECT_NEAR(at.y, row.y, 0.5) << where;
     EXPECT_NEAR(SourcePhi(state, source, *SourcePoint(source)), 1.0, 1e-6) << where;
     const double s = row.slant * kPi / 180.0;
     const double t = row.tilt * kPi / 180.0;
@@ -108,40 +93,45 @@ TEST(LightSources, SourcePointAndTiltFollowTheConvention) {
       }
     }
   }
-  EXPECT_FALSE(SourcePoint({90.0, 0.0}));
+  EXPECT_FALSE(SourcePixel(GradientView{}, 400, 300, {90.0, 0.0}));
   EXPECT_FALSE(SourcePoint({120.0, 30.0}));
   EXPECT_FALSE(ShadowLine({0.0, 45.0}));
 }
 
-// Every pixel of a solid shadow line lies within a pixel of a sign change of cos i; a dashed one
-// paints 60 % of them.
+// The shadow line's segment runs from edge to edge of the picture, and cos i changes sign
+// within half a pixel of every point along it.
 TEST(LightSources, ShadowLineRunsWhereCosIIsZero) {
   const RenderState state = FigureState(kMatte, 0.0);
+  const auto onEdge = [](PixelPoint a) {
+    return std::fabs(a.x + 0.5) < 1e-9 || std::fabs(a.x - 299.5) < 1e-9 ||
+           std::fabs(a.y + 0.5) < 1e-9 || std::fabs(a.y - 239.5) < 1e-9;
+  };
   for (const GradientView view : {GradientView{}, GradientView{80.0, 30.0, -20.0}}) {
     for (const LightAim source : {LightAim{60.0, 0.0}, LightAim{40.0, 30.0}, LightAim{-80, 75}}) {
-      ImageBuffer solid(300, 240);
-      DrawShadowLine(solid, view, source, kInk, false);
-      ImageBuffer dashed(300, 240);
-      DrawShadowLine(dashed, view, source, kInk, true);
-      const auto lit = [&](int x, int y) {
+      const std::optional<PixelSegment> segment = ShadowSegment(view, 300, 240, source);
+      ASSERT_TRUE(segment) << source.tiltDegrees;
+      EXPECT_TRUE(onEdge(segment->from) && onEdge(segment->to)) << source.tiltDegrees;
+      const double length =
+          std::hypot(segment->to.x - segment->from.x, segment->to.y - segment->from.y);
+      EXPECT_GT(length, 100.0) << source.tiltDegrees;
+      const auto lit = [&](double x, double y) {
         return SourcePhi(state, source, GradientAtPixel(view, 300, 240, x, y)) >= 0.0F;
       };
-      int drawn = 0, dashes = 0, faults = 0;
-      for (int y = 0; y < 240; ++y) {
-        for (int x = 0; x < 300; ++x) {
-          dashes += dashed.At(x, y) == kInk ? 1 : 0;
-          if (solid.At(x, y) != kInk) continue;
-          ++drawn;
-          bool change = false;
-          for (int k = 0; k < 9; ++k) change |= lit(x + k % 3 - 1, y + k / 3 - 1) != lit(x, y);
-          faults += change ? 0 : 1;
-        }
+      int faults = 0;
+      for (double t = 0.0; t <= 1.0; t += 1.0 / length) {
+        const double x = segment->from.x + t * (segment->to.x - segment->from.x);
+        const double y = segment->from.y + t * (segment->to.y - segment->from.y);
+        const double nx = -(segment->to.y - segment->from.y) / length * 0.5;
+        const double ny = (segment->to.x - segment->from.x) / length * 0.5;
+        faults += lit(x + nx, y + ny) != lit(x - nx, y - ny) ? 0 : 1;
       }
-      EXPECT_GT(drawn, 100) << source.tiltDegrees;
       EXPECT_EQ(faults, 0) << source.tiltDegrees;
-      EXPECT_NEAR(static_cast<double>(dashes) / drawn, 0.6, 0.05) << source.tiltDegrees;
     }
   }
+  // A line that misses the picture, and no line at all, give no segment.
+  EXPECT_FALSE(SegmentInPicture({1.0, 0.0, 10.0}, 300, 240));
+  EXPECT_FALSE(SegmentInPicture({0.0, 0.0, 1.0}, 300, 240));
+  EXPECT_FALSE(ShadowSegment(GradientView{}, 300, 240, {0.0, 45.0}));
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
-#   model < photometry < intake < pass < gradient (the Qt-free core); fileio stands beside the
-#   core and includes none of it; app, tools and bench sit on top and may include any of them.
-#   Tests may reach what their subsystem reaches.
+#   model < photometry < intake < pass < gradient (the Qt-free core) < figure (the drawing, Qt
+#   Gui); fileio stands beside them and includes none of them; app, tools and bench sit on top and
+#   may include any of them. Tests may reach what their subsystem reaches.
+# Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
+# widgets in figure; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
+# given after the root, tell a Gui or Widgets header from a Core one; without them that part is
+# skipped.
 set -euo pipefail
 root="$1"
+shift
+qtIncludes=("$@")
 cd "$root"
 declare -A allowed=(
   [model]="model"
@@ -12,6 +18,7 @@ declare -A allowed=(
   [intake]="model photometry intake"
   [pass]="model photometry intake pass"
   [gradient]="model photometry intake pass gradient"
+  [figure]="model photometry intake pass gradient figure"
   [fileio]="fileio"
 )
 status=0
@@ -28,7 +35,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | figure | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -43,6 +50,30 @@ done
 if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient; then
   echo "the files above include Qt in the core"
   status=1
+fi
+# The Qt headers of one module (the folder of Qt's includes named $1) that files under the given
+# folders include.
+qt_includes_of() {
+  local module="$1" dir="" found=""
+  shift
+  for dir in "${qtIncludes[@]}"; do
+    [ "$(basename "$dir")" = "$module" ] && found="$dir"
+  done
+  [ -n "$found" ] || return 0
+  { grep -rhoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q[A-Za-z0-9_]*>' "$@" || true; } |
+    sed 's/.*<\(.*\)>/\1/' | sort -u | while IFS= read -r header; do
+      if [ -e "$found/$header" ]; then echo "$header"; fi
+    done
+}
+if [ "${#qtIncludes[@]}" -gt 0 ]; then
+  gui=$(qt_includes_of QtGui src/fileio)
+  widgets=$(qt_includes_of QtWidgets src/fileio src/figure)
+  if [ -n "$gui$widgets" ]; then
+    echo "src/fileio or src/figure include Qt above their layer:" $gui $widgets
+    status=1
+  fi
+else
+  echo "no Qt include folders given: Qt Gui and Widgets headers not checked"
 fi
 [ "$status" -eq 0 ] && echo "layers: $checked files include only their own layer or below"
 exit "$status"

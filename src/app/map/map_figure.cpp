@@ -6,13 +6,12 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWheelEvent>
-#include <array>
 #include <cmath>
 #include <utility>
 
-#include "app/map/figure_labels.h"
-#include "app/map/figure_layers.h"
 #include "app/picture/picture_box.h"
+#include "figure/figure_frame.h"
+#include "figure/whole_figure.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ MapFigure::MapFigure(PictureBox& picture, StateSource state, QObject* parent)
       pointerTimer_(new QTimer(this)) {
   pointerTimer_->setSingleShot(true);
   pointerTimer_->setInterval(0);
-  connect(pointerTimer_, &QTimer::timeout, this, &MapFigure::DrawPointerMarks);
+  connect(pointerTimer_, &QTimer::timeout, this, &MapFigure::FindPointerMarks);
   connect(&picture_, &PictureBox::pointerMoved, this, &MapFigure::OnPointerMoved);
   connect(&picture_, &PictureBox::pointerLeft, this, &MapFigure::OnPointerLeft);
   picture_.installEventFilter(this);
@@ -52,6 +51,8 @@ void MapFigure::Reset() {
 void MapFigure::SetExtraSources(std::vector<UsedSource> extra, bool litByAll) {
   extra_ = std::move(extra);
   litByAll_ = litByAll;
+  // Found for the sources before: they would be drawn in the new sources' colours.
+  pointerMarks_.reset();
   Refresh();
 }
 
@@ -64,10 +65,6 @@ std::vector<UsedSource> MapFigure::Sources() const {
 }
 
 void MapFigure::Refresh() {
-  const RenderState* state = state_();
-  sourceMarks_ = state != nullptr ? SourceMarksLayer(*state, Sources(), litByAll_, View(),
-                                                     picture_.Image().size(), picture_.PixelRatio())
-                                  : QImage();
   // The orientation under a pointer that has not moved may have changed with the view; its marks
   // follow once the new picture is shown, so that they never delay a live pass.
   if (pointer_) pointerTimer_->start();
@@ -101,42 +98,27 @@ void MapFigure::OnPointerLeft() {
   if (QApplication::activePopupWidget() != nullptr) return;
   pointer_.reset();
   pointerTimer_->stop();
-  DrawPointerMarks();
+  FindPointerMarks();
 }
 
-void MapFigure::DrawPointerMarks() {
+void MapFigure::FindPointerMarks() {
   const RenderState* state = state_();
   pointed_.reset();
-  pointerMarks_ = QImage();
+  pointerMarks_.reset();
   if (state != nullptr && pointer_) {
     const QSize size = picture_.Image().size();
     const QPoint pixel = picture_.DevicePixelAt(*pointer_);
     const GradientView view = View();
     pointed_ = GradientAtPixel(view, size.width(), size.height(), pixel.x(), pixel.y());
-    pointerMarks_ =
-        PointerMarksLayer(*state, Sources(), *pointed_, view, size, picture_.PixelRatio());
+    pointerMarks_ = FindIsophotesThrough(*state, AimsOf(Sources()), *pointed_, view, size.width(),
+                                         size.height());
   }
   picture_.update();
 }
 
 void MapFigure::PaintOverlay(QPainter& painter) const {
-  if (!sourceMarks_.isNull()) painter.drawImage(0, 0, sourceMarks_);
-  const FigureFrame frame{picture_.size(), picture_.PixelRatio(), View(),
+  const FigureFrame frame{picture_.Image().size(), picture_.PixelRatio(), View(),
                           FigureFont(picture_.font()), QLocale()};
-  // The described source is «S», as in the textbooks; the others carry their numbers.
-  static const std::array<QString, kMaxLightSources> kNames{
-      QStringLiteral("S"), QStringLiteral("S₂"), QStringLiteral("S₃")};
-  std::vector<SourceLabel> labels;
-  const QSize size = picture_.Image().size();
-  for (const UsedSource& used : Sources()) {
-    if (const std::optional<Gradient> point = SourcePoint(used.aim)) {
-      labels.push_back(
-          {LogicalPointOf(PixelOfGradient(frame.view, size.width(), size.height(), *point),
-                          frame.ratio),
-           kNames.at(SourceIndex(used))});
-    }
-  }
-  PaintFigureLabels(painter, frame, labels);
-  // The isophotes and their crossings over the text: a crossing under a number must show.
-  if (!pointerMarks_.isNull()) painter.drawImage(0, 0, pointerMarks_);
+  const FigureContent content{Sources(), litByAll_, pointerMarks_ ? &*pointerMarks_ : nullptr};
+  PaintFigure(painter, frame, content);
 }

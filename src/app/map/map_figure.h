@@ -1,18 +1,17 @@
 #pragma once
 // The map's picture as a figure: how it frames gradient space (MapZoom: the scale grows with the
 // picture; Ctrl+wheel zooms about the pointer, Ctrl+0 returns to the default) and what is drawn
-// over the core's colours: the source marks (FigureLayers: shadow lines, the rings at S, the
-// lit-by-all hatch), the text (FigureLabels: axes, numbered ticks, letters, «S», conventions),
-// then the isophotes through the orientation under the pointer and their crossings. The
-// colours are the core's pass, painted by the window into the PictureBox's image; the figure is
-// the picture's overlay, so that what is shown, saved and copied is one picture.
+// over the core's colours, by src/figure as the renderer draws it (whole_figure.h): the hatch,
+// the sources' marks, the axes and text, then the isophotes through the orientation under the
+// pointer and their crossings. The colours are the core's pass, painted by the window into the
+// PictureBox's image; the figure is the picture's overlay, so that what is shown, saved and
+// copied is one picture.
 //
 //   wheel, Ctrl+0, resize -> MapZoom -> ViewChanged -> the window repaints the colours, Refresh
-//   pass, sources         -> Refresh -> source marks layer
-//   pointer on the map    -> pointer marks layer (at most once an event loop turn)
-//   PictureBox overlay    -> source marks, PaintFigureLabels, then the pointer marks
+//   pass, sources         -> Refresh -> the overlay is drawn again
+//   pointer on the map    -> the pointer marks found (at most once an event loop turn)
+//   PictureBox overlay    -> PaintFigure with the sources and the pointer marks
 
-#include <QImage>
 #include <QObject>
 #include <QPointF>
 #include <functional>
@@ -20,8 +19,9 @@
 #include <vector>
 
 #include "app/map/map_zoom.h"
-#include "app/map/used_source.h"
+#include "figure/used_source.h"
 #include "gradient/gradient_view.h"
+#include "gradient/isophotes_through.h"
 #include "model/render_state.h"
 
 class PictureBox;
@@ -50,12 +50,13 @@ class MapFigure final : public QObject {
   void SetExtraSources(std::vector<UsedSource> extra, bool litByAll);
   // The described source of the state shown, then the extra ones; none before a pass.
   std::vector<UsedSource> Sources() const;
-  // Draws the source marks again for the state shown, the view and the sources.
+  // Draws the figure again for the state shown, the view and the sources.
   void Refresh();
 
   // The orientation under the pointer, while it rests on the map of a pass.
   const std::optional<Gradient>& Pointed() const { return pointed_; }
-  const QImage& PointerMarks() const { return pointerMarks_; }
+  // The isophotes and crossings through it, one isophote for each of Sources() in order.
+  const std::optional<IsophotesThrough>& PointerMarks() const { return pointerMarks_; }
 
   // Draws the figure over the colours: the picture's overlay (logical coordinates).
   void PaintOverlay(QPainter& painter) const;
@@ -70,7 +71,7 @@ class MapFigure final : public QObject {
  private:
   void OnPointerMoved(QPoint position);
   void OnPointerLeft();
-  void DrawPointerMarks();
+  void FindPointerMarks();
 
   PictureBox& picture_;
   StateSource state_;
@@ -78,8 +79,7 @@ class MapFigure final : public QObject {
   int wheelRemainder_ = 0;  // eighths of a degree of Ctrl+wheel turn not yet applied
   std::vector<UsedSource> extra_;
   bool litByAll_ = false;
-  QImage sourceMarks_;
-  QImage pointerMarks_;
+  std::optional<IsophotesThrough> pointerMarks_;
   std::optional<QPoint> pointer_;  // logical position on the picture
   std::optional<Gradient> pointed_;
   QTimer* pointerTimer_ = nullptr;  // gathers the moves of one event loop turn

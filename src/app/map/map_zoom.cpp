@@ -44,11 +44,3 @@ void MapZoom::Reset() {
   zoom_ = 1.0;
   centre_ = {};
 }
-
-PixelPoint DevicePointOf(QPointF logical, int ratio) {
-  return {logical.x() * ratio - 0.5, logical.y() * ratio - 0.5};
-}
-
-QPointF LogicalPointOf(PixelPoint device, int ratio) {
-  return {(device.x + 0.5) / ratio, (device.y + 0.5) / ratio};
-}

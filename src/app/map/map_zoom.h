@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QSize>
 
+#include "figure/figure_frame.h"
 #include "gradient/gradient_view.h"
 
 class MapZoom {
@@ -25,8 +26,3 @@ class MapZoom {
   double zoom_ = 1.0;
   Gradient centre_;  // the gradient at the frame's centre
 };
-
-// The core's picture position (pixel centres at whole numbers, device pixels) of a logical
-// position, and back.
-PixelPoint DevicePointOf(QPointF logical, int ratio);
-QPointF LogicalPointOf(PixelPoint device, int ratio);

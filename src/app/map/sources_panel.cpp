@@ -7,7 +7,7 @@
 
 #include "app/input_box_mark.h"
 #include "app/locale_numbers.h"
-#include "gradient/figure_marks.h"
+#include "figure/figure_style.h"
 #include "gradient/light_sources.h"
 #include "intake/number_text.h"
 
@@ -20,12 +20,12 @@ constexpr int kSwatchSize = 12;
 
 QLabel* Swatch(int source, QWidget* parent) {
   auto* swatch = new QLabel(parent);
-  const Rgb colour = kSourceColours.at(static_cast<size_t>(source));
+  const QColor colour = kSourceColours.at(static_cast<size_t>(source));
   swatch->setFixedSize(kSwatchSize, kSwatchSize);
   swatch->setStyleSheet(QStringLiteral("background: rgb(%1, %2, %3); border: 1px solid #555;")
-                            .arg(colour.r)
-                            .arg(colour.g)
-                            .arg(colour.b));
+                            .arg(colour.red())
+                            .arg(colour.green())
+                            .arg(colour.blue()));
   return swatch;
 }
 

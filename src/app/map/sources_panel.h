@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "app/map/used_source.h"
+#include "figure/used_source.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,12 +1,14 @@
-#include "app/map/figure_labels.h"
+#include "figure/figure_labels.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
-#include "app/map/axis_ticks.h"
-#include "app/map/map_zoom.h"
+#include "figure/axis_ticks.h"
+#include "figure/figure_style.h"
 
 namespace {
 
@@ -19,7 +21,6 @@ constexpr double kLabelGap = 4.0;         // between an axis and its numbers
 constexpr double kBoxPadding = 2.0;       // around a text, inside its box
 constexpr double kMinTickSpacing = 44.0;  // logical pixels between numbered ticks
 constexpr double kEdge = 3.0;             // between a text box and the picture's edge
-const QColor kAxisColour(20, 40, 90);
 const QColor kBoxFill(255, 255, 255, 200);
 const QColor kTextColour(0, 0, 0);
 
@@ -33,7 +34,9 @@ QRectF BoxAt(QPointF at, QSizeF size, double anchorX, double anchorY) {
 class LabelWriter {
  public:
   LabelWriter(QPainter& painter, const FigureFrame& frame)
-      : painter_(painter), metrics_(frame.font), area_(QPointF(0, 0), frame.size) {
+      : painter_(painter),
+        metrics_(frame.font, painter.device()),
+        area_(QPointF(0, 0), frame.LogicalSize()) {
     area_.adjust(kEdge, kEdge, -kEdge, -kEdge);
   }
 
@@ -71,24 +74,35 @@ class LabelWriter {
 
 }  // namespace
 
-QFont FigureFont(const QFont& windowFont) {
-  QFont font = windowFont;
-  if (font.pointSizeF() < kMinFigurePointSize) font.setPointSizeF(kMinFigurePointSize);
-  return font;
+QPointF FigureOrigin(const FigureFrame& frame) {
+  return LogicalPointOf(
+      PixelOfGradient(frame.view, frame.deviceSize.width(), frame.deviceSize.height(), Gradient{}),
+      frame.ratio);
 }
 
-QPointF FigureOrigin(const FigureFrame& frame) {
-  const int width = static_cast<int>(std::lround(frame.size.width())) * frame.ratio;
-  const int height = static_cast<int>(std::lround(frame.size.height())) * frame.ratio;
-  return LogicalPointOf(PixelOfGradient(frame.view, width, height, Gradient{}), frame.ratio);
+std::vector<SourceLabel> SourceLabels(const FigureFrame& frame,
+                                      const std::vector<UsedSource>& sources) {
+  // The described source is «S», as in the textbooks; the others carry their numbers.
+  static const std::array<QString, kMaxLightSources> kNames{
+      QStringLiteral("S"), QStringLiteral("S₂"), QStringLiteral("S₃")};
+  std::vector<SourceLabel> labels;
+  for (const UsedSource& source : sources) {
+    if (const std::optional<Gradient> point = SourcePoint(source.aim)) {
+      const PixelPoint at =
+          PixelOfGradient(frame.view, frame.deviceSize.width(), frame.deviceSize.height(), *point);
+      labels.push_back({LogicalPointOf(at, frame.ratio), kNames.at(SourceIndex(source))});
+    }
+  }
+  return labels;
 }
 
 std::vector<QRectF> PaintFigureLabels(QPainter& painter, const FigureFrame& frame,
                                       const std::vector<SourceLabel>& sources) {
   painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(frame.font);
-  const double w = frame.size.width();
-  const double h = frame.size.height();
+  const double w = frame.LogicalSize().width();
+  const double h = frame.LogicalSize().height();
   const QPointF origin = FigureOrigin(frame);
   // Whole logical pixels, so that the lines are sharp: the column and row holding the origin.
   const double axisX = PixelHolding(origin.x());

@@ -1,4 +1,4 @@
-#include "app/map/axis_ticks.h"
+#include "figure/axis_ticks.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The map figure's ticks: the step for a scale, the ticks in a range and their text in the
 // user's format.
 
-#include "app/map/axis_ticks.h"
+#include "figure/axis_ticks.h"
 
 #include <QTest>
 
