@@ -62,9 +62,7 @@ std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
   if (const auto* error = std::get_if<InputError>(&outcome)) return *error;
   if (job.autoExposure) {
     // The brightest phi is known once the texts are read: the press is repeated at its exposure.
-    state.exposure = AutoExposure(job.width, job.height, [&](int x, int y) {
-      return ReadoutAtPixel(state, job.width, job.height, x, y);
-    });
+    state.exposure = SphereAutoExposure(state, job.width, job.height);
     outcome = RunShadeCommand(state, result.picture, job.inputs, CNumberFormat(), job.smooth);
   }
   return result;

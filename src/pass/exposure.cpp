@@ -17,3 +17,8 @@ double AutoExposure(int width, int height,
   if (brightest <= 0.0) return 1.0;
   return std::clamp(1.0 / brightest, kMinExposure, kMaxExposure);
 }
+
+double SphereAutoExposure(const RenderState& lastPass, int width, int height) {
+  return AutoExposure(width, height,
+                      [&](int x, int y) { return ReadoutAtPixel(lastPass, width, height, x, y); });
+}

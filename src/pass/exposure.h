@@ -17,3 +17,6 @@ inline constexpr double kMaxExposure = 10.0;
 // positive finite phi. `readAt(x, y)` is the readout of pixel (x, y), nothing over the background.
 double AutoExposure(int width, int height,
                     const std::function<std::optional<Readout>(int x, int y)>& readAt);
+
+// The same for a sphere picture of the last pass: the readouts of its pixels (ReadoutAtPixel).
+double SphereAutoExposure(const RenderState& lastPass, int width, int height);

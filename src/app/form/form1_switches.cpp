@@ -18,7 +18,6 @@
 #include "intake/parameter_intake.h"
 #include "model/backgrounds.h"
 #include "pass/exposure.h"
-#include "pass/readout.h"
 
 namespace {
 
@@ -125,9 +124,7 @@ std::optional<double> Form1::BrightestExposure() const {
   if (!lastPass_) return std::nullopt;
   const RenderState& last = lastPass_->state;
   const QImage& image = picture1_->Image();
-  return AutoExposure(image.width(), image.height(), [&](int x, int y) {
-    return ReadoutAtPixel(last, image.width(), image.height(), x, y);
-  });
+  return SphereAutoExposure(last, image.width(), image.height());
 }
 
 void Form1::ChooseBackground(Rgb colour) {
