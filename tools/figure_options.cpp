@@ -67,6 +67,11 @@ bool DrawsFigure(const RenderJob& job) {
 }
 
 OptionValueError CheckFigureOptions(const RenderJob& job) {
+  if (job.gradientSpace && (job.overlay.outline || job.overlay.sourceMark)) {
+    return std::string(
+        "--outline and --source-mark draw on the sphere: leave out --gradient-space (the map "
+        "marks its sources with --marks)");
+  }
   if (job.gradientSpace || !DrawsFigure(job)) return std::nullopt;
   return std::string(
       "--light, --through, --lit-by-all and --marks draw on the gradient-space map: give "

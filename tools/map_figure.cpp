@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "figure/figure_frame.h"
+#include "figure/overlay_drawing.h"
 #include "figure/used_source.h"
 #include "figure/whole_figure.h"
 #include "figure_options.h"
@@ -23,7 +24,7 @@ void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QImage& i
   EnsureHeadlessGui();
   image.setDevicePixelRatio(job.scale);
   const FigureFrame frame{image.size(), job.scale, ScaledGradientView(job.scale),
-                          StandaloneFigureFont(), QLocale::c()};
+                          StandaloneFigureFont(), QLocale::c(), job.overlay.lineWidth};
   FigureContent content;
   if (DrawsFigure(job)) content.sources = NumberedInOrder(JobSources(job, lastPass));
   content.litByAll = job.litByAll;
@@ -33,7 +34,10 @@ void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QImage& i
                                      image.width(), image.height());
     content.isophotes = &*isophotes;
   }
+  const LevelContours contours =
+      FindMapContours(lastPass, image.width(), image.height(), frame.view, job.overlay);
   QPainter painter(&image);
+  DrawContourLines(painter, frame.ratio, contours, frame.lineWidth);
   PaintFigure(painter, frame, content);
 }
 

@@ -102,6 +102,16 @@ OptionValueError ParseScale(std::string_view text, RenderJob& job) {
   return std::nullopt;
 }
 
+OptionValueError ParseLineWidth(std::string_view text, RenderJob& job) {
+  const std::optional<int> width = ParseWhole(text, kMinLineWidth, kMaxLineWidth);
+  if (!width) {
+    return "--line-width needs a whole number from " + std::to_string(kMinLineWidth) + " to " +
+           std::to_string(kMaxLineWidth) + ", got " + QuotedText(text);
+  }
+  job.overlay.lineWidth = *width;
+  return std::nullopt;
+}
+
 OptionValueError ParseExposure(std::string_view text, RenderJob& job) {
   if (text == "auto") {
     job.autoExposure = true;

@@ -22,6 +22,9 @@ OptionValueError ParseSize(std::string_view text, RenderJob& job);
 // --scale K: a whole number from 1 to kMaxScale.
 OptionValueError ParseScale(std::string_view text, RenderJob& job);
 
+// --line-width N, a whole number from 1 to 4: how many times their width lines are drawn.
+OptionValueError ParseLineWidth(std::string_view text, RenderJob& job);
+
 // --exposure K|auto: K from 0.1 to 10 (C locale), or auto: the brightest phi painted white.
 OptionValueError ParseExposure(std::string_view text, RenderJob& job);
 

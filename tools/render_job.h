@@ -17,6 +17,7 @@
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
+#include "overlay/overlay_marks.h"
 #include "photometry/gradient_space.h"
 
 enum class PictureFormat { kPpm, kPng, kBmp };
@@ -71,6 +72,9 @@ struct RenderJob {
   std::optional<Gradient> through;
   bool litByAll = false;
   bool marks = false;
+  // What is drawn over the picture besides: --outline and --source-mark (the sphere only),
+  // --contour-lines (the bands as lines, sphere or map) and --line-width.
+  OverlayChoice overlay;
 };
 
 inline constexpr int kMaxExtraSources = kMaxLightSources - 1;

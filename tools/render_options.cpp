@@ -91,6 +91,10 @@ const std::vector<ValueOption>& ValueOptions() {
       {"background", "NAME",
        "white (default), black or grey: the colour the picture is cleared in, off the sphere.",
        ParseBackground},
+      {"line-width", "N",
+       "1 to 4 (default 1): contour lines, the outline, isophotes, rings and shadow lines are "
+       "drawn N times as wide, for a projector.",
+       ParseLineWidth},
       {"threads", "N",
        "Threads the pass runs on, 1 to 256 (default: the CPUs this process may run on). The "
        "picture is the same for any number.",
@@ -137,29 +141,50 @@ const std::vector<ValueOption>& ValueOptions() {
 struct FlagOption {
   const char* name;
   const char* description;
-  bool RenderJob::*field;
+  bool& (*field)(RenderJob& job);
   bool value;
 };
 
+template <bool RenderJob::*Field>
+bool& JobFlag(RenderJob& job) {
+  return job.*Field;
+}
+
+template <bool OverlayChoice::*Field>
+bool& OverlayFlag(RenderJob& job) {
+  return job.overlay.*Field;
+}
+
 constexpr FlagOption kFlagOptions[] = {
-    {"grey", "Grey tones instead of colour isolines.", &RenderJob::colourIsolines, false},
-    {"whole-sphere", "The whole sphere instead of its half.", &RenderJob::halfSphere, false},
-    {"smooth", "2x2 sub-pixel smoothing.", &RenderJob::smooth, true},
+    {"grey", "Grey tones instead of colour isolines.", JobFlag<&RenderJob::colourIsolines>, false},
+    {"whole-sphere", "The whole sphere instead of its half.", JobFlag<&RenderJob::halfSphere>,
+     false},
+    {"smooth", "2x2 sub-pixel smoothing.", JobFlag<&RenderJob::smooth>, true},
     {"gradient-space",
      "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit "
      "(times --scale), "
      "p to the right, q upwards, the origin at the centre, with axes, their numbered ticks, the "
      "letters p and q and the conventions N = (-p, -q, 1). It is seen from +z, so "
      "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
-     &RenderJob::gradientSpace, true},
+     JobFlag<&RenderJob::gradientSpace>, true},
     {"lit-by-all",
      "With --gradient-space: hatch the orientations every source lights (all cos i > 0).",
-     &RenderJob::litByAll, true},
+     JobFlag<&RenderJob::litByAll>, true},
     {"marks",
      "With --gradient-space: mark the source's point S (a ring and its label) and its dashed "
      "shadow line cos i = 0 "
      "(drawn also with --light, --through or --lit-by-all).",
-     &RenderJob::marks, true},
+     JobFlag<&RenderJob::marks>, true},
+    {"contour-lines",
+     "Draw the seven levels as contour lines in their legend colours over the grey tone, "
+     "instead of tinted bands (the sphere or the map).",
+     OverlayFlag<&OverlayChoice::contourLines>, true},
+    {"outline", "Outline the sphere's disc, black or, on a black background, white.",
+     OverlayFlag<&OverlayChoice::outline>, true},
+    {"source-mark",
+     "Mark with a sun where the direction to the light source meets the sphere, when the view "
+     "shows that point.",
+     OverlayFlag<&OverlayChoice::sourceMark>, true},
 };
 
 // The options the gradient-space map ignores, in the order of the usage text.
@@ -220,7 +245,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     }
   }
   for (const FlagOption& flag : kFlagOptions) {
-    if (parser.isSet(QString::fromLatin1(flag.name))) job.*(flag.field) = flag.value;
+    if (parser.isSet(QString::fromLatin1(flag.name))) flag.field(job) = flag.value;
   }
   if (job.gradientSpace) {
     for (const char* name : kIgnoredByGradientSpace) {

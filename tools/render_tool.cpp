@@ -18,6 +18,7 @@
 #include "pass/shade_command.h"
 #include "pass/worker_pool.h"
 #include "picture_file.h"
+#include "sphere_figure.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.halfSphere = static_cast<int16_t>(job.halfSphere ? 1 : 0);
   state.pixelScale = ScaledPixelScale(job.scale);
   state.exposure = job.exposure;
+  state.bandsAsLines = static_cast<int16_t>(job.overlay.contourLines ? 1 : 0);
   SetBackground(state, job.background);
 }
 
@@ -72,7 +74,11 @@ RenderOutcome RenderPicture(const RenderJob& job) {
   std::variant<PassResult, InputError> pass = RunJobPass(job);
   if (auto* error = std::get_if<InputError>(&pass)) return std::move(*error);
   PassResult& result = std::get<PassResult>(pass);
-  if (job.gradientSpace) DrawMapFigureOver(job, result.state, result.picture);
+  if (job.gradientSpace) {
+    DrawMapFigureOver(job, result.state, result.picture);
+  } else {
+    DrawSphereFigureOver(job, result.state, result.picture);
+  }
   return std::move(result.picture);
 }
 

@@ -17,6 +17,7 @@
 #include "app/help/help_window.h"
 #include "app/law/function_menu.h"
 #include "app/law/law_window.h"
+#include "app/overlay_menu.h"
 #include "app/picture/picture_menu.h"
 #include "app/window_placement.h"
 #include "model/backgrounds.h"
@@ -64,6 +65,8 @@ void MainWindow::AddViewMenu() {
     exposure_->activateWindow();
   });
   AddBackgroundMenu(*view);
+  view->addSeparator();
+  AddOverlayActions(*view, *form_);
 }
 
 // «Фон рисунка»: the colours the picture may be cleared in, one checked, in step with the form

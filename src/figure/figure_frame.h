@@ -20,6 +20,9 @@ struct FigureFrame {
   GradientView view;
   QFont font;
   QLocale locale;
+  // How many times their own width lines, rings and isophotes are drawn (1 to 4), for a
+  // projector; text and the sizes of marks stay.
+  int lineWidth = 1;
 
   QSizeF LogicalSize() const { return QSizeF(deviceSize) / ratio; }
 };

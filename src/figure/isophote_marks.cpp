@@ -11,17 +11,17 @@
 
 namespace {
 
-// Each pixel a square of kIsophotePen logical pixels about its centre: at scale 1 exactly the
-// pixel. (Qt draws an unsmoothed point half a pixel down and right of where a filled square
+// Each pixel a square of kIsophotePen logical pixels about its centre (times the line width): at
+// scale 1 and width 1 exactly the pixel. (Qt draws an unsmoothed point half a pixel down and right of where a filled square
 // lies.)
 void DrawIsophote(QPainter& painter, const FigureFrame& frame,
                   const std::vector<PixelPoint>& pixels, const QColor& colour) {
   QList<QRectF> squares;
   squares.reserve(static_cast<qsizetype>(pixels.size()));
-  const double half = kIsophotePen / 2.0;
+  const double side = kIsophotePen * frame.lineWidth;
   for (const PixelPoint& pixel : pixels) {
     const QPointF centre = LogicalPointOf(pixel, frame.ratio);
-    squares.append(QRectF(centre.x() - half, centre.y() - half, kIsophotePen, kIsophotePen));
+    squares.append(QRectF(centre.x() - side / 2.0, centre.y() - side / 2.0, side, side));
   }
   painter.setPen(Qt::NoPen);
   painter.setBrush(colour);

@@ -22,8 +22,9 @@ void DrawShadowLine(QPainter& painter, const FigureFrame& frame, const UsedSourc
   const std::optional<PixelSegment> segment =
       ShadowSegment(frame.view, frame.deviceSize.width(), frame.deviceSize.height(), source.aim);
   if (!segment) return;
-  QPen pen(SourceColour(source), kShadowLinePen, Qt::CustomDashLine, Qt::FlatCap);
-  pen.setDashPattern({kDashOn / kShadowLinePen, kDashOff / kShadowLinePen});
+  const double width = kShadowLinePen * frame.lineWidth;
+  QPen pen(SourceColour(source), width, Qt::CustomDashLine, Qt::FlatCap);
+  pen.setDashPattern({kDashOn / width, kDashOff / width});
   painter.setPen(pen);
   painter.drawLine(LogicalPointOf(segment->from, frame.ratio),
                    LogicalPointOf(segment->to, frame.ratio));
@@ -45,13 +46,15 @@ void DrawSourceRing(QPainter& painter, const FigureFrame& frame, const UsedSourc
 
 void DrawRing(QPainter& painter, const FigureFrame& frame, QPointF centre, double radius,
               const QColor& colour, const QColor& outline) {
-  if (!MayShow(frame, centre, radius + kOutlinePen)) return;
+  const double ringPen = kRingPen * frame.lineWidth;
+  const double outlinePen = ringPen + kOutlinePen - kRingPen;
+  if (!MayShow(frame, centre, radius + outlinePen)) return;
   painter.setBrush(Qt::NoBrush);
   if (outline.alpha() != 0) {
-    painter.setPen(QPen(outline, kOutlinePen));
+    painter.setPen(QPen(outline, outlinePen));
     painter.drawEllipse(centre, radius, radius);
   }
-  painter.setPen(QPen(colour, kRingPen));
+  painter.setPen(QPen(colour, ringPen));
   painter.drawEllipse(centre, radius, radius);
 }
 

@@ -51,6 +51,9 @@ struct RenderState {
   // The exposure k: the grey tone is formed from k times the function's phi, then bounded as phi
   // is; the bands, zones and readout keep phi itself. At 1 the described tone, bit for bit.
   double exposure = 1.0;
+  // 1: the isoline bands are drawn as contour lines over the picture, so the pass leaves out
+  // their lift or tint; a band's samples keep the grey tone. Zones and the readout are unchanged.
+  int16_t bandsAsLines = 0;
 
   bool operator==(const RenderState&) const = default;
 };

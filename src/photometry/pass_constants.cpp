@@ -20,5 +20,6 @@ PassConstants MakePassConstants(const RenderState& state) {
   pass.law = MakeLawConstants(state, pass.light.cosSlant);
   pass.exposure = state.exposure;
   pass.exposed = state.exposure != 1.0;
+  pass.bandsAsLines = state.bandsAsLines == 1;
   return pass;
 }

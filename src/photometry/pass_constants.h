@@ -28,7 +28,8 @@ struct PassConstants : ViewConstants {
   SpeedShortcuts shortcuts;      // tests that skip formulas without changing a result
   LawConstants law;              // the additional law's per-pass values (reflectanceKind 5+)
   double exposure = 1.0;         // the state's exposure
-  bool exposed = false;          // exposure is not 1: the grey tone is formed from exposure * phi
+  bool exposed = false;
+  bool bandsAsLines = false;     // the state's bandsAsLines: no lift or tint for a band          // exposure is not 1: the grey tone is formed from exposure * phi
 };
 
 PassConstants MakePassConstants(const RenderState& state);

@@ -78,6 +78,7 @@ void ColourSample(float phi, float tone, IsolineStyle style, const PassConstants
   const int32_t greyLevel = GreyLevel(tone);
   PutZoneColour(state, Rgb{greyLevel, greyLevel, greyLevel});
   if (zone.kind == PhiZoneKind::kBand) {
+    if (pass.bandsAsLines) return;
     AddToSums(state, style == IsolineStyle::kGreyLift ? kIsoBandLift : kIsoBandTint[zone.band]);
   } else if (zone.kind == PhiZoneKind::kSelfShadow) {
     // Sample 1 replaces its grey tone; later samples add the zone colour on top of theirs.

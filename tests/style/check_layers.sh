@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
-#   model < photometry < intake < pass < gradient (the Qt-free core) < figure (the drawing, Qt
+#   model < photometry < intake < pass < gradient < overlay (the Qt-free core) < figure (the
+#   drawing, Qt
 #   Gui); fileio stands beside them and includes none of them; app, tools and bench sit on top and
 #   may include any of them. Tests may reach what their subsystem reaches.
 # Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
@@ -18,7 +19,8 @@ declare -A allowed=(
   [intake]="model photometry intake"
   [pass]="model photometry intake pass"
   [gradient]="model photometry intake pass gradient"
-  [figure]="model photometry intake pass gradient figure"
+  [overlay]="model photometry intake pass gradient overlay"
+  [figure]="model photometry intake pass gradient overlay figure"
   [fileio]="fileio"
 )
 status=0
@@ -35,7 +37,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | figure | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | figure | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -47,7 +49,7 @@ for layer in "${!allowed[@]}"; do
   done
 done
 # The core links no Qt: a Qt header there is a layer fault too.
-if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient; then
+if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay; then
   echo "the files above include Qt in the core"
   status=1
 fi

@@ -34,6 +34,7 @@
 #include "intake/input_messages.h"
 #include "model/picture.h"
 #include "model/render_state.h"
+#include "overlay/overlay_marks.h"
 
 class BackgroundPass;
 class JobRunner;
@@ -98,6 +99,11 @@ class Form1 final : public QWidget {
   // before the first pass.
   std::optional<double> BrightestExposure() const;
 
+  // What is drawn over the sphere and the map (contour lines, outline, sun mark, line width):
+  // shades at once once a pass has been shown, since contour lines change the painting too.
+  const OverlayChoice& Overlay() const { return overlay_; }
+  void SetOverlayChoice(const OverlayChoice& choice);
+
   // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
   void CancelPasses();
 
@@ -106,6 +112,7 @@ class Form1 final : public QWidget {
   void FunctionChosen(int32_t kind);
   // Whichever way the background was chosen: the menu or a click on the picture.
   void BackgroundChosen(Rgb colour);
+  void OverlayChoiceChanged(const OverlayChoice& choice);
 
  private:
   void FindControls();
@@ -135,6 +142,8 @@ class Form1 final : public QWidget {
 
   RenderState state_{};
   std::optional<LastPass> lastPass_;
+  OverlayChoice overlay_;
+  SphereOverlay shownOverlay_;  // where the marks of the pass shown lie
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what

@@ -13,6 +13,7 @@
 #include "app/picture/picture_export.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
+#include "figure/overlay_drawing.h"
 #include "model/startup_values.h"
 #include "pass/readout.h"
 
@@ -20,6 +21,13 @@ void Form1::SetUpPictureAdditions() {
   readout_ =
       new PointerReadout(*picture1_, *this, &ReadoutAtPixel, [this] { return LastPassState(); });
   pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
+  // The marks of the pass shown, in the width and over the background it was shaded with.
+  picture1_->SetOverlay([this](QPainter& painter) {
+    if (!lastPass_) return;
+    const RenderState& shown = lastPass_->state;
+    DrawSphereOverlay(painter, picture1_->PixelRatio(), shownOverlay_, lastPass_->lineWidth,
+                      Rgb{shown.backgroundR, shown.backgroundG, shown.backgroundB});
+  });
   openMap_ = new QAction(QStringLiteral("Карта R(p, q)"), this);
   openMap_->setObjectName(QStringLiteral("OpenGradientMap"));
   openMap_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -45,6 +53,7 @@ void Form1::SetUpPictureAdditions() {
 void Form1::OpenGradientMap() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(*jobs_, *showSources_, this);
+    mapWindow_->SetOverlayChoice(overlay_);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());

@@ -46,6 +46,7 @@ struct SpherePass {
   RenderState state;
   QImage image;
   ArrowState arrow;
+  SphereOverlay overlay;
 };
 
 void Form1::OnCommand1Clicked() {
@@ -74,19 +75,22 @@ void Form1::OnCommand1Clicked() {
   pass->image = BlankPictureImage(picture1_->size(), ratio);
   BusyPointer busy;  // while the window waits for the pass, up to a frame
   spherePass_->Start(
-      [pass, read, smoothing] {
+      [pass, read, smoothing, choice = overlay_] {
         ImagePicture picture(pass->image);
         RunRasterPass(pass->state, picture, smoothing);
         pass->arrow = DecideObserverArrow(pass->state.rotX, read->rotYDegrees);
+        pass->overlay =
+            FindSphereOverlay(pass->state, pass->image.width(), pass->image.height(), choice);
       },
       [this, pass, read, smoothing] { ShowSpherePass(*pass, *read, smoothing); });
 }
 
 void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoothing) {
   state_ = pass.state;
+  shownOverlay_ = std::move(pass.overlay);
   picture1_->SetImage(pass.image);
   arrow_->Apply(pass.arrow);
-  lastPass_ = LastPass{state_, smoothing};
+  lastPass_ = LastPass{state_, smoothing, overlay_.lineWidth};
   pictureMenu_->SetPictureReady(true);
   // s and n are hidden while another function is chosen: a text there that did not read is
   // marked, so that it shows red once «Глянцевая» is chosen again.

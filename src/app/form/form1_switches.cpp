@@ -11,6 +11,7 @@
 
 #include "app/form/check_state.h"
 #include "app/form/form1.h"
+#include "app/map/gradient_map_window.h"
 #include "app/form/legend_panel.h"
 #include "app/form/live_shading.h"
 #include "app/form/parameter_boxes.h"
@@ -130,5 +131,14 @@ std::optional<double> Form1::BrightestExposure() const {
 void Form1::ChooseBackground(Rgb colour) {
   SetBackground(state_, colour);
   emit BackgroundChosen(colour);
+  if (lastPass_) OnCommand1Clicked();
+}
+
+void Form1::SetOverlayChoice(const OverlayChoice& choice) {
+  if (choice == overlay_) return;
+  overlay_ = choice;
+  state_.bandsAsLines = static_cast<int16_t>(choice.contourLines ? 1 : 0);
+  if (mapWindow_ != nullptr) mapWindow_->SetOverlayChoice(choice);
+  emit OverlayChoiceChanged(choice);
   if (lastPass_) OnCommand1Clicked();
 }

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <span>
 
+#include "model/legend_colours.h"
+
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10695;  // 713 pixels
 inline constexpr int kClientHeightTwips = 7575;  // 505 pixels
@@ -80,9 +82,6 @@ struct ControlSpec {
   const char* container = nullptr;  // nullptr: the window's client area
 };
 
-// The seven legend swatch colours (0xBBGGRR) by row: row 0 is the top row, Shape1(7).
-inline constexpr std::array<uint32_t, 7> kSwatchColours = {0x8080FF, 0x80C0FF, 0x00FFFF, 0x00C000,
-                                                           0xF0B000, 0xFF0000, 0x800060};
 
 // The legend's row r shows element r of the isoline arrays; its controls carry index 7 for the
 // top row and r for the others.

@@ -110,6 +110,8 @@ void GradientMapWindow::ShowPass(const LastPass& pass) {
   Paint(pass);
 }
 
+void GradientMapWindow::SetOverlayChoice(const OverlayChoice& choice) { overlay_ = choice; }
+
 void GradientMapWindow::CancelPass() { mapPass_->Cancel(); }
 
 void GradientMapWindow::OnEscape() {
@@ -138,15 +140,18 @@ void GradientMapWindow::Paint(const LastPass& pass) {
   auto image =
       std::make_shared<QImage>(BlankPictureImage(picture_->size(), picture_->ScreenPixelRatio()));
   const GradientView view = figure_->View();
+  auto contours = std::make_shared<LevelContours>();
   mapPass_->Start(
-      [image, pass, view] {
+      [image, pass, view, contours, choice = overlay_] {
         ImagePicture picture(*image);
         PaintGradientMap(pass.state, picture, pass.smoothing, view);
+        *contours = FindMapContours(pass.state, image->width(), image->height(), view, choice);
       },
-      [this, image, pass] {
+      [this, image, pass, contours] {
         shown_ = pass;
         menu_->SetPictureReady(true);
         picture_->SetImage(*image);
+        figure_->SetContours(std::move(*contours), pass.lineWidth);
         figure_->Refresh();
       });
 }

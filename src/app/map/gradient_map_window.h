@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "app/picture/last_pass.h"
+#include "overlay/overlay_marks.h"
 
 class BackgroundPass;
 class JobRunner;
@@ -39,6 +40,9 @@ class GradientMapWindow final : public QWidget {
   // Repaints the map for the state a pass left, with that pass's smoothing: at once when the
   // pass takes less than a frame, else once it has finished (BackgroundPass).
   void ShowPass(const LastPass& pass);
+  // The contour lines and line width of the passes shown from now on (the main window shades
+  // again after a change, which repaints the map).
+  void SetOverlayChoice(const OverlayChoice& choice);
   // Stops the map's pass under way; the map shown stays. Esc does this while a pass runs.
   void CancelPass();
 
@@ -87,5 +91,6 @@ class GradientMapWindow final : public QWidget {
   QAction* sourcesAction_ = nullptr;
   BackgroundPass* mapPass_ = nullptr;
   std::optional<LastPass> shown_;      // the pass whose map is shown
+  OverlayChoice overlay_;
   const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };

@@ -11,6 +11,7 @@
 
 #include "app/picture/picture_box.h"
 #include "figure/figure_frame.h"
+#include "figure/overlay_drawing.h"
 #include "figure/whole_figure.h"
 
 namespace {
@@ -116,9 +117,15 @@ void MapFigure::FindPointerMarks() {
   picture_.update();
 }
 
+void MapFigure::SetContours(LevelContours contours, int lineWidth) {
+  contours_ = std::move(contours);
+  lineWidth_ = lineWidth;
+}
+
 void MapFigure::PaintOverlay(QPainter& painter) const {
   const FigureFrame frame{picture_.Image().size(), picture_.PixelRatio(), View(),
-                          FigureFont(picture_.font()), QLocale()};
+                          FigureFont(picture_.font()), QLocale(), lineWidth_};
   const FigureContent content{Sources(), litByAll_, pointerMarks_ ? &*pointerMarks_ : nullptr};
+  DrawContourLines(painter, frame.ratio, contours_, frame.lineWidth);
   PaintFigure(painter, frame, content);
 }

@@ -23,6 +23,7 @@
 #include "gradient/gradient_view.h"
 #include "gradient/isophotes_through.h"
 #include "model/render_state.h"
+#include "overlay/overlay_marks.h"
 
 class PictureBox;
 class QPainter;
@@ -50,6 +51,8 @@ class MapFigure final : public QObject {
   void SetExtraSources(std::vector<UsedSource> extra, bool litByAll);
   // The described source of the state shown, then the extra ones; none before a pass.
   std::vector<UsedSource> Sources() const;
+  // The contour lines of the pass shown and the width of every line drawn.
+  void SetContours(LevelContours contours, int lineWidth);
   // Draws the figure again for the state shown, the view and the sources.
   void Refresh();
 
@@ -78,6 +81,8 @@ class MapFigure final : public QObject {
   MapZoom zoom_;
   int wheelRemainder_ = 0;  // eighths of a degree of Ctrl+wheel turn not yet applied
   std::vector<UsedSource> extra_;
+  LevelContours contours_;
+  int lineWidth_ = 1;
   bool litByAll_ = false;
   std::optional<IsophotesThrough> pointerMarks_;
   std::optional<QPoint> pointer_;  // logical position on the picture
