@@ -56,6 +56,7 @@ void MainWindow::AddViewMenu() {
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
   view->addAction(form_->SourcesAction());
+  view->addAction(form_->BigSphereAction());
   QAction* exposure = view->addAction(QStringLiteral("Яркость…"));
   exposure->setObjectName(QStringLiteral("OpenExposure"));
   connect(exposure, &QAction::triggered, this, [this] {

@@ -5,6 +5,10 @@
 #include <limits>
 #include <vector>
 
+#include "intake/number_text.h"
+#include "model/image_buffer.h"
+#include "model/startup_values.h"
+#include "pass/shade_command.h"
 #include "photometry/sample_colour.h"
 
 namespace {
@@ -43,3 +47,29 @@ TEST(AutoExposure, PaintsTheBrightestFinitePhiWhite) {
 }
 
 }  // namespace
+
+// Bands drawn as lines leave out only the bands' lift or tint: the picture is the one whose
+// levels no phi reaches, shadow zones and all (their bounds come from the half-widths).
+TEST(BandsAsLines, PaintsTheToneWhereTheBandsWere) {
+  static constexpr const char* kSlant = "70";  // a self-shadow zone and a fringe in the picture
+  for (const int16_t colour : {int16_t{0}, int16_t{1}}) {
+    const auto paint = [colour](bool asLines, float level) {
+      RenderState state;
+      ApplyStartupValues(state);
+      state.showIsolines = colour;
+      state.bandsAsLines = static_cast<int16_t>(asLines ? 1 : 0);
+      if (level != 0.0F) state.isoLevel.fill(level);
+      const ShadeInputs inputs{.slant = std::string(kSlant)};
+      ImageBuffer picture(120, 100);
+      RunShadeCommand(state, picture, inputs, CNumberFormat(), true);
+      std::vector<uint32_t> words;
+      for (int y = 0; y < picture.Height(); ++y) {
+        words.insert(words.end(), picture.Row(y), picture.Row(y) + picture.Width());
+      }
+      return words;
+    };
+    const std::vector<uint32_t> lines = paint(true, 0.0F);
+    EXPECT_EQ(lines, paint(false, 50.0F)) << "colour " << colour;
+    EXPECT_NE(lines, paint(false, 0.0F)) << "colour " << colour;
+  }
+}

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "pass/readout.h"
 #include "render_options.h"
 #include "render_tool.h"
+#include "sphere_figure.h"
 
 namespace {
 
@@ -39,6 +41,11 @@ TEST(FigureOptions, RefusesWhatTheFigureCannotDraw) {
       {{"--gradient-space", "--light", "1e300,0"}, "the slant \"1e300\" is too large"},
       {{"--gradient-space", "--light", "0,-3e40"}, "the tilt \"-3e40\" is too large"},
       {{"--gradient-space", "--through", "0.5"}, "P,Q"},
+      {{"--gradient-space", "--source-mark"}, "draw on the sphere"},
+      {{"--gradient-space", "--outline", "--contour-lines"}, "draw on the sphere"},
+      {{"--line-width", "0"}, "--line-width needs a whole number from 1 to 4, got \"0\""},
+      {{"--line-width", "5"}, "got \"5\""},
+      {{"--line-width", "2.5"}, "got \"2.5\""},
   };
   for (const auto& row : kRows) {
     std::vector<std::string> args = row.args;
@@ -88,6 +95,41 @@ TEST(FigureOptions, FigureChangesOnlyPixelsItDraws) {
     EXPECT_GT(drawn, least) << what;
     EXPECT_LT(drawn, 300 * 240 / 2) << what;
     if (least == 0) least = drawn;
+  }
+}
+
+// Contour lines replace the bands: the pass paints the picture of levels no phi reaches, and the
+// sphere's marks change only the pixels they draw, more with a wider line.
+TEST(FigureOptions, SphereMarksDrawOverTheBandlessPass) {
+  const std::vector<std::string> base{"--slant", "40", "--function", "glossy", "-o", "s.ppm"};
+  std::vector<std::string> noBands = base;
+  noBands.insert(noBands.end(), {"--levels", "50,50,50,50,50,50,50"});
+  int narrow = 0;
+  for (const char* width : {"1", "3"}) {
+    std::vector<std::string> args = base;
+    args.insert(args.end(), {"--contour-lines", "--outline", "--source-mark", "--line-width", width});
+    const RenderJob job = JobOf(args);
+    const PassResult pass = std::get<PassResult>(RunJobPass(job));
+    const PassResult bandless = std::get<PassResult>(RunJobPass(JobOf(noBands)));
+    EXPECT_TRUE(std::equal(pass.picture.Row(0), pass.picture.Row(0) + 393 * 337,
+                           bandless.picture.Row(0)));
+    const ImageBuffer written = std::get<ImageBuffer>(RenderPicture(job));
+    QImage alone(393, 337, QImage::Format_ARGB32_Premultiplied);
+    alone.fill(Qt::transparent);
+    PaintSphereFigure(job, pass.state, alone);
+    int drawn = 0, faults = 0;
+    for (int y = 0; y < 337; ++y) {
+      for (int x = 0; x < 393; ++x) {
+        if (qAlpha(alone.pixel(x, y)) != 0) {
+          ++drawn;
+        } else {
+          faults += written.At(x, y) == pass.picture.At(x, y) ? 0 : 1;
+        }
+      }
+    }
+    EXPECT_EQ(faults, 0) << width;
+    EXPECT_GT(drawn, narrow + 500) << width;
+    narrow = drawn;
   }
 }
 

@@ -44,6 +44,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class BigSphereWindow;
 class GradientMapWindow;
 class LegendPanel;
 class LiveShading;
@@ -80,6 +81,9 @@ class Form1 final : public QWidget {
   QAction* SourcesAction() const { return showSources_; }
   // The gradient-space map's window; none until it was first opened.
   GradientMapWindow* MapWindow() const { return mapWindow_; }
+  // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
+  QAction* BigSphereAction() const { return openBigSphere_; }
+  BigSphereWindow* BigSphere() const { return bigSphere_; }
 
   // The reflectance function. A described one (kMatte to kMirror) is chosen by pressing its
   // option button, with no pass, as a click does. An additional law (kMinnaert to kFormula)
@@ -137,6 +141,7 @@ class Form1 final : public QWidget {
   // What the window adds around the picture: the readout, the context menu and the map.
   void SetUpPictureAdditions();
   void OpenGradientMap();
+  void OpenBigSphere();
   void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
@@ -146,6 +151,7 @@ class Form1 final : public QWidget {
   SphereOverlay shownOverlay_;  // where the marks of the pass shown lie
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
+  BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
   // it reports to.
   std::unique_ptr<JobRunner> jobs_;
@@ -159,6 +165,7 @@ class Form1 final : public QWidget {
   PictureMenu* pictureMenu_ = nullptr;
   QAction* openMap_ = nullptr;
   QAction* showSources_ = nullptr;
+  QAction* openBigSphere_ = nullptr;
 
   QTimer* timer1_ = nullptr;
   PictureBox* picture1_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/form/form1.h"
+#include "app/big_sphere/big_sphere_window.h"
 #include "app/form/live_shading.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
@@ -46,6 +47,32 @@ void Form1::SetUpPictureAdditions() {
   showSources_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   showSources_->setCheckable(true);
   connect(showSources_, &QAction::triggered, this, &Form1::OnShowSourcesTriggered);
+  openBigSphere_ = new QAction(QStringLiteral("Сфера крупно"), this);
+  openBigSphere_->setObjectName(QStringLiteral("OpenBigSphere"));
+  openBigSphere_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  openBigSphere_->setCheckable(true);
+  connect(openBigSphere_, &QAction::triggered, this, [this](bool show) {
+    if (show) {
+      OpenBigSphere();
+    } else if (bigSphere_ != nullptr) {
+      bigSphere_->close();
+    }
+  });
+}
+
+// Made when first asked for; it follows every pass while it is shown.
+void Form1::OpenBigSphere() {
+  if (bigSphere_ == nullptr) {
+    bigSphere_ = new BigSphereWindow(*jobs_, this);
+    connect(bigSphere_, &BigSphereWindow::ShownChanged, openBigSphere_, &QAction::setChecked);
+    connect(bigSphere_, &BigSphereWindow::ShadeRequested, command1_, &QPushButton::click);
+    live_->FollowSphere(bigSphere_->Picture());
+    bigSphere_->ContextMenu().AddAction(openMap_);
+    if (lastPass_) bigSphere_->ShowPass(*lastPass_, overlay_);
+  }
+  bigSphere_->show();
+  bigSphere_->raise();
+  bigSphere_->activateWindow();
 }
 
 // The map's window is made when first asked for and shows the last pass, if there was one; it

@@ -14,6 +14,7 @@
 #include <memory>
 #include <variant>
 
+#include "app/big_sphere/big_sphere_window.h"
 #include "app/form/form1.h"
 #include "app/form/legend_panel.h"
 #include "app/form/observer_arrow_view.h"
@@ -97,14 +98,16 @@ void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoot
   for (const InputError& kept : read.keptGlossFields) parameters_->Mark(kept);
   // The map covers its whole picture, several times the sphere's samples: the sphere is shown
   // first, so that the map's pass never delays it.
-  if (mapWindow_ != nullptr) {
+  if (mapWindow_ != nullptr || (bigSphere_ != nullptr && bigSphere_->isVisible())) {
     picture1_->repaint();
-    mapWindow_->ShowPass(*lastPass_);
   }
+  if (bigSphere_ != nullptr && bigSphere_->isVisible()) bigSphere_->ShowPass(*lastPass_, overlay_);
+  if (mapWindow_ != nullptr) mapWindow_->ShowPass(*lastPass_);
 }
 
 void Form1::CancelPasses() {
   spherePass_->Cancel();
+  if (bigSphere_ != nullptr) bigSphere_->CancelPass();
   if (mapWindow_ != nullptr) mapWindow_->CancelPass();
 }
 

@@ -29,6 +29,11 @@ LiveShading::LiveShading(const ParameterBoxes& boxes, PictureBox& sphere,
       sphere, [this](QPointF delta) { OnSphereDragged(delta); }, this);
 }
 
+void LiveShading::FollowSphere(PictureBox& sphere) {
+  new PointerDrag(
+      sphere, [this](QPointF delta) { OnSphereDragged(delta); }, this);
+}
+
 void LiveShading::FollowMap(PictureBox& map) {
   if (mapFollowed_) return;
   mapFollowed_ = true;

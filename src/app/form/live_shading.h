@@ -31,6 +31,8 @@ class LiveShading final : public QObject {
 
   // Drags on the gradient-space map move the light source from now on.
   void FollowMap(PictureBox& map);
+  // Drags on another picture of the sphere («Сфера крупно») turn the view as on Picture1.
+  void FollowSphere(PictureBox& sphere);
 
   const PassThrottle& Throttle() const { return *throttle_; }
   // A change made elsewhere (a law's slider) asks for its pass through the same throttle, so

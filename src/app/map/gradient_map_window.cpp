@@ -43,6 +43,13 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWid
     return GradientReadoutAtPixel(lastPass, width, height, x, y, figure_->View());
   };
   readout_ = new PointerReadout(*picture_, *this, readAt, [this] { return MapState(); });
+  connect(figure_, &MapFigure::PinMoved, this, [this](std::optional<QPoint> position) {
+    if (position) {
+      readout_->Pin(*position);
+    } else {
+      readout_->Unpin();
+    }
+  });
   menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
   menu_->SetProposedName(QStringLiteral("карта.png"));
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -117,6 +124,8 @@ void GradientMapWindow::CancelPass() { mapPass_->Cancel(); }
 void GradientMapWindow::OnEscape() {
   if (mapPass_->Running()) {
     mapPass_->Cancel();
+  } else if (figure_->PinnedOrientation()) {
+    figure_->Unpin();
   } else {
     close();
   }

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QTimer>
+#include <QMouseEvent>
 #include <QWheelEvent>
 #include <cmath>
 #include <utility>
@@ -68,7 +69,7 @@ std::vector<UsedSource> MapFigure::Sources() const {
 void MapFigure::Refresh() {
   // The orientation under a pointer that has not moved may have changed with the view; its marks
   // follow once the new picture is shown, so that they never delay a live pass.
-  if (pointer_) pointerTimer_->start();
+  if (pointer_ || pinned_) pointerTimer_->start();
   picture_.update();
 }
 
@@ -76,6 +77,10 @@ bool MapFigure::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &picture_) return false;
   if (event->type() == QEvent::Resize) {
     emit ViewChanged();
+    return false;
+  }
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+    OnButton(*static_cast<QMouseEvent*>(event));
     return false;
   }
   if (event->type() != QEvent::Wheel) return false;
@@ -88,17 +93,50 @@ bool MapFigure::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
+// A left click, the button released near where it went down (a drag shades live instead), pins
+// the orientation there.
+void MapFigure::OnButton(const QMouseEvent& event) {
+  if (event.button() != Qt::LeftButton) return;
+  const QPoint position = event.position().toPoint();
+  if (event.type() == QEvent::MouseButtonPress) {
+    pressedAt_ = position;
+    return;
+  }
+  const bool click = pressedAt_ && (position - *pressedAt_).manhattanLength() <
+                                       QApplication::startDragDistance();
+  pressedAt_.reset();
+  if (click && picture_.rect().contains(position) && state_() != nullptr) Pin(position);
+}
+
 void MapFigure::OnPointerMoved(QPoint position) {
   pointer_ = position;
-  pointerTimer_->start();
+  if (!pinned_) pointerTimer_->start();
 }
 
 // The pointer leaves the picture for the picture's own context menu as well: the marks stay while
 // the menu is open, so that a map saved or copied from it shows them.
 void MapFigure::OnPointerLeft() {
   if (QApplication::activePopupWidget() != nullptr) return;
+  if (pinned_) {
+    pointer_.reset();
+    return;
+  }
   pointer_.reset();
   pointerTimer_->stop();
+  FindPointerMarks();
+}
+
+void MapFigure::Pin(QPoint position) {
+  const QSize size = picture_.Image().size();
+  const QPoint pixel = picture_.DevicePixelAt(position);
+  pinned_ = GradientAtPixel(View(), size.width(), size.height(), pixel.x(), pixel.y());
+  FindPointerMarks();
+}
+
+void MapFigure::Unpin() {
+  if (!pinned_) return;
+  pinned_.reset();
+  emit PinMoved(std::nullopt);
   FindPointerMarks();
 }
 
@@ -106,13 +144,25 @@ void MapFigure::FindPointerMarks() {
   const RenderState* state = state_();
   pointed_.reset();
   pointerMarks_.reset();
-  if (state != nullptr && pointer_) {
-    const QSize size = picture_.Image().size();
+  const QSize size = picture_.Image().size();
+  const GradientView view = View();
+  if (pinned_) {
+    pointed_ = pinned_;
+  } else if (pointer_) {
     const QPoint pixel = picture_.DevicePixelAt(*pointer_);
-    const GradientView view = View();
     pointed_ = GradientAtPixel(view, size.width(), size.height(), pixel.x(), pixel.y());
+  }
+  if (state != nullptr && pointed_) {
     pointerMarks_ = FindIsophotesThrough(*state, AimsOf(Sources()), *pointed_, view, size.width(),
                                          size.height());
+  }
+  if (pinned_) {
+    const QPointF at = LogicalPointOf(
+        PixelOfGradient(view, size.width(), size.height(), *pinned_), picture_.PixelRatio());
+    const QPoint position = at.toPoint();
+    emit PinMoved(picture_.rect().contains(position) && state != nullptr
+                      ? std::optional<QPoint>(position)
+                      : std::nullopt);
   }
   picture_.update();
 }

@@ -10,6 +10,7 @@
 //   wheel, Ctrl+0, resize -> MapZoom -> ViewChanged -> the window repaints the colours, Refresh
 //   pass, sources         -> Refresh -> the overlay is drawn again
 //   pointer on the map    -> the pointer marks found (at most once an event loop turn)
+//   click on the map      -> the orientation there pinned: its marks stay (Esc unpins)
 //   PictureBox overlay    -> PaintFigure with the sources and the pointer marks
 
 #include <QObject>
@@ -26,6 +27,7 @@
 #include "overlay/overlay_marks.h"
 
 class PictureBox;
+class QMouseEvent;
 class QPainter;
 class QTimer;
 
@@ -56,7 +58,13 @@ class MapFigure final : public QObject {
   // Draws the figure again for the state shown, the view and the sources.
   void Refresh();
 
-  // The orientation under the pointer, while it rests on the map of a pass.
+  // Pins the orientation under `position` (logical pixels of the picture): its marks stay,
+  // wherever the pointer goes, until Unpin or the next pin. A click on the map pins.
+  void Pin(QPoint position);
+  void Unpin();
+  const std::optional<Gradient>& PinnedOrientation() const { return pinned_; }
+
+  // The orientation under the pointer, while it rests on the map of a pass, or the one pinned.
   const std::optional<Gradient>& Pointed() const { return pointed_; }
   // The isophotes and crossings through it, one isophote for each of Sources() in order.
   const std::optional<IsophotesThrough>& PointerMarks() const { return pointerMarks_; }
@@ -67,11 +75,15 @@ class MapFigure final : public QObject {
  signals:
   // The view changed (zoom, or the picture's size): the colours must be painted again.
   void ViewChanged();
+  // Where the pinned orientation lies on the picture now (logical pixels), each time its marks
+  // are found again; nothing when it lies outside the picture, or when nothing is pinned.
+  void PinMoved(std::optional<QPoint> position);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void OnButton(const QMouseEvent& event);
   void OnPointerMoved(QPoint position);
   void OnPointerLeft();
   void FindPointerMarks();
@@ -87,5 +99,7 @@ class MapFigure final : public QObject {
   std::optional<IsophotesThrough> pointerMarks_;
   std::optional<QPoint> pointer_;  // logical position on the picture
   std::optional<Gradient> pointed_;
+  std::optional<Gradient> pinned_;
+  std::optional<QPoint> pressedAt_;  // where the left button went down, for a click
   QTimer* pointerTimer_ = nullptr;  // gathers the moves of one event loop turn
 };

@@ -17,11 +17,27 @@ PointerReadout::PointerReadout(PictureBox& picture, QWidget& window, ReadoutAt r
       readoutAt_(std::move(readoutAt)),
       state_(std::move(state)) {
   connect(&picture, &PictureBox::pointerMoved, this, &PointerReadout::OnPointerMoved);
-  connect(&picture, &PictureBox::pointerLeft, overlay_, &QWidget::hide);
+  connect(&picture, &PictureBox::pointerLeft, this, &PointerReadout::OnPointerLeft);
   window.installEventFilter(this);
 }
 
 void PointerReadout::Hide() { overlay_->hide(); }
+
+void PointerReadout::Pin(QPoint position) {
+  pinned_ = position;
+  ShowAt(position);
+}
+
+void PointerReadout::Unpin() {
+  if (!pinned_) return;
+  pinned_.reset();
+  overlay_->hide();
+  picture_.ReportPointer();
+}
+
+void PointerReadout::OnPointerLeft() {
+  if (!pinned_) overlay_->hide();
+}
 
 bool PointerReadout::eventFilter(QObject* watched, QEvent* event) {
   // A readout still shown belongs to where the pointer was when the dialog opened.
@@ -30,6 +46,10 @@ bool PointerReadout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PointerReadout::OnPointerMoved(QPoint position) {
+  if (!pinned_) ShowAt(position);
+}
+
+void PointerReadout::ShowAt(QPoint position) {
   const RenderState* state = state_();
   const QPoint pixel = picture_.DevicePixelAt(position);
   const std::optional<Readout> readout =

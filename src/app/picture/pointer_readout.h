@@ -41,6 +41,10 @@ class PointerReadout final : public QObject {
   const ReadoutOverlay& Overlay() const { return *overlay_; }
   // Hides the readout until the pointer next moves (a new pass is starting).
   void Hide();
+  // Keeps the readout of `position` (logical pixels) shown, wherever the pointer goes, until
+  // Unpin; Pin again moves it. The readout of a pinned map orientation.
+  void Pin(QPoint position);
+  void Unpin();
   void SetExtraLines(ExtraLines extraLines) { extraLines_ = std::move(extraLines); }
 
  protected:
@@ -48,10 +52,13 @@ class PointerReadout final : public QObject {
 
  private:
   void OnPointerMoved(QPoint position);
+  void OnPointerLeft();
+  void ShowAt(QPoint position);
 
   PictureBox& picture_;
   ReadoutOverlay* overlay_ = nullptr;
   ReadoutAt readoutAt_;
   StateSource state_;
   ExtraLines extraLines_;
+  std::optional<QPoint> pinned_;
 };
