@@ -194,6 +194,35 @@ class MapFigureTest : public QObject {
     QTRY_VERIFY(!shaded.map->Figure().PointerMarks().has_value());
   }
 
+  // A click pins the orientation: its marks and readout stay wherever the pointer goes and in the
+  // picture saved; a drag pins nothing; Esc unpins and leaves the window open.
+  void aClickPinsTheIsophotesUntilEsc() {
+    ShadedMap shaded = OpenShadedMap(QStringLiteral("30"));
+    PictureBox& picture = shaded.map->Picture();
+    const GradientView view = shaded.map->Figure().View();
+    const Gradient pinned = GradientAtPixel(view, 393, 337, 240, 200);
+    QTest::mouseClick(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(240, 200));
+    QTest::mousePress(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseRelease(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(130, 100));
+    PointAt(picture, QPoint(60, 300));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&picture, &leave);
+    QCoreApplication::processEvents();
+    const std::optional<Gradient>& pointed = shaded.map->Figure().Pointed();
+    QVERIFY(pointed && pointed->p == pinned.p && pointed->q == pinned.q);
+    QVERIFY(shaded.map->Figure().PointerMarks().has_value());
+    QVERIFY(shaded.map->ReadoutBox().isVisible());
+    QVERIFY(shaded.map->ReadoutBox().Lines().contains(
+        QStringLiteral("p = %1, q = %2").arg(pinned.p, 0, 'f', 3).arg(pinned.q, 0, 'f', 3)));
+    QVERIFY(SourceColourCounts(picture.ComposedImage())[0] >
+            SourceColourCounts(picture.Image())[0] + 20);
+    Activate(*shaded.map);
+    QTest::keyClick(shaded.map, Qt::Key_Escape);
+    QTRY_VERIFY(!shaded.map->Figure().PointerMarks().has_value());
+    QVERIFY(!shaded.map->ReadoutBox().isVisible());
+    QVERIFY(shaded.map->isVisible());
+  }
+
   void anAngleThatDoesNotReadKeepsItsValue() {
     SourcesPanel panel;
     auto* slant = Find<QLineEdit>(panel, "Source2Slant");

@@ -159,7 +159,8 @@ void MapFigure::FindPointerMarks() {
   if (pinned_) {
     const QPointF at = LogicalPointOf(
         PixelOfGradient(view, size.width(), size.height(), *pinned_), picture_.PixelRatio());
-    const QPoint position = at.toPoint();
+    // The logical pixel holding the orientation's device pixel.
+    const QPoint position(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
     emit PinMoved(picture_.rect().contains(position) && state != nullptr
                       ? std::optional<QPoint>(position)
                       : std::nullopt);
