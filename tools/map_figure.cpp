@@ -23,7 +23,7 @@ void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QImage& i
   if (image.isNull()) return;
   EnsureHeadlessGui();
   image.setDevicePixelRatio(job.scale);
-  const FigureFrame frame{image.size(), job.scale, ScaledGradientView(job.scale),
+  const FigureFrame frame{image.size(),           job.scale,    ScaledGradientView(job.scale),
                           StandaloneFigureFont(), QLocale::c(), job.overlay.lineWidth};
   FigureContent content;
   if (DrawsFigure(job)) content.sources = NumberedInOrder(JobSources(job, lastPass));

@@ -19,8 +19,7 @@ void PaintSphereFigure(const RenderJob& job, const RenderState& lastPass, QImage
   DrawSphereOverlay(painter, job.scale, overlay, job.overlay.lineWidth, job.background);
 }
 
-void DrawSphereFigureOver(const RenderJob& job, const RenderState& lastPass,
-                          ImageBuffer& picture) {
+void DrawSphereFigureOver(const RenderJob& job, const RenderState& lastPass, ImageBuffer& picture) {
   const PixelRows rows = picture.Rows();
   if (rows.first == nullptr || rows.width <= 0 || rows.height <= 0) return;
   // The buffer's words are a Format_RGB32 image's pixels: the marks are drawn on them in place.

@@ -34,10 +34,9 @@ void AddOverlayActions(QMenu& view, Form1& form) {
       choice.*field = on;
       form.SetOverlayChoice(choice);
     });
-    QObject::connect(&form, &Form1::OverlayChoiceChanged, action,
-                     [action, field](const OverlayChoice& choice) {
-                       action->setChecked(choice.*field);
-                     });
+    QObject::connect(
+        &form, &Form1::OverlayChoiceChanged, action,
+        [action, field](const OverlayChoice& choice) { action->setChecked(choice.*field); });
   }
   QMenu* widths = view.addMenu(QStringLiteral("Толщина линий"));
   widths->setObjectName(QStringLiteral("LineWidthMenu"));

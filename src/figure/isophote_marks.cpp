@@ -12,8 +12,8 @@
 namespace {
 
 // Each pixel a square of kIsophotePen logical pixels about its centre (times the line width): at
-// scale 1 and width 1 exactly the pixel. (Qt draws an unsmoothed point half a pixel down and right of where a filled square
-// lies.)
+// scale 1 and width 1 exactly the pixel. (Qt draws an unsmoothed point half a pixel down and right
+// of where a filled square lies.)
 void DrawIsophote(QPainter& painter, const FigureFrame& frame,
                   const std::vector<PixelPoint>& pixels, const QColor& colour) {
   QList<QRectF> squares;

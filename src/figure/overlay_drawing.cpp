@@ -63,8 +63,7 @@ QColor OutlineColour(Rgb background) {
   return luminance < 128 ? QColor(255, 255, 255) : QColor(0, 0, 0);
 }
 
-void DrawContourLines(QPainter& painter, int ratio, const LevelContours& contours,
-                      int lineWidth) {
+void DrawContourLines(QPainter& painter, int ratio, const LevelContours& contours, int lineWidth) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   for (size_t k = 0; k < contours.size(); ++k) {

@@ -32,8 +32,7 @@ struct Segment {
 };
 
 // The segments of the square whose top-left sample is (x, y).
-void SquareSegments(const SampleGrid& grid, int x, int y, double level,
-                    std::vector<Segment>& out) {
+void SquareSegments(const SampleGrid& grid, int x, int y, double level, std::vector<Segment>& out) {
   // Corners clockwise from the top left; side k joins corner k and corner k + 1.
   const std::array<PixelPoint, 4> corner{{{double(x), double(y)},
                                           {double(x + 1), double(y)},
@@ -47,10 +46,9 @@ void SquareSegments(const SampleGrid& grid, int x, int y, double level,
     if (value[k] >= level) above |= 1 << k;
   }
   if (above == 0 || above == 0xF) return;
-  const std::array<int64_t, 4> key{SideKey(x, y, false, grid.width),
-                                   SideKey(x + 1, y, true, grid.width),
-                                   SideKey(x, y + 1, false, grid.width),
-                                   SideKey(x, y, true, grid.width)};
+  const std::array<int64_t, 4> key{
+      SideKey(x, y, false, grid.width), SideKey(x + 1, y, true, grid.width),
+      SideKey(x, y + 1, false, grid.width), SideKey(x, y, true, grid.width)};
   // Each side is interpolated from its top or left sample, as the square beside it does, so
   // that both find the same point and the lines close exactly.
   const auto side = [&](int k) {

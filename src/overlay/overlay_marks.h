@@ -38,7 +38,8 @@ struct SphereOverlay {
 };
 
 // The lines of each of `levels` through `grid`.
-LevelContours ContoursOfLevels(const SampleGrid& grid, const std::array<float, kIsoBandCount>& levels);
+LevelContours ContoursOfLevels(const SampleGrid& grid,
+                               const std::array<float, kIsoBandCount>& levels);
 
 // What `choice` draws over the width x height sphere picture of `lastPass`.
 SphereOverlay FindSphereOverlay(const RenderState& lastPass, int width, int height,

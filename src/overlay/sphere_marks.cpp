@@ -46,7 +46,8 @@ struct PictureFrame {
   double OffsetX(const Vector3& unrotated) const { return unrotated.x / pixelScale; }
   double OffsetY(const Vector3& unrotated) const { return unrotated.z / pixelScale; }
   PixelPoint At(const Vector3& unrotated) const {
-    return {raster.cx + OffsetX(unrotated), raster.roundedHeight - (raster.cy + OffsetY(unrotated))};
+    return {raster.cx + OffsetX(unrotated),
+            raster.roundedHeight - (raster.cy + OffsetY(unrotated))};
   }
 };
 
@@ -99,14 +100,14 @@ std::vector<ContourLine> SphereOutline(const RenderState& lastPass, int width, i
   const auto equator = [&](int step) {
     return turn.ToUnrotated({std::cos(StepAngle(step)), std::sin(StepAngle(step)), 0.0});
   };
-  std::vector<ContourLine> bound = KeptRuns([&](int step) { return frame.At(equator(step)); },
-                                            [&](int step) { return equator(step).y * viewZ >= 0.0; });
+  std::vector<ContourLine> bound =
+      KeptRuns([&](int step) { return frame.At(equator(step)); },
+               [&](int step) { return equator(step).y * viewZ >= 0.0; });
   outline.insert(outline.end(), bound.begin(), bound.end());
   return outline;
 }
 
-std::optional<PixelPoint> SourcePointOnPicture(const RenderState& lastPass, int width,
-                                               int height) {
+std::optional<PixelPoint> SourcePointOnPicture(const RenderState& lastPass, int width, int height) {
   if (width <= 0 || height <= 0 || !(lastPass.pixelScale > 0.0F)) return std::nullopt;
   const Vector3 source{lastPass.sourceX, lastPass.sourceY, lastPass.sourceZ};
   const double length = std::sqrt(source.x * source.x + source.y * source.y + source.z * source.z);

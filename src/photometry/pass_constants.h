@@ -29,7 +29,8 @@ struct PassConstants : ViewConstants {
   LawConstants law;              // the additional law's per-pass values (reflectanceKind 5+)
   double exposure = 1.0;         // the state's exposure
   bool exposed = false;
-  bool bandsAsLines = false;     // the state's bandsAsLines: no lift or tint for a band          // exposure is not 1: the grey tone is formed from exposure * phi
+  bool bandsAsLines = false;  // the state's bandsAsLines: no lift or tint for a band          //
+                              // exposure is not 1: the grey tone is formed from exposure * phi
 };
 
 PassConstants MakePassConstants(const RenderState& state);

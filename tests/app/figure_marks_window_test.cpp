@@ -19,7 +19,7 @@ class FigureMarksWindowTest : public QObject {
     const struct {
       QSize size;
       int scale;
-    } kRows[] = {{{393, 337}, 1}, {{785, 700}, 1}, {{786, 674}, 2},
+    } kRows[] = {{{393, 337}, 1}, {{785, 700}, 1},   {{786, 674}, 2},
                  {{100, 50}, 1},  {{1200, 2000}, 3}, {{1572, 1348}, 4}};
     for (const auto& row : kRows) QCOMPARE(LargestSphereScale(row.size), row.scale);
   }

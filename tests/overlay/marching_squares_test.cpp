@@ -38,9 +38,8 @@ TEST(TraceContours, EveryVertexInterpolatesToItsLevel) {
 
 // A bump inside the grid gives one closed line; a square touching a missing sample none.
 TEST(TraceContours, ClosesLoopsAndStopsAtMissingSamples) {
-  SampleGrid grid = GridOf(30, 30, [](double x, double y) {
-    return 1.0 - std::hypot(x - 14.5, y - 15.2) / 10.0;
-  });
+  SampleGrid grid = GridOf(
+      30, 30, [](double x, double y) { return 1.0 - std::hypot(x - 14.5, y - 15.2) / 10.0; });
   std::vector<ContourLine> lines = TraceContours(grid, 0.5);
   ASSERT_EQ(lines.size(), 1U);
   EXPECT_GT(lines[0].size(), 20U);
@@ -61,7 +60,7 @@ TEST(TraceContours, ClosesLoopsAndStopsAtMissingSamples) {
 // corners on the other side of the level from the centre.
 TEST(TraceContours, DecidesASaddleByTheMean) {
   struct Case {
-    double high;  // the value at corners 0 and 2; corners 1 and 3 hold 0
+    double high;               // the value at corners 0 and 2; corners 1 and 3 hold 0
     bool cutsOffCorners1And3;  // the centre lies with corners 0 and 2
   };
   for (const Case& c : {Case{1.0, true}, Case{0.6, false}}) {

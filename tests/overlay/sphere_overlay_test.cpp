@@ -65,8 +65,9 @@ TEST(SphereContours, MatteLevelsAreCirclesAboutTheCentre) {
 // The outline lies on the edge of what the picture shows, and every edge pixel lies on it.
 TEST(SphereOutline, FollowsTheEdgeOfThePaintedDisc) {
   const View views[] = {
-      {"30", "0", "0", "0", true},     {"30", "0", "0", "0", false},  {"-60", "25", "-30", "0", true},
-      {"120", "40", "70", "0", true},  {"0", "0", "0", "0", true},    {"90", "0", "0", "0", true},
+      {"30", "0", "0", "0", true},     {"30", "0", "0", "0", false},
+      {"-60", "25", "-30", "0", true}, {"120", "40", "70", "0", true},
+      {"0", "0", "0", "0", true},      {"90", "0", "0", "0", true},
       {"-90", "10", "0", "0", true},   {"200", "-35", "15", "0", true},
   };
   for (const View& view : views) {
@@ -87,13 +88,13 @@ TEST(SphereOutline, FollowsTheEdgeOfThePaintedDisc) {
           (shown(x, y) ? sphere : background) = true;
         }
       }
-      ASSERT_TRUE(sphere && background) << view.rotX << " " << view.rotY << " at " << point.x
-                                        << "," << point.y;
+      ASSERT_TRUE(sphere && background)
+          << view.rotX << " " << view.rotY << " at " << point.x << "," << point.y;
     }
     for (int y = 0; y < kHeight; ++y) {
       for (int x = 0; x < kWidth; ++x) {
-        if (!shown(x, y) || (shown(x - 1, y) && shown(x + 1, y) && shown(x, y - 1) &&
-                             shown(x, y + 1))) {
+        if (!shown(x, y) ||
+            (shown(x - 1, y) && shown(x + 1, y) && shown(x, y - 1) && shown(x, y + 1))) {
           continue;
         }
         double nearest = 1e9;
@@ -113,19 +114,19 @@ TEST(SourcePointOnPicture, LiesWhereTheLightFallsStraightAndHidesWhenUnseen) {
     bool seen;
   };
   const Case cases[] = {
-      {{"90", "0", "0", "0", true}, true},       {{"90", "0", "0", "60", true}, true},
-      {{"30", "20", "-40", "45", false}, true},  {{"90", "0", "0", "180", false}, false},
-      {{"-60", "0", "0", "150", false}, true},   {{"-60", "0", "0", "150", true}, false},
-      {{"0", "0", "0", "-90", false}, false},    {{"0", "0", "0", "90", true}, true},
+      {{"90", "0", "0", "0", true}, true},      {{"90", "0", "0", "60", true}, true},
+      {{"30", "20", "-40", "45", false}, true}, {{"90", "0", "0", "180", false}, false},
+      {{"-60", "0", "0", "150", false}, true},  {{"-60", "0", "0", "150", true}, false},
+      {{"0", "0", "0", "-90", false}, false},   {{"0", "0", "0", "90", true}, true},
   };
   for (const Case& c : cases) {
     const RenderState state = PassedState(c.view);
     const std::optional<PixelPoint> point = SourcePointOnPicture(state, kWidth, kHeight);
     ASSERT_EQ(point.has_value(), c.seen) << c.view.rotX << " slant " << c.view.slant;
     if (!point) continue;
-    const std::optional<Readout> readout = ReadoutAtPixel(
-        state, kWidth, kHeight, static_cast<int>(std::lround(point->x)),
-        static_cast<int>(std::lround(point->y)));
+    const std::optional<Readout> readout =
+        ReadoutAtPixel(state, kWidth, kHeight, static_cast<int>(std::lround(point->x)),
+                       static_cast<int>(std::lround(point->y)));
     ASSERT_TRUE(readout.has_value());
     EXPECT_LT(readout->angleI, 1.5) << c.view.rotX << " slant " << c.view.slant;
   }

@@ -107,12 +107,13 @@ TEST(FigureOptions, SphereMarksDrawOverTheBandlessPass) {
   int narrow = 0;
   for (const char* width : {"1", "3"}) {
     std::vector<std::string> args = base;
-    args.insert(args.end(), {"--contour-lines", "--outline", "--source-mark", "--line-width", width});
+    args.insert(args.end(),
+                {"--contour-lines", "--outline", "--source-mark", "--line-width", width});
     const RenderJob job = JobOf(args);
     const PassResult pass = std::get<PassResult>(RunJobPass(job));
     const PassResult bandless = std::get<PassResult>(RunJobPass(JobOf(noBands)));
-    EXPECT_TRUE(std::equal(pass.picture.Row(0), pass.picture.Row(0) + 393 * 337,
-                           bandless.picture.Row(0)));
+    EXPECT_TRUE(
+        std::equal(pass.picture.Row(0), pass.picture.Row(0) + 393 * 337, bandless.picture.Row(0)));
     const ImageBuffer written = std::get<ImageBuffer>(RenderPicture(job));
     QImage alone(393, 337, QImage::Format_ARGB32_Premultiplied);
     alone.fill(Qt::transparent);

@@ -20,8 +20,8 @@
 #include "pass/readout.h"
 
 int LargestSphereScale(QSize size) {
-  return std::max(1, std::min(size.width() / kDefaultPictureWidth,
-                              size.height() / kDefaultPictureHeight));
+  return std::max(
+      1, std::min(size.width() / kDefaultPictureWidth, size.height() / kDefaultPictureHeight));
 }
 
 BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/form/form1.h"
 #include "app/big_sphere/big_sphere_window.h"
+#include "app/form/form1.h"
 #include "app/form/live_shading.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"

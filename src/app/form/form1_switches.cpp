@@ -11,10 +11,10 @@
 
 #include "app/form/check_state.h"
 #include "app/form/form1.h"
-#include "app/map/gradient_map_window.h"
 #include "app/form/legend_panel.h"
 #include "app/form/live_shading.h"
 #include "app/form/parameter_boxes.h"
+#include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "intake/parameter_intake.h"
 #include "model/backgrounds.h"

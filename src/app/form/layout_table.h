@@ -82,7 +82,6 @@ struct ControlSpec {
   const char* container = nullptr;  // nullptr: the window's client area
 };
 
-
 // The legend's row r shows element r of the isoline arrays; its controls carry index 7 for the
 // top row and r for the others.
 constexpr int LegendControlIndex(int row) { return row == 0 ? 7 : row; }

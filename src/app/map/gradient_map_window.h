@@ -6,10 +6,10 @@
 // arrow play no part. Resting the pointer on the map shows its readout, as on the sphere; a click
 // pins it there with the isophotes through that orientation. Its context menu and keys are the
 // sphere's: save and copy the map as shown, F5 shades (the main window's pass), Esc cancels the
-// map's pass under way, or else unpins what a click pinned, or else closes the window, Ctrl+0 returns to
-// the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its side, by Form1's
-// action that the main window's «Вид» offers too. The window can be resized: the map fills it
-// (MapFigure).
+// map's pass under way, or else unpins what a click pinned, or else closes the window, Ctrl+0
+// returns to the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its side, by
+// Form1's action that the main window's «Вид» offers too. The window can be resized: the map fills
+// it (MapFigure).
 //
 //   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
 //   PictureBox, with the figure drawn over it
@@ -91,7 +91,7 @@ class GradientMapWindow final : public QWidget {
   SourcesPanel* sources_ = nullptr;
   QAction* sourcesAction_ = nullptr;
   BackgroundPass* mapPass_ = nullptr;
-  std::optional<LastPass> shown_;      // the pass whose map is shown
+  std::optional<LastPass> shown_;  // the pass whose map is shown
   OverlayChoice overlay_;
   const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };

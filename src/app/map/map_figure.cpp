@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QMouseEvent>
 #include <QWheelEvent>
 #include <cmath>
 #include <utility>
@@ -102,8 +102,8 @@ void MapFigure::OnButton(const QMouseEvent& event) {
     pressedAt_ = position;
     return;
   }
-  const bool click = pressedAt_ && (position - *pressedAt_).manhattanLength() <
-                                       QApplication::startDragDistance();
+  const bool click =
+      pressedAt_ && (position - *pressedAt_).manhattanLength() < QApplication::startDragDistance();
   pressedAt_.reset();
   if (click && picture_.rect().contains(position) && state_() != nullptr) Pin(position);
 }
@@ -157,10 +157,11 @@ void MapFigure::FindPointerMarks() {
                                          size.height());
   }
   if (pinned_) {
-    const QPointF at = LogicalPointOf(
-        PixelOfGradient(view, size.width(), size.height(), *pinned_), picture_.PixelRatio());
+    const QPointF at = LogicalPointOf(PixelOfGradient(view, size.width(), size.height(), *pinned_),
+                                      picture_.PixelRatio());
     // The logical pixel holding the orientation's device pixel.
-    const QPoint position(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    const QPoint position(static_cast<int>(std::floor(at.x())),
+                          static_cast<int>(std::floor(at.y())));
     emit PinMoved(picture_.rect().contains(position) && state != nullptr
                       ? std::optional<QPoint>(position)
                       : std::nullopt);
@@ -174,8 +175,12 @@ void MapFigure::SetContours(LevelContours contours, int lineWidth) {
 }
 
 void MapFigure::PaintOverlay(QPainter& painter) const {
-  const FigureFrame frame{picture_.Image().size(), picture_.PixelRatio(), View(),
-                          FigureFont(picture_.font()), QLocale(), lineWidth_};
+  const FigureFrame frame{picture_.Image().size(),
+                          picture_.PixelRatio(),
+                          View(),
+                          FigureFont(picture_.font()),
+                          QLocale(),
+                          lineWidth_};
   const FigureContent content{Sources(), litByAll_, pointerMarks_ ? &*pointerMarks_ : nullptr};
   DrawContourLines(painter, frame.ratio, contours_, frame.lineWidth);
   PaintFigure(painter, frame, content);

@@ -101,5 +101,5 @@ class MapFigure final : public QObject {
   std::optional<Gradient> pointed_;
   std::optional<Gradient> pinned_;
   std::optional<QPoint> pressedAt_;  // where the left button went down, for a click
-  QTimer* pointerTimer_ = nullptr;  // gathers the moves of one event loop turn
+  QTimer* pointerTimer_ = nullptr;   // gathers the moves of one event loop turn
 };
