@@ -19,7 +19,9 @@
 void Form1::SetUpPictureAdditions() {
   readout_ =
       new PointerReadout(*picture1_, *this, &ReadoutAtPixel, [this] { return LastPassState(); });
-  pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
+  pictureMenu_ = new PictureMenu(
+      *picture1_, *this, [this] { return PictureToExport(); },
+      [this] { return ExportedLayers(*picture1_, label6_); });
   openMap_ = new QAction(QStringLiteral("Карта R(p, q)"), this);
   openMap_->setObjectName(QStringLiteral("OpenGradientMap"));
   openMap_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
