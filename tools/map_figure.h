@@ -6,20 +6,18 @@
 // isophotes (larger red ones at those a third source's isophote shares). Numbers are written in
 // the C locale, as the renderer reads them.
 
-#include <QImage>
+#include <QPainter>
+#include <QSize>
 #include <vector>
 
 #include "gradient/light_sources.h"
-#include "model/image_buffer.h"
 #include "model/render_state.h"
 #include "render_job.h"
 
 // The described source first, then the job's --light sources.
 std::vector<LightAim> JobSources(const RenderJob& job, const RenderState& lastPass);
 
-// Draws the job's figure over `image`, whose device pixels are the map's (the job's scale its
-// pixel ratio).
-void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QImage& image);
-
-// Draws the job's figure over the map of `lastPass` painted into `picture`, in place.
-void DrawMapFigureOver(const RenderJob& job, const RenderState& lastPass, ImageBuffer& picture);
+// Draws the job's figure over a map of `deviceSize` pixels: `painter` draws in logical
+// coordinates, the device pixels divided by the job's scale. Needs the headless GUI (its text).
+void PaintMapFigure(const RenderJob& job, const RenderState& lastPass, QPainter& painter,
+                    QSize deviceSize);

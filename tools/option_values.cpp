@@ -32,14 +32,17 @@ std::optional<int> ParseWhole(std::string_view text, int low, int high) {
 // One side of --size: 1 to kMaxPictureSide.
 std::optional<int> ParseSide(std::string_view text) { return ParseWhole(text, 1, kMaxPictureSide); }
 
-// "ppm", "png" or "bmp" in any letter case.
+// "ppm", "png", "bmp", "svg" or "pdf" in any letter case.
 bool PictureFormatForName(std::string_view name, PictureFormat& format) {
   struct Named {
     std::string_view name;
     PictureFormat format;
   };
-  static constexpr Named kFormats[] = {
-      {"ppm", PictureFormat::kPpm}, {"png", PictureFormat::kPng}, {"bmp", PictureFormat::kBmp}};
+  static constexpr Named kFormats[] = {{"ppm", PictureFormat::kPpm},
+                                       {"png", PictureFormat::kPng},
+                                       {"bmp", PictureFormat::kBmp},
+                                       {"svg", PictureFormat::kSvg},
+                                       {"pdf", PictureFormat::kPdf}};
   std::string lower(name);
   std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -201,7 +204,7 @@ OptionValueError ParseOutput(std::string_view text, RenderJob& job) {
 
 OptionValueError ParseFormat(std::string_view text, RenderJob& job) {
   if (!PictureFormatForName(text, job.format)) {
-    return "--format must be ppm, png or bmp, got " + QuotedText(text);
+    return "--format must be ppm, png, bmp, svg or pdf, got " + QuotedText(text);
   }
   job.formatGiven = true;
   return std::nullopt;
@@ -214,7 +217,8 @@ OptionValueError ResolveOutputFormat(RenderJob& job) {
     return std::nullopt;
   }
   if (PictureFormatForPath(job.outputPath, job.format)) return std::nullopt;
-  return "the output file must end in .ppm, .png or .bmp (or give --format ppm|png|bmp), got " +
+  return "the output file must end in .ppm, .png, .bmp, .svg or .pdf (or give --format "
+         "ppm|png|bmp|svg|pdf), got " +
          QuotedText(job.outputPath);
 }
 

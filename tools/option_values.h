@@ -49,12 +49,13 @@ OptionValueError ParseFunction(std::string_view text, RenderJob& job);
 // The output file's name, "-" for standard output; its format is settled by ResolveOutputFormat.
 OptionValueError ParseOutput(std::string_view text, RenderJob& job);
 
-// --format: ppm, png or bmp (any letter case); it overrides the output file's extension.
+// --format: ppm, png, bmp, svg or pdf (any letter case); it overrides the output file's extension.
 OptionValueError ParseFormat(std::string_view text, RenderJob& job);
 
 // The format of the job's output file once every option is read: --format's if given, else PPM
 // for "-", else the extension's; any other extension (or none) is refused, naming those accepted.
 OptionValueError ResolveOutputFormat(RenderJob& job);
 
-// The picture format named by the file's extension (".ppm", ".png" or ".bmp", any letter case).
+// The picture format named by the file's extension (".ppm", ".png", ".bmp", ".svg" or ".pdf", any
+// letter case).
 bool PictureFormatForPath(std::string_view path, PictureFormat& format);

@@ -179,3 +179,18 @@ std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::s
   if (bytes.empty()) return "cannot encode the picture as PNG for " + path;
   return WriteOutputFile(path, bytes);
 }
+
+bool IsVectorFormat(PictureFormat format) {
+  return format == PictureFormat::kSvg || format == PictureFormat::kPdf;
+}
+
+std::optional<std::string> WriteVectorPicture(const QImage& raster, const OverlayPainter& overlay,
+                                              const std::string& path, PictureFormat format) {
+  const bool svg = format == PictureFormat::kSvg;
+  const std::optional<QByteArray> bytes =
+      EncodeVectorFigure(raster, overlay, svg ? VectorFormat::kSvg : VectorFormat::kPdf);
+  if (!bytes)
+    return "cannot encode the picture as " + std::string(svg ? "SVG" : "PDF") + " for " + path;
+  return WriteOutputFile(path,
+                         std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
+}

@@ -1,14 +1,16 @@
 #pragma once
-// Writing a painted picture as binary PPM (P6), PNG or BMP through the shared writer
-// (fileio/whole_file.h): PPM and BMP rows are written as they are encoded, PNG encoded in memory
-// by Qt's writer. A
-// regular file gets the whole picture or keeps its old bytes; a FIFO or a device (or a link to one)
-// is written as a stream; "-" is standard output.
+// Writing a painted picture as binary PPM (P6), PNG or BMP, or a figure as SVG or PDF, through
+// the shared writer (fileio/whole_file.h): PPM and BMP rows are written as they are encoded, PNG,
+// SVG and PDF encoded in memory by Qt's writers. A regular file gets the whole picture or keeps
+// its old bytes; a FIFO or a device (or a link to one) is written as a stream; "-" is standard
+// output.
 
+#include <QImage>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "figure/vector_figure.h"
 #include "fileio/whole_file.h"
 #include "model/image_buffer.h"
 #include "render_job.h"
@@ -39,3 +41,11 @@ std::optional<std::string> CheckOutputFile(const std::string& path);
 
 std::optional<std::string> WritePicture(const ImageBuffer& picture, const std::string& path,
                                         PictureFormat format);
+
+// Whether `format` is a figure of vectors over a raster, SVG or PDF.
+bool IsVectorFormat(PictureFormat format);
+
+// `raster` (its device pixel ratio the figure's scale) with what `overlay` draws over it as
+// vectors, as an SVG or PDF file (figure/vector_figure.h) written as WriteOutputFile writes.
+std::optional<std::string> WriteVectorPicture(const QImage& raster, const OverlayPainter& overlay,
+                                              const std::string& path, PictureFormat format);

@@ -20,7 +20,9 @@
 #include "overlay/overlay_marks.h"
 #include "photometry/gradient_space.h"
 
-enum class PictureFormat { kPpm, kPng, kBmp };
+// The raster formats, then the vector figures (the pass's raster as an image, the figure drawn
+// over it as vectors).
+enum class PictureFormat { kPpm, kPng, kBmp, kSvg, kPdf };
 
 // A picture pixel, origin top-left, y downwards (as in the written file).
 struct PixelPosition {

@@ -124,14 +124,19 @@ const std::vector<ValueOption>& ValueOptions() {
        "shares.",
        ParseThrough},
       {"o", "FILE",
-       "Output file. Its extension, .ppm, .png or .bmp in any letter case, chooses the format; "
-       "any other is refused unless --format is given. With \"-o -\" the picture goes to "
+       "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
+       "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
+       "pass's pixels as one image at their own resolution, and over them what the raster "
+       "formats draw into the pixels (the map's axes, numbers and marks) as vector lines and "
+       "text; the page is the picture's size divided by --scale (CSS pixels in SVG, points in "
+       "PDF). With \"-o -\" the picture goes to "
        "standard output (PPM unless --format says otherwise). A regular file is replaced whole "
        "or, if the write fails, left as it was; an existing FIFO or character device (or a link "
        "to one) is written to as a stream and never replaced.",
        ParseOutput},
       {"format", "NAME",
-       "ppm, png or bmp: the picture format, whatever the output file's extension (by default "
+       "ppm, png, bmp, svg or pdf: the picture format, whatever the output file's extension (by "
+       "default "
        "the extension chooses it, and standard output gets PPM).",
        ParseFormat},
   };
@@ -194,8 +199,9 @@ constexpr const char* kIgnoredByGradientSpace[] = {"rot-x", "rot-y", "rot-z", "w
 void DeclareOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(QStringLiteral(
       "Paints the picture of one press of the shade button on a freshly started window and "
-      "writes it as binary PPM (P6), PNG or BMP, chosen by the file's extension or by --format, "
-      "to a file or to standard output; or prints what the picture shows at one pixel. Numbers "
+      "writes it as binary PPM (P6), PNG or BMP, or as an SVG or PDF figure, chosen by the file's "
+      "extension or by --format, to a file or to standard output; or prints what the picture shows "
+      "at one pixel. Numbers "
       "use \".\" as decimal separator."));
   for (const ValueOption& option : ValueOptions()) {
     QStringList names = {QString::fromLatin1(option.name)};
@@ -266,8 +272,8 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
   if (!job.readout && job.outputPath.empty()) {
     return OptionError{
-        "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp or -o - (standard output), "
-        "or --readout X,Y"};
+        "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp, -o FILE.svg, -o FILE.pdf or "
+        "-o - (standard output), or --readout X,Y"};
   }
   return job;
 }
@@ -279,8 +285,8 @@ std::string RenderUsage() {
   // Qt names the program by how it was started; the usage line names it by its own name.
   const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
   text.replace(0, lineEnd,
-               QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png|.bmp)\n"
-                              "  or:  %1 [options] [--format ppm|png|bmp] -o FILE|-\n"
+               QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png|.bmp|.svg|.pdf)\n"
+                              "  or:  %1 [options] [--format ppm|png|bmp|svg|pdf] -o FILE|-\n"
                               "  or:  %1 [options] --readout X,Y")
                    .arg(QLatin1String(kProgram)));
   // Qt shows one-letter names with one dash; --s and --n are the documented forms (both read).

@@ -8,9 +8,10 @@
 #include "gradient/gradient_map.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
+#include "headless_gui.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
-#include "map_figure.h"
+#include "job_overlay.h"
 #include "model/backgrounds.h"
 #include "model/startup_values.h"
 #include "pass/exposure.h"
@@ -18,7 +19,6 @@
 #include "pass/shade_command.h"
 #include "pass/worker_pool.h"
 #include "picture_file.h"
-#include "sphere_figure.h"
 
 namespace {
 
@@ -74,12 +74,21 @@ RenderOutcome RenderPicture(const RenderJob& job) {
   std::variant<PassResult, InputError> pass = RunJobPass(job);
   if (auto* error = std::get_if<InputError>(&pass)) return std::move(*error);
   PassResult& result = std::get<PassResult>(pass);
-  if (job.gradientSpace) {
-    DrawMapFigureOver(job, result.state, result.picture);
-  } else {
-    DrawSphereFigureOver(job, result.state, result.picture);
-  }
+  DrawJobOverlayOver(job, result.state, result.picture);
   return std::move(result.picture);
+}
+
+std::optional<std::string> WriteJobPicture(const RenderJob& job, PassResult& pass) {
+  if (!IsVectorFormat(job.format)) {
+    DrawJobOverlayOver(job, pass.state, pass.picture);
+    return WritePicture(pass.picture, job.outputPath, job.format);
+  }
+  EnsureHeadlessGui();  // Qt's SVG and PDF writers need it, and the overlay's text
+  const QImage raster = PassImage(job, pass.picture);
+  const OverlayPainter overlay = [&job, &pass, size = raster.size()](QPainter& painter) {
+    PaintJobOverlay(job, pass.state, painter, size);
+  };
+  return WriteVectorPicture(raster, overlay, job.outputPath, job.format);
 }
 
 std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass) {
@@ -151,13 +160,13 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
       out << std::get<std::string>(line) << "\n";
       return kExitSuccess;
     }
-    const RenderOutcome outcome = RenderPicture(job);
-    if (const auto* error = std::get_if<InputError>(&outcome)) {
+    std::variant<PassResult, InputError> pass = RunJobPass(job);
+    if (const auto* error = std::get_if<InputError>(&pass)) {
       err << kToolName << DescribeInputError(*error) << "\n";
       return kExitFailure;
     }
     out.flush();  // "-o -" writes the picture to descriptor 1 itself, after anything `out` holds
-    if (auto error = WritePicture(std::get<ImageBuffer>(outcome), job.outputPath, job.format)) {
+    if (auto error = WriteJobPicture(job, std::get<PassResult>(pass))) {
       err << kToolName << *error << "\n";
       return kExitFailure;
     }

@@ -2,12 +2,14 @@
 // The headless renderer: the picture of one press of the shade button on a fresh window.
 //   command line -> RenderJob -> fresh RenderState with start-up values and the job's options
 //   -> shade command on a white ImageBuffer -> PPM, PNG or BMP file, or standard output for
-//   "-o -" (every pixel, no observer arrow)
+//   "-o -" (every pixel, no observer arrow), the overlay (job_overlay.h) drawn into the pixels;
+//   or an SVG or PDF file of the pass's pixels with the overlay over them as vectors
 // With --gradient-space the parameter intake of the shade command runs alone and the
 // gradient-space map and its figure are painted instead; with --readout the line of one pixel of
 // the state after the pass goes to stdout instead of a file (a given -o is checked as writable, not
 // written).
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -35,9 +37,14 @@ struct PassResult {
 // painted then).
 std::variant<PassResult, InputError> RunJobPass(const RenderJob& job);
 
-// Paints the job's picture, the map with its figure (map_figure.h), or returns the shade
-// command's input error (nothing is painted then).
+// Paints the job's picture, the pass with its overlay drawn in (job_overlay.h), or returns the
+// shade command's input error (nothing is painted then).
 RenderOutcome RenderPicture(const RenderJob& job);
+
+// Writes the job's picture of `pass` to job.outputPath in job.format: a raster format with the
+// overlay drawn into the pass's pixels, SVG or PDF with it drawn as vectors over them. Returns
+// the message of a failed encoding or write.
+std::optional<std::string> WriteJobPicture(const RenderJob& job, PassResult& pass);
 
 // The readout line (without a newline) of job.readout in the picture of `pass`, a run of the
 // job's pass: its state as the pass left it, the sphere's readout or the map's.

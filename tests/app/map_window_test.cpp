@@ -1,5 +1,6 @@
 // The map window's commands: Esc closes it, F5 in it shades as the main window's button does, and
-// save and copy give the map as shown (figure included) at the window's current size.
+// save and copy give the map as shown (figure included) at the window's current size; an SVG
+// holds the map's colours as one image and the figure over it as paths and text.
 
 #include <QAction>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_menu.h"
 #include "form_probe.h"
+#include "vector_files.h"
 
 namespace {
 
@@ -81,6 +83,27 @@ class MapWindowTest : public QObject {
 
     QTest::keySequence(&map.Picture(), QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+  }
+
+  void svgHoldsTheColoursAsAnImageAndTheFigureAsVectors() {
+    auto form = OpenForm();
+    Activate(*form);
+    Press(*form);
+    GradientMapWindow& map = OpenMap(*form);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("map.svg"));
+    QVERIFY(map.ContextMenu().SaveTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const SvgContents svg = ReadSvg(file.readAll());
+    QCOMPARE(svg.error, QString());
+    QCOMPARE(svg.images, 1);
+    QCOMPARE(svg.image.convertToFormat(QImage::Format_RGB32), map.Picture().Image());
+    QVERIFY(svg.paths >= 1);
+    for (const QString& tick :
+         {QStringLiteral("1"), QStringLiteral("\u22121"), QStringLiteral("p")}) {
+      QVERIFY2(svg.texts.contains(tick), qPrintable(svg.texts.join(' ')));
+    }
   }
 };
 

@@ -1,7 +1,8 @@
 // Saving the window's picture: a regular file gets the whole picture or keeps its old bytes (a
 // file-size limit is a message naming the file and the reason, and leaves no temporary file); a
-// FIFO or a device is written to and never replaced; the name's extension chooses PNG or BMP, a
-// name without one gets the chosen filter's, and any other is refused with nothing written.
+// FIFO or a device is written to and never replaced; the name's extension chooses PNG, BMP, SVG or
+// PDF, a name without one gets the chosen filter's, and any other is refused with nothing written.
+// An SVG holds the picture with its arrow as one image and the label over it as text.
 
 #include <sys/resource.h>
 
@@ -15,6 +16,7 @@
 #include "app/picture/picture_menu.h"
 #include "form_probe.h"
 #include "non_regular_files.h"
+#include "vector_files.h"
 
 namespace {
 
@@ -81,6 +83,8 @@ class PictureFileSaveTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::newRow("PNG") << "gui.png";
     QTest::newRow("BMP") << "gui.bmp";
+    QTest::newRow("SVG") << "gui.svg";
+    QTest::newRow("PDF") << "gui.pdf";
   }
 
   void fileSizeLimitKeepsTheOldFile() {
@@ -169,7 +173,7 @@ class PictureFileSaveTest : public QObject {
   }
 
   // Through the Save action: the name's extension (any letter case) chooses the format; a name
-  // without one gets the chosen filter's; any other is a message naming PNG and BMP.
+  // without one gets the chosen filter's; any other is a message naming the four formats.
   void extensionChoosesTheFormat_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("filter");
@@ -186,6 +190,9 @@ class PictureFileSaveTest : public QObject {
     QTest::newRow("no extension, BMP filter") << "a"
                                               << "bmp"
                                               << "a.bmp";
+    QTest::newRow("no extension, SVG filter") << "a"
+                                              << "svg"
+                                              << "a.svg";
     QTest::newRow("JPEG") << "a.jpg"
                           << "png"
                           << "";
@@ -209,15 +216,30 @@ class PictureFileSaveTest : public QObject {
       QCOMPARE(watch.texts().size(), 1);
       QVERIFY2(watch.texts().first().contains(typed) &&
                    watch.texts().first().contains("PNG (.png)") &&
-                   watch.texts().first().contains("BMP (.bmp)"),
+                   watch.texts().first().contains("BMP (.bmp)") &&
+                   watch.texts().first().contains("SVG (.svg) или PDF (.pdf)"),
                qPrintable(watch.texts().first()));
       QVERIFY(Entries(folder).isEmpty());
       return;
     }
     QVERIFY2(watch.texts().isEmpty(), qPrintable(watch.texts().join('\n')));
     QCOMPARE(Entries(folder), QStringList{written});
-    const QByteArray format = written.endsWith("bmp", Qt::CaseInsensitive) ? "BMP" : "PNG";
-    QCOMPARE(ReadAll(folder.filePath(written)), NormalSave(*form, "normal." + format.toLower()));
+    const QString format = QFileInfo(written).suffix().toLower();
+    QCOMPARE(ReadAll(folder.filePath(written)), NormalSave(*form, "normal." + format));
+  }
+
+  // The SVG's one image is the picture with the observer arrow (inverted pixels, not vectors),
+  // and the label over it, shown with the arrow, is text drawn over the image.
+  void svgHoldsThePictureWithTheArrowAndTheLabelAsText() {
+    auto form = ShadedForm();  // the default view shows the arrow and the label
+    QTemporaryDir folder;
+    const QString path = folder.filePath("sphere.svg");
+    QVERIFY(form->PictureContextMenu().SaveTo(path));
+    const SvgContents svg = ReadSvg(ReadAll(path));
+    QCOMPARE(svg.images, 1);
+    QCOMPARE(svg.image.convertToFormat(QImage::Format_RGB32),
+             Find<PictureBox>(*form, "Picture1")->ImageWithArrowShownAlone());
+    QCOMPARE(svg.texts, QStringList{"НАБЛЮДАТЕЛЬ"});
   }
 };
 

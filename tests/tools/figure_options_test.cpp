@@ -7,17 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "gradient/source_phi.h"
-#include "map_figure.h"
+#include "headless_gui.h"
+#include "job_overlay.h"
 #include "pass/readout.h"
 #include "render_options.h"
 #include "render_tool.h"
-#include "sphere_figure.h"
 
 namespace {
 
@@ -80,7 +81,12 @@ TEST(FigureOptions, FigureChangesOnlyPixelsItDraws) {
     const ImageBuffer written = std::get<ImageBuffer>(RenderPicture(job));
     QImage alone(300, 240, QImage::Format_ARGB32_Premultiplied);
     alone.fill(Qt::transparent);
-    PaintMapFigure(job, pass.state, alone);
+    alone.setDevicePixelRatio(job.scale);
+    EnsureHeadlessGui();
+    {
+      QPainter painter(&alone);
+      PaintJobOverlay(job, pass.state, painter, alone.size());
+    }
     int drawn = 0, faults = 0;
     for (int y = 0; y < 240; ++y) {
       for (int x = 0; x < 300; ++x) {
@@ -117,7 +123,11 @@ TEST(FigureOptions, SphereMarksDrawOverTheBandlessPass) {
     const ImageBuffer written = std::get<ImageBuffer>(RenderPicture(job));
     QImage alone(393, 337, QImage::Format_ARGB32_Premultiplied);
     alone.fill(Qt::transparent);
-    PaintSphereFigure(job, pass.state, alone);
+    EnsureHeadlessGui();
+    {
+      QPainter painter(&alone);
+      PaintJobOverlay(job, pass.state, painter, alone.size());
+    }
     int drawn = 0, faults = 0;
     for (int y = 0; y < 337; ++y) {
       for (int x = 0; x < 393; ++x) {

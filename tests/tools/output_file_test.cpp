@@ -34,6 +34,8 @@ std::string MagicOf(const std::string& bytes) {
   if (bytes.rfind("P6\n", 0) == 0) return "ppm";
   if (bytes.rfind("\x89PNG\r\n", 0) == 0) return "png";
   if (bytes.rfind("BM", 0) == 0) return "bmp";
+  if (bytes.rfind("<?xml", 0) == 0 && bytes.find("<svg") != std::string::npos) return "svg";
+  if (bytes.rfind("%PDF-", 0) == 0) return "pdf";
   return "unknown";
 }
 
@@ -56,7 +58,8 @@ class OutputFileTest : public testing::Test {
 // file and the reason named, the old bytes kept, no temporary file beside them.
 TEST_F(OutputFileTest, FileSizeLimitLeavesTheOldFileAndNamesTheReason) {
   const std::string old = "the old picture's bytes\n";
-  for (const std::string name : {"sphere.ppm", "sphere.png", "sphere.bmp"}) {
+  for (const std::string name :
+       {"sphere.ppm", "sphere.png", "sphere.bmp", "sphere.svg", "sphere.pdf"}) {
     const std::string path = output_.File(name);
     WriteFile(path, old);
     const RunResult run = RunRenderer({"-o", path}, logs_.Path(), RunSetup{.fileSizeLimit = 1024});
@@ -148,7 +151,8 @@ TEST_F(OutputFileTest, DashWritesThePictureToStandardOutput) {
   const std::vector<Case> cases = {{{}, "ppm", false},
                                    {{}, "ppm", true},
                                    {{"--format", "png"}, "png", true},
-                                   {{"--format=BMP"}, "bmp", false}};
+                                   {{"--format=BMP"}, "bmp", false},
+                                   {{"--format", "svg"}, "svg", true}};
   for (const Case& c : cases) {
     const RunResult run =
         RunRenderer(With(With(kSmall, c.extra), {"-o", "-"}), logs_.Path(),
@@ -174,12 +178,16 @@ TEST_F(OutputFileTest, FormatFollowsTheNameOrTheFormatOption) {
       {"a.bmp", {}, "bmp"},
       {"a.PNG", {}, "png"},
       {"a.Bmp", {}, "bmp"},
+      {"a.SVG", {}, "svg"},
+      {"a.pdf", {}, "pdf"},
       {"a.jpg", {}, ""},
       {"a.txt", {}, ""},
       {"a", {}, ""},
       {"a.jpg", {"--format", "png"}, "png"},
       {"a", {"--format", "ppm"}, "ppm"},
       {"a.png", {"--format", "bmp"}, "bmp"},
+      {"a.svg", {"--format", "png"}, "png"},
+      {"a", {"--format", "PDF"}, "pdf"},
       {"a.png", {"--format", "jpg"}, ""},
   };
   for (const Case& c : cases) {
@@ -190,7 +198,8 @@ TEST_F(OutputFileTest, FormatFollowsTheNameOrTheFormatOption) {
     for (const std::string& arg : c.extra) shown += " " + arg;
     if (c.written.empty()) {
       EXPECT_EQ(run.exitStatus, 2) << shown;
-      EXPECT_NE(run.err.find(c.extra.empty() ? ".ppm, .png or .bmp" : "ppm, png or bmp"),
+      EXPECT_NE(run.err.find(c.extra.empty() ? ".ppm, .png, .bmp, .svg or .pdf"
+                                             : "ppm, png, bmp, svg or pdf"),
                 std::string::npos)
           << shown << ": " << run.err;
       EXPECT_TRUE(output_.Entries().empty()) << shown;

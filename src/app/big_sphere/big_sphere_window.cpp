@@ -12,6 +12,7 @@
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/picture/picture_box.h"
+#include "app/picture/picture_export.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
 #include "figure/overlay_drawing.h"
@@ -37,7 +38,9 @@ BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent) : QWidget(par
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(picture_);
   readout_ = new PointerReadout(*picture_, *this, &ReadoutAtPixel, [this] { return ShownState(); });
-  menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ImageWithArrowShown(); });
+  menu_ = new PictureMenu(
+      *picture_, *this, [this] { return picture_->ImageWithArrowShown(); },
+      [this] { return ExportedLayers(*picture_, nullptr); });
   menu_->SetProposedName(QStringLiteral("сфера.png"));
   picture_->SetOverlay([this](QPainter& painter) {
     if (!shown_) return;

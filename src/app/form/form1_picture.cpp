@@ -21,7 +21,9 @@
 void Form1::SetUpPictureAdditions() {
   readout_ =
       new PointerReadout(*picture1_, *this, &ReadoutAtPixel, [this] { return LastPassState(); });
-  pictureMenu_ = new PictureMenu(*picture1_, *this, [this] { return PictureToExport(); });
+  pictureMenu_ = new PictureMenu(
+      *picture1_, *this, [this] { return PictureToExport(); },
+      [this] { return ExportedLayers(*picture1_, label6_); });
   // The marks of the pass shown, in the width and over the background it was shaded with.
   picture1_->SetOverlay([this](QPainter& painter) {
     if (!lastPass_) return;

@@ -15,6 +15,7 @@
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/picture/picture_box.h"
+#include "app/picture/picture_export.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
 #include "app/picture/readout_text.h"
@@ -50,7 +51,9 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWid
       readout_->Unpin();
     }
   });
-  menu_ = new PictureMenu(*picture_, *this, [this] { return picture_->ComposedImage(); });
+  menu_ = new PictureMenu(
+      *picture_, *this, [this] { return picture_->ComposedImage(); },
+      [this] { return ExportedLayers(*picture_, nullptr); });
   menu_->SetProposedName(QStringLiteral("карта.png"));
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);

@@ -93,6 +93,12 @@ QImage PictureBox::ImageWithArrowShown() const {
   return shown;
 }
 
+QImage PictureBox::ImageWithArrowShownAlone() const {
+  QImage shown = image_.copy();
+  DrawArrow(shown, true);
+  return shown;
+}
+
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   // An image of K = ceil(scale) pixels a point, shown at a scale that is not whole, is scaled down

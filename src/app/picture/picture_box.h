@@ -67,6 +67,11 @@ class PictureBox final : public QWidget, public Picture {
   QImage ComposedImage() const;
   // The picture with the visible arrow lines drawn in mode 6, whatever their blink phase.
   QImage ImageWithArrowShown() const;
+  // The same without the overlay: the raster of a vector file, over which the overlay is drawn
+  // again as vectors.
+  QImage ImageWithArrowShownAlone() const;
+  // The drawing laid over the image, if any.
+  const Overlay& CurrentOverlay() const { return overlay_; }
 
   // The background and fill colours of the picture area are kept as the window sets them, but
   // paint nothing: the picture covers the whole widget and the raster pass clears it in the

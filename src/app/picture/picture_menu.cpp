@@ -4,25 +4,58 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QWidget>
+#include <vector>
 
 #include "app/picture/picture_export.h"
 
 namespace {
 
-const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
-const QString kBmpFilter = QStringLiteral("Рисунок BMP (*.bmp)");
+// The file dialog's filters, the first the default, and the extension each gives a name.
+struct SaveFilter {
+  QString name;
+  QString suffix;
+};
+
+const std::vector<SaveFilter>& SaveFilters() {
+  static const std::vector<SaveFilter> kFilters = {
+      {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
+      {QStringLiteral("Рисунок BMP (*.bmp)"), QStringLiteral("bmp")},
+      {QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg")},
+      {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")},
+  };
+  return kFilters;
+}
+
+// The filter named `name`; the first (PNG) if none is.
+const SaveFilter& FilterNamed(const QString& name) {
+  for (const SaveFilter& filter : SaveFilters()) {
+    if (filter.name == name) return filter;
+  }
+  return SaveFilters().front();
+}
+
+// The filter whose extension ends `path` (any letter case); the first (PNG) if none does.
+const SaveFilter& FilterOfPath(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix();
+  for (const SaveFilter& filter : SaveFilters()) {
+    if (suffix.compare(filter.suffix, Qt::CaseInsensitive) == 0) return filter;
+  }
+  return SaveFilters().front();
+}
 
 }  // namespace
 
-PictureMenu::PictureMenu(QWidget& picture, QWidget& window, ImageSource image)
+PictureMenu::PictureMenu(QWidget& picture, QWidget& window, ImageSource image, LayersSource layers)
     : QObject(&window),
       window_(window),
       image_(std::move(image)),
+      layers_(std::move(layers)),
       pickPath_([this] { return AskPath(); }),
       menu_(new QMenu(&picture)) {
   save_ = new QAction(QStringLiteral("Сохранить рисунок…"), this);
@@ -53,8 +86,10 @@ void PictureMenu::SetPictureReady(bool ready) {
 
 bool PictureMenu::SaveTo(const QString& path, const QString& filterSuffix) {
   const std::optional<QString> name = PictureFileName(path, filterSuffix);
-  const std::optional<QString> failure =
-      name ? WritePictureFile(image_(), *name) : UnsupportedExtensionReason();
+  std::optional<QString> failure = UnsupportedExtensionReason();
+  if (name)
+    failure = IsFigureFileName(*name) ? WriteFigureFile(layers_(), *name)
+                                      : WritePictureFile(image_(), *name);
   if (!failure) {
     lastPath_ = *name;
     return true;
@@ -75,8 +110,8 @@ void PictureMenu::Copy() {
   QGuiApplication::clipboard()->setImage(image_());
 }
 
-// The file dialog: PNG by default, BMP if chosen; a name typed without an ending gets the
-// chosen format's (here, and again in SaveTo should a dialog not add it).
+// The file dialog: PNG by default, or the format of the name last saved; a name typed without an
+// ending gets the chosen format's (here, and again in SaveTo should a dialog not add it).
 PictureMenu::SaveChoice PictureMenu::AskPath() {
   const QString start =
       lastPath_.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
@@ -84,17 +119,15 @@ PictureMenu::SaveChoice PictureMenu::AskPath() {
                           : lastPath_;
   QFileDialog dialog(&window_, QStringLiteral("Сохранить рисунок"), start);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({kPngFilter, kBmpFilter});
-  dialog.setDefaultSuffix(QStringLiteral("png"));
-  if (start.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
-    dialog.selectNameFilter(kBmpFilter);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-  }
+  QStringList names;
+  for (const SaveFilter& filter : SaveFilters()) names.append(filter.name);
+  dialog.setNameFilters(names);
+  const SaveFilter& startFilter = FilterOfPath(start);
+  dialog.selectNameFilter(startFilter.name);
+  dialog.setDefaultSuffix(startFilter.suffix);
   connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    dialog.setDefaultSuffix(filter == kBmpFilter ? QStringLiteral("bmp") : QStringLiteral("png"));
+    dialog.setDefaultSuffix(FilterNamed(filter).suffix);
   });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == kBmpFilter
-                                                   ? QStringLiteral("bmp")
-                                                   : QStringLiteral("png")};
+  return {dialog.selectedFiles().constFirst(), FilterNamed(dialog.selectedNameFilter()).suffix};
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The picture's context menu: «Сохранить рисунок…» (the standard Save key) and «Копировать
-// рисунок» (the standard Copy key), both unavailable until there is a picture. The keys work
+// The picture's context menu: «Сохранить рисунок…» (the standard Save key: PNG, BMP, or an SVG or
+// PDF figure) and «Копировать рисунок» (the standard Copy key, a raster), both unavailable until
+// there is a picture. The keys work
 // anywhere in the window, except that a text box keeps its own Copy key while it has the focus.
 // More actions can join the menu later (AddAction).
 
@@ -8,6 +9,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+
+#include "app/picture/picture_export.h"
 
 class QAction;
 class QMenu;
@@ -18,8 +21,10 @@ class PictureMenu final : public QObject {
  public:
   // The picture to save or copy, composed when asked.
   using ImageSource = std::function<QImage()>;
+  // The same picture in layers, for an SVG or PDF file.
+  using LayersSource = std::function<PictureLayers()>;
   // The file to save to as typed (empty when the user cancels) and the chosen filter's
-  // extension, "png" or "bmp", which a name without one gets.
+  // extension, "png", "bmp", "svg" or "pdf", which a name without one gets.
   struct SaveChoice {
     QString path;
     QString filterSuffix = QStringLiteral("png");
@@ -27,7 +32,7 @@ class PictureMenu final : public QObject {
   using PathPicker = std::function<SaveChoice()>;
 
   // The menu opens on `picture`; the actions' keys are the `window`'s.
-  PictureMenu(QWidget& picture, QWidget& window, ImageSource image);
+  PictureMenu(QWidget& picture, QWidget& window, ImageSource image, LayersSource layers);
 
   QMenu* Menu() const { return menu_; }
   QAction* SaveAction() const { return save_; }
@@ -43,8 +48,8 @@ class PictureMenu final : public QObject {
   void SetPathPicker(PathPicker picker) { pickPath_ = std::move(picker); }
 
   // Writes the picture to `path`, with "." + `filterSuffix` added if it has no extension; a name
-  // with an extension other than .png or .bmp, or a failure, is reported in a message box and
-  // nothing is written. True when written.
+  // with an extension other than .png, .bmp, .svg or .pdf, or a failure, is reported in a message
+  // box and nothing is written. True when written.
   bool SaveTo(const QString& path, const QString& filterSuffix = QStringLiteral("png"));
   void Save();
   void Copy();
@@ -54,6 +59,7 @@ class PictureMenu final : public QObject {
 
   QWidget& window_;
   ImageSource image_;
+  LayersSource layers_;
   PathPicker pickPath_;
   QMenu* menu_ = nullptr;
   QAction* save_ = nullptr;
