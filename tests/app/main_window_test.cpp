@@ -68,9 +68,13 @@ class MainWindowTest : public QObject {
         (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(), main->QuitAction()}));
     QCOMPARE(
         MenuItems(*main, "Вид"),
-        (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(),
+        (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),
                          main->findChild<QAction*>(QStringLiteral("OpenExposure")),
-                         main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction()}));
+                         main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction(),
+                         main->findChild<QAction*>(QStringLiteral("ContourLines")),
+                         main->findChild<QAction*>(QStringLiteral("DiscOutline")),
+                         main->findChild<QAction*>(QStringLiteral("SourceMark")),
+                         main->findChild<QMenu*>(QStringLiteral("LineWidthMenu"))->menuAction()}));
     QCOMPARE(MenuItems(*main, "Справка"),
              (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction()}));
     QVERIFY(pictureMenu.Menu()->actions().contains(form.OpenMapAction()));
