@@ -52,9 +52,12 @@ TEST(VectorFile, SvgKeepsThePassRasterAndDrawsTheFigureAsVectors) {
   EnsureHeadlessGui();
   for (const std::string scale : {"1", "2"}) {
     TempFolder folder;
-    std::vector<std::string> options = {"--gradient-space", "--marks", "--scale", scale};
+    std::vector<std::string> options = {"--gradient-space", "--marks", "--contour-lines",
+                                        "--scale", scale};
     Render(options, folder.File("map.svg"), folder);
     const SvgContents svg = ReadSvg(ReadBytes(folder.File("map.svg")));
+    Render({"--gradient-space", "--marks", "--scale", scale}, folder.File("plain.svg"), folder);
+    const SvgContents plain = ReadSvg(ReadBytes(folder.File("plain.svg")));
     options.insert(options.end(), {"-o", "unwritten.png"});
     const RenderJob job = std::get<RenderJob>(ParseRenderOptions({options.begin(), options.end()}));
     PassResult pass = std::get<PassResult>(RunJobPass(job));
@@ -62,7 +65,9 @@ TEST(VectorFile, SvgKeepsThePassRasterAndDrawsTheFigureAsVectors) {
     EXPECT_EQ(svg.width.toStdString(), "393") << scale;
     EXPECT_EQ(svg.images, 1) << scale;
     EXPECT_TRUE(svg.image.convertToFormat(QImage::Format_RGB32) == PassImage(job, pass.picture));
-    EXPECT_GE(svg.paths, 1) << scale;
+    EXPECT_GE(plain.paths, 1) << scale;
+    // Each of the seven contour levels (circles about S at slant 0) is a path over its edge's.
+    EXPECT_EQ(svg.paths - plain.paths, 2 * kIsoBandCount) << scale;
     for (const QString tick : {"1", "\u22121", "p"}) {
       EXPECT_TRUE(svg.texts.contains(tick)) << scale << " " << tick.toStdString();
     }
