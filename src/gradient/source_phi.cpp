@@ -4,6 +4,7 @@
 
 #include "model/angles.h"
 #include "photometry/light_source.h"
+#include "photometry/sample_colour.h"
 #include "photometry/sphere_geometry.h"
 
 namespace {
@@ -39,6 +40,14 @@ Gradient SourcePhiField::Untilted(Gradient gradient) const {
 
 SampleReading SourcePhiField::Read(Gradient gradient) const {
   return ReadSurfacePoint(GradientNormal(Untilted(gradient)), state_, pass_);
+}
+
+Rgb SourcePhiField::Colour(Gradient gradient, double albedo) const {
+  const float functionPhi = Read(gradient).functionPhi;
+  RenderState sample = state_;
+  sample.subSample = 0;
+  ColourPhi(albedo == 1.0 ? functionPhi : static_cast<float>(albedo * functionPhi), sample, pass_);
+  return LimitSums(sample);
 }
 
 bool SourcePhiField::Lit(Gradient gradient) const {

@@ -25,6 +25,9 @@ class SourcePhiField {
   SampleReading Read(Gradient gradient) const;
   // The function's own phi (the readout's "phi"): the value isophotes follow.
   float FunctionPhi(Gradient gradient) const { return Read(gradient).functionPhi; }
+  // The colour the map paints at (p, q), from phi times `albedo` (1: the map's colour, bit for
+  // bit): bounded, zoned and toned as the pass colours phi.
+  Rgb Colour(Gradient gradient, double albedo = 1.0) const;
   // cos i > 0, as the pass stores cos i.
   bool Lit(Gradient gradient) const;
 

@@ -72,12 +72,16 @@ const ShaderRules& RulesOfPass(const RenderState& state) {
   return state.showIsolines == 1 ? kColourRules : kGreyRules;
 }
 
-void ColourPoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass,
-                 const ShaderRules& rules) {
-  const float functionPhi = SamplePhi(surfacePoint, state, pass, rules);
+void ColourFunctionPhi(float functionPhi, RenderState& state, const PassConstants& pass,
+                       const ShaderRules& rules) {
   const float phi = BoundAbove(functionPhi);
   ColourSample(phi, pass.exposed ? ExposedTone(functionPhi, pass.exposure) : phi, rules.isolines,
                pass, state);
+}
+
+void ColourPoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass,
+                 const ShaderRules& rules) {
+  ColourFunctionPhi(SamplePhi(surfacePoint, state, pass, rules), state, pass, rules);
 }
 
 void ShadePoint(const Point3& surfacePoint, RenderState& state, Picture& picture,
@@ -123,6 +127,10 @@ bool ColourColourSample(RenderState& state, const PassConstants& pass) {
 
 void ColourSurfacePoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass) {
   ColourPoint(surfacePoint, state, pass, RulesOfPass(state));
+}
+
+void ColourPhi(float functionPhi, RenderState& state, const PassConstants& pass) {
+  ColourFunctionPhi(functionPhi, state, pass, RulesOfPass(state));
 }
 
 void ShadeGreyPixel(RenderState& state, Picture& picture) {

@@ -36,6 +36,11 @@ bool ColourColourSample(RenderState& state, const PassConstants& pass);
 // it, painting nothing.
 void ColourSurfacePoint(const Point3& surfacePoint, RenderState& state, const PassConstants& pass);
 
+// The colour of a sample whose function's own phi is known into the sums, as ColourSurfacePoint
+// colours the phi it finds: bounded above, zoned and toned (under the exposure). A surface
+// image's pixel is coloured from its phi times its albedo.
+void ColourPhi(float functionPhi, RenderState& state, const PassConstants& pass);
+
 // Shades one sample whose surface point (its own normal) is already known, as the pass's shader
 // (chosen by showIsolines) colours and paints a point of the sphere. The gradient-space map
 // shades through it.

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
-#   model < photometry < intake < pass < gradient < overlay (the Qt-free core) < figure (the
-#   drawing, Qt
-#   Gui); fileio stands beside them and includes none of them; app, tools and bench sit on top and
-#   may include any of them. Tests may reach what their subsystem reaches.
+#   model < photometry < intake < pass < gradient < overlay < surface (the Qt-free core) <
+#   figure (the drawing, Qt Gui); fileio stands beside them and includes none of them; app, tools
+#   and bench sit on top and may include any of them. Tests may reach what their subsystem reaches.
 # Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
 # widgets in figure; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
 # given after the root, tell a Gui or Widgets header from a Core one; without them that part is
@@ -20,7 +19,8 @@ declare -A allowed=(
   [pass]="model photometry intake pass"
   [gradient]="model photometry intake pass gradient"
   [overlay]="model photometry intake pass gradient overlay"
-  [figure]="model photometry intake pass gradient overlay figure"
+  [surface]="model photometry intake pass gradient overlay surface"
+  [figure]="model photometry intake pass gradient overlay surface figure"
   [fileio]="fileio"
 )
 status=0
@@ -37,7 +37,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | figure | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | figure | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -49,7 +49,7 @@ for layer in "${!allowed[@]}"; do
   done
 done
 # The core links no Qt: a Qt header there is a layer fault too.
-if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay; then
+if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay src/surface; then
   echo "the files above include Qt in the core"
   status=1
 fi
