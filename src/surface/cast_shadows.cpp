@@ -1,10 +1,9 @@
 #include "surface/cast_shadows.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
-
 
 namespace {
 

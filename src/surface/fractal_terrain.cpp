@@ -35,7 +35,8 @@ HeightField FractalTerrain(int width, int height, double roughness, double relie
   const size_t cells = static_cast<size_t>(width) * static_cast<size_t>(height);
   std::unique_ptr<fftw_complex, FftwFree> spectrum(static_cast<fftw_complex*>(
       fftw_malloc(sizeof(fftw_complex) * static_cast<size_t>(height) * columns)));
-  std::unique_ptr<double, FftwFree> heights(static_cast<double*>(fftw_malloc(sizeof(double) * cells)));
+  std::unique_ptr<double, FftwFree> heights(
+      static_cast<double*>(fftw_malloc(sizeof(double) * cells)));
   if (!spectrum || !heights) throw std::bad_alloc();
   std::mt19937 generator(seed);
   for (int row = 0; row < height; ++row) {

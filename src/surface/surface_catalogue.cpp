@@ -43,8 +43,8 @@ HeightField Vase(int width, int height, const std::vector<double>& /*values*/) {
   field.z.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
   for (int row = 0; row < height; ++row) {
     const double y = 1.0 - row * field.spacingY;
-    const double f = 0.15 - 0.1 * y * std::pow(6.0 * y + 1.0, 2) * std::pow(y - 1.0, 2) *
-                                (3.0 * y - 2.0);
+    const double f =
+        0.15 - 0.1 * y * std::pow(6.0 * y + 1.0, 2) * std::pow(y - 1.0, 2) * (3.0 * y - 2.0);
     for (int column = 0; column < width; ++column) {
       const double x = -0.5 + column * field.spacingX;
       const double inside = f * f - x * x;
@@ -68,7 +68,8 @@ HeightField Hills(int width, int height, const std::vector<double>& v) {
     return static_cast<double>(state >> 8) / 16777216.0 - 0.5;  // in [-0.5, 0.5)
   };
   for (int k = 0; k < count; ++k) {
-    hills.push_back(count == 1 ? Hill{0.0, 0.0} : Hill{next() * 1.2 * width / 2, next() * 1.2 * height / 2});
+    hills.push_back(count == 1 ? Hill{0.0, 0.0}
+                               : Hill{next() * 1.2 * width / 2, next() * 1.2 * height / 2});
   }
   return PixelField(width, height, [&](double x, double y) {
     double z = 0.0;
@@ -98,8 +99,9 @@ HeightField Crater(int width, int height, const std::vector<double>& v) {
 HeightField Cone(int width, int height, const std::vector<double>& v) {
   const double radius = v[0] * HalfSide(width, height);
   const double top = v[1] * radius;
-  return PixelField(width, height,
-                    [=](double x, double y) { return top * std::max(0.0, 1.0 - std::hypot(x, y) / radius); });
+  return PixelField(width, height, [=](double x, double y) {
+    return top * std::max(0.0, 1.0 - std::hypot(x, y) / radius);
+  });
 }
 
 // A ridge of height v[0] and width v[1] pixels along the direction v[2] degrees from x.
@@ -129,39 +131,55 @@ HeightField Fractal(int width, int height, const std::vector<double>& v) {
 
 const std::vector<SurfaceKind>& SurfaceCatalogue() {
   static const std::vector<SurfaceKind> kCatalogue = {
-      {"hemisphere", "Полусфера", "полусфера радиуса R на плоскости: на ней p и q — наклоны сферы",
+      {"hemisphere",
+       "Полусфера",
+       "полусфера радиуса R на плоскости: на ней p и q — наклоны сферы",
        {{"radius", "Радиус, доля половины стороны", 0.8, 0.05, 1.0}},
        Hemisphere},
-      {"vase", "Ваза", "ваза из обзора методов восстановления формы по тени 1999 года: "
+      {"vase",
+       "Ваза",
+       "ваза из обзора методов восстановления формы по тени 1999 года: "
        "z = √(f(y)² − x²), f(y) = 0,15 − 0,1·y·(6y+1)²·(y−1)²·(3y−2)",
-       {}, Vase},
-      {"hills", "Холмы", "гауссовы холмы exp(−r²/2σ²), места выбирает затравка",
+       {},
+       Vase},
+      {"hills",
+       "Холмы",
+       "гауссовы холмы exp(−r²/2σ²), места выбирает затравка",
        {{"count", "Число холмов", 1, 1, 9},
         {"height", "Высота, пикселей", 40, 1, 1000},
         {"width", "Ширина σ, доля половины стороны", 0.3, 0.02, 1.0},
         {"seed", "Затравка", 1, 0, 1e9}},
        Hills},
-      {"crater", "Кратер", "чаша с валом вокруг и ровная местность дальше",
+      {"crater",
+       "Кратер",
+       "чаша с валом вокруг и ровная местность дальше",
        {{"radius", "Радиус чаши, доля половины стороны", 0.5, 0.05, 1.0},
         {"depth", "Глубина, доля радиуса", 0.3, 0.0, 2.0},
         {"rim", "Высота вала, доля радиуса", 0.1, 0.0, 2.0},
         {"rim-width", "Ширина вала, доля радиуса", 0.2, 0.01, 2.0}},
        Crater},
-      {"cone", "Конус", "прямой круговой конус",
+      {"cone",
+       "Конус",
+       "прямой круговой конус",
        {{"radius", "Радиус основания, доля половины стороны", 0.7, 0.05, 1.0},
         {"height", "Высота, доля радиуса", 0.7, 0.0, 10.0}},
        Cone},
-      {"ridge", "Хребет", "гауссов хребет вдоль прямой через центр",
+      {"ridge",
+       "Хребет",
+       "гауссов хребет вдоль прямой через центр",
        {{"height", "Высота, пикселей", 40, 0, 1000},
         {"width", "Ширина, пикселей", 30, 1, 1000},
         {"angle", "Направление, градусов от оси x", 90, -360, 360}},
        Ridge},
-      {"ripples", "Рябь", "синусоидальная рябь a·sin(2π·s/λ)",
+      {"ripples",
+       "Рябь",
+       "синусоидальная рябь a·sin(2π·s/λ)",
        {{"amplitude", "Амплитуда, пикселей", 5, 0, 1000},
         {"wavelength", "Длина волны, пикселей", 40, 2, 10000},
         {"angle", "Направление, градусов от оси x", 0, -360, 360}},
        Ripples},
-      {"fractal", "Фрактальный рельеф",
+      {"fractal",
+       "Фрактальный рельеф",
        "спектральный синтез: случайные фазы, амплитуда убывает как |k|^−(H+1)",
        {{"roughness", "Показатель шероховатости H", 0.7, 0.0, 1.0},
         {"relief", "Перепад высот, пикселей", 60, 0, 10000},

@@ -46,9 +46,10 @@ void PaintSurfaceImage(const RenderState& lastPass, const SurfaceScene& scene,
       for (int column = 0; column < width; ++column) {
         if (!scene.gradients.Has(column, row)) continue;
         const size_t cell = scene.field.Index(column, row);
-        const Rgb colour = !castShadow.empty() && castShadow[cell] != 0
-                               ? kDeepShadow
-                               : field.Colour(scene.gradients.At(column, row), AlbedoAt(scene, cell));
+        const Rgb colour =
+            !castShadow.empty() && castShadow[cell] != 0
+                ? kDeepShadow
+                : field.Colour(scene.gradients.At(column, row), AlbedoAt(scene, cell));
         if (rows.first != nullptr) {
           rows.first[row * rows.stride + column] = LimitedPixel(colour);
         } else {

@@ -15,7 +15,8 @@ namespace {
 // A wall of height h across the middle of a square grid, along the columns (tilt 0 or 180: the
 // light from +y or -y) or along the rows.
 HeightField Wall(int side, double h, bool alongColumns) {
-  HeightField field{side, side, 1.0, 1.0, std::vector<double>(static_cast<size_t>(side * side), 0.0)};
+  HeightField field{side, side, 1.0, 1.0,
+                    std::vector<double>(static_cast<size_t>(side * side), 0.0)};
   for (int k = 0; k < side; ++k) {
     if (alongColumns) {
       field.At(k, side / 2) = h;

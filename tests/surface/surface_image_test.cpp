@@ -82,9 +82,9 @@ TEST(SurfaceImage, MattePhiIsTheNormalAlongTheTiltedSource) {
           ReadSurfaceCell(state, scene, {source}, {}, column, row);
       ASSERT_TRUE(read.has_value());
       const Gradient g = read->gradient;
-      const double expected = (g.p * std::sin(s) * std::sin(t) - g.q * std::sin(s) * std::cos(t) +
-                               std::cos(s)) /
-                              std::sqrt(1.0 + g.p * g.p + g.q * g.q);
+      const double expected =
+          (g.p * std::sin(s) * std::sin(t) - g.q * std::sin(s) * std::cos(t) + std::cos(s)) /
+          std::sqrt(1.0 + g.p * g.p + g.q * g.q);
       EXPECT_NEAR(read->sources[0].reading.functionPhi, expected, 2e-6) << tilt;
     }
   }
@@ -127,8 +127,8 @@ TEST(SurfaceGradients, TheHemisphereHasTheSpheresNormals) {
       const double y = 50.0 - row;
       if (std::hypot(x, y) > 0.9 * radius) continue;
       const double z = std::sqrt(radius * radius - x * x - y * y);
-      worst = std::max({worst, std::fabs(g.At(column, row).p + x / z),
-                        std::fabs(g.At(column, row).q + y / z)});
+      worst = std::max(
+          {worst, std::fabs(g.At(column, row).p + x / z), std::fabs(g.At(column, row).q + y / z)});
     }
   }
   EXPECT_LT(worst, 0.05);

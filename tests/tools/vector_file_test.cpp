@@ -52,8 +52,8 @@ TEST(VectorFile, SvgKeepsThePassRasterAndDrawsTheFigureAsVectors) {
   EnsureHeadlessGui();
   for (const std::string scale : {"1", "2"}) {
     TempFolder folder;
-    std::vector<std::string> options = {"--gradient-space", "--marks", "--contour-lines",
-                                        "--scale", scale};
+    std::vector<std::string> options = {"--gradient-space", "--marks", "--contour-lines", "--scale",
+                                        scale};
     Render(options, folder.File("map.svg"), folder);
     const SvgContents svg = ReadSvg(ReadBytes(folder.File("map.svg")));
     Render({"--gradient-space", "--marks", "--scale", scale}, folder.File("plain.svg"), folder);
