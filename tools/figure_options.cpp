@@ -72,7 +72,8 @@ OptionValueError CheckFigureOptions(const RenderJob& job) {
         "--outline and --source-mark draw on the sphere: leave out --gradient-space (the map "
         "marks its sources with --marks)");
   }
-  if (job.gradientSpace || !DrawsFigure(job)) return std::nullopt;
+  // A surface is lit by the --light sources too; what else draws on the map it refuses itself.
+  if (job.gradientSpace || job.surface || !DrawsFigure(job)) return std::nullopt;
   return std::string(
       "--light, --through, --lit-by-all and --marks draw on the gradient-space map: give "
       "--gradient-space");

@@ -30,6 +30,20 @@ struct PixelPosition {
   int y = 0;
 };
 
+// --surface: the image of a surface instead of the sphere (surface_options.h).
+struct SurfaceJob {
+  std::string name;  // a catalogue name, or an elevation model's file
+  // --surface-param NAME=VALUE as given, in order; resolved against the kind's parameters.
+  std::vector<std::string> parameterTexts;
+  std::vector<double> parameters;  // the kind's values once resolved
+  int width = 0;                   // --surface-size; 0: the catalogue's default side
+  int height = 0;
+  double heightScale = 1.0;  // --height-scale K: z times K
+  std::string albedoPath;    // --albedo FILE: a greyscale image, stretched to the surface
+  bool castShadows = false;  // --cast-shadows
+  int source = 1;            // --source K: whose image is written (1 the described source)
+};
+
 struct RenderJob {
   ShadeInputs inputs;  // rotations, slant and glossy texts; the window's start-up texts by default
   int32_t reflectanceKind = kMatte;
@@ -77,6 +91,8 @@ struct RenderJob {
   // What is drawn over the picture besides: --outline and --source-mark (the sphere only),
   // --contour-lines (the bands as lines, sphere or map) and --line-width.
   OverlayChoice overlay;
+  std::optional<SurfaceJob> surface;
+  bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
 };
 
 inline constexpr int kMaxExtraSources = kMaxLightSources - 1;

@@ -9,6 +9,7 @@
 #include "figure_options.h"
 #include "input_error_text.h"
 #include "law_options.h"
+#include "surface_options.h"
 
 namespace {
 
@@ -123,6 +124,25 @@ const std::vector<ValueOption>& ValueOptions() {
        "two images cannot tell apart); with a third source, red rings at those its isophote "
        "shares.",
        ParseThrough},
+      {"surface", "NAME|FILE",
+       "Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, "
+       "one pixel a cell, p and q by central differences, the map's phi and colours (see "
+       "--list-surfaces for the catalogue), or an elevation model's file.",
+       ParseSurface},
+      {"surface-size", "WxH", "The catalogue surface's grid, 1 to 4096 each (default 256x256).",
+       ParseSurfaceSize},
+      {"surface-param", "NAME=VALUE", "A parameter of the catalogue surface; repeat for each.",
+       StoreSurfaceParameter},
+      {"height-scale", "K", "Vertical exaggeration: the heights times K (default 1).",
+       ParseHeightScale},
+      {"albedo", "FILE",
+       "A greyscale image (stretched to the surface) whose grey 0 to 255 is an albedo 0 to 1: "
+       "each pixel's phi is times its albedo.",
+       ParseAlbedo},
+      {"source", "K",
+       "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
+       "(the --light ones).",
+       ParseSourceNumber},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
@@ -155,6 +175,11 @@ bool& JobFlag(RenderJob& job) {
   return job.*Field;
 }
 
+bool& CastShadowsFlag(RenderJob& job) {
+  if (!job.surface) job.surface.emplace();
+  return job.surface->castShadows;
+}
+
 template <bool OverlayChoice::*Field>
 bool& OverlayFlag(RenderJob& job) {
   return job.overlay.*Field;
@@ -180,6 +205,12 @@ constexpr FlagOption kFlagOptions[] = {
      "shadow line cos i = 0 "
      "(drawn also with --light, --through or --lit-by-all).",
      JobFlag<&RenderJob::marks>, true},
+    {"cast-shadows",
+     "With --surface: paint the cells whose ray towards the source meets the terrain as deep "
+     "shadow.",
+     CastShadowsFlag, true},
+    {"list-surfaces", "Print the catalogue of surfaces with their parameters, and nothing else.",
+     JobFlag<&RenderJob::listSurfaces>, true},
     {"contour-lines",
      "Draw the seven levels as contour lines in their legend colours over the grey tone, "
      "instead of tinted bands (the sphere or the map).",
@@ -242,7 +273,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     const QString name = QString::fromLatin1(option.name);
     if (!parser.isSet(name)) continue;
     // --param and --light are repeatable; of any other option the last occurrence holds.
-    const QStringList values = name == u"param" || name == u"light"
+    const QStringList values = name == u"param" || name == u"light" || name == u"surface-param"
                                    ? parser.values(name)
                                    : QStringList{parser.value(name)};
     for (const QString& value : values) {
@@ -265,10 +296,14 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
         job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
+  if (job.listSurfaces) return job;
+  if (OptionValueError error = ResolveSurface(job)) return OptionError{*error};
   if (OptionValueError error = CheckFigureOptions(job)) return OptionError{*error};
   ScaleDefaultSize(job);
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
-  if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  if (!PaintsSurfaceFile(job)) {
+    if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  }
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
   if (!job.readout && job.outputPath.empty()) {
     return OptionError{

@@ -19,10 +19,14 @@
 #include "pass/shade_command.h"
 #include "pass/worker_pool.h"
 #include "picture_file.h"
+#include "surface_options.h"
+#include "surface_tool.h"
 
 namespace {
 
 constexpr std::string_view kToolName = "gauss-sphere-render: ";
+
+}  // namespace
 
 // What the window's handlers would have stored after start-up and the user's clicks.
 void ApplyJobSettings(const RenderJob& job, RenderState& state) {
@@ -37,8 +41,6 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.bandsAsLines = static_cast<int16_t>(job.overlay.contourLines ? 1 : 0);
   SetBackground(state, job.background);
 }
-
-}  // namespace
 
 std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {
   // Left unpainted: the pass clears it in the background colour, the one clear a big picture
@@ -142,11 +144,16 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
+  if (job.listSurfaces) {
+    out << SurfaceList();
+    return kExitSuccess;
+  }
   if (job.threads > 0) SetPassThreadCount(job.threads);
   for (const std::string& warning : {IgnoredOptionsWarning(job), IgnoredGlossWarning(job)}) {
     if (!warning.empty()) err << warning << "\n";
   }
   try {
+    if (job.surface) return RunSurfaceTool(job, out, err);
     if (job.readout) {
       const auto line = RenderReadoutLine(job);
       if (const auto* error = std::get_if<InputError>(&line)) {

@@ -32,6 +32,10 @@ struct PassResult {
   ImageBuffer picture;
 };
 
+// What the window's handlers would have stored after start-up and the user's clicks: the
+// function, law, legend, switches, scale, exposure, background and the bands as lines.
+void ApplyJobSettings(const RenderJob& job, RenderState& state);
+
 // Runs the job's pass, the sphere's or the map's colours (without the map's figure), on a fresh
 // state and a white picture; or returns the input error of the parameter intake (nothing is
 // painted then).

@@ -21,21 +21,6 @@ double DegreesFromCos(float c) {
 // Values from here on are written in scientific form, so that no field grows without bound.
 constexpr double kScientificFrom = 1e6;
 
-// Fixed-point text with `decimals` digits, "0.000" rather than "-0.000"; "inf", "-inf" and
-// "nan" for values that are not finite, and "1.000e+06" from a million on.
-std::string Fixed(double value, int decimals) {
-  if (std::isnan(value)) return "nan";
-  if (std::isinf(value)) return value > 0.0 ? "inf" : "-inf";
-  std::array<char, 64> buffer{};
-  const auto format = std::fabs(value) >= kScientificFrom ? std::chars_format::scientific
-                                                          : std::chars_format::fixed;
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, decimals);
-  std::string text(buffer.data(), result.ptr);
-  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-  return text;
-}
-
 }  // namespace
 
 std::optional<RenderState> SampleAtPixel(const RenderState& lastPass, int width, int height, int x,
@@ -90,16 +75,31 @@ std::string ZoneName(const PhiZone& zone) {
   return "tone";
 }
 
+// Fixed-point text with `decimals` digits, "0.000" rather than "-0.000"; "inf", "-inf" and
+// "nan" for values that are not finite, and "1.000e+06" from a million on.
+std::string ReadoutNumber(double value, int decimals) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value > 0.0 ? "inf" : "-inf";
+  std::array<char, 64> buffer{};
+  const auto format = std::fabs(value) >= kScientificFrom ? std::chars_format::scientific
+                                                          : std::chars_format::fixed;
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, decimals);
+  std::string text(buffer.data(), result.ptr);
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text;
+}
+
 std::string FormatReadoutLine(const std::optional<Readout>& readout) {
   if (!readout) return "background";
   const SampleReading& r = readout->reading;
-  std::string line = "i=" + Fixed(readout->angleI, 1) + " e=" + Fixed(readout->angleE, 1) +
-                     " g=" + Fixed(readout->angleG, 1) + " phi=" + Fixed(r.functionPhi, 3) +
-                     " painted=" + Fixed(r.phi, 3) + " zone=" + ZoneName(r.zone) +
-                     " point=" + Fixed(r.surfacePoint.x, 3) + "," + Fixed(r.surfacePoint.y, 3) +
-                     "," + Fixed(r.surfacePoint.z, 3);
+  std::string line = "i=" + ReadoutNumber(readout->angleI, 1) + " e=" + ReadoutNumber(readout->angleE, 1) +
+                     " g=" + ReadoutNumber(readout->angleG, 1) + " phi=" + ReadoutNumber(r.functionPhi, 3) +
+                     " painted=" + ReadoutNumber(r.phi, 3) + " zone=" + ZoneName(r.zone) +
+                     " point=" + ReadoutNumber(r.surfacePoint.x, 3) + "," + ReadoutNumber(r.surfacePoint.y, 3) +
+                     "," + ReadoutNumber(r.surfacePoint.z, 3);
   if (readout->gradient) {
-    line += " p=" + Fixed(readout->gradient->p, 3) + " q=" + Fixed(readout->gradient->q, 3);
+    line += " p=" + ReadoutNumber(readout->gradient->p, 3) + " q=" + ReadoutNumber(readout->gradient->q, 3);
   }
   return line;
 }
@@ -109,7 +109,7 @@ std::string FormatSourcePhis(const std::vector<float>& phis) {
   constexpr size_t kFirstExtraNumber = 2;
   std::string text;
   for (size_t k = 0; k < phis.size(); ++k) {
-    text += " phi" + std::to_string(k + kFirstExtraNumber) + "=" + Fixed(phis[k], 3);
+    text += " phi" + std::to_string(k + kFirstExtraNumber) + "=" + ReadoutNumber(phis[k], 3);
   }
   return text;
 }

@@ -48,6 +48,10 @@ bool PaintedPhiDiffers(const SampleReading& reading);
 // finite reads "inf", "-inf" or "nan"; one of a million or more is written as "1.000e+06".
 std::string FormatReadoutLine(const std::optional<Readout>& readout);
 
+// A number of a readout line: fixed-point with `decimals` digits, "0.000" rather than "-0.000";
+// "inf", "-inf" or "nan" where not finite, and "1.000e+06" from a million on.
+std::string ReadoutNumber(double value, int decimals);
+
 // The extra sources' phi (the function's own) for the end of a map's readout line, in the same
 // form: " phi2=0.824 phi3=0.500" for two, nothing for none.
 std::string FormatSourcePhis(const std::vector<float>& phis);

@@ -1,0 +1,128 @@
+#include "surface_tool.h"
+
+#include <QFile>
+#include <QImage>
+
+#include "gradient/figure_marks.h"
+#include "input_error_text.h"
+#include "intake/number_text.h"
+#include "map_figure.h"
+#include "model/startup_values.h"
+#include "pass/shade_command.h"
+#include "render_tool.h"
+#include "surface/cast_shadows.h"
+#include "surface/surface_catalogue.h"
+
+namespace {
+
+constexpr std::string_view kToolName = "gauss-sphere-render: ";
+
+// The image's grey 0 to 255 as albedo 0 to 1, stretched to width x height; nothing when the
+// file does not read as an image.
+std::optional<std::vector<double>> ReadAlbedo(const std::string& path, int width, int height) {
+  QImage image(QFile::decodeName(QByteArray::fromStdString(path)));
+  if (image.isNull()) return std::nullopt;
+  image = image.convertToFormat(QImage::Format_Grayscale8)
+              .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  std::vector<double> albedo;
+  albedo.reserve(static_cast<size_t>(width) * static_cast<size_t>(height));
+  for (int row = 0; row < height; ++row) {
+    const uchar* line = image.constScanLine(row);
+    for (int column = 0; column < width; ++column) albedo.push_back(line[column] / 255.0);
+  }
+  return albedo;
+}
+
+std::variant<HeightField, std::string> LoadHeightField(const RenderJob& job) {
+  const SurfaceJob& surface = *job.surface;
+  if (const SurfaceKind* kind = FindSurfaceKind(surface.name)) {
+    return MakeSurface(*kind, surface.width, surface.height, surface.parameters);
+  }
+  return "--surface " + QuotedText(surface.name) +
+         " is not a catalogue surface (see --list-surfaces), and elevation models cannot be read "
+         "by this build";
+}
+
+}  // namespace
+
+std::variant<SurfaceScene, std::string> LoadSurfaceScene(const RenderJob& job) {
+  std::variant<HeightField, std::string> loaded = LoadHeightField(job);
+  if (auto* message = std::get_if<std::string>(&loaded)) return std::move(*message);
+  HeightField field = std::move(std::get<HeightField>(loaded));
+  const double scale = job.surface->heightScale;
+  if (scale != 1.0) {
+    for (double& z : field.z) z *= scale;
+  }
+  std::vector<double> albedo;
+  if (!job.surface->albedoPath.empty()) {
+    std::optional<std::vector<double>> read =
+        ReadAlbedo(job.surface->albedoPath, field.width, field.height);
+    if (!read) return "--albedo " + QuotedText(job.surface->albedoPath) + " does not read as an image";
+    albedo = std::move(*read);
+  }
+  return MakeScene(std::move(field), std::move(albedo));
+}
+
+std::string SurfaceReadoutLine(const std::optional<SurfaceReadout>& readout) {
+  if (!readout || readout->sources.empty()) return "background";
+  std::string line = "x=" + ReadoutNumber(readout->x, 3) + " y=" + ReadoutNumber(readout->y, 3) +
+                     " z=" + ReadoutNumber(readout->z, 3) +
+                     " p=" + ReadoutNumber(readout->gradient.p, 3) +
+                     " q=" + ReadoutNumber(readout->gradient.q, 3) + " ";
+  Readout first = readout->sources.front();
+  first.gradient.reset();
+  std::string rest = FormatReadoutLine(first);
+  rest.erase(rest.find(" point="));
+  if (readout->castShadow.front()) rest.replace(rest.find("zone=") + 5, std::string::npos, "cast-shadow");
+  line += rest;
+  std::vector<float> others;
+  for (size_t k = 1; k < readout->sources.size(); ++k) {
+    others.push_back(readout->sources[k].reading.functionPhi);
+  }
+  return line + FormatSourcePhis(others);
+}
+
+int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  RenderState state;
+  ApplyStartupValues(state);
+  ApplyJobSettings(job, state);
+  ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
+  if (auto* error = std::get_if<InputError>(&intake)) {
+    err << kToolName << DescribeInputError(*error) << "\n";
+    return kExitFailure;
+  }
+  std::variant<SurfaceScene, std::string> loaded = LoadSurfaceScene(job);
+  if (auto* message = std::get_if<std::string>(&loaded)) {
+    err << kToolName << *message << "\n";
+    return kExitFailure;
+  }
+  const SurfaceScene& scene = std::get<SurfaceScene>(loaded);
+  const std::vector<LightAim> sources = JobSources(job, state);
+  std::vector<std::vector<uint8_t>> shadows(sources.size());
+  if (job.surface->castShadows) {
+    for (size_t k = 0; k < sources.size(); ++k) shadows[k] = CastShadows(scene.field, sources[k]);
+  }
+  const int width = scene.field.width;
+  const int height = scene.field.height;
+  if (job.readout) {
+    if (job.readout->x >= width || job.readout->y >= height) {
+      err << kToolName << "--readout " << job.readout->x << "," << job.readout->y
+          << " lies outside the " << width << "x" << height << " surface\n";
+      return kExitFailure;
+    }
+    // As the map's line: the angles, phi and zone of the described source, then phi2 and phi3.
+    out << SurfaceReadoutLine(
+               ReadSurfaceCell(state, scene, sources, shadows, job.readout->x, job.readout->y))
+        << "\n";
+    return kExitSuccess;
+  }
+  const size_t chosen = static_cast<size_t>(job.surface->source - 1);
+  PassResult pass{state, ImageBuffer(width, height, ImageBuffer::Unpainted{})};
+  PaintSurfaceImage(state, scene, sources[chosen], shadows[chosen], pass.picture);
+  out.flush();
+  if (auto error = WriteJobPicture(job, pass)) {
+    err << kToolName << *error << "\n";
+    return kExitFailure;
+  }
+  return kExitSuccess;
+}

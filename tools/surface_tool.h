@@ -1,0 +1,23 @@
+#pragma once
+// The renderer's surface: --surface NAME|FILE painted as its image under one source, or the
+// readout of one of its pixels.
+//
+//   job -> fresh state (start-up values, the job's options, the slant's intake) -> the height
+//   field (catalogue or file), height scale, albedo -> gradients -> cast shadows -> image of
+//   source K, or the readout line "x= y= z= p= q= i= e= g= phi= painted= zone=" (phi2=, phi3=)
+
+#include <ostream>
+#include <string>
+#include <variant>
+
+#include "render_job.h"
+#include "surface/surface_image.h"
+
+// The scene the job paints, or the message of a file that did not read.
+std::variant<SurfaceScene, std::string> LoadSurfaceScene(const RenderJob& job);
+
+// Paints or reads out the job's surface; the exit status. Messages go to `err`.
+int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err);
+
+// The readout line of cell (column, row) for the sources of `readout` ("background" for none).
+std::string SurfaceReadoutLine(const std::optional<SurfaceReadout>& readout);
