@@ -1,0 +1,108 @@
+// The renderer's surfaces: the readout's phi is N.S from the p and q it prints, for each source;
+// cast shadows only blacken pixels; every bad surface option is exit status 2 with its message.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "render_tool.h"
+#include "temp_folder.h"
+
+namespace {
+
+struct RunResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+RunResult Render(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// The number after "NAME=" in a readout line.
+double Field(const std::string& line, const std::string& name) {
+  const size_t at = line.find(" " + name + "=");
+  const size_t start = at == std::string::npos ? line.rfind(name + "=", 0) : at + 1;
+  EXPECT_NE(start, std::string::npos) << name << " in " << line;
+  return std::stod(line.substr(start + name.size() + 1));
+}
+
+double MattePhi(double p, double q, double slant, double tilt) {
+  const double s = slant * std::numbers::pi / 180.0;
+  const double t = tilt * std::numbers::pi / 180.0;
+  return (p * std::sin(s) * std::sin(t) - q * std::sin(s) * std::cos(t) + std::cos(s)) /
+         std::sqrt(1.0 + p * p + q * q);
+}
+
+TEST(SurfaceCli, ReadoutPhiIsNormalDotSourceForEachSource) {
+  for (const auto& [x, y] : {std::pair{40, 70}, std::pair{128, 100}, std::pair{200, 180}}) {
+    const RunResult run = Render({"--surface", "hills", "--surface-param", "count=3", "--slant", "35",
+                            "--light", "50,120", "--readout",
+                            std::to_string(x) + "," + std::to_string(y)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const double p = Field(run.out, "p");
+    const double q = Field(run.out, "q");
+    EXPECT_NEAR(Field(run.out, "y"), 255 - y, 1e-9);
+    // p and q are printed to 3 decimals: phi follows them within their rounding.
+    EXPECT_NEAR(Field(run.out, "phi"), MattePhi(p, q, 35, 0), 2e-3) << run.out;
+    EXPECT_NEAR(Field(run.out, "phi2"), MattePhi(p, q, 50, 120), 2e-3) << run.out;
+  }
+}
+
+TEST(SurfaceCli, CastShadowsOnlyBlackenPixels) {
+  TempFolder folder;
+  const std::vector<std::string> base{"--surface", "crater", "--slant", "60", "--light", "55,250",
+                                      "--source", "2"};
+  std::vector<std::string> lit = base;
+  lit.insert(lit.end(), {"-o", folder.File("lit.png")});
+  std::vector<std::string> shaded = base;
+  shaded.insert(shaded.end(), {"--cast-shadows", "-o", folder.File("shaded.png")});
+  ASSERT_EQ(Render(lit).status, 0);
+  ASSERT_EQ(Render(shaded).status, 0);
+  const QImage a(QString::fromStdString(folder.File("lit.png")));
+  const QImage b(QString::fromStdString(folder.File("shaded.png")));
+  ASSERT_EQ(a.size(), QSize(256, 256));
+  int blackened = 0;
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      if (a.pixel(x, y) == b.pixel(x, y)) continue;
+      ASSERT_EQ(b.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+      ++blackened;
+    }
+  }
+  EXPECT_GT(blackened, 200);
+}
+
+TEST(SurfaceCli, BadSurfaceOptionsAreRefused) {
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } kRows[] = {
+      {{"--surface", "crater", "--surface-param", "bogus=1"}, "has the parameters radius, depth"},
+      {{"--surface", "vase", "--surface-param", "radius=1"}, "has no parameters"},
+      {{"--surface", "crater", "--surface-param", "radius=5"}, "radius is a number from 0.05 to 1"},
+      {{"--surface", "cone", "--source", "3", "--light", "20,0"}, "give --light for source 3"},
+      {{"--surface", "cone", "--gradient-space"}, "draw on the sphere or the map"},
+      {{"--cast-shadows"}, "give --surface NAME|FILE"},
+      {{"--surface", "cone", "--surface-size", "5000x10"}, "1 to 4096"},
+      {{"--surface", "no-such-file.tif"}, "no-such-file.tif"},
+      {{"--surface", "cone", "--albedo", "no-such-image.png"}, "does not read as an image"},
+  };
+  for (const auto& row : kRows) {
+    std::vector<std::string> args = row.args;
+    args.insert(args.end(), {"-o", "never-written.png"});
+    const RunResult run = Render(args);
+    EXPECT_EQ(run.status, 2) << args[1];
+    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
