@@ -108,6 +108,11 @@ LawConstants MakeLawConstants(const RenderState& state, double cosSlant) {
   return law;
 }
 
+double AdditionalLawPhiInDouble(double mu0, double mu, const LawConstants& law) {
+  if (!(mu0 > 0.0)) return mu0;
+  return LawPhi(mu0, mu, law);
+}
+
 float AdditionalLawPhi(float cosI, float cosE, const LawConstants& law) {
   // Facing away from the source: the shadow zones of the matte function, for every law.
   if (!(cosI > 0.0F)) return cosI;

@@ -33,6 +33,10 @@ struct LawConstants {
 
 LawConstants MakeLawConstants(const RenderState& state, double cosSlant);
 
+// The law's phi in double from cosines in double, mu0 where mu0 <= 0: for computations beyond
+// the picture (the disc-integrated phase curve).
+double AdditionalLawPhiInDouble(double mu0, double mu, const LawConstants& law);
+
 // phi of the pass's additional law at a sample.
 float AdditionalLawPhi(float cosI, float cosE, const LawConstants& law);
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
-#   model < photometry < intake < pass < gradient < overlay < surface (the Qt-free core) <
+#   model < photometry < intake < pass < gradient < overlay < surface < curves (the Qt-free core) <
 #   figure (the drawing, Qt Gui); fileio stands beside them and includes none of them; app, tools
 #   and bench sit on top and may include any of them. Tests may reach what their subsystem reaches.
 # Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
@@ -20,7 +20,8 @@ declare -A allowed=(
   [gradient]="model photometry intake pass gradient"
   [overlay]="model photometry intake pass gradient overlay"
   [surface]="model photometry intake pass gradient overlay surface"
-  [figure]="model photometry intake pass gradient overlay surface figure"
+  [curves]="model photometry intake pass gradient overlay surface curves"
+  [figure]="model photometry intake pass gradient overlay surface curves figure"
   [fileio]="fileio"
 )
 status=0
@@ -37,7 +38,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | figure | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | figure | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -49,7 +50,7 @@ for layer in "${!allowed[@]}"; do
   done
 done
 # The core links no Qt: a Qt header there is a layer fault too.
-if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay src/surface; then
+if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay src/surface src/curves; then
   echo "the files above include Qt in the core"
   status=1
 fi
