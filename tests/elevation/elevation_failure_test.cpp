@@ -46,7 +46,7 @@ TEST(ElevationFailure, EachFailureHasItsMessage) {
        ElevationFailure::kEmpty,
        "файл пуст"},
       {"text as tif",
-       [](auto& f) { return WriteBytes(f.File("text.tif"), "1 2 3\n4 5 6\n"); },
+       [](auto& f) { return WriteBytes(f.File("text.tif"), "0 0 1\n1 0 2\n0 1 3\n1 1 4\n"); },
        {},
        ElevationFailure::kUnknownFormat,
        "формат файла не распознан"},
