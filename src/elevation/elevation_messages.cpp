@@ -34,7 +34,7 @@ std::string Reason(ElevationFailure failure, const FailureFacts& facts) {
     case ElevationFailure::kBadSpacing:
       return "шаг сетки в географической привязке равен нулю или не является числом";
     case ElevationFailure::kTooLarge:
-      return "сетка " + SizeText(facts) + " слишком велика: читаются не более " +
+      return "сетка " + SizeText(facts) + " слишком велика; читаются не более " +
              std::to_string(kMaxElevationCells / 1'000'000) + " млн ячеек и не более " +
              std::to_string(kMaxElevationSide) + " ячеек по стороне";
     case ElevationFailure::kOutOfMemory:
@@ -63,7 +63,12 @@ ElevationError MakeElevationError(const std::string& path, ElevationFailure fail
   const std::string name = std::filesystem::path(path).filename().string();
   std::string message = "Не удалось прочитать модель рельефа «" + (name.empty() ? path : name) +
                         "»: " + Reason(failure, facts);
-  const std::string outside = WithoutFinalStop(facts.outsideWords);
+  // GDAL names the file by its whole path; the message names it once, by its name.
+  std::string outside = WithoutFinalStop(facts.outsideWords);
+  for (size_t at = 0; !name.empty() && (at = outside.find(path, at)) != std::string::npos;) {
+    outside.replace(at, path.size(), name);
+    at += name.size();
+  }
   if (!outside.empty()) message += " (" + outside + ")";
   return ElevationError{failure, message + "."};
 }

@@ -103,11 +103,11 @@ std::variant<HeightField, ElevationError> ReadDataset(const std::string& path,
       GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, kDrivers, nullptr, nullptr));
   if (dataset == nullptr) {
     // A driver that knows the file but cannot open it means a damaged header; GDAL says why.
+    const std::string words = LastGdalMessage();  // before identifying, which may clear it
     if (GDALIdentifyDriverEx(path.c_str(), GDAL_OF_RASTER, kDrivers, nullptr) == nullptr) {
       return MakeElevationError(path, ElevationFailure::kUnknownFormat);
     }
-    return MakeElevationError(path, ElevationFailure::kDamaged,
-                              {.outsideWords = LastGdalMessage()});
+    return MakeElevationError(path, ElevationFailure::kDamaged, {.outsideWords = words});
   }
   const int bandCount = GDALGetRasterCount(dataset.get());
   if (bandCount < 1) return MakeElevationError(path, ElevationFailure::kNoBand);

@@ -11,112 +11,95 @@ namespace {
 
 HeightField Read(const std::string& path, const ElevationOptions& options = {}) {
   auto result = ReadElevationModel(path, options);
-  if (const auto* error = std::get_if<ElevationError>(&result)) {
-    ADD_FAILURE() << error->message;
-    return {};
-  }
-  return std::get<HeightField>(result);
+  if (auto* error = std::get_if<ElevationError>(&result)) ADD_FAILURE() << error->message;
+  return result.index() == 0 ? std::get<HeightField>(result) : HeightField{};
 }
 
-// z = a x + b y with y upwards, on a 4 x 3 grid of cellsize 0.5: every value exact in binary, so
-// every difference quotient is exactly a (along a row) or b (up a column) times the height scale.
-// The given spacing 7 must lose to the file's cellsize.
+// z = a x + b y, y upwards, cellsize 0.5: all exact in binary, so every step along a row is
+// exactly a * 0.5 and every step up a column b * 0.5, times the height scale. The file's cellsize
+// wins over the given spacing.
 TEST(ElevationRead, AsciiPlaneKeepsSlopesSpacingAndScale) {
   constexpr double kA = 0.25, kB = -1.5, kCell = 0.5;
-  ScratchFolder folder;
   std::string text = "ncols 4\nnrows 3\nxllcorner 10\nyllcorner 20\ncellsize 0.5\n";
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 4; ++column) {
-      text += std::to_string(kA * column * kCell + kB * (2 - row) * kCell) + " ";
+      text += std::to_string((kA * column + kB * (2 - row)) * kCell) + (column < 3 ? " " : "\n");
     }
-    text += "\n";
   }
-  const std::string path = WriteBytes(folder.File("plane.asc"), text);
+  ScratchFolder folder;
   for (const double scale : {1.0, -2.0}) {
-    const HeightField field = Read(path, {.spacing = 7.0, .heightScale = scale});
+    const HeightField field =
+        Read(WriteBytes(folder.File("plane.asc"), text), {.spacing = 7.0, .heightScale = scale});
     ASSERT_EQ(field.z.size(), 12u);
     EXPECT_EQ(field.spacingX, kCell);
     EXPECT_EQ(field.spacingY, kCell);
-    for (int row = 0; row < 3; ++row) {
-      for (int column = 0; column < 4; ++column) {
-        if (column < 3) {
-          EXPECT_EQ(field.At(column + 1, row) - field.At(column, row), scale * kA * kCell);
-        }
-        if (row > 0) {
-          EXPECT_EQ(field.At(column, row - 1) - field.At(column, row), scale * kB * kCell);
-        }
-      }
+    for (int cell = 1; cell < 12; ++cell) {  // each step east, then each step north
+      const int column = cell % 4, row = cell / 4;
+      const double east = column > 0 ? field.At(column, row) - field.At(column - 1, row) : 0;
+      const double north = row > 0 ? field.At(column, row - 1) - field.At(column, row) : 0;
+      EXPECT_EQ(east, column > 0 ? scale * kA * kCell : 0);
+      EXPECT_EQ(north, row > 0 ? scale * kB * kCell : 0);
     }
   }
 }
 
-// The no-data value marks cells, and so do NaN and infinity; a Float32 band holds its no-data
-// value 0.1 rounded to float, which the double 0.1 does not equal.
+// The no-data value, NaN and infinity are all no data. An ENVI Float32 band holds its no-data
+// value 0.1 rounded to float, which GDAL hands over as the double 0.1.
 TEST(ElevationRead, NoDataCellsBecomeNaN) {
   ScratchFolder folder;
-  const std::string grid = WriteBytes(folder.File("holes.asc"),
-                                      "ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n"
-                                      "NODATA_value -9999\n-9999 5\n");
-  const double inf = INFINITY;
-  const std::string tiff =
-      WriteGeoTiff(folder.File("holes.tif"),
-                   {.values = {0.1, inf, 2.5, NAN}, .type = GDT_Float32, .noData = 0.1});
-  const HeightField fromGrid = Read(grid);
-  ASSERT_EQ(fromGrid.z.size(), 2u);
-  EXPECT_TRUE(std::isnan(fromGrid.z[0]));
-  EXPECT_EQ(fromGrid.z[1], 5.0);
-  const HeightField fromTiff = Read(tiff);
-  ASSERT_EQ(fromTiff.z.size(), 4u);
-  EXPECT_TRUE(std::isnan(fromTiff.z[0]) && std::isnan(fromTiff.z[1]) && std::isnan(fromTiff.z[3]));
-  EXPECT_EQ(fromTiff.z[2], 2.5);
+  const HeightField grid = Read(WriteBytes(
+      folder.File("holes.asc"),
+      "ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -9999\n-9999 5\n"));
+  EXPECT_TRUE(grid.z.size() == 2 && std::isnan(grid.z[0]) && grid.z[1] == 5.0);
+  const float cells[] = {0.1f, INFINITY, 2.5f, NAN};
+  WriteBytes(folder.File("holes.hdr"),
+             "ENVI\nsamples = 4\nlines = 1\nbands = 1\ndata type = 4\ninterleave = bsq\n"
+             "byte order = 0\ndata ignore value = 0.1\n");
+  const HeightField envi = Read(WriteBytes(
+      folder.File("holes.img"), std::string(reinterpret_cast<const char*>(cells), sizeof cells)));
+  ASSERT_EQ(envi.z.size(), 4u);
+  EXPECT_TRUE(std::isnan(envi.z[0]) && std::isnan(envi.z[1]) && std::isnan(envi.z[3]));
+  EXPECT_EQ(envi.z[2], 2.5);
 }
 
 // The file's values {1, 2 / 3, 4} in its own order come out north up and east to the right, with
-// the band's scale and offset applied; a geographic grid's degrees become metres.
+// the band's scale and offset applied; a geographic grid's degrees become metres on WGS 84.
 TEST(ElevationRead, GeoTiffComesOutNorthUp) {
-  constexpr double kDegree = std::numbers::pi / 180.0, kA = 6378137.0, kE2 = 0.00669437999014;
-  struct Row {
+  constexpr double kMetres = 1e-3 * std::numbers::pi / 180 * 6378137.0,
+                   kPolar = 1 - 0.00669437999014;
+  const struct {
     std::optional<std::array<double, 6>> transform;
     const char* srs;
     double scale, offset;
     std::vector<double> z;
     double spacingX, spacingY;
-  };
-  const Row rows[] = {
+  } rows[] = {
       {std::nullopt, nullptr, 1, 0, {1, 2, 3, 4}, 3, 3},  // no georeferencing: the given spacing
       {{{0, 2, 0, 0, 0, -4}}, nullptr, 1, 0, {1, 2, 3, 4}, 2, 4},
       {{{0, 2, 0, 0, 0, 4}}, nullptr, 1, 0, {3, 4, 1, 2}, 2, 4},    // south up
       {{{0, -2, 0, 0, 0, -4}}, nullptr, 1, 0, {2, 1, 4, 3}, 2, 4},  // east to the left
       {{{0, 2, 0, 0, 0, -2}}, nullptr, 0.5, 10, {10.5, 11, 11.5, 12}, 2, 2},
-      {{{0, 1e-3, 0, 1e-3, 0, -1e-3}},
-       "EPSG:4326",
-       1,
-       0,
-       {1, 2, 3, 4},
-       1e-3 * kDegree * kA,
-       1e-3 * kDegree * kA * (1 - kE2)},  // the middle latitude is 0
+      {{{0, 1e-3, 0, 1e-3, 0, -1e-3}}, "EPSG:4326", 1, 0, {1, 2, 3, 4}, kMetres, kMetres * kPolar},
   };
   ScratchFolder folder;
-  for (const Row& row : rows) {
-    const std::string path = WriteGeoTiff(folder.File("g.tif"), {.values = {1, 2, 3, 4},
-                                                                 .transform = row.transform,
-                                                                 .srs = row.srs,
-                                                                 .scale = row.scale,
-                                                                 .offset = row.offset});
-    const HeightField field = Read(path, {.spacing = 3.0});
-    EXPECT_EQ(field.z, row.z) << (row.srs ? row.srs : "") << " " << row.spacingX;
+  for (const auto& row : rows) {
+    const HeightField field = Read(WriteGeoTiff(folder.File("g.tif"), {.values = {1, 2, 3, 4},
+                                                                       .transform = row.transform,
+                                                                       .srs = row.srs,
+                                                                       .scale = row.scale,
+                                                                       .offset = row.offset}),
+                                   {.spacing = 3.0});
+    EXPECT_EQ(field.z, row.z) << row.spacingX;
     EXPECT_NEAR(field.spacingX, row.spacingX, 1e-9 * row.spacingX);
     EXPECT_NEAR(field.spacingY, row.spacingY, 1e-9 * row.spacingY);
   }
 }
 
-// A side of exactly the limit is still read.
 TEST(ElevationRead, LongestSideAdmitted) {
   ScratchFolder folder;
-  const std::string path = WriteGeoTiff(
-      folder.File("strip.tif"),
-      {.width = kMaxElevationSide, .height = 1, .values = std::vector(kMaxElevationSide, 1.0)});
-  EXPECT_EQ(Read(path).z.size(), static_cast<size_t>(kMaxElevationSide));
+  const HeightField field = Read(WriteGeoTiff(
+      folder.File("strip.tif"), {kMaxElevationSide, 1, std::vector(kMaxElevationSide, 1.0)}));
+  EXPECT_EQ(field.z.size(), static_cast<size_t>(kMaxElevationSide));
 }
 
 }  // namespace
