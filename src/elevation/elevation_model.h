@@ -25,8 +25,8 @@ inline constexpr long long kMaxElevationCells = 50'000'000;
 inline constexpr int kMaxElevationSide = 20'000;
 
 struct ElevationOptions {
-  std::optional<double> spacing =
-      std::nullopt;          // between two cells, for a file without georeferencing; > 0
+  // Between two cells, for a file without georeferencing; > 0.
+  std::optional<double> spacing = std::nullopt;
   double heightScale = 1.0;  // the vertical exaggeration: multiplies every height
   int band = 1;              // counted from 1, as GDAL does
 };
