@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QImage>
 
-#include "gradient/figure_marks.h"
+#include "elevation/elevation_model.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "map_figure.h"
@@ -38,9 +38,10 @@ std::variant<HeightField, std::string> LoadHeightField(const RenderJob& job) {
   if (const SurfaceKind* kind = FindSurfaceKind(surface.name)) {
     return MakeSurface(*kind, surface.width, surface.height, surface.parameters);
   }
-  return "--surface " + QuotedText(surface.name) +
-         " is not a catalogue surface (see --list-surfaces), and elevation models cannot be read "
-         "by this build";
+  // Anything else is an elevation model's file; the height scale follows for every surface.
+  std::variant<HeightField, ElevationError> read = ReadElevationModel(surface.name);
+  if (auto* error = std::get_if<ElevationError>(&read)) return error->message;
+  return std::move(std::get<HeightField>(read));
 }
 
 }  // namespace

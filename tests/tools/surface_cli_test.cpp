@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <fstream>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -57,6 +58,31 @@ TEST(SurfaceCli, ReadoutPhiIsNormalDotSourceForEachSource) {
   }
 }
 
+// An elevation model's plane z = 0.5 x - 0.25 y (cellsize 2) reads back p = 0.5 and q = -0.25
+// exactly, its rows north up.
+TEST(SurfaceCli, AnImportedPlaneHasItsSlopes) {
+  TempFolder folder;
+  std::string grid = "ncols 6\nnrows 5\nxllcorner 0\nyllcorner 0\ncellsize 2\n";
+  for (int row = 0; row < 5; ++row) {
+    for (int column = 0; column < 6; ++column) {
+      grid += std::to_string(0.5 * 2 * column - 0.25 * 2 * (4 - row)) + " ";
+    }
+    grid += "\n";
+  }
+  {
+    std::ofstream file(folder.File("plane.asc"));
+    file << grid;
+  }
+  for (const auto& [x, y] : {std::pair{0, 0}, std::pair{3, 2}, std::pair{5, 4}}) {
+    const RunResult run = Render({"--surface", folder.File("plane.asc"), "--readout",
+                                  std::to_string(x) + "," + std::to_string(y)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Field(run.out, "p"), 0.5) << run.out;
+    EXPECT_EQ(Field(run.out, "q"), -0.25) << run.out;
+    EXPECT_EQ(Field(run.out, "y"), 2.0 * (4 - y)) << run.out;
+  }
+}
+
 TEST(SurfaceCli, CastShadowsOnlyBlackenPixels) {
   TempFolder folder;
   const std::vector<std::string> base{"--surface", "crater", "--slant", "60", "--light", "55,250",
@@ -93,7 +119,7 @@ TEST(SurfaceCli, BadSurfaceOptionsAreRefused) {
       {{"--surface", "cone", "--gradient-space"}, "draw on the sphere or the map"},
       {{"--cast-shadows"}, "give --surface NAME|FILE"},
       {{"--surface", "cone", "--surface-size", "5000x10"}, "1 to 4096"},
-      {{"--surface", "no-such-file.tif"}, "no-such-file.tif"},
+      {{"--surface", "no-such-file.tif"}, "Не удалось прочитать модель рельефа «no-such-file.tif»"},
       {{"--surface", "cone", "--albedo", "no-such-image.png"}, "does not read as an image"},
   };
   for (const auto& row : kRows) {
