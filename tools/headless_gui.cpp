@@ -1,6 +1,6 @@
 #include "headless_gui.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QtGlobal>
 #include <clocale>
 #include <string>
@@ -15,7 +15,8 @@ void Silent(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QSt
 
 void EnsureHeadlessGui() {
   if (QCoreApplication::instance() != nullptr) return;
-  // QGuiApplication keeps argc and argv for its life; "-platform" outweighs QT_QPA_PLATFORM.
+  // QApplication (Qt Charts draws its plots through widgets' graphics view) keeps argc and argv
+  // for its life; "-platform" outweighs QT_QPA_PLATFORM.
   static int argc = 3;
   static char name[] = "gauss-sphere-render";
   static char platformOption[] = "-platform";
@@ -26,7 +27,7 @@ void EnsureHeadlessGui() {
   const std::string locale = std::setlocale(LC_ALL, nullptr);
   const QtMessageHandler previous = qInstallMessageHandler(Silent);
   // Never deleted: the fonts it loads may be needed until the process ends.
-  new QGuiApplication(argc, argv);  // NOLINT(cppcoreguidelines-owning-memory)
+  new QApplication(argc, argv);  // NOLINT(cppcoreguidelines-owning-memory)
   qInstallMessageHandler(previous);
   std::setlocale(LC_ALL, locale.c_str());
 }

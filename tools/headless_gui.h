@@ -1,5 +1,6 @@
 #pragma once
-// The renderer draws the figure's text with QPainter, and Qt's fonts need a QGuiApplication.
+// The renderer draws the figure's text with QPainter, and Qt's fonts need a QGuiApplication (a
+// QApplication: its plots are drawn by Qt Charts).
 // Made on first need, on the "offscreen" platform whatever QT_QPA_PLATFORM says, so that the
 // renderer never needs a display; --help, --version, bad options and pictures without text never
 // make one.

@@ -44,6 +44,15 @@ struct SurfaceJob {
   int source = 1;            // --source K: whose image is written (1 the described source)
 };
 
+// --profile X0,Y0:X1,Y1: picture pixels, as --readout counts them.
+struct ProfileLine {
+  PixelPosition from;
+  PixelPosition to;
+};
+
+// What a curve is written as, by the output's extension.
+enum class CurveFormat { kCsv, kPng, kSvg };
+
 struct RenderJob {
   ShadeInputs inputs;  // rotations, slant and glossy texts; the window's start-up texts by default
   int32_t reflectanceKind = kMatte;
@@ -92,6 +101,12 @@ struct RenderJob {
   // --contour-lines (the bands as lines, sphere or map) and --line-width.
   OverlayChoice overlay;
   std::optional<SurfaceJob> surface;
+  // Curves instead of a picture (curve_options.h): the phase curve of the law (--phase-curve,
+  // --phase-step DEG), or phi along a line of the picture (--profile); written as CSV, PNG or SVG.
+  bool phaseCurve = false;
+  double phaseStep = 1.0;
+  std::optional<ProfileLine> profile;
+  CurveFormat curveFormat = CurveFormat::kCsv;
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
 };
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "curve_options.h"
 #include "figure_options.h"
 #include "input_error_text.h"
 #include "law_options.h"
@@ -143,6 +144,15 @@ const std::vector<ValueOption>& ValueOptions() {
        "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
        "(the --light ones).",
        ParseSourceNumber},
+      {"phase-step", "DEG",
+       "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
+       ParsePhaseStep},
+      {"profile", "X0,Y0:X1,Y1",
+       "Write phi along the line between two picture pixels (of the sphere, the map or a "
+       "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 "
+       "with --light on the map or a surface; the values the readout gives at those pixels), or "
+       ".png / .svg, a plot.",
+       ParseProfile},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
@@ -211,6 +221,13 @@ constexpr FlagOption kFlagOptions[] = {
      CastShadowsFlag, true},
     {"list-surfaces", "Print the catalogue of surfaces with their parameters, and nothing else.",
      JobFlag<&RenderJob::listSurfaces>, true},
+    {"phase-curve",
+     "Write the function's disc-integrated phase curve instead of the picture: the brightness of "
+     "the whole sphere seen from +z against the phase angle g, 0 to 180 degrees, normalised to 1 "
+     "at g = 0, in 64-bit on a fine grid of the disc; -o FILE.csv (columns g and brightness) or "
+     ".png / .svg, a plot beside the Lambert and Lommel-Seeliger spheres' closed forms, with the "
+     "phase integral q.",
+     JobFlag<&RenderJob::phaseCurve>, true},
     {"contour-lines",
      "Draw the seven levels as contour lines in their legend colours over the grey tone, "
      "instead of tinted bands (the sphere or the map).",
@@ -303,6 +320,12 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (!PaintsSurfaceFile(job)) {
     if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  }
+  if (WritesCurve(job)) {
+    if (job.outputPath.empty())
+      return OptionError{"a curve needs -o FILE.csv, FILE.png or FILE.svg"};
+    if (OptionValueError error = ResolveCurve(job)) return OptionError{*error};
+    return job;
   }
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
   if (!job.readout && job.outputPath.empty()) {

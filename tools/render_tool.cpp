@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "curve_options.h"
+#include "curve_tool.h"
 #include "gradient/gradient_map.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
@@ -153,6 +155,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     if (!warning.empty()) err << warning << "\n";
   }
   try {
+    if (WritesCurve(job)) return RunCurveTool(job, out, err);
     if (job.surface) return RunSurfaceTool(job, out, err);
     if (job.readout) {
       const auto line = RenderReadoutLine(job);

@@ -36,7 +36,8 @@ OptionValueError ResolveParameters(const SurfaceKind& kind, SurfaceJob& surface)
     while (index < kind.parameters.size() && name != kind.parameters[index].name) ++index;
     if (equals == std::string::npos || index == kind.parameters.size()) {
       std::string names;
-      for (const SurfaceParameter& p : kind.parameters) names += (names.empty() ? "" : ", ") + std::string(p.name);
+      for (const SurfaceParameter& p : kind.parameters)
+        names += (names.empty() ? "" : ", ") + std::string(p.name);
       return "--surface-param " + QuotedText(text) + ": the surface " + kind.name +
              (names.empty() ? " has no parameters" : " has the parameters " + names);
     }

@@ -58,7 +58,8 @@ std::variant<SurfaceScene, std::string> LoadSurfaceScene(const RenderJob& job) {
   if (!job.surface->albedoPath.empty()) {
     std::optional<std::vector<double>> read =
         ReadAlbedo(job.surface->albedoPath, field.width, field.height);
-    if (!read) return "--albedo " + QuotedText(job.surface->albedoPath) + " does not read as an image";
+    if (!read)
+      return "--albedo " + QuotedText(job.surface->albedoPath) + " does not read as an image";
     albedo = std::move(*read);
   }
   return MakeScene(std::move(field), std::move(albedo));
@@ -74,7 +75,8 @@ std::string SurfaceReadoutLine(const std::optional<SurfaceReadout>& readout) {
   first.gradient.reset();
   std::string rest = FormatReadoutLine(first);
   rest.erase(rest.find(" point="));
-  if (readout->castShadow.front()) rest.replace(rest.find("zone=") + 5, std::string::npos, "cast-shadow");
+  if (readout->castShadow.front())
+    rest.replace(rest.find("zone=") + 5, std::string::npos, "cast-shadow");
   line += rest;
   std::vector<float> others;
   for (size_t k = 1; k < readout->sources.size(); ++k) {
@@ -83,28 +85,34 @@ std::string SurfaceReadoutLine(const std::optional<SurfaceReadout>& readout) {
   return line + FormatSourcePhis(others);
 }
 
-int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
-  RenderState state;
-  ApplyStartupValues(state);
-  ApplyJobSettings(job, state);
-  ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
-  if (auto* error = std::get_if<InputError>(&intake)) {
-    err << kToolName << DescribeInputError(*error) << "\n";
-    return kExitFailure;
-  }
+std::variant<PreparedSurface, std::string> PrepareSurface(const RenderJob& job) {
+  PreparedSurface prepared;
+  ApplyStartupValues(prepared.state);
+  ApplyJobSettings(job, prepared.state);
+  ShadeIntakeOutcome intake = ReadShadeParameters(prepared.state, job.inputs, CNumberFormat());
+  if (auto* error = std::get_if<InputError>(&intake)) return DescribeInputError(*error);
   std::variant<SurfaceScene, std::string> loaded = LoadSurfaceScene(job);
-  if (auto* message = std::get_if<std::string>(&loaded)) {
+  if (auto* message = std::get_if<std::string>(&loaded)) return std::move(*message);
+  prepared.scene = std::move(std::get<SurfaceScene>(loaded));
+  prepared.sources = JobSources(job, prepared.state);
+  prepared.shadows.resize(prepared.sources.size());
+  if (job.surface->castShadows) {
+    for (size_t k = 0; k < prepared.sources.size(); ++k) {
+      prepared.shadows[k] = CastShadows(prepared.scene.field, prepared.sources[k]);
+    }
+  }
+  return prepared;
+}
+
+int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  std::variant<PreparedSurface, std::string> ready = PrepareSurface(job);
+  if (auto* message = std::get_if<std::string>(&ready)) {
     err << kToolName << *message << "\n";
     return kExitFailure;
   }
-  const SurfaceScene& scene = std::get<SurfaceScene>(loaded);
-  const std::vector<LightAim> sources = JobSources(job, state);
-  std::vector<std::vector<uint8_t>> shadows(sources.size());
-  if (job.surface->castShadows) {
-    for (size_t k = 0; k < sources.size(); ++k) shadows[k] = CastShadows(scene.field, sources[k]);
-  }
-  const int width = scene.field.width;
-  const int height = scene.field.height;
+  PreparedSurface& prepared = std::get<PreparedSurface>(ready);
+  const int width = prepared.scene.field.width;
+  const int height = prepared.scene.field.height;
   if (job.readout) {
     if (job.readout->x >= width || job.readout->y >= height) {
       err << kToolName << "--readout " << job.readout->x << "," << job.readout->y
@@ -112,14 +120,15 @@ int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
       return kExitFailure;
     }
     // As the map's line: the angles, phi and zone of the described source, then phi2 and phi3.
-    out << SurfaceReadoutLine(
-               ReadSurfaceCell(state, scene, sources, shadows, job.readout->x, job.readout->y))
+    out << SurfaceReadoutLine(ReadSurfaceCell(prepared.state, prepared.scene, prepared.sources,
+                                              prepared.shadows, job.readout->x, job.readout->y))
         << "\n";
     return kExitSuccess;
   }
   const size_t chosen = static_cast<size_t>(job.surface->source - 1);
-  PassResult pass{state, ImageBuffer(width, height, ImageBuffer::Unpainted{})};
-  PaintSurfaceImage(state, scene, sources[chosen], shadows[chosen], pass.picture);
+  PassResult pass{prepared.state, ImageBuffer(width, height, ImageBuffer::Unpainted{})};
+  PaintSurfaceImage(prepared.state, prepared.scene, prepared.sources[chosen],
+                    prepared.shadows[chosen], pass.picture);
   out.flush();
   if (auto error = WriteJobPicture(job, pass)) {
     err << kToolName << *error << "\n";

@@ -9,12 +9,25 @@
 #include <ostream>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "render_job.h"
 #include "surface/surface_image.h"
 
 // The scene the job paints, or the message of a file that did not read.
 std::variant<SurfaceScene, std::string> LoadSurfaceScene(const RenderJob& job);
+
+// What the job's surface is painted and read from: the state after the slant's intake, the scene,
+// the sources (the described one first) and each one's cast shadows (empty when not asked for).
+struct PreparedSurface {
+  RenderState state;
+  SurfaceScene scene;
+  std::vector<LightAim> sources;
+  std::vector<std::vector<uint8_t>> shadows;
+};
+
+// The prepared surface, or the message of a text or a file that did not read.
+std::variant<PreparedSurface, std::string> PrepareSurface(const RenderJob& job);
 
 // Paints or reads out the job's surface; the exit status. Messages go to `err`.
 int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err);

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "pass/pass_control.h"
+#include "pass/readout.h"
 #include "pass/worker_pool.h"
 #include "photometry/additional_laws.h"
 #include "photometry/law_catalogue.h"
@@ -84,8 +85,8 @@ std::optional<PhaseCurve> ComputePhaseCurve(const RenderState& lastPass, double 
   if (control != nullptr) control->AddBlocks(count);
   PassPool().Run(count, [&](int k) {
     if (control != nullptr && control->Cancelled()) return;
-    sums[static_cast<size_t>(k)] =
-        DiscBrightness(lastPass, curve.degrees[static_cast<size_t>(k)] * kRadiansPerDegree, gridSide);
+    sums[static_cast<size_t>(k)] = DiscBrightness(
+        lastPass, curve.degrees[static_cast<size_t>(k)] * kRadiansPerDegree, gridSide);
     if (control != nullptr) control->FinishBlock();
   });
   if (control != nullptr && control->Cancelled()) return std::nullopt;
@@ -113,4 +114,12 @@ double PhaseIntegral(const std::vector<double>& degrees, const std::vector<doubl
     integral += (brightness[k - 1] * std::sin(g0) + brightness[k] * std::sin(g1)) / 2.0 * (g1 - g0);
   }
   return 2.0 * integral;
+}
+
+std::string PhaseCurveCsv(const PhaseCurve& curve) {
+  std::string csv = "g,brightness\n";
+  for (size_t k = 0; k < curve.degrees.size() && k < curve.brightness.size(); ++k) {
+    csv += ReadoutNumber(curve.degrees[k], 3) + "," + ReadoutNumber(curve.brightness[k], 6) + "\n";
+  }
+  return csv;
 }

@@ -9,6 +9,7 @@
 //   state -> for each g: LawConstants at g -> sum of phi over the disc grid -> Phi(g) / Phi(0)
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/render_state.h"
@@ -31,6 +32,10 @@ std::optional<PhaseCurve> ComputePhaseCurve(const RenderState& lastPass, double 
 // Lommel-Seeliger sphere, 1 - sin(g/2) tan(g/2) ln(cot(g/4)); both 1 at 0 and 0 at pi.
 double LambertSpherePhase(double g);
 double LommelSeeligerSpherePhase(double g);
+
+// "g,brightness", then a row for each g (degrees, then Phi), numbers as the readout writes them
+// (6 decimals for the brightness).
+std::string PhaseCurveCsv(const PhaseCurve& curve);
 
 // 2 * integral of Phi(g) sin g dg over the samples (g in degrees), by the trapezoid rule.
 double PhaseIntegral(const std::vector<double>& degrees, const std::vector<double>& brightness);

@@ -1,0 +1,92 @@
+// The renderer's curves: a profile's values are the readout's at its pixels, to the digits
+// printed; the phase curve's CSV reads back; a plotted SVG parses and carries its axis numbers.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "headless_gui.h"
+#include "render_tool.h"
+#include "temp_folder.h"
+#include "vector_files.h"
+
+namespace {
+
+int Render(std::vector<std::string> args, std::string* out = nullptr) {
+  std::ostringstream o, e;
+  const int status = RunRenderTool({args.begin(), args.end()}, o, e);
+  if (out != nullptr) *out = o.str();
+  EXPECT_TRUE(status == 0 || !e.str().empty());
+  return status;
+}
+
+std::vector<std::string> Lines(const std::string& path) {
+  std::ifstream file(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
+  return lines;
+}
+
+// "phi=0.824 painted=0.824" of a readout line, as "0.824,0.824"; ",": the background.
+std::string PhiPair(const std::string& line) {
+  const size_t phi = line.find(" phi=");
+  if (phi == std::string::npos) return ",";
+  const size_t painted = line.find(" painted=");
+  const std::string a = line.substr(phi + 5, line.find(' ', phi + 1) - phi - 5);
+  const std::string b = line.substr(painted + 9, line.find(' ', painted + 1) - painted - 9);
+  return a + "," + b;
+}
+
+TEST(CurveCli, AProfileIsTheReadoutAtItsPixels) {
+  const std::vector<std::vector<std::string>> pictures = {
+      {"--function", "minnaert", "--param", "k=0.5", "--slant", "40"},
+      {"--gradient-space", "--slant", "30", "--light", "40,90"},
+      {"--surface", "crater", "--slant", "50"}};
+  for (const std::vector<std::string>& picture : pictures) {
+    TempFolder folder;
+    std::vector<std::string> args = picture;
+    args.insert(args.end(), {"--profile", "20,30:230,200", "-o", folder.File("p.csv")});
+    ASSERT_EQ(Render(args), 0) << picture[0];
+    const std::vector<std::string> rows = Lines(folder.File("p.csv"));
+    ASSERT_EQ(rows.size(), 212U) << picture[0];  // the header and 211 pixels
+    for (size_t k = 1; k < rows.size(); k += 30) {
+      std::istringstream row(rows[k]);
+      std::string x, y;
+      std::getline(row, x, ',');
+      std::getline(row, y, ',');
+      std::vector<std::string> readout = picture;
+      readout.insert(readout.end(), {"--readout", x + "," + y});
+      std::string line;
+      ASSERT_EQ(Render(readout, &line), 0);
+      EXPECT_EQ(rows[k].substr(x.size() + y.size() + 2, PhiPair(line).size()), PhiPair(line))
+          << picture[0] << ": " << rows[k] << " / " << line;
+    }
+  }
+}
+
+TEST(CurveCli, ThePhaseCurveReadsBackAndItsPlotHasNumbers) {
+  TempFolder folder;
+  ASSERT_EQ(Render({"--phase-curve", "--phase-step", "2", "-o", folder.File("c.csv")}), 0);
+  const std::vector<std::string> rows = Lines(folder.File("c.csv"));
+  ASSERT_EQ(rows.size(), 92U);
+  EXPECT_EQ(rows[0], "g,brightness");
+  EXPECT_EQ(rows[1], "0.000,1.000000");
+  EXPECT_EQ(rows.back().substr(0, 8), "180.000,");
+  ASSERT_EQ(Render({"--phase-curve", "-o", folder.File("c.svg")}), 0);
+  std::ifstream file(folder.File("c.svg"));
+  const std::string svg((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const SvgContents contents = ReadSvg(QByteArray::fromStdString(svg));
+  EXPECT_TRUE(contents.error.isEmpty()) << contents.error.toStdString();
+  for (const char* number : {"0", "90", "180", "0.00", "1.00"}) {
+    EXPECT_TRUE(contents.texts.contains(QString::fromLatin1(number))) << number;
+  }
+  EXPECT_EQ(Render({"--phase-curve", "--function", "mirror", "-o", folder.File("m.csv")}), 2);
+  EXPECT_EQ(Render({"--profile", "0,0:500,10", "-o", folder.File("off.csv")}), 2);
+  EXPECT_EQ(Render({"--phase-curve", "-o", folder.File("c.bmp")}), 2);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include "curve_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "input_error_text.h"
+#include "intake/number_text.h"
+
+namespace {
+
+std::optional<PixelPosition> ReadPixel(std::string_view text) {
+  const size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  RenderJob scratch;
+  const std::string pair(text);
+  if (ParseReadoutPixel(pair, scratch)) return std::nullopt;
+  return scratch.readout;
+}
+
+}  // namespace
+
+OptionValueError ParsePhaseStep(std::string_view text, RenderJob& job) {
+  const NumberReading<double> step = ReadDouble(text, CNumberFormat());
+  if (!step.Ok() || !(step.value >= 0.1) || step.value > 30.0) {
+    return "--phase-step needs degrees from 0.1 to 30, got " + QuotedText(text);
+  }
+  job.phaseStep = step.value;
+  return std::nullopt;
+}
+
+OptionValueError ParseProfile(std::string_view text, RenderJob& job) {
+  const size_t colon = text.find(':');
+  const std::optional<PixelPosition> from =
+      colon == std::string_view::npos ? std::nullopt : ReadPixel(text.substr(0, colon));
+  const std::optional<PixelPosition> to =
+      colon == std::string_view::npos ? std::nullopt : ReadPixel(text.substr(colon + 1));
+  if (!from || !to) {
+    return "--profile needs X0,Y0:X1,Y1, two picture pixels, got " + QuotedText(text);
+  }
+  job.profile = ProfileLine{*from, *to};
+  return std::nullopt;
+}
+
+bool WritesCurve(const RenderJob& job) { return job.phaseCurve || job.profile.has_value(); }
+
+OptionValueError ResolveCurve(RenderJob& job) {
+  if (!WritesCurve(job)) return std::nullopt;
+  if (job.phaseCurve && job.profile) {
+    return std::string("--phase-curve and --profile are two curves: give one of them");
+  }
+  if (job.readout)
+    return std::string("a curve is written to -o, not read out: leave out --readout");
+  if (job.phaseCurve && job.reflectanceKind == kMirror) {
+    return std::string("--phase-curve: the mirror has none (its brightness is a single point)");
+  }
+  std::string extension =
+      job.outputPath.substr(std::min(job.outputPath.size(), job.outputPath.rfind('.') + 1));
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (job.outputPath.rfind('.') == std::string::npos) extension.clear();
+  if (extension == "csv") {
+    job.curveFormat = CurveFormat::kCsv;
+  } else if (extension == "png") {
+    job.curveFormat = CurveFormat::kPng;
+  } else if (extension == "svg") {
+    job.curveFormat = CurveFormat::kSvg;
+  } else {
+    return "a curve is written to a .csv, .png or .svg file, got " + QuotedText(job.outputPath);
+  }
+  return std::nullopt;
+}
