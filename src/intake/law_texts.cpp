@@ -70,6 +70,21 @@ std::string LawDisplayName(int32_t reflectanceKind) {
   return texts ? texts->name : "";
 }
 
+std::string FunctionDisplayName(int32_t reflectanceKind) {
+  switch (reflectanceKind) {
+    case kMatte:
+      return "Матовая";
+    case kGlossy:
+      return "Глянцевая";
+    case kRocky:
+      return "Каменистая";
+    case kMirror:
+      return "Зеркальная";
+    default:
+      return LawDisplayName(reflectanceKind);
+  }
+}
+
 std::string LawParameterCaption(int32_t reflectanceKind, int index) {
   const LawTexts* texts = FindTexts(reflectanceKind);
   if (!texts || index < 0 || index >= kMaxLawParameters) return "";

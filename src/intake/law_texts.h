@@ -12,6 +12,10 @@
 // additional law.
 std::string LawDisplayName(int32_t reflectanceKind);
 
+// The name of any function: «Матовая», «Глянцевая», «Каменистая», «Зеркальная» for the four
+// described ones (the option buttons' captions), else LawDisplayName.
+std::string FunctionDisplayName(int32_t reflectanceKind);
+
 // The caption of parameter `index` of the law, with its symbol: «Показатель k», «Шероховатость
 // σ, °», ...; empty when the law has no such parameter (the custom formula's parameters are
 // captioned by their own names).

@@ -69,6 +69,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),
+                         form.PhaseCurveAction(),
                          main->findChild<QAction*>(QStringLiteral("OpenExposure")),
                          main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction(),
                          main->findChild<QAction*>(QStringLiteral("ContourLines")),

@@ -60,6 +60,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   GiveToolTips(*this);
   GiveWhatsThis(*this);
   SetUpPictureAdditions();
+  SetUpCurves();
   jobs_ = std::make_unique<JobRunner>();
   spherePass_ = new BackgroundPass(*jobs_, *picture1_, this);
   spherePass_->setObjectName(QStringLiteral("SpherePass"));

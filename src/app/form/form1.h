@@ -45,6 +45,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class BigSphereWindow;
+class PhaseCurveWindow;
 class GradientMapWindow;
 class LegendPanel;
 class LiveShading;
@@ -81,6 +82,9 @@ class Form1 final : public QWidget {
   QAction* SourcesAction() const { return showSources_; }
   // The gradient-space map's window; none until it was first opened.
   GradientMapWindow* MapWindow() const { return mapWindow_; }
+  // «Фазовая кривая» (checked while its window is shown) and that window, none until first opened.
+  QAction* PhaseCurveAction() const { return openPhaseCurve_; }
+  PhaseCurveWindow* PhaseCurve() const { return phaseCurve_; }
   // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
   QAction* BigSphereAction() const { return openBigSphere_; }
   BigSphereWindow* BigSphere() const { return bigSphere_; }
@@ -142,6 +146,10 @@ class Form1 final : public QWidget {
   void SetUpPictureAdditions();
   void OpenGradientMap();
   void OpenBigSphere();
+  void SetUpCurves();
+  void OpenPhaseCurve();
+  // Hands the pass shown to the plot windows that follow it.
+  void ShowPassInCurves();
   void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
@@ -152,6 +160,7 @@ class Form1 final : public QWidget {
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
   BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
+  PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
   // it reports to.
   std::unique_ptr<JobRunner> jobs_;
@@ -166,6 +175,7 @@ class Form1 final : public QWidget {
   QAction* openMap_ = nullptr;
   QAction* showSources_ = nullptr;
   QAction* openBigSphere_ = nullptr;
+  QAction* openPhaseCurve_ = nullptr;
 
   QTimer* timer1_ = nullptr;
   PictureBox* picture1_ = nullptr;

@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "app/big_sphere/big_sphere_window.h"
+#include "app/curves/phase_curve_window.h"
 #include "app/form/form1.h"
 #include "app/form/legend_panel.h"
 #include "app/form/observer_arrow_view.h"
@@ -102,12 +103,14 @@ void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoot
     picture1_->repaint();
   }
   if (bigSphere_ != nullptr && bigSphere_->isVisible()) bigSphere_->ShowPass(*lastPass_, overlay_);
+  ShowPassInCurves();
   if (mapWindow_ != nullptr) mapWindow_->ShowPass(*lastPass_);
 }
 
 void Form1::CancelPasses() {
   spherePass_->Cancel();
   if (bigSphere_ != nullptr) bigSphere_->CancelPass();
+  if (phaseCurve_ != nullptr) phaseCurve_->CancelPass();
   if (mapWindow_ != nullptr) mapWindow_->CancelPass();
 }
 

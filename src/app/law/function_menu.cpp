@@ -11,18 +11,8 @@
 
 namespace {
 
-struct DescribedFunction {
-  int32_t kind;
-  const char* text;
-};
-
-// The captions of the option buttons.
-constexpr DescribedFunction kDescribedFunctions[] = {
-    {kMatte, "Матовая"},
-    {kGlossy, "Глянцевая"},
-    {kRocky, "Каменистая"},
-    {kMirror, "Зеркальная"},
-};
+// The four described functions, as the option buttons order them.
+constexpr int32_t kDescribedFunctions[] = {kMatte, kGlossy, kRocky, kMirror};
 
 }  // namespace
 
@@ -32,8 +22,8 @@ FunctionMenu::FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t)
   setObjectName(QStringLiteral("FunctionMenuItems"));
   group_ = new QActionGroup(this);
   group_->setExclusive(true);
-  for (const DescribedFunction& function : kDescribedFunctions) {
-    AddItem(menu, function.kind, QString::fromUtf8(function.text));
+  for (const int32_t kind : kDescribedFunctions) {
+    AddItem(menu, kind, QString::fromStdString(FunctionDisplayName(kind)));
   }
   menu.addSeparator();
   for (const LawEntry& law : AdditionalLaws()) {

@@ -1,0 +1,107 @@
+#include "app/curves/plot_view.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "app/curves/plot_files.h"
+#include "app/locale_numbers.h"
+
+PlotView::PlotView(QWidget* parent) : QWidget(parent) {
+  view_ = new QChartView(this);
+  view_->setObjectName(QStringLiteral("PlotChart"));
+  view_->setRenderHint(QPainter::Antialiasing);
+  view_->setMinimumSize(480, 320);
+  view_->setMouseTracking(true);
+  view_->viewport()->installEventFilter(this);
+  pointer_ = new QLabel(this);
+  pointer_->setObjectName(QStringLiteral("PlotPointer"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view_, 1);
+  layout->addWidget(pointer_);
+  menu_ = new QMenu(this);
+  QAction* savePlot = menu_->addAction(QStringLiteral("Сохранить график…"));
+  savePlot->setObjectName(QStringLiteral("SavePlot"));
+  connect(savePlot, &QAction::triggered, this, [this] {
+    const QString path = AskPath(false);
+    if (!path.isEmpty()) SavePlot(path);
+  });
+  QAction* saveData = menu_->addAction(QStringLiteral("Сохранить данные (CSV)…"));
+  saveData->setObjectName(QStringLiteral("SaveData"));
+  connect(saveData, &QAction::triggered, this, [this] {
+    const QString path = AskPath(true);
+    if (!path.isEmpty()) SaveData(path);
+  });
+  view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(view_, &QWidget::customContextMenuRequested, this,
+          [this](QPoint at) { menu_->popup(view_->mapToGlobal(at)); });
+}
+
+void PlotView::SetPlot(const CurvePlot& plot, std::string csv) {
+  plot_ = plot;
+  plot_.locale = UserLocale();
+  csv_ = std::move(csv);
+  view_->setChart(MakeCurveChart(plot_).release());  // the view owns it and drops the last one
+  pointer_->clear();
+}
+
+QString PlotView::PointerText() const { return pointer_->text(); }
+
+bool PlotView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_->viewport() && event->type() == QEvent::MouseMove && view_->chart()) {
+    const QPointF at = static_cast<QMouseEvent*>(event)->position();
+    QChart* chart = view_->chart();
+    if (chart->plotArea().contains(at)) {
+      const QPointF value = chart->mapToValue(at);
+      const QLocale locale = UserLocale();
+      pointer_->setText(QStringLiteral("%1 = %2,  %3 = %4")
+                            .arg(plot_.xTitle.section(u',', 0, 0), locale.toString(value.x(), 'f', 2),
+                                 plot_.yTitle, locale.toString(value.y(), 'f', 4)));
+    } else {
+      pointer_->clear();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+QString PlotView::AskPath(bool data) {
+  if (pickPath_) return pickPath_(data);
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString proposed = QDir(folder).filePath(data ? QStringLiteral("кривая.csv")
+                                                      : QStringLiteral("кривая.png"));
+  const QString filters = data ? QStringLiteral("Данные CSV (*.csv)")
+                               : QStringLiteral("Рисунок PNG (*.png);;Рисунок SVG (*.svg);;"
+                                                "Документ PDF (*.pdf)");
+  return QFileDialog::getSaveFileName(this, data ? QStringLiteral("Сохранить данные")
+                                                 : QStringLiteral("Сохранить график"),
+                                      proposed, filters);
+}
+
+bool PlotView::SavePlot(const QString& path) {
+  if (const std::optional<QString> reason = WritePlotFile(plot_, path)) {
+    QMessageBox::warning(this, window()->windowTitle(),
+                         QStringLiteral("Не удалось сохранить график в файл «%1»: %2.")
+                             .arg(QDir::toNativeSeparators(path), *reason));
+    return false;
+  }
+  return true;
+}
+
+bool PlotView::SaveData(const QString& path) {
+  if (const std::optional<QString> reason = WriteDataFile(csv_, path)) {
+    QMessageBox::warning(this, window()->windowTitle(),
+                         QStringLiteral("Не удалось сохранить данные в файл «%1»: %2.")
+                             .arg(QDir::toNativeSeparators(path), *reason));
+    return false;
+  }
+  return true;
+}
