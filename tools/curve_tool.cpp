@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QStringList>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <variant>
@@ -19,6 +18,7 @@
 #include "pass/shade_command.h"
 #include "picture_file.h"
 #include "plots/curve_chart.h"
+#include "plots/curve_plots.h"
 #include "render_tool.h"
 #include "surface_tool.h"
 
@@ -31,12 +31,6 @@ struct CurveData {
   CurvePlot plot;
 };
 
-std::vector<QPointF> Points(const std::vector<double>& xs, const std::vector<double>& ys) {
-  std::vector<QPointF> points;
-  for (size_t k = 0; k < xs.size() && k < ys.size(); ++k) points.emplace_back(xs[k], ys[k]);
-  return points;
-}
-
 std::variant<CurveData, std::string> PhaseCurveData(const RenderJob& job) {
   RenderState state;
   ApplyStartupValues(state);
@@ -46,26 +40,9 @@ std::variant<CurveData, std::string> PhaseCurveData(const RenderJob& job) {
   const std::optional<PhaseCurve> curve = ComputePhaseCurve(state, job.phaseStep);
   if (!curve)
     return std::string("--phase-curve: the function is dark over the whole disc at g = 0");
-  std::vector<double> lambert;
-  std::vector<double> lommel;
-  for (const double g : curve->degrees) {
-    lambert.push_back(LambertSpherePhase(g * std::numbers::pi / 180.0));
-    lommel.push_back(LommelSeeligerSpherePhase(g * std::numbers::pi / 180.0));
-  }
-  CurvePlot plot;
-  plot.title = QStringLiteral("Фазовая кривая, q = %1").arg(curve->phaseIntegral, 0, 'f', 4);
-  plot.xTitle = QStringLiteral("g, градусов");
-  plot.yTitle = QStringLiteral("Φ(g)");
-  plot.series = {
-      {QStringLiteral("функция"), Points(curve->degrees, curve->brightness), QColor(20, 60, 160)},
-      {QStringLiteral("сфера Ламберта"), Points(curve->degrees, lambert), QColor(120, 120, 120),
-       Qt::DashLine},
-      {QStringLiteral("сфера Ломмеля — Зеелигера"), Points(curve->degrees, lommel),
-       QColor(200, 120, 0), Qt::DashLine}};
+  CurvePlot plot = PhaseCurvePlot(*curve, state.reflectanceKind, false);
+  plot.title += QStringLiteral(", q = %1").arg(curve->phaseIntegral, 0, 'f', 4);
   plot.locale = QLocale::c();
-  plot.xRange = {0.0, 180.0};
-  plot.xTicks = 7;
-  plot.xFormat = QStringLiteral("%.0f");
   return CurveData{PhaseCurveCsv(*curve), plot};
 }
 
@@ -129,29 +106,8 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
   std::variant<std::vector<ProfileSample>, std::string> read = ProfileSamples(job);
   if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
   const std::vector<ProfileSample>& samples = std::get<std::vector<ProfileSample>>(read);
-  CurvePlot plot;
-  plot.title = QStringLiteral("Профиль");
-  plot.xTitle = QStringLiteral("расстояние, пикселей");
-  plot.yTitle = QStringLiteral("ф");
+  CurvePlot plot = ProfilePlot(samples);
   plot.locale = QLocale::c();
-  CurveSeries phi{QStringLiteral("ф"), {}, QColor(20, 60, 160)};
-  CurveSeries painted{QStringLiteral("ф рисунка"), {}, QColor(200, 120, 0), Qt::DashLine};
-  std::vector<CurveSeries> others;
-  for (const ProfileSample& sample : samples) {
-    if (!sample.readout) continue;
-    phi.points.emplace_back(sample.distance, sample.readout->reading.functionPhi);
-    painted.points.emplace_back(sample.distance, sample.readout->reading.phi);
-    for (size_t k = 0; k < sample.otherPhis.size(); ++k) {
-      if (others.size() <= k) {
-        others.push_back({QStringLiteral("ф%1").arg(k + 2),
-                          {},
-                          k == 0 ? QColor(0, 160, 160) : QColor(200, 0, 200)});
-      }
-      others[k].points.emplace_back(sample.distance, sample.otherPhis[k]);
-    }
-  }
-  plot.series = {phi, painted};
-  plot.series.insert(plot.series.end(), others.begin(), others.end());
   return CurveData{ProfileCsv(samples), plot};
 }
 

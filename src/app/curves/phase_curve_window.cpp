@@ -6,60 +6,18 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <cmath>
 #include <memory>
-#include <numbers>
 
 #include "app/curves/plot_view.h"
 #include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
-#include "intake/law_texts.h"
+#include "plots/curve_plots.h"
 
 namespace {
 
 constexpr double kStepDegrees = 1.0;
 
-double Magnitude(double brightness) { return -2.5 * std::log10(brightness); }
-
-CurveSeries Series(const QString& name, const std::vector<double>& degrees,
-                   double (*valueAt)(double g, const std::vector<double>& own, size_t k),
-                   const std::vector<double>& own, bool magnitudes, QColor colour,
-                   Qt::PenStyle style) {
-  CurveSeries series{name, {}, colour, style};
-  for (size_t k = 0; k < degrees.size(); ++k) {
-    const double value = valueAt(degrees[k] * std::numbers::pi / 180.0, own, k);
-    series.points.emplace_back(degrees[k], magnitudes ? Magnitude(value) : value);
-  }
-  return series;
-}
-
 }  // namespace
-
-CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes) {
-  CurvePlot plot;
-  plot.title = QStringLiteral("Фазовая кривая: %1").arg(QString::fromStdString(FunctionDisplayName(kind)));
-  plot.xTitle = QStringLiteral("g, градусов");
-  plot.yTitle = magnitudes ? QStringLiteral("−2,5·lg Φ(g)") : QStringLiteral("Φ(g)");
-  plot.yReversed = magnitudes;
-  plot.xRange = {0.0, 180.0};
-  plot.xTicks = 7;
-  plot.xFormat = QStringLiteral("%.0f");
-  const auto own = [](double, const std::vector<double>& values, size_t k) { return values[k]; };
-  const auto lambert = [](double g, const std::vector<double>&, size_t) {
-    return LambertSpherePhase(g);
-  };
-  const auto lommel = [](double g, const std::vector<double>&, size_t) {
-    return LommelSeeligerSpherePhase(g);
-  };
-  plot.series = {
-      Series(QString::fromStdString(FunctionDisplayName(kind)), curve.degrees, own,
-             curve.brightness, magnitudes, QColor(20, 60, 160), Qt::SolidLine),
-      Series(QStringLiteral("сфера Ламберта"), curve.degrees, lambert, {}, magnitudes,
-             QColor(120, 120, 120), Qt::DashLine),
-      Series(QStringLiteral("сфера Ломмеля — Зеелигера"), curve.degrees, lommel, {}, magnitudes,
-             QColor(200, 120, 0), Qt::DashLine)};
-  return plot;
-}
 
 PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("PhaseCurveWindow"));

@@ -20,9 +20,6 @@ class PlotView;
 class QCheckBox;
 class QLabel;
 
-// The plot of a curve of `kind`'s function, in brightness or magnitudes.
-CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes);
-
 class PhaseCurveWindow final : public QWidget {
   Q_OBJECT
  public:

@@ -25,6 +25,7 @@
 // construction. Handlers are named for the signal they serve.
 
 #include <QImage>
+#include <QLineF>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -46,6 +47,7 @@ class QRadioButton;
 class QTimer;
 class BigSphereWindow;
 class PhaseCurveWindow;
+class ProfileWindow;
 class GradientMapWindow;
 class LegendPanel;
 class LiveShading;
@@ -85,6 +87,8 @@ class Form1 final : public QWidget {
   // «Фазовая кривая» (checked while its window is shown) and that window, none until first opened.
   QAction* PhaseCurveAction() const { return openPhaseCurve_; }
   PhaseCurveWindow* PhaseCurve() const { return phaseCurve_; }
+  // «Профиль»: the last line dragged with Shift on the sphere or the map; none until then.
+  ProfileWindow* Profile() const { return profile_; }
   // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
   QAction* BigSphereAction() const { return openBigSphere_; }
   BigSphereWindow* BigSphere() const { return bigSphere_; }
@@ -150,6 +154,10 @@ class Form1 final : public QWidget {
   void OpenPhaseCurve();
   // Hands the pass shown to the plot windows that follow it.
   void ShowPassInCurves();
+  // The profile along `line` (logical coordinates) of Picture1 or of the map's picture.
+  void ShowSphereProfile(QLineF line);
+  void ShowMapProfile(QLineF line);
+  ProfileWindow& ProfileShown(PictureBox& picture, QLineF line);
   void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
@@ -161,6 +169,9 @@ class Form1 final : public QWidget {
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
   BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
   PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
+  ProfileWindow* profile_ = nullptr;        // made for the first line dragged
+  PictureBox* profiled_ = nullptr;          // the picture whose line is marked
+  bool mapProfiles_ = false;                // the map's picture takes profile drags
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
   // it reports to.
   std::unique_ptr<JobRunner> jobs_;

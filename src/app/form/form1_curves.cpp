@@ -1,9 +1,20 @@
-// Form1's plot windows: «Фазовая кривая» follows every pass shown while it is open.
+// Form1's plot windows: «Фазовая кривая» follows every pass shown while it is open; «Профиль»
+// plots phi along a line dragged with Shift on the sphere or the map, the line marked over its
+// picture while the window is open, and follows the sphere's passes.
 
 #include <QAction>
+#include <QPushButton>
 
 #include "app/curves/phase_curve_window.h"
+#include "app/curves/profile_drag.h"
+#include "app/curves/profile_window.h"
 #include "app/form/form1.h"
+#include "app/map/gradient_map_window.h"
+#include "app/map/map_figure.h"
+#include "app/picture/picture_box.h"
+#include "gradient/gradient_readout.h"
+#include "gradient/source_phi.h"
+#include "pass/readout.h"
 
 void Form1::SetUpCurves() {
   openPhaseCurve_ = new QAction(QStringLiteral("Фазовая кривая"), this);
@@ -15,6 +26,15 @@ void Form1::SetUpCurves() {
     } else if (phaseCurve_ != nullptr) {
       phaseCurve_->close();
     }
+  });
+  auto* sphereDrag = new ProfileDrag(*picture1_, this);
+  connect(sphereDrag, &ProfileDrag::LineChosen, this, &Form1::ShowSphereProfile);
+  // The map's picture takes profile drags once the map has been made (after its own slot).
+  connect(openMap_, &QAction::triggered, this, [this] {
+    if (mapWindow_ == nullptr || mapProfiles_) return;
+    mapProfiles_ = true;
+    auto* mapDrag = new ProfileDrag(mapWindow_->Picture(), this);
+    connect(mapDrag, &ProfileDrag::LineChosen, this, &Form1::ShowMapProfile);
   });
 }
 
@@ -31,4 +51,63 @@ void Form1::OpenPhaseCurve() {
 
 void Form1::ShowPassInCurves() {
   if (phaseCurve_ != nullptr && phaseCurve_->isVisible()) phaseCurve_->ShowPass(*lastPass_);
+  if (profile_ != nullptr && profile_->isVisible() && profiled_ == picture1_) {
+    ShowSphereProfile(*picture1_->LineMark());
+  }
+}
+
+ProfileWindow& Form1::ProfileShown(PictureBox& picture, QLineF line) {
+  if (profile_ == nullptr) {
+    profile_ = new ProfileWindow(this);
+    connect(profile_, &ProfileWindow::Closed, this, [this] {
+      if (profiled_ != nullptr) profiled_->SetLineMark(std::nullopt);
+      profiled_ = nullptr;
+    });
+  }
+  if (profiled_ != nullptr && profiled_ != &picture) profiled_->SetLineMark(std::nullopt);
+  profiled_ = &picture;
+  picture.SetLineMark(line);
+  profile_->EquatorButton().setEnabled(&picture == picture1_);
+  profile_->show();
+  profile_->raise();
+  return *profile_;
+}
+
+void Form1::ShowSphereProfile(QLineF line) {
+  if (!lastPass_) return;
+  const RenderState& state = lastPass_->state;
+  const QSize size = picture1_->Image().size();
+  const QPoint from = picture1_->DevicePixelAt(line.p1().toPoint());
+  const QPoint to = picture1_->DevicePixelAt(line.p2().toPoint());
+  const auto clampX = [&size](int x) { return std::clamp(x, 0, size.width() - 1); };
+  const auto clampY = [&size](int y) { return std::clamp(y, 0, size.height() - 1); };
+  const std::vector<ProfileSample> samples = ReadProfile(
+      clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()), [&](int x, int y) {
+        return ReadoutAtPixel(state, size.width(), size.height(), x, y);
+      });
+  ProfileShown(*picture1_, line).ShowProfile(samples, QStringLiteral("Профиль по сфере"));
+}
+
+void Form1::ShowMapProfile(QLineF line) {
+  const RenderState* state = mapWindow_ != nullptr ? mapWindow_->MapState() : nullptr;
+  if (state == nullptr) return;
+  PictureBox& picture = mapWindow_->Picture();
+  const QSize size = picture.Image().size();
+  const GradientView view = mapWindow_->Figure().View();
+  std::vector<UsedSource> sources = mapWindow_->Figure().Sources();
+  if (!sources.empty()) sources.erase(sources.begin());  // the described one is phi itself
+  const std::vector<LightAim> extra = AimsOf(sources);
+  const QPoint from = picture.DevicePixelAt(line.p1().toPoint());
+  const QPoint to = picture.DevicePixelAt(line.p2().toPoint());
+  const auto clampX = [&size](int x) { return std::clamp(x, 0, size.width() - 1); };
+  const auto clampY = [&size](int y) { return std::clamp(y, 0, size.height() - 1); };
+  const std::vector<ProfileSample> samples = ReadProfile(
+      clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
+      [&](int x, int y) {
+        return GradientReadoutAtPixel(*state, size.width(), size.height(), x, y, view);
+      },
+      [&](int x, int y) {
+        return SourcePhisAtPixel(*state, extra, view, size.width(), size.height(), x, y);
+      });
+  ProfileShown(picture, line).ShowProfile(samples, QStringLiteral("Профиль по карте"));
 }

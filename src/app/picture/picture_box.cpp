@@ -74,9 +74,22 @@ void PictureBox::DrawArrow(QImage& target, bool blinkPhaseToo) const {
 }
 
 void PictureBox::DrawOverlay(QImage& target) const {
-  if (!overlay_) return;
+  if (!overlay_ && !lineMark_) return;
   QPainter painter(&target);
-  overlay_(painter);
+  if (overlay_) overlay_(painter);
+  if (lineMark_) {
+    // Dark over light: it shows on a white background and on the grey tone alike.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(*lineMark_);
+    painter.setPen(QPen(QColor(200, 0, 0), 1.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(*lineMark_);
+  }
+}
+
+void PictureBox::SetLineMark(std::optional<QLineF> line) {
+  lineMark_ = line;
+  update();
 }
 
 QImage PictureBox::ComposedImage() const {

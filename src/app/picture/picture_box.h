@@ -12,9 +12,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLineF>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "model/picture.h"
 #include "pass/observer_arrow.h"
@@ -72,6 +74,10 @@ class PictureBox final : public QWidget, public Picture {
   QImage ImageWithArrowShownAlone() const;
   // The drawing laid over the image, if any.
   const Overlay& CurrentOverlay() const { return overlay_; }
+  // A line marked over the image and its overlay (a profile's line, logical coordinates), or
+  // none; part of the picture as shown, saved and copied.
+  void SetLineMark(std::optional<QLineF> line);
+  const std::optional<QLineF>& LineMark() const { return lineMark_; }
 
   // The background and fill colours of the picture area are kept as the window sets them, but
   // paint nothing: the picture covers the whole widget and the raster pass clears it in the
@@ -109,6 +115,7 @@ class PictureBox final : public QWidget, public Picture {
   QImage image_;
   int pixelRatio_ = 1;
   Overlay overlay_;
+  std::optional<QLineF> lineMark_;
   QColor background_ = Qt::white;
   QColor fill_ = Qt::white;
   std::array<ArrowLine, kArrowLineCount> arrow_{};

@@ -22,8 +22,9 @@ bool PointerDrag::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto* mouse = static_cast<QMouseEvent*>(event);
   if (!dragging_) {
+    // With Shift the press draws a profile's line instead (profile_drag.h).
     if (watched == &widget_ && type == QEvent::MouseButtonPress &&
-        mouse->button() == Qt::LeftButton) {
+        mouse->button() == Qt::LeftButton && !mouse->modifiers().testFlag(Qt::ShiftModifier)) {
       Begin(mouse->globalPosition());
     }
     return false;

@@ -2,7 +2,8 @@
 // A drag with the left button that starts on a widget: reports how far the pointer moved since
 // the last report, in pixels, until the button is released. The drag is followed wherever the
 // pointer goes, off the widget too, and while the widget is briefly hidden (as a pass hides the
-// sphere while it paints it). A press and release without a move is no drag and reports nothing.
+// sphere while it paints it). A press and release without a move is no drag and reports nothing,
+// and a press with Shift starts none (it draws a profile's line).
 
 #include <QObject>
 #include <QPointF>

@@ -1,0 +1,38 @@
+#include "app/curves/profile_window.h"
+
+#include <QHideEvent>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/curves/plot_view.h"
+#include "plots/curve_plots.h"
+
+ProfileWindow::ProfileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("ProfileWindow"));
+  setWindowTitle(QStringLiteral("Профиль"));
+  view_ = new PlotView(this);
+  equator_ = new QPushButton(QStringLiteral("По фотометрическому экватору"), this);
+  equator_->setObjectName(QStringLiteral("ProfileEquator"));
+  equator_->setToolTip(QStringLiteral(
+      "Большой круг через точки, обращённые к наблюдателю и к источнику: вдоль него читают "
+      "потемнение к краю"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(view_, 1);
+  layout->addWidget(equator_, 0, Qt::AlignLeft);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  resize(680, 520);
+}
+
+void ProfileWindow::ShowProfile(const std::vector<ProfileSample>& samples, const QString& title) {
+  CurvePlot plot = ProfilePlot(samples);
+  plot.title = title;
+  view_->SetPlot(plot, ProfileCsv(samples));
+}
+
+void ProfileWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) emit Closed();
+}

@@ -1,0 +1,77 @@
+#include "plots/curve_plots.h"
+
+#include <QString>
+#include <cmath>
+#include <numbers>
+
+#include "intake/law_texts.h"
+
+namespace {
+
+double Magnitude(double brightness) { return -2.5 * std::log10(brightness); }
+
+CurveSeries Series(const QString& name, const std::vector<double>& degrees,
+                   double (*valueAt)(double g, const std::vector<double>& own, size_t k),
+                   const std::vector<double>& own, bool magnitudes, QColor colour,
+                   Qt::PenStyle style) {
+  CurveSeries series{name, {}, colour, style};
+  for (size_t k = 0; k < degrees.size(); ++k) {
+    const double value = valueAt(degrees[k] * std::numbers::pi / 180.0, own, k);
+    series.points.emplace_back(degrees[k], magnitudes ? Magnitude(value) : value);
+  }
+  return series;
+}
+
+}  // namespace
+
+CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes) {
+  CurvePlot plot;
+  plot.title = QStringLiteral("Фазовая кривая: %1").arg(QString::fromStdString(FunctionDisplayName(kind)));
+  plot.xTitle = QStringLiteral("g, градусов");
+  plot.yTitle = magnitudes ? QStringLiteral("−2,5·lg Φ(g)") : QStringLiteral("Φ(g)");
+  plot.yReversed = magnitudes;
+  plot.xRange = {0.0, 180.0};
+  plot.xTicks = 7;
+  plot.xFormat = QStringLiteral("%.0f");
+  const auto own = [](double, const std::vector<double>& values, size_t k) { return values[k]; };
+  const auto lambert = [](double g, const std::vector<double>&, size_t) {
+    return LambertSpherePhase(g);
+  };
+  const auto lommel = [](double g, const std::vector<double>&, size_t) {
+    return LommelSeeligerSpherePhase(g);
+  };
+  plot.series = {
+      Series(QString::fromStdString(FunctionDisplayName(kind)), curve.degrees, own,
+             curve.brightness, magnitudes, QColor(20, 60, 160), Qt::SolidLine),
+      Series(QStringLiteral("сфера Ламберта"), curve.degrees, lambert, {}, magnitudes,
+             QColor(120, 120, 120), Qt::DashLine),
+      Series(QStringLiteral("сфера Ломмеля — Зеелигера"), curve.degrees, lommel, {}, magnitudes,
+             QColor(200, 120, 0), Qt::DashLine)};
+  return plot;
+}
+
+
+CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
+  CurvePlot plot;
+  plot.title = QStringLiteral("Профиль");
+  plot.xTitle = QStringLiteral("расстояние, пикселей");
+  plot.yTitle = QStringLiteral("ф");
+  CurveSeries phi{QStringLiteral("ф"), {}, QColor(20, 60, 160)};
+  CurveSeries painted{QStringLiteral("ф рисунка"), {}, QColor(200, 120, 0), Qt::DashLine};
+  std::vector<CurveSeries> others;
+  for (const ProfileSample& sample : samples) {
+    if (!sample.readout) continue;
+    phi.points.emplace_back(sample.distance, sample.readout->reading.functionPhi);
+    painted.points.emplace_back(sample.distance, sample.readout->reading.phi);
+    for (size_t k = 0; k < sample.otherPhis.size(); ++k) {
+      if (others.size() <= k) {
+        others.push_back({QStringLiteral("ф%1").arg(k + 2), {},
+                          k == 0 ? QColor(0, 160, 160) : QColor(200, 0, 200)});
+      }
+      others[k].points.emplace_back(sample.distance, sample.otherPhis[k]);
+    }
+  }
+  plot.series = {phi, painted};
+  plot.series.insert(plot.series.end(), others.begin(), others.end());
+  return plot;
+}

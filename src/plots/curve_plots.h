@@ -1,0 +1,16 @@
+#pragma once
+// The program's two kinds of curve as plots, for the window and the renderer alike: a phase
+// curve beside the closed forms of the Lambert and Lommel-Seeliger spheres (in brightness, or in
+// magnitudes -2.5 lg Phi growing downwards), and a profile (phi, the painted value and the
+// extra sources' phi against the distance along the line).
+
+#include <cstdint>
+#include <vector>
+
+#include "curves/phase_curve.h"
+#include "curves/profile.h"
+#include "plots/curve_chart.h"
+
+CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes);
+
+CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples);
