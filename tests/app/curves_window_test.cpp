@@ -5,10 +5,14 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/plot_view.h"
+#include "app/curves/profile_window.h"
+#include "curves/profile.h"
+#include "pass/readout.h"
 #include "form_probe.h"
 #include "photometry/law_catalogue.h"
 
@@ -47,6 +51,37 @@ class CurvesWindowTest : public QObject {
     Retype(*Find<QLineEdit>(*form, "Text4_0"), QStringLiteral("30"));
     form->ChooseLaw(kLommelSeeliger, StartLawSettings(kLommelSeeliger));
     QTRY_VERIFY(std::abs(window->Curve()->phaseIntegral - 1.6366) < 0.01);
+  }
+
+  // A Shift drag on the sphere plots the readout at the line's pixels; the view does not turn,
+  // the picture takes no click, and closing the plot takes the line away.
+  void aShiftDragPlotsTheProfileAlongItsLine() {
+    std::unique_ptr<Form1> form = OpenForm();
+    Press(*form);
+    PictureBox& picture = *Find<PictureBox>(*form, "Picture1");
+    const RenderState before = form->State();
+    QTest::mousePress(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 120));
+    QMouseEvent move(QEvent::MouseMove, QPointF(200, 170), picture.mapToGlobal(QPointF(200, 170)),
+                     Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(&picture, &move);
+    QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
+    QVERIFY(form->Profile() != nullptr && form->Profile()->isVisible());
+    QVERIFY(form->State() == before);
+    QVERIFY(picture.LineMark().has_value());
+    const std::vector<std::pair<int, int>> pixels = LinePixels(100, 120, 300, 220);
+    const CurvePlot& plot = form->Profile()->View().Plot();
+    const std::vector<QPointF>& phi = plot.series.front().points;
+    size_t k = 0;
+    for (const auto& [x, y] : pixels) {
+      const std::optional<Readout> readout = ReadoutAtPixel(*form->LastPassState(), 393, 337, x, y);
+      if (!readout) continue;
+      QVERIFY(k < phi.size());
+      QCOMPARE(phi[k].y(), double{readout->reading.functionPhi});
+      ++k;
+    }
+    QCOMPARE(k, phi.size());
+    form->Profile()->close();
+    QVERIFY(!picture.LineMark().has_value());
   }
 };
 
