@@ -107,6 +107,8 @@ struct RenderJob {
   double phaseStep = 1.0;
   std::optional<ProfileLine> profile;
   CurveFormat curveFormat = CurveFormat::kCsv;
+  // --compare LAW[:NAME=VALUE...],...: the entries as given, one sphere each (compare_tool.h).
+  std::vector<std::string> compare;
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
 };
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "compare_tool.h"
 #include "curve_options.h"
 #include "figure_options.h"
 #include "input_error_text.h"
@@ -153,6 +154,11 @@ const std::vector<ValueOption>& ValueOptions() {
        "with --light on the map or a surface; the values the readout gives at those pixels), or "
        ".png / .svg, a plot.",
        ParseProfile},
+      {"compare", "LAW[:NAME=VALUE...],...",
+       "Paint 2 to 6 spheres side by side instead of one, each with its own function and "
+       "parameters (e.g. matte,lommel-seeliger,oren-nayar:sigma=40) and everything else as given, "
+       "captioned, in one picture of -o's format.",
+       ParseCompare},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "compare_tool.h"
 #include "curve_options.h"
 #include "curve_tool.h"
 #include "gradient/gradient_map.h"
@@ -156,6 +157,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
   }
   try {
     if (WritesCurve(job)) return RunCurveTool(job, out, err);
+    if (!job.compare.empty()) return RunCompareTool(job, out, err);
     if (job.surface) return RunSurfaceTool(job, out, err);
     if (job.readout) {
       const auto line = RenderReadoutLine(job);

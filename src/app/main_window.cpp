@@ -58,6 +58,7 @@ void MainWindow::AddViewMenu() {
   view->addAction(form_->SourcesAction());
   view->addAction(form_->BigSphereAction());
   view->addAction(form_->PhaseCurveAction());
+  view->addAction(form_->CompareAction());
   QAction* exposure = view->addAction(QStringLiteral("Яркость…"));
   exposure->setObjectName(QStringLiteral("OpenExposure"));
   connect(exposure, &QAction::triggered, this, [this] {

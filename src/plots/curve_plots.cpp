@@ -26,7 +26,8 @@ CurveSeries Series(const QString& name, const std::vector<double>& degrees,
 
 CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes) {
   CurvePlot plot;
-  plot.title = QStringLiteral("Фазовая кривая: %1").arg(QString::fromStdString(FunctionDisplayName(kind)));
+  plot.title =
+      QStringLiteral("Фазовая кривая: %1").arg(QString::fromStdString(FunctionDisplayName(kind)));
   plot.xTitle = QStringLiteral("g, градусов");
   plot.yTitle = magnitudes ? QStringLiteral("−2,5·lg Φ(g)") : QStringLiteral("Φ(g)");
   plot.yReversed = magnitudes;
@@ -40,16 +41,14 @@ CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes)
   const auto lommel = [](double g, const std::vector<double>&, size_t) {
     return LommelSeeligerSpherePhase(g);
   };
-  plot.series = {
-      Series(QString::fromStdString(FunctionDisplayName(kind)), curve.degrees, own,
-             curve.brightness, magnitudes, QColor(20, 60, 160), Qt::SolidLine),
-      Series(QStringLiteral("сфера Ламберта"), curve.degrees, lambert, {}, magnitudes,
-             QColor(120, 120, 120), Qt::DashLine),
-      Series(QStringLiteral("сфера Ломмеля — Зеелигера"), curve.degrees, lommel, {}, magnitudes,
-             QColor(200, 120, 0), Qt::DashLine)};
+  plot.series = {Series(QString::fromStdString(FunctionDisplayName(kind)), curve.degrees, own,
+                        curve.brightness, magnitudes, QColor(20, 60, 160), Qt::SolidLine),
+                 Series(QStringLiteral("сфера Ламберта"), curve.degrees, lambert, {}, magnitudes,
+                        QColor(120, 120, 120), Qt::DashLine),
+                 Series(QStringLiteral("сфера Ломмеля — Зеелигера"), curve.degrees, lommel, {},
+                        magnitudes, QColor(200, 120, 0), Qt::DashLine)};
   return plot;
 }
-
 
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
   CurvePlot plot;
@@ -65,7 +64,8 @@ CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
     painted.points.emplace_back(sample.distance, sample.readout->reading.phi);
     for (size_t k = 0; k < sample.otherPhis.size(); ++k) {
       if (others.size() <= k) {
-        others.push_back({QStringLiteral("ф%1").arg(k + 2), {},
+        others.push_back({QStringLiteral("ф%1").arg(k + 2),
+                          {},
                           k == 0 ? QColor(0, 160, 160) : QColor(200, 0, 200)});
       }
       others[k].points.emplace_back(sample.distance, sample.otherPhis[k]);

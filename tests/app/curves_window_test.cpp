@@ -4,16 +4,20 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/plot_view.h"
 #include "app/curves/profile_window.h"
+#include "app/input_box_mark.h"
 #include "curves/profile.h"
-#include "pass/readout.h"
 #include "form_probe.h"
+#include "model/image_buffer.h"
+#include "pass/raster_pass.h"
+#include "pass/readout.h"
 #include "photometry/law_catalogue.h"
 
 class CurvesWindowTest : public QObject {
@@ -82,6 +86,37 @@ class CurvesWindowTest : public QObject {
     QCOMPARE(k, phi.size());
     form->Profile()->close();
     QVERIFY(!picture.LineMark().has_value());
+  }
+
+  // Each sphere of the row is the main pass's state with that law, painted exactly; a parameter
+  // text that does not read marks its box and keeps the row.
+  void comparedSpheresAreExactAndABadTextKeepsTheRow() {
+    std::unique_ptr<Form1> form = OpenForm();
+    Press(*form);
+    form->CompareAction()->trigger();
+    CompareWindow* window = form->Compare();
+    QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+    window->SetSlot(1, kMinnaert, QStringLiteral("k=1.5"));
+    QTRY_COMPARE(window->States().size(), size_t{3});
+    QTRY_VERIFY(window->States()[1].law.parameters[kMinnaertK] == 1.5);
+    const QImage row = window->Picture().Image();
+    RenderState state = *form->LastPassState();
+    state.reflectanceKind = kMinnaert;
+    state.law = StartLawSettings(kMinnaert);
+    state.law.parameters[kMinnaertK] = 1.5;
+    ImageBuffer expected(393, 337);
+    RunRasterPass(state, expected, false);
+    int faults = 0;
+    for (int y = 0; y < 337; ++y) {
+      for (int x = 0; x < 393; ++x) {
+        const Rgb want = expected.At(x, y);
+        faults += row.pixel(393 + x, y) == qRgb(want.r, want.g, want.b) ? 0 : 1;
+      }
+    }
+    QCOMPARE(faults, 0);
+    window->SetSlot(2, kOrenNayar, QStringLiteral("sigma=500"));
+    QVERIFY(!InputBoxMark(*Find<QLineEdit>(*window, "CompareParameters3")).isEmpty());
+    QCOMPARE(window->Picture().Image(), row);
   }
 };
 

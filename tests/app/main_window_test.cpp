@@ -69,7 +69,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),
-                         form.PhaseCurveAction(),
+                         form.PhaseCurveAction(), form.CompareAction(),
                          main->findChild<QAction*>(QStringLiteral("OpenExposure")),
                          main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction(),
                          main->findChild<QAction*>(QStringLiteral("ContourLines")),

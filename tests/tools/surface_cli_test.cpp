@@ -45,9 +45,9 @@ double MattePhi(double p, double q, double slant, double tilt) {
 
 TEST(SurfaceCli, ReadoutPhiIsNormalDotSourceForEachSource) {
   for (const auto& [x, y] : {std::pair{40, 70}, std::pair{128, 100}, std::pair{200, 180}}) {
-    const RunResult run = Render({"--surface", "hills", "--surface-param", "count=3", "--slant", "35",
-                            "--light", "50,120", "--readout",
-                            std::to_string(x) + "," + std::to_string(y)});
+    const RunResult run =
+        Render({"--surface", "hills", "--surface-param", "count=3", "--slant", "35", "--light",
+                "50,120", "--readout", std::to_string(x) + "," + std::to_string(y)});
     ASSERT_EQ(run.status, 0) << run.err;
     const double p = Field(run.out, "p");
     const double q = Field(run.out, "q");
@@ -85,8 +85,8 @@ TEST(SurfaceCli, AnImportedPlaneHasItsSlopes) {
 
 TEST(SurfaceCli, CastShadowsOnlyBlackenPixels) {
   TempFolder folder;
-  const std::vector<std::string> base{"--surface", "crater", "--slant", "60", "--light", "55,250",
-                                      "--source", "2"};
+  const std::vector<std::string> base{"--surface", "crater", "--slant",  "60",
+                                      "--light",   "55,250", "--source", "2"};
   std::vector<std::string> lit = base;
   lit.insert(lit.end(), {"-o", folder.File("lit.png")});
   std::vector<std::string> shaded = base;

@@ -14,9 +14,9 @@
 namespace {
 
 std::optional<QString> WriteBytes(const QByteArray& bytes, const QString& path) {
-  const std::optional<WriteFailure> failure = WriteWholeFile(
-      path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-      FifoOpening::kFailWithoutReader);
+  const std::optional<WriteFailure> failure =
+      WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                     FifoOpening::kFailWithoutReader);
   if (failure) return FileWriteReason(*failure, path);
   return std::nullopt;
 }

@@ -64,8 +64,9 @@ bool PlotView::eventFilter(QObject* watched, QEvent* event) {
       const QPointF value = chart->mapToValue(at);
       const QLocale locale = UserLocale();
       pointer_->setText(QStringLiteral("%1 = %2,  %3 = %4")
-                            .arg(plot_.xTitle.section(u',', 0, 0), locale.toString(value.x(), 'f', 2),
-                                 plot_.yTitle, locale.toString(value.y(), 'f', 4)));
+                            .arg(plot_.xTitle.section(u',', 0, 0),
+                                 locale.toString(value.x(), 'f', 2), plot_.yTitle,
+                                 locale.toString(value.y(), 'f', 4)));
     } else {
       pointer_->clear();
     }
@@ -76,14 +77,15 @@ bool PlotView::eventFilter(QObject* watched, QEvent* event) {
 QString PlotView::AskPath(bool data) {
   if (pickPath_) return pickPath_(data);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString proposed = QDir(folder).filePath(data ? QStringLiteral("кривая.csv")
-                                                      : QStringLiteral("кривая.png"));
+  const QString proposed =
+      QDir(folder).filePath(data ? QStringLiteral("кривая.csv") : QStringLiteral("кривая.png"));
   const QString filters = data ? QStringLiteral("Данные CSV (*.csv)")
-                               : QStringLiteral("Рисунок PNG (*.png);;Рисунок SVG (*.svg);;"
-                                                "Документ PDF (*.pdf)");
-  return QFileDialog::getSaveFileName(this, data ? QStringLiteral("Сохранить данные")
-                                                 : QStringLiteral("Сохранить график"),
-                                      proposed, filters);
+                               : QStringLiteral(
+                                     "Рисунок PNG (*.png);;Рисунок SVG (*.svg);;"
+                                     "Документ PDF (*.pdf)");
+  return QFileDialog::getSaveFileName(
+      this, data ? QStringLiteral("Сохранить данные") : QStringLiteral("Сохранить график"),
+      proposed, filters);
 }
 
 bool PlotView::SavePlot(const QString& path) {

@@ -46,6 +46,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class BigSphereWindow;
+class CompareWindow;
 class PhaseCurveWindow;
 class ProfileWindow;
 class GradientMapWindow;
@@ -87,6 +88,9 @@ class Form1 final : public QWidget {
   // «Фазовая кривая» (checked while its window is shown) and that window, none until first opened.
   QAction* PhaseCurveAction() const { return openPhaseCurve_; }
   PhaseCurveWindow* PhaseCurve() const { return phaseCurve_; }
+  // «Сравнить законы» (checked while its window is shown) and that window.
+  QAction* CompareAction() const { return openCompare_; }
+  CompareWindow* Compare() const { return compare_; }
   // «Профиль»: the last line dragged with Shift on the sphere or the map; none until then.
   ProfileWindow* Profile() const { return profile_; }
   // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
@@ -152,6 +156,7 @@ class Form1 final : public QWidget {
   void OpenBigSphere();
   void SetUpCurves();
   void OpenPhaseCurve();
+  void OpenCompare();
   // Hands the pass shown to the plot windows that follow it.
   void ShowPassInCurves();
   // The profile along `line` (logical coordinates) of Picture1 or of the map's picture.
@@ -170,6 +175,7 @@ class Form1 final : public QWidget {
   BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
   PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
   ProfileWindow* profile_ = nullptr;        // made for the first line dragged
+  CompareWindow* compare_ = nullptr;        // made when first opened
   PictureBox* profiled_ = nullptr;          // the picture whose line is marked
   bool mapProfiles_ = false;                // the map's picture takes profile drags
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
@@ -187,6 +193,7 @@ class Form1 final : public QWidget {
   QAction* showSources_ = nullptr;
   QAction* openBigSphere_ = nullptr;
   QAction* openPhaseCurve_ = nullptr;
+  QAction* openCompare_ = nullptr;
 
   QTimer* timer1_ = nullptr;
   PictureBox* picture1_ = nullptr;

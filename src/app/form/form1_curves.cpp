@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"
 #include "app/curves/profile_window.h"
@@ -25,6 +26,16 @@ void Form1::SetUpCurves() {
       OpenPhaseCurve();
     } else if (phaseCurve_ != nullptr) {
       phaseCurve_->close();
+    }
+  });
+  openCompare_ = new QAction(QStringLiteral("Сравнить законы"), this);
+  openCompare_->setObjectName(QStringLiteral("OpenCompare"));
+  openCompare_->setCheckable(true);
+  connect(openCompare_, &QAction::triggered, this, [this](bool show) {
+    if (show) {
+      OpenCompare();
+    } else if (compare_ != nullptr) {
+      compare_->close();
     }
   });
   auto* sphereDrag = new ProfileDrag(*picture1_, this);
@@ -49,8 +60,20 @@ void Form1::OpenPhaseCurve() {
   phaseCurve_->activateWindow();
 }
 
+void Form1::OpenCompare() {
+  if (compare_ == nullptr) {
+    compare_ = new CompareWindow(*jobs_, this);
+    connect(compare_, &CompareWindow::ShownChanged, openCompare_, &QAction::setChecked);
+    if (lastPass_) compare_->ShowPass(*lastPass_);
+  }
+  compare_->show();
+  compare_->raise();
+  compare_->activateWindow();
+}
+
 void Form1::ShowPassInCurves() {
   if (phaseCurve_ != nullptr && phaseCurve_->isVisible()) phaseCurve_->ShowPass(*lastPass_);
+  if (compare_ != nullptr && compare_->isVisible()) compare_->ShowPass(*lastPass_);
   if (profile_ != nullptr && profile_->isVisible() && profiled_ == picture1_) {
     ShowSphereProfile(*picture1_->LineMark());
   }
@@ -82,9 +105,8 @@ void Form1::ShowSphereProfile(QLineF line) {
   const auto clampX = [&size](int x) { return std::clamp(x, 0, size.width() - 1); };
   const auto clampY = [&size](int y) { return std::clamp(y, 0, size.height() - 1); };
   const std::vector<ProfileSample> samples = ReadProfile(
-      clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()), [&](int x, int y) {
-        return ReadoutAtPixel(state, size.width(), size.height(), x, y);
-      });
+      clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
+      [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
   ProfileShown(*picture1_, line).ShowProfile(samples, QStringLiteral("Профиль по сфере"));
 }
 

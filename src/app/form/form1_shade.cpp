@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "app/big_sphere/big_sphere_window.h"
+#include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/form/form1.h"
 #include "app/form/legend_panel.h"
@@ -111,6 +112,7 @@ void Form1::CancelPasses() {
   spherePass_->Cancel();
   if (bigSphere_ != nullptr) bigSphere_->CancelPass();
   if (phaseCurve_ != nullptr) phaseCurve_->CancelPass();
+  if (compare_ != nullptr) compare_->CancelPass();
   if (mapWindow_ != nullptr) mapWindow_->CancelPass();
 }
 

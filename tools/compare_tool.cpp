@@ -1,0 +1,121 @@
+#include "compare_tool.h"
+
+#include <QStringList>
+#include <cstring>
+#include <variant>
+
+#include "figure/compared_row.h"
+#include "figure/figure_frame.h"
+#include "headless_gui.h"
+#include "input_error_text.h"
+#include "intake/law_texts.h"
+#include "law_options.h"
+#include "picture_file.h"
+#include "render_tool.h"
+
+namespace {
+
+constexpr std::string_view kToolName = "gauss-sphere-render: ";
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t at = text.find(separator); at != std::string_view::npos;
+       start = at + 1, at = text.find(separator, start)) {
+    parts.emplace_back(text.substr(start, at - start));
+  }
+  parts.emplace_back(text.substr(start));
+  return parts;
+}
+
+// The job of one compared sphere: the job's own with the entry's function and parameters.
+std::variant<RenderJob, std::string> EntryJob(const RenderJob& job, const std::string& entry) {
+  RenderJob one = job;
+  one.compare.clear();
+  one.lawParameterTexts.clear();
+  one.formulaText.reset();
+  const std::vector<std::string> parts = Split(entry, ':');
+  if (OptionValueError error = ParseFunction(parts.front(), one)) {
+    return "--compare " + QuotedText(entry) + ": " + *error;
+  }
+  for (size_t k = 1; k < parts.size(); ++k) one.lawParameterTexts.push_back(parts[k]);
+  if (OptionValueError error = ResolveLaw(one)) {
+    return "--compare " + QuotedText(entry) + ": " + *error;
+  }
+  return one;
+}
+
+QImage ImageOf(const ImageBuffer& picture, int scale) {
+  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < picture.Height(); ++y) {
+    std::memcpy(image.scanLine(y), picture.Row(y),
+                static_cast<size_t>(picture.Width()) * sizeof(uint32_t));
+  }
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
+}  // namespace
+
+OptionValueError ParseCompare(std::string_view text, RenderJob& job) {
+  job.compare = Split(text, ',');
+  const int count = static_cast<int>(job.compare.size());
+  if (count < kMinCompared || count > kMaxCompared) {
+    return "--compare needs 2 to 6 laws, LAW[:NAME=VALUE...] separated by commas, got " +
+           std::to_string(count) + " in " + QuotedText(text);
+  }
+  return std::nullopt;
+}
+
+int RunCompareTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  std::vector<QImage> spheres;
+  QStringList captions;
+  for (const std::string& entry : job.compare) {
+    std::variant<RenderJob, std::string> one = EntryJob(job, entry);
+    if (auto* message = std::get_if<std::string>(&one)) {
+      err << kToolName << *message << "\n";
+      return kExitFailure;
+    }
+    const RenderJob& sphere = std::get<RenderJob>(one);
+    std::variant<PassResult, InputError> pass = RunJobPass(sphere);
+    if (auto* error = std::get_if<InputError>(&pass)) {
+      err << kToolName << DescribeInputError(*error) << "\n";
+      return kExitFailure;
+    }
+    spheres.push_back(ImageOf(std::get<PassResult>(pass).picture, job.scale));
+    const size_t colon = entry.find(':');
+    QString caption = QString::fromStdString(FunctionDisplayName(sphere.reflectanceKind));
+    if (colon != std::string::npos) {
+      caption +=
+          QStringLiteral(", ") +
+          QString::fromStdString(entry.substr(colon + 1)).replace(u':', QStringLiteral(", "));
+    }
+    captions << caption;
+  }
+  EnsureHeadlessGui();
+  const int columns = static_cast<int>(spheres.size());
+  const QFont font = StandaloneFigureFont();
+  out.flush();
+  std::optional<std::string> error;
+  if (IsVectorFormat(job.format)) {
+    const QSize sphere = (QSizeF(spheres.front().size()) / job.scale).toSize();
+    error = WriteVectorPicture(
+        ComparedRowRaster(spheres, columns),
+        [&](QPainter& painter) { PaintComparedCaptions(painter, sphere, captions, columns, font); },
+        job.outputPath, job.format);
+  } else {
+    const QImage figure = ComparedRowImage(spheres, captions, columns, font);
+    ImageBuffer picture(figure.width(), figure.height());
+    const PixelRows rows = picture.Rows();
+    for (int y = 0; y < figure.height(); ++y) {
+      std::memcpy(rows.first + y * rows.stride, figure.constScanLine(y),
+                  static_cast<size_t>(figure.width()) * sizeof(uint32_t));
+    }
+    error = WritePicture(picture, job.outputPath, job.format);
+  }
+  if (error) {
+    err << kToolName << *error << "\n";
+    return kExitFailure;
+  }
+  return kExitSuccess;
+}
