@@ -28,8 +28,9 @@ std::vector<std::string> Split(std::string_view text, char separator) {
   return parts;
 }
 
-// The job of one compared sphere: the job's own with the entry's function and parameters.
-std::variant<RenderJob, std::string> EntryJob(const RenderJob& job, const std::string& entry) {
+}  // namespace
+
+std::variant<RenderJob, std::string> ComparedJob(const RenderJob& job, const std::string& entry) {
   RenderJob one = job;
   one.compare.clear();
   one.lawParameterTexts.clear();
@@ -44,6 +45,18 @@ std::variant<RenderJob, std::string> EntryJob(const RenderJob& job, const std::s
   }
   return one;
 }
+
+QString ComparedCaption(const RenderJob& one, const std::string& entry) {
+  QString caption = QString::fromStdString(FunctionDisplayName(one.reflectanceKind));
+  const size_t colon = entry.find(':');
+  if (colon != std::string::npos) {
+    caption += QStringLiteral(", ") +
+               QString::fromStdString(entry.substr(colon + 1)).replace(u':', QStringLiteral(", "));
+  }
+  return caption;
+}
+
+namespace {
 
 QImage ImageOf(const ImageBuffer& picture, int scale) {
   QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
@@ -71,7 +84,7 @@ int RunCompareTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   std::vector<QImage> spheres;
   QStringList captions;
   for (const std::string& entry : job.compare) {
-    std::variant<RenderJob, std::string> one = EntryJob(job, entry);
+    std::variant<RenderJob, std::string> one = ComparedJob(job, entry);
     if (auto* message = std::get_if<std::string>(&one)) {
       err << kToolName << *message << "\n";
       return kExitFailure;

@@ -53,7 +53,7 @@ OptionValueError ResolveCurve(RenderJob& job) {
   }
   if (job.readout)
     return std::string("a curve is written to -o, not read out: leave out --readout");
-  if (job.phaseCurve && job.reflectanceKind == kMirror) {
+  if (job.phaseCurve && job.reflectanceKind == kMirror && job.compare.empty()) {
     return std::string("--phase-curve: the mirror has none (its brightness is a single point)");
   }
   std::string extension =

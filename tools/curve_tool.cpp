@@ -3,10 +3,14 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <variant>
 
+#include "compare_tool.h"
 #include "curves/phase_curve.h"
 #include "curves/profile.h"
 #include "gradient/gradient_readout.h"
@@ -111,11 +115,69 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
   return CurveData{ProfileCsv(samples), plot};
 }
 
+std::vector<std::string> CsvCells(const std::string& line) {
+  std::vector<std::string> cells;
+  size_t start = 0;
+  for (size_t at = line.find(','); at != std::string::npos;
+       start = at + 1, at = line.find(',', start)) {
+    cells.push_back(line.substr(start, at - start));
+  }
+  cells.push_back(line.substr(start));
+  return cells;
+}
+
+// The curve of each --compare entry in one plot and one table: the entries' own curves in turn
+// (the phase curve's references once, after them), and their values side by side after the key
+// columns (g; or x and y).
+std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
+  static const QColor kColours[] = {QColor(20, 60, 160),  QColor(200, 40, 40), QColor(0, 140, 60),
+                                    QColor(150, 60, 180), QColor(0, 150, 170), QColor(120, 90, 0)};
+  CurveData merged;
+  std::vector<CurveSeries> references;
+  std::vector<std::vector<std::string>> table;
+  const size_t keys = job.phaseCurve ? 1 : 2;
+  for (size_t k = 0; k < job.compare.size(); ++k) {
+    std::variant<RenderJob, std::string> one = ComparedJob(job, job.compare[k]);
+    if (auto* message = std::get_if<std::string>(&one)) return std::move(*message);
+    const RenderJob& sub = std::get<RenderJob>(one);
+    std::variant<CurveData, std::string> data =
+        job.phaseCurve ? PhaseCurveData(sub) : ProfileData(sub);
+    if (auto* message = std::get_if<std::string>(&data)) return std::move(*message);
+    CurveData& curve = std::get<CurveData>(data);
+    if (k == 0) {
+      merged.plot = curve.plot;
+      merged.plot.series.clear();
+      if (job.phaseCurve) references.assign(curve.plot.series.begin() + 1, curve.plot.series.end());
+    }
+    CurveSeries series = curve.plot.series.front();
+    series.name = ComparedCaption(sub, job.compare[k]);
+    series.colour = kColours[k % std::size(kColours)];
+    merged.plot.series.push_back(series);
+    std::istringstream lines(curve.csv);
+    size_t row = 0;
+    for (std::string line; std::getline(lines, line); ++row) {
+      std::vector<std::string> cells = CsvCells(line);
+      if (table.size() <= row)
+        table.emplace_back(cells.begin(), cells.begin() + std::min(keys, cells.size()));
+      table[row].push_back(row == 0 ? series.name.toStdString()
+                                    : (cells.size() > keys ? cells[keys] : ""));
+    }
+  }
+  merged.plot.title = job.phaseCurve ? QStringLiteral("Фазовые кривые") : QStringLiteral("Профили");
+  merged.plot.series.insert(merged.plot.series.end(), references.begin(), references.end());
+  for (const std::vector<std::string>& row : table) {
+    for (size_t c = 0; c < row.size(); ++c) merged.csv += (c == 0 ? "" : ",") + row[c];
+    merged.csv += "\n";
+  }
+  return merged;
+}
+
 }  // namespace
 
 int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
-  std::variant<CurveData, std::string> data =
-      job.phaseCurve ? PhaseCurveData(job) : ProfileData(job);
+  std::variant<CurveData, std::string> data = !job.compare.empty() ? ComparedCurves(job)
+                                              : job.phaseCurve     ? PhaseCurveData(job)
+                                                                   : ProfileData(job);
   if (auto* message = std::get_if<std::string>(&data)) {
     err << kToolName << *message << "\n";
     return kExitFailure;

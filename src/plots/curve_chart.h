@@ -40,7 +40,7 @@ struct CurvePlot {
   QString xFormat;
 };
 
-inline constexpr QSize kPlotFileSize(640, 420);
+inline constexpr QSize kPlotFileSize(760, 460);
 
 // The chart of `plot`, its axes spanning the series' points.
 std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot);
