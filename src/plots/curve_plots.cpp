@@ -45,7 +45,7 @@ CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes)
                         curve.brightness, magnitudes, QColor(20, 60, 160), Qt::SolidLine),
                  Series(QStringLiteral("сфера Ламберта"), curve.degrees, lambert, {}, magnitudes,
                         QColor(120, 120, 120), Qt::DashLine),
-                 Series(QStringLiteral("сфера Ломмеля — Зеелигера"), curve.degrees, lommel, {},
+                 Series(QStringLiteral("сфера Ломмеля — Зелигера"), curve.degrees, lommel, {},
                         magnitudes, QColor(200, 120, 0), Qt::DashLine)};
   return plot;
 }
