@@ -53,6 +53,14 @@ struct ProfileLine {
 // What a curve is written as, by the output's extension.
 enum class CurveFormat { kCsv, kPng, kSvg };
 
+// --sweep NAME=FROM:TO:FRAMES (sweep_tool.h).
+struct Sweep {
+  std::string name;
+  double from = 0.0;
+  double to = 0.0;
+  int frames = 0;
+};
+
 struct RenderJob {
   ShadeInputs inputs;  // rotations, slant and glossy texts; the window's start-up texts by default
   int32_t reflectanceKind = kMatte;
@@ -109,6 +117,8 @@ struct RenderJob {
   CurveFormat curveFormat = CurveFormat::kCsv;
   // --compare LAW[:NAME=VALUE...],...: the entries as given, one sphere each (compare_tool.h).
   std::vector<std::string> compare;
+  std::optional<Sweep> sweep;
+  int frameDelay = 10;  // --frame-delay: hundredths of a second a GIF frame is shown
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
 };
 

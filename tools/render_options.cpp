@@ -12,6 +12,7 @@
 #include "input_error_text.h"
 #include "law_options.h"
 #include "surface_options.h"
+#include "sweep_tool.h"
 
 namespace {
 
@@ -159,6 +160,14 @@ const std::vector<ValueOption>& ValueOptions() {
        "parameters (e.g. matte,lommel-seeliger,oren-nayar:sigma=40) and everything else as given, "
        "captioned, in one picture of -o's format.",
        ParseCompare},
+      {"sweep", "NAME=FROM:TO:FRAMES",
+       "Write an animation instead of one picture: FRAMES pictures (2 to 600) with NAME stepped "
+       "evenly from FROM to TO (slant, rot-x, rot-y, rot-z, exposure, or a parameter of the "
+       "law as --param names it), as -o FILE.gif (one palette from all frames, looping) or "
+       "numbered PNG files -o FILE_%03d.png (frames counted from 0).",
+       ParseSweep},
+      {"frame-delay", "N", "With --sweep: each GIF frame is shown N hundredths of a second "
+       "(default 10).", ParseFrameDelay},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
@@ -326,6 +335,10 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (!PaintsSurfaceFile(job)) {
     if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  }
+  if (job.sweep) {
+    if (OptionValueError error = ResolveSweep(job)) return OptionError{*error};
+    return job;
   }
   if (WritesCurve(job)) {
     if (job.outputPath.empty())

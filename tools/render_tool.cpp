@@ -24,6 +24,7 @@
 #include "picture_file.h"
 #include "surface_options.h"
 #include "surface_tool.h"
+#include "sweep_tool.h"
 
 namespace {
 
@@ -156,6 +157,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     if (!warning.empty()) err << warning << "\n";
   }
   try {
+    if (job.sweep) return RunSweepTool(job, out, err);
     if (WritesCurve(job)) return RunCurveTool(job, out, err);
     if (!job.compare.empty()) return RunCompareTool(job, out, err);
     if (job.surface) return RunSurfaceTool(job, out, err);

@@ -1,0 +1,15 @@
+#pragma once
+// Frames as an animated GIF (giflib): one palette of up to 256 colours made from all the frames'
+// colours together (giflib's median cut), every frame a full image of it, shown `delay` hundredths
+// of a second, the whole looping for ever.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/image_buffer.h"
+
+inline constexpr int kDefaultFrameDelay = 10;  // hundredths of a second
+
+// The file's bytes; nothing when the frames are empty, of different sizes, or giflib fails.
+std::optional<std::string> EncodeGif(const std::vector<ImageBuffer>& frames, int delay);

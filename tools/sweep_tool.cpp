@@ -1,0 +1,167 @@
+#include "sweep_tool.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <regex>
+#include <variant>
+#include <vector>
+
+#include "gif_file.h"
+#include "input_error_text.h"
+#include "intake/number_text.h"
+#include "law_options.h"
+#include "picture_file.h"
+#include "render_tool.h"
+
+namespace {
+
+constexpr std::string_view kToolName = "gauss-sphere-render: ";
+
+// The shortest text that reads back as `value` in the C number format.
+std::string NumberText(double value) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
+bool EndsWith(const std::string& text, std::string_view end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+const std::regex& FrameField() {
+  static const std::regex kField("%0?[0-9]*d");
+  return kField;
+}
+
+}  // namespace
+
+OptionValueError ParseSweep(std::string_view text, RenderJob& job) {
+  const std::string all(text);
+  const size_t equals = all.find('=');
+  const auto fail = [&all] {
+    return "--sweep needs NAME=FROM:TO:FRAMES (slant, rot-x, rot-y, rot-z, exposure or a law's "
+           "parameter; FRAMES 2 to " +
+           std::to_string(kMaxSweepFrames) + "), got " + QuotedText(all);
+  };
+  if (equals == std::string::npos || equals == 0) return fail();
+  Sweep sweep{all.substr(0, equals), 0.0, 0.0, 0};
+  std::vector<std::string> parts;
+  size_t start = equals + 1;
+  for (size_t at = all.find(':', start); at != std::string::npos; start = at + 1, at = all.find(':', start)) {
+    parts.push_back(all.substr(start, at - start));
+  }
+  parts.push_back(all.substr(start));
+  if (parts.size() != 3) return fail();
+  const NumberReading<double> from = ReadDouble(parts[0], CNumberFormat());
+  const NumberReading<double> to = ReadDouble(parts[1], CNumberFormat());
+  const NumberReading<double> frames = ReadDouble(parts[2], CNumberFormat());
+  if (!from.Ok() || !to.Ok() || !frames.Ok() || frames.value != std::floor(frames.value) ||
+      frames.value < 2 || frames.value > kMaxSweepFrames) {
+    return fail();
+  }
+  sweep.from = from.value;
+  sweep.to = to.value;
+  sweep.frames = static_cast<int>(frames.value);
+  job.sweep = sweep;
+  return std::nullopt;
+}
+
+OptionValueError ParseFrameDelay(std::string_view text, RenderJob& job) {
+  const NumberReading<double> delay = ReadDouble(text, CNumberFormat());
+  if (!delay.Ok() || delay.value != std::floor(delay.value) || delay.value < 1 || delay.value > 6000) {
+    return "--frame-delay needs hundredths of a second, a whole number from 1 to 6000, got " +
+           QuotedText(text);
+  }
+  job.frameDelay = static_cast<int>(delay.value);
+  return std::nullopt;
+}
+
+OptionValueError ResolveSweep(const RenderJob& job) {
+  if (!job.sweep) return std::nullopt;
+  if (job.outputPath.empty() || job.outputPath == "-") {
+    return std::string("--sweep writes -o FILE.gif or -o FILE_%03d.png");
+  }
+  if (EndsWith(job.outputPath, ".gif")) return std::nullopt;
+  const std::ptrdiff_t fields =
+      std::distance(std::sregex_iterator(job.outputPath.begin(), job.outputPath.end(), FrameField()),
+                    std::sregex_iterator());
+  if (EndsWith(job.outputPath, ".png") && fields == 1) return std::nullopt;
+  return "--sweep writes a .gif, or numbered .png files named with one %d field (FILE_%03d.png), "
+         "got " +
+         QuotedText(job.outputPath);
+}
+
+std::string FramePath(const std::string& pattern, int frame) {
+  std::smatch field;
+  if (!std::regex_search(pattern, field, FrameField())) return pattern;
+  std::array<char, 32> number{};
+  std::snprintf(number.data(), number.size(), field.str().c_str(), frame);
+  return field.prefix().str() + number.data() + field.suffix().str();
+}
+
+std::variant<RenderJob, std::string> SweepFrameJob(const RenderJob& job, int frame) {
+  RenderJob one = job;
+  one.sweep.reset();
+  const Sweep& sweep = *job.sweep;
+  const double value = sweep.from + (sweep.to - sweep.from) * frame / (sweep.frames - 1);
+  const std::string text = NumberText(value);
+  if (sweep.name == "slant") {
+    one.inputs.slant = text;
+  } else if (sweep.name == "rot-x") {
+    one.inputs.rotX = text;
+  } else if (sweep.name == "rot-y") {
+    one.inputs.rotY = text;
+  } else if (sweep.name == "rot-z") {
+    one.inputs.rotZ = text;
+  } else if (sweep.name == "exposure") {
+    if (!(value >= 0.1 && value <= 10.0)) {
+      return "--sweep exposure: " + text + " is outside 0.1 to 10";
+    }
+    one.exposure = value;
+    one.autoExposure = false;
+  } else {
+    // A parameter of the law: the last --param of a name holds.
+    one.lawParameterTexts.push_back(sweep.name + "=" + text);
+    if (OptionValueError error = ResolveLaw(one)) return "--sweep " + sweep.name + ": " + *error;
+  }
+  return one;
+}
+
+int RunSweepTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  std::vector<ImageBuffer> frames;
+  const bool gif = EndsWith(job.outputPath, ".gif");
+  for (int frame = 0; frame < job.sweep->frames; ++frame) {
+    std::variant<RenderJob, std::string> one = SweepFrameJob(job, frame);
+    if (auto* message = std::get_if<std::string>(&one)) {
+      err << kToolName << *message << "\n";
+      return kExitFailure;
+    }
+    RenderOutcome outcome = RenderPicture(std::get<RenderJob>(one));
+    if (auto* error = std::get_if<InputError>(&outcome)) {
+      err << kToolName << DescribeInputError(*error) << "\n";
+      return kExitFailure;
+    }
+    ImageBuffer& picture = std::get<ImageBuffer>(outcome);
+    if (gif) {
+      frames.push_back(std::move(picture));
+      continue;
+    }
+    if (auto error = WritePicture(picture, FramePath(job.outputPath, frame), PictureFormat::kPng)) {
+      err << kToolName << *error << "\n";
+      return kExitFailure;
+    }
+  }
+  if (!gif) return kExitSuccess;
+  const std::optional<std::string> bytes = EncodeGif(frames, job.frameDelay);
+  if (!bytes) {
+    err << kToolName << "cannot encode the frames as GIF for " << job.outputPath << "\n";
+    return kExitFailure;
+  }
+  out.flush();
+  if (auto error = WriteOutputFile(job.outputPath, *bytes)) {
+    err << kToolName << *error << "\n";
+    return kExitFailure;
+  }
+  return kExitSuccess;
+}
