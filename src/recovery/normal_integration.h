@@ -1,0 +1,25 @@
+#pragma once
+// Normal integration: the heights z whose slopes best match a field of gradients (p, q), on the
+// field's grid and spacing, y upwards (rows run downwards). Each returns a HeightField with the
+// input's grid and orientation, NaN where no gradient was given, the given cells' mean height 0.
+//
+// - Frankot and Chellappa: the gradients projected onto the integrable ones in the Fourier basis,
+//   Z(u, v) = -j (wu Gx + wv Gy) / (wu^2 + wv^2). The grid is taken as periodic, so slopes that
+//   do not wrap round bend the heights near the border. Cells without a gradient count as flat.
+// - Simchony, Chellappa and Shao: the least squares over every edge of the rectangle,
+//   D^T D z = D^T g, whose matrix is the Laplacian with Neumann boundaries and is diagonal in the
+//   cosine basis: one DCT-II, a division by its eigenvalues, one DCT-III. Exact for any field of
+//   slopes that some height field has. Cells without a gradient count as flat.
+// - On a mask: the same least squares over the edges between given cells only, so that the
+//   object's own outline is the boundary: the sparse 5-point Laplacian by Eigen's sparse
+//   Cholesky, one height a connected piece held and each piece's mean then set to 0 (pieces
+//   apart have no height relative to one another). For objects that do not fill the grid.
+//
+// FFTW plans are made for each call (FFTW_ESTIMATE) under the program's planner lock.
+
+#include "model/height_field.h"
+#include "recovery/recovered_normals.h"
+
+HeightField IntegrateFrankotChellappa(const RecoveredNormals& gradients);
+HeightField IntegrateDctPoisson(const RecoveredNormals& gradients);
+HeightField IntegrateOnMask(const RecoveredNormals& gradients);
