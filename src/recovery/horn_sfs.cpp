@@ -16,6 +16,7 @@ constexpr double kStartSmoothness = 1.0;    // lambda at the first iteration
 constexpr double kLeastSmoothness = 1e-3;   // lambda never falls below this
 constexpr double kSmoothnessFall = 0.95;    // lambda's factor per iteration
 constexpr double kIntegrability = 1.0;      // mu
+constexpr double kShadowed = 1e-3;
 
 }  // namespace
 
@@ -66,8 +67,10 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
         if (row + 1 < height) add(cell + width);
         const double p = gradient.p[cell];
         const double q = gradient.q[cell];
-        const LawIntensity::Slopes r = intensityOf.WithSlopes({p, q});
-        const double error = image[cell] - options.albedo * r.value;
+        // A shadowed cell gives no brightness term: any slope turned away from the source fits.
+        const bool lit = image[cell] > kShadowed;
+        const LawIntensity::Slopes r = lit ? intensityOf.WithSlopes({p, q}) : LawIntensity::Slopes{};
+        const double error = lit ? image[cell] - options.albedo * r.value : 0.0;
         const double rp = options.albedo * r.alongP;
         const double rq = options.albedo * r.alongQ;
         // Each of p and q minimises its terms with R linear about the current (p, q).

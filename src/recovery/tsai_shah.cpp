@@ -10,8 +10,12 @@
 namespace {
 
 constexpr int kRowsPerBlock = 16;
-// Keeps the Newton step finite where f' vanishes (a flat cell under an overhead source).
-constexpr double kSlopeGuard = 1e-4;
+// The Newton step is f f' / (f'^2 + kStepGuard (1/dx^2 + 1/dy^2) / 2): Newton's own where the
+// equation is steep in z, bounded where f' vanishes (near the source's point in gradient space).
+constexpr double kStepGuard = 1.0;
+// A cell darker than this is in shadow: any slope turned away from the source fits it, so it
+// gives no equation and keeps its height.
+constexpr double kShadowed = 1e-3;
 
 }  // namespace
 
@@ -22,36 +26,45 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
   const size_t cells = images.Cells();
   const std::vector<double>& image = images.intensity.front();
   const LawIntensity intensityOf(law, images.sources.front());
-  std::vector<double> z = options.start.empty() ? std::vector<double>(cells, 0.0) : options.start;
-  std::vector<double> next = z;
-  std::vector<double> moved(static_cast<size_t>(height), 0.0);  // the largest move of each row
   const double dx = images.spacingX;
   const double dy = images.spacingY;
+  const std::vector<double> start =
+      options.start.empty() ? std::vector<double>(cells, 0.0) : options.start;
+  std::vector<double> z = start;
+  std::vector<double> next = z;
+  std::vector<double> moved(static_cast<size_t>(height), 0.0);  // the largest step of each row
+  // Tsai and Shah take backward differences, which carry the answer from the edges the light
+  // comes from; this keeps the Newton step's pull from both neighbours of one sign. So each
+  // difference runs from the side where R grows along it at the flat orientation: backward where
+  // R rises with p (with q), forward where it falls.
+  const LawIntensity::Slopes flat = intensityOf.WithSlopes({0.0, 0.0});
+  const int alongRow = flat.alongP >= 0.0 ? -1 : 1;     // the column the p difference reaches
+  const int alongColumn = flat.alongQ >= 0.0 ? 1 : -1;  // the row: +1 is the row below (y down)
+  const double signP = -alongRow / dx;                  // dp/dz at the cell itself
+  const double signQ = alongColumn / dy;
+  const double guard = kStepGuard * 0.5 * (1.0 / (dx * dx) + 1.0 / (dy * dy));
   const auto stepRows = [&](int block) {
     const int last = std::min(height, (block + 1) * kRowsPerBlock);
     for (int row = block * kRowsPerBlock; row < last; ++row) {
       double rowMoved = 0.0;
       for (int column = 0; column < width; ++column) {
         const size_t cell = static_cast<size_t>(row) * width + column;
-        if (std::isnan(image[cell])) continue;
-        // p and q as backward differences (the cell to the left, the cell below: y runs up),
-        // forward ones on the first column and the bottom row; with their slopes in this z.
-        const auto have = [&](size_t other) { return !std::isnan(image[other]); };
-        double p = 0.0, dp = 0.0, q = 0.0, dq = 0.0;
-        if (column > 0 && have(cell - 1)) {
-          p = (z[cell] - z[cell - 1]) / dx, dp = 1.0 / dx;
-        } else if (column + 1 < width && have(cell + 1)) {
-          p = (z[cell + 1] - z[cell]) / dx, dp = -1.0 / dx;
-        }
-        if (row + 1 < height && have(cell + width)) {
-          q = (z[cell] - z[cell + width]) / dy, dq = 1.0 / dy;
-        } else if (row > 0 && have(cell - width)) {
-          q = (z[cell - width] - z[cell]) / dy, dq = -1.0 / dy;
-        }
-        const LawIntensity::Slopes r = intensityOf.WithSlopes({p, q});
-        const double f = image[cell] - options.albedo * r.value;
-        const double slope = -options.albedo * (r.alongP * dp + r.alongQ * dq);
-        const double step = f * slope / (slope * slope + kSlopeGuard);
+        next[cell] = z[cell];
+        if (!(image[cell] > kShadowed)) continue;  // shadow, or no data
+        // Beyond the grid or beside a cell without data the neighbour's height is the start's
+        // here: a flat start pads with its own plane, as the method's zero padding does.
+        const int c = column + alongRow;
+        const int r = row + alongColumn;
+        const bool hasX = c >= 0 && c < width && !std::isnan(image[cell + alongRow]);
+        const bool hasY = r >= 0 && r < height && !std::isnan(image[cell + alongColumn * width]);
+        const double xNeighbour = hasX ? z[cell + alongRow] : start[cell];
+        const double yNeighbour = hasY ? z[static_cast<size_t>(r) * width + column] : start[cell];
+        const Gradient g{(z[cell] - xNeighbour) * signP, (z[cell] - yNeighbour) * signQ};
+        const LawIntensity::Slopes reflectance = intensityOf.WithSlopes(g);
+        const double f = image[cell] - options.albedo * reflectance.value;
+        const double slope =
+            -options.albedo * (reflectance.alongP * signP + reflectance.alongQ * signQ);
+        const double step = f * slope / (slope * slope + guard);
         next[cell] = z[cell] - step;
         rowMoved = std::max(rowMoved, std::abs(step));
       }
@@ -83,18 +96,4 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
     if (std::isnan(image[cell])) result.heights.z[cell] = std::numeric_limits<double>::quiet_NaN();
   }
   return result;
-}
-
-std::vector<double> Dome(int width, int height, double rise) {
-  std::vector<double> z(static_cast<size_t>(width) * static_cast<size_t>(height));
-  const double cx = (width - 1) / 2.0;
-  const double cy = (height - 1) / 2.0;
-  const double corner = cx * cx + cy * cy;
-  for (int row = 0; row < height; ++row) {
-    for (int column = 0; column < width; ++column) {
-      const double r2 = (column - cx) * (column - cx) + (row - cy) * (row - cy);
-      z[static_cast<size_t>(row) * width + column] = corner > 0.0 ? rise * (1.0 - r2 / corner) : 0.0;
-    }
-  }
-  return z;
 }

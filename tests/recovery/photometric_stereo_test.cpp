@@ -92,10 +92,14 @@ TEST(PhotometricStereo, CellsInShadowUseTheirLitSourcesOnly) {
   EXPECT_LT(report.meanAngularErrorDeg, 0.05);
 }
 
+// Six sources: with three, three intensities against albedo, p and q leave the glossy fit other
+// exact answers.
 TEST(PhotometricStereo, KnownLawUndoesWhatMatteMisreads) {
   const SurfaceScene scene = HillsScene();
   const RenderState glossy = LawState(kCookTorrance);
-  const RecoveryImages images = MakeRecoveryImages(glossy, scene, kThreeSources);
+  std::vector<LightAim> sources;
+  for (int k = 0; k < 6; ++k) sources.push_back({30.0, 60.0 * k});
+  const RecoveryImages images = MakeRecoveryImages(glossy, scene, sources);
   const RecoveredNormals asMatte = Solved(WoodhamStereo(images));
   const RecoveredNormals withLaw = Solved(LawStereo(images, glossy));
   const RecoveryReport matteReport = MeasureRecovery(scene.field, nullptr, &asMatte);
