@@ -1,6 +1,8 @@
 #pragma once
 // FFTW's arrays (aligned as its plans want) and plans, made and destroyed under the program's
-// one planner lock (surface/fftw_planner.h); a plan is executed without it.
+// one planner lock (surface/fftw_planner.h); a plan is executed without it. A transform's
+// workspace (its arrays and plans) is kept by each thread for the last grid size it saw: planning
+// and fresh pages cost more than the transform itself.
 
 #include <fftw3.h>
 
@@ -9,6 +11,7 @@
 #include <mutex>
 #include <new>
 
+#include "pass/worker_pool.h"
 #include "surface/fftw_planner.h"
 
 template <typename T>
@@ -29,11 +32,14 @@ class FftwArray {
 
 class FftwPlan {
  public:
-  // make() returns the plan; it runs under the planner lock.
+  // make() returns the plan; it runs under the planner lock, the plan's work split into jobs
+  // for the pass pool's threads.
   template <typename Make>
   explicit FftwPlan(const Make& make) {
     const std::lock_guard<std::mutex> guard(FftwPlannerLock());
+    FftwPlanThreads(PassThreadCount());
     plan_ = make();
+    FftwPlanThreads(1);
   }
   ~FftwPlan() {
     const std::lock_guard<std::mutex> guard(FftwPlannerLock());
@@ -47,3 +53,15 @@ class FftwPlan {
  private:
   fftw_plan plan_ = nullptr;
 };
+
+// The calling thread's workspace for a width x height grid, made anew when the size changes.
+// Workspace(width, height) makes its arrays and plans; it exposes `width` and `height`.
+template <typename Workspace>
+Workspace& ThreadWorkspace(int width, int height) {
+  thread_local std::unique_ptr<Workspace> workspace;
+  if (!workspace || workspace->width != width || workspace->height != height) {
+    workspace.reset();  // its plans are destroyed before the new ones are made
+    workspace = std::make_unique<Workspace>(width, height);
+  }
+  return *workspace;
+}

@@ -11,14 +11,14 @@ constexpr int kHeld = -1;  // a piece's held cell: height 0, no unknown
 
 // The connected piece (4-neighbours among given cells) of every given cell, by a flood from each
 // cell not yet reached; -1 for cells without a gradient. Returns the count of pieces.
-int LabelPieces(const IndexGradients& gradients, std::vector<int>& piece) {
-  const int width = gradients.width;
-  const size_t cells = gradients.given.size();
+int LabelPieces(const RecoveredNormals& normals, std::vector<int>& piece) {
+  const int width = normals.width;
+  const size_t cells = normals.Cells();
   piece.assign(cells, -1);
   std::vector<size_t> stack;
   int pieces = 0;
   for (size_t seed = 0; seed < cells; ++seed) {
-    if (gradients.given[seed] == 0 || piece[seed] >= 0) continue;
+    if (!normals.Has(seed) || piece[seed] >= 0) continue;
     piece[seed] = pieces;
     stack.push_back(seed);
     while (!stack.empty()) {
@@ -26,7 +26,7 @@ int LabelPieces(const IndexGradients& gradients, std::vector<int>& piece) {
       stack.pop_back();
       const int column = static_cast<int>(cell % static_cast<size_t>(width));
       const auto reach = [&](size_t next) {
-        if (gradients.given[next] != 0 && piece[next] < 0) {
+        if (normals.Has(next) && piece[next] < 0) {
           piece[next] = pieces;
           stack.push_back(next);
         }
@@ -44,11 +44,10 @@ int LabelPieces(const IndexGradients& gradients, std::vector<int>& piece) {
 }  // namespace
 
 HeightField IntegrateOnMask(const RecoveredNormals& normals) {
-  const IndexGradients gradients = ToIndexGradients(normals);
   const size_t cells = normals.Cells();
   const size_t width = static_cast<size_t>(normals.width);
   std::vector<int> piece;
-  const int pieces = LabelPieces(gradients, piece);
+  const int pieces = LabelPieces(normals, piece);
   // The first cell of each piece (in row order) is held; the others are the unknowns.
   std::vector<int> unknown(cells, kHeld);
   std::vector<char> pieceHeld(static_cast<size_t>(pieces), 0);
@@ -61,7 +60,8 @@ HeightField IntegrateOnMask(const RecoveredNormals& normals) {
     }
     unknown[cell] = unknowns++;
   }
-  const std::vector<double> divergence = EdgeDivergence(gradients, true);
+  std::vector<double> divergence(cells);
+  WriteEdgeDivergence(normals, true, divergence.data());
   std::vector<Eigen::Triplet<double>> entries;
   entries.reserve(static_cast<size_t>(unknowns) * 5);
   Eigen::VectorXd right(unknowns);
@@ -105,5 +105,5 @@ HeightField IntegrateOnMask(const RecoveredNormals& normals) {
   for (size_t cell = 0; cell < cells; ++cell) {
     if (piece[cell] >= 0) z[cell] -= sum[static_cast<size_t>(piece[cell])] / count[static_cast<size_t>(piece[cell])];
   }
-  return PlacedHeights(normals, gradients, z.data());
+  return PlacedHeights(normals, z.data());
 }

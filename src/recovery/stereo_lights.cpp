@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "recovery/photometric_stereo.h"
+#include "recovery/row_blocks.h"
 
 namespace {
 
@@ -30,13 +31,20 @@ StereoLights MakeStereoLights(const RecoveryImages& images) {
           inverse(static_cast<Eigen::Index>(row), static_cast<Eigen::Index>(k));
     }
   }
-  double brightest = 0.0;
-  for (const std::vector<double>& image : images.intensity) {
-    for (const double value : image) {
-      if (value > brightest) brightest = value;  // NaN never is
+  // The brightest intensity of all the images, each block of rows its own.
+  constexpr int kRowsPerBlock = 32;
+  std::vector<double> brightest(static_cast<size_t>(images.height / kRowsPerBlock + 1), 0.0);
+  RunRowBlocks(images.height, kRowsPerBlock, [&](int first, int end) {
+    double block = 0.0;
+    const size_t width = static_cast<size_t>(images.width);
+    for (const std::vector<double>& image : images.intensity) {
+      for (size_t cell = first * width; cell < end * width; ++cell) {
+        if (image[cell] > block) block = image[cell];  // NaN never is
+      }
     }
-  }
-  lights.litAbove = kShadowShare * brightest;
+    brightest[static_cast<size_t>(first / kRowsPerBlock)] = block;
+  });
+  lights.litAbove = kShadowShare * *std::max_element(brightest.begin(), brightest.end());
   return lights;
 }
 
