@@ -37,7 +37,8 @@ const RecoveryImages& StereoImages() {
 }
 
 const RecoveredNormals& StereoNormals() {
-  static const RecoveredNormals kNormals = std::get<RecoveredNormals>(WoodhamStereo(StereoImages()));
+  static const RecoveredNormals kNormals =
+      std::get<RecoveredNormals>(WoodhamStereo(StereoImages()));
   return kNormals;
 }
 
@@ -112,11 +113,13 @@ void BM_ShapeFromShading(benchmark::State& bench) {
   options.settled = 0.0;
   const bool horn = bench.range(0) != 0;
   for (auto _ : bench) {
-    SfsResult result = horn ? HornSfs(image, Matte(), options) : TsaiShahSfs(image, Matte(), options);
+    SfsResult result =
+        horn ? HornSfs(image, Matte(), options) : TsaiShahSfs(image, Matte(), options);
     benchmark::DoNotOptimize(result.heights.z.data());
   }
-  bench.counters["per_iteration"] = benchmark::Counter(
-      kShadingIterations, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  bench.counters["per_iteration"] =
+      benchmark::Counter(kShadingIterations, benchmark::Counter::kIsIterationInvariantRate |
+                                                 benchmark::Counter::kInvert);
   bench.SetLabel(horn ? "horn" : "tsai-shah");
 }
 BENCHMARK(BM_ShapeFromShading)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();

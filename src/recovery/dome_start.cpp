@@ -8,7 +8,8 @@ std::vector<double> Dome(int width, int height, double rise) {
   for (int row = 0; row < height; ++row) {
     for (int column = 0; column < width; ++column) {
       const double r2 = (column - cx) * (column - cx) + (row - cy) * (row - cy);
-      z[static_cast<size_t>(row) * width + column] = corner > 0.0 ? rise * (1.0 - r2 / corner) : 0.0;
+      z[static_cast<size_t>(row) * width + column] =
+          corner > 0.0 ? rise * (1.0 - r2 / corner) : 0.0;
     }
   }
   return z;

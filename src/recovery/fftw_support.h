@@ -20,7 +20,7 @@ class FftwArray {
   explicit FftwArray(size_t count) : data_(static_cast<T*>(fftw_malloc(sizeof(T) * count))) {
     if (!data_) throw std::bad_alloc();
   }
-  T* get() const { return data_.get(); }
+  T* Data() const { return data_.get(); }
   T& operator[](size_t index) const { return data_.get()[index]; }
 
  private:

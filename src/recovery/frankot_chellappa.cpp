@@ -21,12 +21,12 @@ struct FourierWorkspace {
         z(cells),
         forward([this] {
           const int sides[2] = {height, width};
-          return fftw_plan_many_dft_r2c(2, sides, 2, slopes.get(), nullptr, 1,
-                                        static_cast<int>(cells), spectra.get(), nullptr, 1,
+          return fftw_plan_many_dft_r2c(2, sides, 2, slopes.Data(), nullptr, 1,
+                                        static_cast<int>(cells), spectra.Data(), nullptr, 1,
                                         static_cast<int>(spectrumCells), FFTW_ESTIMATE);
         }),
         inverse([this] {
-          return fftw_plan_dft_c2r_2d(height, width, spectra.get(), z.get(), FFTW_ESTIMATE);
+          return fftw_plan_dft_c2r_2d(height, width, spectra.Data(), z.Data(), FFTW_ESTIMATE);
         }) {}
 
   int width;
@@ -47,7 +47,7 @@ HeightField IntegrateFrankotChellappa(const RecoveredNormals& normals) {
   const int width = normals.width;
   const int height = normals.height;
   FourierWorkspace& work = ThreadWorkspace<FourierWorkspace>(width, height);
-  WriteIndexSlopes(normals, work.slopes.get(), work.slopes.get() + work.cells);
+  WriteIndexSlopes(normals, work.slopes.Data(), work.slopes.Data() + work.cells);
   work.forward.Execute();
   // Z = -j (wu Gx + wv Gy) / (wu^2 + wv^2), scaled for FFTW's unnormalised inverse; written over
   // the first spectrum.
@@ -55,7 +55,7 @@ HeightField IntegrateFrankotChellappa(const RecoveredNormals& normals) {
   const double turn = 2.0 * std::numbers::pi;
   for (int v = 0; v < height; ++v) {
     const double wv = turn * (v <= height / 2 ? v : v - height) / height;
-    fftw_complex* gx = work.spectra.get() + static_cast<size_t>(v) * work.halfWidth;
+    fftw_complex* gx = work.spectra.Data() + static_cast<size_t>(v) * work.halfWidth;
     const fftw_complex* gy = gx + work.spectrumCells;
     for (int u = 0; u < work.halfWidth; ++u) {
       const double wu = turn * u / width;
@@ -68,5 +68,5 @@ HeightField IntegrateFrankotChellappa(const RecoveredNormals& normals) {
     }
   }
   work.inverse.Execute();
-  return PlacedHeights(normals, work.z.get());
+  return PlacedHeights(normals, work.z.Data());
 }

@@ -12,10 +12,10 @@
 namespace {
 
 constexpr int kRowsPerBlock = 16;
-constexpr double kStartSmoothness = 1.0;    // lambda at the first iteration
-constexpr double kLeastSmoothness = 1e-3;   // lambda never falls below this
-constexpr double kSmoothnessFall = 0.95;    // lambda's factor per iteration
-constexpr double kIntegrability = 1.0;      // mu
+constexpr double kStartSmoothness = 1.0;   // lambda at the first iteration
+constexpr double kLeastSmoothness = 1e-3;  // lambda never falls below this
+constexpr double kSmoothnessFall = 0.95;   // lambda's factor per iteration
+constexpr double kIntegrability = 1.0;     // mu
 constexpr double kShadowed = 1e-3;
 
 }  // namespace
@@ -69,15 +69,18 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
         const double q = gradient.q[cell];
         // A shadowed cell gives no brightness term: any slope turned away from the source fits.
         const bool lit = image[cell] > kShadowed;
-        const LawIntensity::Slopes r = lit ? intensityOf.WithSlopes({p, q}) : LawIntensity::Slopes{};
+        const LawIntensity::Slopes r =
+            lit ? intensityOf.WithSlopes({p, q}) : LawIntensity::Slopes{};
         const double error = lit ? image[cell] - options.albedo * r.value : 0.0;
         const double rp = options.albedo * r.alongP;
         const double rq = options.albedo * r.alongQ;
         // Each of p and q minimises its terms with R linear about the current (p, q).
-        next.p[cell] = (smoothness * sumP + kIntegrability * slopes.p[cell] + (error + rp * p) * rp) /
-                       (smoothness * count + kIntegrability + rp * rp);
-        next.q[cell] = (smoothness * sumQ + kIntegrability * slopes.q[cell] + (error + rq * q) * rq) /
-                       (smoothness * count + kIntegrability + rq * rq);
+        next.p[cell] =
+            (smoothness * sumP + kIntegrability * slopes.p[cell] + (error + rp * p) * rp) /
+            (smoothness * count + kIntegrability + rp * rp);
+        next.q[cell] =
+            (smoothness * sumQ + kIntegrability * slopes.q[cell] + (error + rq * q) * rq) /
+            (smoothness * count + kIntegrability + rq * rq);
       }
     }
   };

@@ -79,8 +79,7 @@ HeightField PlacedHeights(const RecoveredNormals& normals, const double* z) {
   const double mean = count > 0.0 ? sum / count : 0.0;
   RunRowBlocks(normals.height, kRowsPerBlock, [&](int first, int end) {
     for (size_t cell = first * width; cell < end * width; ++cell) {
-      field.z[cell] =
-          normals.Has(cell) ? z[cell] - mean : std::numeric_limits<double>::quiet_NaN();
+      field.z[cell] = normals.Has(cell) ? z[cell] - mean : std::numeric_limits<double>::quiet_NaN();
     }
   });
   return field;

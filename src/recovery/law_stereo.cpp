@@ -12,7 +12,7 @@ namespace {
 constexpr int kRowsPerBlock = 8;
 constexpr double kStartDamping = 1e-3;
 constexpr double kLeastDamping = 1e-12;
-constexpr double kMostDamping = 1e12;  // beyond it no step lowers the cost: a minimum
+constexpr double kMostDamping = 1e12;    // beyond it no step lowers the cost: a minimum
 constexpr double kSmallestStep = 1e-10;  // in p and q: converged
 // Woodham's answer for a glossy law lies too steep, along the right direction: the fit starts
 // from it, from halfway towards the flat normal and from the flat normal, and keeps the best.

@@ -30,7 +30,8 @@ std::optional<LightsError> CheckLights(const std::vector<LightAim>& sources) {
   }
   // The singular values of the k x 3 matrix are the roots of LtL's eigenvalues (ascending).
   const Eigen::Matrix3d normal = lights.transpose() * lights;
-  const Eigen::Vector3d eigen = Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d>(normal).eigenvalues();
+  const Eigen::Vector3d eigen =
+      Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d>(normal).eigenvalues();
   if (!(std::sqrt(std::max(0.0, eigen(0))) >= kCoplanarRatio * std::sqrt(eigen(2)))) {
     return LightsError{LightsFault::kCoplanar,
                        "Направления источников лежат в одной плоскости: по их снимкам нормаль "

@@ -103,7 +103,8 @@ HeightField IntegrateOnMask(const RecoveredNormals& normals) {
     count[static_cast<size_t>(piece[cell])] += 1.0;
   }
   for (size_t cell = 0; cell < cells; ++cell) {
-    if (piece[cell] >= 0) z[cell] -= sum[static_cast<size_t>(piece[cell])] / count[static_cast<size_t>(piece[cell])];
+    if (piece[cell] >= 0)
+      z[cell] -= sum[static_cast<size_t>(piece[cell])] / count[static_cast<size_t>(piece[cell])];
   }
   return PlacedHeights(normals, z.data());
 }

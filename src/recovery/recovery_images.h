@@ -4,7 +4,8 @@
 // brightest a matte cell can be), optionally with Gaussian noise and quantised to 8 or 16 bits.
 //
 //   scene + sources + law -> albedo * LawIntensity(p, q) per cell and source
-//                         -> + noise (grey levels) -> clamped to [0, 1], rounded to 2^bits - 1 levels
+//                         -> + noise (grey levels) -> clamped to [0, 1], rounded to 2^bits - 1
+//                         levels
 
 #include <cstdint>
 #include <random>

@@ -12,8 +12,8 @@ namespace {
 
 RecoveredNormals NormalsOf(const HeightField& heights) {
   const SurfaceGradients gradients = GradientsOf(heights);
-  RecoveredNormals normals{heights.width, heights.height, heights.spacingX, heights.spacingY,
-                           {}, {}, {}};
+  RecoveredNormals normals{
+      heights.width, heights.height, heights.spacingX, heights.spacingY, {}, {}, {}};
   for (const Gradient& g : gradients.pq) {
     normals.p.push_back(g.p);
     normals.q.push_back(g.q);
@@ -21,12 +21,12 @@ RecoveredNormals NormalsOf(const HeightField& heights) {
   return normals;
 }
 
-// The angle between (-p, -q, 1) and (-p', -q', 1), in degrees.
+// The angle between (-p, -q, 1) and (-p', -q', 1), in degrees: atan2 of the cross product's
+// length (formed from the differences, so equal normals give exactly 0) and the dot product.
 double AngleBetween(const Gradient& a, const Gradient& b) {
   const double dot = a.p * b.p + a.q * b.q + 1.0;
-  const double lengths = std::sqrt((1.0 + a.p * a.p + a.q * a.q) * (1.0 + b.p * b.p + b.q * b.q));
-  // atan2 of the cross product's length keeps its digits at small angles, where acos loses them.
-  const double cross = std::sqrt(std::max(0.0, lengths * lengths - dot * dot));
+  const double cross = std::sqrt((b.q - a.q) * (b.q - a.q) + (a.p - b.p) * (a.p - b.p) +
+                                 (a.p * b.q - a.q * b.p) * (a.p * b.q - a.q * b.p));
   return std::atan2(cross, dot) * kDegreesPerHalfTurn / kPi;
 }
 
@@ -79,7 +79,8 @@ void MeasureDepth(const HeightField& truth, const HeightField& heights, Recovery
     absolute += std::abs(error);
   }
   report.depthRms = std::sqrt(square / count);
-  report.depthRmsPercent = high > low ? 100.0 * report.depthRms / (high - low) : RecoveryReport::kNone;
+  report.depthRmsPercent =
+      high > low ? 100.0 * report.depthRms / (high - low) : RecoveryReport::kNone;
   report.meanDepthError = absolute / count;
   // The absolute errors' spread: E|e|^2 - (E|e|)^2, with E|e|^2 the mean square.
   const double spread = square / count - report.meanDepthError * report.meanDepthError;

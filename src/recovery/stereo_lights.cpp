@@ -22,8 +22,7 @@ StereoLights MakeStereoLights(const RecoveryImages& images) {
     lights.directions.emplace_back(d.x, d.y, d.z);
     matrix.row(static_cast<Eigen::Index>(k)) = lights.directions.back().transpose();
   }
-  const Eigen::Matrix3Xd inverse =
-      (matrix.transpose() * matrix).ldlt().solve(matrix.transpose());
+  const Eigen::Matrix3Xd inverse = (matrix.transpose() * matrix).ldlt().solve(matrix.transpose());
   lights.pseudoInverse.resize(3 * count);
   for (size_t row = 0; row < 3; ++row) {
     for (size_t k = 0; k < count; ++k) {

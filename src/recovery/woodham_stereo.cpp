@@ -15,8 +15,12 @@ std::variant<RecoveredNormals, LightsError> WoodhamStereo(const RecoveryImages& 
   if (std::optional<LightsError> error = CheckLights(images.sources)) return *error;
   const StereoLights lights = MakeStereoLights(images);
   const size_t cells = images.Cells();
-  RecoveredNormals normals{images.width,  images.height, images.spacingX, images.spacingY,
-                           std::vector<double>(cells), std::vector<double>(cells),
+  RecoveredNormals normals{images.width,
+                           images.height,
+                           images.spacingX,
+                           images.spacingY,
+                           std::vector<double>(cells),
+                           std::vector<double>(cells),
                            std::vector<double>(cells)};
   const size_t count = lights.Count();
   const double* inverse = lights.pseudoInverse.data();

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+#include <string>
 
 #include "model/startup_values.h"
 #include "photometry/law_catalogue.h"
@@ -128,7 +130,8 @@ TEST(PhotometricStereo, SourcesThatCannotWorkAreRefused) {
       // Close together but not in a plane: poorly conditioned, still solvable.
       {{{3.0, 0.0}, {3.0, 120.0}, {3.0, 240.0}}, std::nullopt},
   };
-  const SurfaceScene scene = MakeScene(MakeSurface(*FindSurfaceKind("hills"), 8, 8, {1, 3, 0.5, 1}));
+  const SurfaceScene scene =
+      MakeScene(MakeSurface(*FindSurfaceKind("hills"), 8, 8, {1, 3, 0.5, 1}));
   for (const Case& c : cases) {
     const RecoveryImages images = MakeRecoveryImages(LawState(kMatte), scene, c.sources);
     const auto result = WoodhamStereo(images);
@@ -139,6 +142,25 @@ TEST(PhotometricStereo, SourcesThatCannotWorkAreRefused) {
     ASSERT_TRUE(std::holds_alternative<LightsError>(result)) << static_cast<int>(*c.fault);
     EXPECT_EQ(std::get<LightsError>(result).fault, *c.fault);
     EXPECT_FALSE(std::get<LightsError>(result).message.empty());
+  }
+}
+
+// The report's lines, by name in their order; heights off by a constant are no error at all.
+TEST(RecoveryReport, ShiftedTruthHasNoErrorAndTheLinesAreNamed) {
+  const HeightField truth = MakeSurface(*FindSurfaceKind("hills"), 16, 12, {2, 5, 0.4, 3});
+  HeightField shifted = truth;
+  for (double& z : shifted.z) z += 7.0;
+  std::istringstream lines(FormatRecoveryReport(MeasureRecovery(truth, &shifted, nullptr)));
+  const char* names[] = {"mean_angular_error_deg", "median_angular_error_deg", "depth_rms",
+                         "depth_rms_percent",      "mean_depth_error",         "std_depth_error",
+                         "mean_gradient_error",    "recovered_pixels"};
+  for (const char* name : names) {
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line)) << name;
+    const size_t equals = line.find('=');
+    ASSERT_EQ(line.substr(0, equals), name);
+    const double value = std::stod(line.substr(equals + 1));
+    EXPECT_NEAR(value, name == names[7] ? 192.0 : 0.0, 1e-12) << line;
   }
 }
 

@@ -54,8 +54,8 @@ TEST(ShapeFromShading, EachMethodBeatsTheFlatPlane) {
       }
       const SfsResult result = c.solve(image, Matte(), options);
       const RecoveryReport report = MeasureRecovery(scene.field, &result.heights, nullptr);
-      const std::string label = std::string(surface) + " " + c.method + " slant " +
-                                std::to_string(c.source.slantDegrees);
+      const std::string label =
+          std::string(surface) + " " + c.method + " slant " + std::to_string(c.source.slantDegrees);
       std::cout << label << ", " << result.iterations << " iterations:\n"
                 << FormatRecoveryReport(report);
       EXPECT_LT(report.meanDepthError, plane.meanDepthError) << label;
@@ -65,6 +65,8 @@ TEST(ShapeFromShading, EachMethodBeatsTheFlatPlane) {
   }
 }
 
+// A run that settles after its first iteration (every step below a huge bound) still fills the
+// progress bar: the blocks it will not run count as done.
 TEST(ShapeFromShading, CancelStopsAndProgressFills) {
   const SurfaceScene scene = Scene("hemisphere");
   const RecoveryImages image = MakeRecoveryImages(Matte(), scene, {{45.0, 135.0}});
@@ -79,11 +81,12 @@ TEST(ShapeFromShading, CancelStopsAndProgressFills) {
       EXPECT_TRUE(result.cancelled);
       EXPECT_EQ(result.iterations, 0);
     }
+    options.settled = 1e9;
     PassControl control;
     const ScopedPassControl bound(control);
     const SfsResult result = solve(image, Matte(), options);
     EXPECT_FALSE(result.cancelled);
-    EXPECT_EQ(result.iterations, 7);
+    EXPECT_EQ(result.iterations, 1);
     EXPECT_EQ(control.Progress(), 1.0);
   }
 }
