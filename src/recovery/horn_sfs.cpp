@@ -16,7 +16,6 @@ constexpr double kStartSmoothness = 1.0;   // lambda at the first iteration
 constexpr double kLeastSmoothness = 1e-3;  // lambda never falls below this
 constexpr double kSmoothnessFall = 0.95;   // lambda's factor per iteration
 constexpr double kIntegrability = 1.0;     // mu
-constexpr double kShadowed = 1e-3;
 
 }  // namespace
 
@@ -68,7 +67,7 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
         const double p = gradient.p[cell];
         const double q = gradient.q[cell];
         // A shadowed cell gives no brightness term: any slope turned away from the source fits.
-        const bool lit = image[cell] > kShadowed;
+        const bool lit = image[cell] > kSfsShadowed;
         const LawIntensity::Slopes r =
             lit ? intensityOf.WithSlopes({p, q}) : LawIntensity::Slopes{};
         const double error = lit ? image[cell] - options.albedo * r.value : 0.0;

@@ -15,7 +15,8 @@
 //   Cholesky, one height a connected piece held and each piece's mean then set to 0 (pieces
 //   apart have no height relative to one another). For objects that do not fill the grid.
 //
-// FFTW plans are made for each call (FFTW_ESTIMATE) under the program's planner lock.
+// The transforms' arrays and plans (FFTW_ESTIMATE) are kept by each thread for its last grid
+// size; their work runs on the pass pool, so an integration must not run inside a pool block.
 
 #include "model/height_field.h"
 #include "recovery/recovered_normals.h"

@@ -8,8 +8,11 @@
 // made once for cells lit in every image.
 //
 // With the law known: per cell, the (p, q) that minimise sum_k (I_k - albedo R_k(p, q))^2,
-// albedo in closed form for each (p, q), by Levenberg and Marquardt from Woodham's answer, the
-// law's slopes by differences (LawIntensity).
+// albedo in closed form for each (p, q), by Levenberg and Marquardt, the law's slopes by
+// differences (LawIntensity). Woodham's answer for a glossy law lies too steep along the right
+// direction, so the fit starts from it, from halfway to the flat normal and from the flat normal,
+// and keeps the best. Three images leave three unknowns (p, q, albedo) and may fit other
+// orientations exactly as well: give four or more for a law far from matte.
 //
 // A cell lit in fewer than three images, or whose lit sources lie in one plane, or whose normal
 // turns away from the camera, is left unrecovered. A bad set of sources is a LightsError.

@@ -13,9 +13,6 @@ constexpr int kRowsPerBlock = 16;
 // The Newton step is f f' / (f'^2 + kStepGuard (1/dx^2 + 1/dy^2) / 2): Newton's own where the
 // equation is steep in z, bounded where f' vanishes (near the source's point in gradient space).
 constexpr double kStepGuard = 1.0;
-// A cell darker than this is in shadow: any slope turned away from the source fits it, so it
-// gives no equation and keeps its height.
-constexpr double kShadowed = 1e-3;
 
 }  // namespace
 
@@ -50,15 +47,17 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
       for (int column = 0; column < width; ++column) {
         const size_t cell = static_cast<size_t>(row) * width + column;
         next[cell] = z[cell];
-        if (!(image[cell] > kShadowed)) continue;  // shadow, or no data
+        if (!(image[cell] > kSfsShadowed)) continue;  // shadow, or no data
         // Beyond the grid or beside a cell without data the neighbour's height is the start's
         // here: a flat start pads with its own plane, as the method's zero padding does.
         const int c = column + alongRow;
         const int r = row + alongColumn;
-        const bool hasX = c >= 0 && c < width && !std::isnan(image[cell + alongRow]);
-        const bool hasY = r >= 0 && r < height && !std::isnan(image[cell + alongColumn * width]);
-        const double xNeighbour = hasX ? z[cell + alongRow] : start[cell];
-        const double yNeighbour = hasY ? z[static_cast<size_t>(r) * width + column] : start[cell];
+        const size_t xCell = static_cast<size_t>(row) * width + static_cast<size_t>(c);
+        const size_t yCell = static_cast<size_t>(r) * width + static_cast<size_t>(column);
+        const bool hasX = c >= 0 && c < width && !std::isnan(image[xCell]);
+        const bool hasY = r >= 0 && r < height && !std::isnan(image[yCell]);
+        const double xNeighbour = hasX ? z[xCell] : start[cell];
+        const double yNeighbour = hasY ? z[yCell] : start[cell];
         const Gradient g{(z[cell] - xNeighbour) * signP, (z[cell] - yNeighbour) * signQ};
         const LawIntensity::Slopes reflectance = intensityOf.WithSlopes(g);
         const double f = image[cell] - options.albedo * reflectance.value;
