@@ -16,11 +16,11 @@ struct CosineWorkspace {
         z(cells),
         forward([this] {
           return fftw_plan_r2r_2d(height, width, z.Data(), z.Data(), FFTW_REDFT10, FFTW_REDFT10,
-                                  FFTW_ESTIMATE);
+                                  FFTW_MEASURE);
         }),
         inverse([this] {
           return fftw_plan_r2r_2d(height, width, z.Data(), z.Data(), FFTW_REDFT01, FFTW_REDFT01,
-                                  FFTW_ESTIMATE);
+                                  FFTW_MEASURE);
         }),
         alongRow(static_cast<size_t>(w)) {
     // The path graph's Laplacian on n cells has the eigenvalue 2 - 2 cos(pi k / n) for the

@@ -15,8 +15,10 @@
 //   Cholesky, one height a connected piece held and each piece's mean then set to 0 (pieces
 //   apart have no height relative to one another). For objects that do not fill the grid.
 //
-// The transforms' arrays and plans (FFTW_ESTIMATE) are kept by each thread for its last grid
-// size; their work runs on the pass pool, so an integration must not run inside a pool block.
+// The transforms' arrays and plans are kept by each thread for its last grid size; their work
+// runs on the pass pool, so an integration must not run inside a pool block. The cosine
+// transforms are planned by measuring (FFTW_MEASURE: about 0.3 s at 512 x 512, once a size, for
+// transforms twice as fast as an estimated plan's), so their last bits may differ between runs.
 
 #include "model/height_field.h"
 #include "recovery/recovered_normals.h"
