@@ -9,13 +9,9 @@
 #include <numbers>
 #include <random>
 
-namespace {
+#include "surface/fftw_planner.h"
 
-// FFTW's planner may be used by one thread at a time.
-std::mutex& PlannerLock() {
-  static std::mutex lock;
-  return lock;
-}
+namespace {
 
 struct FftwFree {
   void operator()(void* memory) const { fftw_free(memory); }
@@ -53,12 +49,12 @@ HeightField FractalTerrain(int width, int height, double roughness, double relie
   }
   fftw_plan plan;
   {
-    const std::lock_guard<std::mutex> guard(PlannerLock());
+    const std::lock_guard<std::mutex> guard(FftwPlannerLock());
     plan = fftw_plan_dft_c2r_2d(height, width, spectrum.get(), heights.get(), FFTW_ESTIMATE);
   }
   fftw_execute(plan);
   {
-    const std::lock_guard<std::mutex> guard(PlannerLock());
+    const std::lock_guard<std::mutex> guard(FftwPlannerLock());
     fftw_destroy_plan(plan);
   }
   const auto [low, high] = std::minmax_element(heights.get(), heights.get() + cells);

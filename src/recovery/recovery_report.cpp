@@ -1,0 +1,125 @@
+#include "recovery/recovery_report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "model/angles.h"
+#include "surface/surface_gradients.h"
+
+namespace {
+
+RecoveredNormals NormalsOf(const HeightField& heights) {
+  const SurfaceGradients gradients = GradientsOf(heights);
+  RecoveredNormals normals{
+      heights.width, heights.height, heights.spacingX, heights.spacingY, {}, {}, {}};
+  for (const Gradient& g : gradients.pq) {
+    normals.p.push_back(g.p);
+    normals.q.push_back(g.q);
+  }
+  return normals;
+}
+
+// The angle between (-p, -q, 1) and (-p', -q', 1), in degrees: atan2 of the cross product's
+// length (formed from the differences, so equal normals give exactly 0) and the dot product.
+double AngleBetween(const Gradient& a, const Gradient& b) {
+  const double dot = a.p * b.p + a.q * b.q + 1.0;
+  const double cross = std::sqrt((b.q - a.q) * (b.q - a.q) + (a.p - b.p) * (a.p - b.p) +
+                                 (a.p * b.q - a.q * b.p) * (a.p * b.q - a.q * b.p));
+  return std::atan2(cross, dot) * kDegreesPerHalfTurn / kPi;
+}
+
+void MeasureNormals(const HeightField& truth, const RecoveredNormals& normals,
+                    RecoveryReport& report) {
+  const SurfaceGradients trueGradients = GradientsOf(truth);
+  std::vector<double> angles;
+  double gradientSum = 0.0;
+  for (size_t cell = 0; cell < normals.Cells(); ++cell) {
+    const Gradient& t = trueGradients.pq[cell];
+    if (std::isnan(t.p) || !normals.Has(cell)) continue;
+    const Gradient r{normals.p[cell], normals.q[cell]};
+    angles.push_back(AngleBetween(t, r));
+    gradientSum += std::hypot(t.p - r.p, t.q - r.q);
+  }
+  report.recoveredPixels = static_cast<int64_t>(angles.size());
+  if (angles.empty()) return;
+  const double count = static_cast<double>(angles.size());
+  double angleSum = 0.0;
+  for (const double angle : angles) angleSum += angle;
+  report.meanAngularErrorDeg = angleSum / count;
+  report.meanGradientError = gradientSum / count;
+  const size_t middle = angles.size() / 2;
+  std::nth_element(angles.begin(), angles.begin() + middle, angles.end());
+  double median = angles[middle];
+  if (angles.size() % 2 == 0) {
+    median = 0.5 * (median + *std::max_element(angles.begin(), angles.begin() + middle));
+  }
+  report.medianAngularErrorDeg = median;
+}
+
+void MeasureDepth(const HeightField& truth, const HeightField& heights, RecoveryReport& report) {
+  double trueSum = 0.0, sum = 0.0, low = INFINITY, high = -INFINITY;
+  std::vector<size_t> both;
+  for (size_t cell = 0; cell < truth.z.size(); ++cell) {
+    if (!std::isfinite(truth.z[cell]) || !std::isfinite(heights.z[cell])) continue;
+    both.push_back(cell);
+    trueSum += truth.z[cell];
+    sum += heights.z[cell];
+    low = std::min(low, truth.z[cell]);
+    high = std::max(high, truth.z[cell]);
+  }
+  if (both.empty()) return;
+  const double count = static_cast<double>(both.size());
+  const double shift = (trueSum - sum) / count;
+  double square = 0.0, absolute = 0.0;
+  for (const size_t cell : both) {
+    const double error = heights.z[cell] + shift - truth.z[cell];
+    square += error * error;
+    absolute += std::abs(error);
+  }
+  report.depthRms = std::sqrt(square / count);
+  report.depthRmsPercent =
+      high > low ? 100.0 * report.depthRms / (high - low) : RecoveryReport::kNone;
+  report.meanDepthError = absolute / count;
+  // The absolute errors' spread: E|e|^2 - (E|e|)^2, with E|e|^2 the mean square.
+  const double spread = square / count - report.meanDepthError * report.meanDepthError;
+  report.stdDepthError = std::sqrt(std::max(0.0, spread));
+}
+
+void AppendLine(std::string& text, const char* name, double value) {
+  char digits[64];
+  const std::to_chars_result end =
+      std::to_chars(digits, digits + sizeof(digits), value, std::chars_format::general, 6);
+  text += name;
+  text += '=';
+  text.append(digits, end.ptr);
+  text += '\n';
+}
+
+}  // namespace
+
+RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,
+                               const RecoveredNormals* normals) {
+  RecoveryReport report;
+  if (normals != nullptr) {
+    MeasureNormals(truth, *normals, report);
+  } else if (heights != nullptr) {
+    MeasureNormals(truth, NormalsOf(*heights), report);
+  }
+  if (heights != nullptr) MeasureDepth(truth, *heights, report);
+  return report;
+}
+
+std::string FormatRecoveryReport(const RecoveryReport& report) {
+  std::string text;
+  AppendLine(text, "mean_angular_error_deg", report.meanAngularErrorDeg);
+  AppendLine(text, "median_angular_error_deg", report.medianAngularErrorDeg);
+  AppendLine(text, "depth_rms", report.depthRms);
+  AppendLine(text, "depth_rms_percent", report.depthRmsPercent);
+  AppendLine(text, "mean_depth_error", report.meanDepthError);
+  AppendLine(text, "std_depth_error", report.stdDepthError);
+  AppendLine(text, "mean_gradient_error", report.meanGradientError);
+  text += "recovered_pixels=" + std::to_string(report.recoveredPixels) + "\n";
+  return text;
+}

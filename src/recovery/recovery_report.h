@@ -1,0 +1,39 @@
+#pragma once
+// How far a recovered surface lies from the true one. Over the cells where both have data:
+// - the angle between the true and the recovered normals, its mean and median in degrees;
+// - the depth error after the two means are made equal: its root mean square, in the heights'
+//   units and as a percentage of the true heights' range;
+// - the three measures of the 1999 survey of shape from shading: the mean and the standard
+//   deviation of the absolute depth error (means made equal), and the mean gradient error, the
+//   mean of sqrt((p - p')^2 + (q - q')^2).
+// The true gradients are the height field's (GradientsOf); the recovered ones are the normals
+// given, or else the recovered heights' own. A measure with no cell to take it over is NaN.
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "model/height_field.h"
+#include "recovery/recovered_normals.h"
+
+struct RecoveryReport {
+  static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  double meanAngularErrorDeg = kNone;
+  double medianAngularErrorDeg = kNone;
+  double depthRms = kNone;
+  double depthRmsPercent = kNone;
+  double meanDepthError = kNone;
+  double stdDepthError = kNone;
+  double meanGradientError = kNone;
+  int64_t recoveredPixels = 0;  // cells recovered where the truth has data
+};
+
+// `heights` or `normals` may be null (not both): the depth measures need heights, and the
+// recovered pixels are counted from the normals when given.
+RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,
+                               const RecoveredNormals* normals);
+
+// One `name=value` line a measure, in the struct's order: mean_angular_error_deg,
+// median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, std_depth_error,
+// mean_gradient_error, recovered_pixels. Numbers in the C format, 6 significant digits.
+std::string FormatRecoveryReport(const RecoveryReport& report);

@@ -1,0 +1,56 @@
+#pragma once
+// Shape from shading: the heights of a surface from one image, its law, source and albedo known.
+//
+// - Tsai and Shah (1994): the reflectance equation E = R(p, q) with p and q taken as one-sided
+//   differences of z is one equation f(z) = 0 per cell; each iteration takes one Newton step per
+//   cell, every cell from the heights of the iteration before. The differences run from the side
+//   the light comes from (backward where R rises with p, or q, at the flat orientation), so that
+//   a step's pull from both neighbours has one sign; the step f f' / (f'^2 + guard) stays bounded
+//   where f' vanishes. Heights beyond the grid are the start's. Stable for an oblique source;
+//   under a source on the view axis f' vanishes on a flat start, and on a bulging one R's slopes
+//   along p and q differ in sign over half the image, where the iteration wanders.
+// - Horn (1990): the minimum of the brightness error (E - R)^2 plus lambda times the roughness of
+//   p and q plus mu times the mismatch between (p, q) and the slopes of z. Each iteration updates
+//   (p, q) from their neighbours' mean, z's slopes and R linearised at the current (p, q); z is
+//   then the least-squares integral of (p, q) (Simchony, Chellappa and Shao). lambda falls from
+//   iteration to iteration, as Horn lets it, so that the answer loses its early smoothing.
+//
+// Image intensities are LawIntensity's (0 to 1 for matte); a cell at or below kSfsShadowed is in
+// shadow, where any slope turned away from the source fits, and gives no brightness term. Both
+// start from `start` or a flat surface. A flat start is a fixed point under a source on the view
+// axis (R's slope vanishes at p = q = 0, and a bump and a dent give the same image): give Horn's
+// method a start that bulges (Dome) to choose the convex answer. Cells without data stay NaN and
+// are left out. Each iteration checks the calling thread's PassControl for a cancel and counts
+// as one progress block; rows run on the pass pool.
+
+#include <vector>
+
+#include "model/height_field.h"
+#include "model/render_state.h"
+#include "recovery/recovery_images.h"
+
+inline constexpr double kSfsShadowed = 1e-3;
+
+struct SfsOptions {
+  int iterations = 200;  // the cap
+  double albedo = 1.0;
+  std::vector<double> start;  // heights, one a cell of the image, or empty: flat
+  // Stop once no height moves by more than this share of the grid's spacing in an iteration.
+  double settled = 1e-7;
+};
+
+struct SfsResult {
+  HeightField heights;  // the image's grid; NaN where the image has no data
+  int iterations = 0;   // taken
+  bool cancelled = false;
+};
+
+// The image is images.intensity[0] under images.sources[0].
+SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
+                      const SfsOptions& options = {});
+SfsResult HornSfs(const RecoveryImages& images, const RenderState& law,
+                  const SfsOptions& options = {});
+
+// A paraboloid over the grid, `rise` (in the heights' units) higher in the middle than at the
+// corners: a start that leans every ambiguity towards a convex answer.
+std::vector<double> Dome(int width, int height, double rise);
