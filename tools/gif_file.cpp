@@ -7,8 +7,8 @@
 namespace {
 
 int AppendBytes(GifFileType* gif, const GifByteType* bytes, int count) {
-  static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes),
-                                                   static_cast<size_t>(count));
+  static_cast<std::string*>(gif->UserData)
+      ->append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count));
   return count;
 }
 
@@ -81,7 +81,8 @@ std::optional<std::string> EncodeGif(const std::vector<ImageBuffer>& frames, int
   std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&bytes, AppendBytes, &error));
   if (!gif) return std::nullopt;
   EGifSetGifVersion(gif.get(), true);
-  if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, palette.get()) != GIF_OK || !PutLoop(gif.get())) {
+  if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, palette.get()) != GIF_OK ||
+      !PutLoop(gif.get())) {
     return std::nullopt;
   }
   for (size_t k = 0; k < frames.size(); ++k) {

@@ -61,6 +61,17 @@ struct Sweep {
   int frames = 0;
 };
 
+// --recover (recover_tool.h).
+struct RecoverJob {
+  std::string method;              // ps, ps-law, sfs-tsai-shah, sfs-horn
+  std::string integrator = "dct";  // fc, dct, poisson
+  double noise = 0.0;              // grey levels of 1/255
+  int bits = 0;                    // 0, 8 or 16
+  std::string heightOut;
+  std::string normalsOut;
+  std::string albedoOut;
+};
+
 struct RenderJob {
   ShadeInputs inputs;  // rotations, slant and glossy texts; the window's start-up texts by default
   int32_t reflectanceKind = kMatte;
@@ -118,7 +129,8 @@ struct RenderJob {
   // --compare LAW[:NAME=VALUE...],...: the entries as given, one sphere each (compare_tool.h).
   std::vector<std::string> compare;
   std::optional<Sweep> sweep;
-  int frameDelay = 10;  // --frame-delay: hundredths of a second a GIF frame is shown
+  std::optional<RecoverJob> recover;
+  int frameDelay = 10;        // --frame-delay: hundredths of a second a GIF frame is shown
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
 };
 

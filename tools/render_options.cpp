@@ -11,6 +11,7 @@
 #include "figure_options.h"
 #include "input_error_text.h"
 #include "law_options.h"
+#include "recover_tool.h"
 #include "surface_options.h"
 #include "sweep_tool.h"
 
@@ -166,8 +167,32 @@ const std::vector<ValueOption>& ValueOptions() {
        "law as --param names it), as -o FILE.gif (one palette from all frames, looping) or "
        "numbered PNG files -o FILE_%03d.png (frames counted from 0).",
        ParseSweep},
-      {"frame-delay", "N", "With --sweep: each GIF frame is shown N hundredths of a second "
-       "(default 10).", ParseFrameDelay},
+      {"frame-delay", "N",
+       "With --sweep: each GIF frame is shown N hundredths of a second "
+       "(default 10).",
+       ParseFrameDelay},
+      {"recover", "METHOD",
+       "With --surface: recover the shape from its images instead of writing a picture: ps "
+       "(Woodham's photometric stereo from the described source and each --light), ps-law (the "
+       "same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from shading of the "
+       "described source's image). Prints the errors against the true surface, one name=value a "
+       "line (mean_angular_error_deg, median_angular_error_deg, depth_rms, depth_rms_percent, "
+       "mean_depth_error, std_depth_error, mean_gradient_error, recovered_pixels).",
+       ParseRecover},
+      {"integrate", "NAME",
+       "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "
+       "cosine-transform Poisson solution, default) or poisson (on the recovered cells only).",
+       ParseIntegrate},
+      {"noise", "SIGMA", "With --recover: Gaussian noise of SIGMA grey levels in the images.",
+       ParseNoise},
+      {"quantise", "BITS", "With --recover: the images rounded to 8 or 16 bits.", ParseQuantise},
+      {"height-out", "FILE",
+       "With --recover: the recovered height as a GeoTIFF (.tif) or an "
+       "ASCII grid (.asc).",
+       StoreHeightOut},
+      {"normals-out", "FILE", "With --recover: the recovered normals as an RGB normal map (.png).",
+       StoreNormalsOut},
+      {"albedo-out", "FILE", "With --recover: the recovered albedo (.png).", StoreAlbedoOut},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
@@ -335,6 +360,10 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
   if (!PaintsSurfaceFile(job)) {
     if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+  }
+  if (job.recover) {
+    if (OptionValueError error = ResolveRecover(job)) return OptionError{*error};
+    return job;
   }
   if (job.sweep) {
     if (OptionValueError error = ResolveSweep(job)) return OptionError{*error};

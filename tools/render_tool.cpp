@@ -22,6 +22,7 @@
 #include "pass/shade_command.h"
 #include "pass/worker_pool.h"
 #include "picture_file.h"
+#include "recover_tool.h"
 #include "surface_options.h"
 #include "surface_tool.h"
 #include "sweep_tool.h"
@@ -157,6 +158,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     if (!warning.empty()) err << warning << "\n";
   }
   try {
+    if (job.recover) return RunRecoverTool(job, out, err);
     if (job.sweep) return RunSweepTool(job, out, err);
     if (WritesCurve(job)) return RunCurveTool(job, out, err);
     if (!job.compare.empty()) return RunCompareTool(job, out, err);

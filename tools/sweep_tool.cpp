@@ -48,7 +48,8 @@ OptionValueError ParseSweep(std::string_view text, RenderJob& job) {
   Sweep sweep{all.substr(0, equals), 0.0, 0.0, 0};
   std::vector<std::string> parts;
   size_t start = equals + 1;
-  for (size_t at = all.find(':', start); at != std::string::npos; start = at + 1, at = all.find(':', start)) {
+  for (size_t at = all.find(':', start); at != std::string::npos;
+       start = at + 1, at = all.find(':', start)) {
     parts.push_back(all.substr(start, at - start));
   }
   parts.push_back(all.substr(start));
@@ -69,7 +70,8 @@ OptionValueError ParseSweep(std::string_view text, RenderJob& job) {
 
 OptionValueError ParseFrameDelay(std::string_view text, RenderJob& job) {
   const NumberReading<double> delay = ReadDouble(text, CNumberFormat());
-  if (!delay.Ok() || delay.value != std::floor(delay.value) || delay.value < 1 || delay.value > 6000) {
+  if (!delay.Ok() || delay.value != std::floor(delay.value) || delay.value < 1 ||
+      delay.value > 6000) {
     return "--frame-delay needs hundredths of a second, a whole number from 1 to 6000, got " +
            QuotedText(text);
   }
@@ -83,9 +85,9 @@ OptionValueError ResolveSweep(const RenderJob& job) {
     return std::string("--sweep writes -o FILE.gif or -o FILE_%03d.png");
   }
   if (EndsWith(job.outputPath, ".gif")) return std::nullopt;
-  const std::ptrdiff_t fields =
-      std::distance(std::sregex_iterator(job.outputPath.begin(), job.outputPath.end(), FrameField()),
-                    std::sregex_iterator());
+  const std::ptrdiff_t fields = std::distance(
+      std::sregex_iterator(job.outputPath.begin(), job.outputPath.end(), FrameField()),
+      std::sregex_iterator());
   if (EndsWith(job.outputPath, ".png") && fields == 1) return std::nullopt;
   return "--sweep writes a .gif, or numbered .png files named with one %d field (FILE_%03d.png), "
          "got " +

@@ -34,8 +34,8 @@ ImageBuffer FramePicture(const std::vector<std::string>& args, int frame) {
 
 TEST(SweepCli, AGifHoldsEachStepWithinThePalette) {
   TempFolder folder;
-  const std::vector<std::string> args{"--sweep", "slant=0:110:12", "--frame-delay", "25", "-o",
-                                      folder.File("slant.gif")};
+  const std::vector<std::string> args{"--sweep", "slant=0:110:12",        "--frame-delay", "25",
+                                      "-o",      folder.File("slant.gif")};
   ASSERT_EQ(Render(args), 0);
   int error = 0;
   GifFileType* gif = DGifOpenFileName(folder.File("slant.gif").c_str(), &error);
@@ -65,8 +65,8 @@ TEST(SweepCli, AGifHoldsEachStepWithinThePalette) {
 
 TEST(SweepCli, NumberedPngsAreTheFramesExactly) {
   TempFolder folder;
-  const std::vector<std::string> args{"--function", "oren-nayar", "--sweep", "sigma=0:60:3",
-                                      "-o", folder.File("on_%02d.png")};
+  const std::vector<std::string> args{"--function",   "oren-nayar", "--sweep",
+                                      "sigma=0:60:3", "-o",         folder.File("on_%02d.png")};
   ASSERT_EQ(Render(args), 0);
   for (int k = 0; k < 3; ++k) {
     const QImage written(QString::fromStdString(folder.File("on_0" + std::to_string(k) + ".png")));
