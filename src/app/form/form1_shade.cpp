@@ -26,6 +26,7 @@
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
+#include "app/surface/surface_window.h"
 #include "model/startup_values.h"
 #include "pass/raster_pass.h"
 
@@ -98,10 +99,12 @@ void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoot
   for (const InputError& kept : read.keptGlossFields) parameters_->Mark(kept);
   // The map covers its whole picture, several times the sphere's samples: the sphere is shown
   // first, so that the map's pass never delays it.
-  if (mapWindow_ != nullptr || (bigSphere_ != nullptr && bigSphere_->isVisible())) {
+  const bool surfaceShown = surface_ != nullptr && surface_->isVisible();
+  if (mapWindow_ != nullptr || surfaceShown || (bigSphere_ != nullptr && bigSphere_->isVisible())) {
     picture1_->repaint();
   }
   if (bigSphere_ != nullptr && bigSphere_->isVisible()) bigSphere_->ShowPass(*lastPass_, overlay_);
+  if (surfaceShown) surface_->ShowPass(*lastPass_);
   if (mapWindow_ != nullptr) mapWindow_->ShowPass(*lastPass_);
 }
 
@@ -109,6 +112,7 @@ void Form1::CancelPasses() {
   spherePass_->Cancel();
   if (bigSphere_ != nullptr) bigSphere_->CancelPass();
   if (mapWindow_ != nullptr) mapWindow_->CancelPass();
+  if (surface_ != nullptr) surface_->CancelPass();
 }
 
 void Form1::ShowInputError(const InputError& error) {
