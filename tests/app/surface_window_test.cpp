@@ -2,22 +2,27 @@
 // at: the window's state instead of the last pass's, a swapped or stale size, the wrong source,
 // a pass not followed); a parameter that does not read marks its box and repaints nothing; the
 // cell under the pointer is crossed on the map and ringed on the sphere, and the map's pin
-// marks the images (a link left unconnected); hiding the window cancels its pass; Ctrl+U is not
-// lost to a text box that has the focus.
+// marks the images (a link left unconnected); hiding the window cancels its pass; files that do
+// not read change nothing; a cell in cast shadow says so; Ctrl+U is not lost to a text box that
+// has the focus.
 
 #include "app/surface/surface_window.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "app/input_box_mark.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/readout_overlay.h"
+#include "app/surface/albedo_image.h"
 #include "app/surface/surface_controls.h"
 #include "form_probe.h"
 #include "model/image_buffer.h"
@@ -170,6 +175,54 @@ class SurfaceWindowTest : public QObject {
     QCOMPARE(surface.Shown()->scene->field.width, kDefaultSurfaceSide);
     QCOMPARE(surface.Shown()->pass.state.sourceSlant, shownState.sourceSlant);
     BackgroundPass::SetWaitBudgetMs(budget);
+  }
+
+  // A picture that does not read, and a model this build cannot read, are reported naming the
+  // file and change nothing; a picture that reads is stretched over the grid, top row at the top.
+  void filesThatDoNotReadChangeNothing() {
+    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
+    SurfaceControls& controls = opened.surface->Controls();
+    const int generation = controls.Generation();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("не рисунок.png"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+    file.close();
+    {
+      MessageBoxWatch watch;
+      QVERIFY(!controls.LoadAlbedo(path));
+      QVERIFY(!controls.OpenModel(path));
+      QCOMPARE(watch.texts().size(), 2);
+      for (const QString& text : watch.texts()) QVERIFY2(text.contains(path), qPrintable(text));
+      QVERIFY(watch.texts().at(1).contains(
+          QStringLiteral("Чтение моделей рельефа в этой сборке недоступно.")));
+    }
+    QCOMPARE(controls.Generation(), generation);
+    QVERIFY(controls.Choice().albedo.isNull() && !controls.Choice().imported);
+
+    QImage halves(1, 2, QImage::Format_RGB32);
+    halves.setPixel(0, 0, qRgb(255, 255, 255));
+    halves.setPixel(0, 1, qRgb(0, 0, 0));
+    const std::vector<double> albedo = AlbedoFromImage(halves, 3, 8);
+    QCOMPARE(albedo.size(), size_t{24});
+    QVERIFY2(albedo.front() > 0.9 && albedo.back() < 0.1,
+             qPrintable(QStringLiteral("%1 %2").arg(albedo.front()).arg(albedo.back())));
+  }
+
+  // The readout of a cell in a source's cast shadow says so (the shadows shown, not none).
+  void aCellInCastShadowSaysSo() {
+    Opened opened = OpenSurface(QStringLiteral("80"), "crater");
+    SurfaceWindow& surface = *opened.surface;
+    Find<QCheckBox>(surface, "SurfaceCastShadows")->setChecked(true);
+    QTRY_VERIFY(!surface.Shown()->castShadows.front().empty());
+    const std::vector<uint8_t>& shadow = surface.Shown()->castShadows.front();
+    const auto first = std::find(shadow.begin(), shadow.end(), 1);
+    QVERIFY(first != shadow.end());
+    const int cell = static_cast<int>(first - shadow.begin());
+    PointAt(surface.ImageView(0).Picture(),
+            QPoint(cell % kDefaultSurfaceSide, cell / kDefaultSurfaceSide));
+    QVERIFY(surface.ImageView(0).ReadoutBox().Lines().join(' ').contains(
+        QStringLiteral("в тени рельефа")));
   }
 
   // Where a text box takes Ctrl+U to delete its line (X11's bindings; run under a window manager
