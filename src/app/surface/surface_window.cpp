@@ -58,7 +58,9 @@ SurfaceWindow::SurfaceWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent,
 // Grows the window until its images fit without scrolling, as far as the screen allows; it
 // never shrinks what the user made larger.
 void SurfaceWindow::FitToImages() {
-  // A kind with other parameters has changed the controls' hint since their layout last ran.
+  // Images and controls made or changed since their layouts last ran have not yet told the
+  // layouts above them: each runs now, from the innermost out.
+  for (SurfaceImageView* view : views_) view->layout()->activate();
   controls_->layout()->activate();
   images_->layout()->activate();
   layout()->activate();
@@ -77,29 +79,36 @@ void SurfaceWindow::FitToImages() {
     return;
   }
   const QRect available = shown->availableGeometry();
-  const QMargins frameMargins = FrameMarginsOr(frameGeometry(), geometry(), {});
+  const QMargins frameMargins = FrameMargins();
   const QSize most = available.size().shrunkBy(frameMargins);
   resize(grown.boundedTo(most).expandedTo(size()));
-  // Kept on the screen: a window near its edge moves back by what it grew.
+  // Kept on the screen: a window near its edge moves back by what it grew. (A window's pos() is
+  // its frame's corner, framed or not yet.)
   if (isVisible()) {
-    const QRect frameNow(frameGeometry().topLeft(), size().grownBy(frameMargins));
+    const QRect frameNow(pos(), size().grownBy(frameMargins));
     const QPoint kept = FrameKeptWithin(frameNow, available);
     if (kept != frameNow.topLeft()) move(kept);
   }
+}
+
+// The frame's margins; until the window manager has framed this window, the main window's.
+QMargins SurfaceWindow::FrameMargins() const {
+  QMargins estimate;
+  if (const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr) {
+    estimate = FrameMarginsOr(main->frameGeometry(), main->geometry(), {});
+  }
+  return FrameMarginsOr(frameGeometry(), geometry(), estimate);
 }
 
 void SurfaceWindow::PlaceBeside(const QWidget& main) {
   const QScreen* shown = main.screen();
   if (shown == nullptr) return;
   const QRect available = shown->availableGeometry();
-  const QMargins margins = FrameMarginsOr(
-      frameGeometry(), geometry(), FrameMarginsOr(main.frameGeometry(), main.geometry(), {}));
-  const QSize frame = size().grownBy(margins);
+  const QSize frame = size().grownBy(FrameMargins());
   const QPoint beside = FramePositionBeside(main.frameGeometry(), frame, available);
   // At the bottom of the screen: the map's window opens at the top.
-  const QPoint at = FrameKeptWithin(
-      QRect(QPoint(beside.x(), available.bottom() + 1 - frame.height()), frame), available);
-  move(at);  // the frame's corner, once the window manager has framed it
+  move(FrameKeptWithin(QRect(QPoint(beside.x(), available.bottom() + 1 - frame.height()), frame),
+                       available));
 }
 
 void SurfaceWindow::AddImageView() {

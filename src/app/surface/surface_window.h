@@ -74,6 +74,7 @@ class SurfaceWindow final : public QWidget {
   void OnPointerLeft(size_t image);
   void AddImageView();
   void FitToImages();
+  QMargins FrameMargins() const;
   // In surface_map_link.cpp: what the map's pointed orientation marks on the images.
   void FindMapMarks();
 
