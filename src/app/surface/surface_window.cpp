@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
@@ -37,21 +38,20 @@ SurfaceWindow::SurfaceWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent,
   imageRow_->setSpacing(kImageSpacing);
   imageRow_->addStretch(1);
   AddImageView();
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName(QStringLiteral("SurfaceScroll"));
-  scroll->setWidget(images_);
-  scroll->setWidgetResizable(true);
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("SurfaceScroll"));
+  scroll_->setWidget(images_);
+  scroll_->setWidgetResizable(true);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(controls_);
-  layout->addWidget(scroll, 1);
+  layout->addWidget(scroll_, 1);
 
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(shade, &QShortcut::activated, this, &SurfaceWindow::ShadeRequested);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &SurfaceWindow::OnEscape);
-  pass_ = new BackgroundPass(jobs, *scroll, this);
+  pass_ = new BackgroundPass(jobs, *scroll_, this);
   pass_->setObjectName(QStringLiteral("SurfacePass"));
-  scroll_ = scroll;
   FitToImages();
 }
 
