@@ -164,6 +164,11 @@ void SurfaceControls::BuildParameterBoxes() {
     connect(box, &QLineEdit::textChanged, this, [this, k, box] { OnParameterEdited(k, *box); });
     parameterRows_->addRow(QString::fromUtf8(parameter.title), box);
   }
+  // A layout shows what it is given at the next turn of the event loop; shown now, the rows count
+  // in the size the window fits itself to at once.
+  for (QWidget* part : parameters_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    part->show();
+  }
 }
 
 void SurfaceControls::OnParameterEdited(size_t parameter, QLineEdit& box) {

@@ -58,11 +58,13 @@ SurfaceWindow::SurfaceWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent,
 // Grows the window until its images fit without scrolling, as far as the screen allows; it
 // never shrinks what the user made larger.
 void SurfaceWindow::FitToImages() {
-  // Images and controls made or changed since their layouts last ran have not yet told the
-  // layouts above them: each runs now, from the innermost out.
-  for (SurfaceImageView* view : views_) view->layout()->activate();
-  controls_->layout()->activate();
-  images_->layout()->activate();
+  // Images and boxes made or changed since their layouts last ran have not yet told the layouts
+  // above them: each runs now, from the innermost out (findChildren lists a parent before its
+  // children).
+  const QList<QWidget*> parts = findChildren<QWidget*>();
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    if ((*part)->layout() != nullptr) (*part)->layout()->activate();
+  }
   layout()->activate();
   const QMargins margins = layout()->contentsMargins();
   const int frame = 2 * scroll_->frameWidth();
