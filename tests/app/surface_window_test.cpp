@@ -152,6 +152,8 @@ class SurfaceWindowTest : public QObject {
     map.Figure().Pin(map.Picture().rect().center() + QPoint(20, 10));
     QTRY_VERIFY(surface.MapMarks() != nullptr);
     QVERIFY(!surface.MapMarks()->preImage.empty());
+    const std::vector<uint8_t>& cells = surface.MapMarks()->cells;
+    QVERIFY(std::count(cells.begin(), cells.end(), 1) > 0);
     map.Figure().Unpin();
     QTRY_VERIFY(surface.MapMarks() == nullptr);
   }

@@ -48,8 +48,9 @@ SurfaceImageView::SurfaceImageView(int index, MarksSource marks, QWidget* parent
     const MapPointedMarks* shown = marks_();
     if (shown == nullptr) return;
     const int ratio = picture_->PixelRatio();
-    DrawLinkedCells(painter, ratio, shown->cells, shown->width, shown->height);
+    // The cells over the line: they lie on it, and a line drawn last would hide them.
     DrawPreImage(painter, ratio, shown->preImage, kSourceColours[0], shown->lineWidth);
+    DrawLinkedCells(painter, ratio, shown->cells, shown->width, shown->height);
   });
   auto* captionRow = new QHBoxLayout;
   captionRow->addWidget(swatch_);
