@@ -57,6 +57,7 @@ void MainWindow::AddViewMenu() {
   view->addAction(form_->OpenMapAction());
   view->addAction(form_->SourcesAction());
   view->addAction(form_->BigSphereAction());
+  view->addAction(form_->SurfaceAction());
   view->addAction(form_->PhaseCurveAction());
   view->addAction(form_->CompareAction());
   QAction* exposure = view->addAction(QStringLiteral("Яркость…"));

@@ -107,12 +107,12 @@ std::vector<ContourLine> SphereOutline(const RenderState& lastPass, int width, i
   return outline;
 }
 
-std::optional<PixelPoint> SourcePointOnPicture(const RenderState& lastPass, int width, int height) {
+std::optional<PixelPoint> DirectionOnPicture(const RenderState& lastPass, int width, int height,
+                                             double x, double y, double z) {
   if (width <= 0 || height <= 0 || !(lastPass.pixelScale > 0.0F)) return std::nullopt;
-  const Vector3 source{lastPass.sourceX, lastPass.sourceY, lastPass.sourceZ};
-  const double length = std::sqrt(source.x * source.x + source.y * source.y + source.z * source.z);
+  const double length = std::sqrt(x * x + y * y + z * z);
   if (!(length > 0.0) || !std::isfinite(length)) return std::nullopt;
-  const Vector3 onSphere{source.x / length, source.y / length, source.z / length};
+  const Vector3 onSphere{x / length, y / length, z / length};
   RenderState state = lastPass;
   const PassConstants pass = MakePassConstants(state);
   const PictureFrame frame{MeasureRasterFrame(width, height), lastPass.pixelScale};
@@ -129,4 +129,9 @@ std::optional<PixelPoint> SourcePointOnPicture(const RenderState& lastPass, int 
   // both are the point, as far as the picture can tell.
   if (apart > 2.0 * lastPass.pixelScale) return std::nullopt;
   return frame.At(unrotated);
+}
+
+std::optional<PixelPoint> SourcePointOnPicture(const RenderState& lastPass, int width, int height) {
+  return DirectionOnPicture(lastPass, width, height, lastPass.sourceX, lastPass.sourceY,
+                            lastPass.sourceZ);
 }

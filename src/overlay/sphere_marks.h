@@ -1,7 +1,7 @@
 #pragma once
 // Where the sphere picture's own marks lie, in picture positions (pixel centres at whole
 // numbers), for the view of the last pass: the outline of the disc the picture shows and the
-// point where the direction to the light source meets the sphere.
+// point where a direction (the light source's, a surface normal's) meets the sphere.
 //
 // The picture shows the sphere along the unrotated line of sight (the y axis, the observer's side
 // at +y), turned into the sphere's frame by the observer rotations (sphere_geometry.h). A point of
@@ -20,6 +20,12 @@
 // it, and the part of the projected equator that bounds it, where the lines of sight meet the
 // sphere only below z = 0 beyond it. As polylines; a closed one ends at its first point.
 std::vector<ContourLine> SphereOutline(const RenderState& lastPass, int width, int height);
+
+// Where the unit vector along (x, y, z), in the sphere's frame, meets the sphere, when the picture
+// shows that point: not on the far side, nor where the half sphere has removed it. The sphere's
+// frame is the map's: a surface of gradient (p, q) has its normal (-p, -q, 1) there.
+std::optional<PixelPoint> DirectionOnPicture(const RenderState& lastPass, int width, int height,
+                                             double x, double y, double z);
 
 // Where the direction to the source (sourceX, sourceY, sourceZ) meets the sphere, when the picture
 // shows that point: not on the far side, nor where the half sphere has removed it.

@@ -24,6 +24,7 @@
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/picture_menu.h"
+#include "app/surface/surface_window.h"
 #include "form_probe.h"
 
 namespace {
@@ -69,7 +70,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),
-                         form.PhaseCurveAction(), form.CompareAction(),
+                         form.SurfaceAction(), form.PhaseCurveAction(), form.CompareAction(),
                          main->findChild<QAction*>(QStringLiteral("OpenExposure")),
                          main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction(),
                          main->findChild<QAction*>(QStringLiteral("ContourLines")),
@@ -92,8 +93,9 @@ class MainWindowTest : public QObject {
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_C),
           QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_L),
-          QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::Key_F1),
-          QKeySequence(Qt::SHIFT | Qt::Key_F1), QKeySequence(Qt::Key_F5)}) {
+          QKeySequence(Qt::CTRL | Qt::Key_U), QKeySequence(Qt::CTRL | Qt::Key_Q),
+          QKeySequence(Qt::Key_F1), QKeySequence(Qt::SHIFT | Qt::Key_F1),
+          QKeySequence(Qt::Key_F5)}) {
       QVERIFY2(keys.contains(key), qPrintable(key.toString()));
     }
     for (const QKeySequence& key : keys) QVERIFY2(keys.count(key) == 1, qPrintable(key.toString()));
@@ -108,6 +110,7 @@ class MainWindowTest : public QObject {
         {"Копировать рисунок", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {"Карта R(p, q)", QKeySequence(Qt::CTRL | Qt::Key_G)},
         {"Источники", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"Поверхность", QKeySequence(Qt::CTRL | Qt::Key_U)},
         {"Справка", QKeySequence(Qt::Key_F1)},
         {"Что это?", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
         {"Выход", QKeySequence(Qt::CTRL | Qt::Key_Q)},
@@ -165,6 +168,11 @@ class MainWindowTest : public QObject {
       QTest::keySequence(&map->Picture(), key);
       QVERIFY(!map->Sources().isVisible() && !action->isChecked());
       QCOMPARE(map->size(), QSize(393, 337));  // the panel's width given back, the map's kept
+    }
+    if (item == "Поверхность") {
+      QVERIFY(form.Surface() != nullptr && form.Surface()->isVisible() && action->isChecked());
+      form.Surface()->close();
+      QVERIFY(!action->isChecked());
     }
     if (item == "Справка") {
       QVERIFY(main->Help() != nullptr && main->Help()->isVisible());

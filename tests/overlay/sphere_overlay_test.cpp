@@ -132,4 +132,38 @@ TEST(SourcePointOnPicture, LiesWhereTheLightFallsStraightAndHidesWhenUnseen) {
   }
 }
 
+// A surface normal N = (-p, -q, 1) / |.| is marked where the sphere's readout finds that very
+// point (the map's frame, not a mirrored or turned one), and not where the view hides it.
+TEST(DirectionOnPicture, MarksTheNormalOfAGradientWhereTheSphereShowsIt) {
+  struct Case {
+    View view;
+    Gradient gradient;
+    bool seen;
+  };
+  const Case cases[] = {
+      {{"90", "0", "0", "0", false}, {0.0, 0.0}, true},
+      {{"0", "0", "0", "0", false}, {0.3, -2.0}, true},
+      {{"90", "0", "0", "0", true}, {0.8, -0.3}, true},
+      {{"30", "20", "-40", "45", true}, {-0.5, 1.2}, true},
+      {{"-90", "0", "0", "0", false}, {0.2, 0.4}, false},
+      {{"-60", "0", "0", "0", false}, {0.0, 0.0}, false},
+  };
+  for (const Case& c : cases) {
+    const RenderState state = PassedState(c.view);
+    const Point3 normal = GradientNormal(c.gradient);
+    const std::optional<PixelPoint> point =
+        DirectionOnPicture(state, kWidth, kHeight, 2.0 * normal.x, 2.0 * normal.y, 2.0 * normal.z);
+    ASSERT_EQ(point.has_value(), c.seen) << c.view.rotX << " p " << c.gradient.p;
+    if (!point) continue;
+    const std::optional<Readout> readout =
+        ReadoutAtPixel(state, kWidth, kHeight, static_cast<int>(std::lround(point->x)),
+                       static_cast<int>(std::lround(point->y)));
+    ASSERT_TRUE(readout.has_value()) << c.view.rotX << " p " << c.gradient.p;
+    const Point3& shown = readout->reading.surfacePoint;
+    EXPECT_LT(std::hypot(shown.x - normal.x, shown.y - normal.y, shown.z - normal.z),
+              1.5 * state.pixelScale)
+        << c.view.rotX << " " << c.view.rotY << " p " << c.gradient.p << " q " << c.gradient.q;
+  }
+}
+
 }  // namespace

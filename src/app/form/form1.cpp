@@ -23,6 +23,7 @@
 #include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/picture_box.h"
+#include "app/surface/surface_window.h"
 #include "model/startup_values.h"
 #include "pass/job_runner.h"
 
@@ -70,8 +71,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   timer1_->start();
 }
 
-// The runner stops first: its pass ends at its next block and reports to nothing.
-Form1::~Form1() { jobs_.reset(); }
+// The runner stops first: its pass ends at its next block and reports to nothing. The surface's
+// window, hidden as it goes, marks nothing on a picture that may be gone already.
+Form1::~Form1() {
+  jobs_.reset();
+  if (surface_ != nullptr) disconnect(surface_, nullptr, this, nullptr);
+}
 
 void Form1::FindControls() {
   parameters_ = std::make_unique<ParameterBoxes>(*this);

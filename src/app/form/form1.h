@@ -20,6 +20,9 @@
 //                      show or hide the gradient-space map (GradientMapWindow), repainted by
 //                      every pass; the same actions serve MainWindow's menu bar
 //   Ctrl+L          -> «Источники» beside the map, the map opened first if it is not shown
+//   Ctrl+U          -> «Поверхность» (SurfaceWindow), repainted by every pass while shown and
+//                      linked with the map; the cell under its pointer rings its normal on
+//                      Picture1
 //
 // The controls come from the layout table; the window and its parts find them by name once, at
 // construction. Handlers are named for the signal they serve.
@@ -36,12 +39,14 @@
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "overlay/overlay_marks.h"
+#include "photometry/gradient_space.h"
 
 class BackgroundPass;
 class JobRunner;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -50,6 +55,7 @@ class CompareWindow;
 class PhaseCurveWindow;
 class ProfileWindow;
 class GradientMapWindow;
+class SurfaceWindow;
 class LegendPanel;
 class LiveShading;
 class ObserverArrowView;
@@ -96,6 +102,15 @@ class Form1 final : public QWidget {
   // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
   QAction* BigSphereAction() const { return openBigSphere_; }
   BigSphereWindow* BigSphere() const { return bigSphere_; }
+  // «Поверхность» (Ctrl+U; checked while its window is shown) and that window, none until first
+  // opened.
+  QAction* SurfaceAction() const { return openSurface_; }
+  SurfaceWindow* Surface() const { return surface_; }
+  // The orientation whose normal is ringed on the picture (the cell under the pointer on the
+  // surface's images); none while there is none. The ring shows where the last pass's view
+  // shows that normal.
+  const std::optional<Gradient>& MarkedNormal() const { return markedNormal_; }
+  void MarkNormal(std::optional<Gradient> gradient);
 
   // The reflectance function. A described one (kMatte to kMirror) is chosen by pressing its
   // option button, with no pass, as a click does. An additional law (kMinnaert to kFormula)
@@ -162,7 +177,12 @@ class Form1 final : public QWidget {
   // The profile along `line` (logical coordinates) of Picture1 or of the map's picture.
   void ShowSphereProfile(QLineF line);
   void ShowMapProfile(QLineF line);
+  void ShowEquatorProfile();
   ProfileWindow& ProfileShown(PictureBox& picture, QLineF line);
+  // In form1_surface.cpp.
+  void SetUpSurfaceAction();
+  void OpenSurface();
+  void DrawMarkedNormal(QPainter& painter) const;
   void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
@@ -178,6 +198,9 @@ class Form1 final : public QWidget {
   CompareWindow* compare_ = nullptr;        // made when first opened
   PictureBox* profiled_ = nullptr;          // the picture whose line is marked
   bool mapProfiles_ = false;                // the map's picture takes profile drags
+  bool equatorShown_ = false;               // the profile shown is the photometric equator's
+  SurfaceWindow* surface_ = nullptr;        // made when first opened
+  std::optional<Gradient> markedNormal_;
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
   // it reports to.
   std::unique_ptr<JobRunner> jobs_;
@@ -194,6 +217,7 @@ class Form1 final : public QWidget {
   QAction* openBigSphere_ = nullptr;
   QAction* openPhaseCurve_ = nullptr;
   QAction* openCompare_ = nullptr;
+  QAction* openSurface_ = nullptr;
 
   QTimer* timer1_ = nullptr;
   PictureBox* picture1_ = nullptr;

@@ -13,6 +13,7 @@
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/picture/picture_box.h"
+#include "curves/photometric_equator.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
 #include "pass/readout.h"
@@ -75,7 +76,11 @@ void Form1::ShowPassInCurves() {
   if (phaseCurve_ != nullptr && phaseCurve_->isVisible()) phaseCurve_->ShowPass(*lastPass_);
   if (compare_ != nullptr && compare_->isVisible()) compare_->ShowPass(*lastPass_);
   if (profile_ != nullptr && profile_->isVisible() && profiled_ == picture1_) {
-    ShowSphereProfile(*picture1_->LineMark());
+    if (equatorShown_) {
+      ShowEquatorProfile();
+    } else {
+      ShowSphereProfile(*picture1_->LineMark());
+    }
   }
 }
 
@@ -86,8 +91,11 @@ ProfileWindow& Form1::ProfileShown(PictureBox& picture, QLineF line) {
       if (profiled_ != nullptr) profiled_->SetLineMark(std::nullopt);
       profiled_ = nullptr;
     });
+    connect(&profile_->EquatorButton(), &QPushButton::clicked, this,
+            &Form1::ShowEquatorProfile);
   }
   if (profiled_ != nullptr && profiled_ != &picture) profiled_->SetLineMark(std::nullopt);
+  equatorShown_ = false;
   profiled_ = &picture;
   picture.SetLineMark(line);
   profile_->EquatorButton().setEnabled(&picture == picture1_);
@@ -108,6 +116,24 @@ void Form1::ShowSphereProfile(QLineF line) {
       clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
       [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
   ProfileShown(*picture1_, line).ShowProfile(samples, QStringLiteral("Профиль по сфере"));
+}
+
+// Along the photometric equator as the view shows it; the line marked from its first pixel to
+// its last, the plot against the angle along the circle.
+void Form1::ShowEquatorProfile() {
+  if (!lastPass_) return;
+  const RenderState& state = lastPass_->state;
+  const QSize size = picture1_->Image().size();
+  const std::vector<ProfileSample> samples = PhotometricEquatorProfile(
+      state, size.width(), size.height(),
+      [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
+  if (samples.empty()) return;
+  const double ratio = picture1_->PixelRatio();
+  const QLineF line(QPointF(samples.front().x + 0.5, samples.front().y + 0.5) / ratio,
+                    QPointF(samples.back().x + 0.5, samples.back().y + 0.5) / ratio);
+  ProfileWindow& window = ProfileShown(*picture1_, line);
+  window.ShowProfile(samples, QStringLiteral("Потемнение к краю по фотометрическому экватору"));
+  equatorShown_ = true;
 }
 
 void Form1::ShowMapProfile(QLineF line) {

@@ -9,11 +9,13 @@
 #include "app/big_sphere/big_sphere_window.h"
 #include "app/form/form1.h"
 #include "app/form/live_shading.h"
+#include "app/key_pass_through.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_export.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
+#include "app/surface/surface_window.h"
 #include "figure/overlay_drawing.h"
 #include "model/startup_values.h"
 #include "pass/readout.h"
@@ -30,6 +32,7 @@ void Form1::SetUpPictureAdditions() {
     const RenderState& shown = lastPass_->state;
     DrawSphereOverlay(painter, picture1_->PixelRatio(), shownOverlay_, lastPass_->lineWidth,
                       Rgb{shown.backgroundR, shown.backgroundG, shown.backgroundB});
+    DrawMarkedNormal(painter);
   });
   openMap_ = new QAction(QStringLiteral("Карта R(p, q)"), this);
   openMap_->setObjectName(QStringLiteral("OpenGradientMap"));
@@ -60,6 +63,7 @@ void Form1::SetUpPictureAdditions() {
       bigSphere_->close();
     }
   });
+  SetUpSurfaceAction();
 }
 
 // Made when first asked for; it follows every pass while it is shown.
@@ -86,6 +90,9 @@ void Form1::OpenGradientMap() {
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowMap(mapWindow_->Picture());
+    mapWindow_->ContextMenu().AddAction(openSurface_);
+    LeaveKeyToWindow(*mapWindow_, openSurface_->shortcut());
+    if (surface_ != nullptr) surface_->LinkMap(*mapWindow_);
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
     mapWindow_->show();
     mapWindow_->PlaceBeside(*window());

@@ -28,6 +28,7 @@
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
+#include "app/surface/surface_window.h"
 #include "model/startup_values.h"
 #include "pass/raster_pass.h"
 
@@ -100,11 +101,13 @@ void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoot
   for (const InputError& kept : read.keptGlossFields) parameters_->Mark(kept);
   // The map covers its whole picture, several times the sphere's samples: the sphere is shown
   // first, so that the map's pass never delays it.
-  if (mapWindow_ != nullptr || (bigSphere_ != nullptr && bigSphere_->isVisible())) {
+  const bool surfaceShown = surface_ != nullptr && surface_->isVisible();
+  if (mapWindow_ != nullptr || surfaceShown || (bigSphere_ != nullptr && bigSphere_->isVisible())) {
     picture1_->repaint();
   }
   if (bigSphere_ != nullptr && bigSphere_->isVisible()) bigSphere_->ShowPass(*lastPass_, overlay_);
   ShowPassInCurves();
+  if (surfaceShown) surface_->ShowPass(*lastPass_);
   if (mapWindow_ != nullptr) mapWindow_->ShowPass(*lastPass_);
 }
 
@@ -114,6 +117,7 @@ void Form1::CancelPasses() {
   if (phaseCurve_ != nullptr) phaseCurve_->CancelPass();
   if (compare_ != nullptr) compare_->CancelPass();
   if (mapWindow_ != nullptr) mapWindow_->CancelPass();
+  if (surface_ != nullptr) surface_->CancelPass();
 }
 
 void Form1::ShowInputError(const InputError& error) {

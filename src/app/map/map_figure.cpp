@@ -12,6 +12,7 @@
 
 #include "app/picture/picture_box.h"
 #include "figure/figure_frame.h"
+#include "figure/linked_marks.h"
 #include "figure/overlay_drawing.h"
 #include "figure/whole_figure.h"
 
@@ -142,6 +143,7 @@ void MapFigure::Unpin() {
 
 void MapFigure::FindPointerMarks() {
   const RenderState* state = state_();
+  const std::optional<Gradient> before = pointed_;
   pointed_.reset();
   pointerMarks_.reset();
   const QSize size = picture_.Image().size();
@@ -167,6 +169,14 @@ void MapFigure::FindPointerMarks() {
                       : std::nullopt);
   }
   picture_.update();
+  const bool same = before.has_value() == pointed_.has_value() &&
+                    (!before || (before->p == pointed_->p && before->q == pointed_->q));
+  if (!same) emit PointedChanged();
+}
+
+void MapFigure::SetMarkedGradient(std::optional<Gradient> gradient) {
+  marked_ = gradient;
+  picture_.update();
 }
 
 void MapFigure::SetContours(LevelContours contours, int lineWidth) {
@@ -184,4 +194,10 @@ void MapFigure::PaintOverlay(QPainter& painter) const {
   const FigureContent content{Sources(), litByAll_, pointerMarks_ ? &*pointerMarks_ : nullptr};
   DrawContourLines(painter, frame.ratio, contours_, frame.lineWidth);
   PaintFigure(painter, frame, content);
+  if (marked_ && state_() != nullptr) {
+    const QSize size = picture_.Image().size();
+    DrawGradientCross(painter, frame.ratio,
+                      PixelOfGradient(frame.view, size.width(), size.height(), *marked_),
+                      frame.lineWidth);
+  }
 }

@@ -11,7 +11,8 @@
 //   pass, sources         -> Refresh -> the overlay is drawn again
 //   pointer on the map    -> the pointer marks found (at most once an event loop turn)
 //   click on the map      -> the orientation there pinned: its marks stay (Esc unpins)
-//   PictureBox overlay    -> PaintFigure with the sources and the pointer marks
+//   PictureBox overlay    -> PaintFigure with the sources and the pointer marks, then the cross
+//                            of an orientation marked from a surface's image
 
 #include <QObject>
 #include <QPointF>
@@ -69,6 +70,11 @@ class MapFigure final : public QObject {
   // The isophotes and crossings through it, one isophote for each of Sources() in order.
   const std::optional<IsophotesThrough>& PointerMarks() const { return pointerMarks_; }
 
+  // An orientation marked from elsewhere (the cell under the pointer on a surface's image),
+  // drawn as a cross; none hides it.
+  void SetMarkedGradient(std::optional<Gradient> gradient);
+  const std::optional<Gradient>& MarkedGradient() const { return marked_; }
+
   // Draws the figure over the colours: the picture's overlay (logical coordinates).
   void PaintOverlay(QPainter& painter) const;
 
@@ -78,6 +84,8 @@ class MapFigure final : public QObject {
   // Where the pinned orientation lies on the picture now (logical pixels), each time its marks
   // are found again; nothing when it lies outside the picture, or when nothing is pinned.
   void PinMoved(std::optional<QPoint> position);
+  // Pointed() changed: the pointer moved to another orientation, left, or a pin came or went.
+  void PointedChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +108,7 @@ class MapFigure final : public QObject {
   std::optional<QPoint> pointer_;  // logical position on the picture
   std::optional<Gradient> pointed_;
   std::optional<Gradient> pinned_;
+  std::optional<Gradient> marked_;
   std::optional<QPoint> pressedAt_;  // where the left button went down, for a click
   QTimer* pointerTimer_ = nullptr;   // gathers the moves of one event loop turn
 };

@@ -11,38 +11,6 @@ constexpr int kLegendDigits = 7;  // the legend's 32-bit values, as the boxes wr
 // line of the box grows without bound.
 constexpr double kScientificFrom = 1e6;
 
-// Fixed-point text; a value that rounds to zero is written without a sign. A value that is not
-// finite reads as the mathematics says: «+∞», «−∞», «не определено».
-QString Fixed(const QLocale& locale, double value, int decimals) {
-  if (std::isnan(value)) return QStringLiteral("не определено");
-  if (std::isinf(value)) return value > 0.0 ? QStringLiteral("+∞") : QStringLiteral("−∞");
-  if (std::fabs(value) >= kScientificFrom) return locale.toString(value, 'e', decimals);
-  const double scale = std::pow(10.0, decimals);
-  if (std::round(value * scale) == 0.0) value = 0.0;
-  return locale.toString(value, 'f', decimals);
-}
-
-// ф as the function gives it; where the colouring used another value (the upper bound), that
-// one too: «ф = 1,180 (на рисунке 1,000)».
-QString PhiText(const SampleReading& reading, const QLocale& locale) {
-  QString text = QStringLiteral("ф = %1").arg(
-      Fixed(locale, static_cast<double>(reading.functionPhi), kValueDecimals));
-  if (PaintedPhiDiffers(reading)) {
-    text += QStringLiteral(" (на рисунке %1)")
-                .arg(Fixed(locale, static_cast<double>(reading.phi), kValueDecimals));
-  }
-  return text;
-}
-
-QString Degrees(const QLocale& locale, double value) {
-  return Fixed(locale, value, kAngleDecimals) + QStringLiteral("°");
-}
-
-// Where the decimal separator is a comma, coordinates are parted by semicolons.
-QString ListSeparator(const QLocale& locale) {
-  return locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", ");
-}
-
 QString ZoneText(const PhiZone& zone, const RenderState& lastPass, const QLocale& locale) {
   switch (zone.kind) {
     case PhiZoneKind::kBand: {
@@ -71,22 +39,22 @@ QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
   QLocale plain = locale;
   plain.setNumberOptions(QLocale::OmitGroupSeparator);
   const SampleReading& reading = readout.reading;
-  const QString separator = ListSeparator(plain);
+  const QString separator = ReadoutListSeparator(plain);
   QStringList lines;
   lines << QStringLiteral("i = %1   e = %2   g = %3")
-               .arg(Degrees(plain, readout.angleI), Degrees(plain, readout.angleE),
-                    Degrees(plain, readout.angleG));
-  lines << PhiText(reading, plain);
+               .arg(ReadoutDegrees(plain, readout.angleI), ReadoutDegrees(plain, readout.angleE),
+                    ReadoutDegrees(plain, readout.angleG));
+  lines << ReadoutPhiText(reading, plain);
   lines << ZoneText(reading.zone, lastPass, plain);
   const Point3& point = reading.surfacePoint;
   lines << QStringLiteral("точка (%1%4%2%4%3)")
-               .arg(Fixed(plain, static_cast<double>(point.x), kValueDecimals),
-                    Fixed(plain, static_cast<double>(point.y), kValueDecimals),
-                    Fixed(plain, static_cast<double>(point.z), kValueDecimals), separator);
+               .arg(ReadoutFixed(plain, static_cast<double>(point.x), kValueDecimals),
+                    ReadoutFixed(plain, static_cast<double>(point.y), kValueDecimals),
+                    ReadoutFixed(plain, static_cast<double>(point.z), kValueDecimals), separator);
   if (readout.gradient) {
     lines << QStringLiteral("p = %1%3q = %2")
-                 .arg(Fixed(plain, readout.gradient->p, kValueDecimals),
-                      Fixed(plain, readout.gradient->q, kValueDecimals), separator);
+                 .arg(ReadoutFixed(plain, readout.gradient->p, kValueDecimals),
+                      ReadoutFixed(plain, readout.gradient->q, kValueDecimals), separator);
   }
   return lines;
 }
@@ -100,7 +68,34 @@ QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<f
   for (size_t k = 0; k < phis.size() && k < numbers.size(); ++k) {
     parts << QStringLiteral("ф%1 = %2")
                  .arg(kSubscripts.at(numbers[k]),
-                      Fixed(plain, static_cast<double>(phis[k]), kValueDecimals));
+                      ReadoutFixed(plain, static_cast<double>(phis[k]), kValueDecimals));
   }
   return parts.join(QStringLiteral("   "));
+}
+
+QString ReadoutFixed(const QLocale& locale, double value, int decimals) {
+  if (std::isnan(value)) return QStringLiteral("не определено");
+  if (std::isinf(value)) return value > 0.0 ? QStringLiteral("+∞") : QStringLiteral("−∞");
+  if (std::fabs(value) >= kScientificFrom) return locale.toString(value, 'e', decimals);
+  const double scale = std::pow(10.0, decimals);
+  if (std::round(value * scale) == 0.0) value = 0.0;
+  return locale.toString(value, 'f', decimals);
+}
+
+QString ReadoutPhiText(const SampleReading& reading, const QLocale& locale) {
+  QString text = QStringLiteral("ф = %1").arg(
+      ReadoutFixed(locale, static_cast<double>(reading.functionPhi), kValueDecimals));
+  if (PaintedPhiDiffers(reading)) {
+    text += QStringLiteral(" (на рисунке %1)")
+                .arg(ReadoutFixed(locale, static_cast<double>(reading.phi), kValueDecimals));
+  }
+  return text;
+}
+
+QString ReadoutDegrees(const QLocale& locale, double value) {
+  return ReadoutFixed(locale, value, kAngleDecimals) + QStringLiteral("°");
+}
+
+QString ReadoutListSeparator(const QLocale& locale) {
+  return locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", ");
 }

@@ -25,3 +25,16 @@ QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
 // source's number.
 QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<float>& phis,
                             const QLocale& locale);
+
+// The pieces of those lines, for other readouts to write the same way.
+// Fixed-point text; a value that rounds to zero is written without a sign. A value that is not
+// finite reads as the mathematics says: «+∞», «−∞», «не определено». From a million on, the
+// scientific form ("1,000E+30" in Russian), so that no line of a box grows without bound.
+QString ReadoutFixed(const QLocale& locale, double value, int decimals);
+// An angle in degrees, one decimal: «34,5°».
+QString ReadoutDegrees(const QLocale& locale, double value);
+// ф as the function gives it; where the colouring used another value (the upper bound), that
+// one too: «ф = 1,180 (на рисунке 1,000)».
+QString ReadoutPhiText(const SampleReading& reading, const QLocale& locale);
+// Where the decimal separator is a comma, coordinates are parted by semicolons: "; ", else ", ".
+QString ReadoutListSeparator(const QLocale& locale);

@@ -1,0 +1,61 @@
+// What Form1 does for «Поверхность»: the action that opens it (Ctrl+U, in «Вид» and the map's
+// context menu), the window made when first asked for and linked with the map, and the ring on
+// Picture1 at the normal of the cell under the pointer on the surface's images.
+
+#include <QAction>
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/form/form1.h"
+#include "app/key_pass_through.h"
+#include "app/map/gradient_map_window.h"
+#include "app/picture/picture_box.h"
+#include "app/surface/surface_window.h"
+#include "figure/linked_marks.h"
+#include "overlay/sphere_marks.h"
+
+void Form1::SetUpSurfaceAction() {
+  openSurface_ = new QAction(tr("Поверхность"), this);
+  openSurface_->setObjectName(QStringLiteral("OpenSurface"));
+  openSurface_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+  openSurface_->setCheckable(true);
+  LeaveKeyToWindow(*this, openSurface_->shortcut());
+  connect(openSurface_, &QAction::triggered, this, [this](bool show) {
+    if (show) {
+      OpenSurface();
+    } else if (surface_ != nullptr) {
+      surface_->close();
+    }
+  });
+}
+
+// Made when first asked for; it follows every pass while it is shown.
+void Form1::OpenSurface() {
+  if (surface_ == nullptr) {
+    surface_ = new SurfaceWindow(*jobs_, this);
+    connect(surface_, &SurfaceWindow::ShownChanged, openSurface_, &QAction::setChecked);
+    connect(surface_, &SurfaceWindow::ShadeRequested, command1_, &QPushButton::click);
+    connect(surface_, &SurfaceWindow::CellPointed, this, &Form1::MarkNormal);
+    if (mapWindow_ != nullptr) surface_->LinkMap(*mapWindow_);
+    if (lastPass_) surface_->ShowPass(*lastPass_);
+    surface_->PlaceBeside(*window());
+  }
+  surface_->show();
+  surface_->raise();
+  surface_->activateWindow();
+}
+
+void Form1::MarkNormal(std::optional<Gradient> gradient) {
+  if (!gradient && !markedNormal_) return;
+  markedNormal_ = gradient;
+  picture1_->update();
+}
+
+void Form1::DrawMarkedNormal(QPainter& painter) const {
+  if (!markedNormal_ || !lastPass_) return;
+  const Point3 normal = GradientNormal(*markedNormal_);
+  const QSize size = picture1_->Image().size();
+  const std::optional<PixelPoint> point = DirectionOnPicture(
+      lastPass_->state, size.width(), size.height(), normal.x, normal.y, normal.z);
+  if (point) DrawNormalRing(painter, picture1_->PixelRatio(), *point, lastPass_->lineWidth);
+}

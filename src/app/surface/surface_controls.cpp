@@ -1,0 +1,272 @@
+#include "app/surface/surface_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "app/input_box_mark.h"
+#include "app/locale_numbers.h"
+#include "app/surface/elevation_open.h"
+#include "intake/number_text.h"
+#include "surface/surface_catalogue.h"
+
+namespace {
+
+constexpr double kHeightScaleLimit = 1000.0;  // either way: a negative scale turns the relief over
+constexpr qsizetype kQuotedCharacters = 40;   // a text quoted in a box's mark is cut after this
+
+// Why `text` gives no value within [low, high], or nothing when it does (then `value` holds it).
+QString Refusal(const QString& text, double low, double high, double kept, double& value) {
+  const NumberReading<double> reading = ReadDouble(text.toStdString(), UserNumberFormat());
+  const QString quoted =
+      text.size() > kQuotedCharacters ? text.left(kQuotedCharacters) + QStringLiteral("…") : text;
+  if (!reading.Ok()) {
+    return SurfaceControls::tr("«%1» не читается как число; остаётся %2")
+        .arg(quoted, DoubleText(kept));
+  }
+  if (reading.value < low || reading.value > high) {
+    return SurfaceControls::tr("%1 — вне пределов от %2 до %3; остаётся %4")
+        .arg(quoted, DoubleText(low), DoubleText(high), DoubleText(kept));
+  }
+  value = reading.value;
+  return {};
+}
+
+QSpinBox* SideBox(const QString& name, QWidget* parent) {
+  auto* box = new QSpinBox(parent);
+  box->setObjectName(name);
+  box->setRange(kMinSurfaceWindowSide, kMaxSurfaceWindowSide);
+  box->setValue(kDefaultSurfaceSide);
+  box->setKeyboardTracking(false);  // a side typed digit by digit is one change
+  return box;
+}
+
+}  // namespace
+
+SurfaceControls::SurfaceControls(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("SurfaceControls"));
+  for (const SurfaceKind& kind : SurfaceCatalogue()) values_.push_back(StartValues(kind));
+  kind_ = new QComboBox(this);
+  kind_->setObjectName(QStringLiteral("SurfaceKind"));
+  for (const SurfaceKind& kind : SurfaceCatalogue()) {
+    kind_->addItem(QString::fromUtf8(kind.title));
+    kind_->setItemData(kind_->count() - 1, QString::fromUtf8(kind.origin), Qt::ToolTipRole);
+  }
+  width_ = SideBox(QStringLiteral("SurfaceWidth"), this);
+  height_ = SideBox(QStringLiteral("SurfaceHeight"), this);
+  auto* top = new QFormLayout;
+  top->addRow(tr("Поверхность"), kind_);
+  top->addRow(tr("Ширина, клеток"), width_);
+  top->addRow(tr("Высота, клеток"), height_);
+
+  heightScale_ = new QLineEdit(DoubleText(heightScaleValue_), this);
+  heightScale_->setObjectName(QStringLiteral("SurfaceHeightScale"));
+  heightScale_->setToolTip(tr("Множитель всех высот; отрицательный переворачивает рельеф"));
+  auto* scaleRow = new QFormLayout;
+  scaleRow->addRow(tr("Масштаб высот"), heightScale_);
+  castShadows_ = new QCheckBox(tr("Тени рельефа"), this);
+  castShadows_->setObjectName(QStringLiteral("SurfaceCastShadows"));
+  castShadows_->setToolTip(tr("Клетки, которые рельеф заслоняет от источника, — глубокая тень"));
+
+  auto* albedo = new QPushButton(tr("Альбедо…"), this);
+  albedo->setObjectName(QStringLiteral("SurfaceAlbedo"));
+  albedo->setToolTip(tr("Рисунок в оттенках серого, растянутый на поверхность: белое — альбедо 1"));
+  noAlbedo_ = new QPushButton(tr("Без альбедо"), this);
+  noAlbedo_->setObjectName(QStringLiteral("SurfaceNoAlbedo"));
+  noAlbedo_->setEnabled(false);
+  albedoName_ = new QLabel(this);
+  albedoName_->setObjectName(QStringLiteral("SurfaceAlbedoName"));
+  auto* albedoRow = new QHBoxLayout;
+  albedoRow->addWidget(albedo);
+  albedoRow->addWidget(noAlbedo_);
+  // Reading elevation models is a part of its own (elevation_open.h).
+  auto* model = new QPushButton(tr("Открыть модель рельефа…"), this);
+  model->setObjectName(QStringLiteral("SurfaceOpenModel"));
+
+  parameters_ = new QWidget(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(parameters_);
+  layout->addLayout(scaleRow);
+  layout->addWidget(castShadows_);
+  layout->addLayout(albedoRow);
+  layout->addWidget(albedoName_);
+  layout->addWidget(model);
+  layout->addStretch(1);
+  BuildParameterBoxes();
+
+  connect(kind_, &QComboBox::currentIndexChanged, this, &SurfaceControls::OnKindChosen);
+  connect(width_, &QSpinBox::valueChanged, this, &SurfaceControls::SurfaceChanged);
+  connect(height_, &QSpinBox::valueChanged, this, &SurfaceControls::SurfaceChanged);
+  connect(heightScale_, &QLineEdit::textChanged, this, &SurfaceControls::OnHeightScaleEdited);
+  connect(castShadows_, &QCheckBox::toggled, this, &SurfaceControls::Changed);
+  connect(albedo, &QPushButton::clicked, this, &SurfaceControls::AskAlbedo);
+  connect(noAlbedo_, &QPushButton::clicked, this, &SurfaceControls::DropAlbedo);
+  connect(model, &QPushButton::clicked, this, &SurfaceControls::AskModel);
+}
+
+SurfaceChoice SurfaceControls::Choice() const {
+  SurfaceChoice choice;
+  choice.kind = ModelChosen() ? 0 : kind_->currentIndex();
+  choice.width = width_->value();
+  choice.height = height_->value();
+  choice.values = values_.at(static_cast<size_t>(choice.kind));
+  choice.heightScale = heightScaleValue_;
+  if (ModelChosen()) choice.imported = model_;
+  choice.albedo = albedo_;
+  return choice;
+}
+
+bool SurfaceControls::CastShadows() const { return castShadows_->isChecked(); }
+
+int SurfaceControls::ModelIndex() const { return static_cast<int>(SurfaceCatalogue().size()); }
+
+bool SurfaceControls::ModelChosen() const {
+  return model_ && kind_->currentIndex() == ModelIndex();
+}
+
+void SurfaceControls::OnKindChosen() {
+  BuildParameterBoxes();
+  // A model keeps the size of its grid.
+  width_->setEnabled(!ModelChosen());
+  height_->setEnabled(!ModelChosen());
+  SurfaceChanged();
+}
+
+// One box a parameter of the chosen kind, labelled with its title; none for a model.
+void SurfaceControls::BuildParameterBoxes() {
+  delete parameterRows_;
+  for (QWidget* old : parameters_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    delete old;
+  }
+  parameterRows_ = new QFormLayout(parameters_);
+  parameterRows_->setContentsMargins(0, 0, 0, 0);
+  if (ModelChosen()) return;
+  const auto kind = static_cast<size_t>(kind_->currentIndex());
+  const std::vector<SurfaceParameter>& parameters = SurfaceCatalogue().at(kind).parameters;
+  for (size_t k = 0; k < parameters.size(); ++k) {
+    const SurfaceParameter& parameter = parameters[k];
+    auto* box = new QLineEdit(DoubleText(values_[kind][k]), parameters_);
+    box->setObjectName(QStringLiteral("SurfaceParameter_") + QString::fromUtf8(parameter.name));
+    box->setToolTip(tr("от %1 до %2").arg(DoubleText(parameter.low), DoubleText(parameter.high)));
+    connect(box, &QLineEdit::textChanged, this, [this, k, box] { OnParameterEdited(k, *box); });
+    parameterRows_->addRow(QString::fromUtf8(parameter.title), box);
+  }
+  // A layout shows what it is given at the next turn of the event loop; shown now, the rows count
+  // in the size the window fits itself to at once.
+  for (QWidget* part : parameters_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    part->show();
+  }
+}
+
+void SurfaceControls::OnParameterEdited(size_t parameter, QLineEdit& box) {
+  const auto kind = static_cast<size_t>(kind_->currentIndex());
+  const SurfaceParameter& range = SurfaceCatalogue().at(kind).parameters.at(parameter);
+  double& kept = values_[kind][parameter];
+  double value = kept;
+  const QString refusal = Refusal(box.text(), range.low, range.high, kept, value);
+  MarkInputBox(box, refusal);
+  if (!refusal.isEmpty()) return;
+  box.setToolTip(tr("от %1 до %2").arg(DoubleText(range.low), DoubleText(range.high)));
+  if (value == kept) return;
+  kept = value;
+  SurfaceChanged();
+}
+
+// A model is read again at the new scale: the reader applies it.
+void SurfaceControls::OnHeightScaleEdited() {
+  double value = heightScaleValue_;
+  QString refusal = Refusal(heightScale_->text(), -kHeightScaleLimit, kHeightScaleLimit,
+                            heightScaleValue_, value);
+  if (refusal.isEmpty() && value != heightScaleValue_ && model_) {
+    auto read = OpenElevationFile(modelPath_, std::nullopt, value);
+    if (auto* reason = std::get_if<QString>(&read)) {
+      refusal = *reason;
+    } else {
+      model_ = std::make_shared<const HeightField>(std::move(std::get<HeightField>(read)));
+    }
+  }
+  MarkInputBox(*heightScale_, refusal);
+  if (!refusal.isEmpty()) return;
+  heightScale_->setToolTip(tr("Множитель всех высот; отрицательный переворачивает рельеф"));
+  if (value == heightScaleValue_) return;
+  heightScaleValue_ = value;
+  SurfaceChanged();
+}
+
+bool SurfaceControls::LoadAlbedo(const QString& path) {
+  QImageReader reader(path);
+  const QImage image = reader.read();
+  if (image.isNull()) {
+    QMessageBox::warning(this, window()->windowTitle(),
+                         tr("Не удалось прочитать рисунок альбедо «%1»: %2")
+                             .arg(QDir::toNativeSeparators(path), reader.errorString()));
+    return false;
+  }
+  albedo_ = image;
+  albedoName_->setText(tr("Альбедо: %1").arg(QFileInfo(path).fileName()));
+  noAlbedo_->setEnabled(true);
+  SurfaceChanged();
+  return true;
+}
+
+void SurfaceControls::DropAlbedo() {
+  if (albedo_.isNull()) return;
+  albedo_ = QImage();
+  albedoName_->clear();
+  noAlbedo_->setEnabled(false);
+  SurfaceChanged();
+}
+
+bool SurfaceControls::OpenModel(const QString& path) {
+  auto read = OpenElevationFile(path, std::nullopt, heightScaleValue_);
+  if (auto* reason = std::get_if<QString>(&read)) {
+    QMessageBox::warning(this, window()->windowTitle(),
+                         tr("Не удалось открыть модель рельефа «%1»: %2")
+                             .arg(QDir::toNativeSeparators(path), *reason));
+    return false;
+  }
+  model_ = std::make_shared<const HeightField>(std::move(std::get<HeightField>(read)));
+  modelPath_ = path;
+  const QString title = tr("Модель: %1").arg(QFileInfo(path).fileName());
+  if (kind_->count() == ModelIndex()) {
+    kind_->addItem(title);
+  } else {
+    kind_->setItemText(ModelIndex(), title);
+  }
+  kind_->setItemData(ModelIndex(), QDir::toNativeSeparators(path), Qt::ToolTipRole);
+  const QSignalBlocker quiet(kind_);
+  kind_->setCurrentIndex(ModelIndex());
+  OnKindChosen();
+  return true;
+}
+
+void SurfaceControls::AskAlbedo() {
+  const QString path = QFileDialog::getOpenFileName(
+      this, tr("Рисунок альбедо"), QString(),
+      tr("Рисунки (*.png *.bmp *.jpg *.jpeg *.tif *.tiff *.gif *.pgm *.ppm);;Все файлы (*)"));
+  if (!path.isEmpty()) LoadAlbedo(path);
+}
+
+void SurfaceControls::AskModel() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, tr("Модель рельефа"), QString(), tr("Все файлы (*)"));
+  if (!path.isEmpty()) OpenModel(path);
+}
+
+void SurfaceControls::SurfaceChanged() {
+  ++generation_;
+  emit Changed();
+}

@@ -1,0 +1,249 @@
+// «Поверхность»: its image is the core's image of the last pass, surface and source (faults aimed
+// at: the window's state instead of the last pass's, a swapped or stale size, the wrong source,
+// a pass not followed); a parameter that does not read marks its box and repaints nothing; the
+// cell under the pointer is crossed on the map and ringed on the sphere, and the map's pin
+// marks the images (a link left unconnected); hiding the window cancels its pass; files that do
+// not read change nothing; a cell in cast shadow says so; Ctrl+U is not lost to a text box that
+// has the focus.
+
+#include "app/surface/surface_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+
+#include "app/input_box_mark.h"
+#include "app/map/gradient_map_window.h"
+#include "app/map/map_figure.h"
+#include "app/picture/background_pass.h"
+#include "app/picture/readout_overlay.h"
+#include "app/surface/albedo_image.h"
+#include "app/surface/surface_controls.h"
+#include "form_probe.h"
+#include "model/image_buffer.h"
+#include "surface/surface_catalogue.h"
+
+namespace {
+
+// The form shaded at `slant`, with «Поверхность» open showing the kind named `kind`.
+struct Opened {
+  std::unique_ptr<Form1> form;
+  SurfaceWindow* surface = nullptr;
+};
+
+Opened OpenSurface(const QString& slant, const char* kind) {
+  Opened opened{OpenForm()};
+  Activate(*opened.form);
+  Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), slant);
+  Press(*opened.form);
+  opened.form->SurfaceAction()->trigger();
+  opened.surface = opened.form->Surface();
+  if (!QTest::qWaitForWindowExposed(opened.surface)) qFatal("the surface is not shown");
+  Find<QComboBox>(*opened.surface, "SurfaceKind")
+      ->setCurrentIndex(static_cast<int>(FindSurfaceKind(kind) - SurfaceCatalogue().data()));
+  return opened;
+}
+
+// The pixels of `shown` that differ from the core's image of `kind` at its start values.
+int Faults(const QImage& shown, const RenderState& lastPass, const char* kind, int width,
+           int height) {
+  const SurfaceKind& surface = *FindSurfaceKind(kind);
+  const SurfaceScene scene = MakeScene(MakeSurface(surface, width, height, StartValues(surface)));
+  ImageBuffer expected(width, height);
+  PaintSurfaceImage(lastPass, scene, DescribedSource(lastPass), {}, expected);
+  if (shown.size() != QSize(width, height)) return width * height;
+  int faults = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgb want = expected.At(x, y);
+      faults += shown.pixel(x, y) == qRgb(want.r, want.g, want.b) ? 0 : 1;
+    }
+  }
+  return faults;
+}
+
+void PointAt(QWidget& target, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, at, target.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(&target, &move);
+}
+
+void Leave(QWidget& target) {
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&target, &leave);
+}
+
+}  // namespace
+
+class SurfaceWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QLocale::setDefault(QLocale::c()); }
+
+  void theImageIsTheCoresForTheLastPass() {
+    Opened opened = OpenSurface(QStringLiteral("60"), "crater");
+    SurfaceWindow& surface = *opened.surface;
+    Find<QSpinBox>(surface, "SurfaceWidth")->setValue(100);
+    Find<QSpinBox>(surface, "SurfaceHeight")->setValue(60);
+    const QImage& shown = surface.ImageView(0).Picture().Image();
+    QCOMPARE(Faults(shown, opened.form->LastPassResult()->state, "crater", 100, 60), 0);
+    // Typed but not shaded: the image keeps the pass's slant; shaded, it follows.
+    Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), QStringLiteral("25"));
+    QCOMPARE(Faults(surface.ImageView(0).Picture().Image(), opened.form->LastPassResult()->state,
+                    "crater", 100, 60),
+             0);
+    Press(*opened.form);
+    QTRY_COMPARE(surface.Shown()->pass.state.sourceSlant,
+                 opened.form->LastPassResult()->state.sourceSlant);
+    QCOMPARE(Faults(surface.ImageView(0).Picture().Image(), opened.form->LastPassResult()->state,
+                    "crater", 100, 60),
+             0);
+  }
+
+  void aBadParameterMarksItsBoxAndKeepsTheImage() {
+    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
+    SurfaceWindow& surface = *opened.surface;
+    QLineEdit& radius = *Find<QLineEdit>(surface, "SurfaceParameter_radius");
+    const QImage before = surface.ImageView(0).Picture().Image();
+    const int generation = surface.Controls().Generation();
+    for (const char* text : {"abc", "", "1.5", "0.01", "1e999", "0,5"}) {
+      radius.setText(QString::fromLatin1(text));
+      QVERIFY2(!InputBoxMark(radius).isEmpty(), text);
+      QCOMPARE(surface.Controls().Generation(), generation);
+      QCOMPARE(surface.ImageView(0).Picture().Image(), before);
+    }
+    radius.setText(QStringLiteral("0.5"));
+    QVERIFY(InputBoxMark(radius).isEmpty());
+    QTRY_VERIFY(surface.ImageView(0).Picture().Image() != before);
+  }
+
+  void theCellUnderThePointerIsMarkedOnTheMapAndTheSphere() {
+    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
+    opened.form->OpenMapAction()->trigger();
+    GradientMapWindow& map = *opened.form->MapWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&map));
+    SurfaceWindow& surface = *opened.surface;
+    PictureBox& picture = surface.ImageView(0).Picture();
+    const SurfaceKind& kind = *FindSurfaceKind("hemisphere");
+    const SurfaceGradients gradients =
+        GradientsOf(MakeSurface(kind, kDefaultSurfaceSide, kDefaultSurfaceSide, StartValues(kind)));
+    // Off both diagonals and the centre lines: a swapped or flipped cell reads another (p, q).
+    const QPoint cell(90, 170);
+    PointAt(picture, cell);
+    const Gradient want = gradients.At(cell.x(), cell.y());
+    QVERIFY(map.Figure().MarkedGradient().has_value());
+    QCOMPARE(map.Figure().MarkedGradient()->p, want.p);
+    QCOMPARE(map.Figure().MarkedGradient()->q, want.q);
+    QVERIFY(opened.form->MarkedNormal().has_value());
+    QCOMPARE(opened.form->MarkedNormal()->q, want.q);
+    QVERIFY(surface.ImageView(0).ReadoutBox().isVisible());
+    Leave(picture);
+    QVERIFY(!map.Figure().MarkedGradient());
+    QVERIFY(!opened.form->MarkedNormal());
+
+    // The other way: a pin on the map marks the images until it is taken away.
+    QVERIFY(surface.MapMarks() == nullptr);
+    map.Figure().Pin(map.Picture().rect().center() + QPoint(20, 10));
+    QTRY_VERIFY(surface.MapMarks() != nullptr);
+    QVERIFY(!surface.MapMarks()->preImage.empty());
+    const std::vector<uint8_t>& cells = surface.MapMarks()->cells;
+    QVERIFY(std::count(cells.begin(), cells.end(), 1) > 0);
+    map.Figure().Unpin();
+    QTRY_VERIFY(surface.MapMarks() == nullptr);
+  }
+
+  void hidingTheWindowCancelsItsPass() {
+    Opened opened = OpenSurface(QStringLiteral("30"), "fractal");
+    SurfaceWindow& surface = *opened.surface;
+    const int budget = BackgroundPass::WaitBudgetMs();
+    BackgroundPass::SetWaitBudgetMs(0);
+    const ShownSurface* before = surface.Shown();
+    const RenderState shownState = before->pass.state;
+    Find<QCheckBox>(surface, "SurfaceCastShadows")->setChecked(true);
+    Find<QSpinBox>(surface, "SurfaceWidth")->setValue(kMaxSurfaceWindowSide);
+    Find<QSpinBox>(surface, "SurfaceHeight")->setValue(kMaxSurfaceWindowSide);
+    auto* pass = surface.findChild<BackgroundPass*>(QStringLiteral("SurfacePass"));
+    QVERIFY(pass->Running());
+    surface.hide();
+    QVERIFY(!pass->Running());
+    QVERIFY(!opened.form->SurfaceAction()->isChecked());
+    QTest::qWait(300);
+    QCOMPARE(surface.Shown()->scene->field.width, kDefaultSurfaceSide);
+    QCOMPARE(surface.Shown()->pass.state.sourceSlant, shownState.sourceSlant);
+    BackgroundPass::SetWaitBudgetMs(budget);
+  }
+
+  // A picture that does not read, and a model this build cannot read, are reported naming the
+  // file and change nothing; a picture that reads is stretched over the grid, top row at the top.
+  void filesThatDoNotReadChangeNothing() {
+    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
+    SurfaceControls& controls = opened.surface->Controls();
+    const int generation = controls.Generation();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("не рисунок.png"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+    file.close();
+    {
+      MessageBoxWatch watch;
+      QVERIFY(!controls.LoadAlbedo(path));
+      QVERIFY(!controls.OpenModel(path));
+      QCOMPARE(watch.texts().size(), 2);
+      for (const QString& text : watch.texts()) QVERIFY2(text.contains(path), qPrintable(text));
+      QVERIFY(watch.texts().at(1).contains(
+          QStringLiteral("Чтение моделей рельефа в этой сборке недоступно.")));
+    }
+    QCOMPARE(controls.Generation(), generation);
+    QVERIFY(controls.Choice().albedo.isNull() && !controls.Choice().imported);
+
+    QImage halves(1, 2, QImage::Format_RGB32);
+    halves.setPixel(0, 0, qRgb(255, 255, 255));
+    halves.setPixel(0, 1, qRgb(0, 0, 0));
+    const std::vector<double> albedo = AlbedoFromImage(halves, 3, 8);
+    QCOMPARE(albedo.size(), size_t{24});
+    QVERIFY2(albedo.front() > 0.9 && albedo.back() < 0.1,
+             qPrintable(QStringLiteral("%1 %2").arg(albedo.front()).arg(albedo.back())));
+  }
+
+  // The readout of a cell in a source's cast shadow says so (the shadows shown, not none).
+  void aCellInCastShadowSaysSo() {
+    Opened opened = OpenSurface(QStringLiteral("80"), "crater");
+    SurfaceWindow& surface = *opened.surface;
+    Find<QCheckBox>(surface, "SurfaceCastShadows")->setChecked(true);
+    QTRY_VERIFY(!surface.Shown()->castShadows.front().empty());
+    const std::vector<uint8_t>& shadow = surface.Shown()->castShadows.front();
+    const auto first = std::find(shadow.begin(), shadow.end(), 1);
+    QVERIFY(first != shadow.end());
+    const int cell = static_cast<int>(first - shadow.begin());
+    PointAt(surface.ImageView(0).Picture(),
+            QPoint(cell % kDefaultSurfaceSide, cell / kDefaultSurfaceSide));
+    QVERIFY(surface.ImageView(0).ReadoutBox().Lines().join(' ').contains(
+        QStringLiteral("в тени рельефа")));
+  }
+
+  // Where a text box takes Ctrl+U to delete its line (X11's bindings; run under a window manager
+  // by CTest), the key still opens «Поверхность» from the slant box, whose text stays.
+  void theSurfaceKeyBeatsATextBoxsOwn() {
+    const QKeySequence key(Qt::CTRL | Qt::Key_U);
+    if (!QKeySequence::keyBindings(QKeySequence::DeleteCompleteLine).contains(key)) {
+      QSKIP("the platform's text boxes leave Ctrl+U alone");
+    }
+    auto main = OpenMainWindow();
+    Activate(*main);
+    QLineEdit& slant = *Find<QLineEdit>(main->Form(), "Text4_0");
+    const QString text = slant.text();
+    slant.setFocus();
+    QTest::keySequence(&slant, key);
+    QVERIFY(main->Form().Surface() != nullptr && main->Form().Surface()->isVisible());
+    QCOMPARE(slant.text(), text);
+  }
+};
+
+QTEST_MAIN(SurfaceWindowTest)
+#include "surface_window_test.moc"
