@@ -71,10 +71,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   timer1_->start();
 }
 
-// The runner stops first: its pass ends at its next block and reports to nothing. The surface's
-// window, hidden as it goes, marks nothing on a picture that may be gone already.
+// The runner stops first: its pass ends at its next block and reports to nothing. A form that is
+// a window of its own is hidden as its base class goes, after its members: live shading, which
+// reads the parameter boxes, stops watching first, and the surface's window marks nothing on a
+// picture that may be gone already.
 Form1::~Form1() {
   jobs_.reset();
+  delete live_;
   if (surface_ != nullptr) disconnect(surface_, nullptr, this, nullptr);
 }
 
