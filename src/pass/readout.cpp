@@ -93,13 +93,15 @@ std::string ReadoutNumber(double value, int decimals) {
 std::string FormatReadoutLine(const std::optional<Readout>& readout) {
   if (!readout) return "background";
   const SampleReading& r = readout->reading;
-  std::string line = "i=" + ReadoutNumber(readout->angleI, 1) + " e=" + ReadoutNumber(readout->angleE, 1) +
-                     " g=" + ReadoutNumber(readout->angleG, 1) + " phi=" + ReadoutNumber(r.functionPhi, 3) +
-                     " painted=" + ReadoutNumber(r.phi, 3) + " zone=" + ZoneName(r.zone) +
-                     " point=" + ReadoutNumber(r.surfacePoint.x, 3) + "," + ReadoutNumber(r.surfacePoint.y, 3) +
-                     "," + ReadoutNumber(r.surfacePoint.z, 3);
+  std::string line =
+      "i=" + ReadoutNumber(readout->angleI, 1) + " e=" + ReadoutNumber(readout->angleE, 1) +
+      " g=" + ReadoutNumber(readout->angleG, 1) + " phi=" + ReadoutNumber(r.functionPhi, 3) +
+      " painted=" + ReadoutNumber(r.phi, 3) + " zone=" + ZoneName(r.zone) +
+      " point=" + ReadoutNumber(r.surfacePoint.x, 3) + "," + ReadoutNumber(r.surfacePoint.y, 3) +
+      "," + ReadoutNumber(r.surfacePoint.z, 3);
   if (readout->gradient) {
-    line += " p=" + ReadoutNumber(readout->gradient->p, 3) + " q=" + ReadoutNumber(readout->gradient->q, 3);
+    line += " p=" + ReadoutNumber(readout->gradient->p, 3) +
+            " q=" + ReadoutNumber(readout->gradient->q, 3);
   }
   return line;
 }

@@ -179,8 +179,9 @@ class SurfaceWindowTest : public QObject {
     BackgroundPass::SetWaitBudgetMs(budget);
   }
 
-  // A picture that does not read, and a model this build cannot read, are reported naming the
-  // file and change nothing; a picture that reads is stretched over the grid, top row at the top.
+  // A picture and a model that do not read are reported naming the file and change nothing; a
+  // model that reads is taken; a picture that reads is stretched over the grid, top row at the
+  // top.
   void filesThatDoNotReadChangeNothing() {
     Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
     SurfaceControls& controls = opened.surface->Controls();
@@ -196,11 +197,19 @@ class SurfaceWindowTest : public QObject {
       QVERIFY(!controls.OpenModel(path));
       QCOMPARE(watch.texts().size(), 2);
       for (const QString& text : watch.texts()) QVERIFY2(text.contains(path), qPrintable(text));
-      QVERIFY(watch.texts().at(1).contains(
-          QStringLiteral("Чтение моделей рельефа в этой сборке недоступно.")));
+      QVERIFY(watch.texts().at(1).contains(QStringLiteral("Не удалось прочитать модель рельефа")));
     }
     QCOMPARE(controls.Generation(), generation);
     QVERIFY(controls.Choice().albedo.isNull() && !controls.Choice().imported);
+    // A model that reads replaces the catalogue's surface.
+    const QString grid = dir.filePath(QStringLiteral("plane.asc"));
+    QFile model(grid);
+    QVERIFY(model.open(QIODevice::WriteOnly));
+    model.write(
+        "ncols 4\nnrows 3\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2 3 4\n1 2 3 4\n1 2 3 4\n");
+    model.close();
+    QVERIFY(controls.OpenModel(grid));
+    QVERIFY(controls.Choice().imported);
 
     QImage halves(1, 2, QImage::Format_RGB32);
     halves.setPixel(0, 0, qRgb(255, 255, 255));

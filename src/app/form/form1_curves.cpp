@@ -91,8 +91,7 @@ ProfileWindow& Form1::ProfileShown(PictureBox& picture, QLineF line) {
       if (profiled_ != nullptr) profiled_->SetLineMark(std::nullopt);
       profiled_ = nullptr;
     });
-    connect(&profile_->EquatorButton(), &QPushButton::clicked, this,
-            &Form1::ShowEquatorProfile);
+    connect(&profile_->EquatorButton(), &QPushButton::clicked, this, &Form1::ShowEquatorProfile);
   }
   if (profiled_ != nullptr && profiled_ != &picture) profiled_->SetLineMark(std::nullopt);
   equatorShown_ = false;

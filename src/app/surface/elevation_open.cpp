@@ -1,11 +1,19 @@
 #include "app/surface/elevation_open.h"
 
-#include <QCoreApplication>
+#include <QFile>
 
-// This build reads no elevation models: every file is refused with the reason.
-std::variant<HeightField, QString> OpenElevationFile(const QString& /*path*/,
-                                                     std::optional<double> /*spacing*/,
-                                                     double /*heightScale*/) {
-  return QCoreApplication::translate("ElevationOpen",
-                                     "Чтение моделей рельефа в этой сборке недоступно.");
+#include "elevation/elevation_model.h"
+
+std::variant<HeightField, QString> OpenElevationFile(const QString& path,
+                                                     std::optional<double> spacing,
+                                                     double heightScale) {
+  ElevationOptions options;
+  options.spacing = spacing;
+  options.heightScale = heightScale;
+  std::variant<HeightField, ElevationError> read =
+      ReadElevationModel(QFile::encodeName(path).toStdString(), options);
+  if (const auto* error = std::get_if<ElevationError>(&read)) {
+    return QString::fromStdString(error->message);
+  }
+  return std::move(std::get<HeightField>(read));
 }
