@@ -15,7 +15,6 @@
 #include "recovery/recovery_report.h"
 #include "recovery/shape_from_shading.h"
 #include "render_tool.h"
-#include "surface/surface_gradients.h"
 #include "surface_tool.h"
 
 namespace {
@@ -72,19 +71,6 @@ QImage AlbedoMap(const RecoveredNormals& normals) {
     }
   }
   return image;
-}
-
-// The gradients of recovered heights, for the normal map of a method that recovers heights.
-RecoveredNormals NormalsOf(const HeightField& heights) {
-  const SurfaceGradients gradients = GradientsOf(heights);
-  RecoveredNormals normals{
-      heights.width, heights.height, heights.spacingX, heights.spacingY, {}, {}, {}};
-  for (const Gradient& g : gradients.pq) {
-    normals.p.push_back(g.p);
-    normals.q.push_back(g.q);
-    normals.albedo.push_back(std::isnan(g.p) ? g.p : 1.0);
-  }
-  return normals;
 }
 
 HeightField Integrate(const RecoveredNormals& normals, const std::string& integrator) {
@@ -185,7 +171,7 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
                                             : TsaiShahSfs(images, surface.state))
                   .heights;
   }
-  const RecoveredNormals shown = normals ? *normals : NormalsOf(heights);
+  const RecoveredNormals shown = normals ? *normals : NormalsOfHeights(heights);
   out << FormatRecoveryReport(MeasureRecovery(surface.scene.field, &heights, &shown));
   out.flush();
   std::vector<std::pair<std::string, std::optional<std::string>>> files;

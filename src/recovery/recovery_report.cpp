@@ -10,17 +10,6 @@
 
 namespace {
 
-RecoveredNormals NormalsOf(const HeightField& heights) {
-  const SurfaceGradients gradients = GradientsOf(heights);
-  RecoveredNormals normals{
-      heights.width, heights.height, heights.spacingX, heights.spacingY, {}, {}, {}};
-  for (const Gradient& g : gradients.pq) {
-    normals.p.push_back(g.p);
-    normals.q.push_back(g.q);
-  }
-  return normals;
-}
-
 // The angle between (-p, -q, 1) and (-p', -q', 1), in degrees: atan2 of the cross product's
 // length (formed from the differences, so equal normals give exactly 0) and the dot product.
 double AngleBetween(const Gradient& a, const Gradient& b) {
@@ -99,13 +88,25 @@ void AppendLine(std::string& text, const char* name, double value) {
 
 }  // namespace
 
+RecoveredNormals NormalsOfHeights(const HeightField& heights) {
+  const SurfaceGradients gradients = GradientsOf(heights);
+  RecoveredNormals normals{
+      heights.width, heights.height, heights.spacingX, heights.spacingY, {}, {}, {}};
+  for (const Gradient& g : gradients.pq) {
+    normals.p.push_back(g.p);
+    normals.q.push_back(g.q);
+    normals.albedo.push_back(std::isnan(g.p) ? g.p : 1.0);
+  }
+  return normals;
+}
+
 RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,
                                const RecoveredNormals* normals) {
   RecoveryReport report;
   if (normals != nullptr) {
     MeasureNormals(truth, *normals, report);
   } else if (heights != nullptr) {
-    MeasureNormals(truth, NormalsOf(*heights), report);
+    MeasureNormals(truth, NormalsOfHeights(*heights), report);
   }
   if (heights != nullptr) MeasureDepth(truth, *heights, report);
   return report;

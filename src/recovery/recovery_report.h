@@ -33,6 +33,10 @@ struct RecoveryReport {
 RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,
                                const RecoveredNormals* normals);
 
+// The gradients of heights by central differences (surface_gradients.h), albedo 1 where they
+// exist: the normals of a method that recovers heights.
+RecoveredNormals NormalsOfHeights(const HeightField& heights);
+
 // One `name=value` line a measure, in the struct's order: mean_angular_error_deg,
 // median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, std_depth_error,
 // mean_gradient_error, recovered_pixels. Numbers in the C format, 6 significant digits.

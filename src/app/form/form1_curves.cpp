@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
 
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
@@ -103,6 +105,21 @@ ProfileWindow& Form1::ProfileShown(PictureBox& picture, QLineF line) {
   return *profile_;
 }
 
+namespace {
+
+// The device pixels of a line's ends on `picture`, each kept within the picture.
+std::pair<QPoint, QPoint> DeviceEnds(const PictureBox& picture, QLineF line) {
+  const QSize size = picture.Image().size();
+  const auto inside = [&picture, &size](QPointF logical) {
+    const QPoint pixel = picture.DevicePixelAt(logical.toPoint());
+    return QPoint(std::clamp(pixel.x(), 0, size.width() - 1),
+                  std::clamp(pixel.y(), 0, size.height() - 1));
+  };
+  return {inside(line.p1()), inside(line.p2())};
+}
+
+}  // namespace
+
 void Form1::ShowSphereProfile(QLineF line) {
   if (!lastPass_) return;
   const RenderState& state = lastPass_->state;
@@ -144,12 +161,9 @@ void Form1::ShowMapProfile(QLineF line) {
   std::vector<UsedSource> sources = mapWindow_->Figure().Sources();
   if (!sources.empty()) sources.erase(sources.begin());  // the described one is phi itself
   const std::vector<LightAim> extra = AimsOf(sources);
-  const QPoint from = picture.DevicePixelAt(line.p1().toPoint());
-  const QPoint to = picture.DevicePixelAt(line.p2().toPoint());
-  const auto clampX = [&size](int x) { return std::clamp(x, 0, size.width() - 1); };
-  const auto clampY = [&size](int y) { return std::clamp(y, 0, size.height() - 1); };
+  const auto [from, to] = DeviceEnds(picture, line);
   const std::vector<ProfileSample> samples = ReadProfile(
-      clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
+      from.x(), from.y(), to.x(), to.y(),
       [&](int x, int y) {
         return GradientReadoutAtPixel(*state, size.width(), size.height(), x, y, view);
       },
