@@ -178,6 +178,7 @@ class Form1 final : public QWidget {
   void ShowSphereProfile(QLineF line);
   void ShowMapProfile(QLineF line);
   void ShowEquatorProfile();
+  void ShowSurfaceProfile(int image, QLineF line);
   ProfileWindow& ProfileShown(PictureBox& picture, QLineF line);
   // In form1_surface.cpp.
   void SetUpSurfaceAction();

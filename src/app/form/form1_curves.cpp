@@ -15,10 +15,14 @@
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/picture/picture_box.h"
+#include "app/surface/surface_image_view.h"
+#include "app/surface/surface_paint.h"
+#include "app/surface/surface_window.h"
 #include "curves/photometric_equator.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
 #include "pass/readout.h"
+#include "surface/surface_image.h"
 
 void Form1::SetUpCurves() {
   openPhaseCurve_ = new QAction(QStringLiteral("Фазовая кривая"), this);
@@ -171,4 +175,22 @@ void Form1::ShowMapProfile(QLineF line) {
         return SourcePhisAtPixel(*state, extra, view, size.width(), size.height(), x, y);
       });
   ProfileShown(picture, line).ShowProfile(samples, QStringLiteral("Профиль по карте"));
+}
+
+// Along a line of surface image `image`: that source's phi at each cell, as the image's readout.
+void Form1::ShowSurfaceProfile(int image, QLineF line) {
+  const ShownSurface* shown = surface_ != nullptr ? surface_->Shown() : nullptr;
+  if (shown == nullptr || image < 0 || image >= static_cast<int>(shown->sources.size())) return;
+  PictureBox& picture = surface_->ImageView(image).Picture();
+  const auto [from, to] = DeviceEnds(picture, line);
+  const std::vector<LightAim> sources = AimsOf(shown->sources);
+  const std::vector<ProfileSample> samples =
+      ReadProfile(from.x(), from.y(), to.x(), to.y(), [&](int x, int y) -> std::optional<Readout> {
+        const std::optional<SurfaceReadout> cell =
+            ReadSurfaceCell(shown->pass.state, *shown->scene, sources, shown->castShadows, x, y);
+        if (!cell) return std::nullopt;
+        return cell->sources[static_cast<size_t>(image)];
+      });
+  ProfileShown(picture, line)
+      .ShowProfile(samples, QStringLiteral("Профиль по поверхности, источник %1").arg(image + 1));
 }

@@ -36,6 +36,7 @@ void Form1::OpenSurface() {
     connect(surface_, &SurfaceWindow::ShownChanged, openSurface_, &QAction::setChecked);
     connect(surface_, &SurfaceWindow::ShadeRequested, command1_, &QPushButton::click);
     connect(surface_, &SurfaceWindow::CellPointed, this, &Form1::MarkNormal);
+    connect(surface_, &SurfaceWindow::ProfileChosen, this, &Form1::ShowSurfaceProfile);
     if (mapWindow_ != nullptr) surface_->LinkMap(*mapWindow_);
     if (lastPass_) surface_->ShowPass(*lastPass_);
     surface_->PlaceBeside(*window());

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "app/curves/profile_drag.h"
 #include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
@@ -122,6 +123,9 @@ void SurfaceWindow::AddImageView() {
           [this, index](QPoint position) { OnPointerMoved(index, position); });
   connect(&view->Picture(), &PictureBox::pointerLeft, this,
           [this, index] { OnPointerLeft(index); });
+  auto* drag = new ProfileDrag(view->Picture(), view);
+  connect(drag, &ProfileDrag::LineChosen, this,
+          [this, index](QLineF line) { emit ProfileChosen(static_cast<int>(index), line); });
   views_.push_back(view);
 }
 

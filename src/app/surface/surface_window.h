@@ -13,6 +13,7 @@
 //   LastPass + SurfaceControls + sources -> PaintSurface (the scene made again only when the
 //   surface changed) -> the images; the map's Pointed() -> MapPointedMarks over them
 
+#include <QLineF>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -60,6 +61,8 @@ class SurfaceWindow final : public QWidget {
   // The orientation of the cell under the pointer on an image; none once it leaves, or over a
   // cell without data.
   void CellPointed(std::optional<Gradient> gradient);
+  // A profile's line dragged with Shift on image `image` (logical coordinates of its picture).
+  void ProfileChosen(int image, QLineF line);
 
  protected:
   void showEvent(QShowEvent* event) override;
