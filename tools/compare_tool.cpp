@@ -81,6 +81,14 @@ OptionValueError ParseCompare(std::string_view text, RenderJob& job) {
 }
 
 int RunCompareTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  // The spheres and their row are held together: refuse what no one means to hold.
+  const double pixels = static_cast<double>(job.width) * job.height * job.compare.size();
+  if (pixels > kMaxComparedPixels) {
+    err << kToolName << "--compare: " << job.compare.size() << " pictures of " << job.width << "x"
+        << job.height << " are too many pixels for one row (at most "
+        << kMaxComparedPixels / 1000000 << " million)\n";
+    return kExitFailure;
+  }
   std::vector<QImage> spheres;
   QStringList captions;
   for (const std::string& entry : job.compare) {

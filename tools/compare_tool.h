@@ -15,6 +15,7 @@
 
 inline constexpr int kMinCompared = 2;
 inline constexpr int kMaxCompared = 6;
+inline constexpr int kMaxComparedPixels = 100'000'000;  // the spheres together
 
 OptionValueError ParseCompare(std::string_view text, RenderJob& job);
 

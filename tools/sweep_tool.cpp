@@ -84,7 +84,18 @@ OptionValueError ResolveSweep(const RenderJob& job) {
   if (job.outputPath.empty() || job.outputPath == "-") {
     return std::string("--sweep writes -o FILE.gif or -o FILE_%03d.png");
   }
-  if (EndsWith(job.outputPath, ".gif")) return std::nullopt;
+  if (EndsWith(job.outputPath, ".gif")) {
+    // A GIF holds every frame until its one palette is made: refuse what no one means to hold.
+    const double pixels = static_cast<double>(job.width) * job.height * job.sweep->frames;
+    if (pixels > kMaxGifPixels) {
+      return "--sweep: " + std::to_string(job.sweep->frames) + " frames of " +
+             std::to_string(job.width) + "x" + std::to_string(job.height) +
+             " are too many pixels for one GIF (at most " +
+             std::to_string(kMaxGifPixels / 1000000) +
+             " million); write numbered PNG files instead";
+    }
+    return std::nullopt;
+  }
   const std::ptrdiff_t fields = std::distance(
       std::sregex_iterator(job.outputPath.begin(), job.outputPath.end(), FrameField()),
       std::sregex_iterator());

@@ -13,6 +13,7 @@
 #include "render_job.h"
 
 inline constexpr int kMaxSweepFrames = 600;
+inline constexpr int kMaxGifPixels = 50'000'000;  // all frames together
 
 OptionValueError ParseSweep(std::string_view text, RenderJob& job);
 OptionValueError ParseFrameDelay(std::string_view text, RenderJob& job);

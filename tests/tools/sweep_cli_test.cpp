@@ -84,6 +84,17 @@ TEST(SweepCli, NumberedPngsAreTheFramesExactly) {
   EXPECT_EQ(Render({"--sweep", "slant=0:90:1", "-o", "a.gif"}), 2);
   EXPECT_EQ(Render({"--sweep", "slant=0:90:4", "-o", "a.png"}), 2);
   EXPECT_EQ(Render({"--sweep", "bogus=0:1:3", "-o", folder.File("b.gif")}), 2);
+  // Frames no GIF should hold are refused before any is painted.
+  std::string err;
+  EXPECT_EQ(Render({"--sweep", "slant=0:90:600", "--size", "400x400", "-o", folder.File("big.gif")},
+                   &err),
+            2);
+  EXPECT_NE(err.find("numbered PNG"), std::string::npos) << err;
+  EXPECT_EQ(
+      Render({"--compare", "matte,rocky", "--size", "10000x10000", "-o", folder.File("big.png")},
+             &err),
+      2);
+  EXPECT_NE(err.find("too many pixels"), std::string::npos) << err;
 }
 
 }  // namespace
