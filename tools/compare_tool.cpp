@@ -17,17 +17,6 @@ namespace {
 
 constexpr std::string_view kToolName = "gauss-sphere-render: ";
 
-std::vector<std::string> Split(std::string_view text, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t at = text.find(separator); at != std::string_view::npos;
-       start = at + 1, at = text.find(separator, start)) {
-    parts.emplace_back(text.substr(start, at - start));
-  }
-  parts.emplace_back(text.substr(start));
-  return parts;
-}
-
 }  // namespace
 
 std::variant<RenderJob, std::string> ComparedJob(const RenderJob& job, const std::string& entry) {
@@ -35,7 +24,7 @@ std::variant<RenderJob, std::string> ComparedJob(const RenderJob& job, const std
   one.compare.clear();
   one.lawParameterTexts.clear();
   one.formulaText.reset();
-  const std::vector<std::string> parts = Split(entry, ':');
+  const std::vector<std::string> parts = SplitAt(entry, ':');
   if (OptionValueError error = ParseFunction(parts.front(), one)) {
     return "--compare " + QuotedText(entry) + ": " + *error;
   }
@@ -71,7 +60,7 @@ QImage ImageOf(const ImageBuffer& picture, int scale) {
 }  // namespace
 
 OptionValueError ParseCompare(std::string_view text, RenderJob& job) {
-  job.compare = Split(text, ',');
+  job.compare = SplitAt(text, ',');
   const int count = static_cast<int>(job.compare.size());
   if (count < kMinCompared || count > kMaxCompared) {
     return "--compare needs 2 to 6 laws, LAW[:NAME=VALUE...] separated by commas, got " +

@@ -19,6 +19,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "model/startup_values.h"
+#include "option_values.h"
 #include "pass/shade_command.h"
 #include "picture_file.h"
 #include "plots/curve_chart.h"
@@ -115,17 +116,6 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
   return CurveData{ProfileCsv(samples), plot};
 }
 
-std::vector<std::string> CsvCells(const std::string& line) {
-  std::vector<std::string> cells;
-  size_t start = 0;
-  for (size_t at = line.find(','); at != std::string::npos;
-       start = at + 1, at = line.find(',', start)) {
-    cells.push_back(line.substr(start, at - start));
-  }
-  cells.push_back(line.substr(start));
-  return cells;
-}
-
 // The curve of each --compare entry in one plot and one table: the entries' own curves in turn
 // (the phase curve's references once, after them), and their values side by side after the key
 // columns (g; or x and y).
@@ -156,7 +146,7 @@ std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
     std::istringstream lines(curve.csv);
     size_t row = 0;
     for (std::string line; std::getline(lines, line); ++row) {
-      std::vector<std::string> cells = CsvCells(line);
+      std::vector<std::string> cells = SplitAt(line, ',');
       if (table.size() <= row)
         table.emplace_back(cells.begin(), cells.begin() + std::min(keys, cells.size()));
       table[row].push_back(row == 0 ? series.name.toStdString()

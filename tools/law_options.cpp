@@ -27,12 +27,6 @@ std::optional<NamedValue> SplitParameter(std::string_view text) {
   return NamedValue{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
 }
 
-std::optional<double> FiniteNumber(const std::string& text) {
-  const NumberReading<double> reading = ReadDouble(text, CNumberFormat());
-  if (!reading.Ok() || !std::isfinite(reading.value)) return std::nullopt;
-  return reading.value;
-}
-
 std::string ParameterList(const LawEntry& law) {
   std::string names;
   for (const LawParameterSpec& spec : law.parameters) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 #include "input_error_text.h"
 #include "intake/legend_intake.h"
@@ -57,6 +58,23 @@ bool PictureFormatForName(std::string_view name, PictureFormat& format) {
 }
 
 }  // namespace
+
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t at = text.find(separator); at != std::string_view::npos;
+       start = at + 1, at = text.find(separator, start)) {
+    parts.emplace_back(text.substr(start, at - start));
+  }
+  parts.emplace_back(text.substr(start));
+  return parts;
+}
+
+std::optional<double> FiniteNumber(std::string_view text) {
+  const NumberReading<double> reading = ReadDouble(text, CNumberFormat());
+  if (!reading.Ok() || !std::isfinite(reading.value)) return std::nullopt;
+  return reading.value;
+}
 
 // Seven comma-separated numbers in the C number format, index 0 first, read as the window reads
 // its legend boxes.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "render_job.h"
 
@@ -15,6 +16,12 @@ using OptionValueError = std::optional<std::string>;
 // Seven comma-separated numbers in the C number format, index 0 first.
 OptionValueError ParseBandList(std::string_view option, std::string_view text,
                                std::optional<std::array<float, kIsoBandCount>>& target);
+
+// `text` cut at each `separator` ("a,,b" -> "a", "", "b"); one part for text without one.
+std::vector<std::string> SplitAt(std::string_view text, char separator);
+
+// A finite number in the C number format, or nothing.
+std::optional<double> FiniteNumber(std::string_view text);
 
 // WIDTHxHEIGHT, each side 1 to kMaxPictureSide in decimal digits.
 OptionValueError ParseSize(std::string_view text, RenderJob& job);

@@ -9,12 +9,6 @@
 
 namespace {
 
-std::optional<double> FiniteNumber(std::string_view text) {
-  const NumberReading<double> reading = ReadDouble(text, CNumberFormat());
-  if (!reading.Ok() || !std::isfinite(reading.value)) return std::nullopt;
-  return reading.value;
-}
-
 SurfaceJob& Surface(RenderJob& job) {
   if (!job.surface) job.surface.emplace();
   return *job.surface;
