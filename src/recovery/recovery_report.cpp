@@ -19,14 +19,18 @@ double AngleBetween(const Gradient& a, const Gradient& b) {
   return std::atan2(cross, dot) * kDegreesPerHalfTurn / kPi;
 }
 
+bool BothHave(const SurfaceGradients& truth, const RecoveredNormals& normals, size_t cell) {
+  return !std::isnan(truth.pq[cell].p) && normals.Has(cell);
+}
+
 void MeasureNormals(const HeightField& truth, const RecoveredNormals& normals,
                     RecoveryReport& report) {
   const SurfaceGradients trueGradients = GradientsOf(truth);
   std::vector<double> angles;
   double gradientSum = 0.0;
   for (size_t cell = 0; cell < normals.Cells(); ++cell) {
+    if (!BothHave(trueGradients, normals, cell)) continue;
     const Gradient& t = trueGradients.pq[cell];
-    if (std::isnan(t.p) || !normals.Has(cell)) continue;
     const Gradient r{normals.p[cell], normals.q[cell]};
     angles.push_back(AngleBetween(t, r));
     gradientSum += std::hypot(t.p - r.p, t.q - r.q);
@@ -98,6 +102,16 @@ RecoveredNormals NormalsOfHeights(const HeightField& heights) {
     normals.albedo.push_back(std::isnan(g.p) ? g.p : 1.0);
   }
   return normals;
+}
+
+std::vector<double> AngularErrors(const HeightField& truth, const RecoveredNormals& normals) {
+  const SurfaceGradients trueGradients = GradientsOf(truth);
+  std::vector<double> angles(normals.Cells(), RecoveryReport::kNone);
+  for (size_t cell = 0; cell < normals.Cells(); ++cell) {
+    if (!BothHave(trueGradients, normals, cell)) continue;
+    angles[cell] = AngleBetween(trueGradients.pq[cell], {normals.p[cell], normals.q[cell]});
+  }
+  return angles;
 }
 
 RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,

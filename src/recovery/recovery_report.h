@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "model/height_field.h"
 #include "recovery/recovered_normals.h"
@@ -32,6 +33,10 @@ struct RecoveryReport {
 // recovered pixels are counted from the normals when given.
 RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,
                                const RecoveredNormals* normals);
+
+// The angle between the true and the recovered normal of each cell, in degrees (the measure whose
+// mean and median the report gives); NaN where either is missing. `normals` has truth's grid.
+std::vector<double> AngularErrors(const HeightField& truth, const RecoveredNormals& normals);
 
 // The gradients of heights by central differences (surface_gradients.h), albedo 1 where they
 // exist: the normals of a method that recovers heights.

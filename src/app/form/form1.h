@@ -22,7 +22,8 @@
 //   Ctrl+L          -> «Источники» beside the map, the map opened first if it is not shown
 //   Ctrl+U          -> «Поверхность» (SurfaceWindow), repainted by every pass while shown and
 //                      linked with the map; the cell under its pointer rings its normal on
-//                      Picture1
+//                      Picture1; the surface window's «Восстановление формы…» opens
+//                      RecoveryWindow, whose chosen cell is marked and pinned on the map
 //
 // The controls come from the layout table; the window and its parts find them by name once, at
 // construction. Handlers are named for the signal they serve.
@@ -56,6 +57,7 @@ class PhaseCurveWindow;
 class ProfileWindow;
 class GradientMapWindow;
 class SurfaceWindow;
+class RecoveryWindow;
 class LegendPanel;
 class LiveShading;
 class ObserverArrowView;
@@ -106,6 +108,9 @@ class Form1 final : public QWidget {
   // opened.
   QAction* SurfaceAction() const { return openSurface_; }
   SurfaceWindow* Surface() const { return surface_; }
+  // «Восстановление формы», opened from the surface window; none until first opened.
+  RecoveryWindow* Recovery() const { return recovery_; }
+  void OpenRecovery();
   // The orientation whose normal is ringed on the picture (the cell under the pointer on the
   // surface's images); none while there is none. The ring shows where the last pass's view
   // shows that normal.
@@ -201,6 +206,7 @@ class Form1 final : public QWidget {
   bool mapProfiles_ = false;                // the map's picture takes profile drags
   bool equatorShown_ = false;               // the profile shown is the photometric equator's
   SurfaceWindow* surface_ = nullptr;        // made when first opened
+  RecoveryWindow* recovery_ = nullptr;      // made when first opened
   std::optional<Gradient> markedNormal_;
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
   // it reports to.

@@ -10,6 +10,7 @@
 #include "app/key_pass_through.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
+#include "app/surface/surface_controls.h"
 #include "app/surface/surface_window.h"
 #include "figure/linked_marks.h"
 #include "overlay/sphere_marks.h"
@@ -37,6 +38,7 @@ void Form1::OpenSurface() {
     connect(surface_, &SurfaceWindow::ShadeRequested, command1_, &QPushButton::click);
     connect(surface_, &SurfaceWindow::CellPointed, this, &Form1::MarkNormal);
     connect(surface_, &SurfaceWindow::ProfileChosen, this, &Form1::ShowSurfaceProfile);
+    connect(&surface_->Controls(), &SurfaceControls::RecoveryRequested, this, &Form1::OpenRecovery);
     if (mapWindow_ != nullptr) surface_->LinkMap(*mapWindow_);
     if (lastPass_) surface_->ShowPass(*lastPass_);
     surface_->PlaceBeside(*window());

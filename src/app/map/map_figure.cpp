@@ -134,6 +134,11 @@ void MapFigure::Pin(QPoint position) {
   FindPointerMarks();
 }
 
+void MapFigure::PinGradient(Gradient gradient) {
+  pinned_ = gradient;
+  FindPointerMarks();
+}
+
 void MapFigure::Unpin() {
   if (!pinned_) return;
   pinned_.reset();
@@ -179,6 +184,11 @@ void MapFigure::SetMarkedGradient(std::optional<Gradient> gradient) {
   picture_.update();
 }
 
+void MapFigure::SetRecoveredGradient(std::optional<Gradient> gradient) {
+  recovered_ = gradient;
+  picture_.update();
+}
+
 void MapFigure::SetContours(LevelContours contours, int lineWidth) {
   contours_ = std::move(contours);
   lineWidth_ = lineWidth;
@@ -194,10 +204,16 @@ void MapFigure::PaintOverlay(QPainter& painter) const {
   const FigureContent content{Sources(), litByAll_, pointerMarks_ ? &*pointerMarks_ : nullptr};
   DrawContourLines(painter, frame.ratio, contours_, frame.lineWidth);
   PaintFigure(painter, frame, content);
-  if (marked_ && state_() != nullptr) {
-    const QSize size = picture_.Image().size();
+  if (state_() == nullptr) return;
+  const QSize size = picture_.Image().size();
+  if (marked_) {
     DrawGradientCross(painter, frame.ratio,
                       PixelOfGradient(frame.view, size.width(), size.height(), *marked_),
                       frame.lineWidth);
+  }
+  if (recovered_) {
+    DrawNormalRing(painter, frame.ratio,
+                   PixelOfGradient(frame.view, size.width(), size.height(), *recovered_),
+                   frame.lineWidth);
   }
 }

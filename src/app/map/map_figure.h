@@ -12,7 +12,8 @@
 //   pointer on the map    -> the pointer marks found (at most once an event loop turn)
 //   click on the map      -> the orientation there pinned: its marks stay (Esc unpins)
 //   PictureBox overlay    -> PaintFigure with the sources and the pointer marks, then the cross
-//                            of an orientation marked from a surface's image
+//                            of an orientation marked from a surface's image and the ring of one
+//                            recovered from images
 
 #include <QObject>
 #include <QPointF>
@@ -62,6 +63,8 @@ class MapFigure final : public QObject {
   // Pins the orientation under `position` (logical pixels of the picture): its marks stay,
   // wherever the pointer goes, until Unpin or the next pin. A click on the map pins.
   void Pin(QPoint position);
+  // Pins `gradient` itself (the true orientation of a cell chosen in «Восстановление формы»).
+  void PinGradient(Gradient gradient);
   void Unpin();
   const std::optional<Gradient>& PinnedOrientation() const { return pinned_; }
 
@@ -74,6 +77,9 @@ class MapFigure final : public QObject {
   // drawn as a cross; none hides it.
   void SetMarkedGradient(std::optional<Gradient> gradient);
   const std::optional<Gradient>& MarkedGradient() const { return marked_; }
+  // An orientation recovered from images, drawn as a ring; none hides it.
+  void SetRecoveredGradient(std::optional<Gradient> gradient);
+  const std::optional<Gradient>& RecoveredGradient() const { return recovered_; }
 
   // Draws the figure over the colours: the picture's overlay (logical coordinates).
   void PaintOverlay(QPainter& painter) const;
@@ -109,6 +115,7 @@ class MapFigure final : public QObject {
   std::optional<Gradient> pointed_;
   std::optional<Gradient> pinned_;
   std::optional<Gradient> marked_;
+  std::optional<Gradient> recovered_;
   std::optional<QPoint> pressedAt_;  // where the left button went down, for a click
   QTimer* pointerTimer_ = nullptr;   // gathers the moves of one event loop turn
 };

@@ -105,6 +105,10 @@ SurfaceControls::SurfaceControls(QWidget* parent) : QWidget(parent) {
   layout->addWidget(albedoName_);
   layout->addWidget(model);
   layout->addStretch(1);
+  auto* recover = new QPushButton(tr("Восстановление формы…"), this);
+  recover->setObjectName(QStringLiteral("SurfaceRecover"));
+  layout->addWidget(recover);
+  connect(recover, &QPushButton::clicked, this, &SurfaceControls::RecoveryRequested);
   BuildParameterBoxes();
 
   connect(kind_, &QComboBox::currentIndexChanged, this, &SurfaceControls::OnKindChosen);

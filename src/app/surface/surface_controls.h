@@ -48,6 +48,8 @@ class SurfaceControls final : public QWidget {
  signals:
   // The surface or the shadows' switch changed.
   void Changed();
+  // «Восстановление формы…» was pressed.
+  void RecoveryRequested();
 
  private:
   int ModelIndex() const;

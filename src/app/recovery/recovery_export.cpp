@@ -1,0 +1,151 @@
+// What the recovery window gives out: the chosen cell's orientations, and the results saved as
+// files (each written whole or not at all), or the figures as the renderer's report.
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/picture/file_error_text.h"
+#include "app/recovery/recovery_picture.h"
+#include "app/recovery/recovery_window.h"
+#include "elevation/elevation_encoding.h"
+#include "figure/recovery_pictures.h"
+#include "fileio/whole_file.h"
+
+namespace {
+
+std::optional<std::string> PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
+  return bytes.toStdString();
+}
+
+QString Number(double value) { return QLocale().toString(value, 'g', 4); }
+
+}  // namespace
+
+int64_t RecoveredCells(const RecoveredNormals& normals) {
+  int64_t count = 0;
+  for (size_t cell = 0; cell < normals.Cells(); ++cell) count += normals.Has(cell) ? 1 : 0;
+  return count;
+}
+
+void RecoveryWindow::SetPathPicker(std::function<QString(RecoveryExport)> picker) {
+  pickPath_ = std::move(picker);
+}
+
+QWidget* RecoveryWindow::MakeExportButtons() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  const std::pair<RecoveryExport, QString> buttons[] = {
+      {RecoveryExport::kHeight, tr("Сохранить высоту…")},
+      {RecoveryExport::kNormals, tr("Сохранить карту нормалей…")},
+      {RecoveryExport::kAlbedo, tr("Сохранить альбедо…")},
+      {RecoveryExport::kReport, tr("Сохранить отчёт…")},
+  };
+  for (const auto& [what, text] : buttons) {
+    auto* button = new QPushButton(text, box);
+    button->setObjectName(QStringLiteral("RecoveryExport%1").arg(static_cast<int>(what)));
+    connect(button, &QPushButton::clicked, this, [this, what = what] { AskExport(what); });
+    layout->addWidget(button);
+    exports_.push_back(button);
+  }
+  return box;
+}
+
+std::string RecoveryWindow::ReportText() const {
+  if (outcome_ == nullptr || !outcome_->error.isEmpty()) return {};
+  if (outcome_->report) return FormatRecoveryReport(*outcome_->report);
+  return "recovered_pixels=" + std::to_string(RecoveredCells(outcome_->shape.normals)) + "\n";
+}
+
+void RecoveryWindow::AskExport(RecoveryExport what) {
+  QString path;
+  if (pickPath_) {
+    path = pickPath_(what);
+  } else {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const struct {
+      const char* name;
+      QString filters;
+    } kinds[] = {
+        {"высота.tif", tr("GeoTIFF (*.tif *.tiff);;Сетка ASCII (*.asc)")},
+        {"нормали.png", tr("Рисунок PNG (*.png)")},
+        {"альбедо.png", tr("Рисунок PNG (*.png)")},
+        {"отчёт.txt", tr("Текст (*.txt)")},
+    };
+    const auto& kind = kinds[static_cast<int>(what)];
+    path = QFileDialog::getSaveFileName(
+        this, tr("Сохранить"), QDir(folder).filePath(QString::fromUtf8(kind.name)), kind.filters);
+  }
+  if (!path.isEmpty()) Export(what, path);
+}
+
+bool RecoveryWindow::Export(RecoveryExport what, const QString& path) {
+  if (outcome_ == nullptr || !outcome_->error.isEmpty()) return false;
+  std::optional<std::string> bytes;
+  QString fault;
+  switch (what) {
+    case RecoveryExport::kHeight:
+      if (const auto format = ElevationFormatOf(path.toStdString())) {
+        bytes = EncodeElevationModel(outcome_->shape.heights, *format);
+      } else {
+        fault = tr("высота пишется в файл .tif или .asc");
+      }
+      break;
+    case RecoveryExport::kNormals:
+      bytes = PngBytes(NormalMapImage(outcome_->shape.normals));
+      break;
+    case RecoveryExport::kAlbedo:
+      bytes = PngBytes(AlbedoImage(outcome_->shape.normals));
+      break;
+    case RecoveryExport::kReport:
+      bytes = ReportText();
+      break;
+  }
+  if (!bytes && fault.isEmpty()) fault = tr("не удалось закодировать данные");
+  if (bytes) {
+    if (const std::optional<WriteFailure> failure =
+            WriteWholeFile(path, *bytes, FifoOpening::kFailWithoutReader)) {
+      fault = FileWriteReason(*failure, path);
+    }
+  }
+  if (fault.isEmpty()) return true;
+  QMessageBox::warning(
+      this, windowTitle(),
+      tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), fault));
+  return false;
+}
+
+void RecoveryWindow::ChooseCell(QPoint cell) {
+  if (outcome_ == nullptr || !outcome_->error.isEmpty()) return;
+  const RecoveredNormals& normals = outcome_->shape.normals;
+  const size_t index = static_cast<size_t>(cell.y()) * normals.width + cell.x();
+  std::optional<Gradient> recovered;
+  if (normals.Has(index)) recovered = Gradient{normals.p[index], normals.q[index]};
+  std::optional<Gradient> truth;
+  if (outcome_->truth != nullptr && !std::isnan(outcome_->truth->gradients.pq[index].p)) {
+    truth = outcome_->truth->gradients.pq[index];
+  }
+  chosen_ = cell;
+  picture_->SetChosen(cell);
+  QString text = tr("Точка (столбец %1, строка %2): ").arg(cell.x()).arg(cell.y());
+  text += recovered
+              ? tr("восстановлено p = %1, q = %2").arg(Number(recovered->p), Number(recovered->q))
+              : tr("не восстановлена");
+  if (truth) text += tr("; истинно p = %1, q = %2").arg(Number(truth->p), Number(truth->q));
+  if (!outcome_->angleErrors.empty() && std::isfinite(outcome_->angleErrors[index])) {
+    text += tr("; угол между нормалями %1°").arg(Number(outcome_->angleErrors[index]));
+  }
+  cellText_->setText(text + QStringLiteral("."));
+  emit PixelChosen(truth, recovered);
+}

@@ -1,0 +1,30 @@
+#include "app/recovery/recovery_run.h"
+
+#include <variant>
+
+RecoveryOutcome RunRecovery(const RecoveryRequest& request) {
+  RecoveryOutcome outcome;
+  outcome.law = request.law;
+  if (request.photos != nullptr) {
+    outcome.images = request.photos;
+  } else if (request.scene != nullptr) {
+    outcome.truth = request.scene;
+    outcome.images = std::make_shared<const RecoveryImages>(
+        MakeRecoveryImages(request.law, *request.scene, request.sources, request.camera));
+  } else {
+    outcome.error = QStringLiteral("Нет снимков: откройте поверхность или папку снимков.");
+    return outcome;
+  }
+  std::variant<RecoveredShape, LightsError> shape =
+      RecoverShape(*outcome.images, request.law, request.method, request.integrator);
+  if (auto* error = std::get_if<LightsError>(&shape)) {
+    outcome.error = QString::fromStdString(error->message);
+    return outcome;
+  }
+  outcome.shape = std::move(std::get<RecoveredShape>(shape));
+  if (outcome.shape.cancelled || outcome.truth == nullptr) return outcome;
+  const HeightField& truth = outcome.truth->field;
+  outcome.report = MeasureRecovery(truth, &outcome.shape.heights, &outcome.shape.normals);
+  outcome.angleErrors = AngularErrors(truth, outcome.shape.normals);
+  return outcome;
+}

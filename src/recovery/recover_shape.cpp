@@ -1,0 +1,88 @@
+#include "recovery/recover_shape.h"
+
+#include <array>
+#include <utility>
+
+#include "pass/pass_control.h"
+#include "recovery/normal_integration.h"
+#include "recovery/photometric_stereo.h"
+#include "recovery/recovery_report.h"
+#include "recovery/shape_from_shading.h"
+
+namespace {
+
+bool Cancelled() {
+  const PassControl* control = CurrentPassControl();
+  return control != nullptr && control->Cancelled();
+}
+
+HeightField Integrate(const RecoveredNormals& normals, Integrator integrator) {
+  switch (integrator) {
+    case Integrator::kFrankotChellappa:
+      return IntegrateFrankotChellappa(normals);
+    case Integrator::kOnMask:
+      return IntegrateOnMask(normals);
+    case Integrator::kDctPoisson:
+      break;
+  }
+  return IntegrateDctPoisson(normals);
+}
+
+template <typename Value, size_t count>
+std::optional<Value> Named(const std::array<std::pair<std::string_view, Value>, count>& names,
+                           std::string_view name) {
+  for (const auto& [text, value] : names) {
+    if (text == name) return value;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<RecoveryMethod> RecoveryMethodNamed(std::string_view name) {
+  static constexpr std::array<std::pair<std::string_view, RecoveryMethod>, 4> kNames{{
+      {"ps", RecoveryMethod::kWoodhamStereo},
+      {"ps-law", RecoveryMethod::kLawStereo},
+      {"sfs-tsai-shah", RecoveryMethod::kTsaiShah},
+      {"sfs-horn", RecoveryMethod::kHorn},
+  }};
+  return Named(kNames, name);
+}
+
+std::optional<Integrator> IntegratorNamed(std::string_view name) {
+  static constexpr std::array<std::pair<std::string_view, Integrator>, 3> kNames{{
+      {"fc", Integrator::kFrankotChellappa},
+      {"dct", Integrator::kDctPoisson},
+      {"poisson", Integrator::kOnMask},
+  }};
+  return Named(kNames, name);
+}
+
+bool IsStereo(RecoveryMethod method) {
+  return method == RecoveryMethod::kWoodhamStereo || method == RecoveryMethod::kLawStereo;
+}
+
+std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& images,
+                                                       const RenderState& law,
+                                                       RecoveryMethod method,
+                                                       Integrator integrator) {
+  RecoveredShape shape;
+  if (IsStereo(method)) {
+    std::variant<RecoveredNormals, LightsError> solved =
+        method == RecoveryMethod::kWoodhamStereo ? WoodhamStereo(images) : LawStereo(images, law);
+    if (auto* error = std::get_if<LightsError>(&solved)) return std::move(*error);
+    shape.normals = std::move(std::get<RecoveredNormals>(solved));
+    shape.cancelled = Cancelled();
+    if (!shape.cancelled) shape.heights = Integrate(shape.normals, integrator);
+    return shape;
+  }
+  if (images.intensity.empty() || images.sources.empty()) {
+    return LightsError{LightsFault::kTooFew, "Нет снимка для восстановления."};
+  }
+  SfsResult result =
+      method == RecoveryMethod::kHorn ? HornSfs(images, law) : TsaiShahSfs(images, law);
+  shape.cancelled = result.cancelled;
+  shape.heights = std::move(result.heights);
+  if (!shape.cancelled) shape.normals = NormalsOfHeights(shape.heights);
+  return shape;
+}
