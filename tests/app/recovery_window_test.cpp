@@ -1,0 +1,169 @@
+// «Восстановление формы» driven as a user would: from the surface window's images under its
+// three sources, with the camera's noise (faults aimed at: the map's sources or the noise left
+// out); a chosen cell marks its own true and
+// recovered orientations on the map (a swapped row and column, or truth and answer swapped, on a
+// grid that is not square); the files written are the results shown; a long run leaves the
+// window answering and a cancel shows nothing; a file that cannot be written says so.
+
+#include "app/recovery/recovery_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "app/map/gradient_map_window.h"
+#include "app/map/map_figure.h"
+#include "app/picture/background_pass.h"
+#include "app/recovery/recovery_controls.h"
+#include "app/surface/surface_window.h"
+#include "elevation/elevation_model.h"
+#include "figure/recovery_pictures.h"
+#include "form_probe.h"
+#include "surface/surface_catalogue.h"
+
+namespace {
+
+constexpr int kWidth = 72;  // not square: a swapped row and column reads another cell
+constexpr int kHeight = 48;
+
+// The form shaded at slant 30 with the map's two extra sources (30° at tilts 120 and 240),
+// «Поверхность» showing `kind` at width x height, and «Восстановление формы» opened from it.
+struct Opened {
+  std::unique_ptr<Form1> form;
+  RecoveryWindow* recovery = nullptr;
+};
+
+Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight) {
+  Opened opened{OpenForm()};
+  Activate(*opened.form);
+  Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), QStringLiteral("30"));
+  Press(*opened.form);
+  opened.form->OpenMapAction()->trigger();
+  GradientMapWindow& map = *opened.form->MapWindow();
+  Find<QCheckBox>(map, "Source2")->setChecked(true);
+  Find<QCheckBox>(map, "Source3")->setChecked(true);
+  opened.form->SurfaceAction()->trigger();
+  SurfaceWindow& surface = *opened.form->Surface();
+  Find<QComboBox>(surface, "SurfaceKind")
+      ->setCurrentIndex(static_cast<int>(FindSurfaceKind(kind) - SurfaceCatalogue().data()));
+  Find<QSpinBox>(surface, "SurfaceWidth")->setValue(width);
+  Find<QSpinBox>(surface, "SurfaceHeight")->setValue(height);
+  QTest::qWait(0);
+  if (!QTest::qWaitFor([&] {
+        return surface.Shown() != nullptr && surface.Shown()->sources.size() == 3 &&
+               surface.Shown()->scene->field.width == width;
+      })) {
+    qFatal("the surface is not painted");
+  }
+  Find<QPushButton>(surface, "SurfaceRecover")->click();
+  opened.recovery = opened.form->Recovery();
+  if (opened.recovery == nullptr) qFatal("no recovery window");
+  return opened;
+}
+
+void RunToEnd(RecoveryWindow& window) {
+  window.Run();
+  if (!QTest::qWaitFor([&] { return !window.Running(); }, 60000)) qFatal("the run never ended");
+}
+
+class RecoveryWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void stereoFromTheSurfaceWindowIsTheCoresAndMarksTheChosenCell() {
+    Opened opened = OpenRecovery("hemisphere");
+    RecoveryWindow& window = *opened.recovery;
+    // Noise sets the answer apart from the truth, so that the two marks differ.
+    Find<QDoubleSpinBox>(window, "RecoverNoise")->setValue(2.0);
+    RunToEnd(window);
+    const RecoveryOutcome* outcome = window.Outcome();
+    QVERIFY(outcome != nullptr && outcome->error.isEmpty());
+    QCOMPARE(outcome->images->intensity.size(), size_t{3});
+    QVERIFY(outcome->report->meanAngularErrorDeg > 0.05);
+    QVERIFY(outcome->report->meanAngularErrorDeg < 3.0);
+    QVERIFY(outcome->report->recoveredPixels > kWidth * kHeight / 3);
+
+    // Off the diagonals and the centre lines, inside the dome.
+    const QPoint cell(30, 18);
+    window.ChooseCell(cell);
+    const size_t index = static_cast<size_t>(cell.y()) * kWidth + cell.x();
+    const Gradient truth = outcome->truth->gradients.pq[index];
+    const MapFigure& figure = opened.form->MapWindow()->Figure();
+    QVERIFY(figure.PinnedOrientation().has_value() && figure.RecoveredGradient().has_value());
+    QCOMPARE(figure.PinnedOrientation()->p, truth.p);
+    QCOMPARE(figure.PinnedOrientation()->q, truth.q);
+    QCOMPARE(figure.RecoveredGradient()->p, outcome->shape.normals.p[index]);
+    QCOMPARE(figure.RecoveredGradient()->q, outcome->shape.normals.q[index]);
+    QVERIFY(std::abs(truth.p - truth.q) > 0.05);
+  }
+
+  void theFilesWrittenAreTheResultsShown() {
+    Opened opened = OpenRecovery("vase");
+    RecoveryWindow& window = *opened.recovery;
+    Find<QComboBox>(window, "RecoverIntegrator")->setCurrentIndex(2);  // on the mask
+    RunToEnd(window);
+    const RecoveryOutcome& outcome = *window.Outcome();
+    QTemporaryDir dir;
+    const QString height = dir.filePath(QStringLiteral("высота.asc"));
+    const QString normals = dir.filePath(QStringLiteral("нормали.png"));
+    QVERIFY(window.Export(RecoveryExport::kHeight, height));
+    QVERIFY(window.Export(RecoveryExport::kNormals, normals));
+    std::variant<HeightField, ElevationError> read = ReadElevationModel(height.toStdString());
+    QVERIFY(std::holds_alternative<HeightField>(read));
+    const HeightField& written = std::get<HeightField>(read);
+    QCOMPARE(written.width, kWidth);
+    QCOMPARE(written.height, kHeight);
+    int mismatched = 0;
+    for (size_t cell = 0; cell < written.z.size(); ++cell) {
+      const double shown = outcome.shape.heights.z[cell];
+      const bool same = std::isnan(shown) ? std::isnan(written.z[cell])
+                                          : std::abs(written.z[cell] - shown) < 1e-6;
+      mismatched += same ? 0 : 1;
+    }
+    QCOMPARE(mismatched, 0);
+    QCOMPARE(QImage(normals).convertToFormat(QImage::Format_RGB32),
+             NormalMapImage(outcome.shape.normals));
+
+    // A folder that is not there: a message naming the file, and false.
+    MessageBoxWatch watch;
+    const QString nowhere = dir.filePath(QStringLiteral("нет/отчёт.txt"));
+    QVERIFY(!window.Export(RecoveryExport::kReport, nowhere));
+    QCOMPARE(watch.texts().size(), 1);
+    QVERIFY(watch.texts().front().contains(QStringLiteral("отчёт.txt")));
+  }
+
+  void aLongRunLeavesTheWindowAnsweringAndACancelShowsNothing() {
+    Opened opened = OpenRecovery("vase", 512, 512);
+    RecoveryWindow& window = *opened.recovery;
+    Find<QComboBox>(window, "RecoverMethod")->setCurrentIndex(3);  // Horn's, 200 iterations
+    const int budget = BackgroundPass::WaitBudgetMs();
+    BackgroundPass::SetWaitBudgetMs(0);
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(5);
+    window.Run();
+    QVERIFY(window.Running());
+    QVERIFY(Find<QPushButton>(window, "RecoverCancel")->isEnabled());
+    QTRY_VERIFY(ticks >= 5);  // events are served while the run goes on
+    QVERIFY(window.Running());
+    QTest::mouseClick(Find<QPushButton>(window, "RecoverCancel"), Qt::LeftButton);
+    QVERIFY(!window.Running());
+    QVERIFY(Find<QPushButton>(window, "RecoverRun")->isEnabled());
+    QTest::qWait(200);
+    QVERIFY(window.Outcome() == nullptr);
+    BackgroundPass::SetWaitBudgetMs(budget);
+  }
+};
+
+}  // namespace
+
+QTEST_MAIN(RecoveryWindowTest)
+#include "recovery_window_test.moc"
