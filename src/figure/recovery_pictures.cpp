@@ -73,7 +73,7 @@ double ErrorScaleTop(const std::vector<double>& degrees) {
   }
   double wanted = 0.1;
   if (!finite.empty()) {
-    const size_t at = (finite.size() - 1) * 95 / 100;
+    const auto at = static_cast<size_t>(std::ceil(0.95 * static_cast<double>(finite.size() - 1)));
     std::nth_element(finite.begin(), finite.begin() + static_cast<ptrdiff_t>(at), finite.end());
     wanted = std::max(wanted, finite[at]);
   }
