@@ -37,7 +37,6 @@ void Form1::OpenRecovery() {
                 figure.Unpin();
               }
             });
-    recovery_->resize(recovery_->sizeHint());
   }
   recovery_->show();
   recovery_->raise();

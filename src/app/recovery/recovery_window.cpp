@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr double kDefaultLightSlant = 45.0;
 constexpr double kDefaultLightTilt = 45.0;
+constexpr QSize kStartSize(1060, 640);
 
 QString Number(double value) {
   return std::isfinite(value) ? QLocale().toString(value, 'g', 4) : QStringLiteral("—");
@@ -103,6 +105,11 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
   });
   ShowFigures();
+  // Room for a 256-cell field at two pixels a cell, within the screen.
+  const QRect screenArea = screen() != nullptr ? screen()->availableGeometry() : QRect();
+  QSize wanted = sizeHint().expandedTo(kStartSize);
+  if (screenArea.isValid()) wanted = wanted.boundedTo(screenArea.size() * 9 / 10);
+  resize(wanted);
 }
 
 RecoveryWindow::~RecoveryWindow() {
