@@ -1,8 +1,9 @@
 #pragma once
 // One recovery from start to end, as the window and the renderer run it: photometric stereo
 // (Woodham's, or the fit to the known law) whose gradients are then integrated, or shape from
-// shading from the first image under its source. The normals shown and measured are the
-// stereo's own, or those of the heights shape from shading found.
+// shading from the first image under its source (Tsai and Shah's from a flat start, Horn's from a
+// low dome, which chooses the convex answer where one image cannot tell). The normals shown and
+// measured are the stereo's own, or those of the heights shape from shading found.
 //
 //   images + law + method (+ integrator) -> normals and heights, or the lights' message
 
