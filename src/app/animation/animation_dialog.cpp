@@ -127,8 +127,11 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
   connect(start_, &QPushButton::clicked, this, &AnimationDialog::Start);
   connect(cancel_, &QPushButton::clicked, this, &AnimationDialog::reject);
   progressTimer_->setInterval(kProgressIntervalMs);
+  // A sweep cancelled before its thread took it up is passed over without a report: its end is
+  // seen here.
   connect(progressTimer_, &QTimer::timeout, this, [this] {
     if (outcome_) progress_->setValue(outcome_->framesDone.load());
+    if (ticket_ && ticket_->Done()) OnDone(sweep_);
   });
   Refresh();
   OnSettingChosen();

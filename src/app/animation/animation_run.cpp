@@ -2,6 +2,7 @@
 // painted and written on the dialog's own, and its end reported back.
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +31,37 @@ std::optional<double> ReadBox(const QLineEdit& box, const QString& field, QStrin
 bool Cancelled() {
   const PassControl* control = CurrentPassControl();
   return control != nullptr && control->Cancelled();
+}
+
+struct SweepRange {
+  double from;
+  double to;
+  int frames;
+};
+
+// The sweep's work, on its own thread: every frame painted and kept, then written, unless it is
+// cancelled first.
+void PaintAndWrite(SweepOutcome& outcome, const SweepBase& base, const SweepSetting& setting,
+                   const AnimatedScene& scene, SweepRange range, const AnimationOutput& target,
+                   int delay) {
+  AnimationFrames kept(target);
+  for (int k = 0; k < range.frames; ++k) {
+    const auto step = StepSetting(base, setting, SweepValue(range.from, range.to, range.frames, k));
+    if (const QString* reason = std::get_if<QString>(&step)) {
+      outcome.error = *reason;
+      return;
+    }
+    const QImage image = PaintFrame(scene, std::get<SweptFrame>(step));
+    // A pass stopped part-way leaves a part of its picture: never kept.
+    if (Cancelled()) break;
+    if ((outcome.error = kept.Add(image, range.frames))) return;
+    outcome.framesDone.store(k + 1);
+  }
+  if (Cancelled()) {
+    outcome.cancelled = true;
+    return;
+  }
+  outcome.error = kept.Write(delay);
 }
 
 }  // namespace
@@ -71,24 +103,8 @@ void AnimationDialog::Start() {
   ticket_ = runner_->Submit(
       [outcome, base, setting, scene = *scene, from = *from, to = *to, frames, delay,
        target = std::get<AnimationOutput>(output)] {
-        AnimationFrames kept(target);
-        for (int k = 0; k < frames; ++k) {
-          const auto step = StepSetting(base, setting, SweepValue(from, to, frames, k));
-          if (const QString* reason = std::get_if<QString>(&step)) {
-            outcome->error = *reason;
-            return;
-          }
-          const QImage image = PaintFrame(scene, std::get<SweptFrame>(step));
-          // A pass stopped part-way leaves a part of its picture: never kept.
-          if (Cancelled()) break;
-          if ((outcome->error = kept.Add(image, frames))) return;
-          outcome->framesDone.store(k + 1);
-        }
-        if (Cancelled()) {
-          outcome->cancelled = true;
-          return;
-        }
-        outcome->error = kept.Write(delay);
+        PaintAndWrite(*outcome, base, setting, scene, SweepRange{from, to, frames}, target, delay);
+        outcome->ended = true;
       },
       [relay = relay_, sweep] { relay->Post(sweep); });
   progress_->setRange(0, frames);
@@ -111,7 +127,7 @@ void AnimationDialog::OnDone(uint64_t sweep) {
   ticket_.reset();
   ShowRunning(false);
   const SweepOutcome& outcome = *outcome_;
-  if (outcome.cancelled) {
+  if (!outcome.ended || outcome.cancelled) {
     status_->setText(QStringLiteral("Отменено: ничего не записано."));
   } else if (outcome.error) {
     status_->setText(*outcome.error);
@@ -128,8 +144,9 @@ void AnimationDialog::OnDone(uint64_t sweep) {
 void AnimationDialog::ShowRunning(bool running) {
   start_->setEnabled(!running);
   cancel_->setEnabled(true);
-  for (QWidget* field :
-       std::initializer_list<QWidget*>{setting_, picture_, from_, to_, frames_, delay_, file_}) {
+  auto* browse = findChild<QPushButton*>(QStringLiteral("AnimationBrowse"));
+  for (QWidget* field : std::initializer_list<QWidget*>{setting_, picture_, from_, to_, frames_,
+                                                        delay_, file_, browse}) {
     field->setEnabled(!running);
   }
   if (running) {

@@ -14,6 +14,8 @@
 // it has ended.
 struct SweepOutcome {
   std::atomic<int> framesDone{0};
+  bool ended =
+      false;  // the sweep ran to its end or stopped; a sweep cancelled before it began never runs
   bool cancelled = false;
   std::optional<QString> error;
   QString written;  // the GIF, or the first PNG file
