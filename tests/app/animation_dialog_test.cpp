@@ -103,7 +103,7 @@ class AnimationDialogTest : public QObject {
     DGifCloseFile(gif, &error);
   }
 
-  // Cancelled at once, a long sweep (smoothed, 600 frames) writes neither its GIF nor any PNG.
+  // Cancelled at once, a long sweep (smoothed, 300 frames) writes neither its GIF nor any PNG.
   void aCancelledSweepWritesNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("gif") << QStringLiteral("отмена.gif");
@@ -114,7 +114,7 @@ class AnimationDialogTest : public QObject {
     auto main = OpenMainWindow();
     Find<QCheckBox>(main->Form(), "Check2")->setChecked(true);
     QTemporaryDir folder;
-    AnimationDialog& dialog = SlantSweep(*main, "0", "90", 600, 10, folder.filePath(name));
+    AnimationDialog& dialog = SlantSweep(*main, "0", "90", 300, 10, folder.filePath(name));
     QSignalSpy finished(&dialog, &AnimationDialog::Finished);
     QTest::mouseClick(Find<QPushButton>(dialog, "AnimationStart"), Qt::LeftButton);
     QVERIFY(dialog.Running());
