@@ -79,7 +79,7 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
   relay_->target = this;
   setObjectName(QStringLiteral("AnimationDialog"));
   setWindowTitle(QStringLiteral("Анимация"));
-  const auto make = [this](auto* widget, const char* name) {
+  const auto make = [](auto* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
   };
