@@ -51,7 +51,7 @@ std::vector<SweepSetting> SweepSettings(const SweepBase& base) {
     settings.push_back(
         {SweepKind::kSourceSlant, index, QStringLiteral("Источник %1: наклон, °").arg(number)});
     settings.push_back(
-        {SweepKind::kSourceTilt, index, QStringLiteral("Источник %1: азимут, °").arg(number)});
+        {SweepKind::kSourceTilt, index, QStringLiteral("Источник %1: поворот, °").arg(number)});
   }
   if (base.state.reflectanceKind == kGlossy) {
     settings.push_back({SweepKind::kGlossS, 0, QStringLiteral("Глянцевая: s")});
