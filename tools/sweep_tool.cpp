@@ -2,12 +2,10 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
-#include <regex>
 #include <variant>
 #include <vector>
 
-#include "gif_file.h"
+#include "animation/gif_file.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "law_options.h"
@@ -27,11 +25,6 @@ std::string NumberText(double value) {
 
 bool EndsWith(const std::string& text, std::string_view end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-const std::regex& FrameField() {
-  static const std::regex kField("%0?[0-9]*d");
-  return kField;
 }
 
 }  // namespace
@@ -58,7 +51,7 @@ OptionValueError ParseSweep(std::string_view text, RenderJob& job) {
   const NumberReading<double> to = ReadDouble(parts[1], CNumberFormat());
   const NumberReading<double> frames = ReadDouble(parts[2], CNumberFormat());
   if (!from.Ok() || !to.Ok() || !frames.Ok() || frames.value != std::floor(frames.value) ||
-      frames.value < 2 || frames.value > kMaxSweepFrames) {
+      frames.value < kMinSweepFrames || frames.value > kMaxSweepFrames) {
     return fail();
   }
   sweep.from = from.value;
@@ -96,28 +89,17 @@ OptionValueError ResolveSweep(const RenderJob& job) {
     }
     return std::nullopt;
   }
-  const std::ptrdiff_t fields = std::distance(
-      std::sregex_iterator(job.outputPath.begin(), job.outputPath.end(), FrameField()),
-      std::sregex_iterator());
-  if (EndsWith(job.outputPath, ".png") && fields == 1) return std::nullopt;
+  if (EndsWith(job.outputPath, ".png") && FrameFieldCount(job.outputPath) == 1) return std::nullopt;
   return "--sweep writes a .gif, or numbered .png files named with one %d field (FILE_%03d.png), "
          "got " +
          QuotedText(job.outputPath);
-}
-
-std::string FramePath(const std::string& pattern, int frame) {
-  std::smatch field;
-  if (!std::regex_search(pattern, field, FrameField())) return pattern;
-  std::array<char, 32> number{};
-  std::snprintf(number.data(), number.size(), field.str().c_str(), frame);
-  return field.prefix().str() + number.data() + field.suffix().str();
 }
 
 std::variant<RenderJob, std::string> SweepFrameJob(const RenderJob& job, int frame) {
   RenderJob one = job;
   one.sweep.reset();
   const Sweep& sweep = *job.sweep;
-  const double value = sweep.from + (sweep.to - sweep.from) * frame / (sweep.frames - 1);
+  const double value = SweepValue(sweep.from, sweep.to, sweep.frames, frame);
   const std::string text = NumberText(value);
   if (sweep.name == "slant") {
     one.inputs.slant = text;

@@ -9,11 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "animation/sweep_steps.h"
 #include "option_values.h"
 #include "render_job.h"
-
-inline constexpr int kMaxSweepFrames = 600;
-inline constexpr int kMaxGifPixels = 50'000'000;  // all frames together
 
 OptionValueError ParseSweep(std::string_view text, RenderJob& job);
 OptionValueError ParseFrameDelay(std::string_view text, RenderJob& job);
@@ -24,8 +22,5 @@ OptionValueError ResolveSweep(const RenderJob& job);
 // The job of frame `frame`, its setting at that step; or the message of a parameter the law
 // does not take.
 std::variant<RenderJob, std::string> SweepFrameJob(const RenderJob& job, int frame);
-
-// "name_%03d.png" with frame 7 -> "name_007.png".
-std::string FramePath(const std::string& pattern, int frame);
 
 int RunSweepTool(const RenderJob& job, std::ostream& out, std::ostream& err);

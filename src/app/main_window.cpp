@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QWhatsThis>
 
+#include "app/animation/animation_dialog.h"
 #include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
 #include "app/form/layout_table.h"
@@ -43,12 +44,23 @@ void MainWindow::AddFileMenu() {
   file->setObjectName(QStringLiteral("FileMenu"));
   file->addAction(form_->PictureContextMenu().SaveAction());
   file->addAction(form_->PictureContextMenu().CopyAction());
+  QAction* animation = file->addAction(QStringLiteral("Анимация…"));
+  animation->setObjectName(QStringLiteral("OpenAnimation"));
+  connect(animation, &QAction::triggered, this, &MainWindow::OpenAnimation);
   file->addSeparator();
   quit_ = file->addAction(QStringLiteral("Выход"));
   quit_->setObjectName(QStringLiteral("Quit"));
   // Spelled out: the standard Quit key is empty on some platforms.
   quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quit_, &QAction::triggered, this, &QWidget::close);
+}
+
+// Made when first asked for; not modal, so that the window can be used while a sweep runs.
+void MainWindow::OpenAnimation() {
+  if (animation_ == nullptr) animation_ = new AnimationDialog(*form_, this);
+  animation_->show();
+  animation_->raise();
+  animation_->activateWindow();
 }
 
 void MainWindow::AddViewMenu() {

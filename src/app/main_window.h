@@ -4,6 +4,7 @@
 // command has one action and one key wherever it is offered:
 //
 //   «Файл»    Сохранить рисунок… (Ctrl+S), Копировать рисунок (Ctrl+C) -> Form1's PictureMenu
+//             Анимация… -> AnimationDialog
 //             Выход (Ctrl+Q)
 //   «Вид»     Карта R(p, q) (Ctrl+G), checked while the map is shown    -> Form1::OpenMapAction
 //             Источники (Ctrl+L), the map's panel, opening the map      -> Form1::SourcesAction
@@ -16,6 +17,7 @@
 #include <QMainWindow>
 #include <cstdint>
 
+class AnimationDialog;
 class ExposureWindow;
 class Form1;
 class FunctionMenu;
@@ -48,6 +50,9 @@ class MainWindow final : public QMainWindow {
   void ShowAbout();
   // Chooses additional law `kind` and shows its parameters.
   void OpenLaw(int32_t kind);
+  // «Анимация…»; the dialog, none until first opened.
+  void OpenAnimation();
+  AnimationDialog* Animation() const { return animation_; }
 
  private:
   void AddFileMenu();
@@ -66,5 +71,6 @@ class MainWindow final : public QMainWindow {
   QAction* whatsThis_ = nullptr;
   QAction* about_ = nullptr;
   QAction* quit_ = nullptr;
-  ExposureWindow* exposure_ = nullptr;  // made when first opened
+  ExposureWindow* exposure_ = nullptr;    // made when first opened
+  AnimationDialog* animation_ = nullptr;  // made when first opened
 };

@@ -64,9 +64,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(main->windowTitle(), QStringLiteral("Тревелум на сфере Гаусса"));
     QVERIFY(!main->windowIcon().isNull());
     const PictureMenu& pictureMenu = form.PictureContextMenu();
-    QCOMPARE(
-        MenuItems(*main, "Файл"),
-        (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(), main->QuitAction()}));
+    QCOMPARE(MenuItems(*main, "Файл"),
+             (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(),
+                              main->findChild<QAction*>(QStringLiteral("OpenAnimation")),
+                              main->QuitAction()}));
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),

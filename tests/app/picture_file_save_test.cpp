@@ -4,16 +4,14 @@
 // PDF, a name without one gets the chosen filter's, and any other is refused with nothing written.
 // An SVG holds the picture with its arrow as one image and the label over it as text.
 
-#include <sys/resource.h>
-
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 
 #include "app/picture/picture_menu.h"
+#include "file_size_limit.h"
 #include "form_probe.h"
 #include "non_regular_files.h"
 #include "vector_files.h"
@@ -48,28 +46,6 @@ QByteArray NormalSave(Form1& form, const QString& name) {
   if (!form.PictureContextMenu().SaveTo(path)) qFatal("a normal save failed");
   return ReadAll(path);
 }
-
-// RLIMIT_FSIZE lowered for this process while it lives, SIGXFSZ ignored as the program's main
-// ignores it, so that the limit arrives as EFBIG.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit lowered = previous_;
-    lowered.rlim_cur = bytes;
-    if (setrlimit(RLIMIT_FSIZE, &lowered) != 0) qFatal("cannot lower the file-size limit");
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  void (*previousHandler_)(int);
-  rlimit previous_{};
-};
 
 }  // namespace
 

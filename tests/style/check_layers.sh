@@ -2,9 +2,9 @@
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
 #   model < photometry < intake < pass < gradient < overlay < surface < curves < recovery (the
 #   Qt-free core) < figure (the drawing, Qt Gui); elevation (the reading of elevation models
-#   through GDAL, no Qt) builds on model alone; fileio stands beside them and includes none of
-#   them; app, tools and bench sit on top and may include any of them. Tests may reach what their
-#   subsystem reaches.
+#   through GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on
+#   model alone; fileio stands beside them and includes none of them; app, tools and bench sit on
+#   top and may include any of them. Tests may reach what their subsystem reaches.
 # Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
 # widgets in figure; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
 # given after the root, tell a Gui or Widgets header from a Core one; without them that part is
@@ -26,6 +26,7 @@ declare -A allowed=(
   [recovery]="model photometry intake pass gradient overlay surface curves recovery"
   [figure]="model photometry intake pass gradient overlay surface curves recovery figure"
   [elevation]="model elevation"
+  [animation]="model animation"
   [fileio]="fileio"
 )
 status=0
@@ -42,7 +43,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | figure | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -54,7 +55,7 @@ for layer in "${!allowed[@]}"; do
   done
 done
 # The core links no Qt: a Qt header there is a layer fault too.
-if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay src/surface src/curves src/recovery src/elevation; then
+if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay src/surface src/curves src/recovery src/elevation src/animation; then
   echo "the files above include Qt in the core"
   status=1
 fi

@@ -37,6 +37,7 @@
 
 #include "app/picture/last_pass.h"
 #include "intake/input_messages.h"
+#include "intake/parameter_intake.h"
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "overlay/overlay_marks.h"
@@ -82,6 +83,10 @@ class Form1 final : public QWidget {
   const std::optional<LastPass>& LastPassResult() const { return lastPass_; }
   // The state of the last pass; nullptr before the first pass.
   const RenderState* LastPassState() const { return lastPass_ ? &lastPass_->state : nullptr; }
+  // What the shade command would read now: the angle, s and n boxes' texts, and the smoothing
+  // switch (greyed counts as unchecked).
+  ShadeInputs ParameterTexts() const;
+  bool SmoothingChecked() const;
 
   // The window's commands, one QAction each, for any menu that offers them: save and copy
   // (PictureMenu::SaveAction, CopyAction) and the gradient-space map (Ctrl+G), checked while

@@ -62,7 +62,7 @@ void Form1::OnCommand1Clicked() {
   CancelPasses();
   // The intake decides by the chosen function whether s and n must read.
   const ShadeInputs inputs = parameters_->Inputs();
-  const bool smoothing = check2_->checkState() == Qt::Checked;  // greyed counts as unchecked
+  const bool smoothing = SmoothingChecked();
   readout_->Hide();
   // On a screen scaled above 1 the sphere is painted at the screen's resolution, as the
   // renderer's --scale K paints it: K times the pixels, each K times smaller in sphere units.
@@ -110,6 +110,10 @@ void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoot
   if (surfaceShown) surface_->ShowPass(*lastPass_);
   if (mapWindow_ != nullptr) mapWindow_->ShowPass(*lastPass_);
 }
+
+ShadeInputs Form1::ParameterTexts() const { return parameters_->Inputs(); }
+
+bool Form1::SmoothingChecked() const { return check2_->checkState() == Qt::Checked; }
 
 void Form1::CancelPasses() {
   spherePass_->Cancel();

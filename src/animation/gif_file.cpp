@@ -1,4 +1,4 @@
-#include "gif_file.h"
+#include "animation/gif_file.h"
 
 #include <gif_lib.h>
 

@@ -10,6 +10,9 @@
 #include "model/image_buffer.h"
 
 inline constexpr int kDefaultFrameDelay = 10;  // hundredths of a second
+// A GIF holds every frame until its one palette is made: at most this many pixels, all frames
+// together.
+inline constexpr int kMaxGifPixels = 50'000'000;
 
 // The file's bytes; nothing when the frames are empty, of different sizes, or giflib fails.
 std::optional<std::string> EncodeGif(const std::vector<ImageBuffer>& frames, int delay);

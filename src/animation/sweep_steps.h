@@ -1,0 +1,18 @@
+#pragma once
+// The steps of a sweep, shared by the renderer's --sweep and the window's «Анимация…»: FRAMES
+// values of one setting spaced evenly from FROM to TO, both ends included, and the numbered file
+// of each frame when the frames are written as PNG files ("name_%03d.png"). No Qt.
+
+#include <string>
+
+inline constexpr int kMinSweepFrames = 2;
+inline constexpr int kMaxSweepFrames = 600;
+
+// The setting's value at frame `frame` (0 to frames - 1) of a sweep from `from` to `to`.
+double SweepValue(double from, double to, int frames, int frame);
+
+// How many printf fields of a whole number ("%d", "%03d") `pattern` holds.
+int FrameFieldCount(const std::string& pattern);
+
+// "name_%03d.png" with frame 7 -> "name_007.png"; a pattern without a field is returned as it is.
+std::string FramePath(const std::string& pattern, int frame);

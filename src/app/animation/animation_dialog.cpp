@@ -1,0 +1,257 @@
+#include "app/animation/animation_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <mutex>
+
+#include "animation/gif_file.h"
+#include "animation/sweep_steps.h"
+#include "app/animation/animation_files.h"
+#include "app/animation/sweep_relay.h"
+#include "app/curves/compare_window.h"
+#include "app/form/form1.h"
+#include "app/locale_numbers.h"
+#include "app/map/gradient_map_window.h"
+#include "app/map/map_figure.h"
+#include "app/map/sources_panel.h"
+#include "app/picture/picture_box.h"
+#include "app/surface/surface_controls.h"
+#include "app/surface/surface_window.h"
+#include "figure/figure_frame.h"
+#include "model/startup_values.h"
+#include "pass/job_runner.h"
+#include "photometry/law_catalogue.h"
+
+namespace {
+
+constexpr int kStartFrames = 24;
+constexpr int kMaxFrameDelay = 6000;  // hundredths of a second
+constexpr int kProgressIntervalMs = 50;
+
+// The picture offered first for each setting is the window's own sphere.
+const char* const kPictureTitles[] = {"Сфера", "Карта R(p, q)", "Изображения поверхности",
+                                      "Сравнение законов"};
+
+bool Shown(const QWidget* window) { return window != nullptr && window->isVisible(); }
+
+// A sweep that means something for a start: a quarter turn for an angle, the range of a law's
+// parameter.
+std::pair<double, double> StartRange(const SweepSetting& setting, const RenderState& state) {
+  switch (setting.kind) {
+    case SweepKind::kSourceTilt:
+      return {0.0, 360.0};
+    case SweepKind::kGlossS:
+      return {0.0, 1.0};
+    case SweepKind::kGlossN:
+      return {1.0, 64.0};
+    case SweepKind::kExposure:
+      return {0.5, 2.0};
+    case SweepKind::kLawParameter:
+      if (const LawEntry* law = FindLaw(state.reflectanceKind);
+          law && state.reflectanceKind != kFormula) {
+        const LawParameterSpec& spec = law->parameters[static_cast<size_t>(setting.index)];
+        return {spec.lowest, spec.highest};
+      }
+      return {0.0, 1.0};
+    default:
+      return {0.0, 90.0};
+  }
+}
+
+}  // namespace
+
+AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
+    : QDialog(parent),
+      form_(form),
+      progressTimer_(new QTimer(this)),
+      runner_(std::make_unique<JobRunner>()),
+      relay_(std::make_shared<SweepRelay>()) {
+  relay_->target = this;
+  setObjectName(QStringLiteral("AnimationDialog"));
+  setWindowTitle(QStringLiteral("Анимация"));
+  const auto make = [](auto* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+  };
+  setting_ = make(new QComboBox(this), "AnimationSetting");
+  picture_ = make(new QComboBox(this), "AnimationPicture");
+  from_ = make(new QLineEdit(this), "AnimationFrom");
+  to_ = make(new QLineEdit(this), "AnimationTo");
+  frames_ = make(new QSpinBox(this), "AnimationFrames");
+  frames_->setRange(kMinSweepFrames, kMaxSweepFrames);
+  frames_->setValue(kStartFrames);
+  delay_ = make(new QSpinBox(this), "AnimationDelay");
+  delay_->setRange(1, kMaxFrameDelay);
+  delay_->setValue(kDefaultFrameDelay);
+  file_ = make(new QLineEdit(QStringLiteral("анимация.gif"), this), "AnimationFile");
+  auto* browse = make(new QPushButton(QStringLiteral("Обзор…"), this), "AnimationBrowse");
+  progress_ = make(new QProgressBar(this), "AnimationProgress");
+  status_ = make(new QLabel(this), "AnimationStatus");
+  status_->setWordWrap(true);
+  auto* buttons = new QDialogButtonBox(this);
+  start_ = make(buttons->addButton(QStringLiteral("Записать"), QDialogButtonBox::AcceptRole),
+                "AnimationStart");
+  cancel_ = make(buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole),
+                 "AnimationCancel");
+
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(file_, 1);
+  fileRow->addWidget(browse);
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("Что менять:"), setting_);
+  fields->addRow(QStringLiteral("Рисунок:"), picture_);
+  fields->addRow(QStringLiteral("От:"), from_);
+  fields->addRow(QStringLiteral("До:"), to_);
+  fields->addRow(QStringLiteral("Кадров:"), frames_);
+  fields->addRow(QStringLiteral("Задержка кадра, 1/100 с:"), delay_);
+  fields->addRow(QStringLiteral("Файл (.gif или .png):"), fileRow);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addWidget(progress_);
+  layout->addWidget(status_);
+  layout->addWidget(buttons);
+
+  connect(setting_, &QComboBox::activated, this, &AnimationDialog::OnSettingChosen);
+  connect(picture_, &QComboBox::activated, this, &AnimationDialog::Refresh);
+  connect(browse, &QPushButton::clicked, this, &AnimationDialog::Browse);
+  connect(start_, &QPushButton::clicked, this, &AnimationDialog::Start);
+  connect(cancel_, &QPushButton::clicked, this, &AnimationDialog::reject);
+  progressTimer_->setInterval(kProgressIntervalMs);
+  // A sweep cancelled before its thread took it up is passed over without a report: its end is
+  // seen here.
+  connect(progressTimer_, &QTimer::timeout, this, [this] {
+    if (outcome_) progress_->setValue(outcome_->framesDone.load());
+    if (ticket_ && ticket_->Done()) OnDone(sweep_);
+  });
+  Refresh();
+  OnSettingChosen();
+}
+
+AnimationDialog::~AnimationDialog() {
+  {
+    const std::lock_guard<std::mutex> lock(relay_->mutex);
+    relay_->target = nullptr;
+  }
+  if (ticket_) ticket_->Cancel();
+  runner_.reset();  // waits for the sweep under way to stop
+}
+
+void AnimationDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Refresh();
+}
+
+// Esc, the close button and «Отмена»: a sweep under way is stopped; an idle dialog closes.
+void AnimationDialog::reject() {
+  if (Running()) {
+    Cancel();
+    return;
+  }
+  QDialog::reject();
+}
+
+SweepBase AnimationDialog::Base() const {
+  SweepBase base{form_.State(), form_.ParameterTexts(), {}};
+  if (form_.MapWindow() != nullptr) base.extraSources = form_.MapWindow()->Sources().ExtraSources();
+  return base;
+}
+
+// The sphere always; the other pictures while their windows are open and have shown one.
+void AnimationDialog::Refresh() {
+  if (Running()) return;
+  const QVariant chosen = picture_->currentData();
+  picture_->clear();
+  picture_->addItem(QString::fromUtf8(kPictureTitles[0]),
+                    static_cast<int>(AnimatedPicture::kSphere));
+  if (Shown(form_.MapWindow())) {
+    picture_->addItem(QString::fromUtf8(kPictureTitles[1]),
+                      static_cast<int>(AnimatedPicture::kMap));
+  }
+  if (Shown(form_.Surface())) {
+    picture_->addItem(QString::fromUtf8(kPictureTitles[2]),
+                      static_cast<int>(AnimatedPicture::kSurface));
+  }
+  if (Shown(form_.Compare()) && !form_.Compare()->States().empty()) {
+    picture_->addItem(QString::fromUtf8(kPictureTitles[3]),
+                      static_cast<int>(AnimatedPicture::kCompare));
+  }
+  picture_->setCurrentIndex(std::max(0, picture_->findData(chosen)));
+  const auto picture = static_cast<AnimatedPicture>(picture_->currentData().toInt());
+  const QString name = setting_->currentText();
+  settings_.clear();
+  setting_->clear();
+  for (const SweepSetting& setting : SweepSettings(Base())) {
+    const bool source =
+        setting.kind == SweepKind::kSourceSlant || setting.kind == SweepKind::kSourceTilt;
+    const bool law = setting.kind == SweepKind::kLawParameter ||
+                     setting.kind == SweepKind::kGlossS || setting.kind == SweepKind::kGlossN;
+    // The sphere and the row have the described source alone; the row's spheres keep their laws.
+    if (source && (picture == AnimatedPicture::kSphere || picture == AnimatedPicture::kCompare)) {
+      continue;
+    }
+    if (law && picture == AnimatedPicture::kCompare) continue;
+    settings_.push_back(setting);
+    setting_->addItem(setting.name);
+  }
+  const int kept = setting_->findText(name);
+  setting_->setCurrentIndex(kept >= 0 ? kept : 3);  // the slant, unless one was chosen
+  if (kept < 0) OnSettingChosen();
+}
+
+void AnimationDialog::OnSettingChosen() {
+  const int index = setting_->currentIndex();
+  if (index < 0 || static_cast<size_t>(index) >= settings_.size()) return;
+  const auto [from, to] = StartRange(settings_[static_cast<size_t>(index)], form_.State());
+  from_->setText(DoubleText(from));
+  to_->setText(DoubleText(to));
+}
+
+void AnimationDialog::Browse() {
+  QString filter;
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Файл анимации"), file_->text(),
+      QStringLiteral("Анимация GIF (*.gif);;Нумерованные файлы PNG (*.png)"), &filter);
+  if (path.isEmpty()) return;
+  const bool png = filter.contains(QStringLiteral("*.png"));
+  file_->setText(QFileInfo(path).suffix().isEmpty() ? path + (png ? u".png"_qs : u".gif"_qs)
+                                                    : path);
+}
+
+std::optional<AnimatedScene> AnimationDialog::SceneFor(AnimatedPicture picture) const {
+  AnimatedScene scene;
+  scene.picture = picture;
+  scene.smoothing = form_.SmoothingChecked();
+  scene.overlay = form_.Overlay();
+  scene.size = QSize(kDefaultPictureWidth, kDefaultPictureHeight);
+  scene.font = StandaloneFigureFont();
+  if (picture == AnimatedPicture::kMap) {
+    const GradientMapWindow* map = form_.MapWindow();
+    if (map == nullptr) return std::nullopt;
+    scene.size = map->Picture().size();
+    scene.view = map->Figure().Zoom().ViewFor(scene.size, 1);
+    scene.litByAll = map->Sources().LitByAllChecked();
+    scene.font = FigureFont(map->Picture().font());
+  } else if (picture == AnimatedPicture::kSurface) {
+    const SurfaceWindow* surface = form_.Surface();
+    if (surface == nullptr) return std::nullopt;
+    if (surface->Shown() != nullptr) scene.surface = surface->Shown()->scene;
+    scene.surfaceChoice = surface->Controls().Choice();
+    scene.castShadows = surface->Controls().CastShadows();
+  } else if (picture == AnimatedPicture::kCompare) {
+    const CompareWindow* compare = form_.Compare();
+    if (compare == nullptr || compare->States().empty()) return std::nullopt;
+    scene.compared = compare->States();
+    scene.captions = compare->Captions();
+  }
+  return scene;
+}
