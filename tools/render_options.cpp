@@ -187,8 +187,9 @@ const std::vector<ValueOption>& ValueOptions() {
        "colour, or another format Qt reads), light_directions.txt (one \"x y z\" line an image, "
        "x to the right, y up, z towards the camera, z > 0), optionally light_intensities.txt "
        "(one \"r g b\" line an image, each channel divided by it) and mask.png (black: no data). "
-       "Colour becomes the mean of the channels. At most 64 million samples (pixels times "
-       "images). A folder that does not read is a message (in Russian) naming the file.",
+       "Colour becomes the mean of the channels. A set too large to hold (pixels times images "
+       "beyond a cap the message names) is refused before any pixel is read, and a folder that "
+       "does not read is a message (in Russian) naming the file.",
        StoreImagesFolder},
       {"integrate", "NAME",
        "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "

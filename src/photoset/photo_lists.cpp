@@ -92,7 +92,9 @@ std::variant<std::vector<ListLine>, std::string> ReadListFile(const QDir& folder
     return PhotoSetMessage(name, QStringLiteral("файл не читается (%1)").arg(file.errorString()));
   }
   std::vector<ListLine> lines;
-  const QStringList texts = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+  QString whole = QString::fromUtf8(bytes);
+  if (whole.startsWith(QChar(0xFEFF))) whole.remove(0, 1);  // the byte order mark some editors add
+  const QStringList texts = whole.split(QLatin1Char('\n'));
   for (qsizetype k = 0; k < texts.size(); ++k) {
     const QString text = texts[k].trimmed();
     if (!text.isEmpty()) lines.push_back({static_cast<int>(k) + 1, text});

@@ -17,24 +17,24 @@ inline void WriteTextFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// A 16-bit grey PNG's bytes, or with `weights` an RGB PNG of 16 bits a channel.
+// A 16-bit grey PNG's bytes, or with `weights` an RGB PNG of 16 bits a channel, each channel the
+// value times its weight.
 inline std::string Png16(int width, int height, const std::vector<double>& values,
                          const std::array<double, 3>& weights = {0, 0, 0}) {
   const bool grey = weights[0] == 0;
   QImage image(width, height, grey ? QImage::Format_Grayscale16 : QImage::Format_RGBX64);
-  for (int row = 0; row < height; ++row) {
-    for (int column = 0; column < width; ++column) {
-      const double value = values[static_cast<size_t>(row) * width + column];
-      const auto level = [value](double weight) {
-        return static_cast<quint16>(std::isfinite(value) ? std::lround(value * weight * 65535) : 0);
-      };
-      if (grey) reinterpret_cast<quint16*>(image.scanLine(row))[column] = level(1.0);
-      if (!grey) {
-        image.setPixelColor(
-            column, row,
-            QColor::fromRgba64(level(weights[0]), level(weights[1]), level(weights[2])));
-      }
+  for (size_t cell = 0; cell < values.size(); ++cell) {
+    const auto level = [&values, cell](double weight) {
+      const double value = std::isfinite(values[cell]) ? values[cell] * weight : 0.0;
+      return static_cast<quint16>(std::lround(value * 65535));
+    };
+    const int column = static_cast<int>(cell % width);
+    auto* line = reinterpret_cast<quint16*>(image.scanLine(static_cast<int>(cell / width)));
+    if (grey) line[column] = level(1.0);
+    for (int channel = 0; channel < 3 && !grey; ++channel) {
+      line[4 * column + channel] = level(weights[channel]);  // RGBX64 keeps R, G, B, X in order
     }
+    if (!grey) line[4 * column + 3] = 65535;
   }
   QByteArray bytes;
   QBuffer buffer(&bytes);

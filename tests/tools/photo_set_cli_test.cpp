@@ -43,14 +43,13 @@ void WriteFlatSet(const TempFolder& folder) {
 
 struct RunResult {
   int status;
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
 
 RunResult Render(std::vector<std::string> args) {
-  std::ostringstream o, e;
-  const int status = RunRenderTool({args.begin(), args.end()}, o, e);
-  return {status, o.str(), e.str()};
+  std::ostringstream out, err;
+  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
+  return {status, out.str(), err.str()};
 }
 
 // A file of the sound set written anew (or removed: nullopt), and what the message must hold.
