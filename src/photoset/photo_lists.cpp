@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <optional>
 
 #include "intake/number_text.h"
@@ -22,8 +21,7 @@ QString Quoted(const QString& text) {
 // Three numbers in the C format (what the renderer's options read), blank-separated; none for
 // anything else: text, "nan", "inf", a value beyond 64 bits such as 1e400.
 std::optional<ChannelIntensity> ThreeNumbers(const QString& text) {
-  static const QRegularExpression kBlanks(QStringLiteral("\\s+"));
-  const QStringList parts = text.split(kBlanks, Qt::SkipEmptyParts);
+  const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   if (parts.size() != 3) return std::nullopt;
   ChannelIntensity numbers{};
   for (int k = 0; k < 3; ++k) {
