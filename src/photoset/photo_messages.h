@@ -12,8 +12,8 @@ std::string PhotoSetMessage(const QString& name, const QString& reason);
 // "«name», строка N: reason."
 std::string PhotoSetLineMessage(const QString& name, int lineNumber, const QString& reason);
 
-// "N строка", "N строки", "N строк": the number with the Russian form that follows it; `forms`
-// are those of 1, 2 and 5.
+// "1 строка", "2 строки", "5 строк": the number with the Russian form that follows it, `one`,
+// `few` or `many` as Russian chooses them (21 takes `one`, 12 takes `many`).
 QString CountedWord(int64_t count, const char* one, const char* few, const char* many);
 
 // "W × H".
