@@ -9,6 +9,9 @@
 #include "elevation/elevation_encoding.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
+#include "intake/parameter_intake.h"
+#include "model/startup_values.h"
+#include "photoset/photo_set.h"
 #include "picture_file.h"
 #include "recovery/normal_integration.h"
 #include "recovery/photometric_stereo.h"
@@ -73,6 +76,45 @@ QImage AlbedoMap(const RecoveredNormals& normals) {
   return image;
 }
 
+// What a recovery starts from: the law, the images and, for a --surface, the true heights.
+struct RecoveryInput {
+  RenderState state;
+  RecoveryImages images;
+  std::optional<HeightField> truth;
+};
+
+std::variant<RecoveryInput, std::string> PrepareInput(const RenderJob& job) {
+  const RecoverJob& recover = *job.recover;
+  RecoveryInput input;
+  if (recover.imagesFolder.empty()) {
+    std::variant<PreparedSurface, std::string> ready = PrepareSurface(job);
+    if (auto* message = std::get_if<std::string>(&ready)) return std::move(*message);
+    PreparedSurface& surface = std::get<PreparedSurface>(ready);
+    input.images = MakeRecoveryImages(surface.state, surface.scene, surface.sources,
+                                      CameraModel{recover.noise, 1, recover.bits});
+    input.state = surface.state;
+    input.truth = std::move(surface.scene.field);
+    return input;
+  }
+  // The law of ps-law and shape from shading, read as for a surface; the sources are the set's.
+  ApplyStartupValues(input.state);
+  ApplyJobSettings(job, input.state);
+  ShadeIntakeOutcome intake = ReadShadeParameters(input.state, job.inputs, CNumberFormat());
+  if (auto* error = std::get_if<InputError>(&intake)) return DescribeInputError(*error);
+  std::variant<RecoveryImages, std::string> read =
+      ReadPhotoSet(QString::fromStdString(recover.imagesFolder));
+  if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
+  input.images = std::move(std::get<RecoveryImages>(read));
+  return input;
+}
+
+// Without a true surface only the count of recovered cells can be reported.
+std::string RecoveredPixelsLine(const RecoveredNormals& normals) {
+  int64_t recovered = 0;
+  for (size_t cell = 0; cell < normals.Cells(); ++cell) recovered += normals.Has(cell) ? 1 : 0;
+  return "recovered_pixels=" + std::to_string(recovered) + "\n";
+}
+
 HeightField Integrate(const RecoveredNormals& normals, const std::string& integrator) {
   if (integrator == "fc") return IntegrateFrankotChellappa(normals);
   if (integrator == "poisson") return IntegrateOnMask(normals);
@@ -103,12 +145,20 @@ OptionValueError ParseNoise(std::string_view text, RenderJob& job) {
     return "--noise needs grey levels from 0 to 255, got " + QuotedText(text);
   }
   Recover(job).noise = noise.value;
+  Recover(job).cameraGiven = true;
   return std::nullopt;
 }
 
 OptionValueError ParseQuantise(std::string_view text, RenderJob& job) {
   if (text != "8" && text != "16") return "--quantise must be 8 or 16, got " + QuotedText(text);
   Recover(job).bits = text == "8" ? 8 : 16;
+  Recover(job).cameraGiven = true;
+  return std::nullopt;
+}
+
+OptionValueError StoreImagesFolder(std::string_view text, RenderJob& job) {
+  if (text.empty()) return std::string("--images needs a folder");
+  Recover(job).imagesFolder = std::string(text);
   return std::nullopt;
 }
 
@@ -132,10 +182,21 @@ OptionValueError ResolveRecover(const RenderJob& job) {
   const RecoverJob& recover = *job.recover;
   if (recover.method.empty()) {
     return std::string(
-        "--integrate, --noise, --quantise and the --*-out options recover a shape: "
+        "--images, --integrate, --noise, --quantise and the --*-out options recover a shape: "
         "give --recover");
   }
-  if (!job.surface) return std::string("--recover needs the images of a --surface");
+  if (!recover.imagesFolder.empty()) {
+    if (job.surface) {
+      return std::string("--images and --surface are two inputs of --recover: give one of them");
+    }
+    if (recover.cameraGiven) {
+      return std::string(
+          "--noise and --quantise change the images made of a --surface, not the photographs of "
+          "--images");
+    }
+  } else if (!job.surface) {
+    return std::string("--recover needs the images of a --surface or the folder of --images");
+  }
   if (!recover.heightOut.empty() && !ElevationFormatOf(recover.heightOut)) {
     return "--height-out writes a .tif or .asc file, got " + QuotedText(recover.heightOut);
   }
@@ -152,27 +213,26 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
     err << kToolName << message << "\n";
     return kExitFailure;
   };
-  std::variant<PreparedSurface, std::string> ready = PrepareSurface(job);
+  std::variant<RecoveryInput, std::string> ready = PrepareInput(job);
   if (auto* message = std::get_if<std::string>(&ready)) return fail(*message);
-  const PreparedSurface& surface = std::get<PreparedSurface>(ready);
+  const RecoveryInput& input = std::get<RecoveryInput>(ready);
   const RecoverJob& recover = *job.recover;
-  const RecoveryImages images = MakeRecoveryImages(surface.state, surface.scene, surface.sources,
-                                                   CameraModel{recover.noise, 1, recover.bits});
   std::optional<RecoveredNormals> normals;
   HeightField heights;
   if (recover.method == "ps" || recover.method == "ps-law") {
     std::variant<RecoveredNormals, LightsError> solved =
-        recover.method == "ps" ? WoodhamStereo(images) : LawStereo(images, surface.state);
+        recover.method == "ps" ? WoodhamStereo(input.images) : LawStereo(input.images, input.state);
     if (auto* error = std::get_if<LightsError>(&solved)) return fail(error->message);
     normals = std::move(std::get<RecoveredNormals>(solved));
     heights = Integrate(*normals, recover.integrator);
   } else {
-    heights = (recover.method == "sfs-horn" ? HornSfs(images, surface.state)
-                                            : TsaiShahSfs(images, surface.state))
+    heights = (recover.method == "sfs-horn" ? HornSfs(input.images, input.state)
+                                            : TsaiShahSfs(input.images, input.state))
                   .heights;
   }
   const RecoveredNormals shown = normals ? *normals : NormalsOfHeights(heights);
-  out << FormatRecoveryReport(MeasureRecovery(surface.scene.field, &heights, &shown));
+  out << (input.truth ? FormatRecoveryReport(MeasureRecovery(*input.truth, &heights, &shown))
+                      : RecoveredPixelsLine(shown));
   out.flush();
   std::vector<std::pair<std::string, std::optional<std::string>>> files;
   if (!recover.heightOut.empty()) {

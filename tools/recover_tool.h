@@ -6,6 +6,9 @@
 // prints the report against the true surface, one name=value a line, and writes --height-out
 // FILE.tif|.asc (the input's grid, north up, no data outside the recovered cells),
 // --normals-out FILE.png (the RGB normal map) and --albedo-out FILE.png.
+// Or from --images DIR, a folder of photographs and their light directions (photo_set.h): the
+// same methods (shape from shading takes the first image and its light); with no true surface
+// the report is recovered_pixels= alone. A folder that does not read writes nothing.
 
 #include <optional>
 #include <ostream>
@@ -19,11 +22,13 @@ OptionValueError ParseRecover(std::string_view text, RenderJob& job);
 OptionValueError ParseIntegrate(std::string_view text, RenderJob& job);
 OptionValueError ParseNoise(std::string_view text, RenderJob& job);
 OptionValueError ParseQuantise(std::string_view text, RenderJob& job);
+OptionValueError StoreImagesFolder(std::string_view text, RenderJob& job);
 OptionValueError StoreHeightOut(std::string_view text, RenderJob& job);
 OptionValueError StoreNormalsOut(std::string_view text, RenderJob& job);
 OptionValueError StoreAlbedoOut(std::string_view text, RenderJob& job);
 
-// After every option is read: recovery needs --surface, and its outputs their formats.
+// After every option is read: recovery needs --surface or --images (one of them; the camera's
+// noise and quantisation only with --surface), and its outputs their formats.
 OptionValueError ResolveRecover(const RenderJob& job);
 
 int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err);

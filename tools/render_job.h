@@ -67,6 +67,8 @@ struct RecoverJob {
   std::string integrator = "dct";  // fc, dct, poisson
   double noise = 0.0;              // grey levels of 1/255
   int bits = 0;                    // 0, 8 or 16
+  bool cameraGiven = false;        // --noise or --quantise given (they need --surface)
+  std::string imagesFolder;        // --images DIR: photographs instead of a --surface
   std::string heightOut;
   std::string normalsOut;
   std::string albedoOut;

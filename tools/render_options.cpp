@@ -172,20 +172,33 @@ const std::vector<ValueOption>& ValueOptions() {
        "(default 10).",
        ParseFrameDelay},
       {"recover", "METHOD",
-       "With --surface: recover the shape from its images instead of writing a picture: ps "
-       "(Woodham's photometric stereo from the described source and each --light), ps-law (the "
-       "same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from shading of the "
-       "described source's image). Prints the errors against the true surface, one name=value a "
-       "line (mean_angular_error_deg, median_angular_error_deg, depth_rms, depth_rms_percent, "
-       "mean_depth_error, std_depth_error, mean_gradient_error, recovered_pixels).",
+       "With --surface or --images: recover the shape from its images instead of writing a "
+       "picture: ps (Woodham's photometric stereo from the described source and each --light), "
+       "ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from "
+       "shading of the described source's image, or of the first photograph). Prints the errors "
+       "against the true surface, one name=value a line (mean_angular_error_deg, "
+       "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "
+       "std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no "
+       "true surface, recovered_pixels alone.",
        ParseRecover},
+      {"images", "DIR",
+       "With --recover, instead of --surface: a folder of photographs as the common photometric "
+       "stereo sets lay them out: filenames.txt (one image a line: PNG of 8 or 16 bits, grey or "
+       "colour, or another format Qt reads), light_directions.txt (one \"x y z\" line an image, "
+       "x to the right, y up, z towards the camera, z > 0), optionally light_intensities.txt "
+       "(one \"r g b\" line an image, each channel divided by it) and mask.png (black: no data). "
+       "Colour becomes the mean of the channels. A set too large to hold (pixels times images "
+       "beyond a cap the message names) is refused before any pixel is read, and a folder that "
+       "does not read is a message (in Russian) naming the file.",
+       StoreImagesFolder},
       {"integrate", "NAME",
        "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "
        "cosine-transform Poisson solution, default) or poisson (on the recovered cells only).",
        ParseIntegrate},
-      {"noise", "SIGMA", "With --recover: Gaussian noise of SIGMA grey levels in the images.",
-       ParseNoise},
-      {"quantise", "BITS", "With --recover: the images rounded to 8 or 16 bits.", ParseQuantise},
+      {"noise", "SIGMA",
+       "With --recover --surface: Gaussian noise of SIGMA grey levels in the images.", ParseNoise},
+      {"quantise", "BITS", "With --recover --surface: the images rounded to 8 or 16 bits.",
+       ParseQuantise},
       {"height-out", "FILE",
        "With --recover: the recovered height as a GeoTIFF (.tif) or an "
        "ASCII grid (.asc).",
@@ -402,8 +415,9 @@ std::string RenderUsage() {
   }
   text += QStringLiteral(
       "\nExit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
-      "bad number, a readout pixel outside the picture, an output file of no known format or a "
-      "failed write (a full disk, a quota, a file-size limit, an I/O error: the message names "
+      "bad number, a readout pixel outside the picture, an output file of no known format, a "
+      "folder of --images that does not read (nothing is written then) or a failed write (a full "
+      "disk, a quota, a file-size limit, an I/O error: the message names "
       "the file and the reason, and a regular file keeps its old bytes).\n");
   return text.toStdString();
 }

@@ -31,6 +31,15 @@ SourceDirection DirectionOf(const LightAim& source) {
   return {x * cosTilt - y * sinTilt, x * sinTilt + y * cosTilt, aimed.sourceZ};
 }
 
+LightAim AimOf(const SourceDirection& direction) {
+  // atan2 keeps every digit near the axis and near 90 degrees, where acos and asin lose them.
+  const double slant = std::atan2(std::hypot(direction.x, direction.y), direction.z);
+  // DirectionOf turns (0, sin, cos) by the tilt: x = -sin slant sin tilt, y = sin slant cos tilt.
+  const double tilt =
+      direction.x == 0.0 && direction.y == 0.0 ? 0.0 : std::atan2(-direction.x, direction.y);
+  return {slant * kDegreesPerHalfTurn / kPi, tilt * kDegreesPerHalfTurn / kPi};
+}
+
 std::optional<Gradient> SourcePoint(const LightAim& source) {
   const SourceDirection d = DirectionOf(source);
   if (d.z < kGrazingCos) return std::nullopt;

@@ -34,6 +34,11 @@ struct SourceDirection {
 };
 SourceDirection DirectionOf(const LightAim& source);
 
+// The aim whose DirectionOf is `direction` (any length but zero) within 32-bit precision: the
+// slant from the view axis and the tilt from the plane x = 0, in degrees of the program's pi. A
+// direction on the view axis takes tilt 0.
+LightAim AimOf(const SourceDirection& direction);
+
 // The source's point (ps, qs), where the normal points at the source; none for a source at 90
 // degrees from the view axis or beyond (its point lies at infinity or marks the darkest normal).
 std::optional<Gradient> SourcePoint(const LightAim& source);

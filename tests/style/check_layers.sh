@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
 #   model < photometry < intake < pass < gradient < overlay < surface < curves < recovery (the
-#   Qt-free core) < figure (the drawing, Qt Gui); elevation (the reading of elevation models
-#   through GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on
-#   model alone; fileio stands beside them and includes none of them; app, tools and bench sit on
-#   top and may include any of them. Tests may reach what their subsystem reaches.
+#   Qt-free core) < figure (the drawing, Qt Gui); photoset (photographs read as the images of a
+#   recovery, Qt Gui) builds on the core; elevation (the reading of elevation models through
+#   GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on model
+#   alone; fileio stands beside them and includes none of them; app, tools and bench sit on top
+#   and may include any of them. Tests may reach what their subsystem reaches.
 # Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
-# widgets in figure; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
+# widgets in figure and photoset; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
 # given after the root, tell a Gui or Widgets header from a Core one; without them that part is
 # skipped.
 set -euo pipefail
@@ -25,6 +26,7 @@ declare -A allowed=(
   [curves]="model photometry intake pass gradient overlay surface curves"
   [recovery]="model photometry intake pass gradient overlay surface curves recovery"
   [figure]="model photometry intake pass gradient overlay surface curves recovery figure"
+  [photoset]="model photometry intake pass gradient overlay surface curves recovery photoset"
   [elevation]="model elevation"
   [animation]="model animation"
   [fileio]="fileio"
@@ -43,7 +45,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | fileio | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -75,9 +77,9 @@ qt_includes_of() {
 }
 if [ "${#qtIncludes[@]}" -gt 0 ]; then
   gui=$(qt_includes_of QtGui src/fileio)
-  widgets=$(qt_includes_of QtWidgets src/fileio src/figure)
+  widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/photoset)
   if [ -n "$gui$widgets" ]; then
-    echo "src/fileio or src/figure include Qt above their layer:" $gui $widgets
+    echo "src/fileio, src/figure or src/photoset include Qt above their layer:" $gui $widgets
     status=1
   fi
 else

@@ -1,0 +1,144 @@
+#include "photoset/photo_lists.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
+#include "intake/number_text.h"
+#include "photoset/photo_messages.h"
+#include "photoset/photo_set.h"
+
+namespace {
+
+// A line is quoted in a message up to this many characters.
+constexpr int kQuotedLineLength = 60;
+
+QString Quoted(const QString& text) {
+  return QStringLiteral("«%1»").arg(
+      text.size() > kQuotedLineLength ? text.left(kQuotedLineLength) + QStringLiteral("…") : text);
+}
+
+// Three numbers in the C format (what the renderer's options read), blank-separated; none for
+// anything else: text, "nan", "inf", a value beyond 64 bits such as 1e400.
+std::optional<ChannelIntensity> ThreeNumbers(const QString& text) {
+  const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (parts.size() != 3) return std::nullopt;
+  ChannelIntensity numbers{};
+  for (int k = 0; k < 3; ++k) {
+    const NumberReading<double> reading = ReadDouble(parts[k].toStdString(), CNumberFormat());
+    if (!reading.Ok()) return std::nullopt;
+    numbers[static_cast<size_t>(k)] = reading.value;
+  }
+  return numbers;
+}
+
+// A line of three numbers and where it stands in its list.
+struct NumberRow {
+  int number = 0;
+  ChannelIntensity values{};
+};
+
+// The rows of a list that holds one line an image, each three numbers; or the message.
+std::variant<std::vector<NumberRow>, std::string> NumberRows(const QDir& folder,
+                                                             const QString& name,
+                                                             size_t imageCount) {
+  auto read = ReadListFile(folder, name);
+  if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
+  const std::vector<ListLine>& lines = std::get<std::vector<ListLine>>(read);
+  if (lines.size() != imageCount) {
+    return PhotoSetMessage(
+        name, CountedWord(static_cast<int64_t>(lines.size()), "строка", "строки", "строк") +
+                  QStringLiteral(" для ") +
+                  CountedWord(static_cast<int64_t>(imageCount), "снимка", "снимков", "снимков") +
+                  QStringLiteral(" из ") + kNamesFile);
+  }
+  std::vector<NumberRow> rows;
+  for (const ListLine& line : lines) {
+    const std::optional<ChannelIntensity> numbers = ThreeNumbers(line.text);
+    if (!numbers) {
+      return PhotoSetLineMessage(
+          name, line.number,
+          QStringLiteral("нужны три конечных числа через пробел, с точкой в дробной части, а не ") +
+              Quoted(line.text));
+    }
+    rows.push_back({line.number, *numbers});
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::variant<std::vector<ListLine>, std::string> ReadListFile(const QDir& folder,
+                                                              const QString& name) {
+  const QFileInfo info(folder.filePath(name));
+  if (!info.exists()) return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
+  if (!info.isFile()) {
+    return PhotoSetMessage(name,
+                           QStringLiteral("это не обычный файл (папка, канал или устройство)"));
+  }
+  if (info.size() > kMaxListFileBytes) {
+    return PhotoSetMessage(name, QStringLiteral("файл больше %1 МБ, это не список набора снимков")
+                                     .arg(kMaxListFileBytes >> 20));
+  }
+  QFile file(info.filePath());
+  if (!file.open(QIODevice::ReadOnly)) {
+    return PhotoSetMessage(
+        name, QStringLiteral("файл не открывается для чтения (%1)").arg(file.errorString()));
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    return PhotoSetMessage(name, QStringLiteral("файл не читается (%1)").arg(file.errorString()));
+  }
+  std::vector<ListLine> lines;
+  QString whole = QString::fromUtf8(bytes);
+  if (whole.startsWith(QChar(0xFEFF))) whole.remove(0, 1);  // the byte order mark some editors add
+  const QStringList texts = whole.split(QLatin1Char('\n'));
+  for (qsizetype k = 0; k < texts.size(); ++k) {
+    const QString text = texts[k].trimmed();
+    if (!text.isEmpty()) lines.push_back({static_cast<int>(k) + 1, text});
+  }
+  return lines;
+}
+
+std::variant<std::vector<LightAim>, std::string> ReadLightDirections(const QDir& folder,
+                                                                     size_t imageCount) {
+  auto rows = NumberRows(folder, kDirectionsFile, imageCount);
+  if (auto* message = std::get_if<std::string>(&rows)) return std::move(*message);
+  std::vector<LightAim> aims;
+  for (const NumberRow& row : std::get<std::vector<NumberRow>>(rows)) {
+    const auto [x, y, z] = row.values;
+    if (x == 0.0 && y == 0.0 && z == 0.0) {
+      return PhotoSetLineMessage(kDirectionsFile, row.number,
+                                 QStringLiteral("нулевой вектор не задаёт направления"));
+    }
+    if (z <= 0.0) {
+      return PhotoSetLineMessage(
+          kDirectionsFile, row.number,
+          QStringLiteral("источник не со стороны камеры (z ≤ 0), его свет не падает на то, что "
+                         "видит камера"));
+    }
+    // AimOf takes any length: the direction is normalised in passing.
+    aims.push_back(AimOf({x, y, z}));
+  }
+  return aims;
+}
+
+std::variant<std::vector<ChannelIntensity>, std::string> ReadLightIntensities(const QDir& folder,
+                                                                              size_t imageCount) {
+  if (!QFileInfo::exists(folder.filePath(kIntensitiesFile))) {
+    return std::vector<ChannelIntensity>(imageCount, {1.0, 1.0, 1.0});
+  }
+  auto rows = NumberRows(folder, kIntensitiesFile, imageCount);
+  if (auto* message = std::get_if<std::string>(&rows)) return std::move(*message);
+  std::vector<ChannelIntensity> intensities;
+  for (const NumberRow& row : std::get<std::vector<NumberRow>>(rows)) {
+    for (const double channel : row.values) {
+      if (!(channel > 0.0)) {
+        return PhotoSetLineMessage(kIntensitiesFile, row.number,
+                                   QStringLiteral("яркость источника должна быть больше нуля"));
+      }
+    }
+    intensities.push_back(row.values);
+  }
+  return intensities;
+}

@@ -1,0 +1,115 @@
+#include "photoset/photo_pixels.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "photoset/photo_messages.h"
+
+namespace {
+
+constexpr double kFullScale8 = 255.0;
+constexpr double kFullScale16 = 65535.0;
+constexpr double kChannels = 3.0;
+
+std::string NotAnImage(const QString& name, const QImageReader& reader) {
+  return PhotoSetMessage(
+      name, QStringLiteral("файл не читается как изображение (%1)").arg(reader.errorString()));
+}
+
+// A grey cell's value over the three intensities: a grey value v is v / r, v / g, v / b in its
+// channels, whose mean is v times this factor (exactly v for intensities of 1).
+double GreyFactor(const ChannelIntensity& intensity) {
+  return (1.0 / intensity[0] + 1.0 / intensity[1] + 1.0 / intensity[2]) / kChannels;
+}
+
+double ColourMean(double red, double green, double blue, double fullScale,
+                  const ChannelIntensity& intensity) {
+  return (red / intensity[0] + green / intensity[1] + blue / intensity[2]) /
+         (kChannels * fullScale);
+}
+
+}  // namespace
+
+std::variant<QSize, std::string> PhotoSize(const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
+  const QFileInfo info(path);
+  if (!info.exists()) return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
+  if (!info.isFile()) {
+    return PhotoSetMessage(name,
+                           QStringLiteral("это не обычный файл (папка, канал или устройство)"));
+  }
+  QImageReader reader(path);
+  if (!reader.canRead()) return NotAnImage(name, reader);
+  QSize size = reader.size();
+  if (!size.isValid()) {
+    const QImage image = reader.read();
+    if (image.isNull()) return NotAnImage(name, reader);
+    size = image.size();
+  }
+  return size;
+}
+
+std::variant<QImage, std::string> DecodePhoto(const QDir& folder, const QString& name) {
+  QImageReader reader(folder.filePath(name));
+  QImage image = reader.read();
+  if (image.isNull()) return NotAnImage(name, reader);
+  return image;
+}
+
+std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity& intensity) {
+  const int width = image.width();
+  const int height = image.height();
+  std::vector<double> grey(static_cast<size_t>(width) * static_cast<size_t>(height));
+  const double greyFactor = GreyFactor(intensity);
+  const auto cell = [width](int row, int column) {
+    return static_cast<size_t>(row) * static_cast<size_t>(width) + static_cast<size_t>(column);
+  };
+  if (image.format() == QImage::Format_Grayscale16 || image.format() == QImage::Format_Grayscale8) {
+    const bool sixteen = image.format() == QImage::Format_Grayscale16;
+    const double fullScale = sixteen ? kFullScale16 : kFullScale8;
+    for (int row = 0; row < height; ++row) {
+      const uchar* line = image.constScanLine(row);
+      for (int column = 0; column < width; ++column) {
+        const double value =
+            sixteen ? reinterpret_cast<const quint16*>(line)[column] : line[column];
+        grey[cell(row, column)] = value / fullScale * greyFactor;
+      }
+    }
+  } else if (image.depth() > 32) {  // 16 bits a channel, or floating point
+    const QImage wide = image.convertToFormat(QImage::Format_RGBX64);
+    for (int row = 0; row < height; ++row) {
+      const QRgba64* line = reinterpret_cast<const QRgba64*>(wide.constScanLine(row));
+      for (int column = 0; column < width; ++column) {
+        const QRgba64 pixel = line[column];
+        grey[cell(row, column)] =
+            ColourMean(pixel.red(), pixel.green(), pixel.blue(), kFullScale16, intensity);
+      }
+    }
+  } else {
+    const QImage narrow = image.convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < height; ++row) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(narrow.constScanLine(row));
+      for (int column = 0; column < width; ++column) {
+        const QRgb pixel = line[column];
+        grey[cell(row, column)] =
+            ColourMean(qRed(pixel), qGreen(pixel), qBlue(pixel), kFullScale8, intensity);
+      }
+    }
+  }
+  return grey;
+}
+
+std::vector<bool> BlackCells(const QImage& mask) {
+  // At 16 bits a channel, so that a dark grey of a 16-bit mask is not rounded to black.
+  const QImage wide = mask.convertToFormat(QImage::Format_RGBX64);
+  std::vector<bool> black;
+  black.reserve(static_cast<size_t>(wide.width()) * static_cast<size_t>(wide.height()));
+  for (int row = 0; row < wide.height(); ++row) {
+    const QRgba64* line = reinterpret_cast<const QRgba64*>(wide.constScanLine(row));
+    for (int column = 0; column < wide.width(); ++column) {
+      const QRgba64 pixel = line[column];
+      black.push_back(pixel.red() == 0 && pixel.green() == 0 && pixel.blue() == 0);
+    }
+  }
+  return black;
+}
