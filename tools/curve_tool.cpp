@@ -1,6 +1,5 @@
 #include "curve_tool.h"
 
-#include <QBuffer>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
@@ -13,6 +12,7 @@
 #include "compare_tool.h"
 #include "curves/phase_curve.h"
 #include "curves/profile.h"
+#include "figure/png_bytes.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
 #include "headless_gui.h"
@@ -180,8 +180,7 @@ int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
     if (job.curveFormat == CurveFormat::kSvg) {
       encoded = CurvePlotSvg(curve.plot).value_or(QByteArray());
     } else {
-      QBuffer buffer(&encoded);
-      if (buffer.open(QIODevice::WriteOnly)) CurvePlotImage(curve.plot).save(&buffer, "PNG");
+      encoded = PngBytes(CurvePlotImage(curve.plot)).value_or(QByteArray());
     }
     if (encoded.isEmpty()) {
       err << kToolName << "cannot draw the plot for " << job.outputPath << "\n";

@@ -2,12 +2,12 @@
 
 #include <unistd.h>
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <memory>
 
+#include "figure/png_bytes.h"
 #include "fileio/whole_file.h"
 
 namespace {
@@ -145,10 +145,9 @@ std::string EncodePng(const ImageBuffer& picture) {
   const QImage image(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(),
                      picture.Height(), qsizetype{picture.Width()} * kBytesPerPixel,
                      QImage::Format_RGB32);
-  QByteArray encoded;
-  QBuffer buffer(&encoded);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
-  return std::string(encoded.constData(), static_cast<size_t>(encoded.size()));
+  const std::optional<QByteArray> encoded = PngBytes(image);
+  if (!encoded) return {};
+  return std::string(encoded->constData(), static_cast<size_t>(encoded->size()));
 }
 
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes) {

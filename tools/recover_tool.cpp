@@ -1,22 +1,21 @@
 #include "recover_tool.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <variant>
 
 #include "elevation/elevation_encoding.h"
+#include "figure/png_bytes.h"
+#include "figure/recovery_pictures.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "intake/parameter_intake.h"
 #include "model/startup_values.h"
 #include "photoset/photo_set.h"
 #include "picture_file.h"
-#include "recovery/normal_integration.h"
-#include "recovery/photometric_stereo.h"
+#include "recovery/recover_shape.h"
 #include "recovery/recovery_report.h"
-#include "recovery/shape_from_shading.h"
 #include "render_tool.h"
 #include "surface_tool.h"
 
@@ -29,54 +28,11 @@ RecoverJob& Recover(RenderJob& job) {
   return *job.recover;
 }
 
-bool OneOf(std::string_view text, std::initializer_list<std::string_view> names) {
-  return std::find(names.begin(), names.end(), text) != names.end();
+std::optional<std::string> PngFile(const QImage& image) {
+  const std::optional<QByteArray> bytes = PngBytes(image);
+  return bytes ? std::optional(bytes->toStdString()) : std::nullopt;
 }
 
-std::optional<std::string> PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
-  return bytes.toStdString();
-}
-
-// The common RGB normal map: each component of N = (-p, -q, 1) / |.| from [-1, 1] to 0..255;
-// black where nothing was recovered.
-QImage NormalMap(const RecoveredNormals& normals) {
-  QImage image(normals.width, normals.height, QImage::Format_RGB32);
-  for (int row = 0; row < normals.height; ++row) {
-    for (int column = 0; column < normals.width; ++column) {
-      const size_t cell = static_cast<size_t>(row) * normals.width + column;
-      if (!normals.Has(cell)) {
-        image.setPixel(column, row, qRgb(0, 0, 0));
-        continue;
-      }
-      const double length =
-          std::sqrt(1.0 + normals.p[cell] * normals.p[cell] + normals.q[cell] * normals.q[cell]);
-      const auto level = [](double n) { return static_cast<int>(std::lround((n + 1.0) * 127.5)); };
-      image.setPixel(column, row,
-                     qRgb(level(-normals.p[cell] / length), level(-normals.q[cell] / length),
-                          level(1.0 / length)));
-    }
-  }
-  return image;
-}
-
-QImage AlbedoMap(const RecoveredNormals& normals) {
-  QImage image(normals.width, normals.height, QImage::Format_Grayscale8);
-  for (int row = 0; row < normals.height; ++row) {
-    for (int column = 0; column < normals.width; ++column) {
-      const double albedo = normals.albedo[static_cast<size_t>(row) * normals.width + column];
-      const int grey = std::isfinite(albedo)
-                           ? static_cast<int>(std::lround(std::clamp(albedo, 0.0, 1.0) * 255))
-                           : 0;
-      image.scanLine(row)[column] = static_cast<uchar>(grey);
-    }
-  }
-  return image;
-}
-
-// What a recovery starts from: the law, the images and, for a --surface, the true heights.
 struct RecoveryInput {
   RenderState state;
   RecoveryImages images;
@@ -108,23 +64,10 @@ std::variant<RecoveryInput, std::string> PrepareInput(const RenderJob& job) {
   return input;
 }
 
-// Without a true surface only the count of recovered cells can be reported.
-std::string RecoveredPixelsLine(const RecoveredNormals& normals) {
-  int64_t recovered = 0;
-  for (size_t cell = 0; cell < normals.Cells(); ++cell) recovered += normals.Has(cell) ? 1 : 0;
-  return "recovered_pixels=" + std::to_string(recovered) + "\n";
-}
-
-HeightField Integrate(const RecoveredNormals& normals, const std::string& integrator) {
-  if (integrator == "fc") return IntegrateFrankotChellappa(normals);
-  if (integrator == "poisson") return IntegrateOnMask(normals);
-  return IntegrateDctPoisson(normals);
-}
-
 }  // namespace
 
 OptionValueError ParseRecover(std::string_view text, RenderJob& job) {
-  if (!OneOf(text, {"ps", "ps-law", "sfs-tsai-shah", "sfs-horn"})) {
+  if (!RecoveryMethodNamed(text)) {
     return "--recover must be ps, ps-law, sfs-tsai-shah or sfs-horn, got " + QuotedText(text);
   }
   Recover(job).method = std::string(text);
@@ -132,7 +75,7 @@ OptionValueError ParseRecover(std::string_view text, RenderJob& job) {
 }
 
 OptionValueError ParseIntegrate(std::string_view text, RenderJob& job) {
-  if (!OneOf(text, {"fc", "dct", "poisson"})) {
+  if (!IntegratorNamed(text)) {
     return "--integrate must be fc, dct or poisson, got " + QuotedText(text);
   }
   Recover(job).integrator = std::string(text);
@@ -217,22 +160,16 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   if (auto* message = std::get_if<std::string>(&ready)) return fail(*message);
   const RecoveryInput& input = std::get<RecoveryInput>(ready);
   const RecoverJob& recover = *job.recover;
-  std::optional<RecoveredNormals> normals;
-  HeightField heights;
-  if (recover.method == "ps" || recover.method == "ps-law") {
-    std::variant<RecoveredNormals, LightsError> solved =
-        recover.method == "ps" ? WoodhamStereo(input.images) : LawStereo(input.images, input.state);
-    if (auto* error = std::get_if<LightsError>(&solved)) return fail(error->message);
-    normals = std::move(std::get<RecoveredNormals>(solved));
-    heights = Integrate(*normals, recover.integrator);
-  } else {
-    heights = (recover.method == "sfs-horn" ? HornSfs(input.images, input.state)
-                                            : TsaiShahSfs(input.images, input.state))
-                  .heights;
-  }
-  const RecoveredNormals shown = normals ? *normals : NormalsOfHeights(heights);
+  std::variant<RecoveredShape, LightsError> solved =
+      RecoverShape(input.images, input.state, *RecoveryMethodNamed(recover.method),
+                   *IntegratorNamed(recover.integrator));
+  if (auto* error = std::get_if<LightsError>(&solved)) return fail(error->message);
+  const RecoveredShape& shape = std::get<RecoveredShape>(solved);
+  const HeightField& heights = shape.heights;
+  const RecoveredNormals& shown = shape.normals;
   out << (input.truth ? FormatRecoveryReport(MeasureRecovery(*input.truth, &heights, &shown))
-                      : RecoveredPixelsLine(shown));
+                      // Without a true surface only the count of recovered cells is known.
+                      : "recovered_pixels=" + std::to_string(shown.RecoveredCells()) + "\n");
   out.flush();
   std::vector<std::pair<std::string, std::optional<std::string>>> files;
   if (!recover.heightOut.empty()) {
@@ -240,8 +177,9 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
                        EncodeElevationModel(heights, *ElevationFormatOf(recover.heightOut)));
   }
   if (!recover.normalsOut.empty())
-    files.emplace_back(recover.normalsOut, PngBytes(NormalMap(shown)));
-  if (!recover.albedoOut.empty()) files.emplace_back(recover.albedoOut, PngBytes(AlbedoMap(shown)));
+    files.emplace_back(recover.normalsOut, PngFile(NormalMapImage(shown)));
+  if (!recover.albedoOut.empty())
+    files.emplace_back(recover.albedoOut, PngFile(AlbedoImage(shown)));
   for (const auto& [path, bytes] : files) {
     if (!bytes) return fail("cannot encode " + path);
     if (auto error = WriteOutputFile(path, *bytes)) return fail(*error);

@@ -5,6 +5,7 @@
 // integrators take the same struct as their field of gradients.
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 struct RecoveredNormals {
@@ -18,4 +19,10 @@ struct RecoveredNormals {
 
   size_t Cells() const { return static_cast<size_t>(width) * static_cast<size_t>(height); }
   bool Has(size_t cell) const { return !std::isnan(p[cell]) && !std::isnan(q[cell]); }
+  // The cells recovered.
+  int64_t RecoveredCells() const {
+    int64_t count = 0;
+    for (size_t cell = 0; cell < Cells(); ++cell) count += Has(cell) ? 1 : 0;
+    return count;
+  }
 };

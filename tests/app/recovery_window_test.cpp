@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,6 +27,7 @@
 #include "elevation/elevation_model.h"
 #include "figure/recovery_pictures.h"
 #include "form_probe.h"
+#include "photo_folders.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -137,6 +139,54 @@ class RecoveryWindowTest : public QObject {
     QVERIFY(!window.Export(RecoveryExport::kReport, nowhere));
     QCOMPARE(watch.texts().size(), 1);
     QVERIFY(watch.texts().front().contains(QStringLiteral("отчёт.txt")));
+  }
+
+  // A folder that reads is chosen and recovered without a truth (the report is the count alone);
+  // one whose directions do not match its images is a message naming that list, and the
+  // photographs chosen before stay chosen.
+  void aFolderOfPhotographsIsReadOffTheWindowsThread() {
+    Opened opened = OpenRecovery("hemisphere");
+    RecoveryWindow& window = *opened.recovery;
+    const std::vector<LightAim> aims{{30, 0}, {30, 120}, {30, 240}};
+    const RecoveryImages made =
+        MakeRecoveryImages(opened.form->Surface()->Shown()->pass.state,
+                           *opened.form->Surface()->Shown()->scene, aims, {0.0, 1, 16});
+    QTemporaryDir good;
+    std::string names, directions;
+    for (size_t k = 0; k < aims.size(); ++k) {
+      const std::string name = "shot" + std::to_string(k) + ".png";
+      names += name + "\n";
+      directions += DirectionLine(aims[k], 1.0);
+      WriteTextFile(good.filePath(QString::fromStdString(name)).toStdString(),
+                    Png16(kWidth, kHeight, made.intensity[k]));
+    }
+    WriteTextFile(good.filePath(QStringLiteral("filenames.txt")).toStdString(), names);
+    WriteTextFile(good.filePath(QStringLiteral("light_directions.txt")).toStdString(), directions);
+    window.OpenFolder(good.path());
+    QTRY_VERIFY(!window.Running());
+    const auto photos = window.Controls().Photos();
+    QVERIFY(photos != nullptr);
+    QCOMPARE(photos->width, kWidth);
+    RunToEnd(window);
+    QVERIFY(window.Outcome()->truth == nullptr && window.Outcome()->angleErrors.empty());
+    const int64_t recovered = window.Outcome()->shape.normals.RecoveredCells();
+    QVERIFY(recovered > kWidth * kHeight / 3);
+    QCOMPARE(window.ReportText(),
+             std::string("recovered_pixels=").append(std::to_string(recovered)) + '\n');
+
+    QTemporaryDir bad;
+    for (const QString& name : {QStringLiteral("filenames.txt"), QStringLiteral("shot0.png"),
+                                QStringLiteral("shot1.png"), QStringLiteral("shot2.png")}) {
+      QVERIFY(QFile::copy(good.filePath(name), bad.filePath(name)));
+    }
+    WriteTextFile(bad.filePath(QStringLiteral("light_directions.txt")).toStdString(),
+                  DirectionLine(aims[0], 1.0) + DirectionLine(aims[1], 1.0));
+    MessageBoxWatch watch;
+    window.OpenFolder(bad.path());
+    QTRY_VERIFY(!window.Running());
+    QCOMPARE(watch.texts().size(), 1);
+    QVERIFY(watch.texts().front().contains(QStringLiteral("light_directions.txt")));
+    QCOMPARE(window.Controls().Photos(), photos);
   }
 
   void aLongRunLeavesTheWindowAnsweringAndACancelShowsNothing() {

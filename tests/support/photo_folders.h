@@ -50,7 +50,8 @@ inline std::string DirectionLine(const LightAim& source, double length) {
   for (const double component : {d.x * length, d.y * length, d.z * length}) {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, component).ptr;
-    line += (line.empty() ? "" : " ") + std::string(text, end);
+    if (!line.empty()) line += ' ';
+    line.append(text, end);
   }
   return line + "\n";
 }

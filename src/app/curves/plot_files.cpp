@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/picture/file_error_text.h"
+#include "figure/png_bytes.h"
 #include "fileio/whole_file.h"
 
 namespace {
@@ -44,11 +45,7 @@ std::optional<QString> WritePlotFile(const CurvePlot& plot, const QString& path)
   const QString suffix = QFileInfo(path).suffix().toLower();
   std::optional<QByteArray> bytes;
   if (suffix == u"png") {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (buffer.open(QIODevice::WriteOnly) && CurvePlotImage(plot).save(&buffer, "PNG")) {
-      bytes = png;
-    }
+    bytes = PngBytes(CurvePlotImage(plot));
   } else if (suffix == u"svg") {
     bytes = CurvePlotSvg(plot);
   } else if (suffix == u"pdf") {

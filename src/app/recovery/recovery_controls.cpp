@@ -8,14 +8,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <variant>
-
-#include "photoset/photo_set.h"
 
 RecoveryControls::RecoveryControls(QWidget* parent) : QWidget(parent) {
   auto* input = new QGroupBox(tr("Снимки"), this);
@@ -124,13 +120,9 @@ void RecoveryControls::OnSourceChosen() {
   bits_->setEnabled(synthetic);
 }
 
-bool RecoveryControls::OpenFolder(const QString& folder) {
-  std::variant<RecoveryImages, std::string> read = ReadPhotoSet(folder);
-  if (auto* message = std::get_if<std::string>(&read)) {
-    QMessageBox::warning(this, window()->windowTitle(), QString::fromStdString(*message));
-    return false;
-  }
-  photos_ = std::make_shared<const RecoveryImages>(std::move(std::get<RecoveryImages>(read)));
+void RecoveryControls::SetPhotos(std::shared_ptr<const RecoveryImages> photos,
+                                 const QString& folder) {
+  photos_ = std::move(photos);
   folderLabel_->setText(tr("%1: %2 снимков %3×%4")
                             .arg(QDir::toNativeSeparators(folder))
                             .arg(photos_->intensity.size())
@@ -138,10 +130,9 @@ bool RecoveryControls::OpenFolder(const QString& folder) {
                             .arg(photos_->height));
   fromFolder_->setEnabled(true);
   fromFolder_->setChecked(true);
-  return true;
 }
 
 void RecoveryControls::AskFolder() {
   const QString folder = QFileDialog::getExistingDirectory(this, tr("Папка снимков"));
-  if (!folder.isEmpty()) OpenFolder(folder);
+  if (!folder.isEmpty()) emit FolderChosen(folder);
 }

@@ -27,9 +27,8 @@ class RecoveryControls final : public QWidget {
   CameraModel Camera() const;
   // The photographs read from the chosen folder while «Снимки из папки» is chosen; else nullptr.
   std::shared_ptr<const RecoveryImages> Photos() const;
-  // Reads the folder's photographs and chooses them. False, with a message, when they do not
-  // read: then nothing changes.
-  bool OpenFolder(const QString& folder);
+  // Chooses photographs read from `folder`.
+  void SetPhotos(std::shared_ptr<const RecoveryImages> photos, const QString& folder);
 
   void SetRunning(bool running);
   QPushButton& RunButton() const { return *run_; }
@@ -38,6 +37,8 @@ class RecoveryControls final : public QWidget {
  signals:
   void RunRequested();
   void CancelRequested();
+  // «Папка снимков…» chose a folder to read.
+  void FolderChosen(const QString& folder);
 
  private:
   void AskFolder();

@@ -1,7 +1,6 @@
 // What the recovery window gives out: the chosen cell's orientations, and the results saved as
 // files (each written whole or not at all), or the figures as the renderer's report.
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -16,27 +15,20 @@
 #include "app/recovery/recovery_picture.h"
 #include "app/recovery/recovery_window.h"
 #include "elevation/elevation_encoding.h"
+#include "figure/png_bytes.h"
 #include "figure/recovery_pictures.h"
 #include "fileio/whole_file.h"
 
 namespace {
 
-std::optional<std::string> PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
-  return bytes.toStdString();
+std::optional<std::string> PngFile(const QImage& image) {
+  const std::optional<QByteArray> bytes = PngBytes(image);
+  return bytes ? std::optional(bytes->toStdString()) : std::nullopt;
 }
 
 QString Number(double value) { return QLocale().toString(value, 'g', 4); }
 
 }  // namespace
-
-int64_t RecoveredCells(const RecoveredNormals& normals) {
-  int64_t count = 0;
-  for (size_t cell = 0; cell < normals.Cells(); ++cell) count += normals.Has(cell) ? 1 : 0;
-  return count;
-}
 
 void RecoveryWindow::SetPathPicker(std::function<QString(RecoveryExport)> picker) {
   pickPath_ = std::move(picker);
@@ -65,7 +57,7 @@ QWidget* RecoveryWindow::MakeExportButtons() {
 std::string RecoveryWindow::ReportText() const {
   if (outcome_ == nullptr || !outcome_->error.isEmpty()) return {};
   if (outcome_->report) return FormatRecoveryReport(*outcome_->report);
-  return "recovered_pixels=" + std::to_string(RecoveredCells(outcome_->shape.normals)) + "\n";
+  return "recovered_pixels=" + std::to_string(outcome_->shape.normals.RecoveredCells()) + "\n";
 }
 
 void RecoveryWindow::AskExport(RecoveryExport what) {
@@ -103,10 +95,10 @@ bool RecoveryWindow::Export(RecoveryExport what, const QString& path) {
       }
       break;
     case RecoveryExport::kNormals:
-      bytes = PngBytes(NormalMapImage(outcome_->shape.normals));
+      bytes = PngFile(NormalMapImage(outcome_->shape.normals));
       break;
     case RecoveryExport::kAlbedo:
-      bytes = PngBytes(AlbedoImage(outcome_->shape.normals));
+      bytes = PngFile(AlbedoImage(outcome_->shape.normals));
       break;
     case RecoveryExport::kReport:
       bytes = ReportText();

@@ -7,6 +7,7 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -19,6 +20,7 @@
 #include "app/recovery/recovery_picture.h"
 #include "figure/recovery_pictures.h"
 #include "pass/job_runner.h"
+#include "photoset/photo_set.h"
 
 namespace {
 
@@ -92,6 +94,7 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   pass_ = new BackgroundPass(*runner_, *picture_, this);
   connect(controls_, &RecoveryControls::RunRequested, this, &RecoveryWindow::Run);
   connect(controls_, &RecoveryControls::CancelRequested, this, &RecoveryWindow::Cancel);
+  connect(controls_, &RecoveryControls::FolderChosen, this, &RecoveryWindow::OpenFolder);
   connect(view_, &QComboBox::currentIndexChanged, this, &RecoveryWindow::UpdatePicture);
   connect(lightSlant_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);
   connect(lightTilt_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);
@@ -139,6 +142,22 @@ void RecoveryWindow::Run() {
   controls_->SetRunning(true);
   pass_->Start([request = std::move(request), outcome] { *outcome = RunRecovery(request); },
                [this, outcome] { ShowOutcome(outcome); });
+}
+
+void RecoveryWindow::OpenFolder(const QString& folder) {
+  auto read = std::make_shared<std::variant<RecoveryImages, std::string>>();
+  controls_->SetRunning(true);
+  pass_->Start([folder, read] { *read = ReadPhotoSet(folder); },
+               [this, folder, read] {
+                 controls_->SetRunning(false);
+                 if (auto* message = std::get_if<std::string>(read.get())) {
+                   QMessageBox::warning(this, windowTitle(), QString::fromStdString(*message));
+                   return;
+                 }
+                 controls_->SetPhotos(std::make_shared<const RecoveryImages>(
+                                          std::move(std::get<RecoveryImages>(*read))),
+                                      folder);
+               });
 }
 
 void RecoveryWindow::Cancel() {
@@ -190,7 +209,7 @@ void RecoveryWindow::ShowFigures() {
     figures_->setText(tr("Истинная поверхность неизвестна: ошибки не измерить.<br>"
                          "Восстановлено пикселей: %1")
                           .arg(QLocale().toString(
-                              static_cast<qlonglong>(RecoveredCells(outcome_->shape.normals)))));
+                              static_cast<qlonglong>(outcome_->shape.normals.RecoveredCells()))));
     return;
   }
   const RecoveryReport& r = *outcome_->report;

@@ -37,9 +37,6 @@ struct SurfaceSnapshot {
   std::vector<LightAim> sources;
 };
 
-// The cells with a recovered normal.
-int64_t RecoveredCells(const RecoveredNormals& normals);
-
 enum class RecoveryView { kAlbedo, kNormalMap, kNeedles, kHeight, kError };
 enum class RecoveryExport { kHeight, kNormals, kAlbedo, kReport };
 
@@ -51,6 +48,10 @@ class RecoveryWindow final : public QWidget {
 
   // Where the images and the law come from when «Восстановить» is pressed.
   void SetSnapshotSource(std::function<std::optional<SurfaceSnapshot>()> source);
+  // Reads the folder's photographs on the window's thread of work (the progress bar shows it);
+  // once read, they are chosen as the images. A folder that does not read is a message naming
+  // the file, and changes nothing.
+  void OpenFolder(const QString& folder);
   // Tests answer the file dialogs: the path to save to, or empty for none.
   void SetPathPicker(std::function<QString(RecoveryExport)> picker);
 

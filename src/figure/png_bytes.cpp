@@ -1,0 +1,11 @@
+#include "figure/png_bytes.h"
+
+#include <QBuffer>
+#include <QImage>
+
+std::optional<QByteArray> PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
+  return bytes;
+}
