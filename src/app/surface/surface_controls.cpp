@@ -24,8 +24,7 @@
 
 namespace {
 
-constexpr double kHeightScaleLimit = 1000.0;  // either way: a negative scale turns the relief over
-constexpr qsizetype kQuotedCharacters = 40;   // a text quoted in a box's mark is cut after this
+constexpr qsizetype kQuotedCharacters = 40;  // a text quoted in a box's mark is cut after this
 
 // Why `text` gives no value within [low, high], or nothing when it does (then `value` holds it).
 QString Refusal(const QString& text, double low, double high, double kept, double& value) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/surface/surface_choice.h"
+#include "surface/surface_catalogue.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,9 +24,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-
-inline constexpr int kMinSurfaceWindowSide = 16;
-inline constexpr int kMaxSurfaceWindowSide = 1024;
 
 class SurfaceControls final : public QWidget {
   Q_OBJECT
