@@ -139,6 +139,24 @@ void FormulaPanel::OnFormulaEdited() {
   tooLongShown_ = !tooLong.isEmpty();
 }
 
+void FormulaPanel::Restore(const LawSettings& settings) {
+  if (!settings.formula) return;
+  const std::vector<std::string>& names = settings.formula->ParameterNames();
+  formula_->setText(QString::fromStdString(settings.formula->Text()));
+  formula_->setCursorPosition(0);
+  MarkInputBox(*formula_, QString());
+  for (int row = 0; row < kMaxLawParameters; ++row) {
+    const bool used = row < static_cast<int>(names.size());
+    rows_[row]->NameBox()->setText(used ? QString::fromStdString(names[row]) : QString());
+    MarkInputBox(*rows_[row]->NameBox(), QString());
+    rows_[row]->SetValue(used ? settings.parameters[row] : 0.0);
+    parameterOfRow_[row] = used ? row : -1;
+  }
+  error_->hide();
+  tooLongShown_ = false;
+  applied_ = settings;
+}
+
 std::optional<LawSettings> FormulaPanel::Compile() {
   if (const QString tooLong = TooLongMessage(formula_->text().size()); !tooLong.isEmpty()) {
     ShowError(tooLong);

@@ -137,6 +137,7 @@ bool SurfaceControls::ModelChosen() const {
 }
 
 void SurfaceControls::OnKindChosen() {
+  if (!ModelChosen()) catalogueKind_ = kind_->currentIndex();
   BuildParameterBoxes();
   // A model keeps the size of its grid.
   width_->setEnabled(!ModelChosen());
@@ -215,6 +216,7 @@ bool SurfaceControls::LoadAlbedo(const QString& path) {
     return false;
   }
   albedo_ = image;
+  albedoPath_ = QFileInfo(path).absoluteFilePath();
   albedoName_->setText(tr("Альбедо: %1").arg(QFileInfo(path).fileName()));
   noAlbedo_->setEnabled(true);
   SurfaceChanged();
@@ -224,6 +226,7 @@ bool SurfaceControls::LoadAlbedo(const QString& path) {
 void SurfaceControls::DropAlbedo() {
   if (albedo_.isNull()) return;
   albedo_ = QImage();
+  albedoPath_.clear();
   albedoName_->clear();
   noAlbedo_->setEnabled(false);
   SurfaceChanged();
