@@ -97,7 +97,8 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
 
 std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   // The files the surface names are read first: one that does not read changes nothing.
-  if (setup.surface != SurfaceSetup{} || setup.windows.surface || form_->Surface() != nullptr) {
+  if (setup.surface != StartSurfaceSetup() || setup.windows.surface ||
+      form_->Surface() != nullptr) {
     if (std::optional<QString> refusal =
             form_->EnsureSurfaceWindow().Controls().Restore(setup.surface)) {
       return refusal;
@@ -107,9 +108,9 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   const int32_t kind = setup.sphere.reflectanceKind;
   const LawSettings law = ChosenLawSettings(setup, formula);
   form_->ApplySetup(setup, law);
-  if (IsAdditionalLaw(kind) || formula) {
+  if (IsAdditionalLaw(kind) || formula || law_ != nullptr) {
     LawWindow& window = EnsureLawWindow();
-    if (formula) window.Restore(kFormula, *formula);
+    window.Restore(kFormula, formula.value_or(LawSettings{}));
     if (IsAdditionalLaw(kind)) window.Restore(kind, law);
   }
   if (setup.map != MapSetup{} || setup.windows.map || setup.windows.sources ||

@@ -97,7 +97,7 @@ struct MapSetup {
 // «Поверхность»: a catalogue surface (by name) with its parameters, or an elevation model's file.
 struct SurfaceSetup {
   std::string kind = "hemisphere";
-  std::vector<double> parameters;  // empty: the kind's start values
+  std::vector<double> parameters;  // one for each of the kind's, in its catalogue's order
   int width = 256;
   int height = 256;
   double heightScale = 1.0;
@@ -107,6 +107,9 @@ struct SurfaceSetup {
 
   bool operator==(const SurfaceSetup&) const = default;
 };
+
+// The surface a fresh window holds: the first kind of the catalogue at its start values.
+SurfaceSetup StartSurfaceSetup();
 
 // Which windows are open beside the main one.
 struct WindowsSetup {

@@ -149,6 +149,11 @@ void ReadLaw(SetupSection& root, int32_t kind, LawSetup& law) {
   const CompiledFormula compiled = CompileFormula(law.formula.text, names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {
     root.Fail(key, QString::fromStdString(FormulaErrorMessage(*error)));
+    return;
+  }
+  // The chosen formula's parameters are the law's, as the window holds them.
+  if (kind == kFormula) {
+    for (size_t k = 0; k < names.size(); ++k) law.parameters[k] = law.formula.parameters[k].value;
   }
 }
 

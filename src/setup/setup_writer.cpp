@@ -92,8 +92,11 @@ QJsonObject MapObject(const MapSetup& map) {
 QJsonObject SurfaceObject(const SurfaceSetup& surface) {
   QJsonObject parameters;
   if (const SurfaceKind* kind = FindSurfaceKind(surface.kind)) {
-    for (size_t k = 0; k < kind->parameters.size() && k < surface.parameters.size(); ++k) {
-      parameters.insert(QString::fromUtf8(kind->parameters[k].name), surface.parameters[k]);
+    const std::vector<double> values = surface.parameters.size() == kind->parameters.size()
+                                           ? surface.parameters
+                                           : StartValues(*kind);
+    for (size_t k = 0; k < kind->parameters.size(); ++k) {
+      parameters.insert(QString::fromUtf8(kind->parameters[k].name), values[k]);
     }
   }
   return QJsonObject{{"kind", Text(surface.kind)},

@@ -140,9 +140,11 @@ void FormulaPanel::OnFormulaEdited() {
 }
 
 void FormulaPanel::Restore(const LawSettings& settings) {
-  if (!settings.formula) return;
-  const std::vector<std::string>& names = settings.formula->ParameterNames();
-  formula_->setText(QString::fromStdString(settings.formula->Text()));
+  static const std::vector<std::string> kNoNames;
+  const std::vector<std::string>& names =
+      settings.formula ? settings.formula->ParameterNames() : kNoNames;
+  formula_->setText(settings.formula ? QString::fromStdString(settings.formula->Text())
+                                     : QString());
   formula_->setCursorPosition(0);
   MarkInputBox(*formula_, QString());
   for (int row = 0; row < kMaxLawParameters; ++row) {
@@ -154,7 +156,7 @@ void FormulaPanel::Restore(const LawSettings& settings) {
   }
   error_->hide();
   tooLongShown_ = false;
-  applied_ = settings;
+  applied_ = settings.formula ? std::optional<LawSettings>(settings) : std::nullopt;
 }
 
 std::optional<LawSettings> FormulaPanel::Compile() {

@@ -39,7 +39,8 @@ class FormulaPanel final : public QWidget {
   QString ErrorText() const;
 
   // Shows the compiled formula of `settings` with its parameters and makes it the applied one,
-  // as if typed and applied, without FormulaApplied (a setup opened).
+  // as if typed and applied, without FormulaApplied (a setup opened); settings without a formula
+  // empty the panel.
   void Restore(const LawSettings& settings);
   QLineEdit& FormulaBox() const { return *formula_; }
   QComboBox& StartChoice() const { return *start_; }
