@@ -80,9 +80,8 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
     setup.map.centreP = map->Figure().Zoom().Centre().p;
     setup.map.centreQ = map->Figure().Zoom().Centre().q;
   }
-  if (const SurfaceWindow* surface = form_->Surface()) {
-    setup.surface = surface->Controls().Setup();
-  }
+  const SurfaceWindow* surface = form_->Surface();
+  setup.surface = surface != nullptr ? surface->Controls().Setup() : StartSurfaceSetup();
   WindowsSetup& windows = setup.windows;
   windows.map = Shown(form_->MapWindow());
   windows.sources = windows.map && form_->SourcesAction()->isChecked();

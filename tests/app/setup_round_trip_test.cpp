@@ -184,6 +184,75 @@ class SetupRoundTripTest : public QObject {
     }
     qInfo("%d setups saved and opened", kRoundTrips);
   }
+
+  // A file refused, by the reader or while its surface's files are read, changes nothing: no
+  // control, no window, no pass, no recent file.
+  void refusedFileChangesNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("size");  // grown to this many bytes (sparse) when not 0
+    QTest::addColumn<QString>("said");
+    ::Setup other = RandomSetup(11).Make();
+    other.sphere.reflectanceKind = kMatte;
+    other.law = {};
+    const QByteArray good = WriteSetup(other);
+    // The first `from` after the sphere's section begins, or anywhere for the top level.
+    const auto replaced = [&](const char* from, const char* to) {
+      QByteArray text = good;
+      const qsizetype at =
+          text.indexOf(from, QByteArray(from).contains("slant") ? text.indexOf("\"sphere\"") : 0);
+      if (at < 0) qFatal("no %s", from);
+      return text.replace(at, qstrlen(from), to);
+    };
+    QTest::newRow("truncated") << good.left(good.size() / 3) << qint64(0) << "обрезан";
+    QTest::newRow("not JSON") << QByteArray("rotX = 30") << qint64(0) << "JSON";
+    QTest::newRow("version 999") << replaced("\"version\": 1", "\"version\": 999") << qint64(0)
+                                 << "«version»";
+    QTest::newRow("slant abc") << replaced("\"slant\":", "\"slant\": \"abc\", \"slantWas\":")
+                               << qint64(0) << "«sphere.slant»";
+    QTest::newRow("level 1e400") << replaced("\"levels\": [", "\"levels\": [1e400,") << qint64(0)
+                                 << "levels";
+    QTest::newRow("formula does not compile")
+        << replaced("\"law\": {", "\"law\": {\"formula\": {\"text\": \"ci +\"}") << qint64(0)
+        << "«law.formula»";
+    QTest::newRow("missing elevation file")
+        << replaced("\"elevation\": \"\"", "\"elevation\": \"/nonexistent/dem.tif\"") << qint64(0)
+        << "dem.tif";
+    QTest::newRow("elevation file that is no model")
+        << replaced("\"elevation\": \"\"", "\"elevation\": \"garbage.tif\"") << qint64(0)
+        << "garbage.tif";
+    QTest::newRow("100 MB") << good << qint64(100) * 1024 * 1024 << "КБ";
+  }
+
+  void refusedFileChangesNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, size);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    QFile garbage(folder.filePath(QStringLiteral("garbage.tif")));
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a model") > 0);
+    garbage.close();
+    const QString path = folder.filePath(QStringLiteral("bad.gsetup"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    if (size > 0) QVERIFY(file.resize(size));
+    file.close();
+
+    auto main = OpenMainWindow();
+    QVERIFY(!main->ApplySetup(RandomSetup(5).Make()));
+    const ::Setup before = Captured(*main);
+    const RenderState state = *main->Form().LastPassState();
+    const QImage picture = SpherePicture(*main);
+    const QStringList recent = main->Setups().RecentFiles();
+    MessageBoxWatch boxes;
+    QVERIFY(!main->OpenSetup(path));
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().front().contains(path) && boxes.texts().front().contains(said),
+             qPrintable(boxes.texts().front()));
+    QCOMPARE(Captured(*main), before);
+    CompareStates(state, *main->Form().LastPassState());
+    QCOMPARE(SpherePicture(*main), picture);
+    QCOMPARE(main->Setups().RecentFiles(), recent);
+  }
 };
 
 QTEST_MAIN(SetupRoundTripTest)
