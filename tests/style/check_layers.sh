@@ -3,12 +3,13 @@
 #   model < photometry < intake < pass < gradient < overlay < surface < curves < recovery (the
 #   Qt-free core) < figure (the drawing, Qt Gui); elevation (the reading of elevation models
 #   through GDAL, no Qt) builds on model alone; fileio stands beside them and includes none of
-#   them; app, tools and bench sit on top and may include any of them. Tests may reach what their
+#   them; setup (the setup file) sits above the core and fileio; app, tools and bench sit on top
+#   and may include any of them. Tests may reach what their
 #   subsystem reaches.
-# Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
-# widgets in figure; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
-# given after the root, tell a Gui or Widgets header from a Core one; without them that part is
-# skipped.
+# Then the Qt each layer may include: none in the core, Qt Core only in fileio and setup, Qt Gui
+# but no widgets in figure; in src only app includes widgets. Qt's include folders (QtGui,
+# QtWidgets), given after the root, tell a Gui or Widgets header from a Core one; without them
+# that part is skipped.
 set -euo pipefail
 root="$1"
 shift
@@ -27,6 +28,7 @@ declare -A allowed=(
   [figure]="model photometry intake pass gradient overlay surface curves recovery figure"
   [elevation]="model elevation"
   [fileio]="fileio"
+  [setup]="model photometry intake pass gradient overlay surface curves recovery fileio setup"
 )
 status=0
 checked=0
@@ -42,7 +44,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | figure | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | figure | fileio | setup | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -73,10 +75,10 @@ qt_includes_of() {
     done
 }
 if [ "${#qtIncludes[@]}" -gt 0 ]; then
-  gui=$(qt_includes_of QtGui src/fileio)
-  widgets=$(qt_includes_of QtWidgets src/fileio src/figure)
+  gui=$(qt_includes_of QtGui src/fileio src/setup)
+  widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/setup)
   if [ -n "$gui$widgets" ]; then
-    echo "src/fileio or src/figure include Qt above their layer:" $gui $widgets
+    echo "src/fileio, src/setup or src/figure include Qt above their layer:" $gui $widgets
     status=1
   fi
 else
