@@ -4,6 +4,7 @@
 // and a file that is refused changes nothing in the window.
 
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,6 +184,23 @@ class SetupRoundTripTest : public QObject {
       }
     }
     qInfo("%d setups saved and opened", kRoundTrips);
+  }
+
+  // «Недавние настройки»: the newest first, a file opened again moved up rather than listed
+  // twice, at most eight, and still there for the next window.
+  void recentFilesKeepTheLastEight() {
+    QTemporaryDir folder;
+    auto main = OpenMainWindow();
+    QStringList opened;
+    for (int k = 0; k < kMaxRecentSetups + 2; ++k) {
+      opened.prepend(folder.filePath(QStringLiteral("%1.gsetup").arg(k)));
+      main->Setups().Remember(opened.front());
+    }
+    main->Setups().Remember(opened.at(3));
+    opened.move(3, 0);
+    const QStringList expected = opened.mid(0, kMaxRecentSetups);
+    QCOMPARE(main->Setups().RecentFiles(), expected);
+    QCOMPARE(OpenMainWindow()->Setups().RecentMenu()->actions().size(), kMaxRecentSetups);
   }
 
   // A file refused, by the reader or while its surface's files are read, changes nothing: no
