@@ -35,6 +35,7 @@ inline constexpr HelpPage kHelpPages[] = {
     {"recovery", "Восстановление формы"},
     {"phase-curve", "Фазовая кривая и фазовый интеграл"},
     {"limb-darkening", "Потемнение к краю и профили"},
+    {"setup-file", "Файл настройки"},
     {"keys", "Клавиши и мышь"},
     {"command-line", "Командная строка"},
 };
