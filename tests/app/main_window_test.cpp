@@ -69,7 +69,9 @@ class MainWindowTest : public QObject {
              (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(),
                               main->findChild<QAction*>(QStringLiteral("OpenAnimation")),
                               main->Setups().OpenAction(), main->Setups().SaveAction(),
-                              main->Setups().RecentMenu()->menuAction(), main->QuitAction()}));
+                              main->Setups().RecentMenu()->menuAction(),
+                              main->findChild<QMenu*>(QStringLiteral("ExampleSetups"))->menuAction(),
+                              main->QuitAction()}));
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),
