@@ -1,6 +1,7 @@
 // The English help: each Russian page has its English one under its English title, with the same
 // sections, links and pictures; its links lead to English pages (whose sections are those of the
-// Russian pages, which the help's own test follows), its pictures load; no Russian text is left.
+// Russian pages, which the help's own test follows), its pictures load, a figure of
+// the help's own captioned in English; no Russian text is left.
 
 #include <QFile>
 #include <QImage>
@@ -102,8 +103,15 @@ class HelpEnglishTest : public QObject {
     QStringList englishImages;
     for (const QUrl& image : english.images) englishImages += image.fileName();
     QCOMPARE(englishImages, russianImages);
-    for (const QUrl& image : english.images) {
-      QVERIFY2(!QImage(QLatin1Char(':') + image.path()).isNull(), qPrintable(image.toString()));
+    for (qsizetype at = 0; at < english.images.size(); ++at) {
+      const QUrl& image = english.images[at];
+      const QImage picture(QLatin1Char(':') + image.path());
+      QVERIFY2(!picture.isNull(), qPrintable(image.toString()));
+      // A figure of the help's own (not a shared picture of the window) is captioned in English.
+      if (image != russian.images[at]) {
+        QVERIFY2(picture != QImage(QLatin1Char(':') + russian.images[at].path()),
+                 qPrintable(image.toString()));
+      }
     }
     const QString cyrillic = FirstCyrillic(html);
     QVERIFY2(cyrillic.isEmpty(), qPrintable(cyrillic));
