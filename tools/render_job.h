@@ -19,6 +19,7 @@
 #include "model/startup_values.h"
 #include "overlay/overlay_marks.h"
 #include "photometry/gradient_space.h"
+#include "setup/setup.h"
 
 // The raster formats, then the vector figures (the pass's raster as an image, the figure drawn
 // over it as vectors).
@@ -134,6 +135,9 @@ struct RenderJob {
   std::optional<RecoverJob> recover;
   int frameDelay = 10;        // --frame-delay: hundredths of a second a GIF frame is shown
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
+  // --setup: the setup the job started from (setup_options.h); --write-setup's file.
+  std::optional<Setup> setup;
+  std::string writeSetupPath;
 };
 
 inline constexpr int kMaxExtraSources = kMaxLightSources - 1;

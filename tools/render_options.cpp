@@ -12,6 +12,7 @@
 #include "input_error_text.h"
 #include "law_options.h"
 #include "recover_tool.h"
+#include "setup_options.h"
 #include "surface_options.h"
 #include "sweep_tool.h"
 
@@ -217,6 +218,19 @@ const std::vector<ValueOption>& ValueOptions() {
        "or, if the write fails, left as it was; an existing FIFO or character device (or a link "
        "to one) is written to as a stream and never replaced.",
        ParseOutput},
+      {"setup", "FILE",
+       "Start from a setup file saved by the window (.gsetup): its angles, function, law, "
+       "legend, switches, exposure, background and overlay, and its map's sources for "
+       "--gradient-space or --surface. Every other option given overrides it; --function drops "
+       "its law.",
+       [](std::string_view, RenderJob&) { return OptionValueError(); }},
+      {"write-setup", "FILE",
+       "Write the setup of the options given, as the window saves one, to FILE (replaced whole "
+       "or left as it was); with no -o or --readout nothing else is written.",
+       [](std::string_view text, RenderJob& job) {
+         job.writeSetupPath = std::string(text);
+         return OptionValueError();
+       }},
       {"format", "NAME",
        "ppm, png, bmp, svg or pdf: the picture format, whatever the output file's extension (by "
        "default "
@@ -339,6 +353,12 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   }
 
   RenderJob job;
+  if (parser.isSet(QStringLiteral("setup"))) {
+    if (OptionValueError error =
+            StartFromSetup(parser.value(QStringLiteral("setup")).toStdString(), job)) {
+      return OptionError{"--setup: " + *error};
+    }
+  }
   for (const ValueOption& option : ValueOptions()) {
     const QString name = QString::fromLatin1(option.name);
     if (!parser.isSet(name)) continue;
@@ -354,6 +374,8 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   for (const FlagOption& flag : kFlagOptions) {
     if (parser.isSet(QString::fromLatin1(flag.name))) flag.field(job) = flag.value;
   }
+  MergeSetup(job, parser.isSet(QStringLiteral("function")),
+             parser.isSet(QStringLiteral("formula")));
   if (job.gradientSpace) {
     for (const char* name : kIgnoredByGradientSpace) {
       if (parser.isSet(QString::fromLatin1(name)))
@@ -389,7 +411,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     return job;
   }
   if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
-  if (!job.readout && job.outputPath.empty()) {
+  if (!job.readout && job.outputPath.empty() && job.writeSetupPath.empty()) {
     return OptionError{
         "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp, -o FILE.svg, -o FILE.pdf or "
         "-o - (standard output), or --readout X,Y"};

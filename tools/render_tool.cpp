@@ -23,6 +23,7 @@
 #include "pass/worker_pool.h"
 #include "picture_file.h"
 #include "recover_tool.h"
+#include "setup_options.h"
 #include "surface_options.h"
 #include "surface_tool.h"
 #include "sweep_tool.h"
@@ -152,6 +153,13 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
   if (job.listSurfaces) {
     out << SurfaceList();
     return kExitSuccess;
+  }
+  if (!job.writeSetupPath.empty()) {
+    if (OptionValueError error = WriteJobSetup(job)) {
+      err << kToolName << *error << "\n";
+      return kExitFailure;
+    }
+    if (job.outputPath.empty() && !job.readout) return kExitSuccess;
   }
   if (job.threads > 0) SetPassThreadCount(job.threads);
   for (const std::string& warning : {IgnoredOptionsWarning(job), IgnoredGlossWarning(job)}) {

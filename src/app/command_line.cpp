@@ -49,6 +49,9 @@ void DescribeOptions(QCommandLineParser& parser, bool listQtOptions) {
       "Paints the reflectance map of a surface on the Gaussian sphere in a window."));
   parser.addHelpOption();
   parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("A setup file (.gsetup) to open at start."),
+                               QStringLiteral("[FILE]"));
   for (const QtOption& option : kQtOptions) {
     QCommandLineOption qtOption(QString::fromLatin1(option.name),
                                 QString::fromLatin1(option.description),
@@ -65,8 +68,8 @@ QString HelpText(const QCommandLineParser& parser) {
   const qsizetype nameEnd = text.indexOf(QLatin1Char(' '), nameStart);
   text.replace(nameStart, nameEnd - nameStart, QLatin1String(kProgram));
   return text + QStringLiteral(
-                    "\nExit status: 0 when the window is closed, 2 on a wrong option or an "
-                    "unexpected argument.\n");
+                    "\nExit status: 0 when the window is closed, 2 on a wrong option or more "
+                    "than one file.\n");
 }
 
 int Print(std::FILE* stream, const QString& text, int status) {
@@ -81,7 +84,7 @@ int Refuse(const QString& reason) {
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString& setupFile) {
   QStringList arguments = {QLatin1String(kProgram)};
   for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
   QCommandLineParser parser;
@@ -100,9 +103,11 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
                                                QStringLiteral(GAUSS_SPHERE_VERSION)),
                  0);
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    return Refuse(QStringLiteral("unexpected argument '%1': the program takes options only")
-                      .arg(parser.positionalArguments().constFirst()));
+  const QStringList words = parser.positionalArguments();
+  if (words.size() > 1) {
+    return Refuse(QStringLiteral("unexpected argument '%1': the program takes one setup file")
+                      .arg(words.at(1)));
   }
+  setupFile = words.isEmpty() ? QString() : words.constFirst();
   return std::nullopt;
 }

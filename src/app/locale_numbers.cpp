@@ -1,5 +1,8 @@
 #include "app/locale_numbers.h"
 
+#include <array>
+#include <charconv>
+
 namespace {
 
 constexpr int kFloatDigits = 7;
@@ -28,3 +31,16 @@ QString FloatText(float value) {
 QString DoubleText(double value) { return UserLocale().toString(value, 'g', kDoubleDigits); }
 
 QString UserText(const char* cText) { return DoubleText(ReadDouble(cText, CNumberFormat()).value); }
+
+QString ShortestText(double value) {
+  return UserLocale().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The float's own shortest digits (a double's would show the float's binary tail), with the
+// user's decimal separator.
+QString ShortestText(float value) {
+  std::array<char, 32> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  QString text = QString::fromLatin1(digits.data(), written.ptr - digits.data());
+  return text.replace(QLatin1Char('.'), UserLocale().decimalPoint());
+}

@@ -14,5 +14,9 @@ NumberFormat UserNumberFormat();
 
 QString FloatText(float value);
 QString DoubleText(double value);
+// The fewest digits that read back to the same value (a setup's numbers shown in the boxes).
+QString ShortestText(double value);
+QString ShortestText(float value);
+
 // A number written in the C format ("0.005"), as the user's format writes its 64-bit value.
 QString UserText(const char* cText);

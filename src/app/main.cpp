@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
   std::signal(SIGXFSZ, SIG_IGN);
   std::signal(SIGPIPE, SIG_IGN);
   // Before QApplication: a wrong option must not reach the platform, which aborts without one.
-  if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
+  QString setupFile;
+  if (const std::optional<int> status = AnswerCommandLine(argc, argv, setupFile)) return *status;
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("gauss-sphere"));
   QCoreApplication::setApplicationVersion(QStringLiteral(GAUSS_SPHERE_VERSION));
@@ -21,5 +22,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral(GAUSS_SPHERE_APP_ID));
   MainWindow window;
   window.show();
+  // A setup that does not open is said in a box over the window, which opens as it starts.
+  if (!setupFile.isEmpty()) window.OpenSetup(setupFile);
   return QApplication::exec();
 }

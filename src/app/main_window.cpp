@@ -20,6 +20,7 @@
 #include "app/law/law_window.h"
 #include "app/overlay_menu.h"
 #include "app/picture/picture_menu.h"
+#include "app/setup_menu.h"
 #include "app/window_placement.h"
 #include "model/backgrounds.h"
 
@@ -33,6 +34,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // The form keeps its fixed size; the window is the menu bar plus the form, nothing more.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+  setAcceptDrops(true);
   AddFileMenu();
   AddViewMenu();
   AddFunctionMenu();
@@ -47,6 +49,8 @@ void MainWindow::AddFileMenu() {
   QAction* animation = file->addAction(QStringLiteral("Анимация…"));
   animation->setObjectName(QStringLiteral("OpenAnimation"));
   connect(animation, &QAction::triggered, this, &MainWindow::OpenAnimation);
+  file->addSeparator();
+  setupMenu_ = new SetupMenu(*file, *this);
   file->addSeparator();
   quit_ = file->addAction(QStringLiteral("Выход"));
   quit_->setObjectName(QStringLiteral("Quit"));
@@ -74,6 +78,7 @@ void MainWindow::AddViewMenu() {
   view->addAction(form_->CompareAction());
   QAction* exposure = view->addAction(QStringLiteral("Яркость…"));
   exposure->setObjectName(QStringLiteral("OpenExposure"));
+  openExposure_ = exposure;
   connect(exposure, &QAction::triggered, this, [this] {
     if (exposure_ == nullptr) exposure_ = new ExposureWindow(*form_, this);
     exposure_->show();
@@ -119,19 +124,23 @@ void MainWindow::AddFunctionMenu() {
 // top), on the side of this window that has room for it, so that it leaves the option buttons
 // free where it can; it then stays where the user puts it.
 void MainWindow::OpenLaw(int32_t kind) {
-  const bool first = law_ == nullptr;
-  if (first) {
+  EnsureLawWindow().Choose(kind);
+  if (!lawPlaced_) PlaceLawWindow();
+}
+
+LawWindow& MainWindow::EnsureLawWindow() {
+  if (law_ == nullptr) {
     law_ = new LawWindow(
         *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
     // The picture's keys work beside its law too: save, copy and the map.
     law_->addActions({form_->PictureContextMenu().SaveAction(),
                       form_->PictureContextMenu().CopyAction(), form_->OpenMapAction()});
   }
-  law_->Choose(kind);
-  if (first) PlaceLawWindow();
+  return *law_;
 }
 
 void MainWindow::PlaceLawWindow() {
+  lawPlaced_ = true;
   const QScreen* shown = screen();
   if (shown == nullptr) return;
   const QRect available = shown->availableGeometry();

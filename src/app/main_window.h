@@ -5,6 +5,8 @@
 //
 //   «Файл»    Сохранить рисунок… (Ctrl+S), Копировать рисунок (Ctrl+C) -> Form1's PictureMenu
 //             Анимация… -> AnimationDialog
+//             Открыть настройку… (Ctrl+O), Сохранить настройку… (Ctrl+Shift+S), Недавние
+//             настройки -> SetupMenu; a setup file dropped on the window opens too
 //             Выход (Ctrl+Q)
 //   «Вид»     Карта R(p, q) (Ctrl+G), checked while the map is shown    -> Form1::OpenMapAction
 //             Источники (Ctrl+L), the map's panel, opening the map      -> Form1::SourcesAction
@@ -16,6 +18,10 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <optional>
+#include <variant>
+
+#include "setup/setup.h"
 
 class AnimationDialog;
 class ExposureWindow;
@@ -25,6 +31,7 @@ class HelpWindow;
 class LawWindow;
 class QAction;
 class QMenu;
+class SetupMenu;
 
 class MainWindow final : public QMainWindow {
   Q_OBJECT
@@ -54,6 +61,21 @@ class MainWindow final : public QMainWindow {
   void OpenAnimation();
   AnimationDialog* Animation() const { return animation_; }
 
+  // In main_window_setup.cpp. The setup of every window as it stands, or the message of the box
+  // that does not read.
+  std::variant<Setup, QString> CaptureSetup() const;
+  // Puts a checked setup into every window as if typed, opens and closes the windows it names
+  // and shades once; a file it names that does not read is the message, and nothing changes.
+  std::optional<QString> ApplySetup(const Setup& setup);
+  // Reads the setup file (or resource) at `path` and applies it, its messages in a box; a file
+  // opened joins «Недавние настройки». True when opened.
+  bool OpenSetup(const QString& path);
+  SetupMenu& Setups() const { return *setupMenu_; }
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   void AddFileMenu();
   void AddViewMenu();
@@ -61,6 +83,8 @@ class MainWindow final : public QMainWindow {
   void AddFunctionMenu();
   void AddHelpMenu();
   void PlaceLawWindow();
+  LawWindow& EnsureLawWindow();
+  void ShowSetupWindows(const WindowsSetup& windows);
   HelpWindow& EnsureHelp();
 
   Form1* form_ = nullptr;
@@ -73,4 +97,7 @@ class MainWindow final : public QMainWindow {
   QAction* quit_ = nullptr;
   ExposureWindow* exposure_ = nullptr;    // made when first opened
   AnimationDialog* animation_ = nullptr;  // made when first opened
+  QAction* openExposure_ = nullptr;
+  bool lawPlaced_ = false;  // «Параметры функции» placed when first shown
+  SetupMenu* setupMenu_ = nullptr;
 };

@@ -11,6 +11,10 @@
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
 
+// The range of the map window's zoom, a factor on the scale that fits its picture.
+inline constexpr double kMinMapZoom = 0.125;
+inline constexpr double kMaxMapZoom = 64.0;
+
 struct GradientView {
   double pixelsPerUnit = kGradientPixelsPerUnit;  // 50 at the default size
   double originX = 0.0;  // where p = q = 0 lies, in pixels right of the frame's centre

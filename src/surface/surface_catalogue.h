@@ -30,6 +30,11 @@ struct SurfaceKind {
 
 inline constexpr int kDefaultSurfaceSide = 256;
 inline constexpr int kMaxSurfaceSide = 4096;
+// The sides the window's «Поверхность» offers, and the bound of its height scale either way (a
+// negative scale turns the relief over).
+inline constexpr int kMinSurfaceWindowSide = 16;
+inline constexpr int kMaxSurfaceWindowSide = 1024;
+inline constexpr double kHeightScaleLimit = 1000.0;
 
 const std::vector<SurfaceKind>& SurfaceCatalogue();
 

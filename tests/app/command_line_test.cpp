@@ -56,23 +56,23 @@ class CommandLineTest : public QObject {
       const auto row = [&](const char* name) -> QTestData& {
         return QTest::addRow("%s, %s", name, where) << display;
       };
-      row("--help") << QStringList{"--help"} << 0 << "Usage: gauss-sphere [options]"
+      row("--help") << QStringList{"--help"} << 0 << "Usage: gauss-sphere [options] [FILE]"
                     << "";
-      row("-h") << QStringList{"-h"} << 0 << "Usage: gauss-sphere [options]"
+      row("-h") << QStringList{"-h"} << 0 << "Usage: gauss-sphere [options] [FILE]"
                 << "";
-      row("--help-all") << QStringList{"--help-all"} << 0 << "Usage: gauss-sphere [options]"
+      row("--help-all") << QStringList{"--help-all"} << 0 << "Usage: gauss-sphere [options] [FILE]"
                         << "";
       row("--version") << QStringList{"--version"} << 0 << "gauss-sphere 1.1"
                        << "";
       row("unknown option") << QStringList{"--bogus"} << 2 << ""
                             << "gauss-sphere: Unknown option 'bogus'.";
       row("unknown single-dash word") << QStringList{"-bogus"} << 2 << "" << tryHelp;
-      row("extra word") << QStringList{"extra-word"} << 2 << ""
-                        << "gauss-sphere: unexpected argument 'extra-word': the program takes "
-                           "options only";
+      row("a word after the setup file")
+          << QStringList{"lecture.gsetup", "extra-word"} << 2 << ""
+          << "gauss-sphere: unexpected argument 'extra-word': the program takes one setup file";
       row("extra word after Qt's options")
-          << QStringList{"-platform", "offscreen", "-style", "Fusion", "picture.png"} << 2 << ""
-          << tryHelp;
+          << QStringList{"-platform", "offscreen", "-style", "Fusion", "a.gsetup", "picture.png"}
+          << 2 << "" << tryHelp;
       row("Qt's option without its value") << QStringList{"-style"} << 2 << ""
                                            << "gauss-sphere: Missing value after '-style'.";
       row("switch given a value") << QStringList{"--reverse=yes"} << 2 << "" << tryHelp;

@@ -24,6 +24,7 @@
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/picture_menu.h"
+#include "app/setup_menu.h"
 #include "app/surface/surface_window.h"
 #include "form_probe.h"
 
@@ -67,7 +68,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(MenuItems(*main, "Файл"),
              (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(),
                               main->findChild<QAction*>(QStringLiteral("OpenAnimation")),
-                              main->QuitAction()}));
+                              main->Setups().OpenAction(), main->Setups().SaveAction(),
+                              main->Setups().RecentMenu()->menuAction(), main->QuitAction()}));
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),

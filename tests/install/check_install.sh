@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/gauss-sphere bin/gauss-sphere-render share/applications/"$id".desktop \
-         share/metainfo/"$id".metainfo.xml share/man/man1/gauss-sphere.1.gz \
+         share/metainfo/"$id".metainfo.xml share/mime/packages/"$id".xml \
+         share/man/man1/gauss-sphere.1.gz \
          share/man/man1/gauss-sphere-render.1.gz share/doc/gauss-sphere/copyright \
          share/doc/gauss-sphere/changelog.Debian.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
@@ -29,8 +30,20 @@ done
 
 out="$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1)" ||
   fail "desktop-file-validate: $out"
-grep -qx 'Exec=gauss-sphere' "$prefix/share/applications/$id.desktop" || fail "Exec line"
+grep -qx 'Exec=gauss-sphere %f' "$prefix/share/applications/$id.desktop" || fail "Exec line"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "Icon line"
+
+# The setup file's type: well-formed, and the MIME database built from it gives *.gsetup that
+# type, a kind of JSON, which the desktop entry opens.
+mime="$prefix/share/mime/packages/$id.xml"
+xmllint --noout "$mime" || fail "xmllint $mime"
+update-mime-database "$prefix/share/mime" || fail "update-mime-database"
+grep -q ':application/x-gauss-sphere-setup:\*\.gsetup' "$prefix/share/mime/globs2" ||
+  fail "globs2 lacks *.gsetup"
+grep -qx 'application/x-gauss-sphere-setup application/json' "$prefix/share/mime/subclasses" ||
+  fail "the setup type is no kind of JSON"
+grep -qx 'MimeType=application/x-gauss-sphere-setup;' "$prefix/share/applications/$id.desktop" ||
+  fail "MimeType line"
 
 appstreamcli validate --no-net --explain "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "appstreamcli validate"

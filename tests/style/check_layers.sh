@@ -4,12 +4,13 @@
 #   Qt-free core) < figure (the drawing, Qt Gui); photoset (photographs read as the images of a
 #   recovery, Qt Gui) builds on the core; elevation (the reading of elevation models through
 #   GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on model
-#   alone; fileio stands beside them and includes none of them; app, tools and bench sit on top
-#   and may include any of them. Tests may reach what their subsystem reaches.
-# Then the Qt each layer may include: none in the core, Qt Core only in fileio, Qt Gui but no
-# widgets in figure and photoset; in src only app includes widgets. Qt's include folders (QtGui, QtWidgets),
-# given after the root, tell a Gui or Widgets header from a Core one; without them that part is
-# skipped.
+#   alone; fileio stands beside them and includes none of them; setup (the setup file) sits above
+#   the core and fileio; app, tools and bench sit on top and may include any of them. Tests may
+#   reach what their subsystem reaches.
+# Then the Qt each layer may include: none in the core, Qt Core only in fileio and setup, Qt Gui
+# but no widgets in figure and photoset; in src only app includes widgets. Qt's include folders
+# (QtGui, QtWidgets), given after the root, tell a Gui or Widgets header from a Core one; without
+# them that part is skipped.
 set -euo pipefail
 root="$1"
 shift
@@ -30,6 +31,7 @@ declare -A allowed=(
   [elevation]="model elevation"
   [animation]="model animation"
   [fileio]="fileio"
+  [setup]="model photometry intake pass gradient overlay surface curves recovery fileio setup"
 )
 status=0
 checked=0
@@ -45,7 +47,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | fileio | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | fileio | setup | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -76,10 +78,10 @@ qt_includes_of() {
     done
 }
 if [ "${#qtIncludes[@]}" -gt 0 ]; then
-  gui=$(qt_includes_of QtGui src/fileio)
-  widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/photoset)
+  gui=$(qt_includes_of QtGui src/fileio src/setup)
+  widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/photoset src/setup)
   if [ -n "$gui$widgets" ]; then
-    echo "src/fileio, src/figure or src/photoset include Qt above their layer:" $gui $widgets
+    echo "src/fileio, src/setup, src/figure or src/photoset include Qt above their layer:" $gui $widgets
     status=1
   fi
 else

@@ -67,6 +67,7 @@ class PictureBox;
 class PictureMenu;
 class PointerReadout;
 struct InputError;
+struct Setup;
 struct ShadeIntake;
 struct SpherePass;
 
@@ -98,6 +99,8 @@ class Form1 final : public QWidget {
   QAction* SourcesAction() const { return showSources_; }
   // The gradient-space map's window; none until it was first opened.
   GradientMapWindow* MapWindow() const { return mapWindow_; }
+  // The map's window, made hidden if there is none yet (a setup's sources and zoom live there).
+  GradientMapWindow& EnsureMapWindow();
   // «Фазовая кривая» (checked while its window is shown) and that window, none until first opened.
   QAction* PhaseCurveAction() const { return openPhaseCurve_; }
   PhaseCurveWindow* PhaseCurve() const { return phaseCurve_; }
@@ -116,6 +119,7 @@ class Form1 final : public QWidget {
   // «Восстановление формы», opened from the surface window; none until first opened.
   RecoveryWindow* Recovery() const { return recovery_; }
   void OpenRecovery();
+  SurfaceWindow& EnsureSurfaceWindow();
   // The orientation whose normal is ringed on the picture (the cell under the pointer on the
   // surface's images); none while there is none. The ring shows where the last pass's view
   // shows that normal.
@@ -127,6 +131,8 @@ class Form1 final : public QWidget {
   // clears the option buttons, hides the glossy fields and shades at once.
   void ChooseDescribedFunction(int32_t kind);
   void ChooseLaw(int32_t kind, const LawSettings& settings);
+  // The law chosen as ChooseLaw chooses it, without the pass.
+  void SelectLaw(int32_t kind, const LawSettings& settings);
   // New settings for the chosen additional law: the pass follows, at most one a frame.
   void ChangeLawSettings(const LawSettings& settings);
 
@@ -144,6 +150,15 @@ class Form1 final : public QWidget {
   // shades at once once a pass has been shown, since contour lines change the painting too.
   const OverlayChoice& Overlay() const { return overlay_; }
   void SetOverlayChoice(const OverlayChoice& choice);
+
+  // In form1_setup.cpp. The setup's part the form holds: its boxes, switches, function, the
+  // chosen law's settings, exposure, background and overlay. Fill reads the boxes as they stand
+  // and gives the message of the first that does not read (nothing is filled then). Apply puts a
+  // checked setup in the boxes as if typed, with `law` the settings of its additional law
+  // (compiled); no pass: Shade follows once everything is in place.
+  std::optional<QString> FillSetup(Setup& setup) const;
+  void ApplySetup(const Setup& setup, const LawSettings& law);
+  void Shade() { OnCommand1Clicked(); }
 
   // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
   void CancelPasses();
@@ -203,6 +218,7 @@ class Form1 final : public QWidget {
   SphereOverlay shownOverlay_;  // where the marks of the pass shown lie
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
+  bool mapPlaced_ = false;                  // placed beside this window when first shown
   BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
   PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
   ProfileWindow* profile_ = nullptr;        // made for the first line dragged

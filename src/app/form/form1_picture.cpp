@@ -81,9 +81,9 @@ void Form1::OpenBigSphere() {
   bigSphere_->activateWindow();
 }
 
-// The map's window is made when first asked for and shows the last pass, if there was one; it
-// then follows every pass until the program ends.
-void Form1::OpenGradientMap() {
+// The map's window is made when first asked for, or hidden for a setup's sources, and shows the
+// last pass, if there was one; it then follows every pass until the program ends.
+GradientMapWindow& Form1::EnsureMapWindow() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(*jobs_, *showSources_, this);
     mapWindow_->SetOverlayChoice(overlay_);
@@ -94,8 +94,16 @@ void Form1::OpenGradientMap() {
     LeaveKeyToWindow(*mapWindow_, openSurface_->shortcut());
     if (surface_ != nullptr) surface_->LinkMap(*mapWindow_);
     if (lastPass_) mapWindow_->ShowPass(*lastPass_);
+  }
+  return *mapWindow_;
+}
+
+void Form1::OpenGradientMap() {
+  EnsureMapWindow();
+  if (!mapPlaced_) {
     mapWindow_->show();
     mapWindow_->PlaceBeside(*window());
+    mapPlaced_ = true;
   }
   mapWindow_->show();
   mapWindow_->raise();

@@ -30,8 +30,9 @@ void Form1::SetUpSurfaceAction() {
   });
 }
 
-// Made when first asked for; it follows every pass while it is shown.
-void Form1::OpenSurface() {
+// Made when first asked for, or hidden for a setup's surface; it follows every pass while it is
+// shown.
+SurfaceWindow& Form1::EnsureSurfaceWindow() {
   if (surface_ == nullptr) {
     surface_ = new SurfaceWindow(*jobs_, this);
     connect(surface_, &SurfaceWindow::ShownChanged, openSurface_, &QAction::setChecked);
@@ -43,6 +44,11 @@ void Form1::OpenSurface() {
     if (lastPass_) surface_->ShowPass(*lastPass_);
     surface_->PlaceBeside(*window());
   }
+  return *surface_;
+}
+
+void Form1::OpenSurface() {
+  EnsureSurfaceWindow();
   surface_->show();
   surface_->raise();
   surface_->activateWindow();

@@ -80,6 +80,11 @@ void Form1::ChooseDescribedFunction(int32_t kind) {
 }
 
 void Form1::ChooseLaw(int32_t kind, const LawSettings& settings) {
+  SelectLaw(kind, settings);
+  OnCommand1Clicked();
+}
+
+void Form1::SelectLaw(int32_t kind, const LawSettings& settings) {
   // An exclusive group keeps one button checked: it lets go while all four are cleared.
   QButtonGroup* group = option_[1]->group();
   if (group != nullptr) group->setExclusive(false);
@@ -93,7 +98,6 @@ void Form1::ChooseLaw(int32_t kind, const LawSettings& settings) {
   state_.reflectanceKind = kind;
   state_.law = settings;
   emit FunctionChosen(kind);
-  OnCommand1Clicked();
 }
 
 void Form1::ChangeLawSettings(const LawSettings& settings) {

@@ -38,6 +38,7 @@ inline constexpr HelpPage kHelpPages[] = {
     {"recovery", "Восстановление формы", "Shape recovery"},
     {"phase-curve", "Фазовая кривая и фазовый интеграл", "The phase curve and the phase integral"},
     {"limb-darkening", "Потемнение к краю и профили", "Limb darkening and profiles"},
+    {"setup-file", "Файл настройки", "The setup file"},
     {"keys", "Клавиши и мышь", "Keys and mouse"},
     {"command-line", "Командная строка", "The command line"},
 };

@@ -139,6 +139,26 @@ void FormulaPanel::OnFormulaEdited() {
   tooLongShown_ = !tooLong.isEmpty();
 }
 
+void FormulaPanel::Restore(const LawSettings& settings) {
+  static const std::vector<std::string> kNoNames;
+  const std::vector<std::string>& names =
+      settings.formula ? settings.formula->ParameterNames() : kNoNames;
+  formula_->setText(settings.formula ? QString::fromStdString(settings.formula->Text())
+                                     : QString());
+  formula_->setCursorPosition(0);
+  MarkInputBox(*formula_, QString());
+  for (int row = 0; row < kMaxLawParameters; ++row) {
+    const bool used = row < static_cast<int>(names.size());
+    rows_[row]->NameBox()->setText(used ? QString::fromStdString(names[row]) : QString());
+    MarkInputBox(*rows_[row]->NameBox(), QString());
+    rows_[row]->SetValue(used ? settings.parameters[row] : 0.0);
+    parameterOfRow_[row] = used ? row : -1;
+  }
+  error_->hide();
+  tooLongShown_ = false;
+  applied_ = settings.formula ? std::optional<LawSettings>(settings) : std::nullopt;
+}
+
 std::optional<LawSettings> FormulaPanel::Compile() {
   if (const QString tooLong = TooLongMessage(formula_->text().size()); !tooLong.isEmpty()) {
     ShowError(tooLong);

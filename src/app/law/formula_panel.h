@@ -38,6 +38,10 @@ class FormulaPanel final : public QWidget {
   // The error shown, empty when there is none.
   QString ErrorText() const;
 
+  // Shows the compiled formula of `settings` with its parameters and makes it the applied one,
+  // as if typed and applied, without FormulaApplied (a setup opened); settings without a formula
+  // empty the panel.
+  void Restore(const LawSettings& settings);
   QLineEdit& FormulaBox() const { return *formula_; }
   QComboBox& StartChoice() const { return *start_; }
 

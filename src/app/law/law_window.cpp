@@ -121,6 +121,16 @@ void LawWindow::Choose(int32_t kind) {
   activateWindow();
 }
 
+void LawWindow::Restore(int32_t kind, const LawSettings& settings) {
+  if (!IsAdditionalLaw(kind)) return;
+  if (kind == kFormula) {
+    formulaPanel_->Restore(settings);
+  } else {
+    Remembered(kind) = settings;
+  }
+  ShowLaw(kind);
+}
+
 // A window grown for a law with more rows moves up, or left, rather than leave the screen.
 void LawWindow::KeepOnScreen() {
   const QScreen* shown = screen();

@@ -32,6 +32,9 @@ class LawWindow final : public QWidget {
   // Shows law `kind` (kMinnaert to kFormula), brings the window to the front and chooses the
   // law with its values; the typed formula only once its text compiles.
   void Choose(int32_t kind);
+  // A setup's settings for law `kind` (the typed formula's compiled), remembered and shown as
+  // if set here; nothing goes to the form.
+  void Restore(int32_t kind, const LawSettings& settings);
   // The law shown.
   int32_t Kind() const { return kind_; }
   // The settings the window holds for law `kind`; the typed formula's are FormulaPanel::Applied.

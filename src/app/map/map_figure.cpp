@@ -51,6 +51,11 @@ void MapFigure::Reset() {
   emit ViewChanged();
 }
 
+void MapFigure::SetZoom(double zoom, Gradient centre) {
+  zoom_.Set(zoom, centre);
+  emit ViewChanged();
+}
+
 void MapFigure::SetExtraSources(std::vector<UsedSource> extra, bool litByAll) {
   extra_ = std::move(extra);
   litByAll_ = litByAll;

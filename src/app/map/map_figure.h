@@ -49,6 +49,8 @@ class MapFigure final : public QObject {
   // default view. Both send ViewChanged.
   void ZoomAbout(QPointF pointer, double factor);
   void Reset();
+  // The zoom and centre a setup names; sends ViewChanged.
+  void SetZoom(double zoom, Gradient centre);
 
   // The sources beside the described one (at most two), and whether the region of the map they
   // all light is hatched.

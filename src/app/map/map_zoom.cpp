@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr double kMinZoom = 0.125;
-constexpr double kMaxZoom = 64.0;
-
 // The scale grows with the picture, by the smaller of its two ratios to the default size.
 double FitOf(QSize logical) {
   return std::min(static_cast<double>(logical.width()) / kDefaultPictureWidth,
@@ -28,7 +25,7 @@ GradientView MapZoom::ViewFor(QSize logical, int ratio) const {
 }
 
 void MapZoom::ZoomAbout(QPointF pointer, QSize logical, int ratio, double factor) {
-  const double zoom = std::clamp(zoom_ * factor, kMinZoom, kMaxZoom);
+  const double zoom = std::clamp(zoom_ * factor, kMinMapZoom, kMaxMapZoom);
   const double applied = zoom / zoom_;
   if (applied == 1.0) return;
   const int width = logical.width() * ratio;
@@ -38,6 +35,11 @@ void MapZoom::ZoomAbout(QPointF pointer, QSize logical, int ratio, double factor
   // The centre moves towards the pointer's gradient as the scale grows.
   centre_ = {under.p - (under.p - centre_.p) / applied, under.q - (under.q - centre_.q) / applied};
   zoom_ = zoom;
+}
+
+void MapZoom::Set(double zoom, Gradient centre) {
+  zoom_ = std::clamp(zoom, kMinMapZoom, kMaxMapZoom);
+  centre_ = centre;
 }
 
 void MapZoom::Reset() {

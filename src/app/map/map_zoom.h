@@ -19,8 +19,11 @@ class MapZoom {
   // Multiplies the scale by `factor`, the gradient under `pointer` (logical) staying under it.
   void ZoomAbout(QPointF pointer, QSize logical, int ratio, double factor);
   void Reset();
+  // A zoom (clamped to its range) about `centre`, as a setup gives them.
+  void Set(double zoom, Gradient centre);
   bool IsDefault() const { return zoom_ == 1.0 && centre_.p == 0.0 && centre_.q == 0.0; }
   double Zoom() const { return zoom_; }
+  Gradient Centre() const { return centre_; }
 
  private:
   double zoom_ = 1.0;

@@ -126,6 +126,25 @@ std::vector<UsedSource> SourcesPanel::ExtraSources() const {
 
 bool SourcesPanel::LitByAllChecked() const { return litByAll_->isChecked(); }
 
+std::array<SourceSetup, 2> SourcesPanel::Setups() const {
+  std::array<SourceSetup, 2> setups{};
+  for (size_t k = 0; k < rows_.size(); ++k) {
+    const ExtraRow& row = rows_.at(k);
+    setups.at(k) = {row.use->isChecked(), row.aim.slantDegrees, row.aim.tiltDegrees};
+  }
+  return setups;
+}
+
+void SourcesPanel::Restore(const std::array<SourceSetup, 2>& sources, bool litByAll) {
+  for (size_t k = 0; k < rows_.size(); ++k) {
+    ExtraRow& row = rows_.at(k);
+    row.slant->setText(ShortestText(sources.at(k).slant));
+    row.tilt->setText(ShortestText(sources.at(k).tilt));
+    row.use->setChecked(sources.at(k).used);
+  }
+  litByAll_->setChecked(litByAll);
+}
+
 // A text that reads gives the angle its value; one that does not, or one too large, marks the
 // box, and the angle keeps its last value.
 void SourcesPanel::OnTextEdited(ExtraRow& row, QLineEdit& box, double& value) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "figure/used_source.h"
+#include "setup/setup.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -23,6 +24,9 @@ class SourcesPanel final : public QGroupBox {
   // The checked extra sources in order (numbered 2 and 3), each with the last values that read.
   std::vector<UsedSource> ExtraSources() const;
   bool LitByAllChecked() const;
+  // Both extra sources, used or not, with their aims; and back, as if typed and checked.
+  std::array<SourceSetup, 2> Setups() const;
+  void Restore(const std::array<SourceSetup, 2>& sources, bool litByAll);
 
  signals:
   // A check box changed, or a box's text read as a new value.

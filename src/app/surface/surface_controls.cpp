@@ -24,8 +24,7 @@
 
 namespace {
 
-constexpr double kHeightScaleLimit = 1000.0;  // either way: a negative scale turns the relief over
-constexpr qsizetype kQuotedCharacters = 40;   // a text quoted in a box's mark is cut after this
+constexpr qsizetype kQuotedCharacters = 40;  // a text quoted in a box's mark is cut after this
 
 // Why `text` gives no value within [low, high], or nothing when it does (then `value` holds it).
 QString Refusal(const QString& text, double low, double high, double kept, double& value) {
@@ -142,6 +141,7 @@ bool SurfaceControls::ModelChosen() const {
 }
 
 void SurfaceControls::OnKindChosen() {
+  if (!ModelChosen()) catalogueKind_ = kind_->currentIndex();
   BuildParameterBoxes();
   // A model keeps the size of its grid.
   width_->setEnabled(!ModelChosen());
@@ -220,6 +220,7 @@ bool SurfaceControls::LoadAlbedo(const QString& path) {
     return false;
   }
   albedo_ = image;
+  albedoPath_ = QFileInfo(path).absoluteFilePath();
   albedoName_->setText(tr("Альбедо: %1").arg(QFileInfo(path).fileName()));
   noAlbedo_->setEnabled(true);
   SurfaceChanged();
@@ -229,6 +230,7 @@ bool SurfaceControls::LoadAlbedo(const QString& path) {
 void SurfaceControls::DropAlbedo() {
   if (albedo_.isNull()) return;
   albedo_ = QImage();
+  albedoPath_.clear();
   albedoName_->clear();
   noAlbedo_->setEnabled(false);
   SurfaceChanged();

@@ -12,9 +12,12 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/surface/surface_choice.h"
+#include "setup/setup.h"
+#include "surface/surface_catalogue.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,9 +26,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-
-inline constexpr int kMinSurfaceWindowSide = 16;
-inline constexpr int kMaxSurfaceWindowSide = 1024;
 
 class SurfaceControls final : public QWidget {
   Q_OBJECT
@@ -44,6 +44,10 @@ class SurfaceControls final : public QWidget {
   void DropAlbedo();
   // Reads an elevation model from `path` and chooses it. True when read.
   bool OpenModel(const QString& path);
+  // In surface_controls_setup.cpp. The controls as a setup holds them; and back: the setup's
+  // files are read first, and one that does not read is the message, with nothing changed.
+  SurfaceSetup Setup() const;
+  std::optional<QString> Restore(const SurfaceSetup& setup);
 
  signals:
   // The surface or the shadows' switch changed.
@@ -74,6 +78,8 @@ class SurfaceControls final : public QWidget {
   std::vector<std::vector<double>> values_;  // each kind's, kept while another is chosen
   double heightScaleValue_ = 1.0;
   QImage albedo_;
+  QString albedoPath_;
+  int catalogueKind_ = 0;  // the catalogue's kind last chosen, kept while a model is shown
   QString modelPath_;
   std::shared_ptr<const HeightField> model_;
   int generation_ = 0;

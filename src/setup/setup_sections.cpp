@@ -1,0 +1,188 @@
+#include "setup/setup_sections.h"
+
+#include <QJsonDocument>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "intake/number_text.h"
+
+namespace {
+
+constexpr qsizetype kQuotedCharacters = 40;
+
+}  // namespace
+
+QString QuotedJson(const QJsonValue& value) {
+  QString text;
+  if (value.isString()) {
+    text = QLatin1Char('"') + value.toString() + QLatin1Char('"');
+  } else if (value.isObject() || value.isArray()) {
+    text = QString::fromUtf8(
+        (value.isObject() ? QJsonDocument(value.toObject()) : QJsonDocument(value.toArray()))
+            .toJson(QJsonDocument::Compact));
+  } else {
+    // A number, true, false or null: as an array of one, without the brackets.
+    const QByteArray one = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    text = QString::fromUtf8(one.mid(1, one.size() - 2));
+  }
+  if (text.size() > kQuotedCharacters) text = text.left(kQuotedCharacters) + QStringLiteral("…");
+  return text;
+}
+
+SetupSection::SetupSection(QJsonObject object, QString path, SetupFindings& findings)
+    : object_(std::move(object)), path_(std::move(path)), findings_(findings) {}
+
+SetupSection::~SetupSection() {
+  for (auto it = object_.begin(); it != object_.end(); ++it) {
+    if (!known_.contains(it.key())) findings_.unknownKeys.append(KeyName(it.key()));
+  }
+}
+
+QString SetupSection::KeyName(const QString& key) const {
+  return path_.isEmpty() ? key : path_ + QLatin1Char('.') + key;
+}
+
+void SetupSection::KnowAll() {
+  for (auto it = object_.begin(); it != object_.end(); ++it) known_.insert(it.key());
+}
+
+void SetupSection::Fail(const QString& key, const QString& reason) {
+  if (Failed()) return;
+  findings_.fault = QStringLiteral("ключ «%1»: %2").arg(KeyName(key), reason);
+}
+
+std::optional<QJsonValue> SetupSection::Take(const char* key) {
+  const QString name = QLatin1String(key);
+  known_.insert(name);
+  if (Failed() || !object_.contains(name)) return std::nullopt;
+  return object_.value(name);
+}
+
+std::optional<double> SetupSection::NumberOf(const QString& key, const QJsonValue& value) {
+  if (!value.isDouble()) {
+    Fail(key, QStringLiteral("ожидается число, а записано %1").arg(QuotedJson(value)));
+    return std::nullopt;
+  }
+  const double number = value.toDouble();
+  if (!std::isfinite(number)) {
+    Fail(key, QStringLiteral("число вне допустимых пределов"));
+    return std::nullopt;
+  }
+  return number;
+}
+
+void SetupSection::Number(const char* key, double& value) {
+  const std::optional<QJsonValue> json = Take(key);
+  if (!json) return;
+  if (const std::optional<double> number = NumberOf(QLatin1String(key), *json)) value = *number;
+}
+
+void SetupSection::Ranged(const char* key, double& value, double lowest, double highest) {
+  double number = value;
+  Number(key, number);
+  if (Failed()) return;
+  if (!(number >= lowest && number <= highest)) {
+    Fail(QLatin1String(key),
+         QStringLiteral("%1 вне пределов от %2 до %3").arg(number).arg(lowest).arg(highest));
+    return;
+  }
+  value = number;
+}
+
+// The angle's shortest C text read as the slant box reads a text: the same bound on its radians.
+void SetupSection::Angle(const char* key, double& value) {
+  double number = value;
+  Number(key, number);
+  if (Failed()) return;
+  std::array<char, 32> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+  const NumberReading<double> reading = ReadAngleDegrees(
+      std::string_view(digits.data(), static_cast<size_t>(written.ptr - digits.data())),
+      CNumberFormat());
+  if (!reading.Ok()) {
+    Fail(QLatin1String(key), QStringLiteral("%1 — слишком большое число градусов").arg(number));
+    return;
+  }
+  value = number;
+}
+
+void SetupSection::Integer(const char* key, int& value, int lowest, int highest) {
+  double number = value;
+  Number(key, number);
+  if (Failed()) return;
+  if (number != std::floor(number) || number < lowest || number > highest) {
+    Fail(QLatin1String(key), QStringLiteral("ожидается целое от %1 до %2, а записано %3")
+                                 .arg(lowest)
+                                 .arg(highest)
+                                 .arg(number));
+    return;
+  }
+  value = static_cast<int>(number);
+}
+
+void SetupSection::Bool(const char* key, bool& value) {
+  const std::optional<QJsonValue> json = Take(key);
+  if (!json) return;
+  if (!json->isBool()) {
+    Fail(QLatin1String(key),
+         QStringLiteral("ожидается true или false, а записано %1").arg(QuotedJson(*json)));
+    return;
+  }
+  value = json->toBool();
+}
+
+void SetupSection::Text(const char* key, std::string& value) {
+  const std::optional<QJsonValue> json = Take(key);
+  if (!json) return;
+  if (!json->isString()) {
+    Fail(QLatin1String(key),
+         QStringLiteral("ожидается строка, а записано %1").arg(QuotedJson(*json)));
+    return;
+  }
+  value = json->toString().toStdString();
+}
+
+void SetupSection::Floats(const char* key, std::array<float, 7>& values) {
+  const std::optional<QJsonArray> array = Array(key);
+  if (!array) return;
+  if (array->size() != static_cast<qsizetype>(values.size())) {
+    Fail(QLatin1String(key),
+         QStringLiteral("ожидается %1 чисел, а записано %2").arg(values.size()).arg(array->size()));
+    return;
+  }
+  std::array<float, 7> read{};
+  for (size_t k = 0; k < values.size(); ++k) {
+    const QString element = QStringLiteral("%1[%2]").arg(QLatin1String(key)).arg(k);
+    const std::optional<double> number = NumberOf(element, array->at(static_cast<qsizetype>(k)));
+    if (!number) return;
+    read[k] = static_cast<float>(*number);
+    if (!std::isfinite(read[k])) {
+      Fail(element, QStringLiteral("%1 не умещается в 32-битное число").arg(*number));
+      return;
+    }
+  }
+  values = read;
+}
+
+std::optional<QJsonObject> SetupSection::Object(const char* key) {
+  const std::optional<QJsonValue> json = Take(key);
+  if (!json) return std::nullopt;
+  if (!json->isObject()) {
+    Fail(QLatin1String(key),
+         QStringLiteral("ожидается объект {…}, а записано %1").arg(QuotedJson(*json)));
+    return std::nullopt;
+  }
+  return json->toObject();
+}
+
+std::optional<QJsonArray> SetupSection::Array(const char* key) {
+  const std::optional<QJsonValue> json = Take(key);
+  if (!json) return std::nullopt;
+  if (!json->isArray()) {
+    Fail(QLatin1String(key),
+         QStringLiteral("ожидается список […], а записано %1").arg(QuotedJson(*json)));
+    return std::nullopt;
+  }
+  return json->toArray();
+}

@@ -1,0 +1,188 @@
+#include "setup_options.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+#include <algorithm>
+#include <charconv>
+#include <variant>
+
+#include "fileio/whole_file.h"
+#include "input_error_text.h"
+#include "model/backgrounds.h"
+#include "photometry/custom_formula.h"
+#include "photometry/law_catalogue.h"
+#include "setup/setup_file.h"
+#include "surface/surface_catalogue.h"
+
+namespace {
+
+// The fewest digits that read back to `value`, in the C format the options are read in.
+std::string CText(double value) {
+  std::array<char, 32> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return std::string(digits.data(), written.ptr);
+}
+
+std::string NameOf(std::string_view parameterText) {
+  return std::string(parameterText.substr(0, parameterText.find('=')));
+}
+
+// The setup's law as --param texts (and L=mcewen), in its catalogue's or formula's order.
+std::vector<std::string> SetupLawTexts(const Setup& setup) {
+  std::vector<std::string> texts;
+  const int32_t kind = setup.sphere.reflectanceKind;
+  if (kind == kFormula) {
+    for (const FormulaParameterSetup& parameter : setup.law.formula.parameters) {
+      texts.push_back(parameter.name + "=" + CText(parameter.value));
+    }
+  } else if (const LawEntry* law = FindLaw(kind)) {
+    for (size_t k = 0; k < law->parameters.size(); ++k) {
+      const bool mcEwen =
+          kind == kLunarLambert && k == kLunarLambertL && setup.law.lunarLambertMcEwen;
+      texts.push_back(std::string(law->parameters[k].name) + "=" +
+                      (mcEwen ? std::string("mcewen") : CText(setup.law.parameters[k])));
+    }
+  }
+  return texts;
+}
+
+std::optional<double> Number(const std::string& text) {
+  const NumberReading<double> reading = ReadDouble(text, CNumberFormat());
+  return reading.Ok() ? std::optional<double>(reading.value) : std::nullopt;
+}
+
+std::string BackgroundName(Rgb colour) {
+  for (const NamedBackground& background : kBackgrounds) {
+    if (background.colour == colour) return std::string(background.name);
+  }
+  return std::string(kBackgrounds.front().name);
+}
+
+// The surface of the job, as «Поверхность» would hold it.
+OptionValueError SurfaceOfJob(const SurfaceJob& job, SurfaceSetup& surface) {
+  const int width = job.width == 0 ? kDefaultSurfaceSide : job.width;
+  const int height = job.height == 0 ? kDefaultSurfaceSide : job.height;
+  if (const SurfaceKind* kind = FindSurfaceKind(job.name)) {
+    if (width < kMinSurfaceWindowSide || width > kMaxSurfaceWindowSide ||
+        height < kMinSurfaceWindowSide || height > kMaxSurfaceWindowSide) {
+      return "--write-setup: the window's surface is " + std::to_string(kMinSurfaceWindowSide) +
+             " to " + std::to_string(kMaxSurfaceWindowSide) + " cells a side";
+    }
+    surface.kind = kind->name;
+    surface.parameters = job.parameters;
+    surface.width = width;
+    surface.height = height;
+  } else {
+    surface.elevationPath =
+        QFileInfo(QString::fromStdString(job.name)).absoluteFilePath().toStdString();
+  }
+  surface.heightScale = job.heightScale;
+  surface.castShadows = job.castShadows;
+  if (!job.albedoPath.empty()) {
+    surface.albedoPath =
+        QFileInfo(QString::fromStdString(job.albedoPath)).absoluteFilePath().toStdString();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+OptionValueError StartFromSetup(std::string_view path, RenderJob& job) {
+  const SetupOutcome outcome =
+      ReadSetupFile(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+  if (const auto* refusal = std::get_if<QString>(&outcome)) return refusal->toStdString();
+  const Setup& setup = std::get<SetupReading>(outcome).setup;
+  const SphereSetup& sphere = setup.sphere;
+  job.inputs = {CText(sphere.rotX),  CText(sphere.rotY),   CText(sphere.rotZ),
+                CText(sphere.slant), CText(sphere.glossS), CText(sphere.glossN)};
+  job.reflectanceKind = sphere.reflectanceKind;
+  job.isoLevel = sphere.isoLevel;
+  job.isoHalfWidth = sphere.isoHalfWidth;
+  job.colourIsolines = sphere.colourIsolines;
+  job.halfSphere = sphere.halfSphere;
+  job.smooth = sphere.smoothing;
+  job.exposure = setup.picture.exposure;
+  job.background = BackgroundNamed(setup.picture.background).value_or(job.background);
+  job.overlay = {setup.picture.outline, setup.picture.sourceMark, setup.picture.contourLines,
+                 setup.picture.lineWidth};
+  job.setup = setup;
+  return std::nullopt;
+}
+
+void MergeSetup(RenderJob& job, bool functionGiven, bool formulaGiven) {
+  if (!job.setup) return;
+  const Setup& setup = *job.setup;
+  if (!functionGiven) {
+    std::vector<std::string> texts;
+    for (const std::string& text : SetupLawTexts(setup)) {
+      const bool given =
+          std::any_of(job.lawParameterTexts.begin(), job.lawParameterTexts.end(),
+                      [&](const std::string& other) { return NameOf(other) == NameOf(text); });
+      if (!given) texts.push_back(text);
+    }
+    texts.insert(texts.end(), job.lawParameterTexts.begin(), job.lawParameterTexts.end());
+    job.lawParameterTexts = std::move(texts);
+    if (!formulaGiven && setup.sphere.reflectanceKind == kFormula) {
+      job.formulaText = setup.law.formula.text;
+    }
+  }
+  if ((job.gradientSpace || job.surface) && job.extraSources.empty()) {
+    for (const SourceSetup& source : setup.map.sources) {
+      if (source.used) job.extraSources.push_back({source.slant, source.tilt});
+    }
+  }
+  if (job.gradientSpace) job.litByAll = job.litByAll || setup.map.litByAll;
+}
+
+OptionValueError WriteJobSetup(const RenderJob& job) {
+  Setup setup;
+  SphereSetup& sphere = setup.sphere;
+  const std::pair<const std::string*, double*> boxes[] = {
+      {&job.inputs.rotX, &sphere.rotX},     {&job.inputs.rotY, &sphere.rotY},
+      {&job.inputs.rotZ, &sphere.rotZ},     {&job.inputs.slant, &sphere.slant},
+      {&job.inputs.glossS, &sphere.glossS}, {&job.inputs.glossN, &sphere.glossN}};
+  for (const auto& [text, value] : boxes) {
+    const std::optional<double> number = Number(*text);
+    if (!number) return "--write-setup: " + *text + " does not read as a number";
+    *value = *number;
+  }
+  sphere.reflectanceKind = job.reflectanceKind;
+  if (job.isoLevel) sphere.isoLevel = *job.isoLevel;
+  if (job.isoHalfWidth) sphere.isoHalfWidth = *job.isoHalfWidth;
+  sphere.colourIsolines = job.colourIsolines;
+  sphere.halfSphere = job.halfSphere;
+  sphere.smoothing = job.smooth;
+  if (IsAdditionalLaw(job.reflectanceKind)) {
+    setup.law.parameters = job.law.parameters;
+    setup.law.lunarLambertMcEwen = job.law.lunarLambertMcEwen;
+  }
+  if (job.law.formula) {
+    const std::vector<std::string>& names = job.law.formula->ParameterNames();
+    setup.law.formula.text = job.law.formula->Text();
+    for (size_t k = 0; k < names.size(); ++k) {
+      setup.law.formula.parameters.push_back({names[k], job.law.parameters[k]});
+    }
+  }
+  if (job.autoExposure) return std::string("--write-setup holds a number for --exposure, not auto");
+  setup.picture = {job.exposure,        BackgroundName(job.background), job.overlay.contourLines,
+                   job.overlay.outline, job.overlay.sourceMark,         job.overlay.lineWidth};
+  for (size_t k = 0; k < job.extraSources.size() && k < setup.map.sources.size(); ++k) {
+    setup.map.sources[k] = {true, job.extraSources[k].slantDegrees,
+                            job.extraSources[k].tiltDegrees};
+  }
+  setup.map.litByAll = job.litByAll;
+  setup.windows.map = job.gradientSpace;
+  if (job.surface) {
+    if (OptionValueError error = SurfaceOfJob(*job.surface, setup.surface)) return error;
+    setup.windows.surface = true;
+  }
+  const QByteArray bytes = WriteSetup(setup);
+  const QString path = QString::fromStdString(job.writeSetupPath);
+  if (const std::optional<WriteFailure> failure = WriteWholeFile(
+          path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
+    return "cannot write the setup " + QuotedText(job.writeSetupPath) + ": " +
+           SystemReason(*failure).toStdString();
+  }
+  return std::nullopt;
+}
