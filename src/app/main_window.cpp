@@ -11,6 +11,7 @@
 #include <QWhatsThis>
 
 #include "app/animation/animation_dialog.h"
+#include "app/examples_menu.h"
 #include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
 #include "app/form/layout_table.h"
@@ -58,6 +59,7 @@ void MainWindow::AddFileMenu() {
   connect(animation, &QAction::triggered, this, &MainWindow::OpenAnimation);
   file->addSeparator();
   setupMenu_ = new SetupMenu(*file, *this);
+  new ExamplesMenu(*file, *this);
   file->addSeparator();
   quit_ = file->addAction(QString());
   texts.Keep(quit_, &QAction::setText, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Выход"));

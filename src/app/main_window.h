@@ -33,6 +33,8 @@ class QAction;
 class QMenu;
 class SetupMenu;
 
+enum class SetupSource { kFile, kExample };
+
 class MainWindow final : public QMainWindow {
   Q_OBJECT
  public:
@@ -69,7 +71,8 @@ class MainWindow final : public QMainWindow {
   std::optional<QString> ApplySetup(const Setup& setup);
   // Reads the setup file (or resource) at `path` and applies it, its messages in a box; a file
   // opened joins «Недавние настройки». True when opened.
-  bool OpenSetup(const QString& path);
+  // `kExample`: one of «Примеры», which does not join the recent files.
+  bool OpenSetup(const QString& path, SetupSource source = SetupSource::kFile);
   SetupMenu& Setups() const { return *setupMenu_; }
 
  protected:

@@ -144,7 +144,7 @@ void MainWindow::ShowSetupWindows(const WindowsSetup& windows) {
   }
 }
 
-bool MainWindow::OpenSetup(const QString& path) {
+bool MainWindow::OpenSetup(const QString& path, SetupSource source) {
   const SetupOutcome outcome = ReadSetupFile(path);
   if (const auto* refusal = std::get_if<QString>(&outcome)) {
     QMessageBox::warning(this, windowTitle(), *refusal);
@@ -156,7 +156,7 @@ bool MainWindow::OpenSetup(const QString& path) {
                          tr("Настройка «%1» не открыта: %2").arg(path, *refusal));
     return false;
   }
-  setupMenu_->Remember(path);
+  if (source == SetupSource::kFile) setupMenu_->Remember(path);
   if (!reading.warning.isEmpty()) QMessageBox::information(this, windowTitle(), reading.warning);
   return true;
 }

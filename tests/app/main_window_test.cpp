@@ -65,11 +65,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(main->windowTitle(), QStringLiteral("Тревелум на сфере Гаусса"));
     QVERIFY(!main->windowIcon().isNull());
     const PictureMenu& pictureMenu = form.PictureContextMenu();
-    QCOMPARE(MenuItems(*main, "Файл"),
-             (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(),
-                              main->findChild<QAction*>(QStringLiteral("OpenAnimation")),
-                              main->Setups().OpenAction(), main->Setups().SaveAction(),
-                              main->Setups().RecentMenu()->menuAction(), main->QuitAction()}));
+    QCOMPARE(
+        MenuItems(*main, "Файл"),
+        (QList<QAction*>{pictureMenu.SaveAction(), pictureMenu.CopyAction(),
+                         main->findChild<QAction*>(QStringLiteral("OpenAnimation")),
+                         main->Setups().OpenAction(), main->Setups().SaveAction(),
+                         main->Setups().RecentMenu()->menuAction(),
+                         main->findChild<QMenu*>(QStringLiteral("ExampleSetups"))->menuAction(),
+                         main->QuitAction()}));
     QCOMPARE(
         MenuItems(*main, "Вид"),
         (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),

@@ -112,7 +112,8 @@ void DrawSphere(QPainter& painter) {
 
 }  // namespace
 
-QImage DrawAnglesFigure() {
+QImage DrawAnglesFigure(FigureLanguage language) {
+  const bool english = language == FigureLanguage::kEnglish;
   QImage image(kFigureWidth, kFigureHeight, QImage::Format_ARGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -149,8 +150,10 @@ QImage DrawAnglesFigure() {
   painter.setPen(kSourceColour);
   painter.setFont(LabelFont(15, false));
   painter.drawText(QRectF(sTip.x() - kLabelBox - 6.0, sTip.y() - 8.0, kLabelBox, 20.0),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("S — источник"));
-  DrawText(painter, vTip + QPointF(8.0, 6.0), QStringLiteral("V — наблюдатель"), kObserverColour,
-           15, false);
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   english ? QStringLiteral("S — source") : QStringLiteral("S — источник"));
+  DrawText(painter, vTip + QPointF(8.0, 6.0),
+           english ? QStringLiteral("V — observer") : QStringLiteral("V — наблюдатель"),
+           kObserverColour, 15, false);
   return image;
 }

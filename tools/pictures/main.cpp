@@ -4,7 +4,8 @@
 //   glossy_formula.png                   the glossy reflectance function, set as a formula
 //   icon.png                             the window's 32x32 icon
 // With --hicolor it draws the desktop icons instead, as FOLDER/NxN/apps/NAME.png; with
-// --help-figures the figures of the help pages, which the build draws into its own folder:
+// --help-figures the figures of the help pages, which the build draws into its own folder, and
+// the same figures captioned in English into its subfolder en/:
 //   angles.png                           the sphere, a point, N, S, V and the angles i, e, g
 //
 // Usage: make-app-pictures <output dir>
@@ -40,7 +41,8 @@ const Output kOutputs[] = {
 };
 
 const Output kHelpFigures[] = {
-    {"angles.png", "PNG", DrawAnglesFigure},
+    {"angles.png", "PNG", [] { return DrawAnglesFigure(FigureLanguage::kRussian); }},
+    {"en/angles.png", "PNG", [] { return DrawAnglesFigure(FigureLanguage::kEnglish); }},
 };
 
 bool Save(const QImage& image, const QString& path, const char* format) {

@@ -6,6 +6,7 @@
 namespace {
 
 const QString kHelpRoot = QStringLiteral("qrc:/help/");
+const QString kEnglishFolder = QStringLiteral("en/");
 const QString kPageSuffix = QStringLiteral(".html");
 
 struct ControlPlace {
@@ -79,8 +80,8 @@ std::optional<HelpPlace> PlaceOfName(const QString& name) {
 
 }  // namespace
 
-QUrl HelpPageUrl(const QString& page, const QString& anchor) {
-  QUrl url(kHelpRoot + page + kPageSuffix);
+QUrl HelpPageUrl(const QString& page, const QString& anchor, bool english) {
+  QUrl url(kHelpRoot + (english ? kEnglishFolder : QString()) + page + kPageSuffix);
   if (!anchor.isEmpty()) url.setFragment(anchor);
   return url;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The pages of the help, in the order of its contents, and the places that context help opens:
 // each control of the main window names the page and the section (an anchor) that explain it.
-// Pages are Russian HTML compiled into the resources under qrc:/help/, one file NAME.html a page.
+// Pages are Russian HTML compiled into the resources under qrc:/help/, one file NAME.html a page;
+// each has an English translation with the same sections and links under qrc:/help/en/NAME.html.
 //
 //   control's objectName -> HelpPlaceOfControl -> {page, anchor} -> HelpPageUrl -> HelpWindow
 
@@ -12,32 +13,34 @@
 class QWidget;
 
 struct HelpPage {
-  const char* name;   // the file is qrc:/help/NAME.html
-  const char* title;  // the line of the contents
+  const char* name;     // the file is qrc:/help/NAME.html, in English qrc:/help/en/NAME.html
+  const char* title;    // the line of the contents, the <title> of the page
+  const char* titleEn;  // the same line in English, the <title> of the English page
 };
 
 inline constexpr HelpPage kHelpPages[] = {
-    {"start", "С чего начать"},
-    {"angles", "Сфера Гаусса и углы i, e, g"},
-    {"functions", "Функции отражательной способности"},
-    {"law-minnaert", "Закон Миннарта"},
-    {"law-lommel-seeliger", "Закон Ломмеля — Зелигера"},
-    {"law-lunar-lambert", "Лунно-ламбертов закон"},
-    {"law-oren-nayar", "Модель Орен — Наяра"},
-    {"law-hapke", "Закон Хапке"},
-    {"law-blinn-phong", "Модель Блинна — Фонга"},
-    {"law-cook-torrance", "Модель Кука — Торранса"},
-    {"law-formula", "Своя формула"},
-    {"isolines", "Изолинии и зоны"},
-    {"gradient", "Карта в градиентном пространстве"},
-    {"stereo", "Фотометрическое стерео"},
-    {"surface", "Поверхность и уравнение яркости изображения"},
-    {"recovery", "Восстановление формы"},
-    {"phase-curve", "Фазовая кривая и фазовый интеграл"},
-    {"limb-darkening", "Потемнение к краю и профили"},
-    {"setup-file", "Файл настройки"},
-    {"keys", "Клавиши и мышь"},
-    {"command-line", "Командная строка"},
+    {"start", "С чего начать", "Getting started"},
+    {"angles", "Сфера Гаусса и углы i, e, g", "The Gaussian sphere and the angles i, e, g"},
+    {"functions", "Функции отражательной способности", "Reflectance functions"},
+    {"law-minnaert", "Закон Миннарта", "Minnaert's law"},
+    {"law-lommel-seeliger", "Закон Ломмеля — Зелигера", "The Lommel–Seeliger law"},
+    {"law-lunar-lambert", "Лунно-ламбертов закон", "The lunar-Lambert law"},
+    {"law-oren-nayar", "Модель Орен — Наяра", "The Oren–Nayar model"},
+    {"law-hapke", "Закон Хапке", "Hapke's law"},
+    {"law-blinn-phong", "Модель Блинна — Фонга", "The Blinn–Phong model"},
+    {"law-cook-torrance", "Модель Кука — Торранса", "The Cook–Torrance model"},
+    {"law-formula", "Своя формула", "Custom formula"},
+    {"isolines", "Изолинии и зоны", "Isolines and zones"},
+    {"gradient", "Карта в градиентном пространстве", "The map in gradient space"},
+    {"stereo", "Фотометрическое стерео", "Photometric stereo"},
+    {"surface", "Поверхность и уравнение яркости изображения",
+     "Surfaces and the image irradiance equation"},
+    {"recovery", "Восстановление формы", "Shape recovery"},
+    {"phase-curve", "Фазовая кривая и фазовый интеграл", "The phase curve and the phase integral"},
+    {"limb-darkening", "Потемнение к краю и профили", "Limb darkening and profiles"},
+    {"setup-file", "Файл настройки", "The setup file"},
+    {"keys", "Клавиши и мышь", "Keys and mouse"},
+    {"command-line", "Командная строка", "The command line"},
 };
 
 // The page that opens when none is asked for.
@@ -49,11 +52,12 @@ struct HelpPlace {
   bool operator==(const HelpPlace&) const = default;
 };
 
-// qrc:/help/PAGE.html, with #ANCHOR when one is given.
-QUrl HelpPageUrl(const QString& page, const QString& anchor = {});
+// qrc:/help/PAGE.html, with #ANCHOR when one is given; qrc:/help/en/PAGE.html when `english`.
+// The anchors of a page are the same in both languages.
+QUrl HelpPageUrl(const QString& page, const QString& anchor = {}, bool english = false);
 
-// The page name of a help URL (the file name without .html), or an empty string for a URL that
-// is not a help page.
+// The page name of a Russian help URL (the file name without .html), or an empty string for a
+// URL that is not a help page.
 QString HelpPageName(const QUrl& url);
 
 bool IsHelpPage(const QString& page);

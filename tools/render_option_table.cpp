@@ -1,0 +1,291 @@
+#include "render_option_table.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "compare_tool.h"
+#include "curve_options.h"
+#include "figure_options.h"
+#include "law_options.h"
+#include "recover_tool.h"
+#include "setup_options.h"
+#include "surface_options.h"
+#include "sweep_tool.h"
+
+namespace {
+
+// A text the shade command reads later, as it reads the window's boxes.
+ValueHandler StoreText(std::string ShadeInputs::*field) {
+  return [field](std::string_view text, RenderJob& job) {
+    job.inputs.*field = std::string(text);
+    return OptionValueError();
+  };
+}
+
+ValueHandler StoreBands(const char* option,
+                        std::optional<std::array<float, kIsoBandCount>> RenderJob::*field) {
+  return [option, field](std::string_view text, RenderJob& job) {
+    return ParseBandList(option, text, job.*field);
+  };
+}
+
+template <bool RenderJob::*Field>
+bool& JobFlag(RenderJob& job) {
+  return job.*Field;
+}
+
+bool& CastShadowsFlag(RenderJob& job) {
+  if (!job.surface) job.surface.emplace();
+  return job.surface->castShadows;
+}
+
+template <bool OverlayChoice::*Field>
+bool& OverlayFlag(RenderJob& job) {
+  return job.overlay.*Field;
+}
+
+constexpr FlagOption kFlagOptions[] = {
+    {"grey", "Grey tones instead of colour isolines.", JobFlag<&RenderJob::colourIsolines>, false},
+    {"whole-sphere", "The whole sphere instead of its half.", JobFlag<&RenderJob::halfSphere>,
+     false},
+    {"smooth", "2x2 sub-pixel smoothing.", JobFlag<&RenderJob::smooth>, true},
+    {"gradient-space",
+     "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit "
+     "(times --scale), "
+     "p to the right, q upwards, the origin at the centre, with axes, their numbered ticks, the "
+     "letters p and q and the conventions N = (-p, -q, 1). It is seen from +z, so "
+     "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
+     JobFlag<&RenderJob::gradientSpace>, true},
+    {"lit-by-all",
+     "With --gradient-space: hatch the orientations every source lights (all cos i > 0).",
+     JobFlag<&RenderJob::litByAll>, true},
+    {"marks",
+     "With --gradient-space: mark the source's point S (a ring and its label) and its dashed "
+     "shadow line cos i = 0 "
+     "(drawn also with --light, --through or --lit-by-all).",
+     JobFlag<&RenderJob::marks>, true},
+    {"cast-shadows",
+     "With --surface: paint the cells whose ray towards the source meets the terrain as deep "
+     "shadow.",
+     CastShadowsFlag, true},
+    {"list-surfaces", "Print the catalogue of surfaces with their parameters, and nothing else.",
+     JobFlag<&RenderJob::listSurfaces>, true},
+    {"phase-curve",
+     "Write the function's disc-integrated phase curve instead of the picture: the brightness of "
+     "the whole sphere seen from +z against the phase angle g, 0 to 180 degrees, normalised to 1 "
+     "at g = 0, in 64-bit on a fine grid of the disc; -o FILE.csv (columns g and brightness) or "
+     ".png / .svg, a plot beside the Lambert and Lommel-Seeliger spheres' closed forms, with the "
+     "phase integral q.",
+     JobFlag<&RenderJob::phaseCurve>, true},
+    {"contour-lines",
+     "Draw the seven levels as contour lines in their legend colours over the grey tone, "
+     "instead of tinted bands (the sphere or the map).",
+     OverlayFlag<&OverlayChoice::contourLines>, true},
+    {"outline", "Outline the sphere's disc, black or, on a black background, white.",
+     OverlayFlag<&OverlayChoice::outline>, true},
+    {"source-mark",
+     "Mark with a sun where the direction to the light source meets the sphere, when the view "
+     "shows that point.",
+     OverlayFlag<&OverlayChoice::sourceMark>, true},
+};
+
+}  // namespace
+
+const std::vector<ValueOption>& ValueOptions() {
+  static const std::vector<ValueOption> kOptions = {
+      {"rot-x", "TEXT", "Rotation of the observer about Ox, degrees (default 30).",
+       StoreText(&ShadeInputs::rotX)},
+      {"rot-y", "TEXT", "Rotation about Oy, degrees (default 0).", StoreText(&ShadeInputs::rotY)},
+      {"rot-z", "TEXT", "Rotation about Oz, degrees (default 0).", StoreText(&ShadeInputs::rotZ)},
+      {"slant", "TEXT", "Slant of the light source, degrees (default 0).",
+       StoreText(&ShadeInputs::slant)},
+      {"function", "NAME",
+       "matte, glossy, rocky or mirror (default matte), or an additional law: minnaert, "
+       "lommel-seeliger, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance or formula "
+       "(a typed formula, --formula).",
+       ParseFunction},
+      {"param", "NAME=VALUE",
+       "A parameter of an additional law; repeat for each. minnaert: k (0 to 2, default 0.7); "
+       "lunar-lambert: L (0 to 1, default 0.5, or L=mcewen for McEwen's L(g)); oren-nayar: sigma "
+       "(degrees, 0 to 60, default 20); hapke: w (0 to 1, default 0.25), B0 (0 to 2, default 1), "
+       "h (0.001 to 2, default 0.06), xi (-0.99 to 0.99, default -0.25); blinn-phong: s (0 to 1, "
+       "default 0.5), n (0 to 1000, default 16); cook-torrance: s (0 to 1, default 0.5), m (0.01 "
+       "to 1, default 0.3), F0 (0.001 to 1, default 0.04); formula: up to four names of its own, "
+       "any finite value.",
+       StoreLawParameter},
+      {"formula", "TEXT",
+       "The formula of --function formula: phi in i, e, g (true angles in radians, 0 to pi), "
+       "their cosines ci, ce, cg, pi and its parameters, with sin, cos, tan, asin, acos, atan, "
+       "sqrt, exp, ln, log10, abs, min, max and ^; e.g. \"ci^k * ce^(k-1)\" --param k=0.7. One "
+       "that does not read is refused with a message (in Russian) naming the position and the "
+       "unknown name.",
+       StoreFormula},
+      {"s", "TEXT", "Glossy weight s (default 0.5); other functions ignore it, with a warning.",
+       StoreText(&ShadeInputs::glossS)},
+      {"n", "TEXT", "Glossy exponent n (default 16); other functions ignore it, with a warning.",
+       StoreText(&ShadeInputs::glossN)},
+      {"levels", "L0,...,L6", "Seven isoline levels, top legend row first (default 0.9,...,0.3).",
+       StoreBands("--levels", &RenderJob::isoLevel)},
+      {"half-widths", "H0,...,H6", "Seven isoline half-widths (default 0.005 each).",
+       StoreBands("--half-widths", &RenderJob::isoHalfWidth)},
+      {"size", "WxH", "Picture size in pixels, 1 to 10000 each (default 393x337 times --scale).",
+       ParseSize},
+      {"scale", "K",
+       "Magnification, a whole number from 1 to 16 (default 1): the sphere is drawn with a radius "
+       "of 100*K pixels and the gradient-space map with 50*K pixels a unit; the default size "
+       "grows with it to 393K x 337K.",
+       ParseScale},
+      {"exposure", "K|auto",
+       "Exposure of the grey tone, 0.1 to 10 (default 1): the tone is formed from K times phi, "
+       "so that a phi above 1 (a bright limb) shows below white at K below 1; the isoline bands, "
+       "zones and --readout keep phi itself. auto chooses K so that the brightest finite phi of "
+       "the picture is painted white.",
+       ParseExposure},
+      {"background", "NAME",
+       "white (default), black or grey: the colour the picture is cleared in, off the sphere.",
+       ParseBackground},
+      {"line-width", "N",
+       "1 to 4 (default 1): contour lines, the outline, isophotes, rings and shadow lines are "
+       "drawn N times as wide, for a projector.",
+       ParseLineWidth},
+      {"threads", "N",
+       "Threads the pass runs on, 1 to 256 (default: the CPUs this process may run on). The "
+       "picture is the same for any number.",
+       ParseThreads},
+      {"readout", "X,Y",
+       "Instead of writing a picture, print the readout of picture pixel X,Y (0,0 at the top left, "
+       "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI painted=PAINTED "
+       "zone=ZONE point=X,Y,Z\" (angles in degrees, G the phase angle from 0 to 180; PHI the "
+       "function's own value, PAINTED the value the colouring used, which the upper bound 1 may "
+       "have lowered; inf, -inf or nan where not finite, 1.000e+06 from a million on; ZONE is "
+       "band:K, self-shadow, fringe, deep-shadow or tone), with \" p=P q=Q\" added for the "
+       "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
+       "it is checked as a failed write would be (its folder must exist and be writable), and "
+       "nothing is written to it.",
+       ParseReadoutPixel},
+      {"light", "SLANT,TILT",
+       "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
+       "degrees turned about it (0 is the plane of the described source, --slant), each read as "
+       "--slant is (a value too large for it is refused); repeat for a third. Its S and dashed "
+       "shadow line are drawn (cyan, then magenta; the described "
+       "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
+       ParseLightSource},
+      {"through", "P,Q",
+       "With --gradient-space: draw each source's isophote (the curve of equal phi) through the "
+       "orientation P,Q, and white rings where the first two isophotes cross (the orientations "
+       "two images cannot tell apart); with a third source, red rings at those its isophote "
+       "shares.",
+       ParseThrough},
+      {"surface", "NAME|FILE",
+       "Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, "
+       "one pixel a cell, p and q by central differences, the map's phi and colours (see "
+       "--list-surfaces for the catalogue), or an elevation model's file.",
+       ParseSurface},
+      {"surface-size", "WxH", "The catalogue surface's grid, 1 to 4096 each (default 256x256).",
+       ParseSurfaceSize},
+      {"surface-param", "NAME=VALUE", "A parameter of the catalogue surface; repeat for each.",
+       StoreSurfaceParameter},
+      {"height-scale", "K", "Vertical exaggeration: the heights times K (default 1).",
+       ParseHeightScale},
+      {"albedo", "FILE",
+       "A greyscale image (stretched to the surface) whose grey 0 to 255 is an albedo 0 to 1: "
+       "each pixel's phi is times its albedo.",
+       ParseAlbedo},
+      {"source", "K",
+       "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
+       "(the --light ones).",
+       ParseSourceNumber},
+      {"phase-step", "DEG",
+       "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
+       ParsePhaseStep},
+      {"profile", "X0,Y0:X1,Y1",
+       "Write phi along the line between two picture pixels (of the sphere, the map or a "
+       "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 "
+       "with --light on the map or a surface; the values the readout gives at those pixels), or "
+       ".png / .svg, a plot.",
+       ParseProfile},
+      {"compare", "LAW[:NAME=VALUE...],...",
+       "Paint 2 to 6 spheres side by side instead of one, each with its own function and "
+       "parameters (e.g. matte,lommel-seeliger,oren-nayar:sigma=40) and everything else as given, "
+       "captioned, in one picture of -o's format.",
+       ParseCompare},
+      {"sweep", "NAME=FROM:TO:FRAMES",
+       "Write an animation instead of one picture: FRAMES pictures (2 to 600) with NAME stepped "
+       "evenly from FROM to TO (slant, rot-x, rot-y, rot-z, exposure, or a parameter of the "
+       "law as --param names it), as -o FILE.gif (one palette from all frames, looping) or "
+       "numbered PNG files -o FILE_%03d.png (frames counted from 0).",
+       ParseSweep},
+      {"frame-delay", "N",
+       "With --sweep: each GIF frame is shown N hundredths of a second "
+       "(default 10).",
+       ParseFrameDelay},
+      {"recover", "METHOD",
+       "With --surface or --images: recover the shape from its images instead of writing a "
+       "picture: ps (Woodham's photometric stereo from the described source and each --light), "
+       "ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from "
+       "shading of the described source's image, or of the first photograph). Prints the errors "
+       "against the true surface, one name=value a line (mean_angular_error_deg, "
+       "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "
+       "std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no "
+       "true surface, recovered_pixels alone.",
+       ParseRecover},
+      {"images", "DIR",
+       "With --recover, instead of --surface: a folder of photographs as the common photometric "
+       "stereo sets lay them out: filenames.txt (one image a line: PNG of 8 or 16 bits, grey or "
+       "colour, or another format Qt reads), light_directions.txt (one \"x y z\" line an image, "
+       "x to the right, y up, z towards the camera, z > 0), optionally light_intensities.txt "
+       "(one \"r g b\" line an image, each channel divided by it) and mask.png (black: no data). "
+       "Colour becomes the mean of the channels. A set too large to hold (pixels times images "
+       "beyond a cap the message names) is refused before any pixel is read, and a folder that "
+       "does not read is a message (in Russian) naming the file.",
+       StoreImagesFolder},
+      {"integrate", "NAME",
+       "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "
+       "cosine-transform Poisson solution, default) or poisson (on the recovered cells only).",
+       ParseIntegrate},
+      {"noise", "SIGMA",
+       "With --recover --surface: Gaussian noise of SIGMA grey levels in the images.", ParseNoise},
+      {"quantise", "BITS", "With --recover --surface: the images rounded to 8 or 16 bits.",
+       ParseQuantise},
+      {"height-out", "FILE",
+       "With --recover: the recovered height as a GeoTIFF (.tif) or an "
+       "ASCII grid (.asc).",
+       StoreHeightOut},
+      {"normals-out", "FILE", "With --recover: the recovered normals as an RGB normal map (.png).",
+       StoreNormalsOut},
+      {"albedo-out", "FILE", "With --recover: the recovered albedo (.png).", StoreAlbedoOut},
+      {"o", "FILE",
+       "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
+       "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
+       "pass's pixels as one image at their own resolution, and over them what the raster "
+       "formats draw into the pixels (the map's axes, numbers and marks) as vector lines and "
+       "text; the page is the picture's size divided by --scale (CSS pixels in SVG, points in "
+       "PDF). With \"-o -\" the picture goes to "
+       "standard output (PPM unless --format says otherwise). A regular file is replaced whole "
+       "or, if the write fails, left as it was; an existing FIFO or character device (or a link "
+       "to one) is written to as a stream and never replaced.",
+       ParseOutput},
+      {"setup", "FILE",
+       "Start from a setup file saved by the window (.gsetup): its angles, function, law, "
+       "legend, switches, exposure, background and overlay, and its map's sources for "
+       "--gradient-space or --surface. Every other option given overrides it; --function drops "
+       "its law.",
+       [](std::string_view, RenderJob&) { return OptionValueError(); }},
+      {"write-setup", "FILE",
+       "Write the setup of the options given, as the window saves one, to FILE (replaced whole "
+       "or left as it was); with no -o or --readout nothing else is written.",
+       [](std::string_view text, RenderJob& job) {
+         job.writeSetupPath = std::string(text);
+         return OptionValueError();
+       }},
+      {"format", "NAME",
+       "ppm, png, bmp, svg or pdf: the picture format, whatever the output file's extension (by "
+       "default "
+       "the extension chooses it, and standard output gets PPM).",
+       ParseFormat},
+  };
+  return kOptions;
+}
+
+std::span<const FlagOption> FlagOptions() { return kFlagOptions; }
