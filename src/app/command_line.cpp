@@ -9,6 +9,7 @@ namespace {
 
 // The name in the usage line and the messages, whatever path the program was started by.
 constexpr const char* kProgram = "gauss-sphere";
+constexpr const char* kLanguageOption = "language";
 
 // Options QGuiApplication, QApplication and the X11 platform plug-in take out of argv; --help-all
 // lists them.
@@ -52,6 +53,11 @@ void DescribeOptions(QCommandLineParser& parser, bool listQtOptions) {
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("A setup file (.gsetup) to open at start."),
                                QStringLiteral("[FILE]"));
+  parser.addOption(QCommandLineOption(
+      QLatin1String(kLanguageOption),
+      QStringLiteral("Language of the window: ru (Russian) or en (English); by default the one "
+                     "chosen last, Russian at the first start."),
+      QStringLiteral("ru|en")));
   for (const QtOption& option : kQtOptions) {
     QCommandLineOption qtOption(QString::fromLatin1(option.name),
                                 QString::fromLatin1(option.description),
@@ -84,7 +90,8 @@ int Refuse(const QString& reason) {
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString& setupFile) {
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString& setupFile,
+                                     std::optional<Language>& language) {
   QStringList arguments = {QLatin1String(kProgram)};
   for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
   QCommandLineParser parser;
@@ -107,6 +114,13 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString&
   if (words.size() > 1) {
     return Refuse(QStringLiteral("unexpected argument '%1': the program takes one setup file")
                       .arg(words.at(1)));
+  }
+  if (parser.isSet(QLatin1String(kLanguageOption))) {
+    const QString name = parser.value(QLatin1String(kLanguageOption));
+    language = LanguageNamed(name);
+    if (!language) {
+      return Refuse(QStringLiteral("unknown language '%1': the window speaks ru or en").arg(name));
+    }
   }
   setupFile = words.isEmpty() ? QString() : words.constFirst();
   return std::nullopt;

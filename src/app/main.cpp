@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "app/command_line.h"
+#include "app/language/language.h"
 #include "app/main_window.h"
 #include "app/qt_translation.h"
 
@@ -14,11 +15,15 @@ int main(int argc, char* argv[]) {
   std::signal(SIGPIPE, SIG_IGN);
   // Before QApplication: a wrong option must not reach the platform, which aborts without one.
   QString setupFile;
-  if (const std::optional<int> status = AnswerCommandLine(argc, argv, setupFile)) return *status;
+  std::optional<Language> language;
+  if (const std::optional<int> status = AnswerCommandLine(argc, argv, setupFile, language)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("gauss-sphere"));
   QCoreApplication::setApplicationVersion(QStringLiteral(GAUSS_SPHERE_VERSION));
   InstallRussianQtTexts(app);
+  UseLanguage(language.value_or(RememberedLanguage()));
   QGuiApplication::setDesktopFileName(QStringLiteral(GAUSS_SPHERE_APP_ID));
   MainWindow window;
   window.show();

@@ -17,6 +17,8 @@
 #include "app/form/layout_table.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
+#include "app/language/language_menu.h"
+#include "app/language/translated_texts.h"
 #include "app/law/function_menu.h"
 #include "app/law/law_window.h"
 #include "app/overlay_menu.h"
@@ -27,7 +29,8 @@
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("MainWindow"));
-  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle, "Form1",
+                                  kWindowCaption);
   setWindowIcon(QIcon(QString::fromUtf8(kWindowIcon)));
 
   form_ = new Form1(this);
@@ -43,18 +46,23 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 void MainWindow::AddFileMenu() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  QMenu* file = menuBar()->addMenu(QString());
+  texts.Keep(file, &QMenu::setTitle, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "&Файл"));
   file->setObjectName(QStringLiteral("FileMenu"));
   file->addAction(form_->PictureContextMenu().SaveAction());
   file->addAction(form_->PictureContextMenu().CopyAction());
-  QAction* animation = file->addAction(QStringLiteral("Анимация…"));
+  QAction* animation = file->addAction(QString());
+  texts.Keep(animation, &QAction::setText, "MainWindow",
+             QT_TRANSLATE_NOOP("MainWindow", "Анимация…"));
   animation->setObjectName(QStringLiteral("OpenAnimation"));
   connect(animation, &QAction::triggered, this, &MainWindow::OpenAnimation);
   file->addSeparator();
   setupMenu_ = new SetupMenu(*file, *this);
   new ExamplesMenu(*file, *this);
   file->addSeparator();
-  quit_ = file->addAction(QStringLiteral("Выход"));
+  quit_ = file->addAction(QString());
+  texts.Keep(quit_, &QAction::setText, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Выход"));
   quit_->setObjectName(QStringLiteral("Quit"));
   // Spelled out: the standard Quit key is empty on some platforms.
   quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -70,7 +78,9 @@ void MainWindow::OpenAnimation() {
 }
 
 void MainWindow::AddViewMenu() {
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  QMenu* view = menuBar()->addMenu(QString());
+  texts.Keep(view, &QMenu::setTitle, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "&Вид"));
   view->setObjectName(QStringLiteral("ViewMenu"));
   view->addAction(form_->OpenMapAction());
   view->addAction(form_->SourcesAction());
@@ -78,7 +88,9 @@ void MainWindow::AddViewMenu() {
   view->addAction(form_->SurfaceAction());
   view->addAction(form_->PhaseCurveAction());
   view->addAction(form_->CompareAction());
-  QAction* exposure = view->addAction(QStringLiteral("Яркость…"));
+  QAction* exposure = view->addAction(QString());
+  texts.Keep(exposure, &QAction::setText, "MainWindow",
+             QT_TRANSLATE_NOOP("MainWindow", "Яркость…"));
   exposure->setObjectName(QStringLiteral("OpenExposure"));
   openExposure_ = exposure;
   connect(exposure, &QAction::triggered, this, [this] {
@@ -95,13 +107,18 @@ void MainWindow::AddViewMenu() {
 // «Фон рисунка»: the colours the picture may be cleared in, one checked, in step with the form
 // (whose picture, clicked, chooses white).
 void MainWindow::AddBackgroundMenu(QMenu& view) {
-  static constexpr std::array<const char*, kBackgrounds.size()> kTitles = {"Белый", "Чёрный",
-                                                                           "Серый"};
-  QMenu* backgrounds = view.addMenu(QStringLiteral("Фон рисунка"));
+  static constexpr std::array<const char*, kBackgrounds.size()> kTitles = {
+      QT_TRANSLATE_NOOP("MainWindow", "Белый"), QT_TRANSLATE_NOOP("MainWindow", "Чёрный"),
+      QT_TRANSLATE_NOOP("MainWindow", "Серый")};
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  QMenu* backgrounds = view.addMenu(QString());
+  texts.Keep(backgrounds, &QMenu::setTitle, "MainWindow",
+             QT_TRANSLATE_NOOP("MainWindow", "Фон рисунка"));
   backgrounds->setObjectName(QStringLiteral("BackgroundMenu"));
   auto* group = new QActionGroup(backgrounds);
   for (size_t k = 0; k < kBackgrounds.size(); ++k) {
-    QAction* choice = backgrounds->addAction(QString::fromUtf8(kTitles[k]));
+    QAction* choice = backgrounds->addAction(QString());
+    texts.Keep(choice, &QAction::setText, "MainWindow", kTitles[k]);
     choice->setObjectName(QStringLiteral("Background_") +
                           QString::fromUtf8(kBackgrounds[k].name.data(),
                                             static_cast<qsizetype>(kBackgrounds[k].name.size())));
@@ -116,7 +133,9 @@ void MainWindow::AddBackgroundMenu(QMenu& view) {
 }
 
 void MainWindow::AddFunctionMenu() {
-  QMenu* functions = menuBar()->addMenu(QStringLiteral("Фу&нкция"));
+  QMenu* functions = menuBar()->addMenu(QString());
+  TranslatedTexts::Of(*this).Keep(functions, &QMenu::setTitle, "MainWindow",
+                                  QT_TRANSLATE_NOOP("MainWindow", "Фу&нкция"));
   functions->setObjectName(QStringLiteral("FunctionMenu"));
   functions_ = new FunctionMenu(
       *functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
@@ -156,9 +175,13 @@ void MainWindow::PlaceLawWindow() {
 }
 
 void MainWindow::AddHelpMenu() {
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  QMenu* help = menuBar()->addMenu(QString());
+  texts.Keep(help, &QMenu::setTitle, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "&Справка"));
   help->setObjectName(QStringLiteral("HelpMenu"));
-  helpAction_ = help->addAction(QStringLiteral("Справка"));
+  helpAction_ = help->addAction(QString());
+  texts.Keep(helpAction_, &QAction::setText, "MainWindow",
+             QT_TRANSLATE_NOOP("MainWindow", "Справка"));
   helpAction_->setObjectName(QStringLiteral("ContextHelp"));
   helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
   // In the map's window too, whose controls have their places in the help as well.
@@ -167,14 +190,18 @@ void MainWindow::AddHelpMenu() {
 
   whatsThis_ = QWhatsThis::createAction(this);  // Shift+F1
   whatsThis_->setObjectName(QStringLiteral("WhatsThis"));
-  whatsThis_->setText(QStringLiteral("Что это?"));
+  texts.Keep(whatsThis_, &QAction::setText, "MainWindow",
+             QT_TRANSLATE_NOOP("MainWindow", "Что это?"));
   help->addAction(whatsThis_);
   help->addSeparator();
 
-  about_ = help->addAction(QStringLiteral("О программе"));
+  about_ = help->addAction(QString());
+  texts.Keep(about_, &QAction::setText, "MainWindow",
+             QT_TRANSLATE_NOOP("MainWindow", "О программе"));
   about_->setObjectName(QStringLiteral("About"));
   about_->setMenuRole(QAction::AboutRole);
   connect(about_, &QAction::triggered, this, &MainWindow::ShowAbout);
+  AddLanguageMenu(*help, *this);
 }
 
 HelpWindow& MainWindow::EnsureHelp() {

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "app/form/form1.h"
+#include "app/language/translated_texts.h"
 
 namespace {
 
@@ -15,16 +16,19 @@ struct Switch {
 };
 
 constexpr Switch kSwitches[] = {
-    {"Изолинии линиями", "ContourLines", &OverlayChoice::contourLines},
-    {"Контур диска", "DiscOutline", &OverlayChoice::outline},
-    {"Источник на сфере", "SourceMark", &OverlayChoice::sourceMark},
+    {QT_TRANSLATE_NOOP("OverlayMenu", "Изолинии линиями"), "ContourLines",
+     &OverlayChoice::contourLines},
+    {QT_TRANSLATE_NOOP("OverlayMenu", "Контур диска"), "DiscOutline", &OverlayChoice::outline},
+    {QT_TRANSLATE_NOOP("OverlayMenu", "Источник на сфере"), "SourceMark",
+     &OverlayChoice::sourceMark},
 };
 
 }  // namespace
 
 void AddOverlayActions(QMenu& view, Form1& form) {
   for (const Switch& item : kSwitches) {
-    QAction* action = view.addAction(QString::fromUtf8(item.title));
+    QAction* action = view.addAction(QString());
+    TranslatedTexts::Of(view).Keep(action, &QAction::setText, "OverlayMenu", item.title);
     action->setObjectName(QString::fromLatin1(item.objectName));
     action->setCheckable(true);
     action->setChecked(form.Overlay().*item.field);
@@ -38,7 +42,9 @@ void AddOverlayActions(QMenu& view, Form1& form) {
         &form, &Form1::OverlayChoiceChanged, action,
         [action, field](const OverlayChoice& choice) { action->setChecked(choice.*field); });
   }
-  QMenu* widths = view.addMenu(QStringLiteral("Толщина линий"));
+  QMenu* widths = view.addMenu(QString());
+  TranslatedTexts::Of(view).Keep(widths, &QMenu::setTitle, "OverlayMenu",
+                                 QT_TRANSLATE_NOOP("OverlayMenu", "Толщина линий"));
   widths->setObjectName(QStringLiteral("LineWidthMenu"));
   auto* group = new QActionGroup(widths);
   for (int width = kMinLineWidth; width <= kMaxLineWidth; ++width) {

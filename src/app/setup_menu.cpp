@@ -9,17 +9,18 @@
 #include <QSettings>
 #include <variant>
 
+#include "app/language/translated_texts.h"
 #include "app/main_window.h"
 #include "fileio/whole_file.h"
 #include "setup/setup_file.h"
 
-namespace {
-
-const QString kRecentKey = QStringLiteral("recentSetups");
-
 QSettings RememberedSettings() {
   return QSettings(QStringLiteral("gauss-sphere"), QStringLiteral("gauss-sphere"));
 }
+
+namespace {
+
+const QString kRecentKey = QStringLiteral("recentSetups");
 
 QString Filter() {
   return SetupMenu::tr("Настройки (*.%1);;Все файлы (*)").arg(QLatin1String(kSetupSuffix));
@@ -28,15 +29,22 @@ QString Filter() {
 }  // namespace
 
 SetupMenu::SetupMenu(QMenu& file, MainWindow& main) : QObject(&main), main_(main) {
-  open_ = file.addAction(tr("Открыть настройку…"));
+  TranslatedTexts& texts = TranslatedTexts::Of(main);
+  open_ = file.addAction(QString());
+  texts.Keep(open_, &QAction::setText, "SetupMenu",
+             QT_TRANSLATE_NOOP("SetupMenu", "Открыть настройку…"));
   open_->setObjectName(QStringLiteral("OpenSetup"));
   open_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   connect(open_, &QAction::triggered, this, &SetupMenu::AskOpen);
-  save_ = file.addAction(tr("Сохранить настройку…"));
+  save_ = file.addAction(QString());
+  texts.Keep(save_, &QAction::setText, "SetupMenu",
+             QT_TRANSLATE_NOOP("SetupMenu", "Сохранить настройку…"));
   save_->setObjectName(QStringLiteral("SaveSetup"));
   save_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   connect(save_, &QAction::triggered, this, &SetupMenu::AskSave);
-  recent_ = file.addMenu(tr("Недавние настройки"));
+  recent_ = file.addMenu(QString());
+  texts.Keep(recent_, &QMenu::setTitle, "SetupMenu",
+             QT_TRANSLATE_NOOP("SetupMenu", "Недавние настройки"));
   recent_->setObjectName(QStringLiteral("RecentSetups"));
   connect(recent_, &QMenu::aboutToShow, this, &SetupMenu::ShowRecent);
   ShowRecent();

@@ -76,6 +76,10 @@ class CommandLineTest : public QObject {
       row("Qt's option without its value") << QStringList{"-style"} << 2 << ""
                                            << "gauss-sphere: Missing value after '-style'.";
       row("switch given a value") << QStringList{"--reverse=yes"} << 2 << "" << tryHelp;
+      row("unknown language") << QStringList{"--language", "de"} << 2 << ""
+                              << "gauss-sphere: unknown language 'de': the window speaks ru or en";
+      row("language without its value") << QStringList{"--language"} << 2 << ""
+                                        << "gauss-sphere: Missing value after '--language'.";
     }
   }
 

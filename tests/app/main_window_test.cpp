@@ -83,8 +83,10 @@ class MainWindowTest : public QObject {
                          main->findChild<QAction*>(QStringLiteral("DiscOutline")),
                          main->findChild<QAction*>(QStringLiteral("SourceMark")),
                          main->findChild<QMenu*>(QStringLiteral("LineWidthMenu"))->menuAction()}));
-    QCOMPARE(MenuItems(*main, "Справка"),
-             (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction()}));
+    QCOMPARE(
+        MenuItems(*main, "Справка"),
+        (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction(),
+                         main->findChild<QMenu*>(QStringLiteral("LanguageMenu"))->menuAction()}));
     QVERIFY(pictureMenu.Menu()->actions().contains(form.OpenMapAction()));
     QCOMPARE(form.OpenMapAction()->text(), QStringLiteral("Карта R(p, q)"));
     QVERIFY(form.OpenMapAction()->isCheckable());

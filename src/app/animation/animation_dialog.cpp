@@ -1,6 +1,7 @@
 #include "app/animation/animation_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -20,6 +21,7 @@
 #include "app/animation/sweep_relay.h"
 #include "app/curves/compare_window.h"
 #include "app/form/form1.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
@@ -39,8 +41,11 @@ constexpr int kMaxFrameDelay = 6000;  // hundredths of a second
 constexpr int kProgressIntervalMs = 50;
 
 // The picture offered first for each setting is the window's own sphere.
-const char* const kPictureTitles[] = {"Сфера", "Карта R(p, q)", "Изображения поверхности",
-                                      "Сравнение законов"};
+const char* const kPictureTitles[] = {
+    QT_TRANSLATE_NOOP("AnimationDialog", "Сфера"),
+    QT_TRANSLATE_NOOP("AnimationDialog", "Карта R(p, q)"),
+    QT_TRANSLATE_NOOP("AnimationDialog", "Изображения поверхности"),
+    QT_TRANSLATE_NOOP("AnimationDialog", "Сравнение законов")};
 
 bool Shown(const QWidget* window) { return window != nullptr && window->isVisible(); }
 
@@ -78,7 +83,9 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
       relay_(std::make_shared<SweepRelay>()) {
   relay_->target = this;
   setObjectName(QStringLiteral("AnimationDialog"));
-  setWindowTitle(QStringLiteral("Анимация"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "AnimationDialog",
+                                  QT_TRANSLATE_NOOP("AnimationDialog", "Анимация"));
   const auto make = [](auto* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -93,28 +100,34 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
   delay_ = make(new QSpinBox(this), "AnimationDelay");
   delay_->setRange(1, kMaxFrameDelay);
   delay_->setValue(kDefaultFrameDelay);
-  file_ = make(new QLineEdit(QStringLiteral("анимация.gif"), this), "AnimationFile");
-  auto* browse = make(new QPushButton(QStringLiteral("Обзор…"), this), "AnimationBrowse");
+  file_ = make(new QLineEdit(QCoreApplication::translate("AnimationDialog", "анимация.gif"), this),
+               "AnimationFile");
+  auto* browse =
+      make(new QPushButton(QCoreApplication::translate("AnimationDialog", "Обзор…"), this),
+           "AnimationBrowse");
   progress_ = make(new QProgressBar(this), "AnimationProgress");
   status_ = make(new QLabel(this), "AnimationStatus");
   status_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(this);
-  start_ = make(buttons->addButton(QStringLiteral("Записать"), QDialogButtonBox::AcceptRole),
+  start_ = make(buttons->addButton(QCoreApplication::translate("AnimationDialog", "Записать"),
+                                   QDialogButtonBox::AcceptRole),
                 "AnimationStart");
-  cancel_ = make(buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole),
+  cancel_ = make(buttons->addButton(QCoreApplication::translate("AnimationDialog", "Отмена"),
+                                    QDialogButtonBox::RejectRole),
                  "AnimationCancel");
 
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(file_, 1);
   fileRow->addWidget(browse);
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Что менять:"), setting_);
-  fields->addRow(QStringLiteral("Рисунок:"), picture_);
-  fields->addRow(QStringLiteral("От:"), from_);
-  fields->addRow(QStringLiteral("До:"), to_);
-  fields->addRow(QStringLiteral("Кадров:"), frames_);
-  fields->addRow(QStringLiteral("Задержка кадра, 1/100 с:"), delay_);
-  fields->addRow(QStringLiteral("Файл (.gif или .png):"), fileRow);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "Что менять:"), setting_);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "Рисунок:"), picture_);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "От:"), from_);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "До:"), to_);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "Кадров:"), frames_);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "Задержка кадра, 1/100 с:"),
+                 delay_);
+  fields->addRow(QCoreApplication::translate("AnimationDialog", "Файл (.gif или .png):"), fileRow);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(progress_);
@@ -171,18 +184,18 @@ void AnimationDialog::Refresh() {
   if (Running()) return;
   const QVariant chosen = picture_->currentData();
   picture_->clear();
-  picture_->addItem(QString::fromUtf8(kPictureTitles[0]),
+  picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[0]),
                     static_cast<int>(AnimatedPicture::kSphere));
   if (Shown(form_.MapWindow())) {
-    picture_->addItem(QString::fromUtf8(kPictureTitles[1]),
+    picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[1]),
                       static_cast<int>(AnimatedPicture::kMap));
   }
   if (Shown(form_.Surface())) {
-    picture_->addItem(QString::fromUtf8(kPictureTitles[2]),
+    picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[2]),
                       static_cast<int>(AnimatedPicture::kSurface));
   }
   if (Shown(form_.Compare()) && !form_.Compare()->States().empty()) {
-    picture_->addItem(QString::fromUtf8(kPictureTitles[3]),
+    picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[3]),
                       static_cast<int>(AnimatedPicture::kCompare));
   }
   picture_->setCurrentIndex(std::max(0, picture_->findData(chosen)));
@@ -219,8 +232,10 @@ void AnimationDialog::OnSettingChosen() {
 void AnimationDialog::Browse() {
   QString filter;
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Файл анимации"), file_->text(),
-      QStringLiteral("Анимация GIF (*.gif);;Нумерованные файлы PNG (*.png)"), &filter);
+      this, QCoreApplication::translate("AnimationDialog", "Файл анимации"), file_->text(),
+      QCoreApplication::translate("AnimationDialog",
+                                  "Анимация GIF (*.gif);;Нумерованные файлы PNG (*.png)"),
+      &filter);
   if (path.isEmpty()) return;
   const bool png = filter.contains(QStringLiteral("*.png"));
   file_->setText(QFileInfo(path).suffix().isEmpty() ? path + (png ? u".png"_qs : u".gif"_qs)

@@ -1,6 +1,7 @@
 #include "app/animation/animation_files.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -20,7 +21,8 @@ std::string_view BytesOf(const QByteArray& bytes) {
 }
 
 QString FailureMessage(const QString& path, const QString& reason) {
-  return QStringLiteral("Не удалось сохранить анимацию в файл «%1»: %2.")
+  return QCoreApplication::translate("AnimationDialog",
+                                     "Не удалось сохранить анимацию в файл «%1»: %2.")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -48,7 +50,8 @@ ImageBuffer BufferOf(const QImage& image) {
 std::variant<AnimationOutput, QString> AnimationOutputFor(const QString& path) {
   const QFileInfo name(path);
   const QString suffix = name.suffix().toLower();
-  if (name.fileName().isEmpty()) return QStringLiteral("Выберите файл анимации.");
+  if (name.fileName().isEmpty())
+    return QCoreApplication::translate("AnimationDialog", "Выберите файл анимации.");
   if (suffix.isEmpty()) return AnimationOutput{true, path + QStringLiteral(".gif")};
   if (suffix == u"gif") return AnimationOutput{true, path};
   if (suffix == u"png") {
@@ -59,7 +62,8 @@ std::variant<AnimationOutput, QString> AnimationOutputFor(const QString& path) {
                                         path.right(suffix.size() + 1)};
     }
   }
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "AnimationDialog",
       "Анимация пишется в файл GIF (.gif) или в нумерованные файлы PNG (имя с %03d и .png).");
 }
 
@@ -72,7 +76,8 @@ std::optional<QString> AnimationFrames::Add(const QImage& frame, int frames) {
   if (output_.gif) {
     const double pixels = static_cast<double>(frame.width()) * frame.height() * frames;
     if (pixels > kMaxGifPixels) {
-      return QStringLiteral(
+      return QCoreApplication::translate(
+                 "AnimationDialog",
                  "%1 кадров %2×%3 — слишком много точек для одного GIF (не больше %4 млн); "
                  "запишите нумерованные PNG.")
           .arg(frames)
@@ -87,7 +92,9 @@ std::optional<QString> AnimationFrames::Add(const QImage& frame, int frames) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
-  if (!writer.write(frame)) return QStringLiteral("Кадр не удалось записать в формате PNG.");
+  if (!writer.write(frame))
+    return QCoreApplication::translate("AnimationDialog",
+                                       "Кадр не удалось записать в формате PNG.");
   pngFrames_.push_back(std::move(bytes));
   return std::nullopt;
 }
@@ -96,7 +103,9 @@ std::optional<QString> AnimationFrames::Write(int delay) const {
   if (output_.gif) {
     const std::optional<std::string> bytes = EncodeGif(gifFrames_, delay);
     if (!bytes)
-      return FailureMessage(output_.path, QStringLiteral("кадры не удалось закодировать в GIF"));
+      return FailureMessage(
+          output_.path,
+          QCoreApplication::translate("AnimationDialog", "кадры не удалось закодировать в GIF"));
     return WriteBytes(output_.path, *bytes);
   }
   for (size_t k = 0; k < pngFrames_.size(); ++k) {

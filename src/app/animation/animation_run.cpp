@@ -2,6 +2,7 @@
 // painted and written on the dialog's own, and its end reported back.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "app/animation/animation_dialog.h"
 #include "app/animation/animation_files.h"
 #include "app/animation/sweep_relay.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "pass/job_runner.h"
 #include "pass/pass_control.h"
@@ -24,7 +26,9 @@ namespace {
 std::optional<double> ReadBox(const QLineEdit& box, const QString& field, QString& refusal) {
   const NumberReading<double> reading = ReadDouble(box.text().toStdString(), UserNumberFormat());
   if (reading.Ok()) return reading.value;
-  refusal = QStringLiteral("Поле «%1» должно содержать число, а не «%2».").arg(field, box.text());
+  refusal =
+      QCoreApplication::translate("AnimationDialog", "Поле «%1» должно содержать число, а не «%2».")
+          .arg(field, box.text());
   return std::nullopt;
 }
 
@@ -69,8 +73,10 @@ void PaintAndWrite(SweepOutcome& outcome, const SweepBase& base, const SweepSett
 void AnimationDialog::Start() {
   if (Running()) return;
   QString refusal;
-  const std::optional<double> from = ReadBox(*from_, QStringLiteral("От"), refusal);
-  const std::optional<double> to = from ? ReadBox(*to_, QStringLiteral("До"), refusal) : from;
+  const std::optional<double> from =
+      ReadBox(*from_, QCoreApplication::translate("AnimationDialog", "От"), refusal);
+  const std::optional<double> to =
+      from ? ReadBox(*to_, QCoreApplication::translate("AnimationDialog", "До"), refusal) : from;
   const std::variant<AnimationOutput, QString> output = AnimationOutputFor(file_->text().trimmed());
   if (refusal.isEmpty() && std::holds_alternative<QString>(output)) {
     refusal = std::get<QString>(output);
@@ -79,7 +85,8 @@ void AnimationDialog::Start() {
   const auto picture = static_cast<AnimatedPicture>(picture_->currentData().toInt());
   const std::optional<AnimatedScene> scene = SceneFor(picture);
   if (refusal.isEmpty() && (index < 0 || !scene)) {
-    refusal = QStringLiteral("Этого рисунка уже нет: выберите другой.");
+    refusal =
+        QCoreApplication::translate("AnimationDialog", "Этого рисунка уже нет: выберите другой.");
   }
   const SweepBase base = Base();
   if (refusal.isEmpty()) {
@@ -109,7 +116,9 @@ void AnimationDialog::Start() {
       [relay = relay_, sweep] { relay->Post(sweep); });
   progress_->setRange(0, frames);
   progress_->setValue(0);
-  status_->setText(QStringLiteral("Кадры рисуются…"));
+  TranslatedTexts::Of(*this).Keep(
+      "AnimationDialog", QT_TRANSLATE_NOOP("AnimationDialog", "Кадры рисуются…"),
+      [object = status_](const QString& text) { object->setText(text); });
   ShowRunning(true);
 }
 
@@ -119,7 +128,9 @@ void AnimationDialog::Cancel() {
   // written (a sweep already writing finishes its files).
   ticket_->Cancel();
   cancel_->setEnabled(false);
-  status_->setText(QStringLiteral("Отмена…"));
+  TranslatedTexts::Of(*this).Keep(
+      "AnimationDialog", QT_TRANSLATE_NOOP("AnimationDialog", "Отмена…"),
+      [object = status_](const QString& text) { object->setText(text); });
 }
 
 void AnimationDialog::OnDone(uint64_t sweep) {
@@ -128,13 +139,15 @@ void AnimationDialog::OnDone(uint64_t sweep) {
   ShowRunning(false);
   const SweepOutcome& outcome = *outcome_;
   if (!outcome.ended || outcome.cancelled) {
-    status_->setText(QStringLiteral("Отменено: ничего не записано."));
+    TranslatedTexts::Of(*this).Keep(
+        "AnimationDialog", QT_TRANSLATE_NOOP("AnimationDialog", "Отменено: ничего не записано."),
+        [object = status_](const QString& text) { object->setText(text); });
   } else if (outcome.error) {
     status_->setText(*outcome.error);
     QMessageBox::warning(this, windowTitle(), *outcome.error);
   } else {
     progress_->setValue(progress_->maximum());
-    status_->setText(QStringLiteral("Записано кадров: %1 (%2).")
+    status_->setText(QCoreApplication::translate("AnimationDialog", "Записано кадров: %1 (%2).")
                          .arg(outcome.framesDone.load())
                          .arg(QDir::toNativeSeparators(outcome.written)));
   }

@@ -1,7 +1,9 @@
 #include "app/animation/sweep_setting.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
+#include "app/language/core_texts.h"
 #include "app/locale_numbers.h"
 #include "intake/law_texts.h"
 #include "pass/exposure.h"
@@ -20,7 +22,7 @@ QString LawParameterName(const RenderState& state, int index) {
   if (state.reflectanceKind == kFormula) {
     return QString::fromStdString(state.law.formula->ParameterNames()[static_cast<size_t>(index)]);
   }
-  return QString::fromStdString(LawParameterCaption(state.reflectanceKind, index));
+  return ::LawParameterName(state.reflectanceKind, index);
 }
 
 int LawParameterCount(const RenderState& state) {
@@ -32,7 +34,8 @@ int LawParameterCount(const RenderState& state) {
 }
 
 QString OutsideRange(const QString& name, double lowest, double highest) {
-  return QStringLiteral("«%1» должно лежать в пределах от %2 до %3.")
+  return QCoreApplication::translate("AnimationDialog",
+                                     "«%1» должно лежать в пределах от %2 до %3.")
       .arg(name, UserLocale().toString(lowest), UserLocale().toString(highest));
 }
 
@@ -40,27 +43,32 @@ QString OutsideRange(const QString& name, double lowest, double highest) {
 
 std::vector<SweepSetting> SweepSettings(const SweepBase& base) {
   std::vector<SweepSetting> settings = {
-      {SweepKind::kRotX, 0, QStringLiteral("Поворот вокруг Ox, °")},
-      {SweepKind::kRotY, 0, QStringLiteral("Поворот вокруг Oy, °")},
-      {SweepKind::kRotZ, 0, QStringLiteral("Поворот вокруг Oz, °")},
-      {SweepKind::kSlant, 0, QStringLiteral("Наклон источника, °")},
+      {SweepKind::kRotX, 0, QCoreApplication::translate("AnimationDialog", "Поворот вокруг Ox, °")},
+      {SweepKind::kRotY, 0, QCoreApplication::translate("AnimationDialog", "Поворот вокруг Oy, °")},
+      {SweepKind::kRotZ, 0, QCoreApplication::translate("AnimationDialog", "Поворот вокруг Oz, °")},
+      {SweepKind::kSlant, 0, QCoreApplication::translate("AnimationDialog", "Наклон источника, °")},
   };
   for (size_t k = 0; k < base.extraSources.size(); ++k) {
     const int number = base.extraSources[k].number;
     const int index = static_cast<int>(k);
     settings.push_back(
-        {SweepKind::kSourceSlant, index, QStringLiteral("Источник %1: наклон, °").arg(number)});
+        {SweepKind::kSourceSlant, index,
+         QCoreApplication::translate("AnimationDialog", "Источник %1: наклон, °").arg(number)});
     settings.push_back(
-        {SweepKind::kSourceTilt, index, QStringLiteral("Источник %1: поворот, °").arg(number)});
+        {SweepKind::kSourceTilt, index,
+         QCoreApplication::translate("AnimationDialog", "Источник %1: поворот, °").arg(number)});
   }
   if (base.state.reflectanceKind == kGlossy) {
-    settings.push_back({SweepKind::kGlossS, 0, QStringLiteral("Глянцевая: s")});
-    settings.push_back({SweepKind::kGlossN, 0, QStringLiteral("Глянцевая: n")});
+    settings.push_back(
+        {SweepKind::kGlossS, 0, QCoreApplication::translate("AnimationDialog", "Глянцевая: s")});
+    settings.push_back(
+        {SweepKind::kGlossN, 0, QCoreApplication::translate("AnimationDialog", "Глянцевая: n")});
   }
   for (int k = 0; k < LawParameterCount(base.state); ++k) {
     settings.push_back({SweepKind::kLawParameter, k, LawParameterName(base.state, k)});
   }
-  settings.push_back({SweepKind::kExposure, 0, QStringLiteral("Яркость k")});
+  settings.push_back(
+      {SweepKind::kExposure, 0, QCoreApplication::translate("AnimationDialog", "Яркость k")});
   return settings;
 }
 

@@ -1,5 +1,6 @@
 #include "app/big_sphere/big_sphere_window.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeySequence>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/picture/picture_box.h"
@@ -27,7 +29,9 @@ int LargestSphereScale(QSize size) {
 
 BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("BigSphereWindow"));
-  setWindowTitle(QStringLiteral("Сфера крупно"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "BigSphereWindow",
+                                  QT_TRANSLATE_NOOP("BigSphereWindow", "Сфера крупно"));
   const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
   picture_ = new PictureBox(defaultSize * 2, this);
   picture_->setObjectName(QStringLiteral("BigSpherePicture"));
@@ -41,7 +45,7 @@ BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent) : QWidget(par
   menu_ = new PictureMenu(
       *picture_, *this, [this] { return picture_->ImageWithArrowShown(); },
       [this] { return ExportedLayers(*picture_, nullptr); });
-  menu_->SetProposedName(QStringLiteral("сфера.png"));
+  menu_->SetProposedName(QCoreApplication::translate("BigSphereWindow", "сфера.png"));
   picture_->SetOverlay([this](QPainter& painter) {
     if (!shown_) return;
     const RenderState& state = shown_->state;

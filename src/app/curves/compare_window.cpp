@@ -1,6 +1,7 @@
 #include "app/curves/compare_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <memory>
 
 #include "app/input_box_mark.h"
+#include "app/language/core_texts.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
@@ -54,28 +57,32 @@ std::optional<std::vector<NamedValue>> ReadParameters(const QString& text) {
 
 CompareWindow::CompareWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("CompareWindow"));
-  setWindowTitle(QStringLiteral("Сравнить законы"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "CompareWindow",
+                                  QT_TRANSLATE_NOOP("CompareWindow", "Сравнить законы"));
   auto* controls = new QGridLayout;
   count_ = new QSpinBox(this);
   count_->setObjectName(QStringLiteral("CompareCount"));
   count_->setRange(2, kMaxComparedLaws);
   count_->setValue(3);
-  controls->addWidget(new QLabel(QStringLiteral("Сфер:"), this), 0, 0);
+  controls->addWidget(new QLabel(QCoreApplication::translate("CompareWindow", "Сфер:"), this), 0,
+                      0);
   controls->addWidget(count_, 0, 1);
   for (int k = 0; k < kMaxComparedLaws; ++k) {
     functions_[k] = new QComboBox(this);
     functions_[k]->setObjectName(QStringLiteral("CompareFunction%1").arg(k + 1));
     for (const int32_t kind : {kMatte, kGlossy, kRocky, kMirror}) {
-      functions_[k]->addItem(QString::fromStdString(FunctionDisplayName(kind)), kind);
+      functions_[k]->addItem(FunctionName(kind), kind);
     }
     for (const LawEntry& law : AdditionalLaws()) {
       if (law.kind == kFormula) continue;
-      functions_[k]->addItem(QString::fromStdString(FunctionDisplayName(law.kind)), law.kind);
+      functions_[k]->addItem(FunctionName(law.kind), law.kind);
     }
     functions_[k]->setCurrentIndex(functions_[k]->findData(kStartKinds[k]));
     parameters_[k] = new QLineEdit(this);
     parameters_[k]->setObjectName(QStringLiteral("CompareParameters%1").arg(k + 1));
-    parameters_[k]->setPlaceholderText(QStringLiteral("параметры: k=0,7; sigma=20"));
+    parameters_[k]->setPlaceholderText(
+        QCoreApplication::translate("CompareWindow", "параметры: k=0,7; sigma=20"));
     controls->addWidget(functions_[k], 1 + k / 3, 2 * (k % 3));
     controls->addWidget(parameters_[k], 1 + k / 3, 2 * (k % 3) + 1);
     connect(functions_[k], &QComboBox::currentIndexChanged, this, &CompareWindow::Paint);
@@ -102,7 +109,7 @@ CompareWindow::CompareWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent,
               PaintComparedCaptions(painter, sphere, captions, columns, StandaloneFigureFont());
             }};
       });
-  menu_->SetProposedName(QStringLiteral("законы.png"));
+  menu_->SetProposedName(QCoreApplication::translate("CompareWindow", "законы.png"));
   pass_ = new BackgroundPass(jobs, *picture_, this);
   pass_->setObjectName(QStringLiteral("ComparePass"));
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -134,7 +141,8 @@ std::optional<RenderState> CompareWindow::SlotState(int index, const RenderState
   const std::optional<std::vector<NamedValue>> values = ReadParameters(box.text());
   const LawEntry* law = FindLaw(state.reflectanceKind);
   QString refusal;
-  if (!values) refusal = QStringLiteral("Пишите параметры так: k=0,7; sigma=20");
+  if (!values)
+    refusal = QCoreApplication::translate("CompareWindow", "Пишите параметры так: k=0,7; sigma=20");
   for (const NamedValue& named : values.value_or(std::vector<NamedValue>{})) {
     if (state.reflectanceKind == kGlossy && (named.name == u"s" || named.name == u"n")) {
       (named.name == u"s" ? state.glossS : state.glossN) = named.value;
@@ -143,7 +151,8 @@ std::optional<RenderState> CompareWindow::SlotState(int index, const RenderState
     const std::optional<int> at =
         law ? FindLawParameter(*law, named.name.toStdString()) : std::nullopt;
     if (!at || !InLawRange(law->parameters[static_cast<size_t>(*at)], named.value)) {
-      refusal = QStringLiteral("Нет такого параметра или значение вне его пределов: «%1»")
+      refusal = QCoreApplication::translate(
+                    "CompareWindow", "Нет такого параметра или значение вне его пределов: «%1»")
                     .arg(named.name);
       break;
     }

@@ -1,6 +1,7 @@
 #include "app/curves/phase_curve_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "app/curves/plot_view.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "plots/curve_plots.h"
@@ -21,9 +23,12 @@ constexpr double kStepDegrees = 1.0;
 
 PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("PhaseCurveWindow"));
-  setWindowTitle(QStringLiteral("Фазовая кривая"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "PhaseCurveWindow",
+                                  QT_TRANSLATE_NOOP("PhaseCurveWindow", "Фазовая кривая"));
   view_ = new PlotView(this);
-  magnitudes_ = new QCheckBox(QStringLiteral("В звёздных величинах"), this);
+  magnitudes_ =
+      new QCheckBox(QCoreApplication::translate("PhaseCurveWindow", "В звёздных величинах"), this);
   magnitudes_->setObjectName(QStringLiteral("PhaseMagnitudes"));
   integral_ = new QLabel(this);
   integral_->setObjectName(QStringLiteral("PhaseIntegral"));
@@ -68,14 +73,18 @@ void PhaseCurveWindow::Compute() {
 void PhaseCurveWindow::ShowCurve() {
   if (!curve_) {
     view_->SetPlot(CurvePlot{}, std::string());
-    integral_->setText(kind_ == kMirror ? QStringLiteral("У зеркальной функции фазовой кривой нет: "
+    integral_->setText(kind_ == kMirror
+                           ? QCoreApplication::translate("PhaseCurveWindow",
+                                                         "У зеркальной функции фазовой кривой нет: "
                                                          "её яркость сосредоточена в одной точке.")
-                                        : QStringLiteral("Функция темна на всём диске при g = 0."));
+                           : QCoreApplication::translate("PhaseCurveWindow",
+                                                         "Функция темна на всём диске при g = 0."));
     return;
   }
   view_->SetPlot(PhaseCurvePlot(*curve_, kind_, magnitudes_->isChecked()), PhaseCurveCsv(*curve_));
-  integral_->setText(QStringLiteral("Фазовый интеграл q = 2∫Φ(g) sin g dg = %1")
-                         .arg(UserLocale().toString(curve_->phaseIntegral, 'f', 4)));
+  integral_->setText(
+      QCoreApplication::translate("PhaseCurveWindow", "Фазовый интеграл q = 2∫Φ(g) sin g dg = %1")
+          .arg(UserLocale().toString(curve_->phaseIntegral, 'f', 4)));
 }
 
 void PhaseCurveWindow::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #include "app/curves/plot_files.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -51,9 +52,10 @@ std::optional<QString> WritePlotFile(const CurvePlot& plot, const QString& path)
   } else if (suffix == u"pdf") {
     bytes = PlotPdf(plot);
   } else {
-    return QStringLiteral("график сохраняется только в файл PNG (.png), SVG (.svg) или PDF (.pdf)");
+    return QCoreApplication::translate(
+        "PlotView", "график сохраняется только в файл PNG (.png), SVG (.svg) или PDF (.pdf)");
   }
-  if (!bytes) return QStringLiteral("график не удалось нарисовать");
+  if (!bytes) return QCoreApplication::translate("PlotView", "график не удалось нарисовать");
   return WriteBytes(*bytes, path);
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -29,13 +30,15 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
   layout->addWidget(view_, 1);
   layout->addWidget(pointer_);
   menu_ = new QMenu(this);
-  QAction* savePlot = menu_->addAction(QStringLiteral("Сохранить график…"));
+  QAction* savePlot =
+      menu_->addAction(QCoreApplication::translate("PlotView", "Сохранить график…"));
   savePlot->setObjectName(QStringLiteral("SavePlot"));
   connect(savePlot, &QAction::triggered, this, [this] {
     const QString path = AskPath(false);
     if (!path.isEmpty()) SavePlot(path);
   });
-  QAction* saveData = menu_->addAction(QStringLiteral("Сохранить данные (CSV)…"));
+  QAction* saveData =
+      menu_->addAction(QCoreApplication::translate("PlotView", "Сохранить данные (CSV)…"));
   saveData->setObjectName(QStringLiteral("SaveData"));
   connect(saveData, &QAction::triggered, this, [this] {
     const QString path = AskPath(true);
@@ -78,21 +81,26 @@ QString PlotView::AskPath(bool data) {
   if (pickPath_) return pickPath_(data);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString proposed =
-      QDir(folder).filePath(data ? QStringLiteral("кривая.csv") : QStringLiteral("кривая.png"));
-  const QString filters = data ? QStringLiteral("Данные CSV (*.csv)")
-                               : QStringLiteral(
-                                     "Рисунок PNG (*.png);;Рисунок SVG (*.svg);;"
-                                     "Документ PDF (*.pdf)");
+      QDir(folder).filePath(data ? QCoreApplication::translate("PlotView", "кривая.csv")
+                                 : QCoreApplication::translate("PlotView", "кривая.png"));
+  const QString filters =
+      data ? QCoreApplication::translate("PlotView", "Данные CSV (*.csv)")
+           : QCoreApplication::translate("PlotView",
+                                         "Рисунок PNG (*.png);;Рисунок SVG (*.svg);;"
+                                         "Документ PDF (*.pdf)");
   return QFileDialog::getSaveFileName(
-      this, data ? QStringLiteral("Сохранить данные") : QStringLiteral("Сохранить график"),
+      this,
+      data ? QCoreApplication::translate("PlotView", "Сохранить данные")
+           : QCoreApplication::translate("PlotView", "Сохранить график"),
       proposed, filters);
 }
 
 bool PlotView::SavePlot(const QString& path) {
   if (const std::optional<QString> reason = WritePlotFile(plot_, path)) {
-    QMessageBox::warning(this, window()->windowTitle(),
-                         QStringLiteral("Не удалось сохранить график в файл «%1»: %2.")
-                             .arg(QDir::toNativeSeparators(path), *reason));
+    QMessageBox::warning(
+        this, window()->windowTitle(),
+        QCoreApplication::translate("PlotView", "Не удалось сохранить график в файл «%1»: %2.")
+            .arg(QDir::toNativeSeparators(path), *reason));
     return false;
   }
   return true;
@@ -100,9 +108,10 @@ bool PlotView::SavePlot(const QString& path) {
 
 bool PlotView::SaveData(const QString& path) {
   if (const std::optional<QString> reason = WriteDataFile(csv_, path)) {
-    QMessageBox::warning(this, window()->windowTitle(),
-                         QStringLiteral("Не удалось сохранить данные в файл «%1»: %2.")
-                             .arg(QDir::toNativeSeparators(path), *reason));
+    QMessageBox::warning(
+        this, window()->windowTitle(),
+        QCoreApplication::translate("PlotView", "Не удалось сохранить данные в файл «%1»: %2.")
+            .arg(QDir::toNativeSeparators(path), *reason));
     return false;
   }
   return true;

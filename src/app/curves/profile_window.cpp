@@ -1,5 +1,6 @@
 #include "app/curves/profile_window.h"
 
+#include <QCoreApplication>
 #include <QHideEvent>
 #include <QKeySequence>
 #include <QPushButton>
@@ -7,15 +8,19 @@
 #include <QVBoxLayout>
 
 #include "app/curves/plot_view.h"
+#include "app/language/translated_texts.h"
 #include "plots/curve_plots.h"
 
 ProfileWindow::ProfileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("ProfileWindow"));
-  setWindowTitle(QStringLiteral("Профиль"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "ProfileWindow", QT_TRANSLATE_NOOP("ProfileWindow", "Профиль"));
   view_ = new PlotView(this);
-  equator_ = new QPushButton(QStringLiteral("По фотометрическому экватору"), this);
+  equator_ = new QPushButton(
+      QCoreApplication::translate("ProfileWindow", "По фотометрическому экватору"), this);
   equator_->setObjectName(QStringLiteral("ProfileEquator"));
-  equator_->setToolTip(QStringLiteral(
+  equator_->setToolTip(QCoreApplication::translate(
+      "ProfileWindow",
       "Большой круг через точки, обращённые к наблюдателю и к источнику: вдоль него читают "
       "потемнение к краю"));
   auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "app/exposure/exposure_window.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 
 #include "app/form/form1.h"
 #include "app/input_box_mark.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "intake/number_text.h"
 #include "pass/exposure.h"
@@ -38,19 +40,24 @@ double ExposureAt(int position) {
 ExposureWindow::ExposureWindow(Form1& form, QWidget* parent)
     : QWidget(parent, Qt::Tool), form_(form) {
   setObjectName(QStringLiteral("ExposureWindow"));
-  setWindowTitle(QStringLiteral("Яркость"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "ExposureWindow", QT_TRANSLATE_NOOP("ExposureWindow", "Яркость"));
   box_ = new QLineEdit(this);
   box_->setObjectName(QStringLiteral("ExposureBox"));
-  box_->setToolTip(QStringLiteral("k от 0,1 до 10: тон рисуется по k·ф"));
+  TranslatedTexts::Of(*this).Keep(
+      "ExposureWindow", QT_TRANSLATE_NOOP("ExposureWindow", "k от 0,1 до 10: тон рисуется по k·ф"),
+      [object = box_](const QString& text) { object->setToolTip(text); });
   slider_ = new QSlider(Qt::Horizontal, this);
   slider_->setObjectName(QStringLiteral("ExposureSlider"));
   slider_->setRange(0, kSliderSteps);
-  brightest_ = new QPushButton(QStringLiteral("По максимуму"), this);
+  brightest_ = new QPushButton(QCoreApplication::translate("ExposureWindow", "По максимуму"), this);
   brightest_->setObjectName(QStringLiteral("ExposureBrightest"));
-  auto* note = new QLabel(
-      QStringLiteral("Тон рисуется по k·ф, чтобы ф больше 1 (яркий край диска) не сливался с "
+  auto* note =
+      new QLabel(QCoreApplication::translate(
+                     "ExposureWindow",
+                     "Тон рисуется по k·ф, чтобы ф больше 1 (яркий край диска) не сливался с "
                      "белым. Изолинии, зоны и показания под указателем — по самому ф."),
-      this);
+                 this);
   note->setWordWrap(true);
   auto* grid = new QGridLayout(this);
   auto* label = new QLabel(QStringLiteral("k ="), this);
@@ -76,9 +83,10 @@ void ExposureWindow::ShowExposure(double exposure) {
 void ExposureWindow::OnBoxEntered() {
   const NumberReading<double> k = ReadDouble(box_->text().toStdString(), UserNumberFormat());
   if (!k.Ok() || !(k.value >= kMinExposure && k.value <= kMaxExposure)) {
-    MarkInputBox(*box_, QStringLiteral("k — число от %1 до %2; остаётся %3")
-                            .arg(DoubleText(kMinExposure), DoubleText(kMaxExposure),
-                                 DoubleText(form_.State().exposure)));
+    MarkInputBox(*box_,
+                 QCoreApplication::translate("ExposureWindow", "k — число от %1 до %2; остаётся %3")
+                     .arg(DoubleText(kMinExposure), DoubleText(kMaxExposure),
+                          DoubleText(form_.State().exposure)));
     return;
   }
   ShowExposure(k.value);

@@ -13,11 +13,18 @@
 #include "app/form/line_widget.h"
 #include "app/form/shape_widget.h"
 #include "app/form/wrapping_check_box.h"
+#include "app/language/translated_texts.h"
 #include "app/picture/picture_box.h"
 
 namespace {
 
 QString Text(const ControlSpec& spec) { return QString::fromUtf8(spec.text); }
+
+// A caption set now in the language in use, and again whenever it changes.
+template <typename Widget, typename Base>
+void KeepCaption(const ControlSpec& spec, Widget* widget, void (Base::*set)(const QString&)) {
+  TranslatedTexts::Of(*widget).Keep(widget, set, "Form1", spec.text);
+}
 
 QWidget* MakeShape(const ControlSpec& spec, QWidget* parent) {
   auto* shape = new ShapeWidget(parent);
@@ -36,7 +43,7 @@ QWidget* MakePictureBox(const ControlSpec& spec, QWidget* parent) {
 QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
-  label->setText(Text(spec));
+  KeepCaption(spec, label, &QLabel::setText);
   label->setAlignment(spec.alignment);
   label->setWordWrap(spec.wrap);
   return label;
@@ -59,7 +66,8 @@ QWidget* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
 QWidget* MakeOptionButton(const ControlSpec& spec, QWidget* parent) {
   auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
   if (group == nullptr) group = new QButtonGroup(parent);  // all option buttons, one selected
-  auto* option = new QRadioButton(Text(spec), parent);
+  auto* option = new QRadioButton(parent);
+  KeepCaption(spec, option, &QAbstractButton::setText);
   group->addButton(option);
   option->setChecked(spec.checked);
   return option;
@@ -67,13 +75,14 @@ QWidget* MakeOptionButton(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* MakeCheckBox(const ControlSpec& spec, QWidget* parent) {
   auto* check = new WrappingCheckBox(parent);
-  check->setText(Text(spec));
+  KeepCaption(spec, check, &QAbstractButton::setText);
   check->setChecked(spec.checked);
   return check;
 }
 
 QWidget* MakeCommandButton(const ControlSpec& spec, QWidget* parent) {
-  auto* button = new QPushButton(Text(spec), parent);
+  auto* button = new QPushButton(parent);
+  KeepCaption(spec, button, &QAbstractButton::setText);
   button->setAutoDefault(false);
   return button;
 }
@@ -85,7 +94,9 @@ QWidget* MakeLine(const ControlSpec& spec, QWidget* parent) {
 }
 
 QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent) {
-  return new QGroupBox(Text(spec), parent);
+  auto* frame = new QGroupBox(parent);
+  KeepCaption(spec, frame, &QGroupBox::setTitle);
+  return frame;
 }
 
 // "Line2" is line 2 of the arrow.

@@ -20,6 +20,7 @@
 #include "app/form/live_shading.h"
 #include "app/form/observer_arrow_view.h"
 #include "app/form/parameter_boxes.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/picture_box.h"
@@ -30,14 +31,15 @@
 namespace {
 
 constexpr int kStartupPeriodMs = 10;  // Timer1
-constexpr const char* kGlossyCaption = "Глянцевая";
+constexpr const char* kGlossyCaption = QT_TRANSLATE_NOOP("Form1", "Глянцевая");
 constexpr int kOptionCount = 4;
 
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle, "Form1",
+                                  kWindowCaption);
   setWindowIcon(QIcon(QString::fromUtf8(kWindowIcon)));
   setFont(LayoutFont(kWindowFontFamily, kWindowFontPoints));
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
@@ -145,7 +147,7 @@ void Form1::RunStartup() {
   image6_->show();
   image5_->hide();
   image6_->setPixmap(image5_->pixmap());
-  option_[2]->setText(QString::fromUtf8(kGlossyCaption));
+  SetOption2Caption(kGlossyCaption);
   picture1_->SetBackgroundColour(
       QColor(state_.backgroundR, state_.backgroundG, state_.backgroundB));
   check1_->setChecked(state_.halfSphere == 1);

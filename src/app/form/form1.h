@@ -182,6 +182,7 @@ class Form1 final : public QWidget {
   void OnCheck3StateChanged();
   void OnOptionToggled(int option, bool selected);
   void ShowGlossyFields(int option);
+  void SetOption2Caption(const char* source);
   void OnLegendTextChanged(LegendColumn column);
   void OnPicture1Clicked();
 
@@ -251,6 +252,7 @@ class Form1 final : public QWidget {
   PictureBox* picture1_ = nullptr;
   QLabel* label6_ = nullptr;
   std::array<QRadioButton*, 5> option_{};  // Option1 to Option4; element 0 unused
+  const char* option2Caption_ = nullptr;   // the source text Option2 shows, in the language in use
   QLabel* label4_ = nullptr;
   QLabel* image1_ = nullptr;
   QLabel* image4_ = nullptr;

@@ -3,6 +3,7 @@
 // picture while the window is open, and follows the sphere's passes.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <algorithm>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "app/curves/profile_drag.h"
 #include "app/curves/profile_window.h"
 #include "app/form/form1.h"
+#include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/picture/picture_box.h"
@@ -25,7 +27,9 @@
 #include "surface/surface_image.h"
 
 void Form1::SetUpCurves() {
-  openPhaseCurve_ = new QAction(QStringLiteral("Фазовая кривая"), this);
+  openPhaseCurve_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(openPhaseCurve_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Фазовая кривая"));
   openPhaseCurve_->setObjectName(QStringLiteral("OpenPhaseCurve"));
   openPhaseCurve_->setCheckable(true);
   connect(openPhaseCurve_, &QAction::triggered, this, [this](bool show) {
@@ -35,7 +39,9 @@ void Form1::SetUpCurves() {
       phaseCurve_->close();
     }
   });
-  openCompare_ = new QAction(QStringLiteral("Сравнить законы"), this);
+  openCompare_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(openCompare_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Сравнить законы"));
   openCompare_->setObjectName(QStringLiteral("OpenCompare"));
   openCompare_->setCheckable(true);
   connect(openCompare_, &QAction::triggered, this, [this](bool show) {
@@ -135,7 +141,8 @@ void Form1::ShowSphereProfile(QLineF line) {
   const std::vector<ProfileSample> samples = ReadProfile(
       clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
       [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
-  ProfileShown(*picture1_, line).ShowProfile(samples, QStringLiteral("Профиль по сфере"));
+  ProfileShown(*picture1_, line)
+      .ShowProfile(samples, QCoreApplication::translate("Form1", "Профиль по сфере"));
 }
 
 // Along the photometric equator as the view shows it; the line marked from its first pixel to
@@ -152,7 +159,8 @@ void Form1::ShowEquatorProfile() {
   const QLineF line(QPointF(samples.front().x + 0.5, samples.front().y + 0.5) / ratio,
                     QPointF(samples.back().x + 0.5, samples.back().y + 0.5) / ratio);
   ProfileWindow& window = ProfileShown(*picture1_, line);
-  window.ShowProfile(samples, QStringLiteral("Потемнение к краю по фотометрическому экватору"));
+  window.ShowProfile(samples, QCoreApplication::translate(
+                                  "Form1", "Потемнение к краю по фотометрическому экватору"));
   equatorShown_ = true;
 }
 
@@ -174,7 +182,8 @@ void Form1::ShowMapProfile(QLineF line) {
       [&](int x, int y) {
         return SourcePhisAtPixel(*state, extra, view, size.width(), size.height(), x, y);
       });
-  ProfileShown(picture, line).ShowProfile(samples, QStringLiteral("Профиль по карте"));
+  ProfileShown(picture, line)
+      .ShowProfile(samples, QCoreApplication::translate("Form1", "Профиль по карте"));
 }
 
 // Along a line of surface image `image`: that source's phi at each cell, as the image's readout.
@@ -192,5 +201,7 @@ void Form1::ShowSurfaceProfile(int image, QLineF line) {
         return cell->sources[static_cast<size_t>(image)];
       });
   ProfileShown(picture, line)
-      .ShowProfile(samples, QStringLiteral("Профиль по поверхности, источник %1").arg(image + 1));
+      .ShowProfile(samples,
+                   QCoreApplication::translate("Form1", "Профиль по поверхности, источник %1")
+                       .arg(image + 1));
 }

@@ -10,6 +10,7 @@
 #include "app/form/form1.h"
 #include "app/form/live_shading.h"
 #include "app/key_pass_through.h"
+#include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_export.h"
@@ -34,7 +35,9 @@ void Form1::SetUpPictureAdditions() {
                       Rgb{shown.backgroundR, shown.backgroundG, shown.backgroundB});
     DrawMarkedNormal(painter);
   });
-  openMap_ = new QAction(QStringLiteral("Карта R(p, q)"), this);
+  openMap_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(openMap_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Карта R(p, q)"));
   openMap_->setObjectName(QStringLiteral("OpenGradientMap"));
   openMap_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
   // Checked while the map is shown: the key, the menus and the map's own close button agree.
@@ -47,12 +50,16 @@ void Form1::SetUpPictureAdditions() {
     }
   });
   pictureMenu_->AddAction(openMap_);
-  showSources_ = new QAction(QStringLiteral("Источники"), this);
+  showSources_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(showSources_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Источники"));
   showSources_->setObjectName(QStringLiteral("ShowSources"));
   showSources_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   showSources_->setCheckable(true);
   connect(showSources_, &QAction::triggered, this, &Form1::OnShowSourcesTriggered);
-  openBigSphere_ = new QAction(QStringLiteral("Сфера крупно"), this);
+  openBigSphere_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(openBigSphere_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Сфера крупно"));
   openBigSphere_->setObjectName(QStringLiteral("OpenBigSphere"));
   openBigSphere_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
   openBigSphere_->setCheckable(true);

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 #include "app/form/legend_panel.h"
 #include "app/form/live_shading.h"
 #include "app/form/parameter_boxes.h"
+#include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "intake/parameter_intake.h"
@@ -35,10 +37,10 @@ struct FunctionChoice {
 // Indexed by option button, 1 to 4.
 constexpr FunctionChoice kFunctionChoices[] = {
     {},
-    {kMatte, true, false, "Глянцевая"},
-    {kGlossy, false, true, "Глянцевая     s="},
-    {kRocky, true, false, "Глянцевая"},
-    {kMirror, true, false, "Глянцевая"},
+    {kMatte, true, false, QT_TRANSLATE_NOOP("Form1", "Глянцевая")},
+    {kGlossy, false, true, QT_TRANSLATE_NOOP("Form1", "Глянцевая     s=")},
+    {kRocky, true, false, QT_TRANSLATE_NOOP("Form1", "Глянцевая")},
+    {kMirror, true, false, QT_TRANSLATE_NOOP("Form1", "Глянцевая")},
 };
 
 }  // namespace
@@ -60,12 +62,24 @@ void Form1::OnOptionToggled(int option, bool selected) {
   emit FunctionChosen(state_.reflectanceKind);
 }
 
+// Option2's caption changes with the function: the one shown is set again when the language
+// changes, after the layout table's caption of the same button.
+void Form1::SetOption2Caption(const char* source) {
+  if (option2Caption_ == nullptr) {
+    TranslatedTexts::Of(*option_[2]).Keep([this] {
+      option_[2]->setText(QCoreApplication::translate("Form1", option2Caption_));
+    });
+  }
+  option2Caption_ = source;
+  option_[2]->setText(QCoreApplication::translate("Form1", source));
+}
+
 // The formula pictures, Option2's caption and the glossy fields as option `option` shows them.
 void Form1::ShowGlossyFields(int option) {
   const FunctionChoice& choice = kFunctionChoices[option];
   image6_->setVisible(choice.image6Shown);
   image5_->setVisible(choice.image5Shown);
-  option_[2]->setText(QString::fromUtf8(choice.option2Caption));
+  SetOption2Caption(choice.option2Caption);
   // Text5 (s), Label4 ("n =") and Text6 (n) show while the function needs s and n.
   const bool glossFieldsShown = NeedsGlossParameters(choice.reflectanceKind);
   parameters_->Box(ShadeField::kGlossS).setVisible(glossFieldsShown);

@@ -22,7 +22,7 @@ constexpr LayoutFontSpec kMediumFont{kWindowFontFamily, 9.75};
 constexpr LayoutColour kLightBorder = Bgr(0x808080);
 constexpr LayoutColour kDarkBorder = Bgr(0x404040);
 
-constexpr const char* kLegendLabel = "ф (i,e,g) =";
+constexpr const char* kLegendLabel = QT_TRANSLATE_NOOP("Form1", "ф (i,e,g) =");
 
 // Legend rows: row r at 840 + 360 r twips; columns swatch, label, level, "±" label, half-width.
 constexpr int kRowTop0 = 840;
@@ -66,7 +66,7 @@ constexpr auto kPictureArea = std::to_array<ControlSpec>({
      .width = kDefaultPictureWidth * kTwipsPerPixel,
      .height = kDefaultPictureHeight * kTwipsPerPixel, .fill = Bgr(0xFFFFFF)},
     {.name = "Label6", .kind = K::kLabel, .left = 0, .top = 0, .width = 5895, .height = 255,
-     .text = "НАБЛЮДАТЕЛЬ", .alignment = kCentred, .visible = false, .container = "Picture1"},
+     .text = QT_TRANSLATE_NOOP("Form1", "НАБЛЮДАТЕЛЬ"), .alignment = kCentred, .visible = false, .container = "Picture1"},
     {.name = "Line1", .kind = K::kArrowLine, .left = 2880, .top = 240, .x2 = 2880, .y2 = 1440,
      .visible = false, .container = "Picture1"},
     {.name = "Line2", .kind = K::kArrowLine, .left = 2970, .top = 480, .x2 = 2880, .y2 = 240,
@@ -78,17 +78,17 @@ constexpr auto kPictureArea = std::to_array<ControlSpec>({
 constexpr auto kRotationAndSource = std::to_array<ControlSpec>({
     // Observer rotation and light source.
     {.name = "Label1", .index = 0, .kind = K::kLabel, .left = 0, .top = 5520, .width = 1335,
-     .height = 615, .text = "Поворот наблюдения по Ox", .alignment = kCentred, .wrap = true},
+     .height = 615, .text = QT_TRANSLATE_NOOP("Form1", "Поворот наблюдения по Ox"), .alignment = kCentred, .wrap = true},
     {.name = "Image1", .kind = K::kImage, .left = 1560, .top = 5400, .width = 300, .height = 300,
      .picture = ":/images/axis_x.bmp"},
     {.name = "Label2", .index = 0, .kind = K::kLabel, .left = 2040, .top = 5760, .width = 1215,
-     .height = 255, .text = "°           по Оy"},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "°           по Оy")},
     {.name = "Text1", .kind = K::kTextBox, .left = 1320, .top = 5760, .width = 735, .height = 285,
      .text = kStartupRotXText, .alignment = kRight},
     {.name = "Image2", .kind = K::kImage, .left = 3435, .top = 5400, .width = 300, .height = 300,
      .picture = ":/images/axis_y.bmp"},
     {.name = "Label2", .index = 1, .kind = K::kLabel, .left = 3960, .top = 5760, .width = 1095,
-     .height = 255, .text = "°          по Оz"},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "°          по Оz")},
     {.name = "Text2", .kind = K::kTextBox, .left = 3240, .top = 5760, .width = 735, .height = 285,
      .text = kStartupRotYText, .alignment = kRight},
     {.name = "Image3", .kind = K::kImage, .left = 5250, .top = 5400, .width = 300, .height = 300,
@@ -98,7 +98,7 @@ constexpr auto kRotationAndSource = std::to_array<ControlSpec>({
     {.name = "Label2", .index = 2, .kind = K::kLabel, .left = 5760, .top = 5760, .width = 255,
      .height = 255, .text = "°", .font = kDegreeFont},
     {.name = "Label3", .kind = K::kLabel, .left = 0, .top = 6240, .width = 1815, .height = 255,
-     .text = "Наклон источника"},
+     .text = QT_TRANSLATE_NOOP("Form1", "Наклон источника")},
     {.name = "Text4", .index = 0, .kind = K::kTextBox, .left = 1920, .top = 6240, .width = 735,
      .height = 285, .text = kStartupSlantText, .alignment = kRight},
     {.name = "Label2", .index = 3, .kind = K::kLabel, .left = 2640, .top = 6240, .width = 255,
@@ -109,10 +109,10 @@ constexpr auto kRotationAndSource = std::to_array<ControlSpec>({
 constexpr auto kReflectanceFunction = std::to_array<ControlSpec>({
     // Reflectance function.
     {.name = "Option1", .kind = K::kOptionButton, .left = 3360, .top = 6240, .width = 6855,
-     .height = 255, .text = "Матовая  функция отражательной способности ф = cos( i )",
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "Матовая  функция отражательной способности ф = cos( i )"),
      .checked = true},
     {.name = "Option2", .kind = K::kOptionButton, .left = 3360, .top = 6600, .width = 1575,
-     .height = 255, .text = "Глянцевая     s="},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "Глянцевая     s=")},
     {.name = "Text5", .kind = K::kTextBox, .left = 4920, .top = 6600, .width = 615, .height = 285,
      .visible = false},
     {.name = "Label4", .kind = K::kLabel, .left = 5640, .top = 6600, .width = 375, .height = 315,
@@ -123,14 +123,14 @@ constexpr auto kReflectanceFunction = std::to_array<ControlSpec>({
      .picture = ":/images/glossy_formula.png"},
     {.name = "Image6", .kind = K::kImage, .left = 4920, .top = 6495, .width = 3675, .height = 435},
     {.name = "Option4", .kind = K::kOptionButton, .left = 3360, .top = 6960, .width = 4455,
-     .height = 255, .text = "Зеркальная: ф = 1 только когда i = e и g = i + e"},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "Зеркальная: ф = 1 только когда i = e и g = i + e")},
     {.name = "Option3", .kind = K::kOptionButton, .left = 3360, .top = 7320, .width = 5775,
-     .height = 255, .text = "Каменистая ф = cos( i ) / cos(e). Заметна при наклонном освещении."},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "Каменистая ф = cos( i ) / cos(e). Заметна при наклонном освещении.")},
 });
 
 constexpr auto kColourSwitch = std::to_array<ControlSpec>({
     {.name = "Check3", .kind = K::kCheckBox, .left = 6600, .top = 240, .width = 2895, .height = 375,
-     .text = "ОТОБРАЖАТЬ  ИЗОЛИНИИ ОСВЕЩЁННОСТИ В ЦВЕТЕ", .wrap = true, .checked = true},
+     .text = QT_TRANSLATE_NOOP("Form1", "ОТОБРАЖАТЬ  ИЗОЛИНИИ ОСВЕЩЁННОСТИ В ЦВЕТЕ"), .wrap = true, .checked = true},
 });
 
 // Under the legend: the etched separator, the self-shadowing swatch, the shade button and the
@@ -143,21 +143,21 @@ constexpr auto kBelowLegend = std::to_array<ControlSpec>({
     {.name = "Shape2", .kind = K::kShape, .left = 6600, .top = 3720, .width = 255, .height = 255,
      .fill = Bgr(0x340060), .border = Bgr(0xDC00DC)},
     {.name = "Label9", .kind = K::kLabel, .left = 6960, .top = 3600, .width = 2415, .height = 735,
-     .text = "В этой зоне поверхность становится самозатеняющейся", .wrap = true,
+     .text = QT_TRANSLATE_NOOP("Form1", "В этой зоне поверхность становится самозатеняющейся"), .wrap = true,
      .font = kLegendFont},
     {.name = "Command1", .kind = K::kCommandButton, .left = 6480, .top = 4680, .width = 1575,
-     .height = 375, .text = "Тонировать", .font = kMediumFont},
+     .height = 375, .text = QT_TRANSLATE_NOOP("Form1", "Тонировать"), .font = kMediumFont},
     {.name = "Check1", .kind = K::kCheckBox, .left = 6480, .top = 5160, .width = 1575,
-     .height = 255, .text = "Половину шара", .checked = true},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "Половину шара"), .checked = true},
     {.name = "Check2", .kind = K::kCheckBox, .left = 6480, .top = 5520, .width = 2775,
-     .height = 255, .text = "Сглаживание 2x2 субпикселя"},
+     .height = 255, .text = QT_TRANSLATE_NOOP("Form1", "Сглаживание 2x2 субпикселя")},
 });
 
 constexpr auto kBottomLeft = std::to_array<ControlSpec>({
     // Bottom left. The frame carries no caption: the program names itself in the window's.
     {.name = "Frame1", .kind = K::kFrame, .left = 0, .top = 7080, .width = 2895, .height = 495},
     {.name = "Label5", .kind = K::kLabel, .left = 120, .top = 240, .width = 2655, .height = 255,
-     .text = "Версия 1.1 от 09.I.2014 года", .alignment = kCentred, .container = "Frame1"},
+     .text = QT_TRANSLATE_NOOP("Form1", "Версия 1.1 от 09.I.2014 года"), .alignment = kCentred, .container = "Frame1"},
 });
 
 // Listed back to front: a later control is drawn over an earlier one.

@@ -16,7 +16,8 @@
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10695;  // 713 pixels
 inline constexpr int kClientHeightTwips = 7575;  // 505 pixels
-inline constexpr const char* kWindowCaption = "Тревелум на сфере Гаусса";
+inline constexpr const char* kWindowCaption =
+    QT_TRANSLATE_NOOP("Form1", "Тревелум на сфере Гаусса");
 inline constexpr const char* kWindowIcon = ":/images/icon.png";
 inline constexpr int kNoIndex = -1;  // a single control, not an element of a control array
 

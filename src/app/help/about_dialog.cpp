@@ -1,10 +1,13 @@
 #include "app/help/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
+
+#include "app/language/translated_texts.h"
 
 #ifndef GAUSS_SPHERE_VERSION
 #error "GAUSS_SPHERE_VERSION must be defined by the build"
@@ -17,7 +20,8 @@ constexpr int kTextWidth = 460;
 }  // namespace
 
 QString AboutText() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "AboutDialog",
              "<h3>Тревелум на сфере Гаусса</h3>"
              "<p>Версия %1</p>"
              "<p>Карта отражательной способности поверхности на сфере Гаусса: тон, изолинии "
@@ -43,7 +47,8 @@ QString AboutText() {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutDialog"));
-  setWindowTitle(QStringLiteral("О программе"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "AboutDialog", QT_TRANSLATE_NOOP("AboutDialog", "О программе"));
 
   auto* icon = new QLabel(this);
   icon->setPixmap(QPixmap(QStringLiteral(":/images/icon.png")));

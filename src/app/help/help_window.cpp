@@ -5,6 +5,8 @@
 #include <QSplitter>
 #include <QTextBrowser>
 
+#include "app/language/translated_texts.h"
+
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
@@ -26,7 +28,9 @@ QListWidget* MakeContents(QWidget* parent) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Справка — Тревелум на сфере Гаусса"));
+  TranslatedTexts::Of(*this).Keep(
+      static_cast<QWidget*>(this), &QWidget::setWindowTitle, "HelpWindow",
+      QT_TRANSLATE_NOOP("HelpWindow", "Справка — Тревелум на сфере Гаусса"));
 
   contents_ = MakeContents(this);
   browser_ = new QTextBrowser(this);

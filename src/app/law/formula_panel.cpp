@@ -1,6 +1,7 @@
 #include "app/law/formula_panel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "app/input_box_mark.h"
+#include "app/language/core_texts.h"
+#include "app/language/translated_texts.h"
 #include "app/law/bounded_undo.h"
 #include "app/law/law_parameter_row.h"
 #include "intake/law_texts.h"
@@ -33,7 +36,8 @@ constexpr qsizetype kUndoBudget = 16 * qsizetype{kMaxFormulaLength};
 // What the box and the error say of a formula longer than kMaxFormulaLength; empty within it.
 QString TooLongMessage(qsizetype length) {
   if (length <= qsizetype{kMaxFormulaLength}) return {};
-  return QStringLiteral("Формула длиннее %1 знаков (в ней %2): сократите её.")
+  return QCoreApplication::translate("FormulaPanel",
+                                     "Формула длиннее %1 знаков (в ней %2): сократите её.")
       .arg(kMaxFormulaLength)
       .arg(length);
 }
@@ -44,13 +48,17 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FormulaPanel"));
   start_ = new QComboBox(this);
   start_->setObjectName(QStringLiteral("FormulaStart"));
-  start_->setPlaceholderText(QStringLiteral("формула закона…"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  texts.Keep(start_, &QComboBox::setPlaceholderText, "FormulaPanel",
+             QT_TRANSLATE_NOOP("FormulaPanel", "формула закона…"));
   for (const LawEntry& law : AdditionalLaws()) {
     if (StarterFormula(law.kind).empty()) continue;
-    start_->addItem(QString::fromStdString(LawDisplayName(law.kind)), law.kind);
+    start_->addItem(LawName(law.kind), law.kind);
   }
   start_->setCurrentIndex(-1);
-  auto* startLabel = new QLabel(QStringLiteral("Начать с:"), this);
+  auto* startLabel = new QLabel(this);
+  texts.Keep(startLabel, &QLabel::setText, "FormulaPanel",
+             QT_TRANSLATE_NOOP("FormulaPanel", "Начать с:"));
   startLabel->setBuddy(start_);
 
   formula_ = new QLineEdit(QString::fromLatin1(kFirstFormula), this);
@@ -59,9 +67,13 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
   // too long.
   formula_->setMaxLength(std::numeric_limits<int>::max());
   new BoundedUndo(*formula_, kUndoBudget);
-  auto* formulaLabel = new QLabel(QStringLiteral("ф ="), this);
+  auto* formulaLabel = new QLabel(this);
+  texts.Keep(formulaLabel, &QLabel::setText, "FormulaPanel",
+             QT_TRANSLATE_NOOP("FormulaPanel", "ф ="));
   formulaLabel->setBuddy(formula_);
-  apply_ = new QPushButton(QStringLiteral("Применить"), this);
+  apply_ = new QPushButton(this);
+  texts.Keep(apply_, &QPushButton::setText, "FormulaPanel",
+             QT_TRANSLATE_NOOP("FormulaPanel", "Применить"));
   apply_->setObjectName(QStringLiteral("FormulaApply"));
 
   auto* parameters = new QWidget(this);
@@ -72,7 +84,8 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
     rows_[row] = new LawParameterRow(*grid, row, QStringLiteral("Formula"), /*named=*/true, this);
     rows_[row]->SetRange(sliderRange, /*anyFiniteValue=*/true);
     rows_[row]->SetValue(0.0);
-    rows_[row]->NameBox()->setPlaceholderText(QStringLiteral("имя"));
+    texts.Keep(rows_[row]->NameBox(), &QLineEdit::setPlaceholderText, "FormulaPanel",
+               QT_TRANSLATE_NOOP("FormulaPanel", "имя"));
     connect(rows_[row], &LawParameterRow::ValueChanged, this,
             [this, row](double value) { OnValueChanged(row, value); });
     connect(rows_[row]->NameBox(), &QLineEdit::returnPressed, this, &FormulaPanel::OnApply);
@@ -99,7 +112,10 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
   layout->addLayout(startRow);
   layout->addLayout(formulaRow);
   layout->addWidget(error_);
-  layout->addWidget(new QLabel(QStringLiteral("Параметры формулы (имя и значение):"), this));
+  auto* parametersLabel = new QLabel(this);
+  texts.Keep(parametersLabel, &QLabel::setText, "FormulaPanel",
+             QT_TRANSLATE_NOOP("FormulaPanel", "Параметры формулы (имя и значение):"));
+  layout->addWidget(parametersLabel);
   layout->addWidget(parameters);
 
   connect(start_, &QComboBox::activated, this, &FormulaPanel::OnStartChosen);

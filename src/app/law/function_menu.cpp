@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "app/form/form1.h"
+#include "app/language/core_texts.h"
+#include "app/language/translated_texts.h"
 #include "intake/law_texts.h"
 #include "photometry/law_catalogue.h"
 
@@ -22,21 +24,23 @@ FunctionMenu::FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t)
   setObjectName(QStringLiteral("FunctionMenuItems"));
   group_ = new QActionGroup(this);
   group_->setExclusive(true);
-  for (const int32_t kind : kDescribedFunctions) {
-    AddItem(menu, kind, QString::fromStdString(FunctionDisplayName(kind)));
-  }
+  for (const int32_t kind : kDescribedFunctions) AddItem(menu, kind);
   menu.addSeparator();
-  for (const LawEntry& law : AdditionalLaws()) {
-    QString text = QString::fromStdString(LawDisplayName(law.kind));
-    if (law.kind == kFormula) text += QStringLiteral("…");  // it opens a window to type in
-    AddItem(menu, law.kind, text);
-  }
+  for (const LawEntry& law : AdditionalLaws()) AddItem(menu, law.kind);
+  // The names in the language in use, again when it changes.
+  TranslatedTexts::Of(menu).Keep([this] {
+    for (const auto& [kind, action] : actions_) {
+      QString text = IsAdditionalLaw(kind) ? LawName(kind) : FunctionName(kind);
+      if (kind == kFormula) text += QStringLiteral("…");  // it opens a window to type in
+      action->setText(text);
+    }
+  });
   connect(&form_, &Form1::FunctionChosen, this, &FunctionMenu::CheckChosen);
   CheckChosen();
 }
 
-void FunctionMenu::AddItem(QMenu& menu, int32_t kind, const QString& text) {
-  QAction* action = menu.addAction(text);
+void FunctionMenu::AddItem(QMenu& menu, int32_t kind) {
+  QAction* action = menu.addAction(QString());
   action->setObjectName(QStringLiteral("Function_%1").arg(kind));
   action->setCheckable(true);
   group_->addAction(action);

@@ -28,7 +28,7 @@ class FunctionMenu final : public QObject {
   QAction* Action(int32_t kind) const;
 
  private:
-  void AddItem(QMenu& menu, int32_t kind, const QString& text);
+  void AddItem(QMenu& menu, int32_t kind);
   void OnTriggered(int32_t kind);
   void CheckChosen();
 

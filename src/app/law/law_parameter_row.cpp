@@ -1,5 +1,6 @@
 #include "app/law/law_parameter_row.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,12 +95,14 @@ void LawParameterRow::OnSliderMoved(int position) {
 void LawParameterRow::OnTextEdited() {
   const NumberReading<double> reading = ReadDouble(box_->text().toStdString(), UserNumberFormat());
   if (!reading.Ok()) {
-    MarkInputBox(*box_, QStringLiteral("Не число: остаётся %1").arg(DoubleText(value_)));
+    MarkInputBox(
+        *box_,
+        QCoreApplication::translate("LawWindow", "Не число: остаётся %1").arg(DoubleText(value_)));
     return;
   }
   if (!anyFiniteValue_ && !InLawRange(range_, reading.value)) {
     MarkInputBox(
-        *box_, QStringLiteral("Вне пределов от %1 до %2: остаётся %3")
+        *box_, QCoreApplication::translate("LawWindow", "Вне пределов от %1 до %2: остаётся %3")
                    .arg(DoubleText(range_.lowest), DoubleText(range_.highest), DoubleText(value_)));
     return;
   }

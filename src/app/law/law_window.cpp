@@ -1,6 +1,7 @@
 #include "app/law/law_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
@@ -12,6 +13,8 @@
 
 #include "app/form/control_whats_this.h"
 #include "app/form/form1.h"
+#include "app/language/core_texts.h"
+#include "app/language/translated_texts.h"
 #include "app/law/formula_panel.h"
 #include "app/law/law_descriptions.h"
 #include "app/law/law_parameter_row.h"
@@ -36,7 +39,8 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName) {
 LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), openHelp_(std::move(openHelp)) {
   setObjectName(QStringLiteral("LawWindow"));
-  setWindowTitle(QStringLiteral("Параметры функции"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "LawWindow", QT_TRANSLATE_NOOP("LawWindow", "Параметры функции"));
   for (const LawEntry& law : AdditionalLaws()) Remembered(law.kind) = StartLawSettings(law.kind);
   // A described function has no parameters here: the window would go on showing the law before.
   connect(&form_, &Form1::FunctionChosen, this, [this](int32_t kind) {
@@ -62,9 +66,11 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
             [this, row](double value) { OnRowChanged(row, value); });
   }
   noParameters_ = MakeLabel(lawPanel_, "LawNoParameters");
-  noParameters_->setText(QStringLiteral("У этого закона нет параметров."));
+  TranslatedTexts::Of(*this).Keep(
+      "LawWindow", QT_TRANSLATE_NOOP("LawWindow", "У этого закона нет параметров."),
+      [object = noParameters_](const QString& text) { object->setText(text); });
   grid->addWidget(noParameters_, kMaxLawParameters, 0, 1, 3);
-  mcEwen_ = new QCheckBox(QStringLiteral("L(g) по Мак-Юэну"), lawPanel_);
+  mcEwen_ = new QCheckBox(QCoreApplication::translate("LawWindow", "L(g) по Мак-Юэну"), lawPanel_);
   mcEwen_->setObjectName(QStringLiteral("LawMcEwen"));
   grid->addWidget(mcEwen_, kMaxLawParameters + 1, 0, 1, 3);
   connect(mcEwen_, &QCheckBox::toggled, this, &LawWindow::OnMcEwenToggled);
@@ -144,10 +150,10 @@ void LawWindow::ShowLaw(int32_t kind) {
   kind_ = kind;
   const LawEntry& law = *FindLaw(kind);
   const LawSettings& settings = Remembered(kind);
-  name_->setText(QString::fromStdString(LawDisplayName(kind)));
+  name_->setText(LawName(kind));
   formula_->setText(LawFormulaHtml(kind));
-  source_->setText(QStringLiteral("Источник: ") + LawSourceText(kind));
-  helpLink_->setText(QStringLiteral("<a href=\"%1\">Справка: %2</a>")
+  source_->setText(QCoreApplication::translate("LawWindow", "Источник: ") + LawSourceText(kind));
+  helpLink_->setText(QCoreApplication::translate("LawWindow", "<a href=\"%1\">Справка: %2</a>")
                          .arg(LawHelpPage(kind), name_->text().toHtmlEscaped()));
 
   const bool typed = kind == kFormula;
@@ -158,7 +164,7 @@ void LawWindow::ShowLaw(int32_t kind) {
     const bool used = !typed && row < count;
     rows_[row]->SetShown(used);
     if (!used) continue;
-    rows_[row]->SetCaption(QString::fromStdString(LawParameterCaption(kind, row)));
+    rows_[row]->SetCaption(LawParameterName(kind, row));
     rows_[row]->SetRange(law.parameters[row], /*anyFiniteValue=*/false);
     rows_[row]->SetValue(settings.parameters[row]);
   }

@@ -1,6 +1,7 @@
 #include "app/map/gradient_map_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeySequence>
@@ -9,6 +10,7 @@
 #include <QShowEvent>
 #include <memory>
 
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/map/map_figure.h"
 #include "app/map/sources_panel.h"
@@ -29,7 +31,9 @@
 GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWidget* parent)
     : QWidget(parent, Qt::Window), sourcesAction_(&showSources) {
   setObjectName(QStringLiteral("GradientMapWindow"));
-  setWindowTitle(QStringLiteral("Карта отражательной способности R(p, q)"));
+  TranslatedTexts::Of(*this).Keep(
+      static_cast<QWidget*>(this), &QWidget::setWindowTitle, "GradientMapWindow",
+      QT_TRANSLATE_NOOP("GradientMapWindow", "Карта отражательной способности R(p, q)"));
   const QSize defaultSize(kDefaultPictureWidth, kDefaultPictureHeight);
   picture_ = new PictureBox(defaultSize, this);
   picture_->setObjectName(QStringLiteral("MapPicture"));
@@ -54,14 +58,16 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWid
   menu_ = new PictureMenu(
       *picture_, *this, [this] { return picture_->ComposedImage(); },
       [this] { return ExportedLayers(*picture_, nullptr); });
-  menu_->SetProposedName(QStringLiteral("карта.png"));
+  menu_->SetProposedName(QCoreApplication::translate("GradientMapWindow", "карта.png"));
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);
   auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(closeKey, &QShortcut::activated, this, &GradientMapWindow::OnEscape);
   mapPass_ = new BackgroundPass(jobs, *picture_, this);
   mapPass_->setObjectName(QStringLiteral("MapPass"));
-  auto* defaultView = new QAction(QStringLiteral("Исходный масштаб"), this);
+  auto* defaultView = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(defaultView, &QAction::setText, "GradientMapWindow",
+                                  QT_TRANSLATE_NOOP("GradientMapWindow", "Исходный масштаб"));
   defaultView->setObjectName(QStringLiteral("MapDefaultView"));
   defaultView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   connect(defaultView, &QAction::triggered, figure_, &MapFigure::Reset);

@@ -1,11 +1,13 @@
 #include "app/map/sources_panel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "app/input_box_mark.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "figure/figure_style.h"
 #include "gradient/light_sources.h"
@@ -29,12 +31,12 @@ QLabel* Swatch(int source, QWidget* parent) {
   return swatch;
 }
 
-QLineEdit* AngleBox(const QString& name, double value, const QString& tip, QWidget* parent) {
+QLineEdit* AngleBox(const QString& name, double value, const char* tip, QWidget* parent) {
   auto* box = new QLineEdit(DoubleText(value), parent);
   box->setObjectName(name);
   box->setFixedWidth(kBoxWidth);
   box->setAlignment(Qt::AlignRight);
-  box->setToolTip(tip);
+  TranslatedTexts::Of(*parent).Keep(box, &QWidget::setToolTip, "SourcesPanel", tip);
   return box;
 }
 
@@ -50,34 +52,54 @@ NumberReading<double> ReadSourceAngle(const QString& text) {
 QString AngleMark(const QString& text, NumberError error, double kept) {
   const QString quoted =
       text.size() > kQuotedCharacters ? text.left(kQuotedCharacters) + QStringLiteral("…") : text;
-  const QString reason = error == NumberError::kOverflow
-                             ? QStringLiteral("— слишком большое число градусов")
-                             : QStringLiteral("не читается как число градусов");
-  return QStringLiteral("«%1» %2; угол остаётся %3°").arg(quoted, reason, DoubleText(kept));
+  const QString reason =
+      error == NumberError::kOverflow
+          ? QCoreApplication::translate("SourcesPanel", "— слишком большое число градусов")
+          : QCoreApplication::translate("SourcesPanel", "не читается как число градусов");
+  return QCoreApplication::translate("SourcesPanel", "«%1» %2; угол остаётся %3°")
+      .arg(quoted, reason, DoubleText(kept));
 }
 
-const QString kSlantTip = QStringLiteral("Наклон источника от оси наблюдения, градусы");
-const QString kTiltTip =
-    QStringLiteral("Поворот источника вокруг оси наблюдения, градусы; 0 — плоскость источника 1");
+constexpr const char* kSlantTip =
+    QT_TRANSLATE_NOOP("SourcesPanel", "Наклон источника от оси наблюдения, градусы");
+constexpr const char* kTiltTip = QT_TRANSLATE_NOOP(
+    "SourcesPanel", "Поворот источника вокруг оси наблюдения, градусы; 0 — плоскость источника 1");
 
 }  // namespace
 
-SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Источники"), parent) {
+SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(parent) {
   setObjectName(QStringLiteral("SourcesPanel"));
-  setWhatsThis(QStringLiteral(
-      "Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного "
-      "окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. Когда "
-      "указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки "
-      "пересечения изофот отмечаются кольцами."));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  texts.Keep(static_cast<QGroupBox*>(this), &QGroupBox::setTitle, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "Источники"));
+  texts.Keep(
+      static_cast<QWidget*>(this), &QWidget::setWhatsThis, "SourcesPanel",
+      QT_TRANSLATE_NOOP(
+          "SourcesPanel",
+          "Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного "
+          "окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. "
+          "Когда "
+          "указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а "
+          "точки "
+          "пересечения изофот отмечаются кольцами."));
   auto* grid = new QGridLayout(this);
   grid->addWidget(Swatch(0, this), 0, 0);
-  auto* first = new QLabel(QStringLiteral("1: наклон из главного окна"), this);
-  first->setToolTip(
-      QStringLiteral("Источник 1 — описанный: его наклон задаёт главное окно, "
-                     "поворот 0°; им тонируются шар и карта"));
+  auto* first = new QLabel(this);
+  texts.Keep(first, &QLabel::setText, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "1: наклон из главного окна"));
+  texts.Keep(first, &QWidget::setToolTip, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel",
+                               "Источник 1 — описанный: его наклон задаёт главное окно, "
+                               "поворот 0°; им тонируются шар и карта"));
   grid->addWidget(first, 0, 1, 1, 5);
-  grid->addWidget(new QLabel(QStringLiteral("наклон"), this), 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("поворот"), this), 1, 4);
+  auto* slantHeading = new QLabel(this);
+  texts.Keep(slantHeading, &QLabel::setText, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "наклон"));
+  grid->addWidget(slantHeading, 1, 2);
+  auto* tiltHeading = new QLabel(this);
+  texts.Keep(tiltHeading, &QLabel::setText, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "поворот"));
+  grid->addWidget(tiltHeading, 1, 4);
   for (int k = 0; k < kExtraCount; ++k) {
     ExtraRow& row = rows_.at(static_cast<size_t>(k));
     const int number = k + 2;
@@ -85,7 +107,8 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Исто
     row.aim = kStartAims.at(static_cast<size_t>(k));
     row.use = new QCheckBox(QString::number(number), this);
     row.use->setObjectName(QStringLiteral("Source%1").arg(number));
-    row.use->setToolTip(QStringLiteral("Добавить источник %1 на карту").arg(number));
+    texts.Keep("SourcesPanel", QT_TRANSLATE_NOOP("SourcesPanel", "Добавить источник %1 на карту"),
+               [use = row.use, number](const QString& text) { use->setToolTip(text.arg(number)); });
     row.slant = AngleBox(QStringLiteral("Source%1Slant").arg(number), row.aim.slantDegrees,
                          kSlantTip, this);
     row.tilt =
@@ -102,13 +125,20 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(QStringLiteral("Исто
     connect(row.tilt, &QLineEdit::textChanged, this,
             [this, &row] { OnTextEdited(row, *row.tilt, row.aim.tiltDegrees); });
   }
-  litByAll_ = new QCheckBox(QStringLiteral("Освещено всеми"), this);
+  litByAll_ = new QCheckBox(this);
+  texts.Keep(litByAll_, &QAbstractButton::setText, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "Освещено всеми"));
   litByAll_->setObjectName(QStringLiteral("LitByAll"));
-  litByAll_->setWhatsThis(QStringLiteral(
-      "Штриховка ориентаций, которые освещены всеми используемыми источниками (cos i > 0 для "
-      "каждого): только их фотометрическое стерео может восстановить."));
-  litByAll_->setToolTip(QStringLiteral(
-      "Заштриховать ориентации, освещённые всеми источниками (cos i > 0 для каждого)"));
+  texts.Keep(
+      litByAll_, &QWidget::setWhatsThis, "SourcesPanel",
+      QT_TRANSLATE_NOOP(
+          "SourcesPanel",
+          "Штриховка ориентаций, которые освещены всеми используемыми источниками (cos i > 0 для "
+          "каждого): только их фотометрическое стерео может восстановить."));
+  texts.Keep(litByAll_, &QWidget::setToolTip, "SourcesPanel",
+             QT_TRANSLATE_NOOP(
+                 "SourcesPanel",
+                 "Заштриховать ориентации, освещённые всеми источниками (cos i > 0 для каждого)"));
   grid->addWidget(litByAll_, kExtraCount + 2, 0, 1, 6);
   grid->setRowStretch(kExtraCount + 3, 1);
   connect(litByAll_, &QCheckBox::toggled, this, &SourcesPanel::Changed);
@@ -149,7 +179,8 @@ void SourcesPanel::Restore(const std::array<SourceSetup, 2>& sources, bool litBy
 // box, and the angle keeps its last value.
 void SourcesPanel::OnTextEdited(ExtraRow& row, QLineEdit& box, double& value) {
   const NumberReading<double> reading = ReadSourceAngle(box.text());
-  const QString tip = &box == row.slant ? kSlantTip : kTiltTip;
+  const QString tip =
+      QCoreApplication::translate("SourcesPanel", &box == row.slant ? kSlantTip : kTiltTip);
   if (!reading.Ok()) {
     MarkInputBox(box, AngleMark(box.text(), reading.error, value));
     return;

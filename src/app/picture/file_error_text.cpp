@@ -1,5 +1,6 @@
 #include "app/picture/file_error_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -7,29 +8,33 @@
 QString FileWriteReason(const WriteFailure& failure, const QString& path) {
   switch (failure.error) {
     case ENOSPC:
-      return QStringLiteral("на диске нет места");
+      return QCoreApplication::translate("FileErrors", "на диске нет места");
     case EDQUOT:
-      return QStringLiteral("превышена дисковая квота");
+      return QCoreApplication::translate("FileErrors", "превышена дисковая квота");
     case EFBIG:
-      return QStringLiteral("файл превысил допустимый размер");
+      return QCoreApplication::translate("FileErrors", "файл превысил допустимый размер");
     case EIO:
-      return QStringLiteral("ошибка ввода-вывода");
+      return QCoreApplication::translate("FileErrors", "ошибка ввода-вывода");
     case EROFS:
-      return QStringLiteral("диск доступен только для чтения");
+      return QCoreApplication::translate("FileErrors", "диск доступен только для чтения");
     case EACCES:
     case EPERM:
-      return QStringLiteral("нет прав на запись в эту папку или в этот файл");
+      return QCoreApplication::translate("FileErrors",
+                                         "нет прав на запись в эту папку или в этот файл");
     case EISDIR:
-      return QStringLiteral("это папка, а не файл");
+      return QCoreApplication::translate("FileErrors", "это папка, а не файл");
     case ENXIO:
-      return QStringLiteral("канал никто не читает, или устройство недоступно");
+      return QCoreApplication::translate("FileErrors",
+                                         "канал никто не читает, или устройство недоступно");
     case EPIPE:
-      return QStringLiteral("читающая сторона канала закрылась, не дочитав рисунок");
+      return QCoreApplication::translate("FileErrors",
+                                         "читающая сторона канала закрылась, не дочитав рисунок");
     case ENOENT:
     case ENOTDIR: {
       const QFileInfo info(path);
       if (!info.absoluteDir().exists()) {
-        return QStringLiteral("папки «%1» нет").arg(QDir::toNativeSeparators(info.absolutePath()));
+        return QCoreApplication::translate("FileErrors", "папки «%1» нет")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
       }
       break;
     }
@@ -37,5 +42,5 @@ QString FileWriteReason(const WriteFailure& failure, const QString& path) {
       break;
   }
   if (failure.error != 0 || !failure.qtReason.isEmpty()) return SystemReason(failure);
-  return QStringLiteral("файловая система отказала в записи");
+  return QCoreApplication::translate("FileErrors", "файловая система отказала в записи");
 }

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -40,7 +41,8 @@ std::optional<QString> WriteEncoded(const QByteArray& bytes, const QString& path
 }
 
 QString EncodingFailure(const QString& format) {
-  return QStringLiteral("рисунок не удалось записать в формате %1").arg(format);
+  return QCoreApplication::translate("PictureExport", "рисунок не удалось записать в формате %1")
+      .arg(format);
 }
 
 }  // namespace
@@ -76,7 +78,8 @@ std::optional<QString> PictureFileName(const QString& path, const QString& filte
 bool IsFigureFileName(const QString& path) { return FigureFormatOf(path).has_value(); }
 
 QString UnsupportedExtensionReason() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "PictureExport",
       "рисунок сохраняется только в файл PNG (.png), BMP (.bmp), SVG (.svg) или PDF (.pdf)");
 }
 
@@ -104,6 +107,7 @@ std::optional<QString> WriteFigureFile(const PictureLayers& layers, const QStrin
 }
 
 QString SaveFailureMessage(const QString& path, const QString& reason) {
-  return QStringLiteral("Не удалось сохранить рисунок в файл «%1»: %2.")
+  return QCoreApplication::translate("PictureExport",
+                                     "Не удалось сохранить рисунок в файл «%1»: %2.")
       .arg(QDir::toNativeSeparators(path), reason);
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/language/translated_texts.h"
 #include "app/picture/picture_export.h"
 
 namespace {
@@ -24,10 +26,10 @@ struct SaveFilter {
 
 const std::vector<SaveFilter>& SaveFilters() {
   static const std::vector<SaveFilter> kFilters = {
-      {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
-      {QStringLiteral("Рисунок BMP (*.bmp)"), QStringLiteral("bmp")},
-      {QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg")},
-      {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")},
+      {QCoreApplication::translate("PictureMenu", "Рисунок PNG (*.png)"), QStringLiteral("png")},
+      {QCoreApplication::translate("PictureMenu", "Рисунок BMP (*.bmp)"), QStringLiteral("bmp")},
+      {QCoreApplication::translate("PictureMenu", "Рисунок SVG (*.svg)"), QStringLiteral("svg")},
+      {QCoreApplication::translate("PictureMenu", "Документ PDF (*.pdf)"), QStringLiteral("pdf")},
   };
   return kFilters;
 }
@@ -58,10 +60,14 @@ PictureMenu::PictureMenu(QWidget& picture, QWidget& window, ImageSource image, L
       layers_(std::move(layers)),
       pickPath_([this] { return AskPath(); }),
       menu_(new QMenu(&picture)) {
-  save_ = new QAction(QStringLiteral("Сохранить рисунок…"), this);
+  save_ = new QAction(this);
+  TranslatedTexts::Of(window_).Keep(save_, &QAction::setText, "PictureMenu",
+                                    QT_TRANSLATE_NOOP("PictureMenu", "Сохранить рисунок…"));
   save_->setShortcut(QKeySequence::Save);
   connect(save_, &QAction::triggered, this, &PictureMenu::Save);
-  copy_ = new QAction(QStringLiteral("Копировать рисунок"), this);
+  copy_ = new QAction(this);
+  TranslatedTexts::Of(window_).Keep(copy_, &QAction::setText, "PictureMenu",
+                                    QT_TRANSLATE_NOOP("PictureMenu", "Копировать рисунок"));
   copy_->setShortcut(QKeySequence::Copy);
   connect(copy_, &QAction::triggered, this, &PictureMenu::Copy);
   AddAction(save_);
@@ -117,7 +123,8 @@ PictureMenu::SaveChoice PictureMenu::AskPath() {
       lastPath_.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
                                 .filePath(proposedName_)
                           : lastPath_;
-  QFileDialog dialog(&window_, QStringLiteral("Сохранить рисунок"), start);
+  QFileDialog dialog(&window_, QCoreApplication::translate("PictureMenu", "Сохранить рисунок"),
+                     start);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   QStringList names;
   for (const SaveFilter& filter : SaveFilters()) names.append(filter.name);

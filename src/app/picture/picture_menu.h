@@ -5,6 +5,7 @@
 // anywhere in the window, except that a text box keeps its own Copy key while it has the focus.
 // More actions can join the menu later (AddAction).
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -65,5 +66,5 @@ class PictureMenu final : public QObject {
   QAction* save_ = nullptr;
   QAction* copy_ = nullptr;
   QString lastPath_;
-  QString proposedName_ = QStringLiteral("сфера.png");
+  QString proposedName_ = QCoreApplication::translate("PictureMenu", "сфера.png");
 };

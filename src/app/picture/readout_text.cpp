@@ -1,5 +1,6 @@
 #include "app/picture/readout_text.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -16,20 +17,20 @@ QString ZoneText(const PhiZone& zone, const RenderState& lastPass, const QLocale
     case PhiZoneKind::kBand: {
       const auto level = static_cast<double>(lastPass.isoLevel.at(zone.band));
       const auto halfWidth = static_cast<double>(lastPass.isoHalfWidth.at(zone.band));
-      return QStringLiteral("изолиния %1 ± %2")
+      return QCoreApplication::translate("PointerReadout", "изолиния %1 ± %2")
           .arg(locale.toString(level, 'g', kLegendDigits),
                locale.toString(halfWidth, 'g', kLegendDigits));
     }
     case PhiZoneKind::kSelfShadow:
-      return QStringLiteral("зона самозатенения");
+      return QCoreApplication::translate("PointerReadout", "зона самозатенения");
     case PhiZoneKind::kFringe:
-      return QStringLiteral("полутень");
+      return QCoreApplication::translate("PointerReadout", "полутень");
     case PhiZoneKind::kDeepShadow:
-      return QStringLiteral("глубокая тень");
+      return QCoreApplication::translate("PointerReadout", "глубокая тень");
     case PhiZoneKind::kTone:
       break;
   }
-  return QStringLiteral("тон");
+  return QCoreApplication::translate("PointerReadout", "тон");
 }
 
 }  // namespace
@@ -47,7 +48,7 @@ QStringList ReadoutLines(const Readout& readout, const RenderState& lastPass,
   lines << ReadoutPhiText(reading, plain);
   lines << ZoneText(reading.zone, lastPass, plain);
   const Point3& point = reading.surfacePoint;
-  lines << QStringLiteral("точка (%1%4%2%4%3)")
+  lines << QCoreApplication::translate("PointerReadout", "точка (%1%4%2%4%3)")
                .arg(ReadoutFixed(plain, static_cast<double>(point.x), kValueDecimals),
                     ReadoutFixed(plain, static_cast<double>(point.y), kValueDecimals),
                     ReadoutFixed(plain, static_cast<double>(point.z), kValueDecimals), separator);
@@ -66,7 +67,7 @@ QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<f
   static const QString kSubscripts = QStringLiteral("₀₁₂₃₄₅₆₇₈₉");
   QStringList parts;
   for (size_t k = 0; k < phis.size() && k < numbers.size(); ++k) {
-    parts << QStringLiteral("ф%1 = %2")
+    parts << QCoreApplication::translate("PointerReadout", "ф%1 = %2")
                  .arg(kSubscripts.at(numbers[k]),
                       ReadoutFixed(plain, static_cast<double>(phis[k]), kValueDecimals));
   }
@@ -74,7 +75,7 @@ QString ExtraSourcesPhiLine(const std::vector<int>& numbers, const std::vector<f
 }
 
 QString ReadoutFixed(const QLocale& locale, double value, int decimals) {
-  if (std::isnan(value)) return QStringLiteral("не определено");
+  if (std::isnan(value)) return QCoreApplication::translate("PointerReadout", "не определено");
   if (std::isinf(value)) return value > 0.0 ? QStringLiteral("+∞") : QStringLiteral("−∞");
   if (std::fabs(value) >= kScientificFrom) return locale.toString(value, 'e', decimals);
   const double scale = std::pow(10.0, decimals);
@@ -83,10 +84,11 @@ QString ReadoutFixed(const QLocale& locale, double value, int decimals) {
 }
 
 QString ReadoutPhiText(const SampleReading& reading, const QLocale& locale) {
-  QString text = QStringLiteral("ф = %1").arg(
-      ReadoutFixed(locale, static_cast<double>(reading.functionPhi), kValueDecimals));
+  QString text =
+      QCoreApplication::translate("PointerReadout", "ф = %1")
+          .arg(ReadoutFixed(locale, static_cast<double>(reading.functionPhi), kValueDecimals));
   if (PaintedPhiDiffers(reading)) {
-    text += QStringLiteral(" (на рисунке %1)")
+    text += QCoreApplication::translate("PointerReadout", " (на рисунке %1)")
                 .arg(ReadoutFixed(locale, static_cast<double>(reading.phi), kValueDecimals));
   }
   return text;

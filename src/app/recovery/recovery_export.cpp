@@ -1,6 +1,7 @@
 // What the recovery window gives out: the chosen cell's orientations, and the results saved as
 // files (each written whole or not at all), or the figures as the renderer's report.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -70,14 +71,17 @@ void RecoveryWindow::AskExport(RecoveryExport what) {
       const char* name;
       QString filters;
     } kinds[] = {
-        {"высота.tif", tr("GeoTIFF (*.tif *.tiff);;Сетка ASCII (*.asc)")},
-        {"нормали.png", tr("Рисунок PNG (*.png)")},
-        {"альбедо.png", tr("Рисунок PNG (*.png)")},
-        {"отчёт.txt", tr("Текст (*.txt)")},
+        {QT_TRANSLATE_NOOP("RecoveryWindow", "высота.tif"),
+         tr("GeoTIFF (*.tif *.tiff);;Сетка ASCII (*.asc)")},
+        {QT_TRANSLATE_NOOP("RecoveryWindow", "нормали.png"), tr("Рисунок PNG (*.png)")},
+        {QT_TRANSLATE_NOOP("RecoveryWindow", "альбедо.png"), tr("Рисунок PNG (*.png)")},
+        {QT_TRANSLATE_NOOP("RecoveryWindow", "отчёт.txt"), tr("Текст (*.txt)")},
     };
     const auto& kind = kinds[static_cast<int>(what)];
     path = QFileDialog::getSaveFileName(
-        this, tr("Сохранить"), QDir(folder).filePath(QString::fromUtf8(kind.name)), kind.filters);
+        this, tr("Сохранить"),
+        QDir(folder).filePath(QCoreApplication::translate("RecoveryWindow", kind.name)),
+        kind.filters);
   }
   if (!path.isEmpty()) Export(what, path);
 }

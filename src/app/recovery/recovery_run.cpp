@@ -1,5 +1,6 @@
 #include "app/recovery/recovery_run.h"
 
+#include <QCoreApplication>
 #include <variant>
 
 RecoveryOutcome RunRecovery(const RecoveryRequest& request) {
@@ -12,7 +13,8 @@ RecoveryOutcome RunRecovery(const RecoveryRequest& request) {
     outcome.images = std::make_shared<const RecoveryImages>(
         MakeRecoveryImages(request.law, *request.scene, request.sources, request.camera));
   } else {
-    outcome.error = QStringLiteral("Нет снимков: откройте поверхность или папку снимков.");
+    outcome.error = QCoreApplication::translate(
+        "RecoveryWindow", "Нет снимков: откройте поверхность или папку снимков.");
     return outcome;
   }
   std::variant<RecoveredShape, LightsError> shape =

@@ -1,0 +1,21 @@
+#pragma once
+// The Russian texts that live in the Qt-free core (the names of the functions and laws and the
+// captions of their parameters) in the language in use. The core keeps its texts and knows
+// nothing of translation; they are translated here, at the window's boundary, under the context
+// "CoreTexts", and core_texts.cpp lists each of them for lupdate.
+
+#include <QString>
+#include <cstdint>
+#include <span>
+#include <string>
+
+// `text` of the core, translated; unchanged when no translation has it.
+QString CoreText(const std::string& text);
+
+// Every core text the table lists (for the test that none is missing).
+std::span<const char* const> ListedCoreTexts();
+
+// The translated names and captions the window shows.
+QString FunctionName(int32_t reflectanceKind);
+QString LawName(int32_t reflectanceKind);
+QString LawParameterName(int32_t reflectanceKind, int index);

@@ -1,0 +1,134 @@
+// The language switched while the program runs: the menus, the form's captions and tooltips,
+// the window titles and the law names change at once, and Russian comes back character for
+// character; the choice survives a restart, and a setting that does not read is Russian.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/form/control_tooltips.h"
+#include "app/language/language.h"
+#include "app/law/function_menu.h"
+#include "app/main_window.h"
+#include "app/setup_menu.h"
+#include "form_probe.h"
+#include "photometry/law_catalogue.h"
+
+namespace {
+
+// Every text the test follows, read from the window as it stands.
+QStringList ShownTexts(MainWindow& main) {
+  QStringList texts;
+  for (const QAction* entry : main.menuBar()->actions()) texts << entry->text();
+  Form1& form = main.Form();
+  texts << main.windowTitle() << Find<QPushButton>(form, "Command1")->text()
+        << Find<QLabel>(form, "Label1_0")->text() << Find<QRadioButton>(form, "Option2")->text()
+        << Find<QLineEdit>(form, "Text1")->toolTip() << main.Functions().Action(kMinnaert)->text();
+  return texts;
+}
+
+void Switch(Language language) {
+  QVERIFY(UseLanguage(language));
+  QApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+class LanguageSwitchTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(settingsFolder_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
+  }
+  void cleanup() { UseLanguage(Language::kRussian); }
+
+  // Option2's caption follows the function: the glossy one ends in "s=", the others do not, in
+  // either language and after a switch back.
+  void switchesAndReturns_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("englishOption2");
+    QTest::newRow("matte") << 1 << QStringLiteral("Glossy");
+    QTest::newRow("glossy") << 2 << QStringLiteral("Glossy         s=");
+  }
+
+  void switchesAndReturns() {
+    QFETCH(int, option);
+    QFETCH(QString, englishOption2);
+    auto main = OpenMainWindow();
+    Find<QRadioButton>(main->Form(), QStringLiteral("Option%1").arg(option))->click();
+    const QStringList russian = ShownTexts(*main);
+
+    Switch(Language::kEnglish);
+    const QStringList english = ShownTexts(*main);
+    QCOMPARE(english.mid(0, 4), (QStringList{"&File", "&View", "Fu&nction", "&Help"}));
+    QCOMPARE(english.at(4), QStringLiteral("Travelum on the Gaussian sphere"));
+    QCOMPARE(english.at(5), QStringLiteral("Shade"));
+    QCOMPARE(english.at(7), englishOption2);
+    QVERIFY2(english.at(8).startsWith(QStringLiteral("Rotation of the observer")),
+             qPrintable(english.at(8)));
+    QCOMPARE(english.at(9), QStringLiteral("Minnaert"));
+    for (qsizetype k = 0; k < russian.size(); ++k) {
+      QVERIFY2(english.at(k) != russian.at(k), qPrintable(russian.at(k)));
+    }
+
+    Switch(Language::kRussian);
+    QCOMPARE(ShownTexts(*main), russian);
+  }
+
+  // A box marked for a text that does not read keeps its reason across a switch.
+  void markedBoxKeepsItsReason() {
+    auto main = OpenMainWindow();
+    auto* box = Find<QLineEdit>(main->Form(), "Text7_7");
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, QStringLiteral("x"));
+    const QString reason = box->toolTip();
+    QVERIFY(reason != OwnToolTip(*box));  // marked
+    Switch(Language::kEnglish);
+    QCOMPARE(box->toolTip(), reason);
+  }
+
+  // The next start takes the language chosen last; a setting that does not read is Russian.
+  void remembered_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("en") << QStringLiteral("en") << int(Language::kEnglish);
+    QTest::newRow("ru") << QStringLiteral("ru") << int(Language::kRussian);
+    QTest::newRow("unknown") << QStringLiteral("de") << int(Language::kRussian);
+    QTest::newRow("empty") << QStringLiteral("") << int(Language::kRussian);
+  }
+
+  void remembered() {
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    QSettings settings = RememberedSettings();
+    settings.setValue(QStringLiteral("language"), stored);
+    settings.sync();
+    QCOMPARE(int(RememberedLanguage()), expected);
+  }
+
+  void choiceFromTheMenuIsRemembered() {
+    auto main = OpenMainWindow();
+    main->findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
+    QCOMPARE(CurrentLanguage(), Language::kEnglish);
+    QCOMPARE(RememberedLanguage(), Language::kEnglish);
+    main->findChild<QAction*>(QStringLiteral("Language_ru"))->trigger();
+    QCOMPARE(RememberedLanguage(), Language::kRussian);
+  }
+
+ private:
+  QTemporaryDir settingsFolder_;
+};
+
+QTEST_MAIN(LanguageSwitchTest)
+#include "language_switch_test.moc"
