@@ -21,6 +21,7 @@
 #include "app/help/help_window.h"
 #include "app/language/language.h"
 #include "app/law/function_menu.h"
+#include "app/law/law_window.h"
 #include "app/main_window.h"
 #include "app/setup_menu.h"
 #include "form_probe.h"
@@ -88,6 +89,22 @@ class LanguageSwitchTest : public QObject {
 
     Switch(Language::kRussian);
     QCOMPARE(ShownTexts(*main), russian);
+  }
+
+  // «Параметры функции», open on a law, switches its name, formula and captions with the rest.
+  void lawWindowFollowsTheLanguage() {
+    auto main = OpenMainWindow();
+    main->OpenLaw(kMinnaert);
+    LawWindow& law = *main->LawParameters();
+    const auto texts = [&law] {
+      return QStringList{law.windowTitle(), Find<QLabel>(law, "LawName")->text(),
+                         Find<QLabel>(law, "LawCaption_0")->text()};
+    };
+    const QStringList russian = texts();
+    Switch(Language::kEnglish);
+    QCOMPARE(texts(), (QStringList{"Function parameters", "Minnaert", "Exponent k"}));
+    Switch(Language::kRussian);
+    QCOMPARE(texts(), russian);
   }
 
   // The help shows its pages in the language in use; a switch brings the page shown back in the
