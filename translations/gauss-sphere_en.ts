@@ -317,6 +317,49 @@
     </message>
 </context>
 <context>
+    <name>ExamplesMenu</name>
+    <message>
+        <source>Примеры</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Луна в полнолуние: Ломмель — Зелигер, g = 0°</source>
+        <translation>The full Moon: Lommel–Seeliger, g = 0°</translation>
+    </message>
+    <message>
+        <source>Луна при фазе 60°: Ломмель — Зелигер</source>
+        <translation>The Moon at phase 60°: Lommel–Seeliger</translation>
+    </message>
+    <message>
+        <source>Край диска у Миннарта</source>
+        <translation>Minnaert's limb</translation>
+    </message>
+    <message>
+        <source>Блик, бегущий за наблюдателем</source>
+        <translation>A highlight that follows the observer</translation>
+    </message>
+    <message>
+        <source>Уплощение шероховатой поверхности (Орен — Наяр)</source>
+        <translation>A rough surface looks flatter (Oren–Nayar)</translation>
+    </message>
+    <message>
+        <source>Два источника в градиентном пространстве</source>
+        <translation>Two sources in gradient space</translation>
+    </message>
+    <message>
+        <source>Три источника в градиентном пространстве</source>
+        <translation>Three sources in gradient space</translation>
+    </message>
+    <message>
+        <source>Кратер при низком Солнце</source>
+        <translation>A crater under a low Sun</translation>
+    </message>
+    <message>
+        <source>Фотометрическое стерео на глянцевой вазе</source>
+        <translation>Photometric stereo on a glossy vase</translation>
+    </message>
+</context>
+<context>
     <name>ExposureWindow</name>
     <message>
         <source>Яркость</source>

@@ -4,6 +4,7 @@
 // recent files.
 
 #include <QObject>
+#include <QtGlobal>
 #include <span>
 
 class MainWindow;
@@ -15,15 +16,19 @@ struct ExampleSetup {
 };
 
 inline constexpr ExampleSetup kExampleSetups[] = {
-    {"moon-full", "Луна в полнолуние: Ломмель — Зелигер, g = 0°"},
-    {"moon-phase-60", "Луна при фазе 60°: Ломмель — Зелигер"},
-    {"minnaert-limb", "Край диска у Миннарта"},
-    {"glossy-highlight", "Блик, бегущий за наблюдателем"},
-    {"oren-nayar-flat", "Уплощение шероховатой поверхности (Орен — Наяр)"},
-    {"two-sources", "Два источника в градиентном пространстве"},
-    {"three-sources", "Три источника в градиентном пространстве"},
-    {"crater-low-sun", "Кратер при низком Солнце"},
-    {"glossy-vase-stereo", "Фотометрическое стерео на глянцевой вазе"},
+    {"moon-full",
+     QT_TRANSLATE_NOOP("ExamplesMenu", "Луна в полнолуние: Ломмель — Зелигер, g = 0°")},
+    {"moon-phase-60", QT_TRANSLATE_NOOP("ExamplesMenu", "Луна при фазе 60°: Ломмель — Зелигер")},
+    {"minnaert-limb", QT_TRANSLATE_NOOP("ExamplesMenu", "Край диска у Миннарта")},
+    {"glossy-highlight", QT_TRANSLATE_NOOP("ExamplesMenu", "Блик, бегущий за наблюдателем")},
+    {"oren-nayar-flat",
+     QT_TRANSLATE_NOOP("ExamplesMenu", "Уплощение шероховатой поверхности (Орен — Наяр)")},
+    {"two-sources", QT_TRANSLATE_NOOP("ExamplesMenu", "Два источника в градиентном пространстве")},
+    {"three-sources",
+     QT_TRANSLATE_NOOP("ExamplesMenu", "Три источника в градиентном пространстве")},
+    {"crater-low-sun", QT_TRANSLATE_NOOP("ExamplesMenu", "Кратер при низком Солнце")},
+    {"glossy-vase-stereo",
+     QT_TRANSLATE_NOOP("ExamplesMenu", "Фотометрическое стерео на глянцевой вазе")},
 };
 
 // The resource path of an example.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,10 +14,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/form/control_tooltips.h"
+#include "app/help/help_pages.h"
+#include "app/help/help_window.h"
 #include "app/language/language.h"
 #include "app/law/function_menu.h"
+#include "app/law/law_window.h"
 #include "app/main_window.h"
 #include "app/setup_menu.h"
 #include "form_probe.h"
@@ -84,6 +89,41 @@ class LanguageSwitchTest : public QObject {
 
     Switch(Language::kRussian);
     QCOMPARE(ShownTexts(*main), russian);
+  }
+
+  // «Параметры функции», open on a law, switches its name, formula and captions with the rest.
+  void lawWindowFollowsTheLanguage() {
+    auto main = OpenMainWindow();
+    main->OpenLaw(kMinnaert);
+    LawWindow& law = *main->LawParameters();
+    const auto texts = [&law] {
+      return QStringList{law.windowTitle(), Find<QLabel>(law, "LawName")->text(),
+                         Find<QLabel>(law, "LawCaption_0")->text()};
+    };
+    const QStringList russian = texts();
+    Switch(Language::kEnglish);
+    QCOMPARE(texts(), (QStringList{"Function parameters", "Minnaert", "Exponent k"}));
+    Switch(Language::kRussian);
+    QCOMPARE(texts(), russian);
+  }
+
+  // The help shows its pages in the language in use; a switch brings the page shown back in the
+  // other language.
+  void helpFollowsTheLanguage() {
+    HelpWindow help;
+    const QString page = QStringLiteral("keys");
+    help.ShowPage(page);
+    QCOMPARE(help.Browser().source(), HelpPageUrl(page));
+    Switch(Language::kEnglish);
+    QCOMPARE(help.Browser().source(), HelpPageUrl(page, {}, true));
+    QCOMPARE(help.CurrentPage(), page);
+    auto* contents = help.findChild<QListWidget*>(QStringLiteral("HelpContents"));
+    QCOMPARE(contents->item(0)->text(), QString::fromUtf8(kHelpPages[0].titleEn));
+    help.ShowPage(QStringLiteral("start"));
+    QCOMPARE(help.Browser().source(), HelpPageUrl(QStringLiteral("start"), {}, true));
+    Switch(Language::kRussian);
+    QCOMPARE(help.Browser().source(), HelpPageUrl(QStringLiteral("start")));
+    QCOMPARE(contents->item(0)->text(), QString::fromUtf8(kHelpPages[0].title));
   }
 
   // A box marked for a text that does not read keeps its reason across a switch.

@@ -5,6 +5,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 
+#include "app/language/language.h"
 #include "app/language/translated_texts.h"
 
 namespace {
@@ -13,15 +14,26 @@ constexpr int kPageRole = Qt::UserRole;
 constexpr int kContentsWidth = 290;
 constexpr int kPageWidth = 640;
 constexpr int kWindowHeight = 560;
+const QString kEnglishFolder = QStringLiteral("en/");
 
 QListWidget* MakeContents(QWidget* parent) {
   auto* contents = new QListWidget(parent);
   contents->setObjectName(QStringLiteral("HelpContents"));
   for (const HelpPage& page : kHelpPages) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(page.title), contents);
+    auto* item = new QListWidgetItem(contents);
     item->setData(kPageRole, QString::fromLatin1(page.name));
   }
   return contents;
+}
+
+bool English() { return CurrentLanguage() == Language::kEnglish; }
+
+// The page of a help URL in either language: the English pages lie in the folder en/ beside the
+// Russian ones, under the same names.
+QString PageOf(const QUrl& url) {
+  QString page = HelpPageName(url);
+  if (page.startsWith(kEnglishFolder)) page.remove(0, kEnglishFolder.size());
+  return page;
 }
 
 }  // namespace
@@ -49,14 +61,27 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(kContentsWidth + kPageWidth, kWindowHeight);
 
   connect(contents_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    browser_->setSource(HelpPageUrl(item->data(kPageRole).toString()));
+    browser_->setSource(HelpPageUrl(item->data(kPageRole).toString(), {}, English()));
   });
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::OnSourceChanged);
+  TranslatedTexts::Of(*this).Keep([this] { ShowLanguage(); });
+}
+
+// The contents' titles and the page shown (at the same section) in the language in use.
+void HelpWindow::ShowLanguage() {
+  const bool english = English();
+  for (int row = 0; row < contents_->count(); ++row) {
+    const HelpPage& page = kHelpPages[static_cast<size_t>(row)];
+    contents_->item(row)->setText(QString::fromUtf8(english ? page.titleEn : page.title));
+  }
+  const QString shown = CurrentPage();
+  if (!shown.isEmpty())
+    browser_->setSource(HelpPageUrl(shown, browser_->source().fragment(), english));
 }
 
 void HelpWindow::ShowPage(const QString& page, const QString& anchor) {
   const QString shown = IsHelpPage(page) ? page : QString::fromLatin1(kHelpStartPage);
-  const QUrl url = HelpPageUrl(shown, anchor);
+  const QUrl url = HelpPageUrl(shown, anchor, English());
   if (browser_->source() == url && !anchor.isEmpty()) {
     browser_->scrollToAnchor(anchor);  // the same link again: scroll back to its section
   } else {
@@ -77,11 +102,11 @@ void HelpWindow::ShowContextHelp(const QWidget* widget) {
   }
 }
 
-QString HelpWindow::CurrentPage() const { return HelpPageName(browser_->source()); }
+QString HelpWindow::CurrentPage() const { return PageOf(browser_->source()); }
 
 // Keeps the contents' row on the page shown, however it was reached.
 void HelpWindow::OnSourceChanged(const QUrl& url) {
-  const QString page = HelpPageName(url);
+  const QString page = PageOf(url);
   for (int row = 0; row < contents_->count(); ++row) {
     if (contents_->item(row)->data(kPageRole).toString() == page) {
       const QSignalBlocker quiet(contents_);

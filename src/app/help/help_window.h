@@ -35,6 +35,7 @@ class HelpWindow final : public QWidget {
 
  private:
   void OnSourceChanged(const QUrl& url);
+  void ShowLanguage();
 
   QListWidget* contents_ = nullptr;
   QTextBrowser* browser_ = nullptr;

@@ -70,7 +70,9 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
       "LawWindow", QT_TRANSLATE_NOOP("LawWindow", "У этого закона нет параметров."),
       [object = noParameters_](const QString& text) { object->setText(text); });
   grid->addWidget(noParameters_, kMaxLawParameters, 0, 1, 3);
-  mcEwen_ = new QCheckBox(QCoreApplication::translate("LawWindow", "L(g) по Мак-Юэну"), lawPanel_);
+  mcEwen_ = new QCheckBox(lawPanel_);
+  TranslatedTexts::Of(*this).Keep(mcEwen_, &QAbstractButton::setText, "LawWindow",
+                                  QT_TRANSLATE_NOOP("LawWindow", "L(g) по Мак-Юэну"));
   mcEwen_->setObjectName(QStringLiteral("LawMcEwen"));
   grid->addWidget(mcEwen_, kMaxLawParameters + 1, 0, 1, 3);
   connect(mcEwen_, &QCheckBox::toggled, this, &LawWindow::OnMcEwenToggled);
@@ -101,6 +103,7 @@ LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, 
   layout->addStretch(1);
   setFixedWidth(kWindowWidth);
   GiveWhatsThis(*this);
+  TranslatedTexts::Of(*this).Keep([this] { ShowLawTexts(); });
 }
 
 LawSettings& LawWindow::Remembered(int32_t kind) {
@@ -146,15 +149,26 @@ void LawWindow::KeepOnScreen() {
   if (at != pos()) move(at);
 }
 
+// The law's name, formula, source, help link and parameter captions in the language in use.
+void LawWindow::ShowLawTexts() {
+  if (!IsAdditionalLaw(kind_)) return;
+  name_->setText(LawName(kind_));
+  formula_->setText(LawFormulaHtml(kind_));
+  source_->setText(QCoreApplication::translate("LawWindow", "Источник: ") + LawSourceText(kind_));
+  helpLink_->setText(QCoreApplication::translate("LawWindow", "<a href=\"%1\">Справка: %2</a>")
+                         .arg(LawHelpPage(kind_), name_->text().toHtmlEscaped()));
+  if (kind_ == kFormula) return;
+  const int count = static_cast<int>(FindLaw(kind_)->parameters.size());
+  for (int row = 0; row < count && row < kMaxLawParameters; ++row) {
+    rows_[row]->SetCaption(LawParameterName(kind_, row));
+  }
+}
+
 void LawWindow::ShowLaw(int32_t kind) {
   kind_ = kind;
   const LawEntry& law = *FindLaw(kind);
   const LawSettings& settings = Remembered(kind);
-  name_->setText(LawName(kind));
-  formula_->setText(LawFormulaHtml(kind));
-  source_->setText(QCoreApplication::translate("LawWindow", "Источник: ") + LawSourceText(kind));
-  helpLink_->setText(QCoreApplication::translate("LawWindow", "<a href=\"%1\">Справка: %2</a>")
-                         .arg(LawHelpPage(kind), name_->text().toHtmlEscaped()));
+  ShowLawTexts();
 
   const bool typed = kind == kFormula;
   formulaPanel_->setVisible(typed);
@@ -164,7 +178,6 @@ void LawWindow::ShowLaw(int32_t kind) {
     const bool used = !typed && row < count;
     rows_[row]->SetShown(used);
     if (!used) continue;
-    rows_[row]->SetCaption(LawParameterName(kind, row));
     rows_[row]->SetRange(law.parameters[row], /*anyFiniteValue=*/false);
     rows_[row]->SetValue(settings.parameters[row]);
   }

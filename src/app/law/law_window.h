@@ -48,6 +48,7 @@ class LawWindow final : public QWidget {
 
  private:
   void ShowLaw(int32_t kind);
+  void ShowLawTexts();
   void KeepOnScreen();
   void OnRowChanged(int row, double value);
   void OnMcEwenToggled(bool checked);
