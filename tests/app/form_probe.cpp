@@ -40,6 +40,9 @@ void StartMessageBoxWatchdog() {
 
 Q_COREAPP_STARTUP_FUNCTION(StartMessageBoxWatchdog)
 
+// The start-up period is a short timer; a machine busy with parallel tests may serve it late.
+constexpr int kStartupWaitMs = 10000;
+
 RenderState StartupState() {
   RenderState state;
   ApplyStartupValues(state);
@@ -48,7 +51,7 @@ RenderState StartupState() {
 
 std::unique_ptr<Form1> OpenForm() {
   auto form = std::make_unique<Form1>();
-  if (!QTest::qWaitFor([&] { return !form->InStartupPeriod(); }, 1000)) {
+  if (!QTest::qWaitFor([&] { return !form->InStartupPeriod(); }, kStartupWaitMs)) {
     qFatal("the start-up period did not end");
   }
   return form;
@@ -56,7 +59,7 @@ std::unique_ptr<Form1> OpenForm() {
 
 std::unique_ptr<MainWindow> OpenMainWindow() {
   auto main = std::make_unique<MainWindow>();
-  if (!QTest::qWaitFor([&] { return !main->Form().InStartupPeriod(); }, 1000)) {
+  if (!QTest::qWaitFor([&] { return !main->Form().InStartupPeriod(); }, kStartupWaitMs)) {
     qFatal("the start-up period did not end");
   }
   return main;
