@@ -28,11 +28,6 @@ RecoverJob& Recover(RenderJob& job) {
   return *job.recover;
 }
 
-std::optional<std::string> PngFile(const QImage& image) {
-  const std::optional<QByteArray> bytes = PngBytes(image);
-  return bytes ? std::optional(bytes->toStdString()) : std::nullopt;
-}
-
 struct RecoveryInput {
   RenderState state;
   RecoveryImages images;

@@ -9,3 +9,8 @@ std::optional<QByteArray> PngBytes(const QImage& image) {
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
   return bytes;
 }
+
+std::optional<std::string> PngFile(const QImage& image) {
+  const std::optional<QByteArray> bytes = PngBytes(image);
+  return bytes ? std::optional(bytes->toStdString()) : std::nullopt;
+}

@@ -22,11 +22,6 @@
 
 namespace {
 
-std::optional<std::string> PngFile(const QImage& image) {
-  const std::optional<QByteArray> bytes = PngBytes(image);
-  return bytes ? std::optional(bytes->toStdString()) : std::nullopt;
-}
-
 QString Number(double value) { return QLocale().toString(value, 'g', 4); }
 
 }  // namespace
