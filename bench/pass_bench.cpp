@@ -18,6 +18,7 @@
 #include "intake/parameter_intake.h"
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "pass/heap_pages.h"
 #include "pass/raster_pass.h"
 #include "pass/worker_pool.h"
 #include "photometry/custom_formula.h"
@@ -205,6 +206,7 @@ BENCHMARK(BM_LawPass)
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepFreedHeapPages();
   if (!TakeThreadsOption(argc, argv)) {
     std::fputs("gauss-sphere-bench: --threads needs a whole number from 1 up\n", stderr);
     return 2;

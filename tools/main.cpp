@@ -5,9 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "pass/heap_pages.h"
 #include "render_tool.h"
 
 int main(int argc, char** argv) {
+  KeepFreedHeapPages();
   // A file-size limit then fails the write with EFBIG, and a FIFO or pipe whose reader has gone
   // with EPIPE, each reported like a full disk, instead of killing the program mid-write.
   std::signal(SIGXFSZ, SIG_IGN);

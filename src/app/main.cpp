@@ -7,8 +7,10 @@
 #include "app/language/language.h"
 #include "app/main_window.h"
 #include "app/qt_translation.h"
+#include "pass/heap_pages.h"
 
 int main(int argc, char* argv[]) {
+  KeepFreedHeapPages();
   // Writing a picture may meet a file-size limit or a FIFO whose reader has gone: both are then
   // errors reported in a message (EFBIG, EPIPE), not signals that end the program.
   std::signal(SIGXFSZ, SIG_IGN);

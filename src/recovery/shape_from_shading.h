@@ -6,9 +6,11 @@
 //   cell, every cell from the heights of the iteration before. The differences run from the side
 //   the light comes from (backward where R rises with p, or q, at the flat orientation), so that
 //   a step's pull from both neighbours has one sign; the step f f' / (f'^2 + guard) stays bounded
-//   where f' vanishes. Heights beyond the grid are the start's. Stable for an oblique source;
-//   under a source on the view axis f' vanishes on a flat start, and on a bulging one R's slopes
-//   along p and q differ in sign over half the image, where the iteration wanders.
+//   where f' vanishes. Heights beyond the grid are the start's. Stable for an oblique source.
+//   Under a source on the view axis f' vanishes at the flat orientation and a bump and a dent
+//   give one image: each cell's equation is then solved exactly from its lower neighbours, by
+//   sweeps (recovery/overhead_sweeps.h), which gives the surface without dents; an iteration is
+//   then one sweep from each corner.
 // - Horn (1990): the minimum of the brightness error (E - R)^2 plus lambda times the roughness of
 //   p and q plus mu times the mismatch between (p, q) and the slopes of z. Each iteration updates
 //   (p, q) from their neighbours' mean, z's slopes and R linearised at the current (p, q); z is
@@ -17,11 +19,11 @@
 //
 // Image intensities are LawIntensity's (0 to 1 for matte); a cell at or below kSfsShadowed is in
 // shadow, where any slope turned away from the source fits, and gives no brightness term. Both
-// start from `start` or a flat surface. A flat start is a fixed point under a source on the view
-// axis (R's slope vanishes at p = q = 0, and a bump and a dent give the same image): give Horn's
-// method a start that bulges (Dome) to choose the convex answer. Cells without data stay NaN and
-// are left out. Each iteration checks the calling thread's PassControl for a cancel and counts
-// as one progress block; rows run on the pass pool.
+// start from `start` or a flat surface. A flat start is a fixed point of Horn's method under a
+// source on the view axis (R's slope vanishes at p = q = 0, and a bump and a dent give the same
+// image): give it a start that bulges (Dome) to choose the convex answer. Cells without data stay
+// NaN and are left out. Each iteration checks the calling thread's PassControl for a cancel and
+// counts as one progress block; rows run on the pass pool.
 
 #include <vector>
 

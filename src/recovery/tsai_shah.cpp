@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "pass/pass_control.h"
 #include "pass/worker_pool.h"
 #include "recovery/law_intensity.h"
+#include "recovery/overhead_sweeps.h"
 #include "recovery/shape_from_shading.h"
 
 namespace {
@@ -35,6 +37,13 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
   // difference runs from the side where R grows along it at the flat orientation: backward where
   // R rises with p (with q), forward where it falls.
   const LawIntensity::Slopes flat = intensityOf.WithSlopes({0.0, 0.0});
+  // Under a source on the view axis R has no slope there: the sweeps of overhead_sweeps.h.
+  const bool overhead = std::abs(flat.alongP) < 1e-12 && std::abs(flat.alongQ) < 1e-12;
+  std::optional<OverheadSweeps> sweeps;
+  if (overhead) {
+    sweeps.emplace(images, intensityOf, options.albedo, kSfsShadowed, start);
+    z = sweeps->FirstHeights();
+  }
   const int alongRow = flat.alongP >= 0.0 ? -1 : 1;     // the column the p difference reaches
   const int alongColumn = flat.alongQ >= 0.0 ? 1 : -1;  // the row: +1 is the row below (y down)
   const double signP = -alongRow / dx;                  // dp/dz at the cell itself
@@ -80,16 +89,23 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
       result.cancelled = true;
       break;
     }
-    PassPool().Run(blocks, stepRows);
-    z.swap(next);
+    double largest = 0.0;
+    if (sweeps) {
+      largest = sweeps->Sweep(z);
+    } else {
+      PassPool().Run(blocks, stepRows);
+      z.swap(next);
+      largest = *std::max_element(moved.begin(), moved.end());
+    }
     ++result.iterations;
     if (control != nullptr) control->FinishBlock();
-    if (*std::max_element(moved.begin(), moved.end()) <= settled) break;
+    if (largest <= settled) break;
   }
   // An early stop leaves blocks that will not run: counted done, so the bar reaches its end.
   if (control != nullptr) {
     for (int left = result.iterations; left < options.iterations; ++left) control->FinishBlock();
   }
+  if (sweeps) sweeps->Settle(z);
   result.heights = HeightField{width, height, dx, dy, std::move(z)};
   for (size_t cell = 0; cell < cells; ++cell) {
     if (std::isnan(image[cell])) result.heights.z[cell] = std::numeric_limits<double>::quiet_NaN();
