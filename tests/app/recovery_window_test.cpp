@@ -3,7 +3,8 @@
 // out); a chosen cell marks its own true and
 // recovered orientations on the map (a swapped row and column, or truth and answer swapped, on a
 // grid that is not square); the files written are the results shown; a long run leaves the
-// window answering and a cancel shows nothing; a file that cannot be written says so.
+// window answering and a cancel shows nothing; a file that cannot be written says so. The 3-D
+// view's cells run south to north (north flipped), no more than its side (the step rounded down).
 
 #include "app/recovery/recovery_window.h"
 
@@ -23,6 +24,7 @@
 #include "app/map/map_figure.h"
 #include "app/picture/background_pass.h"
 #include "app/recovery/recovery_controls.h"
+#include "app/recovery/relief_view.h"
 #include "app/surface/surface_window.h"
 #include "elevation/elevation_model.h"
 #include "figure/recovery_pictures.h"
@@ -187,6 +189,21 @@ class RecoveryWindowTest : public QObject {
     QCOMPARE(watch.texts().size(), 1);
     QVERIFY(watch.texts().front().contains(QStringLiteral("light_directions.txt")));
     QCOMPARE(window.Controls().Photos(), photos);
+  }
+
+  void reliefCellsRunSouthToNorthWithinTheLargestSide() {
+    const struct {
+      int width, height, largest, step;
+    } cases[] = {{72, 48, 160, 1}, {512, 300, 160, 4}, {161, 10, 160, 2}, {10, 161, 160, 2}};
+    for (const auto& c : cases) {
+      const ReliefCells cells = ChooseReliefCells(c.width, c.height, c.largest);
+      QCOMPARE(cells.step, c.step);
+      QVERIFY(static_cast<int>(cells.rows.size()) <= c.largest);
+      QVERIFY(static_cast<int>(cells.columns.size()) <= c.largest);
+      QCOMPARE(cells.rows.front(), c.height - 1);  // the south row first
+      QCOMPARE(cells.columns.front(), 0);
+      QVERIFY(cells.rows.back() < c.step && cells.columns.back() >= c.width - c.step);
+    }
   }
 
   void aLongRunLeavesTheWindowAnsweringAndACancelShowsNothing() {

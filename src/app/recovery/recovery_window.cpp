@@ -18,6 +18,7 @@
 #include "app/picture/image_picture.h"
 #include "app/recovery/recovery_controls.h"
 #include "app/recovery/recovery_picture.h"
+#include "app/recovery/relief_view.h"
 #include "figure/recovery_pictures.h"
 #include "pass/job_runner.h"
 #include "photoset/photo_set.h"
@@ -55,6 +56,7 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   left->addWidget(controls_);
   left->addWidget(figures_);
   left->addWidget(MakeExportButtons());
+  if (QPushButton* relief = MakeReliefButton(*this)) left->addWidget(relief);
   left->addStretch(1);
 
   view_ = new QComboBox(this);
