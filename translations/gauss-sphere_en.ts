@@ -1405,6 +1405,25 @@
     </message>
 </context>
 <context>
+    <name>ReliefView</name>
+    <message>
+        <source>Рельеф в 3D</source>
+        <translation>Relief in 3-D</translation>
+    </message>
+    <message>
+        <source>Истинная поверхность (сетка)</source>
+        <translation>True surface (mesh)</translation>
+    </message>
+    <message>
+        <source>Высоты в истинном масштабе; истинная поверхность сдвинута к средней высоте восстановленной. Точки без ответа — на уровне самой низкой. Мышь поворачивает, колесо приближает.</source>
+        <translation>Heights at their true scale; the true surface is moved to the mean height of the recovered one. Points without an answer lie at the lowest level. The mouse turns the view, the wheel zooms.</translation>
+    </message>
+    <message>
+        <source>Рельеф в 3D…</source>
+        <translation>Relief in 3-D…</translation>
+    </message>
+</context>
+<context>
     <name>SetupMenu</name>
     <message>
         <source>Настройки (*.%1);;Все файлы (*)</source>

@@ -23,10 +23,10 @@ struct FourierWorkspace {
           const int sides[2] = {height, width};
           return fftw_plan_many_dft_r2c(2, sides, 2, slopes.Data(), nullptr, 1,
                                         static_cast<int>(cells), spectra.Data(), nullptr, 1,
-                                        static_cast<int>(spectrumCells), FFTW_MEASURE);
+                                        static_cast<int>(spectrumCells), FFTW_ESTIMATE);
         }),
         inverse([this] {
-          return fftw_plan_dft_c2r_2d(height, width, spectra.Data(), z.Data(), FFTW_MEASURE);
+          return fftw_plan_dft_c2r_2d(height, width, spectra.Data(), z.Data(), FFTW_ESTIMATE);
         }) {}
 
   int width;

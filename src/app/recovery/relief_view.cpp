@@ -18,11 +18,8 @@
 
 namespace {
 
-constexpr const char* kContext = "ReliefView";
 // Cells a side: enough to see the shape, few enough to turn smoothly without a graphics card.
 constexpr int kLargestSide = 160;
-
-QString Text(const char* source) { return QCoreApplication::translate(kContext, source); }
 
 // The heights the surface shows: `shift` added, cells without data at `floor`.
 QSurfaceDataArray* ReliefRows(const HeightField& field, const ReliefCells& cells, double shift,
@@ -135,12 +132,13 @@ class ReliefWindow final : public QWidget {
 
  private:
   void Retranslate() {
-    setWindowTitle(Text("Рельеф в 3D"));
-    showTruth_->setText(Text("Истинная поверхность (сетка)"));
-    note_->setText(
-        Text("Высоты в истинном масштабе; истинная поверхность сдвинута к средней высоте "
-             "восстановленной. Точки без ответа — на уровне самой низкой. Мышь поворачивает, "
-             "колесо приближает."));
+    setWindowTitle(QCoreApplication::translate("ReliefView", "Рельеф в 3D"));
+    showTruth_->setText(QCoreApplication::translate("ReliefView", "Истинная поверхность (сетка)"));
+    note_->setText(QCoreApplication::translate(
+        "ReliefView",
+        "Высоты в истинном масштабе; истинная поверхность сдвинута к средней высоте "
+        "восстановленной. Точки без ответа — на уровне самой низкой. Мышь поворачивает, "
+        "колесо приближает."));
   }
 
   Q3DSurface* graph_ = nullptr;
@@ -154,7 +152,7 @@ class ReliefButton final : public QPushButton {
  public:
   explicit ReliefButton(RecoveryWindow& window) : QPushButton(&window), window_(window) {
     setObjectName(QStringLiteral("RecoveryRelief"));
-    setText(Text("Рельеф в 3D…"));
+    setText(QCoreApplication::translate("ReliefView", "Рельеф в 3D…"));
     setEnabled(false);
     connect(this, &QPushButton::clicked, this, [this] {
       if (view_ == nullptr) view_ = new ReliefWindow(&window_);
@@ -170,7 +168,8 @@ class ReliefButton final : public QPushButton {
 
  protected:
   void changeEvent(QEvent* event) override {
-    if (event->type() == QEvent::LanguageChange) setText(Text("Рельеф в 3D…"));
+    if (event->type() == QEvent::LanguageChange)
+      setText(QCoreApplication::translate("ReliefView", "Рельеф в 3D…"));
     QPushButton::changeEvent(event);
   }
 
