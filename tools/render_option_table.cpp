@@ -12,6 +12,7 @@
 #include "setup_options.h"
 #include "surface_options.h"
 #include "sweep_tool.h"
+#include "usage_language.h"
 
 namespace {
 
@@ -279,6 +280,10 @@ const std::vector<ValueOption>& ValueOptions() {
          job.writeSetupPath = std::string(text);
          return OptionValueError();
        }},
+      {"language", "ru|en",
+       "The language of this usage text: en (English, default) or ru (Russian); messages and "
+       "reports keep their words.",
+       ParseUsageLanguage},
       {"format", "NAME",
        "ppm, png, bmp, svg or pdf: the picture format, whatever the output file's extension (by "
        "default "

@@ -24,26 +24,48 @@ constexpr const char* kProgram = "gauss-sphere-render";
 // The options the gradient-space map ignores, in the order of the usage text.
 constexpr const char* kIgnoredByGradientSpace[] = {"rot-x", "rot-y", "rot-z", "whole-sphere"};
 
-// The parser with every option; help and version are Qt's.
-void DeclareOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QStringLiteral(
-      "Paints the picture of one press of the shade button on a freshly started window and "
-      "writes it as binary PPM (P6), PNG or BMP, or as an SVG or PDF figure, chosen by the file's "
-      "extension or by --format, to a file or to standard output; or prints what the picture shows "
-      "at one pixel. Numbers "
-      "use \".\" as decimal separator."));
+// The usage text's own words, besides the options' descriptions; each is a source text of the
+// Russian translation.
+constexpr const char* kDescription =
+    "Paints the picture of one press of the shade button on a freshly started window and "
+    "writes it as binary PPM (P6), PNG or BMP, or as an SVG or PDF figure, chosen by the file's "
+    "extension or by --format, to a file or to standard output; or prints what the picture shows "
+    "at one pixel. Numbers "
+    "use \".\" as decimal separator.";
+constexpr const char* kUsageLines =
+    "Usage: %1 [options] -o FILE(.ppm|.png|.bmp|.svg|.pdf)\n"
+    "  or:  %1 [options] [--format ppm|png|bmp|svg|pdf] -o FILE|-\n"
+    "  or:  %1 [options] --readout X,Y";
+constexpr const char* kOptionsHeading = "Options:";
+constexpr const char* kHelpText = "Displays help on commandline options.";
+constexpr const char* kHelpAllText = "Displays help including Qt specific options.";
+constexpr const char* kVersionText = "Displays version information.";
+constexpr const char* kExitStatus =
+    "Exit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
+    "bad number, a readout pixel outside the picture, an output file of no known format, a "
+    "folder of --images that does not read (nothing is written then) or a failed write (a full "
+    "disk, a quota, a file-size limit, an I/O error: the message names "
+    "the file and the reason, and a regular file keeps its old bytes).\n";
+
+// The parser with every option, described in `language`.
+void DeclareOptions(QCommandLineParser& parser, UsageLanguage language) {
+  const auto text = [language](const char* source) { return UsageText(source, language); };
+  parser.setApplicationDescription(text(kDescription));
   for (const ValueOption& option : ValueOptions()) {
     QStringList names = {QString::fromLatin1(option.name)};
     if (names.front() == u"o") names.append(QStringLiteral("output"));
-    parser.addOption(QCommandLineOption(names, QString::fromLatin1(option.description),
-                                        QString::fromLatin1(option.valueName)));
+    parser.addOption(
+        QCommandLineOption(names, text(option.description), QString::fromLatin1(option.valueName)));
   }
   for (const FlagOption& flag : FlagOptions()) {
-    parser.addOption(
-        QCommandLineOption(QString::fromLatin1(flag.name), QString::fromLatin1(flag.description)));
+    parser.addOption(QCommandLineOption(QString::fromLatin1(flag.name), text(flag.description)));
   }
-  parser.addHelpOption();
-  parser.addVersionOption();
+  // Qt's own help and version options, declared here so that their descriptions translate too.
+  parser.addOption(
+      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, text(kHelpText)));
+  parser.addOption(QCommandLineOption(QStringLiteral("help-all"), text(kHelpAllText)));
+  parser.addOption(
+      QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, text(kVersionText)));
 }
 
 }  // namespace
@@ -54,10 +76,11 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     arguments.append(QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size())));
   }
   QCommandLineParser parser;
-  DeclareOptions(parser);
+  DeclareOptions(parser, UsageLanguage::kEnglish);
   const bool parsed = parser.parse(arguments);
   if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-    return HelpRequest{};
+    return HelpRequest{UsageLanguageNamed(parser.value(QStringLiteral("language")).toStdString())
+                           .value_or(UsageLanguage::kEnglish)};
   }
   if (!parsed) return OptionError{parser.errorText().toStdString()};
   if (parser.isSet(QStringLiteral("version"))) return VersionRequest{};
@@ -133,29 +156,32 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   return job;
 }
 
-std::string RenderUsage() {
+std::string RenderUsage(UsageLanguage language) {
+  const auto translated = [language](const char* source) { return UsageText(source, language); };
   QCommandLineParser parser;
-  DeclareOptions(parser);
+  DeclareOptions(parser, language);
   QString text = parser.helpText();
   // Qt names the program by how it was started; the usage line names it by its own name.
   const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
-  text.replace(0, lineEnd,
-               QStringLiteral("Usage: %1 [options] -o FILE(.ppm|.png|.bmp|.svg|.pdf)\n"
-                              "  or:  %1 [options] [--format ppm|png|bmp|svg|pdf] -o FILE|-\n"
-                              "  or:  %1 [options] --readout X,Y")
-                   .arg(QLatin1String(kProgram)));
+  text.replace(0, lineEnd, translated(kUsageLines).arg(QLatin1String(kProgram)));
   // Qt shows one-letter names with one dash; --s and --n are the documented forms (both read).
   for (const char* name : {"s", "n"}) {
     text.replace(QStringLiteral("  -%1 <TEXT> ").arg(QLatin1String(name)),
                  QStringLiteral("  --%1 <TEXT>").arg(QLatin1String(name)));
   }
-  text += QStringLiteral(
-      "\nExit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
-      "bad number, a readout pixel outside the picture, an output file of no known format, a "
-      "folder of --images that does not read (nothing is written then) or a failed write (a full "
-      "disk, a quota, a file-size limit, an I/O error: the message names "
-      "the file and the reason, and a regular file keeps its old bytes).\n");
+  // Qt's heading of the option list.
+  text.replace(QStringLiteral("\nOptions:\n"),
+               QStringLiteral("\n%1\n").arg(translated(kOptionsHeading)));
+  text += QLatin1Char('\n') + translated(kExitStatus);
   return text.toStdString();
+}
+
+std::vector<const char*> UsageSourceTexts() {
+  std::vector<const char*> texts = {kDescription, kUsageLines,  kOptionsHeading, kHelpText,
+                                    kHelpAllText, kVersionText, kExitStatus};
+  for (const ValueOption& option : ValueOptions()) texts.push_back(option.description);
+  for (const FlagOption& flag : FlagOptions()) texts.push_back(flag.description);
+  return texts;
 }
 
 std::string RenderVersion() {

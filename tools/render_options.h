@@ -9,8 +9,12 @@
 
 #include "option_values.h"
 #include "render_job.h"
+#include "usage_language.h"
 
-struct HelpRequest {};
+// The usage text in the language --language names (English when it names none it knows).
+struct HelpRequest {
+  UsageLanguage language = UsageLanguage::kEnglish;
+};
 struct VersionRequest {};
 
 struct OptionError {
@@ -24,5 +28,7 @@ using ParsedCommandLine = std::variant<RenderJob, HelpRequest, VersionRequest, O
 // of an option replaces an earlier one. --help wins over every other problem.
 ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args);
 
-std::string RenderUsage();
+std::string RenderUsage(UsageLanguage language);
+// Every text the usage is made of (for the test that the translation has each).
+std::vector<const char*> UsageSourceTexts();
 std::string RenderVersion();  // "gauss-sphere-render <project version>"

@@ -138,7 +138,7 @@ std::string IgnoredGlossWarning(const RenderJob& job) {
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseRenderOptions(args);
   if (std::holds_alternative<HelpRequest>(parsed)) {
-    out << RenderUsage();
+    out << RenderUsage(std::get<HelpRequest>(parsed).language);
     return kExitSuccess;
   }
   if (std::holds_alternative<VersionRequest>(parsed)) {

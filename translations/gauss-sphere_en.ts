@@ -1490,7 +1490,7 @@
     </message>
     <message>
         <source>1: наклон из главного окна</source>
-        <translation>1: slant from the main window</translation>
+        <translation>1: the main window's slant</translation>
     </message>
     <message>
         <source>Источник 1 — описанный: его наклон задаёт главное окно, поворот 0°; им тонируются шар и карта</source>

@@ -14,7 +14,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/gauss-sphere bin/gauss-sphere-render share/applications/"$id".desktop \
          share/metainfo/"$id".metainfo.xml share/mime/packages/"$id".xml \
          share/man/man1/gauss-sphere.1.gz \
-         share/man/man1/gauss-sphere-render.1.gz share/doc/gauss-sphere/copyright \
+         share/man/man1/gauss-sphere-render.1.gz share/man/ru/man1/gauss-sphere-render.1.gz \
+         share/doc/gauss-sphere/copyright \
          share/doc/gauss-sphere/changelog.Debian.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
@@ -56,15 +57,18 @@ for caption in Матовая:матовая Глянцевая:глянцева
     fail "desktop keywords lack ${caption#*:}"
 done
 
-# Each manual page: gzip -9n (no name or time inside), renders without warnings, lists options.
-for program in gauss-sphere:--help-all gauss-sphere-render:--rot-x; do
-  file="$prefix/share/man/man1/${program%%:*}.1.gz"
+# Each manual page: gzip -9n (no name or time inside), renders without warnings, lists options;
+# the English pages are the default ones, the renderer's Russian page is in Russian.
+for program in man1/gauss-sphere:--help-all man1/gauss-sphere-render:--rot-x \
+               man1/gauss-sphere-render:Paints ru/man1/gauss-sphere-render:--rot-x \
+               ru/man1/gauss-sphere-render:Рисует; do
+  file="$prefix/share/man/${program%%:*}.1.gz"
   gzip -lv "$file" >/dev/null && [ "$(od -An -tu4 -j4 -N4 "$file" | tr -d ' ')" = 0 ] ||
     fail "$file is not compressed without a time stamp"
   warnings="$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$file" 2>&1 >/dev/null)"
   [ -z "$warnings" ] || fail "man page warnings: $warnings"
-  page="$(MANWIDTH=80 man -l "$file" 2>/dev/null)"
-  grep -q -- "${program#*:}" <<<"$page" || fail "$file lacks the options"
+  page="$(MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$file" 2>/dev/null)"
+  grep -q -- "${program#*:}" <<<"$page" || fail "$file lacks ${program#*:}"
 done
 
 # The installed programs need nothing from the source or build folders.

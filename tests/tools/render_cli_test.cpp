@@ -154,6 +154,11 @@ TEST_F(RenderCliTest, HelpPrintsUsageAndWritesNothing) {
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_NE(run.out.find("Usage: gauss-sphere-render"), std::string::npos) << run.out;
   EXPECT_TRUE(output_.Entries().empty());
+  // The program carries the Russian translation of its usage.
+  const RunResult russian = RunRenderer({"--language", "ru", "--help"}, logs_.Path());
+  EXPECT_EQ(russian.exitStatus, 0);
+  EXPECT_NE(russian.out.find("Использование: gauss-sphere-render"), std::string::npos)
+      << russian.out;
 }
 
 TEST_F(RenderCliTest, VersionPrintsTheProjectVersion) {
