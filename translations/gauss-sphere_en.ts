@@ -225,19 +225,19 @@
     <name>CoreMessages</name>
     <message>
         <source>Поле «%1» содержит «%2»: число слишком велико.</source>
-        <translation>The box «%1» holds «%2»: the number is too large.</translation>
+        <translation>The box “%1” holds “%2”: the number is too large.</translation>
     </message>
     <message>
         <source>Поле «%1» не заполнено: введите число.</source>
-        <translation>The box «%1» is empty: enter a number.</translation>
+        <translation>The box “%1” is empty: enter a number.</translation>
     </message>
     <message>
         <source>Поле «%1» содержит «%2»: это не число, дробную часть отделяйте %3.</source>
-        <translation>The box «%1» holds «%2»: this is not a number; separate the fraction with %3.</translation>
+        <translation>The box “%1” holds “%2”: this is not a number; separate the fraction with %3.</translation>
     </message>
     <message>
         <source>Поле «%1» содержит «%2»: это не число.</source>
-        <translation>The box «%1» holds «%2»: this is not a number.</translation>
+        <translation>The box “%1” holds “%2”: this is not a number.</translation>
     </message>
     <message>
         <source>Поворот по Ox</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>знаком «%1»</source>
-        <translation>the sign «%1»</translation>
+        <translation>the sign “%1”</translation>
     </message>
     <message>
         <source>%1; в расчёте остаётся %2</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>«%1» — слишком большое число</source>
-        <translation>«%1» is too large a number</translation>
+        <translation>“%1” is too large a number</translation>
     </message>
     <message>
         <source>поле пусто</source>
@@ -281,11 +281,11 @@
     </message>
     <message>
         <source>«%1» — не число: дробную часть отделяйте %2</source>
-        <translation>«%1» is not a number: separate the fraction with %2</translation>
+        <translation>“%1” is not a number: separate the fraction with %2</translation>
     </message>
     <message>
         <source>«%1» — не число</source>
-        <translation>«%1» is not a number</translation>
+        <translation>“%1” is not a number</translation>
     </message>
     <message>
         <source>Тонирование не выполнено.
@@ -313,11 +313,11 @@
     </message>
     <message>
         <source>Исправьте поля, отмеченные красным, и нажмите «Тонировать» снова.</source>
-        <translation>Correct the boxes marked in red and press «Shade» again.</translation>
+        <translation>Correct the boxes marked in red and press “Shade” again.</translation>
     </message>
     <message>
         <source>Исправьте это поле и нажмите «Тонировать» снова.</source>
-        <translation>Correct this box and press «Shade» again.</translation>
+        <translation>Correct this box and press “Shade” again.</translation>
     </message>
     <message>
         <source>Формула пуста: введите выражение. %1</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Формула не прочитана: в позиции %1 неизвестное имя «%2». %3</source>
-        <translation>The formula does not read: at position %1, the unknown name «%2». %3</translation>
+        <translation>The formula does not read: at position %1, the unknown name “%2”. %3</translation>
     </message>
     <message>
         <source>Формула не прочитана: в позиции %1 %2.</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>у функции «%1» не то число аргументов</source>
-        <translation>the function «%1» has the wrong number of arguments</translation>
+        <translation>the function “%1” has the wrong number of arguments</translation>
     </message>
     <message>
         <source>запятая вне скобок функции: формула даёт одно значение</source>
@@ -361,23 +361,23 @@
     </message>
     <message>
         <source>неожиданный знак или имя «%1»; проверьте знаки действий, скобки и запятые между аргументами функций</source>
-        <translation>an unexpected sign or name «%1»; check the operators, the brackets and the commas between a function's arguments</translation>
+        <translation>an unexpected sign or name “%1”; check the operators, the brackets and the commas between a function's arguments</translation>
     </message>
     <message>
         <source>Имя параметра «%1» не годится: оно начинается с латинской буквы, состоит из латинских букв, цифр и знаков подчёркивания и не длиннее %2 знаков.</source>
-        <translation>The parameter name «%1» will not do: a name starts with a Latin letter, holds Latin letters, digits and underscores, and is at most %2 characters long.</translation>
+        <translation>The parameter name “%1” will not do: a name starts with a Latin letter, holds Latin letters, digits and underscores, and is at most %2 characters long.</translation>
     </message>
     <message>
         <source>Имя параметра «%1» уже занято переменной, постоянной или функцией формулы.</source>
-        <translation>The parameter name «%1» is already taken by a variable, a constant or a function of the formula.</translation>
+        <translation>The parameter name “%1” is already taken by a variable, a constant or a function of the formula.</translation>
     </message>
     <message>
         <source>Параметр «%1» назван дважды.</source>
-        <translation>The parameter «%1» is named twice.</translation>
+        <translation>The parameter “%1” is named twice.</translation>
     </message>
     <message>
         <source>У формулы не больше четырёх параметров: лишний — «%1».</source>
-        <translation>A formula has at most four parameters: «%1» is one too many.</translation>
+        <translation>A formula has at most four parameters: “%1” is one too many.</translation>
     </message>
     <message>
         <source>Формула не прочитана.</source>
@@ -385,15 +385,15 @@
     </message>
     <message>
         <source>Не удалось прочитать модель рельефа «%1»: это не обычный файл (папка, канал или устройство).</source>
-        <translation>Could not read the elevation model «%1»: it is not a regular file (a folder, a pipe or a device).</translation>
+        <translation>Could not read the elevation model “%1”: it is not a regular file (a folder, a pipe or a device).</translation>
     </message>
     <message>
         <source>Не удалось прочитать модель рельефа «%1»: %2 (%3).</source>
-        <translation>Could not read the elevation model «%1»: %2 (%3).</translation>
+        <translation>Could not read the elevation model “%1”: %2 (%3).</translation>
     </message>
     <message>
         <source>Не удалось прочитать модель рельефа «%1»: %2.</source>
-        <translation>Could not read the elevation model «%1»: %2.</translation>
+        <translation>Could not read the elevation model “%1”: %2.</translation>
     </message>
     <message>
         <source>шаг сетки должен быть положительным числом, а масштаб высот — конечным</source>
@@ -453,11 +453,11 @@
     </message>
     <message>
         <source>«%1», строка %2: %3.</source>
-        <translation>«%1», line %2: %3.</translation>
+        <translation>“%1”, line %2: %3.</translation>
     </message>
     <message>
         <source>«%1»: %2.</source>
-        <translation>«%1»: %2.</translation>
+        <translation>“%1”: %2.</translation>
     </message>
     <message>
         <source>файла нет в папке набора</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>нужны три конечных числа через пробел, с точкой в дробной части, а не «%1»</source>
-        <translation>three finite numbers are needed, separated by blanks, with a point before the fraction, not «%1»</translation>
+        <translation>three finite numbers are needed, separated by blanks, with a point before the fraction, not “%1”</translation>
     </message>
     <message>
         <source>нулевой вектор не задаёт направления</source>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>размер снимка %1, а у первого, «%2», — %3</source>
-        <translation>the image is %1, and the first, «%2», is %3</translation>
+        <translation>the image is %1, and the first, “%2”, is %3</translation>
     </message>
     <message>
         <source>размер маски %1, а у снимков — %2</source>
@@ -579,7 +579,7 @@
     </message>
     <message>
         <source>Для фотометрического стерео нужно не меньше трёх источников, задано %1.</source>
-        <translation>Photometric stereo needs at least three sources; %1 are given.</translation>
+        <translation>Photometric stereo needs at least three sources; given: %1.</translation>
     </message>
     <message>
         <source>Источники %1 и %2 светят с одного направления: задайте им разные наклоны или азимуты.</source>
@@ -595,7 +595,7 @@
     </message>
     <message>
         <source>для фотометрического стерео нужно не меньше трёх источников, задано %1</source>
-        <translation>photometric stereo needs at least three sources; %1 are given</translation>
+        <translation>photometric stereo needs at least three sources; given: %1</translation>
     </message>
     <message>
         <source>источники %1 и %2 светят с одного направления: задайте им разные наклоны или азимуты</source>

@@ -58,21 +58,21 @@ const std::vector<Family>& Families() {
                                  kCommaFormat);
        },
        {},
-       {"The box «Source slant» holds «12;5»", "a comma"}},
+       {"The box “Source slant” holds “12;5”", "a comma"}},
       {"legend, two lines",
        [](const QDir&) {
          return LegendRefusal(LegendColumn::kHalfWidth, 4, "0,0x", NumberError::kNotANumber,
                               kCommaFormat, 2);
        },
        {},
-       {"Shading not done.\nHalf-width", "legend row 5", "«0,0x» is not a number",
+       {"Shading not done.\nHalf-width", "legend row 5", "“0,0x” is not a number",
         "in error: 2.\nCorrect the boxes"}},
       {"formula",
        [](const QDir&) {
          return FormulaErrorMessage(std::get<FormulaError>(CompileFormula("ci*k2 + x", {"k2"})));
        },
        {},
-       {"The formula does not read: at position", "the unknown name «x»", "A formula knows"}},
+       {"The formula does not read: at position", "the unknown name “x”", "A formula knows"}},
       {"elevation file",
        [](const QDir& folder) {
          const auto read = ReadElevationModel(folder.filePath("terrain 7.asc").toStdString(), {});
@@ -81,11 +81,11 @@ const std::vector<Family>& Families() {
        [](const QDir& folder) {
          return std::get<QString>(OpenElevationFile(folder.filePath("terrain 7.asc"), {}, 1.0));
        },
-       {"Could not read the elevation model «terrain 7.asc»: the file is empty."}},
+       {"Could not read the elevation model “terrain 7.asc”: the file is empty."}},
       {"photo folder",
        [](const QDir& folder) { return std::get<std::string>(ReadPhotoSet(folder.path())); },
        {},
-       {"«light_directions.txt»: 1 line for 2 images in filenames.txt."}},
+       {"“light_directions.txt”: 1 line for 2 images in filenames.txt."}},
       {"recovery lights",
        [](const QDir&) {
          return CheckLights({{30.0, 0.0}, {30.0, 0.0}, {45.0, 90.0}})->message;
