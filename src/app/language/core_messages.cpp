@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr int kMaxPlaceholders = 9;  // %1 ... %9
+constexpr int kNotCounted = -1;      // QCoreApplication::translate's n for a text without %n
+
 // A template as a pattern that matches a whole text, one group a placeholder.
 struct Template {
   const char* source;
@@ -70,20 +73,20 @@ QString CoreMessage(const QString& message) {
   for (const Template& entry : Templates()) {
     const QRegularExpressionMatch match = entry.pattern.match(message);
     if (!match.hasMatch()) continue;
-    int count = -1;
-    QStringList parts(9);
+    int count = kNotCounted;
+    bool countRead = true;
+    QStringList parts(kMaxPlaceholders);
     for (size_t k = 0; k < entry.numbers.size(); ++k) {
       const QString part = match.captured(static_cast<int>(k) + 1);
       if (entry.numbers[k] == 0) {
         // A count written otherwise than Qt writes %n (a leading zero) is not this template's.
-        bool read = false;
-        count = part.toInt(&read);
-        if (!read || QString::number(count) != part) count = -2;
+        count = part.toInt(&countRead);
+        countRead = countRead && QString::number(count) == part;
       } else {
         parts[entry.numbers[k] - 1] = CoreMessage(part);
       }
     }
-    if (count == -2) continue;
+    if (!countRead) continue;
     return Filled(QCoreApplication::translate(kCoreMessagesContext, entry.source, nullptr, count),
                   parts);
   }
