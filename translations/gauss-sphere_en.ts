@@ -222,6 +222,391 @@
     </message>
 </context>
 <context>
+    <name>CoreMessages</name>
+    <message>
+        <source>Поле «%1» содержит «%2»: число слишком велико.</source>
+        <translation>The box “%1” holds “%2”: the number is too large.</translation>
+    </message>
+    <message>
+        <source>Поле «%1» не заполнено: введите число.</source>
+        <translation>The box “%1” is empty: enter a number.</translation>
+    </message>
+    <message>
+        <source>Поле «%1» содержит «%2»: это не число, дробную часть отделяйте %3.</source>
+        <translation>The box “%1” holds “%2”: this is not a number; separate the fraction with %3.</translation>
+    </message>
+    <message>
+        <source>Поле «%1» содержит «%2»: это не число.</source>
+        <translation>The box “%1” holds “%2”: this is not a number.</translation>
+    </message>
+    <message>
+        <source>Поворот по Ox</source>
+        <translation>Rotation about Ox</translation>
+    </message>
+    <message>
+        <source>Поворот по Oy</source>
+        <translation>Rotation about Oy</translation>
+    </message>
+    <message>
+        <source>Поворот по Oz</source>
+        <translation>Rotation about Oz</translation>
+    </message>
+    <message>
+        <source>Наклон источника</source>
+        <translation>Source slant</translation>
+    </message>
+    <message>
+        <source>точкой</source>
+        <translation>a point</translation>
+    </message>
+    <message>
+        <source>запятой</source>
+        <translation>a comma</translation>
+    </message>
+    <message>
+        <source>знаком «%1»</source>
+        <translation>the sign “%1”</translation>
+    </message>
+    <message>
+        <source>%1; в расчёте остаётся %2</source>
+        <translation>%1; the computation keeps %2</translation>
+    </message>
+    <message>
+        <source>«%1» — слишком большое число</source>
+        <translation>“%1” is too large a number</translation>
+    </message>
+    <message>
+        <source>поле пусто</source>
+        <translation>the box is empty</translation>
+    </message>
+    <message>
+        <source>«%1» — не число: дробную часть отделяйте %2</source>
+        <translation>“%1” is not a number: separate the fraction with %2</translation>
+    </message>
+    <message>
+        <source>«%1» — не число</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Тонирование не выполнено.
+%1 изолинии в строке %2 легенды: %3. Полей с ошибкой ещё: %4.
+%5</source>
+        <translation>Shading not done.
+%1 of the isoline in legend row %2: %3. More boxes in error: %4.
+%5</translation>
+    </message>
+    <message>
+        <source>Тонирование не выполнено.
+%1 изолинии в строке %2 легенды: %3.
+%4</source>
+        <translation>Shading not done.
+%1 of the isoline in legend row %2: %3.
+%4</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Полуширина</source>
+        <translation>Half-width</translation>
+    </message>
+    <message>
+        <source>Исправьте поля, отмеченные красным, и нажмите «Тонировать» снова.</source>
+        <translation>Correct the boxes marked in red and press “Shade” again.</translation>
+    </message>
+    <message>
+        <source>Исправьте это поле и нажмите «Тонировать» снова.</source>
+        <translation>Correct this box and press “Shade” again.</translation>
+    </message>
+    <message>
+        <source>Формула пуста: введите выражение. %1</source>
+        <translation>The formula is empty: enter an expression. %1</translation>
+    </message>
+    <message>
+        <source>Формула знает i, e, g (углы в радианах), ci, ce, cg (их косинусы), pi, свои параметры и функции sin, cos, tan, asin, acos, atan, sqrt, exp, ln, log10, abs, min, max; степень — ^.</source>
+        <translation>A formula knows i, e, g (angles in radians), ci, ce, cg (their cosines), pi, its own parameters and the functions sin, cos, tan, asin, acos, atan, sqrt, exp, ln, log10, abs, min, max; the power is ^.</translation>
+    </message>
+    <message>
+        <source>Формула слишком длинная: её длина %1, а допустимо не больше %2 знаков.</source>
+        <translation>The formula is too long: it has %1 characters, and at most %2 are allowed.</translation>
+    </message>
+    <message>
+        <source>Формула не прочитана: в позиции %1 неизвестное имя «%2». %3</source>
+        <translation>The formula does not read: at position %1, the unknown name “%2”. %3</translation>
+    </message>
+    <message>
+        <source>Формула не прочитана: в позиции %1 %2.</source>
+        <translation>The formula does not read: at position %1, %2.</translation>
+    </message>
+    <message>
+        <source>не закрыта скобка</source>
+        <translation>a bracket is not closed</translation>
+    </message>
+    <message>
+        <source>лишняя или пустая скобка</source>
+        <translation>a bracket too many, or an empty one</translation>
+    </message>
+    <message>
+        <source>выражение оборвано: после знака действия нет слагаемого или множителя</source>
+        <translation>the expression breaks off: an operator has no operand after it</translation>
+    </message>
+    <message>
+        <source>у функции «%1» не то число аргументов</source>
+        <translation>the function “%1” has the wrong number of arguments</translation>
+    </message>
+    <message>
+        <source>запятая вне скобок функции: формула даёт одно значение</source>
+        <translation>a comma outside a function's brackets: a formula gives one value</translation>
+    </message>
+    <message>
+        <source>неожиданный знак или имя «%1»; проверьте знаки действий, скобки и запятые между аргументами функций</source>
+        <translation>an unexpected sign or name “%1”; check the operators, the brackets and the commas between a function's arguments</translation>
+    </message>
+    <message>
+        <source>Имя параметра «%1» не годится: оно начинается с латинской буквы, состоит из латинских букв, цифр и знаков подчёркивания и не длиннее %2 знаков.</source>
+        <translation>The parameter name “%1” will not do: a name starts with a Latin letter, holds Latin letters, digits and underscores, and is at most %2 characters long.</translation>
+    </message>
+    <message>
+        <source>Имя параметра «%1» уже занято переменной, постоянной или функцией формулы.</source>
+        <translation>The parameter name “%1” is already taken by a variable, a constant or a function of the formula.</translation>
+    </message>
+    <message>
+        <source>Параметр «%1» назван дважды.</source>
+        <translation>The parameter “%1” is named twice.</translation>
+    </message>
+    <message>
+        <source>У формулы не больше четырёх параметров: лишний — «%1».</source>
+        <translation>A formula has at most four parameters: “%1” is one too many.</translation>
+    </message>
+    <message>
+        <source>Формула не прочитана.</source>
+        <translation>The formula does not read.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать модель рельефа «%1»: это не обычный файл (папка, канал или устройство).</source>
+        <translation>Could not read the elevation model “%1”: it is not a regular file (a folder, a pipe or a device).</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать модель рельефа «%1»: %2 (%3).</source>
+        <translation>Could not read the elevation model “%1”: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать модель рельефа «%1»: %2.</source>
+        <translation>Could not read the elevation model “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>шаг сетки должен быть положительным числом, а масштаб высот — конечным</source>
+        <translation>the grid spacing must be a positive number and the height scale a finite one</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>the file is not found</translation>
+    </message>
+    <message>
+        <source>файл не открывается для чтения</source>
+        <translation>the file does not open for reading</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>формат файла не распознан; читаются GeoTIFF, ASCII-сетка, ENVI, PDS, ISIS3 и PNG</source>
+        <translation>the file's format is not recognised; GeoTIFF, ASCII grid, ENVI, PDS, ISIS3 and PNG are read</translation>
+    </message>
+    <message>
+        <source>заголовок файла повреждён или обрезан</source>
+        <translation>the file's header is damaged or cut short</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одного канала с данными</source>
+        <translation>the file has no band of data</translation>
+    </message>
+    <message>
+        <source>канала %1 нет, каналов в файле: %2</source>
+        <translation>there is no band %1; bands in the file: %2</translation>
+    </message>
+    <message>
+        <source>сетка повёрнута относительно осей координат, такие сетки не читаются</source>
+        <translation>the grid is rotated against the coordinate axes; such grids are not read</translation>
+    </message>
+    <message>
+        <source>шаг сетки в географической привязке равен нулю или не является числом</source>
+        <translation>the grid spacing in the georeference is zero or not a number</translation>
+    </message>
+    <message>
+        <source>сетка %1 слишком велика; читаются не более %2 млн ячеек и не более %3 ячеек по стороне</source>
+        <translation>the grid %1 is too large; at most %2 million cells and at most %3 cells a side are read</translation>
+    </message>
+    <message>
+        <source>не хватает памяти для сетки %1</source>
+        <translation>not enough memory for the grid %1</translation>
+    </message>
+    <message>
+        <source>данные не читаются, файл повреждён или обрезан</source>
+        <translation>the data do not read; the file is damaged or cut short</translation>
+    </message>
+    <message>
+        <source>нет ни одной ячейки с высотой, все ячейки помечены как пропуски</source>
+        <translation>no cell has a height; every cell is marked no-data</translation>
+    </message>
+    <message>
+        <source>«%1», строка %2: %3.</source>
+        <translation>“%1”, line %2: %3.</translation>
+    </message>
+    <message>
+        <source>«%1»: %2.</source>
+        <translation>“%1”: %2.</translation>
+    </message>
+    <message>
+        <source>файла нет в папке набора</source>
+        <translation>the file is not in the set's folder</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (папка, канал или устройство)</source>
+        <translation>it is not a regular file (a folder, a pipe or a device)</translation>
+    </message>
+    <message>
+        <source>файл больше %1 МБ, это не список набора снимков</source>
+        <translation>the file is larger than %1 MB; it is not a list of a photo set</translation>
+    </message>
+    <message>
+        <source>файл не открывается для чтения (%1)</source>
+        <translation>the file does not open for reading (%1)</translation>
+    </message>
+    <message>
+        <source>файл не читается (%1)</source>
+        <translation>the file does not read (%1)</translation>
+    </message>
+    <message>
+        <source>файл не читается как изображение (%1)</source>
+        <translation>the file does not read as an image (%1)</translation>
+    </message>
+    <message>
+        <source>%1 для %2 из filenames.txt</source>
+        <translation>%1 for %2 in filenames.txt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n строка</source>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n строки</source>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n строк</source>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n снимок</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n снимка</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n снимков</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>нужны три конечных числа через пробел, с точкой в дробной части, а не «%1»</source>
+        <translation>three finite numbers are needed, separated by blanks, with a point before the fraction, not “%1”</translation>
+    </message>
+    <message>
+        <source>нулевой вектор не задаёт направления</source>
+        <translation>a zero vector gives no direction</translation>
+    </message>
+    <message>
+        <source>источник не со стороны камеры (z ≤ 0), его свет не падает на то, что видит камера</source>
+        <translation>the source is not on the camera's side (z ≤ 0): its light does not fall on what the camera sees</translation>
+    </message>
+    <message>
+        <source>яркость источника должна быть больше нуля</source>
+        <translation>a source's intensity must be greater than zero</translation>
+    </message>
+    <message>
+        <source>%1 по %2 — это %3 отсчётов, больше предела в %4 млн отсчётов на набор</source>
+        <translation>%1 of %2 make %3 samples, more than the limit of %4 million samples a set</translation>
+    </message>
+    <message>
+        <source>размер снимка %1, а у первого, «%2», — %3</source>
+        <translation>the image is %1, and the first, “%2”, is %3</translation>
+    </message>
+    <message>
+        <source>размер маски %1, а у снимков — %2</source>
+        <translation>the mask is %1, and the images are %2</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного снимка</source>
+        <translation>the list names no image</translation>
+    </message>
+    <message>
+        <source>размер снимка после чтения %1, а не %2</source>
+        <translation>the image is %1 once read, not %2</translation>
+    </message>
+    <message>
+        <source>папка не найдена</source>
+        <translation>the folder is not found</translation>
+    </message>
+    <message>
+        <source>это не папка</source>
+        <translation>it is not a folder</translation>
+    </message>
+    <message>
+        <source>не хватает памяти для снимков набора</source>
+        <translation>not enough memory for the set's images</translation>
+    </message>
+    <message>
+        <source>Для фотометрического стерео нужно не меньше трёх источников, задано %1.</source>
+        <translation>Photometric stereo needs at least three sources; given: %1.</translation>
+    </message>
+    <message>
+        <source>Источники %1 и %2 светят с одного направления: задайте им разные наклоны или азимуты.</source>
+        <translation>Sources %1 and %2 shine from the same direction: give them different slants or tilts.</translation>
+    </message>
+    <message>
+        <source>Направления источников лежат в одной плоскости: по их снимкам нормаль не определить. Разведите источники по наклону и азимуту.</source>
+        <translation>The sources' directions lie in one plane: their images cannot determine the normal. Spread the sources in slant and tilt.</translation>
+    </message>
+    <message>
+        <source>Нет снимка для восстановления.</source>
+        <translation>There is no image to recover from.</translation>
+    </message>
+    <message>
+        <source>для фотометрического стерео нужно не меньше трёх источников, задано %1</source>
+        <translation>photometric stereo needs at least three sources; given: %1</translation>
+    </message>
+    <message>
+        <source>источники %1 и %2 светят с одного направления: задайте им разные наклоны или азимуты</source>
+        <translation>sources %1 and %2 shine from the same direction: give them different slants or tilts</translation>
+    </message>
+    <message>
+        <source>направления источников лежат в одной плоскости: по их снимкам нормаль не определить. Разведите источники по наклону и азимуту</source>
+        <translation>the sources' directions lie in one plane: their images cannot determine the normal. Spread the sources in slant and tilt</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>Матовая</source>
@@ -314,6 +699,138 @@
     <message>
         <source>Своя формула</source>
         <translation>Own formula</translation>
+    </message>
+    <message>
+        <source>Полусфера</source>
+        <translation>Hemisphere</translation>
+    </message>
+    <message>
+        <source>полусфера радиуса R на плоскости: на ней p и q — наклоны сферы</source>
+        <translation>a hemisphere of radius R on a plane: its p and q are the sphere's slopes</translation>
+    </message>
+    <message>
+        <source>Радиус, доля половины стороны</source>
+        <translation>Radius, fraction of half the side</translation>
+    </message>
+    <message>
+        <source>Ваза</source>
+        <translation>Vase</translation>
+    </message>
+    <message>
+        <source>ваза из обзора методов восстановления формы по тени 1999 года: z = √(f(y)² − x²), f(y) = 0,15 − 0,1·y·(6y+1)²·(y−1)²·(3y−2)</source>
+        <translation>the vase of the 1999 survey of shape from shading: z = √(f(y)² − x²), f(y) = 0.15 − 0.1·y·(6y+1)²·(y−1)²·(3y−2)</translation>
+    </message>
+    <message>
+        <source>Холмы</source>
+        <translation>Hills</translation>
+    </message>
+    <message>
+        <source>гауссовы холмы exp(−r²/2σ²), места выбирает затравка</source>
+        <translation>Gaussian hills exp(−r²/2σ²), placed by the seed</translation>
+    </message>
+    <message>
+        <source>Число холмов</source>
+        <translation>Number of hills</translation>
+    </message>
+    <message>
+        <source>Высота, пикселей</source>
+        <translation>Height, pixels</translation>
+    </message>
+    <message>
+        <source>Ширина σ, доля половины стороны</source>
+        <translation>Width σ, fraction of half the side</translation>
+    </message>
+    <message>
+        <source>Затравка</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Кратер</source>
+        <translation>Crater</translation>
+    </message>
+    <message>
+        <source>чаша с валом вокруг и ровная местность дальше</source>
+        <translation>a bowl with a rim around it and flat ground beyond</translation>
+    </message>
+    <message>
+        <source>Радиус чаши, доля половины стороны</source>
+        <translation>Bowl radius, fraction of half the side</translation>
+    </message>
+    <message>
+        <source>Глубина, доля радиуса</source>
+        <translation>Depth, fraction of the radius</translation>
+    </message>
+    <message>
+        <source>Высота вала, доля радиуса</source>
+        <translation>Rim height, fraction of the radius</translation>
+    </message>
+    <message>
+        <source>Ширина вала, доля радиуса</source>
+        <translation>Rim width, fraction of the radius</translation>
+    </message>
+    <message>
+        <source>Конус</source>
+        <translation>Cone</translation>
+    </message>
+    <message>
+        <source>прямой круговой конус</source>
+        <translation>a right circular cone</translation>
+    </message>
+    <message>
+        <source>Радиус основания, доля половины стороны</source>
+        <translation>Base radius, fraction of half the side</translation>
+    </message>
+    <message>
+        <source>Высота, доля радиуса</source>
+        <translation>Height, fraction of the radius</translation>
+    </message>
+    <message>
+        <source>Хребет</source>
+        <translation>Ridge</translation>
+    </message>
+    <message>
+        <source>гауссов хребет вдоль прямой через центр</source>
+        <translation>a Gaussian ridge along a line through the centre</translation>
+    </message>
+    <message>
+        <source>Ширина, пикселей</source>
+        <translation>Width, pixels</translation>
+    </message>
+    <message>
+        <source>Направление, градусов от оси x</source>
+        <translation>Direction, degrees from the x axis</translation>
+    </message>
+    <message>
+        <source>Рябь</source>
+        <translation>Ripples</translation>
+    </message>
+    <message>
+        <source>синусоидальная рябь a·sin(2π·s/λ)</source>
+        <translation>sinusoidal ripples a·sin(2π·s/λ)</translation>
+    </message>
+    <message>
+        <source>Амплитуда, пикселей</source>
+        <translation>Amplitude, pixels</translation>
+    </message>
+    <message>
+        <source>Длина волны, пикселей</source>
+        <translation>Wavelength, pixels</translation>
+    </message>
+    <message>
+        <source>Фрактальный рельеф</source>
+        <translation>Fractal terrain</translation>
+    </message>
+    <message>
+        <source>спектральный синтез: случайные фазы, амплитуда убывает как |k|^−(H+1)</source>
+        <translation>spectral synthesis: random phases, the amplitude falls as |k|^−(H+1)</translation>
+    </message>
+    <message>
+        <source>Показатель шероховатости H</source>
+        <translation>Roughness exponent H</translation>
+    </message>
+    <message>
+        <source>Перепад высот, пикселей</source>
+        <translation>Relief, pixels</translation>
     </message>
 </context>
 <context>

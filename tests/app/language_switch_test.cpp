@@ -1,9 +1,11 @@
 // The language switched while the program runs: the menus, the form's captions and tooltips,
-// the window titles and the law names change at once, and Russian comes back character for
-// character; the choice survives a restart, and a setting that does not read is Russian.
+// the window titles, the law names and the open surface and recovery windows change at once, and
+// Russian comes back character for character; the choice survives a restart, and a setting that
+// does not read is Russian.
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,7 +25,9 @@
 #include "app/law/function_menu.h"
 #include "app/law/law_window.h"
 #include "app/main_window.h"
+#include "app/recovery/recovery_window.h"
 #include "app/setup_menu.h"
+#include "app/surface/surface_window.h"
 #include "form_probe.h"
 #include "photometry/law_catalogue.h"
 
@@ -103,6 +107,33 @@ class LanguageSwitchTest : public QObject {
     const QStringList russian = texts();
     Switch(Language::kEnglish);
     QCOMPARE(texts(), (QStringList{"Function parameters", "Minnaert", "Exponent k"}));
+    Switch(Language::kRussian);
+    QCOMPARE(texts(), russian);
+  }
+
+  // «Поверхность» and «Восстановление формы», open, switch their titles and controls, the
+  // catalogue's surface name and parameter caption among them.
+  void surfaceAndRecoveryFollowTheLanguage() {
+    auto main = OpenMainWindow();
+    Form1& form = main->Form();
+    form.SurfaceAction()->trigger();
+    form.OpenRecovery();
+    SurfaceWindow& surface = *form.Surface();
+    RecoveryWindow& recovery = *form.Recovery();
+    const auto texts = [&] {
+      return QStringList{surface.windowTitle(),
+                         Find<QComboBox>(surface, "SurfaceKind")->currentText(),
+                         Find<QLabel>(surface, "SurfaceParameterLabel_radius")->text(),
+                         Find<QPushButton>(surface, "SurfaceRecover")->text(),
+                         recovery.windowTitle(),
+                         Find<QPushButton>(recovery, "RecoverRun")->text(),
+                         Find<QComboBox>(recovery, "RecoverMethod")->currentText()};
+    };
+    const QStringList russian = texts();
+    Switch(Language::kEnglish);
+    QCOMPARE(texts(), (QStringList{"Surface", "Hemisphere", "Radius, fraction of half the side",
+                                   "Shape recovery…", "Shape recovery", "Recover",
+                                   "Photometric stereo (Woodham)"}));
     Switch(Language::kRussian);
     QCOMPARE(texts(), russian);
   }

@@ -16,7 +16,7 @@ EXEMPT = {"src/app/help/help_pages.h", "src/app/help/help_pages.cpp"}
 TOKEN = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'', re.S)
 CYRILLIC = re.compile("[\u0400-\u04ff]")
 # What may stand before the literal: the opening of a translation call.
-MARKED = re.compile(r'(\btr|\btranslate\s*\(\s*"[^"]*"\s*,|QT_TRANSLATE_NOOP\s*\(\s*"[^"]*"\s*,'
+MARKED = re.compile(r'(\btr|\btranslate\s*\(\s*"[^"]*"\s*,|QT_TRANSLATE_(?:N_)?NOOP\s*\(\s*"[^"]*"\s*,'
                     r'|QT_TR_NOOP)\s*\(?\s*$')
 
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The English translation is complete: lupdate, run over the window's sources into a copy of
 translations/gauss-sphere_en.ts, finds no text without a translation (a new text not yet in the
-.ts, a text marked unfinished or left empty) and none whose source has gone; and each translation
+.ts, a text marked unfinished or left empty, a counted text with a plural form left empty) and none whose source has gone; and each translation
 keeps its source's placeholders (%1, %2, ...), which .arg() fills.
 
 usage: check_translations.py SOURCE_DIR LUPDATE"""
@@ -25,6 +25,10 @@ def problems(ts_path):
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "missing"
             text = translation.text if translation is not None else None
+            if message.get("numerus") == "yes" and translation is not None:
+                # A counted text: each plural form translated, all of them.
+                forms = [form.text for form in translation.iter("numerusform")]
+                text = " ".join(forms) if forms and all(forms) else None
             if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
                 found.append(f"{name}: {kind or 'empty'}: {source[:60]!r}")
             elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):

@@ -36,6 +36,7 @@
 
 namespace {
 
+constexpr const char* kContext = "AnimationDialog";
 constexpr int kStartFrames = 24;
 constexpr int kMaxFrameDelay = 6000;  // hundredths of a second
 constexpr int kProgressIntervalMs = 50;
@@ -83,9 +84,9 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
       relay_(std::make_shared<SweepRelay>()) {
   relay_->target = this;
   setObjectName(QStringLiteral("AnimationDialog"));
-  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
-                                  "AnimationDialog",
-                                  QT_TRANSLATE_NOOP("AnimationDialog", "Анимация"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  texts.Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle, kContext,
+             QT_TRANSLATE_NOOP("AnimationDialog", "Анимация"));
   const auto make = [](auto* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -102,32 +103,34 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
   delay_->setValue(kDefaultFrameDelay);
   file_ = make(new QLineEdit(QCoreApplication::translate("AnimationDialog", "анимация.gif"), this),
                "AnimationFile");
-  auto* browse =
-      make(new QPushButton(QCoreApplication::translate("AnimationDialog", "Обзор…"), this),
-           "AnimationBrowse");
+  auto* browse = make(new QPushButton(this), "AnimationBrowse");
+  texts.Keep(browse, &QPushButton::setText, kContext,
+             QT_TRANSLATE_NOOP("AnimationDialog", "Обзор…"));
   progress_ = make(new QProgressBar(this), "AnimationProgress");
   status_ = make(new QLabel(this), "AnimationStatus");
   status_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(this);
-  start_ = make(buttons->addButton(QCoreApplication::translate("AnimationDialog", "Записать"),
-                                   QDialogButtonBox::AcceptRole),
-                "AnimationStart");
-  cancel_ = make(buttons->addButton(QCoreApplication::translate("AnimationDialog", "Отмена"),
-                                    QDialogButtonBox::RejectRole),
-                 "AnimationCancel");
+  start_ = make(buttons->addButton(QString(), QDialogButtonBox::AcceptRole), "AnimationStart");
+  texts.Keep(start_, &QPushButton::setText, kContext,
+             QT_TRANSLATE_NOOP("AnimationDialog", "Записать"));
+  cancel_ = make(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "AnimationCancel");
+  texts.Keep(cancel_, &QPushButton::setText, kContext,
+             QT_TRANSLATE_NOOP("AnimationDialog", "Отмена"));
 
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(file_, 1);
   fileRow->addWidget(browse);
   auto* fields = new QFormLayout;
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "Что менять:"), setting_);
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "Рисунок:"), picture_);
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "От:"), from_);
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "До:"), to_);
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "Кадров:"), frames_);
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "Задержка кадра, 1/100 с:"),
-                 delay_);
-  fields->addRow(QCoreApplication::translate("AnimationDialog", "Файл (.gif или .png):"), fileRow);
+  const auto label = [this](const char* source) {
+    return TranslatedLabel(*this, kContext, source);
+  };
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "Что менять:")), setting_);
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "Рисунок:")), picture_);
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "От:")), from_);
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "До:")), to_);
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "Кадров:")), frames_);
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "Задержка кадра, 1/100 с:")), delay_);
+  fields->addRow(label(QT_TRANSLATE_NOOP("AnimationDialog", "Файл (.gif или .png):")), fileRow);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(progress_);
@@ -148,6 +151,23 @@ AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
   });
   Refresh();
   OnSettingChosen();
+  texts.Keep([this] { RetranslateUi(); });
+}
+
+// The lists' items in the language in use, the choices and the range as they were.
+void AnimationDialog::RetranslateUi() {
+  for (int k = 0; k < picture_->count(); ++k) {
+    picture_->setItemText(
+        k, QCoreApplication::translate(kContext, kPictureTitles[picture_->itemData(k).toInt()]));
+  }
+  const std::vector<SweepSetting> named = SweepSettings(Base());
+  for (size_t k = 0; k < settings_.size(); ++k) {
+    for (const SweepSetting& setting : named) {
+      if (setting.kind != settings_[k].kind || setting.index != settings_[k].index) continue;
+      settings_[k].name = setting.name;
+      setting_->setItemText(static_cast<int>(k), setting.name);
+    }
+  }
 }
 
 AnimationDialog::~AnimationDialog() {

@@ -57,6 +57,7 @@ class AnimationDialog final : public QDialog {
   friend struct SweepRelay;  // posts OnDone from the sweep's thread
   // The settings and the pictures offered, for the window as it now is.
   void Refresh();
+  void RetranslateUi();
   void OnSettingChosen();
   void Browse();
   void OnDone(uint64_t sweep);

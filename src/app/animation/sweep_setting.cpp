@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "app/language/core_messages.h"
 #include "app/language/core_texts.h"
 #include "app/locale_numbers.h"
 #include "intake/law_texts.h"
@@ -119,7 +120,7 @@ std::variant<SweptFrame, QString> StepSetting(const SweepBase& base, const Sweep
   }
   const ShadeIntakeOutcome read = ReadShadeParameters(frame.state, inputs, UserNumberFormat());
   if (const auto* error = std::get_if<InputError>(&read)) {
-    return QString::fromStdString(error->message);
+    return CoreMessage(error->message);
   }
   return frame;
 }

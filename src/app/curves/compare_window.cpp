@@ -65,8 +65,8 @@ CompareWindow::CompareWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent,
   count_->setObjectName(QStringLiteral("CompareCount"));
   count_->setRange(2, kMaxComparedLaws);
   count_->setValue(3);
-  controls->addWidget(new QLabel(QCoreApplication::translate("CompareWindow", "Сфер:"), this), 0,
-                      0);
+  controls->addWidget(
+      TranslatedLabel(*this, "CompareWindow", QT_TRANSLATE_NOOP("CompareWindow", "Сфер:")), 0, 0);
   controls->addWidget(count_, 0, 1);
   for (int k = 0; k < kMaxComparedLaws; ++k) {
     functions_[k] = new QComboBox(this);
@@ -81,13 +81,22 @@ CompareWindow::CompareWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent,
     functions_[k]->setCurrentIndex(functions_[k]->findData(kStartKinds[k]));
     parameters_[k] = new QLineEdit(this);
     parameters_[k]->setObjectName(QStringLiteral("CompareParameters%1").arg(k + 1));
-    parameters_[k]->setPlaceholderText(
-        QCoreApplication::translate("CompareWindow", "параметры: k=0,7; sigma=20"));
+    TranslatedTexts::Of(*this).Keep(
+        parameters_[k], &QLineEdit::setPlaceholderText, "CompareWindow",
+        QT_TRANSLATE_NOOP("CompareWindow", "параметры: k=0,7; sigma=20"));
     controls->addWidget(functions_[k], 1 + k / 3, 2 * (k % 3));
     controls->addWidget(parameters_[k], 1 + k / 3, 2 * (k % 3) + 1);
     connect(functions_[k], &QComboBox::currentIndexChanged, this, &CompareWindow::Paint);
     connect(parameters_[k], &QLineEdit::editingFinished, this, &CompareWindow::Paint);
   }
+  // The functions' names in the language in use; the row's captions take them at its next paint.
+  TranslatedTexts::Of(*this).Keep([this] {
+    for (QComboBox* functions : functions_) {
+      for (int item = 0; item < functions->count(); ++item) {
+        functions->setItemText(item, FunctionName(functions->itemData(item).toInt()));
+      }
+    }
+  });
   connect(count_, &QSpinBox::valueChanged, this, &CompareWindow::Paint);
   const QSize row = ComparedRowSize({kDefaultPictureWidth, kDefaultPictureHeight}, 3, 3);
   picture_ = new PictureBox(row, this);

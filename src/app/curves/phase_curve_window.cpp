@@ -27,9 +27,10 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent) : QWidget(p
                                   "PhaseCurveWindow",
                                   QT_TRANSLATE_NOOP("PhaseCurveWindow", "Фазовая кривая"));
   view_ = new PlotView(this);
-  magnitudes_ =
-      new QCheckBox(QCoreApplication::translate("PhaseCurveWindow", "В звёздных величинах"), this);
+  magnitudes_ = new QCheckBox(this);
   magnitudes_->setObjectName(QStringLiteral("PhaseMagnitudes"));
+  TranslatedTexts::Of(*this).Keep(magnitudes_, &QCheckBox::setText, "PhaseCurveWindow",
+                                  QT_TRANSLATE_NOOP("PhaseCurveWindow", "В звёздных величинах"));
   integral_ = new QLabel(this);
   integral_->setObjectName(QStringLiteral("PhaseIntegral"));
   auto* layout = new QVBoxLayout(this);
@@ -40,6 +41,7 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent) : QWidget(p
   pass_ = new BackgroundPass(jobs, *view_, this);
   pass_->setObjectName(QStringLiteral("PhaseCurvePass"));
   resize(680, 540);
+  TranslatedTexts::Of(*this).Keep([this] { ShowIntegral(false); });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
     if (pass_->Running()) {
@@ -71,8 +73,20 @@ void PhaseCurveWindow::Compute() {
 }
 
 void PhaseCurveWindow::ShowCurve() {
-  if (!curve_) {
+  if (curve_) {
+    view_->SetPlot(PhaseCurvePlot(*curve_, kind_, magnitudes_->isChecked()),
+                   PhaseCurveCsv(*curve_));
+  } else {
     view_->SetPlot(CurvePlot{}, std::string());
+  }
+  ShowIntegral(true);
+}
+
+// The phase integral, or why there is no curve; a change of language (`always` false) sets only
+// a line already shown.
+void PhaseCurveWindow::ShowIntegral(bool always) {
+  if (!always && integral_->text().isEmpty()) return;
+  if (!curve_) {
     integral_->setText(kind_ == kMirror
                            ? QCoreApplication::translate("PhaseCurveWindow",
                                                          "У зеркальной функции фазовой кривой нет: "
@@ -81,7 +95,6 @@ void PhaseCurveWindow::ShowCurve() {
                                                          "Функция темна на всём диске при g = 0."));
     return;
   }
-  view_->SetPlot(PhaseCurvePlot(*curve_, kind_, magnitudes_->isChecked()), PhaseCurveCsv(*curve_));
   integral_->setText(
       QCoreApplication::translate("PhaseCurveWindow", "Фазовый интеграл q = 2∫Φ(g) sin g dg = %1")
           .arg(UserLocale().toString(curve_->phaseIntegral, 'f', 4)));

@@ -42,6 +42,7 @@ class PhaseCurveWindow final : public QWidget {
  private:
   void Compute();
   void ShowCurve();
+  void ShowIntegral(bool always);
 
   PlotView* view_ = nullptr;
   QCheckBox* magnitudes_ = nullptr;

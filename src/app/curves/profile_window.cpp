@@ -16,13 +16,15 @@ ProfileWindow::ProfileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
                                   "ProfileWindow", QT_TRANSLATE_NOOP("ProfileWindow", "Профиль"));
   view_ = new PlotView(this);
-  equator_ = new QPushButton(
-      QCoreApplication::translate("ProfileWindow", "По фотометрическому экватору"), this);
+  equator_ = new QPushButton(this);
   equator_->setObjectName(QStringLiteral("ProfileEquator"));
-  equator_->setToolTip(QCoreApplication::translate(
-      "ProfileWindow",
-      "Большой круг через точки, обращённые к наблюдателю и к источнику: вдоль него читают "
-      "потемнение к краю"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  texts.Keep(equator_, &QPushButton::setText, "ProfileWindow",
+             QT_TRANSLATE_NOOP("ProfileWindow", "По фотометрическому экватору"));
+  texts.Keep(equator_, &QWidget::setToolTip, "ProfileWindow",
+             QT_TRANSLATE_NOOP("ProfileWindow",
+                               "Большой круг через точки, обращённые к наблюдателю и к источнику: "
+                               "вдоль него читают потемнение к краю"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_, 1);
   layout->addWidget(equator_, 0, Qt::AlignLeft);

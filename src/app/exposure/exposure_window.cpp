@@ -50,14 +50,15 @@ ExposureWindow::ExposureWindow(Form1& form, QWidget* parent)
   slider_ = new QSlider(Qt::Horizontal, this);
   slider_->setObjectName(QStringLiteral("ExposureSlider"));
   slider_->setRange(0, kSliderSteps);
-  brightest_ = new QPushButton(QCoreApplication::translate("ExposureWindow", "По максимуму"), this);
+  brightest_ = new QPushButton(this);
   brightest_->setObjectName(QStringLiteral("ExposureBrightest"));
-  auto* note =
-      new QLabel(QCoreApplication::translate(
-                     "ExposureWindow",
-                     "Тон рисуется по k·ф, чтобы ф больше 1 (яркий край диска) не сливался с "
-                     "белым. Изолинии, зоны и показания под указателем — по самому ф."),
-                 this);
+  TranslatedTexts::Of(*this).Keep(brightest_, &QPushButton::setText, "ExposureWindow",
+                                  QT_TRANSLATE_NOOP("ExposureWindow", "По максимуму"));
+  QLabel* note = TranslatedLabel(
+      *this, "ExposureWindow",
+      QT_TRANSLATE_NOOP("ExposureWindow",
+                        "Тон рисуется по k·ф, чтобы ф больше 1 (яркий край диска) не сливался с "
+                        "белым. Изолинии, зоны и показания под указателем — по самому ф."));
   note->setWordWrap(true);
   auto* grid = new QGridLayout(this);
   auto* label = new QLabel(QStringLiteral("k ="), this);

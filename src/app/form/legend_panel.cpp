@@ -6,6 +6,7 @@
 #include "app/form/control_lookup.h"
 #include "app/form/shape_widget.h"
 #include "app/input_box_mark.h"
+#include "app/language/core_messages.h"
 #include "app/locale_numbers.h"
 #include "model/startup_values.h"
 
@@ -77,8 +78,8 @@ void LegendPanel::ReadColumn(LegendColumn column, std::array<float, kIsoBandCoun
       continue;
     }
     const std::string kept = FloatText(values[row]).toStdString();
-    MarkInputBox(box, QString::fromStdString(
-                          LegendMark(reading.texts[row], reading.errors[row], kept, format)));
+    MarkInputBox(box,
+                 CoreMessage(LegendMark(reading.texts[row], reading.errors[row], kept, format)));
   }
 }
 
@@ -102,6 +103,6 @@ QString LegendPanel::Refusal() const {
     }
   }
   if (first == nullptr) return QString();
-  return QString::fromStdString(LegendRefusal(firstColumn, firstRow, first->texts[firstRow],
-                                              first->errors[firstRow], UserNumberFormat(), others));
+  return CoreMessage(LegendRefusal(firstColumn, firstRow, first->texts[firstRow],
+                                   first->errors[firstRow], UserNumberFormat(), others));
 }

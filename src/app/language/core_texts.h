@@ -1,8 +1,9 @@
 #pragma once
 // The Russian texts that live in the Qt-free core (the names of the functions and laws and the
-// captions of their parameters) in the language in use. The core keeps its texts and knows
-// nothing of translation; they are translated here, at the window's boundary, under the context
-// "CoreTexts", and core_texts.cpp lists each of them for lupdate.
+// captions of their parameters, the surfaces' titles and captions) in the language in use. The
+// core keeps its texts and knows nothing of translation; they are translated here, at the
+// window's boundary, under the context "CoreTexts", and core_texts.cpp and surface_texts.cpp list
+// each of them for lupdate. The messages the core composes are core_messages.h's.
 
 #include <QString>
 #include <cstdint>
@@ -19,3 +20,10 @@ std::span<const char* const> ListedCoreTexts();
 QString FunctionName(int32_t reflectanceKind);
 QString LawName(int32_t reflectanceKind);
 QString LawParameterName(int32_t reflectanceKind, int index);
+
+// In surface_texts.cpp: the surface catalogue's titles, origins and parameter captions.
+struct SurfaceKind;
+struct SurfaceParameter;
+QString SurfaceTitle(const SurfaceKind& kind);
+QString SurfaceOrigin(const SurfaceKind& kind);
+QString SurfaceParameterTitle(const SurfaceParameter& parameter);

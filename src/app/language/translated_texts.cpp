@@ -1,7 +1,10 @@
 #include "app/language/translated_texts.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QWidget>
 
 TranslatedTexts& TranslatedTexts::Of(QWidget& window) {
@@ -34,4 +37,21 @@ void TranslatedTexts::Retranslate() const {
 bool TranslatedTexts::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parent() && event->type() == QEvent::LanguageChange) Retranslate();
   return QObject::eventFilter(watched, event);
+}
+
+QLabel* TranslatedLabel(QWidget& parent, const char* context, const char* source) {
+  auto* label = new QLabel(&parent);
+  TranslatedTexts::Of(parent).Keep(label, &QLabel::setText, context, source);
+  return label;
+}
+
+void KeepItemTexts(QComboBox& box, const char* context,
+                   std::initializer_list<const char*> sources) {
+  TranslatedTexts::Of(box).Keep(
+      [guarded = QPointer<QComboBox>(&box), context, texts = std::vector<const char*>(sources)] {
+        if (guarded.isNull()) return;
+        for (size_t k = 0; k < texts.size(); ++k) {
+          guarded->setItemText(static_cast<int>(k), QCoreApplication::translate(context, texts[k]));
+        }
+      });
 }

@@ -10,8 +10,11 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
+class QComboBox;
+class QLabel;
 class QWidget;
 
 class TranslatedTexts final : public QObject {
@@ -47,3 +50,8 @@ class TranslatedTexts final : public QObject {
 
   std::vector<std::function<void()>> texts_;
 };
+
+// A label of `parent` whose text is `source` of `context`, translated, in the language in use.
+QLabel* TranslatedLabel(QWidget& parent, const char* context, const char* source);
+// The items of `box`, in order, captioned with `sources` of `context` in the language in use.
+void KeepItemTexts(QComboBox& box, const char* context, std::initializer_list<const char*> sources);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/input_box_mark.h"
+#include "app/language/core_messages.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
 #include "app/law/bounded_undo.h"
@@ -197,7 +198,7 @@ std::optional<LawSettings> FormulaPanel::Compile() {
   }
   const CompiledFormula compiled = CompileFormula(formula_->text().toStdString(), names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {
-    const QString message = QString::fromStdString(FormulaErrorMessage(*error));
+    const QString message = CoreMessage(FormulaErrorMessage(*error));
     ShowError(message);
     QLineEdit* marked = formula_;
     for (int row = 0; row < kMaxLawParameters; ++row) {

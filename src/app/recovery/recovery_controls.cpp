@@ -13,16 +13,33 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/language/translated_texts.h"
+
+namespace {
+
+constexpr const char* kContext = "RecoveryControls";
+
+}  // namespace
+
 RecoveryControls::RecoveryControls(QWidget* parent) : QWidget(parent) {
-  auto* input = new QGroupBox(tr("Снимки"), this);
-  fromSurface_ = new QRadioButton(tr("Снимки окна «Поверхность»"), input);
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  auto* input = new QGroupBox(this);
+  texts.Keep(input, &QGroupBox::setTitle, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Снимки"));
+  fromSurface_ = new QRadioButton(input);
   fromSurface_->setObjectName(QStringLiteral("RecoverFromSurface"));
+  texts.Keep(fromSurface_, &QRadioButton::setText, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Снимки окна «Поверхность»"));
   fromSurface_->setChecked(true);
-  fromFolder_ = new QRadioButton(tr("Снимки из папки"), input);
+  fromFolder_ = new QRadioButton(input);
   fromFolder_->setObjectName(QStringLiteral("RecoverFromFolder"));
+  texts.Keep(fromFolder_, &QRadioButton::setText, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Снимки из папки"));
   fromFolder_->setEnabled(false);
-  auto* folderButton = new QPushButton(tr("Папка снимков…"), input);
+  auto* folderButton = new QPushButton(input);
   folderButton->setObjectName(QStringLiteral("RecoverFolderButton"));
+  texts.Keep(folderButton, &QPushButton::setText, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Папка снимков…"));
   folderLabel_ = new QLabel(input);
   folderLabel_->setWordWrap(true);
   noise_ = new QDoubleSpinBox(input);
@@ -35,46 +52,69 @@ RecoveryControls::RecoveryControls(QWidget* parent) : QWidget(parent) {
   seed_->setRange(1, 999999);
   bits_ = new QComboBox(input);
   bits_->setObjectName(QStringLiteral("RecoverBits"));
-  bits_->addItem(tr("нет (64 бита)"), 0);
-  bits_->addItem(tr("8 бит"), 8);
-  bits_->addItem(tr("16 бит"), 16);
+  for (const int bits : {0, 8, 16}) bits_->addItem(QString(), bits);
+  KeepItemTexts(*bits_, kContext,
+                {QT_TRANSLATE_NOOP("RecoveryControls", "нет (64 бита)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "8 бит"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "16 бит")});
   auto* inputLayout = new QFormLayout(input);
   inputLayout->addRow(fromSurface_);
-  inputLayout->addRow(tr("Шум, уровней серого:"), noise_);
-  inputLayout->addRow(tr("Зерно шума:"), seed_);
-  inputLayout->addRow(tr("Квантование:"), bits_);
+  inputLayout->addRow(
+      TranslatedLabel(*input, kContext,
+                      QT_TRANSLATE_NOOP("RecoveryControls", "Шум, уровней серого:")),
+      noise_);
+  inputLayout->addRow(
+      TranslatedLabel(*input, kContext, QT_TRANSLATE_NOOP("RecoveryControls", "Зерно шума:")),
+      seed_);
+  inputLayout->addRow(
+      TranslatedLabel(*input, kContext, QT_TRANSLATE_NOOP("RecoveryControls", "Квантование:")),
+      bits_);
   inputLayout->addRow(fromFolder_);
   inputLayout->addRow(folderButton);
   inputLayout->addRow(folderLabel_);
 
-  auto* solve = new QGroupBox(tr("Восстановление"), this);
+  auto* solve = new QGroupBox(this);
+  texts.Keep(solve, &QGroupBox::setTitle, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Восстановление"));
   method_ = new QComboBox(solve);
   method_->setObjectName(QStringLiteral("RecoverMethod"));
-  method_->addItem(tr("Фотометрическое стерео (Вудхэм)"),
-                   static_cast<int>(RecoveryMethod::kWoodhamStereo));
-  method_->addItem(tr("Фотометрическое стерео по закону"),
-                   static_cast<int>(RecoveryMethod::kLawStereo));
-  method_->addItem(tr("Форма по затенению (Тсай и Шах)"),
-                   static_cast<int>(RecoveryMethod::kTsaiShah));
-  method_->addItem(tr("Форма по затенению (Хорн)"), static_cast<int>(RecoveryMethod::kHorn));
+  for (const RecoveryMethod method : {RecoveryMethod::kWoodhamStereo, RecoveryMethod::kLawStereo,
+                                      RecoveryMethod::kTsaiShah, RecoveryMethod::kHorn}) {
+    method_->addItem(QString(), static_cast<int>(method));
+  }
+  KeepItemTexts(*method_, kContext,
+                {QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео (Вудхэм)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео по закону"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Тсай и Шах)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Хорн)")});
   integrator_ = new QComboBox(solve);
   integrator_->setObjectName(QStringLiteral("RecoverIntegrator"));
-  integrator_->addItem(tr("Пуассон, косинусное преобразование"),
-                       static_cast<int>(Integrator::kDctPoisson));
-  integrator_->addItem(tr("Франкот и Челлаппа (Фурье)"),
-                       static_cast<int>(Integrator::kFrankotChellappa));
-  integrator_->addItem(tr("Пуассон на маске"), static_cast<int>(Integrator::kOnMask));
-  run_ = new QPushButton(tr("Восстановить"), solve);
+  for (const Integrator integrator :
+       {Integrator::kDctPoisson, Integrator::kFrankotChellappa, Integrator::kOnMask}) {
+    integrator_->addItem(QString(), static_cast<int>(integrator));
+  }
+  KeepItemTexts(*integrator_, kContext,
+                {QT_TRANSLATE_NOOP("RecoveryControls", "Пуассон, косинусное преобразование"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Франкот и Челлаппа (Фурье)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Пуассон на маске")});
+  run_ = new QPushButton(solve);
   run_->setObjectName(QStringLiteral("RecoverRun"));
-  cancel_ = new QPushButton(tr("Отмена"), solve);
+  texts.Keep(run_, &QPushButton::setText, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Восстановить"));
+  cancel_ = new QPushButton(solve);
   cancel_->setObjectName(QStringLiteral("RecoverCancel"));
+  texts.Keep(cancel_, &QPushButton::setText, kContext,
+             QT_TRANSLATE_NOOP("RecoveryControls", "Отмена"));
   cancel_->setEnabled(false);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(run_);
   buttons->addWidget(cancel_);
   auto* solveLayout = new QFormLayout(solve);
-  solveLayout->addRow(tr("Метод:"), method_);
-  solveLayout->addRow(tr("Интегрирование:"), integrator_);
+  solveLayout->addRow(
+      TranslatedLabel(*solve, kContext, QT_TRANSLATE_NOOP("RecoveryControls", "Метод:")), method_);
+  solveLayout->addRow(
+      TranslatedLabel(*solve, kContext, QT_TRANSLATE_NOOP("RecoveryControls", "Интегрирование:")),
+      integrator_);
   solveLayout->addRow(buttons);
 
   auto* layout = new QVBoxLayout(this);
@@ -89,6 +129,7 @@ RecoveryControls::RecoveryControls(QWidget* parent) : QWidget(parent) {
   connect(run_, &QPushButton::clicked, this, &RecoveryControls::RunRequested);
   connect(cancel_, &QPushButton::clicked, this, &RecoveryControls::CancelRequested);
   OnSourceChosen();
+  texts.Keep([this] { ShowFolder(); });
 }
 
 RecoveryMethod RecoveryControls::Method() const {
@@ -123,11 +164,8 @@ void RecoveryControls::OnSourceChosen() {
 void RecoveryControls::SetPhotos(std::shared_ptr<const RecoveryImages> photos,
                                  const QString& folder) {
   photos_ = std::move(photos);
-  folderLabel_->setText(tr("%1: %2 снимков %3×%4")
-                            .arg(QDir::toNativeSeparators(folder))
-                            .arg(photos_->intensity.size())
-                            .arg(photos_->width)
-                            .arg(photos_->height));
+  folder_ = folder;
+  ShowFolder();
   fromFolder_->setEnabled(true);
   fromFolder_->setChecked(true);
 }
@@ -135,4 +173,13 @@ void RecoveryControls::SetPhotos(std::shared_ptr<const RecoveryImages> photos,
 void RecoveryControls::AskFolder() {
   const QString folder = QFileDialog::getExistingDirectory(this, tr("Папка снимков"));
   if (!folder.isEmpty()) emit FolderChosen(folder);
+}
+
+void RecoveryControls::ShowFolder() {
+  if (photos_ == nullptr) return;
+  folderLabel_->setText(tr("%1: %2 снимков %3×%4")
+                            .arg(QDir::toNativeSeparators(folder_))
+                            .arg(photos_->intensity.size())
+                            .arg(photos_->width)
+                            .arg(photos_->height));
 }

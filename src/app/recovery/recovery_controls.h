@@ -43,6 +43,8 @@ class RecoveryControls final : public QWidget {
  private:
   void AskFolder();
   void OnSourceChosen();
+  // The folder's name, count and size in the language in use.
+  void ShowFolder();
 
   QRadioButton* fromSurface_ = nullptr;
   QRadioButton* fromFolder_ = nullptr;
@@ -55,4 +57,5 @@ class RecoveryControls final : public QWidget {
   QPushButton* run_ = nullptr;
   QPushButton* cancel_ = nullptr;
   std::shared_ptr<const RecoveryImages> photos_;
+  QString folder_;
 };

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/language/core_messages.h"
+#include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/recovery/recovery_controls.h"
@@ -29,10 +31,6 @@ constexpr double kDefaultLightSlant = 45.0;
 constexpr double kDefaultLightTilt = 45.0;
 constexpr QSize kStartSize(1060, 640);
 
-QString Number(double value) {
-  return std::isfinite(value) ? QLocale().toString(value, 'g', 4) : QStringLiteral("—");
-}
-
 QDoubleSpinBox* AngleBox(double degrees, double low, double high, QWidget* parent) {
   auto* box = new QDoubleSpinBox(parent);
   box->setRange(low, high);
@@ -42,11 +40,15 @@ QDoubleSpinBox* AngleBox(double degrees, double low, double high, QWidget* paren
   return box;
 }
 
+constexpr const char* kContext = "RecoveryWindow";
+
 }  // namespace
 
 RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("RecoveryWindow"));
-  setWindowTitle(tr("Восстановление формы"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  texts.Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle, kContext,
+             QT_TRANSLATE_NOOP("RecoveryWindow", "Восстановление формы"));
   controls_ = new RecoveryControls(this);
   figures_ = new QLabel(this);
   figures_->setObjectName(QStringLiteral("RecoveryFigures"));
@@ -61,26 +63,34 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   view_ = new QComboBox(this);
   view_->setObjectName(QStringLiteral("RecoveryView"));
-  view_->addItem(tr("Альбедо"), static_cast<int>(RecoveryView::kAlbedo));
-  view_->addItem(tr("Карта нормалей"), static_cast<int>(RecoveryView::kNormalMap));
-  view_->addItem(tr("Иглы нормалей на снимке 1"), static_cast<int>(RecoveryView::kNeedles));
-  view_->addItem(tr("Высота, освещённая законом"), static_cast<int>(RecoveryView::kHeight));
-  view_->addItem(tr("Ошибка нормалей"), static_cast<int>(RecoveryView::kError));
+  for (const RecoveryView view :
+       {RecoveryView::kAlbedo, RecoveryView::kNormalMap, RecoveryView::kNeedles,
+        RecoveryView::kHeight, RecoveryView::kError}) {
+    view_->addItem(QString(), static_cast<int>(view));
+  }
+  KeepItemTexts(*view_, kContext,
+                {QT_TRANSLATE_NOOP("RecoveryWindow", "Альбедо"),
+                 QT_TRANSLATE_NOOP("RecoveryWindow", "Карта нормалей"),
+                 QT_TRANSLATE_NOOP("RecoveryWindow", "Иглы нормалей на снимке 1"),
+                 QT_TRANSLATE_NOOP("RecoveryWindow", "Высота, освещённая законом"),
+                 QT_TRANSLATE_NOOP("RecoveryWindow", "Ошибка нормалей")});
   view_->setCurrentIndex(static_cast<int>(RecoveryView::kError));
   lightSlant_ = AngleBox(kDefaultLightSlant, 0.0, 89.0, this);
   lightSlant_->setObjectName(QStringLiteral("RecoveryLightSlant"));
   lightTilt_ = AngleBox(kDefaultLightTilt, -360.0, 360.0, this);
   lightTilt_->setObjectName(QStringLiteral("RecoveryLightTilt"));
   auto* viewRow = new QHBoxLayout;
-  viewRow->addWidget(new QLabel(tr("Показать:"), this));
+  viewRow->addWidget(
+      TranslatedLabel(*this, kContext, QT_TRANSLATE_NOOP("RecoveryWindow", "Показать:")));
   viewRow->addWidget(view_, 1);
-  viewRow->addWidget(new QLabel(tr("свет: наклон"), this));
+  viewRow->addWidget(
+      TranslatedLabel(*this, kContext, QT_TRANSLATE_NOOP("RecoveryWindow", "свет: наклон")));
   viewRow->addWidget(lightSlant_);
-  viewRow->addWidget(new QLabel(tr("азимут"), this));
+  viewRow->addWidget(
+      TranslatedLabel(*this, kContext, QT_TRANSLATE_NOOP("RecoveryWindow", "азимут")));
   viewRow->addWidget(lightTilt_);
   picture_ = new RecoveryPicture(this);
-  cellText_ =
-      new QLabel(tr("Щелчок по рисунку выбирает точку: её нормаль отмечается на карте."), this);
+  cellText_ = new QLabel(this);
   cellText_->setObjectName(QStringLiteral("RecoveryCellText"));
   cellText_->setWordWrap(true);
   auto* right = new QVBoxLayout;
@@ -109,7 +119,7 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
       close();
     }
   });
-  ShowFigures();
+  texts.Keep([this] { RetranslateUi(); });
   // Room for a 256-cell field at two pixels a cell, within the screen.
   const QRect screenArea = screen() != nullptr ? screen()->availableGeometry() : QRect();
   QSize wanted = sizeHint().expandedTo(kStartSize);
@@ -153,7 +163,7 @@ void RecoveryWindow::OpenFolder(const QString& folder) {
                [this, folder, read] {
                  controls_->SetRunning(false);
                  if (auto* message = std::get_if<std::string>(read.get())) {
-                   QMessageBox::warning(this, windowTitle(), QString::fromStdString(*message));
+                   QMessageBox::warning(this, windowTitle(), CoreMessage(*message));
                    return;
                  }
                  controls_->SetPhotos(std::make_shared<const RecoveryImages>(
@@ -177,9 +187,9 @@ void RecoveryWindow::ShowOutcome(std::shared_ptr<RecoveryOutcome> outcome) {
   if (!outcome->error.isEmpty() && outcome_ != nullptr) {
     // A message, and the last recovery stays shown.
     ShowFigures();
-    figures_->setText(
-        QStringLiteral("<p style='color:#b00000'>%1</p>").arg(outcome->error.toHtmlEscaped()) +
-        figures_->text());
+    figures_->setText(QStringLiteral("<p style='color:#b00000'>%1</p>")
+                          .arg(CoreMessage(outcome->error).toHtmlEscaped()) +
+                      figures_->text());
     return;
   }
   outcome_ = std::move(outcome);
@@ -191,44 +201,6 @@ void RecoveryWindow::ShowOutcome(std::shared_ptr<RecoveryOutcome> outcome) {
 }
 
 void RecoveryWindow::ShowView(RecoveryView view) { view_->setCurrentIndex(static_cast<int>(view)); }
-
-void RecoveryWindow::ShowFigures() {
-  const bool have = outcome_ != nullptr && outcome_->error.isEmpty();
-  for (QPushButton* button : exports_) button->setEnabled(have);
-  if (outcome_ == nullptr) {
-    figures_->setText(
-        tr("Нажмите «Восстановить»: снимки — те, что показывает окно "
-           "«Поверхность», по одному на источник (добавьте источники в «Источниках», "
-           "Ctrl+L; стерео нужно три)."));
-    return;
-  }
-  if (!outcome_->error.isEmpty()) {
-    figures_->setText(
-        QStringLiteral("<p style='color:#b00000'>%1</p>").arg(outcome_->error.toHtmlEscaped()));
-    return;
-  }
-  if (!outcome_->report) {
-    figures_->setText(tr("Истинная поверхность неизвестна: ошибки не измерить.<br>"
-                         "Восстановлено пикселей: %1")
-                          .arg(QLocale().toString(
-                              static_cast<qlonglong>(outcome_->shape.normals.RecoveredCells()))));
-    return;
-  }
-  const RecoveryReport& r = *outcome_->report;
-  figures_->setText(tr("<table>"
-                       "<tr><td>Угловая ошибка нормалей, средняя:</td><td>%1°</td></tr>"
-                       "<tr><td>Угловая ошибка нормалей, медиана:</td><td>%2°</td></tr>"
-                       "<tr><td>СКО высоты (средние совмещены):</td><td>%3 (%4 % размаха)</td></tr>"
-                       "<tr><td>Средняя ошибка высоты:</td><td>%5</td></tr>"
-                       "<tr><td>Разброс ошибки высоты:</td><td>%6</td></tr>"
-                       "<tr><td>Средняя ошибка градиента:</td><td>%7</td></tr>"
-                       "<tr><td>Восстановлено пикселей:</td><td>%8</td></tr></table>")
-                        .arg(Number(r.meanAngularErrorDeg), Number(r.medianAngularErrorDeg),
-                             Number(r.depthRms), Number(r.depthRmsPercent),
-                             Number(r.meanDepthError), Number(r.stdDepthError),
-                             Number(r.meanGradientError),
-                             QLocale().toString(static_cast<qlonglong>(r.recoveredPixels))));
-}
 
 QImage RecoveryWindow::FirstImage() const {
   const RecoveryImages& images = *outcome_->images;

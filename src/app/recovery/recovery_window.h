@@ -83,6 +83,7 @@ class RecoveryWindow final : public QWidget {
  private:
   void ShowOutcome(std::shared_ptr<RecoveryOutcome> outcome);
   void ShowFigures();
+  void RetranslateUi();
   void UpdatePicture();
   QImage HeightImage() const;
   QImage FirstImage() const;

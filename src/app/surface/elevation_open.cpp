@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "app/language/core_messages.h"
 #include "elevation/elevation_model.h"
 
 std::variant<HeightField, QString> OpenElevationFile(const QString& path,
@@ -13,7 +14,7 @@ std::variant<HeightField, QString> OpenElevationFile(const QString& path,
   std::variant<HeightField, ElevationError> read =
       ReadElevationModel(QFile::encodeName(path).toStdString(), options);
   if (const auto* error = std::get_if<ElevationError>(&read)) {
-    return QString::fromStdString(error->message);
+    return CoreMessage(error->message);
   }
   return std::move(std::get<HeightField>(read));
 }

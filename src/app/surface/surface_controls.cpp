@@ -17,6 +17,8 @@
 #include <variant>
 
 #include "app/input_box_mark.h"
+#include "app/language/core_texts.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/surface/elevation_open.h"
 #include "intake/number_text.h"
@@ -43,6 +45,11 @@ QString Refusal(const QString& text, double low, double high, double kept, doubl
   return {};
 }
 
+// A label whose text follows the language.
+QLabel* KeptLabel(QWidget& parent, const char* source) {
+  return TranslatedLabel(parent, "SurfaceControls", source);
+}
+
 QSpinBox* SideBox(const QString& name, QWidget* parent) {
   auto* box = new QSpinBox(parent);
   box->setObjectName(name);
@@ -59,30 +66,39 @@ SurfaceControls::SurfaceControls(QWidget* parent) : QWidget(parent) {
   for (const SurfaceKind& kind : SurfaceCatalogue()) values_.push_back(StartValues(kind));
   kind_ = new QComboBox(this);
   kind_->setObjectName(QStringLiteral("SurfaceKind"));
-  for (const SurfaceKind& kind : SurfaceCatalogue()) {
-    kind_->addItem(QString::fromUtf8(kind.title));
-    kind_->setItemData(kind_->count() - 1, QString::fromUtf8(kind.origin), Qt::ToolTipRole);
-  }
+  for (size_t k = 0; k < SurfaceCatalogue().size(); ++k) kind_->addItem(QString());
   width_ = SideBox(QStringLiteral("SurfaceWidth"), this);
   height_ = SideBox(QStringLiteral("SurfaceHeight"), this);
   auto* top = new QFormLayout;
-  top->addRow(tr("Поверхность"), kind_);
-  top->addRow(tr("Ширина, клеток"), width_);
-  top->addRow(tr("Высота, клеток"), height_);
+  top->addRow(KeptLabel(*this, QT_TRANSLATE_NOOP("SurfaceControls", "Поверхность")), kind_);
+  top->addRow(KeptLabel(*this, QT_TRANSLATE_NOOP("SurfaceControls", "Ширина, клеток")), width_);
+  top->addRow(KeptLabel(*this, QT_TRANSLATE_NOOP("SurfaceControls", "Высота, клеток")), height_);
 
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
   heightScale_ = new QLineEdit(DoubleText(heightScaleValue_), this);
   heightScale_->setObjectName(QStringLiteral("SurfaceHeightScale"));
-  heightScale_->setToolTip(tr("Множитель всех высот; отрицательный переворачивает рельеф"));
   auto* scaleRow = new QFormLayout;
-  scaleRow->addRow(tr("Масштаб высот"), heightScale_);
-  castShadows_ = new QCheckBox(tr("Тени рельефа"), this);
+  scaleRow->addRow(KeptLabel(*this, QT_TRANSLATE_NOOP("SurfaceControls", "Масштаб высот")),
+                   heightScale_);
+  castShadows_ = new QCheckBox(this);
   castShadows_->setObjectName(QStringLiteral("SurfaceCastShadows"));
-  castShadows_->setToolTip(tr("Клетки, которые рельеф заслоняет от источника, — глубокая тень"));
+  texts.Keep(castShadows_, &QCheckBox::setText, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls", "Тени рельефа"));
+  texts.Keep(castShadows_, &QWidget::setToolTip, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls",
+                               "Клетки, которые рельеф заслоняет от источника, — глубокая тень"));
 
-  auto* albedo = new QPushButton(tr("Альбедо…"), this);
+  auto* albedo = new QPushButton(this);
   albedo->setObjectName(QStringLiteral("SurfaceAlbedo"));
-  albedo->setToolTip(tr("Рисунок в оттенках серого, растянутый на поверхность: белое — альбедо 1"));
-  noAlbedo_ = new QPushButton(tr("Без альбедо"), this);
+  texts.Keep(albedo, &QPushButton::setText, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls", "Альбедо…"));
+  texts.Keep(albedo, &QWidget::setToolTip, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls",
+                               "Рисунок в оттенках серого, растянутый на "
+                               "поверхность: белое — альбедо 1"));
+  noAlbedo_ = new QPushButton(this);
+  texts.Keep(noAlbedo_, &QPushButton::setText, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls", "Без альбедо"));
   noAlbedo_->setObjectName(QStringLiteral("SurfaceNoAlbedo"));
   noAlbedo_->setEnabled(false);
   albedoName_ = new QLabel(this);
@@ -91,8 +107,10 @@ SurfaceControls::SurfaceControls(QWidget* parent) : QWidget(parent) {
   albedoRow->addWidget(albedo);
   albedoRow->addWidget(noAlbedo_);
   // Reading elevation models is a part of its own (elevation_open.h).
-  auto* model = new QPushButton(tr("Открыть модель рельефа…"), this);
+  auto* model = new QPushButton(this);
   model->setObjectName(QStringLiteral("SurfaceOpenModel"));
+  texts.Keep(model, &QPushButton::setText, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls", "Открыть модель рельефа…"));
 
   parameters_ = new QWidget(this);
   auto* layout = new QVBoxLayout(this);
@@ -104,11 +122,14 @@ SurfaceControls::SurfaceControls(QWidget* parent) : QWidget(parent) {
   layout->addWidget(albedoName_);
   layout->addWidget(model);
   layout->addStretch(1);
-  auto* recover = new QPushButton(tr("Восстановление формы…"), this);
+  auto* recover = new QPushButton(this);
   recover->setObjectName(QStringLiteral("SurfaceRecover"));
+  texts.Keep(recover, &QPushButton::setText, "SurfaceControls",
+             QT_TRANSLATE_NOOP("SurfaceControls", "Восстановление формы…"));
   layout->addWidget(recover);
   connect(recover, &QPushButton::clicked, this, &SurfaceControls::RecoveryRequested);
   BuildParameterBoxes();
+  texts.Keep([this] { RetranslateUi(); });
 
   connect(kind_, &QComboBox::currentIndexChanged, this, &SurfaceControls::OnKindChosen);
   connect(width_, &QSpinBox::valueChanged, this, &SurfaceControls::SurfaceChanged);
@@ -166,7 +187,10 @@ void SurfaceControls::BuildParameterBoxes() {
     box->setObjectName(QStringLiteral("SurfaceParameter_") + QString::fromUtf8(parameter.name));
     box->setToolTip(tr("от %1 до %2").arg(DoubleText(parameter.low), DoubleText(parameter.high)));
     connect(box, &QLineEdit::textChanged, this, [this, k, box] { OnParameterEdited(k, *box); });
-    parameterRows_->addRow(QString::fromUtf8(parameter.title), box);
+    auto* label = new QLabel(SurfaceParameterTitle(parameter), parameters_);
+    label->setObjectName(QStringLiteral("SurfaceParameterLabel_") +
+                         QString::fromUtf8(parameter.name));
+    parameterRows_->addRow(label, box);
   }
   // A layout shows what it is given at the next turn of the event loop; shown now, the rows count
   // in the size the window fits itself to at once.
@@ -221,7 +245,7 @@ bool SurfaceControls::LoadAlbedo(const QString& path) {
   }
   albedo_ = image;
   albedoPath_ = QFileInfo(path).absoluteFilePath();
-  albedoName_->setText(tr("Альбедо: %1").arg(QFileInfo(path).fileName()));
+  albedoName_->setText(AlbedoTitle());
   noAlbedo_->setEnabled(true);
   SurfaceChanged();
   return true;
@@ -246,7 +270,7 @@ bool SurfaceControls::OpenModel(const QString& path) {
   }
   model_ = std::make_shared<const HeightField>(std::move(std::get<HeightField>(read)));
   modelPath_ = path;
-  const QString title = tr("Модель: %1").arg(QFileInfo(path).fileName());
+  const QString title = ModelTitle();
   if (kind_->count() == ModelIndex()) {
     kind_->addItem(title);
   } else {

@@ -65,6 +65,11 @@ class SurfaceControls final : public QWidget {
   void AskAlbedo();
   void AskModel();
   void SurfaceChanged();
+  // In surface_controls_texts.cpp: the texts made of the catalogue and of the files chosen, set
+  // again in the language in use.
+  void RetranslateUi();
+  QString ModelTitle() const;
+  QString AlbedoTitle() const;
 
   QComboBox* kind_ = nullptr;
   QSpinBox* width_ = nullptr;

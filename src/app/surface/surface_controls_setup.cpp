@@ -77,13 +77,12 @@ std::optional<QString> SurfaceControls::Restore(const SurfaceSetup& setup) {
     castShadows_->setChecked(setup.castShadows);
     albedo_ = albedo;
     albedoPath_ = albedo.isNull() ? QString() : QFileInfo(albedoPath).absoluteFilePath();
-    albedoName_->setText(albedo.isNull() ? QString()
-                                         : tr("Альбедо: %1").arg(QFileInfo(albedoPath).fileName()));
+    albedoName_->setText(AlbedoTitle());
     noAlbedo_->setEnabled(!albedo.isNull());
     if (model) {
       model_ = model;
       modelPath_ = modelPath;
-      const QString title = tr("Модель: %1").arg(QFileInfo(modelPath).fileName());
+      const QString title = ModelTitle();
       if (kind_->count() == ModelIndex()) {
         kind_->addItem(title);
       } else {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_export.h"
@@ -60,12 +61,20 @@ SurfaceImageView::SurfaceImageView(int index, MarksSource marks, QWidget* parent
   layout->addLayout(captionRow);
   layout->addWidget(picture_);
   layout->addStretch(1);
+  TranslatedTexts::Of(*this).Keep([this] { ShowCaption(); });
 }
 
 void SurfaceImageView::SetSource(const UsedSource& source) {
   const QColor colour = SourceColour(source);
   swatch_->setStyleSheet(
       QStringLiteral("background: %1; border: 1px solid #555;").arg(colour.name(QColor::HexRgb)));
+  source_ = source;
+  ShowCaption();
+}
+
+void SurfaceImageView::ShowCaption() {
+  if (!source_) return;
+  const UsedSource& source = *source_;
   caption_->setText(
       source.number == 1
           ? tr("Источник 1: наклон %1°").arg(AngleText(source.aim.slantDegrees))

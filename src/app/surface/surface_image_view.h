@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "figure/used_source.h"
@@ -43,6 +44,9 @@ class SurfaceImageView final : public QWidget {
   QString Caption() const;
 
  private:
+  void ShowCaption();
+
+  std::optional<UsedSource> source_;  // the last set, captioned again when the language changes
   QLabel* swatch_ = nullptr;
   QLabel* caption_ = nullptr;
   PictureBox* picture_ = nullptr;

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/curves/profile_drag.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
@@ -29,7 +30,9 @@ constexpr int kImageSpacing = 12;
 
 SurfaceWindow::SurfaceWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("SurfaceWindow"));
-  setWindowTitle(tr("Поверхность"));
+  TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
+                                  "SurfaceWindow",
+                                  QT_TRANSLATE_NOOP("SurfaceWindow", "Поверхность"));
   controls_ = new SurfaceControls(this);
   controls_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   connect(controls_, &SurfaceControls::Changed, this, &SurfaceWindow::Paint);

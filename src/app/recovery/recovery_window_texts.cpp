@@ -1,0 +1,64 @@
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <cmath>
+
+#include "app/language/core_messages.h"
+#include "app/recovery/recovery_window.h"
+
+// The recovery window's texts that are made of its state: the figures of the last recovery (or
+// its message) and the hint under the picture.
+
+namespace {
+
+QString Number(double value) {
+  return std::isfinite(value) ? QLocale().toString(value, 'g', 4) : QStringLiteral("—");
+}
+
+}  // namespace
+
+// The figures (or the message) of the last recovery, and the hint until there is one.
+void RecoveryWindow::RetranslateUi() {
+  ShowFigures();
+  if (outcome_ == nullptr) {
+    cellText_->setText(tr("Щелчок по рисунку выбирает точку: её нормаль отмечается на карте."));
+  }
+}
+
+void RecoveryWindow::ShowFigures() {
+  const bool have = outcome_ != nullptr && outcome_->error.isEmpty();
+  for (QPushButton* button : exports_) button->setEnabled(have);
+  if (outcome_ == nullptr) {
+    figures_->setText(
+        tr("Нажмите «Восстановить»: снимки — те, что показывает окно "
+           "«Поверхность», по одному на источник (добавьте источники в «Источниках», "
+           "Ctrl+L; стерео нужно три)."));
+    return;
+  }
+  if (!outcome_->error.isEmpty()) {
+    figures_->setText(QStringLiteral("<p style='color:#b00000'>%1</p>")
+                          .arg(CoreMessage(outcome_->error).toHtmlEscaped()));
+    return;
+  }
+  if (!outcome_->report) {
+    figures_->setText(tr("Истинная поверхность неизвестна: ошибки не измерить.<br>"
+                         "Восстановлено пикселей: %1")
+                          .arg(QLocale().toString(
+                              static_cast<qlonglong>(outcome_->shape.normals.RecoveredCells()))));
+    return;
+  }
+  const RecoveryReport& r = *outcome_->report;
+  figures_->setText(tr("<table>"
+                       "<tr><td>Угловая ошибка нормалей, средняя:</td><td>%1°</td></tr>"
+                       "<tr><td>Угловая ошибка нормалей, медиана:</td><td>%2°</td></tr>"
+                       "<tr><td>СКО высоты (средние совмещены):</td><td>%3 (%4 % размаха)</td></tr>"
+                       "<tr><td>Средняя ошибка высоты:</td><td>%5</td></tr>"
+                       "<tr><td>Разброс ошибки высоты:</td><td>%6</td></tr>"
+                       "<tr><td>Средняя ошибка градиента:</td><td>%7</td></tr>"
+                       "<tr><td>Восстановлено пикселей:</td><td>%8</td></tr></table>")
+                        .arg(Number(r.meanAngularErrorDeg), Number(r.medianAngularErrorDeg),
+                             Number(r.depthRms), Number(r.depthRmsPercent),
+                             Number(r.meanDepthError), Number(r.stdDepthError),
+                             Number(r.meanGradientError),
+                             QLocale().toString(static_cast<qlonglong>(r.recoveredPixels))));
+}

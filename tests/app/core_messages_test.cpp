@@ -1,0 +1,157 @@
+// The messages the core composes in Russian, as the window shows them: with English chosen, one
+// message of each family comes out English with its numbers and file names as the core wrote
+// them; with Russian, byte for byte the core's text.
+
+#include "app/language/core_messages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+#include "app/language/core_texts.h"
+#include "app/language/language.h"
+#include "app/surface/elevation_open.h"
+#include "elevation/elevation_model.h"
+#include "intake/input_messages.h"
+#include "intake/law_texts.h"
+#include "photoset/photo_set.h"
+#include "recovery/light_check.h"
+#include "surface/surface_catalogue.h"
+
+namespace {
+
+const NumberFormat kCommaFormat{",", " "};
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// One family: the core's Russian text, and the text the window shows for it.
+struct Family {
+  const char* name;
+  std::function<std::string(const QDir&)> core;
+  std::function<QString(const QDir&)> shown;
+  QStringList english;  // what the English text must hold, numbers and names as written
+};
+
+// Every number of `text`, in ascending order: a translation keeps them all.
+QStringList Numbers(const QString& text) {
+  static const QRegularExpression kNumber(QStringLiteral("\\d+"));
+  QStringList numbers;
+  for (auto found = kNumber.globalMatch(text); found.hasNext();) numbers << found.next().captured();
+  numbers.sort();
+  return numbers;
+}
+
+QString Shown(const std::string& core) { return CoreMessage(core); }
+
+const std::vector<Family>& Families() {
+  static const std::vector<Family> kFamilies = {
+      {"input",
+       [](const QDir&) {
+         return ParameterMessage(ShadeField::kSlant, "12;5", NumberError::kOtherDecimalSeparator,
+                                 kCommaFormat);
+       },
+       {},
+       {"The box “Source slant” holds “12;5”", "a comma"}},
+      {"legend, two lines",
+       [](const QDir&) {
+         return LegendRefusal(LegendColumn::kHalfWidth, 4, "0,0x", NumberError::kNotANumber,
+                              kCommaFormat, 2);
+       },
+       {},
+       {"Shading not done.\nHalf-width", "legend row 5", "“0,0x” is not a number",
+        "in error: 2.\nCorrect the boxes"}},
+      {"formula",
+       [](const QDir&) {
+         return FormulaErrorMessage(std::get<FormulaError>(CompileFormula("ci*k2 + x", {"k2"})));
+       },
+       {},
+       {"The formula does not read: at position", "the unknown name “x”", "A formula knows"}},
+      {"elevation file",
+       [](const QDir& folder) {
+         const auto read = ReadElevationModel(folder.filePath("terrain 7.asc").toStdString(), {});
+         return std::get<ElevationError>(read).message;
+       },
+       [](const QDir& folder) {
+         return std::get<QString>(OpenElevationFile(folder.filePath("terrain 7.asc"), {}, 1.0));
+       },
+       {"Could not read the elevation model “terrain 7.asc”: the file is empty."}},
+      {"photo folder",
+       [](const QDir& folder) { return std::get<std::string>(ReadPhotoSet(folder.path())); },
+       {},
+       {"“light_directions.txt”: 1 line for 2 images in filenames.txt."}},
+      {"recovery lights",
+       [](const QDir&) {
+         return CheckLights({{30.0, 0.0}, {30.0, 0.0}, {45.0, 90.0}})->message;
+       },
+       {},
+       {"Sources 1 and 2 shine from the same direction"}},
+      {"surface name",
+       [](const QDir&) { return std::string(SurfaceCatalogue().at(2).title); },
+       [](const QDir&) { return SurfaceTitle(SurfaceCatalogue().at(2)); },
+       {"Hills"}},
+  };
+  return kFamilies;
+}
+
+void Switch(Language language) {
+  QVERIFY(UseLanguage(language));
+  QApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+}  // namespace
+
+class CoreMessagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(folder_.isValid());
+    const QDir folder(folder_.path());
+    QVERIFY(WriteFile(folder.filePath("terrain 7.asc"), {}));
+    QVERIFY(WriteFile(folder.filePath("filenames.txt"), "a.png\nb.png\n"));
+    QVERIFY(WriteFile(folder.filePath("light_directions.txt"), "0 0 1\n"));
+  }
+  void cleanup() { UseLanguage(Language::kRussian); }
+
+  void shownInEitherLanguage_data() {
+    QTest::addColumn<int>("family");
+    for (size_t k = 0; k < Families().size(); ++k) {
+      QTest::newRow(Families()[k].name) << static_cast<int>(k);
+    }
+  }
+
+  void shownInEitherLanguage() {
+    QFETCH(int, family);
+    const Family& row = Families().at(static_cast<size_t>(family));
+    const QDir folder(folder_.path());
+    const std::string core = row.core(folder);
+    const auto shown = [&] { return row.shown ? row.shown(folder) : Shown(core); };
+
+    QCOMPARE(shown().toStdString(), core);  // Russian: the core's bytes
+
+    Switch(Language::kEnglish);
+    const QString english = shown();
+    for (const QString& part : row.english) {
+      QVERIFY2(english.contains(part), qPrintable(english));
+    }
+    static const QRegularExpression kCyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    QVERIFY2(!english.contains(kCyrillic), qPrintable(english));
+    QCOMPARE(Numbers(english), Numbers(QString::fromStdString(core)));
+
+    Switch(Language::kRussian);
+    QCOMPARE(shown().toStdString(), core);
+  }
+
+ private:
+  QTemporaryDir folder_;
+};
+
+QTEST_MAIN(CoreMessagesTest)
+#include "core_messages_test.moc"
