@@ -605,6 +605,178 @@
         <source>направления источников лежат в одной плоскости: по их снимкам нормаль не определить. Разведите источники по наклону и азимуту</source>
         <translation>the sources' directions lie in one plane: their images cannot determine the normal. Spread the sources in slant and tilt</translation>
     </message>
+    <message>
+        <source>Настройка «%1» не открыта: %2.</source>
+        <translation>Setup “%1” was not opened: %2.</translation>
+    </message>
+    <message>
+        <source>Настройка «%1»: неизвестные ключи пропущены (файл более новой версии?): %2</source>
+        <translation>Setup “%1”: unknown keys were left out (a file from a newer version?): %2</translation>
+    </message>
+    <message>
+        <source>текст не читается как JSON (%1): %2</source>
+        <translation>the text does not read as JSON (%1): %2</translation>
+    </message>
+    <message>
+        <source>символ %1</source>
+        <translation>character %1</translation>
+    </message>
+    <message>
+        <source>после ключа «%1», символ %2</source>
+        <translation>after the key “%1”, character %2</translation>
+    </message>
+    <message>
+        <source>текст обрывается (файл обрезан?)</source>
+        <translation>the text breaks off (is the file cut short?)</translation>
+    </message>
+    <message>
+        <source>объект {…} не закрыт (файл обрезан?)</source>
+        <translation>an object {…} is not closed (is the file cut short?)</translation>
+    </message>
+    <message>
+        <source>список […] не закрыт (файл обрезан?)</source>
+        <translation>a list […] is not closed (is the file cut short?)</translation>
+    </message>
+    <message>
+        <source>строка не закрыта кавычкой</source>
+        <translation>a string is not closed by a quotation mark</translation>
+    </message>
+    <message>
+        <source>после ключа нет двоеточия</source>
+        <translation>a key has no colon after it</translation>
+    </message>
+    <message>
+        <source>между значениями нет запятой</source>
+        <translation>a comma is missing between values</translation>
+    </message>
+    <message>
+        <source>число не читается или вне допустимых пределов</source>
+        <translation>a number does not read or is out of range</translation>
+    </message>
+    <message>
+        <source>файл не начинается с объекта {…}</source>
+        <translation>the file does not begin with an object {…}</translation>
+    </message>
+    <message>
+        <source>лишний текст после объекта</source>
+        <translation>extra text after the object</translation>
+    </message>
+    <message>
+        <source>это не текст JSON</source>
+        <translation>this is not JSON text</translation>
+    </message>
+    <message>
+        <source>ожидается объект JSON {…}</source>
+        <translation>a JSON object {…} is expected</translation>
+    </message>
+    <message>
+        <source>файл не открывается (%1)</source>
+        <translation>the file does not open (%1)</translation>
+    </message>
+    <message>
+        <source>файл больше %1 КБ — это не настройка</source>
+        <translation>the file is larger than %1 KB: it is not a setup</translation>
+    </message>
+    <message>
+        <source>ключ «%1»: %2</source>
+        <translation>key “%1”: %2</translation>
+    </message>
+    <message>
+        <source>это настройка не этой программы (ожидается «%1»)</source>
+        <translation>this setup is not this program's (“%1” is expected)</translation>
+    </message>
+    <message>
+        <source>версия не указана</source>
+        <translation>no version is given</translation>
+    </message>
+    <message>
+        <source>версия %1 не поддерживается (программа читает версию %2)</source>
+        <translation>version %1 is not supported (the program reads version %2)</translation>
+    </message>
+    <message>
+        <source>ожидается число, а записано %1</source>
+        <translation>a number is expected, but %1 is written</translation>
+    </message>
+    <message>
+        <source>число вне допустимых пределов</source>
+        <translation>the number is out of range</translation>
+    </message>
+    <message>
+        <source>%1 вне пределов от %2 до %3</source>
+        <translation>%1 is outside the range from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 — слишком большое число градусов</source>
+        <translation>%1 is too large a number of degrees</translation>
+    </message>
+    <message>
+        <source>ожидается целое от %1 до %2, а записано %3</source>
+        <translation>a whole number from %1 to %2 is expected, but %3 is written</translation>
+    </message>
+    <message>
+        <source>ожидается true или false, а записано %1</source>
+        <translation>true or false is expected, but %1 is written</translation>
+    </message>
+    <message>
+        <source>ожидается строка, а записано %1</source>
+        <translation>a string is expected, but %1 is written</translation>
+    </message>
+    <message>
+        <source>ожидается %1 чисел, а записано %2</source>
+        <translation>%1 numbers are expected, but the list holds %2</translation>
+    </message>
+    <message>
+        <source>%1 не умещается в 32-битное число</source>
+        <translation>%1 does not fit into a 32-bit number</translation>
+    </message>
+    <message>
+        <source>ожидается объект {…}, а записано %1</source>
+        <translation>an object {…} is expected, but %1 is written</translation>
+    </message>
+    <message>
+        <source>ожидается список […], а записано %1</source>
+        <translation>a list […] is expected, but %1 is written</translation>
+    </message>
+    <message>
+        <source>у функции «%1» нет такого параметра</source>
+        <translation>the function “%1” has no such parameter</translation>
+    </message>
+    <message>
+        <source>ожидается объект {"name": …, "value": …}</source>
+        <translation>an object {"name": …, "value": …} is expected</translation>
+    </message>
+    <message>
+        <source>нет функции «%1»</source>
+        <translation>there is no function “%1”</translation>
+    </message>
+    <message>
+        <source>выбрана своя формула, а её текста нет</source>
+        <translation>the own formula is chosen, but its text is missing</translation>
+    </message>
+    <message>
+        <source>нет фона «%1»: white, black или grey</source>
+        <translation>there is no background “%1”: white, black or grey</translation>
+    </message>
+    <message>
+        <source>файл «%1» не найден или не читается</source>
+        <translation>the file “%1” is not found or does not read</translation>
+    </message>
+    <message>
+        <source>источников больше %1</source>
+        <translation>more than %1 sources</translation>
+    </message>
+    <message>
+        <source>ожидается объект {"used", "slant", "tilt"}</source>
+        <translation>an object {"used", "slant", "tilt"} is expected</translation>
+    </message>
+    <message>
+        <source>в каталоге нет поверхности «%1»</source>
+        <translation>the catalogue has no surface “%1”</translation>
+    </message>
+    <message>
+        <source>у поверхности «%1» нет такого параметра</source>
+        <translation>the surface “%1” has no such parameter</translation>
+    </message>
 </context>
 <context>
     <name>CoreTexts</name>

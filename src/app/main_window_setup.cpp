@@ -17,6 +17,7 @@
 #include "app/map/map_figure.h"
 #include "app/map/sources_panel.h"
 #include "app/setup_menu.h"
+#include "app/setup_open.h"
 #include "app/surface/surface_controls.h"
 #include "app/surface/surface_window.h"
 #include "photometry/custom_formula.h"
@@ -145,7 +146,7 @@ void MainWindow::ShowSetupWindows(const WindowsSetup& windows) {
 }
 
 bool MainWindow::OpenSetup(const QString& path, SetupSource source) {
-  const SetupOutcome outcome = ReadSetupFile(path);
+  const SetupOutcome outcome = OpenSetupFile(path);
   if (const auto* refusal = std::get_if<QString>(&outcome)) {
     QMessageBox::warning(this, windowTitle(), *refusal);
     return false;

@@ -10,10 +10,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <functional>
+#include <utility>
 
 #include "app/language/core_texts.h"
 #include "app/language/language.h"
+#include "app/setup_open.h"
 #include "app/surface/elevation_open.h"
 #include "elevation/elevation_model.h"
 #include "intake/input_messages.h"
@@ -49,6 +52,34 @@ QStringList Numbers(const QString& text) {
 }
 
 QString Shown(const std::string& core) { return CoreMessage(core); }
+
+// A setup's refusal, or its warning when it opens.
+QString SetupText(const SetupOutcome& outcome) {
+  const auto* refusal = std::get_if<QString>(&outcome);
+  return refusal != nullptr ? *refusal : std::get<SetupReading>(outcome).warning;
+}
+
+// A setup file of `folder` as the setup library words it, and as the window shows it.
+Family SetupFamily(const char* name, const char* file, QStringList english) {
+  return {name,
+          [file](const QDir& folder) {
+            return SetupText(ReadSetupFile(folder.filePath(QLatin1String(file)))).toStdString();
+          },
+          [file](const QDir& folder) {
+            return SetupText(OpenSetupFile(folder.filePath(QLatin1String(file))));
+          },
+          std::move(english)};
+}
+
+// The setups the rows open, each a way a file fails.
+constexpr std::array<std::pair<const char*, const char*>, 4> kSetupFiles = {{
+    {"cut 3.gsetup", R"({"program": "gauss-sphere", "version": 1, "sphere": {"slant": 3)"},
+    {"number 4.gsetup", R"({"program": "gauss-sphere", "version": 1, "sphere": {"slant": "abc"}})"},
+    {"function 5.gsetup",
+     R"({"program": "gauss-sphere", "version": 1, "sphere": {"function": "glow"}})"},
+    {"newer 6.gsetup",
+     R"({"program": "gauss-sphere", "version": 1, "sphere": {"glow": 2}, "animation": {}})"},
+}};
 
 const std::vector<Family>& Families() {
   static const std::vector<Family> kFamilies = {
@@ -96,6 +127,20 @@ const std::vector<Family>& Families() {
        [](const QDir&) { return std::string(SurfaceCatalogue().at(2).title); },
        [](const QDir&) { return SurfaceTitle(SurfaceCatalogue().at(2)); },
        {"Hills"}},
+      SetupFamily("setup cut short", "cut 3.gsetup",
+                  {"cut 3.gsetup” was not opened: the text does not read as JSON (after the key "
+                   "“slant”, character ",
+                   "): the text breaks off (is the file cut short?)."}),
+      SetupFamily("setup bad number", "number 4.gsetup",
+                  {"number 4.gsetup” was not opened: key “sphere.slant”: a number is expected, "
+                   "but \"abc\" is written."}),
+      SetupFamily("setup unknown function", "function 5.gsetup",
+                  {"function 5.gsetup” was not opened: key “sphere.function”: there is no "
+                   "function “glow”."}),
+      SetupFamily("setup unknown keys", "newer 6.gsetup",
+                  {"Setup “",
+                   "newer 6.gsetup”: unknown keys were left out (a file from a newer "
+                   "version?): sphere.glow, animation"}),
   };
   return kFamilies;
 }
@@ -117,6 +162,9 @@ class CoreMessagesTest : public QObject {
     QVERIFY(WriteFile(folder.filePath("terrain 7.asc"), {}));
     QVERIFY(WriteFile(folder.filePath("filenames.txt"), "a.png\nb.png\n"));
     QVERIFY(WriteFile(folder.filePath("light_directions.txt"), "0 0 1\n"));
+    for (const auto& [name, text] : kSetupFiles) {
+      QVERIFY(WriteFile(folder.filePath(QLatin1String(name)), text));
+    }
   }
   void cleanup() { UseLanguage(Language::kRussian); }
 

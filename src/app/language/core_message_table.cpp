@@ -6,8 +6,9 @@
 namespace {
 
 // Word for word as the core writes them: intake/input_messages.cpp, number_text.cpp,
-// law_texts.cpp, elevation/elevation_messages.cpp, photoset/*.cpp, recovery/light_check.cpp and
-// recover_shape.cpp. A text without a placeholder is a part that other templates hold.
+// law_texts.cpp, elevation/elevation_messages.cpp, photoset/*.cpp, recovery/light_check.cpp,
+// recover_shape.cpp and setup/*.cpp. A text without a placeholder is a part that other templates
+// hold.
 constexpr std::array kTemplates = {
     // A parameter box that does not read (the shade command's message box and the box's mark).
     QT_TRANSLATE_NOOP("CoreMessages", "Поле «%1» содержит «%2»: число слишком велико."),
@@ -146,6 +147,52 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages",
                       "направления источников лежат в одной плоскости: по их снимкам нормаль не "
                       "определить. Разведите источники по наклону и азимуту"),
+    // A setup file refused (setup/*.cpp): «file» not opened: the reason, for a bad value
+    // «key»: the reason, a formula's own message included; and the warning of keys left out.
+    QT_TRANSLATE_NOOP("CoreMessages", "Настройка «%1» не открыта: %2."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Настройка «%1»: неизвестные ключи пропущены (файл более новой версии?): %2"),
+    QT_TRANSLATE_NOOP("CoreMessages", "текст не читается как JSON (%1): %2"),
+    QT_TRANSLATE_NOOP("CoreMessages", "символ %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "после ключа «%1», символ %2"),
+    QT_TRANSLATE_NOOP("CoreMessages", "текст обрывается (файл обрезан?)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "объект {…} не закрыт (файл обрезан?)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "список […] не закрыт (файл обрезан?)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "строка не закрыта кавычкой"),
+    QT_TRANSLATE_NOOP("CoreMessages", "после ключа нет двоеточия"),
+    QT_TRANSLATE_NOOP("CoreMessages", "между значениями нет запятой"),
+    QT_TRANSLATE_NOOP("CoreMessages", "число не читается или вне допустимых пределов"),
+    QT_TRANSLATE_NOOP("CoreMessages", "файл не начинается с объекта {…}"),
+    QT_TRANSLATE_NOOP("CoreMessages", "лишний текст после объекта"),
+    QT_TRANSLATE_NOOP("CoreMessages", "это не текст JSON"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается объект JSON {…}"),
+    QT_TRANSLATE_NOOP("CoreMessages", "файл не открывается (%1)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "файл больше %1 КБ — это не настройка"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ключ «%1»: %2"),
+    QT_TRANSLATE_NOOP("CoreMessages", "это настройка не этой программы (ожидается «%1»)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "версия не указана"),
+    QT_TRANSLATE_NOOP("CoreMessages", "версия %1 не поддерживается (программа читает версию %2)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается число, а записано %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "число вне допустимых пределов"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%1 вне пределов от %2 до %3"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%1 — слишком большое число градусов"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается целое от %1 до %2, а записано %3"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается true или false, а записано %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается строка, а записано %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается %1 чисел, а записано %2"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%1 не умещается в 32-битное число"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается объект {…}, а записано %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается список […], а записано %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "у функции «%1» нет такого параметра"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается объект {\"name\": …, \"value\": …}"),
+    QT_TRANSLATE_NOOP("CoreMessages", "нет функции «%1»"),
+    QT_TRANSLATE_NOOP("CoreMessages", "выбрана своя формула, а её текста нет"),
+    QT_TRANSLATE_NOOP("CoreMessages", "нет фона «%1»: white, black или grey"),
+    QT_TRANSLATE_NOOP("CoreMessages", "файл «%1» не найден или не читается"),
+    QT_TRANSLATE_NOOP("CoreMessages", "источников больше %1"),
+    QT_TRANSLATE_NOOP("CoreMessages", "ожидается объект {\"used\", \"slant\", \"tilt\"}"),
+    QT_TRANSLATE_NOOP("CoreMessages", "в каталоге нет поверхности «%1»"),
+    QT_TRANSLATE_NOOP("CoreMessages", "у поверхности «%1» нет такого параметра"),
 };
 
 }  // namespace
