@@ -1647,7 +1647,7 @@
     </message>
     <message>
         <source>Настройка «%1» не открыта: %2</source>
-        <translation>Setup “%1” not opened: %2</translation>
+        <translation>Setup “%1” was not opened: %2</translation>
     </message>
 </context>
 <context>
