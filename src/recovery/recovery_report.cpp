@@ -51,20 +51,22 @@ void MeasureNormals(const HeightField& truth, const RecoveredNormals& normals,
   report.medianAngularErrorDeg = median;
 }
 
+bool BothHave(const HeightField& truth, const HeightField& heights, size_t cell) {
+  return std::isfinite(truth.z[cell]) && std::isfinite(heights.z[cell]);
+}
+
 void MeasureDepth(const HeightField& truth, const HeightField& heights, RecoveryReport& report) {
-  double trueSum = 0.0, sum = 0.0, low = INFINITY, high = -INFINITY;
+  double low = INFINITY, high = -INFINITY;
   std::vector<size_t> both;
   for (size_t cell = 0; cell < truth.z.size(); ++cell) {
-    if (!std::isfinite(truth.z[cell]) || !std::isfinite(heights.z[cell])) continue;
+    if (!BothHave(truth, heights, cell)) continue;
     both.push_back(cell);
-    trueSum += truth.z[cell];
-    sum += heights.z[cell];
     low = std::min(low, truth.z[cell]);
     high = std::max(high, truth.z[cell]);
   }
   if (both.empty()) return;
   const double count = static_cast<double>(both.size());
-  const double shift = (trueSum - sum) / count;
+  const double shift = MeanHeightShift(truth, heights);
   double square = 0.0, absolute = 0.0;
   for (const size_t cell : both) {
     const double error = heights.z[cell] + shift - truth.z[cell];
@@ -91,6 +93,17 @@ void AppendLine(std::string& text, const char* name, double value) {
 }
 
 }  // namespace
+
+double MeanHeightShift(const HeightField& truth, const HeightField& heights) {
+  double trueSum = 0.0, sum = 0.0, count = 0.0;
+  for (size_t cell = 0; cell < truth.z.size(); ++cell) {
+    if (!BothHave(truth, heights, cell)) continue;
+    trueSum += truth.z[cell];
+    sum += heights.z[cell];
+    count += 1.0;
+  }
+  return count > 0.0 ? (trueSum - sum) / count : 0.0;
+}
 
 RecoveredNormals NormalsOfHeights(const HeightField& heights) {
   const SurfaceGradients gradients = GradientsOf(heights);

@@ -34,6 +34,10 @@ struct RecoveryReport {
 RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heights,
                                const RecoveredNormals* normals);
 
+// What to add to `heights` to give them the truth's mean over the cells where both have data (the
+// depth measures' alignment); 0 where there is no such cell. The grids are the same.
+double MeanHeightShift(const HeightField& truth, const HeightField& heights);
+
 // The angle between the true and the recovered normal of each cell, in degrees (the measure whose
 // mean and median the report gives); NaN where either is missing. `normals` has truth's grid.
 std::vector<double> AngularErrors(const HeightField& truth, const RecoveredNormals& normals);

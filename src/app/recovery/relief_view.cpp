@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "app/recovery/recovery_window.h"
+#include "recovery/recovery_report.h"
 
 namespace {
 
@@ -84,17 +85,9 @@ class ReliefWindow final : public QWidget {
   // Shows the recovered heights, and the truth (may be null) moved to the same mean height.
   void Show(const HeightField& recovered, const HeightField* truth) {
     const ReliefCells cells = ChooseReliefCells(recovered.width, recovered.height, kLargestSide);
-    double shift = 0.0;
     const bool withTruth = truth != nullptr && truth->z.size() == recovered.z.size();
-    if (withTruth) {
-      double sum = 0.0, count = 0.0;
-      for (size_t cell = 0; cell < recovered.z.size(); ++cell) {
-        if (!std::isfinite(recovered.z[cell]) || !std::isfinite(truth->z[cell])) continue;
-        sum += recovered.z[cell] - truth->z[cell];
-        count += 1.0;
-      }
-      shift = count > 0.0 ? sum / count : 0.0;
-    }
+    // The truth moved to the recovered heights' mean.
+    const double shift = withTruth ? MeanHeightShift(recovered, *truth) : 0.0;
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
     for (const int row : cells.rows) {
