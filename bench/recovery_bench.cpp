@@ -13,6 +13,7 @@
 #include "model/startup_values.h"
 #include "recovery/normal_integration.h"
 #include "recovery/photometric_stereo.h"
+#include "recovery/recover_shape.h"
 #include "recovery/shape_from_shading.h"
 #include "surface/surface_catalogue.h"
 
@@ -36,6 +37,13 @@ const RecoveryImages& StereoImages() {
     return MakeRecoveryImages(Matte(), scene, {{30.0, 0.0}, {30.0, 120.0}, {30.0, 240.0}});
   }();
   return kImages;
+}
+
+// The survey's vase at 256 x 256 under one source, as shape from shading takes it.
+RecoveryImages VaseImage(const LightAim& source) {
+  const SurfaceKind& vase = *FindSurfaceKind("vase");
+  const SurfaceScene scene = MakeScene(MakeSurface(vase, kShadingSide, kShadingSide, {}));
+  return MakeRecoveryImages(Matte(), scene, {source});
 }
 
 const RecoveredNormals& StereoNormals() {
@@ -126,9 +134,7 @@ BENCHMARK(BM_IntegrateMask)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond)->
 
 // Argument: 0 Tsai and Shah, 1 Horn. The counter is the time of one iteration.
 void BM_ShapeFromShading(benchmark::State& bench) {
-  const SurfaceKind& vase = *FindSurfaceKind("vase");
-  const SurfaceScene scene = MakeScene(MakeSurface(vase, kShadingSide, kShadingSide, {}));
-  const RecoveryImages image = MakeRecoveryImages(Matte(), scene, {{45.0, 135.0}});
+  const RecoveryImages image = VaseImage({45.0, 135.0});
   SfsOptions options;
   options.iterations = kShadingIterations;
   options.settled = 0.0;
@@ -149,13 +155,11 @@ BENCHMARK(BM_ShapeFromShading)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)-
 // 1 Horn (from the window's low dome); 0 the oblique source, 1 the source on the view axis (Tsai
 // and Shah's sweeps). The counter is the iterations taken.
 void BM_ShapeFromShadingSettled(benchmark::State& bench) {
-  const SurfaceKind& vase = *FindSurfaceKind("vase");
-  const SurfaceScene scene = MakeScene(MakeSurface(vase, kShadingSide, kShadingSide, {}));
-  const LightAim source = bench.range(1) != 0 ? LightAim{0.0, 0.0} : LightAim{45.0, 135.0};
-  const RecoveryImages image = MakeRecoveryImages(Matte(), scene, {source});
+  const RecoveryImages image =
+      VaseImage(bench.range(1) != 0 ? LightAim{0.0, 0.0} : LightAim{45.0, 135.0});
   const bool horn = bench.range(0) != 0;
   SfsOptions options;
-  if (horn) options.start = Dome(kShadingSide, kShadingSide, 0.1 * kShadingSide);
+  if (horn) options.start = Dome(kShadingSide, kShadingSide, kHornDomeRise * kShadingSide);
   int iterations = 0;
   for (auto _ : bench) {
     SfsResult result =

@@ -11,12 +11,6 @@
 
 namespace {
 
-// Horn's start: a dome this share of the grid's width high in the middle. A flat start is a fixed
-// point under a source on the view axis; the dome chooses the convex answer, and under an oblique
-// source it ends nearer the truth than a flat start too (the vase at 45°: 0.051 against 0.070 in
-// the mean depth error).
-constexpr double kHornDomeRise = 0.1;
-
 bool Cancelled() {
   const PassControl* control = CurrentPassControl();
   return control != nullptr && control->Cancelled();

@@ -26,6 +26,12 @@ std::optional<Integrator> IntegratorNamed(std::string_view name);
 
 bool IsStereo(RecoveryMethod method);
 
+// Horn's start: a dome this share of the grid's width high in the middle. A flat start is a fixed
+// point under a source on the view axis; the dome chooses the convex answer, and under an oblique
+// source it ends nearer the truth than a flat start too (the vase at 45°: 0.051 against 0.070 in
+// the mean depth error).
+inline constexpr double kHornDomeRise = 0.1;
+
 struct RecoveredShape {
   RecoveredNormals normals;  // the stereo's, or the heights' own
   HeightField heights;
