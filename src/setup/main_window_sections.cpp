@@ -14,41 +14,39 @@ namespace {
 // The chosen law's parameters by name: a name the law does not have is a fault, not a key to
 // leave out, since the value meant for it would be lost without a word.
 void ReadLawParameters(SetupSection& law, int32_t kind, LawSetup& setup) {
-  const std::optional<QJsonObject> json = law.Object("parameters");
-  if (!json) return;
-  SetupSection section(*json, law.KeyName(QStringLiteral("parameters")), law.Findings());
-  section.KnowAll();
+  std::optional<SetupSection> section = law.Section("parameters");
+  if (!section) return;
+  section->KnowAll();
   const LawEntry* entry = kind == kFormula ? nullptr : FindLaw(kind);
-  for (auto it = json->begin(); it != json->end() && !section.Failed(); ++it) {
+  for (auto it = section->Json().begin(); it != section->Json().end() && !section->Failed(); ++it) {
     const std::optional<int> index =
         entry != nullptr ? FindLawParameter(*entry, it.key().toStdString()) : std::nullopt;
     if (!index) {
-      section.Fail(it.key(), QStringLiteral("у функции «%1» нет такого параметра")
-                                 .arg(QString::fromStdString(FunctionName(kind))));
+      section->Fail(it.key(), QStringLiteral("у функции «%1» нет такого параметра")
+                                  .arg(QString::fromStdString(FunctionName(kind))));
       return;
     }
     const LawParameterSpec& spec = entry->parameters[static_cast<size_t>(*index)];
     double value = setup.parameters[static_cast<size_t>(*index)];
     const QByteArray key = it.key().toUtf8();
-    section.Ranged(key.constData(), value, spec.lowest, spec.highest);
+    section->Ranged(key.constData(), value, spec.lowest, spec.highest);
     setup.parameters[static_cast<size_t>(*index)] = value;
   }
 }
 
 void ReadFormula(SetupSection& law, FormulaSetup& formula) {
-  const std::optional<QJsonObject> json = law.Object("formula");
-  if (!json) return;
-  SetupSection section(*json, law.KeyName(QStringLiteral("formula")), law.Findings());
-  section.Text("text", formula.text);
-  const std::optional<QJsonArray> parameters = section.Array("parameters");
+  std::optional<SetupSection> section = law.Section("formula");
+  if (!section) return;
+  section->Text("text", formula.text);
+  const std::optional<QJsonArray> parameters = section->Array("parameters");
   if (!parameters) return;
-  for (qsizetype k = 0; k < parameters->size() && !section.Failed(); ++k) {
+  for (qsizetype k = 0; k < parameters->size() && !section->Failed(); ++k) {
     const QString name = QStringLiteral("parameters[%1]").arg(k);
     if (!parameters->at(k).isObject()) {
-      section.Fail(name, QStringLiteral("ожидается объект {\"name\": …, \"value\": …}"));
+      section->Fail(name, QStringLiteral("ожидается объект {\"name\": …, \"value\": …}"));
       return;
     }
-    SetupSection parameter(parameters->at(k).toObject(), section.KeyName(name), law.Findings());
+    SetupSection parameter(parameters->at(k).toObject(), section->KeyName(name), law.Findings());
     FormulaParameterSetup read;
     parameter.Text("name", read.name);
     parameter.Number("value", read.value);
@@ -59,38 +57,35 @@ void ReadFormula(SetupSection& law, FormulaSetup& formula) {
 }  // namespace
 
 void ReadSphere(SetupSection& root, SphereSetup& sphere) {
-  const std::optional<QJsonObject> json = root.Object("sphere");
-  if (!json) return;
-  SetupSection section(*json, root.KeyName(QStringLiteral("sphere")), root.Findings());
-  section.Angle("rotX", sphere.rotX);
-  section.Angle("rotY", sphere.rotY);
-  section.Angle("rotZ", sphere.rotZ);
-  section.Angle("slant", sphere.slant);
+  std::optional<SetupSection> section = root.Section("sphere");
+  if (!section) return;
+  section->Angle("rotX", sphere.rotX);
+  section->Angle("rotY", sphere.rotY);
+  section->Angle("rotZ", sphere.rotZ);
+  section->Angle("slant", sphere.slant);
   std::string function = FunctionName(sphere.reflectanceKind);
-  section.Text("function", function);
+  section->Text("function", function);
   if (const std::optional<int32_t> kind = FunctionNamed(function)) {
     sphere.reflectanceKind = *kind;
   } else {
-    section.Fail(QStringLiteral("function"),
-                 QStringLiteral("нет функции «%1»").arg(QString::fromStdString(function)));
+    section->Fail(QStringLiteral("function"),
+                  QStringLiteral("нет функции «%1»").arg(QString::fromStdString(function)));
   }
-  section.Number("s", sphere.glossS);
-  section.Number("n", sphere.glossN);
-  section.Floats("levels", sphere.isoLevel);
-  section.Floats("halfWidths", sphere.isoHalfWidth);
-  section.Bool("colourIsolines", sphere.colourIsolines);
-  section.Bool("halfSphere", sphere.halfSphere);
-  section.Bool("smoothing", sphere.smoothing);
+  section->Number("s", sphere.glossS);
+  section->Number("n", sphere.glossN);
+  section->Floats("levels", sphere.isoLevel);
+  section->Floats("halfWidths", sphere.isoHalfWidth);
+  section->Bool("colourIsolines", sphere.colourIsolines);
+  section->Bool("halfSphere", sphere.halfSphere);
+  section->Bool("smoothing", sphere.smoothing);
 }
 
 void ReadLaw(SetupSection& root, int32_t kind, LawSetup& law) {
   if (IsAdditionalLaw(kind)) law.parameters = StartLawSettings(kind).parameters;
-  const std::optional<QJsonObject> json = root.Object("law");
-  if (json) {
-    SetupSection section(*json, root.KeyName(QStringLiteral("law")), root.Findings());
-    ReadLawParameters(section, kind, law);
-    if (kind == kLunarLambert) section.Bool("mcEwen", law.lunarLambertMcEwen);
-    ReadFormula(section, law.formula);
+  if (std::optional<SetupSection> section = root.Section("law")) {
+    ReadLawParameters(*section, kind, law);
+    if (kind == kLunarLambert) section->Bool("mcEwen", law.lunarLambertMcEwen);
+    ReadFormula(*section, law.formula);
   }
   if (root.Failed()) return;
   const QString key = QStringLiteral("law.formula");
@@ -114,18 +109,17 @@ void ReadLaw(SetupSection& root, int32_t kind, LawSetup& law) {
 }
 
 void ReadPicture(SetupSection& root, PictureSetup& picture) {
-  const std::optional<QJsonObject> json = root.Object("picture");
-  if (!json) return;
-  SetupSection section(*json, root.KeyName(QStringLiteral("picture")), root.Findings());
-  section.Ranged("exposure", picture.exposure, kMinExposure, kMaxExposure);
-  section.Text("background", picture.background);
+  std::optional<SetupSection> section = root.Section("picture");
+  if (!section) return;
+  section->Ranged("exposure", picture.exposure, kMinExposure, kMaxExposure);
+  section->Text("background", picture.background);
   if (!BackgroundNamed(picture.background)) {
-    section.Fail(QStringLiteral("background"),
-                 QStringLiteral("нет фона «%1»: white, black или grey")
-                     .arg(QString::fromStdString(picture.background)));
+    section->Fail(QStringLiteral("background"),
+                  QStringLiteral("нет фона «%1»: white, black или grey")
+                      .arg(QString::fromStdString(picture.background)));
   }
-  section.Bool("contourLines", picture.contourLines);
-  section.Bool("outline", picture.outline);
-  section.Bool("sourceMark", picture.sourceMark);
-  section.Integer("lineWidth", picture.lineWidth, kMinLineWidth, kMaxLineWidth);
+  section->Bool("contourLines", picture.contourLines);
+  section->Bool("outline", picture.outline);
+  section->Bool("sourceMark", picture.sourceMark);
+  section->Integer("lineWidth", picture.lineWidth, kMinLineWidth, kMaxLineWidth);
 }

@@ -29,87 +29,83 @@ void ReadPath(SetupSection& section, const char* key, const QDir& folder, std::s
 }  // namespace
 
 void ReadMap(SetupSection& root, MapSetup& map) {
-  const std::optional<QJsonObject> json = root.Object("map");
-  if (!json) return;
-  SetupSection section(*json, root.KeyName(QStringLiteral("map")), root.Findings());
-  if (const std::optional<QJsonArray> sources = section.Array("sources")) {
+  std::optional<SetupSection> section = root.Section("map");
+  if (!section) return;
+  if (const std::optional<QJsonArray> sources = section->Array("sources")) {
     if (sources->size() > kExtraSourceCount) {
-      section.Fail(QStringLiteral("sources"),
-                   QStringLiteral("источников больше %1").arg(kExtraSourceCount));
+      section->Fail(QStringLiteral("sources"),
+                    QStringLiteral("источников больше %1").arg(kExtraSourceCount));
     }
-    for (qsizetype k = 0; k < sources->size() && !section.Failed(); ++k) {
+    for (qsizetype k = 0; k < sources->size() && !section->Failed(); ++k) {
       const QString name = QStringLiteral("sources[%1]").arg(k);
       if (!sources->at(k).isObject()) {
-        section.Fail(name, QStringLiteral("ожидается объект {\"used\", \"slant\", \"tilt\"}"));
+        section->Fail(name, QStringLiteral("ожидается объект {\"used\", \"slant\", \"tilt\"}"));
         return;
       }
-      SetupSection source(sources->at(k).toObject(), section.KeyName(name), root.Findings());
+      SetupSection source(sources->at(k).toObject(), section->KeyName(name), root.Findings());
       SourceSetup& read = map.sources.at(static_cast<size_t>(k));
       source.Bool("used", read.used);
       source.Angle("slant", read.slant);
       source.Angle("tilt", read.tilt);
     }
   }
-  section.Bool("litByAll", map.litByAll);
-  section.Ranged("zoom", map.zoom, kMinMapZoom, kMaxMapZoom);
-  section.Ranged("centreP", map.centreP, -kMaxMapCentre, kMaxMapCentre);
-  section.Ranged("centreQ", map.centreQ, -kMaxMapCentre, kMaxMapCentre);
+  section->Bool("litByAll", map.litByAll);
+  section->Ranged("zoom", map.zoom, kMinMapZoom, kMaxMapZoom);
+  section->Ranged("centreP", map.centreP, -kMaxMapCentre, kMaxMapCentre);
+  section->Ranged("centreQ", map.centreQ, -kMaxMapCentre, kMaxMapCentre);
 }
 
 void ReadSurface(SetupSection& root, const QDir& folder, SurfaceSetup& surface) {
-  const std::optional<QJsonObject> json = root.Object("surface");
+  std::optional<SetupSection> section = root.Section("surface");
   const SurfaceKind* kind = FindSurfaceKind(surface.kind);
-  if (json) {
-    SetupSection section(*json, root.KeyName(QStringLiteral("surface")), root.Findings());
-    section.Text("kind", surface.kind);
+  if (section) {
+    section->Text("kind", surface.kind);
     kind = FindSurfaceKind(surface.kind);
     if (kind == nullptr) {
-      section.Fail(QStringLiteral("kind"), QStringLiteral("в каталоге нет поверхности «%1»")
-                                               .arg(QString::fromStdString(surface.kind)));
+      section->Fail(QStringLiteral("kind"), QStringLiteral("в каталоге нет поверхности «%1»")
+                                                .arg(QString::fromStdString(surface.kind)));
       return;
     }
     surface.parameters = StartValues(*kind);
-    if (const std::optional<QJsonObject> parameters = section.Object("parameters")) {
-      SetupSection values(*parameters, section.KeyName(QStringLiteral("parameters")),
-                          root.Findings());
-      values.KnowAll();
-      for (auto it = parameters->begin(); it != parameters->end() && !values.Failed(); ++it) {
+    if (std::optional<SetupSection> values = section->Section("parameters")) {
+      values->KnowAll();
+      for (auto it = values->Json().begin(); it != values->Json().end() && !values->Failed();
+           ++it) {
         size_t index = 0;
         while (index < kind->parameters.size() &&
                QString::fromUtf8(kind->parameters[index].name) != it.key()) {
           ++index;
         }
         if (index == kind->parameters.size()) {
-          values.Fail(it.key(), QStringLiteral("у поверхности «%1» нет такого параметра")
-                                    .arg(QString::fromStdString(surface.kind)));
+          values->Fail(it.key(), QStringLiteral("у поверхности «%1» нет такого параметра")
+                                     .arg(QString::fromStdString(surface.kind)));
           return;
         }
         const QByteArray key = it.key().toUtf8();
-        values.Ranged(key.constData(), surface.parameters[index], kind->parameters[index].low,
-                      kind->parameters[index].high);
+        values->Ranged(key.constData(), surface.parameters[index], kind->parameters[index].low,
+                       kind->parameters[index].high);
       }
     }
-    section.Integer("width", surface.width, kMinSurfaceWindowSide, kMaxSurfaceWindowSide);
-    section.Integer("height", surface.height, kMinSurfaceWindowSide, kMaxSurfaceWindowSide);
-    section.Ranged("heightScale", surface.heightScale, -kHeightScaleLimit, kHeightScaleLimit);
-    section.Bool("castShadows", surface.castShadows);
-    ReadPath(section, "albedo", folder, surface.albedoPath);
-    ReadPath(section, "elevation", folder, surface.elevationPath);
+    section->Integer("width", surface.width, kMinSurfaceWindowSide, kMaxSurfaceWindowSide);
+    section->Integer("height", surface.height, kMinSurfaceWindowSide, kMaxSurfaceWindowSide);
+    section->Ranged("heightScale", surface.heightScale, -kHeightScaleLimit, kHeightScaleLimit);
+    section->Bool("castShadows", surface.castShadows);
+    ReadPath(*section, "albedo", folder, surface.albedoPath);
+    ReadPath(*section, "elevation", folder, surface.elevationPath);
   } else if (kind != nullptr) {
     surface.parameters = StartValues(*kind);
   }
 }
 
 void ReadWindows(SetupSection& root, WindowsSetup& windows) {
-  const std::optional<QJsonObject> json = root.Object("windows");
-  if (!json) return;
-  SetupSection section(*json, root.KeyName(QStringLiteral("windows")), root.Findings());
-  section.Bool("map", windows.map);
-  section.Bool("sources", windows.sources);
-  section.Bool("surface", windows.surface);
-  section.Bool("law", windows.law);
-  section.Bool("exposure", windows.exposure);
-  section.Bool("bigSphere", windows.bigSphere);
-  section.Bool("phaseCurve", windows.phaseCurve);
-  section.Bool("compare", windows.compare);
+  std::optional<SetupSection> section = root.Section("windows");
+  if (!section) return;
+  section->Bool("map", windows.map);
+  section->Bool("sources", windows.sources);
+  section->Bool("surface", windows.surface);
+  section->Bool("law", windows.law);
+  section->Bool("exposure", windows.exposure);
+  section->Bool("bigSphere", windows.bigSphere);
+  section->Bool("phaseCurve", windows.phaseCurve);
+  section->Bool("compare", windows.compare);
 }

@@ -176,6 +176,14 @@ std::optional<QJsonObject> SetupSection::Object(const char* key) {
   return json->toObject();
 }
 
+std::optional<SetupSection> SetupSection::Section(const char* key) {
+  std::optional<QJsonObject> json = Object(key);
+  if (!json) return std::nullopt;
+  // Made in place: a section is neither copied nor moved.
+  return std::optional<SetupSection>(std::in_place, std::move(*json), KeyName(QLatin1String(key)),
+                                     findings_);
+}
+
 std::optional<QJsonArray> SetupSection::Array(const char* key) {
   const std::optional<QJsonValue> json = Take(key);
   if (!json) return std::nullopt;

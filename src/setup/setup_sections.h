@@ -43,6 +43,9 @@ class SetupSection {
   // Seven 32-bit values.
   void Floats(const char* key, std::array<float, 7>& values);
   std::optional<QJsonObject> Object(const char* key);
+  // The object under `key` as a section of its own, named by its path and adding to the same
+  // findings; none when the key is absent or is not an object (a fault then).
+  std::optional<SetupSection> Section(const char* key);
   std::optional<QJsonArray> Array(const char* key);
 
   const QJsonObject& Json() const { return object_; }
