@@ -26,7 +26,9 @@ const FlagOption kFlagOptions[] = {
      kColours},
     {"whole-sphere", "The whole sphere instead of its half.", JobFlag<&RenderJob::halfSphere>,
      false, kTurned, kSeenFromZ},
-    {"smooth", "2x2 sub-pixel smoothing.", JobFlag<&RenderJob::smooth>, true, kColours},
+    {"smooth", "2x2 sub-pixel smoothing.", JobFlag<&RenderJob::smooth>, true,
+     In({kPicture, kCompare, kSweep}, {kSphere, kMap}) |
+         In({kSetupOnly}, {kSphere, kMap, kSurface})},
     {"gradient-space",
      "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit "
      "(times --scale), "
@@ -46,7 +48,7 @@ const FlagOption kFlagOptions[] = {
     {"cast-shadows",
      "With --surface: paint the cells whose ray towards the source meets the terrain as deep "
      "shadow.",
-     CastShadowsFlag, true, In({kPicture, kReadout, kProfile, kSetupOnly}, {kSurface})},
+     CastShadowsFlag, true, In({kPicture, kReadout, kSetupOnly}, {kSurface})},
     {"list-surfaces", "Print the catalogue of surfaces with their parameters, and nothing else.",
      JobFlag<&RenderJob::listSurfaces>, true,
      In({kListSurfaces}, {kSphere, kMap, kSurface, kPhotos})},

@@ -92,7 +92,8 @@ const std::vector<ValueOption>& ValueOptions() {
        ParseExposure, kColours},
       {"background", "NAME",
        "white (default), black or grey: the colour the picture is cleared in, off the sphere.",
-       ParseBackground, kColours},
+       ParseBackground,
+       In({kPicture, kCompare, kSweep}, {kSphere}) | In({kSetupOnly}, {kSphere, kMap, kSurface})},
       {"line-width", "N",
        "1 to 4 (default 1): contour lines, the outline, isophotes, rings and shadow lines are "
        "drawn N times as wide, for a projector.",
@@ -223,7 +224,8 @@ const std::vector<ValueOption>& ValueOptions() {
        "legend, switches, exposure, background and overlay, and its map's sources for "
        "--gradient-space or --surface. Every other option given overrides it; --function drops "
        "its law.",
-       [](std::string_view, RenderJob&) { return OptionValueError(); }, kEveryRun},
+       [](std::string_view, RenderJob&) { return OptionValueError(); },
+       kEveryRun & ~In({kComparedPhaseCurves}, {kSphere})},
       {"write-setup", "FILE",
        "Write the setup of the options given, as the window saves one, to FILE (replaced whole "
        "or left as it was); with no -o or --readout nothing else is written.",

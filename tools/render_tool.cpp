@@ -134,16 +134,21 @@ std::string IgnoredOptionsWarning(const RenderJob& job) {
 }
 
 int RunReadoutMode(const RenderJob& job, std::ostream& out, std::ostream& err) {
-  if (job.scene == Scene::kSurface) return RunSurfaceTool(job, out, err);
+  // A given -o is checked as a failed write would be, and not written.
+  const auto checkOutput = [&job, &err] {
+    const auto error = job.outputPath.empty() ? std::nullopt : CheckOutputFile(job.outputPath);
+    if (error) err << kToolName << *error << "\n";
+    return !error;
+  };
+  if (job.scene == Scene::kSurface) {
+    return checkOutput() ? RunSurfaceTool(job, out, err) : kExitFailure;
+  }
   const auto line = RenderReadoutLine(job);
   if (const auto* error = std::get_if<InputError>(&line)) {
     err << kToolName << DescribeInputError(*error) << "\n";
     return kExitFailure;
   }
-  if (auto error = job.outputPath.empty() ? std::nullopt : CheckOutputFile(job.outputPath)) {
-    err << kToolName << *error << "\n";
-    return kExitFailure;
-  }
+  if (!checkOutput()) return kExitFailure;
   out << std::get<std::string>(line) << "\n";
   return kExitSuccess;
 }

@@ -75,6 +75,10 @@ OptionValueError ParseFrameDelay(std::string_view text, RenderJob& job) {
 
 OptionValueError ResolveSweep(const RenderJob& job) {
   if (!job.sweep) return std::nullopt;
+  const std::string& swept = job.sweep->name;
+  if (OptionGiven(job, swept)) {
+    return "--" + swept + " and --sweep " + swept + "=... both set " + swept + ": give one of them";
+  }
   if (job.outputPath.empty() || job.outputPath == "-") {
     return std::string("--sweep writes -o FILE.gif or -o FILE_%03d.png");
   }
