@@ -131,7 +131,8 @@ const std::vector<ValueOption>& ValueOptions() {
       {"surface", "NAME|FILE",
        "Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, "
        "one pixel a cell, p and q by central differences, the map's phi and colours (see "
-       "--list-surfaces for the catalogue), or an elevation model's file.",
+       "--list-surfaces for the catalogue), or an elevation model's file. It is seen from +z, so "
+       "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
        ParseSurface, kSurfaceJob},
       {"surface-size", "WxH", "The catalogue surface's grid, 1 to 4096 each (default 256x256).",
        ParseSurfaceSize, kSurfaceJob},
@@ -145,7 +146,8 @@ const std::vector<ValueOption>& ValueOptions() {
        ParseAlbedo, kSurfaceJob},
       {"source", "K",
        "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
-       "(the --light ones).",
+       "(the --light ones); with --recover sfs-tsai-shah or sfs-horn, the image shape from "
+       "shading reads.",
        ParseSourceNumber, In({kPicture, kRecovery}, {kSurface})},
       {"phase-step", "DEG",
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
@@ -175,7 +177,8 @@ const std::vector<ValueOption>& ValueOptions() {
        "With --surface or --images: recover the shape from its images instead of writing a "
        "picture: ps (Woodham's photometric stereo from the described source and each --light), "
        "ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from "
-       "shading of the described source's image, or of the first photograph). Prints the errors "
+       "shading of the described source's image, or --source's, or of the first photograph). "
+       "Prints the errors "
        "against the true surface, one name=value a line (mean_angular_error_deg, "
        "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "
        "std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no "

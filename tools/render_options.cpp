@@ -38,7 +38,8 @@ constexpr const char* kHelpText = "Displays help on commandline options.";
 constexpr const char* kHelpAllText = "Displays help including Qt specific options.";
 constexpr const char* kVersionText = "Displays version information.";
 constexpr const char* kExitStatus =
-    "Exit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
+    "Exit status: 0 when the picture is written or the readout printed, 2 on a bad option or one "
+    "that does not apply to the run (the message names the option it does not go with), a "
     "bad number, a readout pixel outside the picture, an output file of no known format, a "
     "folder of --images that does not read (nothing is written then) or a failed write (a full "
     "disk, a quota, a file-size limit, an I/O error: the message names "
