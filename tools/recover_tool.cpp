@@ -136,10 +136,22 @@ OptionValueError ResolveRecover(const RenderJob& job) {
   } else if (!job.surface) {
     return std::string("--recover needs the images of a --surface or the folder of --images");
   }
-  const bool stereo = IsStereo(*RecoveryMethodNamed(recover.method));
+  const RecoveryMethod method = *RecoveryMethodNamed(recover.method);
+  const bool stereo = IsStereo(method);
   if (stereo && OptionGiven(job, "source")) {
     return "--source chooses the image of shape from shading, not of --recover " + recover.method +
            ": photometric stereo uses every source";
+  }
+  if (method == RecoveryMethod::kWoodhamStereo && !recover.imagesFolder.empty()) {
+    // A surface's images are made with the law (a setup gives nothing else here); Woodham's
+    // stereo of photographs fits none.
+    for (const char* law : {"function", "param", "formula", "s", "n", "setup"}) {
+      if (OptionGiven(job, law)) {
+        return "--" + std::string(law) +
+               " chooses the law of --recover ps-law or shape from shading: --recover ps of "
+               "--images fits none";
+      }
+    }
   }
   if (!stereo && OptionGiven(job, "integrate")) {
     return "--integrate integrates the gradients of --recover ps or ps-law, not of --recover " +

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "mode_table.h"
+#include "photo_folders.h"
 #include "render_option_table.h"
 #include "render_tool.h"
 #include "run_renderer.h"
@@ -76,6 +77,15 @@ const std::vector<Base>& Bases() {
       {"MapSetup", kSetupOnly, kMap, {"--gradient-space", "--write-setup", "@s.gsetup"}},
       {"SurfaceSetup", kSetupOnly, kSurface, with(kHills, {"--write-setup", "@s.gsetup"})},
       {"SurfaceList", kListSurfaces, kSphere, {"--list-surfaces"}},
+      {"PhotoStereo",
+       kRecovery,
+       kPhotos,
+       {"--images", "!photos", "--recover", "ps", "--height-out", "@base.asc"}},
+      {"Photographs",
+       kRecovery,
+       kPhotos,
+       {"--images", "!photos", "--recover", "ps-law", "--height-out", "@base.asc", "--normals-out",
+        "@base.png"}},
   };
   return kBases;
 }
@@ -122,7 +132,7 @@ const std::map<std::string, Sample>& Samples() {
       {"sweep", {{"--sweep", "slant=0:30:2"}}},
       {"frame-delay", {{"--frame-delay", "20"}}},
       {"recover", {{"--recover", "sfs-horn"}}},
-      {"images", {{"--images", "!photos"}}},
+      {"images", {{"--images", "!other-photos"}}},
       {"integrate", {{"--integrate", "fc"}}},
       {"noise", {{"--noise", "5"}}},
       {"quantise", {{"--quantise", "8"}}},
@@ -167,6 +177,21 @@ struct Outcome {
   std::map<std::string, std::string> files;
 };
 
+// Three 8x6 photographs of a tilted, shaded plane under three lights, `gain` times as bright.
+void WritePhotoSet(const std::filesystem::path& folder, double gain) {
+  std::filesystem::create_directory(folder);
+  const std::vector<LightAim> aims{{30, 0}, {30, 120}, {30, 240}};
+  std::string directions;
+  for (size_t k = 0; k < aims.size(); ++k) {
+    std::vector<double> image;
+    for (int cell = 0; cell < 48; ++cell) image.push_back(gain * (0.3 + 0.01 * cell + 0.1 * k));
+    directions += DirectionLine(aims[k], 1.0);
+    WriteTextFile((folder / (std::string(1, 'a' + k) + ".png")).string(), Png16(8, 6, image));
+  }
+  WriteTextFile((folder / "filenames.txt").string(), "a.png\nb.png\nc.png\n");
+  WriteTextFile((folder / "light_directions.txt").string(), directions);
+}
+
 class OptionModeWalk : public testing::TestWithParam<Base> {
  protected:
   static void SetUpTestSuite() {
@@ -176,6 +201,8 @@ class OptionModeWalk : public testing::TestWithParam<Base> {
       for (int x = 0; x < 8; ++x) albedo.setPixel(x, y, qRgb(x * 30, x * 30, x * 30));
     }
     ASSERT_TRUE(albedo.save(QString::fromStdString(shared_->File("albedo.png"))));
+    WritePhotoSet(shared_->Path() / "photos", 1.0);
+    WritePhotoSet(shared_->Path() / "other-photos", 0.5);
     std::ostringstream out, err;
     const std::string setup = shared_->File("rocky.gsetup");
     ASSERT_EQ(
