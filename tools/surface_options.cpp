@@ -134,6 +134,10 @@ OptionValueError ResolveSurface(RenderJob& job) {
     return "--surface-param: " + QuotedText(surface.name) +
            " is not a catalogue surface (see --list-surfaces), and a file has no parameters";
   }
+  if (OptionGiven(job, "surface-size")) {
+    return "--surface-size: " + QuotedText(surface.name) +
+           " is not a catalogue surface (see --list-surfaces), and a file has its own grid";
+  }
   return std::nullopt;
 }
 
