@@ -5,6 +5,8 @@
 #include "compare_tool.h"
 #include "curve_options.h"
 #include "curve_tool.h"
+#include "option_modes.h"
+#include "picture_file.h"
 #include "recover_tool.h"
 #include "render_tool.h"
 #include "surface_options.h"
@@ -22,6 +24,12 @@ OptionValueError ResolveCurveOutput(RenderJob& job) {
 // A picture, a row of them, a readout or the setup alone: -o's format, and some output.
 OptionValueError ResolvePictureOutput(RenderJob& job) {
   if (OptionValueError error = ResolveOutputFormat(job)) return error;
+  if (job.mode == Mode::kPicture && job.scene == Scene::kSurface && OptionGiven(job, "scale") &&
+      !IsVectorFormat(job.format)) {
+    return std::string(
+        "--scale sizes the page of a surface's SVG or PDF image: its raster image has one pixel "
+        "a cell");
+  }
   if (job.outputPath.empty() && job.mode != Mode::kReadout && job.mode != Mode::kSetupOnly) {
     return std::string(
         "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp, -o FILE.svg, -o FILE.pdf or "

@@ -37,10 +37,12 @@ inline constexpr ModeSet kColours =
     In({kPicture, kCompare, kSweep, kSetupOnly}, {kSphere, kMap, kSurface});
 // The legend's bands: painted, and named by the readout's zone.
 inline constexpr ModeSet kBands = kColours | In({kReadout}, {kSphere, kMap, kSurface});
-// The picture's size and scale: the surface's grid sets its own.
+// The picture's size: the surface's grid sets its own.
 inline constexpr ModeSet kSized =
     In({kPicture, kReadout, kProfile, kCompare, kComparedProfiles, kSweep}, {kSphere, kMap}) |
     kCurves;
+// The scale: also the page of a surface's SVG or PDF image (its raster image refuses it).
+inline constexpr ModeSet kScaled = kSized | In({kPicture}, {kSurface});
 // Lines drawn over the picture (the sphere's or the map's), and the plots' lines.
 inline constexpr ModeSet kDrawnOver = In({kPicture, kSweep, kSetupOnly}, {kSphere, kMap});
 inline constexpr ModeSet kMapFigure = In({kPicture, kSweep}, {kMap});

@@ -83,7 +83,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "Magnification, a whole number from 1 to 16 (default 1): the sphere is drawn with a radius "
        "of 100*K pixels and the gradient-space map with 50*K pixels a unit; the default size "
        "grows with it to 393K x 337K.",
-       ParseScale, kSized},
+       ParseScale, kScaled},
       {"exposure", "K|auto",
        "Exposure of the grey tone, 0.1 to 10 (default 1): the tone is formed from K times phi, "
        "so that a phi above 1 (a bright limb) shows below white at K below 1; the isoline bands, "
