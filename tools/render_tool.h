@@ -7,7 +7,7 @@
 // With --gradient-space the parameter intake of the shade command runs alone and the
 // gradient-space map and its figure are painted instead; with --readout the line of one pixel of
 // the state after the pass goes to stdout instead of a file (a given -o is checked as writable, not
-// written).
+// written). The other modes (mode_table.h) run by the job's row of the table of modes.
 
 #include <optional>
 #include <ostream>
