@@ -33,14 +33,15 @@ std::string Refusal(std::string_view name, ModeSet allowed, const RenderJob& job
   std::vector<std::string> modes;
   std::vector<std::string> scenes;
   for (int m = 0; m < kModeCount; ++m) {
+    const Mode mode = static_cast<Mode>(m);
     for (int s = 0; s < kSceneCount; ++s) {
-      if ((allowed & PairBit(static_cast<Mode>(m), static_cast<Scene>(s))) == 0) continue;
-      if (static_cast<Mode>(m) == job.mode) {
+      const Scene scene = static_cast<Scene>(s);
+      if ((allowed & PairBit(mode, scene)) == 0) continue;
+      if (mode == job.mode) {
         modeFits = true;
-        AddOnce(scenes, SceneOption(static_cast<Scene>(s)));
+        AddOnce(scenes, SceneOption(scene));
       }
       // The compared curves are named by their curve's own option.
-      const Mode mode = static_cast<Mode>(m);
       if (mode != Mode::kPicture && mode != Mode::kComparedPhaseCurves &&
           mode != Mode::kComparedProfiles)
         AddOnce(modes, ModeRowOf(mode).option);
