@@ -165,9 +165,11 @@ std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
 }  // namespace
 
 int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
-  std::variant<CurveData, std::string> data = !job.compare.empty() ? ComparedCurves(job)
-                                              : job.phaseCurve     ? PhaseCurveData(job)
-                                                                   : ProfileData(job);
+  const bool compared =
+      job.mode == Mode::kComparedPhaseCurves || job.mode == Mode::kComparedProfiles;
+  std::variant<CurveData, std::string> data = compared                        ? ComparedCurves(job)
+                                              : job.mode == Mode::kPhaseCurve ? PhaseCurveData(job)
+                                                                              : ProfileData(job);
   if (auto* message = std::get_if<std::string>(&data)) {
     err << kToolName << *message << "\n";
     return kExitFailure;

@@ -12,6 +12,7 @@
 #include "intake/number_text.h"
 #include "intake/parameter_intake.h"
 #include "model/startup_values.h"
+#include "option_modes.h"
 #include "photoset/photo_set.h"
 #include "picture_file.h"
 #include "recovery/recover_shape.h"
@@ -135,6 +136,27 @@ OptionValueError ResolveRecover(const RenderJob& job) {
   } else if (!job.surface) {
     return std::string("--recover needs the images of a --surface or the folder of --images");
   }
+  const RecoveryMethod method = *RecoveryMethodNamed(recover.method);
+  const bool stereo = IsStereo(method);
+  if (stereo && OptionGiven(job, "source")) {
+    return "--source chooses the image of shape from shading, not of --recover " + recover.method +
+           ": photometric stereo uses every source";
+  }
+  if (method == RecoveryMethod::kWoodhamStereo && !recover.imagesFolder.empty()) {
+    // A surface's images are made with the law (a setup gives nothing else here); Woodham's
+    // stereo of photographs fits none.
+    for (const char* law : {"function", "param", "formula", "s", "n", "setup"}) {
+      if (OptionGiven(job, law)) {
+        return "--" + std::string(law) +
+               " chooses the law of --recover ps-law or shape from shading: --recover ps of "
+               "--images fits none";
+      }
+    }
+  }
+  if (!stereo && OptionGiven(job, "integrate")) {
+    return "--integrate integrates the gradients of --recover ps or ps-law, not of --recover " +
+           recover.method + ": shape from shading finds the heights itself";
+  }
   if (!recover.heightOut.empty() && !ElevationFormatOf(recover.heightOut)) {
     return "--height-out writes a .tif or .asc file, got " + QuotedText(recover.heightOut);
   }
@@ -153,11 +175,19 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   };
   std::variant<RecoveryInput, std::string> ready = PrepareInput(job);
   if (auto* message = std::get_if<std::string>(&ready)) return fail(*message);
-  const RecoveryInput& input = std::get<RecoveryInput>(ready);
+  RecoveryInput& input = std::get<RecoveryInput>(ready);
   const RecoverJob& recover = *job.recover;
+  const RecoveryMethod method = *RecoveryMethodNamed(recover.method);
+  if (!IsStereo(method) && job.surface && job.surface->source > 1) {
+    // Shape from shading reads the first image under the first source: put --source's first.
+    const auto chosen = static_cast<std::ptrdiff_t>(job.surface->source - 1);
+    std::rotate(input.images.sources.begin(), input.images.sources.begin() + chosen,
+                input.images.sources.begin() + chosen + 1);
+    std::rotate(input.images.intensity.begin(), input.images.intensity.begin() + chosen,
+                input.images.intensity.begin() + chosen + 1);
+  }
   std::variant<RecoveredShape, LightsError> solved =
-      RecoverShape(input.images, input.state, *RecoveryMethodNamed(recover.method),
-                   *IntegratorNamed(recover.integrator));
+      RecoverShape(input.images, input.state, method, *IntegratorNamed(recover.integrator));
   if (auto* error = std::get_if<LightsError>(&solved)) return fail(error->message);
   const RecoveredShape& shape = std::get<RecoveredShape>(solved);
   const HeightField& heights = shape.heights;

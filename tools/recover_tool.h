@@ -28,7 +28,8 @@ OptionValueError StoreNormalsOut(std::string_view text, RenderJob& job);
 OptionValueError StoreAlbedoOut(std::string_view text, RenderJob& job);
 
 // After every option is read: recovery needs --surface or --images (one of them; the camera's
-// noise and quantisation only with --surface), and its outputs their formats.
+// noise and quantisation only with --surface), --source only for shape from shading and
+// --integrate only for stereo, and its outputs their formats.
 OptionValueError ResolveRecover(const RenderJob& job);
 
 int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err);

@@ -19,6 +19,7 @@
 #include "model/startup_values.h"
 #include "overlay/overlay_marks.h"
 #include "photometry/gradient_space.h"
+#include "render_mode.h"
 #include "setup/setup.h"
 
 // The raster formats, then the vector figures (the pass's raster as an image, the figure drawn
@@ -76,6 +77,11 @@ struct RecoverJob {
 };
 
 struct RenderJob {
+  // What the run produces and of what, decided once from the options given (mode_table.h).
+  Mode mode = Mode::kPicture;
+  Scene scene = Scene::kSphere;
+  // The options given on the command line, without dashes, in the order of the usage text.
+  std::vector<std::string> givenOptions;
   ShadeInputs inputs;  // rotations, slant and glossy texts; the window's start-up texts by default
   int32_t reflectanceKind = kMatte;
   // Replace the start-up isoline arrays when given; index 0 is the top legend row.
@@ -101,8 +107,8 @@ struct RenderJob {
   bool formatGiven = false;
   std::optional<PixelPosition> readout;  // --readout X,Y: print this pixel's readout line
   bool gradientSpace = false;            // --gradient-space: the map R(p, q) instead of the sphere
-  // The options given that the gradient-space map ignores (rotations, --whole-sphere), in the
-  // order of the usage text; filled only with gradientSpace.
+  // The options given that the scene ignores with a warning (the rotations and --whole-sphere of
+  // the map or a surface's image), in the order of the usage text.
   std::vector<std::string> ignoredOptions;
   // --s and --n as given while the function does not need them (only the glossy one does).
   std::vector<std::string> ignoredGlossOptions;

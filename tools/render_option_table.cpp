@@ -8,6 +8,7 @@
 #include "curve_options.h"
 #include "figure_options.h"
 #include "law_options.h"
+#include "option_mode_sets.h"
 #include "recover_tool.h"
 #include "setup_options.h"
 #include "surface_options.h"
@@ -31,81 +32,27 @@ ValueHandler StoreBands(const char* option,
   };
 }
 
-template <bool RenderJob::*Field>
-bool& JobFlag(RenderJob& job) {
-  return job.*Field;
-}
-
-bool& CastShadowsFlag(RenderJob& job) {
-  if (!job.surface) job.surface.emplace();
-  return job.surface->castShadows;
-}
-
-template <bool OverlayChoice::*Field>
-bool& OverlayFlag(RenderJob& job) {
-  return job.overlay.*Field;
-}
-
-constexpr FlagOption kFlagOptions[] = {
-    {"grey", "Grey tones instead of colour isolines.", JobFlag<&RenderJob::colourIsolines>, false},
-    {"whole-sphere", "The whole sphere instead of its half.", JobFlag<&RenderJob::halfSphere>,
-     false},
-    {"smooth", "2x2 sub-pixel smoothing.", JobFlag<&RenderJob::smooth>, true},
-    {"gradient-space",
-     "Paint the reflectance map R(p,q) in gradient space instead of the sphere: 50 pixels a unit "
-     "(times --scale), "
-     "p to the right, q upwards, the origin at the centre, with axes, their numbered ticks, the "
-     "letters p and q and the conventions N = (-p, -q, 1). It is seen from +z, so "
-     "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
-     JobFlag<&RenderJob::gradientSpace>, true},
-    {"lit-by-all",
-     "With --gradient-space: hatch the orientations every source lights (all cos i > 0).",
-     JobFlag<&RenderJob::litByAll>, true},
-    {"marks",
-     "With --gradient-space: mark the source's point S (a ring and its label) and its dashed "
-     "shadow line cos i = 0 "
-     "(drawn also with --light, --through or --lit-by-all).",
-     JobFlag<&RenderJob::marks>, true},
-    {"cast-shadows",
-     "With --surface: paint the cells whose ray towards the source meets the terrain as deep "
-     "shadow.",
-     CastShadowsFlag, true},
-    {"list-surfaces", "Print the catalogue of surfaces with their parameters, and nothing else.",
-     JobFlag<&RenderJob::listSurfaces>, true},
-    {"phase-curve",
-     "Write the function's disc-integrated phase curve instead of the picture: the brightness of "
-     "the whole sphere seen from +z against the phase angle g, 0 to 180 degrees, normalised to 1 "
-     "at g = 0, in 64-bit on a fine grid of the disc; -o FILE.csv (columns g and brightness) or "
-     ".png / .svg, a plot beside the Lambert and Lommel-Seeliger spheres' closed forms, with the "
-     "phase integral q.",
-     JobFlag<&RenderJob::phaseCurve>, true},
-    {"contour-lines",
-     "Draw the seven levels as contour lines in their legend colours over the grey tone, "
-     "instead of tinted bands (the sphere or the map).",
-     OverlayFlag<&OverlayChoice::contourLines>, true},
-    {"outline", "Outline the sphere's disc, black or, on a black background, white.",
-     OverlayFlag<&OverlayChoice::outline>, true},
-    {"source-mark",
-     "Mark with a sun where the direction to the light source meets the sphere, when the view "
-     "shows that point.",
-     OverlayFlag<&OverlayChoice::sourceMark>, true},
-};
-
 }  // namespace
 
 const std::vector<ValueOption>& ValueOptions() {
+  using namespace option_modes;
+  // --s and --n: each compared sphere of the glossy function reads them.
+  constexpr ModeSet kGlossCompared =
+      In({kCompare, kComparedPhaseCurves, kComparedProfiles}, {kSphere, kMap});
   static const std::vector<ValueOption> kOptions = {
       {"rot-x", "TEXT", "Rotation of the observer about Ox, degrees (default 30).",
-       StoreText(&ShadeInputs::rotX)},
-      {"rot-y", "TEXT", "Rotation about Oy, degrees (default 0).", StoreText(&ShadeInputs::rotY)},
-      {"rot-z", "TEXT", "Rotation about Oz, degrees (default 0).", StoreText(&ShadeInputs::rotZ)},
+       StoreText(&ShadeInputs::rotX), kTurned, kSeenFromZ},
+      {"rot-y", "TEXT", "Rotation about Oy, degrees (default 0).", StoreText(&ShadeInputs::rotY),
+       kTurned, kSeenFromZ},
+      {"rot-z", "TEXT", "Rotation about Oz, degrees (default 0).", StoreText(&ShadeInputs::rotZ),
+       kTurned, kSeenFromZ},
       {"slant", "TEXT", "Slant of the light source, degrees (default 0).",
-       StoreText(&ShadeInputs::slant)},
+       StoreText(&ShadeInputs::slant), kSlant},
       {"function", "NAME",
        "matte, glossy, rocky or mirror (default matte), or an additional law: minnaert, "
        "lommel-seeliger, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance or formula "
        "(a typed formula, --formula).",
-       ParseFunction},
+       ParseFunction, kLaw},
       {"param", "NAME=VALUE",
        "A parameter of an additional law; repeat for each. minnaert: k (0 to 2, default 0.7); "
        "lunar-lambert: L (0 to 1, default 0.5, or L=mcewen for McEwen's L(g)); oren-nayar: sigma "
@@ -114,46 +61,47 @@ const std::vector<ValueOption>& ValueOptions() {
        "default 0.5), n (0 to 1000, default 16); cook-torrance: s (0 to 1, default 0.5), m (0.01 "
        "to 1, default 0.3), F0 (0.001 to 1, default 0.04); formula: up to four names of its own, "
        "any finite value.",
-       StoreLawParameter},
+       StoreLawParameter, kLaw},
       {"formula", "TEXT",
        "The formula of --function formula: phi in i, e, g (true angles in radians, 0 to pi), "
        "their cosines ci, ce, cg, pi and its parameters, with sin, cos, tan, asin, acos, atan, "
        "sqrt, exp, ln, log10, abs, min, max and ^; e.g. \"ci^k * ce^(k-1)\" --param k=0.7. One "
        "that does not read is refused with a message (in Russian) naming the position and the "
        "unknown name.",
-       StoreFormula},
+       StoreFormula, kLaw},
       {"s", "TEXT", "Glossy weight s (default 0.5); other functions ignore it, with a warning.",
-       StoreText(&ShadeInputs::glossS)},
+       StoreText(&ShadeInputs::glossS), kLaw | kGlossCompared},
       {"n", "TEXT", "Glossy exponent n (default 16); other functions ignore it, with a warning.",
-       StoreText(&ShadeInputs::glossN)},
+       StoreText(&ShadeInputs::glossN), kLaw | kGlossCompared},
       {"levels", "L0,...,L6", "Seven isoline levels, top legend row first (default 0.9,...,0.3).",
-       StoreBands("--levels", &RenderJob::isoLevel)},
+       StoreBands("--levels", &RenderJob::isoLevel), kBands},
       {"half-widths", "H0,...,H6", "Seven isoline half-widths (default 0.005 each).",
-       StoreBands("--half-widths", &RenderJob::isoHalfWidth)},
+       StoreBands("--half-widths", &RenderJob::isoHalfWidth), kBands},
       {"size", "WxH", "Picture size in pixels, 1 to 10000 each (default 393x337 times --scale).",
-       ParseSize},
+       ParseSize, kSized},
       {"scale", "K",
        "Magnification, a whole number from 1 to 16 (default 1): the sphere is drawn with a radius "
        "of 100*K pixels and the gradient-space map with 50*K pixels a unit; the default size "
        "grows with it to 393K x 337K.",
-       ParseScale},
+       ParseScale, kScaled},
       {"exposure", "K|auto",
        "Exposure of the grey tone, 0.1 to 10 (default 1): the tone is formed from K times phi, "
        "so that a phi above 1 (a bright limb) shows below white at K below 1; the isoline bands, "
        "zones and --readout keep phi itself. auto chooses K so that the brightest finite phi of "
        "the picture is painted white.",
-       ParseExposure},
+       ParseExposure, kColours},
       {"background", "NAME",
        "white (default), black or grey: the colour the picture is cleared in, off the sphere.",
-       ParseBackground},
+       ParseBackground,
+       In({kPicture, kCompare, kSweep}, {kSphere}) | In({kSetupOnly}, {kSphere, kMap, kSurface})},
       {"line-width", "N",
        "1 to 4 (default 1): contour lines, the outline, isophotes, rings and shadow lines are "
        "drawn N times as wide, for a projector.",
-       ParseLineWidth},
+       ParseLineWidth, kDrawnOver | kCurves},
       {"threads", "N",
        "Threads the pass runs on, 1 to 256 (default: the CPUs this process may run on). The "
        "picture is the same for any number.",
-       ParseThreads},
+       ParseThreads, kEverything},
       {"readout", "X,Y",
        "Instead of writing a picture, print the readout of picture pixel X,Y (0,0 at the top left, "
        "Y downwards) after the pass as one line: \"i=I e=E g=G phi=PHI painted=PAINTED "
@@ -164,73 +112,78 @@ const std::vector<ValueOption>& ValueOptions() {
        "gradient-space map, or \"background\" off the sphere. -o is not needed then; if given, "
        "it is checked as a failed write would be (its folder must exist and be writable), and "
        "nothing is written to it.",
-       ParseReadoutPixel},
+       ParseReadoutPixel, In({kReadout}, {kSphere, kMap, kSurface})},
       {"light", "SLANT,TILT",
        "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
        "degrees turned about it (0 is the plane of the described source, --slant), each read as "
        "--slant is (a value too large for it is refused); repeat for a third. Its S and dashed "
        "shadow line are drawn (cyan, then magenta; the described "
        "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
-       ParseLightSource},
+       ParseLightSource,
+       In({kPicture, kReadout, kProfile, kComparedProfiles, kSweep, kSetupOnly}, {kMap}) |
+           In({kPicture, kReadout, kProfile, kRecovery, kSetupOnly}, {kSurface})},
       {"through", "P,Q",
        "With --gradient-space: draw each source's isophote (the curve of equal phi) through the "
        "orientation P,Q, and white rings where the first two isophotes cross (the orientations "
        "two images cannot tell apart); with a third source, red rings at those its isophote "
        "shares.",
-       ParseThrough},
+       ParseThrough, kMapFigure},
       {"surface", "NAME|FILE",
        "Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, "
        "one pixel a cell, p and q by central differences, the map's phi and colours (see "
-       "--list-surfaces for the catalogue), or an elevation model's file.",
-       ParseSurface},
+       "--list-surfaces for the catalogue), or an elevation model's file. It is seen from +z, so "
+       "--rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).",
+       ParseSurface, kSurfaceJob},
       {"surface-size", "WxH", "The catalogue surface's grid, 1 to 4096 each (default 256x256).",
-       ParseSurfaceSize},
+       ParseSurfaceSize, kSurfaceJob},
       {"surface-param", "NAME=VALUE", "A parameter of the catalogue surface; repeat for each.",
-       StoreSurfaceParameter},
+       StoreSurfaceParameter, kSurfaceJob},
       {"height-scale", "K", "Vertical exaggeration: the heights times K (default 1).",
-       ParseHeightScale},
+       ParseHeightScale, kSurfaceJob},
       {"albedo", "FILE",
        "A greyscale image (stretched to the surface) whose grey 0 to 255 is an albedo 0 to 1: "
        "each pixel's phi is times its albedo.",
-       ParseAlbedo},
+       ParseAlbedo, kSurfaceJob},
       {"source", "K",
        "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
-       "(the --light ones).",
-       ParseSourceNumber},
+       "(the --light ones); with --recover sfs-tsai-shah or sfs-horn, the image shape from "
+       "shading reads.",
+       ParseSourceNumber, In({kPicture, kRecovery}, {kSurface})},
       {"phase-step", "DEG",
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
-       ParsePhaseStep},
+       ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
       {"profile", "X0,Y0:X1,Y1",
        "Write phi along the line between two picture pixels (of the sphere, the map or a "
        "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 "
        "with --light on the map or a surface; the values the readout gives at those pixels), or "
        ".png / .svg, a plot.",
-       ParseProfile},
+       ParseProfile, In({kProfile, kComparedProfiles}, {kSphere, kMap, kSurface})},
       {"compare", "LAW[:NAME=VALUE...],...",
        "Paint 2 to 6 spheres side by side instead of one, each with its own function and "
        "parameters (e.g. matte,lommel-seeliger,oren-nayar:sigma=40) and everything else as given, "
        "captioned, in one picture of -o's format.",
-       ParseCompare},
+       ParseCompare, In({kCompare, kComparedPhaseCurves, kComparedProfiles}, {kSphere, kMap})},
       {"sweep", "NAME=FROM:TO:FRAMES",
        "Write an animation instead of one picture: FRAMES pictures (2 to 600) with NAME stepped "
        "evenly from FROM to TO (slant, rot-x, rot-y, rot-z, exposure, or a parameter of the "
        "law as --param names it), as -o FILE.gif (one palette from all frames, looping) or "
        "numbered PNG files -o FILE_%03d.png (frames counted from 0).",
-       ParseSweep},
+       ParseSweep, In({kSweep}, {kSphere, kMap})},
       {"frame-delay", "N",
        "With --sweep: each GIF frame is shown N hundredths of a second "
        "(default 10).",
-       ParseFrameDelay},
+       ParseFrameDelay, In({kSweep}, {kSphere, kMap})},
       {"recover", "METHOD",
        "With --surface or --images: recover the shape from its images instead of writing a "
        "picture: ps (Woodham's photometric stereo from the described source and each --light), "
        "ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from "
-       "shading of the described source's image, or of the first photograph). Prints the errors "
+       "shading of the described source's image, or --source's, or of the first photograph). "
+       "Prints the errors "
        "against the true surface, one name=value a line (mean_angular_error_deg, "
        "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "
        "std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no "
        "true surface, recovered_pixels alone.",
-       ParseRecover},
+       ParseRecover, kRecovered},
       {"images", "DIR",
        "With --recover, instead of --surface: a folder of photographs as the common photometric "
        "stereo sets lay them out: filenames.txt (one image a line: PNG of 8 or 16 bits, grey or "
@@ -240,22 +193,24 @@ const std::vector<ValueOption>& ValueOptions() {
        "Colour becomes the mean of the channels. A set too large to hold (pixels times images "
        "beyond a cap the message names) is refused before any pixel is read, and a folder that "
        "does not read is a message (in Russian) naming the file.",
-       StoreImagesFolder},
+       StoreImagesFolder, In({kRecovery}, {kPhotos})},
       {"integrate", "NAME",
        "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "
        "cosine-transform Poisson solution, default) or poisson (on the recovered cells only).",
-       ParseIntegrate},
+       ParseIntegrate, kRecovered},
       {"noise", "SIGMA",
-       "With --recover --surface: Gaussian noise of SIGMA grey levels in the images.", ParseNoise},
+       "With --recover --surface: Gaussian noise of SIGMA grey levels in the images.", ParseNoise,
+       In({kRecovery}, {kSurface})},
       {"quantise", "BITS", "With --recover --surface: the images rounded to 8 or 16 bits.",
-       ParseQuantise},
+       ParseQuantise, In({kRecovery}, {kSurface})},
       {"height-out", "FILE",
        "With --recover: the recovered height as a GeoTIFF (.tif) or an "
        "ASCII grid (.asc).",
-       StoreHeightOut},
+       StoreHeightOut, kRecovered},
       {"normals-out", "FILE", "With --recover: the recovered normals as an RGB normal map (.png).",
-       StoreNormalsOut},
-      {"albedo-out", "FILE", "With --recover: the recovered albedo (.png).", StoreAlbedoOut},
+       StoreNormalsOut, kRecovered},
+      {"albedo-out", "FILE", "With --recover: the recovered albedo (.png).", StoreAlbedoOut,
+       kRecovered},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "
@@ -266,31 +221,31 @@ const std::vector<ValueOption>& ValueOptions() {
        "standard output (PPM unless --format says otherwise). A regular file is replaced whole "
        "or, if the write fails, left as it was; an existing FIFO or character device (or a link "
        "to one) is written to as a stream and never replaced.",
-       ParseOutput},
+       ParseOutput, kPictureFile},
       {"setup", "FILE",
        "Start from a setup file saved by the window (.gsetup): its angles, function, law, "
        "legend, switches, exposure, background and overlay, and its map's sources for "
        "--gradient-space or --surface. Every other option given overrides it; --function drops "
        "its law.",
-       [](std::string_view, RenderJob&) { return OptionValueError(); }},
+       [](std::string_view, RenderJob&) { return OptionValueError(); },
+       kEveryRun & ~In({kComparedPhaseCurves}, {kSphere})},
       {"write-setup", "FILE",
        "Write the setup of the options given, as the window saves one, to FILE (replaced whole "
        "or left as it was); with no -o or --readout nothing else is written.",
        [](std::string_view text, RenderJob& job) {
          job.writeSetupPath = std::string(text);
          return OptionValueError();
-       }},
+       },
+       kEveryRun},
       {"language", "ru|en",
        "The language of this usage text: en (English, default) or ru (Russian); messages and "
        "reports keep their words.",
-       ParseUsageLanguage},
+       ParseUsageLanguage, kEverything},
       {"format", "NAME",
        "ppm, png, bmp, svg or pdf: the picture format, whatever the output file's extension (by "
        "default "
        "the extension chooses it, and standard output gets PPM).",
-       ParseFormat},
+       ParseFormat, In({kPicture, kCompare}, {kSphere, kMap, kSurface})},
   };
   return kOptions;
 }
-
-std::span<const FlagOption> FlagOptions() { return kFlagOptions; }

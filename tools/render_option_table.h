@@ -1,6 +1,8 @@
 #pragma once
 // The renderer's options: each option that takes a value with the handler that reads it into the
-// job, and each flag with the switch it sets, in the order of the usage text.
+// job, and each flag with the switch it sets, in the order of the usage text; each with the
+// (mode, scene) pairs it applies to and those that ignore it with a warning (render_mode.h). Given
+// for any other pair, it is refused (option_modes.h).
 
 #include <functional>
 #include <span>
@@ -9,6 +11,7 @@
 
 #include "option_values.h"
 #include "render_job.h"
+#include "render_mode.h"
 
 using ValueHandler = std::function<OptionValueError(std::string_view, RenderJob&)>;
 
@@ -17,6 +20,8 @@ struct ValueOption {
   const char* valueName;
   const char* description;
   ValueHandler apply;
+  ModeSet applies;
+  ModeSet warns = 0;  // ignored with a warning (one line for all such options)
 };
 
 struct FlagOption {
@@ -24,6 +29,8 @@ struct FlagOption {
   const char* description;
   bool& (*field)(RenderJob& job);
   bool value;
+  ModeSet applies;
+  ModeSet warns = 0;
 };
 
 const std::vector<ValueOption>& ValueOptions();

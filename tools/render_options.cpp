@@ -6,23 +6,20 @@
 #include <QStringList>
 #include <functional>
 
-#include "compare_tool.h"
 #include "curve_options.h"
 #include "figure_options.h"
 #include "input_error_text.h"
 #include "law_options.h"
+#include "mode_table.h"
+#include "option_modes.h"
 #include "recover_tool.h"
 #include "render_option_table.h"
 #include "setup_options.h"
 #include "surface_options.h"
-#include "sweep_tool.h"
 
 namespace {
 
 constexpr const char* kProgram = "gauss-sphere-render";
-
-// The options the gradient-space map ignores, in the order of the usage text.
-constexpr const char* kIgnoredByGradientSpace[] = {"rot-x", "rot-y", "rot-z", "whole-sphere"};
 
 // The usage text's own words, besides the options' descriptions; each is a source text of the
 // Russian translation.
@@ -41,7 +38,8 @@ constexpr const char* kHelpText = "Displays help on commandline options.";
 constexpr const char* kHelpAllText = "Displays help including Qt specific options.";
 constexpr const char* kVersionText = "Displays version information.";
 constexpr const char* kExitStatus =
-    "Exit status: 0 when the picture is written or the readout printed, 2 on a bad option, a "
+    "Exit status: 0 when the picture is written or the readout printed, 2 on a bad option or one "
+    "that does not apply to the run (the message names the option it does not go with), a "
     "bad number, a readout pixel outside the picture, an output file of no known format, a "
     "folder of --images that does not read (nothing is written then) or a failed write (a full "
     "disk, a quota, a file-size limit, an I/O error: the message names "
@@ -113,11 +111,11 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   }
   MergeSetup(job, parser.isSet(QStringLiteral("function")),
              parser.isSet(QStringLiteral("formula")));
-  if (job.gradientSpace) {
-    for (const char* name : kIgnoredByGradientSpace) {
-      if (parser.isSet(QString::fromLatin1(name)))
-        job.ignoredOptions.push_back("--" + std::string(name));
-    }
+  for (const ValueOption& option : ValueOptions()) {
+    if (parser.isSet(QString::fromLatin1(option.name))) job.givenOptions.emplace_back(option.name);
+  }
+  for (const FlagOption& flag : FlagOptions()) {
+    if (parser.isSet(QString::fromLatin1(flag.name))) job.givenOptions.emplace_back(flag.name);
   }
   if (!NeedsGlossParameters(job.reflectanceKind)) {
     for (const char* name : {"s", "n"}) {
@@ -125,34 +123,22 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
         job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
-  if (job.listSurfaces) return job;
-  if (OptionValueError error = ResolveSurface(job)) return OptionError{*error};
-  if (OptionValueError error = CheckFigureOptions(job)) return OptionError{*error};
-  ScaleDefaultSize(job);
-  if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
-  if (!PaintsSurfaceFile(job)) {
-    if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
-  }
-  if (job.recover) {
+  job.mode = DecideMode(job);
+  job.scene = DecideScene(job);
+  if (job.mode != Mode::kListSurfaces) {
+    if (OptionValueError error = ResolveSurface(job)) return OptionError{*error};
+    if (OptionValueError error = CheckFigureOptions(job)) return OptionError{*error};
+    ScaleDefaultSize(job);
+    if (OptionValueError error = ResolveLaw(job)) return OptionError{*error};
+    if (!PaintsSurfaceFile(job)) {
+      if (OptionValueError error = CheckReadoutPixel(job)) return OptionError{*error};
+    }
     if (OptionValueError error = ResolveRecover(job)) return OptionError{*error};
-    return job;
+    if (OptionValueError error = ModeRowOf(job.mode).resolve(job)) return OptionError{*error};
   }
-  if (job.sweep) {
-    if (OptionValueError error = ResolveSweep(job)) return OptionError{*error};
-    return job;
-  }
-  if (WritesCurve(job)) {
-    if (job.outputPath.empty())
-      return OptionError{"a curve needs -o FILE.csv, FILE.png or FILE.svg"};
-    if (OptionValueError error = ResolveCurve(job)) return OptionError{*error};
-    return job;
-  }
-  if (OptionValueError error = ResolveOutputFormat(job)) return OptionError{*error};
-  if (!job.readout && job.outputPath.empty() && job.writeSetupPath.empty()) {
-    return OptionError{
-        "no output file: give -o FILE.ppm, -o FILE.png, -o FILE.bmp, -o FILE.svg, -o FILE.pdf or "
-        "-o - (standard output), or --readout X,Y"};
-  }
+  // Last, so that the modes' own messages come first; a mode chosen with another mode's option,
+  // or an option that does nothing in the mode, is refused here.
+  if (OptionValueError error = CheckOptionModes(job)) return OptionError{*error};
   return job;
 }
 

@@ -15,6 +15,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "job_overlay.h"
+#include "mode_table.h"
 #include "model/backgrounds.h"
 #include "model/startup_values.h"
 #include "pass/exposure.h"
@@ -124,8 +125,47 @@ std::string IgnoredOptionsWarning(const RenderJob& job) {
   for (const std::string& name : job.ignoredOptions) {
     names += (names.empty() ? "" : ", ") + name;
   }
+  if (job.scene == Scene::kSurface) {
+    return std::string(kToolName) + "--surface ignores " + names +
+           ": a surface image is seen from +z";
+  }
   return std::string(kToolName) + "--gradient-space ignores " + names +
          ": gradient space is seen from +z";
+}
+
+int RunReadoutMode(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  // A given -o is checked as a failed write would be, and not written.
+  const auto checkOutput = [&job, &err] {
+    const auto error = job.outputPath.empty() ? std::nullopt : CheckOutputFile(job.outputPath);
+    if (error) err << kToolName << *error << "\n";
+    return !error;
+  };
+  if (job.scene == Scene::kSurface) {
+    return checkOutput() ? RunSurfaceTool(job, out, err) : kExitFailure;
+  }
+  const auto line = RenderReadoutLine(job);
+  if (const auto* error = std::get_if<InputError>(&line)) {
+    err << kToolName << DescribeInputError(*error) << "\n";
+    return kExitFailure;
+  }
+  if (!checkOutput()) return kExitFailure;
+  out << std::get<std::string>(line) << "\n";
+  return kExitSuccess;
+}
+
+int RunPictureMode(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  if (job.scene == Scene::kSurface) return RunSurfaceTool(job, out, err);
+  std::variant<PassResult, InputError> pass = RunJobPass(job);
+  if (const auto* error = std::get_if<InputError>(&pass)) {
+    err << kToolName << DescribeInputError(*error) << "\n";
+    return kExitFailure;
+  }
+  out.flush();  // "-o -" writes the picture to descriptor 1 itself, after anything `out` holds
+  if (auto error = WriteJobPicture(job, std::get<PassResult>(pass))) {
+    err << kToolName << *error << "\n";
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 std::string IgnoredGlossWarning(const RenderJob& job) {
@@ -150,50 +190,19 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
-  if (job.listSurfaces) {
-    out << SurfaceList();
-    return kExitSuccess;
-  }
   if (!job.writeSetupPath.empty()) {
     if (OptionValueError error = WriteJobSetup(job)) {
       err << kToolName << *error << "\n";
       return kExitFailure;
     }
-    if (job.outputPath.empty() && !job.readout) return kExitSuccess;
   }
+  if (job.mode == Mode::kSetupOnly) return ModeRowOf(job.mode).run(job, out, err);
   if (job.threads > 0) SetPassThreadCount(job.threads);
   for (const std::string& warning : {IgnoredOptionsWarning(job), IgnoredGlossWarning(job)}) {
     if (!warning.empty()) err << warning << "\n";
   }
   try {
-    if (job.recover) return RunRecoverTool(job, out, err);
-    if (job.sweep) return RunSweepTool(job, out, err);
-    if (WritesCurve(job)) return RunCurveTool(job, out, err);
-    if (!job.compare.empty()) return RunCompareTool(job, out, err);
-    if (job.surface) return RunSurfaceTool(job, out, err);
-    if (job.readout) {
-      const auto line = RenderReadoutLine(job);
-      if (const auto* error = std::get_if<InputError>(&line)) {
-        err << kToolName << DescribeInputError(*error) << "\n";
-        return kExitFailure;
-      }
-      if (auto error = job.outputPath.empty() ? std::nullopt : CheckOutputFile(job.outputPath)) {
-        err << kToolName << *error << "\n";
-        return kExitFailure;
-      }
-      out << std::get<std::string>(line) << "\n";
-      return kExitSuccess;
-    }
-    std::variant<PassResult, InputError> pass = RunJobPass(job);
-    if (const auto* error = std::get_if<InputError>(&pass)) {
-      err << kToolName << DescribeInputError(*error) << "\n";
-      return kExitFailure;
-    }
-    out.flush();  // "-o -" writes the picture to descriptor 1 itself, after anything `out` holds
-    if (auto error = WriteJobPicture(job, std::get<PassResult>(pass))) {
-      err << kToolName << *error << "\n";
-      return kExitFailure;
-    }
+    return ModeRowOf(job.mode).run(job, out, err);
   } catch (const std::bad_alloc&) {
     err << kToolName << "not enough memory for a " << job.width << "x" << job.height
         << " picture\n";
@@ -202,5 +211,4 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     err << kToolName << e.what() << "\n";
     return kExitFailure;
   }
-  return kExitSuccess;
 }

@@ -7,7 +7,7 @@
 // With --gradient-space the parameter intake of the shade command runs alone and the
 // gradient-space map and its figure are painted instead; with --readout the line of one pixel of
 // the state after the pass goes to stdout instead of a file (a given -o is checked as writable, not
-// written).
+// written). The other modes (mode_table.h) run by the job's row of the table of modes.
 
 #include <optional>
 #include <ostream>
@@ -58,12 +58,18 @@ std::string ReadoutLineOf(const RenderJob& job, const PassResult& pass);
 std::variant<std::string, InputError> RenderReadoutLine(const RenderJob& job);
 
 // "gauss-sphere-render: --gradient-space ignores --rot-x, --whole-sphere: gradient space is seen
-// from +z"; empty when the job ignores nothing.
+// from +z" (or "--surface ignores ...: a surface image is seen from +z"); empty when the job
+// ignores nothing.
 std::string IgnoredOptionsWarning(const RenderJob& job);
 
 // "gauss-sphere-render: --s is ignored: only --function glossy uses s and n" (or "--s and --n
 // are"); empty when the job's function needs them or neither was given.
 std::string IgnoredGlossWarning(const RenderJob& job);
+
+// The readout mode (the sphere's, the map's or a surface's line) and the picture mode (the
+// sphere, the map or a surface's image): exit status, messages to `err`.
+int RunReadoutMode(const RenderJob& job, std::ostream& out, std::ostream& err);
+int RunPictureMode(const RenderJob& job, std::ostream& out, std::ostream& err);
 
 // The whole tool: parses `args` (without the program name), renders, writes the file or prints
 // the readout, and returns the exit status. Usage, version and the readout go to `out`, every

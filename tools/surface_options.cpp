@@ -5,6 +5,8 @@
 
 #include "input_error_text.h"
 #include "intake/number_text.h"
+#include "option_modes.h"
+#include "recovery/recover_shape.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -112,6 +114,15 @@ OptionValueError ResolveSurface(RenderJob& job) {
     return "--source " + std::to_string(surface.source) + ": give --light for source " +
            std::to_string(surface.source) + " (the described source is 1)";
   }
+  // The image of a surface, and shape from shading, take one source: --light alone changes
+  // neither.
+  const bool oneImage =
+      job.mode == Mode::kPicture || (job.mode == Mode::kRecovery && job.recover &&
+                                     !IsStereo(*RecoveryMethodNamed(job.recover->method)));
+  if (oneImage && OptionGiven(job, "light") && !OptionGiven(job, "source")) {
+    return std::string(job.mode == Mode::kPicture ? "--surface" : "shape from shading") +
+           " takes the image of one source: with --light, choose it with --source K";
+  }
   if (const SurfaceKind* kind = FindSurfaceKind(surface.name)) {
     if (surface.width == 0) surface.width = surface.height = kDefaultSurfaceSide;
     job.width = surface.width;
@@ -122,6 +133,10 @@ OptionValueError ResolveSurface(RenderJob& job) {
   if (!surface.parameterTexts.empty()) {
     return "--surface-param: " + QuotedText(surface.name) +
            " is not a catalogue surface (see --list-surfaces), and a file has no parameters";
+  }
+  if (OptionGiven(job, "surface-size")) {
+    return "--surface-size: " + QuotedText(surface.name) +
+           " is not a catalogue surface (see --list-surfaces), and a file has its own grid";
   }
   return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "law_options.h"
+#include "option_modes.h"
 #include "picture_file.h"
 #include "render_tool.h"
 
@@ -74,6 +75,10 @@ OptionValueError ParseFrameDelay(std::string_view text, RenderJob& job) {
 
 OptionValueError ResolveSweep(const RenderJob& job) {
   if (!job.sweep) return std::nullopt;
+  const std::string& swept = job.sweep->name;
+  if (OptionGiven(job, swept)) {
+    return "--" + swept + " and --sweep " + swept + "=... both set " + swept + ": give one of them";
+  }
   if (job.outputPath.empty() || job.outputPath == "-") {
     return std::string("--sweep writes -o FILE.gif or -o FILE_%03d.png");
   }
@@ -89,7 +94,12 @@ OptionValueError ResolveSweep(const RenderJob& job) {
     }
     return std::nullopt;
   }
-  if (EndsWith(job.outputPath, ".png") && FrameFieldCount(job.outputPath) == 1) return std::nullopt;
+  if (EndsWith(job.outputPath, ".png") && FrameFieldCount(job.outputPath) == 1) {
+    if (OptionGiven(job, "frame-delay")) {
+      return std::string("--frame-delay is a GIF's: numbered PNG files of --sweep show no delay");
+    }
+    return std::nullopt;
+  }
   return "--sweep writes a .gif, or numbered .png files named with one %d field (FILE_%03d.png), "
          "got " +
          QuotedText(job.outputPath);

@@ -148,8 +148,8 @@
         <translation>С --gradient-space: провести изофоту каждого источника (кривую равного phi) через ориентацию P,Q и белые кольца там, где пересекаются первые две изофоты (ориентации, которые два изображения не различают); с третьим источником — красные кольца в тех из них, через которые проходит и его изофота.</translation>
     </message>
     <message>
-        <source>Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, one pixel a cell, p and q by central differences, the map's phi and colours (see --list-surfaces for the catalogue), or an elevation model's file.</source>
-        <translation>Рисовать вместо сферы изображение поверхности z(x, y): E = R(p, q) в каждом пикселе, один пиксель на клетку, p и q центральными разностями, phi и цвета карты (каталог — см. --list-surfaces), или файл цифровой модели рельефа.</translation>
+        <source>Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, one pixel a cell, p and q by central differences, the map's phi and colours (see --list-surfaces for the catalogue), or an elevation model's file. It is seen from +z, so --rot-x, --rot-y, --rot-z and --whole-sphere are ignored (with a warning).</source>
+        <translation>Рисовать вместо сферы изображение поверхности z(x, y): E = R(p, q) в каждом пикселе, один пиксель на клетку, p и q центральными разностями, phi и цвета карты (каталог — см. --list-surfaces), или файл цифровой модели рельефа. Она видна с +z, поэтому --rot-x, --rot-y, --rot-z и --whole-sphere игнорируются (с предупреждением).</translation>
     </message>
     <message>
         <source>The catalogue surface's grid, 1 to 4096 each (default 256x256).</source>
@@ -168,8 +168,8 @@
         <translation>Полутоновое изображение (растянутое на поверхность), чей серый от 0 до 255 — альбедо от 0 до 1: phi каждого пикселя умножается на его альбедо.</translation>
     </message>
     <message>
-        <source>With --surface: write the image under source K, 1 (the described one, default), 2 or 3 (the --light ones).</source>
-        <translation>С --surface: записать изображение при источнике K: 1 (описанный, по умолчанию), 2 или 3 (источники --light).</translation>
+        <source>With --surface: write the image under source K, 1 (the described one, default), 2 or 3 (the --light ones); with --recover sfs-tsai-shah or sfs-horn, the image shape from shading reads.</source>
+        <translation>С --surface: записать изображение при источнике K: 1 (описанный, по умолчанию), 2 или 3 (источники --light); с --recover sfs-tsai-shah или sfs-horn — изображение, по которому форма восстанавливается по затенению.</translation>
     </message>
     <message>
         <source>With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).</source>
@@ -192,8 +192,8 @@
         <translation>С --sweep: каждый кадр GIF показывается N сотых долей секунды (по умолчанию 10).</translation>
     </message>
     <message>
-        <source>With --surface or --images: recover the shape from its images instead of writing a picture: ps (Woodham's photometric stereo from the described source and each --light), ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from shading of the described source's image, or of the first photograph). Prints the errors against the true surface, one name=value a line (mean_angular_error_deg, median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no true surface, recovered_pixels alone.</source>
-        <translation>С --surface или --images: вместо записи картинки восстановить форму по её изображениям: ps (фотометрическое стерео Вудхэма по описанному источнику и каждому --light), ps-law (то же с подгонкой под закон задания), sfs-tsai-shah или sfs-horn (форма по затенению изображения описанного источника или первой фотографии). Выводит ошибки относительно истинной поверхности, по одной name=value в строке (mean_angular_error_deg, median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, std_depth_error, mean_gradient_error, recovered_pixels); с --images, где истинной поверхности нет, — только recovered_pixels.</translation>
+        <source>With --surface or --images: recover the shape from its images instead of writing a picture: ps (Woodham's photometric stereo from the described source and each --light), ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from shading of the described source's image, or --source's, or of the first photograph). Prints the errors against the true surface, one name=value a line (mean_angular_error_deg, median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no true surface, recovered_pixels alone.</source>
+        <translation>С --surface или --images: вместо записи картинки восстановить форму по её изображениям: ps (фотометрическое стерео Вудхэма по описанному источнику и каждому --light), ps-law (то же с подгонкой под закон задания), sfs-tsai-shah или sfs-horn (форма по затенению изображения описанного источника, или источника --source, или первой фотографии). Выводит ошибки относительно истинной поверхности, по одной name=value в строке (mean_angular_error_deg, median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, std_depth_error, mean_gradient_error, recovered_pixels); с --images, где истинной поверхности нет, — только recovered_pixels.</translation>
     </message>
     <message>
         <source>With --recover, instead of --surface: a folder of photographs as the common photometric stereo sets lay them out: filenames.txt (one image a line: PNG of 8 or 16 bits, grey or colour, or another format Qt reads), light_directions.txt (one "x y z" line an image, x to the right, y up, z towards the camera, z &gt; 0), optionally light_intensities.txt (one "r g b" line an image, each channel divided by it) and mask.png (black: no data). Colour becomes the mean of the channels. A set too large to hold (pixels times images beyond a cap the message names) is refused before any pixel is read, and a folder that does not read is a message (in Russian) naming the file.</source>
@@ -256,9 +256,9 @@
         <translation>Показывает версию.</translation>
     </message>
     <message>
-        <source>Exit status: 0 when the picture is written or the readout printed, 2 on a bad option, a bad number, a readout pixel outside the picture, an output file of no known format, a folder of --images that does not read (nothing is written then) or a failed write (a full disk, a quota, a file-size limit, an I/O error: the message names the file and the reason, and a regular file keeps its old bytes).
+        <source>Exit status: 0 when the picture is written or the readout printed, 2 on a bad option or one that does not apply to the run (the message names the option it does not go with), a bad number, a readout pixel outside the picture, an output file of no known format, a folder of --images that does not read (nothing is written then) or a failed write (a full disk, a quota, a file-size limit, an I/O error: the message names the file and the reason, and a regular file keeps its old bytes).
 </source>
-        <translation>Код возврата: 0, когда картинка записана или показания выведены; 2 при неверном параметре, неверном числе, пикселе показаний вне картинки, выходном файле неизвестного формата, папке --images, которая не читается (тогда ничего не записывается), или неудачной записи (заполненный диск, квота, предел размера файла, ошибка ввода-вывода: сообщение называет файл и причину, а обычный файл сохраняет свои прежние байты).
+        <translation>Код возврата: 0, когда картинка записана или показания выведены; 2 при неверном параметре или параметре, неприменимом к этому запуску (сообщение называет параметр, с которым он несовместим), неверном числе, пикселе показаний вне картинки, выходном файле неизвестного формата, папке --images, которая не читается (тогда ничего не записывается), или неудачной записи (заполненный диск, квота, предел размера файла, ошибка ввода-вывода: сообщение называет файл и причину, а обычный файл сохраняет свои прежние байты).
 </translation>
     </message>
 </context>

@@ -22,9 +22,9 @@ namespace {
 
 constexpr Rgb kWhite{255, 255, 255};
 
-// The job of `args` with a readout and no output file.
+// The job of the picture of `args` (never written: the test runs its pass itself).
 RenderJob JobOf(std::vector<std::string> args) {
-  args.insert(args.end(), {"--readout", "0,0"});
+  args.insert(args.end(), {"-o", "unwritten.png"});
   const ParsedCommandLine parsed = ParseRenderOptions({args.begin(), args.end()});
   EXPECT_TRUE(std::holds_alternative<RenderJob>(parsed)) << args.front();
   return std::holds_alternative<RenderJob>(parsed) ? std::get<RenderJob>(parsed) : RenderJob{};
