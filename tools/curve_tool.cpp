@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "compare_tool.h"
+#include "curves/csv_row.h"
 #include "curves/phase_curve.h"
 #include "curves/profile.h"
 #include "figure/png_bytes.h"
@@ -155,11 +156,15 @@ std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
   }
   merged.plot.title = job.phaseCurve ? QStringLiteral("Фазовые кривые") : QStringLiteral("Профили");
   merged.plot.series.insert(merged.plot.series.end(), references.begin(), references.end());
-  for (const std::vector<std::string>& row : table) {
-    for (size_t c = 0; c < row.size(); ++c) merged.csv += (c == 0 ? "" : ",") + row[c];
-    merged.csv += "\n";
-  }
+  for (const std::vector<std::string>& row : table) merged.csv += CsvRow(row);
   return merged;
+}
+
+// The plot's pixels: --size for the phase curve; a profile's --size is the size of the picture
+// it is read from, so its plot, like the phase curve's by default, is the file size times --scale.
+QSize PlotSize(const RenderJob& job) {
+  if (job.phaseCurve && job.sizeGiven) return QSize(job.width, job.height);
+  return kPlotFileSize * job.scale;
 }
 
 }  // namespace
@@ -176,11 +181,14 @@ int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   std::string bytes = curve.csv;
   if (job.curveFormat != CurveFormat::kCsv) {
     EnsureHeadlessGui();
+    CurvePlot plot = curve.plot;
+    plot.lineWidth = job.overlay.lineWidth;
+    const QSize size = PlotSize(job);
     QByteArray encoded;
     if (job.curveFormat == CurveFormat::kSvg) {
-      encoded = CurvePlotSvg(curve.plot).value_or(QByteArray());
+      encoded = CurvePlotSvg(plot, size, job.scale).value_or(QByteArray());
     } else {
-      encoded = PngBytes(CurvePlotImage(curve.plot)).value_or(QByteArray());
+      encoded = PngBytes(CurvePlotImage(plot, size, job.scale)).value_or(QByteArray());
     }
     if (encoded.isEmpty()) {
       err << kToolName << "cannot draw the plot for " << job.outputPath << "\n";

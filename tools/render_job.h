@@ -135,6 +135,7 @@ struct RenderJob {
   std::optional<RecoverJob> recover;
   int frameDelay = 10;        // --frame-delay: hundredths of a second a GIF frame is shown
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
+  bool plain = false;         // --plain: the grey tone alone (photometry/pass_constants.h)
   // --setup: the setup the job started from (setup_options.h); --write-setup's file.
   std::optional<Setup> setup;
   std::string writeSetupPath;

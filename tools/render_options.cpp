@@ -22,6 +22,20 @@ namespace {
 constexpr const char* kProgram = "gauss-sphere-render";
 
 // The options the gradient-space map ignores, in the order of the usage text.
+// --plain paints no bands: the options that shape them would be dropped, and a setup cannot
+// hold it. Contour lines a setup brings are left out.
+OptionValueError CheckPlain(const QCommandLineParser& parser, RenderJob& job) {
+  if (!job.plain) return std::nullopt;
+  for (const char* name : {"levels", "half-widths", "grey", "contour-lines", "write-setup"}) {
+    if (parser.isSet(QString::fromLatin1(name))) {
+      return "--plain paints the grey tone alone, without bands or a setup: leave out --" +
+             std::string(name);
+    }
+  }
+  job.overlay.contourLines = false;
+  return std::nullopt;
+}
+
 constexpr const char* kIgnoredByGradientSpace[] = {"rot-x", "rot-y", "rot-z", "whole-sphere"};
 
 // The usage text's own words, besides the options' descriptions; each is a source text of the
@@ -125,6 +139,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
         job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
+  if (OptionValueError error = CheckPlain(parser, job)) return OptionError{*error};
   if (job.listSurfaces) return job;
   if (OptionValueError error = ResolveSurface(job)) return OptionError{*error};
   if (OptionValueError error = CheckFigureOptions(job)) return OptionError{*error};

@@ -24,6 +24,10 @@
         <translation>Оттенки серого вместо цветных изолиний.</translation>
     </message>
     <message>
+        <source>The grey tone alone, the way to a plain grey image: no isoline bands, no self-shadow or fringe zones, no contour lines, whatever the legend; phi &lt; 0 is black.</source>
+        <translation>Только серый тон, путь к простому серому изображению: без полос изолиний, зон собственной тени и каймы, без контурных линий, что бы ни стояло в легенде; phi &lt; 0 — чёрный.</translation>
+    </message>
+    <message>
         <source>The whole sphere instead of its half.</source>
         <translation>Вся сфера вместо её половины.</translation>
     </message>
