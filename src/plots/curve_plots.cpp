@@ -93,3 +93,17 @@ CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
   plot.series.insert(plot.series.end(), others.begin(), others.end());
   return plot;
 }
+
+CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples) {
+  CurvePlot plot = ProfilePlot(samples);
+  plot.xTitle = QStringLiteral("e, градусов (к источнику — плюс)");
+  const bool withinLimb = std::all_of(samples.begin(), samples.end(), [](const ProfileSample& s) {
+    return std::fabs(s.distance) <= 90.0;
+  });
+  if (withinLimb) {
+    plot.xRange = {-90.0, 90.0};
+    plot.xTicks = 7;
+    plot.xFormat = QStringLiteral("%.0f");
+  }
+  return plot;
+}

@@ -18,3 +18,8 @@ inline constexpr double kMagnitudeRangeEnd = 150.0;
 CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes);
 
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples);
+
+// The profile along the photometric equator (curves/photometric_equator.h): phi and the painted
+// value against the signed emission angle, the axis from -90 to 90 degrees in steps of 30 (wider,
+// to nice numbers, where the view shows the far side).
+CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples);
