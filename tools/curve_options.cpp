@@ -53,6 +53,7 @@ OptionValueError ResolveCurve(RenderJob& job) {
   }
   if (job.readout)
     return std::string("a curve is written to -o, not read out: leave out --readout");
+  if (job.plain) return std::string("--plain shapes a picture's colours, which a curve has not");
   if (job.phaseCurve && job.reflectanceKind == kMirror && job.compare.empty()) {
     return std::string("--phase-curve: the mirror has none (its brightness is a single point)");
   }

@@ -12,7 +12,7 @@ OptionValueError ParsePhaseStep(std::string_view text, RenderJob& job);
 OptionValueError ParseProfile(std::string_view text, RenderJob& job);
 
 // After every option is read: a curve needs -o with .csv, .png or .svg; the phase curve takes no
-// --profile, the mirror has none.
+// --profile, the mirror has none; --plain is refused.
 OptionValueError ResolveCurve(RenderJob& job);
 
 bool WritesCurve(const RenderJob& job);

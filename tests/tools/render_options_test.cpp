@@ -271,6 +271,7 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
       {{"--plain", "--half-widths", "0,0,0,0,0,0,0", "-o", "out.ppm"}, "--half-widths"},
       {{"--plain", "--contour-lines", "-o", "out.ppm"}, "--contour-lines"},
       {{"--plain", "--write-setup", "out.gsetup"}, "--write-setup"},
+      {{"--plain", "--phase-curve", "-o", "c.csv"}, "--plain"},
   };
   for (const RejectedCase& c : cases) {
     std::string shown;
