@@ -45,10 +45,11 @@ struct SurfaceJob {
   int source = 1;            // --source K: whose image is written (1 the described source)
 };
 
-// --profile X0,Y0:X1,Y1: picture pixels, as --readout counts them.
+// --profile X0,Y0:X1,Y1: picture pixels, as --readout counts them; or --profile equator.
 struct ProfileLine {
   PixelPosition from;
   PixelPosition to;
+  bool equator = false;  // along the sphere's photometric equator (curves/photometric_equator.h)
 };
 
 // What a curve is written as, by the output's extension.

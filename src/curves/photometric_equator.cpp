@@ -1,6 +1,7 @@
 #include "curves/photometric_equator.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "curves/csv_row.h"
@@ -31,6 +32,7 @@ std::vector<ProfileSample> PhotometricEquatorProfile(const RenderState& lastPass
   const PassConstants pass = MakePassConstants(lastPass);
   std::vector<ProfileSample> samples;
   for (int k = -kHalfSteps; k <= kHalfSteps; ++k) {
+    if (std::abs(k) == kHalfSteps / 2) continue;  // e = 90: the laws in cos e divide by 0 there
     const double t = k * std::numbers::pi / kHalfSteps;
     const double c = std::cos(t);
     const double s = std::sin(t);

@@ -4,7 +4,8 @@
 // darkening is read. Its samples are the circle's normals a tenth of a degree apart, each read
 // where it lies on the sphere (not at the pixel it falls in), so that the curve runs smoothly to
 // the limb; a normal is kept where the view shows it (overlay/sphere_marks.h:
-// DirectionOnPicture) within the picture. A sample's distance is the emission angle e in
+// DirectionOnPicture) within the picture, but for e = 90 exactly, where laws that divide by
+// cos e (rocky, Minnaert with k < 1) are infinite. A sample's distance is the emission angle e in
 // degrees, signed along the circle: positive towards the source. With the source on the view
 // axis any great circle through V would do: the one in the plane of the slant is taken.
 //

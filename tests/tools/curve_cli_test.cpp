@@ -123,25 +123,35 @@ TEST(CurveCli, PlotsTakeSizeScaleAndLineWidth) {
   }
 }
 
-// RFC 4180: a name with a comma is one quoted field, so every row has the header's fields.
+// RFC 4180: a name with a comma is one quoted field, so every row has the header's fields: the
+// key columns (g; or e, x, y along the equator) and one a law.
 TEST(CurveCli, ComparedCurvesNameTheirColumnsInQuotedFields) {
-  TempFolder folder;
-  ASSERT_EQ(Render({"--compare", "matte,lommel-seeliger,hapke,minnaert:k=0.5", "--phase-curve",
-                    "--phase-step", "10", "-o", folder.File("c.csv")}),
-            0);
-  const std::vector<std::string> rows = Lines(folder.File("c.csv"));
-  ASSERT_EQ(rows.size(), 20U);
-  EXPECT_EQ(rows[0].substr(rows[0].rfind(",\"")), ",\"Миннарт, k=0.5\"");
-  const auto fields = [](const std::string& line) {
-    size_t count = 1;
-    bool quoted = false;
-    for (const char c : line) {
-      if (c == '"') quoted = !quoted;
-      if (c == ',' && !quoted) ++count;
-    }
-    return count;
-  };
-  for (const std::string& row : rows) EXPECT_EQ(fields(row), 5U) << row;
+  const struct {
+    std::vector<std::string> curve;
+    size_t rows;
+    size_t fields;
+  } kRows[] = {{{"--phase-curve", "--phase-step", "10"}, 20, 5},
+               {{"--profile", "equator", "--slant", "30", "--rot-x", "60"}, 1506, 7}};
+  for (const auto& row : kRows) {
+    TempFolder folder;
+    std::vector<std::string> args{"--compare", "matte,lommel-seeliger,hapke,minnaert:k=0.5"};
+    args.insert(args.end(), row.curve.begin(), row.curve.end());
+    args.insert(args.end(), {"-o", folder.File("c.csv")});
+    ASSERT_EQ(Render(args), 0) << row.curve[0];
+    const std::vector<std::string> rows = Lines(folder.File("c.csv"));
+    ASSERT_EQ(rows.size(), row.rows) << row.curve[0];
+    EXPECT_EQ(rows[0].substr(rows[0].rfind(",\"")), ",\"Миннарт, k=0.5\"");
+    const auto fields = [](const std::string& line) {
+      size_t count = 1;
+      bool quoted = false;
+      for (const char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (c == ',' && !quoted) ++count;
+      }
+      return count;
+    };
+    for (const std::string& line : rows) ASSERT_EQ(fields(line), row.fields) << line;
+  }
 }
 
 }  // namespace
