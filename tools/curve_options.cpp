@@ -32,13 +32,17 @@ OptionValueError ParsePhaseStep(std::string_view text, RenderJob& job) {
 }
 
 OptionValueError ParseProfile(std::string_view text, RenderJob& job) {
+  if (text == "equator") {
+    job.profile = ProfileLine{{}, {}, true};
+    return std::nullopt;
+  }
   const size_t colon = text.find(':');
   const std::optional<PixelPosition> from =
       colon == std::string_view::npos ? std::nullopt : ReadPixel(text.substr(0, colon));
   const std::optional<PixelPosition> to =
       colon == std::string_view::npos ? std::nullopt : ReadPixel(text.substr(colon + 1));
   if (!from || !to) {
-    return "--profile needs X0,Y0:X1,Y1, two picture pixels, got " + QuotedText(text);
+    return "--profile needs X0,Y0:X1,Y1, two picture pixels, or equator, got " + QuotedText(text);
   }
   job.profile = ProfileLine{*from, *to};
   return std::nullopt;
@@ -53,6 +57,11 @@ OptionValueError ResolveCurve(RenderJob& job) {
   }
   if (job.readout)
     return std::string("a curve is written to -o, not read out: leave out --readout");
+  if (job.plain) return std::string("--plain shapes a picture's colours, which a curve has not");
+  if (job.profile && job.profile->equator && (job.surface || job.gradientSpace)) {
+    return std::string("--profile equator runs along the sphere: leave out ") +
+           (job.surface ? "--surface" : "--gradient-space");
+  }
   if (job.phaseCurve && job.reflectanceKind == kMirror && job.compare.empty()) {
     return std::string("--phase-curve: the mirror has none (its brightness is a single point)");
   }

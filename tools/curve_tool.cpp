@@ -10,7 +10,9 @@
 #include <variant>
 
 #include "compare_tool.h"
+#include "curves/csv_row.h"
 #include "curves/phase_curve.h"
+#include "curves/photometric_equator.h"
 #include "curves/profile.h"
 #include "figure/png_bytes.h"
 #include "gradient/gradient_readout.h"
@@ -92,6 +94,7 @@ std::variant<std::vector<ProfileSample>, std::string> ProfileSamples(const Rende
   const PassResult& result = std::get<PassResult>(pass);
   const int width = result.picture.Width();
   const int height = result.picture.Height();
+  if (line.equator) return PhotometricEquatorProfile(result.state, width, height);
   if (auto off = inside(width, height)) return *off;
   if (!job.gradientSpace) {
     return ReadProfile(line.from.x, line.from.y, line.to.x, line.to.y, [&](int x, int y) {
@@ -111,21 +114,23 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
   std::variant<std::vector<ProfileSample>, std::string> read = ProfileSamples(job);
   if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
   const std::vector<ProfileSample>& samples = std::get<std::vector<ProfileSample>>(read);
-  CurvePlot plot = ProfilePlot(samples);
+  const bool equator = job.profile->equator;
+  CurvePlot plot = equator ? EquatorProfilePlot(samples) : ProfilePlot(samples);
   plot.locale = QLocale::c();
-  return CurveData{ProfileCsv(samples), plot};
+  return CurveData{equator ? EquatorProfileCsv(samples) : ProfileCsv(samples), plot};
 }
 
 // The curve of each --compare entry in one plot and one table: the entries' own curves in turn
 // (the phase curve's references once, after them), and their values side by side after the key
-// columns (g; or x and y).
+// columns (g; or x and y; or e, x and y). Each entry's own CSV is numbers under a fixed header,
+// so it splits at its commas; the joined rows quote the entries' names.
 std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
   static const QColor kColours[] = {QColor(20, 60, 160),  QColor(200, 40, 40), QColor(0, 140, 60),
                                     QColor(150, 60, 180), QColor(0, 150, 170), QColor(120, 90, 0)};
   CurveData merged;
   std::vector<CurveSeries> references;
   std::vector<std::vector<std::string>> table;
-  const size_t keys = job.phaseCurve ? 1 : 2;
+  const size_t keys = job.phaseCurve ? 1 : job.profile->equator ? 3 : 2;  // g; e, x, y; x, y
   for (size_t k = 0; k < job.compare.size(); ++k) {
     std::variant<RenderJob, std::string> one = ComparedJob(job, job.compare[k]);
     if (auto* message = std::get_if<std::string>(&one)) return std::move(*message);
@@ -155,11 +160,15 @@ std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
   }
   merged.plot.title = job.phaseCurve ? QStringLiteral("Фазовые кривые") : QStringLiteral("Профили");
   merged.plot.series.insert(merged.plot.series.end(), references.begin(), references.end());
-  for (const std::vector<std::string>& row : table) {
-    for (size_t c = 0; c < row.size(); ++c) merged.csv += (c == 0 ? "" : ",") + row[c];
-    merged.csv += "\n";
-  }
+  for (const std::vector<std::string>& row : table) merged.csv += CsvRow(row);
   return merged;
+}
+
+// The plot's pixels: --size for the phase curve; a profile's --size is the size of the picture
+// it is read from, so its plot, like the phase curve's by default, is the file size times --scale.
+QSize PlotSize(const RenderJob& job) {
+  if (job.phaseCurve && job.sizeGiven) return QSize(job.width, job.height);
+  return kPlotFileSize * job.scale;
 }
 
 }  // namespace
@@ -178,11 +187,14 @@ int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   std::string bytes = curve.csv;
   if (job.curveFormat != CurveFormat::kCsv) {
     EnsureHeadlessGui();
+    CurvePlot plot = curve.plot;
+    plot.lineWidth = job.overlay.lineWidth;
+    const QSize size = PlotSize(job);
     QByteArray encoded;
     if (job.curveFormat == CurveFormat::kSvg) {
-      encoded = CurvePlotSvg(curve.plot).value_or(QByteArray());
+      encoded = CurvePlotSvg(plot, size, job.scale).value_or(QByteArray());
     } else {
-      encoded = PngBytes(CurvePlotImage(curve.plot)).value_or(QByteArray());
+      encoded = PngBytes(CurvePlotImage(plot, size, job.scale)).value_or(QByteArray());
     }
     if (encoded.isEmpty()) {
       err << kToolName << "cannot draw the plot for " << job.outputPath << "\n";

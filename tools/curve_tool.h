@@ -5,6 +5,7 @@
 //   phase curve: fresh state -> ComputePhaseCurve -> the curve beside Lambert's and
 //                Lommel-Seeliger's closed forms
 //   profile:     the job's pass (sphere or map) or surface -> its readout at each pixel of the line
+//   equator:     the job's sphere -> the law at each normal of the photometric equator
 
 #include <ostream>
 

@@ -24,6 +24,10 @@ bool& OverlayFlag(RenderJob& job) {
 const FlagOption kFlagOptions[] = {
     {"grey", "Grey tones instead of colour isolines.", JobFlag<&RenderJob::colourIsolines>, false,
      kColours},
+    {"plain",
+     "The grey tone alone, the way to a plain grey image: no isoline bands, no self-shadow or "
+     "fringe zones, no contour lines, whatever the legend; phi < 0 is black.",
+     JobFlag<&RenderJob::plain>, true, In({kPicture, kCompare, kSweep}, {kSphere, kMap, kSurface})},
     {"whole-sphere", "The whole sphere instead of its half.", JobFlag<&RenderJob::halfSphere>,
      false, kTurned, kSeenFromZ},
     {"smooth", "2x2 sub-pixel smoothing.", JobFlag<&RenderJob::smooth>, true,

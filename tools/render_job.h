@@ -46,10 +46,11 @@ struct SurfaceJob {
   int source = 1;            // --source K: whose image is written (1 the described source)
 };
 
-// --profile X0,Y0:X1,Y1: picture pixels, as --readout counts them.
+// --profile X0,Y0:X1,Y1: picture pixels, as --readout counts them; or --profile equator.
 struct ProfileLine {
   PixelPosition from;
   PixelPosition to;
+  bool equator = false;  // along the sphere's photometric equator (curves/photometric_equator.h)
 };
 
 // What a curve is written as, by the output's extension.
@@ -141,6 +142,7 @@ struct RenderJob {
   std::optional<RecoverJob> recover;
   int frameDelay = 10;        // --frame-delay: hundredths of a second a GIF frame is shown
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
+  bool plain = false;         // --plain: the grey tone alone (photometry/pass_constants.h)
   // --setup: the setup the job started from (setup_options.h); --write-setup's file.
   std::optional<Setup> setup;
   std::string writeSetupPath;

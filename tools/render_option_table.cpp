@@ -152,11 +152,13 @@ const std::vector<ValueOption>& ValueOptions() {
       {"phase-step", "DEG",
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
        ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
-      {"profile", "X0,Y0:X1,Y1",
+      {"profile", "X0,Y0:X1,Y1|equator",
        "Write phi along the line between two picture pixels (of the sphere, the map or a "
        "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 "
        "with --light on the map or a surface; the values the readout gives at those pixels), or "
-       ".png / .svg, a plot.",
+       ".png / .svg, a plot. equator instead: along the sphere's photometric equator, a tenth of "
+       "a degree apart, against the emission angle e signed towards the source (columns e, x, y, "
+       "phi, painted).",
        ParseProfile, In({kProfile, kComparedProfiles}, {kSphere, kMap, kSurface})},
       {"compare", "LAW[:NAME=VALUE...],...",
        "Paint 2 to 6 spheres side by side instead of one, each with its own function and "

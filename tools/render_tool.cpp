@@ -22,6 +22,7 @@
 #include "pass/readout.h"
 #include "pass/shade_command.h"
 #include "pass/worker_pool.h"
+#include "photometry/pass_constants.h"
 #include "picture_file.h"
 #include "recover_tool.h"
 #include "setup_options.h"
@@ -47,6 +48,7 @@ void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.exposure = job.exposure;
   state.bandsAsLines = static_cast<int16_t>(job.overlay.contourLines ? 1 : 0);
   SetBackground(state, job.background);
+  if (job.plain) SetPlainGrey(state);
 }
 
 std::variant<PassResult, InputError> RunJobPass(const RenderJob& job) {

@@ -24,6 +24,10 @@
         <translation>Оттенки серого вместо цветных изолиний.</translation>
     </message>
     <message>
+        <source>The grey tone alone, the way to a plain grey image: no isoline bands, no self-shadow or fringe zones, no contour lines, whatever the legend; phi &lt; 0 is black.</source>
+        <translation>Только серый тон, путь к простому серому изображению: без полос изолиний, зон собственной тени и каймы, без контурных линий, что бы ни стояло в легенде; phi &lt; 0 — чёрный.</translation>
+    </message>
+    <message>
         <source>The whole sphere instead of its half.</source>
         <translation>Вся сфера вместо её половины.</translation>
     </message>
@@ -176,8 +180,8 @@
         <translation>С --phase-curve: шаг фазового угла, от 0.1 до 30 градусов (по умолчанию 1).</translation>
     </message>
     <message>
-        <source>Write phi along the line between two picture pixels (of the sphere, the map or a surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 with --light on the map or a surface; the values the readout gives at those pixels), or .png / .svg, a plot.</source>
-        <translation>Записать вместо картинки phi вдоль отрезка между двумя пикселями картинки (сферы, карты или поверхности): -o FILE.csv (столбцы x, y, phi, painted и phi2, phi3 с --light на карте или поверхности; значения, которые в этих пикселях дают показания), или .png / .svg, график.</translation>
+        <source>Write phi along the line between two picture pixels (of the sphere, the map or a surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 with --light on the map or a surface; the values the readout gives at those pixels), or .png / .svg, a plot. equator instead: along the sphere's photometric equator, a tenth of a degree apart, against the emission angle e signed towards the source (columns e, x, y, phi, painted).</source>
+        <translation>Записать вместо картинки phi вдоль отрезка между двумя пикселями картинки (сферы, карты или поверхности): -o FILE.csv (столбцы x, y, phi, painted и phi2, phi3 с --light на карте или поверхности; значения, которые в этих пикселях дают показания), или .png / .svg, график. equator вместо отрезка: вдоль фотометрического экватора сферы через каждую десятую градуса, по углу отражения e со знаком (к источнику плюс; столбцы e, x, y, phi, painted).</translation>
     </message>
     <message>
         <source>Paint 2 to 6 spheres side by side instead of one, each with its own function and parameters (e.g. matte,lommel-seeliger,oren-nayar:sigma=40) and everything else as given, captioned, in one picture of -o's format.</source>

@@ -2,7 +2,9 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -43,6 +45,88 @@ bool PutDelay(GifFileType* gif, int delay) {
   return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), block) == GIF_OK;
 }
 
+constexpr int kPaletteSize = 256;
+
+struct PixelColours {
+  std::vector<GifByteType>& red;
+  std::vector<GifByteType>& green;
+  std::vector<GifByteType>& blue;
+  std::vector<GifByteType>& indices;
+  bool Is(size_t at, Rgb colour) const {
+    return red[at] == colour.r && green[at] == colour.g && blue[at] == colour.b;
+  }
+};
+
+// giflib's median cut into at most `count` entries; the entries made, or -1.
+int Quantise(int width, int height, int count, PixelColours& pixels, ColorMapObject& palette) {
+  int colours = count;
+  if (GifQuantizeBuffer(static_cast<unsigned>(width), static_cast<unsigned>(height), &colours,
+                        pixels.red.data(), pixels.green.data(), pixels.blue.data(),
+                        pixels.indices.data(), palette.Colors) != GIF_OK) {
+    return -1;
+  }
+  return colours;
+}
+
+constexpr Rgb kPureColours[] = {{255, 255, 255}, {0, 0, 0}};
+
+bool EntryIs(const GifColorType& entry, Rgb colour) {
+  return entry.Red == colour.r && entry.Green == colour.g && entry.Blue == colour.b;
+}
+
+// The first pixel of exactly `colour`, if any.
+std::optional<size_t> FirstPixelOf(const PixelColours& pixels, Rgb colour) {
+  for (size_t at = 0; at < pixels.indices.size(); ++at) {
+    if (pixels.Is(at, colour)) return at;
+  }
+  return std::nullopt;
+}
+
+// Whether every pixel of palette entry `index` is exactly `colour`.
+bool EntryHoldsOnly(const PixelColours& pixels, GifByteType index, Rgb colour) {
+  for (size_t at = 0; at < pixels.indices.size(); ++at) {
+    if (pixels.indices[at] == index && !pixels.Is(at, colour)) return false;
+  }
+  return true;
+}
+
+// The pure colours the frames hold whose entry is another colour shared with other colours: each
+// needs an entry of its own.
+std::vector<Rgb> PureColoursToKeep(const PixelColours& pixels, const ColorMapObject& palette) {
+  std::vector<Rgb> needed;
+  for (const Rgb colour : kPureColours) {
+    const std::optional<size_t> at = FirstPixelOf(pixels, colour);
+    if (!at) continue;
+    const GifByteType index = pixels.indices[*at];
+    if (EntryIs(palette.Colors[index], colour) || EntryHoldsOnly(pixels, index, colour)) continue;
+    needed.push_back(colour);
+  }
+  return needed;
+}
+
+// Pure white and pure black painted exactly: an entry that holds only the colour is set to it,
+// otherwise the colour's pixels move to a new entry after the `colours` made.
+void KeepPureColours(PixelColours& pixels, ColorMapObject& palette, int colours) {
+  for (const Rgb colour : kPureColours) {
+    const std::optional<size_t> first = FirstPixelOf(pixels, colour);
+    if (!first) continue;
+    const GifByteType index = pixels.indices[*first];
+    GifColorType& entry = palette.Colors[index];
+    if (EntryIs(entry, colour)) continue;
+    const GifColorType pure{static_cast<GifByteType>(colour.r), static_cast<GifByteType>(colour.g),
+                            static_cast<GifByteType>(colour.b)};
+    if (EntryHoldsOnly(pixels, index, colour) || colours >= kPaletteSize) {
+      entry = pure;
+      continue;
+    }
+    palette.Colors[colours] = pure;
+    for (size_t at = *first; at < pixels.indices.size(); ++at) {
+      if (pixels.Is(at, colour)) pixels.indices[at] = static_cast<GifByteType>(colours);
+    }
+    ++colours;
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> EncodeGif(const std::vector<ImageBuffer>& frames, int delay) {
@@ -68,14 +152,22 @@ std::optional<std::string> EncodeGif(const std::vector<ImageBuffer>& frames, int
       }
     }
   }
-  int colours = 256;
-  std::unique_ptr<ColorMapObject, MapFree> palette(GifMakeMapObject(colours, nullptr));
-  if (!palette ||
-      GifQuantizeBuffer(static_cast<unsigned>(width), static_cast<unsigned>(height * frames.size()),
-                        &colours, red.data(), green.data(), blue.data(), indices.data(),
-                        palette->Colors) != GIF_OK) {
-    return std::nullopt;
+  std::unique_ptr<ColorMapObject, MapFree> palette(GifMakeMapObject(kPaletteSize, nullptr));
+  if (!palette) return std::nullopt;
+  PixelColours stacked{red, green, blue, indices};
+  int colours =
+      Quantise(width, height * static_cast<int>(frames.size()), kPaletteSize, stacked, *palette);
+  if (colours < 0) return std::nullopt;
+  // Median cut keeps 5 bits a channel: white comes out as 248. Pure white and pure black get
+  // entries of their own, the palette made again with room for them if it is full.
+  const std::vector<Rgb> pure = PureColoursToKeep(stacked, *palette);
+  if (!pure.empty() && colours + static_cast<int>(pure.size()) > kPaletteSize) {
+    std::fill(palette->Colors, palette->Colors + kPaletteSize, GifColorType{});
+    colours = Quantise(width, height * static_cast<int>(frames.size()),
+                       kPaletteSize - static_cast<int>(pure.size()), stacked, *palette);
+    if (colours < 0) return std::nullopt;
   }
+  KeepPureColours(stacked, *palette, colours);
   std::string bytes;
   int error = 0;
   std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&bytes, AppendBytes, &error));

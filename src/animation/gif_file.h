@@ -1,7 +1,7 @@
 #pragma once
 // Frames as an animated GIF (giflib): one palette of up to 256 colours made from all the frames'
-// colours together (giflib's median cut), every frame a full image of it, shown `delay` hundredths
-// of a second, the whole looping for ever.
+// colours together (giflib's median cut; pure white and pure black kept exact), every frame a full
+// image of it, shown `delay` hundredths of a second, the whole looping for ever.
 
 #include <optional>
 #include <string>

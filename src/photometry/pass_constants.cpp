@@ -23,3 +23,9 @@ PassConstants MakePassConstants(const RenderState& state) {
   pass.bandsAsLines = state.bandsAsLines == 1;
   return pass;
 }
+
+void SetPlainGrey(RenderState& state) {
+  state.showIsolines = 0;
+  state.bandsAsLines = 0;
+  state.isoHalfWidth.fill(-1.0F);
+}

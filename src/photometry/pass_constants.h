@@ -34,3 +34,10 @@ struct PassConstants : ViewConstants {
 };
 
 PassConstants MakePassConstants(const RenderState& state);
+
+// The settings that paint the grey tone alone: the grey shader, no contour lines, and
+// half-widths of -1, which cross every band's bounds (level + 1 above level - 1) and leave the
+// self-shadow zone [0, -1] and the fringe [1, -1] empty. Every phi >= 0 is then painted in its
+// grey tone and every phi < 0 (NaN and the mirror's misses, phi -0.999, among them) in deep
+// shadow, which is black.
+void SetPlainGrey(RenderState& state);

@@ -47,15 +47,17 @@ QValueAxis* MakeAxis(const QString& title, Span span, const QLocale& locale, boo
   return axis;
 }
 
-void DrawChart(const CurvePlot& plot, QSize size, QPainter& painter) {
+void DrawChart(const CurvePlot& plot, QSize size, int magnification, QPainter& painter) {
   QGraphicsScene scene;
   std::unique_ptr<QChart> chart = MakeCurveChart(plot);
   QChart* shown = chart.release();
   scene.addItem(shown);  // the scene owns it from here
-  shown->resize(size);
-  scene.setSceneRect(QRectF(QPointF(0, 0), size));
+  const QRectF laidOut(QPointF(0, 0), QSizeF(size) / magnification);
+  shown->resize(laidOut.size());
+  scene.setSceneRect(laidOut);
   painter.setRenderHint(QPainter::Antialiasing);
-  scene.render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
+  if (magnification != 1) painter.scale(magnification, magnification);
+  scene.render(&painter, laidOut, laidOut);
 }
 
 }  // namespace
@@ -82,6 +84,11 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
     if (plot.xTicks > 1) xAxis->setTickCount(plot.xTicks);
     if (!plot.xFormat.isEmpty()) xAxis->setLabelFormat(plot.xFormat);
   }
+  if (plot.yRange) {
+    ys.low = plot.yRange->first;
+    ys.high = plot.yRange->second;
+    ys.Settle();
+  }
   QValueAxis* yAxis = MakeAxis(plot.yTitle, ys, plot.locale, plot.yReversed);
   chart->addAxis(xAxis, Qt::AlignBottom);
   chart->addAxis(yAxis, Qt::AlignLeft);
@@ -91,7 +98,7 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
     for (const QPointF& point : curve.points) {
       if (std::isfinite(point.x()) && std::isfinite(point.y())) series->append(point);
     }
-    QPen pen(curve.colour, 2.0, curve.style);
+    QPen pen(curve.colour, 2.0 * plot.lineWidth, curve.style);
     series->setPen(pen);
     chart->addSeries(series);
     series->attachAxis(xAxis);
@@ -101,15 +108,15 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
   return chart;
 }
 
-QImage CurvePlotImage(const CurvePlot& plot, QSize size) {
+QImage CurvePlotImage(const CurvePlot& plot, QSize size, int magnification) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  DrawChart(plot, size, painter);
+  DrawChart(plot, size, magnification, painter);
   return image;
 }
 
-std::optional<QByteArray> CurvePlotSvg(const CurvePlot& plot, QSize size) {
+std::optional<QByteArray> CurvePlotSvg(const CurvePlot& plot, QSize size, int magnification) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
@@ -121,7 +128,7 @@ std::optional<QByteArray> CurvePlotSvg(const CurvePlot& plot, QSize size) {
   {
     QPainter painter;
     if (!painter.begin(&generator)) return std::nullopt;
-    DrawChart(plot, size, painter);
+    DrawChart(plot, size, magnification, painter);
     if (!painter.end()) return std::nullopt;
   }
   if (bytes.isEmpty()) return std::nullopt;

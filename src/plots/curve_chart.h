@@ -38,6 +38,9 @@ struct CurvePlot {
   std::optional<std::pair<double, double>> xRange;
   int xTicks = 0;
   QString xFormat;
+  // A fixed y range, rounded to nice numbers; by default the points' range.
+  std::optional<std::pair<double, double>> yRange;
+  double lineWidth = 1.0;  // the curves' pens are 2 * lineWidth pixels wide
 };
 
 inline constexpr QSize kPlotFileSize(760, 460);
@@ -45,7 +48,9 @@ inline constexpr QSize kPlotFileSize(760, 460);
 // The chart of `plot`, its axes spanning the series' points.
 std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot);
 
-// The plot drawn at `size` logical pixels: an RGB image, or the bytes of an SVG (nothing when it
-// could not be encoded). Needs a QApplication (Qt Charts draws through the graphics view).
-QImage CurvePlotImage(const CurvePlot& plot, QSize size = kPlotFileSize);
-std::optional<QByteArray> CurvePlotSvg(const CurvePlot& plot, QSize size = kPlotFileSize);
+// The plot in `size` pixels, laid out at size / magnification and drawn magnified (fonts, lines
+// and margins `magnification` times as large): an RGB image, or the bytes of an SVG (nothing when
+// it could not be encoded). Needs a QApplication (Qt Charts draws through the graphics view).
+QImage CurvePlotImage(const CurvePlot& plot, QSize size = kPlotFileSize, int magnification = 1);
+std::optional<QByteArray> CurvePlotSvg(const CurvePlot& plot, QSize size = kPlotFileSize,
+                                       int magnification = 1);

@@ -1,7 +1,9 @@
 #include "plots/curve_plots.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "intake/law_texts.h"
@@ -9,6 +11,21 @@
 namespace {
 
 double Magnitude(double brightness) { return -2.5 * std::log10(brightness); }
+
+// The magnitudes the curves reach up to g = kMagnitudeRangeEnd: towards 180 degrees Phi falls to
+// 0 and its magnitude grows without bound, which would squeeze the useful part into a sliver.
+std::pair<double, double> MagnitudeRange(const std::vector<CurveSeries>& series) {
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (const CurveSeries& curve : series) {
+    for (const QPointF& point : curve.points) {
+      if (point.x() > kMagnitudeRangeEnd || !std::isfinite(point.y())) continue;
+      low = std::min(low, point.y());
+      high = std::max(high, point.y());
+    }
+  }
+  return {low, high};
+}
 
 CurveSeries Series(const QString& name, const std::vector<double>& degrees,
                    double (*valueAt)(double g, const std::vector<double>& own, size_t k),
@@ -47,6 +64,7 @@ CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes)
                         QColor(120, 120, 120), Qt::DashLine),
                  Series(QStringLiteral("сфера Ломмеля — Зелигера"), curve.degrees, lommel, {},
                         magnitudes, QColor(200, 120, 0), Qt::DashLine)};
+  if (magnitudes) plot.yRange = MagnitudeRange(plot.series);
   return plot;
 }
 
@@ -73,5 +91,19 @@ CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
   }
   plot.series = {phi, painted};
   plot.series.insert(plot.series.end(), others.begin(), others.end());
+  return plot;
+}
+
+CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples) {
+  CurvePlot plot = ProfilePlot(samples);
+  plot.xTitle = QStringLiteral("e, градусов (к источнику — плюс)");
+  const bool withinLimb = std::all_of(samples.begin(), samples.end(), [](const ProfileSample& s) {
+    return std::fabs(s.distance) <= 90.0;
+  });
+  if (withinLimb) {
+    plot.xRange = {-90.0, 90.0};
+    plot.xTicks = 7;
+    plot.xFormat = QStringLiteral("%.0f");
+  }
   return plot;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The program's two kinds of curve as plots, for the window and the renderer alike: a phase
 // curve beside the closed forms of the Lambert and Lommel-Seeliger spheres (in brightness, or in
-// magnitudes -2.5 lg Phi growing downwards), and a profile (phi, the painted value and the
-// extra sources' phi against the distance along the line).
+// magnitudes -2.5 lg Phi growing downwards, the axis spanning the curves up to g = 150 degrees),
+// and a profile (phi, the painted value and the extra sources' phi against the distance along
+// the line).
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,14 @@
 #include "curves/profile.h"
 #include "plots/curve_chart.h"
 
+// In magnitudes the y axis spans what the curves reach up to this phase angle (degrees).
+inline constexpr double kMagnitudeRangeEnd = 150.0;
+
 CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes);
 
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples);
+
+// The profile along the photometric equator (curves/photometric_equator.h): phi and the painted
+// value against the signed emission angle, the axis from -90 to 90 degrees in steps of 30 (wider,
+// to nice numbers, where the view shows the far side).
+CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples);

@@ -1,18 +1,24 @@
 // «Фазовая кривая» follows the pass: Lambert's phase integral for the matte sphere, magnitudes
-// at a toggle, the data saved as CSV and a failed save reported with nothing written.
+// at a toggle on their useful range with the readout on the curve, the data saved as CSV and a
+// failed save reported with nothing written; the equator's profile against the emission angle.
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/plot_view.h"
 #include "app/curves/profile_window.h"
 #include "app/input_box_mark.h"
+#include "app/locale_numbers.h"
 #include "curves/profile.h"
 #include "form_probe.h"
 #include "model/image_buffer.h"
@@ -37,6 +43,21 @@ class CurvesWindowTest : public QObject {
     Find<QCheckBox>(*window, "PhaseMagnitudes")->setChecked(true);
     QVERIFY(view.Plot().yReversed);
     QCOMPARE(view.Plot().series.front().points.front().y(), 0.0);  // -2.5 lg 1
+    // The axis spans the curves to 150 degrees (Lambert's 4.6 there), not the 50 magnitudes
+    // towards 180; the readout is the curve's at the pointer's g, not the pointer's height.
+    QChart& chart = *view.ChartView().chart();
+    const auto* magnitudes = qobject_cast<QValueAxis*>(chart.axes(Qt::Vertical).front());
+    QVERIFY(magnitudes->max() >= 4.6 && magnitudes->max() <= 6.0);
+    const QPointF bottom = chart.mapToPosition(QPointF(103.0, magnitudes->max() - 0.1));
+    QTest::mouseMove(view.ChartView().viewport(), view.ChartView().mapFromScene(bottom));
+    const QString shown = view.PointerText();
+    const double value =
+        UserLocale().toDouble(shown.section(QStringLiteral("= "), 2).section(u' ', 0, 0));
+    bool onACurve = false;
+    for (const CurveSeries& curve : view.Plot().series) {
+      onACurve = onACurve || std::abs(curve.points[103].y() - value) < 1e-4;
+    }
+    QVERIFY2(onACurve && shown.startsWith(QStringLiteral("g = 103")), qPrintable(shown));
 
     QTemporaryDir folder;
     const QString csv = folder.filePath(QStringLiteral("phase.csv"));
@@ -86,6 +107,27 @@ class CurvesWindowTest : public QObject {
     QCOMPARE(k, phi.size());
     form->Profile()->close();
     QVERIFY(!picture.LineMark().has_value());
+  }
+
+  // Along the photometric equator the x is the emission angle, which the CSV's first column holds.
+  void theEquatorProfileIsPlottedAgainstTheEmissionAngle() {
+    std::unique_ptr<Form1> form = OpenForm();
+    Retype(*Find<QLineEdit>(*form, "Text4_0"), QStringLiteral("40"));
+    Press(*form);
+    PictureBox& picture = *Find<PictureBox>(*form, "Picture1");
+    QTest::mousePress(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 120));
+    QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
+    form->Profile()->EquatorButton().click();
+    const PlotView& view = form->Profile()->View();
+    QVERIFY(view.Plot().xTitle.startsWith(u'e'));
+    const std::vector<QPointF>& phi = view.Plot().series.front().points;
+    QVERIFY(phi.back().x() >= 89.9);  // the half sphere's edge, e = 90
+    const QStringList rows = QString::fromStdString(view.Csv()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.front(), QStringLiteral("e,x,y,phi,painted"));
+    QCOMPARE(rows.size(), qsizetype(phi.size() + 1));
+    for (size_t k = 0; k < phi.size(); k += 97) {
+      QCOMPARE(rows[qsizetype(k + 1)].section(u',', 0, 0).toDouble(), phi[k].x());
+    }
   }
 
   // Each sphere of the row is the main pass's state with that law, painted exactly; a parameter

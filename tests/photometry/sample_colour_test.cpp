@@ -136,6 +136,29 @@ TEST(ColourSample, ABandAtZeroBeatsTheSelfShadowZoneButNeverTintsNegatives) {
   EXPECT_EQ(PaintedColour(-0.002F, IsolineStyle::kColourTint, state), kShadowFringe);
 }
 
+// The plain grey settings leave only the tone and deep shadow: a phi on a level exactly, at the
+// top of a self-shadow zone or of a fringe, and the mirror's miss are no zone of their own.
+TEST(ColourSample, PlainGreyPaintsTheToneAlone) {
+  RenderState state = StartupLikeState();
+  state.isoLevel[3] = 0.0F;  // a level at 0 as well, where a band would meet the shadow zones
+  SetPlainGrey(state);
+  const PassConstants pass = MakePassConstants(state);
+  EXPECT_LT(pass.mirrorMissValue, 0.0F);
+  const float kNaN = std::numeric_limits<float>::quiet_NaN();
+  const struct {
+    float phi;
+    Rgb painted;
+  } kRows[] = {{0.9F, {229, 229, 229}}, {0.3F, {77, 77, 77}},    {0.0F, {0, 0, 0}},
+               {0.005F, {1, 1, 1}},     {1.0F, {255, 255, 255}}, {-0.0F, {0, 0, 0}},
+               {-0.004F, {0, 0, 0}},    {kNaN, {0, 0, 0}}};
+  for (const auto& row : kRows) {
+    EXPECT_EQ(PaintedColour(row.phi, IsolineStyle::kGreyLift, state), row.painted) << row.phi;
+    EXPECT_EQ(PaintedColour(row.phi, IsolineStyle::kColourTint, state), row.painted) << row.phi;
+    const PhiZoneKind zone = ZoneOfPhi(row.phi, pass).kind;
+    EXPECT_TRUE(zone == PhiZoneKind::kTone || zone == PhiZoneKind::kDeepShadow) << row.phi;
+  }
+}
+
 // The fringe reaches down to -isoHalfWidth(0), the self-shadow zone up to isoHalfWidth(6): each
 // edge follows its own legend row, so rows of different widths tell them apart.
 TEST(ColourSample, ShadowZoneEdgesFollowTheirOwnLegendRows) {

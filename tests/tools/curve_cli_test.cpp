@@ -1,9 +1,11 @@
 // The renderer's curves: a profile's values are the readout's at its pixels, to the digits
-// printed; the phase curve's CSV reads back; a plotted SVG parses and carries its axis numbers.
+// printed; the phase curve's CSV reads back; a plotted SVG parses and carries its axis numbers;
+// --size, --scale and --line-width shape the plot; compared curves' names are quoted fields.
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QImage>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -87,6 +89,69 @@ TEST(CurveCli, ThePhaseCurveReadsBackAndItsPlotHasNumbers) {
   EXPECT_EQ(Render({"--phase-curve", "--function", "mirror", "-o", folder.File("m.csv")}), 2);
   EXPECT_EQ(Render({"--profile", "0,0:500,10", "-o", folder.File("off.csv")}), 2);
   EXPECT_EQ(Render({"--phase-curve", "-o", folder.File("c.bmp")}), 2);
+}
+
+// Each option changes the plot it is given for: its size, or (--line-width) its pixels.
+TEST(CurveCli, PlotsTakeSizeScaleAndLineWidth) {
+  TempFolder folder;
+  const std::vector<std::string> phase{"--phase-curve", "--phase-step", "5"};
+  const std::vector<std::string> profile{"--profile", "100,168:300,168"};
+  const std::vector<std::string> compare{"--compare", "matte,hapke", "--phase-curve",
+                                         "--phase-step", "5"};
+  const struct {
+    std::vector<std::string> curve;
+    std::vector<std::string> options;
+    QSize size;
+  } kRows[] = {{phase, {"--scale", "2"}, {1520, 920}},
+               {phase, {"--size", "1600x1000"}, {1600, 1000}},
+               {phase, {"--line-width", "3"}, {760, 460}},
+               {profile, {"--scale", "3"}, {2280, 1380}},
+               {profile, {"--line-width", "2"}, {760, 460}},
+               {compare, {"--size", "900x500", "--scale", "2"}, {900, 500}}};
+  for (const auto& row : kRows) {
+    std::vector<std::string> plain = row.curve;
+    plain.insert(plain.end(), {"-o", folder.File("plain.png")});
+    ASSERT_EQ(Render(plain), 0);
+    std::vector<std::string> args = row.curve;
+    args.insert(args.end(), row.options.begin(), row.options.end());
+    args.insert(args.end(), {"-o", folder.File("shaped.png")});
+    ASSERT_EQ(Render(args), 0) << row.options[0];
+    const QImage shaped(QString::fromStdString(folder.File("shaped.png")));
+    EXPECT_EQ(shaped.size(), row.size) << row.options[0];
+    EXPECT_NE(shaped, QImage(QString::fromStdString(folder.File("plain.png"))))
+        << row.curve[0] << " " << row.options[0];
+  }
+}
+
+// RFC 4180: a name with a comma is one quoted field, so every row has the header's fields: the
+// key columns (g; or e, x, y along the equator) and one a law.
+TEST(CurveCli, ComparedCurvesNameTheirColumnsInQuotedFields) {
+  const struct {
+    std::vector<std::string> curve;
+    size_t rows;
+    size_t fields;
+  } kRows[] = {{{"--phase-curve", "--phase-step", "10"}, 20, 5},
+               {{"--profile", "equator", "--slant", "30", "--rot-x", "60"}, 1506, 7}};
+  for (const auto& row : kRows) {
+    TempFolder folder;
+    std::vector<std::string> args{"--compare", "matte,lommel-seeliger,hapke,minnaert:k=0.5"};
+    args.insert(args.end(), row.curve.begin(), row.curve.end());
+    args.insert(args.end(), {"-o", folder.File("c.csv")});
+    ASSERT_EQ(Render(args), 0) << row.curve[0];
+    const std::vector<std::string> rows = Lines(folder.File("c.csv"));
+    ASSERT_EQ(rows.size(), row.rows) << row.curve[0];
+    EXPECT_EQ(rows[0].substr(rows[0].rfind(",\"")), ",\"Миннарт, k=0.5\"");
+    const auto fields = [](const std::string& line) {
+      size_t count = 1;
+      bool quoted = false;
+      for (const char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (c == ',' && !quoted) ++count;
+      }
+      return count;
+    };
+    for (const std::string& line : rows) ASSERT_EQ(fields(line), row.fields) << line;
+  }
 }
 
 }  // namespace

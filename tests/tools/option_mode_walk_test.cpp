@@ -163,12 +163,6 @@ const std::map<std::string, Sample>& Samples() {
 bool NeverChangesOutput(const std::string& name) { return name == "threads" || name == "language"; }
 
 // TEMPORARY, removed at merge: the curves' plots are being given --size, --scale and
-// --line-width; until then these pairs change nothing.
-bool AwaitsCurvePlotOptions(const std::string& name, Mode mode) {
-  const bool curve = mode == Mode::kPhaseCurve || mode == Mode::kProfile ||
-                     mode == Mode::kComparedPhaseCurves || mode == Mode::kComparedProfiles;
-  return curve && (name == "size" || name == "scale" || name == "line-width");
-}
 
 struct Outcome {
   int status = -1;
@@ -260,7 +254,7 @@ TEST_P(OptionModeWalk, EveryOptionChangesTheOutputOrIsRefusedOrWarns) {
     if (std::find(base.args.begin(), base.args.end(), "--" + name) != base.args.end() &&
         Samples().at(name).args.size() == 1)
       continue;
-    if (NeverChangesOutput(name) || AwaitsCurvePlotOptions(name, base.mode)) continue;
+    if (NeverChangesOutput(name)) continue;
     const auto sample = Samples().find(name);
     ASSERT_NE(sample, Samples().end()) << "no sample for --" << name;
     Args before = base.args;

@@ -267,6 +267,11 @@ TEST(RenderOptionsTest, BadOptionsGiveAnErrorNamingThem) {
       {{"-o", ".png"}, ".png"},
       {{"-o", "dir/.ppm"}, "dir/.ppm"},
       {{"-o", "dir.png/pic"}, "dir.png/pic"},
+      // --plain paints no bands: what would shape them is refused, not dropped.
+      {{"--plain", "--half-widths", "0,0,0,0,0,0,0", "-o", "out.ppm"}, "--half-widths"},
+      {{"--plain", "--contour-lines", "-o", "out.ppm"}, "--contour-lines"},
+      {{"--plain", "--write-setup", "out.gsetup"}, "--write-setup"},
+      {{"--plain", "--phase-curve", "-o", "c.csv"}, "--plain"},
   };
   for (const RejectedCase& c : cases) {
     std::string shown;

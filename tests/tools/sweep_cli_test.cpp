@@ -1,5 +1,6 @@
 // The renderer's sweeps: a 12-frame GIF of the slant holds 12 frames, each the picture of its
-// step within the palette's rounding, with the delay set; numbered PNG files are those pictures
+// step within the palette's rounding and its pure white and black exact, with the delay set; a
+// full palette still keeps them; numbered PNG files are those pictures
 // exactly; a bad sweep is refused.
 
 #include <gif_lib.h>
@@ -7,11 +8,14 @@
 
 #include <QImage>
 #include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "animation/gif_file.h"
 #include "render_options.h"
 #include "render_tool.h"
 #include "sweep_tool.h"
@@ -32,6 +36,60 @@ ImageBuffer FramePicture(const std::vector<std::string>& args, int frame) {
   return std::get<ImageBuffer>(RenderPicture(one));
 }
 
+struct PaletteError {
+  int worst = 0;       // the largest difference of a component
+  int pureMissed = 0;  // pure white or black pixels shown otherwise
+};
+
+PaletteError CompareFrame(const ImageBuffer& expected, const SavedImage& image,
+                          const ColorMapObject& map) {
+  PaletteError error;
+  for (int y = 0; y < expected.Height(); ++y) {
+    for (int x = 0; x < expected.Width(); ++x) {
+      const GifColorType c = map.Colors[image.RasterBits[y * expected.Width() + x]];
+      const Rgb want = expected.At(x, y);
+      error.worst = std::max({error.worst, std::abs(c.Red - want.r), std::abs(c.Green - want.g),
+                              std::abs(c.Blue - want.b)});
+      const bool pure = want == Rgb{255, 255, 255} || want == Rgb{0, 0, 0};
+      if (pure && (c.Red != want.r || c.Green != want.g || c.Blue != want.b)) ++error.pureMissed;
+    }
+  }
+  return error;
+}
+
+// A frame of more colours than a palette holds, near-white and near-black among them: the median
+// cut fills all 256 entries and puts pure white and black in boxes with their neighbours.
+TEST(SweepCli, AFullPaletteKeepsPureWhiteAndBlack) {
+  ImageBuffer frame(64, 64);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const int k = y * 64 + x;
+      frame.SetPixel(x, y, Rgb{(k * 37) % 256, (k * 91) % 256, (k * 13) % 256});
+    }
+  }
+  for (int x = 0; x < 64; ++x) {
+    frame.SetPixel(x, 0, Rgb{255, 255, 255});
+    frame.SetPixel(x, 1, Rgb{250, 252, 249});
+    frame.SetPixel(x, 2, Rgb{0, 0, 0});
+    frame.SetPixel(x, 3, Rgb{5, 3, 6});
+  }
+  const std::optional<std::string> bytes = EncodeGif({frame}, 10);
+  ASSERT_TRUE(bytes.has_value());
+  TempFolder folder;
+  {
+    std::ofstream file(folder.File("full.gif"), std::ios::binary);
+    file << *bytes;
+  }
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(folder.File("full.gif").c_str(), &error);
+  ASSERT_NE(gif, nullptr);
+  ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+  const PaletteError found = CompareFrame(frame, gif->SavedImages[0], *gif->SColorMap);
+  EXPECT_EQ(found.pureMissed, 0);
+  EXPECT_LE(found.worst, 64);  // a coarse palette for 4096 colours, but no colour lost
+  DGifCloseFile(gif, &error);
+}
+
 TEST(SweepCli, AGifHoldsEachStepWithinThePalette) {
   TempFolder folder;
   const std::vector<std::string> args{"--sweep", "slant=0:110:12",        "--frame-delay", "25",
@@ -49,16 +107,9 @@ TEST(SweepCli, AGifHoldsEachStepWithinThePalette) {
     const ImageBuffer expected = FramePicture(args, k);
     const SavedImage& image = gif->SavedImages[k];
     const ColorMapObject* map = gif->SColorMap;
-    int worst = 0;
-    for (int y = 0; y < expected.Height(); ++y) {
-      for (int x = 0; x < expected.Width(); ++x) {
-        const GifColorType c = map->Colors[image.RasterBits[y * expected.Width() + x]];
-        const Rgb want = expected.At(x, y);
-        worst = std::max({worst, std::abs(c.Red - want.r), std::abs(c.Green - want.g),
-                          std::abs(c.Blue - want.b)});
-      }
-    }
-    EXPECT_LE(worst, 16) << "frame " << k;  // five bits a component, then the median cut
+    const PaletteError error = CompareFrame(expected, image, *map);
+    EXPECT_LE(error.worst, 16) << "frame " << k;  // five bits a component, then the median cut
+    EXPECT_EQ(error.pureMissed, 0) << "frame " << k;
   }
   DGifCloseFile(gif, &error);
 }

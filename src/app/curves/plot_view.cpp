@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <cmath>
+#include <limits>
 
 #include "app/curves/plot_files.h"
 #include "app/locale_numbers.h"
@@ -59,17 +61,48 @@ void PlotView::SetPlot(const CurvePlot& plot, std::string csv) {
 
 QString PlotView::PointerText() const { return pointer_->text(); }
 
+// The curves' point under the pointer: of each curve the sample nearest the pointer's x, of
+// those the one nearest it on the screen, among the samples inside the plot area (a curve runs
+// off it where the axis range ends); the curve's index and its point.
+std::optional<std::pair<size_t, QPointF>> PlotView::NearestPoint(QPointF at) const {
+  QChart* chart = view_->chart();
+  const QRectF area = chart->plotArea();
+  std::optional<std::pair<size_t, QPointF>> nearest;
+  double bestY = std::numeric_limits<double>::infinity();
+  for (size_t k = 0; k < plot_.series.size(); ++k) {
+    std::optional<QPointF> own;
+    QPointF ownShown;
+    for (const QPointF& point : plot_.series[k].points) {
+      if (!std::isfinite(point.x()) || !std::isfinite(point.y())) continue;
+      const QPointF shown = chart->mapToPosition(point);
+      if (!area.contains(shown)) continue;
+      if (!own || std::fabs(shown.x() - at.x()) < std::fabs(ownShown.x() - at.x())) {
+        own = point;
+        ownShown = shown;
+      }
+    }
+    if (own && std::fabs(ownShown.y() - at.y()) < bestY) {
+      bestY = std::fabs(ownShown.y() - at.y());
+      nearest = {k, *own};
+    }
+  }
+  return nearest;
+}
+
 bool PlotView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_->viewport() && event->type() == QEvent::MouseMove && view_->chart()) {
     const QPointF at = static_cast<QMouseEvent*>(event)->position();
-    QChart* chart = view_->chart();
-    if (chart->plotArea().contains(at)) {
-      const QPointF value = chart->mapToValue(at);
+    const std::optional<std::pair<size_t, QPointF>> nearest =
+        view_->chart()->plotArea().contains(at) ? NearestPoint(at) : std::nullopt;
+    if (nearest) {
       const QLocale locale = UserLocale();
-      pointer_->setText(QStringLiteral("%1 = %2,  %3 = %4")
-                            .arg(plot_.xTitle.section(u',', 0, 0),
-                                 locale.toString(value.x(), 'f', 2), plot_.yTitle,
-                                 locale.toString(value.y(), 'f', 4)));
+      QString text =
+          QStringLiteral("%1 = %2,  %3 = %4")
+              .arg(plot_.xTitle.section(u',', 0, 0), locale.toString(nearest->second.x(), 'f', 2),
+                   plot_.yTitle, locale.toString(nearest->second.y(), 'f', 4));
+      if (plot_.series.size() > 1)
+        text += QStringLiteral("  (%1)").arg(plot_.series[nearest->first].name);
+      pointer_->setText(text);
     } else {
       pointer_->clear();
     }

@@ -1,13 +1,16 @@
 #pragma once
-// A plot in a window: a Qt Charts view of a CurvePlot, the value under the pointer in a line
-// below it (in the user's number format), and a context menu to save the plot (PNG, SVG or PDF)
-// or its data (CSV).
+// A plot in a window: a Qt Charts view of a CurvePlot, the curves' point at the pointer's x
+// (of the curve nearest it) in a line below it (in the user's number format, with the curve's name
+// when there are several), and a context menu to save the plot (PNG, SVG or PDF) or its data (CSV).
 //
-//   SetPlot(plot, csv) -> the chart shown; pointer -> «x = …, y = …»; menu -> PlotFiles
+//   SetPlot(plot, csv) -> the chart shown; pointer -> the curve's point -> «x = …, y = …»;
+//   menu -> PlotFiles
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "plots/curve_chart.h"
 
@@ -24,7 +27,7 @@ class PlotView final : public QWidget {
   const CurvePlot& Plot() const { return plot_; }
   const std::string& Csv() const { return csv_; }
   QChartView& ChartView() const { return *view_; }
-  // The line under the plot: the values under the pointer, or empty.
+  // The line under the plot: the curves' point at the pointer, or empty.
   QString PointerText() const;
   QMenu& Menu() const { return *menu_; }
 
@@ -41,6 +44,7 @@ class PlotView final : public QWidget {
 
  private:
   QString AskPath(bool data);
+  std::optional<std::pair<size_t, QPointF>> NearestPoint(QPointF at) const;
 
   QChartView* view_ = nullptr;
   QLabel* pointer_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
+#include "curves/photometric_equator.h"
 #include "plots/curve_plots.h"
 
 ProfileWindow::ProfileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -37,6 +38,13 @@ void ProfileWindow::ShowProfile(const std::vector<ProfileSample>& samples, const
   CurvePlot plot = ProfilePlot(samples);
   plot.title = title;
   view_->SetPlot(plot, ProfileCsv(samples));
+}
+
+void ProfileWindow::ShowEquatorProfile(const std::vector<ProfileSample>& samples,
+                                       const QString& title) {
+  CurvePlot plot = EquatorProfilePlot(samples);
+  plot.title = title;
+  view_->SetPlot(plot, EquatorProfileCsv(samples));
 }
 
 void ProfileWindow::hideEvent(QHideEvent* event) {

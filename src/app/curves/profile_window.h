@@ -17,6 +17,8 @@ class ProfileWindow final : public QWidget {
   explicit ProfileWindow(QWidget* parent = nullptr);
 
   void ShowProfile(const std::vector<ProfileSample>& samples, const QString& title);
+  // Samples of the photometric equator: against the emission angle, which the CSV holds too.
+  void ShowEquatorProfile(const std::vector<ProfileSample>& samples, const QString& title);
   PlotView& View() const { return *view_; }
   QPushButton& EquatorButton() const { return *equator_; }
 

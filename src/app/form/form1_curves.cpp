@@ -146,21 +146,21 @@ void Form1::ShowSphereProfile(QLineF line) {
 }
 
 // Along the photometric equator as the view shows it; the line marked from its first pixel to
-// its last, the plot against the angle along the circle.
+// its last, the plot against the emission angle along the circle.
 void Form1::ShowEquatorProfile() {
   if (!lastPass_) return;
   const RenderState& state = lastPass_->state;
   const QSize size = picture1_->Image().size();
-  const std::vector<ProfileSample> samples = PhotometricEquatorProfile(
-      state, size.width(), size.height(),
-      [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
+  const std::vector<ProfileSample> samples =
+      PhotometricEquatorProfile(state, size.width(), size.height());
   if (samples.empty()) return;
   const double ratio = picture1_->PixelRatio();
   const QLineF line(QPointF(samples.front().x + 0.5, samples.front().y + 0.5) / ratio,
                     QPointF(samples.back().x + 0.5, samples.back().y + 0.5) / ratio);
   ProfileWindow& window = ProfileShown(*picture1_, line);
-  window.ShowProfile(samples, QCoreApplication::translate(
-                                  "Form1", "Потемнение к краю по фотометрическому экватору"));
+  window.ShowEquatorProfile(
+      samples,
+      QCoreApplication::translate("Form1", "Потемнение к краю по фотометрическому экватору"));
   equatorShown_ = true;
 }
 
