@@ -8,6 +8,7 @@
 
 #include "input_error_text.h"
 #include "intake/number_text.h"
+#include "option_modes.h"
 
 namespace {
 
@@ -78,6 +79,20 @@ OptionValueError ResolveCurve(RenderJob& job) {
     job.curveFormat = CurveFormat::kSvg;
   } else {
     return "a curve is written to a .csv, .png or .svg file, got " + QuotedText(job.outputPath);
+  }
+  // A CSV file holds the values alone, so what shapes only the plot would be dropped there; the
+  // size and scale of a sphere's or map's picture still choose the pixels a profile reads.
+  const bool picturePixels = job.profile && !job.surface;
+  for (const char* name : {"size", "scale", "line-width"}) {
+    const bool shapesValues = picturePixels && std::string_view(name) != "line-width";
+    if (job.curveFormat == CurveFormat::kCsv && !shapesValues && OptionGiven(job, name)) {
+      return "--" + std::string(name) + " shapes a plot (.png or .svg), not the values of " +
+             QuotedText(job.outputPath);
+    }
+  }
+  // A surface's profile reads the surface's own grid.
+  if (job.profile && job.surface && OptionGiven(job, "size")) {
+    return std::string("--size cannot be used with --surface: the grid sets the picture's size");
   }
   return std::nullopt;
 }

@@ -55,6 +55,10 @@ const std::vector<Base>& Bases() {
       {"ShapeFromShading", kRecovery, kSurface,
        with(kHills, {"--slant", "30", "--recover", "sfs-tsai-shah"})},
       {"PhaseCurve", kPhaseCurve, kSphere, {"--phase-curve", "--phase-step", "10", "-o", "@c.svg"}},
+      {"PhaseCurveCsv",
+       kPhaseCurve,
+       kSphere,
+       {"--phase-curve", "--phase-step", "10", "-o", "@c.csv"}},
       {"SphereProfile", kProfile, kSphere,
        with(kBigSphere, {"--profile", "0,0:219,209", "-o", "@c.svg"})},
       {"MapProfile", kProfile, kMap, with(kMapSmall, {"--profile", "0,0:39,29", "-o", "@c.csv"})},
@@ -154,6 +158,7 @@ const std::map<std::string, Sample>& Samples() {
       {"phase-curve", {{"--phase-curve"}}},
       {"contour-lines", {{"--contour-lines"}}},
       {"outline", {{"--outline"}}},
+      {"plain", {{"--plain"}}},
       {"source-mark", {{"--source-mark"}, {"--slant", "20"}}},
   };
   return kSamples;
@@ -161,8 +166,6 @@ const std::map<std::string, Sample>& Samples() {
 
 // Options that by design change no output: the pass's thread count, the usage's language.
 bool NeverChangesOutput(const std::string& name) { return name == "threads" || name == "language"; }
-
-// TEMPORARY, removed at merge: the curves' plots are being given --size, --scale and
 
 struct Outcome {
   int status = -1;
