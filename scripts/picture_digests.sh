@@ -4,7 +4,7 @@
 # SHA-256 of everything it wrote (the output file or files, standard output and standard error).
 # Two renderers compared: diff <(scripts/picture_digests.sh OLD) <(scripts/picture_digests.sh NEW)
 set -uo pipefail
-renderer="$1"
+renderer="$(realpath "$1")"
 cases="${2:-$(dirname "$0")/digest_cases.txt}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
