@@ -384,6 +384,14 @@
         <translation>The formula does not read.</translation>
     </message>
     <message>
+        <source>Не удалось прочитать модель рельефа «%1»: файл данных «%2» — это не обычный файл (папка, канал или устройство).</source>
+        <translation>Could not read the elevation model “%1”: its data file “%2” is not a regular file (a folder, a pipe or a device).</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать модель рельефа «%1»: в строке %2 вместо числа «%3».</source>
+        <translation>Could not read the elevation model “%1”: line %2 holds “%3” where a number should be.</translation>
+    </message>
+    <message>
         <source>Не удалось прочитать модель рельефа «%1»: это не обычный файл (папка, канал или устройство).</source>
         <translation>Could not read the elevation model “%1”: it is not a regular file (a folder, a pipe or a device).</translation>
     </message>
@@ -450,6 +458,10 @@
     <message>
         <source>нет ни одной ячейки с высотой, все ячейки помечены как пропуски</source>
         <translation>no cell has a height; every cell is marked no-data</translation>
+    </message>
+    <message>
+        <source>данных в файле меньше, чем указано в заголовке: нужно %1 байт, в файле %2</source>
+        <translation>the file holds less data than its header says: %1 bytes needed, %2 in the file</translation>
     </message>
     <message>
         <source>«%1», строка %2: %3.</source>

@@ -72,6 +72,11 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages",
                       "Не удалось прочитать модель рельефа «%1»: это не обычный файл (папка, "
                       "канал или устройство)."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Не удалось прочитать модель рельефа «%1»: файл данных «%2» — это не "
+                      "обычный файл (папка, канал или устройство)."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Не удалось прочитать модель рельефа «%1»: в строке %2 вместо числа «%3»."),
     QT_TRANSLATE_NOOP("CoreMessages", "Не удалось прочитать модель рельефа «%1»: %2 (%3)."),
     QT_TRANSLATE_NOOP("CoreMessages", "Не удалось прочитать модель рельефа «%1»: %2."),
     QT_TRANSLATE_NOOP("CoreMessages",
@@ -96,6 +101,8 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages", "данные не читаются, файл повреждён или обрезан"),
     QT_TRANSLATE_NOOP("CoreMessages",
                       "нет ни одной ячейки с высотой, все ячейки помечены как пропуски"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "данных в файле меньше, чем указано в заголовке: нужно %1 байт, в файле %2"),
     // A photo folder that does not read: «file», line N: reason.
     QT_TRANSLATE_NOOP("CoreMessages", "«%1», строка %2: %3."),
     QT_TRANSLATE_NOOP("CoreMessages", "«%1»: %2."),
