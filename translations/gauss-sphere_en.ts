@@ -15,6 +15,10 @@
 <context>
     <name>AnimationDialog</name>
     <message>
+        <source>Имя кадра «%1» длиннее %2 байт — файл с таким именем не создать; ни один кадр не записан.</source>
+        <translation>The frame name “%1” is longer than %2 bytes, which no file name can be; no frame was written.</translation>
+    </message>
+    <message>
         <source>Сфера</source>
         <translation>Sphere</translation>
     </message>
@@ -588,6 +592,42 @@
     <message>
         <source>не хватает памяти для снимков набора</source>
         <translation>not enough memory for the set's images</translation>
+    </message>
+    <message>
+        <source>Восстановление способом «%1» с интегрированием «%2» на сетке %3 × %4 заняло бы около %5 МБ памяти, больше предела в %6 МБ; уменьшите сетку или выберите другой способ.</source>
+        <translation>Recovery by “%1” integrated by “%2” on a %3 × %4 grid would take about %5 MB of memory, more than the limit of %6 MB; make the grid smaller or choose another method.</translation>
+    </message>
+    <message>
+        <source>Восстановление способом «%1» на сетке %2 × %3 заняло бы около %4 МБ памяти, больше предела в %5 МБ; уменьшите сетку или выберите другой способ.</source>
+        <translation>Recovery by “%1” on a %2 × %3 grid would take about %4 MB of memory, more than the limit of %5 MB; make the grid smaller or choose another method.</translation>
+    </message>
+    <message>
+        <source>Фотометрическое стерео (Вудхэм)</source>
+        <translation>Photometric stereo (Woodham)</translation>
+    </message>
+    <message>
+        <source>Фотометрическое стерео по закону</source>
+        <translation>Photometric stereo by the law</translation>
+    </message>
+    <message>
+        <source>Форма по затенению (Тсай и Шах)</source>
+        <translation>Shape from shading (Tsai and Shah)</translation>
+    </message>
+    <message>
+        <source>Форма по затенению (Хорн)</source>
+        <translation>Shape from shading (Horn)</translation>
+    </message>
+    <message>
+        <source>Пуассон, косинусное преобразование</source>
+        <translation>Poisson, cosine transform</translation>
+    </message>
+    <message>
+        <source>Франкот и Челлаппа (Фурье)</source>
+        <translation>Frankot and Chellappa (Fourier)</translation>
+    </message>
+    <message>
+        <source>Пуассон на маске</source>
+        <translation>Poisson on the mask</translation>
     </message>
     <message>
         <source>Для фотометрического стерео нужно не меньше трёх источников, задано %1.</source>

@@ -18,6 +18,7 @@
 #include "app/animation/sweep_relay.h"
 #include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
+#include "intake/input_messages.h"
 #include "pass/job_runner.h"
 #include "pass/pass_control.h"
 
@@ -80,6 +81,18 @@ void AnimationDialog::Start() {
   const std::variant<AnimationOutput, QString> output = AnimationOutputFor(file_->text().trimmed());
   if (refusal.isEmpty() && std::holds_alternative<QString>(output)) {
     refusal = std::get<QString>(output);
+  }
+  if (const auto* numbered = std::get_if<AnimationOutput>(&output);
+      refusal.isEmpty() && numbered != nullptr && !numbered->gif) {
+    if (const std::optional<std::string> name =
+            FrameNameTooLong(numbered->path.toStdString(), frames_->value())) {
+      refusal = QCoreApplication::translate(
+                    "AnimationDialog",
+                    "Имя кадра «%1» длиннее %2 байт — файл с таким именем не создать; ни один "
+                    "кадр не записан.")
+                    .arg(QString::fromStdString(ShortenedText(*name)))
+                    .arg(kMaxFileNameBytes);
+    }
   }
   const int index = setting_->currentIndex();
   const auto picture = static_cast<AnimatedPicture>(picture_->currentData().toInt());

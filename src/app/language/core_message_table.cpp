@@ -135,6 +135,22 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages", "папка не найдена"),
     QT_TRANSLATE_NOOP("CoreMessages", "это не папка"),
     QT_TRANSLATE_NOOP("CoreMessages", "не хватает памяти для снимков набора"),
+    // A recovery refused for the memory it would take, and the methods it names.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Восстановление способом «%1» с интегрированием «%2» на сетке %3 × %4 "
+                      "заняло бы около %5 МБ памяти, больше предела в %6 МБ; уменьшите сетку или "
+                      "выберите другой способ."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Восстановление способом «%1» на сетке %2 × %3 заняло бы около %4 МБ "
+                      "памяти, больше предела в %5 МБ; уменьшите сетку или выберите другой "
+                      "способ."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео (Вудхэм)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео по закону"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Тсай и Шах)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Хорн)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Пуассон, косинусное преобразование"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Франкот и Челлаппа (Фурье)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Пуассон на маске"),
     // Sources a recovery cannot use; in a photo folder's message, lower case and without the
     // final stop.
     QT_TRANSLATE_NOOP("CoreMessages",
