@@ -2325,6 +2325,10 @@
         <translation>from %1 to %2</translation>
     </message>
     <message>
+        <source>это не обычный файл (папка, канал или устройство)</source>
+        <translation>it is not a regular file (a folder, a pipe or a device)</translation>
+    </message>
+    <message>
         <source>Не удалось прочитать рисунок альбедо «%1»: %2</source>
         <translation>Could not read the albedo picture “%1”: %2</translation>
     </message>

@@ -1,8 +1,8 @@
 #include "app/surface/albedo_image.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 
-#include "app/language/core_messages.h"
 #include "photoset/image_memory.h"
 #include "photoset/regular_file.h"
 
@@ -15,7 +15,8 @@ constexpr double kFullGrey = 255.0;
 std::variant<QImage, QString> ReadAlbedoImage(const QString& path) {
   const std::optional<FileProblem> problem = CheckRegularFile(path);
   if (problem && problem->refusal == FileRefusal::kNotRegular) {
-    return CoreMessage(QStringLiteral("это не обычный файл (папка, канал или устройство)"));
+    return QCoreApplication::translate("SurfaceControls",
+                                       "это не обычный файл (папка, канал или устройство)");
   }
   AllowImagesUpToTheSampleCap();
   QImageReader reader(path);
