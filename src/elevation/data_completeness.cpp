@@ -59,15 +59,18 @@ class TokenScan {
     if (inHeader_ && first && IsHeaderKeyword(token_)) headerLine_ = line_;
     if (line_ != headerLine_) inHeader_ = false;
     std::optional<StrayToken> stray;
-    if (!inHeader_ && (tokenLength_ > kKeptTokenLength || !IsNumber(token_))) {
-      stray = StrayToken{line_, token_};
+    if (!inHeader_) {
+      ++cells_;
+      if (tokenLength_ > kKeptTokenLength || !IsNumber(token_)) stray = StrayToken{line_, token_};
     }
     token_.clear();
     tokenLength_ = 0;
     return stray;
   }
+  int64_t Cells() const { return cells_; }
 
  private:
+  int64_t cells_ = 0;
   int64_t line_ = 1;
   int64_t headerLine_ = 0;
   int tokenOfLine_ = 0;
@@ -78,7 +81,7 @@ class TokenScan {
 
 }  // namespace
 
-std::optional<StrayToken> FirstStrayToken(const std::string& path) {
+std::optional<StrayToken> FirstStrayToken(const std::string& path, int64_t cells) {
   // The name was checked to be a regular file; opened again without waiting, and checked again.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
@@ -90,11 +93,15 @@ std::optional<StrayToken> FirstStrayToken(const std::string& path) {
   TokenScan scan;
   std::string chunk(kChunkBytes, '\0');
   std::optional<StrayToken> stray;
-  for (ssize_t count = 0; !stray && (count = ::read(fd, chunk.data(), chunk.size())) > 0;) {
-    for (ssize_t k = 0; k < count && !stray; ++k) stray = scan.Take(chunk[static_cast<size_t>(k)]);
+  for (ssize_t count = 0;
+       !stray && scan.Cells() < cells && (count = ::read(fd, chunk.data(), chunk.size())) > 0;) {
+    for (ssize_t k = 0; k < count && !stray && scan.Cells() < cells; ++k) {
+      stray = scan.Take(chunk[static_cast<size_t>(k)]);
+    }
   }
   ::close(fd);
-  return stray ? stray : scan.EndToken();
+  if (stray || scan.Cells() >= cells) return stray;
+  return scan.EndToken();
 }
 
 std::optional<ShortData> ShortEnviData(void* dataset) {

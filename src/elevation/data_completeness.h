@@ -8,11 +8,12 @@
 #include <string>
 
 // The first token of an ASCII grid's cells that is not a number: its line (from 1) and its text.
+// Only the grid's `cells` tokens are looked at: what follows them GDAL does not read either.
 struct StrayToken {
   int64_t line = 0;
   std::string text;
 };
-std::optional<StrayToken> FirstStrayToken(const std::string& path);
+std::optional<StrayToken> FirstStrayToken(const std::string& path, int64_t cells);
 
 // The bytes an ENVI header asks of its data file (its header offset, then every band's cells) and
 // the bytes the file has; nullopt when the file has enough or its size is not known.

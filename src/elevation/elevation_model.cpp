@@ -77,7 +77,9 @@ ElevationError ReadFailure(const std::string& path) {
 std::optional<ElevationError> SilentZeros(const std::string& path, GDALDatasetH dataset) {
   const std::string driver = GDALGetDriverShortName(GDALGetDatasetDriver(dataset));
   if (driver == "AAIGrid") {
-    if (const std::optional<StrayToken> stray = FirstStrayToken(path)) {
+    const int64_t cells =
+        static_cast<int64_t>(GDALGetRasterXSize(dataset)) * GDALGetRasterYSize(dataset);
+    if (const std::optional<StrayToken> stray = FirstStrayToken(path, cells)) {
       return MakeElevationError(path, ElevationFailure::kStrayText,
                                 {.line = stray->line, .token = stray->text});
     }

@@ -106,6 +106,10 @@ TEST(ElevationTrap, EachTrapIsItsMessageWithinASecond) {
     EXPECT_NE(error->message.find(row.wording), std::string::npos)
         << row.trap << ": " << error->message;
   }
+  // What follows the grid's cells GDAL never reads: a note after them is no stray word.
+  const std::string noted =
+      WriteBytes(f.File("noted.asc"), std::string(kGridHeader) + "1 2\n3 4\nmade by hand\n");
+  EXPECT_TRUE(std::holds_alternative<HeightField>(ReadElevationModel(noted)));
 }
 
 }  // namespace
