@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
@@ -18,13 +19,13 @@ constexpr mode_t kPermissionBits = 07777;
 // A fresh empty file beside `target` under a short name of its own (a long target name plus a
 // suffix could pass the system's limit), with the target's permissions when it exists.
 std::optional<QString> MakeStagingFile(const QString& target, int& error) {
-  static int counter = 0;
+  static std::atomic<int> counter = 0;  // sets may be staged on several threads at once
   const QString folder = QFileInfo(target).absolutePath();
   struct stat info {};
   const bool exists = ::stat(QFile::encodeName(target).constData(), &info) == 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const QString name =
-        QDir(folder).filePath(QStringLiteral(".staged-%1-%2.part").arg(::getpid()).arg(counter++));
+    const QString name = QDir(folder).filePath(
+        QStringLiteral(".staged-%1-%2.part").arg(::getpid()).arg(counter.fetch_add(1)));
     const QByteArray encoded = QFile::encodeName(name);
     const int fd =
         ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
