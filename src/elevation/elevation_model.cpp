@@ -155,6 +155,7 @@ std::variant<HeightField, ElevationError> ReadDataset(const std::string& path,
     }
     return MakeElevationError(path, ElevationFailure::kDamaged, {.outsideWords = words});
   }
+  TakeRefusedFile();  // a side file refused as it opened (a FIFO for its .aux.xml) did not stop it
   const int bandCount = GDALGetRasterCount(dataset.get());
   if (bandCount < 1) return MakeElevationError(path, ElevationFailure::kNoBand);
   if (options.band < 1 || options.band > bandCount) {
