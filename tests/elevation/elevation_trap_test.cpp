@@ -18,6 +18,11 @@ constexpr const char* kPdsLabel =
     "FILE_RECORDS = 2\r\n^IMAGE = \"DATA.IMG\"\r\nOBJECT = IMAGE\r\n  LINES = 2\r\n"
     "  LINE_SAMPLES = 4\r\n  SAMPLE_TYPE = UNSIGNED_INTEGER\r\n  SAMPLE_BITS = 8\r\n"
     "END_OBJECT = IMAGE\r\nEND\r\n";
+constexpr const char* kIsisLabel =
+    "Object = IsisCube\n  Object = Core\n    ^Core = CUBE.DAT\n    Format = BandSequential\n"
+    "    Group = Dimensions\n      Samples = 4\n      Lines = 2\n      Bands = 1\n    End_Group\n"
+    "    Group = Pixels\n      Type = UnsignedByte\n      ByteOrder = Lsb\n      Base = 0.0\n"
+    "      Multiplier = 1.0\n    End_Group\n  End_Object\nEnd_Object\nEnd\n";
 constexpr const char* kEnviHeader =
     "ENVI\nsamples = 2\nlines = 2\nbands = 1\ndata type = 1\ninterleave = bsq\n";
 constexpr const char* kGridHeader = "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n";
@@ -45,6 +50,14 @@ TEST(ElevationTrap, EachTrapIsItsMessageWithinASecond) {
        {f.File("DATA.IMG")},
        kDataNotRegular,
        "файл данных «DATA.IMG» — это не обычный файл"},
+      {"an ISIS3 label whose cube is a FIFO",
+       [&f] {
+         Fifo(f.File("CUBE.DAT"));
+         return WriteBytes(f.File("isis.lbl"), kIsisLabel);
+       },
+       {f.File("CUBE.DAT")},
+       kDataNotRegular,
+       "файл данных «CUBE.DAT»"},
       {"an ENVI header that is a FIFO",
        [&f] {
          Fifo(f.File("e.hdr"));
