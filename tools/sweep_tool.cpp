@@ -92,9 +92,14 @@ OptionValueError ResolveSweep(const RenderJob& job) {
     return std::nullopt;
   }
   if (EndsWith(job.outputPath, ".png") && FrameFieldCount(job.outputPath) == 1) {
-    if (const std::optional<std::string> name =
-            FrameNameTooLong(job.outputPath, job.sweep->frames)) {
-      return "--sweep: the frame name " + QuotedText(*name) + " is longer than " +
+    if (const std::optional<FrameNameProblem> problem =
+            CheckFrameNames(job.outputPath, job.sweep->frames)) {
+      if (problem->kind == FrameNameProblem::kShared) {
+        return "--sweep: frames " + std::to_string(problem->earlier) + " and " +
+               std::to_string(problem->frame) + " would both be written to " +
+               QuotedText(problem->name);
+      }
+      return "--sweep: the frame name " + QuotedText(problem->name) + " is longer than " +
              std::to_string(kMaxFileNameBytes) + " bytes, which no file name can be";
     }
     return std::nullopt;

@@ -15,6 +15,10 @@
 <context>
     <name>AnimationDialog</name>
     <message>
+        <source>Кадры %1 и %2 попали бы в один файл «%3»; ни один кадр не записан.</source>
+        <translation>Frames %1 and %2 would both be written to the file “%3”; no frame was written.</translation>
+    </message>
+    <message>
         <source>Имя кадра «%1» длиннее %2 байт — файл с таким именем не создать; ни один кадр не записан.</source>
         <translation>The frame name “%1” is longer than %2 bytes, which no file name can be; no frame was written.</translation>
     </message>

@@ -1,7 +1,9 @@
 #include "animation/sweep_steps.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
+#include <map>
 #include <regex>
 
 namespace {
@@ -42,12 +44,20 @@ std::string FramePath(const std::string& pattern, int frame) {
   return field.prefix().str() + number + field.suffix().str();
 }
 
-std::optional<std::string> FrameNameTooLong(const std::string& pattern, int frames) {
+std::optional<FrameNameProblem> CheckFrameNames(const std::string& pattern, int frames) {
+  std::map<std::filesystem::path, int> files;
   for (int frame = 0; frame < frames; ++frame) {
     const std::string path = FramePath(pattern, frame);
     const size_t slash = path.rfind('/');
     const size_t own = slash == std::string::npos ? path.size() : path.size() - slash - 1;
-    if (own > kMaxFileNameBytes) return path;
+    if (own > kMaxFileNameBytes) return FrameNameProblem{FrameNameProblem::kTooLong, path, frame};
+    // The file the name leads to, links and ".." resolved as far as the folders exist.
+    std::error_code error;
+    std::filesystem::path file =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+    if (error) file = path;
+    const auto [found, added] = files.emplace(file, frame);
+    if (!added) return FrameNameProblem{FrameNameProblem::kShared, path, frame, found->second};
   }
   return std::nullopt;
 }

@@ -24,6 +24,14 @@ std::string FramePath(const std::string& pattern, int frame);
 // The longest a file's own name (without its folders) can be on the systems the program runs on.
 inline constexpr size_t kMaxFileNameBytes = 255;
 
-// The name of the first of `frames` frames whose own name is longer than kMaxFileNameBytes (the
-// system would refuse it after earlier frames were written); nothing when every name fits.
-std::optional<std::string> FrameNameTooLong(const std::string& pattern, int frames);
+// Why `frames` frames named by `pattern` cannot all be written, found before any is: a frame
+// whose own name is longer than kMaxFileNameBytes (the system would refuse it after earlier
+// frames were written), or two frames that land on one file ("a%d/../f.png"). Nothing when each
+// frame has a file of its own.
+struct FrameNameProblem {
+  enum Kind { kTooLong, kShared } kind = kTooLong;
+  std::string name;  // the frame's name, as the pattern makes it
+  int frame = 0;     // the frame, and for kShared the earlier one that has the same file
+  int earlier = 0;
+};
+std::optional<FrameNameProblem> CheckFrameNames(const std::string& pattern, int frames);

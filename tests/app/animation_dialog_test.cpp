@@ -180,12 +180,13 @@ class AnimationDialogTest : public QObject {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), old);
   }
 
-  // A number field wider than a name can be is refused before a frame is painted; a wide one
-  // that fits gives every frame its own file.
+  // A number field wider than a name can be, and frames that land on one file, are refused
+  // before a frame is painted; a wide field that fits gives every frame its own file.
   void frameNamesAreWrittenWholeOrRefused_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("files");
     QTest::newRow("too long") << QStringLiteral("к_%300d.png") << 0;
+    QTest::newRow("one file") << QStringLiteral("к%d/../к.png") << 0;
     QTest::newRow("wide") << QStringLiteral("к_%40d.png") << 4;
   }
   void frameNamesAreWrittenWholeOrRefused() {
@@ -193,13 +194,14 @@ class AnimationDialogTest : public QObject {
     QFETCH(int, files);
     auto main = OpenMainWindow();
     QTemporaryDir folder;
+    for (const char* sub : {"к0", "к1", "к2", "к3"}) QVERIFY(QDir(folder.path()).mkdir(sub));
     AnimationDialog& dialog = SlantSweep(*main, "0", "60", 4, 10, folder.filePath(name));
     MessageBoxWatch watch;
     if (files == 0) {
       QTest::mouseClick(Find<QPushButton>(dialog, "AnimationStart"), Qt::LeftButton);
       QVERIFY(!dialog.Running());
       QCOMPARE(watch.texts().size(), 1);
-      QVERIFY2(watch.texts().front().contains(QStringLiteral("255")),
+      QVERIFY2(watch.texts().front().contains(QStringLiteral("ни один кадр не записан")),
                qPrintable(watch.texts().front()));
     } else {
       QVERIFY(RunToEnd(dialog));

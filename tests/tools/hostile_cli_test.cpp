@@ -101,6 +101,16 @@ TEST(HostileCli, EachTrapIsRefusedAndChangesNothing) {
        2,
        "is longer than 255 bytes",
        [](const TempFolder& f) { EXPECT_TRUE(f.Entries().empty()); }},
+      {"frames that land on one file",
+       [](const TempFolder& f) {
+         for (const char* folder : {"a0", "a1", "a2"})
+           std::filesystem::create_directory(f.File(folder));
+         return std::vector<std::string>{"--sweep", "slant=0:90:3", "-o", f.File("a%d/../f.png")};
+       },
+       {},
+       2,
+       "frames 0 and 1 would both be written to",
+       [](const TempFolder& f) { EXPECT_EQ(f.Entries().size(), 3u); }},
       {"a sweep failing at frame 3 over old frames",
        [](const TempFolder& f) {
          OldFramesAndAFolder(f);
