@@ -122,6 +122,10 @@ std::string FailureMessage(const std::string& path, const WriteFailure& failure)
 
 }  // namespace
 
+std::string OutputFailureMessage(const std::string& path, const WriteFailure& failure) {
+  return FailureMessage(path, failure);
+}
+
 ByteSource PpmSource(const ImageBuffer& picture) {
   return RowSource(picture,
                    "P6\n" + std::to_string(picture.Width()) + " " +

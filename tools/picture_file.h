@@ -35,6 +35,9 @@ std::string EncodePng(const ImageBuffer& picture);
 std::optional<std::string> WriteOutputFile(const std::string& path, std::string_view bytes);
 std::optional<std::string> WriteOutputFile(const std::string& path, const ByteSource& source);
 
+// The message WriteOutputFile gives for `failure` at `path`.
+std::string OutputFailureMessage(const std::string& path, const WriteFailure& failure);
+
 // Whether `path` could be written, nothing written: the message WriteOutputFile would give for a
 // target it cannot write ("-", standard output, is always writable).
 std::optional<std::string> CheckOutputFile(const std::string& path);

@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <filesystem>
 #include <variant>
 
 #include "elevation/elevation_encoding.h"
@@ -116,6 +118,33 @@ OptionValueError StoreAlbedoOut(std::string_view text, RenderJob& job) {
   return std::nullopt;
 }
 
+// Two of the --*-out options naming one file (as written, or through "./" or a link): the second
+// would replace the first.
+OptionValueError SameOutputTwice(const RecoverJob& recover) {
+  const std::array<std::pair<const char*, const std::string*>, 3> outputs{{
+      {"--height-out", &recover.heightOut},
+      {"--normals-out", &recover.normalsOut},
+      {"--albedo-out", &recover.albedoOut},
+  }};
+  const auto place = [](const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path whole =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+    return error ? std::filesystem::path(path) : whole;
+  };
+  for (size_t a = 0; a < outputs.size(); ++a) {
+    for (size_t b = a + 1; b < outputs.size(); ++b) {
+      const std::string& first = *outputs[a].second;
+      const std::string& second = *outputs[b].second;
+      if (!first.empty() && !second.empty() && place(first) == place(second)) {
+        return std::string(outputs[a].first) + " and " + outputs[b].first + " name the same file " +
+               QuotedText(second) + ": give each its own";
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 OptionValueError ResolveRecover(const RenderJob& job) {
   if (!job.recover) return std::nullopt;
   const RecoverJob& recover = *job.recover;
@@ -165,7 +194,7 @@ OptionValueError ResolveRecover(const RenderJob& job) {
       return "--normals-out and --albedo-out write .png files, got " + QuotedText(*png);
     }
   }
-  return std::nullopt;
+  return SameOutputTwice(recover);
 }
 
 int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {

@@ -206,8 +206,13 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
   try {
     return ModeRowOf(job.mode).run(job, out, err);
   } catch (const std::bad_alloc&) {
-    err << kToolName << "not enough memory for a " << job.width << "x" << job.height
-        << " picture\n";
+    if (job.recover) {
+      err << kToolName << "not enough memory for the recovery (--recover " << job.recover->method
+          << ")\n";
+    } else {
+      err << kToolName << "not enough memory for a " << job.width << "x" << job.height
+          << " picture\n";
+    }
     return kExitFailure;
   } catch (const std::exception& e) {
     err << kToolName << e.what() << "\n";

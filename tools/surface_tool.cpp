@@ -9,6 +9,8 @@
 #include "map_figure.h"
 #include "model/startup_values.h"
 #include "pass/shade_command.h"
+#include "photoset/image_memory.h"
+#include "photoset/regular_file.h"
 #include "render_tool.h"
 #include "surface/cast_shadows.h"
 #include "surface/surface_catalogue.h"
@@ -17,11 +19,18 @@ namespace {
 
 constexpr std::string_view kToolName = "gauss-sphere-render: ";
 
-// The image's grey 0 to 255 as albedo 0 to 1, stretched to width x height; nothing when the
-// file does not read as an image.
-std::optional<std::vector<double>> ReadAlbedo(const std::string& path, int width, int height) {
-  QImage image(QFile::decodeName(QByteArray::fromStdString(path)));
-  if (image.isNull()) return std::nullopt;
+// The image's grey 0 to 255 as albedo 0 to 1, stretched to width x height; or the message of a
+// file that is not a regular file (a FIFO would hold the run) or does not read as an image.
+std::variant<std::vector<double>, std::string> ReadAlbedo(const std::string& path, int width,
+                                                          int height) {
+  const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+  const std::optional<FileProblem> problem = CheckRegularFile(name);
+  if (problem && problem->refusal == FileRefusal::kNotRegular) {
+    return "--albedo " + QuotedText(path) + " is not a regular file (a folder, a FIFO or a device)";
+  }
+  AllowImagesUpToTheSampleCap();
+  QImage image = problem ? QImage() : QImage(name);
+  if (image.isNull()) return "--albedo " + QuotedText(path) + " does not read as an image";
   image = image.convertToFormat(QImage::Format_Grayscale8)
               .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   std::vector<double> albedo;
@@ -56,11 +65,10 @@ std::variant<SurfaceScene, std::string> LoadSurfaceScene(const RenderJob& job) {
   }
   std::vector<double> albedo;
   if (!job.surface->albedoPath.empty()) {
-    std::optional<std::vector<double>> read =
+    std::variant<std::vector<double>, std::string> read =
         ReadAlbedo(job.surface->albedoPath, field.width, field.height);
-    if (!read)
-      return "--albedo " + QuotedText(job.surface->albedoPath) + " does not read as an image";
-    albedo = std::move(*read);
+    if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
+    albedo = std::move(std::get<std::vector<double>>(read));
   }
   return MakeScene(std::move(field), std::move(albedo));
 }

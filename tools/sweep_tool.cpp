@@ -1,11 +1,13 @@
 #include "sweep_tool.h"
 
+#include <QFile>
 #include <array>
 #include <charconv>
 #include <variant>
 #include <vector>
 
 #include "animation/gif_file.h"
+#include "fileio/staged_files.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "law_options.h"
@@ -98,6 +100,16 @@ OptionValueError ResolveSweep(const RenderJob& job) {
     if (OptionGiven(job, "frame-delay")) {
       return std::string("--frame-delay is a GIF's: numbered PNG files of --sweep show no delay");
     }
+    if (const std::optional<FrameNameProblem> problem =
+            CheckFrameNames(job.outputPath, job.sweep->frames)) {
+      if (problem->kind == FrameNameProblem::kShared) {
+        return "--sweep: frames " + std::to_string(problem->earlier) + " and " +
+               std::to_string(problem->frame) + " would both be written to " +
+               QuotedText(problem->name);
+      }
+      return "--sweep: the frame name " + QuotedText(problem->name) + " is longer than " +
+             std::to_string(kMaxFileNameBytes) + " bytes, which no file name can be";
+    }
     return std::nullopt;
   }
   return "--sweep writes a .gif, or numbered .png files named with one %d field (FILE_%03d.png), "
@@ -135,6 +147,9 @@ std::variant<RenderJob, std::string> SweepFrameJob(const RenderJob& job, int fra
 
 int RunSweepTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   std::vector<ImageBuffer> frames;
+  // Numbered PNG files are staged and renamed into place together: a sweep that fails part-way
+  // leaves every old frame as it was.
+  StagedFiles staged;
   const bool gif = EndsWith(job.outputPath, ".gif");
   for (int frame = 0; frame < job.sweep->frames; ++frame) {
     std::variant<RenderJob, std::string> one = SweepFrameJob(job, frame);
@@ -152,12 +167,25 @@ int RunSweepTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
       frames.push_back(std::move(picture));
       continue;
     }
-    if (auto error = WritePicture(picture, FramePath(job.outputPath, frame), PictureFormat::kPng)) {
-      err << kToolName << *error << "\n";
+    const std::string path = FramePath(job.outputPath, frame);
+    const std::string bytes = EncodePng(picture);
+    if (bytes.empty()) {
+      err << kToolName << "cannot encode the picture as PNG for " << path << "\n";
+      return kExitFailure;
+    }
+    if (auto failure = staged.Stage(QFile::decodeName(QByteArray::fromStdString(path)), bytes)) {
+      err << kToolName << OutputFailureMessage(path, *failure) << "\n";
       return kExitFailure;
     }
   }
-  if (!gif) return kExitSuccess;
+  if (!gif) {
+    if (auto failure = staged.Commit()) {
+      err << kToolName << OutputFailureMessage(failure->first.toStdString(), failure->second)
+          << "\n";
+      return kExitFailure;
+    }
+    return kExitSuccess;
+  }
   const std::optional<std::string> bytes = EncodeGif(frames, job.frameDelay);
   if (!bytes) {
     err << kToolName << "cannot encode the frames as GIF for " << job.outputPath << "\n";

@@ -15,6 +15,14 @@
 <context>
     <name>AnimationDialog</name>
     <message>
+        <source>Кадры %1 и %2 попали бы в один файл «%3»; ни один кадр не записан.</source>
+        <translation>Frames %1 and %2 would both be written to the file “%3”; no frame was written.</translation>
+    </message>
+    <message>
+        <source>Имя кадра «%1» длиннее %2 байт — файл с таким именем не создать; ни один кадр не записан.</source>
+        <translation>The frame name “%1” is longer than %2 bytes, which no file name can be; no frame was written.</translation>
+    </message>
+    <message>
         <source>Сфера</source>
         <translation>Sphere</translation>
     </message>
@@ -384,6 +392,14 @@
         <translation>The formula does not read.</translation>
     </message>
     <message>
+        <source>Не удалось прочитать модель рельефа «%1»: файл данных «%2» — это не обычный файл (папка, канал или устройство).</source>
+        <translation>Could not read the elevation model “%1”: its data file “%2” is not a regular file (a folder, a pipe or a device).</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать модель рельефа «%1»: в строке %2 вместо числа «%3».</source>
+        <translation>Could not read the elevation model “%1”: line %2 holds “%3” where a number should be.</translation>
+    </message>
+    <message>
         <source>Не удалось прочитать модель рельефа «%1»: это не обычный файл (папка, канал или устройство).</source>
         <translation>Could not read the elevation model “%1”: it is not a regular file (a folder, a pipe or a device).</translation>
     </message>
@@ -450,6 +466,10 @@
     <message>
         <source>нет ни одной ячейки с высотой, все ячейки помечены как пропуски</source>
         <translation>no cell has a height; every cell is marked no-data</translation>
+    </message>
+    <message>
+        <source>данных в файле меньше, чем указано в заголовке: нужно %1 байт, в файле %2</source>
+        <translation>the file holds less data than its header says: %1 bytes needed, %2 in the file</translation>
     </message>
     <message>
         <source>«%1», строка %2: %3.</source>
@@ -576,6 +596,42 @@
     <message>
         <source>не хватает памяти для снимков набора</source>
         <translation>not enough memory for the set's images</translation>
+    </message>
+    <message>
+        <source>Восстановление способом «%1» с интегрированием «%2» на сетке %3 × %4 заняло бы около %5 МБ памяти, больше предела в %6 МБ; уменьшите сетку или выберите другой способ.</source>
+        <translation>Recovery by “%1” integrated by “%2” on a %3 × %4 grid would take about %5 MB of memory, more than the limit of %6 MB; make the grid smaller or choose another method.</translation>
+    </message>
+    <message>
+        <source>Восстановление способом «%1» на сетке %2 × %3 заняло бы около %4 МБ памяти, больше предела в %5 МБ; уменьшите сетку или выберите другой способ.</source>
+        <translation>Recovery by “%1” on a %2 × %3 grid would take about %4 MB of memory, more than the limit of %5 MB; make the grid smaller or choose another method.</translation>
+    </message>
+    <message>
+        <source>Фотометрическое стерео (Вудхэм)</source>
+        <translation>Photometric stereo (Woodham)</translation>
+    </message>
+    <message>
+        <source>Фотометрическое стерео по закону</source>
+        <translation>Photometric stereo by the law</translation>
+    </message>
+    <message>
+        <source>Форма по затенению (Тсай и Шах)</source>
+        <translation>Shape from shading (Tsai and Shah)</translation>
+    </message>
+    <message>
+        <source>Форма по затенению (Хорн)</source>
+        <translation>Shape from shading (Horn)</translation>
+    </message>
+    <message>
+        <source>Пуассон, косинусное преобразование</source>
+        <translation>Poisson, cosine transform</translation>
+    </message>
+    <message>
+        <source>Франкот и Челлаппа (Фурье)</source>
+        <translation>Frankot and Chellappa (Fourier)</translation>
+    </message>
+    <message>
+        <source>Пуассон на маске</source>
+        <translation>Poisson on the mask</translation>
     </message>
     <message>
         <source>Для фотометрического стерео нужно не меньше трёх источников, задано %1.</source>
@@ -2271,6 +2327,10 @@
     <message>
         <source>от %1 до %2</source>
         <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (папка, канал или устройство)</source>
+        <translation>it is not a regular file (a folder, a pipe or a device)</translation>
     </message>
     <message>
         <source>Не удалось прочитать рисунок альбедо «%1»: %2</source>

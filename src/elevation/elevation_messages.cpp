@@ -8,6 +8,17 @@ std::string SizeText(const FailureFacts& facts) {
   return std::to_string(facts.width) + " × " + std::to_string(facts.height);
 }
 
+// A token quoted in a message: its first 40 characters (UTF-8), and "…" if there are more.
+std::string Quoted(const std::string& text) {
+  constexpr int kQuotedCharacters = 40;
+  int characters = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+    if (starts && characters++ == kQuotedCharacters) return "«" + text.substr(0, at) + "…»";
+  }
+  return "«" + text + "»";
+}
+
 std::string Reason(ElevationFailure failure, const FailureFacts& facts) {
   switch (failure) {
     case ElevationFailure::kBadOptions:
@@ -16,6 +27,9 @@ std::string Reason(ElevationFailure failure, const FailureFacts& facts) {
       return "файл не найден";
     case ElevationFailure::kNotRegularFile:
       return "это не обычный файл (папка, канал или устройство)";
+    case ElevationFailure::kDataNotRegular:
+      return "файл данных «" + std::filesystem::path(facts.otherFile).filename().string() +
+             "» — это не обычный файл (папка, канал или устройство)";
     case ElevationFailure::kUnreadable:
       return "файл не открывается для чтения";
     case ElevationFailure::kEmpty:
@@ -41,6 +55,11 @@ std::string Reason(ElevationFailure failure, const FailureFacts& facts) {
       return "не хватает памяти для сетки " + SizeText(facts);
     case ElevationFailure::kReadFailed:
       return "данные не читаются, файл повреждён или обрезан";
+    case ElevationFailure::kStrayText:
+      return "в строке " + std::to_string(facts.line) + " вместо числа " + Quoted(facts.token);
+    case ElevationFailure::kShortData:
+      return "данных в файле меньше, чем указано в заголовке: нужно " +
+             std::to_string(facts.needed) + " байт, в файле " + std::to_string(facts.present);
     case ElevationFailure::kNoHeights:
       return "нет ни одной ячейки с высотой, все ячейки помечены как пропуски";
   }

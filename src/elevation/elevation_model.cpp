@@ -14,9 +14,11 @@
 #include <optional>
 #include <system_error>
 
+#include "elevation/data_completeness.h"
 #include "elevation/elevation_messages.h"
 #include "elevation/gdal_session.h"
 #include "elevation/grid_placement.h"
+#include "elevation/regular_files_only.h"
 
 namespace {
 
@@ -55,6 +57,42 @@ std::optional<ElevationError> CheckFile(const std::string& path) {
   return std::nullopt;
 }
 
+// GDAL's words of the last failure, naming the files as the user would.
+std::string GdalWords(const std::string& path) {
+  return WithoutRegularFilesPrefix(LastGdalMessage(), path);
+}
+
+// A read that failed: a file beside it refused (GDAL opens some only when it reads), or GDAL's
+// reason.
+ElevationError ReadFailure(const std::string& path) {
+  const std::string other = TakeRefusedFile();
+  if (!other.empty()) {
+    return MakeElevationError(path, ElevationFailure::kDataNotRegular, {.otherFile = other});
+  }
+  return MakeElevationError(path, ElevationFailure::kReadFailed, {.outsideWords = GdalWords(path)});
+}
+
+// What the drivers would read as zeros: a word among an ASCII grid's numbers, an ENVI data file
+// shorter than its header says.
+std::optional<ElevationError> SilentZeros(const std::string& path, GDALDatasetH dataset) {
+  const std::string driver = GDALGetDriverShortName(GDALGetDatasetDriver(dataset));
+  if (driver == "AAIGrid") {
+    const int64_t cells =
+        static_cast<int64_t>(GDALGetRasterXSize(dataset)) * GDALGetRasterYSize(dataset);
+    if (const std::optional<StrayToken> stray = FirstStrayToken(path, cells)) {
+      return MakeElevationError(path, ElevationFailure::kStrayText,
+                                {.line = stray->line, .token = stray->text});
+    }
+  }
+  if (driver == "ENVI") {
+    if (const std::optional<ShortData> data = ShortEnviData(dataset)) {
+      return MakeElevationError(path, ElevationFailure::kShortData,
+                                {.needed = data->needed, .present = data->present});
+    }
+  }
+  return std::nullopt;
+}
+
 // The value a cell holds where it has no data. A 32-bit float band holds the no-data value
 // rounded to float, while GDAL hands it over as the double it was written as (0.1, say).
 double CellNoData(double noData, GDALDataType type) {
@@ -73,8 +111,7 @@ std::optional<ElevationError> ReadHeights(const std::string& path, GDALRasterBan
     double* line = &field.At(0, placement.flipRows ? field.height - 1 - row : row);
     if (GDALRasterIO(band, GF_Read, 0, row, field.width, 1, line, field.width, 1, GDT_Float64, 0,
                      0) != CE_None) {
-      return MakeElevationError(path, ElevationFailure::kReadFailed,
-                                {.outsideWords = LastGdalMessage()});
+      return ReadFailure(path);
     }
     if (placement.flipColumns) std::reverse(line, line + field.width);
   }
@@ -99,16 +136,26 @@ std::optional<ElevationError> ReadHeights(const std::string& path, GDALRasterBan
 
 std::variant<HeightField, ElevationError> ReadDataset(const std::string& path,
                                                       const ElevationOptions& options) {
+  // Every file GDAL opens for it, the label's data files included, regular or refused.
+  const std::string gdalPath = RegularFilesOnlyPath(path);
+  TakeRefusedFile();
   const Dataset dataset(
-      GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, kDrivers, nullptr, nullptr));
+      GDALOpenEx(gdalPath.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, kDrivers, nullptr, nullptr));
   if (dataset == nullptr) {
+    const std::string other = TakeRefusedFile();
+    if (!other.empty()) {
+      return MakeElevationError(path, ElevationFailure::kDataNotRegular, {.otherFile = other});
+    }
     // A driver that knows the file but cannot open it means a damaged header; GDAL says why.
-    const std::string words = LastGdalMessage();  // before identifying, which may clear it
-    if (GDALIdentifyDriverEx(path.c_str(), GDAL_OF_RASTER, kDrivers, nullptr) == nullptr) {
+    const std::string words = GdalWords(path);  // before identifying, which may clear it
+    // ENVI's driver does not tell its files by their bytes: a header beside it says it is one.
+    if (GDALIdentifyDriverEx(gdalPath.c_str(), GDAL_OF_RASTER, kDrivers, nullptr) == nullptr &&
+        !HasEnviHeader(path)) {
       return MakeElevationError(path, ElevationFailure::kUnknownFormat);
     }
     return MakeElevationError(path, ElevationFailure::kDamaged, {.outsideWords = words});
   }
+  TakeRefusedFile();  // a side file refused as it opened (a FIFO for its .aux.xml) did not stop it
   const int bandCount = GDALGetRasterCount(dataset.get());
   if (bandCount < 1) return MakeElevationError(path, ElevationFailure::kNoBand);
   if (options.band < 1 || options.band > bandCount) {
@@ -122,6 +169,7 @@ std::variant<HeightField, ElevationError> ReadDataset(const std::string& path,
       static_cast<long long>(width) * height > kMaxElevationCells) {
     return MakeElevationError(path, ElevationFailure::kTooLarge, size);
   }
+  if (auto failure = SilentZeros(path, dataset.get())) return *std::move(failure);
   const auto placement = PlaceGrid(dataset.get(), options.spacing);
   if (const auto* failure = std::get_if<ElevationFailure>(&placement)) {
     return MakeElevationError(path, *failure);

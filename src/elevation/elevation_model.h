@@ -35,6 +35,7 @@ enum class ElevationFailure {
   kBadOptions,      // a spacing that is not positive, a height scale that is not finite
   kMissing,         // no such file
   kNotRegularFile,  // a folder, a FIFO, a device
+  kDataNotRegular,  // a file the dataset names beside it (a label's data) is not a regular file
   kUnreadable,      // the system refuses to open it
   kEmpty,           // zero bytes
   kUnknownFormat,   // none of the formats above recognises it
@@ -46,6 +47,8 @@ enum class ElevationFailure {
   kTooLarge,        // beyond kMaxElevationCells or kMaxElevationSide
   kOutOfMemory,     // the heights did not fit in memory
   kReadFailed,      // the data could not be read (an I/O error, a truncated file)
+  kStrayText,       // an ASCII grid with a token among its cells that is not a number
+  kShortData,       // an ENVI data file shorter than its header's offset and cells
   kNoHeights,       // every cell is no data
 };
 

@@ -7,8 +7,17 @@
 #include "intake/number_text.h"
 #include "photoset/photo_messages.h"
 #include "photoset/photo_set.h"
+#include "photoset/regular_file.h"
 
 namespace {
+
+const QString kNotRegularReason =
+    QStringLiteral("это не обычный файл (папка, канал или устройство)");
+
+QString TooLargeReason() {
+  return QStringLiteral("файл больше %1 МБ, это не список набора снимков")
+      .arg(kMaxListFileBytes >> 20);
+}
 
 // A line is quoted in a message up to this many characters.
 constexpr int kQuotedLineLength = 60;
@@ -72,23 +81,26 @@ std::variant<std::vector<ListLine>, std::string> ReadListFile(const QDir& folder
                                                               const QString& name) {
   const QFileInfo info(folder.filePath(name));
   if (!info.exists()) return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
-  if (!info.isFile()) {
-    return PhotoSetMessage(name,
-                           QStringLiteral("это не обычный файл (папка, канал или устройство)"));
+  if (!info.isFile()) return PhotoSetMessage(name, kNotRegularReason);
+  if (info.size() > kMaxListFileBytes) return PhotoSetMessage(name, TooLargeReason());
+  // The size a file reports is only a first check: /proc files report 0 and give gigabytes.
+  std::variant<QByteArray, FileProblem> read = ReadRegularFile(info.filePath(), kMaxListFileBytes);
+  if (const auto* problem = std::get_if<FileProblem>(&read)) {
+    switch (problem->refusal) {
+      case FileRefusal::kMissing:
+        return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
+      case FileRefusal::kNotRegular:
+        return PhotoSetMessage(name, kNotRegularReason);
+      case FileRefusal::kUnreadable:
+        return PhotoSetMessage(
+            name, QStringLiteral("файл не открывается для чтения (%1)").arg(problem->words));
+      case FileRefusal::kReadFailed:
+        return PhotoSetMessage(name, QStringLiteral("файл не читается (%1)").arg(problem->words));
+      case FileRefusal::kTooLarge:
+        return PhotoSetMessage(name, TooLargeReason());
+    }
   }
-  if (info.size() > kMaxListFileBytes) {
-    return PhotoSetMessage(name, QStringLiteral("файл больше %1 МБ, это не список набора снимков")
-                                     .arg(kMaxListFileBytes >> 20));
-  }
-  QFile file(info.filePath());
-  if (!file.open(QIODevice::ReadOnly)) {
-    return PhotoSetMessage(
-        name, QStringLiteral("файл не открывается для чтения (%1)").arg(file.errorString()));
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    return PhotoSetMessage(name, QStringLiteral("файл не читается (%1)").arg(file.errorString()));
-  }
+  const QByteArray& bytes = std::get<QByteArray>(read);
   std::vector<ListLine> lines;
   QString whole = QString::fromUtf8(bytes);
   if (whole.startsWith(QChar(0xFEFF))) whole.remove(0, 1);  // the byte order mark some editors add

@@ -1,11 +1,30 @@
 #include "photoset/photo_messages.h"
 
+#include "intake/input_messages.h"
+
+namespace {
+
+// A name from filenames.txt can be as long as the list: quoted, it is cut as box texts are.
+QString ShortName(const QString& name) {
+  return QString::fromStdString(ShortenedText(name.toStdString()));
+}
+
+}  // namespace
+
 std::string PhotoSetMessage(const QString& name, const QString& reason) {
-  return QStringLiteral("«%1»: %2.").arg(name, reason).toStdString();
+  return QStringLiteral("«%1»: %2.").arg(ShortName(name), reason).toStdString();
+}
+
+std::string PhotoFolderMessage(const QString& folder, const QString& reason) {
+  return QStringLiteral("«%1»: %2.").arg(folder, reason).toStdString();
 }
 
 std::string PhotoSetLineMessage(const QString& name, int lineNumber, const QString& reason) {
-  return QStringLiteral("«%1», строка %2: %3.").arg(name).arg(lineNumber).arg(reason).toStdString();
+  return QStringLiteral("«%1», строка %2: %3.")
+      .arg(ShortName(name))
+      .arg(lineNumber)
+      .arg(reason)
+      .toStdString();
 }
 
 QString CountedWord(int64_t count, const char* one, const char* few, const char* many) {

@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <string>
 
-// "«name»: reason." as UTF-8; the reason starts in lower case, without a final stop.
+// "«name»: reason." as UTF-8; the reason starts in lower case, without a final stop. A name
+// longer than 40 characters is cut there ("…"): a list can name a file of any length.
 std::string PhotoSetMessage(const QString& name, const QString& reason);
+
+// The same for the set's folder, named whole as the user gave it.
+std::string PhotoFolderMessage(const QString& folder, const QString& reason);
 
 // "«name», строка N: reason."
 std::string PhotoSetLineMessage(const QString& name, int lineNumber, const QString& reason);

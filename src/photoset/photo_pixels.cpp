@@ -1,15 +1,36 @@
 #include "photoset/photo_pixels.h"
 
-#include <QFileInfo>
 #include <QImageReader>
+#include <optional>
 
+#include "photoset/image_memory.h"
 #include "photoset/photo_messages.h"
+#include "photoset/regular_file.h"
 
 namespace {
 
 constexpr double kFullScale8 = 255.0;
 constexpr double kFullScale16 = 65535.0;
 constexpr double kChannels = 3.0;
+
+// The message of an image file that cannot be opened; nothing when it is a regular file.
+std::optional<std::string> RefusedFile(const QString& name, const QString& path) {
+  const std::optional<FileProblem> problem = CheckRegularFile(path);
+  if (!problem) return std::nullopt;
+  switch (problem->refusal) {
+    case FileRefusal::kMissing:
+      return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
+    case FileRefusal::kNotRegular:
+      return PhotoSetMessage(name,
+                             QStringLiteral("это не обычный файл (папка, канал или устройство)"));
+    case FileRefusal::kUnreadable:
+    case FileRefusal::kReadFailed:
+    case FileRefusal::kTooLarge:
+      break;
+  }
+  return PhotoSetMessage(name,
+                         QStringLiteral("файл не открывается для чтения (%1)").arg(problem->words));
+}
 
 std::string NotAnImage(const QString& name, const QImageReader& reader) {
   return PhotoSetMessage(
@@ -32,12 +53,8 @@ double ColourMean(double red, double green, double blue, double fullScale,
 
 std::variant<QSize, std::string> PhotoSize(const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
-  const QFileInfo info(path);
-  if (!info.exists()) return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
-  if (!info.isFile()) {
-    return PhotoSetMessage(name,
-                           QStringLiteral("это не обычный файл (папка, канал или устройство)"));
-  }
+  if (std::optional<std::string> refused = RefusedFile(name, path)) return *std::move(refused);
+  AllowImagesUpToTheSampleCap();
   QImageReader reader(path);
   if (!reader.canRead()) return NotAnImage(name, reader);
   QSize size = reader.size();
@@ -50,7 +67,10 @@ std::variant<QSize, std::string> PhotoSize(const QDir& folder, const QString& na
 }
 
 std::variant<QImage, std::string> DecodePhoto(const QDir& folder, const QString& name) {
-  QImageReader reader(folder.filePath(name));
+  const QString path = folder.filePath(name);
+  if (std::optional<std::string> refused = RefusedFile(name, path)) return *std::move(refused);
+  AllowImagesUpToTheSampleCap();
+  QImageReader reader(path);
   QImage image = reader.read();
   if (image.isNull()) return NotAnImage(name, reader);
   return image;

@@ -112,11 +112,11 @@ std::variant<RecoveryImages, std::string> ReadFolder(const QDir& folder) {
 
 std::variant<RecoveryImages, std::string> ReadPhotoSet(const QString& folder) {
   const QFileInfo info(folder);
-  if (!info.exists()) return PhotoSetMessage(folder, QStringLiteral("папка не найдена"));
-  if (!info.isDir()) return PhotoSetMessage(folder, QStringLiteral("это не папка"));
+  if (!info.exists()) return PhotoFolderMessage(folder, QStringLiteral("папка не найдена"));
+  if (!info.isDir()) return PhotoFolderMessage(folder, QStringLiteral("это не папка"));
   try {
     return ReadFolder(QDir(folder));
   } catch (const std::bad_alloc&) {
-    return PhotoSetMessage(folder, QStringLiteral("не хватает памяти для снимков набора"));
+    return PhotoFolderMessage(folder, QStringLiteral("не хватает памяти для снимков набора"));
   }
 }

@@ -14,6 +14,7 @@ enum class LightsFault {
   kTooFew,      // fewer than three sources
   kCoincident,  // two sources with the same direction
   kCoplanar,    // all directions in one plane: the light matrix is (nearly) of rank 2
+  kTooLarge,    // not the lights: the recovery would take more memory than recovery_memory.h allows
 };
 
 struct LightsError {

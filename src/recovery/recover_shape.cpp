@@ -6,6 +6,7 @@
 #include "pass/pass_control.h"
 #include "recovery/normal_integration.h"
 #include "recovery/photometric_stereo.h"
+#include "recovery/recovery_memory.h"
 #include "recovery/recovery_report.h"
 #include "recovery/shape_from_shading.h"
 
@@ -66,6 +67,10 @@ std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& ima
                                                        const RenderState& law,
                                                        RecoveryMethod method,
                                                        Integrator integrator) {
+  if (std::optional<std::string> refusal =
+          RecoveryMemoryRefusal(method, integrator, images.width, images.height)) {
+    return LightsError{LightsFault::kTooLarge, *std::move(refusal)};
+  }
   RecoveredShape shape;
   if (IsStereo(method)) {
     std::variant<RecoveredNormals, LightsError> solved =

@@ -155,6 +155,59 @@ class AnimationDialogTest : public QObject {
              qPrintable(watch.texts().front()));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{firstFile});
   }
+
+  // Numbered frames are written all or none: frame 3's name taken by a folder, frames 0 to 2
+  // keep their old bytes and nothing staged is left.
+  void aSweepFailingPartWayKeepsEveryOldFrame() {
+    auto main = OpenMainWindow();
+    QTemporaryDir folder;
+    const QByteArray oldBytes("old bytes");
+    const QStringList old{QStringLiteral("кадр_000.png"), QStringLiteral("кадр_001.png"),
+                          QStringLiteral("кадр_002.png")};
+    for (const QString& name : old) {
+      QFile file(folder.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
+    }
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("кадр_003.png")));
+    AnimationDialog& dialog =
+        SlantSweep(*main, "0", "60", 5, 10, folder.filePath(QStringLiteral("кадр.png")));
+    MessageBoxWatch watch;
+    QVERIFY(RunToEnd(dialog));
+    for (const QString& name : old) QCOMPARE(ReadAll(folder.filePath(name)), oldBytes);
+    QCOMPARE(watch.texts().size(), 1);
+    QVERIFY2(watch.texts().front().contains(QStringLiteral("кадр_003.png")),
+             qPrintable(watch.texts().front()));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), old);
+  }
+
+  // A number field wider than a name can be, and frames that land on one file, are refused
+  // before a frame is painted; a wide field that fits gives every frame its own file.
+  void frameNamesAreWrittenWholeOrRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("files");
+    QTest::newRow("too long") << QStringLiteral("к_%300d.png") << 0;
+    QTest::newRow("one file") << QStringLiteral("к%d/../к.png") << 0;
+    QTest::newRow("wide") << QStringLiteral("к_%40d.png") << 4;
+  }
+  void frameNamesAreWrittenWholeOrRefused() {
+    QFETCH(QString, name);
+    QFETCH(int, files);
+    auto main = OpenMainWindow();
+    QTemporaryDir folder;
+    for (const char* sub : {"к0", "к1", "к2", "к3"}) QVERIFY(QDir(folder.path()).mkdir(sub));
+    AnimationDialog& dialog = SlantSweep(*main, "0", "60", 4, 10, folder.filePath(name));
+    MessageBoxWatch watch;
+    if (files == 0) {
+      QTest::mouseClick(Find<QPushButton>(dialog, "AnimationStart"), Qt::LeftButton);
+      QVERIFY(!dialog.Running());
+      QCOMPARE(watch.texts().size(), 1);
+      QVERIFY2(watch.texts().front().contains(QStringLiteral("ни один кадр не записан")),
+               qPrintable(watch.texts().front()));
+    } else {
+      QVERIFY(RunToEnd(dialog));
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), files);
+  }
 };
 
 QTEST_MAIN(AnimationDialogTest)

@@ -4,6 +4,8 @@
 
 #include "app/language/core_messages.h"
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include "intake/law_texts.h"
 #include "photoset/photo_set.h"
 #include "recovery/light_check.h"
+#include "recovery/recovery_memory.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -113,6 +116,35 @@ const std::vector<Family>& Families() {
          return std::get<QString>(OpenElevationFile(folder.filePath("terrain 7.asc"), {}, 1.0));
        },
        {"Could not read the elevation model “terrain 7.asc”: the file is empty."}},
+      {"elevation file with a word among its numbers",
+       [](const QDir& folder) {
+         const auto read = ReadElevationModel(folder.filePath("words 8.asc").toStdString(), {});
+         return std::get<ElevationError>(read).message;
+       },
+       {},
+       {"“words 8.asc”: line 7 holds “none” where a number should be."}},
+      {"elevation data shorter than its header",
+       [](const QDir& folder) {
+         const auto read = ReadElevationModel(folder.filePath("short 9.img").toStdString(), {});
+         return std::get<ElevationError>(read).message;
+       },
+       {},
+       {"“short 9.img”: the file holds less data than its header says: 4 bytes needed, 3 in"}},
+      {"elevation data that is a FIFO",
+       [](const QDir& folder) {
+         const auto read = ReadElevationModel(folder.filePath("pds 10.lbl").toStdString(), {});
+         return std::get<ElevationError>(read).message;
+       },
+       {},
+       {"“pds 10.lbl”: its data file “DATA.IMG” is not a regular file"}},
+      {"recovery too large",
+       [](const QDir&) {
+         return *RecoveryMemoryRefusal(RecoveryMethod::kWoodhamStereo, Integrator::kOnMask, 2048,
+                                       2048);
+       },
+       {},
+       {"Recovery by “Photometric stereo (Woodham)” integrated by “Poisson on the mask” on a "
+        "2048 × 2048 grid"}},
       {"photo folder",
        [](const QDir& folder) { return std::get<std::string>(ReadPhotoSet(folder.path())); },
        {},
@@ -160,6 +192,18 @@ class CoreMessagesTest : public QObject {
     QVERIFY(folder_.isValid());
     const QDir folder(folder_.path());
     QVERIFY(WriteFile(folder.filePath("terrain 7.asc"), {}));
+    QVERIFY(WriteFile(folder.filePath("words 8.asc"),
+                      "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2\nnone 4\n"));
+    const QByteArray enviHeader =
+        "ENVI\nsamples = 2\nlines = 2\nbands = 1\ndata type = 1\ninterleave = bsq\n";
+    QVERIFY(WriteFile(folder.filePath("short 9.hdr"), enviHeader));
+    QVERIFY(WriteFile(folder.filePath("short 9.img"), "\1\2\3"));
+    QVERIFY(WriteFile(folder.filePath("pds 10.lbl"),
+                      "PDS_VERSION_ID = PDS3\r\nRECORD_TYPE = FIXED_LENGTH\r\nRECORD_BYTES = 4\r\n"
+                      "FILE_RECORDS = 2\r\n^IMAGE = \"DATA.IMG\"\r\nOBJECT = IMAGE\r\n"
+                      "  LINES = 2\r\n  LINE_SAMPLES = 4\r\n  SAMPLE_TYPE = UNSIGNED_INTEGER\r\n"
+                      "  SAMPLE_BITS = 8\r\nEND_OBJECT = IMAGE\r\nEND\r\n"));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("DATA.IMG")).constData(), 0600), 0);
     QVERIFY(WriteFile(folder.filePath("filenames.txt"), "a.png\nb.png\n"));
     QVERIFY(WriteFile(folder.filePath("light_directions.txt"), "0 0 1\n"));
     for (const auto& [name, text] : kSetupFiles) {

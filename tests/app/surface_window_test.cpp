@@ -8,9 +8,12 @@
 
 #include "app/surface/surface_window.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -24,6 +27,7 @@
 #include "app/picture/readout_overlay.h"
 #include "app/surface/albedo_image.h"
 #include "app/surface/surface_controls.h"
+#include "deadline_run.h"
 #include "form_probe.h"
 #include "model/image_buffer.h"
 #include "surface/surface_catalogue.h"
@@ -177,6 +181,43 @@ class SurfaceWindowTest : public QObject {
     QCOMPARE(surface.Shown()->scene->field.width, kDefaultSurfaceSide);
     QCOMPARE(surface.Shown()->pass.state.sourceSlant, shownState.sourceSlant);
     BackgroundPass::SetWaitBudgetMs(budget);
+  }
+
+  // A FIFO for the albedo, and one behind a model's label, are refused within a second with a
+  // message each: the window never waits for a writer.
+  void fifosDoNotHoldTheWindow() {
+    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
+    SurfaceControls& controls = opened.surface->Controls();
+    QTemporaryDir dir;
+    const QString albedo = dir.filePath(QStringLiteral("albedo.png"));
+    const QString data = dir.filePath(QStringLiteral("DATA.IMG"));
+    const QString label = dir.filePath(QStringLiteral("model.lbl"));
+    for (const QString& fifo : {albedo, data}) {
+      QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    }
+    QFile file(label);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "PDS_VERSION_ID = PDS3\r\nRECORD_TYPE = FIXED_LENGTH\r\nRECORD_BYTES = 4\r\n"
+        "FILE_RECORDS = 2\r\n^IMAGE = \"DATA.IMG\"\r\nOBJECT = IMAGE\r\n  LINES = 2\r\n"
+        "  LINE_SAMPLES = 4\r\n  SAMPLE_TYPE = UNSIGNED_INTEGER\r\n  SAMPLE_BITS = 8\r\n"
+        "END_OBJECT = IMAGE\r\nEND\r\n");
+    file.close();
+    MessageBoxWatch watch;
+    QElapsedTimer clock;
+    clock.start();
+    {
+      const FifoWatchdog watchdog(std::chrono::milliseconds(1500),
+                                  {albedo.toStdString(), data.toStdString()});
+      QVERIFY(!controls.LoadAlbedo(albedo));
+      QVERIFY(!controls.OpenModel(label));
+    }
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(watch.texts().size(), 2);
+    QVERIFY2(watch.texts().at(0).contains(QStringLiteral("не обычный файл")),
+             qPrintable(watch.texts().at(0)));
+    QVERIFY2(watch.texts().at(1).contains(QStringLiteral("«DATA.IMG»")),
+             qPrintable(watch.texts().at(1)));
   }
 
   // A picture and a model that do not read are reported naming the file and change nothing; a

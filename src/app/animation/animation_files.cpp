@@ -10,6 +10,7 @@
 #include "animation/gif_file.h"
 #include "animation/sweep_steps.h"
 #include "app/picture/file_error_text.h"
+#include "fileio/staged_files.h"
 #include "fileio/whole_file.h"
 
 namespace {
@@ -108,10 +109,17 @@ std::optional<QString> AnimationFrames::Write(int delay) const {
           QCoreApplication::translate("AnimationDialog", "кадры не удалось закодировать в GIF"));
     return WriteBytes(output_.path, *bytes);
   }
+  // Staged, then renamed into place together: a failure part-way leaves every old frame.
+  StagedFiles staged;
   for (size_t k = 0; k < pngFrames_.size(); ++k) {
-    if (auto error = WriteBytes(FrameFile(output_, static_cast<int>(k)), BytesOf(pngFrames_[k]))) {
-      return error;
+    const QString path = FrameFile(output_, static_cast<int>(k));
+    if (auto failure =
+            staged.Stage(path, BytesOf(pngFrames_[k]), FifoOpening::kFailWithoutReader)) {
+      return FailureMessage(path, FileWriteReason(*failure, path));
     }
+  }
+  if (auto failure = staged.Commit()) {
+    return FailureMessage(failure->first, FileWriteReason(failure->second, failure->first));
   }
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include "app/animation/sweep_relay.h"
 #include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
+#include "intake/input_messages.h"
 #include "pass/job_runner.h"
 #include "pass/pass_control.h"
 
@@ -80,6 +82,28 @@ void AnimationDialog::Start() {
   const std::variant<AnimationOutput, QString> output = AnimationOutputFor(file_->text().trimmed());
   if (refusal.isEmpty() && std::holds_alternative<QString>(output)) {
     refusal = std::get<QString>(output);
+  }
+  if (const auto* numbered = std::get_if<AnimationOutput>(&output);
+      refusal.isEmpty() && numbered != nullptr && !numbered->gif) {
+    if (const std::optional<FrameNameProblem> problem =
+            CheckFrameNames(numbered->path.toStdString(), frames_->value())) {
+      // The frame's own name, cut as box texts are: the folder is the one the user chose.
+      const QString name = QString::fromStdString(
+          ShortenedText(QFileInfo(QString::fromStdString(problem->name)).fileName().toStdString()));
+      refusal = problem->kind == FrameNameProblem::kShared
+                    ? QCoreApplication::translate(
+                          "AnimationDialog",
+                          "Кадры %1 и %2 попали бы в один файл «%3»; ни один кадр не записан.")
+                          .arg(problem->earlier)
+                          .arg(problem->frame)
+                          .arg(name)
+                    : QCoreApplication::translate(
+                          "AnimationDialog",
+                          "Имя кадра «%1» длиннее %2 байт — файл с таким именем не создать; ни "
+                          "один кадр не записан.")
+                          .arg(name)
+                          .arg(kMaxFileNameBytes);
+    }
   }
   const int index = setting_->currentIndex();
   const auto picture = static_cast<AnimatedPicture>(picture_->currentData().toInt());

@@ -72,6 +72,11 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages",
                       "Не удалось прочитать модель рельефа «%1»: это не обычный файл (папка, "
                       "канал или устройство)."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Не удалось прочитать модель рельефа «%1»: файл данных «%2» — это не "
+                      "обычный файл (папка, канал или устройство)."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Не удалось прочитать модель рельефа «%1»: в строке %2 вместо числа «%3»."),
     QT_TRANSLATE_NOOP("CoreMessages", "Не удалось прочитать модель рельефа «%1»: %2 (%3)."),
     QT_TRANSLATE_NOOP("CoreMessages", "Не удалось прочитать модель рельефа «%1»: %2."),
     QT_TRANSLATE_NOOP("CoreMessages",
@@ -96,6 +101,8 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages", "данные не читаются, файл повреждён или обрезан"),
     QT_TRANSLATE_NOOP("CoreMessages",
                       "нет ни одной ячейки с высотой, все ячейки помечены как пропуски"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "данных в файле меньше, чем указано в заголовке: нужно %1 байт, в файле %2"),
     // A photo folder that does not read: «file», line N: reason.
     QT_TRANSLATE_NOOP("CoreMessages", "«%1», строка %2: %3."),
     QT_TRANSLATE_NOOP("CoreMessages", "«%1»: %2."),
@@ -128,6 +135,22 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages", "папка не найдена"),
     QT_TRANSLATE_NOOP("CoreMessages", "это не папка"),
     QT_TRANSLATE_NOOP("CoreMessages", "не хватает памяти для снимков набора"),
+    // A recovery refused for the memory it would take, and the methods it names.
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Восстановление способом «%1» с интегрированием «%2» на сетке %3 × %4 "
+                      "заняло бы около %5 МБ памяти, больше предела в %6 МБ; уменьшите сетку или "
+                      "выберите другой способ."),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "Восстановление способом «%1» на сетке %2 × %3 заняло бы около %4 МБ "
+                      "памяти, больше предела в %5 МБ; уменьшите сетку или выберите другой "
+                      "способ."),
+    QT_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео (Вудхэм)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео по закону"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Тсай и Шах)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Хорн)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Пуассон, косинусное преобразование"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Франкот и Челлаппа (Фурье)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Пуассон на маске"),
     // Sources a recovery cannot use; in a photo folder's message, lower case and without the
     // final stop.
     QT_TRANSLATE_NOOP("CoreMessages",

@@ -3,12 +3,21 @@
 #include <QCoreApplication>
 #include <variant>
 
+#include "recovery/recovery_memory.h"
+
 RecoveryOutcome RunRecovery(const RecoveryRequest& request) {
   RecoveryOutcome outcome;
   outcome.law = request.law;
   if (request.photos != nullptr) {
     outcome.images = request.photos;
   } else if (request.scene != nullptr) {
+    // Refused before the images are made: a large model's images alone are gigabytes.
+    if (std::optional<std::string> refusal =
+            RecoveryMemoryRefusal(request.method, request.integrator, request.scene->field.width,
+                                  request.scene->field.height)) {
+      outcome.error = QString::fromStdString(*refusal);
+      return outcome;
+    }
     outcome.truth = request.scene;
     outcome.images = std::make_shared<const RecoveryImages>(
         MakeRecoveryImages(request.law, *request.scene, request.sources, request.camera));

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +19,7 @@
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
+#include "app/surface/albedo_image.h"
 #include "app/surface/elevation_open.h"
 #include "intake/number_text.h"
 #include "surface/surface_catalogue.h"
@@ -235,15 +235,14 @@ void SurfaceControls::OnHeightScaleEdited() {
 }
 
 bool SurfaceControls::LoadAlbedo(const QString& path) {
-  QImageReader reader(path);
-  const QImage image = reader.read();
-  if (image.isNull()) {
+  std::variant<QImage, QString> read = ReadAlbedoImage(path);
+  if (const auto* reason = std::get_if<QString>(&read)) {
     QMessageBox::warning(this, window()->windowTitle(),
                          tr("Не удалось прочитать рисунок альбедо «%1»: %2")
-                             .arg(QDir::toNativeSeparators(path), reader.errorString()));
+                             .arg(QDir::toNativeSeparators(path), *reason));
     return false;
   }
-  albedo_ = image;
+  albedo_ = std::get<QImage>(std::move(read));
   albedoPath_ = QFileInfo(path).absoluteFilePath();
   albedoName_->setText(AlbedoTitle());
   noAlbedo_->setEnabled(true);

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 
 #include "app/input_box_mark.h"
 #include "app/locale_numbers.h"
+#include "app/surface/albedo_image.h"
 #include "app/surface/elevation_open.h"
 #include "app/surface/surface_controls.h"
 
@@ -46,12 +46,12 @@ std::optional<QString> SurfaceControls::Restore(const SurfaceSetup& setup) {
   const QString albedoPath = QString::fromStdString(setup.albedoPath);
   QImage albedo;
   if (!albedoPath.isEmpty()) {
-    QImageReader reader(albedoPath);
-    albedo = reader.read();
-    if (albedo.isNull()) {
+    std::variant<QImage, QString> read = ReadAlbedoImage(albedoPath);
+    if (const auto* reason = std::get_if<QString>(&read)) {
       return tr("Не удалось прочитать рисунок альбедо «%1»: %2")
-          .arg(QDir::toNativeSeparators(albedoPath), reader.errorString());
+          .arg(QDir::toNativeSeparators(albedoPath), *reason);
     }
+    albedo = std::get<QImage>(std::move(read));
   }
   int kind = 0;
   while (kind < ModelIndex() &&
