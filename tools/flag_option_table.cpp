@@ -52,7 +52,7 @@ const FlagOption kFlagOptions[] = {
     {"cast-shadows",
      "With --surface: paint the cells whose ray towards the source meets the terrain as deep "
      "shadow.",
-     CastShadowsFlag, true, In({kPicture, kReadout, kSetupOnly}, {kSurface})},
+     CastShadowsFlag, true, In({kPicture, kReadout, kSweep, kSetupOnly}, {kSurface})},
     {"list-surfaces", "Print the catalogue of surfaces with their parameters, and nothing else.",
      JobFlag<&RenderJob::listSurfaces>, true,
      In({kListSurfaces}, {kSphere, kMap, kSurface, kPhotos})},

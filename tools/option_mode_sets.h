@@ -24,7 +24,7 @@ inline constexpr ModeSet kTurned =
     In({kSetupOnly}, {kSphere, kMap, kSurface});
 inline constexpr ModeSet kSeenFromZ =
     In({kPicture, kReadout, kProfile, kCompare, kComparedProfiles, kSweep}, {kMap}) |
-    In({kPicture, kReadout, kProfile, kRecovery}, {kSurface});
+    In({kPicture, kReadout, kProfile, kRecovery, kSweep}, {kSurface});
 // The law (--function, --param, --formula): replaced by each entry of --compare.
 inline constexpr ModeSet kLaw =
     In({kPicture, kReadout, kProfile, kSweep, kPhaseCurve, kSetupOnly}, {kSphere, kMap, kSurface}) |
@@ -47,7 +47,7 @@ inline constexpr ModeSet kScaled = kSized | In({kPicture}, {kSurface});
 inline constexpr ModeSet kDrawnOver = In({kPicture, kSweep, kSetupOnly}, {kSphere, kMap});
 inline constexpr ModeSet kMapFigure = In({kPicture, kSweep}, {kMap});
 inline constexpr ModeSet kSurfaceJob =
-    In({kPicture, kReadout, kProfile, kRecovery, kSetupOnly}, {kSurface});
+    In({kPicture, kReadout, kProfile, kRecovery, kSweep, kSetupOnly}, {kSurface});
 inline constexpr ModeSet kRecovered = In({kRecovery}, {kSurface, kPhotos});
 inline constexpr ModeSet kPictureFile =
     In({kPicture, kReadout, kProfile, kCompare, kComparedProfiles, kComparedPhaseCurves,

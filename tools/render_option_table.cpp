@@ -121,7 +121,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
        ParseLightSource,
        In({kPicture, kReadout, kProfile, kComparedProfiles, kSweep, kSetupOnly}, {kMap}) |
-           In({kPicture, kReadout, kProfile, kRecovery, kSetupOnly}, {kSurface})},
+           In({kPicture, kReadout, kProfile, kRecovery, kSweep, kSetupOnly}, {kSurface})},
       {"through", "P,Q",
        "With --gradient-space: draw each source's isophote (the curve of equal phi) through the "
        "orientation P,Q, and white rings where the first two isophotes cross (the orientations "
@@ -148,7 +148,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
        "(the --light ones); with --recover sfs-tsai-shah or sfs-horn, the image shape from "
        "shading reads.",
-       ParseSourceNumber, In({kPicture, kRecovery}, {kSurface})},
+       ParseSourceNumber, In({kPicture, kRecovery, kSweep}, {kSurface})},
       {"phase-step", "DEG",
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
        ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
@@ -170,11 +170,11 @@ const std::vector<ValueOption>& ValueOptions() {
        "evenly from FROM to TO (slant, rot-x, rot-y, rot-z, exposure, or a parameter of the "
        "law as --param names it), as -o FILE.gif (one palette from all frames, looping) or "
        "numbered PNG files -o FILE_%03d.png (frames counted from 0).",
-       ParseSweep, In({kSweep}, {kSphere, kMap})},
+       ParseSweep, In({kSweep}, {kSphere, kMap, kSurface})},
       {"frame-delay", "N",
        "With --sweep: each GIF frame is shown N hundredths of a second "
        "(default 10).",
-       ParseFrameDelay, In({kSweep}, {kSphere, kMap})},
+       ParseFrameDelay, In({kSweep}, {kSphere, kMap, kSurface})},
       {"recover", "METHOD",
        "With --surface or --images: recover the shape from its images instead of writing a "
        "picture: ps (Woodham's photometric stereo from the described source and each --light), "

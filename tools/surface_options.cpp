@@ -116,11 +116,11 @@ OptionValueError ResolveSurface(RenderJob& job) {
   }
   // The image of a surface, and shape from shading, take one source: --light alone changes
   // neither.
-  const bool oneImage =
-      job.mode == Mode::kPicture || (job.mode == Mode::kRecovery && job.recover &&
-                                     !IsStereo(*RecoveryMethodNamed(job.recover->method)));
+  const bool oneImage = job.mode == Mode::kPicture || job.mode == Mode::kSweep ||
+                        (job.mode == Mode::kRecovery && job.recover &&
+                         !IsStereo(*RecoveryMethodNamed(job.recover->method)));
   if (oneImage && OptionGiven(job, "light") && !OptionGiven(job, "source")) {
-    return std::string(job.mode == Mode::kPicture ? "--surface" : "shape from shading") +
+    return std::string(job.mode == Mode::kRecovery ? "shape from shading" : "--surface") +
            " takes the image of one source: with --light, choose it with --source K";
   }
   if (const SurfaceKind* kind = FindSurfaceKind(surface.name)) {

@@ -94,14 +94,19 @@ std::string SurfaceReadoutLine(const std::optional<SurfaceReadout>& readout) {
 }
 
 std::variant<PreparedSurface, std::string> PrepareSurface(const RenderJob& job) {
+  std::variant<SurfaceScene, std::string> loaded = LoadSurfaceScene(job);
+  if (auto* message = std::get_if<std::string>(&loaded)) return std::move(*message);
+  return PrepareSurfaceOver(job, std::move(std::get<SurfaceScene>(loaded)));
+}
+
+std::variant<PreparedSurface, std::string> PrepareSurfaceOver(const RenderJob& job,
+                                                              SurfaceScene scene) {
   PreparedSurface prepared;
   ApplyStartupValues(prepared.state);
   ApplyJobSettings(job, prepared.state);
   ShadeIntakeOutcome intake = ReadShadeParameters(prepared.state, job.inputs, CNumberFormat());
   if (auto* error = std::get_if<InputError>(&intake)) return DescribeInputError(*error);
-  std::variant<SurfaceScene, std::string> loaded = LoadSurfaceScene(job);
-  if (auto* message = std::get_if<std::string>(&loaded)) return std::move(*message);
-  prepared.scene = std::move(std::get<SurfaceScene>(loaded));
+  prepared.scene = std::move(scene);
   prepared.sources = JobSources(job, prepared.state);
   prepared.shadows.resize(prepared.sources.size());
   if (job.surface->castShadows) {
@@ -110,6 +115,16 @@ std::variant<PreparedSurface, std::string> PrepareSurface(const RenderJob& job) 
     }
   }
   return prepared;
+}
+
+PassResult PaintPreparedSurface(const RenderJob& job, const PreparedSurface& prepared) {
+  const size_t chosen = static_cast<size_t>(job.surface->source - 1);
+  PassResult pass{prepared.state,
+                  ImageBuffer(prepared.scene.field.width, prepared.scene.field.height,
+                              ImageBuffer::Unpainted{})};
+  PaintSurfaceImage(prepared.state, prepared.scene, prepared.sources[chosen],
+                    prepared.shadows[chosen], pass.picture);
+  return pass;
 }
 
 int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
@@ -133,10 +148,7 @@ int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
         << "\n";
     return kExitSuccess;
   }
-  const size_t chosen = static_cast<size_t>(job.surface->source - 1);
-  PassResult pass{prepared.state, ImageBuffer(width, height, ImageBuffer::Unpainted{})};
-  PaintSurfaceImage(prepared.state, prepared.scene, prepared.sources[chosen],
-                    prepared.shadows[chosen], pass.picture);
+  PassResult pass = PaintPreparedSurface(job, prepared);
   out.flush();
   if (auto error = WriteJobPicture(job, pass)) {
     err << kToolName << *error << "\n";

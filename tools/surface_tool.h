@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "render_job.h"
+#include "render_tool.h"
 #include "surface/surface_image.h"
 
 // The scene the job paints, or the message of a file that did not read.
@@ -28,6 +29,11 @@ struct PreparedSurface {
 
 // The prepared surface, or the message of a text or a file that did not read.
 std::variant<PreparedSurface, std::string> PrepareSurface(const RenderJob& job);
+// The same over a scene already loaded (a sweep's frames share one).
+std::variant<PreparedSurface, std::string> PrepareSurfaceOver(const RenderJob& job,
+                                                              SurfaceScene scene);
+// The image of source K (--source) of a prepared surface, with the state it was painted from.
+PassResult PaintPreparedSurface(const RenderJob& job, const PreparedSurface& prepared);
 
 // Paints or reads out the job's surface; the exit status. Messages go to `err`.
 int RunSurfaceTool(const RenderJob& job, std::ostream& out, std::ostream& err);

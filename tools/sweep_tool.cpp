@@ -14,6 +14,7 @@
 #include "option_modes.h"
 #include "picture_file.h"
 #include "render_tool.h"
+#include "surface_tool.h"
 
 namespace {
 
@@ -81,6 +82,16 @@ OptionValueError ResolveSweep(const RenderJob& job) {
   if (OptionGiven(job, swept)) {
     return "--" + swept + " and --sweep " + swept + "=... both set " + swept + ": give one of them";
   }
+  for (const std::string& parameter : job.lawParameterTexts) {
+    if (parameter.rfind(swept + "=", 0) == 0) {
+      return "--param " + swept + "=... and --sweep " + swept + "=... both set " + swept +
+             ": give one of them";
+    }
+  }
+  if (swept.rfind("rot-", 0) == 0 && (job.surface || job.gradientSpace)) {
+    return "--sweep " + swept + ": " + (job.surface ? "a surface image" : "gradient space") +
+           " is seen from +z, so every frame would be the same";
+  }
   if (job.outputPath.empty() || job.outputPath == "-") {
     return std::string("--sweep writes -o FILE.gif or -o FILE_%03d.png");
   }
@@ -145,24 +156,53 @@ std::variant<RenderJob, std::string> SweepFrameJob(const RenderJob& job, int fra
   return one;
 }
 
+namespace {
+
+// One frame: the sphere or the map as one press paints it, or the surface's image.
+std::variant<ImageBuffer, std::string> FramePicture(const RenderJob& job,
+                                                    const SurfaceScene* scene) {
+  if (scene) {
+    std::variant<PreparedSurface, std::string> ready = PrepareSurfaceOver(job, *scene);
+    if (auto* message = std::get_if<std::string>(&ready)) return std::move(*message);
+    PassResult pass = PaintPreparedSurface(job, std::get<PreparedSurface>(ready));
+    return std::move(pass.picture);
+  }
+  RenderOutcome outcome = RenderPicture(job);
+  if (auto* error = std::get_if<InputError>(&outcome)) return DescribeInputError(*error);
+  return std::move(std::get<ImageBuffer>(outcome));
+}
+
+}  // namespace
+
 int RunSweepTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   std::vector<ImageBuffer> frames;
   // Numbered PNG files are staged and renamed into place together: a sweep that fails part-way
   // leaves every old frame as it was.
   StagedFiles staged;
   const bool gif = EndsWith(job.outputPath, ".gif");
+  // A surface is read once; each frame lights it anew.
+  std::optional<SurfaceScene> scene;
+  if (job.surface) {
+    std::variant<SurfaceScene, std::string> loaded = LoadSurfaceScene(job);
+    if (auto* message = std::get_if<std::string>(&loaded)) {
+      err << kToolName << *message << "\n";
+      return kExitFailure;
+    }
+    scene = std::move(std::get<SurfaceScene>(loaded));
+  }
   for (int frame = 0; frame < job.sweep->frames; ++frame) {
     std::variant<RenderJob, std::string> one = SweepFrameJob(job, frame);
     if (auto* message = std::get_if<std::string>(&one)) {
       err << kToolName << *message << "\n";
       return kExitFailure;
     }
-    RenderOutcome outcome = RenderPicture(std::get<RenderJob>(one));
-    if (auto* error = std::get_if<InputError>(&outcome)) {
-      err << kToolName << DescribeInputError(*error) << "\n";
+    std::variant<ImageBuffer, std::string> painted =
+        FramePicture(std::get<RenderJob>(one), scene ? &*scene : nullptr);
+    if (auto* message = std::get_if<std::string>(&painted)) {
+      err << kToolName << *message << "\n";
       return kExitFailure;
     }
-    ImageBuffer& picture = std::get<ImageBuffer>(outcome);
+    ImageBuffer& picture = std::get<ImageBuffer>(painted);
     if (gif) {
       frames.push_back(std::move(picture));
       continue;

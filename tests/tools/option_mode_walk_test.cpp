@@ -77,6 +77,8 @@ const std::vector<Base>& Bases() {
       {"SphereSweep", kSweep, kSphere,
        with(kBigSphere, {"--sweep", "slant=0:20:2", "-o", "@s.gif"})},
       {"MapSweep", kSweep, kMap, with(kMapSmall, {"--sweep", "slant=0:20:2", "-o", "@s.gif"})},
+      {"SurfaceSweep", kSweep, kSurface,
+       with(kHills, {"--sweep", "slant=10:30:2", "-o", "@s.gif"})},
       {"SphereSetup", kSetupOnly, kSphere, {"--write-setup", "@s.gsetup"}},
       {"MapSetup", kSetupOnly, kMap, {"--gradient-space", "--write-setup", "@s.gsetup"}},
       {"SurfaceSetup", kSetupOnly, kSurface, with(kHills, {"--write-setup", "@s.gsetup"})},

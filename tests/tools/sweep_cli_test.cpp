@@ -148,4 +148,26 @@ TEST(SweepCli, NumberedPngsAreTheFramesExactly) {
   EXPECT_NE(err.find("too many pixels"), std::string::npos) << err;
 }
 
+// A surface's sweep paints the surface's images, each the picture of its step exactly: the
+// frames of the sphere at the surface's size would pass a check of the frame count alone.
+TEST(SweepCli, ASurfaceSweepPaintsTheSurfaceAtEachStep) {
+  TempFolder folder;
+  const std::vector<std::string> surface{"--surface", "crater", "--surface-size", "40x30",
+                                         "--light",   "50,90",  "--source",       "2"};
+  std::vector<std::string> sweep = surface;
+  sweep.insert(sweep.end(), {"--sweep", "slant=10:70:3", "-o", folder.File("c_%d.png")});
+  ASSERT_EQ(Render(sweep), 0);
+  for (const auto& [frame, slant] : {std::pair{0, "10"}, {1, "40"}, {2, "70"}}) {
+    std::vector<std::string> one = surface;
+    one.insert(one.end(), {"--slant", slant, "-o", folder.File("one.png")});
+    ASSERT_EQ(Render(one), 0);
+    const QImage expected(QString::fromStdString(folder.File("one.png")));
+    const QImage written(
+        QString::fromStdString(folder.File("c_" + std::to_string(frame) + ".png")));
+    EXPECT_EQ(written, expected) << "frame " << frame;
+  }
+  EXPECT_EQ(Render({"--surface", "crater", "--sweep", "rot-x=0:90:3", "-o", folder.File("r.gif")}),
+            2);
+}
+
 }  // namespace
