@@ -137,6 +137,7 @@ struct RenderJob {
   bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
   // --setup: the setup the job started from (setup_options.h); --write-setup's file.
   std::optional<Setup> setup;
+  std::string setupWarning;  // the keys of a newer version the setup left out, or empty
   std::string writeSetupPath;
 };
 

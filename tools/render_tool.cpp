@@ -150,6 +150,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
+  if (!job.setupWarning.empty()) err << job.setupWarning << "\n";
   if (job.listSurfaces) {
     out << SurfaceList();
     return kExitSuccess;

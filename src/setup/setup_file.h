@@ -18,6 +18,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <variant>
 
 #include "setup/setup.h"
@@ -32,7 +33,8 @@ QByteArray WriteSetup(const Setup& setup);
 
 struct SetupReading {
   Setup setup;
-  QString warning;  // one line, or empty
+  QString warning;          // one line, or empty
+  QStringList unknownKeys;  // the keys the warning names
 };
 
 // The setup read, or the message that says why it was refused.
