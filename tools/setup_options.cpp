@@ -176,11 +176,17 @@ OptionValueError WriteJobSetup(const RenderJob& job) {
   sphere.colourIsolines = job.colourIsolines;
   sphere.halfSphere = job.halfSphere;
   sphere.smoothing = job.smooth;
+  const LawSetup read = setup.law;
   setup.law.parameters = {};
   setup.law.lunarLambertMcEwen = false;
   if (IsAdditionalLaw(job.reflectanceKind)) {
     setup.law.parameters = job.law.parameters;
     setup.law.lunarLambertMcEwen = job.law.lunarLambertMcEwen;
+  }
+  // L=mcewen holds no number: the L the setup held beside it stays.
+  if (job.reflectanceKind == kLunarLambert && job.law.lunarLambertMcEwen && job.setup &&
+      job.setup->sphere.reflectanceKind == kLunarLambert && read.lunarLambertMcEwen) {
+    setup.law.parameters[kLunarLambertL] = read.parameters[kLunarLambertL];
   }
   // A formula the setup held beside another function stays unless the options give one.
   if (job.law.formula) {
