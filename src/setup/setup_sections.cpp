@@ -144,7 +144,7 @@ void SetupSection::Text(const char* key, std::string& value) {
   // A NUL would end the text wherever it is handed on as a C string: kept, it means something
   // else to each reader.
   if (json->toString().contains(QChar(0))) {
-    Fail(QLatin1String(key), QStringLiteral("строка содержит символ NUL (\\u0000)"));
+    Fail(QLatin1String(key), QStringLiteral("строка содержит символ NUL"));
     return;
   }
   value = json->toString().toStdString();
