@@ -135,7 +135,7 @@ inline constexpr const char* kEquatorProfile = "equator";
 inline constexpr const char* kMapProfile = "map";
 
 struct ProfileSetup {
-  std::string picture;  // "sphere", "equator" or "map"; empty: no profile open
+  std::string picture;           // "sphere", "equator" or "map"; empty: no profile open
   std::array<double, 4> line{};  // x1, y1, x2, y2
 
   bool operator==(const ProfileSetup&) const = default;

@@ -84,8 +84,8 @@ std::optional<QString> OpenRegularFile(QFile& file) {
   const QString notRegular = QStringLiteral("это не обычный файл (канал, устройство или папка)");
 #ifdef Q_OS_UNIX
   if (!file.fileName().startsWith(QLatin1Char(':'))) {
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
-                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return QStringLiteral("файл не открывается (%1)").arg(qt_error_string(errno));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

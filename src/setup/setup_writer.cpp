@@ -143,13 +143,13 @@ QJsonObject CurvesObject(const CurvesSetup& curves) {
 
 QByteArray WriteSetup(const Setup& setup) {
   QJsonObject root{{"program", kSetupProgram},
-                         {"version", kSetupVersion},
-                         {"sphere", SphereObject(setup.sphere)},
-                         {"law", LawObject(setup.law, setup.sphere.reflectanceKind)},
-                         {"picture", PictureObject(setup.picture)},
-                         {"map", MapObject(setup.map)},
-                         {"surface", SurfaceObject(setup.surface)},
-                         {"windows", WindowsObject(setup.windows)}};
+                   {"version", kSetupVersion},
+                   {"sphere", SphereObject(setup.sphere)},
+                   {"law", LawObject(setup.law, setup.sphere.reflectanceKind)},
+                   {"picture", PictureObject(setup.picture)},
+                   {"map", MapObject(setup.map)},
+                   {"surface", SurfaceObject(setup.surface)},
+                   {"windows", WindowsObject(setup.windows)}};
   if (setup.curves != CurvesSetup{}) root.insert("curves", CurvesObject(setup.curves));
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
@@ -18,8 +19,6 @@
 #include <atomic>
 #include <thread>
 #include <variant>
-
-#include <QCheckBox>
 
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_window.h"

@@ -3,7 +3,10 @@
 
 #include "setup/setup_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QFile>
@@ -11,10 +14,6 @@
 #include <chrono>
 #include <future>
 #include <variant>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -55,7 +54,8 @@ TEST(SetupFileTest, RefusesABadFileNamingFileKeyAndReason) {
                 "\"law\": {", "\"law\": {\"parameters\": {\"kk\": 1}"),
        {"«law.parameters.kk»", "«minnaert»"}},
       // Two values for one setting: which was meant cannot be known.
-      {"key twice", Replaced(good, "\"slant\": 0", "\"slant\": 0, \"slant\": 5"),
+      {"key twice",
+       Replaced(good, "\"slant\": 0", "\"slant\": 0, \"slant\": 5"),
        {"«sphere.slant»", "дважды"}},
       {"key twice in a list's object",
        Replaced(good, "\"used\": false", "\"used\": false, \"used\": true"),
@@ -68,14 +68,17 @@ TEST(SetupFileTest, RefusesABadFileNamingFileKeyAndReason) {
                 "\"law\": {", "\"law\": {\"formula\": {\"text\": \"ci\\u0000 + x\"}"),
        {"«law.formula.text»", "NUL"}},
       {"profile on no picture",
-       Replaced(good, "\"program\"", "\"curves\": {\"profile\": {\"picture\": \"moon\"}}, \"program\""),
+       Replaced(good, "\"program\"",
+                "\"curves\": {\"profile\": {\"picture\": \"moon\"}}, \"program\""),
        {"«curves.profile.picture»", "«moon»"}},
       {"profile line of three ends",
-       Replaced(good, "\"program\"",
-                "\"curves\": {\"profile\": {\"picture\": \"map\", \"line\": [1, 2, 3]}}, \"program\""),
+       Replaced(
+           good, "\"program\"",
+           "\"curves\": {\"profile\": {\"picture\": \"map\", \"line\": [1, 2, 3]}}, \"program\""),
        {"«curves.profile.line»", "4"}},
       {"profile without a line",
-       Replaced(good, "\"program\"", "\"curves\": {\"profile\": {\"picture\": \"sphere\"}}, \"program\""),
+       Replaced(good, "\"program\"",
+                "\"curves\": {\"profile\": {\"picture\": \"sphere\"}}, \"program\""),
        {"«curves.profile.line»"}},
   };
   for (const BadFile& bad : cases) {

@@ -77,9 +77,9 @@ class RandomSetup {
     ::Setup setup = Make();
     setup.picture.autoExposure = Coin();
     WindowsSetup& windows = setup.windows;
-    for (bool* open : {&windows.map, &windows.sources, &windows.surface, &windows.law,
-                       &windows.exposure, &windows.bigSphere, &windows.phaseCurve,
-                       &windows.compare}) {
+    for (bool* open :
+         {&windows.map, &windows.sources, &windows.surface, &windows.law, &windows.exposure,
+          &windows.bigSphere, &windows.phaseCurve, &windows.compare}) {
       *open = Coin();
     }
     const std::array<const char*, 4> pictures{"", kSphereProfile, kEquatorProfile, kMapProfile};
@@ -108,8 +108,8 @@ class RandomSetup {
         const char* text;
         std::vector<const char*> names;
       };
-      const std::array<Formula, 2> formulas{
-          Formula{"ci^k * ce^(k-1)", {"k"}}, Formula{"a*ci + b*cg", {"a", "b"}}};
+      const std::array<Formula, 2> formulas{Formula{"ci^k * ce^(k-1)", {"k"}},
+                                            Formula{"a*ci + b*cg", {"a", "b"}}};
       const Formula& formula = formulas[Whole(0, 1)];
       setup.law.formula.text = formula.text;
       for (const char* name : formula.names) {

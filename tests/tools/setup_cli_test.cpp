@@ -172,14 +172,16 @@ TEST(SetupCliTest, OptionsOverrideOnlyWhatTheyName) {
   };
   const std::vector<Row> rows = {
       {"slant", {"--slant", "5"}, [](::Setup& s) { s.sphere.slant = 5; }},
-      {"exposure number", {"--exposure", "0.5"},
+      {"exposure number",
+       {"--exposure", "0.5"},
        [](::Setup& s) {
          s.picture.exposure = 0.5;
          s.picture.autoExposure = false;
        }},
       {"exposure auto", {"--exposure", "auto"}, [](::Setup& s) { s.picture.autoExposure = true; }},
       // The first source is the one given; the second keeps its aim, unused.
-      {"light", {"--light", "20,30", "--gradient-space"},
+      {"light",
+       {"--light", "20,30", "--gradient-space"},
        [](::Setup& s) {
          s.map.sources[0] = {true, 20, 30};
          s.map.sources[1].used = false;
@@ -223,7 +225,8 @@ TEST(SetupCliTest, FifoSetupIsRefusedAtOnce) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   std::atomic<bool> done = false;
   std::thread unblock([&] {
-    for (int k = 0; k < 40 && !done; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int k = 0; k < 40 && !done; ++k)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
     if (done) return;
     const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
     if (writer >= 0) ::close(writer);
