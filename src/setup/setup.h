@@ -73,8 +73,8 @@ inline constexpr int kExtraSourceCount = 2;
 // The picture: exposure, background and what is drawn over it.
 struct PictureSetup {
   double exposure = 1.0;
-  // The exposure that paints the brightest phi white, chosen after the first pass as
-  // «По максимуму» chooses it; `exposure` is then what the file held before.
+  // The exposure chosen after the first pass as «По максимуму» chooses it (the brightest phi
+  // painted white); `exposure` is kept beside it as read, for a setup written again.
   bool autoExposure = false;
   std::string background = "white";  // a name of model/backgrounds.h
   bool contourLines = false;
