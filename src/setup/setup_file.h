@@ -15,9 +15,10 @@
 //
 // Reading checks the whole file before anything uses it: a file that does not read, another
 // version, a bad value, a key written twice, a text holding a NUL or a key that cannot be
-// ignored is a Russian message naming the file, the key and the reason; so is a file that is not a
-// regular file (a FIFO is refused without waiting for a writer). Keys this version does not know where a newer version may add them (a new
-// section, a new key in a section) are left out with one warning line naming them.
+// ignored is a Russian message naming the file, the key and the reason; so is a file that is
+// not a regular file (a FIFO is refused without waiting for a writer). Keys this version does
+// not know where a newer version may add them (a new section, a new key in a section) are left
+// out with one warning line naming them.
 
 #include <QByteArray>
 #include <QString>
