@@ -145,6 +145,7 @@ struct RenderJob {
   bool plain = false;         // --plain: the grey tone alone (photometry/pass_constants.h)
   // --setup: the setup the job started from (setup_options.h); --write-setup's file.
   std::optional<Setup> setup;
+  std::string setupWarning;  // the keys of a newer version the setup left out, or empty
   std::string writeSetupPath;
 };
 

@@ -192,6 +192,7 @@ int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, 
     return kExitFailure;
   }
   const RenderJob& job = std::get<RenderJob>(parsed);
+  if (!job.setupWarning.empty()) err << job.setupWarning << "\n";
   if (!job.writeSetupPath.empty()) {
     if (OptionValueError error = WriteJobSetup(job)) {
       err << kToolName << *error << "\n";

@@ -86,13 +86,35 @@ OptionValueError SurfaceOfJob(const SurfaceJob& job, SurfaceSetup& surface) {
   return std::nullopt;
 }
 
+// The aims of the sources a setup's map uses, in order.
+std::vector<LightAim> UsedSources(const MapSetup& map) {
+  std::vector<LightAim> aims;
+  for (const SourceSetup& source : map.sources) {
+    if (source.used) aims.push_back({source.slant, source.tilt});
+  }
+  return aims;
+}
+
+bool SameAims(const std::vector<LightAim>& one, const std::vector<LightAim>& other) {
+  return std::equal(one.begin(), one.end(), other.begin(), other.end(),
+                    [](const LightAim& a, const LightAim& b) {
+                      return a.slantDegrees == b.slantDegrees && a.tiltDegrees == b.tiltDegrees;
+                    });
+}
+
 }  // namespace
 
 OptionValueError StartFromSetup(std::string_view path, RenderJob& job) {
   const SetupOutcome outcome =
       ReadSetupFile(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
   if (const auto* refusal = std::get_if<QString>(&outcome)) return refusal->toStdString();
-  const Setup& setup = std::get<SetupReading>(outcome).setup;
+  const SetupReading& reading = std::get<SetupReading>(outcome);
+  const Setup& setup = reading.setup;
+  if (!reading.unknownKeys.isEmpty()) {
+    job.setupWarning = "warning: --setup " + QuotedText(path) +
+                       ": keys of a newer version left out: " +
+                       reading.unknownKeys.join(QStringLiteral(", ")).toStdString();
+  }
   const SphereSetup& sphere = setup.sphere;
   job.inputs = {CText(sphere.rotX),  CText(sphere.rotY),   CText(sphere.rotZ),
                 CText(sphere.slant), CText(sphere.glossS), CText(sphere.glossN)};
@@ -103,6 +125,7 @@ OptionValueError StartFromSetup(std::string_view path, RenderJob& job) {
   job.halfSphere = sphere.halfSphere;
   job.smooth = sphere.smoothing;
   job.exposure = setup.picture.exposure;
+  job.autoExposure = setup.picture.autoExposure;
   job.background = BackgroundNamed(setup.picture.background).value_or(job.background);
   job.overlay = {setup.picture.outline, setup.picture.sourceMark, setup.picture.contourLines,
                  setup.picture.lineWidth};
@@ -128,15 +151,15 @@ void MergeSetup(RenderJob& job, bool functionGiven, bool formulaGiven) {
     }
   }
   if ((job.gradientSpace || job.surface) && job.extraSources.empty()) {
-    for (const SourceSetup& source : setup.map.sources) {
-      if (source.used) job.extraSources.push_back({source.slant, source.tilt});
-    }
+    job.extraSources = UsedSources(setup.map);
   }
   if (job.gradientSpace) job.litByAll = job.litByAll || setup.map.litByAll;
 }
 
 OptionValueError WriteJobSetup(const RenderJob& job) {
-  Setup setup;
+  // What --setup read, with what the options name put over it: nothing the options leave
+  // alone is lost, and a setup written again without options is the same file.
+  Setup setup = job.setup.value_or(Setup{});
   SphereSetup& sphere = setup.sphere;
   const std::pair<const std::string*, double*> boxes[] = {
       {&job.inputs.rotX, &sphere.rotX},     {&job.inputs.rotY, &sphere.rotY},
@@ -153,28 +176,52 @@ OptionValueError WriteJobSetup(const RenderJob& job) {
   sphere.colourIsolines = job.colourIsolines;
   sphere.halfSphere = job.halfSphere;
   sphere.smoothing = job.smooth;
+  const LawSetup read = setup.law;
+  setup.law.parameters = {};
+  setup.law.lunarLambertMcEwen = false;
   if (IsAdditionalLaw(job.reflectanceKind)) {
     setup.law.parameters = job.law.parameters;
     setup.law.lunarLambertMcEwen = job.law.lunarLambertMcEwen;
   }
+  // L=mcewen holds no number: the L the setup held beside it stays.
+  if (job.reflectanceKind == kLunarLambert && job.law.lunarLambertMcEwen && job.setup &&
+      job.setup->sphere.reflectanceKind == kLunarLambert && read.lunarLambertMcEwen) {
+    setup.law.parameters[kLunarLambertL] = read.parameters[kLunarLambertL];
+  }
+  // A formula the setup held beside another function stays unless the options give one.
   if (job.law.formula) {
     const std::vector<std::string>& names = job.law.formula->ParameterNames();
-    setup.law.formula.text = job.law.formula->Text();
+    setup.law.formula = {job.law.formula->Text(), {}};
     for (size_t k = 0; k < names.size(); ++k) {
       setup.law.formula.parameters.push_back({names[k], job.law.parameters[k]});
     }
   }
-  if (job.autoExposure) return std::string("--write-setup holds a number for --exposure, not auto");
-  setup.picture = {job.exposure,        BackgroundName(job.background), job.overlay.contourLines,
-                   job.overlay.outline, job.overlay.sourceMark,         job.overlay.lineWidth};
-  for (size_t k = 0; k < job.extraSources.size() && k < setup.map.sources.size(); ++k) {
-    setup.map.sources[k] = {true, job.extraSources[k].slantDegrees,
-                            job.extraSources[k].tiltDegrees};
+  PictureSetup& picture = setup.picture;
+  picture.exposure = job.exposure;
+  picture.autoExposure = job.autoExposure;
+  picture.background = BackgroundName(job.background);
+  picture.contourLines = job.overlay.contourLines;
+  picture.outline = job.overlay.outline;
+  picture.sourceMark = job.overlay.sourceMark;
+  picture.lineWidth = job.overlay.lineWidth;
+  // --light replaces the sources used; without it (or with the setup's own) they stay as read,
+  // the unused ones' aims included.
+  if (!job.extraSources.empty() && !SameAims(job.extraSources, UsedSources(setup.map))) {
+    for (size_t k = 0; k < setup.map.sources.size(); ++k) {
+      SourceSetup& source = setup.map.sources[k];
+      source.used = k < job.extraSources.size();
+      if (source.used) {
+        source.slant = job.extraSources[k].slantDegrees;
+        source.tilt = job.extraSources[k].tiltDegrees;
+      }
+    }
   }
-  setup.map.litByAll = job.litByAll;
-  setup.windows.map = job.gradientSpace;
+  setup.map.litByAll = setup.map.litByAll || job.litByAll;
+  setup.windows.map = setup.windows.map || job.gradientSpace;
   if (job.surface) {
-    if (OptionValueError error = SurfaceOfJob(*job.surface, setup.surface)) return error;
+    SurfaceSetup surface;
+    if (OptionValueError error = SurfaceOfJob(*job.surface, surface)) return error;
+    setup.surface = surface;
     setup.windows.surface = true;
   }
   const QByteArray bytes = WriteSetup(setup);

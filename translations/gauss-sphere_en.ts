@@ -833,6 +833,26 @@
         <source>у поверхности «%1» нет такого параметра</source>
         <translation>the surface “%1” has no such parameter</translation>
     </message>
+    <message>
+        <source>это не обычный файл (канал, устройство или папка)</source>
+        <translation>it is not a regular file (a pipe, a device or a folder)</translation>
+    </message>
+    <message>
+        <source>записан в файле дважды</source>
+        <translation>it is written twice in the file</translation>
+    </message>
+    <message>
+        <source>строка содержит символ NUL</source>
+        <translation>the text holds a NUL character</translation>
+    </message>
+    <message>
+        <source>нет профиля по «%1»: sphere, equator или map</source>
+        <translation>there is no profile along “%1”: sphere, equator or map</translation>
+    </message>
+    <message>
+        <source>концы линии профиля не указаны</source>
+        <translation>the ends of the profile's line are not given</translation>
+    </message>
 </context>
 <context>
     <name>CoreTexts</name>

@@ -92,6 +92,7 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
   windows.bigSphere = form_->BigSphereAction()->isChecked();
   windows.phaseCurve = form_->PhaseCurveAction()->isChecked();
   windows.compare = form_->CompareAction()->isChecked();
+  setup.curves = form_->CurvesOf();
   return setup;
 }
 
@@ -119,9 +120,11 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
     map.Sources().Restore(setup.map.sources, setup.map.litByAll);
     map.Figure().SetZoom(setup.map.zoom, Gradient{setup.map.centreP, setup.map.centreQ});
   }
-  if (exposure_ != nullptr) exposure_->ShowExposure(setup.picture.exposure);
   ShowSetupWindows(setup.windows);
   form_->Shade();
+  if (setup.picture.autoExposure) form_->ShadeAtBrightestExposure();
+  if (exposure_ != nullptr) exposure_->ShowExposure(form_->State().exposure);
+  form_->RestoreCurves(setup.curves);
   return std::nullopt;
 }
 

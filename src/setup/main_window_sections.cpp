@@ -112,6 +112,7 @@ void ReadPicture(SetupSection& root, PictureSetup& picture) {
   std::optional<SetupSection> section = root.Section("picture");
   if (!section) return;
   section->Ranged("exposure", picture.exposure, kMinExposure, kMaxExposure);
+  section->Bool("autoExposure", picture.autoExposure);
   section->Text("background", picture.background);
   if (!BackgroundNamed(picture.background)) {
     section->Fail(QStringLiteral("background"),

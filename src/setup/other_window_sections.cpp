@@ -10,6 +10,9 @@ namespace {
 
 // The map's centre may lie this far from the origin, in units of p and q.
 constexpr double kMaxMapCentre = 1.0e6;
+// A profile's ends may lie this far outside its picture, in logical pixels; they are kept within
+// the picture when it is read.
+constexpr double kMaxProfileEnd = 1.0e6;
 
 // A file the setup names: relative to the setup's folder; it must be there to be read.
 void ReadPath(SetupSection& section, const char* key, const QDir& folder, std::string& path) {
@@ -108,4 +111,27 @@ void ReadWindows(SetupSection& root, WindowsSetup& windows) {
   section->Bool("bigSphere", windows.bigSphere);
   section->Bool("phaseCurve", windows.phaseCurve);
   section->Bool("compare", windows.compare);
+}
+
+void ReadCurves(SetupSection& root, CurvesSetup& curves) {
+  std::optional<SetupSection> section = root.Section("curves");
+  if (!section) return;
+  section->Bool("magnitudes", curves.magnitudes);
+  std::optional<SetupSection> profile = section->Section("profile");
+  if (!profile) return;
+  std::string picture = kSphereProfile;
+  profile->Text("picture", picture);
+  if (picture != kSphereProfile && picture != kEquatorProfile && picture != kMapProfile) {
+    profile->Fail(QStringLiteral("picture"),
+                  QStringLiteral("нет профиля по «%1»: sphere, equator или map")
+                      .arg(QString::fromStdString(picture)));
+    return;
+  }
+  curves.profile.picture = picture;
+  if (picture == kEquatorProfile) return;
+  if (!profile->Has("line")) {
+    profile->Fail(QStringLiteral("line"), QStringLiteral("концы линии профиля не указаны"));
+    return;
+  }
+  profile->RangedNumbers("line", curves.profile.line, -kMaxProfileEnd, kMaxProfileEnd);
 }

@@ -73,6 +73,9 @@ inline constexpr int kExtraSourceCount = 2;
 // The picture: exposure, background and what is drawn over it.
 struct PictureSetup {
   double exposure = 1.0;
+  // The exposure chosen after the first pass as «По максимуму» chooses it (the brightest phi
+  // painted white); `exposure` is kept beside it as read, for a setup written again.
+  bool autoExposure = false;
   std::string background = "white";  // a name of model/backgrounds.h
   bool contourLines = false;
   bool outline = false;
@@ -125,6 +128,27 @@ struct WindowsSetup {
   bool operator==(const WindowsSetup&) const = default;
 };
 
+// «Профиль»: the picture its line was drawn on and the line's ends, in the picture's logical
+// pixels (none for the photometric equator, which the view itself places).
+inline constexpr const char* kSphereProfile = "sphere";
+inline constexpr const char* kEquatorProfile = "equator";
+inline constexpr const char* kMapProfile = "map";
+
+struct ProfileSetup {
+  std::string picture;           // "sphere", "equator" or "map"; empty: no profile open
+  std::array<double, 4> line{};  // x1, y1, x2, y2
+
+  bool operator==(const ProfileSetup&) const = default;
+};
+
+// The curve windows' own settings.
+struct CurvesSetup {
+  bool magnitudes = false;  // «Фазовая кривая» in magnitudes
+  ProfileSetup profile;
+
+  bool operator==(const CurvesSetup&) const = default;
+};
+
 struct Setup {
   SphereSetup sphere;
   LawSetup law;
@@ -132,6 +156,7 @@ struct Setup {
   MapSetup map;
   SurfaceSetup surface;
   WindowsSetup windows;
+  CurvesSetup curves;
 
   bool operator==(const Setup&) const = default;
 };

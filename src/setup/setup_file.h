@@ -5,19 +5,24 @@
 // lists into strings and reads every number back as text.
 //
 //   {"program": "gauss-sphere", "version": 1, "sphere": {...}, "law": {...}, "picture": {...},
-//    "map": {...}, "surface": {...}, "windows": {...}}
+//    "map": {...}, "surface": {...}, "windows": {...}, "curves": {...}}
 //
 // Keys are written in a fixed (alphabetical) order, one a line, so that a diff between two setups
 // reads. Numbers are written in the C format with the fewest digits that read back to the same
-// value, a 32-bit value as a float. A key missing from a file takes the start-up value.
+// value, a 32-bit value as a float. A key missing from a file takes the start-up value; the keys
+// added after the first files (picture.autoExposure, the curves section) are written only when
+// set, so that a file using none of them is the file the first version wrote.
 //
 // Reading checks the whole file before anything uses it: a file that does not read, another
-// version, a bad value or a key that cannot be ignored is a Russian message naming the file, the
-// key and the reason. Keys this version does not know where a newer version may add them (a new
-// section, a new key in a section) are left out with one warning line naming them.
+// version, a bad value, a key written twice, a text holding a NUL or a key that cannot be
+// ignored is a Russian message naming the file, the key and the reason; so is a file that is
+// not a regular file (a FIFO is refused without waiting for a writer). Keys this version does
+// not know where a newer version may add them (a new section, a new key in a section) are left
+// out with one warning line naming them.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <variant>
 
 #include "setup/setup.h"
@@ -32,7 +37,8 @@ QByteArray WriteSetup(const Setup& setup);
 
 struct SetupReading {
   Setup setup;
-  QString warning;  // one line, or empty
+  QString warning;          // one line, or empty
+  QStringList unknownKeys;  // the keys the warning names
 };
 
 // The setup read, or the message that says why it was refused.

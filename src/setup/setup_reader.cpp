@@ -7,7 +7,16 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QRegularExpression>
+#include <cerrno>
+#include <optional>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "setup/duplicate_keys.h"
 #include "setup/setup_file.h"
 #include "setup/setup_section_readers.h"
 #include "setup/setup_sections.h"
@@ -68,6 +77,35 @@ void ReadHeader(SetupSection& root) {
   }
 }
 
+// Opens `file` for reading if it is a regular file. Opened without waiting, so that a FIFO or a
+// device is refused at once instead of hanging the caller in open(); checked on the descriptor
+// opened, so that nothing swapped in after a check by name gets read.
+std::optional<QString> OpenRegularFile(QFile& file) {
+  const QString notRegular = QStringLiteral("это не обычный файл (канал, устройство или папка)");
+#ifdef Q_OS_UNIX
+  if (!file.fileName().startsWith(QLatin1Char(':'))) {
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return QStringLiteral("файл не открывается (%1)").arg(qt_error_string(errno));
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+      ::close(fd);
+      return notRegular;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      return QStringLiteral("файл не открывается (%1)").arg(file.errorString());
+    }
+    return std::nullopt;
+  }
+#endif
+  if (const QFileInfo info(file.fileName()); info.exists() && !info.isFile()) return notRegular;
+  if (!file.open(QIODevice::ReadOnly)) {
+    return QStringLiteral("файл не открывается (%1)").arg(file.errorString());
+  }
+  return std::nullopt;
+}
+
 QString Refusal(const QString& fileName, const QString& reason) {
   return QStringLiteral("Настройка «%1» не открыта: %2.")
       .arg(QDir::toNativeSeparators(fileName), reason);
@@ -94,6 +132,9 @@ SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName) {
   if (!document.isObject()) {
     return Refusal(fileName, QStringLiteral("ожидается объект JSON {…}"));
   }
+  if (const std::optional<QString> twice = FirstDuplicateKey(bytes)) {
+    return Refusal(fileName, QStringLiteral("ключ «%1»: записан в файле дважды").arg(*twice));
+  }
   SetupReading reading;
   SetupFindings findings;
   {
@@ -106,9 +147,11 @@ SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName) {
     ReadMap(root, setup.map);
     ReadSurface(root, QFileInfo(fileName).absoluteDir(), setup.surface);
     ReadWindows(root, setup.windows);
+    ReadCurves(root, setup.curves);
   }
   if (!findings.fault.isEmpty()) return Refusal(fileName, findings.fault);
   if (!findings.unknownKeys.isEmpty()) {
+    reading.unknownKeys = findings.unknownKeys;
     reading.warning =
         QStringLiteral("Настройка «%1»: неизвестные ключи пропущены (файл более новой версии?): %2")
             .arg(QDir::toNativeSeparators(fileName),
@@ -119,13 +162,11 @@ SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName) {
 
 SetupOutcome ReadSetupFile(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return Refusal(path, QStringLiteral("файл не открывается (%1)").arg(file.errorString()));
-  }
+  if (const std::optional<QString> reason = OpenRegularFile(file)) return Refusal(path, *reason);
   const QString tooLarge =
       QStringLiteral("файл больше %1 КБ — это не настройка").arg(kMaxSetupFileBytes / 1024);
   if (file.size() > kMaxSetupFileBytes) return Refusal(path, tooLarge);
-  // A stream has no size to ask for: at most one byte beyond the limit is read.
+  // Whatever size the file reports, at most one byte beyond the limit is read.
   const QByteArray bytes = file.read(kMaxSetupFileBytes + 1);
   if (bytes.size() > kMaxSetupFileBytes) return Refusal(path, tooLarge);
   if (file.error() != QFileDevice::NoError) {

@@ -1,7 +1,7 @@
 #pragma once
 // The readers of a setup file's sections, each from its key of the top level into its part of
 // the Setup: the main window's (sphere, law, picture) and the other windows' (map, surface,
-// windows). A missing section or key keeps the part's start value.
+// windows, curves). A missing section or key keeps the part's start value.
 
 #include <QDir>
 #include <cstdint>
@@ -17,3 +17,5 @@ void ReadMap(SetupSection& root, MapSetup& map);
 // Relative paths of the surface's files are found in `folder`, the setup's own.
 void ReadSurface(SetupSection& root, const QDir& folder, SurfaceSetup& surface);
 void ReadWindows(SetupSection& root, WindowsSetup& windows);
+// The curve windows' settings: the magnitude switch and the profile's picture and line.
+void ReadCurves(SetupSection& root, CurvesSetup& curves);

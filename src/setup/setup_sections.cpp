@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "intake/number_text.h"
 
@@ -140,6 +141,12 @@ void SetupSection::Text(const char* key, std::string& value) {
          QStringLiteral("ожидается строка, а записано %1").arg(QuotedJson(*json)));
     return;
   }
+  // A NUL would end the text wherever it is handed on as a C string: kept, it means something
+  // else to each reader.
+  if (json->toString().contains(QChar(0))) {
+    Fail(QLatin1String(key), QStringLiteral("строка содержит символ NUL"));
+    return;
+  }
   value = json->toString().toStdString();
 }
 
@@ -163,6 +170,30 @@ void SetupSection::Floats(const char* key, std::array<float, 7>& values) {
     }
   }
   values = read;
+}
+
+void SetupSection::RangedNumbers(const char* key, std::span<double> values, double lowest,
+                                 double highest) {
+  const std::optional<QJsonArray> array = Array(key);
+  if (!array) return;
+  if (array->size() != static_cast<qsizetype>(values.size())) {
+    Fail(QLatin1String(key),
+         QStringLiteral("ожидается %1 чисел, а записано %2").arg(values.size()).arg(array->size()));
+    return;
+  }
+  std::vector<double> read(values.size());
+  for (size_t k = 0; k < values.size(); ++k) {
+    const QString element = QStringLiteral("%1[%2]").arg(QLatin1String(key)).arg(k);
+    const std::optional<double> number = NumberOf(element, array->at(static_cast<qsizetype>(k)));
+    if (!number) return;
+    if (!(*number >= lowest && *number <= highest)) {
+      Fail(element,
+           QStringLiteral("%1 вне пределов от %2 до %3").arg(*number).arg(lowest).arg(highest));
+      return;
+    }
+    read[k] = *number;
+  }
+  std::copy(read.begin(), read.end(), values.begin());
 }
 
 std::optional<QJsonObject> SetupSection::Object(const char* key) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 // What reading the whole file found: the first fault and the keys left out.
@@ -42,6 +43,8 @@ class SetupSection {
   void Text(const char* key, std::string& value);
   // Seven 32-bit values.
   void Floats(const char* key, std::array<float, 7>& values);
+  // A list of exactly values.size() numbers, each within [lowest, highest].
+  void RangedNumbers(const char* key, std::span<double> values, double lowest, double highest);
   std::optional<QJsonObject> Object(const char* key);
   // The object under `key` as a section of its own, named by its path and adding to the same
   // findings; none when the key is absent or is not an object (a fault then).

@@ -70,10 +70,12 @@ QJsonObject LawObject(const LawSetup& law, int32_t kind) {
 }
 
 QJsonObject PictureObject(const PictureSetup& picture) {
-  return QJsonObject{
+  QJsonObject object{
       {"exposure", picture.exposure},         {"background", Text(picture.background)},
       {"contourLines", picture.contourLines}, {"outline", picture.outline},
       {"sourceMark", picture.sourceMark},     {"lineWidth", picture.lineWidth}};
+  if (picture.autoExposure) object.insert("autoExposure", true);
+  return object;
 }
 
 QJsonObject MapObject(const MapSetup& map) {
@@ -120,16 +122,34 @@ QJsonObject WindowsObject(const WindowsSetup& windows) {
                      {"compare", windows.compare}};
 }
 
+// Only what differs from a fresh window: a file that uses none of it reads in a version that
+// knows no curves section without a warning.
+QJsonObject CurvesObject(const CurvesSetup& curves) {
+  QJsonObject object;
+  if (curves.magnitudes) object.insert("magnitudes", true);
+  if (!curves.profile.picture.empty()) {
+    QJsonObject profile{{"picture", Text(curves.profile.picture)}};
+    if (curves.profile.picture != kEquatorProfile) {
+      QJsonArray line;
+      for (const double end : curves.profile.line) line.append(end);
+      profile.insert("line", line);
+    }
+    object.insert("profile", profile);
+  }
+  return object;
+}
+
 }  // namespace
 
 QByteArray WriteSetup(const Setup& setup) {
-  const QJsonObject root{{"program", kSetupProgram},
-                         {"version", kSetupVersion},
-                         {"sphere", SphereObject(setup.sphere)},
-                         {"law", LawObject(setup.law, setup.sphere.reflectanceKind)},
-                         {"picture", PictureObject(setup.picture)},
-                         {"map", MapObject(setup.map)},
-                         {"surface", SurfaceObject(setup.surface)},
-                         {"windows", WindowsObject(setup.windows)}};
+  QJsonObject root{{"program", kSetupProgram},
+                   {"version", kSetupVersion},
+                   {"sphere", SphereObject(setup.sphere)},
+                   {"law", LawObject(setup.law, setup.sphere.reflectanceKind)},
+                   {"picture", PictureObject(setup.picture)},
+                   {"map", MapObject(setup.map)},
+                   {"surface", SurfaceObject(setup.surface)},
+                   {"windows", WindowsObject(setup.windows)}};
+  if (setup.curves != CurvesSetup{}) root.insert("curves", CurvesObject(setup.curves));
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -75,13 +75,14 @@ Family SetupFamily(const char* name, const char* file, QStringList english) {
 }
 
 // The setups the rows open, each a way a file fails.
-constexpr std::array<std::pair<const char*, const char*>, 4> kSetupFiles = {{
+constexpr std::array<std::pair<const char*, const char*>, 5> kSetupFiles = {{
     {"cut 3.gsetup", R"({"program": "gauss-sphere", "version": 1, "sphere": {"slant": 3)"},
     {"number 4.gsetup", R"({"program": "gauss-sphere", "version": 1, "sphere": {"slant": "abc"}})"},
     {"function 5.gsetup",
      R"({"program": "gauss-sphere", "version": 1, "sphere": {"function": "glow"}})"},
     {"newer 6.gsetup",
      R"({"program": "gauss-sphere", "version": 1, "sphere": {"glow": 2}, "animation": {}})"},
+    {"twice 8.gsetup", R"({"program": "gauss-sphere", "version": 1, "version": 1})"},
 }};
 
 const std::vector<Family>& Families() {
@@ -173,6 +174,12 @@ const std::vector<Family>& Families() {
                   {"Setup “",
                    "newer 6.gsetup”: unknown keys were left out (a file from a newer "
                    "version?): sphere.glow, animation"}),
+      SetupFamily("setup key twice", "twice 8.gsetup",
+                  {"twice 8.gsetup” was not opened: key “version”: it is written twice in the "
+                   "file."}),
+      SetupFamily("setup FIFO", "fifo 9.gsetup",
+                  {"fifo 9.gsetup” was not opened: it is not a regular file (a pipe, a device or "
+                   "a folder)."}),
   };
   return kFamilies;
 }
@@ -209,6 +216,7 @@ class CoreMessagesTest : public QObject {
     for (const auto& [name, text] : kSetupFiles) {
       QVERIFY(WriteFile(folder.filePath(QLatin1String(name)), text));
     }
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("fifo 9.gsetup")).constData(), 0600), 0);
   }
   void cleanup() { UseLanguage(Language::kRussian); }
 

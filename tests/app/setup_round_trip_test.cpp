@@ -1,119 +1,44 @@
 // Setups saved and opened: random setups, each with every setting away from its start value,
 // written and read into a new main window give the same RenderState, law settings, sources,
-// controls and picture; the renderer, given the file the window saved, paints the same picture;
-// and a file that is refused changes nothing in the window.
+// controls, curve windows and picture; the renderer, given the file the window saved, paints the
+// same picture, automatic exposure included; a file that is refused changes nothing in the
+// window, and a FIFO is refused at once.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <random>
+#include <QThread>
+#include <atomic>
+#include <thread>
 #include <variant>
 
+#include "app/curves/phase_curve_window.h"
+#include "app/curves/profile_window.h"
 #include "app/law/law_window.h"
 #include "app/map/gradient_map_window.h"
+#include "app/picture/picture_box.h"
 #include "app/setup_menu.h"
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
+#include "random_setup.h"
 #include "setup/setup_file.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
 
-constexpr int kRoundTrips = 200;
-constexpr int kRendererEvery = 40;  // every 40th setup is painted by the renderer too
-
-struct Formula {
-  const char* text;
-  std::vector<const char*> names;
-};
-const Formula kFormulas[] = {{"ci^k * ce^(k-1)", {"k"}}, {"a*ci + b*cg", {"a", "b"}}};
-
-class RandomSetup {
- public:
-  explicit RandomSetup(uint32_t seed) : random_(seed) {}
-
-  ::Setup Make() {
-    ::Setup setup;
-    SphereSetup& sphere = setup.sphere;
-    sphere.rotX = Uniform(-360.0, 360.0);
-    sphere.rotY = Uniform(-360.0, 360.0);
-    sphere.rotZ = Uniform(-360.0, 360.0);
-    sphere.slant = Uniform(-180.0, 180.0);
-    sphere.reflectanceKind = static_cast<int32_t>(Whole(kMatte, kFormula));
-    sphere.glossS = Uniform(0.0, 1.0);
-    sphere.glossN = Uniform(1.0, 64.0);
-    for (int row = 0; row < kIsoBandCount; ++row) {
-      sphere.isoLevel[row] = static_cast<float>(Uniform(0.0, 1.2));
-      sphere.isoHalfWidth[row] = static_cast<float>(Uniform(0.001, 0.05));
-    }
-    sphere.colourIsolines = Coin();
-    sphere.halfSphere = Coin();
-    sphere.smoothing = Coin();
-    if (const LawEntry* law = FindLaw(sphere.reflectanceKind)) {
-      for (size_t k = 0; k < law->parameters.size(); ++k) {
-        setup.law.parameters[k] = Uniform(law->parameters[k].lowest, law->parameters[k].highest);
-      }
-      setup.law.lunarLambertMcEwen = sphere.reflectanceKind == kLunarLambert && Coin();
-    }
-    if (sphere.reflectanceKind == kFormula || Coin()) {
-      const Formula& formula = kFormulas[Whole(0, 1)];
-      setup.law.formula.text = formula.text;
-      for (const char* name : formula.names) {
-        setup.law.formula.parameters.push_back({name, Uniform(0.1, 2.0)});
-      }
-      if (sphere.reflectanceKind == kFormula) {
-        for (size_t k = 0; k < formula.names.size(); ++k) {
-          setup.law.parameters[k] = setup.law.formula.parameters[k].value;
-        }
-      }
-    }
-    PictureSetup& picture = setup.picture;
-    picture.exposure = Uniform(0.1, 10.0);
-    picture.background = std::array{"white", "black", "grey"}[Whole(0, 2)];
-    picture.contourLines = Coin();
-    picture.outline = Coin();
-    picture.sourceMark = Coin();
-    picture.lineWidth = static_cast<int>(Whole(1, 4));
-    for (SourceSetup& source : setup.map.sources) {
-      source = {Coin(), Uniform(0.0, 89.0), Uniform(0.0, 360.0)};
-    }
-    setup.map.litByAll = Coin();
-    setup.map.zoom = Uniform(0.125, 64.0);
-    setup.map.centreP = Uniform(-2.0, 2.0);
-    setup.map.centreQ = Uniform(-2.0, 2.0);
-    const SurfaceKind& kind = SurfaceCatalogue().at(Whole(0, SurfaceCatalogue().size() - 1));
-    setup.surface.kind = kind.name;
-    setup.surface.parameters.clear();
-    for (const SurfaceParameter& parameter : kind.parameters) {
-      setup.surface.parameters.push_back(Uniform(parameter.low, parameter.high));
-    }
-    setup.surface.width = static_cast<int>(Whole(kMinSurfaceWindowSide, kMaxSurfaceWindowSide));
-    setup.surface.height = static_cast<int>(Whole(kMinSurfaceWindowSide, kMaxSurfaceWindowSide));
-    setup.surface.heightScale = Uniform(-kHeightScaleLimit, kHeightScaleLimit);
-    setup.surface.castShadows = Coin();
-    // The windows that paint little; the surface's, the curves' and the big sphere's are
-    // restored alike but would paint for seconds at these sizes.
-    setup.windows.map = Coin();
-    setup.windows.sources = setup.windows.map && Coin();
-    setup.windows.law = IsAdditionalLaw(sphere.reflectanceKind) && Coin();
-    setup.windows.exposure = Coin();
-    return setup;
-  }
-
- private:
-  double Uniform(double low, double high) {
-    return std::uniform_real_distribution<double>(low, high)(random_);
-  }
-  size_t Whole(size_t low, size_t high) {
-    return std::uniform_int_distribution<size_t>(low, high)(random_);
-  }
-  bool Coin() { return Whole(0, 1) == 1; }
-
-  std::mt19937 random_;
-};
+// The file's own test (tests/setup) takes 200 setups through write and read; here a few go
+// through the window's controls and back, two of them painted by the renderer too.
+constexpr int kRoundTrips = 6;
+constexpr int kRendererEvery = 3;
 
 // The state with its compiled formula compared by text and names (each window compiles its own).
 // The mirror tolerance is what the last mirror pass chose: a setting only while the mirror is.
@@ -184,6 +109,95 @@ class SetupRoundTripTest : public QObject {
       }
     }
     qInfo("%d setups saved and opened", kRoundTrips);
+  }
+
+  // A FIFO with no writer is a message within a second, not a window frozen in open(). Should
+  // the window wait all the same, the test opens the writing end after two seconds so as to end.
+  void fifoSetupIsRefusedAtOnce() {
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("f.gsetup"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::atomic<bool> done = false;
+    std::thread unblock([&] {
+      for (int k = 0; k < 40 && !done; ++k) QThread::msleep(50);
+      if (done) return;
+      const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) ::close(writer);
+    });
+    auto main = OpenMainWindow();
+    MessageBoxWatch boxes;
+    QElapsedTimer clock;
+    clock.start();
+    const bool opened = main->OpenSetup(fifo);
+    const qint64 took = clock.elapsed();
+    done = true;
+    unblock.join();
+    QVERIFY(!opened);
+    QVERIFY2(took < 1000, qPrintable(QStringLiteral("%1 ms").arg(took)));
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().front().contains(fifo) &&
+                 boxes.texts().front().contains(QStringLiteral("не обычный файл")),
+             qPrintable(boxes.texts().front()));
+  }
+
+  // Automatic exposure: the window opens at the k «По максимуму» gives the setup's first pass,
+  // and paints what the renderer paints from the same file.
+  void automaticExposureOpensAsTheRendererPaintsIt() {
+    QTemporaryDir folder;
+    ::Setup setup;
+    setup.sphere.slant = 50.0;
+    setup.picture.exposure = 3.0;
+    setup.picture.autoExposure = true;
+    const QString path = folder.filePath(QStringLiteral("auto.gsetup"));
+    QFile file(path);
+    const QByteArray bytes = WriteSetup(setup);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    auto main = OpenMainWindow();
+    QVERIFY(main->OpenSetup(path));
+    QVERIFY(main->Form().State().exposure != setup.picture.exposure);
+    const QString png = folder.filePath(QStringLiteral("auto.png"));
+    QProcess renderer;
+    renderer.start(QStringLiteral(GAUSS_SPHERE_RENDER), {"--setup", path, "-o", png});
+    QVERIFY(renderer.waitForFinished(30000));
+    QVERIFY2(renderer.exitCode() == 0, renderer.readAllStandardError().constData());
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), SpherePicture(*main));
+  }
+
+  // The curve windows' settings come back in the window and in a window opened from the file.
+  void curvesOpenAsSaved_data() {
+    QTest::addColumn<bool>("magnitudes");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QLineF>("line");
+    QTest::newRow("magnitudes") << true << QString() << QLineF();
+    QTest::newRow("sphere") << false << kSphereProfile << QLineF(20.5, 30, 200, 180.25);
+    QTest::newRow("equator") << true << kEquatorProfile << QLineF();
+    QTest::newRow("map") << false << kMapProfile << QLineF(40, 200, 260, 60);
+  }
+
+  void curvesOpenAsSaved() {
+    QFETCH(bool, magnitudes);
+    QFETCH(QString, picture);
+    QFETCH(QLineF, line);
+    ::Setup setup;
+    setup.sphere.slant = 40.0;
+    setup.windows.map = picture == kMapProfile;
+    setup.curves.magnitudes = magnitudes;
+    setup.curves.profile.picture = picture.toStdString();
+    setup.curves.profile.line = {line.x1(), line.y1(), line.x2(), line.y2()};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("curves.gsetup"));
+    auto shown = OpenMainWindow();
+    QVERIFY(!shown->ApplySetup(setup));
+    QCOMPARE(Captured(*shown).curves, setup.curves);
+    QVERIFY(shown->Setups().Save(path));
+    auto opened = OpenMainWindow();
+    QVERIFY(opened->OpenSetup(path));
+    QCOMPARE(Captured(*opened).curves, setup.curves);
+    const Form1& form = opened->Form();
+    QCOMPARE(form.PhaseCurve() != nullptr && form.PhaseCurve()->MagnitudesBox().isChecked(),
+             magnitudes);
+    QCOMPARE(form.Profile() != nullptr && form.Profile()->isVisible(), !picture.isEmpty());
   }
 
   // «Недавние настройки»: the newest first, a file opened again moved up rather than listed

@@ -3,11 +3,16 @@
 
 #include "setup/setup_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 #include <variant>
 
 namespace {
@@ -48,6 +53,33 @@ TEST(SetupFileTest, RefusesABadFileNamingFileKeyAndReason) {
        Replaced(Replaced(good, "\"function\": \"matte\"", "\"function\": \"minnaert\""),
                 "\"law\": {", "\"law\": {\"parameters\": {\"kk\": 1}"),
        {"«law.parameters.kk»", "«minnaert»"}},
+      // Two values for one setting: which was meant cannot be known.
+      {"key twice",
+       Replaced(good, "\"slant\": 0", "\"slant\": 0, \"slant\": 5"),
+       {"«sphere.slant»", "дважды"}},
+      {"key twice in a list's object",
+       Replaced(good, "\"used\": false", "\"used\": false, \"used\": true"),
+       {"«map.sources[0].used»", "дважды"}},
+      {"key twice, once escaped",
+       Replaced(good, "\"program\"", "\"\\u0070rogram\": \"x\", \"program\""),
+       {"«program»", "дважды"}},
+      {"NUL in a formula",
+       Replaced(Replaced(good, "\"function\": \"matte\"", "\"function\": \"formula\""),
+                "\"law\": {", "\"law\": {\"formula\": {\"text\": \"ci\\u0000 + x\"}"),
+       {"«law.formula.text»", "NUL"}},
+      {"profile on no picture",
+       Replaced(good, "\"program\"",
+                "\"curves\": {\"profile\": {\"picture\": \"moon\"}}, \"program\""),
+       {"«curves.profile.picture»", "«moon»"}},
+      {"profile line of three ends",
+       Replaced(
+           good, "\"program\"",
+           "\"curves\": {\"profile\": {\"picture\": \"map\", \"line\": [1, 2, 3]}}, \"program\""),
+       {"«curves.profile.line»", "4"}},
+      {"profile without a line",
+       Replaced(good, "\"program\"",
+                "\"curves\": {\"profile\": {\"picture\": \"sphere\"}}, \"program\""),
+       {"«curves.profile.line»"}},
   };
   for (const BadFile& bad : cases) {
     const SetupOutcome outcome = ReadSetup(bad.bytes, QStringLiteral("/tmp/lecture.gsetup"));
@@ -74,6 +106,29 @@ TEST(SetupFileTest, RefusesAHugeFileBySize) {
   ASSERT_TRUE(std::holds_alternative<QString>(outcome));
   EXPECT_TRUE(std::get<QString>(outcome).contains(QStringLiteral("больше 1024 КБ")))
       << std::get<QString>(outcome).toStdString();
+}
+
+// A FIFO (with no writer) or a folder is refused at once, not waited on. Should the reader block
+// in open() all the same, the test opens the FIFO's other end after its second so as to end.
+TEST(SetupFileTest, RefusesWhatIsNotARegularFileAtOnce) {
+  QTemporaryDir folder;
+  const QString fifo = folder.filePath(QStringLiteral("f.gsetup"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  for (const QString& path : {fifo, folder.path()}) {
+    const auto started = std::chrono::steady_clock::now();
+    std::future<SetupOutcome> outcome = std::async(std::launch::async, ReadSetupFile, path);
+    if (outcome.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
+      ADD_FAILURE() << path.toStdString() << " still being opened after 1 s";
+      const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) ::close(writer);
+    }
+    const SetupOutcome read = outcome.get();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+    ASSERT_TRUE(std::holds_alternative<QString>(read)) << path.toStdString();
+    const QString message = std::get<QString>(read);
+    EXPECT_TRUE(message.contains(path) && message.contains(QStringLiteral("не обычный файл")))
+        << message.toStdString();
+  }
 }
 
 // Keys of a newer version are left out with one warning naming them; the rest is read.

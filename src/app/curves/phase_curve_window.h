@@ -29,6 +29,8 @@ class PhaseCurveWindow final : public QWidget {
   void CancelPass();
   const std::optional<PhaseCurve>& Curve() const { return curve_; }
   PlotView& View() const { return *view_; }
+  // «В звёздных величинах».
+  QCheckBox& MagnitudesBox() const { return *magnitudes_; }
 
  signals:
   void ShownChanged(bool shown);

@@ -67,6 +67,7 @@ class PictureBox;
 class PictureMenu;
 class PointerReadout;
 struct InputError;
+struct CurvesSetup;
 struct Setup;
 struct ShadeIntake;
 struct SpherePass;
@@ -159,6 +160,14 @@ class Form1 final : public QWidget {
   std::optional<QString> FillSetup(Setup& setup) const;
   void ApplySetup(const Setup& setup, const LawSettings& law);
   void Shade() { OnCommand1Clicked(); }
+  // After a pass: shades again at the exposure «По максимуму» would choose for it.
+  void ShadeAtBrightestExposure();
+
+  // In form1_curves.cpp. The plot windows' part of a setup: the phase curve's magnitude switch
+  // and the profile's picture and line (a profile of a surface image is not kept). Restore
+  // follows the pass that shows the setup.
+  CurvesSetup CurvesOf() const;
+  void RestoreCurves(const CurvesSetup& curves);
 
   // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
   void CancelPasses();
@@ -197,6 +206,7 @@ class Form1 final : public QWidget {
   void OpenBigSphere();
   void SetUpCurves();
   void OpenPhaseCurve();
+  PhaseCurveWindow& MadePhaseCurve();
   void OpenCompare();
   // Hands the pass shown to the plot windows that follow it.
   void ShowPassInCurves();

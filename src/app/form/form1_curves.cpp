@@ -3,6 +3,7 @@
 // picture while the window is open, and follows the sphere's passes.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
 #include "pass/readout.h"
+#include "setup/setup.h"
 #include "surface/surface_image.h"
 
 void Form1::SetUpCurves() {
@@ -62,12 +64,17 @@ void Form1::SetUpCurves() {
   });
 }
 
-void Form1::OpenPhaseCurve() {
+PhaseCurveWindow& Form1::MadePhaseCurve() {
   if (phaseCurve_ == nullptr) {
     phaseCurve_ = new PhaseCurveWindow(*jobs_, this);
     connect(phaseCurve_, &PhaseCurveWindow::ShownChanged, openPhaseCurve_, &QAction::setChecked);
     if (lastPass_) phaseCurve_->ShowPass(*lastPass_);
   }
+  return *phaseCurve_;
+}
+
+void Form1::OpenPhaseCurve() {
+  MadePhaseCurve();
   phaseCurve_->show();
   phaseCurve_->raise();
   phaseCurve_->activateWindow();
@@ -204,4 +211,38 @@ void Form1::ShowSurfaceProfile(int image, QLineF line) {
       .ShowProfile(samples,
                    QCoreApplication::translate("Form1", "Профиль по поверхности, источник %1")
                        .arg(image + 1));
+}
+
+CurvesSetup Form1::CurvesOf() const {
+  CurvesSetup curves;
+  curves.magnitudes = phaseCurve_ != nullptr && phaseCurve_->MagnitudesBox().isChecked();
+  if (profile_ == nullptr || !profile_->isVisible() || profiled_ == nullptr) return curves;
+  const bool onMap = mapWindow_ != nullptr && profiled_ == &mapWindow_->Picture();
+  if (profiled_ != picture1_ && !onMap) return curves;
+  if (profiled_ == picture1_ && equatorShown_) {
+    curves.profile.picture = kEquatorProfile;
+    return curves;
+  }
+  curves.profile.picture = onMap ? kMapProfile : kSphereProfile;
+  if (const std::optional<QLineF>& line = profiled_->LineMark()) {
+    curves.profile.line = {line->x1(), line->y1(), line->x2(), line->y2()};
+  }
+  return curves;
+}
+
+void Form1::RestoreCurves(const CurvesSetup& curves) {
+  if (curves.magnitudes || phaseCurve_ != nullptr) {
+    MadePhaseCurve().MagnitudesBox().setChecked(curves.magnitudes);
+  }
+  const ProfileSetup& profile = curves.profile;
+  const QLineF line(profile.line[0], profile.line[1], profile.line[2], profile.line[3]);
+  if (profile.picture == kSphereProfile) {
+    ShowSphereProfile(line);
+  } else if (profile.picture == kEquatorProfile) {
+    ShowEquatorProfile();
+  } else if (profile.picture == kMapProfile && mapWindow_ != nullptr) {
+    ShowMapProfile(line);
+  } else if (profile_ != nullptr) {
+    profile_->close();
+  }
 }

@@ -126,3 +126,10 @@ void Form1::ApplySetup(const Setup& setup, const LawSettings& law) {
     emit OverlayChoiceChanged(overlay);
   }
 }
+
+void Form1::ShadeAtBrightestExposure() {
+  if (const std::optional<double> exposure = BrightestExposure()) {
+    state_.exposure = *exposure;
+    Shade();
+  }
+}

@@ -216,6 +216,11 @@ constexpr std::array kTemplates = {
     QT_TRANSLATE_NOOP("CoreMessages", "ожидается объект {\"used\", \"slant\", \"tilt\"}"),
     QT_TRANSLATE_NOOP("CoreMessages", "в каталоге нет поверхности «%1»"),
     QT_TRANSLATE_NOOP("CoreMessages", "у поверхности «%1» нет такого параметра"),
+    QT_TRANSLATE_NOOP("CoreMessages", "это не обычный файл (канал, устройство или папка)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "записан в файле дважды"),
+    QT_TRANSLATE_NOOP("CoreMessages", "строка содержит символ NUL"),
+    QT_TRANSLATE_NOOP("CoreMessages", "нет профиля по «%1»: sphere, equator или map"),
+    QT_TRANSLATE_NOOP("CoreMessages", "концы линии профиля не указаны"),
 };
 
 }  // namespace
