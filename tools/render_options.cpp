@@ -137,6 +137,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
         job.ignoredGlossOptions.push_back("--" + std::string(name));
     }
   }
+  LeaveOutSetupOverlays(job);
   if (OptionValueError error = CheckPlain(parser, job)) return OptionError{*error};
   job.mode = DecideMode(job);
   job.scene = DecideScene(job);

@@ -10,6 +10,7 @@
 #include "fileio/whole_file.h"
 #include "input_error_text.h"
 #include "model/backgrounds.h"
+#include "option_modes.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
 #include "setup/setup_file.h"
@@ -156,6 +157,19 @@ void MergeSetup(RenderJob& job, bool functionGiven, bool formulaGiven) {
   if (job.gradientSpace) job.litByAll = job.litByAll || setup.map.litByAll;
 }
 
+void LeaveOutSetupOverlays(RenderJob& job) {
+  if (!job.setup) return;
+  const bool sphere = !job.gradientSpace && !job.surface;
+  const auto leaveOut = [&job](const char* name, bool& field) {
+    if (!OptionGiven(job, name)) field = false;
+  };
+  if (!sphere) {
+    leaveOut("outline", job.overlay.outline);
+    leaveOut("source-mark", job.overlay.sourceMark);
+  }
+  if (job.surface) leaveOut("contour-lines", job.overlay.contourLines);
+}
+
 OptionValueError WriteJobSetup(const RenderJob& job) {
   // What --setup read, with what the options name put over it: nothing the options leave
   // alone is lost, and a setup written again without options is the same file.
@@ -200,9 +214,15 @@ OptionValueError WriteJobSetup(const RenderJob& job) {
   picture.exposure = job.exposure;
   picture.autoExposure = job.autoExposure;
   picture.background = BackgroundName(job.background);
-  picture.contourLines = job.overlay.contourLines;
-  picture.outline = job.overlay.outline;
-  picture.sourceMark = job.overlay.sourceMark;
+  // The switches a scene cannot draw were left out of the job (LeaveOutSetupOverlays), not of the
+  // setup: the setup keeps its own unless the options set them.
+  const std::pair<const char*, std::pair<bool*, bool>> switches[] = {
+      {"contour-lines", {&picture.contourLines, job.overlay.contourLines}},
+      {"outline", {&picture.outline, job.overlay.outline}},
+      {"source-mark", {&picture.sourceMark, job.overlay.sourceMark}}};
+  for (const auto& [name, field] : switches) {
+    if (!job.setup || OptionGiven(job, name)) *field.first = field.second;
+  }
   picture.lineWidth = job.overlay.lineWidth;
   // --light replaces the sources used; without it (or with the setup's own) they stay as read,
   // the unused ones' aims included.

@@ -155,6 +155,39 @@ TEST(SetupCliTest, SetupReadAndWrittenAgainIsTheSameFile) {
   }
 }
 
+// A setup holds the sphere's outline and sun and the bands as lines beside the map and the
+// surface: painting the map or a surface from it leaves out what they cannot draw (as the window
+// does) instead of refusing the setup, and a setup written from there keeps those switches.
+TEST(SetupCliTest, SwitchesAnotherSceneCannotDrawAreLeftOut) {
+  TempFolder folder;
+  const std::string setup = folder.File("figure.gsetup");
+  ASSERT_EQ(RunRenderer({"--outline", "--source-mark", "--contour-lines", "--slant", "30",
+                         "--write-setup", setup},
+                        folder.Path())
+                .exitStatus,
+            0);
+  for (const std::vector<std::string>& scene :
+       {std::vector<std::string>{"--gradient-space"},
+        {"--surface", "hills", "--surface-size", "24x24"}}) {
+    const RunResult run =
+        RunRenderer(With({"--setup", setup, "-o", folder.File("p.png")}, scene), folder.Path());
+    EXPECT_EQ(run.exitStatus, 0) << scene.front() << ": " << run.err;
+    const std::string again = folder.File("again.gsetup");
+    ASSERT_EQ(RunRenderer(With({"--setup", setup, "--write-setup", again}, scene), folder.Path())
+                  .exitStatus,
+              0);
+    const std::string written = ReadWholeFile(again);
+    for (const char* key : {"\"outline\": true", "\"sourceMark\": true", "\"contourLines\": true"})
+      EXPECT_NE(written.find(key), std::string::npos) << scene.front() << ": " << key;
+  }
+  // Asked for on the command line, they are refused as before.
+  EXPECT_EQ(
+      RunRenderer({"--setup", setup, "--gradient-space", "--outline", "-o", folder.File("p.png")},
+                  folder.Path())
+          .exitStatus,
+      2);
+}
+
 // An option beside --setup changes what it names and nothing else.
 TEST(SetupCliTest, OptionsOverrideOnlyWhatTheyName) {
   TempFolder folder;
