@@ -104,6 +104,7 @@ void Install() {
   callbacks->stat = Stat;
   callbacks->read_dir = ReadFolder;
   VSIInstallPluginHandler(kHandlerPrefix, callbacks);
+  VSIFreeFilesystemPluginCallbacksStruct(callbacks);  // the handler keeps a copy
 }
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
