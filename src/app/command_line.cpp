@@ -74,8 +74,8 @@ QString HelpText(const QCommandLineParser& parser) {
   const qsizetype nameEnd = text.indexOf(QLatin1Char(' '), nameStart);
   text.replace(nameStart, nameEnd - nameStart, QLatin1String(kProgram));
   return text + QStringLiteral(
-                    "\nExit status: 0 when the window is closed, 2 on a wrong option or more "
-                    "than one file.\n");
+                    "\nExit status: 0 when the window is closed, 2 on a wrong option, more than "
+                    "one file, or when no window can open (no display).\n");
 }
 
 int Print(std::FILE* stream, const QString& text, int status) {

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <csignal>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/language/language.h"
 #include "app/main_window.h"
+#include "app/platform_guard.h"
 #include "app/qt_translation.h"
 #include "pass/heap_pages.h"
 
@@ -21,7 +23,9 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = AnswerCommandLine(argc, argv, setupFile, language)) {
     return *status;
   }
+  std::optional<PlatformGuard> guard(std::in_place);  // no window can open: a message, status 2
   QApplication app(argc, argv);
+  guard.reset();
   QCoreApplication::setApplicationName(QStringLiteral("gauss-sphere"));
   QCoreApplication::setApplicationVersion(QStringLiteral(GAUSS_SPHERE_VERSION));
   InstallRussianQtTexts(app);
