@@ -8,6 +8,7 @@
 
 #include "app/form/form1.h"
 #include "app/key_pass_through.h"
+#include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "app/surface/surface_controls.h"
@@ -16,7 +17,9 @@
 #include "overlay/sphere_marks.h"
 
 void Form1::SetUpSurfaceAction() {
-  openSurface_ = new QAction(tr("Поверхность"), this);
+  openSurface_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(openSurface_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Поверхность"));
   openSurface_->setObjectName(QStringLiteral("OpenSurface"));
   openSurface_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
   openSurface_->setCheckable(true);
