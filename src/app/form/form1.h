@@ -125,6 +125,9 @@ class Form1 final : public QWidget {
   // shows that normal.
   const std::optional<Gradient>& MarkedNormal() const { return markedNormal_; }
   void MarkNormal(std::optional<Gradient> gradient);
+  // Where the ring stands on the picture, in its device pixels: the pixel whose readout is the
+  // marked normal; none while nothing is marked or the view hides that normal.
+  std::optional<PixelPoint> MarkedNormalPoint() const;
 
   // The reflectance function. A described one (kMatte to kMirror) is chosen by pressing its
   // option button, with no pass, as a click does. An additional law (kMinnaert to kFormula)

@@ -63,11 +63,15 @@ void Form1::MarkNormal(std::optional<Gradient> gradient) {
   picture1_->update();
 }
 
-void Form1::DrawMarkedNormal(QPainter& painter) const {
-  if (!markedNormal_ || !lastPass_) return;
+std::optional<PixelPoint> Form1::MarkedNormalPoint() const {
+  if (!markedNormal_ || !lastPass_) return std::nullopt;
   const Point3 normal = GradientNormal(*markedNormal_);
   const QSize size = picture1_->Image().size();
-  const std::optional<PixelPoint> point = DirectionOnPicture(
-      lastPass_->state, size.width(), size.height(), normal.x, normal.y, normal.z);
+  return DirectionOnPicture(lastPass_->state, size.width(), size.height(), normal.x, normal.y,
+                            normal.z);
+}
+
+void Form1::DrawMarkedNormal(QPainter& painter) const {
+  const std::optional<PixelPoint> point = MarkedNormalPoint();
   if (point) DrawNormalRing(painter, picture1_->PixelRatio(), *point, lastPass_->lineWidth);
 }
