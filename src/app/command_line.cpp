@@ -90,6 +90,16 @@ int Refuse(const QString& reason) {
 
 }  // namespace
 
+bool AsksWindowGeometry(int argc, const char* const* argv) {
+  QStringList arguments = {QLatin1String(kProgram)};
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  QCommandLineParser parser;
+  DescribeOptions(parser, false);
+  parser.parse(arguments);
+  return parser.isSet(QStringLiteral("geometry")) ||
+         parser.isSet(QStringLiteral("qwindowgeometry"));
+}
+
 std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString& setupFile,
                                      std::optional<Language>& language) {
   QStringList arguments = {QLatin1String(kProgram)};

@@ -222,7 +222,6 @@ class Form1 final : public QWidget {
   SphereOverlay shownOverlay_;  // where the marks of the pass shown lie
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
-  bool mapPlaced_ = false;                  // placed beside this window when first shown
   BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
   PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
   ProfileWindow* profile_ = nullptr;        // made for the first line dragged

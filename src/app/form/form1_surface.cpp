@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/companion_placement.h"
 #include "app/form/form1.h"
 #include "app/key_pass_through.h"
 #include "app/language/translated_texts.h"
@@ -45,7 +46,8 @@ SurfaceWindow& Form1::EnsureSurfaceWindow() {
     connect(&surface_->Controls(), &SurfaceControls::RecoveryRequested, this, &Form1::OpenRecovery);
     if (mapWindow_ != nullptr) surface_->LinkMap(*mapWindow_);
     if (lastPass_) surface_->ShowPass(*lastPass_);
-    surface_->PlaceBeside(*window());
+    // At the bottom of the screen: the map's window opens at the top.
+    CompanionPlacement::Follow(*surface_, *window(), BesideRow::kBottom);
   }
   return *surface_;
 }
