@@ -6,17 +6,12 @@
 
 namespace {
 
+constexpr int kSettleTickMs = 50;
+constexpr int kSettleTicks = 60;  // 3 s for the window manager to frame both windows
+
 bool Framed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
 
 }  // namespace
-
-bool CompanionPlacement::Pending(const QWidget& window) const {
-  const auto placements =
-      window.findChildren<CompanionPlacement*>(QString(), Qt::FindDirectChildrenOnly);
-  return std::any_of(placements.begin(), placements.end(), [this](const CompanionPlacement* other) {
-    return other != this && !other->placed_;
-  });
-}
 
 void CompanionPlacement::Follow(QWidget& window, QWidget& main, BesideRow row) {
   new CompanionPlacement(window, main, [&main, row](const QSize& frame, const QRect& available) {
@@ -32,40 +27,58 @@ void CompanionPlacement::AtTopLeft(QWidget& window) {
 CompanionPlacement::CompanionPlacement(QWidget& window, QWidget& main, Where where)
     : QObject(&window), window_(window), main_(&main), where_(std::move(where)) {
   window.installEventFilter(this);
-  // The main window may itself be framed and moved only after this one was placed.
-  if (&main != &window) main.installEventFilter(this);
+  settle_.setInterval(kSettleTickMs);
+  connect(&settle_, &QTimer::timeout, this, &CompanionPlacement::Tick);
 }
 
 bool CompanionPlacement::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (watched == &window_ && type == QEvent::Show && !shown_ && !event->spontaneous()) {
-    shown_ = true;
+  if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous() &&
+      !settle_.isActive() && ticks_ == 0) {
+    window_.removeEventFilter(this);
     Apply();
-  } else if (shown_ && Framed(window_) &&
-             (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint)) {
-    // Framed (the window manager may have left it where it was asked to be, without a move):
-    // placed once more with the true frames, and left to the user once the main window is
-    // framed and placed for good too.
-    if (main_.isNull() || (Framed(*main_) && !Pending(*main_))) {
-      placed_ = true;
-      window_.removeEventFilter(this);
-      if (!main_.isNull()) main_->removeEventFilter(this);
-      deleteLater();
-    }
-    Apply();
+    settle_.start();
   }
   return QObject::eventFilter(watched, event);
 }
 
-void CompanionPlacement::Apply() {
-  if (main_.isNull()) return;
+void CompanionPlacement::Tick() {
+  ++ticks_;
+  if (Apply() || ticks_ >= kSettleTicks || main_.isNull()) {
+    settle_.stop();
+    placed_ = true;
+    deleteLater();
+  }
+}
+
+bool CompanionPlacement::Pending(const QWidget& window) const {
+  const auto placements =
+      window.findChildren<CompanionPlacement*>(QString(), Qt::FindDirectChildrenOnly);
+  return std::any_of(placements.begin(), placements.end(), [this](const CompanionPlacement* other) {
+    return other != this && !other->placed_;
+  });
+}
+
+bool CompanionPlacement::Apply() {
+  if (main_.isNull()) return false;
   const QScreen* screen = main_->screen();
-  if (screen == nullptr) return;
+  if (screen == nullptr) return false;
   const QMargins mainMargins = FrameMarginsOr(main_->frameGeometry(), main_->geometry(), {});
+  const bool framed = Framed(window_);
+  // While the window manager frames it, it is left alone: moved as it maps, it may not frame it.
+  if (!framed && ticks_ > 0) return false;
   const QMargins margins = FrameMarginsOr(window_.frameGeometry(), window_.geometry(), mainMargins);
-  const QPoint frameAt = where_(window_.size().grownBy(margins), screen->availableGeometry());
+  const QRect available = screen->availableGeometry();
+  // No larger than the screen, as far as the window can shrink.
+  const QSize fitted = window_.size()
+                           .boundedTo(available.size().shrunkBy(margins))
+                           .expandedTo(window_.minimumSize());
+  if (fitted != window_.size()) window_.resize(fitted);
+  const QPoint frameAt = where_(window_.size().grownBy(margins), available);
+  const bool settled = framed && Framed(*main_) && !Pending(*main_);
+  if (settled && window_.frameGeometry().topLeft() == frameAt) return true;
   // move() places a framed window's frame; an unframed window's client area is placed where its
   // frame will be, so it is moved by the margins expected.
-  const QPoint at = Framed(window_) ? frameAt : frameAt + QPoint(margins.left(), margins.top());
+  const QPoint at = framed ? frameAt : frameAt + QPoint(margins.left(), margins.top());
   if (at != window_.pos()) window_.move(at);
+  return false;
 }
