@@ -64,7 +64,8 @@ bool CompanionPlacement::Apply() {
   if (screen == nullptr) return false;
   const QMargins mainMargins = FrameMarginsOr(main_->frameGeometry(), main_->geometry(), {});
   const bool framed = Framed(window_);
-  // While the window manager frames it, it is left alone: moved as it maps, it may not frame it.
+  // Unframed, it stays where it was first put: the window manager is framing it (and Qt may
+  // never learn the frame's margins, when that first place stands).
   if (!framed && ticks_ > 0) return false;
   const QMargins margins = FrameMarginsOr(window_.frameGeometry(), window_.geometry(), mainMargins);
   const QRect available = screen->availableGeometry();
