@@ -2399,6 +2399,10 @@
         <source>Источник %1: наклон %2°, поворот %3°</source>
         <translation>Source %1: slant %2°, tilt %3°</translation>
     </message>
+    <message>
+        <source>Ось y (q) — вверх, как на карте и на сфере при повороте по Ox −90°; при +90° сфера рисует +y вниз, зеркально по вертикали.</source>
+        <translation>The y axis (q) points up, as on the map and on the sphere at a rotation about Ox of −90°; at +90° the sphere draws +y down, mirrored top to bottom.</translation>
+    </message>
 </context>
 <context>
     <name>SurfaceReadout</name>

@@ -74,8 +74,8 @@ QString HelpText(const QCommandLineParser& parser) {
   const qsizetype nameEnd = text.indexOf(QLatin1Char(' '), nameStart);
   text.replace(nameStart, nameEnd - nameStart, QLatin1String(kProgram));
   return text + QStringLiteral(
-                    "\nExit status: 0 when the window is closed, 2 on a wrong option or more "
-                    "than one file.\n");
+                    "\nExit status: 0 when the window is closed, 2 on a wrong option, more than "
+                    "one file, or when no window can open (no display).\n");
 }
 
 int Print(std::FILE* stream, const QString& text, int status) {
@@ -89,6 +89,16 @@ int Refuse(const QString& reason) {
 }
 
 }  // namespace
+
+bool AsksWindowGeometry(int argc, const char* const* argv) {
+  QStringList arguments = {QLatin1String(kProgram)};
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  QCommandLineParser parser;
+  DescribeOptions(parser, false);
+  parser.parse(arguments);
+  return parser.isSet(QStringLiteral("geometry")) ||
+         parser.isSet(QStringLiteral("qwindowgeometry"));
+}
 
 std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString& setupFile,
                                      std::optional<Language>& language) {

@@ -16,3 +16,7 @@
 // `setupFile` the setup named, or empty, and `language` the one asked for, if any.
 std::optional<int> AnswerCommandLine(int argc, const char* const* argv, QString& setupFile,
                                      std::optional<Language>& language);
+
+// Whether the command line names the main window's geometry (Qt's -geometry or
+// -qwindowgeometry), which Qt then applies as the window is first shown.
+bool AsksWindowGeometry(int argc, const char* const* argv);

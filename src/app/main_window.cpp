@@ -11,6 +11,7 @@
 #include <QWhatsThis>
 
 #include "app/animation/animation_dialog.h"
+#include "app/companion_placement.h"
 #include "app/examples_menu.h"
 #include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
@@ -71,7 +72,10 @@ void MainWindow::AddFileMenu() {
 
 // Made when first asked for; not modal, so that the window can be used while a sweep runs.
 void MainWindow::OpenAnimation() {
-  if (animation_ == nullptr) animation_ = new AnimationDialog(*form_, this);
+  if (animation_ == nullptr) {
+    animation_ = new AnimationDialog(*form_, this);
+    CompanionPlacement::Follow(*animation_, *this, BesideRow::kBottom);
+  }
   animation_->show();
   animation_->raise();
   animation_->activateWindow();
@@ -94,7 +98,10 @@ void MainWindow::AddViewMenu() {
   exposure->setObjectName(QStringLiteral("OpenExposure"));
   openExposure_ = exposure;
   connect(exposure, &QAction::triggered, this, [this] {
-    if (exposure_ == nullptr) exposure_ = new ExposureWindow(*form_, this);
+    if (exposure_ == nullptr) {
+      exposure_ = new ExposureWindow(*form_, this);
+      CompanionPlacement::Follow(*exposure_, *this, BesideRow::kBottom);
+    }
     exposure_->show();
     exposure_->raise();
     exposure_->activateWindow();
@@ -141,37 +148,22 @@ void MainWindow::AddFunctionMenu() {
       *functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
 }
 
-// The parameters' window first opens at the bottom of the screen (the map's window opens at the
-// top), on the side of this window that has room for it, so that it leaves the option buttons
-// free where it can; it then stays where the user puts it.
-void MainWindow::OpenLaw(int32_t kind) {
-  EnsureLawWindow().Choose(kind);
-  if (!lawPlaced_) PlaceLawWindow();
-}
+// The parameters' window is placed beside this one when first shown, then stays where the user
+// puts it.
+void MainWindow::OpenLaw(int32_t kind) { EnsureLawWindow().Choose(kind); }
 
 LawWindow& MainWindow::EnsureLawWindow() {
   if (law_ == nullptr) {
     law_ = new LawWindow(
         *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
+    // At the bottom of the screen (the map's window opens at the top), on the side of this window
+    // that has room for it, so that it leaves the option buttons free where it can.
+    CompanionPlacement::Follow(*law_, *this, BesideRow::kBottom);
     // The picture's keys work beside its law too: save, copy and the map.
     law_->addActions({form_->PictureContextMenu().SaveAction(),
                       form_->PictureContextMenu().CopyAction(), form_->OpenMapAction()});
   }
   return *law_;
-}
-
-void MainWindow::PlaceLawWindow() {
-  lawPlaced_ = true;
-  const QScreen* shown = screen();
-  if (shown == nullptr) return;
-  const QRect available = shown->availableGeometry();
-  // Not framed yet: its frame will be about as much larger as this window's.
-  const QMargins margins = FrameMarginsOr(law_->frameGeometry(), law_->geometry(),
-                                          FrameMarginsOr(frameGeometry(), geometry(), {}));
-  const QSize frame = law_->size().grownBy(margins);
-  const QPoint beside = FramePositionBeside(frameGeometry(), frame, available);
-  law_->move(FrameKeptWithin(
-      QRect(QPoint(beside.x(), available.bottom() + 1 - frame.height()), frame), available));
 }
 
 void MainWindow::AddHelpMenu() {
@@ -205,7 +197,10 @@ void MainWindow::AddHelpMenu() {
 }
 
 HelpWindow& MainWindow::EnsureHelp() {
-  if (help_ == nullptr) help_ = new HelpWindow(this);
+  if (help_ == nullptr) {
+    help_ = new HelpWindow(this);
+    CompanionPlacement::Follow(*help_, *this);
+  }
   return *help_;
 }
 

@@ -85,7 +85,6 @@ class MainWindow final : public QMainWindow {
   void AddBackgroundMenu(QMenu& view);
   void AddFunctionMenu();
   void AddHelpMenu();
-  void PlaceLawWindow();
   LawWindow& EnsureLawWindow();
   void ShowSetupWindows(const WindowsSetup& windows);
   HelpWindow& EnsureHelp();
@@ -101,6 +100,5 @@ class MainWindow final : public QMainWindow {
   ExposureWindow* exposure_ = nullptr;    // made when first opened
   AnimationDialog* animation_ = nullptr;  // made when first opened
   QAction* openExposure_ = nullptr;
-  bool lawPlaced_ = false;  // «Параметры функции» placed when first shown
   SetupMenu* setupMenu_ = nullptr;
 };

@@ -142,7 +142,6 @@ void MainWindow::ShowSetupWindows(const WindowsSetup& windows) {
   }
   if (windows.law && law_ != nullptr && IsAdditionalLaw(law_->Kind())) {
     law_->show();
-    if (!lawPlaced_) PlaceLawWindow();
   } else if (law_ != nullptr) {
     law_->hide();
   }

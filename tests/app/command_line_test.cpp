@@ -81,9 +81,22 @@ class CommandLineTest : public QObject {
       row("language without its value") << QStringList{"--language"} << 2 << ""
                                         << "gauss-sphere: Missing value after '--language'.";
     }
+    // Arguments the window takes, but no window can open: the platform's abort becomes a
+    // message and status 2.
+    const QString noWindow = QStringLiteral(
+        "gauss-sphere: the window needs a display: set DISPLAY (X11) or WAYLAND_DISPLAY, or "
+        "QT_QPA_PLATFORM=offscreen to run without a screen");
+    QTest::newRow("nothing, no display") << false << QStringList{} << 2 << "" << noWindow;
+    QTest::newRow("one setup word, no display")
+        << false << QStringList{"lecture.gsetup"} << 2 << "" << noWindow;
+    QTest::newRow("a platform that does not exist")
+        << false << QStringList{"-platform", "nosuch"} << 2 << ""
+        << "gauss-sphere: cannot open a window: Could not find the Qt platform plugin \"nosuch\" "
+           "in \"\"";
   }
 
-  // Help, version and refusals answer at once, without opening the platform.
+  // Help, version and refusals answer at once, without opening the platform; a platform that
+  // cannot open is refused too.
   void answers() {
     QFETCH(bool, display);
     QFETCH(QStringList, arguments);

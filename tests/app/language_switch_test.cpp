@@ -1,11 +1,15 @@
 // The language switched while the program runs: the menus, the form's captions and tooltips,
 // the window titles, the law names and the open surface and recovery windows change at once, and
-// Russian comes back character for character; the choice survives a restart, and a setting that
-// does not read is Russian.
+// Russian comes back character for character; with every window open no text is left behind
+// (a text set once, with tr(), at construction) or wiped (a caption the program writes itself);
+// the choice survives a restart, and a setting that does not read is Russian.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,10 +18,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
+#include "app/animation/animation_dialog.h"
 #include "app/form/control_tooltips.h"
 #include "app/help/help_pages.h"
 #include "app/help/help_window.h"
@@ -25,11 +31,13 @@
 #include "app/law/function_menu.h"
 #include "app/law/law_window.h"
 #include "app/main_window.h"
+#include "app/map/gradient_map_window.h"
 #include "app/recovery/recovery_window.h"
 #include "app/setup_menu.h"
 #include "app/surface/surface_window.h"
 #include "form_probe.h"
 #include "photometry/law_catalogue.h"
+#include "surface/surface_catalogue.h"
 
 namespace {
 
@@ -42,6 +50,57 @@ QStringList ShownTexts(MainWindow& main) {
         << Find<QLabel>(form, "Label1_0")->text() << Find<QRadioButton>(form, "Option2")->text()
         << Find<QLineEdit>(form, "Text1")->toolTip() << main.Functions().Action(kMinnaert)->text();
   return texts;
+}
+
+// Every text the user can see or hover in every window of the program, each named by where
+// it is: titles, captions, items, tooltips and «Что это?» texts, the actions' texts and tips.
+QStringList EveryText() {
+  QStringList texts;
+  const auto add = [&texts](const QObject& owner, const char* what, const QString& text) {
+    if (!text.isEmpty())
+      texts << QStringLiteral("%1.%2: %3").arg(owner.objectName(), QLatin1String(what), text);
+  };
+  for (const QWidget* widget : QApplication::allWidgets()) {
+    if (widget->isWindow()) add(*widget, "title", widget->windowTitle());
+    add(*widget, "tooltip", widget->toolTip());
+    add(*widget, "whatsThis", widget->whatsThis());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+      add(*button, "text", button->text());
+    } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      add(*label, "text", label->text());
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+      add(*group, "title", group->title());
+    } else if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
+      add(*menu, "title", menu->title());
+    } else if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
+      for (int k = 0; k < box->count(); ++k) add(*box, "item", box->itemText(k));
+    } else if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(widget)) {
+      add(*spin, "special", spin->specialValueText());
+    } else if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
+      add(*line, "placeholder", line->placeholderText());
+    }
+    for (const QAction* action : widget->actions()) {
+      add(*action, "action", action->text());
+      add(*action, "actionTip", action->toolTip());
+    }
+  }
+  texts.removeDuplicates();
+  return texts;
+}
+
+// The texts that still hold a Cyrillic letter, but for the language menu's own, which reads
+// the same in either language.
+QStringList Cyrillic(const QStringList& texts) {
+  QStringList found;
+  for (const QString& text : texts) {
+    const QString shown = text.mid(text.indexOf(u':') + 2);
+    if (shown == QStringLiteral("Язык / Language") || shown == QStringLiteral("Русский")) continue;
+    if (std::any_of(shown.begin(), shown.end(),
+                    [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4ff; })) {
+      found << text;
+    }
+  }
+  return found;
 }
 
 void Switch(Language language) {
@@ -136,6 +195,58 @@ class LanguageSwitchTest : public QObject {
                                    "Photometric stereo (Woodham)"}));
     Switch(Language::kRussian);
     QCOMPARE(texts(), russian);
+  }
+
+  // Every window open, the map with its sources, a recovery run and a cell chosen: after a
+  // switch to English no text of any window is left in Russian, and back in Russian every text
+  // is what it was.
+  void everyWindowFollowsTheLanguage() {
+    auto main = OpenMainWindow();
+    Form1& form = main->Form();
+    Activate(*main);
+    Press(form);
+    form.SourcesAction()->trigger();
+    Find<QCheckBox>(*form.MapWindow(), "Source2")->setChecked(true);
+    Find<QCheckBox>(*form.MapWindow(), "Source3")->setChecked(true);
+    for (QAction* open : {form.BigSphereAction(), form.PhaseCurveAction(), form.CompareAction(),
+                          form.SurfaceAction()}) {
+      open->trigger();
+    }
+    main->OpenLaw(kMinnaert);
+    main->OpenAnimation();
+    main->findChild<QAction*>(QStringLiteral("OpenExposure"))->trigger();
+    PictureBox& picture = *Find<PictureBox>(form, "Picture1");
+    QTest::mousePress(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 120));
+    QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
+    QVERIFY(form.Profile() != nullptr);
+    SurfaceWindow& surface = *form.Surface();
+    Find<QSpinBox>(surface, "SurfaceWidth")->setValue(32);
+    Find<QSpinBox>(surface, "SurfaceHeight")->setValue(32);
+    QTRY_VERIFY(surface.Shown() != nullptr && surface.Shown()->sources.size() == 3 &&
+                surface.Shown()->scene->field.width == 32);
+    Find<QPushButton>(surface, "SurfaceRecover")->click();
+    RecoveryWindow& recovery = *form.Recovery();
+    recovery.Run();
+    QTRY_VERIFY_WITH_TIMEOUT(!recovery.Running(), 60000);
+    QVERIFY(recovery.Outcome() != nullptr && recovery.Outcome()->error.isEmpty());
+    recovery.ChooseCell(QPoint(12, 20));
+    QApplication::processEvents();
+
+    const QStringList russian = EveryText();
+    QVERIFY(russian.size() > 300);
+    Switch(Language::kEnglish);
+    const QStringList left = Cyrillic(EveryText());
+    for (const QString& text : left) qInfo("%s", qPrintable(text));
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+    Switch(Language::kRussian);
+    const QStringList back = EveryText();
+    QStringList changed;
+    for (const QString& text : russian) {
+      if (!back.contains(text)) changed << text;
+    }
+    for (const QString& text : changed) qInfo("%s", qPrintable(text));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u'\n')));
+    QCOMPARE(back.size(), russian.size());
   }
 
   // The help shows its pages in the language in use; a switch brings the page shown back in the

@@ -2,9 +2,10 @@
 // at: the window's state instead of the last pass's, a swapped or stale size, the wrong source,
 // a pass not followed); a parameter that does not read marks its box and repaints nothing; the
 // cell under the pointer is crossed on the map and ringed on the sphere, and the map's pin
-// marks the images (a link left unconnected); hiding the window cancels its pass; files that do
-// not read change nothing; a cell in cast shadow says so; Ctrl+U is not lost to a text box that
-// has the focus.
+// marks the images (a link left unconnected), the ring standing where the sphere's own shading
+// has the cell's normal in every view (a ring flipped to match the images); hiding the window
+// cancels its pass; files that do not read change nothing; a cell in cast shadow says so; Ctrl+U is
+// not lost to a text box that has the focus.
 
 #include "app/surface/surface_window.h"
 
@@ -30,6 +31,8 @@
 #include "deadline_run.h"
 #include "form_probe.h"
 #include "model/image_buffer.h"
+#include "pass/readout.h"
+#include "photometry/gradient_space.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -160,6 +163,60 @@ class SurfaceWindowTest : public QObject {
     QVERIFY(std::count(cells.begin(), cells.end(), 1) > 0);
     map.Figure().Unpin();
     QTRY_VERIFY(surface.MapMarks() == nullptr);
+  }
+
+  // The ring of the cell under the pointer stands where the sphere's own shading has that cell's
+  // normal: the readout at the ring's pixel is the normal, in every view (at rot-x +90 the
+  // sphere has +y downwards and the images +y upwards, so there the ring is mirrored in height
+  // against the cell, as the shading is).
+  void theRingOnTheSphereIsWhereItsShadingHasTheCellsNormal_data() {
+    QTest::addColumn<QStringList>("view");  // rot-x, rot-y, rot-z, slant
+    QTest::addColumn<QPoint>("cell");
+    const QStringList start{"30", "0", "0", "45"};
+    const QStringList pole{"90", "0", "0", "45"};
+    const QStringList below{"-90", "0", "0", "45"};
+    const QStringList turned{"60", "20", "40", "30"};
+    QTest::newRow("start-up view, north-west") << start << QPoint(90, 70);
+    QTest::newRow("start-up view, north-east") << start << QPoint(180, 80);
+    QTest::newRow("rot-x +90, north-west") << pole << QPoint(90, 70);
+    QTest::newRow("rot-x +90, south-east") << pole << QPoint(170, 200);
+    QTest::newRow("rot-x -90, north-east") << below << QPoint(180, 80);
+    QTest::newRow("turned, south-west") << turned << QPoint(80, 180);
+  }
+  void theRingOnTheSphereIsWhereItsShadingHasTheCellsNormal() {
+    QFETCH(QStringList, view);
+    QFETCH(QPoint, cell);
+    Opened opened = OpenSurface(view.at(3), "hemisphere");
+    Form1& form = *opened.form;
+    for (const auto& [box, text] :
+         {std::pair{"Text1", view.at(0)}, {"Text2", view.at(1)}, {"Text3_0", view.at(2)}}) {
+      Retype(*Find<QLineEdit>(form, QLatin1String(box)), text);
+    }
+    Press(form);
+    SurfaceWindow& surface = *opened.surface;
+    QTRY_VERIFY(surface.Shown() != nullptr && surface.Shown()->pass.state == *form.LastPassState());
+    PointAt(surface.ImageView(0).Picture(), cell);
+    const SurfaceKind& kind = *FindSurfaceKind("hemisphere");
+    const SurfaceGradients gradients =
+        GradientsOf(MakeSurface(kind, kDefaultSurfaceSide, kDefaultSurfaceSide, StartValues(kind)));
+    const Point3 normal = GradientNormal(gradients.At(cell.x(), cell.y()));
+    const std::optional<PixelPoint> ring = form.MarkedNormalPoint();
+    QVERIFY(ring.has_value());
+    const RenderState& state = *form.LastPassState();
+    const std::optional<Readout> readout =
+        ReadoutAtPixel(state, 393, 337, static_cast<int>(std::lround(ring->x)),
+                       static_cast<int>(std::lround(ring->y)));
+    QVERIFY(readout.has_value());
+    const Point3& shown = readout->reading.surfacePoint;
+    QVERIFY2(std::hypot(shown.x - normal.x, shown.y - normal.y, shown.z - normal.z) <
+                 1.5 * state.pixelScale,
+             qPrintable(QStringLiteral("normal %1 %2 %3, shading %4 %5 %6")
+                            .arg(normal.x)
+                            .arg(normal.y)
+                            .arg(normal.z)
+                            .arg(shown.x)
+                            .arg(shown.y)
+                            .arg(shown.z)));
   }
 
   void hidingTheWindowCancelsItsPass() {

@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "app/curves/plot_files.h"
+#include "app/language/translated_texts.h"
 #include "app/locale_numbers.h"
 
 PlotView::PlotView(QWidget* parent) : QWidget(parent) {
@@ -32,15 +33,18 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
   layout->addWidget(view_, 1);
   layout->addWidget(pointer_);
   menu_ = new QMenu(this);
-  QAction* savePlot =
-      menu_->addAction(QCoreApplication::translate("PlotView", "Сохранить график…"));
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  QAction* savePlot = menu_->addAction(QString());
+  texts.Keep(savePlot, &QAction::setText, "PlotView",
+             QT_TRANSLATE_NOOP("PlotView", "Сохранить график…"));
   savePlot->setObjectName(QStringLiteral("SavePlot"));
   connect(savePlot, &QAction::triggered, this, [this] {
     const QString path = AskPath(false);
     if (!path.isEmpty()) SavePlot(path);
   });
-  QAction* saveData =
-      menu_->addAction(QCoreApplication::translate("PlotView", "Сохранить данные (CSV)…"));
+  QAction* saveData = menu_->addAction(QString());
+  texts.Keep(saveData, &QAction::setText, "PlotView",
+             QT_TRANSLATE_NOOP("PlotView", "Сохранить данные (CSV)…"));
   saveData->setObjectName(QStringLiteral("SaveData"));
   connect(saveData, &QAction::triggered, this, [this] {
     const QString path = AskPath(true);

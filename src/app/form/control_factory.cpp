@@ -20,9 +20,11 @@ namespace {
 
 QString Text(const ControlSpec& spec) { return QString::fromUtf8(spec.text); }
 
-// A caption set now in the language in use, and again whenever it changes.
+// A caption set now in the language in use, and again whenever it changes. A control without
+// one keeps what the program writes in it (the legend's "± "), language changes or not.
 template <typename Widget, typename Base>
 void KeepCaption(const ControlSpec& spec, Widget* widget, void (Base::*set)(const QString&)) {
+  if (*spec.text == '\0') return;
   TranslatedTexts::Of(*widget).Keep(widget, set, "Form1", spec.text);
 }
 

@@ -126,6 +126,9 @@ class Form1 final : public QWidget {
   // shows that normal.
   const std::optional<Gradient>& MarkedNormal() const { return markedNormal_; }
   void MarkNormal(std::optional<Gradient> gradient);
+  // Where the ring stands on the picture, in its device pixels: the pixel whose readout is the
+  // marked normal; none while nothing is marked or the view hides that normal.
+  std::optional<PixelPoint> MarkedNormalPoint() const;
 
   // The reflectance function. A described one (kMatte to kMirror) is chosen by pressing its
   // option button, with no pass, as a click does. An additional law (kMinnaert to kFormula)
@@ -229,7 +232,6 @@ class Form1 final : public QWidget {
   SphereOverlay shownOverlay_;  // where the marks of the pass shown lie
   bool startupPeriod_ = true;
   GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
-  bool mapPlaced_ = false;                  // placed beside this window when first shown
   BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
   PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
   ProfileWindow* profile_ = nullptr;        // made for the first line dragged

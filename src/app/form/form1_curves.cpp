@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/companion_placement.h"
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"
@@ -67,6 +68,7 @@ void Form1::SetUpCurves() {
 PhaseCurveWindow& Form1::MadePhaseCurve() {
   if (phaseCurve_ == nullptr) {
     phaseCurve_ = new PhaseCurveWindow(*jobs_, this);
+    CompanionPlacement::Follow(*phaseCurve_, *window());
     connect(phaseCurve_, &PhaseCurveWindow::ShownChanged, openPhaseCurve_, &QAction::setChecked);
     if (lastPass_) phaseCurve_->ShowPass(*lastPass_);
   }
@@ -83,6 +85,7 @@ void Form1::OpenPhaseCurve() {
 void Form1::OpenCompare() {
   if (compare_ == nullptr) {
     compare_ = new CompareWindow(*jobs_, this);
+    CompanionPlacement::Follow(*compare_, *window());
     connect(compare_, &CompareWindow::ShownChanged, openCompare_, &QAction::setChecked);
     if (lastPass_) compare_->ShowPass(*lastPass_);
   }
@@ -106,6 +109,7 @@ void Form1::ShowPassInCurves() {
 ProfileWindow& Form1::ProfileShown(PictureBox& picture, QLineF line) {
   if (profile_ == nullptr) {
     profile_ = new ProfileWindow(this);
+    CompanionPlacement::Follow(*profile_, *window(), BesideRow::kBottom);
     connect(profile_, &ProfileWindow::Closed, this, [this] {
       if (profiled_ != nullptr) profiled_->SetLineMark(std::nullopt);
       profiled_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/big_sphere/big_sphere_window.h"
+#include "app/companion_placement.h"
 #include "app/form/form1.h"
 #include "app/form/live_shading.h"
 #include "app/key_pass_through.h"
@@ -77,6 +78,7 @@ void Form1::SetUpPictureAdditions() {
 void Form1::OpenBigSphere() {
   if (bigSphere_ == nullptr) {
     bigSphere_ = new BigSphereWindow(*jobs_, this);
+    CompanionPlacement::Follow(*bigSphere_, *window());
     connect(bigSphere_, &BigSphereWindow::ShownChanged, openBigSphere_, &QAction::setChecked);
     connect(bigSphere_, &BigSphereWindow::ShadeRequested, command1_, &QPushButton::click);
     live_->FollowSphere(bigSphere_->Picture());
@@ -93,6 +95,7 @@ void Form1::OpenBigSphere() {
 GradientMapWindow& Form1::EnsureMapWindow() {
   if (mapWindow_ == nullptr) {
     mapWindow_ = new GradientMapWindow(*jobs_, *showSources_, this);
+    CompanionPlacement::Follow(*mapWindow_, *window());
     mapWindow_->SetOverlayChoice(overlay_);
     connect(mapWindow_, &GradientMapWindow::ShownChanged, openMap_, &QAction::setChecked);
     connect(mapWindow_, &GradientMapWindow::ShadeRequested, command1_, &QPushButton::click);
@@ -107,11 +110,6 @@ GradientMapWindow& Form1::EnsureMapWindow() {
 
 void Form1::OpenGradientMap() {
   EnsureMapWindow();
-  if (!mapPlaced_) {
-    mapWindow_->show();
-    mapWindow_->PlaceBeside(*window());
-    mapPlaced_ = true;
-  }
   mapWindow_->show();
   mapWindow_->raise();
   mapWindow_->activateWindow();

@@ -2,6 +2,7 @@
 // for it, fed with what the surface window shows, and the chosen cell's true and recovered
 // orientations marked on the map, the true one pinned so that its isophotes are drawn.
 
+#include "app/companion_placement.h"
 #include "app/form/form1.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
@@ -12,6 +13,7 @@
 void Form1::OpenRecovery() {
   if (recovery_ == nullptr) {
     recovery_ = new RecoveryWindow(this);
+    CompanionPlacement::Follow(*recovery_, *window());
     recovery_->SetSnapshotSource([this]() -> std::optional<SurfaceSnapshot> {
       if (!lastPass_) return std::nullopt;
       SurfaceSnapshot snapshot{lastPass_->state, nullptr, {}};

@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/companion_placement.h"
 #include "app/form/form1.h"
 #include "app/key_pass_through.h"
+#include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "app/surface/surface_controls.h"
@@ -16,7 +18,9 @@
 #include "overlay/sphere_marks.h"
 
 void Form1::SetUpSurfaceAction() {
-  openSurface_ = new QAction(tr("Поверхность"), this);
+  openSurface_ = new QAction(this);
+  TranslatedTexts::Of(*this).Keep(openSurface_, &QAction::setText, "Form1",
+                                  QT_TRANSLATE_NOOP("Form1", "Поверхность"));
   openSurface_->setObjectName(QStringLiteral("OpenSurface"));
   openSurface_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
   openSurface_->setCheckable(true);
@@ -42,7 +46,8 @@ SurfaceWindow& Form1::EnsureSurfaceWindow() {
     connect(&surface_->Controls(), &SurfaceControls::RecoveryRequested, this, &Form1::OpenRecovery);
     if (mapWindow_ != nullptr) surface_->LinkMap(*mapWindow_);
     if (lastPass_) surface_->ShowPass(*lastPass_);
-    surface_->PlaceBeside(*window());
+    // At the bottom of the screen: the map's window opens at the top.
+    CompanionPlacement::Follow(*surface_, *window(), BesideRow::kBottom);
   }
   return *surface_;
 }
@@ -60,11 +65,15 @@ void Form1::MarkNormal(std::optional<Gradient> gradient) {
   picture1_->update();
 }
 
-void Form1::DrawMarkedNormal(QPainter& painter) const {
-  if (!markedNormal_ || !lastPass_) return;
+std::optional<PixelPoint> Form1::MarkedNormalPoint() const {
+  if (!markedNormal_ || !lastPass_) return std::nullopt;
   const Point3 normal = GradientNormal(*markedNormal_);
   const QSize size = picture1_->Image().size();
-  const std::optional<PixelPoint> point = DirectionOnPicture(
-      lastPass_->state, size.width(), size.height(), normal.x, normal.y, normal.z);
+  return DirectionOnPicture(lastPass_->state, size.width(), size.height(), normal.x, normal.y,
+                            normal.z);
+}
+
+void Form1::DrawMarkedNormal(QPainter& painter) const {
+  const std::optional<PixelPoint> point = MarkedNormalPoint();
   if (point) DrawNormalRing(painter, picture1_->PixelRatio(), *point, lastPass_->lineWidth);
 }

@@ -54,8 +54,11 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
              QT_TRANSLATE_NOOP("FormulaPanel", "формула закона…"));
   for (const LawEntry& law : AdditionalLaws()) {
     if (StarterFormula(law.kind).empty()) continue;
-    start_->addItem(LawName(law.kind), law.kind);
+    start_->addItem(QString(), law.kind);
   }
+  texts.Keep([box = start_] {
+    for (int k = 0; k < box->count(); ++k) box->setItemText(k, LawName(box->itemData(k).toInt()));
+  });
   start_->setCurrentIndex(-1);
   auto* startLabel = new QLabel(this);
   texts.Keep(startLabel, &QLabel::setText, "FormulaPanel",

@@ -102,12 +102,15 @@ void GradientMapWindow::ShowSources(bool show) {
   layout()->activate();
   const int panel = sources_->sizeHint().width();
   resize(map.width() + (show ? panel : 0), height());
-  // Kept on the screen: a window near the screen's right edge moves left by what the panel added.
-  if (const QScreen* shown = screen()) {
-    const QRect frame = frameGeometry();
-    const int over = frame.left() - FrameKeptWithin(frame, shown->availableGeometry()).x();
-    if (over > 0) move(pos() - QPoint(over, 0));
-  }
+  // Kept on the screen: a window near the screen's right edge moves left by what the panel added,
+  // and one that would now cover the main window grows to the left instead, where it can.
+  const QScreen* shown = screen();
+  if (shown == nullptr || !show) return;
+  const QRect frame = frameGeometry();
+  const QRect mainFrame =
+      parentWidget() != nullptr ? parentWidget()->window()->frameGeometry() : QRect();
+  const QPoint at = GrownFramePosition(frame, panel, mainFrame, shown->availableGeometry());
+  if (at != frame.topLeft()) move(pos() + (at - frame.topLeft()));
 }
 
 QStringList GradientMapWindow::ExtraPhiLines(const RenderState& state, int width, int height, int x,
@@ -176,26 +179,6 @@ void GradientMapWindow::Paint(const LastPass& pass) {
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
 
-void GradientMapWindow::PlaceBeside(const QWidget& main) {
-  besideOf_ = &main;
-  ApplyPlacement();
-}
-
-void GradientMapWindow::ApplyPlacement() {
-  const QWidget& main = *besideOf_;
-  const QScreen* screen = main.screen();
-  if (screen == nullptr) return;
-  // Until the window manager has framed this window its frame is taken to be the main window's.
-  const QMargins mainMargins = FrameMarginsOr(main.frameGeometry(), main.geometry(), {});
-  const QMargins margins = FrameMarginsOr(frameGeometry(), geometry(), mainMargins);
-  if (frameGeometry() != geometry()) besideOf_ = nullptr;  // framed: this placement is final
-  const QPoint frameAt = FramePositionBeside(main.frameGeometry(), size().grownBy(margins),
-                                             screen->availableGeometry());
-  // move() places a window's frame; an unframed window's client area is placed where its frame
-  // will be, so it is moved by the margins expected.
-  move(besideOf_ == nullptr ? frameAt : frameAt + QPoint(margins.left(), margins.top()));
-}
-
 void GradientMapWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!event->spontaneous()) emit ShownChanged(true);
@@ -204,11 +187,4 @@ void GradientMapWindow::showEvent(QShowEvent* event) {
 void GradientMapWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (!event->spontaneous()) emit ShownChanged(false);
-}
-
-// The window manager moves a window as it frames it: then its frame is known and it is placed
-// once more.
-void GradientMapWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  if (besideOf_ != nullptr && frameGeometry() != geometry()) ApplyPlacement();
 }

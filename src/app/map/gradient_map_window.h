@@ -60,10 +60,6 @@ class GradientMapWindow final : public QWidget {
   const RenderState* MapState() const { return shown_ ? &shown_->state : nullptr; }
   const ReadoutOverlay& ReadoutBox() const;
 
-  // Moves the window's frame beside `main`'s on `main`'s screen (FramePositionBeside); once the
-  // window manager has framed it, again with the frame's true size.
-  void PlaceBeside(const QWidget& main);
-
  signals:
   // The window was shown, or hidden (closed by its own button included); not sent when the
   // desktop merely minimises or restores it.
@@ -74,10 +70,8 @@ class GradientMapWindow final : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
 
  private:
-  void ApplyPlacement();
   // Paints the colours of the pass shown in the figure's view, at the screen's resolution.
   void PaintMap();
   void Paint(const LastPass& pass);
@@ -93,5 +87,4 @@ class GradientMapWindow final : public QWidget {
   BackgroundPass* mapPass_ = nullptr;
   std::optional<LastPass> shown_;  // the pass whose map is shown
   OverlayChoice overlay_;
-  const QWidget* besideOf_ = nullptr;  // the window to place beside until the frame is known
 };

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/language/translated_texts.h"
 #include "app/picture/file_error_text.h"
 #include "app/recovery/recovery_picture.h"
 #include "app/recovery/recovery_window.h"
@@ -24,6 +25,24 @@ namespace {
 
 QString Number(double value) { return QLocale().toString(value, 'g', 4); }
 
+size_t CellIndex(const RecoveryOutcome& outcome, QPoint cell) {
+  return static_cast<size_t>(cell.y()) * outcome.shape.normals.width + cell.x();
+}
+
+std::optional<Gradient> RecoveredAt(const RecoveryOutcome& outcome, QPoint cell) {
+  const RecoveredNormals& normals = outcome.shape.normals;
+  const size_t index = CellIndex(outcome, cell);
+  if (!normals.Has(index)) return std::nullopt;
+  return Gradient{normals.p[index], normals.q[index]};
+}
+
+std::optional<Gradient> TruthAt(const RecoveryOutcome& outcome, QPoint cell) {
+  if (outcome.truth == nullptr) return std::nullopt;
+  const Gradient truth = outcome.truth->gradients.pq[CellIndex(outcome, cell)];
+  if (std::isnan(truth.p)) return std::nullopt;
+  return truth;
+}
+
 }  // namespace
 
 void RecoveryWindow::SetPathPicker(std::function<QString(RecoveryExport)> picker) {
@@ -34,14 +53,15 @@ QWidget* RecoveryWindow::MakeExportButtons() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  const std::pair<RecoveryExport, QString> buttons[] = {
-      {RecoveryExport::kHeight, tr("Сохранить высоту…")},
-      {RecoveryExport::kNormals, tr("Сохранить карту нормалей…")},
-      {RecoveryExport::kAlbedo, tr("Сохранить альбедо…")},
-      {RecoveryExport::kReport, tr("Сохранить отчёт…")},
+  const std::pair<RecoveryExport, const char*> buttons[] = {
+      {RecoveryExport::kHeight, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить высоту…")},
+      {RecoveryExport::kNormals, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить карту нормалей…")},
+      {RecoveryExport::kAlbedo, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить альбедо…")},
+      {RecoveryExport::kReport, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить отчёт…")},
   };
   for (const auto& [what, text] : buttons) {
-    auto* button = new QPushButton(text, box);
+    auto* button = new QPushButton(box);
+    TranslatedTexts::Of(*this).Keep(button, &QPushButton::setText, "RecoveryWindow", text);
     button->setObjectName(QStringLiteral("RecoveryExport%1").arg(static_cast<int>(what)));
     connect(button, &QPushButton::clicked, this, [this, what = what] { AskExport(what); });
     layout->addWidget(button);
@@ -119,16 +139,19 @@ bool RecoveryWindow::Export(RecoveryExport what, const QString& path) {
 
 void RecoveryWindow::ChooseCell(QPoint cell) {
   if (outcome_ == nullptr || !outcome_->error.isEmpty()) return;
-  const RecoveredNormals& normals = outcome_->shape.normals;
-  const size_t index = static_cast<size_t>(cell.y()) * normals.width + cell.x();
-  std::optional<Gradient> recovered;
-  if (normals.Has(index)) recovered = Gradient{normals.p[index], normals.q[index]};
-  std::optional<Gradient> truth;
-  if (outcome_->truth != nullptr && !std::isnan(outcome_->truth->gradients.pq[index].p)) {
-    truth = outcome_->truth->gradients.pq[index];
-  }
+  const std::optional<Gradient> recovered = RecoveredAt(*outcome_, cell);
+  const std::optional<Gradient> truth = TruthAt(*outcome_, cell);
   chosen_ = cell;
   picture_->SetChosen(cell);
+  ShowCellText([this, cell] { return CellText(cell); });
+  emit PixelChosen(truth, recovered);
+}
+
+// The chosen cell's orientations in the last recovery, and the angle between them.
+QString RecoveryWindow::CellText(QPoint cell) const {
+  const std::optional<Gradient> recovered = RecoveredAt(*outcome_, cell);
+  const std::optional<Gradient> truth = TruthAt(*outcome_, cell);
+  const size_t index = CellIndex(*outcome_, cell);
   QString text = tr("Точка (столбец %1, строка %2): ").arg(cell.x()).arg(cell.y());
   text += recovered
               ? tr("восстановлено p = %1, q = %2").arg(Number(recovered->p), Number(recovered->q))
@@ -137,6 +160,5 @@ void RecoveryWindow::ChooseCell(QPoint cell) {
   if (!outcome_->angleErrors.empty() && std::isfinite(outcome_->angleErrors[index])) {
     text += tr("; угол между нормалями %1°").arg(Number(outcome_->angleErrors[index]));
   }
-  cellText_->setText(text + QStringLiteral("."));
-  emit PixelChosen(truth, recovered);
+  return text + QStringLiteral(".");
 }

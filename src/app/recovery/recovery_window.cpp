@@ -194,6 +194,7 @@ void RecoveryWindow::ShowOutcome(std::shared_ptr<RecoveryOutcome> outcome) {
   }
   outcome_ = std::move(outcome);
   chosen_.reset();
+  ShowCellText({});  // the cell chosen in the last recovery is gone
   picture_->SetChosen(std::nullopt);
   ShowFigures();
   UpdatePicture();
@@ -252,7 +253,8 @@ void RecoveryWindow::UpdatePicture() {
     case RecoveryView::kError:
       if (outcome_->angleErrors.empty()) {
         picture_->Show(NormalMapImage(normals), nullptr, std::nullopt);
-        cellText_->setText(tr("Истинная поверхность неизвестна: карта ошибок не строится."));
+        ShowCellText(
+            [] { return tr("Истинная поверхность неизвестна: карта ошибок не строится."); });
         break;
       }
       const double top = ErrorScaleTop(outcome_->angleErrors);

@@ -84,6 +84,9 @@ class RecoveryWindow final : public QWidget {
   void ShowOutcome(std::shared_ptr<RecoveryOutcome> outcome);
   void ShowFigures();
   void RetranslateUi();
+  // Shows the text under the picture composed by `compose`, again on a change of language.
+  void ShowCellText(std::function<QString()> compose);
+  QString CellText(QPoint cell) const;
   void UpdatePicture();
   QImage HeightImage() const;
   QImage FirstImage() const;
@@ -97,6 +100,7 @@ class RecoveryWindow final : public QWidget {
   QDoubleSpinBox* lightTilt_ = nullptr;
   QLabel* figures_ = nullptr;
   QLabel* cellText_ = nullptr;
+  std::function<QString()> composeCellText_;  // what cellText_ shows, in the language in use
   std::vector<QPushButton*> exports_;
   std::unique_ptr<JobRunner> runner_;  // its own thread: a long recovery holds up no pass
   BackgroundPass* pass_ = nullptr;

@@ -7,7 +7,7 @@
 #include "app/recovery/recovery_window.h"
 
 // The recovery window's texts that are made of its state: the figures of the last recovery (or
-// its message) and the hint under the picture.
+// its message) and the text under the picture (the hint, or the cell chosen).
 
 namespace {
 
@@ -20,9 +20,18 @@ QString Number(double value) {
 // The figures (or the message) of the last recovery, and the hint until there is one.
 void RecoveryWindow::RetranslateUi() {
   ShowFigures();
-  if (outcome_ == nullptr) {
-    cellText_->setText(tr("Щелчок по рисунку выбирает точку: её нормаль отмечается на карте."));
+  ShowCellText(std::move(composeCellText_));
+}
+
+// Without `compose`, the hint.
+void RecoveryWindow::ShowCellText(std::function<QString()> compose) {
+  if (!compose) {
+    compose = [] {
+      return tr("Щелчок по рисунку выбирает точку: её нормаль отмечается на карте.");
+    };
   }
+  composeCellText_ = std::move(compose);
+  cellText_->setText(composeCellText_());
 }
 
 void RecoveryWindow::ShowFigures() {

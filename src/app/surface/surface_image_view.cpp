@@ -61,7 +61,14 @@ SurfaceImageView::SurfaceImageView(int index, MarksSource marks, QWidget* parent
   layout->addLayout(captionRow);
   layout->addWidget(picture_);
   layout->addStretch(1);
-  TranslatedTexts::Of(*this).Keep([this] { ShowCaption(); });
+  TranslatedTexts& texts = TranslatedTexts::Of(*this);
+  texts.Keep([this] { ShowCaption(); });
+  // The orientation said where it differs: the sphere at rot-x +90 has +y downwards.
+  texts.Keep(
+      caption_, &QWidget::setToolTip, "SurfaceImageView",
+      QT_TRANSLATE_NOOP("SurfaceImageView",
+                        "Ось y (q) — вверх, как на карте и на сфере при повороте по Ox −90°; "
+                        "при +90° сфера рисует +y вниз, зеркально по вертикали."));
 }
 
 void SurfaceImageView::SetSource(const UsedSource& source) {

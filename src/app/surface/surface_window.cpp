@@ -106,17 +106,6 @@ QMargins SurfaceWindow::FrameMargins() const {
   return FrameMarginsOr(frameGeometry(), geometry(), estimate);
 }
 
-void SurfaceWindow::PlaceBeside(const QWidget& main) {
-  const QScreen* shown = main.screen();
-  if (shown == nullptr) return;
-  const QRect available = shown->availableGeometry();
-  const QSize frame = size().grownBy(FrameMargins());
-  const QPoint beside = FramePositionBeside(main.frameGeometry(), frame, available);
-  // At the bottom of the screen: the map's window opens at the top.
-  move(FrameKeptWithin(QRect(QPoint(beside.x(), available.bottom() + 1 - frame.height()), frame),
-                       available));
-}
-
 void SurfaceWindow::AddImageView() {
   const size_t index = views_.size();
   auto* view = new SurfaceImageView(

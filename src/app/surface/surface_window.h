@@ -43,7 +43,6 @@ class SurfaceWindow final : public QWidget {
   void LinkMap(GradientMapWindow& map);
   void CancelPass();
   // Moves the window beside `main`, at the bottom of its screen (the map opens at the top).
-  void PlaceBeside(const QWidget& main);
 
   SurfaceControls& Controls() const { return *controls_; }
   int ImageCount() const { return static_cast<int>(views_.size()); }
