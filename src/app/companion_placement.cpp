@@ -67,6 +67,8 @@ bool CompanionPlacement::Apply() {
   // Unframed, it stays where it was first put: the window manager is framing it (and Qt may
   // never learn the frame's margins, when that first place stands).
   if (!framed && ticks_ > 0) return false;
+  // Resized since it was placed (by the user, or by the program that opened it): it is theirs.
+  if (ticks_ > 0 && window_.size() != placedSize_) return true;
   const QMargins margins = FrameMarginsOr(window_.frameGeometry(), window_.geometry(), mainMargins);
   const QRect available = screen->availableGeometry();
   // No larger than the screen, as far as the window can shrink.
@@ -74,6 +76,7 @@ bool CompanionPlacement::Apply() {
                            .boundedTo(available.size().shrunkBy(margins))
                            .expandedTo(window_.minimumSize());
   if (fitted != window_.size()) window_.resize(fitted);
+  placedSize_ = window_.size();
   const QPoint frameAt = where_(window_.size().grownBy(margins), available);
   const bool settled = framed && Framed(*main_) && !Pending(*main_);
   if (settled && window_.frameGeometry().topLeft() == frameAt) return true;

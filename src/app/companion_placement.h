@@ -1,8 +1,9 @@
 #pragma once
 // A window placed as it is first shown, no larger than the screen's available area as far as it
-// can shrink, and again, with its frame's true size, until the window
-// manager has framed it and left it there; after that it stays where the user puts it. Until it
-// is framed its frame is taken to be as much larger than its client area as the main window's.
+// can shrink, and again, with its frame's true size, until the window manager has framed it and
+// left it there; after that, or once someone else has resized it, it stays where the user puts
+// it. Until it is framed its frame is taken to be as much larger than its client area as the
+// main window's.
 // The window manager's framing is watched for a short while (kSettleTicks), not waited for by
 // events: a window left where it was asked to be gets no move.
 //   Follow      a second window, beside the main window (FramePositionBeside), once the main
@@ -45,4 +46,5 @@ class CompanionPlacement final : public QObject {
   QTimer settle_;
   int ticks_ = 0;
   bool placed_ = false;  // for good, or given up
+  QSize placedSize_;     // the size it was given when last placed
 };
