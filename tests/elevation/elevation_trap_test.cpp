@@ -10,14 +10,10 @@
 #include "deadline_run.h"
 #include "elevation/elevation_model.h"
 #include "elevation_files.h"
+#include "pds_label.h"
 
 namespace {
 
-constexpr const char* kPdsLabel =
-    "PDS_VERSION_ID = PDS3\r\nRECORD_TYPE = FIXED_LENGTH\r\nRECORD_BYTES = 4\r\n"
-    "FILE_RECORDS = 2\r\n^IMAGE = \"DATA.IMG\"\r\nOBJECT = IMAGE\r\n  LINES = 2\r\n"
-    "  LINE_SAMPLES = 4\r\n  SAMPLE_TYPE = UNSIGNED_INTEGER\r\n  SAMPLE_BITS = 8\r\n"
-    "END_OBJECT = IMAGE\r\nEND\r\n";
 constexpr const char* kIsisLabel =
     "Object = IsisCube\n  Object = Core\n    ^Core = CUBE.DAT\n    Format = BandSequential\n"
     "    Group = Dimensions\n      Samples = 4\n      Lines = 2\n      Bands = 1\n    End_Group\n"

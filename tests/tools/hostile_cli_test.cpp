@@ -16,16 +16,11 @@
 
 #include "deadline_run.h"
 #include "headless_gui.h"
+#include "pds_label.h"
 #include "render_tool.h"
 #include "temp_folder.h"
 
 namespace {
-
-constexpr const char* kPdsLabel =
-    "PDS_VERSION_ID = PDS3\r\nRECORD_TYPE = FIXED_LENGTH\r\nRECORD_BYTES = 4\r\n"
-    "FILE_RECORDS = 2\r\n^IMAGE = \"DATA.IMG\"\r\nOBJECT = IMAGE\r\n  LINES = 2\r\n"
-    "  LINE_SAMPLES = 4\r\n  SAMPLE_TYPE = UNSIGNED_INTEGER\r\n  SAMPLE_BITS = 8\r\n"
-    "END_OBJECT = IMAGE\r\nEND\r\n";
 
 void Write(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
