@@ -4,20 +4,15 @@
 // cell under the pointer is crossed on the map and ringed on the sphere, and the map's pin
 // marks the images (a link left unconnected), the ring standing where the sphere's own shading
 // has the cell's normal in every view (a ring flipped to match the images); hiding the window
-// cancels its pass; files that do not read change nothing; a cell in cast shadow says so; Ctrl+U is
-// not lost to a text box that has the focus.
+// cancels its pass; a cell in cast shadow says so; Ctrl+U is not lost to a text box that has the
+// focus.
 
 #include "app/surface/surface_window.h"
-
-#include <sys/stat.h>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
@@ -26,35 +21,15 @@
 #include "app/map/map_figure.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/readout_overlay.h"
-#include "app/surface/albedo_image.h"
 #include "app/surface/surface_controls.h"
-#include "deadline_run.h"
 #include "form_probe.h"
 #include "model/image_buffer.h"
 #include "pass/readout.h"
 #include "photometry/gradient_space.h"
 #include "surface/surface_catalogue.h"
+#include "surface_probe.h"
 
 namespace {
-
-// The form shaded at `slant`, with «Поверхность» open showing the kind named `kind`.
-struct Opened {
-  std::unique_ptr<Form1> form;
-  SurfaceWindow* surface = nullptr;
-};
-
-Opened OpenSurface(const QString& slant, const char* kind) {
-  Opened opened{OpenForm()};
-  Activate(*opened.form);
-  Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), slant);
-  Press(*opened.form);
-  opened.form->SurfaceAction()->trigger();
-  opened.surface = opened.form->Surface();
-  if (!QTest::qWaitForWindowExposed(opened.surface)) qFatal("the surface is not shown");
-  Find<QComboBox>(*opened.surface, "SurfaceKind")
-      ->setCurrentIndex(static_cast<int>(FindSurfaceKind(kind) - SurfaceCatalogue().data()));
-  return opened;
-}
 
 // The pixels of `shown` that differ from the core's image of `kind` at its start values.
 int Faults(const QImage& shown, const RenderState& lastPass, const char* kind, int width,
@@ -238,84 +213,6 @@ class SurfaceWindowTest : public QObject {
     QCOMPARE(surface.Shown()->scene->field.width, kDefaultSurfaceSide);
     QCOMPARE(surface.Shown()->pass.state.sourceSlant, shownState.sourceSlant);
     BackgroundPass::SetWaitBudgetMs(budget);
-  }
-
-  // A FIFO for the albedo, and one behind a model's label, are refused within a second with a
-  // message each: the window never waits for a writer.
-  void fifosDoNotHoldTheWindow() {
-    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
-    SurfaceControls& controls = opened.surface->Controls();
-    QTemporaryDir dir;
-    const QString albedo = dir.filePath(QStringLiteral("albedo.png"));
-    const QString data = dir.filePath(QStringLiteral("DATA.IMG"));
-    const QString label = dir.filePath(QStringLiteral("model.lbl"));
-    for (const QString& fifo : {albedo, data}) {
-      QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    }
-    QFile file(label);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(
-        "PDS_VERSION_ID = PDS3\r\nRECORD_TYPE = FIXED_LENGTH\r\nRECORD_BYTES = 4\r\n"
-        "FILE_RECORDS = 2\r\n^IMAGE = \"DATA.IMG\"\r\nOBJECT = IMAGE\r\n  LINES = 2\r\n"
-        "  LINE_SAMPLES = 4\r\n  SAMPLE_TYPE = UNSIGNED_INTEGER\r\n  SAMPLE_BITS = 8\r\n"
-        "END_OBJECT = IMAGE\r\nEND\r\n");
-    file.close();
-    MessageBoxWatch watch;
-    QElapsedTimer clock;
-    clock.start();
-    {
-      const FifoWatchdog watchdog(std::chrono::milliseconds(1500),
-                                  {albedo.toStdString(), data.toStdString()});
-      QVERIFY(!controls.LoadAlbedo(albedo));
-      QVERIFY(!controls.OpenModel(label));
-    }
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(watch.texts().size(), 2);
-    QVERIFY2(watch.texts().at(0).contains(QStringLiteral("не обычный файл")),
-             qPrintable(watch.texts().at(0)));
-    QVERIFY2(watch.texts().at(1).contains(QStringLiteral("«DATA.IMG»")),
-             qPrintable(watch.texts().at(1)));
-  }
-
-  // A picture and a model that do not read are reported naming the file and change nothing; a
-  // model that reads is taken; a picture that reads is stretched over the grid, top row at the
-  // top.
-  void filesThatDoNotReadChangeNothing() {
-    Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
-    SurfaceControls& controls = opened.surface->Controls();
-    const int generation = controls.Generation();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("не рисунок.png"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
-    file.close();
-    {
-      MessageBoxWatch watch;
-      QVERIFY(!controls.LoadAlbedo(path));
-      QVERIFY(!controls.OpenModel(path));
-      QCOMPARE(watch.texts().size(), 2);
-      for (const QString& text : watch.texts()) QVERIFY2(text.contains(path), qPrintable(text));
-      QVERIFY(watch.texts().at(1).contains(QStringLiteral("Не удалось прочитать модель рельефа")));
-    }
-    QCOMPARE(controls.Generation(), generation);
-    QVERIFY(controls.Choice().albedo.isNull() && !controls.Choice().imported);
-    // A model that reads replaces the catalogue's surface.
-    const QString grid = dir.filePath(QStringLiteral("plane.asc"));
-    QFile model(grid);
-    QVERIFY(model.open(QIODevice::WriteOnly));
-    model.write(
-        "ncols 4\nnrows 3\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2 3 4\n1 2 3 4\n1 2 3 4\n");
-    model.close();
-    QVERIFY(controls.OpenModel(grid));
-    QVERIFY(controls.Choice().imported);
-
-    QImage halves(1, 2, QImage::Format_RGB32);
-    halves.setPixel(0, 0, qRgb(255, 255, 255));
-    halves.setPixel(0, 1, qRgb(0, 0, 0));
-    const std::vector<double> albedo = AlbedoFromImage(halves, 3, 8);
-    QCOMPARE(albedo.size(), size_t{24});
-    QVERIFY2(albedo.front() > 0.9 && albedo.back() < 0.1,
-             qPrintable(QStringLiteral("%1 %2").arg(albedo.front()).arg(albedo.back())));
   }
 
   // The readout of a cell in a source's cast shadow says so (the shadows shown, not none).
