@@ -2,7 +2,7 @@
 # Fails when a file includes a header of a layer above its own. The layers, lowest first:
 #   model < photometry < intake < pass < gradient < overlay < surface < curves < recovery (the
 #   Qt-free core) < figure (the drawing, Qt Gui); photoset (photographs read as the images of a
-#   recovery, Qt Gui) builds on the core; elevation (the reading of elevation models through
+#   recovery, Qt Gui) and plots (curves drawn with Qt Charts) build on the core; elevation (the reading of elevation models through
 #   GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on model
 #   alone; fileio stands beside them and includes none of them; setup (the setup file) sits above
 #   the core and fileio; app, tools and bench sit on top and may include any of them. Tests may
@@ -28,6 +28,7 @@ declare -A allowed=(
   [recovery]="model photometry intake pass gradient overlay surface curves recovery"
   [figure]="model photometry intake pass gradient overlay surface curves recovery figure"
   [photoset]="model photometry intake pass gradient overlay surface curves recovery photoset"
+  [plots]="model photometry intake pass gradient overlay surface curves recovery plots"
   [elevation]="model elevation"
   [animation]="model animation"
   [fileio]="fileio"
@@ -47,7 +48,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | fileio | setup | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | plots | fileio | setup | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;

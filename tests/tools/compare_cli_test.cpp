@@ -9,16 +9,10 @@
 #include <vector>
 
 #include "render_tool.h"
+#include "run_renderer.h"
 #include "temp_folder.h"
 
 namespace {
-
-int Render(std::vector<std::string> args, std::string* err = nullptr) {
-  std::ostringstream o, e;
-  const int status = RunRenderTool({args.begin(), args.end()}, o, e);
-  if (err != nullptr) *err = e.str();
-  return status;
-}
 
 TEST(CompareCli, EachSphereIsThatLawsOwnPicture) {
   TempFolder folder;
@@ -26,7 +20,7 @@ TEST(CompareCli, EachSphereIsThatLawsOwnPicture) {
   std::vector<std::string> args = view;
   args.insert(args.end(), {"--compare", "glossy,oren-nayar:sigma=40,minnaert:k=0.4", "--s", "0.3",
                            "-o", folder.File("row.png")});
-  ASSERT_EQ(Render(args), 0);
+  ASSERT_EQ(RenderInProcess(args).exitStatus, 0);
   const QImage row(QString::fromStdString(folder.File("row.png")));
   ASSERT_EQ(row.width(), 3 * 393);
   const std::vector<std::vector<std::string>> alone = {
@@ -37,7 +31,7 @@ TEST(CompareCli, EachSphereIsThatLawsOwnPicture) {
     std::vector<std::string> one = view;
     one.insert(one.end(), alone[k].begin(), alone[k].end());
     one.insert(one.end(), {"-o", folder.File("one.png")});
-    ASSERT_EQ(Render(one), 0);
+    ASSERT_EQ(RenderInProcess(one).exitStatus, 0);
     const QImage sphere(QString::fromStdString(folder.File("one.png")));
     EXPECT_TRUE(row.copy(static_cast<int>(k) * 393, 0, 393, 337) == sphere) << alone[k][1];
   }
@@ -55,9 +49,9 @@ TEST(CompareCli, BadListsAreRefused) {
       {"matte,rocky:k=1", "only the additional laws take --param"},
   };
   for (const auto& row : kRows) {
-    std::string err;
-    EXPECT_EQ(Render({"--compare", row.list, "-o", "never.png"}, &err), 2) << row.list;
-    EXPECT_NE(err.find(row.message), std::string::npos) << err;
+    const RunResult run = RenderInProcess({"--compare", row.list, "-o", "never.png"});
+    EXPECT_EQ(run.exitStatus, 2) << row.list;
+    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
   }
 }
 

@@ -13,17 +13,18 @@
 
 #include "headless_gui.h"
 #include "render_tool.h"
+#include "run_renderer.h"
 #include "temp_folder.h"
 #include "vector_files.h"
 
 namespace {
 
-int Render(std::vector<std::string> args, std::string* out = nullptr) {
-  std::ostringstream o, e;
-  const int status = RunRenderTool({args.begin(), args.end()}, o, e);
-  if (out != nullptr) *out = o.str();
-  EXPECT_TRUE(status == 0 || !e.str().empty());
-  return status;
+// The renderer's exit status, and its stdout into `out`; a refusal always says why.
+int Render(const std::vector<std::string>& args, std::string* out = nullptr) {
+  const RunResult run = RenderInProcess(args);
+  if (out != nullptr) *out = run.out;
+  EXPECT_TRUE(run.exitStatus == 0 || !run.err.empty());
+  return run.exitStatus;
 }
 
 std::vector<std::string> Lines(const std::string& path) {

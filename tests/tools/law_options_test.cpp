@@ -14,18 +14,6 @@
 
 namespace {
 
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ToolRun RunTool(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
-  return {status, out.str(), err.str()};
-}
-
 std::string Joined(const std::vector<std::string>& args) {
   std::string text;
   for (const std::string& arg : args) text += arg + " ";
@@ -63,8 +51,8 @@ TEST(LawOptionsTest, RefusesUnknownLawsParametersAndValues) {
   for (const auto& row : kRows) {
     std::vector<std::string> args = row.args;
     args.insert(args.end(), {"--readout", "1,1"});
-    const ToolRun run = RunTool(args);
-    EXPECT_EQ(run.status, kExitFailure) << Joined(row.args);
+    const RunResult run = RenderInProcess(args);
+    EXPECT_EQ(run.exitStatus, kExitFailure) << Joined(row.args);
     EXPECT_NE(run.err.find(row.message), std::string::npos) << Joined(row.args) << run.err;
   }
 }
@@ -88,16 +76,16 @@ TEST(LawOptionsTest, EveryLawReadsOutOnTheSphereAndInGradientSpace) {
       std::vector<std::string> args = law;
       args.insert(args.end(), {"--slant", "20", "--readout", "200,160"});
       if (gradient) args.push_back("--gradient-space");
-      const ToolRun run = RunTool(args);
-      EXPECT_EQ(run.status, kExitSuccess) << Joined(args) << run.err;
+      const RunResult run = RenderInProcess(args);
+      EXPECT_EQ(run.exitStatus, kExitSuccess) << Joined(args) << run.err;
       EXPECT_EQ(run.out.rfind("i=", 0), 0U) << Joined(args) << run.out;
       EXPECT_EQ(run.err, "") << Joined(args);
     }
   }
   // The formula's parameters reach it: a*ci + b near the centre of gradient space.
-  const ToolRun centre =
-      RunTool({"--function", "formula", "--formula", "a*ci + b", "--param", "a=0.5", "--param",
-               "b=0.25", "--slant", "20", "--gradient-space", "--readout", "196,168"});
+  const RunResult centre = RenderInProcess({"--function", "formula", "--formula", "a*ci + b",
+                                            "--param", "a=0.5", "--param", "b=0.25", "--slant",
+                                            "20", "--gradient-space", "--readout", "196,168"});
   double angleI = 0.0, phi = 0.0;
   ASSERT_EQ(std::sscanf(centre.out.c_str(), "i=%lf e=%*f g=%*f phi=%lf", &angleI, &phi), 2);
   EXPECT_NEAR(phi, 0.5 * std::cos(angleI * std::numbers::pi / 180.0) + 0.25, 0.002) << centre.out;

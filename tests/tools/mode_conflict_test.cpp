@@ -15,18 +15,6 @@
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome Render(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
-  return {status, out.str(), err.str()};
-}
-
 TEST(ModeConflict, TwoModesOrAModeAndAWrongSceneAreRefusedByName) {
   TempFolder folder;
   const std::string gif = folder.File("x.gif");
@@ -56,8 +44,8 @@ TEST(ModeConflict, TwoModesOrAModeAndAWrongSceneAreRefusedByName) {
       {hills({"--readout", "3,3", "--source", "1", "--light", "30,90"}), "--source", "--readout"},
   };
   for (const Case& c : cases) {
-    const Outcome run = Render(c.args);
-    EXPECT_EQ(run.status, 2) << c.first << " " << c.second << ": " << run.out;
+    const RunResult run = RenderInProcess(c.args);
+    EXPECT_EQ(run.exitStatus, 2) << c.first << " " << c.second << ": " << run.out;
     EXPECT_NE(run.err.find(c.first), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(c.second), std::string::npos) << run.err;
     EXPECT_TRUE(folder.Entries().empty()) << c.first << " " << c.second;
@@ -70,10 +58,10 @@ TEST(ModeConflict, ASurfaceImageWarnsOfTheRotationsAndIgnoresThem) {
   std::vector<std::string> plain = hills, turned = hills;
   plain.push_back(folder.File("plain.png"));
   turned.insert(turned.end(), {folder.File("turned.png"), "--rot-x", "10", "--rot-z", "40"});
-  const Outcome first = Render(plain);
-  const Outcome second = Render(turned);
-  ASSERT_EQ(first.status, 0) << first.err;
-  ASSERT_EQ(second.status, 0) << second.err;
+  const RunResult first = RenderInProcess(plain);
+  const RunResult second = RenderInProcess(turned);
+  ASSERT_EQ(first.exitStatus, 0) << first.err;
+  ASSERT_EQ(second.exitStatus, 0) << second.err;
   EXPECT_EQ(first.err, "");
   EXPECT_EQ(second.err,
             "gauss-sphere-render: --surface ignores --rot-x, --rot-z: a surface image is seen "
@@ -90,9 +78,10 @@ TEST(ModeConflict, ShapeFromShadingReadsTheChosenSourceAndItsImage) {
     described.insert(described.end(), {"--slant", "30", "--recover", method});
     chosen.insert(chosen.end(), {"--light", "30,0", "--source", "2", "--recover", method});
     first.insert(first.end(), {"--light", "30,0", "--source", "1", "--recover", method});
-    const Outcome a = Render(described), b = Render(chosen), c = Render(first);
-    ASSERT_EQ(a.status, 0) << a.err;
-    ASSERT_EQ(b.status, 0) << b.err;
+    const RunResult a = RenderInProcess(described), b = RenderInProcess(chosen),
+                    c = RenderInProcess(first);
+    ASSERT_EQ(a.exitStatus, 0) << a.err;
+    ASSERT_EQ(b.exitStatus, 0) << b.err;
     EXPECT_EQ(b.out, a.out) << method;
     EXPECT_NE(c.out, a.out) << method;
   }

@@ -12,6 +12,7 @@
 
 #include "photo_folders.h"
 #include "render_tool.h"
+#include "run_renderer.h"
 #include "temp_folder.h"
 
 namespace {
@@ -39,17 +40,6 @@ void WriteFlatSet(const TempFolder& folder) {
   std::vector<double> mask(kWidth * kHeight, 1.0);
   std::fill_n(mask.end() - kMaskedCells, kMaskedCells, 0.0);
   WriteTextFile(folder.File("mask.png"), Png16(kWidth, kHeight, mask));
-}
-
-struct RunResult {
-  int status;
-  std::string out, err;
-};
-
-RunResult Render(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
-  return {status, out.str(), err.str()};
 }
 
 // A file of the sound set written anew (or removed: nullopt), and what the message must hold.
@@ -94,17 +84,17 @@ TEST(PhotoSetCli, ABrokenFolderNamesItsFileAndWritesNothing) {
       if (!file.bytes) std::filesystem::remove(folder.File(file.name));
     }
     const RunResult run =
-        Render({"--images", folder.Path().string(), "--recover", "ps", "--height-out",
-                outputs.File("h.tif"), "--normals-out", outputs.File("n.png")});
-    EXPECT_EQ(run.status, 2) << row.front().name;
+        RenderInProcess({"--images", folder.Path().string(), "--recover", "ps", "--height-out",
+                         outputs.File("h.tif"), "--normals-out", outputs.File("n.png")});
+    EXPECT_EQ(run.exitStatus, 2) << row.front().name;
     for (const std::string& part : row.front().wanted) {
       EXPECT_NE(run.err.find(part), std::string::npos) << part << " in " << run.err;
     }
     EXPECT_TRUE(outputs.Entries().empty()) << run.err;
   }
   TempFolder outputs;
-  const RunResult none = Render({"--images", outputs.File("nowhere"), "--recover", "ps"});
-  EXPECT_EQ(none.status, 2);
+  const RunResult none = RenderInProcess({"--images", outputs.File("nowhere"), "--recover", "ps"});
+  EXPECT_EQ(none.exitStatus, 2);
   EXPECT_NE(none.err.find("nowhere"), std::string::npos) << none.err;
 }
 
@@ -113,16 +103,16 @@ TEST(PhotoSetCli, PhotographsReportTheirRecoveredCellsAlone) {
   WriteFlatSet(folder);
   const std::string dir = folder.Path().string();
   RunResult run =
-      Render({"--images", dir, "--recover", "ps", "--height-out", outputs.File("h.asc")});
-  ASSERT_EQ(run.status, 0) << run.err;
+      RenderInProcess({"--images", dir, "--recover", "ps", "--height-out", outputs.File("h.asc")});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_EQ(run.out, "recovered_pixels=" + std::to_string(kWidth * kHeight - kMaskedCells) + "\n");
   EXPECT_TRUE(std::filesystem::exists(outputs.File("h.asc")));
-  EXPECT_EQ(Render({"--images", dir, "--recover", "sfs-tsai-shah"}).status, 0);
+  EXPECT_EQ(RenderInProcess({"--images", dir, "--recover", "sfs-tsai-shah"}).exitStatus, 0);
   for (const std::vector<std::string>& extra :
        {std::vector<std::string>{"--noise", "0"}, {"--quantise", "16"}, {"--surface", "cone"}}) {
     std::vector<std::string> args{"--images", dir, "--recover", "ps"};
     args.insert(args.end(), extra.begin(), extra.end());
-    EXPECT_EQ(Render(args).status, 2) << extra.front();
+    EXPECT_EQ(RenderInProcess(args).exitStatus, 2) << extra.front();
   }
 }
 

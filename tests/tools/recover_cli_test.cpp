@@ -13,22 +13,11 @@
 #include "elevation/elevation_model.h"
 #include "recovery/recovery_report.h"
 #include "render_tool.h"
+#include "run_renderer.h"
 #include "surface/surface_catalogue.h"
 #include "temp_folder.h"
 
 namespace {
-
-struct RunResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-RunResult Render(std::vector<std::string> args) {
-  std::ostringstream o, e;
-  const int status = RunRenderTool({args.begin(), args.end()}, o, e);
-  return {status, o.str(), e.str()};
-}
 
 double Figure(const std::string& report, const std::string& name) {
   const size_t at = report.find(name + "=");
@@ -39,9 +28,9 @@ double Figure(const std::string& report, const std::string& name) {
 TEST(RecoverCli, TheReportIsThatOfTheHeightWritten) {
   TempFolder folder;
   const RunResult run =
-      Render({"--surface", "hemisphere", "--surface-size", "64x64", "--slant", "40", "--recover",
-              "sfs-horn", "--height-out", folder.File("h.asc")});
-  ASSERT_EQ(run.status, 0) << run.err;
+      RenderInProcess({"--surface", "hemisphere", "--surface-size", "64x64", "--slant", "40",
+                       "--recover", "sfs-horn", "--height-out", folder.File("h.asc")});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
   const auto read = ReadElevationModel(folder.File("h.asc"));
   ASSERT_TRUE(std::holds_alternative<HeightField>(read));
   const HeightField truth = MakeSurface(*FindSurfaceKind("hemisphere"), 64, 64,
@@ -58,25 +47,28 @@ TEST(RecoverCli, StereoIsCloseForLambertAndNotForAGlossyLaw) {
   const std::vector<std::string> three{"--surface", "hills",  "--surface-size", "96x96",
                                        "--slant",   "30",     "--light",        "30,120",
                                        "--light",   "30,240", "--recover",      "ps"};
-  RunResult run = Render(three);
-  ASSERT_EQ(run.status, 0) << run.err;
+  RunResult run = RenderInProcess(three);
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_LT(Figure(run.out, "mean_angular_error_deg"), 0.05);
   std::vector<std::string> glossy = three;
   glossy.insert(glossy.end(), {"--function", "cook-torrance"});
-  run = Render(glossy);
-  ASSERT_EQ(run.status, 0) << run.err;
+  run = RenderInProcess(glossy);
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_GT(Figure(run.out, "mean_angular_error_deg"), 2.0);
 }
 
 TEST(RecoverCli, CoincidentLightsWriteNothing) {
   TempFolder folder;
-  const RunResult run = Render({"--surface", "cone", "--slant", "30", "--light", "30,0", "--light",
-                                "20,90", "--recover", "ps", "--height-out", folder.File("h.tif")});
-  EXPECT_EQ(run.status, 2);
+  const RunResult run =
+      RenderInProcess({"--surface", "cone", "--slant", "30", "--light", "30,0", "--light", "20,90",
+                       "--recover", "ps", "--height-out", folder.File("h.tif")});
+  EXPECT_EQ(run.exitStatus, 2);
   EXPECT_NE(run.err.find("Источники 1 и 2"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(folder.File("h.tif")));
-  EXPECT_EQ(Render({"--recover", "ps", "-o", "x.png"}).status, 2);  // no surface
-  EXPECT_EQ(Render({"--surface", "cone", "--recover", "ps", "--height-out", "h.png"}).status, 2);
+  EXPECT_EQ(RenderInProcess({"--recover", "ps", "-o", "x.png"}).exitStatus, 2);  // no surface
+  EXPECT_EQ(
+      RenderInProcess({"--surface", "cone", "--recover", "ps", "--height-out", "h.png"}).exitStatus,
+      2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// Runs the real gauss-sphere-render binary (GAUSS_SPHERE_RENDER) and collects its exit status,
-// stdout and stderr; optionally under a file-size limit, or with stdout a pipe.
+// Runs the renderer and collects its exit status, stdout and stderr: in-process through
+// RunRenderTool, or as the real gauss-sphere-render binary (GAUSS_SPHERE_RENDER), optionally
+// under a file-size limit or with stdout a pipe.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -12,8 +13,11 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "render_tool.h"
 
 struct RunResult {
   int exitStatus = -1;  // -1000 - the signal when a signal ended the run
@@ -25,6 +29,13 @@ struct RunSetup {
   std::optional<rlim_t> fileSizeLimit;  // RLIMIT_FSIZE of the run, in bytes
   bool stdoutPipe = false;              // stdout a pipe read by the test, not a file
 };
+
+// Runs the renderer in-process with `args`.
+inline RunResult RenderInProcess(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
+  return {status, out.str(), err.str()};
+}
 
 inline std::string ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);

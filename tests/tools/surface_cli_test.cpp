@@ -12,21 +12,10 @@
 #include <vector>
 
 #include "render_tool.h"
+#include "run_renderer.h"
 #include "temp_folder.h"
 
 namespace {
-
-struct RunResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-RunResult Render(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = RunRenderTool({args.begin(), args.end()}, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // The number after "NAME=" in a readout line.
 double Field(const std::string& line, const std::string& name) {
@@ -45,10 +34,10 @@ double MattePhi(double p, double q, double slant, double tilt) {
 
 TEST(SurfaceCli, ReadoutPhiIsNormalDotSourceForEachSource) {
   for (const auto& [x, y] : {std::pair{40, 70}, std::pair{128, 100}, std::pair{200, 180}}) {
-    const RunResult run =
-        Render({"--surface", "hills", "--surface-param", "count=3", "--slant", "35", "--light",
-                "50,120", "--readout", std::to_string(x) + "," + std::to_string(y)});
-    ASSERT_EQ(run.status, 0) << run.err;
+    const RunResult run = RenderInProcess({"--surface", "hills", "--surface-param", "count=3",
+                                           "--slant", "35", "--light", "50,120", "--readout",
+                                           std::to_string(x) + "," + std::to_string(y)});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
     const double p = Field(run.out, "p");
     const double q = Field(run.out, "q");
     EXPECT_NEAR(Field(run.out, "y"), 255 - y, 1e-9);
@@ -74,9 +63,9 @@ TEST(SurfaceCli, AnImportedPlaneHasItsSlopes) {
     file << grid;
   }
   for (const auto& [x, y] : {std::pair{0, 0}, std::pair{3, 2}, std::pair{5, 4}}) {
-    const RunResult run = Render({"--surface", folder.File("plane.asc"), "--readout",
-                                  std::to_string(x) + "," + std::to_string(y)});
-    ASSERT_EQ(run.status, 0) << run.err;
+    const RunResult run = RenderInProcess({"--surface", folder.File("plane.asc"), "--readout",
+                                           std::to_string(x) + "," + std::to_string(y)});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(Field(run.out, "p"), 0.5) << run.out;
     EXPECT_EQ(Field(run.out, "q"), -0.25) << run.out;
     EXPECT_EQ(Field(run.out, "y"), 2.0 * (4 - y)) << run.out;
@@ -91,8 +80,8 @@ TEST(SurfaceCli, CastShadowsOnlyBlackenPixels) {
   lit.insert(lit.end(), {"-o", folder.File("lit.png")});
   std::vector<std::string> shaded = base;
   shaded.insert(shaded.end(), {"--cast-shadows", "-o", folder.File("shaded.png")});
-  ASSERT_EQ(Render(lit).status, 0);
-  ASSERT_EQ(Render(shaded).status, 0);
+  ASSERT_EQ(RenderInProcess(lit).exitStatus, 0);
+  ASSERT_EQ(RenderInProcess(shaded).exitStatus, 0);
   const QImage a(QString::fromStdString(folder.File("lit.png")));
   const QImage b(QString::fromStdString(folder.File("shaded.png")));
   ASSERT_EQ(a.size(), QSize(256, 256));
@@ -125,8 +114,8 @@ TEST(SurfaceCli, BadSurfaceOptionsAreRefused) {
   for (const auto& row : kRows) {
     std::vector<std::string> args = row.args;
     args.insert(args.end(), {"-o", "never-written.png"});
-    const RunResult run = Render(args);
-    EXPECT_EQ(run.status, 2) << args[1];
+    const RunResult run = RenderInProcess(args);
+    EXPECT_EQ(run.exitStatus, 2) << args[1];
     EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
   }
 }

@@ -18,17 +18,11 @@
 #include "animation/gif_file.h"
 #include "render_options.h"
 #include "render_tool.h"
+#include "run_renderer.h"
 #include "sweep_tool.h"
 #include "temp_folder.h"
 
 namespace {
-
-int Render(std::vector<std::string> args, std::string* err = nullptr) {
-  std::ostringstream o, e;
-  const int status = RunRenderTool({args.begin(), args.end()}, o, e);
-  if (err != nullptr) *err = e.str();
-  return status;
-}
 
 ImageBuffer FramePicture(const std::vector<std::string>& args, int frame) {
   const RenderJob job = std::get<RenderJob>(ParseRenderOptions({args.begin(), args.end()}));
@@ -94,7 +88,7 @@ TEST(SweepCli, AGifHoldsEachStepWithinThePalette) {
   TempFolder folder;
   const std::vector<std::string> args{"--sweep", "slant=0:110:12",        "--frame-delay", "25",
                                       "-o",      folder.File("slant.gif")};
-  ASSERT_EQ(Render(args), 0);
+  ASSERT_EQ(RenderInProcess(args).exitStatus, 0);
   int error = 0;
   GifFileType* gif = DGifOpenFileName(folder.File("slant.gif").c_str(), &error);
   ASSERT_NE(gif, nullptr);
@@ -118,7 +112,7 @@ TEST(SweepCli, NumberedPngsAreTheFramesExactly) {
   TempFolder folder;
   const std::vector<std::string> args{"--function",   "oren-nayar", "--sweep",
                                       "sigma=0:60:3", "-o",         folder.File("on_%02d.png")};
-  ASSERT_EQ(Render(args), 0);
+  ASSERT_EQ(RenderInProcess(args).exitStatus, 0);
   for (int k = 0; k < 3; ++k) {
     const QImage written(QString::fromStdString(folder.File("on_0" + std::to_string(k) + ".png")));
     const ImageBuffer expected = FramePicture(args, k);
@@ -132,20 +126,18 @@ TEST(SweepCli, NumberedPngsAreTheFramesExactly) {
     }
     EXPECT_EQ(faults, 0) << k;
   }
-  EXPECT_EQ(Render({"--sweep", "slant=0:90:1", "-o", "a.gif"}), 2);
-  EXPECT_EQ(Render({"--sweep", "slant=0:90:4", "-o", "a.png"}), 2);
-  EXPECT_EQ(Render({"--sweep", "bogus=0:1:3", "-o", folder.File("b.gif")}), 2);
+  EXPECT_EQ(RenderInProcess({"--sweep", "slant=0:90:1", "-o", "a.gif"}).exitStatus, 2);
+  EXPECT_EQ(RenderInProcess({"--sweep", "slant=0:90:4", "-o", "a.png"}).exitStatus, 2);
+  EXPECT_EQ(RenderInProcess({"--sweep", "bogus=0:1:3", "-o", folder.File("b.gif")}).exitStatus, 2);
   // Frames no GIF should hold are refused before any is painted.
-  std::string err;
-  EXPECT_EQ(Render({"--sweep", "slant=0:90:600", "--size", "400x400", "-o", folder.File("big.gif")},
-                   &err),
-            2);
-  EXPECT_NE(err.find("numbered PNG"), std::string::npos) << err;
-  EXPECT_EQ(
-      Render({"--compare", "matte,rocky", "--size", "10000x10000", "-o", folder.File("big.png")},
-             &err),
-      2);
-  EXPECT_NE(err.find("too many pixels"), std::string::npos) << err;
+  const RunResult gif = RenderInProcess(
+      {"--sweep", "slant=0:90:600", "--size", "400x400", "-o", folder.File("big.gif")});
+  EXPECT_EQ(gif.exitStatus, 2);
+  EXPECT_NE(gif.err.find("numbered PNG"), std::string::npos) << gif.err;
+  const RunResult big = RenderInProcess(
+      {"--compare", "matte,rocky", "--size", "10000x10000", "-o", folder.File("big.png")});
+  EXPECT_EQ(big.exitStatus, 2);
+  EXPECT_NE(big.err.find("too many pixels"), std::string::npos) << big.err;
 }
 
 // A surface's sweep paints the surface's images, each the picture of its step exactly: the
@@ -156,17 +148,19 @@ TEST(SweepCli, ASurfaceSweepPaintsTheSurfaceAtEachStep) {
                                          "--light",   "50,90",  "--source",       "2"};
   std::vector<std::string> sweep = surface;
   sweep.insert(sweep.end(), {"--sweep", "slant=10:70:3", "-o", folder.File("c_%d.png")});
-  ASSERT_EQ(Render(sweep), 0);
+  ASSERT_EQ(RenderInProcess(sweep).exitStatus, 0);
   for (const auto& [frame, slant] : {std::pair{0, "10"}, {1, "40"}, {2, "70"}}) {
     std::vector<std::string> one = surface;
     one.insert(one.end(), {"--slant", slant, "-o", folder.File("one.png")});
-    ASSERT_EQ(Render(one), 0);
+    ASSERT_EQ(RenderInProcess(one).exitStatus, 0);
     const QImage expected(QString::fromStdString(folder.File("one.png")));
     const QImage written(
         QString::fromStdString(folder.File("c_" + std::to_string(frame) + ".png")));
     EXPECT_EQ(written, expected) << "frame " << frame;
   }
-  EXPECT_EQ(Render({"--surface", "crater", "--sweep", "rot-x=0:90:3", "-o", folder.File("r.gif")}),
+  EXPECT_EQ(RenderInProcess(
+                {"--surface", "crater", "--sweep", "rot-x=0:90:3", "-o", folder.File("r.gif")})
+                .exitStatus,
             2);
 }
 
