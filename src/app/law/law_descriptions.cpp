@@ -93,5 +93,6 @@ QString LawSourceText(int32_t reflectanceKind) {
 QString LawHelpPage(int32_t reflectanceKind) {
   const LawEntry* law = FindLaw(reflectanceKind);
   if (law == nullptr) return {};
-  return QStringLiteral("law-") + QString::fromLatin1(law->name.data(), law->name.size());
+  return QString::fromLatin1(law->helpAnchor.data(),
+                             static_cast<qsizetype>(law->helpAnchor.size()));
 }
