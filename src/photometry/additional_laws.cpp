@@ -26,19 +26,8 @@ constexpr double kOrenNayarAOffset = 0.33;
 constexpr double kOrenNayarBScale = 0.45;
 constexpr double kOrenNayarBOffset = 0.09;
 
-constexpr double kSchlickPower = 5.0;
-
 // sin of an angle from its cosine, 0 to pi: never negative, 0 for a cosine rounded beyond +-1.
 double SinFromCos(double c) { return std::sqrt(std::max(0.0, 1.0 - c * c)); }
-
-double HenyeyGreenstein(double cosG, double xi) {
-  return (1.0 - xi * xi) / std::pow(1.0 + 2.0 * xi * cosG + xi * xi, 1.5);
-}
-
-// The opposition surge: B0 / (1 + tan(g / 2) / h), finite at g = 0.
-double OppositionSurge(double angleG, double b0, double h) {
-  return b0 / (1.0 + std::tan(angleG / 2.0) / h);
-}
 
 double FormulaPhi(double mu0, double mu, const LawConstants& law) {
   if (!law.settings.formula) return std::numeric_limits<double>::quiet_NaN();
@@ -53,27 +42,9 @@ double FormulaPhi(double mu0, double mu, const LawConstants& law) {
 }
 
 double LawPhi(double mu0, double mu, const LawConstants& law) {
-  const auto& p = law.settings.parameters;
-  switch (law.kind) {
-    case kMinnaert:
-      return MinnaertPhi(mu0, mu, p[kMinnaertK]);
-    case kLommelSeeliger:
-      return LommelSeeligerPhi(mu0, mu);
-    case kLunarLambert:
-      return LunarLambertPhi(mu0, mu, law.lunarLambertL);
-    case kOrenNayar:
-      return OrenNayarPhi(mu0, mu, law.cosG, law.orenNayarRatio);
-    case kHapke:
-      return HapkePhi(mu0, mu, law);
-    case kBlinnPhong:
-      return BlinnPhongPhi(mu0, mu, p[kBlinnPhongS], p[kBlinnPhongN], law.halfLength);
-    case kCookTorrance:
-      return CookTorrancePhi(mu0, mu, law);
-    case kFormula:
-      return FormulaPhi(mu0, mu, law);
-    default:
-      return std::numeric_limits<double>::quiet_NaN();
-  }
+  if (law.kind == kFormula) return FormulaPhi(mu0, mu, law);
+  if (law.phi == nullptr) return std::numeric_limits<double>::quiet_NaN();
+  return law.phi(mu0, mu, law);
 }
 
 }  // namespace
@@ -86,24 +57,9 @@ LawConstants MakeLawConstants(const RenderState& state, double cosSlant) {
   law.cosG = cosSlant;
   law.angleG = PhaseAngle(state.sourceSlant);
   law.halfLength = std::sqrt(2.0 + 2.0 * law.cosG);
-  const auto& p = law.settings.parameters;
-  law.lunarLambertL =
-      law.settings.lunarLambertMcEwen ? McEwenL(law.angleG * kDegreesPerRadian) : p[kLunarLambertL];
-  law.orenNayarRatio = OrenNayarRatio(p[kOrenNayarSigma]);
-  if (law.kind == kHapke) {
-    const double b0 = p[kHapkeB0];
-    const double xi = p[kHapkeXi];
-    law.hapkeGamma = std::sqrt(1.0 - p[kHapkeW]);
-    law.hapkePhasePart =
-        (1.0 + OppositionSurge(law.angleG, b0, p[kHapkeH])) * HenyeyGreenstein(law.cosG, xi) - 1.0;
-    const double h1 = HapkeH(1.0, law.hapkeGamma);
-    law.hapkeNormaliser = 0.5 * ((1.0 + b0) * HenyeyGreenstein(1.0, xi) + h1 * h1 - 1.0);
-  }
-  if (law.kind == kCookTorrance) {
-    const double f0 = p[kCookTorranceF0];
-    const double cosHalfG = law.halfLength / 2.0;  // V.H = S.H = cos(g / 2)
-    const double fresnel = f0 + (1.0 - f0) * std::pow(1.0 - cosHalfG, kSchlickPower);
-    law.fresnelRatio = fresnel / f0;
+  if (const LawEntry* entry = FindLaw(law.kind)) {
+    law.phi = entry->phi;
+    if (entry->prepare != nullptr) entry->prepare(law);
   }
   return law;
 }

@@ -19,6 +19,7 @@ class CustomFormula;
 // What the law of a pass needs beyond the two cosines, formed once for the pass.
 struct LawConstants {
   int32_t kind = 0;
+  double (*phi)(double mu0, double mu, const LawConstants& law) = nullptr;  // the law's own
   double cosG = 1.0;    // cos g, as the glossy function takes it: cos(sourceSlant)
   double angleG = 0.0;  // g in radians, 0 to pi, whatever the slant typed
   LawSettings settings;

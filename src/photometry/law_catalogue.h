@@ -1,9 +1,7 @@
 #pragma once
-// The additional reflectance laws by name: for each, the name the renderer's --function takes
-// and its parameters (the name --param takes, the range a value must lie in, the start value),
-// in the order LawSettings::parameters holds them. The window's function menu and its parameter
-// sliders are built from the same table. The custom formula's parameters are named by the
-// formula itself (custom_formula.h), so its entry lists none.
+// The additional reflectance laws by name and kind, as laws/law_registry.h lists them: for each,
+// the name the renderer's --function takes and its parameters. The window's function menu and
+// its parameter sliders are built from the same list.
 
 #include <cstdint>
 #include <optional>
@@ -11,19 +9,10 @@
 #include <string_view>
 
 #include "model/render_state.h"
+#include "photometry/laws/law_description.h"
 
-struct LawParameterSpec {
-  std::string_view name;  // as --param names it: "k", "L", "sigma", "B0", ...
-  double lowest = 0.0;    // the range, both ends included
-  double highest = 0.0;
-  double startValue = 0.0;
-};
-
-struct LawEntry {
-  int32_t kind = 0;
-  std::string_view name;  // as --function names it: "minnaert", "lommel-seeliger", ...
-  std::span<const LawParameterSpec> parameters;
-};
+// A law of the catalogue is its description (laws/law_description.h).
+using LawEntry = LawDescription;
 
 // Indices into LawSettings::parameters, by law.
 enum MinnaertParameter { kMinnaertK = 0 };

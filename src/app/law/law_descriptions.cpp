@@ -6,13 +6,13 @@
 
 namespace {
 
-struct LawDescription {
+struct LawWindowText {
   int32_t kind;
   const char* formula;
   const char* source;
 };
 
-constexpr LawDescription kDescriptions[] = {
+constexpr LawWindowText kDescriptions[] = {
     {kMinnaert,
      QT_TRANSLATE_NOOP("LawDescriptions", "ф = μ<sub>0</sub><sup>k</sup> · μ<sup>k−1</sup>"),
      "M. Minnaert. The reciprocity principle in lunar photometry. <i>Astrophysical Journal</i>, "
@@ -69,8 +69,8 @@ constexpr LawDescription kDescriptions[] = {
      QT_TRANSLATE_NOOP("LawDescriptions", "Формулу читает и вычисляет библиотека muparser.")},
 };
 
-const LawDescription* FindDescription(int32_t kind) {
-  for (const LawDescription& description : kDescriptions) {
+const LawWindowText* FindDescription(int32_t kind) {
+  for (const LawWindowText& description : kDescriptions) {
     if (description.kind == kind) return &description;
   }
   return nullptr;
@@ -79,13 +79,13 @@ const LawDescription* FindDescription(int32_t kind) {
 }  // namespace
 
 QString LawFormulaHtml(int32_t reflectanceKind) {
-  const LawDescription* description = FindDescription(reflectanceKind);
+  const LawWindowText* description = FindDescription(reflectanceKind);
   return description ? QCoreApplication::translate("LawDescriptions", description->formula)
                      : QString();
 }
 
 QString LawSourceText(int32_t reflectanceKind) {
-  const LawDescription* description = FindDescription(reflectanceKind);
+  const LawWindowText* description = FindDescription(reflectanceKind);
   return description ? QCoreApplication::translate("LawDescriptions", description->source)
                      : QString();
 }
@@ -93,5 +93,6 @@ QString LawSourceText(int32_t reflectanceKind) {
 QString LawHelpPage(int32_t reflectanceKind) {
   const LawEntry* law = FindLaw(reflectanceKind);
   if (law == nullptr) return {};
-  return QStringLiteral("law-") + QString::fromLatin1(law->name.data(), law->name.size());
+  return QString::fromLatin1(law->helpAnchor.data(),
+                             static_cast<qsizetype>(law->helpAnchor.size()));
 }
