@@ -3,8 +3,7 @@
 // hold, the name the renderer's --function and the setup spell, its parameters (the name --param
 // takes, the range a value must lie in, the start value) in the order LawSettings::parameters
 // holds them, the typed formula a user can start from, the help page that explains it, and its
-// evaluation. Each
-// law is one file under laws/ defining one description; law_registry lists them.
+// evaluation. Each law is one file under laws/ defining one description; law_registry lists them.
 
 #include <cstdint>
 #include <span>
