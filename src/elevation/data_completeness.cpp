@@ -1,9 +1,7 @@
 #include "elevation/data_completeness.h"
 
 #include <cpl_vsi.h>
-#include <fcntl.h>
 #include <gdal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+
+#include "elevation/regular_files_only.h"
 
 namespace {
 
@@ -83,13 +83,8 @@ class TokenScan {
 
 std::optional<StrayToken> FirstStrayToken(const std::string& path, int64_t cells) {
   // The name was checked to be a regular file; opened again without waiting, and checked again.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = OpenRegularFile(path);
   if (fd < 0) return std::nullopt;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return std::nullopt;
-  }
   TokenScan scan;
   std::string chunk(kChunkBytes, '\0');
   std::optional<StrayToken> stray;

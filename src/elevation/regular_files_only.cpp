@@ -38,16 +38,15 @@ void* Open(void* /*data*/, const char* name, const char* access) {
     errno = EACCES;
     return nullptr;
   }
-  const int fd = ::open(RealPath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    refused = RealPath(name);
-    errno = EACCES;
+  bool notRegular = false;
+  const int fd = OpenRegularFile(RealPath(name), &notRegular);
+  if (fd < 0) {
+    if (notRegular) {
+      refused = RealPath(name);
+      errno = EACCES;
+    }
     return nullptr;
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return new OpenFile{fd};
 }
 
@@ -115,6 +114,19 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 }
 
 }  // namespace
+
+int OpenRegularFile(const std::string& path, bool* notRegular) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    if (notRegular != nullptr) *notRegular = true;
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
 
 std::string RegularFilesOnlyPath(const std::string& path) {
   std::call_once(installed, Install);

@@ -7,6 +7,10 @@
 
 #include <string>
 
+// A descriptor of `path` opened without waiting and back in blocking mode for its reads; -1 when
+// it does not open, or is not a regular file (then *notRegular is set).
+int OpenRegularFile(const std::string& path, bool* notRegular = nullptr);
+
 // `path` (made absolute) under that file system; the file system is installed on first use.
 std::string RegularFilesOnlyPath(const std::string& path);
 
