@@ -49,10 +49,8 @@ OptionValueError ParseProfile(std::string_view text, RenderJob& job) {
   return std::nullopt;
 }
 
-bool WritesCurve(const RenderJob& job) { return job.phaseCurve || job.profile.has_value(); }
-
 OptionValueError ResolveCurve(RenderJob& job) {
-  if (!WritesCurve(job)) return std::nullopt;
+  if (job.outputPath.empty()) return std::string("a curve needs -o FILE.csv, FILE.png or FILE.svg");
   if (job.phaseCurve && job.profile) {
     return std::string("--phase-curve and --profile are two curves: give one of them");
   }

@@ -15,5 +15,3 @@ OptionValueError ParseProfile(std::string_view text, RenderJob& job);
 // After every option is read: a curve needs -o with .csv, .png or .svg; the phase curve takes no
 // --profile, the mirror has none; --plain is refused, and the equator with a surface or the map.
 OptionValueError ResolveCurve(RenderJob& job);
-
-bool WritesCurve(const RenderJob& job);

@@ -16,11 +16,6 @@ namespace {
 
 OptionValueError NothingToResolve(RenderJob& /*job*/) { return std::nullopt; }
 
-OptionValueError ResolveCurveOutput(RenderJob& job) {
-  if (job.outputPath.empty()) return std::string("a curve needs -o FILE.csv, FILE.png or FILE.svg");
-  return ResolveCurve(job);
-}
-
 // A picture, a row of them, a readout or the setup alone: -o's format, and some output.
 OptionValueError ResolvePictureOutput(RenderJob& job) {
   if (OptionValueError error = ResolveOutputFormat(job)) return error;
@@ -57,15 +52,15 @@ constexpr std::array<ModeRow, kModeCount> kModes = {{
     {Mode::kSweep, "--sweep", [](const RenderJob& job) { return job.sweep.has_value(); },
      [](RenderJob& job) { return ResolveSweep(job); }, RunSweepTool},
     {Mode::kComparedPhaseCurves, "--compare",
-     [](const RenderJob& job) { return !job.compare.empty() && job.phaseCurve; },
-     ResolveCurveOutput, RunCurveTool},
+     [](const RenderJob& job) { return !job.compare.empty() && job.phaseCurve; }, ResolveCurve,
+     RunCurveTool},
     {Mode::kComparedProfiles, "--compare",
      [](const RenderJob& job) { return !job.compare.empty() && job.profile.has_value(); },
-     ResolveCurveOutput, RunCurveTool},
+     ResolveCurve, RunCurveTool},
     {Mode::kPhaseCurve, "--phase-curve", [](const RenderJob& job) { return job.phaseCurve; },
-     ResolveCurveOutput, RunCurveTool},
+     ResolveCurve, RunCurveTool},
     {Mode::kProfile, "--profile", [](const RenderJob& job) { return job.profile.has_value(); },
-     ResolveCurveOutput, RunCurveTool},
+     ResolveCurve, RunCurveTool},
     {Mode::kCompare, "--compare", [](const RenderJob& job) { return !job.compare.empty(); },
      ResolvePictureOutput, RunCompareTool},
     {Mode::kReadout, "--readout", [](const RenderJob& job) { return job.readout.has_value(); },

@@ -22,16 +22,15 @@ namespace {
 constexpr const char* kProgram = "gauss-sphere-render";
 
 // --plain paints no bands: the options that shape them would be dropped, and a setup cannot
-// hold it. Contour lines a setup brings are left out.
-OptionValueError CheckPlain(const QCommandLineParser& parser, RenderJob& job) {
+// hold it (contour lines a setup brings are left out by LeaveOutSetupOverlays).
+OptionValueError CheckPlain(const RenderJob& job) {
   if (!job.plain) return std::nullopt;
   for (const char* name : {"levels", "half-widths", "grey", "contour-lines", "write-setup"}) {
-    if (parser.isSet(QString::fromLatin1(name))) {
+    if (OptionGiven(job, name)) {
       return "--plain paints the grey tone alone, without bands or a setup: leave out --" +
              std::string(name);
     }
   }
-  job.overlay.contourLines = false;
   return std::nullopt;
 }
 
@@ -138,7 +137,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
     }
   }
   LeaveOutSetupOverlays(job);
-  if (OptionValueError error = CheckPlain(parser, job)) return OptionError{*error};
+  if (OptionValueError error = CheckPlain(job)) return OptionError{*error};
   job.mode = DecideMode(job);
   job.scene = DecideScene(job);
   if (job.mode != Mode::kListSurfaces) {

@@ -167,7 +167,7 @@ void LeaveOutSetupOverlays(RenderJob& job) {
     leaveOut("outline", job.overlay.outline);
     leaveOut("source-mark", job.overlay.sourceMark);
   }
-  if (job.surface) leaveOut("contour-lines", job.overlay.contourLines);
+  if (job.surface || job.plain) leaveOut("contour-lines", job.overlay.contourLines);
 }
 
 OptionValueError WriteJobSetup(const RenderJob& job) {

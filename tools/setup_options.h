@@ -19,8 +19,8 @@ OptionValueError StartFromSetup(std::string_view path, RenderJob& job);
 void MergeSetup(RenderJob& job, bool functionGiven, bool formulaGiven);
 
 // A setup holds the switches of every window at once: what the job's scene cannot draw (the
-// outline and the sun off the sphere, contour lines on a surface) is left out, as the window
-// leaves it out, unless the options ask for it (then it is refused as given).
+// outline and the sun off the sphere, contour lines on a surface or with --plain) is left out, as
+// the window leaves it out, unless the options ask for it (then it is refused as given).
 void LeaveOutSetupOverlays(RenderJob& job);
 
 // --write-setup: the job's options as a setup, written to job.writeSetupPath.
