@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""The English translation is complete: lupdate, run over the window's sources into a copy of
+"""The English translation is complete: lupdate, run over every source (the window's texts and
+the templates the core marks) into a copy of
 translations/gauss-sphere_en.ts, finds no text without a translation (a new text not yet in the
 .ts, a text marked unfinished or left empty, a counted text with a plural form left empty) and none whose source has gone; and each translation
 keeps its source's placeholders (%1, %2, ...), which .arg() fills.
@@ -14,6 +15,8 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%\d+")
+# The core marks its templates without Qt (model/message.h); lupdate reads them as Qt's own.
+ALIASES = "QT_TRANSLATE_NOOP+=GS_TRANSLATE_NOOP,QT_TRANSLATE_N_NOOP+=GS_TRANSLATE_N_NOOP"
 
 
 def problems(ts_path):
@@ -42,7 +45,8 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         copy = pathlib.Path(folder) / "gauss-sphere_en.ts"
         shutil.copy(root / "translations/gauss-sphere_en.ts", copy)
-        run = subprocess.run([lupdate, "-I", str(root / "src"), str(root / "src/app"),
+        run = subprocess.run([lupdate, "-I", str(root / "src"), str(root / "src"),
+                              "-tr-function-alias", ALIASES,
                               "-extensions", "cpp,h", "-source-language", "ru",
                               "-target-language", "en", "-locations", "none", "-ts", str(copy)],
                              capture_output=True, text=True)
