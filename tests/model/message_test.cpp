@@ -26,6 +26,7 @@ TEST(RussianText, FillsEachPlaceholderOnceFromItsPart) {
        "в позиции 5 не закрыта скобка."},
       // The count stands for %n; a template without a count keeps %n as written.
       {"count", Made("%n строк", {}, 12), "12 строк"},
+      {"count zero", Made("%n строк", {}, 0), "0 строк"},
       {"no count", Made("%n строк", {}), "%n строк"},
       // A placeholder without its part, and a lone % at the end, stay as written.
       {"missing part", Made("%1 и %3%", {VerbatimPart("a")}), "a и %3%"},
