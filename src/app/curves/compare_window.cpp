@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/picture/picture_box.h"

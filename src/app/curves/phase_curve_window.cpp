@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/common/locale_numbers.h"
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "plots/curve_plots.h"
 

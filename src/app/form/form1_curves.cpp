@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"

@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "app/big_sphere/big_sphere_window.h"
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/key_pass_through.h"
 #include "app/form/form1.h"
 #include "app/form/live_shading.h"
-#include "app/key_pass_through.h"
 #include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"

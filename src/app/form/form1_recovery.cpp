@@ -2,7 +2,7 @@
 // for it, fed with what the surface window shows, and the chosen cell's true and recovered
 // orientations marked on the map, the true one pinned so that its isophotes are drawn.
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
 #include "app/form/form1.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"

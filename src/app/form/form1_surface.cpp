@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/key_pass_through.h"
 #include "app/form/form1.h"
-#include "app/key_pass_through.h"
 #include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"

@@ -9,9 +9,10 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "app/common/locale_numbers.h"
+#include "app/common/window_placement.h"
 #include "app/curves/profile_drag.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/background_pass.h"
@@ -20,7 +21,6 @@
 #include "app/picture/readout_overlay.h"
 #include "app/surface/surface_controls.h"
 #include "app/surface/surface_readout_text.h"
-#include "app/window_placement.h"
 
 namespace {
 
