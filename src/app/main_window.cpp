@@ -12,6 +12,7 @@
 
 #include "app/animation/animation_dialog.h"
 #include "app/common/companion_placement.h"
+#include "app/common/companion_window.h"
 #include "app/common/form_control.h"
 #include "app/common/window_placement.h"
 #include "app/examples_menu.h"
@@ -77,9 +78,7 @@ void MainWindow::OpenAnimation() {
     animation_ = new AnimationDialog(form_->Control(), *form_, this);
     CompanionPlacement::Follow(*animation_, *this, BesideRow::kBottom);
   }
-  animation_->show();
-  animation_->raise();
-  animation_->activateWindow();
+  BringForward(*animation_);
 }
 
 void MainWindow::AddViewMenu() {
@@ -103,9 +102,7 @@ void MainWindow::AddViewMenu() {
       exposure_ = new ExposureWindow(form_->Control(), this);
       CompanionPlacement::Follow(*exposure_, *this, BesideRow::kBottom);
     }
-    exposure_->show();
-    exposure_->raise();
-    exposure_->activateWindow();
+    BringForward(*exposure_);
   });
   AddBackgroundMenu(*view);
   view->addSeparator();

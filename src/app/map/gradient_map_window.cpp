@@ -29,7 +29,7 @@
 #include "pass/readout.h"
 
 GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWidget* parent)
-    : QWidget(parent, Qt::Window), sourcesAction_(&showSources) {
+    : CompanionWindow(parent, Qt::Window), sourcesAction_(&showSources) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   TranslatedTexts::Of(*this).Keep(
       static_cast<QWidget*>(this), &QWidget::setWindowTitle, "GradientMapWindow",
@@ -178,13 +178,3 @@ void GradientMapWindow::Paint(const LastPass& pass) {
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
-
-void GradientMapWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) emit ShownChanged(true);
-}
-
-void GradientMapWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (!event->spontaneous()) emit ShownChanged(false);
-}
