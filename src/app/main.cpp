@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "app/command_line.h"
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/qt_translation.h"
 #include "app/language/language.h"
 #include "app/main_window.h"
 #include "app/platform_guard.h"
-#include "app/qt_translation.h"
 #include "pass/heap_pages.h"
 
 int main(int argc, char* argv[]) {

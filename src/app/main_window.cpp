@@ -11,7 +11,10 @@
 #include <QWhatsThis>
 
 #include "app/animation/animation_dialog.h"
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/companion_window.h"
+#include "app/common/form_control.h"
+#include "app/common/window_placement.h"
 #include "app/examples_menu.h"
 #include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
@@ -25,7 +28,6 @@
 #include "app/overlay_menu.h"
 #include "app/picture/picture_menu.h"
 #include "app/setup_menu.h"
-#include "app/window_placement.h"
 #include "model/backgrounds.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -73,12 +75,10 @@ void MainWindow::AddFileMenu() {
 // Made when first asked for; not modal, so that the window can be used while a sweep runs.
 void MainWindow::OpenAnimation() {
   if (animation_ == nullptr) {
-    animation_ = new AnimationDialog(*form_, this);
+    animation_ = new AnimationDialog(form_->Control(), *form_, this);
     CompanionPlacement::Follow(*animation_, *this, BesideRow::kBottom);
   }
-  animation_->show();
-  animation_->raise();
-  animation_->activateWindow();
+  BringForward(*animation_);
 }
 
 void MainWindow::AddViewMenu() {
@@ -99,16 +99,14 @@ void MainWindow::AddViewMenu() {
   openExposure_ = exposure;
   connect(exposure, &QAction::triggered, this, [this] {
     if (exposure_ == nullptr) {
-      exposure_ = new ExposureWindow(*form_, this);
+      exposure_ = new ExposureWindow(form_->Control(), this);
       CompanionPlacement::Follow(*exposure_, *this, BesideRow::kBottom);
     }
-    exposure_->show();
-    exposure_->raise();
-    exposure_->activateWindow();
+    BringForward(*exposure_);
   });
   AddBackgroundMenu(*view);
   view->addSeparator();
-  AddOverlayActions(*view, *form_);
+  AddOverlayActions(*view, form_->Control());
 }
 
 // «Фон рисунка»: the colours the picture may be cleared in, one checked, in step with the form
@@ -145,7 +143,7 @@ void MainWindow::AddFunctionMenu() {
                                   QT_TRANSLATE_NOOP("MainWindow", "Фу&нкция"));
   functions->setObjectName(QStringLiteral("FunctionMenu"));
   functions_ = new FunctionMenu(
-      *functions, *form_, [this](int32_t kind) { OpenLaw(kind); }, this);
+      *functions, form_->Control(), [this](int32_t kind) { OpenLaw(kind); }, this);
 }
 
 // The parameters' window is placed beside this one when first shown, then stays where the user
@@ -155,7 +153,7 @@ void MainWindow::OpenLaw(int32_t kind) { EnsureLawWindow().Choose(kind); }
 LawWindow& MainWindow::EnsureLawWindow() {
   if (law_ == nullptr) {
     law_ = new LawWindow(
-        *form_, [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
+        form_->Control(), [this](const QString& page) { EnsureHelp().ShowPage(page); }, this);
     // At the bottom of the screen (the map's window opens at the top), on the side of this window
     // that has room for it, so that it leaves the option buttons free where it can.
     CompanionPlacement::Follow(*law_, *this, BesideRow::kBottom);

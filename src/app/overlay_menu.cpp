@@ -4,7 +4,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
-#include "app/form/form1.h"
+#include "app/common/form_control.h"
 #include "app/language/translated_texts.h"
 
 namespace {
@@ -25,7 +25,7 @@ constexpr Switch kSwitches[] = {
 
 }  // namespace
 
-void AddOverlayActions(QMenu& view, Form1& form) {
+void AddOverlayActions(QMenu& view, FormControl& form) {
   for (const Switch& item : kSwitches) {
     QAction* action = view.addAction(QString());
     TranslatedTexts::Of(view).Keep(action, &QAction::setText, "OverlayMenu", item.title);
@@ -39,7 +39,7 @@ void AddOverlayActions(QMenu& view, Form1& form) {
       form.SetOverlayChoice(choice);
     });
     QObject::connect(
-        &form, &Form1::OverlayChoiceChanged, action,
+        &form, &FormControl::OverlayChoiceChanged, action,
         [action, field](const OverlayChoice& choice) { action->setChecked(choice.*field); });
   }
   QMenu* widths = view.addMenu(QString());
@@ -58,7 +58,7 @@ void AddOverlayActions(QMenu& view, Form1& form) {
       choice.lineWidth = width;
       form.SetOverlayChoice(choice);
     });
-    QObject::connect(&form, &Form1::OverlayChoiceChanged, action,
+    QObject::connect(&form, &FormControl::OverlayChoiceChanged, action,
                      [action, width](const OverlayChoice& choice) {
                        action->setChecked(choice.lineWidth == width);
                      });

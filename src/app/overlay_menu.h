@@ -3,7 +3,7 @@
 // contour lines instead of tinted bands), «Контур диска», «Источник на сфере» and «Толщина
 // линий» (1 to 4, for a projector). Each is a checkable action in step with the form's choice.
 
-class Form1;
+class FormControl;
 class QMenu;
 
-void AddOverlayActions(QMenu& view, Form1& form);
+void AddOverlayActions(QMenu& view, FormControl& form);

@@ -9,14 +9,11 @@
 #include <QSettings>
 #include <variant>
 
+#include "app/common/remembered_settings.h"
 #include "app/language/translated_texts.h"
 #include "app/main_window.h"
 #include "fileio/whole_file.h"
 #include "setup/setup_file.h"
-
-QSettings RememberedSettings() {
-  return QSettings(QStringLiteral("gauss-sphere"), QStringLiteral("gauss-sphere"));
-}
 
 namespace {
 

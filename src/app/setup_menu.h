@@ -13,12 +13,8 @@
 class MainWindow;
 class QAction;
 class QMenu;
-class QSettings;
 
 inline constexpr int kMaxRecentSetups = 8;
-
-// Where the program keeps what it remembers between runs: the recent setups and the language.
-QSettings RememberedSettings();
 
 class SetupMenu final : public QObject {
   Q_OBJECT

@@ -4,7 +4,7 @@
 // screen, and clear of the main window where the screen has room beside, below or above it; the
 // map's window level with the main window's top where it can be.
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
 
 #include <QAction>
 #include <QScreen>
@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "app/animation/animation_dialog.h"
+#include "app/common/window_placement.h"
 #include "app/curves/profile_window.h"
 #include "app/form/form1.h"
 #include "app/help/help_window.h"
@@ -20,7 +21,6 @@
 #include "app/main_window.h"
 #include "app/map/gradient_map_window.h"
 #include "app/recovery/recovery_window.h"
-#include "app/window_placement.h"
 #include "form_probe.h"
 #include "photometry/law_catalogue.h"
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/form/control_whats_this.h"
+#include "app/common/control_whats_this.h"
 #include "app/help/help_window.h"
 #include "app/map/gradient_map_window.h"
 #include "form_probe.h"

@@ -13,12 +13,12 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/plot_view.h"
 #include "app/curves/profile_window.h"
-#include "app/input_box_mark.h"
-#include "app/locale_numbers.h"
 #include "curves/profile.h"
 #include "form_probe.h"
 #include "model/image_buffer.h"

@@ -9,9 +9,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "app/common/input_box_mark.h"
+#include "app/common/qt_translation.h"
 #include "app/form/control_tooltips.h"
-#include "app/input_box_mark.h"
-#include "app/qt_translation.h"
 #include "form_probe.h"
 
 namespace {

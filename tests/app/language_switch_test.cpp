@@ -24,6 +24,7 @@
 #include <QTextBrowser>
 
 #include "app/animation/animation_dialog.h"
+#include "app/common/remembered_settings.h"
 #include "app/form/control_tooltips.h"
 #include "app/help/help_pages.h"
 #include "app/help/help_window.h"

@@ -16,9 +16,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "app/common/input_box_mark.h"
 #include "app/form/pass_throttle.h"
 #include "app/help/help_window.h"
-#include "app/input_box_mark.h"
 #include "app/law/formula_panel.h"
 #include "app/law/function_menu.h"
 #include "app/map/gradient_map_window.h"

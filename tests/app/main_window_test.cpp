@@ -18,9 +18,9 @@
 #include <QTimer>
 #include <QWhatsThis>
 
+#include "app/common/locale_numbers.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
-#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/picture_menu.h"

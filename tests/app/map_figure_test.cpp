@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/readout_overlay.h"

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/picture/background_pass.h"

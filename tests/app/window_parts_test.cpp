@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/form/control_factory.h"
 #include "app/form/layout_table.h"
 #include "app/form/legend_panel.h"
 #include "app/form/parameter_boxes.h"
-#include "app/input_box_mark.h"
 #include "app/law/formula_panel.h"
-#include "app/locale_numbers.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/pointer_readout.h"
 #include "app/picture/readout_overlay.h"

@@ -3,7 +3,7 @@
 // is kept on the screen and off the main window; and the frame's margins before and after the
 // window manager framed the window.
 
-#include "app/window_placement.h"
+#include "app/common/window_placement.h"
 
 #include <QTest>
 

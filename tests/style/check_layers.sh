@@ -7,8 +7,14 @@
 #   alone; fileio stands beside them and includes none of them; setup (the setup file) sits above
 #   the core and fileio; app, tools and bench sit on top and may include any of them. Tests may
 #   reach what their subsystem reaches.
+# Within app, the libraries follow one order too, lowest first: app_common (common, language) <
+#   app_windows (picture, help, map, curves, big_sphere, surface, recovery, law, exposure,
+#   animation) < app_form (form) < app_shell (the files directly in src/app: the main window, its
+#   menus and setups) < the program (main.cpp, command_line, platform_guard); a folder of app that
+#   is in none of them fails, so a new one is placed before it builds.
 # Then the Qt each layer may include: none in the core, Qt Core only in fileio and setup, Qt Gui
-# but no widgets in figure and photoset; in src only app includes widgets. Qt's include folders
+# but no widgets in figure and photoset; in src only app includes widgets, and plots the graphics
+# scene Qt Charts draws through. Qt's include folders
 # (QtGui, QtWidgets), given after the root, tell a Gui or Widgets header from a Core one; without
 # them that part is skipped.
 set -euo pipefail
@@ -59,6 +65,42 @@ for layer in "${!allowed[@]}"; do
     done < <(find "$dir" -name '*.cpp' -o -name '*.h')
   done
 done
+# The rank of an app file or included header ("app/form/form1.h", "src/app/main.cpp"); empty
+# for a folder that is in no library.
+app_rank() {
+  local path="${1#src/}" folder=""
+  path="${path#app/}"
+  case "$path" in
+    main.cpp | command_line.* | platform_guard.*) echo 5 ;;
+    */*)
+      folder="${path%%/*}"
+      case "$folder" in
+        common | language) echo 1 ;;
+        picture | help | map | curves | big_sphere | surface | recovery | law | exposure | animation)
+          echo 2 ;;
+        form) echo 3 ;;
+        *) echo "" ;;
+      esac
+      ;;
+    *) echo 4 ;;
+  esac
+}
+while IFS= read -r file; do
+  rank=$(app_rank "$file")
+  if [ -z "$rank" ]; then
+    echo "$file: in a folder of app that no library of check_layers.sh holds"
+    status=1
+    continue
+  fi
+  checked=$((checked + 1))
+  while IFS= read -r included; do
+    included_rank=$(app_rank "$included")
+    if [ -z "$included_rank" ] || [ "$included_rank" -gt "$rank" ]; then
+      echo "$file: includes \"$included\", above its library of app"
+      status=1
+    fi
+  done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\(app\/[^"]*\)".*/\1/p' "$file")
+done < <(find src/app -name '*.cpp' -o -name '*.h')
 # The core links no Qt: a Qt header there is a layer fault too.
 if grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' src/model src/photometry src/intake src/pass src/gradient src/overlay src/surface src/curves src/recovery src/elevation src/animation; then
   echo "the files above include Qt in the core"
@@ -83,6 +125,16 @@ if [ "${#qtIncludes[@]}" -gt 0 ]; then
   widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/photoset src/setup)
   if [ -n "$gui$widgets" ]; then
     echo "src/fileio, src/setup, src/figure or src/photoset include Qt above their layer:" $gui $widgets
+    status=1
+  fi
+  modules=()
+  for dir in src/*/; do
+    case "$dir" in src/app/ | src/plots/) ;; *) modules+=("${dir%/}") ;; esac
+  done
+  widgets=$(qt_includes_of QtWidgets "${modules[@]}")
+  scene=$(qt_includes_of QtWidgets src/plots | grep -vx QGraphicsScene || true)
+  if [ -n "$widgets$scene" ]; then
+    echo "modules outside src/app include Qt Widgets:" $widgets $scene
     status=1
   fi
 else

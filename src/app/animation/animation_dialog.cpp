@@ -19,10 +19,11 @@
 #include "animation/sweep_steps.h"
 #include "app/animation/animation_files.h"
 #include "app/animation/sweep_relay.h"
+#include "app/common/companion_windows.h"
+#include "app/common/form_control.h"
+#include "app/common/locale_numbers.h"
 #include "app/curves/compare_window.h"
-#include "app/form/form1.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/map/sources_panel.h"
@@ -76,9 +77,11 @@ std::pair<double, double> StartRange(const SweepSetting& setting, const RenderSt
 
 }  // namespace
 
-AnimationDialog::AnimationDialog(Form1& form, QWidget* parent)
+AnimationDialog::AnimationDialog(FormControl& form, const CompanionWindows& windows,
+                                 QWidget* parent)
     : QDialog(parent),
       form_(form),
+      windows_(windows),
       progressTimer_(new QTimer(this)),
       runner_(std::make_unique<JobRunner>()),
       relay_(std::make_shared<SweepRelay>()) {
@@ -195,7 +198,8 @@ void AnimationDialog::reject() {
 
 SweepBase AnimationDialog::Base() const {
   SweepBase base{form_.State(), form_.ParameterTexts(), {}};
-  if (form_.MapWindow() != nullptr) base.extraSources = form_.MapWindow()->Sources().ExtraSources();
+  if (windows_.MapWindow() != nullptr)
+    base.extraSources = windows_.MapWindow()->Sources().ExtraSources();
   return base;
 }
 
@@ -206,15 +210,15 @@ void AnimationDialog::Refresh() {
   picture_->clear();
   picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[0]),
                     static_cast<int>(AnimatedPicture::kSphere));
-  if (Shown(form_.MapWindow())) {
+  if (Shown(windows_.MapWindow())) {
     picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[1]),
                       static_cast<int>(AnimatedPicture::kMap));
   }
-  if (Shown(form_.Surface())) {
+  if (Shown(windows_.Surface())) {
     picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[2]),
                       static_cast<int>(AnimatedPicture::kSurface));
   }
-  if (Shown(form_.Compare()) && !form_.Compare()->States().empty()) {
+  if (Shown(windows_.Compare()) && !windows_.Compare()->States().empty()) {
     picture_->addItem(QCoreApplication::translate("AnimationDialog", kPictureTitles[3]),
                       static_cast<int>(AnimatedPicture::kCompare));
   }
@@ -270,20 +274,20 @@ std::optional<AnimatedScene> AnimationDialog::SceneFor(AnimatedPicture picture) 
   scene.size = QSize(kDefaultPictureWidth, kDefaultPictureHeight);
   scene.font = StandaloneFigureFont();
   if (picture == AnimatedPicture::kMap) {
-    const GradientMapWindow* map = form_.MapWindow();
+    const GradientMapWindow* map = windows_.MapWindow();
     if (map == nullptr) return std::nullopt;
     scene.size = map->Picture().size();
     scene.view = map->Figure().Zoom().ViewFor(scene.size, 1);
     scene.litByAll = map->Sources().LitByAllChecked();
     scene.font = FigureFont(map->Picture().font());
   } else if (picture == AnimatedPicture::kSurface) {
-    const SurfaceWindow* surface = form_.Surface();
+    const SurfaceWindow* surface = windows_.Surface();
     if (surface == nullptr) return std::nullopt;
     if (surface->Shown() != nullptr) scene.surface = surface->Shown()->scene;
     scene.surfaceChoice = surface->Controls().Choice();
     scene.castShadows = surface->Controls().CastShadows();
   } else if (picture == AnimatedPicture::kCompare) {
-    const CompareWindow* compare = form_.Compare();
+    const CompareWindow* compare = windows_.Compare();
     if (compare == nullptr || compare->States().empty()) return std::nullopt;
     scene.compared = compare->States();
     scene.captions = compare->Captions();

@@ -6,7 +6,8 @@
 // a copy of what a press of «Тонировать» would paint now; the window's state, boxes and pictures
 // are never changed by it.
 //
-//   Form1 (state, boxes, open windows) -> SweepBase + AnimatedScene (copies)
+//   FormControl (state, boxes), CompanionWindows (open windows) -> SweepBase + AnimatedScene
+//   (copies)
 //   -> on the dialog's JobRunner: StepSetting, PaintFrame, AnimationFrames for each frame
 //   -> Write -> Finished (a message box if a file could not be written)
 
@@ -19,7 +20,8 @@
 #include "app/animation/frame_painting.h"
 #include "app/animation/sweep_setting.h"
 
-class Form1;
+class CompanionWindows;
+class FormControl;
 struct SweepOutcome;
 struct SweepRelay;
 class JobRunner;
@@ -35,7 +37,7 @@ class QTimer;
 class AnimationDialog final : public QDialog {
   Q_OBJECT
  public:
-  AnimationDialog(Form1& form, QWidget* parent);
+  AnimationDialog(FormControl& form, const CompanionWindows& windows, QWidget* parent);
   ~AnimationDialog() override;
 
   // A sweep has started and has neither finished nor been cancelled.
@@ -65,7 +67,8 @@ class AnimationDialog final : public QDialog {
   std::optional<AnimatedScene> SceneFor(AnimatedPicture picture) const;
   SweepBase Base() const;
 
-  Form1& form_;
+  FormControl& form_;
+  const CompanionWindows& windows_;
   QComboBox* setting_ = nullptr;
   QComboBox* picture_ = nullptr;
   QLineEdit* from_ = nullptr;

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "app/common/locale_numbers.h"
 #include "app/language/core_messages.h"
 #include "app/language/core_texts.h"
-#include "app/locale_numbers.h"
 #include "intake/law_texts.h"
 #include "pass/exposure.h"
 #include "photometry/custom_formula.h"

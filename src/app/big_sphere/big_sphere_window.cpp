@@ -27,7 +27,8 @@ int LargestSphereScale(QSize size) {
       1, std::min(size.width() / kDefaultPictureWidth, size.height() / kDefaultPictureHeight));
 }
 
-BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
+BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent)
+    : CompanionWindow(parent, Qt::Window) {
   setObjectName(QStringLiteral("BigSphereWindow"));
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
                                   "BigSphereWindow",
@@ -107,16 +108,6 @@ bool BigSphereWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void BigSphereWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (event->spontaneous()) return;
-  emit ShownChanged(true);
-  Paint();
-}
+void BigSphereWindow::OnShown() { Paint(); }
 
-void BigSphereWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous()) return;
-  pass_->Cancel();
-  emit ShownChanged(false);
-}
+void BigSphereWindow::OnHidden() { pass_->Cancel(); }

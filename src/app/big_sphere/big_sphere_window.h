@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
 #include "overlay/overlay_marks.h"
 
@@ -25,7 +26,7 @@ class PointerReadout;
 // The largest whole scale at which a default picture fits `size` (1 at least).
 int LargestSphereScale(QSize size);
 
-class BigSphereWindow final : public QWidget {
+class BigSphereWindow final : public CompanionWindow {
   Q_OBJECT
  public:
   explicit BigSphereWindow(JobRunner& jobs, QWidget* parent = nullptr);
@@ -41,14 +42,13 @@ class BigSphereWindow final : public QWidget {
   int Scale() const { return scale_; }
 
  signals:
-  void ShownChanged(bool shown);
   // F5 in this window: the main window's shade button.
   void ShadeRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void OnShown() override;
+  void OnHidden() override;
 
  private:
   void Paint();

@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/picture/picture_box.h"
@@ -55,7 +55,8 @@ std::optional<std::vector<NamedValue>> ReadParameters(const QString& text) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
+CompareWindow::CompareWindow(JobRunner& jobs, QWidget* parent)
+    : CompanionWindow(parent, Qt::Window) {
   setObjectName(QStringLiteral("CompareWindow"));
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
                                   "CompareWindow",
@@ -217,16 +218,6 @@ void CompareWindow::Paint() {
       });
 }
 
-void CompareWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (event->spontaneous()) return;
-  emit ShownChanged(true);
-  Paint();
-}
+void CompareWindow::OnShown() { Paint(); }
 
-void CompareWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous()) return;
-  pass_->Cancel();
-  emit ShownChanged(false);
-}
+void CompareWindow::OnHidden() { pass_->Cancel(); }

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
 
 class BackgroundPass;
@@ -26,7 +27,7 @@ class QSpinBox;
 
 inline constexpr int kMaxComparedLaws = 6;
 
-class CompareWindow final : public QWidget {
+class CompareWindow final : public CompanionWindow {
   Q_OBJECT
  public:
   explicit CompareWindow(JobRunner& jobs, QWidget* parent = nullptr);
@@ -42,12 +43,11 @@ class CompareWindow final : public QWidget {
   const std::vector<RenderState>& States() const { return states_; }
 
  signals:
-  void ShownChanged(bool shown);
   void RowShown();
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void OnShown() override;
+  void OnHidden() override;
 
  private:
   void Paint();

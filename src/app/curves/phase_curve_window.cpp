@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/common/locale_numbers.h"
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "plots/curve_plots.h"
 
@@ -21,7 +21,8 @@ constexpr double kStepDegrees = 1.0;
 
 }  // namespace
 
-PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
+PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
+    : CompanionWindow(parent, Qt::Window) {
   setObjectName(QStringLiteral("PhaseCurveWindow"));
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
                                   "PhaseCurveWindow",
@@ -100,16 +101,6 @@ void PhaseCurveWindow::ShowIntegral(bool always) {
           .arg(UserLocale().toString(curve_->phaseIntegral, 'f', 4)));
 }
 
-void PhaseCurveWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (event->spontaneous()) return;
-  emit ShownChanged(true);
-  Compute();
-}
+void PhaseCurveWindow::OnShown() { Compute(); }
 
-void PhaseCurveWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous()) return;
-  pass_->Cancel();
-  emit ShownChanged(false);
-}
+void PhaseCurveWindow::OnHidden() { pass_->Cancel(); }

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
 #include "curves/phase_curve.h"
 #include "plots/curve_chart.h"
@@ -20,7 +21,7 @@ class PlotView;
 class QCheckBox;
 class QLabel;
 
-class PhaseCurveWindow final : public QWidget {
+class PhaseCurveWindow final : public CompanionWindow {
   Q_OBJECT
  public:
   explicit PhaseCurveWindow(JobRunner& jobs, QWidget* parent = nullptr);
@@ -33,13 +34,12 @@ class PhaseCurveWindow final : public QWidget {
   QCheckBox& MagnitudesBox() const { return *magnitudes_; }
 
  signals:
-  void ShownChanged(bool shown);
   // A curve was computed and shown.
   void CurveShown();
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void OnShown() override;
+  void OnHidden() override;
 
  private:
   void Compute();

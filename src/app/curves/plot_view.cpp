@@ -15,9 +15,9 @@
 #include <cmath>
 #include <limits>
 
+#include "app/common/locale_numbers.h"
 #include "app/curves/plot_files.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 
 PlotView::PlotView(QWidget* parent) : QWidget(parent) {
   view_ = new QChartView(this);

@@ -8,10 +8,10 @@
 #include <QSlider>
 #include <cmath>
 
-#include "app/form/form1.h"
-#include "app/input_box_mark.h"
+#include "app/common/form_control.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "intake/number_text.h"
 #include "pass/exposure.h"
 
@@ -37,7 +37,7 @@ double ExposureAt(int position) {
 
 }  // namespace
 
-ExposureWindow::ExposureWindow(Form1& form, QWidget* parent)
+ExposureWindow::ExposureWindow(FormControl& form, QWidget* parent)
     : QWidget(parent, Qt::Tool), form_(form) {
   setObjectName(QStringLiteral("ExposureWindow"));
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,

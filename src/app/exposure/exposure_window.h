@@ -3,11 +3,11 @@
 // logarithmic slider (0.1 to 10) set it; «По максимуму» chooses the k that paints the brightest
 // phi of the last pass white. The isolines, zones and readouts keep phi itself.
 //
-//   box (Enter) or slider -> Form1::ChangeExposure -> the pass, at most one a frame
+//   box (Enter) or slider -> FormControl::ChangeExposure -> the pass, at most one a frame
 
 #include <QWidget>
 
-class Form1;
+class FormControl;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -15,7 +15,7 @@ class QSlider;
 class ExposureWindow final : public QWidget {
   Q_OBJECT
  public:
-  ExposureWindow(Form1& form, QWidget* parent);
+  ExposureWindow(FormControl& form, QWidget* parent);
 
   // Shows k in the box and on the slider without shading.
   void ShowExposure(double exposure);
@@ -25,7 +25,7 @@ class ExposureWindow final : public QWidget {
   void OnSliderMoved(int position);
   void OnBrightest();
 
-  Form1& form_;
+  FormControl& form_;
   QLineEdit* box_ = nullptr;
   QSlider* slider_ = nullptr;
   QPushButton* brightest_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/locale_numbers.h"
+#include "app/common/locale_numbers.h"
 #include "intake/number_text.h"
 
 namespace {

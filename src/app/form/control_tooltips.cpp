@@ -4,14 +4,12 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "app/common/locale_numbers.h"
 #include "app/form/layout_table.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "model/render_state.h"
 
 namespace {
-
-constexpr const char* kOwnToolTipProperty = "ownToolTip";
 
 struct Tip {
   const char* control;
@@ -83,13 +81,6 @@ constexpr const char* kHalfWidthTip = QT_TRANSLATE_NOOP(
 constexpr double kHalfWidthLow = 0.001;
 constexpr double kHalfWidthHigh = 0.05;
 
-// A box marked for a text that does not read keeps the reason until it is unmarked.
-void SetOwnToolTip(QWidget& control, const QString& text) {
-  const bool marked = control.toolTip() != OwnToolTip(control);
-  control.setProperty(kOwnToolTipProperty, text);
-  if (!marked) control.setToolTip(text);
-}
-
 QString Numbered(const char* text, double first, double second) {
   QString tip = QCoreApplication::translate("Form1", text);
   if (tip.contains(QStringLiteral("%1"))) tip = tip.arg(DoubleText(first), DoubleText(second));
@@ -118,8 +109,4 @@ void GiveToolTipsNow(QWidget& form) {
 // Given again, in the new language, when it changes.
 void GiveToolTips(QWidget& form) {
   TranslatedTexts::Of(form).Keep([&form] { GiveToolTipsNow(form); });
-}
-
-QString OwnToolTip(const QWidget& control) {
-  return control.property(kOwnToolTipProperty).toString();
 }

@@ -6,11 +6,10 @@
 
 #include <QString>
 
+#include "app/common/input_box_mark.h"
+
 class QWidget;
 
 // Gives every parameter box, sign picture, option button, check box and legend box of `form`
 // its tooltip.
 void GiveToolTips(QWidget& form);
-
-// The control's own tooltip, whatever it shows at the moment.
-QString OwnToolTip(const QWidget& control);

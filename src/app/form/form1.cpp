@@ -10,10 +10,12 @@
 #include <QTimer>
 #include <vector>
 
+#include "app/common/control_whats_this.h"
+#include "app/common/locale_numbers.h"
 #include "app/form/control_factory.h"
 #include "app/form/control_lookup.h"
 #include "app/form/control_tooltips.h"
-#include "app/form/control_whats_this.h"
+#include "app/form/form_link.h"
 #include "app/form/layout_fonts.h"
 #include "app/form/layout_table.h"
 #include "app/form/legend_panel.h"
@@ -21,7 +23,6 @@
 #include "app/form/observer_arrow_view.h"
 #include "app/form/parameter_boxes.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/picture_box.h"
 #include "app/surface/surface_window.h"
@@ -38,6 +39,7 @@ constexpr int kOptionCount = 4;
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
+  control_ = new FormLink(*this);
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle, "Form1",
                                   kWindowCaption);
   setWindowIcon(QIcon(QString::fromUtf8(kWindowIcon)));

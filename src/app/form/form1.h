@@ -35,6 +35,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/common/companion_windows.h"
 #include "app/picture/last_pass.h"
 #include "intake/input_messages.h"
 #include "intake/parameter_intake.h"
@@ -44,6 +45,7 @@
 #include "photometry/gradient_space.h"
 
 class BackgroundPass;
+class FormControl;
 class JobRunner;
 class QAction;
 class QCheckBox;
@@ -72,11 +74,14 @@ struct Setup;
 struct ShadeIntake;
 struct SpherePass;
 
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public CompanionWindows {
   Q_OBJECT
  public:
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
+
+  // What the windows beside the form may ask of it (their interface to the form).
+  FormControl& Control() const { return *control_; }
 
   const RenderState& State() const { return state_; }
   // True from construction until the first tick of Timer1: the legend boxes are not read.
@@ -99,7 +104,7 @@ class Form1 final : public QWidget {
   // action for the main window's menu and the map's context menu and keys.
   QAction* SourcesAction() const { return showSources_; }
   // The gradient-space map's window; none until it was first opened.
-  GradientMapWindow* MapWindow() const { return mapWindow_; }
+  GradientMapWindow* MapWindow() const override { return mapWindow_; }
   // The map's window, made hidden if there is none yet (a setup's sources and zoom live there).
   GradientMapWindow& EnsureMapWindow();
   // «Фазовая кривая» (checked while its window is shown) and that window, none until first opened.
@@ -107,7 +112,7 @@ class Form1 final : public QWidget {
   PhaseCurveWindow* PhaseCurve() const { return phaseCurve_; }
   // «Сравнить законы» (checked while its window is shown) and that window.
   QAction* CompareAction() const { return openCompare_; }
-  CompareWindow* Compare() const { return compare_; }
+  CompareWindow* Compare() const override { return compare_; }
   // «Профиль»: the last line dragged with Shift on the sphere or the map; none until then.
   ProfileWindow* Profile() const { return profile_; }
   // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
@@ -116,7 +121,7 @@ class Form1 final : public QWidget {
   // «Поверхность» (Ctrl+U; checked while its window is shown) and that window, none until first
   // opened.
   QAction* SurfaceAction() const { return openSurface_; }
-  SurfaceWindow* Surface() const { return surface_; }
+  SurfaceWindow* Surface() const override { return surface_; }
   // «Восстановление формы», opened from the surface window; none until first opened.
   RecoveryWindow* Recovery() const { return recovery_; }
   void OpenRecovery();
@@ -226,6 +231,7 @@ class Form1 final : public QWidget {
   void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
+  FormControl* control_ = nullptr;
   RenderState state_{};
   std::optional<LastPass> lastPass_;
   OverlayChoice overlay_;

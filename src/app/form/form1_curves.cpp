@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/companion_window.h"
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"
@@ -77,9 +78,7 @@ PhaseCurveWindow& Form1::MadePhaseCurve() {
 
 void Form1::OpenPhaseCurve() {
   MadePhaseCurve();
-  phaseCurve_->show();
-  phaseCurve_->raise();
-  phaseCurve_->activateWindow();
+  BringForward(*phaseCurve_);
 }
 
 void Form1::OpenCompare() {
@@ -89,9 +88,7 @@ void Form1::OpenCompare() {
     connect(compare_, &CompareWindow::ShownChanged, openCompare_, &QAction::setChecked);
     if (lastPass_) compare_->ShowPass(*lastPass_);
   }
-  compare_->show();
-  compare_->raise();
-  compare_->activateWindow();
+  BringForward(*compare_);
 }
 
 void Form1::ShowPassInCurves() {

@@ -7,10 +7,11 @@
 #include <QPushButton>
 
 #include "app/big_sphere/big_sphere_window.h"
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/companion_window.h"
+#include "app/common/key_pass_through.h"
 #include "app/form/form1.h"
 #include "app/form/live_shading.h"
-#include "app/key_pass_through.h"
 #include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
@@ -85,9 +86,7 @@ void Form1::OpenBigSphere() {
     bigSphere_->ContextMenu().AddAction(openMap_);
     if (lastPass_) bigSphere_->ShowPass(*lastPass_, overlay_);
   }
-  bigSphere_->show();
-  bigSphere_->raise();
-  bigSphere_->activateWindow();
+  BringForward(*bigSphere_);
 }
 
 // The map's window is made when first asked for, or hidden for a setup's sources, and shows the
@@ -110,9 +109,7 @@ GradientMapWindow& Form1::EnsureMapWindow() {
 
 void Form1::OpenGradientMap() {
   EnsureMapWindow();
-  mapWindow_->show();
-  mapWindow_->raise();
-  mapWindow_->activateWindow();
+  BringForward(*mapWindow_);
 }
 
 // In the map the action shows or hides the panel; where the map is not shown (the main window's

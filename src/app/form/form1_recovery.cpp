@@ -2,7 +2,8 @@
 // for it, fed with what the surface window shows, and the chosen cell's true and recovered
 // orientations marked on the map, the true one pinned so that its isophotes are drawn.
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/companion_window.h"
 #include "app/form/form1.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
@@ -40,7 +41,5 @@ void Form1::OpenRecovery() {
               }
             });
   }
-  recovery_->show();
-  recovery_->raise();
-  recovery_->activateWindow();
+  BringForward(*recovery_);
 }

@@ -5,11 +5,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include "app/common/locale_numbers.h"
 #include "app/form/form1.h"
 #include "app/form/legend_panel.h"
 #include "app/form/parameter_boxes.h"
 #include "app/language/core_messages.h"
-#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
 #include "model/backgrounds.h"

@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "app/big_sphere/big_sphere_window.h"
+#include "app/common/locale_numbers.h"
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/form/form1.h"
@@ -22,7 +23,6 @@
 #include "app/form/observer_arrow_view.h"
 #include "app/form/parameter_boxes.h"
 #include "app/language/core_messages.h"
-#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"

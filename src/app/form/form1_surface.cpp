@@ -6,9 +6,10 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
+#include "app/common/companion_window.h"
+#include "app/common/key_pass_through.h"
 #include "app/form/form1.h"
-#include "app/key_pass_through.h"
 #include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
@@ -54,9 +55,7 @@ SurfaceWindow& Form1::EnsureSurfaceWindow() {
 
 void Form1::OpenSurface() {
   EnsureSurfaceWindow();
-  surface_->show();
-  surface_->raise();
-  surface_->activateWindow();
+  BringForward(*surface_);
 }
 
 void Form1::MarkNormal(std::optional<Gradient> gradient) {

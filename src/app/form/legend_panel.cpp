@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/form/control_lookup.h"
 #include "app/form/shape_widget.h"
-#include "app/input_box_mark.h"
 #include "app/language/core_messages.h"
-#include "app/locale_numbers.h"
 #include "model/startup_values.h"
 
 namespace {

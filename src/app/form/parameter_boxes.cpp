@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
+#include "app/common/input_box_mark.h"
 #include "app/form/control_lookup.h"
-#include "app/input_box_mark.h"
 #include "app/language/core_messages.h"
 
 namespace {

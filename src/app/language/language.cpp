@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include "app/setup_menu.h"
+#include "app/common/remembered_settings.h"
 
 namespace {
 

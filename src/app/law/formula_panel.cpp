@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
 #include "app/language/core_messages.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <utility>
 
-#include "app/form/form1.h"
+#include "app/common/form_control.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
 #include "intake/law_texts.h"
@@ -18,7 +18,7 @@ constexpr int32_t kDescribedFunctions[] = {kMatte, kGlossy, kRocky, kMirror};
 
 }  // namespace
 
-FunctionMenu::FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t)> openLaw,
+FunctionMenu::FunctionMenu(QMenu& menu, FormControl& form, std::function<void(int32_t)> openLaw,
                            QObject* parent)
     : QObject(parent), form_(form), openLaw_(std::move(openLaw)) {
   setObjectName(QStringLiteral("FunctionMenuItems"));
@@ -35,7 +35,7 @@ FunctionMenu::FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t)
       action->setText(text);
     }
   });
-  connect(&form_, &Form1::FunctionChosen, this, &FunctionMenu::CheckChosen);
+  connect(&form_, &FormControl::FunctionChosen, this, &FunctionMenu::CheckChosen);
   CheckChosen();
 }
 

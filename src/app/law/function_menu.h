@@ -2,18 +2,18 @@
 // The «Функция» menu: the four described functions, checked in step with the option buttons, a
 // separator, the additional laws and «Своя формула…», all in one exclusive group. A described
 // function is chosen as its option button is pressed; a law opens its «Параметры функции».
-// Whichever way the function changes, Form1::FunctionChosen checks its item; a law that was not
-// chosen (a formula that does not compile) leaves the check where the function is.
+// Whichever way the function changes, FormControl::FunctionChosen checks its item; a law that was
+// not chosen (a formula that does not compile) leaves the check where the function is.
 //
-//   item  -> Form1::ChooseDescribedFunction | openLaw(kind)
-//   Form1::FunctionChosen(kind) -> that item checked
+//   item  -> FormControl::ChooseDescribedFunction | openLaw(kind)
+//   FormControl::FunctionChosen(kind) -> that item checked
 
 #include <QObject>
 #include <cstdint>
 #include <functional>
 #include <map>
 
-class Form1;
+class FormControl;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -21,7 +21,7 @@ class QMenu;
 class FunctionMenu final : public QObject {
   Q_OBJECT
  public:
-  FunctionMenu(QMenu& menu, Form1& form, std::function<void(int32_t kind)> openLaw,
+  FunctionMenu(QMenu& menu, FormControl& form, std::function<void(int32_t kind)> openLaw,
                QObject* parent);
 
   // The item of function `kind`, 1 to 12; nullptr for another kind.
@@ -32,7 +32,7 @@ class FunctionMenu final : public QObject {
   void OnTriggered(int32_t kind);
   void CheckChosen();
 
-  Form1& form_;
+  FormControl& form_;
   std::function<void(int32_t)> openLaw_;
   QActionGroup* group_ = nullptr;
   std::map<int32_t, QAction*> actions_;

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/input_box_mark.h"
-#include "app/locale_numbers.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/form/control_whats_this.h"
-#include "app/form/form1.h"
+#include "app/common/control_whats_this.h"
+#include "app/common/form_control.h"
+#include "app/common/window_placement.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
 #include "app/law/formula_panel.h"
 #include "app/law/law_descriptions.h"
 #include "app/law/law_parameter_row.h"
-#include "app/window_placement.h"
 #include "intake/law_texts.h"
 #include "photometry/law_catalogue.h"
 
@@ -36,14 +36,15 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName) {
 
 }  // namespace
 
-LawWindow::LawWindow(Form1& form, std::function<void(const QString&)> openHelp, QWidget* parent)
+LawWindow::LawWindow(FormControl& form, std::function<void(const QString&)> openHelp,
+                     QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), openHelp_(std::move(openHelp)) {
   setObjectName(QStringLiteral("LawWindow"));
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
                                   "LawWindow", QT_TRANSLATE_NOOP("LawWindow", "Параметры функции"));
   for (const LawEntry& law : AdditionalLaws()) Remembered(law.kind) = StartLawSettings(law.kind);
   // A described function has no parameters here: the window would go on showing the law before.
-  connect(&form_, &Form1::FunctionChosen, this, [this](int32_t kind) {
+  connect(&form_, &FormControl::FunctionChosen, this, [this](int32_t kind) {
     if (!IsAdditionalLaw(kind)) hide();
   });
 

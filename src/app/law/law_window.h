@@ -5,8 +5,9 @@
 // «Своя формула» the FormulaPanel instead of the parameters. Each law keeps the values last set
 // for it while the program runs.
 //
-//   Choose(kind)         -> the law's page -> Form1::ChooseLaw (a pass at once)
-//   a slider or a box    -> the law's settings -> Form1::ChangeLawSettings (one pass a frame);
+//   Choose(kind)         -> the law's page -> FormControl::ChooseLaw (a pass at once)
+//   a slider or a box    -> the law's settings -> FormControl::ChangeLawSettings (one pass a
+//   frame);
 //                           if an option button was pressed since, the law is chosen again
 //   the help link        -> openHelp(page)
 
@@ -17,7 +18,7 @@
 #include "app/help/help_pages.h"
 #include "model/render_state.h"
 
-class Form1;
+class FormControl;
 class FormulaPanel;
 class LawParameterRow;
 class QCheckBox;
@@ -26,7 +27,7 @@ class QLabel;
 class LawWindow final : public QWidget {
   Q_OBJECT
  public:
-  LawWindow(Form1& form, std::function<void(const QString& page)> openHelp,
+  LawWindow(FormControl& form, std::function<void(const QString& page)> openHelp,
             QWidget* parent = nullptr);
 
   // Shows law `kind` (kMinnaert to kFormula), brings the window to the front and chooses the
@@ -57,7 +58,7 @@ class LawWindow final : public QWidget {
   void UseSettings(const LawSettings& settings);
   LawSettings& Remembered(int32_t kind);
 
-  Form1& form_;
+  FormControl& form_;
   std::function<void(const QString&)> openHelp_;
   int32_t kind_ = 0;
   std::array<LawSettings, kFormula - kMinnaert + 1> remembered_{};

@@ -10,8 +10,9 @@
 #include <QShowEvent>
 #include <memory>
 
+#include "app/common/locale_numbers.h"
+#include "app/common/window_placement.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/map/map_figure.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/background_pass.h"
@@ -21,7 +22,6 @@
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
 #include "app/picture/readout_text.h"
-#include "app/window_placement.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/gradient_view.h"
 #include "gradient/source_phi.h"
@@ -29,7 +29,7 @@
 #include "pass/readout.h"
 
 GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWidget* parent)
-    : QWidget(parent, Qt::Window), sourcesAction_(&showSources) {
+    : CompanionWindow(parent, Qt::Window), sourcesAction_(&showSources) {
   setObjectName(QStringLiteral("GradientMapWindow"));
   TranslatedTexts::Of(*this).Keep(
       static_cast<QWidget*>(this), &QWidget::setWindowTitle, "GradientMapWindow",
@@ -178,13 +178,3 @@ void GradientMapWindow::Paint(const LastPass& pass) {
 }
 
 const ReadoutOverlay& GradientMapWindow::ReadoutBox() const { return readout_->Overlay(); }
-
-void GradientMapWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) emit ShownChanged(true);
-}
-
-void GradientMapWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (!event->spontaneous()) emit ShownChanged(false);
-}

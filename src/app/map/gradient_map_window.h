@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
 #include "overlay/overlay_marks.h"
 
@@ -30,7 +31,7 @@ class PictureMenu;
 class PointerReadout;
 class ReadoutOverlay;
 
-class GradientMapWindow final : public QWidget {
+class GradientMapWindow final : public CompanionWindow {
   Q_OBJECT
  public:
   // The map's passes run on `jobs`, off the window's thread. `showSources` is the action that
@@ -61,15 +62,8 @@ class GradientMapWindow final : public QWidget {
   const ReadoutOverlay& ReadoutBox() const;
 
  signals:
-  // The window was shown, or hidden (closed by its own button included); not sent when the
-  // desktop merely minimises or restores it.
-  void ShownChanged(bool shown);
   // F5 in this window: the main window's shade button.
   void ShadeRequested();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   // Paints the colours of the pass shown in the figure's view, at the screen's resolution.

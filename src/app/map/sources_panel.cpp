@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "figure/figure_style.h"
 #include "gradient/light_sources.h"
 #include "intake/number_text.h"

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <utility>
 
-#include "app/locale_numbers.h"
+#include "app/common/locale_numbers.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/readout_overlay.h"
 #include "app/picture/readout_text.h"

@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <variant>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/surface/albedo_image.h"
 #include "app/surface/elevation_open.h"
 #include "intake/number_text.h"

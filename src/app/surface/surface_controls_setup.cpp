@@ -11,8 +11,8 @@
 #include <QSpinBox>
 #include <variant>
 
-#include "app/input_box_mark.h"
-#include "app/locale_numbers.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/surface/albedo_image.h"
 #include "app/surface/elevation_open.h"
 #include "app/surface/surface_controls.h"

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
+#include "app/common/locale_numbers.h"
 #include "app/language/core_texts.h"
-#include "app/locale_numbers.h"
 #include "app/surface/surface_controls.h"
 
 // The catalogue's titles and captions, the chosen files' titles and the tooltips of the boxes

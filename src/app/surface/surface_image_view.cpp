@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "app/common/locale_numbers.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_export.h"
 #include "app/picture/picture_menu.h"

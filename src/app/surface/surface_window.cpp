@@ -9,9 +9,10 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "app/common/locale_numbers.h"
+#include "app/common/window_placement.h"
 #include "app/curves/profile_drag.h"
 #include "app/language/translated_texts.h"
-#include "app/locale_numbers.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/sources_panel.h"
 #include "app/picture/background_pass.h"
@@ -20,7 +21,6 @@
 #include "app/picture/readout_overlay.h"
 #include "app/surface/surface_controls.h"
 #include "app/surface/surface_readout_text.h"
-#include "app/window_placement.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ constexpr int kImageSpacing = 12;
 
 }  // namespace
 
-SurfaceWindow::SurfaceWindow(JobRunner& jobs, QWidget* parent) : QWidget(parent, Qt::Window) {
+SurfaceWindow::SurfaceWindow(JobRunner& jobs, QWidget* parent)
+    : CompanionWindow(parent, Qt::Window) {
   setObjectName(QStringLiteral("SurfaceWindow"));
   TranslatedTexts::Of(*this).Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle,
                                   "SurfaceWindow",
@@ -215,17 +216,9 @@ void SurfaceWindow::OnPointerLeft(size_t image) {
   emit CellPointed(std::nullopt);
 }
 
-void SurfaceWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (event->spontaneous()) return;
-  emit ShownChanged(true);
-  Paint();
-}
+void SurfaceWindow::OnShown() { Paint(); }
 
-void SurfaceWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous()) return;
+void SurfaceWindow::OnHidden() {
   pass_->Cancel();
   if (pointedImage_) OnPointerLeft(*pointedImage_);
-  emit ShownChanged(false);
 }

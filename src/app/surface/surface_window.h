@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
 #include "app/surface/surface_image_view.h"
 #include "app/surface/surface_paint.h"
@@ -31,7 +32,7 @@ class QHBoxLayout;
 class QScrollArea;
 class SurfaceControls;
 
-class SurfaceWindow final : public QWidget {
+class SurfaceWindow final : public CompanionWindow {
   Q_OBJECT
  public:
   explicit SurfaceWindow(JobRunner& jobs, QWidget* parent = nullptr);
@@ -53,8 +54,6 @@ class SurfaceWindow final : public QWidget {
   const MapPointedMarks* MapMarks() const { return mapMarks_ ? &*mapMarks_ : nullptr; }
 
  signals:
-  // The window was shown, or hidden; not sent when the desktop merely minimises or restores it.
-  void ShownChanged(bool shown);
   // F5 in this window: the main window's shade button.
   void ShadeRequested();
   // The orientation of the cell under the pointer on an image; none once it leaves, or over a
@@ -64,8 +63,8 @@ class SurfaceWindow final : public QWidget {
   void ProfileChosen(int image, QLineF line);
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void OnShown() override;
+  void OnHidden() override;
 
  private:
   std::vector<UsedSource> Sources() const;

@@ -1,4 +1,4 @@
-#include "app/locale_numbers.h"
+#include "app/common/locale_numbers.h"
 
 #include <array>
 #include <charconv>

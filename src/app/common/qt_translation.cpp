@@ -1,4 +1,4 @@
-#include "app/qt_translation.h"
+#include "app/common/qt_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

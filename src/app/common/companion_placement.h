@@ -17,7 +17,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/window_placement.h"
+#include "app/common/window_placement.h"
 
 class CompanionPlacement final : public QObject {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "app/form/control_whats_this.h"
+#include "app/common/control_whats_this.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

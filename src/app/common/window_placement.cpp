@@ -1,4 +1,4 @@
-#include "app/window_placement.h"
+#include "app/common/window_placement.h"
 
 #include <algorithm>
 #include <optional>

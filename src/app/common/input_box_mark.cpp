@@ -1,15 +1,15 @@
-#include "app/input_box_mark.h"
+#include "app/common/input_box_mark.h"
 
 #include <QLineEdit>
 #include <QPalette>
 #include <QVariant>
-
-#include "app/form/control_tooltips.h"
+#include <QWidget>
 
 namespace {
 
 const QColor kMarkColour(255, 140, 140);
 constexpr const char* kMarkProperty = "inputMark";
+constexpr const char* kOwnToolTipProperty = "ownToolTip";
 
 }  // namespace
 
@@ -29,3 +29,13 @@ void MarkInputBox(QLineEdit& box, const QString& mark) {
 }
 
 QString InputBoxMark(const QLineEdit& box) { return box.property(kMarkProperty).toString(); }
+
+QString OwnToolTip(const QWidget& control) {
+  return control.property(kOwnToolTipProperty).toString();
+}
+
+void SetOwnToolTip(QWidget& control, const QString& text) {
+  const bool marked = control.toolTip() != OwnToolTip(control);
+  control.setProperty(kOwnToolTipProperty, text);
+  if (!marked) control.setToolTip(text);
+}

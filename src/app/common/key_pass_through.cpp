@@ -1,4 +1,4 @@
-#include "app/key_pass_through.h"
+#include "app/common/key_pass_through.h"
 
 #include <QEvent>
 #include <QKeyEvent>

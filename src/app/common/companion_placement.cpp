@@ -1,4 +1,4 @@
-#include "app/companion_placement.h"
+#include "app/common/companion_placement.h"
 
 #include <QEvent>
 #include <QScreen>

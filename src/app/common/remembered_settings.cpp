@@ -1,0 +1,5 @@
+#include "app/common/remembered_settings.h"
+
+QSettings RememberedSettings() {
+  return QSettings(QStringLiteral("gauss-sphere"), QStringLiteral("gauss-sphere"));
+}
