@@ -9,6 +9,7 @@
 #include "intake/input_messages.h"
 #include "intake/law_texts.h"
 #include "intake/number_text.h"
+#include "law_usage.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
 
@@ -119,8 +120,7 @@ OptionValueError ResolveLaw(RenderJob& job) {
   if (!law) {
     if (!job.lawParameterTexts.empty()) {
       return "--param " + ShortenedText(job.lawParameterTexts.front()) +
-             ": only the additional laws take --param (minnaert, lunar-lambert, oren-nayar, "
-             "hapke, blinn-phong, cook-torrance, formula)";
+             ": only the additional laws take --param (" + LawsTakingParameters() + ")";
     }
     if (job.formulaText) return std::string("--formula needs --function formula");
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include "curve_options.h"
 #include "figure_options.h"
 #include "law_options.h"
+#include "law_usage.h"
 #include "option_mode_sets.h"
 #include "recover_tool.h"
 #include "setup_options.h"
@@ -48,20 +49,9 @@ const std::vector<ValueOption>& ValueOptions() {
        kTurned, kSeenFromZ},
       {"slant", "TEXT", "Slant of the light source, degrees (default 0).",
        StoreText(&ShadeInputs::slant), kSlant},
-      {"function", "NAME",
-       "matte, glossy, rocky or mirror (default matte), or an additional law: minnaert, "
-       "lommel-seeliger, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance or formula "
-       "(a typed formula, --formula).",
-       ParseFunction, kLaw},
-      {"param", "NAME=VALUE",
-       "A parameter of an additional law; repeat for each. minnaert: k (0 to 2, default 0.7); "
-       "lunar-lambert: L (0 to 1, default 0.5, or L=mcewen for McEwen's L(g)); oren-nayar: sigma "
-       "(degrees, 0 to 60, default 20); hapke: w (0 to 1, default 0.25), B0 (0 to 2, default 1), "
-       "h (0.001 to 2, default 0.06), xi (-0.99 to 0.99, default -0.25); blinn-phong: s (0 to 1, "
-       "default 0.5), n (0 to 1000, default 16); cook-torrance: s (0 to 1, default 0.5), m (0.01 "
-       "to 1, default 0.3), F0 (0.001 to 1, default 0.04); formula: up to four names of its own, "
-       "any finite value.",
-       StoreLawParameter, kLaw},
+      // Their descriptions list the laws of the registry (law_usage.h).
+      {"function", "NAME", nullptr, ParseFunction, kLaw, 0, FunctionUsage},
+      {"param", "NAME=VALUE", nullptr, StoreLawParameter, kLaw, 0, ParameterUsage},
       {"formula", "TEXT",
        "The formula of --function formula: phi in i, e, g (true angles in radians, 0 to pi), "
        "their cosines ci, ce, cg, pi and its parameters, with sin, cos, tan, asin, acos, atan, "

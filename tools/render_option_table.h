@@ -12,16 +12,19 @@
 #include "option_values.h"
 #include "render_job.h"
 #include "render_mode.h"
+#include "usage_language.h"
 
 using ValueHandler = std::function<OptionValueError(std::string_view, RenderJob&)>;
 
 struct ValueOption {
   const char* name;  // without dashes; "o" is the only short one
   const char* valueName;
-  const char* description;
+  const char* description;  // nullptr when `describe` writes it
   ValueHandler apply;
   ModeSet applies;
   ModeSet warns = 0;  // ignored with a warning (one line for all such options)
+  // The description written from data in the language asked for (the laws' options).
+  QString (*describe)(UsageLanguage language) = nullptr;
 };
 
 struct FlagOption {

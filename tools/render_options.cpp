@@ -10,6 +10,7 @@
 #include "figure_options.h"
 #include "input_error_text.h"
 #include "law_options.h"
+#include "law_usage.h"
 #include "mode_table.h"
 #include "option_modes.h"
 #include "recover_tool.h"
@@ -65,8 +66,9 @@ void DeclareOptions(QCommandLineParser& parser, UsageLanguage language) {
   for (const ValueOption& option : ValueOptions()) {
     QStringList names = {QString::fromLatin1(option.name)};
     if (names.front() == u"o") names.append(QStringLiteral("output"));
-    parser.addOption(
-        QCommandLineOption(names, text(option.description), QString::fromLatin1(option.valueName)));
+    const QString description =
+        option.describe != nullptr ? option.describe(language) : text(option.description);
+    parser.addOption(QCommandLineOption(names, description, QString::fromLatin1(option.valueName)));
   }
   for (const FlagOption& flag : FlagOptions()) {
     parser.addOption(QCommandLineOption(QString::fromLatin1(flag.name), text(flag.description)));
@@ -180,7 +182,10 @@ std::string RenderUsage(UsageLanguage language) {
 std::vector<const char*> UsageSourceTexts() {
   std::vector<const char*> texts = {kDescription, kUsageLines,  kOptionsHeading, kHelpText,
                                     kHelpAllText, kVersionText, kExitStatus};
-  for (const ValueOption& option : ValueOptions()) texts.push_back(option.description);
+  for (const ValueOption& option : ValueOptions()) {
+    if (option.description != nullptr) texts.push_back(option.description);
+  }
+  for (const char* text : LawUsageSourceTexts()) texts.push_back(text);
   for (const FlagOption& flag : FlagOptions()) texts.push_back(flag.description);
   return texts;
 }

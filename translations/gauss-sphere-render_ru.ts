@@ -88,12 +88,36 @@
         <translation>Наклон источника света, градусы (по умолчанию 0).</translation>
     </message>
     <message>
-        <source>matte, glossy, rocky or mirror (default matte), or an additional law: minnaert, lommel-seeliger, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance or formula (a typed formula, --formula).</source>
-        <translation>matte (матовая), glossy (глянцевая), rocky (каменистая) или mirror (зеркальная), по умолчанию matte, или дополнительный закон: minnaert, lommel-seeliger, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance или formula (своя формула, --formula).</translation>
+        <source>matte, glossy, rocky or mirror (default matte), or an additional law: %1.</source>
+        <translation>matte (матовая), glossy (глянцевая), rocky (каменистая) или mirror (зеркальная), по умолчанию matte, или дополнительный закон: %1.</translation>
     </message>
     <message>
-        <source>A parameter of an additional law; repeat for each. minnaert: k (0 to 2, default 0.7); lunar-lambert: L (0 to 1, default 0.5, or L=mcewen for McEwen's L(g)); oren-nayar: sigma (degrees, 0 to 60, default 20); hapke: w (0 to 1, default 0.25), B0 (0 to 2, default 1), h (0.001 to 2, default 0.06), xi (-0.99 to 0.99, default -0.25); blinn-phong: s (0 to 1, default 0.5), n (0 to 1000, default 16); cook-torrance: s (0 to 1, default 0.5), m (0.01 to 1, default 0.3), F0 (0.001 to 1, default 0.04); formula: up to four names of its own, any finite value.</source>
-        <translation>Параметр дополнительного закона; повторить для каждого. minnaert: k (от 0 до 2, по умолчанию 0.7); lunar-lambert: L (от 0 до 1, по умолчанию 0.5, или L=mcewen для L(g) Мак-Юэна); oren-nayar: sigma (градусы, от 0 до 60, по умолчанию 20); hapke: w (от 0 до 1, по умолчанию 0.25), B0 (от 0 до 2, по умолчанию 1), h (от 0.001 до 2, по умолчанию 0.06), xi (от -0.99 до 0.99, по умолчанию -0.25); blinn-phong: s (от 0 до 1, по умолчанию 0.5), n (от 0 до 1000, по умолчанию 16); cook-torrance: s (от 0 до 1, по умолчанию 0.5), m (от 0.01 до 1, по умолчанию 0.3), F0 (от 0.001 до 1, по умолчанию 0.04); formula: до четырёх собственных имён, любое конечное значение.</translation>
+        <source>%1 or %2</source>
+        <translation>%1 или %2</translation>
+    </message>
+    <message>
+        <source>a typed formula, --formula</source>
+        <translation>своя формула, --formula</translation>
+    </message>
+    <message>
+        <source>A parameter of an additional law; repeat for each. %1.</source>
+        <translation>Параметр дополнительного закона; повторить для каждого. %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2, default %3</source>
+        <translation>от %1 до %2, по умолчанию %3</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>градусы</translation>
+    </message>
+    <message>
+        <source>or L=mcewen for McEwen's L(g)</source>
+        <translation>или L=mcewen для L(g) Мак-Юэна</translation>
+    </message>
+    <message>
+        <source>up to four names of its own, any finite value</source>
+        <translation>до четырёх собственных имён, любое конечное значение</translation>
     </message>
     <message>
         <source>The formula of --function formula: phi in i, e, g (true angles in radians, 0 to pi), their cosines ci, ce, cg, pi and its parameters, with sin, cos, tan, asin, acos, atan, sqrt, exp, ln, log10, abs, min, max and ^; e.g. "ci^k * ce^(k-1)" --param k=0.7. One that does not read is refused with a message (in Russian) naming the position and the unknown name.</source>

@@ -1,41 +1,10 @@
 #include "intake/law_texts.h"
 
-#include <array>
-
 #include "intake/input_messages.h"
 #include "model/render_state.h"
 #include "photometry/law_catalogue.h"
 
 namespace {
-
-struct LawTexts {
-  int32_t kind;
-  const char* name;
-  std::array<const char*, kMaxLawParameters> captions;
-};
-
-constexpr std::array<LawTexts, 8> kLawTexts{{
-    {kMinnaert, "Миннарт", {"Показатель k"}},
-    {kLommelSeeliger, "Ломмель — Зелигер", {}},
-    {kLunarLambert, "Лунно-ламбертова", {"Вес L"}},
-    {kOrenNayar, "Орен — Наяр", {"Шероховатость σ, °"}},
-    {kHapke,
-     "Хапке",
-     {"Альбедо однократного рассеяния w", "Амплитуда оппозиционного эффекта B₀",
-      "Ширина оппозиционного эффекта h", "Асимметрия индикатрисы ξ"}},
-    {kBlinnPhong, "Блинн — Фонг", {"Доля блика s", "Показатель n"}},
-    {kCookTorrance,
-     "Кук — Торранс",
-     {"Доля блика s", "Наклон микрограней m", "Отражение по нормали F₀"}},
-    {kFormula, "Своя формула", {}},
-}};
-
-const LawTexts* FindTexts(int32_t kind) {
-  for (const LawTexts& texts : kLawTexts) {
-    if (texts.kind == kind) return &texts;
-  }
-  return nullptr;
-}
 
 // A name or token quoted, cut short: a message never grows with the formula.
 std::string Quoted(const std::string& text) { return "«" + ShortenedText(text) + "»"; }
@@ -66,8 +35,8 @@ std::string SyntaxProblem(const FormulaError& error) {
 }  // namespace
 
 std::string LawDisplayName(int32_t reflectanceKind) {
-  const LawTexts* texts = FindTexts(reflectanceKind);
-  return texts ? texts->name : "";
+  const LawEntry* law = FindLaw(reflectanceKind);
+  return law ? law->displayName : "";
 }
 
 std::string FunctionDisplayName(int32_t reflectanceKind) {
@@ -86,10 +55,9 @@ std::string FunctionDisplayName(int32_t reflectanceKind) {
 }
 
 std::string LawParameterCaption(int32_t reflectanceKind, int index) {
-  const LawTexts* texts = FindTexts(reflectanceKind);
-  if (!texts || index < 0 || index >= kMaxLawParameters) return "";
-  const char* caption = texts->captions[static_cast<size_t>(index)];
-  return caption ? caption : "";
+  const LawEntry* law = FindLaw(reflectanceKind);
+  if (!law || index < 0 || static_cast<size_t>(index) >= law->parameters.size()) return "";
+  return law->parameters[static_cast<size_t>(index)].caption;
 }
 
 std::string FormulaErrorMessage(const FormulaError& error) {

@@ -1,7 +1,7 @@
 #pragma once
-// The Russian texts of the additional reflectance laws: their names for a function menu, the
-// captions of their parameters for a parameter window, and the messages about a custom formula
-// that does not read. The laws and their parameters themselves are in photometry/law_catalogue.h.
+// The Russian texts of the reflectance laws: their names for a function menu, the captions of
+// their parameters for a parameter window, and the messages about a custom formula that does not
+// read. Each additional law's name and captions are in its description (photometry/laws).
 
 #include <cstdint>
 #include <string>

@@ -2,9 +2,7 @@
 
 #include "photometry/laws/law_registry.h"
 
-bool IsAdditionalLaw(int32_t reflectanceKind) {
-  return reflectanceKind >= kMinnaert && reflectanceKind <= kFormula;
-}
+bool IsAdditionalLaw(int32_t reflectanceKind) { return FindLaw(reflectanceKind) != nullptr; }
 
 std::span<const LawEntry> AdditionalLaws() { return RegisteredLaws(); }
 

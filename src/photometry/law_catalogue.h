@@ -22,7 +22,8 @@ enum HapkeParameter { kHapkeW = 0, kHapkeB0 = 1, kHapkeH = 2, kHapkeXi = 3 };
 enum BlinnPhongParameter { kBlinnPhongS = 0, kBlinnPhongN = 1 };
 enum CookTorranceParameter { kCookTorranceS = 0, kCookTorranceM = 1, kCookTorranceF0 = 2 };
 
-// Kinds 5 to 12: the laws beyond the four described functions.
+// A kind the registry lists: the laws beyond the four described functions, the custom formula
+// among them.
 bool IsAdditionalLaw(int32_t reflectanceKind);
 
 // Every additional law, in menu order (kind 5 first).

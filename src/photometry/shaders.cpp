@@ -63,6 +63,10 @@ float SamplePhi(const Point3& surfacePoint, const RenderState& state, const Pass
     case kFormula:
       return AdditionalLawPhi(cosI, EmissionCos(surfacePoint.z), pass.law);
     default:
+      // A law registered beyond the kinds above is evaluated as they are.
+      if (pass.law.phi != nullptr) {
+        return AdditionalLawPhi(cosI, EmissionCos(surfacePoint.z), pass.law);
+      }
       // No function is selected: no value to show, so the sample is painted as deep shadow.
       return std::numeric_limits<float>::quiet_NaN();
   }

@@ -73,7 +73,7 @@ class HelpEnglishTest : public QObject {
   void pageMatchesItsRussianOne_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("title");
-    for (const HelpPage& page : kHelpPages) {
+    for (const HelpPage& page : HelpPages()) {
       QTest::newRow(page.name) << QString::fromLatin1(page.name) << QString::fromUtf8(page.titleEn);
     }
   }

@@ -67,7 +67,7 @@ class HelpWindowTest : public QObject {
   void everyPageLoadsUnderItsTitle_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("title");
-    for (const HelpPage& page : kHelpPages) {
+    for (const HelpPage& page : HelpPages()) {
       QTest::newRow(page.name) << QString::fromLatin1(page.name) << QString::fromUtf8(page.title);
     }
   }
@@ -87,7 +87,7 @@ class HelpWindowTest : public QObject {
   void everyLinkAndPictureResolves() {
     QTextBrowser browser;
     QHash<QString, PageFacts> pages;
-    for (const HelpPage& page : kHelpPages) {
+    for (const HelpPage& page : HelpPages()) {
       pages.insert(QString::fromLatin1(page.name),
                    ReadPage(browser, QString::fromLatin1(page.name)));
     }

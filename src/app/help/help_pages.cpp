@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 #include <QWidget>
+#include <iterator>
+
+#include "photometry/law_catalogue.h"
 
 namespace {
 
@@ -69,6 +72,26 @@ constexpr ControlPlace kControlPlaces[] = {
     {"SourcesPanel", "stereo", "panel"},
 };
 
+// The pages before the laws' pages and after them.
+constexpr HelpPage kPagesBeforeLaws[] = {
+    {"start", "С чего начать", "Getting started"},
+    {"angles", "Сфера Гаусса и углы i, e, g", "The Gaussian sphere and the angles i, e, g"},
+    {"functions", "Функции отражательной способности", "Reflectance functions"},
+};
+constexpr HelpPage kPagesAfterLaws[] = {
+    {"isolines", "Изолинии и зоны", "Isolines and zones"},
+    {"gradient", "Карта в градиентном пространстве", "The map in gradient space"},
+    {"stereo", "Фотометрическое стерео", "Photometric stereo"},
+    {"surface", "Поверхность и уравнение яркости изображения",
+     "Surfaces and the image irradiance equation"},
+    {"recovery", "Восстановление формы", "Shape recovery"},
+    {"phase-curve", "Фазовая кривая и фазовый интеграл", "The phase curve and the phase integral"},
+    {"limb-darkening", "Потемнение к краю и профили", "Limb darkening and profiles"},
+    {"setup-file", "Файл настройки", "The setup file"},
+    {"keys", "Клавиши и мышь", "Keys and mouse"},
+    {"command-line", "Командная строка", "The command line"},
+};
+
 std::optional<HelpPlace> PlaceOfName(const QString& name) {
   for (const ControlPlace& place : kControlPlaces) {
     if (name == QLatin1String(place.control)) {
@@ -92,8 +115,18 @@ QString HelpPageName(const QUrl& url) {
   return path.mid(kHelpRoot.size(), path.size() - kHelpRoot.size() - kPageSuffix.size());
 }
 
+std::vector<HelpPage> HelpPages() {
+  std::vector<HelpPage> pages(std::begin(kPagesBeforeLaws), std::end(kPagesBeforeLaws));
+  for (const LawEntry& law : AdditionalLaws()) {
+    // The anchor is a string literal of the law's description, so it ends in a NUL.
+    pages.push_back({law.helpAnchor.data(), law.helpTitle, law.helpTitleEn});
+  }
+  pages.insert(pages.end(), std::begin(kPagesAfterLaws), std::end(kPagesAfterLaws));
+  return pages;
+}
+
 bool IsHelpPage(const QString& page) {
-  for (const HelpPage& known : kHelpPages) {
+  for (const HelpPage& known : HelpPages()) {
     if (page == QLatin1String(known.name)) return true;
   }
   return false;

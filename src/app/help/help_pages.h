@@ -9,6 +9,7 @@
 #include <QString>
 #include <QUrl>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -18,30 +19,9 @@ struct HelpPage {
   const char* titleEn;  // the same line in English, the <title> of the English page
 };
 
-inline constexpr HelpPage kHelpPages[] = {
-    {"start", "С чего начать", "Getting started"},
-    {"angles", "Сфера Гаусса и углы i, e, g", "The Gaussian sphere and the angles i, e, g"},
-    {"functions", "Функции отражательной способности", "Reflectance functions"},
-    {"law-minnaert", "Закон Миннарта", "Minnaert's law"},
-    {"law-lommel-seeliger", "Закон Ломмеля — Зелигера", "The Lommel–Seeliger law"},
-    {"law-lunar-lambert", "Лунно-ламбертов закон", "The lunar-Lambert law"},
-    {"law-oren-nayar", "Модель Орен — Наяра", "The Oren–Nayar model"},
-    {"law-hapke", "Закон Хапке", "Hapke's law"},
-    {"law-blinn-phong", "Модель Блинна — Фонга", "The Blinn–Phong model"},
-    {"law-cook-torrance", "Модель Кука — Торранса", "The Cook–Torrance model"},
-    {"law-formula", "Своя формула", "Custom formula"},
-    {"isolines", "Изолинии и зоны", "Isolines and zones"},
-    {"gradient", "Карта в градиентном пространстве", "The map in gradient space"},
-    {"stereo", "Фотометрическое стерео", "Photometric stereo"},
-    {"surface", "Поверхность и уравнение яркости изображения",
-     "Surfaces and the image irradiance equation"},
-    {"recovery", "Восстановление формы", "Shape recovery"},
-    {"phase-curve", "Фазовая кривая и фазовый интеграл", "The phase curve and the phase integral"},
-    {"limb-darkening", "Потемнение к краю и профили", "Limb darkening and profiles"},
-    {"setup-file", "Файл настройки", "The setup file"},
-    {"keys", "Клавиши и мышь", "Keys and mouse"},
-    {"command-line", "Командная строка", "The command line"},
-};
+// Every page in the order of the contents: the pages of the program, with each additional law's
+// page (its description's, photometry/laws) after the reflectance functions' page.
+std::vector<HelpPage> HelpPages();
 
 // The page that opens when none is asked for.
 inline constexpr const char* kHelpStartPage = "start";

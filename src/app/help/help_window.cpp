@@ -10,7 +10,10 @@
 
 namespace {
 
+// Each line of the contents holds its page's name and its title in either language.
 constexpr int kPageRole = Qt::UserRole;
+constexpr int kTitleRole = Qt::UserRole + 1;
+constexpr int kEnglishTitleRole = Qt::UserRole + 2;
 constexpr int kContentsWidth = 290;
 constexpr int kPageWidth = 640;
 constexpr int kWindowHeight = 560;
@@ -19,9 +22,11 @@ const QString kEnglishFolder = QStringLiteral("en/");
 QListWidget* MakeContents(QWidget* parent) {
   auto* contents = new QListWidget(parent);
   contents->setObjectName(QStringLiteral("HelpContents"));
-  for (const HelpPage& page : kHelpPages) {
+  for (const HelpPage& page : HelpPages()) {
     auto* item = new QListWidgetItem(contents);
     item->setData(kPageRole, QString::fromLatin1(page.name));
+    item->setData(kTitleRole, QString::fromUtf8(page.title));
+    item->setData(kEnglishTitleRole, QString::fromUtf8(page.titleEn));
   }
   return contents;
 }
@@ -71,8 +76,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::ShowLanguage() {
   const bool english = English();
   for (int row = 0; row < contents_->count(); ++row) {
-    const HelpPage& page = kHelpPages[static_cast<size_t>(row)];
-    contents_->item(row)->setText(QString::fromUtf8(english ? page.titleEn : page.title));
+    QListWidgetItem* item = contents_->item(row);
+    item->setText(item->data(english ? kEnglishTitleRole : kTitleRole).toString());
   }
   const QString shown = CurrentPage();
   if (!shown.isEmpty())

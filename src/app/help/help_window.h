@@ -19,7 +19,7 @@ class HelpWindow final : public QWidget {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 
-  // Opens `page` (a name of kHelpPages; an unknown one opens the first page) scrolled to the
+  // Opens `page` (a name of HelpPages(); an unknown one opens the first page) scrolled to the
   // section `anchor`, then shows the window, minimised or not, and brings it to the front.
   void ShowPage(const QString& page, const QString& anchor = {});
 

@@ -9,31 +9,13 @@ namespace {
 
 constexpr const char* kContext = "CoreTexts";
 
-// The texts of intake/law_texts.cpp, word for word, marked for lupdate.
+// The described functions' names of intake/law_texts.cpp, word for word, marked for lupdate; each
+// additional law marks its own texts in its description (photometry/laws).
 constexpr std::array kListed = {
     QT_TRANSLATE_NOOP("CoreTexts", "Матовая"),
     QT_TRANSLATE_NOOP("CoreTexts", "Глянцевая"),
     QT_TRANSLATE_NOOP("CoreTexts", "Каменистая"),
     QT_TRANSLATE_NOOP("CoreTexts", "Зеркальная"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Миннарт"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Показатель k"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Ломмель — Зелигер"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Лунно-ламбертова"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Вес L"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Орен — Наяр"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Шероховатость σ, °"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Хапке"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Альбедо однократного рассеяния w"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Амплитуда оппозиционного эффекта B₀"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Ширина оппозиционного эффекта h"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Асимметрия индикатрисы ξ"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Блинн — Фонг"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Доля блика s"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Показатель n"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Кук — Торранс"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Наклон микрограней m"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Отражение по нормали F₀"),
-    QT_TRANSLATE_NOOP("CoreTexts", "Своя формула"),
 };
 
 }  // namespace

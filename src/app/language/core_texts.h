@@ -2,8 +2,9 @@
 // The Russian texts that live in the Qt-free core (the names of the functions and laws and the
 // captions of their parameters, the surfaces' titles and captions) in the language in use. The
 // core keeps its texts and knows nothing of translation; they are translated here, at the
-// window's boundary, under the context "CoreTexts", and core_texts.cpp and surface_texts.cpp list
-// each of them for lupdate. The messages the core composes are core_messages.h's.
+// window's boundary, under the context "CoreTexts": each law's description marks its own
+// (photometry/laws), core_texts.cpp and surface_texts.cpp list the rest for lupdate. The messages
+// the core composes are core_messages.h's.
 
 #include <QString>
 #include <cstdint>

@@ -24,7 +24,7 @@ class FunctionMenu final : public QObject {
   FunctionMenu(QMenu& menu, FormControl& form, std::function<void(int32_t kind)> openLaw,
                QObject* parent);
 
-  // The item of function `kind`, 1 to 12; nullptr for another kind.
+  // The item of function `kind`, a described function or a listed law; nullptr for another kind.
   QAction* Action(int32_t kind) const;
 
  private:

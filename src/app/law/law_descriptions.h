@@ -1,7 +1,8 @@
 #pragma once
 // What the «Параметры функции» window says about each additional law beside its parameters: the
-// formula as rich text, the source it comes from, and the help page that explains it. Names and
-// parameter captions come from intake/law_texts.h, ranges from photometry/law_catalogue.h.
+// formula as rich text, the source it comes from, and the help page that explains it, from the
+// law's description (photometry/laws), translated. Names and parameter captions come from
+// app/language/core_texts.h, ranges from photometry/law_catalogue.h.
 
 #include <QString>
 #include <cstdint>

@@ -107,13 +107,9 @@ LawWindow::LawWindow(FormControl& form, std::function<void(const QString&)> open
   TranslatedTexts::Of(*this).Keep([this] { ShowLawTexts(); });
 }
 
-LawSettings& LawWindow::Remembered(int32_t kind) {
-  return remembered_[static_cast<size_t>(kind - kMinnaert)];
-}
+LawSettings& LawWindow::Remembered(int32_t kind) { return remembered_[kind]; }
 
-const LawSettings& LawWindow::Settings(int32_t kind) const {
-  return remembered_[static_cast<size_t>(kind - kMinnaert)];
-}
+const LawSettings& LawWindow::Settings(int32_t kind) const { return remembered_.at(kind); }
 
 void LawWindow::Choose(int32_t kind) {
   if (!IsAdditionalLaw(kind)) return;

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 
 #include "app/help/help_pages.h"
 #include "model/render_state.h"
@@ -61,7 +62,7 @@ class LawWindow final : public QWidget {
   FormControl& form_;
   std::function<void(const QString&)> openHelp_;
   int32_t kind_ = 0;
-  std::array<LawSettings, kFormula - kMinnaert + 1> remembered_{};
+  std::map<int32_t, LawSettings> remembered_;  // every listed law, by kind
 
   QLabel* name_ = nullptr;
   QLabel* formula_ = nullptr;

@@ -1,13 +1,21 @@
 #pragma once
 // What one additional reflectance law declares about itself: the kind the setups and RenderState
 // hold, the name the renderer's --function and the setup spell, its parameters (the name --param
-// takes, the range a value must lie in, the start value) in the order LawSettings::parameters
-// holds them, the typed formula a user can start from, the help page that explains it, and its
-// evaluation. Each law is one file under laws/ defining one description; law_registry lists them.
+// takes, the range a value must lie in, the start value, the caption) in the order
+// LawSettings::parameters holds them, its texts (the name the window shows, the formula and the
+// source «Параметры функции» shows, the help page that explains it), the typed formula a user
+// can start from, and its evaluation. Each law is one file under laws/ defining one description;
+// law_registry lists them.
+//
+// The Russian texts are marked with GS_TRANSLATE_NOOP (model/message.h) in the context the
+// window translates them in; the renderer's --help words (unit, note, prose) are English, and
+// translated by the renderer's own translation. Every text is a string literal.
 
 #include <cstdint>
 #include <span>
 #include <string_view>
+
+#include "model/message.h"
 
 struct LawConstants;
 
@@ -16,6 +24,12 @@ struct LawParameterSpec {
   double lowest = 0.0;    // the range, both ends included
   double highest = 0.0;
   double startValue = 0.0;
+  // The window's caption, with its symbol and unit, context "CoreTexts": «Шероховатость σ, °».
+  const char* caption = "";
+  // The --help's unit before the range ("degrees"), and its note after the start value ("or
+  // L=mcewen for McEwen's L(g)"); empty for none.
+  const char* usageUnit = "";
+  const char* usageNote = "";
 };
 
 struct LawDescription {
@@ -29,4 +43,19 @@ struct LawDescription {
   // (none when it needs nothing more); the custom formula is evaluated by additional_laws.
   double (*phi)(double mu0, double mu, const LawConstants& law) = nullptr;
   void (*prepare)(LawConstants& law) = nullptr;
+
+  // The name the «Функция» menu and the window show, context "CoreTexts": «Миннарт».
+  const char* displayName = "";
+  // «Параметры функции»: the formula as rich text, context "LawDescriptions", and the source it
+  // comes from (marked in that context where it holds Russian, else shown as published).
+  const char* formulaHtml = "";
+  const char* source = "";
+  // The help's contents line of its page, in Russian and in English.
+  const char* helpTitle = "";
+  const char* helpTitleEn = "";
+  // The --help: a note after the name in --function's list ("a typed formula, --formula"), and
+  // what --param says of a law whose parameters are not listed ("up to four names of its own,
+  // any finite value"); empty for none.
+  const char* functionNote = "";
+  const char* parameterProse = "";
 };

@@ -1,19 +1,13 @@
 #include "photometry/laws/law_registry.h"
 
-#include <array>
 #include <vector>
 
-#include "model/render_state.h"
-
 namespace {
-
-// The custom formula names its parameters itself (custom_formula.h), so it lists none.
-constexpr LawDescription kFormulaLaw{kFormula, "formula", {}, {}, "law-formula"};
 
 std::vector<LawDescription>& Registry() {
   static std::vector<LawDescription> laws{
       MinnaertLaw(), LommelSeeligerLaw(), LunarLambertLaw(), OrenNayarLaw(),
-      HapkeLaw(),    BlinnPhongLaw(),     CookTorranceLaw(), kFormulaLaw,
+      HapkeLaw(),    BlinnPhongLaw(),     CookTorranceLaw(), FormulaLaw(),
   };
   return laws;
 }
@@ -22,4 +16,8 @@ std::vector<LawDescription>& Registry() {
 
 std::span<const LawDescription> RegisteredLaws() { return Registry(); }
 
-void RegisterLaw(const LawDescription& law) { Registry().push_back(law); }
+// Before the custom formula, which closes the list as it closes the menu.
+void RegisterLaw(const LawDescription& law) {
+  std::vector<LawDescription>& laws = Registry();
+  laws.insert(laws.end() - 1, law);
+}

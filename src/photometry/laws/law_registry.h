@@ -1,7 +1,8 @@
 #pragma once
 // Every additional law's description, in menu order: the seven laws of laws/*.cpp (kind 5
-// first), then the custom formula. The law catalogue, the starter formulas and the help pages
-// read them from here.
+// first), then the custom formula (laws/formula.cpp). The law catalogue, the starter formulas,
+// the laws' texts, the renderer's --help, the «Функция» menu and the help's contents read them
+// from here.
 
 #include <span>
 
@@ -9,8 +10,8 @@
 
 std::span<const LawDescription> RegisteredLaws();
 
-// Adds a law after the listed ones (a test's own law). Spans and pointers taken from
-// RegisteredLaws() before the call are no longer valid.
+// Adds a law after the listed laws, before the custom formula (a test's own law). Spans and
+// pointers taken from RegisteredLaws() before the call are no longer valid.
 void RegisterLaw(const LawDescription& law);
 
 // The descriptions, one a file.
@@ -21,3 +22,4 @@ const LawDescription& OrenNayarLaw();
 const LawDescription& HapkeLaw();
 const LawDescription& BlinnPhongLaw();
 const LawDescription& CookTorranceLaw();
+const LawDescription& FormulaLaw();
