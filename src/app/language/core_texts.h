@@ -3,7 +3,8 @@
 // captions of their parameters, the surfaces' titles and captions) in the language in use. The
 // core keeps its texts and knows nothing of translation; they are translated here, at the
 // window's boundary, under the context "CoreTexts", and core_texts.cpp and surface_texts.cpp list
-// each of them for lupdate. The messages the core composes are core_messages.h's.
+// each of them for lupdate. The messages the core composes are translated by
+// messages/translated_message.h.
 
 #include <QString>
 #include <cstdint>
