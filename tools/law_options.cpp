@@ -9,6 +9,7 @@
 #include "intake/input_messages.h"
 #include "intake/law_texts.h"
 #include "intake/number_text.h"
+#include "message_language.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
 
@@ -88,7 +89,7 @@ OptionValueError ResolveFormula(const std::vector<NamedValue>& given,
   }
   CompiledFormula compiled = CompileFormula(*text, names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {
-    return FormulaErrorMessage(*error);
+    return RendererText(FormulaErrorSaid(*error));
   }
   settings.formula = std::get<std::shared_ptr<const CustomFormula>>(std::move(compiled));
   return std::nullopt;
