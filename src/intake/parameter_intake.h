@@ -37,7 +37,7 @@ struct InputError {
   std::string text;     // what the box holds
   NumberError reason;   // kOverflow also where the angle in radians is beyond a 32-bit float
   std::string message;  // Russian, names the box and what it holds
-  Message said;         // the same message, for the language in use
+  Message said = {};    // the same message, for the language in use
 };
 
 // What the steps after the pass need from the texts, beside the RenderState.
