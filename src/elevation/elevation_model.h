@@ -56,7 +56,7 @@ enum class ElevationFailure {
 struct ElevationError {
   ElevationFailure failure = ElevationFailure::kMissing;
   std::string message;  // «Не удалось прочитать модель рельефа «name»: <reason>.»
-  Message said = {};    // the same message, for the language in use
+  Message said = {};  // the same message, for the language in use
 };
 
 std::variant<HeightField, ElevationError> ReadElevationModel(const std::string& path,
