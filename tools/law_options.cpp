@@ -10,6 +10,7 @@
 #include "intake/law_texts.h"
 #include "intake/number_text.h"
 #include "law_usage.h"
+#include "message_language.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
 
@@ -89,7 +90,7 @@ OptionValueError ResolveFormula(const std::vector<NamedValue>& given,
   }
   CompiledFormula compiled = CompileFormula(*text, names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {
-    return FormulaErrorMessage(*error);
+    return RendererText(FormulaErrorSaid(*error));
   }
   settings.formula = std::get<std::shared_ptr<const CustomFormula>>(std::move(compiled));
   return std::nullopt;

@@ -13,6 +13,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "intake/parameter_intake.h"
+#include "message_language.h"
 #include "model/startup_values.h"
 #include "option_modes.h"
 #include "photoset/photo_set.h"
@@ -55,9 +56,9 @@ std::variant<RecoveryInput, std::string> PrepareInput(const RenderJob& job) {
   ApplyJobSettings(job, input.state);
   ShadeIntakeOutcome intake = ReadShadeParameters(input.state, job.inputs, CNumberFormat());
   if (auto* error = std::get_if<InputError>(&intake)) return DescribeInputError(*error);
-  std::variant<RecoveryImages, std::string> read =
-      ReadPhotoSet(QString::fromStdString(recover.imagesFolder));
-  if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
+  std::variant<RecoveryImages, Message> read =
+      ReadPhotoSetSaid(QString::fromStdString(recover.imagesFolder));
+  if (const auto* message = std::get_if<Message>(&read)) return RendererText(*message);
   input.images = std::move(std::get<RecoveryImages>(read));
   return input;
 }
@@ -217,7 +218,7 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   }
   std::variant<RecoveredShape, LightsError> solved =
       RecoverShape(input.images, input.state, method, *IntegratorNamed(recover.integrator));
-  if (auto* error = std::get_if<LightsError>(&solved)) return fail(error->message);
+  if (const auto* error = std::get_if<LightsError>(&solved)) return fail(RendererText(error->said));
   const RecoveredShape& shape = std::get<RecoveredShape>(solved);
   const HeightField& heights = shape.heights;
   const RecoveredNormals& shown = shape.normals;

@@ -56,8 +56,8 @@ const std::vector<ValueOption>& ValueOptions() {
        "The formula of --function formula: phi in i, e, g (true angles in radians, 0 to pi), "
        "their cosines ci, ce, cg, pi and its parameters, with sin, cos, tan, asin, acos, atan, "
        "sqrt, exp, ln, log10, abs, min, max and ^; e.g. \"ci^k * ce^(k-1)\" --param k=0.7. One "
-       "that does not read is refused with a message (in Russian) naming the position and the "
-       "unknown name.",
+       "that does not read is refused with a message (in the --language) naming the position "
+       "and the unknown name.",
        StoreFormula, kLaw},
       {"s", "TEXT", "Glossy weight s (default 0.5); other functions ignore it, with a warning.",
        StoreText(&ShadeInputs::glossS), kLaw | kGlossCompared},
@@ -184,7 +184,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "(one \"r g b\" line an image, each channel divided by it) and mask.png (black: no data). "
        "Colour becomes the mean of the channels. A set too large to hold (pixels times images "
        "beyond a cap the message names) is refused before any pixel is read, and a folder that "
-       "does not read is a message (in Russian) naming the file.",
+       "does not read is a message (in the --language) naming the file.",
        StoreImagesFolder, In({kRecovery}, {kPhotos})},
       {"integrate", "NAME",
        "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "
@@ -230,8 +230,9 @@ const std::vector<ValueOption>& ValueOptions() {
        },
        kEveryRun},
       {"language", "ru|en",
-       "The language of this usage text: en (English, default) or ru (Russian); messages and "
-       "reports keep their words.",
+       "The language of this usage text and of the messages about a formula, an elevation model, "
+       "a photo folder, sources or a setup file that does not read: en (English, default) or ru "
+       "(Russian); the other messages and the reports keep their words.",
        ParseUsageLanguage, kEverything},
       {"format", "NAME",
        "ppm, png, bmp, svg or pdf: the picture format, whatever the output file's extension (by "

@@ -15,6 +15,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "job_overlay.h"
+#include "message_language.h"
 #include "mode_table.h"
 #include "model/backgrounds.h"
 #include "model/startup_values.h"
@@ -178,6 +179,7 @@ std::string IgnoredGlossWarning(const RenderJob& job) {
 }
 
 int RunRenderTool(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
+  UseMessageLanguage(MessageLanguageOf(args));
   const ParsedCommandLine parsed = ParseRenderOptions(args);
   if (std::holds_alternative<HelpRequest>(parsed)) {
     out << RenderUsage(std::get<HelpRequest>(parsed).language);

@@ -9,6 +9,7 @@
 
 #include "fileio/whole_file.h"
 #include "input_error_text.h"
+#include "message_language.h"
 #include "model/backgrounds.h"
 #include "option_modes.h"
 #include "photometry/custom_formula.h"
@@ -106,9 +107,9 @@ bool SameAims(const std::vector<LightAim>& one, const std::vector<LightAim>& oth
 }  // namespace
 
 OptionValueError StartFromSetup(std::string_view path, RenderJob& job) {
-  const SetupOutcome outcome =
-      ReadSetupFile(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-  if (const auto* refusal = std::get_if<QString>(&outcome)) return refusal->toStdString();
+  const SetupSaidOutcome outcome =
+      ReadSetupFileSaid(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+  if (const auto* refusal = std::get_if<Message>(&outcome)) return RendererText(*refusal);
   const SetupReading& reading = std::get<SetupReading>(outcome);
   const Setup& setup = reading.setup;
   if (!reading.unknownKeys.isEmpty()) {

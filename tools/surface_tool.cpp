@@ -7,6 +7,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "map_figure.h"
+#include "message_language.h"
 #include "model/startup_values.h"
 #include "pass/shade_command.h"
 #include "photoset/image_memory.h"
@@ -49,7 +50,7 @@ std::variant<HeightField, std::string> LoadHeightField(const RenderJob& job) {
   }
   // Anything else is an elevation model's file; the height scale follows for every surface.
   std::variant<HeightField, ElevationError> read = ReadElevationModel(surface.name);
-  if (auto* error = std::get_if<ElevationError>(&read)) return error->message;
+  if (const auto* error = std::get_if<ElevationError>(&read)) return RendererText(error->said);
   return std::move(std::get<HeightField>(read));
 }
 

@@ -3,8 +3,9 @@
 // translation compiled into the renderer's resources (:/i18n/gauss-sphere-render_ru.qm), chosen
 // by --language ru|en. The options' descriptions stay in their tables as plain English; the
 // translation (translations/gauss-sphere-render_ru.ts, context "RenderUsage", kept by hand and
-// checked complete by the tools' tests) takes each of them as its source text. Only the usage
-// text is translated: the renderer's messages and reports keep their words, which scripts read.
+// checked complete by the tools' tests) takes each of them as its source text. The same choice
+// sets the language of the core's messages (message_language.h); the renderer's own messages
+// and reports keep their words, which scripts read.
 
 #include <QString>
 #include <optional>

@@ -1,13 +1,13 @@
 #include "app/setup_open.h"
 
-#include "app/language/core_messages.h"
+#include <utility>
+
+#include "messages/translated_message.h"
 
 SetupOutcome OpenSetupFile(const QString& path) {
-  SetupOutcome outcome = ReadSetupFile(path);
-  if (auto* refusal = std::get_if<QString>(&outcome)) {
-    *refusal = CoreMessage(*refusal);
-  } else if (QString& warning = std::get<SetupReading>(outcome).warning; !warning.isEmpty()) {
-    warning = CoreMessage(warning);
-  }
-  return outcome;
+  SetupSaidOutcome outcome = ReadSetupFileSaid(path);
+  if (const auto* refusal = std::get_if<Message>(&outcome)) return TranslatedMessage(*refusal);
+  SetupReading& reading = std::get<SetupReading>(outcome);
+  if (reading.warningSaid) reading.warning = TranslatedMessage(*reading.warningSaid);
+  return std::move(reading);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The Russian wording of the messages about an elevation model that could not be read: each
-// names the file (its name, without the folders) and the reason in plain words. Text that GDAL or
-// the system gives is quoted as it is, after the Russian reason.
+// The wording of the messages about an elevation model that could not be read: each names the
+// file (its name, without the folders) and the reason in plain words, as a message
+// (model/message.h) and its Russian text. Text that GDAL or the system gives is quoted as it is,
+// after the reason; the file's name and those words are never translated.
 
 #include <cstdint>
 #include <string>

@@ -20,6 +20,7 @@
 #include <variant>
 
 #include "model/height_field.h"
+#include "model/message.h"
 
 inline constexpr long long kMaxElevationCells = 50'000'000;
 inline constexpr int kMaxElevationSide = 20'000;
@@ -55,6 +56,7 @@ enum class ElevationFailure {
 struct ElevationError {
   ElevationFailure failure = ElevationFailure::kMissing;
   std::string message;  // «Не удалось прочитать модель рельефа «name»: <reason>.»
+  Message said = {};  // the same message, for the language in use
 };
 
 std::variant<HeightField, ElevationError> ReadElevationModel(const std::string& path,

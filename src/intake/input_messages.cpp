@@ -1,23 +1,26 @@
 #include "intake/input_messages.h"
 
+#include <utility>
+
 namespace {
 
-const char* FieldCaption(ShadeField field) {
+// The box's caption: a text of the window for the four named boxes, the symbol itself for s and n.
+MessagePart FieldCaption(ShadeField field) {
   switch (field) {
     case ShadeField::kRotX:
-      return "Поворот по Ox";
+      return MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Поворот по Ox")));
     case ShadeField::kRotY:
-      return "Поворот по Oy";
+      return MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Поворот по Oy")));
     case ShadeField::kRotZ:
-      return "Поворот по Oz";
+      return MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Поворот по Oz")));
     case ShadeField::kSlant:
-      return "Наклон источника";
+      return MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Наклон источника")));
     case ShadeField::kGlossS:
-      return "s";
+      return VerbatimPart("s");
     case ShadeField::kGlossN:
-      return "n";
+      return VerbatimPart("n");
   }
-  return "";
+  return VerbatimPart("");
 }
 
 // A text quoted in a message is cut after this many characters, so that a pasted page of text
@@ -26,20 +29,22 @@ constexpr size_t kQuotedCharacters = 40;
 
 bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }
 
-std::string Quoted(const std::string& text) { return "«" + ShortenedText(text) + "»"; }
-
-std::string SeparatorHint(const NumberFormat& format) {
-  return "дробную часть отделяйте " + DecimalSeparatorInstrumental(format);
-}
+// What the user typed, as a message quotes it (the template holds the quotation marks).
+MessagePart Typed(const std::string& text) { return VerbatimPart(ShortenedText(text)); }
 
 // Why a legend text does not read, in plain words.
-std::string LegendProblem(const std::string& text, NumberError error, const NumberFormat& format) {
-  if (error == NumberError::kOverflow) return Quoted(text) + " — слишком большое число";
-  if (IsBlankText(text)) return "поле пусто";
-  if (error == NumberError::kOtherDecimalSeparator) {
-    return Quoted(text) + " — не число: " + SeparatorHint(format);
+Message LegendProblem(const std::string& text, NumberError error, const NumberFormat& format) {
+  if (error == NumberError::kOverflow) {
+    return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "«%1» — слишком большое число"),
+                         {Typed(text)});
   }
-  return Quoted(text) + " — не число";
+  if (IsBlankText(text)) return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "поле пусто"));
+  if (error == NumberError::kOtherDecimalSeparator) {
+    return CoreMessageOf(
+        GS_TRANSLATE_NOOP("CoreMessages", "«%1» — не число: дробную часть отделяйте %2"),
+        {Typed(text), MessagePartOf(DecimalSeparatorSaid(format))});
+  }
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "«%1» — не число"), {Typed(text)});
 }
 
 }  // namespace
@@ -55,32 +60,72 @@ std::string ShortenedText(std::string_view text) {
   return std::string(text);
 }
 
+Message ParameterSaid(ShadeField field, const std::string& text, NumberError error,
+                      const NumberFormat& format) {
+  if (error == NumberError::kOverflow) {
+    return CoreMessageOf(
+        GS_TRANSLATE_NOOP("CoreMessages", "Поле «%1» содержит «%2»: число слишком велико."),
+        {FieldCaption(field), Typed(text)});
+  }
+  if (IsBlankText(text)) {
+    return CoreMessageOf(
+        GS_TRANSLATE_NOOP("CoreMessages", "Поле «%1» не заполнено: введите число."),
+        {FieldCaption(field)});
+  }
+  if (error == NumberError::kOtherDecimalSeparator) {
+    return CoreMessageOf(
+        GS_TRANSLATE_NOOP("CoreMessages",
+                          "Поле «%1» содержит «%2»: это не число, дробную часть отделяйте %3."),
+        {FieldCaption(field), Typed(text), MessagePartOf(DecimalSeparatorSaid(format))});
+  }
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Поле «%1» содержит «%2»: это не число."),
+                       {FieldCaption(field), Typed(text)});
+}
+
 std::string ParameterMessage(ShadeField field, const std::string& text, NumberError error,
                              const NumberFormat& format) {
-  const std::string box = std::string("Поле «") + FieldCaption(field) + "»";
-  if (error == NumberError::kOverflow)
-    return box + " содержит " + Quoted(text) + ": число слишком велико.";
-  if (IsBlankText(text)) return box + " не заполнено: введите число.";
-  if (error == NumberError::kOtherDecimalSeparator) {
-    return box + " содержит " + Quoted(text) + ": это не число, " + SeparatorHint(format) + ".";
-  }
-  return box + " содержит " + Quoted(text) + ": это не число.";
+  return RussianText(ParameterSaid(field, text, error, format));
+}
+
+Message LegendMarkSaid(const std::string& text, NumberError error, const std::string& keptValue,
+                       const NumberFormat& format) {
+  return CoreMessageOf(
+      GS_TRANSLATE_NOOP("CoreMessages", "%1; в расчёте остаётся %2"),
+      {MessagePartOf(LegendProblem(text, error, format)), VerbatimPart(keptValue)});
 }
 
 std::string LegendMark(const std::string& text, NumberError error, const std::string& keptValue,
                        const NumberFormat& format) {
-  return LegendProblem(text, error, format) + "; в расчёте остаётся " + keptValue;
+  return RussianText(LegendMarkSaid(text, error, keptValue, format));
+}
+
+Message LegendRefusalSaid(LegendColumn column, int row, const std::string& text, NumberError error,
+                          const NumberFormat& format, int othersMarked) {
+  MessagePart field =
+      MessagePartOf(column == LegendColumn::kLevel
+                        ? CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Уровень"))
+                        : CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Полуширина")));
+  MessagePart problem = MessagePartOf(LegendProblem(text, error, format));
+  if (othersMarked > 0) {
+    return CoreMessageOf(
+        GS_TRANSLATE_NOOP("CoreMessages",
+                          "Тонирование не выполнено.\n%1 изолинии в строке %2 легенды: %3. Полей с "
+                          "ошибкой ещё: %4.\n%5"),
+        {std::move(field), VerbatimPart(std::to_string(row + 1)), std::move(problem),
+         VerbatimPart(std::to_string(othersMarked)),
+         MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP(
+             "CoreMessages",
+             "Исправьте поля, отмеченные красным, и нажмите «Тонировать» снова.")))});
+  }
+  return CoreMessageOf(
+      GS_TRANSLATE_NOOP("CoreMessages",
+                        "Тонирование не выполнено.\n%1 изолинии в строке %2 легенды: %3.\n%4"),
+      {std::move(field), VerbatimPart(std::to_string(row + 1)), std::move(problem),
+       MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP(
+           "CoreMessages", "Исправьте это поле и нажмите «Тонировать» снова.")))});
 }
 
 std::string LegendRefusal(LegendColumn column, int row, const std::string& text, NumberError error,
                           const NumberFormat& format, int othersMarked) {
-  const char* field = column == LegendColumn::kLevel ? "Уровень" : "Полуширина";
-  const std::string others =
-      othersMarked > 0 ? " Полей с ошибкой ещё: " + std::to_string(othersMarked) + "." : "";
-  const char* fix = othersMarked > 0
-                        ? "Исправьте поля, отмеченные красным, и нажмите «Тонировать» снова."
-                        : "Исправьте это поле и нажмите «Тонировать» снова.";
-  return std::string("Тонирование не выполнено.\n") + field + " изолинии в строке " +
-         std::to_string(row + 1) + " легенды: " + LegendProblem(text, error, format) + "." +
-         others + "\n" + fix;
+  return RussianText(LegendRefusalSaid(column, row, text, error, format, othersMarked));
 }

@@ -6,30 +6,41 @@
 
 namespace {
 
-// A name or token quoted, cut short: a message never grows with the formula.
-std::string Quoted(const std::string& text) { return "«" + ShortenedText(text) + "»"; }
+// A name or token quoted (the template holds the quotation marks), cut short: a message never
+// grows with the formula.
+MessagePart Quoted(const std::string& text) { return VerbatimPart(ShortenedText(text)); }
 
-constexpr const char* kKnownNames =
-    "Формула знает i, e, g (углы в радианах), ci, ce, cg (их косинусы), pi, свои параметры и "
-    "функции sin, cos, tan, asin, acos, atan, sqrt, exp, ln, log10, abs, min, max; степень — ^.";
+MessagePart KnownNames() {
+  return MessagePartOf(CoreMessageOf(GS_TRANSLATE_NOOP(
+      "CoreMessages",
+      "Формула знает i, e, g (углы в радианах), ci, ce, cg (их косинусы), pi, свои параметры и "
+      "функции sin, cos, tan, asin, acos, atan, sqrt, exp, ln, log10, abs, min, max; степень — "
+      "^.")));
+}
 
-std::string SyntaxProblem(const FormulaError& error) {
+Message SyntaxProblem(const FormulaError& error) {
   switch (error.detail) {
     case FormulaSyntaxDetail::kUnclosedParenthesis:
-      return "не закрыта скобка";
+      return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "не закрыта скобка"));
     case FormulaSyntaxDetail::kUnexpectedParenthesis:
-      return "лишняя или пустая скобка";
+      return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "лишняя или пустая скобка"));
     case FormulaSyntaxDetail::kUnexpectedEnd:
-      return "выражение оборвано: после знака действия нет слагаемого или множителя";
+      return CoreMessageOf(GS_TRANSLATE_NOOP(
+          "CoreMessages", "выражение оборвано: после знака действия нет слагаемого или множителя"));
     case FormulaSyntaxDetail::kArgumentCount:
-      return "у функции " + Quoted(error.name) + " не то число аргументов";
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP("CoreMessages", "у функции «%1» не то число аргументов"),
+          {Quoted(error.name)});
     case FormulaSyntaxDetail::kSecondResult:
-      return "запятая вне скобок функции: формула даёт одно значение";
+      return CoreMessageOf(GS_TRANSLATE_NOOP(
+          "CoreMessages", "запятая вне скобок функции: формула даёт одно значение"));
     case FormulaSyntaxDetail::kOther:
       break;
   }
-  return "неожиданный знак или имя " + Quoted(error.name) +
-         "; проверьте знаки действий, скобки и запятые между аргументами функций";
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages",
+                                         "неожиданный знак или имя «%1»; проверьте знаки действий, "
+                                         "скобки и запятые между аргументами функций"),
+                       {Quoted(error.name)});
 }
 
 }  // namespace
@@ -60,31 +71,54 @@ std::string LawParameterCaption(int32_t reflectanceKind, int index) {
   return law->parameters[static_cast<size_t>(index)].caption;
 }
 
-std::string FormulaErrorMessage(const FormulaError& error) {
-  const std::string at = "в позиции " + std::to_string(error.position);
+Message FormulaErrorSaid(const FormulaError& error) {
+  const MessagePart at = VerbatimPart(std::to_string(error.position));
   switch (error.kind) {
     case FormulaErrorKind::kEmpty:
-      return std::string("Формула пуста: введите выражение. ") + kKnownNames;
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP("CoreMessages", "Формула пуста: введите выражение. %1"),
+          {KnownNames()});
     case FormulaErrorKind::kTooLong:
-      return "Формула слишком длинная: её длина " + std::to_string(error.length) +
-             ", а допустимо не больше " + std::to_string(kMaxFormulaLength) + " знаков.";
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP(
+              "CoreMessages",
+              "Формула слишком длинная: её длина %1, а допустимо не больше %2 знаков."),
+          {VerbatimPart(std::to_string(error.length)),
+           VerbatimPart(std::to_string(kMaxFormulaLength))});
     case FormulaErrorKind::kUnknownName:
-      return "Формула не прочитана: " + at + " неизвестное имя " + Quoted(error.name) + ". " +
-             kKnownNames;
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP("CoreMessages",
+                            "Формула не прочитана: в позиции %1 неизвестное имя «%2». %3"),
+          {at, Quoted(error.name), KnownNames()});
     case FormulaErrorKind::kSyntax:
-      return "Формула не прочитана: " + at + " " + SyntaxProblem(error) + ".";
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP("CoreMessages", "Формула не прочитана: в позиции %1 %2."),
+          {at, MessagePartOf(SyntaxProblem(error))});
     case FormulaErrorKind::kBadParameterName:
-      return "Имя параметра " + Quoted(error.name) +
-             " не годится: оно начинается с латинской буквы, состоит из латинских букв, цифр "
-             "и знаков подчёркивания и не длиннее " +
-             std::to_string(kMaxParameterNameLength) + " знаков.";
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP("CoreMessages",
+                            "Имя параметра «%1» не годится: оно начинается с латинской буквы, "
+                            "состоит из латинских букв, цифр и знаков подчёркивания и не длиннее "
+                            "%2 знаков."),
+          {Quoted(error.name), VerbatimPart(std::to_string(kMaxParameterNameLength))});
     case FormulaErrorKind::kReservedName:
-      return "Имя параметра " + Quoted(error.name) +
-             " уже занято переменной, постоянной или функцией формулы.";
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP(
+              "CoreMessages",
+              "Имя параметра «%1» уже занято переменной, постоянной или функцией формулы."),
+          {Quoted(error.name)});
     case FormulaErrorKind::kDuplicateParameter:
-      return "Параметр " + Quoted(error.name) + " назван дважды.";
+      return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Параметр «%1» назван дважды."),
+                           {Quoted(error.name)});
     case FormulaErrorKind::kTooManyParameters:
-      return "У формулы не больше четырёх параметров: лишний — " + Quoted(error.name) + ".";
+      return CoreMessageOf(
+          GS_TRANSLATE_NOOP("CoreMessages",
+                            "У формулы не больше четырёх параметров: лишний — «%1»."),
+          {Quoted(error.name)});
   }
-  return "Формула не прочитана.";
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Формула не прочитана."));
+}
+
+std::string FormulaErrorMessage(const FormulaError& error) {
+  return RussianText(FormulaErrorSaid(error));
 }

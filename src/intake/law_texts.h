@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/message.h"
 #include "photometry/custom_formula.h"
 
 // «Миннарт», «Ломмель — Зелигер», ..., «Своя формула»; empty for a kind that is not an
@@ -23,5 +24,6 @@ std::string LawParameterCaption(int32_t reflectanceKind, int index);
 
 // Why a formula or one of its parameter names was refused, with the position (counted in
 // characters from 1) and the name the formula did not know: «Формула не прочитана: в позиции 9
-// неизвестное имя «x». …».
+// неизвестное имя «x». …»; as a message, and as its Russian text.
+Message FormulaErrorSaid(const FormulaError& error);
 std::string FormulaErrorMessage(const FormulaError& error);

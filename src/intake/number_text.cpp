@@ -177,10 +177,16 @@ bool IsBlankText(std::string_view text) {
   return text.find_first_not_of(kBlanks) == std::string_view::npos;
 }
 
+Message DecimalSeparatorSaid(const NumberFormat& format) {
+  if (format.decimalPoint == ".") return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "точкой"));
+  if (format.decimalPoint == ",")
+    return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "запятой"));
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "знаком «%1»"),
+                       {VerbatimPart(format.decimalPoint)});
+}
+
 std::string DecimalSeparatorInstrumental(const NumberFormat& format) {
-  if (format.decimalPoint == ".") return "точкой";
-  if (format.decimalPoint == ",") return "запятой";
-  return "знаком «" + format.decimalPoint + "»";
+  return RussianText(DecimalSeparatorSaid(format));
 }
 
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/message.h"
+
 struct NumberFormat {
   std::string decimalPoint = ".";  // UTF-8, as the locale gives it
   std::string groupSeparator = ",";
@@ -40,7 +42,8 @@ struct NumberReading {
 bool IsBlankText(std::string_view text);
 
 // How a message names the format's decimal separator: "точкой", "запятой" or "знаком «…»", to
-// follow "дробную часть отделяйте ".
+// follow "дробную часть отделяйте "; as a message, and as its Russian text.
+Message DecimalSeparatorSaid(const NumberFormat& format);
 std::string DecimalSeparatorInstrumental(const NumberFormat& format);
 
 NumberReading<float> ReadFloat(std::string_view text, const NumberFormat& format);

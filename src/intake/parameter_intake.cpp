@@ -1,5 +1,7 @@
 #include "intake/parameter_intake.h"
 
+#include <utility>
+
 #include "intake/input_messages.h"
 #include "model/angles.h"
 #include "photometry/light_source.h"
@@ -15,7 +17,9 @@ constexpr double kRightAngleDegrees = 90.0;
 
 InputError MakeInputError(ShadeField field, const std::string& text, NumberError error,
                           const NumberFormat& format) {
-  return InputError{field, text, error, ParameterMessage(field, text, error, format)};
+  Message said = ParameterSaid(field, text, error, format);
+  std::string message = RussianText(said);
+  return InputError{field, text, error, std::move(message), std::move(said)};
 }
 
 // The values of one intake, held apart from the RenderState until every text has read.

@@ -11,6 +11,7 @@
 
 #include "intake/input_messages.h"
 #include "intake/number_text.h"
+#include "model/message.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
 
@@ -36,6 +37,7 @@ struct InputError {
   std::string text;     // what the box holds
   NumberError reason;   // kOverflow also where the angle in radians is beyond a 32-bit float
   std::string message;  // Russian, names the box and what it holds
+  Message said = {};    // the same message, for the language in use
 };
 
 // What the steps after the pass need from the texts, beside the RenderState.

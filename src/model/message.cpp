@@ -8,6 +8,14 @@ MessagePart MessagePartOf(Message message) {
   return MessagePart{{}, std::make_shared<const Message>(std::move(message))};
 }
 
+Message CoreMessageOf(const char* source, std::vector<MessagePart> parts) {
+  return Message{kCoreMessagesContext, source, std::move(parts), -1};
+}
+
+Message CountedCoreMessage(const char* source, int count) {
+  return Message{kCoreMessagesContext, source, {}, count};
+}
+
 std::string RussianText(const Message& message) {
   const std::string source = message.source;
   std::string filled;

@@ -34,10 +34,19 @@ struct Message {
   int count = -1;  // the n of %n; -1 for a template without it
 };
 
+// The context every template of the core is marked in.
+inline constexpr const char* kCoreMessagesContext = "CoreMessages";
+
 // A part shown as it stands.
 MessagePart VerbatimPart(std::string text);
 // A part that is a message of its own.
 MessagePart MessagePartOf(Message message);
+
+// A core message: `source` marked with GS_TRANSLATE_NOOP("CoreMessages", ...) where it is written.
+Message CoreMessageOf(const char* source, std::vector<MessagePart> parts = {});
+// A core message with a counted word, `source` marked with GS_TRANSLATE_N_NOOP: the caller picks
+// the Russian form that `count` takes, the translation gets the count.
+Message CountedCoreMessage(const char* source, int count);
 
 // The message in Russian: its template with each %k replaced by part k (nested messages in
 // Russian too) and %n by the count, in one pass, so that a part holding "%2" is not filled again.

@@ -11,19 +11,27 @@
 
 namespace {
 
-const QString kNotRegularReason =
-    QStringLiteral("это не обычный файл (папка, канал или устройство)");
+Message NotRegularReason() {
+  return PhotoReason(
+      GS_TRANSLATE_NOOP("CoreMessages", "это не обычный файл (папка, канал или устройство)"));
+}
 
-QString TooLargeReason() {
-  return QStringLiteral("файл больше %1 МБ, это не список набора снимков")
-      .arg(kMaxListFileBytes >> 20);
+Message MissingReason() {
+  return PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "файла нет в папке набора"));
+}
+
+Message TooLargeReason() {
+  return PhotoReason(
+      GS_TRANSLATE_NOOP("CoreMessages", "файл больше %1 МБ, это не список набора снимков"),
+      {VerbatimPart(std::to_string(kMaxListFileBytes >> 20))});
 }
 
 // A line is quoted in a message up to this many characters.
 constexpr int kQuotedLineLength = 60;
 
-QString Quoted(const QString& text) {
-  return QStringLiteral("«%1»").arg(
+// The line as a message quotes it (the template holds the quotation marks).
+MessagePart Quoted(const QString& text) {
+  return PhotoText(
       text.size() > kQuotedLineLength ? text.left(kQuotedLineLength) + QStringLiteral("…") : text);
 }
 
@@ -48,18 +56,23 @@ struct NumberRow {
 };
 
 // The rows of a list that holds one line an image, each three numbers; or the message.
-std::variant<std::vector<NumberRow>, std::string> NumberRows(const QDir& folder,
-                                                             const QString& name,
-                                                             size_t imageCount) {
+std::variant<std::vector<NumberRow>, Message> NumberRows(const QDir& folder, const QString& name,
+                                                         size_t imageCount) {
   auto read = ReadListFile(folder, name);
-  if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
+  if (auto* message = std::get_if<Message>(&read)) return std::move(*message);
   const std::vector<ListLine>& lines = std::get<std::vector<ListLine>>(read);
   if (lines.size() != imageCount) {
     return PhotoSetMessage(
-        name, CountedWord(static_cast<int64_t>(lines.size()), "строка", "строки", "строк") +
-                  QStringLiteral(" для ") +
-                  CountedWord(static_cast<int64_t>(imageCount), "снимка", "снимков", "снимков") +
-                  QStringLiteral(" из ") + kNamesFile);
+        name, PhotoReason(
+                  GS_TRANSLATE_NOOP("CoreMessages", "%1 для %2 из filenames.txt"),
+                  {MessagePartOf(CountedWord(static_cast<int64_t>(lines.size()),
+                                             GS_TRANSLATE_N_NOOP("CoreMessages", "%n строка"),
+                                             GS_TRANSLATE_N_NOOP("CoreMessages", "%n строки"),
+                                             GS_TRANSLATE_N_NOOP("CoreMessages", "%n строк"))),
+                   MessagePartOf(CountedWord(static_cast<int64_t>(imageCount),
+                                             GS_TRANSLATE_N_NOOP("CoreMessages", "%n снимка"),
+                                             GS_TRANSLATE_N_NOOP("CoreMessages", "%n снимков"),
+                                             GS_TRANSLATE_N_NOOP("CoreMessages", "%n снимков")))}));
   }
   std::vector<NumberRow> rows;
   for (const ListLine& line : lines) {
@@ -67,8 +80,10 @@ std::variant<std::vector<NumberRow>, std::string> NumberRows(const QDir& folder,
     if (!numbers) {
       return PhotoSetLineMessage(
           name, line.number,
-          QStringLiteral("нужны три конечных числа через пробел, с точкой в дробной части, а не ") +
-              Quoted(line.text));
+          PhotoReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                        "нужны три конечных числа через пробел, с точкой в дробной "
+                                        "части, а не «%1»"),
+                      {Quoted(line.text)}));
     }
     rows.push_back({line.number, *numbers});
   }
@@ -77,25 +92,28 @@ std::variant<std::vector<NumberRow>, std::string> NumberRows(const QDir& folder,
 
 }  // namespace
 
-std::variant<std::vector<ListLine>, std::string> ReadListFile(const QDir& folder,
-                                                              const QString& name) {
+std::variant<std::vector<ListLine>, Message> ReadListFile(const QDir& folder, const QString& name) {
   const QFileInfo info(folder.filePath(name));
-  if (!info.exists()) return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
-  if (!info.isFile()) return PhotoSetMessage(name, kNotRegularReason);
+  if (!info.exists()) return PhotoSetMessage(name, MissingReason());
+  if (!info.isFile()) return PhotoSetMessage(name, NotRegularReason());
   if (info.size() > kMaxListFileBytes) return PhotoSetMessage(name, TooLargeReason());
   // The size a file reports is only a first check: /proc files report 0 and give gigabytes.
   std::variant<QByteArray, FileProblem> read = ReadRegularFile(info.filePath(), kMaxListFileBytes);
   if (const auto* problem = std::get_if<FileProblem>(&read)) {
     switch (problem->refusal) {
       case FileRefusal::kMissing:
-        return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
+        return PhotoSetMessage(name, MissingReason());
       case FileRefusal::kNotRegular:
-        return PhotoSetMessage(name, kNotRegularReason);
+        return PhotoSetMessage(name, NotRegularReason());
       case FileRefusal::kUnreadable:
         return PhotoSetMessage(
-            name, QStringLiteral("файл не открывается для чтения (%1)").arg(problem->words));
+            name,
+            PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не открывается для чтения (%1)"),
+                        {PhotoText(problem->words)}));
       case FileRefusal::kReadFailed:
-        return PhotoSetMessage(name, QStringLiteral("файл не читается (%1)").arg(problem->words));
+        return PhotoSetMessage(
+            name, PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не читается (%1)"),
+                              {PhotoText(problem->words)}));
       case FileRefusal::kTooLarge:
         return PhotoSetMessage(name, TooLargeReason());
     }
@@ -112,22 +130,24 @@ std::variant<std::vector<ListLine>, std::string> ReadListFile(const QDir& folder
   return lines;
 }
 
-std::variant<std::vector<LightAim>, std::string> ReadLightDirections(const QDir& folder,
-                                                                     size_t imageCount) {
+std::variant<std::vector<LightAim>, Message> ReadLightDirections(const QDir& folder,
+                                                                 size_t imageCount) {
   auto rows = NumberRows(folder, kDirectionsFile, imageCount);
-  if (auto* message = std::get_if<std::string>(&rows)) return std::move(*message);
+  if (auto* message = std::get_if<Message>(&rows)) return std::move(*message);
   std::vector<LightAim> aims;
   for (const NumberRow& row : std::get<std::vector<NumberRow>>(rows)) {
     const auto [x, y, z] = row.values;
     if (x == 0.0 && y == 0.0 && z == 0.0) {
-      return PhotoSetLineMessage(kDirectionsFile, row.number,
-                                 QStringLiteral("нулевой вектор не задаёт направления"));
+      return PhotoSetLineMessage(
+          kDirectionsFile, row.number,
+          PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "нулевой вектор не задаёт направления")));
     }
     if (z <= 0.0) {
       return PhotoSetLineMessage(
           kDirectionsFile, row.number,
-          QStringLiteral("источник не со стороны камеры (z ≤ 0), его свет не падает на то, что "
-                         "видит камера"));
+          PhotoReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                        "источник не со стороны камеры (z ≤ 0), его свет не падает "
+                                        "на то, что видит камера")));
     }
     // AimOf takes any length: the direction is normalised in passing.
     aims.push_back(AimOf({x, y, z}));
@@ -135,19 +155,21 @@ std::variant<std::vector<LightAim>, std::string> ReadLightDirections(const QDir&
   return aims;
 }
 
-std::variant<std::vector<ChannelIntensity>, std::string> ReadLightIntensities(const QDir& folder,
-                                                                              size_t imageCount) {
+std::variant<std::vector<ChannelIntensity>, Message> ReadLightIntensities(const QDir& folder,
+                                                                          size_t imageCount) {
   if (!QFileInfo::exists(folder.filePath(kIntensitiesFile))) {
     return std::vector<ChannelIntensity>(imageCount, {1.0, 1.0, 1.0});
   }
   auto rows = NumberRows(folder, kIntensitiesFile, imageCount);
-  if (auto* message = std::get_if<std::string>(&rows)) return std::move(*message);
+  if (auto* message = std::get_if<Message>(&rows)) return std::move(*message);
   std::vector<ChannelIntensity> intensities;
   for (const NumberRow& row : std::get<std::vector<NumberRow>>(rows)) {
     for (const double channel : row.values) {
       if (!(channel > 0.0)) {
-        return PhotoSetLineMessage(kIntensitiesFile, row.number,
-                                   QStringLiteral("яркость источника должна быть больше нуля"));
+        return PhotoSetLineMessage(
+            kIntensitiesFile, row.number,
+            PhotoReason(
+                GS_TRANSLATE_NOOP("CoreMessages", "яркость источника должна быть больше нуля")));
       }
     }
     intensities.push_back(row.values);

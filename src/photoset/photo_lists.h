@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gradient/light_sources.h"
+#include "model/message.h"
 
 inline const QString kNamesFile = QStringLiteral("filenames.txt");
 inline const QString kDirectionsFile = QStringLiteral("light_directions.txt");
@@ -24,15 +25,14 @@ struct ListLine {
 };
 
 // The lines of list `name` in `folder`, or the message of one that is missing or does not read.
-std::variant<std::vector<ListLine>, std::string> ReadListFile(const QDir& folder,
-                                                              const QString& name);
+std::variant<std::vector<ListLine>, Message> ReadListFile(const QDir& folder, const QString& name);
 
 // One light an image from light_directions.txt: "x y z", finite, not all zero, z > 0, as aims.
-std::variant<std::vector<LightAim>, std::string> ReadLightDirections(const QDir& folder,
-                                                                     size_t imageCount);
+std::variant<std::vector<LightAim>, Message> ReadLightDirections(const QDir& folder,
+                                                                 size_t imageCount);
 
 // The r g b intensity of each image from light_intensities.txt, each finite and above 0; all 1
 // when the folder has no such list.
 using ChannelIntensity = std::array<double, 3>;
-std::variant<std::vector<ChannelIntensity>, std::string> ReadLightIntensities(const QDir& folder,
-                                                                              size_t imageCount);
+std::variant<std::vector<ChannelIntensity>, Message> ReadLightIntensities(const QDir& folder,
+                                                                          size_t imageCount);

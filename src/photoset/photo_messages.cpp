@@ -1,33 +1,41 @@
 #include "photoset/photo_messages.h"
 
+#include <utility>
+
 #include "intake/input_messages.h"
 
 namespace {
 
 // A name from filenames.txt can be as long as the list: quoted, it is cut as box texts are.
-QString ShortName(const QString& name) {
-  return QString::fromStdString(ShortenedText(name.toStdString()));
+MessagePart ShortName(const QString& name) {
+  return VerbatimPart(ShortenedText(name.toStdString()));
 }
 
 }  // namespace
 
-std::string PhotoSetMessage(const QString& name, const QString& reason) {
-  return QStringLiteral("«%1»: %2.").arg(ShortName(name), reason).toStdString();
+Message PhotoReason(const char* source, std::vector<MessagePart> parts) {
+  return CoreMessageOf(source, std::move(parts));
 }
 
-std::string PhotoFolderMessage(const QString& folder, const QString& reason) {
-  return QStringLiteral("«%1»: %2.").arg(folder, reason).toStdString();
+MessagePart PhotoText(const QString& text) { return VerbatimPart(text.toStdString()); }
+
+Message PhotoSetMessage(const QString& name, Message reason) {
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "«%1»: %2."),
+                       {ShortName(name), MessagePartOf(std::move(reason))});
 }
 
-std::string PhotoSetLineMessage(const QString& name, int lineNumber, const QString& reason) {
-  return QStringLiteral("«%1», строка %2: %3.")
-      .arg(ShortName(name))
-      .arg(lineNumber)
-      .arg(reason)
-      .toStdString();
+Message PhotoFolderMessage(const QString& folder, Message reason) {
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "«%1»: %2."),
+                       {PhotoText(folder), MessagePartOf(std::move(reason))});
 }
 
-QString CountedWord(int64_t count, const char* one, const char* few, const char* many) {
+Message PhotoSetLineMessage(const QString& name, int lineNumber, Message reason) {
+  return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "«%1», строка %2: %3."),
+                       {ShortName(name), VerbatimPart(std::to_string(lineNumber)),
+                        MessagePartOf(std::move(reason))});
+}
+
+Message CountedWord(int64_t count, const char* one, const char* few, const char* many) {
   const int64_t lastTwo = count % 100;
   const int64_t last = count % 10;
   const char* form = many;
@@ -35,7 +43,9 @@ QString CountedWord(int64_t count, const char* one, const char* few, const char*
     if (last == 1) form = one;
     if (last >= 2 && last <= 4) form = few;
   }
-  return QString::number(count) + QLatin1Char(' ') + QString::fromUtf8(form);
+  return CountedCoreMessage(form, static_cast<int>(count));
 }
 
-QString SizeText(int width, int height) { return QStringLiteral("%1 × %2").arg(width).arg(height); }
+MessagePart SizeText(int width, int height) {
+  return VerbatimPart(std::to_string(width) + " × " + std::to_string(height));
+}

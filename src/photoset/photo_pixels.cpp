@@ -14,27 +14,31 @@ constexpr double kFullScale16 = 65535.0;
 constexpr double kChannels = 3.0;
 
 // The message of an image file that cannot be opened; nothing when it is a regular file.
-std::optional<std::string> RefusedFile(const QString& name, const QString& path) {
+std::optional<Message> RefusedFile(const QString& name, const QString& path) {
   const std::optional<FileProblem> problem = CheckRegularFile(path);
   if (!problem) return std::nullopt;
   switch (problem->refusal) {
     case FileRefusal::kMissing:
-      return PhotoSetMessage(name, QStringLiteral("файла нет в папке набора"));
+      return PhotoSetMessage(
+          name, PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "файла нет в папке набора")));
     case FileRefusal::kNotRegular:
-      return PhotoSetMessage(name,
-                             QStringLiteral("это не обычный файл (папка, канал или устройство)"));
+      return PhotoSetMessage(
+          name, PhotoReason(GS_TRANSLATE_NOOP(
+                    "CoreMessages", "это не обычный файл (папка, канал или устройство)")));
     case FileRefusal::kUnreadable:
     case FileRefusal::kReadFailed:
     case FileRefusal::kTooLarge:
       break;
   }
-  return PhotoSetMessage(name,
-                         QStringLiteral("файл не открывается для чтения (%1)").arg(problem->words));
+  return PhotoSetMessage(
+      name, PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не открывается для чтения (%1)"),
+                        {PhotoText(problem->words)}));
 }
 
-std::string NotAnImage(const QString& name, const QImageReader& reader) {
+Message NotAnImage(const QString& name, const QImageReader& reader) {
   return PhotoSetMessage(
-      name, QStringLiteral("файл не читается как изображение (%1)").arg(reader.errorString()));
+      name, PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не читается как изображение (%1)"),
+                        {PhotoText(reader.errorString())}));
 }
 
 // A grey cell's value over the three intensities: a grey value v is v / r, v / g, v / b in its
@@ -51,9 +55,9 @@ double ColourMean(double red, double green, double blue, double fullScale,
 
 }  // namespace
 
-std::variant<QSize, std::string> PhotoSize(const QDir& folder, const QString& name) {
+std::variant<QSize, Message> PhotoSize(const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
-  if (std::optional<std::string> refused = RefusedFile(name, path)) return *std::move(refused);
+  if (std::optional<Message> refused = RefusedFile(name, path)) return *std::move(refused);
   AllowImagesUpToTheSampleCap();
   QImageReader reader(path);
   if (!reader.canRead()) return NotAnImage(name, reader);
@@ -66,9 +70,9 @@ std::variant<QSize, std::string> PhotoSize(const QDir& folder, const QString& na
   return size;
 }
 
-std::variant<QImage, std::string> DecodePhoto(const QDir& folder, const QString& name) {
+std::variant<QImage, Message> DecodePhoto(const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
-  if (std::optional<std::string> refused = RefusedFile(name, path)) return *std::move(refused);
+  if (std::optional<Message> refused = RefusedFile(name, path)) return *std::move(refused);
   AllowImagesUpToTheSampleCap();
   QImageReader reader(path);
   QImage image = reader.read();

@@ -10,14 +10,15 @@
 #include <variant>
 #include <vector>
 
+#include "model/message.h"
 #include "photoset/photo_lists.h"
 
 // The size of image `name` in `folder` from its header, without decoding its pixels (decoded when
 // the format gives no size beforehand); the message when it is missing or no reader knows it.
-std::variant<QSize, std::string> PhotoSize(const QDir& folder, const QString& name);
+std::variant<QSize, Message> PhotoSize(const QDir& folder, const QString& name);
 
 // The decoded image, or the message of one that does not decode (a damaged or cut file).
-std::variant<QImage, std::string> DecodePhoto(const QDir& folder, const QString& name);
+std::variant<QImage, Message> DecodePhoto(const QDir& folder, const QString& name);
 
 // The image's cells as grey intensities, row 0 the top row: each channel over the format's full
 // scale (255, or 65535 for 16 bits a channel) and over its intensity, then the mean of the three.

@@ -11,7 +11,7 @@
 //   QImageReader, every channel over the format's full scale and its intensity, grey = the mean
 //   of the channels -> the mask's NaN -> RecoveryImages (row 0 the top row, spacing 1)
 //
-// Every failure is one Russian message naming the file (as filenames.txt names it, or the folder
+// Every failure is one message naming the file (as filenames.txt names it, or the folder
 // as given) and the reason; no images come back then.
 
 #include <QString>
@@ -19,6 +19,7 @@
 #include <string>
 #include <variant>
 
+#include "model/message.h"
 #include "recovery/recovery_images.h"
 
 // Images are held as 64-bit samples, one a cell and image: 64 million of them are 512 MB. A set
@@ -27,4 +28,7 @@ inline constexpr int64_t kMaxPhotoSetSamples = 64'000'000;
 // A list longer than this is not a list of images; refused before it is read.
 inline constexpr int64_t kMaxListFileBytes = 16 << 20;
 
+// The images, or the message (model/message.h) that says why the folder does not read; and the
+// same with the message's Russian text.
+std::variant<RecoveryImages, Message> ReadPhotoSetSaid(const QString& folder);
 std::variant<RecoveryImages, std::string> ReadPhotoSet(const QString& folder);

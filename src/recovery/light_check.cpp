@@ -2,13 +2,32 @@
 
 #include <Eigen/Dense>
 #include <cmath>
+#include <utility>
+
+namespace {
+
+LightsError Refused(LightsFault fault, Message said, Message reason) {
+  std::string message = RussianText(said);
+  return LightsError{fault, std::move(message), std::move(said), std::move(reason)};
+}
+
+}  // namespace
 
 std::optional<LightsError> CheckLights(const std::vector<LightAim>& sources) {
   const size_t count = sources.size();
   if (count < 3) {
-    return LightsError{LightsFault::kTooFew,
-                       "Для фотометрического стерео нужно не меньше трёх источников, задано " +
-                           std::to_string(count) + "."};
+    const MessagePart given = VerbatimPart(std::to_string(count));
+    return Refused(
+        LightsFault::kTooFew,
+        CoreMessageOf(
+            GS_TRANSLATE_NOOP(
+                "CoreMessages",
+                "Для фотометрического стерео нужно не меньше трёх источников, задано %1."),
+            {given}),
+        CoreMessageOf(GS_TRANSLATE_NOOP(
+                          "CoreMessages",
+                          "для фотометрического стерео нужно не меньше трёх источников, задано %1"),
+                      {given}));
   }
   Eigen::MatrixX3d lights(static_cast<Eigen::Index>(count), 3);
   for (size_t k = 0; k < count; ++k) {
@@ -21,10 +40,19 @@ std::optional<LightsError> CheckLights(const std::vector<LightAim>& sources) {
       const Eigen::Vector3d first = lights.row(static_cast<Eigen::Index>(a));
       const Eigen::Vector3d second = lights.row(static_cast<Eigen::Index>(b));
       if (first.dot(second) > 0.0 && first.cross(second).norm() < std::sin(kCoincidentAngle)) {
-        return LightsError{LightsFault::kCoincident,
-                           "Источники " + std::to_string(a + 1) + " и " + std::to_string(b + 1) +
-                               " светят с одного направления: задайте им разные наклоны или "
-                               "азимуты."};
+        const std::vector<MessagePart> pair = {VerbatimPart(std::to_string(a + 1)),
+                                               VerbatimPart(std::to_string(b + 1))};
+        return Refused(LightsFault::kCoincident,
+                       CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages",
+                                                       "Источники %1 и %2 светят с одного "
+                                                       "направления: задайте им разные наклоны "
+                                                       "или азимуты."),
+                                     pair),
+                       CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages",
+                                                       "источники %1 и %2 светят с одного "
+                                                       "направления: задайте им разные наклоны "
+                                                       "или азимуты"),
+                                     pair));
       }
     }
   }
@@ -33,9 +61,17 @@ std::optional<LightsError> CheckLights(const std::vector<LightAim>& sources) {
   const Eigen::Vector3d eigen =
       Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d>(normal).eigenvalues();
   if (!(std::sqrt(std::max(0.0, eigen(0))) >= kCoplanarRatio * std::sqrt(eigen(2)))) {
-    return LightsError{LightsFault::kCoplanar,
-                       "Направления источников лежат в одной плоскости: по их снимкам нормаль "
-                       "не определить. Разведите источники по наклону и азимуту."};
+    return Refused(LightsFault::kCoplanar,
+                   CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages",
+                                                   "Направления источников лежат в одной "
+                                                   "плоскости: по их снимкам нормаль не "
+                                                   "определить. Разведите источники по наклону и "
+                                                   "азимуту.")),
+                   CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages",
+                                                   "направления источников лежат в одной "
+                                                   "плоскости: по их снимкам нормаль не "
+                                                   "определить. Разведите источники по наклону и "
+                                                   "азимуту")));
   }
   return std::nullopt;
 }

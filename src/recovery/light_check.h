@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gradient/light_sources.h"
+#include "model/message.h"
 
 enum class LightsFault {
   kTooFew,      // fewer than three sources
@@ -19,7 +20,11 @@ enum class LightsFault {
 
 struct LightsError {
   LightsFault fault = LightsFault::kTooFew;
-  std::string message;  // Russian, for the window
+  std::string message;  // Russian
+  Message said = {};    // the same message, for the language in use
+  // The same fault as the reason of a longer message: lower case, without the final stop (a photo
+  // folder's list of directions); empty for kTooLarge.
+  Message reason = {};
 };
 
 // Two directions closer than this angle (radians) are one source: a full turn of tilt, with the

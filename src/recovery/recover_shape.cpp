@@ -67,9 +67,10 @@ std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& ima
                                                        const RenderState& law,
                                                        RecoveryMethod method,
                                                        Integrator integrator) {
-  if (std::optional<std::string> refusal =
-          RecoveryMemoryRefusal(method, integrator, images.width, images.height)) {
-    return LightsError{LightsFault::kTooLarge, *std::move(refusal)};
+  if (std::optional<Message> refusal =
+          RecoveryMemoryRefusalSaid(method, integrator, images.width, images.height)) {
+    std::string message = RussianText(*refusal);
+    return LightsError{LightsFault::kTooLarge, std::move(message), *std::move(refusal), {}};
   }
   RecoveredShape shape;
   if (IsStereo(method)) {
@@ -82,7 +83,10 @@ std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& ima
     return shape;
   }
   if (images.intensity.empty() || images.sources.empty()) {
-    return LightsError{LightsFault::kTooFew, "Нет снимка для восстановления."};
+    Message said =
+        CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "Нет снимка для восстановления."));
+    std::string message = RussianText(said);
+    return LightsError{LightsFault::kTooFew, std::move(message), std::move(said), {}};
   }
   SfsResult result;
   if (method == RecoveryMethod::kHorn) {

@@ -16,27 +16,27 @@ constexpr int64_t kMegabyte = 1 << 20;
 const char* MethodName(RecoveryMethod method) {
   switch (method) {
     case RecoveryMethod::kWoodhamStereo:
-      return "Фотометрическое стерео (Вудхэм)";
+      return GS_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео (Вудхэм)");
     case RecoveryMethod::kLawStereo:
-      return "Фотометрическое стерео по закону";
+      return GS_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео по закону");
     case RecoveryMethod::kTsaiShah:
-      return "Форма по затенению (Тсай и Шах)";
+      return GS_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Тсай и Шах)");
     case RecoveryMethod::kHorn:
       break;
   }
-  return "Форма по затенению (Хорн)";
+  return GS_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Хорн)");
 }
 
 const char* IntegratorName(Integrator integrator) {
   switch (integrator) {
     case Integrator::kFrankotChellappa:
-      return "Франкот и Челлаппа (Фурье)";
+      return GS_TRANSLATE_NOOP("CoreMessages", "Франкот и Челлаппа (Фурье)");
     case Integrator::kOnMask:
-      return "Пуассон на маске";
+      return GS_TRANSLATE_NOOP("CoreMessages", "Пуассон на маске");
     case Integrator::kDctPoisson:
       break;
   }
-  return "Пуассон, косинусное преобразование";
+  return GS_TRANSLATE_NOOP("CoreMessages", "Пуассон, косинусное преобразование");
 }
 
 }  // namespace
@@ -59,16 +59,36 @@ int64_t RecoveryBytes(RecoveryMethod method, Integrator integrator, int width, i
   return static_cast<int64_t>(cells * perCell);
 }
 
-std::optional<std::string> RecoveryMemoryRefusal(RecoveryMethod method, Integrator integrator,
+std::optional<Message> RecoveryMemoryRefusalSaid(RecoveryMethod method, Integrator integrator,
                                                  int width, int height) {
   const int64_t bytes = RecoveryBytes(method, integrator, width, height);
   if (bytes <= kMaxRecoveryBytes) return std::nullopt;
   // The method and the integrator each quoted alone, as the window's lists name them.
-  std::string message = "Восстановление способом «" + std::string(MethodName(method)) + "»";
-  if (IsStereo(method))
-    message += " с интегрированием «" + std::string(IntegratorName(integrator)) + "»";
-  return message + " на сетке " + std::to_string(width) + " × " + std::to_string(height) +
-         " заняло бы около " + std::to_string(bytes / kMegabyte) + " МБ памяти, больше предела в " +
-         std::to_string(kMaxRecoveryBytes / kMegabyte) +
-         " МБ; уменьшите сетку или выберите другой способ.";
+  const MessagePart methodName = MessagePartOf(CoreMessageOf(MethodName(method)));
+  const MessagePart grid[] = {VerbatimPart(std::to_string(width)),
+                              VerbatimPart(std::to_string(height)),
+                              VerbatimPart(std::to_string(bytes / kMegabyte)),
+                              VerbatimPart(std::to_string(kMaxRecoveryBytes / kMegabyte))};
+  if (IsStereo(method)) {
+    return CoreMessageOf(
+        GS_TRANSLATE_NOOP("CoreMessages",
+                          "Восстановление способом «%1» с интегрированием «%2» на сетке %3 × %4 "
+                          "заняло бы около %5 МБ памяти, больше предела в %6 МБ; уменьшите сетку "
+                          "или выберите другой способ."),
+        {methodName, MessagePartOf(CoreMessageOf(IntegratorName(integrator))), grid[0], grid[1],
+         grid[2], grid[3]});
+  }
+  return CoreMessageOf(
+      GS_TRANSLATE_NOOP("CoreMessages",
+                        "Восстановление способом «%1» на сетке %2 × %3 заняло бы около %4 МБ "
+                        "памяти, больше предела в %5 МБ; уменьшите сетку или выберите другой "
+                        "способ."),
+      {methodName, grid[0], grid[1], grid[2], grid[3]});
+}
+
+std::optional<std::string> RecoveryMemoryRefusal(RecoveryMethod method, Integrator integrator,
+                                                 int width, int height) {
+  const std::optional<Message> said = RecoveryMemoryRefusalSaid(method, integrator, width, height);
+  if (!said) return std::nullopt;
+  return RussianText(*said);
 }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "model/message.h"
 #include "recovery/recover_shape.h"
 
 inline constexpr int64_t kMaxRecoveryBytes = int64_t{4} << 30;
@@ -19,7 +20,9 @@ inline constexpr int64_t kMaxRecoveryBytes = int64_t{4} << 30;
 // The estimate for a width x height grid.
 int64_t RecoveryBytes(RecoveryMethod method, Integrator integrator, int width, int height);
 
-// The Russian message of a recovery beyond kMaxRecoveryBytes, naming the method (and for stereo
-// its integrator) and the grid; nothing when it fits.
+// The message of a recovery beyond kMaxRecoveryBytes, naming the method (and for stereo its
+// integrator) and the grid, and its Russian text; nothing when it fits.
+std::optional<Message> RecoveryMemoryRefusalSaid(RecoveryMethod method, Integrator integrator,
+                                                 int width, int height);
 std::optional<std::string> RecoveryMemoryRefusal(RecoveryMethod method, Integrator integrator,
                                                  int width, int height);

@@ -22,8 +22,9 @@ void ReadLawParameters(SetupSection& law, int32_t kind, LawSetup& setup) {
     const std::optional<int> index =
         entry != nullptr ? FindLawParameter(*entry, it.key().toStdString()) : std::nullopt;
     if (!index) {
-      section->Fail(it.key(), QStringLiteral("у функции «%1» нет такого параметра")
-                                  .arg(QString::fromStdString(FunctionName(kind))));
+      section->Fail(it.key(), SetupReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                                            "у функции «%1» нет такого параметра"),
+                                          {VerbatimPart(FunctionName(kind))}));
       return;
     }
     const LawParameterSpec& spec = entry->parameters[static_cast<size_t>(*index)];
@@ -43,7 +44,8 @@ void ReadFormula(SetupSection& law, FormulaSetup& formula) {
   for (qsizetype k = 0; k < parameters->size() && !section->Failed(); ++k) {
     const QString name = QStringLiteral("parameters[%1]").arg(k);
     if (!parameters->at(k).isObject()) {
-      section->Fail(name, QStringLiteral("ожидается объект {\"name\": …, \"value\": …}"));
+      section->Fail(name, SetupReason(GS_TRANSLATE_NOOP(
+                              "CoreMessages", "ожидается объект {\"name\": …, \"value\": …}")));
       return;
     }
     SetupSection parameter(parameters->at(k).toObject(), section->KeyName(name), law.Findings());
@@ -69,7 +71,8 @@ void ReadSphere(SetupSection& root, SphereSetup& sphere) {
     sphere.reflectanceKind = *kind;
   } else {
     section->Fail(QStringLiteral("function"),
-                  QStringLiteral("нет функции «%1»").arg(QString::fromStdString(function)));
+                  SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "нет функции «%1»"),
+                              {VerbatimPart(function)}));
   }
   section->Number("s", sphere.glossS);
   section->Number("n", sphere.glossN);
@@ -90,7 +93,9 @@ void ReadLaw(SetupSection& root, int32_t kind, LawSetup& law) {
   if (root.Failed()) return;
   const QString key = QStringLiteral("law.formula");
   if (law.formula.text.empty()) {
-    if (kind == kFormula) root.Fail(key, QStringLiteral("выбрана своя формула, а её текста нет"));
+    if (kind == kFormula)
+      root.Fail(key, SetupReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                                   "выбрана своя формула, а её текста нет")));
     return;
   }
   std::vector<std::string> names;
@@ -99,7 +104,7 @@ void ReadLaw(SetupSection& root, int32_t kind, LawSetup& law) {
   }
   const CompiledFormula compiled = CompileFormula(law.formula.text, names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {
-    root.Fail(key, QString::fromStdString(FormulaErrorMessage(*error)));
+    root.Fail(key, FormulaErrorSaid(*error));
     return;
   }
   // The chosen formula's parameters are the law's, as the window holds them.
@@ -115,9 +120,10 @@ void ReadPicture(SetupSection& root, PictureSetup& picture) {
   section->Bool("autoExposure", picture.autoExposure);
   section->Text("background", picture.background);
   if (!BackgroundNamed(picture.background)) {
-    section->Fail(QStringLiteral("background"),
-                  QStringLiteral("нет фона «%1»: white, black или grey")
-                      .arg(QString::fromStdString(picture.background)));
+    section->Fail(
+        QStringLiteral("background"),
+        SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "нет фона «%1»: white, black или grey"),
+                    {VerbatimPart(picture.background)}));
   }
   section->Bool("contourLines", picture.contourLines);
   section->Bool("outline", picture.outline);

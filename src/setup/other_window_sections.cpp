@@ -23,7 +23,8 @@ void ReadPath(SetupSection& section, const char* key, const QDir& folder, std::s
   if (!file.isFile() || !file.isReadable()) {
     section.Fail(
         QLatin1String(key),
-        QStringLiteral("файл «%1» не найден или не читается").arg(QDir::toNativeSeparators(full)));
+        SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "файл «%1» не найден или не читается"),
+                    {SetupText(QDir::toNativeSeparators(full))}));
     return;
   }
   path = full.toStdString();
@@ -37,12 +38,15 @@ void ReadMap(SetupSection& root, MapSetup& map) {
   if (const std::optional<QJsonArray> sources = section->Array("sources")) {
     if (sources->size() > kExtraSourceCount) {
       section->Fail(QStringLiteral("sources"),
-                    QStringLiteral("источников больше %1").arg(kExtraSourceCount));
+                    SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "источников больше %1"),
+                                {VerbatimPart(std::to_string(kExtraSourceCount))}));
     }
     for (qsizetype k = 0; k < sources->size() && !section->Failed(); ++k) {
       const QString name = QStringLiteral("sources[%1]").arg(k);
       if (!sources->at(k).isObject()) {
-        section->Fail(name, QStringLiteral("ожидается объект {\"used\", \"slant\", \"tilt\"}"));
+        section->Fail(name,
+                      SetupReason(GS_TRANSLATE_NOOP(
+                          "CoreMessages", "ожидается объект {\"used\", \"slant\", \"tilt\"}")));
         return;
       }
       SetupSection source(sources->at(k).toObject(), section->KeyName(name), root.Findings());
@@ -65,8 +69,10 @@ void ReadSurface(SetupSection& root, const QDir& folder, SurfaceSetup& surface) 
     section->Text("kind", surface.kind);
     kind = FindSurfaceKind(surface.kind);
     if (kind == nullptr) {
-      section->Fail(QStringLiteral("kind"), QStringLiteral("в каталоге нет поверхности «%1»")
-                                                .arg(QString::fromStdString(surface.kind)));
+      section->Fail(
+          QStringLiteral("kind"),
+          SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "в каталоге нет поверхности «%1»"),
+                      {VerbatimPart(surface.kind)}));
       return;
     }
     surface.parameters = StartValues(*kind);
@@ -80,8 +86,10 @@ void ReadSurface(SetupSection& root, const QDir& folder, SurfaceSetup& surface) 
           ++index;
         }
         if (index == kind->parameters.size()) {
-          values->Fail(it.key(), QStringLiteral("у поверхности «%1» нет такого параметра")
-                                     .arg(QString::fromStdString(surface.kind)));
+          values->Fail(it.key(),
+                       SetupReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                                     "у поверхности «%1» нет такого параметра"),
+                                   {VerbatimPart(surface.kind)}));
           return;
         }
         const QByteArray key = it.key().toUtf8();
@@ -123,14 +131,16 @@ void ReadCurves(SetupSection& root, CurvesSetup& curves) {
   profile->Text("picture", picture);
   if (picture != kSphereProfile && picture != kEquatorProfile && picture != kMapProfile) {
     profile->Fail(QStringLiteral("picture"),
-                  QStringLiteral("нет профиля по «%1»: sphere, equator или map")
-                      .arg(QString::fromStdString(picture)));
+                  SetupReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                                "нет профиля по «%1»: sphere, equator или map"),
+                              {VerbatimPart(picture)}));
     return;
   }
   curves.profile.picture = picture;
   if (picture == kEquatorProfile) return;
   if (!profile->Has("line")) {
-    profile->Fail(QStringLiteral("line"), QStringLiteral("концы линии профиля не указаны"));
+    profile->Fail(QStringLiteral("line"),
+                  SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "концы линии профиля не указаны")));
     return;
   }
   profile->RangedNumbers("line", curves.profile.line, -kMaxProfileEnd, kMaxProfileEnd);

@@ -15,7 +15,7 @@
 //
 // Reading checks the whole file before anything uses it: a file that does not read, another
 // version, a bad value, a key written twice, a text holding a NUL or a key that cannot be
-// ignored is a Russian message naming the file, the key and the reason; so is a file that is
+// ignored is a message naming the file, the key and the reason; so is a file that is
 // not a regular file (a FIFO is refused without waiting for a writer). Keys this version does
 // not know where a newer version may add them (a new section, a new key in a section) are left
 // out with one warning line naming them.
@@ -23,8 +23,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 
+#include "model/message.h"
 #include "setup/setup.h"
 
 inline constexpr const char* kSetupProgram = "gauss-sphere";
@@ -37,16 +39,21 @@ QByteArray WriteSetup(const Setup& setup);
 
 struct SetupReading {
   Setup setup;
-  QString warning;          // one line, or empty
-  QStringList unknownKeys;  // the keys the warning names
+  QString warning;                     // one line in Russian, or empty
+  std::optional<Message> warningSaid;  // the same warning, for the language in use
+  QStringList unknownKeys;             // the keys the warning names
 };
 
-// The setup read, or the message that says why it was refused.
+// The setup read, or the message that says why it was refused: as a message (model/message.h)
+// for the language in use, or as its Russian text.
+using SetupSaidOutcome = std::variant<SetupReading, Message>;
 using SetupOutcome = std::variant<SetupReading, QString>;
 
 // Reads `bytes`; `fileName` names the file in messages, and its folder is where relative paths of
 // the surface's files are found.
+SetupSaidOutcome ReadSetupSaid(const QByteArray& bytes, const QString& fileName);
 SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName);
 
 // Reads the file at `path`, a resource's path (":/...") too.
+SetupSaidOutcome ReadSetupFileSaid(const QString& path);
 SetupOutcome ReadSetupFile(const QString& path);

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <optional>
+#include <string>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -23,26 +25,27 @@
 
 namespace {
 
-QString ParseReason(QJsonParseError::ParseError error) {
+Message ParseReason(QJsonParseError::ParseError error) {
   switch (error) {
     case QJsonParseError::UnterminatedObject:
-      return QStringLiteral("объект {…} не закрыт (файл обрезан?)");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "объект {…} не закрыт (файл обрезан?)"));
     case QJsonParseError::UnterminatedArray:
-      return QStringLiteral("список […] не закрыт (файл обрезан?)");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "список […] не закрыт (файл обрезан?)"));
     case QJsonParseError::UnterminatedString:
-      return QStringLiteral("строка не закрыта кавычкой");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "строка не закрыта кавычкой"));
     case QJsonParseError::MissingNameSeparator:
-      return QStringLiteral("после ключа нет двоеточия");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "после ключа нет двоеточия"));
     case QJsonParseError::MissingValueSeparator:
-      return QStringLiteral("между значениями нет запятой");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "между значениями нет запятой"));
     case QJsonParseError::IllegalNumber:
-      return QStringLiteral("число не читается или вне допустимых пределов");
+      return SetupReason(
+          GS_TRANSLATE_NOOP("CoreMessages", "число не читается или вне допустимых пределов"));
     case QJsonParseError::MissingObject:
-      return QStringLiteral("файл не начинается с объекта {…}");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не начинается с объекта {…}"));
     case QJsonParseError::GarbageAtEnd:
-      return QStringLiteral("лишний текст после объекта");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "лишний текст после объекта"));
     default:
-      return QStringLiteral("это не текст JSON");
+      return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "это не текст JSON"));
   }
 }
 
@@ -61,32 +64,41 @@ void ReadHeader(SetupSection& root) {
   root.Text("program", program);
   if (!root.Failed() && program != kSetupProgram) {
     root.Fail(QStringLiteral("program"),
-              QStringLiteral("это настройка не этой программы (ожидается «%1»)")
-                  .arg(QLatin1String(kSetupProgram)));
+              SetupReason(GS_TRANSLATE_NOOP("CoreMessages",
+                                            "это настройка не этой программы (ожидается «%1»)"),
+                          {VerbatimPart(kSetupProgram)}));
   }
   if (!root.Failed() && !root.Has("version")) {
-    root.Fail(QStringLiteral("version"), QStringLiteral("версия не указана"));
+    root.Fail(QStringLiteral("version"),
+              SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "версия не указана")));
   }
   int version = kSetupVersion;
   root.Integer("version", version, 1, std::numeric_limits<int>::max());
   if (!root.Failed() && version != kSetupVersion) {
-    root.Fail(QStringLiteral("version"),
-              QStringLiteral("версия %1 не поддерживается (программа читает версию %2)")
-                  .arg(version)
-                  .arg(kSetupVersion));
+    root.Fail(
+        QStringLiteral("version"),
+        SetupReason(
+            GS_TRANSLATE_NOOP("CoreMessages",
+                              "версия %1 не поддерживается (программа читает версию %2)"),
+            {VerbatimPart(std::to_string(version)), VerbatimPart(std::to_string(kSetupVersion))}));
   }
 }
 
 // Opens `file` for reading if it is a regular file. Opened without waiting, so that a FIFO or a
 // device is refused at once instead of hanging the caller in open(); checked on the descriptor
 // opened, so that nothing swapped in after a check by name gets read.
-std::optional<QString> OpenRegularFile(QFile& file) {
-  const QString notRegular = QStringLiteral("это не обычный файл (канал, устройство или папка)");
+std::optional<Message> OpenRegularFile(QFile& file) {
+  const Message notRegular = SetupReason(
+      GS_TRANSLATE_NOOP("CoreMessages", "это не обычный файл (канал, устройство или папка)"));
+  const auto notOpened = [](const QString& words) {
+    return SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не открывается (%1)"),
+                       {SetupText(words)});
+  };
 #ifdef Q_OS_UNIX
   if (!file.fileName().startsWith(QLatin1Char(':'))) {
     const int fd =
         ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return QStringLiteral("файл не открывается (%1)").arg(qt_error_string(errno));
+    if (fd < 0) return notOpened(qt_error_string(errno));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
       ::close(fd);
@@ -94,46 +106,64 @@ std::optional<QString> OpenRegularFile(QFile& file) {
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
       ::close(fd);
-      return QStringLiteral("файл не открывается (%1)").arg(file.errorString());
+      return notOpened(file.errorString());
     }
     return std::nullopt;
   }
 #endif
   if (const QFileInfo info(file.fileName()); info.exists() && !info.isFile()) return notRegular;
   if (!file.open(QIODevice::ReadOnly)) {
-    return QStringLiteral("файл не открывается (%1)").arg(file.errorString());
+    return notOpened(file.errorString());
   }
   return std::nullopt;
 }
 
-QString Refusal(const QString& fileName, const QString& reason) {
-  return QStringLiteral("Настройка «%1» не открыта: %2.")
-      .arg(QDir::toNativeSeparators(fileName), reason);
+Message Refusal(const QString& fileName, Message reason) {
+  return SetupReason(
+      GS_TRANSLATE_NOOP("CoreMessages", "Настройка «%1» не открыта: %2."),
+      {SetupText(QDir::toNativeSeparators(fileName)), MessagePartOf(std::move(reason))});
+}
+
+// The outcome with its messages' Russian texts.
+SetupOutcome InRussian(SetupSaidOutcome outcome) {
+  if (const auto* refusal = std::get_if<Message>(&outcome)) {
+    return QString::fromStdString(RussianText(*refusal));
+  }
+  return std::move(std::get<SetupReading>(outcome));
 }
 
 }  // namespace
 
-SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName) {
+SetupSaidOutcome ReadSetupSaid(const QByteArray& bytes, const QString& fileName) {
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
   if (parseError.error != QJsonParseError::NoError) {
     const QString key = KeyBefore(bytes, parseError.offset);
-    const QString where =
+    const MessagePart character = VerbatimPart(std::to_string(parseError.offset + 1));
+    Message where =
         key.isEmpty()
-            ? QStringLiteral("символ %1").arg(parseError.offset + 1)
-            : QStringLiteral("после ключа «%1», символ %2").arg(key).arg(parseError.offset + 1);
+            ? SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "символ %1"), {character})
+            : SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "после ключа «%1», символ %2"),
+                          {SetupText(key), character});
     // Whatever the parser stumbled on, a text that stops there was cut short.
     const bool cut = bytes.mid(parseError.offset).trimmed().isEmpty() && !bytes.trimmed().isEmpty();
-    const QString reason =
-        cut ? QStringLiteral("текст обрывается (файл обрезан?)") : ParseReason(parseError.error);
-    return Refusal(fileName,
-                   QStringLiteral("текст не читается как JSON (%1): %2").arg(where, reason));
+    Message reason =
+        cut ? SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "текст обрывается (файл обрезан?)"))
+            : ParseReason(parseError.error);
+    return Refusal(
+        fileName,
+        SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "текст не читается как JSON (%1): %2"),
+                    {MessagePartOf(std::move(where)), MessagePartOf(std::move(reason))}));
   }
   if (!document.isObject()) {
-    return Refusal(fileName, QStringLiteral("ожидается объект JSON {…}"));
+    return Refusal(fileName,
+                   SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается объект JSON {…}")));
   }
   if (const std::optional<QString> twice = FirstDuplicateKey(bytes)) {
-    return Refusal(fileName, QStringLiteral("ключ «%1»: записан в файле дважды").arg(*twice));
+    return Refusal(fileName, SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ключ «%1»: %2"),
+                                         {SetupText(*twice),
+                                          MessagePartOf(SetupReason(GS_TRANSLATE_NOOP(
+                                              "CoreMessages", "записан в файле дважды")))}));
   }
   SetupReading reading;
   SetupFindings findings;
@@ -149,28 +179,40 @@ SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName) {
     ReadWindows(root, setup.windows);
     ReadCurves(root, setup.curves);
   }
-  if (!findings.fault.isEmpty()) return Refusal(fileName, findings.fault);
+  if (findings.fault) return Refusal(fileName, *std::move(findings.fault));
   if (!findings.unknownKeys.isEmpty()) {
     reading.unknownKeys = findings.unknownKeys;
-    reading.warning =
-        QStringLiteral("Настройка «%1»: неизвестные ключи пропущены (файл более новой версии?): %2")
-            .arg(QDir::toNativeSeparators(fileName),
-                 findings.unknownKeys.join(QStringLiteral(", ")));
+    reading.warningSaid = SetupReason(
+        GS_TRANSLATE_NOOP(
+            "CoreMessages",
+            "Настройка «%1»: неизвестные ключи пропущены (файл более новой версии?): %2"),
+        {SetupText(QDir::toNativeSeparators(fileName)),
+         SetupText(findings.unknownKeys.join(QStringLiteral(", ")))});
+    reading.warning = QString::fromStdString(RussianText(*reading.warningSaid));
   }
   return reading;
 }
 
-SetupOutcome ReadSetupFile(const QString& path) {
+SetupSaidOutcome ReadSetupFileSaid(const QString& path) {
   QFile file(path);
-  if (const std::optional<QString> reason = OpenRegularFile(file)) return Refusal(path, *reason);
-  const QString tooLarge =
-      QStringLiteral("файл больше %1 КБ — это не настройка").arg(kMaxSetupFileBytes / 1024);
+  if (std::optional<Message> reason = OpenRegularFile(file))
+    return Refusal(path, *std::move(reason));
+  const Message tooLarge =
+      SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "файл больше %1 КБ — это не настройка"),
+                  {VerbatimPart(std::to_string(kMaxSetupFileBytes / 1024))});
   if (file.size() > kMaxSetupFileBytes) return Refusal(path, tooLarge);
   // Whatever size the file reports, at most one byte beyond the limit is read.
   const QByteArray bytes = file.read(kMaxSetupFileBytes + 1);
   if (bytes.size() > kMaxSetupFileBytes) return Refusal(path, tooLarge);
   if (file.error() != QFileDevice::NoError) {
-    return Refusal(path, QStringLiteral("файл не читается (%1)").arg(file.errorString()));
+    return Refusal(path, SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "файл не читается (%1)"),
+                                     {SetupText(file.errorString())}));
   }
-  return ReadSetup(bytes, path);
+  return ReadSetupSaid(bytes, path);
 }
+
+SetupOutcome ReadSetup(const QByteArray& bytes, const QString& fileName) {
+  return InRussian(ReadSetupSaid(bytes, fileName));
+}
+
+SetupOutcome ReadSetupFile(const QString& path) { return InRussian(ReadSetupFileSaid(path)); }

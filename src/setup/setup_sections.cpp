@@ -14,6 +14,16 @@ constexpr qsizetype kQuotedCharacters = 40;
 
 }  // namespace
 
+Message SetupReason(const char* source, std::vector<MessagePart> parts) {
+  return CoreMessageOf(source, std::move(parts));
+}
+
+MessagePart SetupText(const QString& text) { return VerbatimPart(text.toStdString()); }
+
+MessagePart SetupNumber(double number) {
+  return VerbatimPart(QString::number(number).toStdString());
+}
+
 QString QuotedJson(const QJsonValue& value) {
   QString text;
   if (value.isString()) {
@@ -48,9 +58,10 @@ void SetupSection::KnowAll() {
   for (auto it = object_.begin(); it != object_.end(); ++it) known_.insert(it.key());
 }
 
-void SetupSection::Fail(const QString& key, const QString& reason) {
+void SetupSection::Fail(const QString& key, Message reason) {
   if (Failed()) return;
-  findings_.fault = QStringLiteral("ключ «%1»: %2").arg(KeyName(key), reason);
+  findings_.fault = SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ключ «%1»: %2"),
+                                {SetupText(KeyName(key)), MessagePartOf(std::move(reason))});
 }
 
 std::optional<QJsonValue> SetupSection::Take(const char* key) {
@@ -62,12 +73,13 @@ std::optional<QJsonValue> SetupSection::Take(const char* key) {
 
 std::optional<double> SetupSection::NumberOf(const QString& key, const QJsonValue& value) {
   if (!value.isDouble()) {
-    Fail(key, QStringLiteral("ожидается число, а записано %1").arg(QuotedJson(value)));
+    Fail(key, SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается число, а записано %1"),
+                          {SetupText(QuotedJson(value))}));
     return std::nullopt;
   }
   const double number = value.toDouble();
   if (!std::isfinite(number)) {
-    Fail(key, QStringLiteral("число вне допустимых пределов"));
+    Fail(key, SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "число вне допустимых пределов")));
     return std::nullopt;
   }
   return number;
@@ -85,7 +97,8 @@ void SetupSection::Ranged(const char* key, double& value, double lowest, double 
   if (Failed()) return;
   if (!(number >= lowest && number <= highest)) {
     Fail(QLatin1String(key),
-         QStringLiteral("%1 вне пределов от %2 до %3").arg(number).arg(lowest).arg(highest));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "%1 вне пределов от %2 до %3"),
+                     {SetupNumber(number), SetupNumber(lowest), SetupNumber(highest)}));
     return;
   }
   value = number;
@@ -102,7 +115,9 @@ void SetupSection::Angle(const char* key, double& value) {
       std::string_view(digits.data(), static_cast<size_t>(written.ptr - digits.data())),
       CNumberFormat());
   if (!reading.Ok()) {
-    Fail(QLatin1String(key), QStringLiteral("%1 — слишком большое число градусов").arg(number));
+    Fail(QLatin1String(key),
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "%1 — слишком большое число градусов"),
+                     {SetupNumber(number)}));
     return;
   }
   value = number;
@@ -113,10 +128,11 @@ void SetupSection::Integer(const char* key, int& value, int lowest, int highest)
   Number(key, number);
   if (Failed()) return;
   if (number != std::floor(number) || number < lowest || number > highest) {
-    Fail(QLatin1String(key), QStringLiteral("ожидается целое от %1 до %2, а записано %3")
-                                 .arg(lowest)
-                                 .arg(highest)
-                                 .arg(number));
+    Fail(
+        QLatin1String(key),
+        SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается целое от %1 до %2, а записано %3"),
+                    {VerbatimPart(std::to_string(lowest)), VerbatimPart(std::to_string(highest)),
+                     SetupNumber(number)}));
     return;
   }
   value = static_cast<int>(number);
@@ -127,7 +143,8 @@ void SetupSection::Bool(const char* key, bool& value) {
   if (!json) return;
   if (!json->isBool()) {
     Fail(QLatin1String(key),
-         QStringLiteral("ожидается true или false, а записано %1").arg(QuotedJson(*json)));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается true или false, а записано %1"),
+                     {SetupText(QuotedJson(*json))}));
     return;
   }
   value = json->toBool();
@@ -138,13 +155,15 @@ void SetupSection::Text(const char* key, std::string& value) {
   if (!json) return;
   if (!json->isString()) {
     Fail(QLatin1String(key),
-         QStringLiteral("ожидается строка, а записано %1").arg(QuotedJson(*json)));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается строка, а записано %1"),
+                     {SetupText(QuotedJson(*json))}));
     return;
   }
   // A NUL would end the text wherever it is handed on as a C string: kept, it means something
   // else to each reader.
   if (json->toString().contains(QChar(0))) {
-    Fail(QLatin1String(key), QStringLiteral("строка содержит символ NUL"));
+    Fail(QLatin1String(key),
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "строка содержит символ NUL")));
     return;
   }
   value = json->toString().toStdString();
@@ -155,7 +174,9 @@ void SetupSection::Floats(const char* key, std::array<float, 7>& values) {
   if (!array) return;
   if (array->size() != static_cast<qsizetype>(values.size())) {
     Fail(QLatin1String(key),
-         QStringLiteral("ожидается %1 чисел, а записано %2").arg(values.size()).arg(array->size()));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается %1 чисел, а записано %2"),
+                     {VerbatimPart(std::to_string(values.size())),
+                      VerbatimPart(std::to_string(array->size()))}));
     return;
   }
   std::array<float, 7> read{};
@@ -165,7 +186,9 @@ void SetupSection::Floats(const char* key, std::array<float, 7>& values) {
     if (!number) return;
     read[k] = static_cast<float>(*number);
     if (!std::isfinite(read[k])) {
-      Fail(element, QStringLiteral("%1 не умещается в 32-битное число").arg(*number));
+      Fail(element,
+           SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "%1 не умещается в 32-битное число"),
+                       {SetupNumber(*number)}));
       return;
     }
   }
@@ -178,7 +201,9 @@ void SetupSection::RangedNumbers(const char* key, std::span<double> values, doub
   if (!array) return;
   if (array->size() != static_cast<qsizetype>(values.size())) {
     Fail(QLatin1String(key),
-         QStringLiteral("ожидается %1 чисел, а записано %2").arg(values.size()).arg(array->size()));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается %1 чисел, а записано %2"),
+                     {VerbatimPart(std::to_string(values.size())),
+                      VerbatimPart(std::to_string(array->size()))}));
     return;
   }
   std::vector<double> read(values.size());
@@ -187,8 +212,8 @@ void SetupSection::RangedNumbers(const char* key, std::span<double> values, doub
     const std::optional<double> number = NumberOf(element, array->at(static_cast<qsizetype>(k)));
     if (!number) return;
     if (!(*number >= lowest && *number <= highest)) {
-      Fail(element,
-           QStringLiteral("%1 вне пределов от %2 до %3").arg(*number).arg(lowest).arg(highest));
+      Fail(element, SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "%1 вне пределов от %2 до %3"),
+                                {SetupNumber(*number), SetupNumber(lowest), SetupNumber(highest)}));
       return;
     }
     read[k] = *number;
@@ -201,7 +226,8 @@ std::optional<QJsonObject> SetupSection::Object(const char* key) {
   if (!json) return std::nullopt;
   if (!json->isObject()) {
     Fail(QLatin1String(key),
-         QStringLiteral("ожидается объект {…}, а записано %1").arg(QuotedJson(*json)));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается объект {…}, а записано %1"),
+                     {SetupText(QuotedJson(*json))}));
     return std::nullopt;
   }
   return json->toObject();
@@ -220,7 +246,8 @@ std::optional<QJsonArray> SetupSection::Array(const char* key) {
   if (!json) return std::nullopt;
   if (!json->isArray()) {
     Fail(QLatin1String(key),
-         QStringLiteral("ожидается список […], а записано %1").arg(QuotedJson(*json)));
+         SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "ожидается список […], а записано %1"),
+                     {SetupText(QuotedJson(*json))}));
     return std::nullopt;
   }
   return json->toArray();

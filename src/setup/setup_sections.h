@@ -13,12 +13,22 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
+
+#include "model/message.h"
 
 // What reading the whole file found: the first fault and the keys left out.
 struct SetupFindings {
-  QString fault;  // «ключ «sphere.slant»: …», empty while none
+  std::optional<Message> fault;  // «ключ «sphere.slant»: …», none while none
   QStringList unknownKeys;
 };
+
+// A reason of the core's own: `source` marked with GS_TRANSLATE_NOOP("CoreMessages", ...).
+Message SetupReason(const char* source, std::vector<MessagePart> parts = {});
+// A text shown as it stands: a key, a value from the file, a file's name.
+MessagePart SetupText(const QString& text);
+// A number as QString::arg writes it.
+MessagePart SetupNumber(double number);
 
 class SetupSection {
  public:
@@ -29,10 +39,10 @@ class SetupSection {
   SetupSection(const SetupSection&) = delete;
   SetupSection& operator=(const SetupSection&) = delete;
 
-  bool Failed() const { return !findings_.fault.isEmpty(); }
+  bool Failed() const { return findings_.fault.has_value(); }
   bool Has(const char* key) const { return object_.contains(QLatin1String(key)); }
   // Keeps the first fault, naming `key`.
-  void Fail(const QString& key, const QString& reason);
+  void Fail(const QString& key, Message reason);
 
   void Number(const char* key, double& value);
   void Ranged(const char* key, double& value, double lowest, double highest);

@@ -64,7 +64,7 @@ class WindowPartsTest : public QObject {
     for (const auto& [field, name] : names) {
       QCOMPARE(boxes.Box(field).objectName(), name);
       QCOMPARE(QString::fromStdString(texts[static_cast<int>(field)]), name);
-      boxes.Mark(InputError{field, "x", NumberError::kNotANumber, "mark"});
+      boxes.Mark(InputError{field, "x", NumberError::kNotANumber, "mark", CoreMessageOf("mark")});
       for (const auto& [other, otherName] : names) {
         QCOMPARE(InputBoxMark(boxes.Box(other)).isEmpty(), other != field);
       }

@@ -110,9 +110,9 @@ TEST(HostileFolder, APhotographPastQtsDefaultLimitDecodes) {
   wide.fill(Qt::gray);
   ASSERT_TRUE(wide.save(QString::fromStdString(folder.File("big.png")), "PNG", 100));
   wide = QImage();
-  const std::variant<QImage, std::string> decoded =
+  const std::variant<QImage, Message> decoded =
       DecodePhoto(QDir(QString::fromStdString(folder.Path().string())), QStringLiteral("big.png"));
-  ASSERT_TRUE(std::holds_alternative<QImage>(decoded)) << std::get<std::string>(decoded);
+  ASSERT_TRUE(std::holds_alternative<QImage>(decoded)) << RussianText(std::get<Message>(decoded));
   EXPECT_EQ(std::get<QImage>(decoded).size(), QSize(kBigSide, kBigSide));
 }
 

@@ -4,7 +4,8 @@
 #   Qt-free core) < figure (the drawing, Qt Gui); photoset (photographs read as the images of a
 #   recovery, Qt Gui) and plots (curves drawn with Qt Charts) build on the core; elevation (the reading of elevation models through
 #   GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on model
-#   alone; fileio stands beside them and includes none of them; setup (the setup file) sits above
+#   alone; fileio stands beside them and includes none of them; messages (a core message
+#   translated, Qt Core) builds on model alone; setup (the setup file) sits above
 #   the core and fileio; app, tools and bench sit on top and may include any of them. Tests may
 #   reach what their subsystem reaches.
 # Within app, the libraries follow one order too, lowest first: app_common (common, language) <
@@ -12,9 +13,9 @@
 #   animation) < app_form (form) < app_shell (the files directly in src/app: the main window, its
 #   menus and setups) < the program (main.cpp, command_line, platform_guard); a folder of app that
 #   is in none of them fails, so a new one is placed before it builds.
-# Then the Qt each layer may include: none in the core, Qt Core only in fileio and setup, Qt Gui
-# but no widgets in figure and photoset; in src only app includes widgets, and plots the graphics
-# scene Qt Charts draws through. Qt's include folders
+# Then the Qt each layer may include: none in the core, Qt Core only in fileio, messages and
+# setup, Qt Gui but no widgets in figure and photoset; in src only app includes widgets, and plots
+# the graphics scene Qt Charts draws through. Qt's include folders
 # (QtGui, QtWidgets), given after the root, tell a Gui or Widgets header from a Core one; without
 # them that part is skipped.
 set -euo pipefail
@@ -38,6 +39,7 @@ declare -A allowed=(
   [elevation]="model elevation"
   [animation]="model animation"
   [fileio]="fileio"
+  [messages]="model messages"
   [setup]="model photometry intake pass gradient overlay surface curves recovery fileio setup"
 )
 status=0
@@ -54,7 +56,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | plots | fileio | setup | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | plots | fileio | messages | setup | app | tools | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;
@@ -121,10 +123,10 @@ qt_includes_of() {
     done
 }
 if [ "${#qtIncludes[@]}" -gt 0 ]; then
-  gui=$(qt_includes_of QtGui src/fileio src/setup)
-  widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/photoset src/setup)
+  gui=$(qt_includes_of QtGui src/fileio src/messages src/setup)
+  widgets=$(qt_includes_of QtWidgets src/fileio src/figure src/photoset src/messages src/setup)
   if [ -n "$gui$widgets" ]; then
-    echo "src/fileio, src/setup, src/figure or src/photoset include Qt above their layer:" $gui $widgets
+    echo "src/fileio, src/messages, src/setup, src/figure or src/photoset include Qt above their layer:" $gui $widgets
     status=1
   fi
   modules=()

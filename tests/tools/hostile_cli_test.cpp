@@ -68,7 +68,7 @@ TEST(HostileCli, EachTrapIsRefusedAndChangesNothing) {
        },
        {"DATA.IMG"},
        2,
-       "«DATA.IMG» — это не обычный файл"},
+       "its data file “DATA.IMG” is not a regular file"},
       {"an albedo that is a FIFO",
        [](const TempFolder& f) {
          return std::vector<std::string>{"--surface",           "cone", "--albedo",
@@ -127,7 +127,7 @@ TEST(HostileCli, EachTrapIsRefusedAndChangesNothing) {
        },
        {},
        2,
-       "«Пуассон на маске» на сетке 2048 × 2048"},
+       "“Poisson on the mask” on a 2048 × 2048 grid"},
       {"two outputs naming one file",
        [&recover](const TempFolder& f) {
          return recover({"--surface", "hills", "--surface-size", "8x8", "--recover", "ps",

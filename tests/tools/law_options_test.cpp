@@ -50,7 +50,7 @@ TEST(LawOptionsTest, RefusesUnknownLawsParametersAndValues) {
   };
   for (const auto& row : kRows) {
     std::vector<std::string> args = row.args;
-    args.insert(args.end(), {"--readout", "1,1"});
+    args.insert(args.end(), {"--readout", "1,1", "--language", "ru"});
     const RunResult run = RenderInProcess(args);
     EXPECT_EQ(run.exitStatus, kExitFailure) << Joined(row.args);
     EXPECT_NE(run.err.find(row.message), std::string::npos) << Joined(row.args) << run.err;
@@ -91,14 +91,14 @@ TEST(LawOptionsTest, EveryLawReadsOutOnTheSphereAndInGradientSpace) {
   EXPECT_NEAR(phi, 0.5 * std::cos(angleI * std::numbers::pi / 180.0) + 0.25, 0.002) << centre.out;
 }
 
-// The binary itself: a formula that does not read is exit status 2 with the Russian message, and
-// a law's picture is written.
+// The binary itself: a formula that does not read is exit status 2 with the message (in English
+// by default), and a law's picture is written.
 TEST(LawOptionsTest, BinaryPaintsALawAndRefusesABadFormula) {
   TempFolder folder;
   const RunResult bad = RunRenderer(
       {"--function", "formula", "--formula", "ci*q", "-o", folder.File("a.png")}, folder.Path());
   EXPECT_EQ(bad.exitStatus, 2);
-  EXPECT_NE(bad.err.find("в позиции 4 неизвестное имя «q»"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("at position 4, the unknown name “q”"), std::string::npos) << bad.err;
   const RunResult good =
       RunRenderer({"--function", "cook-torrance", "--param", "m=0.2", "-o", folder.File("b.png")},
                   folder.Path());

@@ -83,9 +83,9 @@ TEST(PhotoSetCli, ABrokenFolderNamesItsFileAndWritesNothing) {
       if (file.bytes) WriteTextFile(folder.File(file.name), *file.bytes);
       if (!file.bytes) std::filesystem::remove(folder.File(file.name));
     }
-    const RunResult run =
-        RenderInProcess({"--images", folder.Path().string(), "--recover", "ps", "--height-out",
-                         outputs.File("h.tif"), "--normals-out", outputs.File("n.png")});
+    const RunResult run = RenderInProcess({"--images", folder.Path().string(), "--recover", "ps",
+                                           "--height-out", outputs.File("h.tif"), "--normals-out",
+                                           outputs.File("n.png"), "--language", "ru"});
     EXPECT_EQ(run.exitStatus, 2) << row.front().name;
     for (const std::string& part : row.front().wanted) {
       EXPECT_NE(run.err.find(part), std::string::npos) << part << " in " << run.err;

@@ -63,7 +63,7 @@ TEST(RecoverCli, CoincidentLightsWriteNothing) {
       RenderInProcess({"--surface", "cone", "--slant", "30", "--light", "30,0", "--light", "20,90",
                        "--recover", "ps", "--height-out", folder.File("h.tif")});
   EXPECT_EQ(run.exitStatus, 2);
-  EXPECT_NE(run.err.find("Источники 1 и 2"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Sources 1 and 2"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(folder.File("h.tif")));
   EXPECT_EQ(RenderInProcess({"--recover", "ps", "-o", "x.png"}).exitStatus, 2);  // no surface
   EXPECT_EQ(

@@ -274,7 +274,7 @@ TEST(SetupCliTest, FifoSetupIsRefusedAtOnce) {
   EXPECT_LT(took, std::chrono::seconds(5));
   EXPECT_EQ(run.exitStatus, 2);
   EXPECT_NE(run.err.find(fifo), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("не обычный файл"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
 }
 
 }  // namespace

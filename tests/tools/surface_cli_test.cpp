@@ -108,7 +108,8 @@ TEST(SurfaceCli, BadSurfaceOptionsAreRefused) {
       {{"--surface", "cone", "--gradient-space"}, "draw on the sphere or the map"},
       {{"--cast-shadows"}, "give --surface NAME|FILE"},
       {{"--surface", "cone", "--surface-size", "5000x10"}, "1 to 4096"},
-      {{"--surface", "no-such-file.tif"}, "Не удалось прочитать модель рельефа «no-such-file.tif»"},
+      {{"--surface", "no-such-file.tif"},
+       "Could not read the elevation model “no-such-file.tif”: the file is not found."},
       {{"--surface", "cone", "--albedo", "no-such-image.png"}, "does not read as an image"},
   };
   for (const auto& row : kRows) {

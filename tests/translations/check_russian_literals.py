@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Every Russian text the window shows goes through Qt's translation: a string literal holding
 Cyrillic in src/app must be the source text of tr(), QCoreApplication::translate() or
-QT_TRANSLATE_NOOP() (adjacent literals count as one). Comments are not texts.
+QT_TRANSLATE_NOOP() or the core's GS_TRANSLATE_NOOP() that lupdate reads as it (adjacent literals count as one). Comments are not texts.
 
 usage: check_russian_literals.py SOURCE_DIR [FILE...]   (files: check only these, for the test)
 Prints each literal left outside and exits 1."""
@@ -16,7 +16,7 @@ EXEMPT = {"src/app/help/help_pages.h", "src/app/help/help_pages.cpp"}
 TOKEN = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'', re.S)
 CYRILLIC = re.compile("[\u0400-\u04ff]")
 # What may stand before the literal: the opening of a translation call.
-MARKED = re.compile(r'(\btr|\btranslate\s*\(\s*"[^"]*"\s*,|QT_TRANSLATE_(?:N_)?NOOP\s*\(\s*"[^"]*"\s*,'
+MARKED = re.compile(r'(\btr|\btranslate\s*\(\s*"[^"]*"\s*,|(?:QT|GS)_TRANSLATE_(?:N_)?NOOP\s*\(\s*"[^"]*"\s*,'
                     r'|QT_TR_NOOP)\s*\(?\s*$')
 
 

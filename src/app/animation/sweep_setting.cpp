@@ -4,9 +4,9 @@
 #include <QLocale>
 
 #include "app/common/locale_numbers.h"
-#include "app/language/core_messages.h"
 #include "app/language/core_texts.h"
 #include "intake/law_texts.h"
+#include "messages/translated_message.h"
 #include "pass/exposure.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
@@ -120,7 +120,7 @@ std::variant<SweptFrame, QString> StepSetting(const SweepBase& base, const Sweep
   }
   const ShadeIntakeOutcome read = ReadShadeParameters(frame.state, inputs, UserNumberFormat());
   if (const auto* error = std::get_if<InputError>(&read)) {
-    return CoreMessage(error->message);
+    return TranslatedMessage(error->said);
   }
   return frame;
 }

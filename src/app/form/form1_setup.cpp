@@ -9,9 +9,9 @@
 #include "app/form/form1.h"
 #include "app/form/legend_panel.h"
 #include "app/form/parameter_boxes.h"
-#include "app/language/core_messages.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_box.h"
+#include "messages/translated_message.h"
 #include "model/backgrounds.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
@@ -49,7 +49,7 @@ std::optional<QString> Form1::FillSetup(Setup& setup) const {
   const ShadeIntakeOutcome intake =
       ReadShadeParameters(read, parameters_->Inputs(), UserNumberFormat());
   if (const auto* error = std::get_if<InputError>(&intake)) {
-    return CoreMessage(error->message);
+    return TranslatedMessage(error->said);
   }
   SphereSetup& sphere = setup.sphere;
   for (const BoxValue& box : kBoxValues) {

@@ -22,7 +22,6 @@
 #include "app/form/legend_panel.h"
 #include "app/form/observer_arrow_view.h"
 #include "app/form/parameter_boxes.h"
-#include "app/language/core_messages.h"
 #include "app/map/gradient_map_window.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
@@ -30,6 +29,7 @@
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
 #include "app/surface/surface_window.h"
+#include "messages/translated_message.h"
 #include "model/startup_values.h"
 #include "pass/raster_pass.h"
 
@@ -127,7 +127,7 @@ void Form1::CancelPasses() {
 
 void Form1::ShowInputError(const InputError& error) {
   parameters_->Mark(error);
-  QMessageBox::warning(this, windowTitle(), CoreMessage(error.message));
+  QMessageBox::warning(this, windowTitle(), TranslatedMessage(error.said));
   QLineEdit& box = parameters_->Box(error.field);
   box.setFocus(Qt::OtherFocusReason);
   box.selectAll();

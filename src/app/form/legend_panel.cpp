@@ -7,7 +7,7 @@
 #include "app/common/locale_numbers.h"
 #include "app/form/control_lookup.h"
 #include "app/form/shape_widget.h"
-#include "app/language/core_messages.h"
+#include "messages/translated_message.h"
 #include "model/startup_values.h"
 
 namespace {
@@ -78,8 +78,8 @@ void LegendPanel::ReadColumn(LegendColumn column, std::array<float, kIsoBandCoun
       continue;
     }
     const std::string kept = FloatText(values[row]).toStdString();
-    MarkInputBox(box,
-                 CoreMessage(LegendMark(reading.texts[row], reading.errors[row], kept, format)));
+    MarkInputBox(box, TranslatedMessage(
+                          LegendMarkSaid(reading.texts[row], reading.errors[row], kept, format)));
   }
 }
 
@@ -103,6 +103,6 @@ QString LegendPanel::Refusal() const {
     }
   }
   if (first == nullptr) return QString();
-  return CoreMessage(LegendRefusal(firstColumn, firstRow, first->texts[firstRow],
-                                   first->errors[firstRow], UserNumberFormat(), others));
+  return TranslatedMessage(LegendRefusalSaid(firstColumn, firstRow, first->texts[firstRow],
+                                             first->errors[firstRow], UserNumberFormat(), others));
 }

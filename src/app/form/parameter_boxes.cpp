@@ -4,7 +4,7 @@
 
 #include "app/common/input_box_mark.h"
 #include "app/form/control_lookup.h"
-#include "app/language/core_messages.h"
+#include "messages/translated_message.h"
 
 namespace {
 
@@ -37,5 +37,5 @@ ShadeInputs ParameterBoxes::Inputs() const {
 }
 
 void ParameterBoxes::Mark(const InputError& error) const {
-  MarkInputBox(Box(error.field), CoreMessage(error.message));
+  MarkInputBox(Box(error.field), TranslatedMessage(error.said));
 }

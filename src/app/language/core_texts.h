@@ -4,7 +4,7 @@
 // core keeps its texts and knows nothing of translation; they are translated here, at the
 // window's boundary, under the context "CoreTexts": each law's description marks its own
 // (photometry/laws), core_texts.cpp and surface_texts.cpp list the rest for lupdate. The messages
-// the core composes are core_messages.h's.
+// the core composes are translated by messages/translated_message.h.
 
 #include <QString>
 #include <cstdint>

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "app/common/input_box_mark.h"
-#include "app/language/core_messages.h"
 #include "app/language/core_texts.h"
 #include "app/language/translated_texts.h"
 #include "app/law/bounded_undo.h"
 #include "app/law/law_parameter_row.h"
 #include "intake/law_texts.h"
+#include "messages/translated_message.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
 #include "photometry/starter_formulas.h"
@@ -201,7 +201,7 @@ std::optional<LawSettings> FormulaPanel::Compile() {
   }
   const CompiledFormula compiled = CompileFormula(formula_->text().toStdString(), names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {
-    const QString message = CoreMessage(FormulaErrorMessage(*error));
+    const QString message = TranslatedMessage(FormulaErrorSaid(*error));
     ShowError(message);
     QLineEdit* marked = formula_;
     for (int row = 0; row < kMaxLawParameters; ++row) {

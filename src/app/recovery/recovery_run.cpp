@@ -1,6 +1,5 @@
 #include "app/recovery/recovery_run.h"
 
-#include <QCoreApplication>
 #include <variant>
 
 #include "recovery/recovery_memory.h"
@@ -12,24 +11,27 @@ RecoveryOutcome RunRecovery(const RecoveryRequest& request) {
     outcome.images = request.photos;
   } else if (request.scene != nullptr) {
     // Refused before the images are made: a large model's images alone are gigabytes.
-    if (std::optional<std::string> refusal =
-            RecoveryMemoryRefusal(request.method, request.integrator, request.scene->field.width,
-                                  request.scene->field.height)) {
-      outcome.error = QString::fromStdString(*refusal);
+    if (std::optional<Message> refusal =
+            RecoveryMemoryRefusalSaid(request.method, request.integrator,
+                                      request.scene->field.width, request.scene->field.height)) {
+      outcome.Refuse(*std::move(refusal));
       return outcome;
     }
     outcome.truth = request.scene;
     outcome.images = std::make_shared<const RecoveryImages>(
         MakeRecoveryImages(request.law, *request.scene, request.sources, request.camera));
   } else {
-    outcome.error = QCoreApplication::translate(
-        "RecoveryWindow", "Нет снимков: откройте поверхность или папку снимков.");
+    outcome.Refuse(Message{
+        "RecoveryWindow",
+        GS_TRANSLATE_NOOP("RecoveryWindow", "Нет снимков: откройте поверхность или папку снимков."),
+        {},
+        -1});
     return outcome;
   }
   std::variant<RecoveredShape, LightsError> shape =
       RecoverShape(*outcome.images, request.law, request.method, request.integrator);
   if (auto* error = std::get_if<LightsError>(&shape)) {
-    outcome.error = QString::fromStdString(error->message);
+    outcome.Refuse(std::move(error->said));
     return outcome;
   }
   outcome.shape = std::move(std::get<RecoveredShape>(shape));

@@ -9,9 +9,11 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "gradient/light_sources.h"
+#include "model/message.h"
 #include "model/render_state.h"
 #include "recovery/recover_shape.h"
 #include "recovery/recovery_images.h"
@@ -37,7 +39,12 @@ struct RecoveryOutcome {
   std::optional<RecoveryReport> report;  // with a truth
   std::vector<double> angleErrors;       // degrees, one a cell; with a truth
   RenderState law;
-  QString error;  // why nothing was recovered; empty when something was
+  QString error;      // why nothing was recovered, in Russian; empty when something was
+  Message errorSaid;  // the same, shown in the language in use
+  void Refuse(Message why) {
+    error = QString::fromStdString(RussianText(why));
+    errorSaid = std::move(why);
+  }
 };
 
 RecoveryOutcome RunRecovery(const RecoveryRequest& request);

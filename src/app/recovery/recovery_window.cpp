@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/language/core_messages.h"
 #include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
@@ -22,6 +21,7 @@
 #include "app/recovery/recovery_picture.h"
 #include "app/recovery/relief_view.h"
 #include "figure/recovery_pictures.h"
+#include "messages/translated_message.h"
 #include "pass/job_runner.h"
 #include "photoset/photo_set.h"
 
@@ -157,13 +157,13 @@ void RecoveryWindow::Run() {
 }
 
 void RecoveryWindow::OpenFolder(const QString& folder) {
-  auto read = std::make_shared<std::variant<RecoveryImages, std::string>>();
+  auto read = std::make_shared<std::variant<RecoveryImages, Message>>();
   controls_->SetRunning(true);
-  pass_->Start([folder, read] { *read = ReadPhotoSet(folder); },
+  pass_->Start([folder, read] { *read = ReadPhotoSetSaid(folder); },
                [this, folder, read] {
                  controls_->SetRunning(false);
-                 if (auto* message = std::get_if<std::string>(read.get())) {
-                   QMessageBox::warning(this, windowTitle(), CoreMessage(*message));
+                 if (auto* message = std::get_if<Message>(read.get())) {
+                   QMessageBox::warning(this, windowTitle(), TranslatedMessage(*message));
                    return;
                  }
                  controls_->SetPhotos(std::make_shared<const RecoveryImages>(
@@ -188,7 +188,7 @@ void RecoveryWindow::ShowOutcome(std::shared_ptr<RecoveryOutcome> outcome) {
     // A message, and the last recovery stays shown.
     ShowFigures();
     figures_->setText(QStringLiteral("<p style='color:#b00000'>%1</p>")
-                          .arg(CoreMessage(outcome->error).toHtmlEscaped()) +
+                          .arg(TranslatedMessage(outcome->errorSaid).toHtmlEscaped()) +
                       figures_->text());
     return;
   }

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "app/language/core_messages.h"
 #include "app/recovery/recovery_window.h"
+#include "messages/translated_message.h"
 
 // The recovery window's texts that are made of its state: the figures of the last recovery (or
 // its message) and the text under the picture (the hint, or the cell chosen).
@@ -46,7 +46,7 @@ void RecoveryWindow::ShowFigures() {
   }
   if (!outcome_->error.isEmpty()) {
     figures_->setText(QStringLiteral("<p style='color:#b00000'>%1</p>")
-                          .arg(CoreMessage(outcome_->error).toHtmlEscaped()));
+                          .arg(TranslatedMessage(outcome_->errorSaid).toHtmlEscaped()));
     return;
   }
   if (!outcome_->report) {

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "app/language/core_messages.h"
 #include "elevation/elevation_model.h"
+#include "messages/translated_message.h"
 
 std::variant<HeightField, QString> OpenElevationFile(const QString& path,
                                                      std::optional<double> spacing,
@@ -14,7 +14,7 @@ std::variant<HeightField, QString> OpenElevationFile(const QString& path,
   std::variant<HeightField, ElevationError> read =
       ReadElevationModel(QFile::encodeName(path).toStdString(), options);
   if (const auto* error = std::get_if<ElevationError>(&read)) {
-    return CoreMessage(error->message);
+    return TranslatedMessage(error->said);
   }
   return std::move(std::get<HeightField>(read));
 }

@@ -1,8 +1,7 @@
-// The messages the core composes in Russian, as the window shows them: with English chosen, one
-// message of each family comes out English with its numbers and file names as the core wrote
-// them; with Russian, byte for byte the core's text.
-
-#include "app/language/core_messages.h"
+// The messages the core composes, as the window shows them: with English chosen, one message of
+// each family comes out English with its numbers and file names as the core wrote them, and what
+// the user typed or named stays as it is even where it reads as one of the core's Russian
+// templates; with Russian, byte for byte the core's Russian text.
 
 #include <sys/stat.h>
 
@@ -16,17 +15,16 @@
 #include <functional>
 #include <utility>
 
-#include "app/language/core_texts.h"
 #include "app/language/language.h"
 #include "app/setup_open.h"
 #include "app/surface/elevation_open.h"
 #include "elevation/elevation_model.h"
 #include "intake/input_messages.h"
 #include "intake/law_texts.h"
+#include "messages/translated_message.h"
 #include "photoset/photo_set.h"
 #include "recovery/light_check.h"
 #include "recovery/recovery_memory.h"
-#include "surface/surface_catalogue.h"
 
 namespace {
 
@@ -37,12 +35,13 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// One family: the core's Russian text, and the text the window shows for it.
+// One family: the core's message, and the text the window shows for it.
 struct Family {
   const char* name;
-  std::function<std::string(const QDir&)> core;
-  std::function<QString(const QDir&)> shown;
+  std::function<Message(const QDir&)> core;
+  std::function<QString(const QDir&)> shown;  // none: the message translated
   QStringList english;  // what the English text must hold, numbers and names as written
+  QString typed = {};   // Russian that the user typed or named, shown as it is in English too
 };
 
 // Every number of `text`, in ascending order: a translation keeps them all.
@@ -54,19 +53,27 @@ QStringList Numbers(const QString& text) {
   return numbers;
 }
 
-QString Shown(const std::string& core) { return CoreMessage(core); }
-
 // A setup's refusal, or its warning when it opens.
 QString SetupText(const SetupOutcome& outcome) {
   const auto* refusal = std::get_if<QString>(&outcome);
   return refusal != nullptr ? *refusal : std::get<SetupReading>(outcome).warning;
 }
 
+Message SetupMessage(const SetupSaidOutcome& outcome) {
+  const auto* refusal = std::get_if<Message>(&outcome);
+  return refusal != nullptr ? *refusal : *std::get<SetupReading>(outcome).warningSaid;
+}
+
+Message ElevationMessage(const QDir& folder, const char* file) {
+  const auto read = ReadElevationModel(folder.filePath(QString::fromUtf8(file)).toStdString(), {});
+  return std::get<ElevationError>(read).said;
+}
+
 // A setup file of `folder` as the setup library words it, and as the window shows it.
 Family SetupFamily(const char* name, const char* file, QStringList english) {
   return {name,
           [file](const QDir& folder) {
-            return SetupText(ReadSetupFile(folder.filePath(QLatin1String(file)))).toStdString();
+            return SetupMessage(ReadSetupFileSaid(folder.filePath(QLatin1String(file))));
           },
           [file](const QDir& folder) {
             return SetupText(OpenSetupFile(folder.filePath(QLatin1String(file))));
@@ -89,77 +96,86 @@ const std::vector<Family>& Families() {
   static const std::vector<Family> kFamilies = {
       {"input",
        [](const QDir&) {
-         return ParameterMessage(ShadeField::kSlant, "12;5", NumberError::kOtherDecimalSeparator,
-                                 kCommaFormat);
+         return ParameterSaid(ShadeField::kSlant, "12;5", NumberError::kOtherDecimalSeparator,
+                              kCommaFormat);
        },
        {},
        {"The box “Source slant” holds “12;5”", "a comma"}},
       {"legend, two lines",
        [](const QDir&) {
-         return LegendRefusal(LegendColumn::kHalfWidth, 4, "0,0x", NumberError::kNotANumber,
-                              kCommaFormat, 2);
+         return LegendRefusalSaid(LegendColumn::kHalfWidth, 4, "0,0x", NumberError::kNotANumber,
+                                  kCommaFormat, 2);
        },
        {},
        {"Shading not done.\nHalf-width", "legend row 5", "“0,0x” is not a number",
         "in error: 2.\nCorrect the boxes"}},
+      // A box holding the words of an empty box's reason is quoted, not taken for that reason.
+      {"legend box holding a template's words",
+       [](const QDir&) {
+         return LegendRefusalSaid(LegendColumn::kLevel, 0, "поле пусто", NumberError::kNotANumber,
+                                  kCommaFormat);
+       },
+       {},
+       {"“поле пусто” is not a number"},
+       QStringLiteral("поле пусто")},
+      {"box holding a template's words",
+       [](const QDir&) {
+         return ParameterSaid(ShadeField::kRotX, "Наклон источника", NumberError::kNotANumber,
+                              kCommaFormat);
+       },
+       {},
+       {"“Наклон источника”"},
+       QStringLiteral("Наклон источника")},
       {"formula",
        [](const QDir&) {
-         return FormulaErrorMessage(std::get<FormulaError>(CompileFormula("ci*k2 + x", {"k2"})));
+         return FormulaErrorSaid(std::get<FormulaError>(CompileFormula("ci*k2 + x", {"k2"})));
        },
        {},
        {"The formula does not read: at position", "the unknown name “x”", "A formula knows"}},
       {"elevation file",
-       [](const QDir& folder) {
-         const auto read = ReadElevationModel(folder.filePath("terrain 7.asc").toStdString(), {});
-         return std::get<ElevationError>(read).message;
-       },
+       [](const QDir& folder) { return ElevationMessage(folder, "terrain 7.asc"); },
        [](const QDir& folder) {
          return std::get<QString>(OpenElevationFile(folder.filePath("terrain 7.asc"), {}, 1.0));
        },
        {"Could not read the elevation model “terrain 7.asc”: the file is empty."}},
-      {"elevation file with a word among its numbers",
+      // A file named as the reason of an empty file keeps its name; the reason is translated.
+      {"elevation file named as a reason",
+       [](const QDir& folder) { return ElevationMessage(folder, "файл пуст"); },
        [](const QDir& folder) {
-         const auto read = ReadElevationModel(folder.filePath("words 8.asc").toStdString(), {});
-         return std::get<ElevationError>(read).message;
+         return std::get<QString>(OpenElevationFile(folder.filePath("файл пуст"), {}, 1.0));
        },
+       {"Could not read the elevation model “файл пуст”: the file is empty."},
+       QStringLiteral("файл пуст")},
+      {"elevation file with a word among its numbers",
+       [](const QDir& folder) { return ElevationMessage(folder, "words 8.asc"); },
        {},
        {"“words 8.asc”: line 7 holds “none” where a number should be."}},
       {"elevation data shorter than its header",
-       [](const QDir& folder) {
-         const auto read = ReadElevationModel(folder.filePath("short 9.img").toStdString(), {});
-         return std::get<ElevationError>(read).message;
-       },
+       [](const QDir& folder) { return ElevationMessage(folder, "short 9.img"); },
        {},
        {"“short 9.img”: the file holds less data than its header says: 4 bytes needed, 3 in"}},
       {"elevation data that is a FIFO",
-       [](const QDir& folder) {
-         const auto read = ReadElevationModel(folder.filePath("pds 10.lbl").toStdString(), {});
-         return std::get<ElevationError>(read).message;
-       },
+       [](const QDir& folder) { return ElevationMessage(folder, "pds 10.lbl"); },
        {},
        {"“pds 10.lbl”: its data file “DATA.IMG” is not a regular file"}},
       {"recovery too large",
        [](const QDir&) {
-         return *RecoveryMemoryRefusal(RecoveryMethod::kWoodhamStereo, Integrator::kOnMask, 2048,
-                                       2048);
+         return *RecoveryMemoryRefusalSaid(RecoveryMethod::kWoodhamStereo, Integrator::kOnMask,
+                                           2048, 2048);
        },
        {},
        {"Recovery by “Photometric stereo (Woodham)” integrated by “Poisson on the mask” on a "
         "2048 × 2048 grid"}},
       {"photo folder",
-       [](const QDir& folder) { return std::get<std::string>(ReadPhotoSet(folder.path())); },
+       [](const QDir& folder) { return std::get<Message>(ReadPhotoSetSaid(folder.path())); },
        {},
        {"“light_directions.txt”: 1 line for 2 images in filenames.txt."}},
       {"recovery lights",
        [](const QDir&) {
-         return CheckLights({{30.0, 0.0}, {30.0, 0.0}, {45.0, 90.0}})->message;
+         return CheckLights({{30.0, 0.0}, {30.0, 0.0}, {45.0, 90.0}})->said;
        },
        {},
        {"Sources 1 and 2 shine from the same direction"}},
-      {"surface name",
-       [](const QDir&) { return std::string(SurfaceCatalogue().at(2).title); },
-       [](const QDir&) { return SurfaceTitle(SurfaceCatalogue().at(2)); },
-       {"Hills"}},
       SetupFamily("setup cut short", "cut 3.gsetup",
                   {"cut 3.gsetup” was not opened: the text does not read as JSON (after the key "
                    "“slant”, character ",
@@ -191,7 +207,7 @@ void Switch(Language language) {
 
 }  // namespace
 
-class CoreMessagesTest : public QObject {
+class TranslatedMessagesTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -199,6 +215,7 @@ class CoreMessagesTest : public QObject {
     QVERIFY(folder_.isValid());
     const QDir folder(folder_.path());
     QVERIFY(WriteFile(folder.filePath("terrain 7.asc"), {}));
+    QVERIFY(WriteFile(folder.filePath("файл пуст"), {}));
     QVERIFY(WriteFile(folder.filePath("words 8.asc"),
                       "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2\nnone 4\n"));
     const QByteArray enviHeader =
@@ -231,8 +248,9 @@ class CoreMessagesTest : public QObject {
     QFETCH(int, family);
     const Family& row = Families().at(static_cast<size_t>(family));
     const QDir folder(folder_.path());
-    const std::string core = row.core(folder);
-    const auto shown = [&] { return row.shown ? row.shown(folder) : Shown(core); };
+    const Message message = row.core(folder);
+    const std::string core = RussianText(message);
+    const auto shown = [&] { return row.shown ? row.shown(folder) : TranslatedMessage(message); };
 
     QCOMPARE(shown().toStdString(), core);  // Russian: the core's bytes
 
@@ -242,7 +260,9 @@ class CoreMessagesTest : public QObject {
       QVERIFY2(english.contains(part), qPrintable(english));
     }
     static const QRegularExpression kCyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    QVERIFY2(!english.contains(kCyrillic), qPrintable(english));
+    QString untyped = english;
+    if (!row.typed.isEmpty()) untyped.remove(row.typed);
+    QVERIFY2(!untyped.contains(kCyrillic), qPrintable(english));
     QCOMPARE(Numbers(english), Numbers(QString::fromStdString(core)));
 
     Switch(Language::kRussian);
@@ -253,5 +273,5 @@ class CoreMessagesTest : public QObject {
   QTemporaryDir folder_;
 };
 
-QTEST_MAIN(CoreMessagesTest)
-#include "core_messages_test.moc"
+QTEST_MAIN(TranslatedMessagesTest)
+#include "translated_messages_test.moc"
