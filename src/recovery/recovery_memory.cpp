@@ -19,6 +19,8 @@ const char* MethodName(RecoveryMethod method) {
       return "Фотометрическое стерео (Вудхэм)";
     case RecoveryMethod::kLawStereo:
       return "Фотометрическое стерео по закону";
+    case RecoveryMethod::kRobustStereo:
+      return "Фотометрическое стерео без бликов и теней";
     case RecoveryMethod::kTsaiShah:
       return "Форма по затенению (Тсай и Шах)";
     case RecoveryMethod::kHorn:
