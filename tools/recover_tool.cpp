@@ -228,6 +228,7 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
                       // Without a true surface only the count of recovered cells is known.
                       : "recovered_pixels=" + std::to_string(shown.RecoveredCells()) + "\n");
   if (shape.rejectedSamples) out << "rejected_samples=" << *shape.rejectedSamples << "\n";
+  if (shape.ambiguousCells) out << "ambiguous_cells=" << *shape.ambiguousCells << "\n";
   out.flush();
   std::vector<std::pair<std::string, std::optional<std::string>>> files;
   if (!recover.heightOut.empty()) {

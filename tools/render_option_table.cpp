@@ -186,7 +186,8 @@ const std::vector<ValueOption>& ValueOptions() {
        "Prints the errors "
        "against the true surface, one name=value a line (mean_angular_error_deg, "
        "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "
-       "std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no "
+       "std_depth_error, mean_gradient_error, recovered_pixels; ps-law adds ambiguous_cells, the "
+       "cells two orientations fit as well); with --images, which has no "
        "true surface, recovered_pixels alone.",
        ParseRecover, kRecovered},
       {"images", "DIR",

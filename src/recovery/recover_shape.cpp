@@ -1,5 +1,6 @@
 #include "recovery/recover_shape.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -86,9 +87,13 @@ std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& ima
     return shape;
   }
   if (IsStereo(method)) {
+    const bool fitsLaw = method == RecoveryMethod::kLawStereo;
     std::variant<RecoveredNormals, LightsError> solved =
-        method == RecoveryMethod::kWoodhamStereo ? WoodhamStereo(images) : LawStereo(images, law);
+        fitsLaw ? LawStereo(images, law, kLawStereoIterations, &shape.ambiguous)
+                : WoodhamStereo(images);
     if (auto* error = std::get_if<LightsError>(&solved)) return std::move(*error);
+    if (fitsLaw)
+      shape.ambiguousCells = std::count(shape.ambiguous.begin(), shape.ambiguous.end(), 1);
     shape.normals = std::move(std::get<RecoveredNormals>(solved));
     shape.cancelled = Cancelled();
     if (!shape.cancelled) shape.heights = Integrate(shape.normals, integrator);

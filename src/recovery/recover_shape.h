@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "model/height_field.h"
 #include "model/render_state.h"
@@ -40,6 +41,10 @@ struct RecoveredShape {
   bool cancelled = false;  // stopped by the calling thread's PassControl: the rest is incomplete
   // The samples the robust stereo left out; none for the other methods.
   std::optional<int64_t> rejectedSamples;
+  // The law fit's cells that two orientations fit as well (one flag a cell), and their count;
+  // empty and none for the other methods.
+  std::vector<char> ambiguous;
+  std::optional<int64_t> ambiguousCells;
 };
 
 // Shape from shading needs one image at least; stereo, lights that pass CheckLights.
