@@ -67,7 +67,8 @@ std::variant<RecoveryInput, std::string> PrepareInput(const RenderJob& job) {
 
 OptionValueError ParseRecover(std::string_view text, RenderJob& job) {
   if (!RecoveryMethodNamed(text)) {
-    return "--recover must be ps, ps-law, sfs-tsai-shah or sfs-horn, got " + QuotedText(text);
+    return "--recover must be ps, ps-law, ps-robust, sfs-tsai-shah or sfs-horn, got " +
+           QuotedText(text);
   }
   Recover(job).method = std::string(text);
   return std::nullopt;
@@ -172,14 +173,16 @@ OptionValueError ResolveRecover(const RenderJob& job) {
     return "--source chooses the image of shape from shading, not of --recover " + recover.method +
            ": photometric stereo uses every source";
   }
-  if (method == RecoveryMethod::kWoodhamStereo && !recover.imagesFolder.empty()) {
+  const bool fitsNoLaw =
+      method == RecoveryMethod::kWoodhamStereo || method == RecoveryMethod::kRobustStereo;
+  if (fitsNoLaw && !recover.imagesFolder.empty()) {
     // A surface's images are made with the law (a setup gives nothing else here); Woodham's
     // stereo of photographs fits none.
     for (const char* law : {"function", "param", "formula", "s", "n", "setup"}) {
       if (OptionGiven(job, law)) {
         return "--" + std::string(law) +
-               " chooses the law of --recover ps-law or shape from shading: --recover ps of "
-               "--images fits none";
+               " chooses the law of --recover ps-law or shape from shading: --recover " +
+               recover.method + " of --images fits none";
       }
     }
   }
@@ -225,6 +228,8 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   out << (input.truth ? FormatRecoveryReport(MeasureRecovery(*input.truth, &heights, &shown))
                       // Without a true surface only the count of recovered cells is known.
                       : "recovered_pixels=" + std::to_string(shown.RecoveredCells()) + "\n");
+  if (shape.rejectedSamples) out << "rejected_samples=" << *shape.rejectedSamples << "\n";
+  if (shape.ambiguousCells) out << "ambiguous_cells=" << *shape.ambiguousCells << "\n";
   out.flush();
   std::vector<std::pair<std::string, std::optional<std::string>>> files;
   if (!recover.heightOut.empty()) {

@@ -106,7 +106,8 @@ const std::vector<ValueOption>& ValueOptions() {
       {"light", "SLANT,TILT",
        "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
        "degrees turned about it (0 is the plane of the described source, --slant), each read as "
-       "--slant is (a value too large for it is refused); repeat for a third. Its S and dashed "
+       "--slant is (a value too large for it is refused); repeat for a third (with --recover, for "
+       "up to eight sources in all). Its S and dashed "
        "shadow line are drawn (cyan, then magenta; the described "
        "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
        ParseLightSource,
@@ -168,12 +169,15 @@ const std::vector<ValueOption>& ValueOptions() {
       {"recover", "METHOD",
        "With --surface or --images: recover the shape from its images instead of writing a "
        "picture: ps (Woodham's photometric stereo from the described source and each --light), "
-       "ps-law (the same fitted with the job's law), sfs-tsai-shah or sfs-horn (shape from "
+       "ps-law (the same fitted with the job's law), ps-robust (Woodham's with the samples a "
+       "matte fit cannot explain left out, highlights and shadows' edges, counted as "
+       "rejected_samples=), sfs-tsai-shah or sfs-horn (shape from "
        "shading of the described source's image, or --source's, or of the first photograph). "
        "Prints the errors "
        "against the true surface, one name=value a line (mean_angular_error_deg, "
        "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "
-       "std_depth_error, mean_gradient_error, recovered_pixels); with --images, which has no "
+       "std_depth_error, mean_gradient_error, recovered_pixels; ps-law adds ambiguous_cells, the "
+       "cells two orientations fit as well); with --images, which has no "
        "true surface, recovered_pixels alone.",
        ParseRecover, kRecovered},
       {"images", "DIR",
@@ -187,7 +191,7 @@ const std::vector<ValueOption>& ValueOptions() {
        "does not read is a message (in the --language) naming the file.",
        StoreImagesFolder, In({kRecovery}, {kPhotos})},
       {"integrate", "NAME",
-       "With --recover ps or ps-law: fc (Frankot-Chellappa), dct (the "
+       "With --recover ps, ps-law or ps-robust: fc (Frankot-Chellappa), dct (the "
        "cosine-transform Poisson solution, default) or poisson (on the recovered cells only).",
        ParseIntegrate, kRecovered},
       {"noise", "SIGMA",

@@ -614,6 +614,10 @@
         <translation>Photometric stereo by the law</translation>
     </message>
     <message>
+        <source>Фотометрическое стерео без бликов и теней</source>
+        <translation>Photometric stereo without highlights and shadows</translation>
+    </message>
+    <message>
         <source>Форма по затенению (Тсай и Шах)</source>
         <translation>Shape from shading (Tsai and Shah)</translation>
     </message>

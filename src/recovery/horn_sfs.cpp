@@ -1,11 +1,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 #include "pass/pass_control.h"
 #include "pass/worker_pool.h"
 #include "recovery/law_intensity.h"
 #include "recovery/normal_integration.h"
+#include "recovery/sfs_pyramid.h"
+#include "recovery/sfs_stopping.h"
 #include "recovery/shape_from_shading.h"
 #include "surface/surface_gradients.h"
 
@@ -17,9 +20,8 @@ constexpr double kLeastSmoothness = 1e-3;  // lambda never falls below this
 constexpr double kSmoothnessFall = 0.95;   // lambda's factor per iteration
 constexpr double kIntegrability = 1.0;     // mu
 
-}  // namespace
-
-SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const SfsOptions& options) {
+SfsResult HornOnGrid(const RecoveryImages& images, const RenderState& law,
+                     const SfsOptions& options) {
   const int width = images.width;
   const int height = images.height;
   const size_t cells = images.Cells();
@@ -45,10 +47,12 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
   takeSlopes();
   RecoveredNormals gradient = slopes;
   RecoveredNormals next = slopes;
-  double smoothness = kStartSmoothness;
+  double smoothness = options.refining ? kLeastSmoothness : kStartSmoothness;
+  std::vector<double> mismatch(static_cast<size_t>(height), 0.0);  // each row's |E - R| summed
   const auto stepRows = [&](int block) {
     const int last = std::min(height, (block + 1) * kRowsPerBlock);
     for (int row = block * kRowsPerBlock; row < last; ++row) {
+      double rowMismatch = 0.0;
       for (int column = 0; column < width; ++column) {
         const size_t cell = static_cast<size_t>(row) * width + column;
         if (!gradient.Has(cell)) continue;
@@ -71,6 +75,7 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
         const LawIntensity::Slopes r =
             lit ? intensityOf.WithSlopes({p, q}) : LawIntensity::Slopes{};
         const double error = lit ? image[cell] - options.albedo * r.value : 0.0;
+        rowMismatch += std::abs(error);
         const double rp = options.albedo * r.alongP;
         const double rq = options.albedo * r.alongQ;
         // Each of p and q minimises its terms with R linear about the current (p, q).
@@ -81,12 +86,18 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
             (smoothness * sumQ + kIntegrability * slopes.q[cell] + (error + rq * q) * rq) /
             (smoothness * count + kIntegrability + rq * rq);
       }
+      mismatch[static_cast<size_t>(row)] = rowMismatch;
     }
   };
   SfsResult result;
   PassControl* const control = CurrentPassControl();
   if (control != nullptr) control->AddBlocks(options.iterations);
-  const double settled = options.settled * std::min(images.spacingX, images.spacingY);
+  SfsStopping stopping(options.settled * std::min(images.spacingX, images.spacingY));
+  double lit = 0.0, withHeights = 0.0;
+  for (size_t cell = 0; cell < cells; ++cell) {
+    lit += image[cell] > kSfsShadowed ? 1.0 : 0.0;
+    withHeights += std::isfinite(heights.z[cell]) ? 1.0 : 0.0;
+  }
   const int blocks = (height + kRowsPerBlock - 1) / kRowsPerBlock;
   while (result.iterations < options.iterations) {
     if (control != nullptr && control->Cancelled()) {
@@ -97,22 +108,27 @@ SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const Sf
     gradient.p.swap(next.p);
     gradient.q.swap(next.q);
     HeightField integrated = IntegrateDctPoisson(gradient);
-    double largest = 0.0;
+    double change = 0.0;
     for (size_t cell = 0; cell < cells; ++cell) {
-      if (std::isfinite(heights.z[cell])) {
-        largest = std::max(largest, std::abs(integrated.z[cell] - heights.z[cell]));
-      }
+      if (std::isfinite(heights.z[cell])) change += std::abs(integrated.z[cell] - heights.z[cell]);
     }
     heights.z.swap(integrated.z);
     takeSlopes();
     smoothness = std::max(kLeastSmoothness, smoothness * kSmoothnessFall);
     ++result.iterations;
     if (control != nullptr) control->FinishBlock();
-    if (largest <= settled) break;
+    const double error = std::accumulate(mismatch.begin(), mismatch.end(), 0.0);
+    if (stopping.Settled(change / std::max(1.0, withHeights), error / std::max(1.0, lit))) break;
   }
   if (control != nullptr) {
     for (int left = result.iterations; left < options.iterations; ++left) control->FinishBlock();
   }
   result.heights = std::move(heights);
   return result;
+}
+
+}  // namespace
+
+SfsResult HornSfs(const RecoveryImages& images, const RenderState& law, const SfsOptions& options) {
+  return CoarseToFine(images, law, options, HornOnGrid);
 }

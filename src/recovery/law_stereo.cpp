@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "pass/pass_control.h"
 #include "pass/worker_pool.h"
@@ -96,6 +97,18 @@ struct Fitted {
   double cost = 0.0;
 };
 
+// Whether another start's fit explains the samples as well as the best (its cost at most twice
+// the best's, or exact to kExactShare of the intensities' squares) with a normal more than
+// kAmbiguousAngle away: the images cannot tell the two apart.
+bool Disagree(const Fitted& best, const Fitted& other, double exact) {
+  if (!(other.cost <= 2.0 * best.cost + exact)) return false;
+  const Gradient& a = best.gradient;
+  const Gradient& b = other.gradient;
+  const double dot = (a.p * b.p + a.q * b.q + 1.0) /
+                     std::sqrt((1.0 + a.p * a.p + a.q * a.q) * (1.0 + b.p * b.p + b.q * b.q));
+  return dot < std::cos(kAmbiguousAngle);
+}
+
 // Levenberg and Marquardt from `g`, the damping on the diagonal of J^T J.
 Fitted Refine(CellFit& fit, Gradient g, int iterations) {
   Fitted best{g, 0.0, 0.0};
@@ -133,10 +146,12 @@ Fitted Refine(CellFit& fit, Gradient g, int iterations) {
 }  // namespace
 
 std::variant<RecoveredNormals, LightsError> LawStereo(const RecoveryImages& images,
-                                                      const RenderState& law, int iterations) {
+                                                      const RenderState& law, int iterations,
+                                                      std::vector<char>* ambiguous) {
   std::variant<RecoveredNormals, LightsError> result = WoodhamStereo(images);
   if (std::holds_alternative<LightsError>(result)) return result;
   RecoveredNormals& normals = std::get<RecoveredNormals>(result);
+  if (ambiguous != nullptr) ambiguous->assign(images.Cells(), 0);
   const StereoLights lights = MakeStereoLights(images);
   std::vector<LawIntensity> laws;
   for (const LightAim& source : images.sources) laws.emplace_back(law, source);
@@ -160,10 +175,21 @@ std::variant<RecoveredNormals, LightsError> LawStereo(const RecoveryImages& imag
         if (lit[k] != 0) fit.Add(laws[k], intensity[k]);
       }
       Fitted best{{}, 0.0, INFINITY};
+      Fitted fits[std::size(kStartShares)];
+      size_t taken = 0;
       for (const double share : kStartShares) {
         const Fitted fitted =
             Refine(fit, {share * normals.p[cell], share * normals.q[cell]}, iterations);
+        fits[taken++] = fitted;
         if (fitted.cost < best.cost) best = fitted;
+      }
+      if (ambiguous != nullptr) {
+        double square = 0.0;
+        for (size_t k = 0; k < count; ++k)
+          square += lit[k] != 0 ? intensity[k] * intensity[k] : 0.0;
+        for (const Fitted& other : fits) {
+          if (Disagree(best, other, kExactShare * square)) (*ambiguous)[cell] = 1;
+        }
       }
       normals.p[cell] = best.gradient.p;
       normals.q[cell] = best.gradient.q;

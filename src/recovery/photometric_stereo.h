@@ -18,6 +18,7 @@
 // turns away from the camera, is left unrecovered. A bad set of sources is a LightsError.
 
 #include <variant>
+#include <vector>
 
 #include "model/render_state.h"
 #include "recovery/light_check.h"
@@ -28,11 +29,19 @@
 // intensity of all the images.
 inline constexpr double kShadowShare = 1e-3;
 inline constexpr int kLawStereoIterations = 50;
+// Two starts' fits, both as good as the best, whose normals lie further apart than this (radians,
+// one degree) mark the cell ambiguous; a cost below kExactShare of the intensities' squares is
+// exact.
+inline constexpr double kAmbiguousAngle = 0.0174533;
+inline constexpr double kExactShare = 1e-12;
 
 std::variant<RecoveredNormals, LightsError> WoodhamStereo(const RecoveryImages& images);
 
 // Rows run on the pass pool; under a bound PassControl, a cancelled solve stops between blocks of
 // rows (the result is then incomplete) and each block counts towards the progress.
+// `ambiguous`, when given, gets one flag a cell: set where the starts found two fits the images
+// cannot tell apart (three images of a glossy law may fit two orientations exactly).
 std::variant<RecoveredNormals, LightsError> LawStereo(const RecoveryImages& images,
                                                       const RenderState& law,
-                                                      int iterations = kLawStereoIterations);
+                                                      int iterations = kLawStereoIterations,
+                                                      std::vector<char>* ambiguous = nullptr);

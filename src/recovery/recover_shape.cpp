@@ -1,5 +1,6 @@
 #include "recovery/recover_shape.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -8,6 +9,7 @@
 #include "recovery/photometric_stereo.h"
 #include "recovery/recovery_memory.h"
 #include "recovery/recovery_report.h"
+#include "recovery/robust_stereo.h"
 #include "recovery/shape_from_shading.h"
 
 namespace {
@@ -41,11 +43,12 @@ std::optional<Value> Named(const std::array<std::pair<std::string_view, Value>, 
 }  // namespace
 
 std::optional<RecoveryMethod> RecoveryMethodNamed(std::string_view name) {
-  static constexpr std::array<std::pair<std::string_view, RecoveryMethod>, 4> kNames{{
+  static constexpr std::array<std::pair<std::string_view, RecoveryMethod>, 5> kNames{{
       {"ps", RecoveryMethod::kWoodhamStereo},
       {"ps-law", RecoveryMethod::kLawStereo},
       {"sfs-tsai-shah", RecoveryMethod::kTsaiShah},
       {"sfs-horn", RecoveryMethod::kHorn},
+      {"ps-robust", RecoveryMethod::kRobustStereo},
   }};
   return Named(kNames, name);
 }
@@ -60,7 +63,8 @@ std::optional<Integrator> IntegratorNamed(std::string_view name) {
 }
 
 bool IsStereo(RecoveryMethod method) {
-  return method == RecoveryMethod::kWoodhamStereo || method == RecoveryMethod::kLawStereo;
+  return method == RecoveryMethod::kWoodhamStereo || method == RecoveryMethod::kLawStereo ||
+         method == RecoveryMethod::kRobustStereo;
 }
 
 std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& images,
@@ -73,10 +77,24 @@ std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& ima
     return LightsError{LightsFault::kTooLarge, std::move(message), *std::move(refusal), {}};
   }
   RecoveredShape shape;
-  if (IsStereo(method)) {
-    std::variant<RecoveredNormals, LightsError> solved =
-        method == RecoveryMethod::kWoodhamStereo ? WoodhamStereo(images) : LawStereo(images, law);
+  if (method == RecoveryMethod::kRobustStereo) {
+    std::variant<RobustNormals, LightsError> solved = RobustStereo(images);
     if (auto* error = std::get_if<LightsError>(&solved)) return std::move(*error);
+    RobustNormals& robust = std::get<RobustNormals>(solved);
+    shape.normals = std::move(robust.normals);
+    shape.rejectedSamples = robust.rejectedSamples;
+    shape.cancelled = Cancelled();
+    if (!shape.cancelled) shape.heights = Integrate(shape.normals, integrator);
+    return shape;
+  }
+  if (IsStereo(method)) {
+    const bool fitsLaw = method == RecoveryMethod::kLawStereo;
+    std::variant<RecoveredNormals, LightsError> solved =
+        fitsLaw ? LawStereo(images, law, kLawStereoIterations, &shape.ambiguous)
+                : WoodhamStereo(images);
+    if (auto* error = std::get_if<LightsError>(&solved)) return std::move(*error);
+    if (fitsLaw)
+      shape.ambiguousCells = std::count(shape.ambiguous.begin(), shape.ambiguous.end(), 1);
     shape.normals = std::move(std::get<RecoveredNormals>(solved));
     shape.cancelled = Cancelled();
     if (!shape.cancelled) shape.heights = Integrate(shape.normals, integrator);

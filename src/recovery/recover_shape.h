@@ -7,9 +7,11 @@
 //
 //   images + law + method (+ integrator) -> normals and heights, or the lights' message
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "model/height_field.h"
 #include "model/render_state.h"
@@ -17,10 +19,11 @@
 #include "recovery/recovered_normals.h"
 #include "recovery/recovery_images.h"
 
-enum class RecoveryMethod { kWoodhamStereo, kLawStereo, kTsaiShah, kHorn };
+enum class RecoveryMethod { kWoodhamStereo, kLawStereo, kTsaiShah, kHorn, kRobustStereo };
 enum class Integrator { kFrankotChellappa, kDctPoisson, kOnMask };
 
-// The renderer's names: ps, ps-law, sfs-tsai-shah, sfs-horn; fc, dct, poisson.
+// The renderer's names: ps, ps-law, sfs-tsai-shah, sfs-horn, ps-robust (robust_stereo.h); fc,
+// dct, poisson.
 std::optional<RecoveryMethod> RecoveryMethodNamed(std::string_view name);
 std::optional<Integrator> IntegratorNamed(std::string_view name);
 
@@ -36,6 +39,12 @@ struct RecoveredShape {
   RecoveredNormals normals;  // the stereo's, or the heights' own
   HeightField heights;
   bool cancelled = false;  // stopped by the calling thread's PassControl: the rest is incomplete
+  // The samples the robust stereo left out; none for the other methods.
+  std::optional<int64_t> rejectedSamples;
+  // The law fit's cells that two orientations fit as well (one flag a cell), and their count;
+  // empty and none for the other methods.
+  std::vector<char> ambiguous;
+  std::optional<int64_t> ambiguousCells;
 };
 
 // Shape from shading needs one image at least; stereo, lights that pass CheckLights.

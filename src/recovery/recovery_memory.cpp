@@ -19,6 +19,8 @@ const char* MethodName(RecoveryMethod method) {
       return GS_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео (Вудхэм)");
     case RecoveryMethod::kLawStereo:
       return GS_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео по закону");
+    case RecoveryMethod::kRobustStereo:
+      return GS_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео без бликов и теней");
     case RecoveryMethod::kTsaiShah:
       return GS_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Тсай и Шах)");
     case RecoveryMethod::kHorn:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/angles.h"
+#include "recovery/recovered_regions.h"
 #include "surface/surface_gradients.h"
 
 namespace {
@@ -55,30 +56,47 @@ bool BothHave(const HeightField& truth, const HeightField& heights, size_t cell)
   return std::isfinite(truth.z[cell]) && std::isfinite(heights.z[cell]);
 }
 
-void MeasureDepth(const HeightField& truth, const HeightField& heights, RecoveryReport& report) {
+// Over the cells with both heights and, when normals are given, a recovered normal: the
+// integrators fill an unrecovered cell (an unlit rim, a masked one) with heights of no meaning.
+// Each connected region of those cells is aligned on its own: the cell order of the sums is the
+// grid's, so one region gives the shift of MeanHeightShift to the last bit.
+void MeasureDepth(const HeightField& truth, const HeightField& heights,
+                  const RecoveredNormals* normals, RecoveryReport& report) {
+  std::vector<char> measured(truth.z.size(), 0);
   double low = INFINITY, high = -INFINITY;
-  std::vector<size_t> both;
   for (size_t cell = 0; cell < truth.z.size(); ++cell) {
-    if (!BothHave(truth, heights, cell)) continue;
-    both.push_back(cell);
+    if (!BothHave(truth, heights, cell) || (normals != nullptr && !normals->Has(cell))) continue;
+    measured[cell] = 1;
     low = std::min(low, truth.z[cell]);
     high = std::max(high, truth.z[cell]);
   }
-  if (both.empty()) return;
-  const double count = static_cast<double>(both.size());
-  const double shift = MeanHeightShift(truth, heights);
-  double square = 0.0, absolute = 0.0;
-  for (const size_t cell : both) {
+  const CellRegions regions = ConnectedRegions(measured, truth.width, truth.height);
+  if (regions.count == 0) return;
+  std::vector<double> trueSum(static_cast<size_t>(regions.count), 0.0);
+  std::vector<double> sum(trueSum.size(), 0.0), count(trueSum.size(), 0.0);
+  for (size_t cell = 0; cell < truth.z.size(); ++cell) {
+    const int region = regions.label[cell];
+    if (region < 0) continue;
+    trueSum[static_cast<size_t>(region)] += truth.z[cell];
+    sum[static_cast<size_t>(region)] += heights.z[cell];
+    count[static_cast<size_t>(region)] += 1.0;
+  }
+  double square = 0.0, absolute = 0.0, cells = 0.0;
+  for (size_t cell = 0; cell < truth.z.size(); ++cell) {
+    const auto region = static_cast<size_t>(regions.label[cell]);
+    if (regions.label[cell] < 0) continue;
+    const double shift = (trueSum[region] - sum[region]) / count[region];
     const double error = heights.z[cell] + shift - truth.z[cell];
     square += error * error;
     absolute += std::abs(error);
+    cells += 1.0;
   }
-  report.depthRms = std::sqrt(square / count);
+  report.depthRms = std::sqrt(square / cells);
   report.depthRmsPercent =
       high > low ? 100.0 * report.depthRms / (high - low) : RecoveryReport::kNone;
-  report.meanDepthError = absolute / count;
+  report.meanDepthError = absolute / cells;
   // The absolute errors' spread: E|e|^2 - (E|e|)^2, with E|e|^2 the mean square.
-  const double spread = square / count - report.meanDepthError * report.meanDepthError;
+  const double spread = square / cells - report.meanDepthError * report.meanDepthError;
   report.stdDepthError = std::sqrt(std::max(0.0, spread));
 }
 
@@ -135,7 +153,7 @@ RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heig
   } else if (heights != nullptr) {
     MeasureNormals(truth, NormalsOfHeights(*heights), report);
   }
-  if (heights != nullptr) MeasureDepth(truth, *heights, report);
+  if (heights != nullptr) MeasureDepth(truth, *heights, normals, report);
   return report;
 }
 

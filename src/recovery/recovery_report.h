@@ -1,10 +1,13 @@
 #pragma once
 // How far a recovered surface lies from the true one. Over the cells where both have data:
 // - the angle between the true and the recovered normals, its mean and median in degrees;
-// - the depth error after the two means are made equal: its root mean square, in the heights'
-//   units and as a percentage of the true heights' range;
+// - the depth error over the object: the cells with heights and, when normals are given, a
+//   recovered normal, each connected region of them (recovered_regions.h) shifted to the true
+//   mean of its own cells, since nothing ties the heights of regions an unrecovered rim parts;
+//   its root mean square, in the heights' units and as a percentage of the true heights' range
+//   over those cells;
 // - the three measures of the 1999 survey of shape from shading: the mean and the standard
-//   deviation of the absolute depth error (means made equal), and the mean gradient error, the
+//   deviation of the absolute depth error (aligned as above), and the mean gradient error, the
 //   mean of sqrt((p - p')^2 + (q - q')^2).
 // The true gradients are the height field's (GradientsOf); the recovered ones are the normals
 // given, or else the recovered heights' own. A measure with no cell to take it over is NaN.
@@ -35,7 +38,8 @@ RecoveryReport MeasureRecovery(const HeightField& truth, const HeightField* heig
                                const RecoveredNormals* normals);
 
 // What to add to `heights` to give them the truth's mean over the cells where both have data (the
-// depth measures' alignment); 0 where there is no such cell. The grids are the same.
+// depth measures' alignment where those cells are one region); 0 where there is no such cell. The
+// grids are the same.
 double MeanHeightShift(const HeightField& truth, const HeightField& heights);
 
 // The angle between the true and the recovered normal of each cell, in degrees (the measure whose

@@ -17,6 +17,9 @@
 //   then the least-squares integral of (p, q) (Simchony, Chellappa and Shao). lambda falls from
 //   iteration to iteration, as Horn lets it, so that the answer loses its early smoothing.
 //
+// Under an oblique source both run from coarse to fine (sfs_pyramid.h) and stop by the rules of
+// sfs_stopping.h: the heights' mean change, or the brightness error that no longer falls.
+//
 // Image intensities are LawIntensity's (0 to 1 for matte); a cell at or below kSfsShadowed is in
 // shadow, where any slope turned away from the source fits, and gives no brightness term. Both
 // start from `start` or a flat surface. A flat start is a fixed point of Horn's method under a
@@ -37,8 +40,11 @@ struct SfsOptions {
   int iterations = 200;  // the cap
   double albedo = 1.0;
   std::vector<double> start;  // heights, one a cell of the image, or empty: flat
-  // Stop once no height moves by more than this share of the grid's spacing in an iteration.
-  double settled = 1e-7;
+  // Stop once the heights move by no more than this share of the grid's spacing on average in an
+  // iteration (or by sfs_stopping.h's other rule).
+  double settled = 1e-3;
+  // Started from a coarser grid's answer (sfs_pyramid.h): Horn's smoothing starts at its least.
+  bool refining = false;
 };
 
 struct SfsResult {

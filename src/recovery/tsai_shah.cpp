@@ -1,12 +1,15 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <optional>
 
 #include "pass/pass_control.h"
 #include "pass/worker_pool.h"
 #include "recovery/law_intensity.h"
 #include "recovery/overhead_sweeps.h"
+#include "recovery/sfs_pyramid.h"
+#include "recovery/sfs_stopping.h"
 #include "recovery/shape_from_shading.h"
 
 namespace {
@@ -15,11 +18,11 @@ constexpr int kRowsPerBlock = 16;
 // The Newton step is f f' / (f'^2 + kStepGuard (1/dx^2 + 1/dy^2) / 2): Newton's own where the
 // equation is steep in z, bounded where f' vanishes (near the source's point in gradient space).
 constexpr double kStepGuard = 1.0;
+// The sweeps' end: no height moved by more than this share of the spacing.
+constexpr double kSweepsSettled = 1e-7;
 
-}  // namespace
-
-SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
-                      const SfsOptions& options) {
+SfsResult TsaiShahOnGrid(const RecoveryImages& images, const RenderState& law,
+                         const SfsOptions& options) {
   const int width = images.width;
   const int height = images.height;
   const size_t cells = images.Cells();
@@ -31,7 +34,9 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
       options.start.empty() ? std::vector<double>(cells, 0.0) : options.start;
   std::vector<double> z = start;
   std::vector<double> next = z;
-  std::vector<double> moved(static_cast<size_t>(height), 0.0);  // the largest step of each row
+  // Each row's sums of the steps' sizes and of the brightness errors.
+  std::vector<double> moved(static_cast<size_t>(height), 0.0);
+  std::vector<double> mismatch(static_cast<size_t>(height), 0.0);
   // Tsai and Shah take backward differences, which carry the answer from the edges the light
   // comes from; this keeps the Newton step's pull from both neighbours of one sign. So each
   // difference runs from the side where R grows along it at the flat orientation: backward where
@@ -52,7 +57,7 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
   const auto stepRows = [&](int block) {
     const int last = std::min(height, (block + 1) * kRowsPerBlock);
     for (int row = block * kRowsPerBlock; row < last; ++row) {
-      double rowMoved = 0.0;
+      double rowMoved = 0.0, rowMismatch = 0.0;
       for (int column = 0; column < width; ++column) {
         const size_t cell = static_cast<size_t>(row) * width + column;
         next[cell] = z[cell];
@@ -74,32 +79,39 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
             -options.albedo * (reflectance.alongP * signP + reflectance.alongQ * signQ);
         const double step = f * slope / (slope * slope + guard);
         next[cell] = z[cell] - step;
-        rowMoved = std::max(rowMoved, std::abs(step));
+        rowMoved += std::abs(step);
+        rowMismatch += std::abs(f);
       }
       moved[static_cast<size_t>(row)] = rowMoved;
+      mismatch[static_cast<size_t>(row)] = rowMismatch;
     }
   };
   SfsResult result;
   PassControl* const control = CurrentPassControl();
   if (control != nullptr) control->AddBlocks(options.iterations);
-  const double settled = options.settled * std::min(dx, dy);
+  SfsStopping stopping(options.settled * std::min(dx, dy));
+  const double lit = std::max<double>(
+      1.0, std::count_if(image.begin(), image.end(), [](double e) { return e > kSfsShadowed; }));
   const int blocks = (height + kRowsPerBlock - 1) / kRowsPerBlock;
   while (result.iterations < options.iterations) {
     if (control != nullptr && control->Cancelled()) {
       result.cancelled = true;
       break;
     }
-    double largest = 0.0;
+    bool settledNow = false;
     if (sweeps) {
-      largest = sweeps->Sweep(z);
+      // The sweeps solve each cell exactly: they end once no height moves at all.
+      settledNow = sweeps->Sweep(z) <= kSweepsSettled * std::min(dx, dy);
     } else {
       PassPool().Run(blocks, stepRows);
       z.swap(next);
-      largest = *std::max_element(moved.begin(), moved.end());
+      const double sum = std::accumulate(moved.begin(), moved.end(), 0.0);
+      const double error = std::accumulate(mismatch.begin(), mismatch.end(), 0.0);
+      settledNow = stopping.Settled(sum / lit, error / lit);
     }
     ++result.iterations;
     if (control != nullptr) control->FinishBlock();
-    if (largest <= settled) break;
+    if (settledNow) break;
   }
   // An early stop leaves blocks that will not run: counted done, so the bar reaches its end.
   if (control != nullptr) {
@@ -111,4 +123,16 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
     if (std::isnan(image[cell])) result.heights.z[cell] = std::numeric_limits<double>::quiet_NaN();
   }
   return result;
+}
+
+}  // namespace
+
+SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
+                      const SfsOptions& options) {
+  const LawIntensity::Slopes flat =
+      LawIntensity(law, images.sources.front()).WithSlopes({0.0, 0.0});
+  const bool overhead = std::abs(flat.alongP) < 1e-12 && std::abs(flat.alongQ) < 1e-12;
+  // The sweeps settle in a few iterations on any grid.
+  return overhead ? TsaiShahOnGrid(images, law, options)
+                  : CoarseToFine(images, law, options, TsaiShahOnGrid);
 }

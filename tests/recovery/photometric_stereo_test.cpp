@@ -1,7 +1,8 @@
 // Photometric stereo: exact on 64-bit matte images and within a degree once quantised to 8 bits,
 // the albedo too; cells lit by fewer than three sources left out, the others solved from the
 // lit ones; a glossy law misread as matte, then read right once the law is known; sets of
-// sources that cannot work refused with their reason.
+// sources that cannot work refused with their reason; the cells three glossy images cannot
+// decide marked ambiguous.
 
 #include "recovery/photometric_stereo.h"
 
@@ -111,6 +112,32 @@ TEST(PhotometricStereo, KnownLawUndoesWhatMatteMisreads) {
   EXPECT_GT(matteReport.meanAngularErrorDeg, 5.0);
   EXPECT_LT(lawReport.meanAngularErrorDeg, 0.5);
   EXPECT_EQ(lawReport.recoveredPixels, static_cast<int64_t>(images.Cells()));
+}
+
+// Three glossy images at slant 30 fit some cells of the vase at two orientations exactly; the
+// fit keeps one of them, and each cell where it kept the wrong one must be marked ambiguous.
+// Matte images have one answer a cell: none is marked.
+TEST(PhotometricStereo, TheLawFitMarksTheCellsThreeImagesCannotDecide) {
+  const SurfaceKind& kind = *FindSurfaceKind("vase");
+  const SurfaceScene scene = MakeScene(MakeSurface(kind, 64, 64, StartValues(kind)));
+  for (const int32_t law : {kCookTorrance, kMatte}) {
+    const RenderState state = LawState(law);
+    const RecoveryImages images = MakeRecoveryImages(state, scene, kThreeSources);
+    std::vector<char> ambiguous;
+    const RecoveredNormals normals =
+        Solved(LawStereo(images, state, kLawStereoIterations, &ambiguous));
+    const std::vector<double> errors = AngularErrors(scene.field, normals);
+    int wrong = 0, marked = 0, wrongUnmarked = 0;
+    for (size_t cell = 0; cell < errors.size(); ++cell) {
+      wrong += errors[cell] > 1.0 ? 1 : 0;
+      marked += ambiguous[cell];
+      wrongUnmarked += errors[cell] > 1.0 && ambiguous[cell] == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(wrongUnmarked, 0) << law;
+    // Matte marks nothing; the glossy case still shows the ambiguity.
+    EXPECT_EQ(law == kMatte, marked == 0) << law;
+    EXPECT_EQ(law == kMatte, wrong == 0) << law;
+  }
 }
 
 TEST(PhotometricStereo, SourcesThatCannotWorkAreRefused) {
