@@ -24,6 +24,7 @@
 #include "intake/input_messages.h"
 #include "intake/law_texts.h"
 #include "photoset/photo_set.h"
+#include "qt_test_registry.h"
 #include "recovery/light_check.h"
 #include "recovery/recovery_memory.h"
 #include "surface/surface_catalogue.h"
@@ -253,5 +254,5 @@ class CoreMessagesTest : public QObject {
   QTemporaryDir folder_;
 };
 
-QTEST_MAIN(CoreMessagesTest)
+GAUSS_QTEST_MAIN(CoreMessagesTest)
 #include "core_messages_test.moc"
