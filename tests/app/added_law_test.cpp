@@ -16,6 +16,7 @@
 #include "app/law/function_menu.h"
 #include "app/law/law_window.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -79,5 +80,5 @@ class AddedLawTest : public QObject {
   }
 };
 
-QTEST_MAIN(AddedLawTest)
+GAUSS_QTEST_MAIN(AddedLawTest)
 #include "added_law_test.moc"

@@ -20,6 +20,7 @@
 
 #include "file_size_limit.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -210,5 +211,5 @@ class AnimationDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(AnimationDialogTest)
+GAUSS_QTEST_MAIN(AnimationDialogTest)
 #include "animation_dialog_test.moc"

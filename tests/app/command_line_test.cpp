@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "qt_test_registry.h"
+
 namespace {
 
 struct Run {
@@ -128,5 +130,5 @@ class CommandLineTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(CommandLineTest)
+GAUSS_QTEST_GUILESS_MAIN(CommandLineTest)
 #include "command_line_test.moc"

@@ -23,6 +23,7 @@
 #include "app/recovery/recovery_window.h"
 #include "form_probe.h"
 #include "photometry/law_catalogue.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -183,5 +184,5 @@ class CompanionPlacementTest : public QObject {
   }
 };
 
-QTEST_MAIN(CompanionPlacementTest)
+GAUSS_QTEST_MAIN(CompanionPlacementTest)
 #include "companion_placement_test.moc"

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include "qt_test_registry.h"
+
 namespace {
 
 // Records, in order, the window's own steps and the signal as it is sent.
@@ -50,5 +52,5 @@ class CompanionWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(CompanionWindowTest)
+GAUSS_QTEST_MAIN(CompanionWindowTest)
 #include "companion_window_test.moc"

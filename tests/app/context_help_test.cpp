@@ -11,6 +11,7 @@
 #include "app/help/help_window.h"
 #include "app/map/gradient_map_window.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 class ContextHelpTest : public QObject {
   Q_OBJECT
@@ -114,5 +115,5 @@ class ContextHelpTest : public QObject {
   }
 };
 
-QTEST_MAIN(ContextHelpTest)
+GAUSS_QTEST_MAIN(ContextHelpTest)
 #include "context_help_test.moc"

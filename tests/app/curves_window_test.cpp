@@ -25,6 +25,7 @@
 #include "pass/raster_pass.h"
 #include "pass/readout.h"
 #include "photometry/law_catalogue.h"
+#include "qt_test_registry.h"
 
 class CurvesWindowTest : public QObject {
   Q_OBJECT
@@ -162,5 +163,5 @@ class CurvesWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(CurvesWindowTest)
+GAUSS_QTEST_MAIN(CurvesWindowTest)
 #include "curves_window_test.moc"

@@ -12,6 +12,7 @@
 #include "app/setup_menu.h"
 #include "form_probe.h"
 #include "pass/readout.h"
+#include "qt_test_registry.h"
 #include "setup/setup_file.h"
 
 namespace {
@@ -83,5 +84,5 @@ class ExamplesMenuTest : public QObject {
 
 }  // namespace
 
-QTEST_MAIN(ExamplesMenuTest)
+GAUSS_QTEST_MAIN(ExamplesMenuTest)
 #include "examples_menu_test.moc"

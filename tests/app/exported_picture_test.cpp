@@ -13,6 +13,7 @@
 #include "app/picture/picture_export.h"
 #include "app/picture/picture_menu.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -69,5 +70,5 @@ class ExportedPictureTest : public QObject {
   }
 };
 
-QTEST_MAIN(ExportedPictureTest)
+GAUSS_QTEST_MAIN(ExportedPictureTest)
 #include "exported_picture_test.moc"

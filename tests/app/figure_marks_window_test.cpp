@@ -10,6 +10,7 @@
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
 #include "pass/raster_pass.h"
+#include "qt_test_registry.h"
 
 class FigureMarksWindowTest : public QObject {
   Q_OBJECT
@@ -68,5 +69,5 @@ class FigureMarksWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(FigureMarksWindowTest)
+GAUSS_QTEST_MAIN(FigureMarksWindowTest)
 #include "figure_marks_window_test.moc"

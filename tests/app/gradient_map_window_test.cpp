@@ -20,6 +20,7 @@
 #include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
 #include "pass/readout.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -139,5 +140,5 @@ class GradientMapWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(GradientMapWindowTest)
+GAUSS_QTEST_MAIN(GradientMapWindowTest)
 #include "gradient_map_window_test.moc"

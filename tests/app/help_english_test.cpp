@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include "app/help/help_pages.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -118,5 +119,5 @@ class HelpEnglishTest : public QObject {
   }
 };
 
-QTEST_MAIN(HelpEnglishTest)
+GAUSS_QTEST_MAIN(HelpEnglishTest)
 #include "help_english_test.moc"

@@ -19,6 +19,7 @@
 #include "app/help/about_dialog.h"
 #include "app/help/help_pages.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -251,5 +252,5 @@ class HelpWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(HelpWindowTest)
+GAUSS_QTEST_MAIN(HelpWindowTest)
 #include "help_window_test.moc"

@@ -13,6 +13,7 @@
 #include "app/common/qt_translation.h"
 #include "app/form/control_tooltips.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -193,5 +194,5 @@ class KeysAndErrorsTest : public QObject {
   }
 };
 
-QTEST_MAIN(KeysAndErrorsTest)
+GAUSS_QTEST_MAIN(KeysAndErrorsTest)
 #include "keys_and_errors_test.moc"

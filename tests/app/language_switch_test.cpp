@@ -38,6 +38,7 @@
 #include "app/surface/surface_window.h"
 #include "form_probe.h"
 #include "photometry/law_catalogue.h"
+#include "qt_test_registry.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -313,5 +314,5 @@ class LanguageSwitchTest : public QObject {
   QTemporaryDir settingsFolder_;
 };
 
-QTEST_MAIN(LanguageSwitchTest)
+GAUSS_QTEST_MAIN(LanguageSwitchTest)
 #include "language_switch_test.moc"

@@ -25,6 +25,7 @@
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -296,5 +297,5 @@ class LawWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(LawWindowTest)
+GAUSS_QTEST_MAIN(LawWindowTest)
 #include "law_window_test.moc"

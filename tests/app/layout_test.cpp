@@ -13,6 +13,7 @@
 #include "app/form/line_widget.h"
 #include "app/form/wrapping_check_box.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -263,5 +264,5 @@ class LayoutTest : public QObject {
   }
 };
 
-QTEST_MAIN(LayoutTest)
+GAUSS_QTEST_MAIN(LayoutTest)
 #include "layout_test.moc"

@@ -14,6 +14,7 @@
 #include "app/form/pass_throttle.h"
 #include "app/map/gradient_map_window.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -212,5 +213,5 @@ class LiveShadingTest : public QObject {
   }
 };
 
-QTEST_MAIN(LiveShadingTest)
+GAUSS_QTEST_MAIN(LiveShadingTest)
 #include "live_shading_test.moc"

@@ -14,6 +14,7 @@
 #include "app/picture/background_pass.h"
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -81,5 +82,5 @@ class LongPassTest : public QObject {
   }
 };
 
-QTEST_MAIN(LongPassTest)
+GAUSS_QTEST_MAIN(LongPassTest)
 #include "long_pass_test.moc"

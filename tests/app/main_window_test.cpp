@@ -27,6 +27,7 @@
 #include "app/setup_menu.h"
 #include "app/surface/surface_window.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -288,5 +289,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
+GAUSS_QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

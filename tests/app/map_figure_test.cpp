@@ -21,6 +21,7 @@
 #include "gradient/gradient_map.h"
 #include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -244,5 +245,5 @@ class MapFigureTest : public QObject {
   }
 };
 
-QTEST_MAIN(MapFigureTest)
+GAUSS_QTEST_MAIN(MapFigureTest)
 #include "map_figure_test.moc"

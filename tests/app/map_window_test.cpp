@@ -12,6 +12,7 @@
 #include "app/map/gradient_map_window.h"
 #include "app/picture/picture_menu.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 #include "vector_files.h"
 
 namespace {
@@ -107,5 +108,5 @@ class MapWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MapWindowTest)
+GAUSS_QTEST_MAIN(MapWindowTest)
 #include "map_window_test.moc"

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <cmath>
 
+#include "qt_test_registry.h"
+
 class MapZoomTest : public QObject {
   Q_OBJECT
 
@@ -44,5 +46,5 @@ class MapZoomTest : public QObject {
   }
 };
 
-QTEST_MAIN(MapZoomTest)
+GAUSS_QTEST_MAIN(MapZoomTest)
 #include "map_zoom_test.moc"

@@ -11,6 +11,7 @@
 #include "app/form/control_tooltips.h"
 #include "app/form/shape_widget.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -240,5 +241,5 @@ class ParameterControlsTest : public QObject {
   }
 };
 
-QTEST_MAIN(ParameterControlsTest)
+GAUSS_QTEST_MAIN(ParameterControlsTest)
 #include "parameter_controls_test.moc"

@@ -14,6 +14,7 @@
 #include "file_size_limit.h"
 #include "form_probe.h"
 #include "non_regular_files.h"
+#include "qt_test_registry.h"
 #include "vector_files.h"
 
 namespace {
@@ -219,5 +220,5 @@ class PictureFileSaveTest : public QObject {
   }
 };
 
-QTEST_MAIN(PictureFileSaveTest)
+GAUSS_QTEST_MAIN(PictureFileSaveTest)
 #include "picture_file_save_test.moc"

@@ -16,6 +16,7 @@
 
 #include "app/picture/picture_export.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -145,5 +146,5 @@ class PictureMenuTest : public QObject {
   }
 };
 
-QTEST_MAIN(PictureMenuTest)
+GAUSS_QTEST_MAIN(PictureMenuTest)
 #include "picture_menu_test.moc"

@@ -12,6 +12,7 @@
 #include "app/picture/readout_overlay.h"
 #include "app/picture/readout_text.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -273,5 +274,5 @@ class ReadoutWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(ReadoutWindowTest)
+GAUSS_QTEST_MAIN(ReadoutWindowTest)
 #include "readout_window_test.moc"

@@ -30,6 +30,7 @@
 #include "figure/recovery_pictures.h"
 #include "form_probe.h"
 #include "photo_folders.h"
+#include "qt_test_registry.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -232,5 +233,5 @@ class RecoveryWindowTest : public QObject {
 
 }  // namespace
 
-QTEST_MAIN(RecoveryWindowTest)
+GAUSS_QTEST_MAIN(RecoveryWindowTest)
 #include "recovery_window_test.moc"

@@ -14,6 +14,7 @@
 #include "form_probe.h"
 #include "gradient/gradient_view.h"
 #include "model/image_buffer.h"
+#include "qt_test_registry.h"
 
 class ScreenScaleTest : public QObject {
   Q_OBJECT
@@ -75,5 +76,5 @@ class ScreenScaleTest : public QObject {
   }
 };
 
-QTEST_MAIN(ScreenScaleTest)
+GAUSS_QTEST_MAIN(ScreenScaleTest)
 #include "screen_scale_test.moc"

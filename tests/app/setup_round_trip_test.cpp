@@ -29,6 +29,7 @@
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
+#include "qt_test_registry.h"
 #include "random_setup.h"
 #include "setup/setup_file.h"
 #include "surface/surface_catalogue.h"
@@ -287,5 +288,5 @@ class SetupRoundTripTest : public QObject {
   }
 };
 
-QTEST_MAIN(SetupRoundTripTest)
+GAUSS_QTEST_MAIN(SetupRoundTripTest)
 #include "setup_round_trip_test.moc"

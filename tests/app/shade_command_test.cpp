@@ -17,6 +17,7 @@
 #include "form_probe.h"
 #include "model/image_buffer.h"
 #include "model/startup_values.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -287,5 +288,5 @@ class ShadeCommandTest : public QObject {
   }
 };
 
-QTEST_MAIN(ShadeCommandTest)
+GAUSS_QTEST_MAIN(ShadeCommandTest)
 #include "shade_command_test.moc"

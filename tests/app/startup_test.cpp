@@ -12,6 +12,7 @@
 #include "app/form/shape_widget.h"
 #include "form_probe.h"
 #include "model/startup_values.h"
+#include "qt_test_registry.h"
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -106,5 +107,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+GAUSS_QTEST_MAIN(StartupTest)
 #include "startup_test.moc"

@@ -15,6 +15,7 @@
 #include "deadline_run.h"
 #include "form_probe.h"
 #include "pds_label.h"
+#include "qt_test_registry.h"
 #include "surface_probe.h"
 
 class SurfaceFilesTest : public QObject {
@@ -98,5 +99,5 @@ class SurfaceFilesTest : public QObject {
   }
 };
 
-QTEST_MAIN(SurfaceFilesTest)
+GAUSS_QTEST_MAIN(SurfaceFilesTest)
 #include "surface_files_test.moc"

@@ -26,6 +26,7 @@
 #include "model/image_buffer.h"
 #include "pass/readout.h"
 #include "photometry/gradient_space.h"
+#include "qt_test_registry.h"
 #include "surface/surface_catalogue.h"
 #include "surface_probe.h"
 
@@ -249,5 +250,5 @@ class SurfaceWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(SurfaceWindowTest)
+GAUSS_QTEST_MAIN(SurfaceWindowTest)
 #include "surface_window_test.moc"

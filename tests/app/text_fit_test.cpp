@@ -33,6 +33,7 @@
 #include "app/surface/surface_window.h"
 #include "form_probe.h"
 #include "model/render_state.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -178,5 +179,5 @@ class TextFitTest : public QObject {
   }
 };
 
-QTEST_MAIN(TextFitTest)
+GAUSS_QTEST_MAIN(TextFitTest)
 #include "text_fit_test.moc"

@@ -23,6 +23,7 @@
 #include "intake/law_texts.h"
 #include "messages/translated_message.h"
 #include "photoset/photo_set.h"
+#include "qt_test_registry.h"
 #include "recovery/light_check.h"
 #include "recovery/recovery_memory.h"
 
@@ -273,5 +274,5 @@ class TranslatedMessagesTest : public QObject {
   QTemporaryDir folder_;
 };
 
-QTEST_MAIN(TranslatedMessagesTest)
+GAUSS_QTEST_MAIN(TranslatedMessagesTest)
 #include "translated_messages_test.moc"

@@ -21,6 +21,7 @@
 #include "app/picture/readout_overlay.h"
 #include "app/picture/readout_text.h"
 #include "form_probe.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -178,5 +179,5 @@ class WindowPartsTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowPartsTest)
+GAUSS_QTEST_MAIN(WindowPartsTest)
 #include "window_parts_test.moc"

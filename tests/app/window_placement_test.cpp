@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include "qt_test_registry.h"
+
 class WindowPlacementTest : public QObject {
   Q_OBJECT
 
@@ -113,5 +115,5 @@ class WindowPlacementTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowPlacementTest)
+GAUSS_QTEST_MAIN(WindowPlacementTest)
 #include "window_placement_test.moc"

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include "qt_test_registry.h"
+
 class AxisTicksTest : public QObject {
   Q_OBJECT
 
@@ -51,5 +53,5 @@ class AxisTicksTest : public QObject {
   }
 };
 
-QTEST_MAIN(AxisTicksTest)
+GAUSS_QTEST_MAIN(AxisTicksTest)
 #include "axis_ticks_test.moc"

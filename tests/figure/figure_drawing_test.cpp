@@ -16,6 +16,7 @@
 #include "figure/source_marks.h"
 #include "gradient/figure_marks.h"
 #include "gradient/lit_by_all.h"
+#include "qt_test_registry.h"
 
 namespace {
 
@@ -191,5 +192,5 @@ class FigureDrawingTest : public QObject {
   }
 };
 
-QTEST_MAIN(FigureDrawingTest)
+GAUSS_QTEST_MAIN(FigureDrawingTest)
 #include "figure_drawing_test.moc"

@@ -10,6 +10,8 @@
 #include <limits>
 #include <vector>
 
+#include "qt_test_registry.h"
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -51,5 +53,5 @@ class RecoveryPicturesTest : public QObject {
 
 }  // namespace
 
-QTEST_MAIN(RecoveryPicturesTest)
+GAUSS_QTEST_MAIN(RecoveryPicturesTest)
 #include "recovery_pictures_test.moc"

@@ -4,7 +4,10 @@ types and functions UpperCamel, members with a trailing underscore, locals lower
 kUpperCamel. Runs clang-tidy with that one check, one source per core at a time, over each source
 of the project (src, tools, bench, tests) once, and so over the project headers they include.
 
-Usage: check_naming.py ROOT BUILD [--no-cache]
+Usage: check_naming.py ROOT BUILD [--no-cache] [--shard I/N]
+--shard I/N checks the sources I, I+N, I+2N... of the sorted list (I from 1), so that N tests of
+the suite share the work; each then runs one clang-tidy at a time, the suite running them side by
+side.
 BUILD/naming-cache remembers each clean source; it is checked again only when its compile command
 or the text of a file it reads outside the system headers (itself, a project or generated header)
 changes, or a .clang-tidy file, clang-tidy's version or this script. --no-cache checks them all."""
@@ -12,7 +15,10 @@ import glob, hashlib, json, os, re, subprocess, sys, time
 from concurrent.futures import ThreadPoolExecutor
 
 root, build = (os.path.realpath(p) for p in sys.argv[1:3])
-use_cache = '--no-cache' not in sys.argv[3:]
+options = sys.argv[3:]
+use_cache = '--no-cache' not in options
+shard, shards = (int(n) for n in options[options.index('--shard') + 1].split('/')) \
+    if '--shard' in options else (1, 1)
 project = '^' + re.escape(root) + '/(src|tools|bench|tests)/'
 cache = os.path.join(build, 'naming-cache')
 os.makedirs(cache, exist_ok=True)
@@ -27,14 +33,21 @@ def file_digest(path):
 
 
 # One compile command per source, the first target's: clang-tidy runs every command a database
-# holds for a file, and tests/app/form_probe.cpp alone is compiled into many test targets.
+# holds for a file, and a source may be compiled into more than one target.
+# The precompiled header is left out: clang cannot read gcc's, and without it a source that
+# misses an include of its own fails here.
 units = {}
 with open(os.path.join(build, 'compile_commands.json')) as f:
     for entry in json.load(f):
         if re.match(project, entry['file']):
+            entry['command'] = re.sub(r' -include \S*cmake_pch\.hxx| -Winvalid-pch', '',
+                                      entry['command'])
             units.setdefault(entry['file'], entry)
-with open(os.path.join(cache, 'compile_commands.json'), 'w') as f:
+# Written whole and renamed into place: the shards write the same database side by side.
+database = os.path.join(cache, f'compile_commands.json.{os.getpid()}')
+with open(database, 'w') as f:
     json.dump(list(units.values()), f)
+os.replace(database, os.path.join(cache, 'compile_commands.json'))
 
 configs = [os.path.join(root, '.clang-tidy')] + sorted(
     glob.glob(os.path.join(root, '*', '**', '.clang-tidy'), recursive=True))
@@ -82,12 +95,16 @@ def check(entry):
     return report
 
 
-with ThreadPoolExecutor(len(os.sched_getaffinity(0))) as pool:
-    reports = list(pool.map(check, units.values()))
-# Stamps of commands, scripts or configurations gone are dropped.
+mine = [units[path] for path in sorted(units)][shard - 1::shards]
+with ThreadPoolExecutor(len(os.sched_getaffinity(0)) if shards == 1 else 1) as pool:
+    reports = list(pool.map(check, mine))
+# Stamps of commands, scripts or configurations gone are dropped (every shard knows them all).
 current = {stamp_of(entry) for entry in units.values()}
 for path in set(glob.glob(os.path.join(cache, '[0-9a-f]' * 64))) - current:
-    os.remove(path)
+    try:
+        os.remove(path)
+    except FileNotFoundError:  # another shard dropped it first
+        pass
 # A name in a header is reported by every source that includes it: each is shown once.
 lines = '\n'.join(filter(None, reports)).splitlines()
 found = {'\n'.join(lines[i:i + 3]) for i, line in enumerate(lines)
@@ -96,4 +113,4 @@ if found:
     print('\n'.join(sorted(found)))
     print(f'naming: {len(found)} names break the rule, or sources clang-tidy could not read')
     sys.exit(1)
-print(f'naming: {len(units)} sources clean, {reports.count(None)} unchanged since a clean check')
+print(f'naming: {len(mine)} sources clean, {reports.count(None)} unchanged since a clean check')
