@@ -12,8 +12,8 @@ namespace {
 
 const QTranslator& English() {
   static QTranslator translator;
-  static const bool loaded = translator.load(QStringLiteral(":/i18n/gauss-sphere_en.qm"));
-  EXPECT_TRUE(loaded);
+  static const bool kLoaded = translator.load(QStringLiteral(":/i18n/gauss-sphere_en.qm"));
+  EXPECT_TRUE(kLoaded);
   return translator;
 }
 

@@ -33,9 +33,9 @@ inline constexpr LawDescription kAddedLaw{
 
 // Registers the law once for the whole test program.
 inline void RegisterAddedLaw() {
-  static const bool registered = [] {
+  static const bool kRegistered = [] {
     RegisterLaw(kAddedLaw);
     return true;
   }();
-  (void)registered;
+  (void)kRegistered;
 }
