@@ -7,7 +7,10 @@
 namespace {
 
 constexpr int kSettleTickMs = 50;
-constexpr int kSettleTicks = 60;  // 3 s for the window manager to frame both windows
+// The window manager's time to settle both windows once it has framed them, counted from then so
+// that a busy machine's slow framing does not cut it short; and its time to frame them at all.
+constexpr int kSettleTicks = 60;    // 3 s
+constexpr int kFramingTicks = 200;  // 10 s
 
 bool Framed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
 
@@ -43,7 +46,8 @@ bool CompanionPlacement::eventFilter(QObject* watched, QEvent* event) {
 
 void CompanionPlacement::Tick() {
   ++ticks_;
-  if (Apply() || ticks_ >= kSettleTicks || main_.isNull()) {
+  if (!main_.isNull() && Framed(window_) && Framed(*main_)) ++framedTicks_;
+  if (main_.isNull() || Apply() || framedTicks_ >= kSettleTicks || ticks_ >= kFramingTicks) {
     settle_.stop();
     placed_ = true;
     deleteLater();
@@ -67,10 +71,18 @@ bool CompanionPlacement::Apply() {
   // Unframed, it stays where it was first put: the window manager is framing it (and Qt may
   // never learn the frame's margins, when that first place stands).
   if (!framed && ticks_ > 0) return false;
-  // Resized since it was placed (by the user, or by the program that opened it): it is theirs.
-  if (ticks_ > 0 && window_.size() != placedSize_) return true;
-  const QMargins margins = FrameMarginsOr(window_.frameGeometry(), window_.geometry(), mainMargins);
   const QRect available = screen->availableGeometry();
+  // Resized since it was placed (by the user, by the program that opened it, or by the window
+  // manager fitting it to the screen): its size is theirs, and it stays where it is as far as its
+  // frame stays on the screen (a window grown after it was placed beside the main one may reach
+  // past the screen's edge).
+  if (ticks_ > 0 && window_.size() != placedSize_) {
+    const QRect frame = window_.frameGeometry();
+    const QPoint kept = FrameKeptWithin(frame, available);
+    if (kept != frame.topLeft()) window_.move(kept);
+    return true;
+  }
+  const QMargins margins = FrameMarginsOr(window_.frameGeometry(), window_.geometry(), mainMargins);
   // No larger than the screen, as far as the window can shrink.
   const QSize fitted = window_.size()
                            .boundedTo(available.size().shrunkBy(margins))

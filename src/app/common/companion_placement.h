@@ -4,8 +4,8 @@
 // left it there; after that, or once someone else has resized it, it stays where the user puts
 // it. Until it is framed its frame is taken to be as much larger than its client area as the
 // main window's.
-// The window manager's framing is watched for a short while (kSettleTicks), not waited for by
-// events: a window left where it was asked to be gets no move.
+// The window manager's framing is watched for a short while once both windows are framed
+// (kSettleTicks), not waited for by events: a window left where it was asked to be gets no move.
 //   Follow      a second window, beside the main window (FramePositionBeside), once the main
 //               window itself is framed and placed;
 //   AtTopLeft   the main window, at the top-left corner of its screen's available area, where
@@ -45,6 +45,7 @@ class CompanionPlacement final : public QObject {
   Where where_;
   QTimer settle_;
   int ticks_ = 0;
+  int framedTicks_ = 0;  // the ticks since both windows were framed
   bool placed_ = false;  // for good, or given up
   QSize placedSize_;     // the size it was given when last placed
 };
