@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing. Safe to run again.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-dejavu-extra
-          libgtest-dev libbenchmark-dev locales clang-format clang-tidy
+          libgtest-dev libbenchmark-dev locales clang-format clang-tidy clang-tidy-19
           desktop-file-utils appstream help2man dpkg-dev man-db file qt6-translations-l10n lintian
           libmuparser-dev pkgconf openbox xdotool python3 qt6-svg-dev poppler-utils
           libfftw3-dev libgdal-dev libeigen3-dev qt6-charts-dev libqt6opengl6-dev libgif-dev
