@@ -4,6 +4,7 @@ mutant of that bound survives and one of the lower bound is killed; a run interr
 mutant is in place, or killed outright and started again, leaves `git status` clean.
 
 usage: mutate_test.py SOURCE_DIR"""
+import os
 import pathlib
 import shutil
 import signal
@@ -22,7 +23,9 @@ def main():
     root = pathlib.Path(sys.argv[1]).resolve()
     script = root / "scripts/mutate.py"
     failures = []
-    with tempfile.TemporaryDirectory() as folder:
+    # The builds a killed run leaves behind are killed with it (below); whatever one of them still
+    # writes while the folder goes is no failure of the script.
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as folder:
         tree = pathlib.Path(folder) / "tree"
         shutil.copytree(root / "tests/style/mutate/fixture", tree)
         git(tree, "init", "-q")
@@ -52,12 +55,16 @@ def main():
         for stop in (signal.SIGINT, signal.SIGKILL):
             process = subprocess.Popen([sys.executable, str(script), "--build", str(build),
                                         f"{clamp}:5"], cwd=tree, stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL)
+                                       stderr=subprocess.DEVNULL, start_new_session=True)
             deadline = time.monotonic() + 50
             while clamp.read_bytes() == original and time.monotonic() < deadline:
                 time.sleep(0.01)
             process.send_signal(stop)
             process.wait(timeout=50)
+            try:  # its build or test run, orphaned by SIGKILL
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
             if stop == signal.SIGKILL:
                 # Killed outright: the next start puts the file back before anything else.
                 subprocess.run([sys.executable, str(script), "--build", str(build), "--list",
