@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ball_lights_tool.h"
 #include "compare_tool.h"
 #include "curve_options.h"
 #include "curve_tool.h"
@@ -46,6 +47,9 @@ int SetupWritten(const RenderJob& /*job*/, std::ostream& /*out*/, std::ostream& 
 constexpr std::array<ModeRow, kModeCount> kModes = {{
     {Mode::kListSurfaces, "--list-surfaces", [](const RenderJob& job) { return job.listSurfaces; },
      NothingToResolve, ListSurfaces},
+    {Mode::kBallLights, "--ball-lights",
+     [](const RenderJob& job) { return !job.ballLightsFolder.empty(); }, NothingToResolve,
+     RunBallLightsTool},
     {Mode::kRecovery, "--recover",
      [](const RenderJob& job) { return job.recover && !job.recover->method.empty(); },
      NothingToResolve, RunRecoverTool},

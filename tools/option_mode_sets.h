@@ -9,12 +9,12 @@ using enum Mode;
 using enum Scene;
 
 inline constexpr ModeSet kEverything =
-    In({kListSurfaces, kRecovery, kSweep, kComparedPhaseCurves, kComparedProfiles, kPhaseCurve,
-        kProfile, kCompare, kReadout, kSetupOnly, kPicture},
+    In({kListSurfaces, kBallLights, kRecovery, kSweep, kComparedPhaseCurves, kComparedProfiles,
+        kPhaseCurve, kProfile, kCompare, kReadout, kSetupOnly, kPicture},
        {kSphere, kMap, kSurface, kPhotos});
-// Every run but the catalogue's.
+// Every run but the catalogue's and the ball's lights.
 inline constexpr ModeSet kEveryRun =
-    kEverything & ~In({kListSurfaces}, {kSphere, kMap, kSurface, kPhotos});
+    kEverything & ~In({kListSurfaces, kBallLights}, {kSphere, kMap, kSurface, kPhotos});
 inline constexpr ModeSet kCurves =
     In({kPhaseCurve, kProfile, kComparedPhaseCurves, kComparedProfiles}, {kSphere, kMap, kSurface});
 // The observer's turn: the sphere's pictures (and what is saved in a setup); the map and a

@@ -140,9 +140,10 @@ struct RenderJob {
   std::vector<std::string> compare;
   std::optional<Sweep> sweep;
   std::optional<RecoverJob> recover;
-  int frameDelay = 10;        // --frame-delay: hundredths of a second a GIF frame is shown
-  bool listSurfaces = false;  // --list-surfaces: print the catalogue instead
-  bool plain = false;         // --plain: the grey tone alone (photometry/pass_constants.h)
+  int frameDelay = 10;           // --frame-delay: hundredths of a second a GIF frame is shown
+  bool listSurfaces = false;     // --list-surfaces: print the catalogue instead
+  std::string ballLightsFolder;  // --ball-lights: print the lights of these photographs instead
+  bool plain = false;            // --plain: the grey tone alone (photometry/pass_constants.h)
   // --setup: the setup the job started from (setup_options.h); --write-setup's file.
   std::optional<Setup> setup;
   std::string setupWarning;  // the keys of a newer version the setup left out, or empty

@@ -10,6 +10,7 @@
 // In the order of precedence: the first whose option is given is the run's mode.
 enum class Mode : uint8_t {
   kListSurfaces,         // --list-surfaces: the catalogue
+  kBallLights,           // --ball-lights: the lights found from photographs of a mirror ball
   kRecovery,             // --recover: a report (and the --*-out files)
   kSweep,                // --sweep: a GIF or numbered PNG files
   kComparedPhaseCurves,  // --compare with --phase-curve: one plot or table of the laws' curves
@@ -21,7 +22,7 @@ enum class Mode : uint8_t {
   kSetupOnly,            // --write-setup without -o: the setup file alone
   kPicture,              // -o: the picture
 };
-inline constexpr int kModeCount = 11;
+inline constexpr int kModeCount = 12;
 
 // What is painted: the sphere, the gradient-space map (--gradient-space), a surface's image
 // (--surface) or the photographs of --images.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "ball_lights_tool.h"
 #include "compare_tool.h"
 #include "curve_options.h"
 #include "figure_options.h"
@@ -190,6 +191,15 @@ const std::vector<ValueOption>& ValueOptions() {
        "beyond a cap the message names) is refused before any pixel is read, and a folder that "
        "does not read is a message (in the --language) naming the file.",
        StoreImagesFolder, In({kRecovery}, {kPhotos})},
+      {"ball-lights", "DIR",
+       "Instead of a picture, the lights of a photometric stereo set from photographs of a "
+       "mirror ball, one a light: DIR holds filenames.txt (one image a line) and mask.png (the "
+       "ball: every cell not black). Prints one \"x y z\" line an image, in "
+       "light_directions.txt's terms (x to the right, y up, z towards the camera, unit length), "
+       "the light the highlight reflects into the camera. A folder that does not read, a mask "
+       "without a ball or an image without a highlight is a message (in the --language) naming "
+       "the file.",
+       StoreBallLightsFolder, In({kBallLights}, {kSphere})},
       {"integrate", "NAME",
        "With --recover ps, ps-law or ps-robust: fc (Frankot-Chellappa), dct (the "
        "cosine-transform Poisson solution, default) or poisson (on the recovered cells only).",

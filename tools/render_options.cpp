@@ -142,7 +142,7 @@ ParsedCommandLine ParseRenderOptions(const std::vector<std::string_view>& args) 
   if (OptionValueError error = CheckPlain(job)) return OptionError{*error};
   job.mode = DecideMode(job);
   job.scene = DecideScene(job);
-  if (job.mode != Mode::kListSurfaces) {
+  if (job.mode != Mode::kListSurfaces && job.mode != Mode::kBallLights) {
     if (OptionValueError error = ResolveSurface(job)) return OptionError{*error};
     if (OptionValueError error = CheckFigureOptions(job)) return OptionError{*error};
     ScaleDefaultSize(job);

@@ -590,6 +590,18 @@
         <translation>the folder is not found</translation>
     </message>
     <message>
+        <source>маски нет, а по ней находятся центр и радиус шара</source>
+        <translation>there is no mask, and the ball's centre and radius are found from it</translation>
+    </message>
+    <message>
+        <source>в маске нет шара: она вся чёрная</source>
+        <translation>the mask holds no ball: it is all black</translation>
+    </message>
+    <message>
+        <source>на шаре нет блика: шар тёмный, или блик вне маски</source>
+        <translation>no highlight on the ball: the ball is dark, or the highlight is outside the mask</translation>
+    </message>
+    <message>
         <source>это не папка</source>
         <translation>it is not a folder</translation>
     </message>

@@ -11,13 +11,8 @@
 #include "photoset/photo_pixels.h"
 #include "recovery/light_check.h"
 
-namespace {
-
-const QString kMaskFile = QStringLiteral("mask.png");
-
-// The sizes of every image from their headers, checked against the first and against the cap
-// before any pixel is decoded; the common size, or the message.
-std::variant<QSize, Message> CommonSize(const QDir& folder, const std::vector<QString>& names) {
+std::variant<QSize, Message> CommonPhotoSize(const QDir& folder,
+                                             const std::vector<QString>& names) {
   QSize first;
   for (size_t k = 0; k < names.size(); ++k) {
     std::variant<QSize, Message> size = PhotoSize(folder, names[k]);
@@ -51,6 +46,8 @@ std::variant<QSize, Message> CommonSize(const QDir& folder, const std::vector<QS
   }
   return first;
 }
+
+namespace {
 
 // Every cell where mask.png is black becomes no data in every image; no mask, no change.
 std::optional<Message> ApplyMask(const QDir& folder, RecoveryImages& images) {
@@ -96,7 +93,7 @@ std::variant<RecoveryImages, Message> ReadFolder(const QDir& folder) {
     return PhotoSetMessage(kDirectionsFile, std::move(error->reason));
   }
 
-  std::variant<QSize, Message> size = CommonSize(folder, names);
+  std::variant<QSize, Message> size = CommonPhotoSize(folder, names);
   if (auto* message = std::get_if<Message>(&size)) return std::move(*message);
   images.width = std::get<QSize>(size).width();
   images.height = std::get<QSize>(size).height();

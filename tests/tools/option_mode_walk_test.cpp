@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ball_folders.h"
 #include "mode_table.h"
 #include "photo_folders.h"
 #include "render_option_table.h"
@@ -83,6 +84,7 @@ const std::vector<Base>& Bases() {
       {"MapSetup", kSetupOnly, kMap, {"--gradient-space", "--write-setup", "@s.gsetup"}},
       {"SurfaceSetup", kSetupOnly, kSurface, with(kHills, {"--write-setup", "@s.gsetup"})},
       {"SurfaceList", kListSurfaces, kSphere, {"--list-surfaces"}},
+      {"BallLights", kBallLights, kSphere, {"--ball-lights", "!ball"}},
       {"PhotoStereo",
        kRecovery,
        kPhotos,
@@ -157,6 +159,7 @@ const std::map<std::string, Sample>& Samples() {
       {"marks", {{"--marks"}}},
       {"cast-shadows", {{"--cast-shadows"}, {"--slant", "70"}}},
       {"list-surfaces", {{"--list-surfaces"}}},
+      {"ball-lights", {{"--ball-lights", "!other-ball"}}},
       {"phase-curve", {{"--phase-curve"}}},
       {"contour-lines", {{"--contour-lines"}}},
       {"outline", {{"--outline"}}},
@@ -202,6 +205,8 @@ class OptionModeWalk : public testing::TestWithParam<Base> {
     ASSERT_TRUE(albedo.save(QString::fromStdString(shared_->File("albedo.png"))));
     WritePhotoSet(shared_->Path() / "photos", 1.0);
     WritePhotoSet(shared_->Path() / "other-photos", 0.5);
+    WriteBallSet(shared_->Path() / "ball", {{30, 0}, {40, 90}}, 24);
+    WriteBallSet(shared_->Path() / "other-ball", {{20, 180}}, 24);
     std::ostringstream out, err;
     const std::string setup = shared_->File("rocky.gsetup");
     ASSERT_EQ(
