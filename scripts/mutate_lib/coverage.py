@@ -1,5 +1,5 @@
 """Which test programs a source file reaches, from the build folder itself: the compilers'
-dependency files say which targets compile the file (a header through every source that
+dependency files (or Ninja's record of them) say which targets compile the file (a header through every source that
 includes it), CMake's graph which targets link those, and CTest's own listing how each test of
 those programs is run (a GoogleTest program once whole, instead of once a case)."""
 import collections
@@ -23,9 +23,22 @@ class TestRun:
 
 
 def compiled_by(build):
-    """{absolute source or header path: targets whose objects depend on it}, from the compiler's
-    dependency file beside each object (relative paths are from the folder it compiled in)."""
+    """{absolute source or header path: targets whose objects depend on it}: from Ninja's own
+    record of each object's dependencies in a Ninja build (Ninja reads the compiler's dependency
+    files and deletes them), else from the dependency file beside each object (relative paths are
+    from the folder it compiled in)."""
     users = collections.defaultdict(set)
+    if (build / "build.ninja").exists():
+        shown = subprocess.run(["ninja", "-C", str(build), "-t", "deps"], check=True,
+                               capture_output=True, text=True).stdout
+        target = None
+        for line in shown.splitlines():
+            if line and not line[0].isspace():
+                found = TARGET_DIR.search(line.split(":", 1)[0])
+                target = found.group(1) if found else None
+            elif target and line.strip().endswith((".cpp", ".h")):
+                users[os.path.realpath(os.path.join(build, line.strip()))].add(target)
+        return users
     for depend in build.glob("**/CMakeFiles/*.dir/**/*.o.d"):
         text = str(depend)
         target = TARGET_DIR.search(text).group(1)
