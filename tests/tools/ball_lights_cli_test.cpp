@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <optional>
@@ -76,6 +77,7 @@ TEST(BallLightsCli, ABrokenFolderNamesItsFileAndPrintsNoLight) {
     EXPECT_EQ(run.exitStatus, kExitFailure) << row.wanted;
     EXPECT_EQ(run.out, "") << row.wanted;
     EXPECT_NE(run.err.find(row.wanted), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one message: " << run.err;
   }
   const RunResult missing = RenderInProcess({"--ball-lights", "/nonexistent/ball"});
   EXPECT_EQ(missing.exitStatus, kExitFailure);
