@@ -1,13 +1,18 @@
 // The lights from a mirror ball: the program's hemisphere under a chrome-like lobe (Blinn-Phong,
 // all gloss, exponent 500), lit by three known sources, gives each source back within a degree,
-// the ball's centre and radius taken from its outline. A normal read with y downwards, or the
-// light taken as the normal itself instead of its reflection, misses by tens of degrees.
+// the ball's centre and radius taken from its outline; so does a dim shot (the highlight's
+// threshold is a share of the brightest cell, not of 1) and a ball away from the picture's centre
+// (a cell read from the wrong column goes unseen on a ball that is its own mirror image). A normal
+// read with y downwards, or the light taken as the normal itself instead of its reflection, misses
+// by tens of degrees.
 
 #include "recovery/mirror_ball.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <type_traits>
+#include <vector>
 
 #include "model/angles.h"
 #include "model/startup_values.h"
@@ -26,27 +31,54 @@ double DegreesApart(const LightAim& a, const LightAim& b) {
   return std::acos(std::min(1.0, dot)) * kDegreesPerHalfTurn / kPi;
 }
 
+// The same ball as photographed: `gain` times as bright, `pad` black columns to its right (a ball
+// off the picture's centre), and with `gloss` of its light reflected as a mirror's (the rest
+// matte, a glow the highlight's threshold must leave out).
+struct Shot {
+  const char* name;
+  double gain;
+  int pad;
+  double gloss;
+};
+
 TEST(MirrorBall, ThreeKnownLightsComeBackWithinADegree) {
-  RenderState chrome;
-  ApplyStartupValues(chrome);
-  chrome.reflectanceKind = kBlinnPhong;
-  chrome.law = StartLawSettings(kBlinnPhong);
-  chrome.law.parameters[kBlinnPhongS] = 1.0;
-  chrome.law.parameters[kBlinnPhongN] = 500.0;
   const SurfaceKind& kind = *FindSurfaceKind("hemisphere");
   const SurfaceScene scene = MakeScene(MakeSurface(kind, kSide, kSide, StartValues(kind)));
-  std::vector<char> inside(scene.field.z.size());
-  for (size_t cell = 0; cell < inside.size(); ++cell) inside[cell] = scene.field.z[cell] > 0.0;
-  const std::optional<MirrorBall> ball = BallOfMask(inside, kSide, kSide);
-  ASSERT_TRUE(ball.has_value());
   const std::vector<LightAim> lights{{30.0, 20.0}, {45.0, 140.0}, {60.0, -100.0}};
-  const RecoveryImages images = MakeRecoveryImages(chrome, scene, lights);
-  for (size_t k = 0; k < lights.size(); ++k) {
-    const std::optional<LightAim> found =
-        LightOfHighlight(images.intensity[k], kSide, kSide, *ball);
-    ASSERT_TRUE(found.has_value()) << k;
-    EXPECT_LT(DegreesApart(*found, lights[k]), 1.0)
-        << "light " << k << ": slant " << found->slantDegrees << " tilt " << found->tiltDegrees;
+  // A dim shot's highlight is far below 1; a ball off the centre is not its own mirror image.
+  for (const Shot& shot : {Shot{"as rendered", 1.0, 0, 1.0}, Shot{"dim", 0.25, 0, 1.0},
+                           Shot{"off the centre, with a glow", 1.0, kSide / 2, 0.9}}) {
+    RenderState chrome;
+    ApplyStartupValues(chrome);
+    chrome.reflectanceKind = kBlinnPhong;
+    chrome.law = StartLawSettings(kBlinnPhong);
+    chrome.law.parameters[kBlinnPhongS] = shot.gloss;
+    chrome.law.parameters[kBlinnPhongN] = 500.0;
+    const RecoveryImages images = MakeRecoveryImages(chrome, scene, lights);
+    const int width = kSide + shot.pad;
+    const auto padded = [&](const auto& cells, auto blank) {
+      std::vector<std::decay_t<decltype(cells[0])>> out(static_cast<size_t>(width) * kSide, blank);
+      for (int row = 0; row < kSide; ++row) {
+        for (int column = 0; column < kSide; ++column) {
+          out[static_cast<size_t>(row) * width + column] =
+              cells[static_cast<size_t>(row) * kSide + column];
+        }
+      }
+      return out;
+    };
+    std::vector<char> inside(scene.field.z.size());
+    for (size_t cell = 0; cell < inside.size(); ++cell) inside[cell] = scene.field.z[cell] > 0.0;
+    const std::optional<MirrorBall> ball = BallOfMask(padded(inside, char{0}), width, kSide);
+    ASSERT_TRUE(ball.has_value()) << shot.name;
+    for (size_t k = 0; k < lights.size(); ++k) {
+      std::vector<double> image = padded(images.intensity[k], 0.0);
+      for (double& value : image) value *= shot.gain;
+      const std::optional<LightAim> found = LightOfHighlight(image, width, kSide, *ball);
+      ASSERT_TRUE(found.has_value()) << shot.name << ", light " << k;
+      EXPECT_LT(DegreesApart(*found, lights[k]), 1.0)
+          << shot.name << ", light " << k << ": slant " << found->slantDegrees << " tilt "
+          << found->tiltDegrees;
+    }
   }
 }
 
