@@ -3,12 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <new>
 
-#include "photoset/photo_lists.h"
+#include "photoset/photo_folder.h"
 #include "photoset/photo_messages.h"
 #include "photoset/photo_pixels.h"
-#include "photoset/photo_set.h"
 #include "recovery/mirror_ball.h"
 
 namespace {
@@ -20,21 +18,10 @@ std::variant<MirrorBall, Message> BallOfMaskFile(const QDir& folder, const QSize
         kMaskFile, PhotoReason(GS_TRANSLATE_NOOP(
                        "CoreMessages", "маски нет, а по ней находятся центр и радиус шара")));
   }
-  std::variant<QSize, Message> found = PhotoSize(folder, kMaskFile);
-  if (auto* message = std::get_if<Message>(&found)) return std::move(*message);
-  const QSize maskSize = std::get<QSize>(found);
-  if (maskSize != size) {
-    return PhotoSetMessage(
-        kMaskFile,
-        PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "размер маски %1, а у снимков — %2"),
-                    {SizeText(maskSize.width(), maskSize.height()),
-                     SizeText(size.width(), size.height())}));
-  }
-  std::variant<QImage, Message> mask = DecodePhoto(folder, kMaskFile);
-  if (auto* message = std::get_if<Message>(&mask)) return std::move(*message);
-  const std::vector<bool> black = BlackCells(std::get<QImage>(mask));
-  std::vector<char> inside(black.size());
-  for (size_t cell = 0; cell < black.size(); ++cell) inside[cell] = black[cell] ? 0 : 1;
+  std::variant<std::vector<bool>, Message> black = ReadMaskBlackCells(folder, size);
+  if (auto* message = std::get_if<Message>(&black)) return std::move(*message);
+  std::vector<char> inside;
+  for (const bool cell : std::get<std::vector<bool>>(black)) inside.push_back(cell ? 0 : 1);
   const std::optional<MirrorBall> ball = BallOfMask(inside, size.width(), size.height());
   if (!ball) {
     return PhotoSetMessage(kMaskFile, PhotoReason(GS_TRANSLATE_NOOP(
@@ -44,13 +31,9 @@ std::variant<MirrorBall, Message> BallOfMaskFile(const QDir& folder, const QSize
 }
 
 std::variant<std::vector<LightAim>, Message> ReadBallLights(const QDir& folder) {
-  std::variant<std::vector<ListLine>, Message> listed = ReadListFile(folder, kNamesFile);
+  std::variant<std::vector<QString>, Message> listed = ReadImageNames(folder);
   if (auto* message = std::get_if<Message>(&listed)) return std::move(*message);
-  std::vector<QString> names;
-  for (const ListLine& line : std::get<std::vector<ListLine>>(listed)) names.push_back(line.text);
-  if (names.empty())
-    return PhotoSetMessage(kNamesFile, PhotoReason(GS_TRANSLATE_NOOP(
-                                           "CoreMessages", "в списке нет ни одного снимка")));
+  const std::vector<QString>& names = std::get<std::vector<QString>>(listed);
   std::variant<QSize, Message> common = CommonPhotoSize(folder, names);
   if (auto* message = std::get_if<Message>(&common)) return std::move(*message);
   const QSize size = std::get<QSize>(common);
@@ -59,19 +42,11 @@ std::variant<std::vector<LightAim>, Message> ReadBallLights(const QDir& folder) 
 
   std::vector<LightAim> lights;
   for (const QString& name : names) {
-    std::variant<QImage, Message> decoded = DecodePhoto(folder, name);
+    std::variant<QImage, Message> decoded = DecodeSizedPhoto(folder, name, size);
     if (auto* message = std::get_if<Message>(&decoded)) return std::move(*message);
-    const QImage& image = std::get<QImage>(decoded);
-    if (image.size() != size) {
-      return PhotoSetMessage(
-          name,
-          PhotoReason(
-              GS_TRANSLATE_NOOP("CoreMessages", "размер снимка после чтения %1, а не %2"),
-              {SizeText(image.width(), image.height()), SizeText(size.width(), size.height())}));
-    }
     const std::optional<LightAim> light =
-        LightOfHighlight(GreyIntensities(image, {1.0, 1.0, 1.0}), size.width(), size.height(),
-                         std::get<MirrorBall>(ball));
+        LightOfHighlight(GreyIntensities(std::get<QImage>(decoded), {1.0, 1.0, 1.0}), size.width(),
+                         size.height(), std::get<MirrorBall>(ball));
     if (!light) {
       return PhotoSetMessage(
           name, PhotoReason(GS_TRANSLATE_NOOP(
@@ -85,19 +60,5 @@ std::variant<std::vector<LightAim>, Message> ReadBallLights(const QDir& folder) 
 }  // namespace
 
 std::variant<std::vector<LightAim>, Message> BallLightsSaid(const QString& folder) {
-  const QFileInfo info(folder);
-  if (!info.exists()) {
-    return PhotoFolderMessage(folder,
-                              PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "папка не найдена")));
-  }
-  if (!info.isDir()) {
-    return PhotoFolderMessage(folder,
-                              PhotoReason(GS_TRANSLATE_NOOP("CoreMessages", "это не папка")));
-  }
-  try {
-    return ReadBallLights(QDir(folder));
-  } catch (const std::bad_alloc&) {
-    return PhotoFolderMessage(folder, PhotoReason(GS_TRANSLATE_NOOP(
-                                          "CoreMessages", "не хватает памяти для снимков набора")));
-  }
+  return ReadPhotoFolder(folder, ReadBallLights);
 }

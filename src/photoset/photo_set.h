@@ -14,13 +14,10 @@
 // Every failure is one message naming the file (as filenames.txt names it, or the folder
 // as given) and the reason; no images come back then.
 
-#include <QDir>
-#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <string>
 #include <variant>
-#include <vector>
 
 #include "model/message.h"
 #include "recovery/recovery_images.h"
@@ -30,12 +27,6 @@
 inline constexpr int64_t kMaxPhotoSetSamples = 64'000'000;
 // A list longer than this is not a list of images; refused before it is read.
 inline constexpr int64_t kMaxListFileBytes = 16 << 20;
-
-inline const QString kMaskFile = QStringLiteral("mask.png");
-
-// The common size of the images `names` of `folder` from their headers, each checked against the
-// first and all against kMaxPhotoSetSamples before any pixel is decoded; or the message.
-std::variant<QSize, Message> CommonPhotoSize(const QDir& folder, const std::vector<QString>& names);
 
 // The images, or the message (model/message.h) that says why the folder does not read; and the
 // same with the message's Russian text.
