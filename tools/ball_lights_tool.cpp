@@ -18,7 +18,7 @@ int RunBallLightsTool(const RenderJob& job, std::ostream& out, std::ostream& err
   const std::variant<std::vector<LightAim>, Message> lights =
       BallLightsSaid(QString::fromStdString(job.ballLightsFolder));
   if (const auto* message = std::get_if<Message>(&lights)) {
-    err << "gauss-sphere-render: " << RendererText(*message) << "\n";
+    err << kToolName << RendererText(*message) << "\n";
     return kExitFailure;
   }
   // Nine digits: the directions are 32-bit (light_sources.h), and read back to the same aims.

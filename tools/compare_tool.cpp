@@ -13,12 +13,6 @@
 #include "picture_file.h"
 #include "render_tool.h"
 
-namespace {
-
-constexpr std::string_view kToolName = "gauss-sphere-render: ";
-
-}  // namespace
-
 std::variant<RenderJob, std::string> ComparedJob(const RenderJob& job, const std::string& entry) {
   RenderJob one = job;
   one.compare.clear();

@@ -31,8 +31,6 @@
 
 namespace {
 
-constexpr std::string_view kToolName = "gauss-sphere-render: ";
-
 struct CurveData {
   std::string csv;
   CurvePlot plot;

@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr std::string_view kToolName = "gauss-sphere-render: ";
-
 RecoverJob& Recover(RenderJob& job) {
   if (!job.recover) job.recover.emplace();
   return *job.recover;

@@ -31,12 +31,6 @@
 #include "surface_tool.h"
 #include "sweep_tool.h"
 
-namespace {
-
-constexpr std::string_view kToolName = "gauss-sphere-render: ";
-
-}  // namespace
-
 // What the window's handlers would have stored after start-up and the user's clicks.
 void ApplyJobSettings(const RenderJob& job, RenderState& state) {
   state.reflectanceKind = job.reflectanceKind;

@@ -21,6 +21,8 @@
 #include "model/render_state.h"
 #include "render_options.h"
 
+// The start of every line the renderer writes to stderr.
+inline constexpr std::string_view kToolName = "gauss-sphere-render: ";
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 2;  // bad option, bad number or failed write
 

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr std::string_view kToolName = "gauss-sphere-render: ";
-
 // The image's grey 0 to 255 as albedo 0 to 1, stretched to width x height; or the message of a
 // file that is not a regular file (a FIFO would hold the run) or does not read as an image.
 std::variant<std::vector<double>, std::string> ReadAlbedo(const std::string& path, int width,

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr std::string_view kToolName = "gauss-sphere-render: ";
-
 // The shortest text that reads back as `value` in the C number format.
 std::string NumberText(double value) {
   std::array<char, 64> buffer{};
