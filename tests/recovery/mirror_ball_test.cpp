@@ -14,11 +14,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "chrome_ball.h"
 #include "model/angles.h"
-#include "model/startup_values.h"
-#include "photometry/law_catalogue.h"
-#include "recovery/recovery_images.h"
-#include "surface/surface_catalogue.h"
 
 namespace {
 
@@ -42,19 +39,13 @@ struct Shot {
 };
 
 TEST(MirrorBall, ThreeKnownLightsComeBackWithinADegree) {
-  const SurfaceKind& kind = *FindSurfaceKind("hemisphere");
-  const SurfaceScene scene = MakeScene(MakeSurface(kind, kSide, kSide, StartValues(kind)));
   const std::vector<LightAim> lights{{30.0, 20.0}, {45.0, 140.0}, {60.0, -100.0}};
   // A dim shot's highlight is far below 1; a ball off the centre is not its own mirror image.
   for (const Shot& shot : {Shot{"as rendered", 1.0, 0, 1.0}, Shot{"dim", 0.25, 0, 1.0},
                            Shot{"off the centre, with a glow", 1.0, kSide / 2, 0.9}}) {
-    RenderState chrome;
-    ApplyStartupValues(chrome);
-    chrome.reflectanceKind = kBlinnPhong;
-    chrome.law = StartLawSettings(kBlinnPhong);
-    chrome.law.parameters[kBlinnPhongS] = shot.gloss;
-    chrome.law.parameters[kBlinnPhongN] = 500.0;
-    const RecoveryImages images = MakeRecoveryImages(chrome, scene, lights);
+    const ChromeBall chrome = MakeChromeBall(lights, kSide, shot.gloss);
+    const SurfaceScene& scene = chrome.scene;
+    const RecoveryImages& images = chrome.images;
     const int width = kSide + shot.pad;
     const auto padded = [&](const auto& cells, auto blank) {
       std::vector<std::decay_t<decltype(cells[0])>> out(static_cast<size_t>(width) * kSide, blank);
