@@ -158,19 +158,20 @@ def check(entry):
 mine = [units[path] for path in sorted(units)][shard - 1::shards]
 with ThreadPoolExecutor(len(os.sched_getaffinity(0)) if shards == 1 else 1) as pool:
     reports = list(pool.map(check, mine))
-# Stamps of commands, scripts or configurations gone are dropped (every shard knows them all).
-current = {stamp_of(entry) for entry in units.values()}
-for path in set(glob.glob(os.path.join(cache, '[0-9a-f]' * 64))) - current:
-    try:
-        os.remove(path)
-    except FileNotFoundError:  # another shard dropped it first
-        pass
-kept_pchs = {made[0] for made in pch_commands.values()}
-for path in set(glob.glob(os.path.join(pch_folder, '*.pch'))) - kept_pchs:
-    try:
-        os.remove(path)
-    except FileNotFoundError:
-        pass
+
+
+def drop_all_but(pattern, kept):
+    for path in set(glob.glob(pattern)) - kept:
+        try:
+            os.remove(path)
+        except FileNotFoundError:  # another shard dropped it first
+            pass
+
+
+# Stamps of commands, scripts or configurations gone are dropped, and precompiled headers no
+# source reads any more (every shard knows them all).
+drop_all_but(os.path.join(cache, '[0-9a-f]' * 64), {stamp_of(entry) for entry in units.values()})
+drop_all_but(os.path.join(pch_folder, '*.pch'), {made[0] for made in pch_commands.values()})
 # A name in a header is reported by every source that includes it: each is shown once.
 lines = '\n'.join(filter(None, reports)).splitlines()
 found = {'\n'.join(lines[i:i + 3]) for i, line in enumerate(lines)
