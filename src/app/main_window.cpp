@@ -15,6 +15,7 @@
 #include "app/common/companion_window.h"
 #include "app/common/form_control.h"
 #include "app/common/window_placement.h"
+#include "app/companions.h"
 #include "app/examples_menu.h"
 #include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   form_ = new Form1(this);
   setCentralWidget(form_);
+  companions_ = &Companions::Attach(*form_);
   // The form keeps its fixed size; the window is the menu bar plus the form, nothing more.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -75,7 +77,7 @@ void MainWindow::AddFileMenu() {
 // Made when first asked for; not modal, so that the window can be used while a sweep runs.
 void MainWindow::OpenAnimation() {
   if (animation_ == nullptr) {
-    animation_ = new AnimationDialog(form_->Control(), *form_, this);
+    animation_ = new AnimationDialog(form_->Control(), *companions_, this);
     CompanionPlacement::Follow(*animation_, *this, BesideRow::kBottom);
   }
   BringForward(*animation_);
@@ -86,12 +88,12 @@ void MainWindow::AddViewMenu() {
   QMenu* view = menuBar()->addMenu(QString());
   texts.Keep(view, &QMenu::setTitle, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "&Вид"));
   view->setObjectName(QStringLiteral("ViewMenu"));
-  view->addAction(form_->OpenMapAction());
-  view->addAction(form_->SourcesAction());
-  view->addAction(form_->BigSphereAction());
-  view->addAction(form_->SurfaceAction());
-  view->addAction(form_->PhaseCurveAction());
-  view->addAction(form_->CompareAction());
+  view->addAction(companions_->OpenMapAction());
+  view->addAction(companions_->SourcesAction());
+  view->addAction(companions_->BigSphereAction());
+  view->addAction(companions_->SurfaceAction());
+  view->addAction(companions_->PhaseCurveAction());
+  view->addAction(companions_->CompareAction());
   QAction* exposure = view->addAction(QString());
   texts.Keep(exposure, &QAction::setText, "MainWindow",
              QT_TRANSLATE_NOOP("MainWindow", "Яркость…"));
@@ -159,7 +161,7 @@ LawWindow& MainWindow::EnsureLawWindow() {
     CompanionPlacement::Follow(*law_, *this, BesideRow::kBottom);
     // The picture's keys work beside its law too: save, copy and the map.
     law_->addActions({form_->PictureContextMenu().SaveAction(),
-                      form_->PictureContextMenu().CopyAction(), form_->OpenMapAction()});
+                      form_->PictureContextMenu().CopyAction(), companions_->OpenMapAction()});
   }
   return *law_;
 }

@@ -1,15 +1,17 @@
 #pragma once
 // The program's top-level window: the menu bar over Form1, which stays its central part at its
-// fixed size. The menus hold the very QActions that Form1's picture menu and keys use, so each
-// command has one action and one key wherever it is offered:
+// fixed size, and the windows beside it (Companions, made here for the form). The menus hold the
+// very QActions that Form1's picture menu and keys use, so each command has one action and one key
+// wherever it is offered:
 //
 //   «Файл»    Сохранить рисунок… (Ctrl+S), Копировать рисунок (Ctrl+C) -> Form1's PictureMenu
 //             Анимация… -> AnimationDialog
 //             Открыть настройку… (Ctrl+O), Сохранить настройку… (Ctrl+Shift+S), Недавние
 //             настройки -> SetupMenu; a setup file dropped on the window opens too
 //             Выход (Ctrl+Q)
-//   «Вид»     Карта R(p, q) (Ctrl+G), checked while the map is shown    -> Form1::OpenMapAction
-//             Источники (Ctrl+L), the map's panel, opening the map      -> Form1::SourcesAction
+//   «Вид»     Карта R(p, q) (Ctrl+G), checked while the map is shown    -> Companions, as are
+//             Источники (Ctrl+L), the map's panel, opening the map,        the other windows
+//             and the other windows beside the form                        beside the form
 //   «Функция» the four functions (with the option buttons), the additional laws and «Своя
 //             формула…»                                                 -> FunctionMenu,
 //             a law's parameters in LawWindow «Параметры функции»
@@ -24,6 +26,7 @@
 #include "setup/setup.h"
 
 class AnimationDialog;
+class Companions;
 class ExposureWindow;
 class Form1;
 class FunctionMenu;
@@ -41,6 +44,8 @@ class MainWindow final : public QMainWindow {
   explicit MainWindow(QWidget* parent = nullptr);
 
   Form1& Form() const { return *form_; }
+  // The windows beside the form and the actions of «Вид» that open them.
+  Companions& Windows() const { return *companions_; }
   // The help window; none until help was first asked for, then the same one every time.
   HelpWindow* Help() const { return help_; }
   // «Параметры функции»; none until a law was first chosen, then the same one every time.
@@ -90,8 +95,9 @@ class MainWindow final : public QMainWindow {
   HelpWindow& EnsureHelp();
 
   Form1* form_ = nullptr;
-  HelpWindow* help_ = nullptr;  // made when first asked for
-  LawWindow* law_ = nullptr;    // made when a law is first chosen
+  Companions* companions_ = nullptr;  // the form's child, made with it
+  HelpWindow* help_ = nullptr;        // made when first asked for
+  LawWindow* law_ = nullptr;          // made when a law is first chosen
   FunctionMenu* functions_ = nullptr;
   QAction* helpAction_ = nullptr;
   QAction* whatsThis_ = nullptr;

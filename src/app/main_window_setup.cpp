@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/companions.h"
 #include "app/exposure/exposure_window.h"
 #include "app/form/form1.h"
 #include "app/law/formula_panel.h"
@@ -74,34 +75,34 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
       setup.law.formula.parameters.push_back({names[k], applied.parameters[k]});
     }
   }
-  if (const GradientMapWindow* map = form_->MapWindow()) {
+  if (const GradientMapWindow* map = companions_->MapWindow()) {
     setup.map.sources = map->Sources().Setups();
     setup.map.litByAll = map->Sources().LitByAllChecked();
     setup.map.zoom = map->Figure().Zoom().Zoom();
     setup.map.centreP = map->Figure().Zoom().Centre().p;
     setup.map.centreQ = map->Figure().Zoom().Centre().q;
   }
-  const SurfaceWindow* surface = form_->Surface();
+  const SurfaceWindow* surface = companions_->Surface();
   setup.surface = surface != nullptr ? surface->Controls().Setup() : StartSurfaceSetup();
   WindowsSetup& windows = setup.windows;
-  windows.map = Shown(form_->MapWindow());
-  windows.sources = windows.map && form_->SourcesAction()->isChecked();
-  windows.surface = Shown(form_->Surface());
+  windows.map = Shown(companions_->MapWindow());
+  windows.sources = windows.map && companions_->SourcesAction()->isChecked();
+  windows.surface = Shown(companions_->Surface());
   windows.law = Shown(law_);
   windows.exposure = Shown(exposure_);
-  windows.bigSphere = form_->BigSphereAction()->isChecked();
-  windows.phaseCurve = form_->PhaseCurveAction()->isChecked();
-  windows.compare = form_->CompareAction()->isChecked();
-  setup.curves = form_->CurvesOf();
+  windows.bigSphere = companions_->BigSphereAction()->isChecked();
+  windows.phaseCurve = companions_->PhaseCurveAction()->isChecked();
+  windows.compare = companions_->CompareAction()->isChecked();
+  setup.curves = companions_->CurvesOf();
   return setup;
 }
 
 std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   // The files the surface names are read first: one that does not read changes nothing.
   if (setup.surface != StartSurfaceSetup() || setup.windows.surface ||
-      form_->Surface() != nullptr) {
+      companions_->Surface() != nullptr) {
     if (std::optional<QString> refusal =
-            form_->EnsureSurfaceWindow().Controls().Restore(setup.surface)) {
+            companions_->EnsureSurfaceWindow().Controls().Restore(setup.surface)) {
       return refusal;
     }
   }
@@ -115,8 +116,8 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
     if (IsAdditionalLaw(kind)) window.Restore(kind, law);
   }
   if (setup.map != MapSetup{} || setup.windows.map || setup.windows.sources ||
-      form_->MapWindow() != nullptr) {
-    GradientMapWindow& map = form_->EnsureMapWindow();
+      companions_->MapWindow() != nullptr) {
+    GradientMapWindow& map = companions_->EnsureMapWindow();
     map.Sources().Restore(setup.map.sources, setup.map.litByAll);
     map.Figure().SetZoom(setup.map.zoom, Gradient{setup.map.centreP, setup.map.centreQ});
   }
@@ -124,17 +125,17 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   form_->Shade();
   if (setup.picture.autoExposure) form_->ShadeAtBrightestExposure();
   if (exposure_ != nullptr) exposure_->ShowExposure(form_->State().exposure);
-  form_->RestoreCurves(setup.curves);
+  companions_->RestoreCurves(setup.curves);
   return std::nullopt;
 }
 
 void MainWindow::ShowSetupWindows(const WindowsSetup& windows) {
-  Toggle(*form_->OpenMapAction(), windows.map || windows.sources);
-  if (form_->MapWindow() != nullptr) form_->MapWindow()->ShowSources(windows.sources);
-  Toggle(*form_->SurfaceAction(), windows.surface);
-  Toggle(*form_->BigSphereAction(), windows.bigSphere);
-  Toggle(*form_->PhaseCurveAction(), windows.phaseCurve);
-  Toggle(*form_->CompareAction(), windows.compare);
+  Toggle(*companions_->OpenMapAction(), windows.map || windows.sources);
+  if (companions_->MapWindow() != nullptr) companions_->MapWindow()->ShowSources(windows.sources);
+  Toggle(*companions_->SurfaceAction(), windows.surface);
+  Toggle(*companions_->BigSphereAction(), windows.bigSphere);
+  Toggle(*companions_->PhaseCurveAction(), windows.phaseCurve);
+  Toggle(*companions_->CompareAction(), windows.compare);
   if (windows.exposure) {
     openExposure_->trigger();
   } else if (exposure_ != nullptr) {

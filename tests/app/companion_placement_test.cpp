@@ -84,17 +84,17 @@ class CompanionPlacementTest : public QObject {
       QTest::addRow("%s, main at the top-left", name) << open << false;
       QTest::addRow("%s, main in the middle", name) << open << true;
     };
-    const auto action = [](QAction* (Form1::*get)() const, const char* title) {
+    const auto action = [](QAction* (Companions::*get)() const, const char* title) {
       return Opener([get, title](MainWindow& main) {
-        return OpenByAction(main, (main.Form().*get)(), title);
+        return OpenByAction(main, (main.Windows().*get)(), title);
       });
     };
-    rows("map", action(&Form1::OpenMapAction, "Карта"));
-    rows("map with its sources", action(&Form1::SourcesAction, "Карта"));
-    rows("compare", action(&Form1::CompareAction, "Сравнить"));
-    rows("phase curve", action(&Form1::PhaseCurveAction, "Фазовая"));
-    rows("big sphere", action(&Form1::BigSphereAction, "Сфера"));
-    rows("surface", action(&Form1::SurfaceAction, "Поверхность"));
+    rows("map", action(&Companions::OpenMapAction, "Карта"));
+    rows("map with its sources", action(&Companions::SourcesAction, "Карта"));
+    rows("compare", action(&Companions::CompareAction, "Сравнить"));
+    rows("phase curve", action(&Companions::PhaseCurveAction, "Фазовая"));
+    rows("big sphere", action(&Companions::BigSphereAction, "Сфера"));
+    rows("surface", action(&Companions::SurfaceAction, "Поверхность"));
     rows("law", [](MainWindow& main) -> QWidget* {
       main.OpenLaw(kMinnaert);
       return main.LawParameters();
@@ -108,8 +108,8 @@ class CompanionPlacementTest : public QObject {
       return main.Animation();
     });
     rows("recovery", [](MainWindow& main) -> QWidget* {
-      main.Form().OpenRecovery();
-      return main.Form().Recovery();
+      main.Windows().OpenRecovery();
+      return main.Windows().Recovery();
     });
     rows("help", [](MainWindow& main) -> QWidget* {
       main.HelpAction()->trigger();
@@ -119,7 +119,7 @@ class CompanionPlacementTest : public QObject {
       PictureBox& picture = *Find<PictureBox>(main.Form(), "Picture1");
       QTest::mousePress(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 120));
       QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
-      return main.Form().Profile();
+      return main.Windows().Profile();
     });
   }
 
@@ -179,7 +179,7 @@ class CompanionPlacementTest : public QObject {
     const bool beside =
         mainFrame.right() + 1 + kBesideGap + frame.width() <= available.right() + 1 ||
         mainFrame.left() - kBesideGap - frame.width() >= available.left();
-    if (window == main->Form().MapWindow() && beside &&
+    if (window == main->Windows().MapWindow() && beside &&
         mainFrame.top() + frame.height() <= available.bottom() + 1) {
       QCOMPARE(frame.top(), mainFrame.top());
     }

@@ -74,8 +74,8 @@ class ContextHelpTest : public QObject {
   void f1InTheOtherWindows() {
     auto main = OpenMainWindow();
     Activate(*main);
-    main->Form().OpenMapAction()->trigger();
-    GradientMapWindow* map = main->Form().MapWindow();
+    main->Windows().OpenMapAction()->trigger();
+    GradientMapWindow* map = main->Windows().MapWindow();
     Activate(*map);
     QTest::keyClick(map, Qt::Key_F1);
     HelpWindow* help = main->Help();

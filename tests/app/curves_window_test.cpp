@@ -34,8 +34,8 @@ class CurvesWindowTest : public QObject {
   void thePhaseCurveFollowsThePassAndSaves() {
     std::unique_ptr<Form1> form = OpenForm();
     Press(*form);
-    form->PhaseCurveAction()->trigger();
-    PhaseCurveWindow* window = form->PhaseCurve();
+    WindowsOf(*form).PhaseCurveAction()->trigger();
+    PhaseCurveWindow* window = WindowsOf(*form).PhaseCurve();
     QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
     QTRY_VERIFY(window->Curve().has_value());
     QVERIFY(std::abs(window->Curve()->phaseIntegral - 1.5) < 0.0075);
@@ -91,11 +91,11 @@ class CurvesWindowTest : public QObject {
                      Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(&picture, &move);
     QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
-    QVERIFY(form->Profile() != nullptr && form->Profile()->isVisible());
+    QVERIFY(WindowsOf(*form).Profile() != nullptr && WindowsOf(*form).Profile()->isVisible());
     QVERIFY(form->State() == before);
     QVERIFY(picture.LineMark().has_value());
     const std::vector<std::pair<int, int>> pixels = LinePixels(100, 120, 300, 220);
-    const CurvePlot& plot = form->Profile()->View().Plot();
+    const CurvePlot& plot = WindowsOf(*form).Profile()->View().Plot();
     const std::vector<QPointF>& phi = plot.series.front().points;
     size_t k = 0;
     for (const auto& [x, y] : pixels) {
@@ -106,7 +106,7 @@ class CurvesWindowTest : public QObject {
       ++k;
     }
     QCOMPARE(k, phi.size());
-    form->Profile()->close();
+    WindowsOf(*form).Profile()->close();
     QVERIFY(!picture.LineMark().has_value());
   }
 
@@ -118,8 +118,8 @@ class CurvesWindowTest : public QObject {
     PictureBox& picture = *Find<PictureBox>(*form, "Picture1");
     QTest::mousePress(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 120));
     QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
-    form->Profile()->EquatorButton().click();
-    const PlotView& view = form->Profile()->View();
+    WindowsOf(*form).Profile()->EquatorButton().click();
+    const PlotView& view = WindowsOf(*form).Profile()->View();
     QVERIFY(view.Plot().xTitle.startsWith(u'e'));
     const std::vector<QPointF>& phi = view.Plot().series.front().points;
     QVERIFY(phi.back().x() >= 89.9);  // the half sphere's edge, e = 90
@@ -136,8 +136,8 @@ class CurvesWindowTest : public QObject {
   void comparedSpheresAreExactAndABadTextKeepsTheRow() {
     std::unique_ptr<Form1> form = OpenForm();
     Press(*form);
-    form->CompareAction()->trigger();
-    CompareWindow* window = form->Compare();
+    WindowsOf(*form).CompareAction()->trigger();
+    CompareWindow* window = WindowsOf(*form).Compare();
     QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
     window->SetSlot(1, kMinnaert, QStringLiteral("k=1.5"));
     QTRY_COMPARE(window->States().size(), size_t{3});

@@ -41,8 +41,8 @@ class FigureMarksWindowTest : public QObject {
   void theBigSphereIsTheScaledPictureOfItsSize() {
     std::unique_ptr<Form1> form = OpenForm();
     Press(*form);
-    form->BigSphereAction()->trigger();
-    BigSphereWindow* big = form->BigSphere();
+    WindowsOf(*form).BigSphereAction()->trigger();
+    BigSphereWindow* big = WindowsOf(*form).BigSphere();
     QVERIFY(big != nullptr && QTest::qWaitForWindowExposed(big));
     big->resize(800, 700);
     QTRY_COMPARE(big->Picture().Image().size(), QSize(800, 700));
@@ -65,7 +65,7 @@ class FigureMarksWindowTest : public QObject {
     Press(*form);
     QTRY_VERIFY(big->ShownState()->sourceSlant == form->LastPassState()->sourceSlant);
     big->close();
-    QVERIFY(!form->BigSphereAction()->isChecked());
+    QVERIFY(!WindowsOf(*form).BigSphereAction()->isChecked());
   }
 };
 

@@ -51,10 +51,17 @@ RenderState StartupState() {
 
 std::unique_ptr<Form1> OpenForm() {
   auto form = std::make_unique<Form1>();
+  Companions::Attach(*form);  // as the main window gives it
   if (!QTest::qWaitFor([&] { return !form->InStartupPeriod(); }, kStartupWaitMs)) {
     qFatal("the start-up period did not end");
   }
   return form;
+}
+
+Companions& WindowsOf(Form1& form) {
+  auto* made = form.findChild<Companions*>(QString(), Qt::FindDirectChildrenOnly);
+  if (made == nullptr) qFatal("the form has no windows beside it");
+  return *made;
 }
 
 std::unique_ptr<MainWindow> OpenMainWindow() {

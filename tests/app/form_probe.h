@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/companions.h"
 #include "app/form/form1.h"
 #include "app/main_window.h"
 #include "app/picture/picture_box.h"
@@ -24,8 +25,11 @@ T* Find(const QWidget& form, const QString& name) {
 // A zeroed RenderState given the start-up values, as a fresh window holds it.
 RenderState StartupState();
 
-// A new window whose start-up period is over (its Timer1 has ticked).
+// A new window whose start-up period is over (its Timer1 has ticked), with the windows beside it.
 std::unique_ptr<Form1> OpenForm();
+
+// The windows beside `form`, made with it by OpenForm or the main window.
+Companions& WindowsOf(Form1& form);
 
 // A new main window, its form's start-up period over.
 std::unique_ptr<MainWindow> OpenMainWindow();

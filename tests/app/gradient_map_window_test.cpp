@@ -51,9 +51,9 @@ class GradientMapWindowTest : public QObject {
   void ctrlGOpensAMapThatFollowsEveryPass() {
     auto form = OpenForm();
     Activate(*form);
-    QVERIFY(form->MapWindow() == nullptr);
+    QVERIFY(WindowsOf(*form).MapWindow() == nullptr);
     QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
-    GradientMapWindow* map = form->MapWindow();
+    GradientMapWindow* map = WindowsOf(*form).MapWindow();
     QVERIFY(map != nullptr);
     QVERIFY(map->isVisible());
     QVERIFY(!map->isModal());
@@ -84,7 +84,7 @@ class GradientMapWindowTest : public QObject {
     QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
     QVERIFY(!map->isVisible());
     QTest::keyClick(Find<QLineEdit>(*form, "Text1"), Qt::Key_G, Qt::ControlModifier);
-    QCOMPARE(form->MapWindow(), map);
+    QCOMPARE(WindowsOf(*form).MapWindow(), map);
     QVERIFY(map->isVisible());
     QCOMPARE(map->MapState()->sourceSlant, form->LastPassState()->sourceSlant);
   }
@@ -96,7 +96,7 @@ class GradientMapWindowTest : public QObject {
     Press(*form);
     const RenderState afterPass = form->State();
     form->PictureContextMenu().Menu()->actions().at(2)->trigger();
-    GradientMapWindow* map = form->MapWindow();
+    GradientMapWindow* map = WindowsOf(*form).MapWindow();
     QVERIFY(map != nullptr);
     QCOMPARE(DifferingPixels(map->Picture().Image(), *form->LastPassState(), false), 0);
 

@@ -176,11 +176,11 @@ class LanguageSwitchTest : public QObject {
   // catalogue's surface name and parameter caption among them.
   void surfaceAndRecoveryFollowTheLanguage() {
     auto main = OpenMainWindow();
-    Form1& form = main->Form();
-    form.SurfaceAction()->trigger();
-    form.OpenRecovery();
-    SurfaceWindow& surface = *form.Surface();
-    RecoveryWindow& recovery = *form.Recovery();
+    Companions& windows = main->Windows();
+    windows.SurfaceAction()->trigger();
+    windows.OpenRecovery();
+    SurfaceWindow& surface = *windows.Surface();
+    RecoveryWindow& recovery = *windows.Recovery();
     const auto texts = [&] {
       return QStringList{surface.windowTitle(),
                          Find<QComboBox>(surface, "SurfaceKind")->currentText(),
@@ -205,13 +205,14 @@ class LanguageSwitchTest : public QObject {
   void everyWindowFollowsTheLanguage() {
     auto main = OpenMainWindow();
     Form1& form = main->Form();
+    Companions& windows = main->Windows();
     Activate(*main);
     Press(form);
-    form.SourcesAction()->trigger();
-    Find<QCheckBox>(*form.MapWindow(), "Source2")->setChecked(true);
-    Find<QCheckBox>(*form.MapWindow(), "Source3")->setChecked(true);
-    for (QAction* open : {form.BigSphereAction(), form.PhaseCurveAction(), form.CompareAction(),
-                          form.SurfaceAction()}) {
+    windows.SourcesAction()->trigger();
+    Find<QCheckBox>(*windows.MapWindow(), "Source2")->setChecked(true);
+    Find<QCheckBox>(*windows.MapWindow(), "Source3")->setChecked(true);
+    for (QAction* open : {windows.BigSphereAction(), windows.PhaseCurveAction(),
+                          windows.CompareAction(), windows.SurfaceAction()}) {
       open->trigger();
     }
     main->OpenLaw(kMinnaert);
@@ -220,14 +221,14 @@ class LanguageSwitchTest : public QObject {
     PictureBox& picture = *Find<PictureBox>(form, "Picture1");
     QTest::mousePress(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 120));
     QTest::mouseRelease(&picture, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 220));
-    QVERIFY(form.Profile() != nullptr);
-    SurfaceWindow& surface = *form.Surface();
+    QVERIFY(windows.Profile() != nullptr);
+    SurfaceWindow& surface = *windows.Surface();
     Find<QSpinBox>(surface, "SurfaceWidth")->setValue(32);
     Find<QSpinBox>(surface, "SurfaceHeight")->setValue(32);
     QTRY_VERIFY(surface.Shown() != nullptr && surface.Shown()->sources.size() == 3 &&
                 surface.Shown()->scene->field.width == 32);
     Find<QPushButton>(surface, "SurfaceRecover")->click();
-    RecoveryWindow& recovery = *form.Recovery();
+    RecoveryWindow& recovery = *windows.Recovery();
     recovery.Run();
     QTRY_VERIFY_WITH_TIMEOUT(!recovery.Running(), 60000);
     QVERIFY(recovery.Outcome() != nullptr && recovery.Outcome()->error.isEmpty());

@@ -282,7 +282,7 @@ class LawWindowTest : public QObject {
 
     // The map's key works in the parameters' window too.
     QTest::keyClick(box, Qt::Key_G, Qt::ControlModifier);
-    QVERIFY(main->Form().MapWindow() != nullptr && main->Form().MapWindow()->isVisible());
+    QVERIFY(main->Windows().MapWindow() != nullptr && main->Windows().MapWindow()->isVisible());
 
     Choose(*main, kCookTorrance);
     auto* link = Find<QLabel>(*window, "LawHelpLink");

@@ -41,8 +41,9 @@ class LongPassTest : public QObject {
     auto main = OpenMainWindow();
     Activate(*main);
     Form1& form = main->Form();
-    form.OpenMapAction()->trigger();
-    GradientMapWindow& map = *form.MapWindow();
+    Companions& windows = main->Windows();
+    windows.OpenMapAction()->trigger();
+    GradientMapWindow& map = *windows.MapWindow();
     map.resize(3000, 2000);
     const auto* mapPass = map.findChild<BackgroundPass*>(QStringLiteral("MapPass"));
     LawSettings settings;

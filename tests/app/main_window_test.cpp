@@ -63,6 +63,7 @@ class MainWindowTest : public QObject {
   void menusHoldTheFormsOwnActions() {
     auto main = OpenMainWindow();
     Form1& form = main->Form();
+    Companions& windows = main->Windows();
     QCOMPARE(main->windowTitle(), QStringLiteral("Тревелум на сфере Гаусса"));
     QVERIFY(!main->windowIcon().isNull());
     const PictureMenu& pictureMenu = form.PictureContextMenu();
@@ -74,23 +75,23 @@ class MainWindowTest : public QObject {
                          main->Setups().RecentMenu()->menuAction(),
                          main->findChild<QMenu*>(QStringLiteral("ExampleSetups"))->menuAction(),
                          main->QuitAction()}));
-    QCOMPARE(
-        MenuItems(*main, "Вид"),
-        (QList<QAction*>{form.OpenMapAction(), form.SourcesAction(), form.BigSphereAction(),
-                         form.SurfaceAction(), form.PhaseCurveAction(), form.CompareAction(),
-                         main->findChild<QAction*>(QStringLiteral("OpenExposure")),
-                         main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction(),
-                         main->findChild<QAction*>(QStringLiteral("ContourLines")),
-                         main->findChild<QAction*>(QStringLiteral("DiscOutline")),
-                         main->findChild<QAction*>(QStringLiteral("SourceMark")),
-                         main->findChild<QMenu*>(QStringLiteral("LineWidthMenu"))->menuAction()}));
+    QCOMPARE(MenuItems(*main, "Вид"),
+             (QList<QAction*>{
+                 windows.OpenMapAction(), windows.SourcesAction(), windows.BigSphereAction(),
+                 windows.SurfaceAction(), windows.PhaseCurveAction(), windows.CompareAction(),
+                 main->findChild<QAction*>(QStringLiteral("OpenExposure")),
+                 main->findChild<QMenu*>(QStringLiteral("BackgroundMenu"))->menuAction(),
+                 main->findChild<QAction*>(QStringLiteral("ContourLines")),
+                 main->findChild<QAction*>(QStringLiteral("DiscOutline")),
+                 main->findChild<QAction*>(QStringLiteral("SourceMark")),
+                 main->findChild<QMenu*>(QStringLiteral("LineWidthMenu"))->menuAction()}));
     QCOMPARE(
         MenuItems(*main, "Справка"),
         (QList<QAction*>{main->HelpAction(), main->WhatsThisAction(), main->AboutAction(),
                          main->findChild<QMenu*>(QStringLiteral("LanguageMenu"))->menuAction()}));
-    QVERIFY(pictureMenu.Menu()->actions().contains(form.OpenMapAction()));
-    QCOMPARE(form.OpenMapAction()->text(), QStringLiteral("Карта R(p, q)"));
-    QVERIFY(form.OpenMapAction()->isCheckable());
+    QVERIFY(pictureMenu.Menu()->actions().contains(windows.OpenMapAction()));
+    QCOMPARE(windows.OpenMapAction()->text(), QStringLiteral("Карта R(p, q)"));
+    QVERIFY(windows.OpenMapAction()->isCheckable());
     QCOMPARE(main->WhatsThisAction()->text(), QStringLiteral("Что это?"));
 
     // One key, one command: no two actions or shortcuts of the window share a key.
@@ -136,6 +137,7 @@ class MainWindowTest : public QObject {
     QFETCH(bool, byKey);
     auto main = OpenMainWindow();
     Form1& form = main->Form();
+    Companions& windows = main->Windows();
     Activate(*main);
     Press(form);
     QApplication::clipboard()->clear();
@@ -166,21 +168,22 @@ class MainWindowTest : public QObject {
       QCOMPARE(QApplication::clipboard()->image().size(), QSize(393, 337));
     }
     if (item == "Карта R(p, q)") {
-      QVERIFY(form.MapWindow() != nullptr && form.MapWindow()->isVisible());
+      QVERIFY(windows.MapWindow() != nullptr && windows.MapWindow()->isVisible());
       QVERIFY(action->isChecked());
     }
     if (item == "Источники") {  // opens the map with its panel; the map's Ctrl+L is the same
-      GradientMapWindow* map = form.MapWindow();
+      GradientMapWindow* map = windows.MapWindow();
       QVERIFY(map != nullptr && map->isVisible() && map->Sources().isVisible());
-      QVERIFY(action->isChecked() && form.OpenMapAction()->isChecked());
+      QVERIFY(action->isChecked() && windows.OpenMapAction()->isChecked());
       Activate(*map);
       QTest::keySequence(&map->Picture(), key);
       QVERIFY(!map->Sources().isVisible() && !action->isChecked());
       QCOMPARE(map->size(), QSize(393, 337));  // the panel's width given back, the map's kept
     }
     if (item == "Поверхность") {
-      QVERIFY(form.Surface() != nullptr && form.Surface()->isVisible() && action->isChecked());
-      form.Surface()->close();
+      QVERIFY(windows.Surface() != nullptr && windows.Surface()->isVisible() &&
+              action->isChecked());
+      windows.Surface()->close();
       QVERIFY(!action->isChecked());
     }
     if (item == "Справка") {
@@ -198,18 +201,18 @@ class MainWindowTest : public QObject {
   // Closed by its own button or by the item, the map and the item agree; it comes back.
   void mapItemFollowsTheMapWindow() {
     auto main = OpenMainWindow();
-    Form1& form = main->Form();
+    Companions& windows = main->Windows();
     Activate(*main);
-    QAction* item = form.OpenMapAction();
+    QAction* item = windows.OpenMapAction();
     QVERIFY(!item->isChecked());
     item->trigger();
-    GradientMapWindow* map = form.MapWindow();
+    GradientMapWindow* map = windows.MapWindow();
     QVERIFY(map != nullptr && map->isVisible() && item->isChecked());
     map->close();
     QVERIFY(!item->isChecked());
     item->trigger();
     QVERIFY(map->isVisible() && item->isChecked());
-    QCOMPARE(form.MapWindow(), map);
+    QCOMPARE(windows.MapWindow(), map);
     item->trigger();
     QVERIFY(!map->isVisible() && !item->isChecked());
   }

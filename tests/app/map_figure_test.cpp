@@ -35,8 +35,8 @@ ShadedMap OpenShadedMap(const QString& slant = QStringLiteral("0")) {
   Activate(*shaded.form);
   Retype(*Find<QLineEdit>(*shaded.form, "Text4_0"), slant);
   Press(*shaded.form);
-  shaded.form->OpenMapAction()->trigger();
-  shaded.map = shaded.form->MapWindow();
+  WindowsOf(*shaded.form).OpenMapAction()->trigger();
+  shaded.map = WindowsOf(*shaded.form).MapWindow();
   if (!QTest::qWaitForWindowExposed(shaded.map)) qFatal("the map is not shown");
   return shaded;
 }

@@ -18,8 +18,8 @@
 namespace {
 
 GradientMapWindow& OpenMap(Form1& form) {
-  form.OpenMapAction()->trigger();
-  GradientMapWindow* map = form.MapWindow();
+  WindowsOf(form).OpenMapAction()->trigger();
+  GradientMapWindow* map = WindowsOf(form).MapWindow();
   if (map == nullptr) qFatal("no map window");
   Activate(*map);
   return *map;
@@ -37,10 +37,10 @@ class MapWindowTest : public QObject {
     auto form = OpenForm();
     Activate(*form);
     GradientMapWindow& map = OpenMap(*form);
-    QVERIFY(form->OpenMapAction()->isChecked());
+    QVERIFY(WindowsOf(*form).OpenMapAction()->isChecked());
     QTest::keyClick(&map.Picture(), Qt::Key_Escape);
     QVERIFY(!map.isVisible());
-    QVERIFY(!form->OpenMapAction()->isChecked());
+    QVERIFY(!WindowsOf(*form).OpenMapAction()->isChecked());
   }
 
   // F5 with the map active runs the main window's pass for the boxes as typed.

@@ -50,12 +50,12 @@ Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight) 
   Activate(*opened.form);
   Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), QStringLiteral("30"));
   Press(*opened.form);
-  opened.form->OpenMapAction()->trigger();
-  GradientMapWindow& map = *opened.form->MapWindow();
+  WindowsOf(*opened.form).OpenMapAction()->trigger();
+  GradientMapWindow& map = *WindowsOf(*opened.form).MapWindow();
   Find<QCheckBox>(map, "Source2")->setChecked(true);
   Find<QCheckBox>(map, "Source3")->setChecked(true);
-  opened.form->SurfaceAction()->trigger();
-  SurfaceWindow& surface = *opened.form->Surface();
+  WindowsOf(*opened.form).SurfaceAction()->trigger();
+  SurfaceWindow& surface = *WindowsOf(*opened.form).Surface();
   Find<QComboBox>(surface, "SurfaceKind")
       ->setCurrentIndex(static_cast<int>(FindSurfaceKind(kind) - SurfaceCatalogue().data()));
   Find<QSpinBox>(surface, "SurfaceWidth")->setValue(width);
@@ -68,7 +68,7 @@ Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight) 
     qFatal("the surface is not painted");
   }
   Find<QPushButton>(surface, "SurfaceRecover")->click();
-  opened.recovery = opened.form->Recovery();
+  opened.recovery = WindowsOf(*opened.form).Recovery();
   if (opened.recovery == nullptr) qFatal("no recovery window");
   return opened;
 }
@@ -100,7 +100,7 @@ class RecoveryWindowTest : public QObject {
     window.ChooseCell(cell);
     const size_t index = static_cast<size_t>(cell.y()) * kWidth + cell.x();
     const Gradient truth = outcome->truth->gradients.pq[index];
-    const MapFigure& figure = opened.form->MapWindow()->Figure();
+    const MapFigure& figure = WindowsOf(*opened.form).MapWindow()->Figure();
     QVERIFY(figure.PinnedOrientation().has_value() && figure.RecoveredGradient().has_value());
     QCOMPARE(figure.PinnedOrientation()->p, truth.p);
     QCOMPARE(figure.PinnedOrientation()->q, truth.q);
@@ -152,8 +152,8 @@ class RecoveryWindowTest : public QObject {
     RecoveryWindow& window = *opened.recovery;
     const std::vector<LightAim> aims{{30, 0}, {30, 120}, {30, 240}};
     const RecoveryImages made =
-        MakeRecoveryImages(opened.form->Surface()->Shown()->pass.state,
-                           *opened.form->Surface()->Shown()->scene, aims, {0.0, 1, 16});
+        MakeRecoveryImages(WindowsOf(*opened.form).Surface()->Shown()->pass.state,
+                           *WindowsOf(*opened.form).Surface()->Shown()->scene, aims, {0.0, 1, 16});
     QTemporaryDir good;
     std::string names, directions;
     for (size_t k = 0; k < aims.size(); ++k) {

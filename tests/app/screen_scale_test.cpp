@@ -54,8 +54,8 @@ class ScreenScaleTest : public QObject {
     rendered.setDevicePixelRatio(2.0);
     QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32), sphere.Image());
 
-    form->OpenMapAction()->trigger();
-    GradientMapWindow& map = *form->MapWindow();
+    WindowsOf(*form).OpenMapAction()->trigger();
+    GradientMapWindow& map = *WindowsOf(*form).MapWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&map));
     QCOMPARE(map.Picture().Image().size(), QSize(786, 674));
     ImageBuffer core(786, 674);

@@ -195,10 +195,10 @@ class SetupRoundTripTest : public QObject {
     auto opened = OpenMainWindow();
     QVERIFY(opened->OpenSetup(path));
     QCOMPARE(Captured(*opened).curves, setup.curves);
-    const Form1& form = opened->Form();
-    QCOMPARE(form.PhaseCurve() != nullptr && form.PhaseCurve()->MagnitudesBox().isChecked(),
+    Companions& windows = opened->Windows();
+    QCOMPARE(windows.PhaseCurve() != nullptr && windows.PhaseCurve()->MagnitudesBox().isChecked(),
              magnitudes);
-    QCOMPARE(form.Profile() != nullptr && form.Profile()->isVisible(), !picture.isEmpty());
+    QCOMPARE(windows.Profile() != nullptr && windows.Profile()->isVisible(), !picture.isEmpty());
   }
 
   // «Недавние настройки»: the newest first, a file opened again moved up rather than listed

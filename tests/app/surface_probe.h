@@ -22,8 +22,8 @@ inline Opened OpenSurface(const QString& slant, const char* kind) {
   Activate(*opened.form);
   Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), slant);
   Press(*opened.form);
-  opened.form->SurfaceAction()->trigger();
-  opened.surface = opened.form->Surface();
+  WindowsOf(*opened.form).SurfaceAction()->trigger();
+  opened.surface = WindowsOf(*opened.form).Surface();
   if (!QTest::qWaitForWindowExposed(opened.surface)) qFatal("the surface is not shown");
   Find<QComboBox>(*opened.surface, "SurfaceKind")
       ->setCurrentIndex(static_cast<int>(FindSurfaceKind(kind) - SurfaceCatalogue().data()));

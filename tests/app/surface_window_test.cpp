@@ -108,8 +108,8 @@ class SurfaceWindowTest : public QObject {
 
   void theCellUnderThePointerIsMarkedOnTheMapAndTheSphere() {
     Opened opened = OpenSurface(QStringLiteral("30"), "hemisphere");
-    opened.form->OpenMapAction()->trigger();
-    GradientMapWindow& map = *opened.form->MapWindow();
+    WindowsOf(*opened.form).OpenMapAction()->trigger();
+    GradientMapWindow& map = *WindowsOf(*opened.form).MapWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&map));
     SurfaceWindow& surface = *opened.surface;
     PictureBox& picture = surface.ImageView(0).Picture();
@@ -209,7 +209,7 @@ class SurfaceWindowTest : public QObject {
     QVERIFY(pass->Running());
     surface.hide();
     QVERIFY(!pass->Running());
-    QVERIFY(!opened.form->SurfaceAction()->isChecked());
+    QVERIFY(!WindowsOf(*opened.form).SurfaceAction()->isChecked());
     QTest::qWait(300);
     QCOMPARE(surface.Shown()->scene->field.width, kDefaultSurfaceSide);
     QCOMPARE(surface.Shown()->pass.state.sourceSlant, shownState.sourceSlant);
@@ -245,7 +245,7 @@ class SurfaceWindowTest : public QObject {
     const QString text = slant.text();
     slant.setFocus();
     QTest::keySequence(&slant, key);
-    QVERIFY(main->Form().Surface() != nullptr && main->Form().Surface()->isVisible());
+    QVERIFY(main->Windows().Surface() != nullptr && main->Windows().Surface()->isVisible());
     QCOMPARE(slant.text(), text);
   }
 };

@@ -155,15 +155,16 @@ class TextFitTest : public QObject {
     QCOMPARE(QApplication::primaryScreen()->logicalDotsPerInchX(), 96.0);
     auto main = OpenMainWindow();
     main->show();
-    Form1& form = main->Form();
-    form.OpenMapAction()->trigger();
-    form.SourcesAction()->trigger();
-    form.SurfaceAction()->trigger();
-    form.OpenRecovery();
+    Companions& windows = main->Windows();
+    windows.OpenMapAction()->trigger();
+    windows.SourcesAction()->trigger();
+    windows.SurfaceAction()->trigger();
+    windows.OpenRecovery();
     QApplication::processEvents();
 
     QStringList misfits = Misfits(*main);
-    const std::vector<QWidget*> others = {form.MapWindow(), form.Surface(), form.Recovery()};
+    const std::vector<QWidget*> others = {windows.MapWindow(), windows.Surface(),
+                                          windows.Recovery()};
     for (QWidget* window : others) {
       QVERIFY(window != nullptr && window->isVisible());
       misfits << Misfits(*window);

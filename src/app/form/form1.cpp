@@ -25,7 +25,6 @@
 #include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/picture_box.h"
-#include "app/surface/surface_window.h"
 #include "model/startup_values.h"
 #include "pass/job_runner.h"
 
@@ -65,7 +64,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   GiveToolTips(*this);
   GiveWhatsThis(*this);
   SetUpPictureAdditions();
-  SetUpCurves();
   jobs_ = std::make_unique<JobRunner>();
   spherePass_ = new BackgroundPass(*jobs_, *picture1_, this);
   spherePass_->setObjectName(QStringLiteral("SpherePass"));
@@ -77,12 +75,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
 // The runner stops first: its pass ends at its next block and reports to nothing. A form that is
 // a window of its own is hidden as its base class goes, after its members: live shading, which
-// reads the parameter boxes, stops watching first, and the surface's window marks nothing on a
-// picture that may be gone already.
+// reads the parameter boxes, stops watching first.
 Form1::~Form1() {
   jobs_.reset();
   delete live_;
-  if (surface_ != nullptr) disconnect(surface_, nullptr, this, nullptr);
 }
 
 void Form1::FindControls() {

@@ -1,6 +1,6 @@
 #pragma once
-// Form1, the program's one window. It owns the RenderState, lays out the controls and wires its
-// parts together:
+// Form1, the described form, one window among the others. It owns the RenderState, lays out the
+// controls and wires its parts together:
 //
 //   start-up        -> RenderState start values, default texts, legend, observer arrow position
 //   Check1, Check3  -> halfSphere, showIsolines (+ legend swatch colours)
@@ -16,26 +16,20 @@
 //   LiveShading     -> Up, Down and the wheel in an angle box, drags on the sphere and the map:
 //                      the box steps, then Command1's pass runs, at most one a frame
 //   pointer         -> PointerReadout: the readout of the last pass under it, over Picture1
-//   Picture1's menu -> save or copy the picture as shown (PictureMenu); Ctrl+G or the menu
-//                      show or hide the gradient-space map (GradientMapWindow), repainted by
-//                      every pass; the same actions serve MainWindow's menu bar
-//   Ctrl+L          -> «Источники» beside the map, the map opened first if it is not shown
-//   Ctrl+U          -> «Поверхность» (SurfaceWindow), repainted by every pass while shown and
-//                      linked with the map; the cell under its pointer rings its normal on
-//                      Picture1; the surface window's «Восстановление формы…» opens
-//                      RecoveryWindow, whose chosen cell is marked and pinned on the map
+//   Picture1's menu -> save or copy the picture as shown (PictureMenu); the same actions serve
+//                      MainWindow's menu bar, which adds the windows beside the form
+//   PassShown       -> every pass shown, to the windows that follow it (the shell's Companions);
+//                      the ring of a MarkNormal on Picture1 (a surface cell under the pointer)
 //
 // The controls come from the layout table; the window and its parts find them by name once, at
 // construction. Handlers are named for the signal they serve.
 
 #include <QImage>
-#include <QLineF>
 #include <QWidget>
 #include <array>
 #include <memory>
 #include <optional>
 
-#include "app/common/companion_windows.h"
 #include "app/picture/last_pass.h"
 #include "intake/input_messages.h"
 #include "intake/parameter_intake.h"
@@ -47,20 +41,12 @@
 class BackgroundPass;
 class FormControl;
 class JobRunner;
-class QAction;
 class QCheckBox;
 class QLabel;
 class QPainter;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class BigSphereWindow;
-class CompareWindow;
-class PhaseCurveWindow;
-class ProfileWindow;
-class GradientMapWindow;
-class SurfaceWindow;
-class RecoveryWindow;
 class LegendPanel;
 class LiveShading;
 class ObserverArrowView;
@@ -69,12 +55,11 @@ class PictureBox;
 class PictureMenu;
 class PointerReadout;
 struct InputError;
-struct CurvesSetup;
 struct Setup;
 struct ShadeIntake;
 struct SpherePass;
 
-class Form1 final : public QWidget, public CompanionWindows {
+class Form1 final : public QWidget {
   Q_OBJECT
  public:
   explicit Form1(QWidget* parent = nullptr);
@@ -95,37 +80,17 @@ class Form1 final : public QWidget, public CompanionWindows {
   ShadeInputs ParameterTexts() const;
   bool SmoothingChecked() const;
 
-  // The window's commands, one QAction each, for any menu that offers them: save and copy
-  // (PictureMenu::SaveAction, CopyAction) and the gradient-space map (Ctrl+G), checked while
-  // the map is shown.
+  // Save and copy (PictureMenu::SaveAction, CopyAction), one QAction each for any menu that
+  // offers them; the shell adds its own to the same menu.
   PictureMenu& PictureContextMenu() const { return *pictureMenu_; }
-  QAction* OpenMapAction() const { return openMap_; }
-  // «Источники» (Ctrl+L), checked while the map's panel of sources is part of its window: one
-  // action for the main window's menu and the map's context menu and keys.
-  QAction* SourcesAction() const { return showSources_; }
-  // The gradient-space map's window; none until it was first opened.
-  GradientMapWindow* MapWindow() const override { return mapWindow_; }
-  // The map's window, made hidden if there is none yet (a setup's sources and zoom live there).
-  GradientMapWindow& EnsureMapWindow();
-  // «Фазовая кривая» (checked while its window is shown) and that window, none until first opened.
-  QAction* PhaseCurveAction() const { return openPhaseCurve_; }
-  PhaseCurveWindow* PhaseCurve() const { return phaseCurve_; }
-  // «Сравнить законы» (checked while its window is shown) and that window.
-  QAction* CompareAction() const { return openCompare_; }
-  CompareWindow* Compare() const override { return compare_; }
-  // «Профиль»: the last line dragged with Shift on the sphere or the map; none until then.
-  ProfileWindow* Profile() const { return profile_; }
-  // «Сфера крупно» (checked while its window is shown) and that window, none until first opened.
-  QAction* BigSphereAction() const { return openBigSphere_; }
-  BigSphereWindow* BigSphere() const { return bigSphere_; }
-  // «Поверхность» (Ctrl+U; checked while its window is shown) and that window, none until first
-  // opened.
-  QAction* SurfaceAction() const { return openSurface_; }
-  SurfaceWindow* Surface() const override { return surface_; }
-  // «Восстановление формы», opened from the surface window; none until first opened.
-  RecoveryWindow* Recovery() const { return recovery_; }
-  void OpenRecovery();
-  SurfaceWindow& EnsureSurfaceWindow();
+  // Picture1, the thread the passes run on, and what shades at once on a drag: for the windows
+  // beside the form, which paint from the form's passes and take its drags.
+  PictureBox& Picture() const { return *picture1_; }
+  JobRunner& Jobs() const { return *jobs_; }
+  LiveShading& Live() const { return *live_; }
+  // Presses «Тонировать», as a click does (a window's F5 or Enter).
+  void PressShade();
+
   // The orientation whose normal is ringed on the picture (the cell under the pointer on the
   // surface's images); none while there is none. The ring shows where the last pass's view
   // shows that normal.
@@ -171,12 +136,6 @@ class Form1 final : public QWidget, public CompanionWindows {
   // After a pass: shades again at the exposure «По максимуму» would choose for it.
   void ShadeAtBrightestExposure();
 
-  // In form1_curves.cpp. The plot windows' part of a setup: the phase curve's magnitude switch
-  // and the profile's picture and line (a profile of a surface image is not kept). Restore
-  // follows the pass that shows the setup.
-  CurvesSetup CurvesOf() const;
-  void RestoreCurves(const CurvesSetup& curves);
-
   // Stops the sphere's and the map's passes under way (Esc, quitting); what is shown stays.
   void CancelPasses();
 
@@ -186,6 +145,10 @@ class Form1 final : public QWidget, public CompanionWindows {
   // Whichever way the background was chosen: the menu or a click on the picture.
   void BackgroundChosen(Rgb colour);
   void OverlayChoiceChanged(const OverlayChoice& choice);
+  // A pass has been shown: the state, Picture1 and the last pass have changed.
+  void PassShown(const LastPass& pass);
+  // The sphere's pass under way was stopped (Esc, quitting, a newer press): so are the others.
+  void PassesCancelled();
 
  private:
   void FindControls();
@@ -208,27 +171,9 @@ class Form1 final : public QWidget, public CompanionWindows {
   void ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoothing);
   void ShowInputError(const InputError& error);
 
-  // What the window adds around the picture: the readout, the context menu and the map.
+  // What the window adds around the picture: the readout and the context menu.
   void SetUpPictureAdditions();
-  void OpenGradientMap();
-  void OpenBigSphere();
-  void SetUpCurves();
-  void OpenPhaseCurve();
-  PhaseCurveWindow& MadePhaseCurve();
-  void OpenCompare();
-  // Hands the pass shown to the plot windows that follow it.
-  void ShowPassInCurves();
-  // The profile along `line` (logical coordinates) of Picture1 or of the map's picture.
-  void ShowSphereProfile(QLineF line);
-  void ShowMapProfile(QLineF line);
-  void ShowEquatorProfile();
-  void ShowSurfaceProfile(int image, QLineF line);
-  ProfileWindow& ProfileShown(PictureBox& picture, QLineF line);
-  // In form1_surface.cpp.
-  void SetUpSurfaceAction();
-  void OpenSurface();
   void DrawMarkedNormal(QPainter& painter) const;
-  void OnShowSourcesTriggered(bool show);
   QImage PictureToExport() const;
 
   FormControl* control_ = nullptr;
@@ -237,16 +182,6 @@ class Form1 final : public QWidget, public CompanionWindows {
   OverlayChoice overlay_;
   SphereOverlay shownOverlay_;  // where the marks of the pass shown lie
   bool startupPeriod_ = true;
-  GradientMapWindow* mapWindow_ = nullptr;  // made when first opened
-  BigSphereWindow* bigSphere_ = nullptr;    // made when first opened
-  PhaseCurveWindow* phaseCurve_ = nullptr;  // made when first opened
-  ProfileWindow* profile_ = nullptr;        // made for the first line dragged
-  CompareWindow* compare_ = nullptr;        // made when first opened
-  PictureBox* profiled_ = nullptr;          // the picture whose line is marked
-  bool mapProfiles_ = false;                // the map's picture takes profile drags
-  bool equatorShown_ = false;               // the profile shown is the photometric equator's
-  SurfaceWindow* surface_ = nullptr;        // made when first opened
-  RecoveryWindow* recovery_ = nullptr;      // made when first opened
   std::optional<Gradient> markedNormal_;
   // The thread the passes run on, off the window's; destroyed first, so no pass outlives what
   // it reports to.
@@ -259,12 +194,6 @@ class Form1 final : public QWidget, public CompanionWindows {
   PointerReadout* readout_ = nullptr;
   LiveShading* live_ = nullptr;  // Up, Down, the wheel and drags shade at once
   PictureMenu* pictureMenu_ = nullptr;
-  QAction* openMap_ = nullptr;
-  QAction* showSources_ = nullptr;
-  QAction* openBigSphere_ = nullptr;
-  QAction* openPhaseCurve_ = nullptr;
-  QAction* openCompare_ = nullptr;
-  QAction* openSurface_ = nullptr;
 
   QTimer* timer1_ = nullptr;
   PictureBox* picture1_ = nullptr;

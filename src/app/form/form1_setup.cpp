@@ -122,7 +122,6 @@ void Form1::ApplySetup(const Setup& setup, const LawSettings& law) {
   if (overlay != overlay_) {
     overlay_ = overlay;
     state_.bandsAsLines = static_cast<int16_t>(overlay.contourLines ? 1 : 0);
-    if (mapWindow_ != nullptr) mapWindow_->SetOverlayChoice(overlay);
     emit OverlayChoiceChanged(overlay);
   }
 }

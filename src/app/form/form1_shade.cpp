@@ -4,8 +4,8 @@
 // readout's copy of the pass change, in that order. A pass done within a frame is shown before
 // the press returns, as it always was; a longer one leaves the last picture shown with a
 // progress bar, and Esc or a newer press cancels it. An input error is reported, then the box it
-// names is marked and gets the focus, its text selected. Once the sphere is shown, an open
-// gradient-space map is repainted from the pass.
+// names is marked and gets the focus, its text selected. Once the sphere is shown, the pass is
+// reported (PassShown) to the windows that follow it.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,21 +14,16 @@
 #include <memory>
 #include <variant>
 
-#include "app/big_sphere/big_sphere_window.h"
 #include "app/common/locale_numbers.h"
-#include "app/curves/compare_window.h"
-#include "app/curves/phase_curve_window.h"
 #include "app/form/form1.h"
 #include "app/form/legend_panel.h"
 #include "app/form/observer_arrow_view.h"
 #include "app/form/parameter_boxes.h"
-#include "app/map/gradient_map_window.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_menu.h"
 #include "app/picture/pointer_readout.h"
-#include "app/surface/surface_window.h"
 #include "messages/translated_message.h"
 #include "model/startup_values.h"
 #include "pass/raster_pass.h"
@@ -100,16 +95,7 @@ void Form1::ShowSpherePass(SpherePass& pass, const ShadeIntake& read, bool smoot
   // s and n are hidden while another function is chosen: a text there that did not read is
   // marked, so that it shows red once «Глянцевая» is chosen again.
   for (const InputError& kept : read.keptGlossFields) parameters_->Mark(kept);
-  // The map covers its whole picture, several times the sphere's samples: the sphere is shown
-  // first, so that the map's pass never delays it.
-  const bool surfaceShown = surface_ != nullptr && surface_->isVisible();
-  if (mapWindow_ != nullptr || surfaceShown || (bigSphere_ != nullptr && bigSphere_->isVisible())) {
-    picture1_->repaint();
-  }
-  if (bigSphere_ != nullptr && bigSphere_->isVisible()) bigSphere_->ShowPass(*lastPass_, overlay_);
-  ShowPassInCurves();
-  if (surfaceShown) surface_->ShowPass(*lastPass_);
-  if (mapWindow_ != nullptr) mapWindow_->ShowPass(*lastPass_);
+  emit PassShown(*lastPass_);
 }
 
 ShadeInputs Form1::ParameterTexts() const { return parameters_->Inputs(); }
@@ -118,11 +104,7 @@ bool Form1::SmoothingChecked() const { return check2_->checkState() == Qt::Check
 
 void Form1::CancelPasses() {
   spherePass_->Cancel();
-  if (bigSphere_ != nullptr) bigSphere_->CancelPass();
-  if (phaseCurve_ != nullptr) phaseCurve_->CancelPass();
-  if (compare_ != nullptr) compare_->CancelPass();
-  if (mapWindow_ != nullptr) mapWindow_->CancelPass();
-  if (surface_ != nullptr) surface_->CancelPass();
+  emit PassesCancelled();
 }
 
 void Form1::ShowInputError(const InputError& error) {

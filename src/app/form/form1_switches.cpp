@@ -156,7 +156,6 @@ void Form1::SetOverlayChoice(const OverlayChoice& choice) {
   if (choice == overlay_) return;
   overlay_ = choice;
   state_.bandsAsLines = static_cast<int16_t>(choice.contourLines ? 1 : 0);
-  if (mapWindow_ != nullptr) mapWindow_->SetOverlayChoice(choice);
   emit OverlayChoiceChanged(choice);
   if (lastPass_) OnCommand1Clicked();
 }

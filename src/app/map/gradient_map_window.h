@@ -1,15 +1,15 @@
 #pragma once
 // The second window, «Карта отражательной способности R(p, q)»: the reflectance map of the last
-// pass over the gradient plane, beside the sphere. It is not modal; Form1 repaints it after every
-// pass while it exists. The map takes the function, slant, s, n, legend, colour switch and
-// smoothing of that pass from a copy of its RenderState; rotations, the half sphere and the
-// arrow play no part. Resting the pointer on the map shows its readout, as on the sphere; a click
-// pins it there with the isophotes through that orientation. Its context menu and keys are the
-// sphere's: save and copy the map as shown, F5 shades (the main window's pass), Esc cancels the
-// map's pass under way, or else unpins what a click pinned, or else closes the window, Ctrl+0
-// returns to the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its side, by
-// Form1's action that the main window's «Вид» offers too. The window can be resized: the map fills
-// it (MapFigure).
+// pass over the gradient plane, beside the sphere. It is not modal; it is repainted after every
+// pass of the form while it exists (Companions). The map takes the function, slant, s, n, legend,
+// colour switch and smoothing of that pass from a copy of its RenderState; rotations, the half
+// sphere and the arrow play no part. Resting the pointer on the map shows its readout, as on the
+// sphere; a click pins it there with the isophotes through that orientation. Its context menu and
+// keys are the sphere's: save and copy the map as shown, F5 shades (the main window's pass), Esc
+// cancels the map's pass under way, or else unpins what a click pinned, or else closes the window,
+// Ctrl+0 returns to the default view and Ctrl+L shows or hides «Источники» (SourcesPanel) at its
+// side, by the action that the main window's «Вид» offers too. The window can be resized: the map
+// fills it (MapFigure).
 //
 //   Form1's pass -> LastPass (copy) -> PaintGradientMap in MapFigure's view -> the map's
 //   PictureBox, with the figure drawn over it

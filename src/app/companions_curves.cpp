@@ -1,6 +1,7 @@
-// Form1's plot windows: «Фазовая кривая» follows every pass shown while it is open; «Профиль»
-// plots phi along a line dragged with Shift on the sphere or the map, the line marked over its
-// picture while the window is open, and follows the sphere's passes.
+// The plot windows beside the form: «Фазовая кривая» and «Сравнить законы» follow every pass shown
+// while they are open; «Профиль» plots phi along a line dragged with Shift on the sphere, the map
+// or a surface image, the line marked over its picture while the window is open, and follows the
+// sphere's passes.
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,12 +12,12 @@
 
 #include "app/common/companion_placement.h"
 #include "app/common/companion_window.h"
+#include "app/companions.h"
 #include "app/curves/compare_window.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"
 #include "app/curves/profile_window.h"
 #include "app/form/form1.h"
-#include "app/language/translated_texts.h"
 #include "app/map/gradient_map_window.h"
 #include "app/map/map_figure.h"
 #include "app/picture/picture_box.h"
@@ -30,12 +31,8 @@
 #include "setup/setup.h"
 #include "surface/surface_image.h"
 
-void Form1::SetUpCurves() {
-  openPhaseCurve_ = new QAction(this);
-  TranslatedTexts::Of(*this).Keep(openPhaseCurve_, &QAction::setText, "Form1",
-                                  QT_TRANSLATE_NOOP("Form1", "Фазовая кривая"));
-  openPhaseCurve_->setObjectName(QStringLiteral("OpenPhaseCurve"));
-  openPhaseCurve_->setCheckable(true);
+void Companions::SetUpCurves() {
+  openPhaseCurve_ = MadeAction("OpenPhaseCurve", QT_TRANSLATE_NOOP("Form1", "Фазовая кривая"));
   connect(openPhaseCurve_, &QAction::triggered, this, [this](bool show) {
     if (show) {
       OpenPhaseCurve();
@@ -43,11 +40,7 @@ void Form1::SetUpCurves() {
       phaseCurve_->close();
     }
   });
-  openCompare_ = new QAction(this);
-  TranslatedTexts::Of(*this).Keep(openCompare_, &QAction::setText, "Form1",
-                                  QT_TRANSLATE_NOOP("Form1", "Сравнить законы"));
-  openCompare_->setObjectName(QStringLiteral("OpenCompare"));
-  openCompare_->setCheckable(true);
+  openCompare_ = MadeAction("OpenCompare", QT_TRANSLATE_NOOP("Form1", "Сравнить законы"));
   connect(openCompare_, &QAction::triggered, this, [this](bool show) {
     if (show) {
       OpenCompare();
@@ -55,69 +48,70 @@ void Form1::SetUpCurves() {
       compare_->close();
     }
   });
-  auto* sphereDrag = new ProfileDrag(*picture1_, this);
-  connect(sphereDrag, &ProfileDrag::LineChosen, this, &Form1::ShowSphereProfile);
+  auto* sphereDrag = new ProfileDrag(form_.Picture(), this);
+  connect(sphereDrag, &ProfileDrag::LineChosen, this, &Companions::ShowSphereProfile);
   // The map's picture takes profile drags once the map has been made (after its own slot).
   connect(openMap_, &QAction::triggered, this, [this] {
     if (mapWindow_ == nullptr || mapProfiles_) return;
     mapProfiles_ = true;
     auto* mapDrag = new ProfileDrag(mapWindow_->Picture(), this);
-    connect(mapDrag, &ProfileDrag::LineChosen, this, &Form1::ShowMapProfile);
+    connect(mapDrag, &ProfileDrag::LineChosen, this, &Companions::ShowMapProfile);
   });
 }
 
-PhaseCurveWindow& Form1::MadePhaseCurve() {
+PhaseCurveWindow& Companions::MadePhaseCurve() {
   if (phaseCurve_ == nullptr) {
-    phaseCurve_ = new PhaseCurveWindow(*jobs_, this);
-    CompanionPlacement::Follow(*phaseCurve_, *window());
+    phaseCurve_ = new PhaseCurveWindow(form_.Jobs(), &form_);
+    CompanionPlacement::Follow(*phaseCurve_, *form_.window());
     connect(phaseCurve_, &PhaseCurveWindow::ShownChanged, openPhaseCurve_, &QAction::setChecked);
-    if (lastPass_) phaseCurve_->ShowPass(*lastPass_);
+    if (form_.LastPassResult()) phaseCurve_->ShowPass(*form_.LastPassResult());
   }
   return *phaseCurve_;
 }
 
-void Form1::OpenPhaseCurve() {
+void Companions::OpenPhaseCurve() {
   MadePhaseCurve();
   BringForward(*phaseCurve_);
 }
 
-void Form1::OpenCompare() {
+void Companions::OpenCompare() {
   if (compare_ == nullptr) {
-    compare_ = new CompareWindow(*jobs_, this);
-    CompanionPlacement::Follow(*compare_, *window());
+    compare_ = new CompareWindow(form_.Jobs(), &form_);
+    CompanionPlacement::Follow(*compare_, *form_.window());
     connect(compare_, &CompareWindow::ShownChanged, openCompare_, &QAction::setChecked);
-    if (lastPass_) compare_->ShowPass(*lastPass_);
+    if (form_.LastPassResult()) compare_->ShowPass(*form_.LastPassResult());
   }
   BringForward(*compare_);
 }
 
-void Form1::ShowPassInCurves() {
-  if (phaseCurve_ != nullptr && phaseCurve_->isVisible()) phaseCurve_->ShowPass(*lastPass_);
-  if (compare_ != nullptr && compare_->isVisible()) compare_->ShowPass(*lastPass_);
-  if (profile_ != nullptr && profile_->isVisible() && profiled_ == picture1_) {
+void Companions::ShowPassInCurves(const LastPass& pass) {
+  if (phaseCurve_ != nullptr && phaseCurve_->isVisible()) phaseCurve_->ShowPass(pass);
+  if (compare_ != nullptr && compare_->isVisible()) compare_->ShowPass(pass);
+  if (profile_ != nullptr && profile_->isVisible() && profiled_ == &form_.Picture()) {
     if (equatorShown_) {
       ShowEquatorProfile();
     } else {
-      ShowSphereProfile(*picture1_->LineMark());
+      ShowSphereProfile(*form_.Picture().LineMark());
     }
   }
 }
 
-ProfileWindow& Form1::ProfileShown(PictureBox& picture, QLineF line) {
+ProfileWindow& Companions::ProfileShown(PictureBox& picture, QLineF line) {
   if (profile_ == nullptr) {
-    profile_ = new ProfileWindow(this);
-    CompanionPlacement::Follow(*profile_, *window(), BesideRow::kBottom);
+    profile_ = new ProfileWindow(&form_);
+    CompanionPlacement::Follow(*profile_, *form_.window(), BesideRow::kBottom);
     connect(profile_, &ProfileWindow::Closed, this, [this] {
       if (profiled_ != nullptr) profiled_->SetLineMark(std::nullopt);
       profiled_ = nullptr;
     });
-    connect(&profile_->EquatorButton(), &QPushButton::clicked, this, &Form1::ShowEquatorProfile);
+    connect(&profile_->EquatorButton(), &QPushButton::clicked, this,
+            &Companions::ShowEquatorProfile);
   }
   if (profiled_ != nullptr && profiled_ != &picture) profiled_->SetLineMark(std::nullopt);
   equatorShown_ = false;
   profiled_ = &picture;
   picture.SetLineMark(line);
-  profile_->EquatorButton().setEnabled(&picture == picture1_);
+  profile_->EquatorButton().setEnabled(&picture == &form_.Picture());
   profile_->show();
   profile_->raise();
   return *profile_;
@@ -138,41 +132,43 @@ std::pair<QPoint, QPoint> DeviceEnds(const PictureBox& picture, QLineF line) {
 
 }  // namespace
 
-void Form1::ShowSphereProfile(QLineF line) {
-  if (!lastPass_) return;
-  const RenderState& state = lastPass_->state;
-  const QSize size = picture1_->Image().size();
-  const QPoint from = picture1_->DevicePixelAt(line.p1().toPoint());
-  const QPoint to = picture1_->DevicePixelAt(line.p2().toPoint());
+void Companions::ShowSphereProfile(QLineF line) {
+  const std::optional<LastPass>& last = form_.LastPassResult();
+  if (!last) return;
+  const RenderState& state = last->state;
+  const QSize size = form_.Picture().Image().size();
+  const QPoint from = form_.Picture().DevicePixelAt(line.p1().toPoint());
+  const QPoint to = form_.Picture().DevicePixelAt(line.p2().toPoint());
   const auto clampX = [&size](int x) { return std::clamp(x, 0, size.width() - 1); };
   const auto clampY = [&size](int y) { return std::clamp(y, 0, size.height() - 1); };
   const std::vector<ProfileSample> samples = ReadProfile(
       clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
       [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
-  ProfileShown(*picture1_, line)
+  ProfileShown(form_.Picture(), line)
       .ShowProfile(samples, QCoreApplication::translate("Form1", "Профиль по сфере"));
 }
 
 // Along the photometric equator as the view shows it; the line marked from its first pixel to
 // its last, the plot against the emission angle along the circle.
-void Form1::ShowEquatorProfile() {
-  if (!lastPass_) return;
-  const RenderState& state = lastPass_->state;
-  const QSize size = picture1_->Image().size();
+void Companions::ShowEquatorProfile() {
+  const std::optional<LastPass>& last = form_.LastPassResult();
+  if (!last) return;
+  const RenderState& state = last->state;
+  const QSize size = form_.Picture().Image().size();
   const std::vector<ProfileSample> samples =
       PhotometricEquatorProfile(state, size.width(), size.height());
   if (samples.empty()) return;
-  const double ratio = picture1_->PixelRatio();
+  const double ratio = form_.Picture().PixelRatio();
   const QLineF line(QPointF(samples.front().x + 0.5, samples.front().y + 0.5) / ratio,
                     QPointF(samples.back().x + 0.5, samples.back().y + 0.5) / ratio);
-  ProfileWindow& window = ProfileShown(*picture1_, line);
+  ProfileWindow& window = ProfileShown(form_.Picture(), line);
   window.ShowEquatorProfile(
       samples,
       QCoreApplication::translate("Form1", "Потемнение к краю по фотометрическому экватору"));
   equatorShown_ = true;
 }
 
-void Form1::ShowMapProfile(QLineF line) {
+void Companions::ShowMapProfile(QLineF line) {
   const RenderState* state = mapWindow_ != nullptr ? mapWindow_->MapState() : nullptr;
   if (state == nullptr) return;
   PictureBox& picture = mapWindow_->Picture();
@@ -195,7 +191,7 @@ void Form1::ShowMapProfile(QLineF line) {
 }
 
 // Along a line of surface image `image`: that source's phi at each cell, as the image's readout.
-void Form1::ShowSurfaceProfile(int image, QLineF line) {
+void Companions::ShowSurfaceProfile(int image, QLineF line) {
   const ShownSurface* shown = surface_ != nullptr ? surface_->Shown() : nullptr;
   if (shown == nullptr || image < 0 || image >= static_cast<int>(shown->sources.size())) return;
   PictureBox& picture = surface_->ImageView(image).Picture();
@@ -214,13 +210,13 @@ void Form1::ShowSurfaceProfile(int image, QLineF line) {
                        .arg(image + 1));
 }
 
-CurvesSetup Form1::CurvesOf() const {
+CurvesSetup Companions::CurvesOf() const {
   CurvesSetup curves;
   curves.magnitudes = phaseCurve_ != nullptr && phaseCurve_->MagnitudesBox().isChecked();
   if (profile_ == nullptr || !profile_->isVisible() || profiled_ == nullptr) return curves;
   const bool onMap = mapWindow_ != nullptr && profiled_ == &mapWindow_->Picture();
-  if (profiled_ != picture1_ && !onMap) return curves;
-  if (profiled_ == picture1_ && equatorShown_) {
+  if (profiled_ != &form_.Picture() && !onMap) return curves;
+  if (profiled_ == &form_.Picture() && equatorShown_) {
     curves.profile.picture = kEquatorProfile;
     return curves;
   }
@@ -231,7 +227,7 @@ CurvesSetup Form1::CurvesOf() const {
   return curves;
 }
 
-void Form1::RestoreCurves(const CurvesSetup& curves) {
+void Companions::RestoreCurves(const CurvesSetup& curves) {
   if (curves.magnitudes || phaseCurve_ != nullptr) {
     MadePhaseCurve().MagnitudesBox().setChecked(curves.magnitudes);
   }
