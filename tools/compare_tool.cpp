@@ -8,9 +8,9 @@
 #include "figure/figure_frame.h"
 #include "headless_gui.h"
 #include "input_error_text.h"
-#include "intake/law_texts.h"
 #include "law_options.h"
 #include "picture_file.h"
+#include "plots/curve_plots.h"
 #include "render_tool.h"
 
 std::variant<RenderJob, std::string> ComparedJob(const RenderJob& job, const std::string& entry) {
@@ -30,7 +30,7 @@ std::variant<RenderJob, std::string> ComparedJob(const RenderJob& job, const std
 }
 
 QString ComparedCaption(const RenderJob& one, const std::string& entry) {
-  QString caption = QString::fromStdString(FunctionDisplayName(one.reflectanceKind));
+  QString caption = PlottedFunctionName(one.reflectanceKind);
   const size_t colon = entry.find(':');
   if (colon != std::string::npos) {
     caption += QStringLiteral(", ") +
@@ -72,6 +72,7 @@ int RunCompareTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
         << kMaxComparedPixels / 1000000 << " million)\n";
     return kExitFailure;
   }
+  EnsureHeadlessGui();  // the captions in the chosen language need the application's translator
   std::vector<QImage> spheres;
   QStringList captions;
   for (const std::string& entry : job.compare) {
@@ -87,16 +88,8 @@ int RunCompareTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
       return kExitFailure;
     }
     spheres.push_back(ImageOf(std::get<PassResult>(pass).picture, job.scale));
-    const size_t colon = entry.find(':');
-    QString caption = QString::fromStdString(FunctionDisplayName(sphere.reflectanceKind));
-    if (colon != std::string::npos) {
-      caption +=
-          QStringLiteral(", ") +
-          QString::fromStdString(entry.substr(colon + 1)).replace(u':', QStringLiteral(", "));
-    }
-    captions << caption;
+    captions << ComparedCaption(sphere, entry);
   }
-  EnsureHeadlessGui();
   const int columns = static_cast<int>(spheres.size());
   const QFont font = StandaloneFigureFont();
   out.flush();

@@ -121,7 +121,7 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
 // The curve of each --compare entry in one plot and one table: the entries' own curves in turn
 // (the phase curve's references once, after them), and their values side by side after the key
 // columns (g; or x and y; or e, x and y). Each entry's own CSV is numbers under a fixed header,
-// so it splits at its commas; the joined rows quote the entries' names.
+// so it splits at its commas; the joined rows head each entry's column with the entry as typed.
 std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
   static const QColor kColours[] = {QColor(20, 60, 160),  QColor(200, 40, 40), QColor(0, 140, 60),
                                     QColor(150, 60, 180), QColor(0, 150, 170), QColor(120, 90, 0)};
@@ -152,11 +152,11 @@ std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
       std::vector<std::string> cells = SplitAt(line, ',');
       if (table.size() <= row)
         table.emplace_back(cells.begin(), cells.begin() + std::min(keys, cells.size()));
-      table[row].push_back(row == 0 ? series.name.toStdString()
-                                    : (cells.size() > keys ? cells[keys] : ""));
+      // The header names each entry as typed: a key a script can use whatever the language.
+      table[row].push_back(row == 0 ? job.compare[k] : (cells.size() > keys ? cells[keys] : ""));
     }
   }
-  merged.plot.title = job.phaseCurve ? QStringLiteral("Фазовые кривые") : QStringLiteral("Профили");
+  merged.plot.title = ComparedCurvesTitle(job.phaseCurve);
   merged.plot.series.insert(merged.plot.series.end(), references.begin(), references.end());
   for (const std::vector<std::string>& row : table) merged.csv += CsvRow(row);
   return merged;
@@ -174,6 +174,8 @@ QSize PlotSize(const RenderJob& job) {
 int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   const bool compared =
       job.mode == Mode::kComparedPhaseCurves || job.mode == Mode::kComparedProfiles;
+  // A plot's texts in the chosen language need the application's translator.
+  if (job.curveFormat != CurveFormat::kCsv) EnsureHeadlessGui();
   std::variant<CurveData, std::string> data = compared                        ? ComparedCurves(job)
                                               : job.mode == Mode::kPhaseCurve ? PhaseCurveData(job)
                                                                               : ProfileData(job);
@@ -184,7 +186,6 @@ int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   const CurveData& curve = std::get<CurveData>(data);
   std::string bytes = curve.csv;
   if (job.curveFormat != CurveFormat::kCsv) {
-    EnsureHeadlessGui();
     CurvePlot plot = curve.plot;
     plot.lineWidth = job.overlay.lineWidth;
     const QSize size = PlotSize(job);

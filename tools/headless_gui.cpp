@@ -5,6 +5,8 @@
 #include <clocale>
 #include <string>
 
+#include "message_language.h"
+
 namespace {
 
 // What Qt says as it starts (that XDG_RUNTIME_DIR is not set, say) concerns a display the
@@ -30,4 +32,5 @@ void EnsureHeadlessGui() {
   new QApplication(argc, argv);  // NOLINT(cppcoreguidelines-owning-memory)
   qInstallMessageHandler(previous);
   std::setlocale(LC_ALL, locale.c_str());
+  InstallMessageLanguage();
 }

@@ -1,5 +1,6 @@
 #include "message_language.h"
 
+#include <QCoreApplication>
 #include <QTranslator>
 #include <atomic>
 
@@ -10,8 +11,8 @@ namespace {
 std::atomic<UsageLanguage> chosenLanguage{UsageLanguage::kEnglish};
 
 // Loaded on first need; empty when the resource does not load (every message then in Russian).
-const QTranslator& EnglishMessages() {
-  static const QTranslator* translator = [] {
+QTranslator& EnglishMessages() {
+  static QTranslator* translator = [] {
     auto* loaded = new QTranslator();  // NOLINT(cppcoreguidelines-owning-memory): process-long
     [[maybe_unused]] const bool found = loaded->load(QStringLiteral(":/i18n/gauss-sphere_en.qm"));
     return loaded;
@@ -38,7 +39,19 @@ UsageLanguage MessageLanguageOf(const std::vector<std::string_view>& args) {
   return language;
 }
 
-void UseMessageLanguage(UsageLanguage language) { chosenLanguage = language; }
+void UseMessageLanguage(UsageLanguage language) {
+  chosenLanguage = language;
+  InstallMessageLanguage();
+}
+
+void InstallMessageLanguage() {
+  if (QCoreApplication::instance() == nullptr) return;
+  if (chosenLanguage == UsageLanguage::kEnglish) {
+    QCoreApplication::installTranslator(&EnglishMessages());
+  } else {
+    QCoreApplication::removeTranslator(&EnglishMessages());
+  }
+}
 
 std::string RendererText(const Message& message) {
   if (chosenLanguage == UsageLanguage::kRussian) return RussianText(message);

@@ -1098,6 +1098,61 @@
     </message>
 </context>
 <context>
+    <name>CurvePlots</name>
+    <message>
+        <source>Фазовая кривая: %1</source>
+        <translation>Phase curve: %1</translation>
+    </message>
+    <message>
+        <source>g, градусов</source>
+        <translation>g, degrees</translation>
+    </message>
+    <message>
+        <source>−2,5·lg Φ(g)</source>
+        <translation>−2.5·lg Φ(g)</translation>
+    </message>
+    <message>
+        <source>сфера Ламберта</source>
+        <translation>Lambert sphere</translation>
+    </message>
+    <message>
+        <source>сфера Ломмеля — Зелигера</source>
+        <translation>Lommel–Seeliger sphere</translation>
+    </message>
+    <message>
+        <source>Профиль</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>расстояние, пикселей</source>
+        <translation>distance, pixels</translation>
+    </message>
+    <message>
+        <source>ф</source>
+        <translation>φ</translation>
+    </message>
+    <message>
+        <source>ф рисунка</source>
+        <translation>φ painted</translation>
+    </message>
+    <message>
+        <source>ф%1</source>
+        <translation>φ%1</translation>
+    </message>
+    <message>
+        <source>e, градусов (к источнику — плюс)</source>
+        <translation>e, degrees (positive towards the source)</translation>
+    </message>
+    <message>
+        <source>Фазовые кривые</source>
+        <translation>Phase curves</translation>
+    </message>
+    <message>
+        <source>Профили</source>
+        <translation>Profiles</translation>
+    </message>
+</context>
+<context>
     <name>ExamplesMenu</name>
     <message>
         <source>Примеры</source>

@@ -144,8 +144,9 @@ void Companions::ShowSphereProfile(QLineF line) {
   const std::vector<ProfileSample> samples = ReadProfile(
       clampX(from.x()), clampY(from.y()), clampX(to.x()), clampY(to.y()),
       [&](int x, int y) { return ReadoutAtPixel(state, size.width(), size.height(), x, y); });
-  ProfileShown(form_.Picture(), line)
-      .ShowProfile(samples, QCoreApplication::translate("Form1", "Профиль по сфере"));
+  ProfileShown(form_.Picture(), line).ShowProfile(samples, [] {
+    return QCoreApplication::translate("Form1", "Профиль по сфере");
+  });
 }
 
 // Along the photometric equator as the view shows it; the line marked from its first pixel to
@@ -162,9 +163,9 @@ void Companions::ShowEquatorProfile() {
   const QLineF line(QPointF(samples.front().x + 0.5, samples.front().y + 0.5) / ratio,
                     QPointF(samples.back().x + 0.5, samples.back().y + 0.5) / ratio);
   ProfileWindow& window = ProfileShown(form_.Picture(), line);
-  window.ShowEquatorProfile(
-      samples,
-      QCoreApplication::translate("Form1", "Потемнение к краю по фотометрическому экватору"));
+  window.ShowEquatorProfile(samples, [] {
+    return QCoreApplication::translate("Form1", "Потемнение к краю по фотометрическому экватору");
+  });
   equatorShown_ = true;
 }
 
@@ -186,8 +187,9 @@ void Companions::ShowMapProfile(QLineF line) {
       [&](int x, int y) {
         return SourcePhisAtPixel(*state, extra, view, size.width(), size.height(), x, y);
       });
-  ProfileShown(picture, line)
-      .ShowProfile(samples, QCoreApplication::translate("Form1", "Профиль по карте"));
+  ProfileShown(picture, line).ShowProfile(samples, [] {
+    return QCoreApplication::translate("Form1", "Профиль по карте");
+  });
 }
 
 // Along a line of surface image `image`: that source's phi at each cell, as the image's readout.
@@ -204,10 +206,10 @@ void Companions::ShowSurfaceProfile(int image, QLineF line) {
         if (!cell) return std::nullopt;
         return cell->sources[static_cast<size_t>(image)];
       });
-  ProfileShown(picture, line)
-      .ShowProfile(samples,
-                   QCoreApplication::translate("Form1", "Профиль по поверхности, источник %1")
-                       .arg(image + 1));
+  ProfileShown(picture, line).ShowProfile(samples, [image] {
+    return QCoreApplication::translate("Form1", "Профиль по поверхности, источник %1")
+        .arg(image + 1);
+  });
 }
 
 CurvesSetup Companions::CurvesOf() const {

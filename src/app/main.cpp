@@ -6,7 +6,6 @@
 
 #include "app/command_line.h"
 #include "app/common/companion_placement.h"
-#include "app/common/qt_translation.h"
 #include "app/language/language.h"
 #include "app/main_window.h"
 #include "app/platform_guard.h"
@@ -30,7 +29,6 @@ int main(int argc, char* argv[]) {
   guard.reset();
   QCoreApplication::setApplicationName(QStringLiteral("gauss-sphere"));
   QCoreApplication::setApplicationVersion(QStringLiteral(GAUSS_SPHERE_VERSION));
-  InstallRussianQtTexts(app);
   UseLanguage(language.value_or(RememberedLanguage()));
   QGuiApplication::setDesktopFileName(QStringLiteral(GAUSS_SPHERE_APP_ID));
   MainWindow window;

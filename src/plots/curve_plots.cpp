@@ -1,5 +1,6 @@
 #include "plots/curve_plots.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,10 @@
 #include "intake/law_texts.h"
 
 namespace {
+
+constexpr const char* kContext = "CurvePlots";
+
+QString Text(const char* source) { return QCoreApplication::translate(kContext, source); }
 
 double Magnitude(double brightness) { return -2.5 * std::log10(brightness); }
 
@@ -41,12 +46,17 @@ CurveSeries Series(const QString& name, const std::vector<double>& degrees,
 
 }  // namespace
 
+QString PlottedFunctionName(int32_t kind) {
+  return QCoreApplication::translate("CoreTexts", FunctionDisplayName(kind).c_str());
+}
+
 CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes) {
   CurvePlot plot;
   plot.title =
-      QStringLiteral("Фазовая кривая: %1").arg(QString::fromStdString(FunctionDisplayName(kind)));
-  plot.xTitle = QStringLiteral("g, градусов");
-  plot.yTitle = magnitudes ? QStringLiteral("−2,5·lg Φ(g)") : QStringLiteral("Φ(g)");
+      Text(QT_TRANSLATE_NOOP("CurvePlots", "Фазовая кривая: %1")).arg(PlottedFunctionName(kind));
+  plot.xTitle = Text(QT_TRANSLATE_NOOP("CurvePlots", "g, градусов"));
+  plot.yTitle =
+      magnitudes ? Text(QT_TRANSLATE_NOOP("CurvePlots", "−2,5·lg Φ(g)")) : QStringLiteral("Φ(g)");
   plot.yReversed = magnitudes;
   plot.xRange = {0.0, 180.0};
   plot.xTicks = 7;
@@ -58,23 +68,24 @@ CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes)
   const auto lommel = [](double g, const std::vector<double>&, size_t) {
     return LommelSeeligerSpherePhase(g);
   };
-  plot.series = {Series(QString::fromStdString(FunctionDisplayName(kind)), curve.degrees, own,
-                        curve.brightness, magnitudes, QColor(20, 60, 160), Qt::SolidLine),
-                 Series(QStringLiteral("сфера Ламберта"), curve.degrees, lambert, {}, magnitudes,
-                        QColor(120, 120, 120), Qt::DashLine),
-                 Series(QStringLiteral("сфера Ломмеля — Зелигера"), curve.degrees, lommel, {},
-                        magnitudes, QColor(200, 120, 0), Qt::DashLine)};
+  plot.series = {Series(PlottedFunctionName(kind), curve.degrees, own, curve.brightness, magnitudes,
+                        QColor(20, 60, 160), Qt::SolidLine),
+                 Series(Text(QT_TRANSLATE_NOOP("CurvePlots", "сфера Ламберта")), curve.degrees,
+                        lambert, {}, magnitudes, QColor(120, 120, 120), Qt::DashLine),
+                 Series(Text(QT_TRANSLATE_NOOP("CurvePlots", "сфера Ломмеля — Зелигера")),
+                        curve.degrees, lommel, {}, magnitudes, QColor(200, 120, 0), Qt::DashLine)};
   if (magnitudes) plot.yRange = MagnitudeRange(plot.series);
   return plot;
 }
 
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
   CurvePlot plot;
-  plot.title = QStringLiteral("Профиль");
-  plot.xTitle = QStringLiteral("расстояние, пикселей");
-  plot.yTitle = QStringLiteral("ф");
-  CurveSeries phi{QStringLiteral("ф"), {}, QColor(20, 60, 160)};
-  CurveSeries painted{QStringLiteral("ф рисунка"), {}, QColor(200, 120, 0), Qt::DashLine};
+  plot.title = Text(QT_TRANSLATE_NOOP("CurvePlots", "Профиль"));
+  plot.xTitle = Text(QT_TRANSLATE_NOOP("CurvePlots", "расстояние, пикселей"));
+  plot.yTitle = Text(QT_TRANSLATE_NOOP("CurvePlots", "ф"));
+  CurveSeries phi{plot.yTitle, {}, QColor(20, 60, 160)};
+  CurveSeries painted{
+      Text(QT_TRANSLATE_NOOP("CurvePlots", "ф рисунка")), {}, QColor(200, 120, 0), Qt::DashLine};
   std::vector<CurveSeries> others;
   for (const ProfileSample& sample : samples) {
     if (!sample.readout) continue;
@@ -82,7 +93,7 @@ CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
     painted.points.emplace_back(sample.distance, sample.readout->reading.phi);
     for (size_t k = 0; k < sample.otherPhis.size(); ++k) {
       if (others.size() <= k) {
-        others.push_back({QStringLiteral("ф%1").arg(k + 2),
+        others.push_back({Text(QT_TRANSLATE_NOOP("CurvePlots", "ф%1")).arg(k + 2),
                           {},
                           k == 0 ? QColor(0, 160, 160) : QColor(200, 0, 200)});
       }
@@ -96,7 +107,7 @@ CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
 
 CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples) {
   CurvePlot plot = ProfilePlot(samples);
-  plot.xTitle = QStringLiteral("e, градусов (к источнику — плюс)");
+  plot.xTitle = Text(QT_TRANSLATE_NOOP("CurvePlots", "e, градусов (к источнику — плюс)"));
   const bool withinLimb = std::all_of(samples.begin(), samples.end(), [](const ProfileSample& s) {
     return std::fabs(s.distance) <= 90.0;
   });
@@ -106,4 +117,9 @@ CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples) {
     plot.xFormat = QStringLiteral("%.0f");
   }
   return plot;
+}
+
+QString ComparedCurvesTitle(bool phaseCurves) {
+  return phaseCurves ? Text(QT_TRANSLATE_NOOP("CurvePlots", "Фазовые кривые"))
+                     : Text(QT_TRANSLATE_NOOP("CurvePlots", "Профили"));
 }

@@ -3,7 +3,9 @@
 // curve beside the closed forms of the Lambert and Lommel-Seeliger spheres (in brightness, or in
 // magnitudes -2.5 lg Phi growing downwards, the axis spanning the curves up to g = 150 degrees),
 // and a profile (phi, the painted value and the extra sources' phi against the distance along
-// the line).
+// the line). Their texts are in the application's language: marked here under the context
+// "CurvePlots" and translated by whatever translator the program has installed, the law names as
+// the window's (context "CoreTexts").
 
 #include <cstdint>
 #include <vector>
@@ -15,6 +17,9 @@
 // In magnitudes the y axis spans what the curves reach up to this phase angle (degrees).
 inline constexpr double kMagnitudeRangeEnd = 150.0;
 
+// The name of function `kind` in the application's language.
+QString PlottedFunctionName(int32_t kind);
+
 CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes);
 
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples);
@@ -23,3 +28,6 @@ CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples);
 // value against the signed emission angle, the axis from -90 to 90 degrees in steps of 30 (wider,
 // to nice numbers, where the view shows the far side).
 CurvePlot EquatorProfilePlot(const std::vector<ProfileSample>& samples);
+
+// The title of several entries' phase curves or profiles in one plot.
+QString ComparedCurvesTitle(bool phaseCurves);

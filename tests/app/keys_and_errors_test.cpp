@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "app/common/input_box_mark.h"
-#include "app/common/qt_translation.h"
 #include "app/form/control_tooltips.h"
+#include "app/language/language.h"
 #include "form_probe.h"
 #include "qt_test_registry.h"
 
@@ -108,11 +108,16 @@ class KeysAndErrorsTest : public QObject {
     QVERIFY2(watch.texts().first().size() < 120, qPrintable(watch.texts().first()));
   }
 
-  // Qt's own buttons speak Russian like the window (Debian's Qt translations are installed).
-  void qtOwnTextsAreRussian() {
-    QVERIFY(InstallRussianQtTexts(*QCoreApplication::instance()));
+  // Qt's own buttons speak the window's language (Debian's Qt translations are installed), the
+  // Russian ones gone once English is chosen.
+  void qtOwnTextsFollowTheLanguage() {
+    QVERIFY(UseLanguage(Language::kRussian));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("Сохранить"));
+    QVERIFY(UseLanguage(Language::kEnglish));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    QVERIFY(UseLanguage(Language::kRussian));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
   }
 
   // Several marked legend boxes: the refusal names the first and counts the others.

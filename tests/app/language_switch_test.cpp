@@ -1,8 +1,8 @@
 // The language switched while the program runs: the menus, the form's captions and tooltips,
-// the window titles, the law names and the open surface and recovery windows change at once, and
-// Russian comes back character for character; with every window open no text is left behind
-// (a text set once, with tr(), at construction) or wiped (a caption the program writes itself);
-// the choice survives a restart, and a setting that does not read is Russian.
+// the window titles, the law names, the plots and the open surface and recovery windows change at
+// once, and Russian comes back character for character; with every window open no text is left
+// behind (a text set once, with tr(), at construction) or wiped (a caption the program writes
+// itself); the choice survives a restart, and a setting that does not read is Russian.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -25,6 +25,8 @@
 
 #include "app/animation/animation_dialog.h"
 #include "app/common/remembered_settings.h"
+#include "app/curves/phase_curve_window.h"
+#include "app/curves/plot_view.h"
 #include "app/form/control_tooltips.h"
 #include "app/help/help_pages.h"
 #include "app/help/help_window.h"
@@ -84,6 +86,14 @@ QStringList EveryText() {
     for (const QAction* action : widget->actions()) {
       add(*action, "action", action->text());
       add(*action, "actionTip", action->toolTip());
+    }
+    if (const auto* view = qobject_cast<const PlotView*>(widget)) {
+      const CurvePlot& plot = view->Plot();
+      const QWidget& window = *view->window();
+      add(window, "plotTitle", plot.title);
+      add(window, "xTitle", plot.xTitle);
+      add(window, "yTitle", plot.yTitle);
+      for (const CurveSeries& series : plot.series) add(window, "series", series.name);
     }
   }
   texts.removeDuplicates();
@@ -233,6 +243,7 @@ class LanguageSwitchTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!recovery.Running(), 60000);
     QVERIFY(recovery.Outcome() != nullptr && recovery.Outcome()->error.isEmpty());
     recovery.ChooseCell(QPoint(12, 20));
+    QTRY_VERIFY(!windows.PhaseCurve()->View().Plot().series.empty());
     QApplication::processEvents();
 
     const QStringList russian = EveryText();

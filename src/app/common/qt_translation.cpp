@@ -5,12 +5,16 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool InstallRussianQtTexts(QCoreApplication& app) {
-  // Owned by the application, which keeps it installed for its life.
-  auto* translator = new QTranslator(&app);
-  if (!translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+bool UseRussianQtTexts(bool russian) {
+  // Owned by the application, loaded on the first need; an empty one never loaded.
+  static QTranslator* translator = new QTranslator(QCoreApplication::instance());
+  if (!russian) {
+    QCoreApplication::removeTranslator(translator);
+    return true;
+  }
+  if (translator->isEmpty() &&
+      !translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete translator;
     return false;
   }
   return QCoreApplication::installTranslator(translator);

@@ -42,7 +42,11 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
   pass_ = new BackgroundPass(jobs, *view_, this);
   pass_->setObjectName(QStringLiteral("PhaseCurvePass"));
   resize(680, 540);
-  TranslatedTexts::Of(*this).Keep([this] { ShowIntegral(false); });
+  // A change of language draws the curve shown again, its texts translated.
+  TranslatedTexts::Of(*this).Keep([this] {
+    if (curve_) ShowCurve();
+    ShowIntegral(false);
+  });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
     if (pass_->Running()) {

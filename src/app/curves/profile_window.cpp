@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
@@ -32,19 +33,29 @@ ProfileWindow::ProfileWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
   resize(680, 520);
+  // A change of language draws the profile shown again, its texts translated.
+  texts.Keep([this] { Plot(); });
 }
 
-void ProfileWindow::ShowProfile(const std::vector<ProfileSample>& samples, const QString& title) {
-  CurvePlot plot = ProfilePlot(samples);
-  plot.title = title;
-  view_->SetPlot(plot, ProfileCsv(samples));
+void ProfileWindow::ShowProfile(const std::vector<ProfileSample>& samples, Title title) {
+  samples_ = samples;
+  equatorShown_ = false;
+  title_ = std::move(title);
+  Plot();
 }
 
-void ProfileWindow::ShowEquatorProfile(const std::vector<ProfileSample>& samples,
-                                       const QString& title) {
-  CurvePlot plot = EquatorProfilePlot(samples);
-  plot.title = title;
-  view_->SetPlot(plot, EquatorProfileCsv(samples));
+void ProfileWindow::ShowEquatorProfile(const std::vector<ProfileSample>& samples, Title title) {
+  samples_ = samples;
+  equatorShown_ = true;
+  title_ = std::move(title);
+  Plot();
+}
+
+void ProfileWindow::Plot() {
+  if (!title_) return;  // nothing shown yet
+  CurvePlot plot = equatorShown_ ? EquatorProfilePlot(samples_) : ProfilePlot(samples_);
+  plot.title = title_();
+  view_->SetPlot(plot, equatorShown_ ? EquatorProfileCsv(samples_) : ProfileCsv(samples_));
 }
 
 void ProfileWindow::hideEvent(QHideEvent* event) {

@@ -4,6 +4,7 @@
 // stays marked over its picture while the window is open.
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "curves/profile.h"
@@ -16,9 +17,13 @@ class ProfileWindow final : public QWidget {
  public:
   explicit ProfileWindow(QWidget* parent = nullptr);
 
-  void ShowProfile(const std::vector<ProfileSample>& samples, const QString& title);
+  // The plot's title in the language in use: asked again when the language changes, the plot
+  // then drawn again.
+  using Title = std::function<QString()>;
+
+  void ShowProfile(const std::vector<ProfileSample>& samples, Title title);
   // Samples of the photometric equator: against the emission angle, which the CSV holds too.
-  void ShowEquatorProfile(const std::vector<ProfileSample>& samples, const QString& title);
+  void ShowEquatorProfile(const std::vector<ProfileSample>& samples, Title title);
   PlotView& View() const { return *view_; }
   QPushButton& EquatorButton() const { return *equator_; }
 
@@ -30,6 +35,11 @@ class ProfileWindow final : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void Plot();
+
   PlotView* view_ = nullptr;
+  std::vector<ProfileSample> samples_;
+  bool equatorShown_ = false;
+  Title title_;
   QPushButton* equator_ = nullptr;
 };

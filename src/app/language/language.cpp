@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "app/common/qt_translation.h"
 #include "app/common/remembered_settings.h"
 
 namespace {
@@ -31,6 +32,7 @@ QString LanguageName(Language language) {
 }
 
 bool UseLanguage(Language language) {
+  UseRussianQtTexts(language == Language::kRussian);
   QTranslator& english = EnglishTexts();
   if (language == Language::kRussian) {
     QCoreApplication::removeTranslator(&english);

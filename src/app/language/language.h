@@ -13,8 +13,9 @@ enum class Language { kRussian, kEnglish };
 std::optional<Language> LanguageNamed(const QString& name);
 QString LanguageName(Language language);
 
-// Installs the translation of `language` (removing any other); every widget then receives
-// QEvent::LanguageChange. False when the translation does not load, the texts then Russian.
+// Installs the translation of `language` (removing any other), Qt's own texts with it; every
+// widget then receives QEvent::LanguageChange. False when the translation does not load, the
+// texts then Russian.
 bool UseLanguage(Language language);
 Language CurrentLanguage();
 
