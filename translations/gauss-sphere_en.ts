@@ -2100,6 +2100,14 @@
 <context>
     <name>RecoveryWindow</name>
     <message>
+        <source>авто</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>шкала до</source>
+        <translation>scale to</translation>
+    </message>
+    <message>
         <source>Сохранить высоту…</source>
         <translation>Save height…</translation>
     </message>

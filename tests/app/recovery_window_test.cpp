@@ -24,6 +24,7 @@
 #include "app/map/map_figure.h"
 #include "app/picture/background_pass.h"
 #include "app/recovery/recovery_controls.h"
+#include "app/recovery/recovery_picture.h"
 #include "app/recovery/relief_view.h"
 #include "app/surface/surface_window.h"
 #include "elevation/elevation_model.h"
@@ -94,6 +95,17 @@ class RecoveryWindowTest : public QObject {
     QVERIFY(outcome->report->meanAngularErrorDeg > 0.05);
     QVERIFY(outcome->report->meanAngularErrorDeg < 3.0);
     QVERIFY(outcome->report->recoveredPixels > kWidth * kHeight / 3);
+
+    // The error map's scale: a round number above the errors unless a top is typed.
+    auto& top = *Find<QDoubleSpinBox>(window, "RecoveryErrorTop");
+    const double automatic = ErrorScaleTop(outcome->angleErrors);
+    QCOMPARE(window.Picture().ScaleTop(), std::optional<double>(automatic));
+    top.setValue(45.0);
+    QCOMPARE(window.Picture().ScaleTop(), std::optional<double>(45.0));
+    QCOMPARE(window.Picture().Image(),
+             AngleErrorImage(outcome->angleErrors, kWidth, kHeight, 45.0));
+    top.setValue(0.0);
+    QCOMPARE(window.Picture().ScaleTop(), std::optional<double>(automatic));
 
     // Off the diagonals and the centre lines, inside the dome.
     const QPoint cell(30, 18);

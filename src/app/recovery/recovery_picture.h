@@ -24,6 +24,8 @@ class RecoveryPicture final : public QWidget {
   // Logical pixels a cell takes now.
   int Zoom() const;
   const QImage& Image() const { return image_; }
+  // The error scale's top shown beside an error map; none beside other pictures.
+  std::optional<double> ScaleTop() const { return scaleTop_; }
 
   QSize sizeHint() const override;
 

@@ -79,6 +79,11 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   lightSlant_->setObjectName(QStringLiteral("RecoveryLightSlant"));
   lightTilt_ = AngleBox(kDefaultLightTilt, -360.0, 360.0, this);
   lightTilt_->setObjectName(QStringLiteral("RecoveryLightTilt"));
+  // The error map's top in degrees; «авто» (0) takes a round number above 95% of the errors.
+  errorTop_ = AngleBox(0.0, 0.0, 180.0, this);
+  errorTop_->setObjectName(QStringLiteral("RecoveryErrorTop"));
+  TranslatedTexts::Of(*this).Keep(errorTop_, &QDoubleSpinBox::setSpecialValueText, kContext,
+                                  QT_TRANSLATE_NOOP("RecoveryWindow", "авто"));
   auto* viewRow = new QHBoxLayout;
   viewRow->addWidget(
       TranslatedLabel(*this, kContext, QT_TRANSLATE_NOOP("RecoveryWindow", "Показать:")));
@@ -89,6 +94,9 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   viewRow->addWidget(
       TranslatedLabel(*this, kContext, QT_TRANSLATE_NOOP("RecoveryWindow", "азимут")));
   viewRow->addWidget(lightTilt_);
+  viewRow->addWidget(
+      TranslatedLabel(*this, kContext, QT_TRANSLATE_NOOP("RecoveryWindow", "шкала до")));
+  viewRow->addWidget(errorTop_);
   picture_ = new RecoveryPicture(this);
   cellText_ = new QLabel(this);
   cellText_->setObjectName(QStringLiteral("RecoveryCellText"));
@@ -110,6 +118,7 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(view_, &QComboBox::currentIndexChanged, this, &RecoveryWindow::UpdatePicture);
   connect(lightSlant_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);
   connect(lightTilt_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);
+  connect(errorTop_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);
   connect(picture_, &RecoveryPicture::CellChosen, this, &RecoveryWindow::ChooseCell);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
@@ -232,6 +241,7 @@ void RecoveryWindow::UpdatePicture() {
   const auto view = static_cast<RecoveryView>(view_->currentData().toInt());
   lightSlant_->setEnabled(view == RecoveryView::kHeight);
   lightTilt_->setEnabled(view == RecoveryView::kHeight);
+  errorTop_->setEnabled(view == RecoveryView::kError);
   if (outcome_ == nullptr || !outcome_->error.isEmpty()) {
     picture_->Clear();
     return;
@@ -257,7 +267,8 @@ void RecoveryWindow::UpdatePicture() {
             [] { return tr("Истинная поверхность неизвестна: карта ошибок не строится."); });
         break;
       }
-      const double top = ErrorScaleTop(outcome_->angleErrors);
+      const double top =
+          errorTop_->value() > 0.0 ? errorTop_->value() : ErrorScaleTop(outcome_->angleErrors);
       picture_->Show(AngleErrorImage(outcome_->angleErrors, normals.width, normals.height, top),
                      nullptr, top);
       break;

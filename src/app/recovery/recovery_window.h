@@ -97,6 +97,7 @@ class RecoveryWindow final : public QWidget {
   RecoveryPicture* picture_ = nullptr;
   QComboBox* view_ = nullptr;
   QDoubleSpinBox* lightSlant_ = nullptr;
+  QDoubleSpinBox* errorTop_ = nullptr;  // the error map's top, 0 for «авто»
   QDoubleSpinBox* lightTilt_ = nullptr;
   QLabel* figures_ = nullptr;
   QLabel* cellText_ = nullptr;
