@@ -9,6 +9,7 @@
 #include <string>
 
 #include "gradient/gradient_readout.h"
+#include "map_figure_pixels.h"
 #include "module_parts.h"
 #include "pass/readout.h"
 #include "view_pass.h"
@@ -107,12 +108,17 @@ void BindPictures(py::module_& module) {
           .c_str());
   module.def(
       "gradient_map",
-      [](const py::kwargs& kwargs) {
-        return PictureArray(RunViewPass(ViewFromKwargs(kwargs), true).picture);
+      [](bool figure, const py::kwargs& kwargs) {
+        const ViewOptions view = ViewFromKwargs(kwargs);
+        ViewPass pass = RunViewPass(view, true);
+        if (figure) DrawMapFigureOver(pass.picture, view.scale);
+        return PictureArray(pass.picture);
       },
+      py::arg("figure") = true,
       ViewDoc("The reflectance map R(p, q) in gradient space as a (height, width, 3) uint8 array: "
-              "the pixels of gauss-sphere-render --gradient-space for the same options "
-              "(rotations and whole_sphere do not apply).")
+              "the pixels of gauss-sphere-render --gradient-space for the same options, its "
+              "figure (axes, ticks, conventions) drawn in; figure=False leaves the pass's pixels "
+              "alone. Rotations and whole_sphere do not apply.")
           .c_str());
   module.def(
       "sphere_phi", [](const py::kwargs& kwargs) { return PhiArray(kwargs, false); },

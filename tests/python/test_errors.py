@@ -7,7 +7,7 @@ import gauss_sphere as gs
 
 ERROR_CASES = [
     (lambda: gs.sphere(rot_x="abc"), "abc"),
-    (lambda: gs.sphere(slant="1e39"), "1e39"),
+    (lambda: gs.sphere(slant="1e41"), "1e41"),
     (lambda: gs.sphere(function="glossy", params={"s": ""}), "s"),
     (lambda: gs.sphere(function="phong"), "unknown function \"phong\""),
     (lambda: gs.sphere(function="minnaert", params={"q": 1}), "its parameters: k"),

@@ -89,10 +89,10 @@ def test_readout_phi_is_phi_of_its_angles(function, params, formula):
 
 
 def test_phi_per_pixel_is_the_readouts_and_nan_off_the_sphere():
-    phi = gs.sphere_phi(function="minnaert", slant=30, size=(60, 50))
-    assert phi.shape == (50, 60) and np.isnan(phi[0, 0])
-    for x, y in [(30, 25), (10, 30), (45, 12)]:
-        reading = gs.readout(x, y, function="minnaert", slant=30, size=(60, 50))
+    phi = gs.sphere_phi(function="minnaert", slant=30, size=(260, 220))
+    assert phi.shape == (220, 260) and np.isnan(phi[0, 0])
+    for x, y in [(130, 110), (40, 120), (200, 60), (5, 5)]:
+        reading = gs.readout(x, y, function="minnaert", slant=30, size=(260, 220))
         assert (reading is None and np.isnan(phi[y, x])) or phi[y, x] == np.float32(reading["phi"])
 
 

@@ -44,8 +44,9 @@ FAILURES = [
     (dict(surface="vase", surface_params={"nope": 1}), "no parameter"),
     (dict(surface="vase", surface_size=(5000, 8)), "4096"),
     (dict(surface="vase", lights=[(30, "west")]), "west"),
-    # Two sources in one plane with the view axis: the program's own message about the lights.
-    (dict(surface="vase", slant=30, lights=[(30, 180)]), "ligh"),
+    # Three sources in one plane through the view axis: the program's message about the lights.
+    (dict(surface="vase", slant=30, lights=[(30, 180), (0, 0)]), "one plane"),
+    (dict(surface="vase", slant=30, lights=[(30, 180)]), "three sources"),
     (dict(images="/nonexistent/folder"), "/nonexistent/folder"),
 ]
 
