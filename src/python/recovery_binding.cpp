@@ -132,8 +132,10 @@ py::dict Recover(const std::string& methodName, const std::string& integratorNam
     truth = LoadSurface({*surface, surfaceSize, surfaceParams, heightScale});
     std::vector<LightAim> sources{DescribedSource(state)};
     for (const py::handle light : lights) sources.push_back(LightOf(light));
-    const SurfaceScene scene = MakeScene(*truth);
-    input = MakeRecoveryImages(state, scene, sources, CameraModel{noise, 1, quantise});
+    RunInterruptibly([&] {
+      const SurfaceScene scene = MakeScene(*truth);
+      input = MakeRecoveryImages(state, scene, sources, CameraModel{noise, 1, quantise});
+    });
   } else {
     std::variant<RecoveryImages, Message> read =
         ReadPhotoSetSaid(QFile::decodeName(QByteArray::fromStdString(*images)));
