@@ -144,6 +144,7 @@ void ApplyLawChoice(const LawChoice& choice, RenderState& state, ShadeInputs& in
 
 std::vector<std::string> FunctionKeys() {
   std::vector<std::string> keys;
+  keys.reserve(kDescribedFunctions.size() + AdditionalLaws().size());
   for (const DescribedFunction& described : kDescribedFunctions) keys.emplace_back(described.key);
   for (const LawEntry& law : AdditionalLaws()) keys.emplace_back(law.name);
   return keys;

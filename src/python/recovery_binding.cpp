@@ -143,10 +143,10 @@ py::dict Recover(const std::string& methodName, const std::string& integratorNam
     input = std::move(std::get<RecoveryImages>(read));
   }
 
-  std::optional<std::variant<RecoveredShape, LightsError>> solved;
+  std::variant<RecoveredShape, LightsError> solved = RecoveredShape{};
   RunInterruptibly([&] { solved = RecoverShape(input, state, *method, *integrator); });
-  if (const auto* error = std::get_if<LightsError>(&*solved)) ThrowMessage(error->said);
-  const RecoveredShape& shape = std::get<RecoveredShape>(*solved);
+  if (const auto* error = std::get_if<LightsError>(&solved)) ThrowMessage(error->said);
+  const RecoveredShape& shape = std::get<RecoveredShape>(solved);
   const RecoveredNormals& normals = shape.normals;
   std::string report = truth
                            ? FormatRecoveryReport(MeasureRecovery(*truth, &shape.heights, &normals))
