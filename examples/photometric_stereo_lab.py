@@ -6,7 +6,8 @@
    figures against the true vase, as the renderer prints them.
 2. The same three images written as photographs by the renderer (gauss-sphere-render, found on
    PATH or named by GAUSS_SPHERE_RENDER) into a temporary folder with their light directions,
-   and recovered from that folder as from one's own photographs.
+   and recovered from that folder as from one's own photographs: at once, then step by step
+   (the folder read, the stereo, the integration).
 
 Run it with the module importable (PYTHONPATH=build/python, or after cmake --install).
 """
@@ -67,6 +68,14 @@ def photographs(renderer):
         recovered = np.isfinite(result["heights"]).sum()
         print(f"heights on {recovered} of {SIDE * SIDE} cells")
         assert recovered > 0
+        # The same, one step at a time: the folder as the program reads it, the stereo, and the
+        # integration on the recovered cells.
+        photos = gs.photo_set(folder)
+        print("lights (slant, tilt):", [(round(s, 1), round(t, 1)) for s, t in photos["lights"]])
+        normals = gs.photometric_stereo(photos["images"], photos["lights"])
+        heights = gs.integrate(normals["p"], normals["q"], "poisson")
+        assert np.array_equal(heights, result["heights"], equal_nan=True)
+        print("step by step: the same heights")
 
 
 def main():

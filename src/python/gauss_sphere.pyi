@@ -99,3 +99,30 @@ def recover(method: Literal["ps", "ps-law", "ps-robust", "sfs-tsai-shah", "sfs-h
             quantise: Literal[0, 8, 16] = 0, images: Optional[str] = None,
             **view: Any) -> Recovery:
     """Shape recovery as the renderer's --recover, with its report text."""
+
+class Gradients(TypedDict):
+    p: npt.NDArray[np.float64]
+    q: npt.NDArray[np.float64]
+    albedo: npt.NDArray[np.float64]
+
+class Elevation(TypedDict):
+    z: npt.NDArray[np.float64]
+    spacing: Tuple[float, float]
+
+class PhotoSet(TypedDict):
+    images: list[npt.NDArray[np.float64]]
+    lights: list[Tuple[float, float]]
+
+def photometric_stereo(images: Sequence[ArrayLike],
+                       lights: Sequence[Tuple[float, float]]) -> Gradients:
+    """Woodham's photometric stereo of images under lights (slant, tilt) in degrees."""
+
+def integrate(p: ArrayLike, q: ArrayLike, method: Literal["fc", "dct", "poisson"] = "dct",
+              spacing_x: float = 1.0, spacing_y: float = 1.0) -> npt.NDArray[np.float64]:
+    """The heights whose slopes best match p and q."""
+
+def elevation(path: str) -> Elevation:
+    """An elevation model read as the program reads it."""
+
+def photo_set(folder: str) -> PhotoSet:
+    """A folder of photographs and their light directions read as the program reads it."""

@@ -15,4 +15,5 @@ PYBIND11_MODULE(gauss_sphere, module) {
   BindPictures(module);
   BindCurves(module);
   BindRecovery(module);
+  BindStereo(module);
 }

@@ -8,3 +8,4 @@ void BindLaws(pybind11::module_& module);
 void BindPictures(pybind11::module_& module);
 void BindCurves(pybind11::module_& module);
 void BindRecovery(pybind11::module_& module);
+void BindStereo(pybind11::module_& module);

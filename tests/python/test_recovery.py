@@ -63,3 +63,26 @@ def test_integrated_heights_are_nan_where_not_recovered():
                         lights=[(30, 120), (30, 240)])
     recovered = np.isfinite(result["p"])
     assert np.array_equal(np.isfinite(result["heights"]), recovered)
+
+
+def test_steps_one_at_a_time_give_the_whole_recovery():
+    whole = gs.recover("ps", "poisson", surface="vase", surface_size=(40, 36), slant=30,
+                       lights=[(30, 120), (30, 240)])
+    normals = gs.photometric_stereo(whole["images"], whole["lights"])
+    for name in ("p", "q", "albedo"):
+        assert np.array_equal(normals[name], whole[name], equal_nan=True), name
+    heights = gs.integrate(normals["p"], normals["q"], "poisson")
+    assert np.array_equal(heights, whole["heights"], equal_nan=True)
+
+
+@pytest.mark.parametrize("call,words", [
+    (lambda: gs.photometric_stereo([np.ones((4, 4))] * 3, [(30, 0), (30, 180), (0, 0)]),
+     "one plane"),
+    (lambda: gs.integrate(np.zeros((4, 4)), np.zeros((4, 5))), "one shape"),
+    (lambda: gs.elevation("/nonexistent/model.tif"), "/nonexistent/model.tif"),
+    (lambda: gs.photo_set("/nonexistent/folder"), "/nonexistent/folder"),
+])
+def test_bad_step_input_raises_the_programs_message(call, words):
+    with pytest.raises(gs.Error) as raised:
+        call()
+    assert words in str(raised.value)
