@@ -48,6 +48,7 @@ class Recovery(TypedDict):
     albedo: npt.NDArray[np.float64]
     images: list[npt.NDArray[np.float64]]
     lights: list[Tuple[float, float]]
+    spacing: Tuple[float, float]
     truth: Optional[npt.NDArray[np.float64]]
 
 # The keywords of a view, the renderer's options (see sphere.__doc__):
@@ -126,3 +127,6 @@ def elevation(path: str) -> Elevation:
 
 def photo_set(folder: str) -> PhotoSet:
     """A folder of photographs and their light directions read as the program reads it."""
+
+def read_setup(path: str) -> dict[str, Any]:
+    """A setup file read as the program reads it, as the keywords of a view."""

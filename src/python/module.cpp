@@ -16,4 +16,5 @@ PYBIND11_MODULE(gauss_sphere, module) {
   BindCurves(module);
   BindRecovery(module);
   BindStereo(module);
+  BindSetup(module);
 }

@@ -9,3 +9,4 @@ void BindPictures(pybind11::module_& module);
 void BindCurves(pybind11::module_& module);
 void BindRecovery(pybind11::module_& module);
 void BindStereo(pybind11::module_& module);
+void BindSetup(pybind11::module_& module);

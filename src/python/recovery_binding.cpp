@@ -172,6 +172,7 @@ py::dict Recover(const std::string& methodName, const std::string& integratorNam
     sourceList.append(py::make_tuple(source.slantDegrees, source.tiltDegrees));
   }
   result["lights"] = sourceList;
+  result["spacing"] = py::make_tuple(shape.heights.spacingX, shape.heights.spacingY);
   result["truth"] = truth ? py::object(Grid(truth->z, truth->width, truth->height)) : py::none();
   return result;
 }
@@ -213,6 +214,7 @@ void BindRecovery(py::module_& module) {
       "folder of photographs with filenames.txt and light_directions.txt. The law of ps-law and "
       "shape from shading, and the slant, are the view's keywords (function=, params=, "
       "slant=, ...). Returns a dict: report (the renderer's report text), heights, p, q, albedo "
-      "(arrays, NaN where not recovered), images, lights and truth (the true heights or None). "
+      "(arrays, NaN where not recovered), spacing (x, y) of the grid, images, lights and truth "
+      "(the true heights or None). "
       "Runs with the GIL released; Ctrl+C stops it.");
 }

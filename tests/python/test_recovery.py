@@ -71,7 +71,7 @@ def test_steps_one_at_a_time_give_the_whole_recovery():
     normals = gs.photometric_stereo(whole["images"], whole["lights"])
     for name in ("p", "q", "albedo"):
         assert np.array_equal(normals[name], whole[name], equal_nan=True), name
-    heights = gs.integrate(normals["p"], normals["q"], "poisson")
+    heights = gs.integrate(normals["p"], normals["q"], "poisson", *whole["spacing"])
     assert np.array_equal(heights, whole["heights"], equal_nan=True)
 
 
@@ -79,7 +79,7 @@ def test_steps_one_at_a_time_give_the_whole_recovery():
     (lambda: gs.photometric_stereo([np.ones((4, 4))] * 3, [(30, 0), (30, 180), (0, 0)]),
      "one plane"),
     (lambda: gs.integrate(np.zeros((4, 4)), np.zeros((4, 5))), "one shape"),
-    (lambda: gs.elevation("/nonexistent/model.tif"), "/nonexistent/model.tif"),
+    (lambda: gs.elevation("/nonexistent/model.tif"), "model.tif"),
     (lambda: gs.photo_set("/nonexistent/folder"), "/nonexistent/folder"),
 ])
 def test_bad_step_input_raises_the_programs_message(call, words):
