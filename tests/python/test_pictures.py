@@ -38,6 +38,8 @@ PICTURE_CASES = [
       "black", "--exposure", "1.5", "--slant", "45"],
      dict(function="oren-nayar", params={"sigma": 30}, size=(120, 90), background="black",
           exposure=1.5, slant=45)),
+    (["--plain", "--function", "minnaert", "--slant", "70", "--scale", "2"],
+     dict(plain=True, function="minnaert", slant=70, scale=2)),
     (["--gradient-space", "--slant", "45"], dict(gradient_space=True, slant=45)),
     (["--gradient-space", "--function", "cook-torrance", "--slant", "30", "--smooth", "--grey"],
      dict(gradient_space=True, function="cook-torrance", slant=30, smooth=True, grey=True)),
@@ -96,7 +98,14 @@ def test_phi_per_pixel_is_the_readouts_and_nan_off_the_sphere():
         assert (reading is None and np.isnan(phi[y, x])) or phi[y, x] == np.float32(reading["phi"])
 
 
-def test_readout_line_is_the_renderers():
-    line = subprocess.run([RENDERER, "--gradient-space", "--slant", "30", "--readout", "250,120"],
-                          check=True, timeout=30, capture_output=True, text=True).stdout.strip()
-    assert gs.readout(250, 120, gradient_space=True, slant=30)["line"] == line
+@pytest.mark.parametrize("options,x,y,call", [
+    (["--gradient-space", "--slant", "30"], 250, 120, dict(gradient_space=True, slant=30)),
+    (["--function", "hapke", "--slant", "40", "--rot-z", "25"], 200, 150,
+     dict(function="hapke", slant=40, rot_z=25)),
+    ([], 2, 2, dict()),
+])
+def test_readout_line_is_the_renderers(options, x, y, call):
+    line = subprocess.run([RENDERER, *options, "--readout", f"{x},{y}"], check=True, timeout=30,
+                          capture_output=True, text=True).stdout.strip()
+    reading = gs.readout(x, y, **call)
+    assert (reading["line"] if reading else "background") == line
