@@ -3,13 +3,21 @@
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
+#include <limits>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "curves/phase_curve.h"
+#include "curves/photometric_equator.h"
+#include "curves/profile.h"
+#include "gradient/gradient_readout.h"
 #include "interruptible.h"
 #include "module_error.h"
 #include "module_parts.h"
 #include "view_options.h"
+#include "view_pass.h"
 
 namespace py = pybind11;
 
@@ -38,6 +46,59 @@ py::dict PhaseCurveDict(double step, const py::kwargs& kwargs) {
   return result;
 }
 
+py::dict ProfileDict(const std::vector<ProfileSample>& samples, std::string csv) {
+  const auto count = static_cast<py::ssize_t>(samples.size());
+  py::array_t<int> xs(count);
+  py::array_t<int> ys(count);
+  py::array_t<double> distance(count);
+  py::array_t<float> phi(count);
+  py::array_t<float> painted(count);
+  for (py::ssize_t k = 0; k < count; ++k) {
+    const ProfileSample& sample = samples[static_cast<size_t>(k)];
+    xs.mutable_at(k) = sample.x;
+    ys.mutable_at(k) = sample.y;
+    distance.mutable_at(k) = sample.distance;
+    const float none = std::numeric_limits<float>::quiet_NaN();
+    phi.mutable_at(k) = sample.readout ? sample.readout->reading.functionPhi : none;
+    painted.mutable_at(k) = sample.readout ? sample.readout->reading.phi : none;
+  }
+  py::dict result;
+  result["x"] = xs;
+  result["y"] = ys;
+  result["distance"] = distance;
+  result["phi"] = phi;
+  result["painted"] = painted;
+  result["csv"] = std::move(csv);
+  return result;
+}
+
+py::dict LineProfile(int x0, int y0, int x1, int y1, bool gradientSpace, const py::kwargs& kwargs) {
+  const ViewOptions view = ViewFromKwargs(kwargs);
+  for (const auto& [x, y] : {std::pair{x0, y0}, std::pair{x1, y1}}) {
+    if (x < 0 || y < 0 || x >= view.width || y >= view.height) {
+      throw ModuleError(std::to_string(x) + "," + std::to_string(y) + " lies outside the " +
+                        std::to_string(view.width) + "x" + std::to_string(view.height) +
+                        " picture");
+    }
+  }
+  const ViewPass pass = RunViewPass(view, gradientSpace);
+  const ProfileReader read = [&](int x, int y) {
+    return gradientSpace
+               ? GradientReadoutAtPixel(pass.state, view.width, view.height, x, y, view.scale)
+               : ReadoutAtPixel(pass.state, view.width, view.height, x, y);
+  };
+  const std::vector<ProfileSample> samples = ReadProfile(x0, y0, x1, y1, read);
+  return ProfileDict(samples, ProfileCsv(samples));
+}
+
+py::dict EquatorProfile(const py::kwargs& kwargs) {
+  const ViewOptions view = ViewFromKwargs(kwargs);
+  const ViewPass pass = RunViewPass(view, false);
+  const std::vector<ProfileSample> samples =
+      PhotometricEquatorProfile(pass.state, view.width, view.height);
+  return ProfileDict(samples, EquatorProfileCsv(samples));
+}
+
 }  // namespace
 
 void BindCurves(py::module_& module) {
@@ -46,6 +107,16 @@ void BindCurves(py::module_& module) {
              "only function, params and formula matter) in steps of `step` degrees (0.1 to 30): "
              "a dict of g (degrees, 0 up to 180), brightness (1 at g = 0), phase_integral and "
              "csv (the renderer's --phase-curve text). Interruptible with Ctrl+C.");
+  module.def("profile", &LineProfile, py::arg("x0"), py::arg("y0"), py::arg("x1"), py::arg("y1"),
+             py::arg("gradient_space") = false,
+             "phi along the line from picture pixel (x0, y0) to (x1, y1) of the sphere (or the "
+             "map), each pixel read as the readout reads it: a dict of x, y, distance (pixels), "
+             "phi and painted (NaN over the background) and csv (the renderer's --profile "
+             "text). The view's keywords as sphere() takes them.");
+  module.def("equator_profile", &EquatorProfile,
+             "phi along the sphere's photometric equator, the great circle through the points "
+             "facing the observer and the source: the dict of profile(), csv as the renderer's "
+             "--profile equator writes it.");
   module.def("lambert_sphere_phase", py::vectorize(&LambertSpherePhase), py::arg("g"),
              "The Lambert sphere's phase function (sin g + (pi - g) cos g) / pi, g in radians.");
   module.def("lommel_seeliger_sphere_phase", py::vectorize(&LommelSeeligerSpherePhase),

@@ -130,3 +130,18 @@ def photo_set(folder: str) -> PhotoSet:
 
 def read_setup(path: str) -> dict[str, Any]:
     """A setup file read as the program reads it, as the keywords of a view."""
+
+class Profile(TypedDict):
+    x: npt.NDArray[np.int32]
+    y: npt.NDArray[np.int32]
+    distance: npt.NDArray[np.float64]
+    phi: npt.NDArray[np.float32]
+    painted: npt.NDArray[np.float32]
+    csv: str
+
+def profile(x0: int, y0: int, x1: int, y1: int, gradient_space: bool = False,
+            **view: Any) -> Profile:
+    """phi along a line of the sphere's (or the map's) picture, as the readout reads it."""
+
+def equator_profile(**view: Any) -> Profile:
+    """phi along the sphere's photometric equator."""

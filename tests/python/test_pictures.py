@@ -109,3 +109,26 @@ def test_readout_line_is_the_renderers(options, x, y, call):
                           capture_output=True, text=True).stdout.strip()
     reading = gs.readout(x, y, **call)
     assert (reading["line"] if reading else "background") == line
+
+
+# (renderer options, the module's call): a line over the sphere's edge, one on the map, and the
+# photometric equator; the CSV text as the renderer writes it.
+@pytest.mark.parametrize("options,call", [
+    (["--profile", "100,100:300,200", "--function", "minnaert", "--slant", "30"],
+     lambda: gs.profile(100, 100, 300, 200, function="minnaert", slant=30)),
+    (["--gradient-space", "--profile", "10,300:380,20", "--slant", "50"],
+     lambda: gs.profile(10, 300, 380, 20, gradient_space=True, slant=50)),
+    (["--profile", "equator", "--function", "oren-nayar", "--slant", "40", "--rot-x", "15"],
+     lambda: gs.equator_profile(function="oren-nayar", slant=40, rot_x=15)),
+])
+def test_profile_is_the_renderers(tmp_path, options, call):
+    out = tmp_path / "profile.csv"
+    subprocess.run([RENDERER, *options, "-o", str(out)], check=True, timeout=30)
+    profile = call()
+    assert profile["csv"] == out.read_text()
+    assert len(profile["phi"]) == len(profile["csv"].splitlines()) - 1
+
+
+def test_profile_end_off_the_picture_is_refused():
+    with pytest.raises(gs.Error, match="lies outside the 393x337 picture"):
+        gs.profile(0, 0, 393, 10)
