@@ -46,7 +46,7 @@ py::dict PhaseCurveDict(double step, const py::kwargs& kwargs) {
   return result;
 }
 
-py::dict ProfileDict(const std::vector<ProfileSample>& samples, std::string csv) {
+py::dict ProfileDict(const std::vector<ProfileSample>& samples, const std::string& csv) {
   const auto count = static_cast<py::ssize_t>(samples.size());
   py::array_t<int> xs(count);
   py::array_t<int> ys(count);
@@ -68,7 +68,7 @@ py::dict ProfileDict(const std::vector<ProfileSample>& samples, std::string csv)
   result["distance"] = distance;
   result["phi"] = phi;
   result["painted"] = painted;
-  result["csv"] = std::move(csv);
+  result["csv"] = csv;
   return result;
 }
 
