@@ -54,7 +54,7 @@ class Recovery(TypedDict):
 # The keywords of a view, the renderer's options (see sphere.__doc__):
 #   function: str, params: Mapping[str, Number], formula: str, rot_x, rot_y, rot_z, slant: Number,
 #   levels, half_widths: Sequence[Number] (7 each), grey, whole_sphere, smooth, plain: bool,
-#   exposure: float (0.1 to 10), background: "white" | "black" | "grey", scale: int (1 to 16),
+#   exposure: float (0.1 to 10) or "auto", background: "white" | "black" | "grey", scale: int (1 to 16),
 #   size: Tuple[int, int]
 
 def laws() -> list[Law]:

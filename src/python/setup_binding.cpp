@@ -80,7 +80,11 @@ py::dict ReadSetupView(const std::string& path) {
   view["grey"] = !sphere.colourIsolines;
   view["whole_sphere"] = !sphere.halfSphere;
   view["smooth"] = sphere.smoothing;
-  view["exposure"] = setup.picture.exposure;
+  if (setup.picture.autoExposure) {
+    view["exposure"] = "auto";
+  } else {
+    view["exposure"] = setup.picture.exposure;
+  }
   if (BackgroundNamed(setup.picture.background)) view["background"] = setup.picture.background;
   return view;
 }
@@ -91,6 +95,6 @@ void BindSetup(py::module_& module) {
   module.def("read_setup", &ReadSetupView, py::arg("path"),
              "A setup file (*.gsetup) read as the program reads it, as the keywords of a view: "
              "gs.sphere(**gs.read_setup(path)) paints what gauss-sphere-render --setup paints "
-             "(its automatic exposure, overlays and the other windows' settings left out). A "
+             "(its overlays and the other windows' settings left out). A "
              "file that does not read raises Error naming the file, the key and the reason.");
 }

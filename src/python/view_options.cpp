@@ -80,10 +80,13 @@ void ReadKeyword(const std::string& keyword, const py::handle& value, ViewOption
     view.smooth = Flag(value);
   } else if (keyword == "plain") {
     view.plain = Flag(value);
+  } else if (keyword == "exposure" && py::isinstance<py::str>(value) &&
+             py::cast<std::string>(value) == "auto") {
+    view.autoExposure = true;
   } else if (keyword == "exposure") {
     view.exposure = py::cast<double>(value);
     if (!(view.exposure >= kMinExposure && view.exposure <= kMaxExposure)) {
-      throw ModuleError("exposure needs a number from 0.1 to 10, got " + BoxText(value));
+      throw ModuleError("exposure needs auto or a number from 0.1 to 10, got " + BoxText(value));
     }
   } else if (keyword == "background") {
     const std::string name = py::cast<std::string>(value);

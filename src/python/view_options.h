@@ -28,6 +28,7 @@ struct ViewOptions {
   bool smooth = false;
   bool plain = false;
   double exposure = 1.0;
+  bool autoExposure = false;  // exposure="auto": the brightest phi painted white
   Rgb background{255, 255, 255};
   int scale = 1;
   int width = kDefaultPictureWidth;

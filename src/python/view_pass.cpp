@@ -4,9 +4,11 @@
 #include <variant>
 
 #include "gradient/gradient_map.h"
+#include "gradient/gradient_readout.h"
 #include "intake/number_text.h"
 #include "interruptible.h"
 #include "module_error.h"
+#include "pass/exposure.h"
 #include "pass/shade_command.h"
 
 namespace {
@@ -29,12 +31,25 @@ ViewPass RunViewPass(const ViewOptions& view, bool gradientSpace) {
         failed = std::move(*error);
         return;
       }
+      if (view.autoExposure) {
+        state.exposure = AutoExposure(view.width, view.height, [&](int x, int y) {
+          return GradientReadoutAtPixel(state, view.width, view.height, x, y, view.scale);
+        });
+      }
       RunGradientMapPass(state, pass.picture, view.smooth, view.scale);
       return;
     }
     ShadeOutcome outcome =
         RunShadeCommand(state, pass.picture, view.inputs, CNumberFormat(), view.smooth);
-    if (auto* error = std::get_if<InputError>(&outcome)) failed = std::move(*error);
+    if (auto* error = std::get_if<InputError>(&outcome)) {
+      failed = std::move(*error);
+      return;
+    }
+    if (view.autoExposure) {
+      // The brightest phi is known once the texts are read: the press is repeated at its exposure.
+      state.exposure = SphereAutoExposure(state, view.width, view.height);
+      RunShadeCommand(state, pass.picture, view.inputs, CNumberFormat(), view.smooth);
+    }
   });
   if (failed) ThrowInputError(*failed);
   return pass;

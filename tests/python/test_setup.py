@@ -16,7 +16,7 @@ RENDERER = os.environ.get("GAUSS_SPHERE_RENDER", "gauss-sphere-render")
      "--levels", "0.91,0.82,0.73,0.64,0.55,0.46,0.37", "--grey", "--smooth"],
     ["--function", "formula", "--formula", "ci^k", "--param", "k=1.7", "--whole-sphere",
      "--background", "grey", "--exposure", "0.8", "--rot-x", "-10"],
-    ["--function", "glossy", "--s", "0.25", "--n", "40", "--slant", "15"],
+    ["--function", "glossy", "--s", "0.25", "--n", "40", "--slant", "15", "--exposure", "auto"],
 ])
 def test_setup_read_paints_the_renderers_setup_picture(tmp_path, options):
     setup, picture = tmp_path / "lecture.gsetup", tmp_path / "picture.png"
