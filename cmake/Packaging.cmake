@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "A program for teaching and exploring the reflectance map of a surface:\n\
 its window paints a sphere pixel by pixel in grey tones or colour isolines\n\
 of a reflectance function (matte, glossy, rocky or mirror).\n\
-gauss-sphere-render writes the same picture to a PPM or PNG file.")
+gauss-sphere-render writes the same picture to a PPM or PNG file, and the\n\
+Python module gauss_sphere gives the same pictures and laws to labs.")
 set(CPACK_PACKAGE_CONTACT "The Gauss Sphere developers <gauss-sphere@example.org>")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -19,4 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own dialog buttons in Russian, like the rest of the window; English without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
+# The Python module, where built, needs the Python it was built for and numpy; the programs'
+# dependencies come from their shared libraries.
+if(TARGET gauss_sphere)
+  get_target_property(CPACK_DEBIAN_PACKAGE_DEPENDS gauss_sphere DEBIAN_DEPENDS)
+endif()
 include(CPack)

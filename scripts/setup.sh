@@ -7,7 +7,8 @@ packages=(cmake g++ make qt6-base-dev xvfb xauth x11-apps imagemagick fonts-deja
           libmuparser-dev pkgconf openbox xdotool python3 qt6-svg-dev poppler-utils
           libfftw3-dev libgdal-dev libeigen3-dev qt6-charts-dev libqt6opengl6-dev libgif-dev
           libxml2-utils shared-mime-info qt6-l10n-tools qt6-tools-dev
-          qt6-datavisualization-dev qt6-declarative-dev ccache ninja-build)
+          qt6-datavisualization-dev qt6-declarative-dev ccache ninja-build
+          pybind11-dev python3-pybind11 python3-dev python3-numpy python3-pytest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

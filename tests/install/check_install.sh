@@ -80,4 +80,17 @@ version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/gau
 grep -qx 'gauss-sphere [0-9.]*' <<<"$version" || fail "gauss-sphere --version: $version"
 help="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/gauss-sphere" --help)"
 grep -q -- '--version' <<<"$help" || fail "gauss-sphere --help: $help"
+
+# The Python module, where the build made one: with its type stub in the prefix's Python folder,
+# and importable from there by the Python it was built for.
+module="$(find "$build/python" -maxdepth 1 -name 'gauss_sphere*.so' 2>/dev/null | head -1)"
+if [ -n "$module" ]; then
+  python_dir="$(find "$prefix/lib" -maxdepth 2 -type d -name dist-packages | head -1)"
+  [ -f "$python_dir/$(basename "$module")" ] || fail "the Python module is not installed"
+  [ -f "$python_dir/gauss_sphere.pyi" ] || fail "the Python module's type stub is not installed"
+  python="$(sed -n 's/^Python3_EXECUTABLE:[A-Z]*=//p' "$build/CMakeCache.txt")"
+  PYTHONPATH="$python_dir" "$python" -c \
+    'import gauss_sphere as gs; assert gs.sphere(size=(8, 6)).shape == (6, 8, 3)' ||
+    fail "the installed Python module does not import"
+fi
 echo "install check passed"

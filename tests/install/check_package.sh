@@ -24,6 +24,13 @@ for f in ./usr/bin/gauss-sphere ./usr/bin/gauss-sphere-render ./usr/share/applic
          ./usr/share/doc/gauss-sphere/changelog.Debian.gz; do
   grep -qF "$f" <<<"$contents" || fail "package lacks $f"
 done
+# The Python module where the build made one, in Debian's folder for every Python 3.
+if find "$build/python" -maxdepth 1 -name 'gauss_sphere*.so' 2>/dev/null | grep -q .; then
+  for f in ./usr/lib/python3/dist-packages/gauss_sphere.cpython- \
+           ./usr/lib/python3/dist-packages/gauss_sphere.pyi; do
+    grep -qF "$f" <<<"$contents" || fail "package lacks $f"
+  done
+fi
 
 # lintian warns on stderr when run as root (as CI does); its tags go to stdout.
 report="$(lintian --fail-on none --display-info --tag-display-limit 0 "$deb")" ||

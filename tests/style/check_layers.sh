@@ -6,7 +6,8 @@
 #   GDAL, no Qt) and animation (the steps of a sweep and the GIF encoder, no Qt) build on model
 #   alone; fileio stands beside them and includes none of them; messages (a core message
 #   translated, Qt Core) builds on model alone; setup (the setup file) sits above
-#   the core and fileio; app, tools and bench sit on top and may include any of them. Tests may
+#   the core and fileio; app, tools, python (the Python module) and bench sit on top and may include
+#   any of them. Tests may
 #   reach what their subsystem reaches.
 # Within app, the libraries follow one order too, lowest first: app_common (common, language) <
 #   app_windows (picture, help, map, curves, big_sphere, surface, recovery, law, exposure,
@@ -56,7 +57,7 @@ for layer in "${!allowed[@]}"; do
           *" $top "*) ;;
           *)
             case "$top" in
-              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | plots | fileio | messages | setup | app | tools | bench)
+              model | photometry | intake | pass | gradient | overlay | surface | curves | recovery | elevation | animation | figure | photoset | plots | fileio | messages | setup | app | tools | python | bench)
                 echo "$file: includes \"$included\", above the $layer layer"
                 status=1
                 ;;

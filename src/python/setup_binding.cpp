@@ -1,0 +1,100 @@
+// Setup files (*.gsetup) read as the program reads them, as the keywords of a view: what the
+// renderer's --setup takes from one for the sphere and the map.
+
+#include <pybind11/pybind11.h>
+
+#include <QFile>
+#include <array>
+#include <charconv>
+#include <string>
+#include <variant>
+
+#include "model/backgrounds.h"
+#include "module_error.h"
+#include "module_parts.h"
+#include "photometry/law_catalogue.h"
+#include "setup/setup_file.h"
+
+namespace py = pybind11;
+
+namespace {
+
+constexpr const char* kDescribedKeys[] = {"", "matte", "glossy", "rocky", "mirror"};
+
+// A number as the renderer turns a setup's number into a box's text: the shortest text that
+// reads back as the same double.
+std::string CText(double value) {
+  std::array<char, 32> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return {digits.data(), written.ptr};
+}
+
+py::list Floats(const std::array<float, kIsoBandCount>& values) {
+  py::list list;
+  for (const float value : values) list.append(CText(value));
+  return list;
+}
+
+py::dict LawParameters(const Setup& setup) {
+  py::dict parameters;
+  const int32_t kind = setup.sphere.reflectanceKind;
+  if (kind == kFormula) {
+    for (const FormulaParameterSetup& parameter : setup.law.formula.parameters) {
+      parameters[py::str(parameter.name)] = CText(parameter.value);
+    }
+  } else if (kind == kGlossy) {
+    parameters["s"] = CText(setup.sphere.glossS);
+    parameters["n"] = CText(setup.sphere.glossN);
+  } else if (const LawEntry* law = FindLaw(kind)) {
+    for (size_t k = 0; k < law->parameters.size(); ++k) {
+      const bool mcEwen =
+          kind == kLunarLambert && k == kLunarLambertL && setup.law.lunarLambertMcEwen;
+      parameters[py::str(std::string(law->parameters[k].name))] =
+          mcEwen ? std::string("mcewen") : CText(setup.law.parameters[k]);
+    }
+  }
+  return parameters;
+}
+
+py::dict ReadSetupView(const std::string& path) {
+  const SetupSaidOutcome outcome =
+      ReadSetupFileSaid(QFile::decodeName(QByteArray::fromStdString(path)));
+  if (const auto* refusal = std::get_if<Message>(&outcome)) ThrowMessage(*refusal);
+  const Setup& setup = std::get<SetupReading>(outcome).setup;
+  const SphereSetup& sphere = setup.sphere;
+  py::dict view;
+  const int32_t kind = sphere.reflectanceKind;
+  if (kind >= kMatte && kind <= kMirror) {
+    view["function"] = kDescribedKeys[kind];
+  } else if (const LawEntry* law = FindLaw(kind)) {
+    view["function"] = std::string(law->name);
+  }
+  view["params"] = LawParameters(setup);
+  if (kind == kFormula) view["formula"] = setup.law.formula.text;
+  view["rot_x"] = CText(sphere.rotX);
+  view["rot_y"] = CText(sphere.rotY);
+  view["rot_z"] = CText(sphere.rotZ);
+  view["slant"] = CText(sphere.slant);
+  view["levels"] = Floats(sphere.isoLevel);
+  view["half_widths"] = Floats(sphere.isoHalfWidth);
+  view["grey"] = !sphere.colourIsolines;
+  view["whole_sphere"] = !sphere.halfSphere;
+  view["smooth"] = sphere.smoothing;
+  if (setup.picture.autoExposure) {
+    view["exposure"] = "auto";
+  } else {
+    view["exposure"] = setup.picture.exposure;
+  }
+  if (BackgroundNamed(setup.picture.background)) view["background"] = setup.picture.background;
+  return view;
+}
+
+}  // namespace
+
+void BindSetup(py::module_& module) {
+  module.def("read_setup", &ReadSetupView, py::arg("path"),
+             "A setup file (*.gsetup) read as the program reads it, as the keywords of a view: "
+             "gs.sphere(**gs.read_setup(path)) paints what gauss-sphere-render --setup paints "
+             "(its overlays and the other windows' settings left out). A "
+             "file that does not read raises Error naming the file, the key and the reason.");
+}
