@@ -232,6 +232,22 @@
 <context>
     <name>CoreMessages</name>
     <message>
+        <source>нужна одна гамма или таблица от 2 до %1 значений, по одному в строке</source>
+        <translation>one gamma or a table of 2 to %1 values is needed, one a line</translation>
+    </message>
+    <message>
+        <source>гамма — число больше 0 и не больше 10, а не «%1»</source>
+        <translation>the gamma is a number above 0 and at most 10, not “%1”</translation>
+    </message>
+    <message>
+        <source>значение таблицы — конечное число не меньше 0, а не «%1»</source>
+        <translation>a value of the table is a finite number of at least 0, not “%1”</translation>
+    </message>
+    <message>
+        <source>значения таблицы не должны убывать: больше света — не меньшее значение</source>
+        <translation>the table's values must not fall: more light, no smaller value</translation>
+    </message>
+    <message>
         <source>Поле «%1» содержит «%2»: число слишком велико.</source>
         <translation>The box “%1” holds “%2”: the number is too large.</translation>
     </message>

@@ -48,7 +48,13 @@ double GreyFactor(const ChannelIntensity& intensity) {
 }
 
 double ColourMean(double red, double green, double blue, double fullScale,
-                  const ChannelIntensity& intensity) {
+                  const ChannelIntensity& intensity, const CameraResponse* response) {
+  if (response != nullptr) {
+    return (response->Linear(red / fullScale) / intensity[0] +
+            response->Linear(green / fullScale) / intensity[1] +
+            response->Linear(blue / fullScale) / intensity[2]) /
+           kChannels;
+  }
   return (red / intensity[0] + green / intensity[1] + blue / intensity[2]) /
          (kChannels * fullScale);
 }
@@ -80,7 +86,8 @@ std::variant<QImage, Message> DecodePhoto(const QDir& folder, const QString& nam
   return image;
 }
 
-std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity& intensity) {
+std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity& intensity,
+                                    const CameraResponse* response) {
   const int width = image.width();
   const int height = image.height();
   std::vector<double> grey(static_cast<size_t>(width) * static_cast<size_t>(height));
@@ -96,7 +103,9 @@ std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity&
       for (int column = 0; column < width; ++column) {
         const double value =
             sixteen ? reinterpret_cast<const quint16*>(line)[column] : line[column];
-        grey[cell(row, column)] = value / fullScale * greyFactor;
+        grey[cell(row, column)] =
+            (response != nullptr ? response->Linear(value / fullScale) : value / fullScale) *
+            greyFactor;
       }
     }
   } else if (image.depth() > 32) {  // 16 bits a channel, or floating point
@@ -106,7 +115,7 @@ std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity&
       for (int column = 0; column < width; ++column) {
         const QRgba64 pixel = line[column];
         grey[cell(row, column)] =
-            ColourMean(pixel.red(), pixel.green(), pixel.blue(), kFullScale16, intensity);
+            ColourMean(pixel.red(), pixel.green(), pixel.blue(), kFullScale16, intensity, response);
       }
     }
   } else {
@@ -116,7 +125,7 @@ std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity&
       for (int column = 0; column < width; ++column) {
         const QRgb pixel = line[column];
         grey[cell(row, column)] =
-            ColourMean(qRed(pixel), qGreen(pixel), qBlue(pixel), kFullScale8, intensity);
+            ColourMean(qRed(pixel), qGreen(pixel), qBlue(pixel), kFullScale8, intensity, response);
       }
     }
   }

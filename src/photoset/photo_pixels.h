@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/message.h"
+#include "photoset/camera_response.h"
 #include "photoset/photo_lists.h"
 
 // The size of image `name` in `folder` from its header, without decoding its pixels (decoded when
@@ -21,8 +22,10 @@ std::variant<QSize, Message> PhotoSize(const QDir& folder, const QString& name);
 std::variant<QImage, Message> DecodePhoto(const QDir& folder, const QString& name);
 
 // The image's cells as grey intensities, row 0 the top row: each channel over the format's full
-// scale (255, or 65535 for 16 bits a channel) and over its intensity, then the mean of the three.
-std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity& intensity);
+// scale (255, or 65535 for 16 bits a channel), made linear by `response` when there is one, over
+// its intensity, then the mean of the three.
+std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity& intensity,
+                                    const CameraResponse* response = nullptr);
 
 // The cells where `mask` is black (every channel 0), row 0 the top row.
 std::vector<bool> BlackCells(const QImage& mask);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "photoset/camera_response.h"
 #include "photoset/photo_folder.h"
 #include "photoset/photo_lists.h"
 #include "photoset/photo_messages.h"
@@ -44,6 +45,10 @@ std::variant<RecoveryImages, Message> ReadFolder(const QDir& folder) {
     return PhotoSetMessage(kDirectionsFile, std::move(error->reason));
   }
 
+  auto response = ReadCameraResponse(folder);
+  if (auto* message = std::get_if<Message>(&response)) return std::move(*message);
+  const std::optional<CameraResponse>& linear = std::get<std::optional<CameraResponse>>(response);
+
   std::variant<QSize, Message> size = CommonPhotoSize(folder, names);
   if (auto* message = std::get_if<Message>(&size)) return std::move(*message);
   images.width = std::get<QSize>(size).width();
@@ -53,7 +58,8 @@ std::variant<RecoveryImages, Message> ReadFolder(const QDir& folder) {
         DecodeSizedPhoto(folder, names[k], std::get<QSize>(size));
     if (auto* message = std::get_if<Message>(&decoded)) return std::move(*message);
     images.intensity.push_back(GreyIntensities(
-        std::get<QImage>(decoded), std::get<std::vector<ChannelIntensity>>(intensities)[k]));
+        std::get<QImage>(decoded), std::get<std::vector<ChannelIntensity>>(intensities)[k],
+        linear ? &*linear : nullptr));
   }
   if (std::optional<Message> message = ApplyMask(folder, images)) return std::move(*message);
   return images;

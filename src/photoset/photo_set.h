@@ -6,10 +6,13 @@
 //                         the right, y up, z towards the camera; any length but zero, z > 0
 //   light_intensities.txt optional, one "r g b" line an image: each channel divided by its value
 //   mask.png              optional: black cells are no data (NaN) in every image
+//   camera_response.txt   optional: a gamma or a response table that makes the values linear
+//                         (camera_response.h)
 //
 //   lists -> directions normalised -> LightAim (AimOf) -> CheckLights -> each image read by
-//   QImageReader, every channel over the format's full scale and its intensity, grey = the mean
-//   of the channels -> the mask's NaN -> RecoveryImages (row 0 the top row, spacing 1)
+//   QImageReader, every channel over the format's full scale, made linear by the camera's
+//   response, over its intensity, grey = the mean of the channels -> the mask's NaN ->
+//   RecoveryImages (row 0 the top row, spacing 1)
 //
 // Every failure is one message naming the file (as filenames.txt names it, or the folder
 // as given) and the reason; no images come back then.

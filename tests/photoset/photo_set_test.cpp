@@ -1,6 +1,7 @@
 // A photo set: light directions at any length and in every quadrant become aims that point the
 // same way; a hemisphere photographed at 16 bits (one image in colour under its own
-// intensities, a mask over part of it) gives back its normals.
+// intensities, a mask over part of it) gives back its normals, gamma-encoded ones too when the
+// folder says the camera's response.
 
 #include "photoset/photo_set.h"
 
@@ -12,6 +13,7 @@
 
 #include "model/startup_values.h"
 #include "photo_folders.h"
+#include "photoset/camera_response.h"
 #include "recovery/photometric_stereo.h"
 #include "recovery/recovery_report.h"
 #include "surface/surface_catalogue.h"
@@ -82,6 +84,76 @@ TEST(PhotoSet, AHemisphereGivesBackItsNormals) {
   const int64_t unmasked = static_cast<int64_t>(kWidth - kMaskedColumns) * kHeight;
   EXPECT_LE(report.recoveredPixels, unmasked);
   EXPECT_GT(report.recoveredPixels, unmasked * 9 / 10);
+}
+
+// A table is read between its entries along a straight line, its ends at 0 and full scale.
+TEST(PhotoSet, AResponseTableIsReadBetweenItsEntries) {
+  const CameraResponse table = CameraResponse::Table({0.0, 0.25, 1.0});
+  const CameraResponse gamma = CameraResponse::Gamma(2.0);
+  const struct {
+    const CameraResponse& response;
+    double value, linear;
+  } kRows[] = {{table, 0.0, 0.0},    {table, 0.25, 0.125}, {table, 0.5, 0.25},
+               {table, 0.75, 0.625}, {table, 1.0, 1.0},    {gamma, 0.5, 0.25}};
+  for (const auto& row : kRows) EXPECT_DOUBLE_EQ(row.response.Linear(row.value), row.linear);
+}
+
+// Photographs gamma-encoded as cameras write them: a gamma or a measured table in
+// camera_response.txt makes them linear again, and without it the normals come out wrong; a
+// response that does not read is a message naming its line.
+TEST(PhotoSet, TheCamerasResponseMakesPhotographsLinear) {
+  constexpr int kSide = 40;
+  constexpr double kGamma = 2.2;
+  const SurfaceKind& kind = *FindSurfaceKind("hemisphere");
+  const HeightField truth = MakeSurface(kind, kSide, kSide, StartValues(kind));
+  const std::vector<LightAim> aims{{35, 10}, {35, 130}, {40, 250}};
+  RenderState law;
+  ApplyStartupValues(law);
+  const RecoveryImages made = MakeRecoveryImages(law, MakeScene(truth), aims, {0.0, 1, 16});
+  std::string table;
+  for (int k = 0; k <= 4096; ++k) table += std::to_string(std::pow(k / 4096.0, kGamma)) + "\n";
+  const struct {
+    const char* name;
+    std::string response;    // none: no file
+    double lowest, highest;  // the mean angular error, degrees
+    const char* message;     // what a refusal says; null: the set reads
+  } kRows[] = {
+      {"linear as read", "", 3.0, 90.0, nullptr},
+      {"gamma", "2.2\n", 0.0, 0.05, nullptr},
+      {"table", table, 0.0, 0.1, nullptr},
+      {"gamma zero", "0\n", 0, 0, "camera_response.txt», строка 1: гамма"},
+      {"table falling", "0\n0.6\n0.5\n", 0, 0, "camera_response.txt», строка 3: значения"},
+      {"not a number", "0\nx\n", 0, 0, "camera_response.txt», строка 2: значение"},
+  };
+  for (const auto& row : kRows) {
+    TempFolder folder;
+    std::string names, directions;
+    for (size_t k = 0; k < aims.size(); ++k) {
+      std::vector<double> encoded = made.intensity[k];
+      for (double& value : encoded) value = std::pow(std::max(value, 0.0), 1.0 / kGamma);
+      const std::string name = "shot" + std::to_string(k) + ".png";
+      names += name + "\n";
+      directions += DirectionLine(aims[k], 1.0);
+      WriteTextFile(folder.File(name), Png16(kSide, kSide, encoded));
+    }
+    WriteTextFile(folder.File("filenames.txt"), names);
+    WriteTextFile(folder.File("light_directions.txt"), directions);
+    if (!row.response.empty()) WriteTextFile(folder.File("camera_response.txt"), row.response);
+    auto read = ReadPhotoSet(QString::fromStdString(folder.Path().string()));
+    if (row.message != nullptr) {
+      ASSERT_TRUE(std::holds_alternative<std::string>(read)) << row.name;
+      EXPECT_NE(std::get<std::string>(read).find(row.message), std::string::npos)
+          << row.name << ": " << std::get<std::string>(read);
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<RecoveryImages>(read)) << std::get<std::string>(read);
+    auto solved = WoodhamStereo(std::get<RecoveryImages>(read));
+    ASSERT_TRUE(std::holds_alternative<RecoveredNormals>(solved)) << row.name;
+    const RecoveryReport report =
+        MeasureRecovery(truth, nullptr, &std::get<RecoveredNormals>(solved));
+    EXPECT_GE(report.meanAngularErrorDeg, row.lowest) << row.name;
+    EXPECT_LE(report.meanAngularErrorDeg, row.highest) << row.name;
+  }
 }
 
 }  // namespace
