@@ -2017,6 +2017,10 @@
 <context>
     <name>RecoveryControls</name>
     <message>
+        <source>Фотометрическое стерео без бликов и теней</source>
+        <translation>Photometric stereo without highlights and shadows</translation>
+    </message>
+    <message>
         <source>Снимки</source>
         <translation>Images</translation>
     </message>
@@ -2115,6 +2119,14 @@
 </context>
 <context>
     <name>RecoveryWindow</name>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;Отброшено отсчётов (блики и тени):&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;Samples left out (highlights and shadows):&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;Неоднозначных точек:&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;Ambiguous points:&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
+    </message>
     <message>
         <source>авто</source>
         <translation>auto</translation>
@@ -2236,8 +2248,8 @@
         <translation>The true surface is unknown: the errors cannot be measured.&lt;br&gt;Pixels recovered: %1</translation>
     </message>
     <message>
-        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;Угловая ошибка нормалей, средняя:&lt;/td&gt;&lt;td&gt;%1°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Угловая ошибка нормалей, медиана:&lt;/td&gt;&lt;td&gt;%2°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;СКО высоты (средние совмещены):&lt;/td&gt;&lt;td&gt;%3 (%4 % размаха)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Средняя ошибка высоты:&lt;/td&gt;&lt;td&gt;%5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Разброс ошибки высоты:&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Средняя ошибка градиента:&lt;/td&gt;&lt;td&gt;%7&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Восстановлено пикселей:&lt;/td&gt;&lt;td&gt;%8&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table&gt;&lt;tr&gt;&lt;td&gt;Mean angular error of the normals:&lt;/td&gt;&lt;td&gt;%1°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Median angular error of the normals:&lt;/td&gt;&lt;td&gt;%2°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;RMS height error (means aligned):&lt;/td&gt;&lt;td&gt;%3 (%4 % of the range)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Mean height error:&lt;/td&gt;&lt;td&gt;%5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Spread of the height error:&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Mean gradient error:&lt;/td&gt;&lt;td&gt;%7&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Pixels recovered:&lt;/td&gt;&lt;td&gt;%8&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;tr&gt;&lt;td&gt;Угловая ошибка нормалей, средняя:&lt;/td&gt;&lt;td&gt;%1°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Угловая ошибка нормалей, медиана:&lt;/td&gt;&lt;td&gt;%2°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;СКО высоты (средние совмещены):&lt;/td&gt;&lt;td&gt;%3 (%4 % размаха)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Средняя ошибка высоты:&lt;/td&gt;&lt;td&gt;%5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Разброс ошибки высоты:&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Средняя ошибка градиента:&lt;/td&gt;&lt;td&gt;%7&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Восстановлено пикселей:&lt;/td&gt;&lt;td&gt;%8&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;Mean angular error of the normals:&lt;/td&gt;&lt;td&gt;%1°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Median angular error of the normals:&lt;/td&gt;&lt;td&gt;%2°&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;RMS height error (means aligned):&lt;/td&gt;&lt;td&gt;%3 (%4 % of the range)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Mean height error:&lt;/td&gt;&lt;td&gt;%5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Spread of the height error:&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Mean gradient error:&lt;/td&gt;&lt;td&gt;%7&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Pixels recovered:&lt;/td&gt;&lt;td&gt;%8&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Истинная поверхность неизвестна: карта ошибок не строится.</source>

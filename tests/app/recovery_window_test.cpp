@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -119,6 +120,24 @@ class RecoveryWindowTest : public QObject {
     QCOMPARE(figure.RecoveredGradient()->p, outcome->shape.normals.p[index]);
     QCOMPARE(figure.RecoveredGradient()->q, outcome->shape.normals.q[index]);
     QVERIFY(std::abs(truth.p - truth.q) > 0.05);
+  }
+
+  // The robust stereo is offered with the others, and the samples it left out are said.
+  void robustStereoSaysWhatItLeftOut() {
+    Opened opened = OpenRecovery("hemisphere");
+    RecoveryWindow& window = *opened.recovery;
+    auto& method = *Find<QComboBox>(window, "RecoverMethod");
+    method.setCurrentIndex(method.findData(static_cast<int>(RecoveryMethod::kRobustStereo)));
+    RunToEnd(window);
+    const RecoveryOutcome& outcome = *window.Outcome();
+    QVERIFY(outcome.error.isEmpty());
+    QVERIFY(outcome.shape.rejectedSamples.has_value());
+    QVERIFY(outcome.report->meanAngularErrorDeg < 3.0);
+    const QString figures = Find<QLabel>(window, "RecoveryFigures")->text();
+    QVERIFY2(figures.contains(QStringLiteral("Отброшено отсчётов (блики и тени):</td><td>%1<")
+                                  .arg(QLocale().toString(
+                                      static_cast<qlonglong>(*outcome.shape.rejectedSamples)))),
+             qPrintable(figures));
   }
 
   void theFilesWrittenAreTheResultsShown() {

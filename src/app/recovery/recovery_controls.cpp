@@ -78,15 +78,18 @@ RecoveryControls::RecoveryControls(QWidget* parent) : QWidget(parent) {
              QT_TRANSLATE_NOOP("RecoveryControls", "Восстановление"));
   method_ = new QComboBox(solve);
   method_->setObjectName(QStringLiteral("RecoverMethod"));
-  for (const RecoveryMethod method : {RecoveryMethod::kWoodhamStereo, RecoveryMethod::kLawStereo,
-                                      RecoveryMethod::kTsaiShah, RecoveryMethod::kHorn}) {
+  for (const RecoveryMethod method :
+       {RecoveryMethod::kWoodhamStereo, RecoveryMethod::kLawStereo, RecoveryMethod::kTsaiShah,
+        RecoveryMethod::kHorn, RecoveryMethod::kRobustStereo}) {
     method_->addItem(QString(), static_cast<int>(method));
   }
-  KeepItemTexts(*method_, kContext,
-                {QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео (Вудхэм)"),
-                 QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео по закону"),
-                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Тсай и Шах)"),
-                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Хорн)")});
+  KeepItemTexts(
+      *method_, kContext,
+      {QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео (Вудхэм)"),
+       QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео по закону"),
+       QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Тсай и Шах)"),
+       QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Хорн)"),
+       QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео без бликов и теней")});
   integrator_ = new QComboBox(solve);
   integrator_->setObjectName(QStringLiteral("RecoverIntegrator"));
   for (const Integrator integrator :

@@ -57,17 +57,26 @@ void RecoveryWindow::ShowFigures() {
     return;
   }
   const RecoveryReport& r = *outcome_->report;
-  figures_->setText(tr("<table>"
-                       "<tr><td>Угловая ошибка нормалей, средняя:</td><td>%1°</td></tr>"
-                       "<tr><td>Угловая ошибка нормалей, медиана:</td><td>%2°</td></tr>"
-                       "<tr><td>СКО высоты (средние совмещены):</td><td>%3 (%4 % размаха)</td></tr>"
-                       "<tr><td>Средняя ошибка высоты:</td><td>%5</td></tr>"
-                       "<tr><td>Разброс ошибки высоты:</td><td>%6</td></tr>"
-                       "<tr><td>Средняя ошибка градиента:</td><td>%7</td></tr>"
-                       "<tr><td>Восстановлено пикселей:</td><td>%8</td></tr></table>")
-                        .arg(Number(r.meanAngularErrorDeg), Number(r.medianAngularErrorDeg),
-                             Number(r.depthRms), Number(r.depthRmsPercent),
-                             Number(r.meanDepthError), Number(r.stdDepthError),
-                             Number(r.meanGradientError),
-                             QLocale().toString(static_cast<qlonglong>(r.recoveredPixels))));
+  QString rows = tr("<tr><td>Угловая ошибка нормалей, средняя:</td><td>%1°</td></tr>"
+                    "<tr><td>Угловая ошибка нормалей, медиана:</td><td>%2°</td></tr>"
+                    "<tr><td>СКО высоты (средние совмещены):</td><td>%3 (%4 % размаха)</td></tr>"
+                    "<tr><td>Средняя ошибка высоты:</td><td>%5</td></tr>"
+                    "<tr><td>Разброс ошибки высоты:</td><td>%6</td></tr>"
+                    "<tr><td>Средняя ошибка градиента:</td><td>%7</td></tr>"
+                    "<tr><td>Восстановлено пикселей:</td><td>%8</td></tr>")
+                     .arg(Number(r.meanAngularErrorDeg), Number(r.medianAngularErrorDeg),
+                          Number(r.depthRms), Number(r.depthRmsPercent), Number(r.meanDepthError),
+                          Number(r.stdDepthError), Number(r.meanGradientError),
+                          QLocale().toString(static_cast<qlonglong>(r.recoveredPixels)));
+  // What the robust stereo left out, and the cells the law's fit could not decide.
+  const RecoveredShape& shape = outcome_->shape;
+  if (shape.rejectedSamples) {
+    rows += tr("<tr><td>Отброшено отсчётов (блики и тени):</td><td>%1</td></tr>")
+                .arg(QLocale().toString(static_cast<qlonglong>(*shape.rejectedSamples)));
+  }
+  if (shape.ambiguousCells) {
+    rows += tr("<tr><td>Неоднозначных точек:</td><td>%1</td></tr>")
+                .arg(QLocale().toString(static_cast<qlonglong>(*shape.ambiguousCells)));
+  }
+  figures_->setText(QStringLiteral("<table>%1</table>").arg(rows));
 }
