@@ -56,6 +56,29 @@ QImage AlbedoImage(const RecoveredNormals& normals) {
   return image;
 }
 
+QImage ColourAlbedoImage(const ColourAlbedoChannels& albedo, int width, int height) {
+  double largest = 1.0;
+  for (const std::vector<double>& channel : albedo) {
+    for (const double value : channel) {
+      if (std::isfinite(value)) largest = std::max(largest, value);
+    }
+  }
+  QImage image(width, height, QImage::Format_RGB32);
+  const auto level = [largest](double value) {
+    return std::isfinite(value)
+               ? static_cast<int>(std::lround(std::clamp(value / largest, 0.0, 1.0) * 255))
+               : 0;
+  };
+  for (int row = 0; row < height; ++row) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+    for (int column = 0; column < width; ++column) {
+      const size_t cell = static_cast<size_t>(row) * static_cast<size_t>(width) + column;
+      line[column] = qRgb(level(albedo[0][cell]), level(albedo[1][cell]), level(albedo[2][cell]));
+    }
+  }
+  return image;
+}
+
 QColor ErrorColour(double share) {
   const double at = std::clamp(share, 0.0, 1.0) * (kErrorStops.size() - 1);
   const size_t below = std::min(static_cast<size_t>(at), kErrorStops.size() - 2);

@@ -14,6 +14,7 @@
 #include <QRect>
 #include <vector>
 
+#include "recovery/colour_albedo.h"
 #include "recovery/recovered_normals.h"
 
 class QPainter;
@@ -22,6 +23,9 @@ inline constexpr QColor kNoErrorColour(128, 128, 128);
 
 QImage NormalMapImage(const RecoveredNormals& normals);
 QImage AlbedoImage(const RecoveredNormals& normals);
+// The colour albedo (recovery/colour_albedo.h) in RGB, every channel over the largest value of
+// any (or 1, as AlbedoImage), so that the colours keep their ratios; NaN black.
+QImage ColourAlbedoImage(const ColourAlbedoChannels& albedo, int width, int height);
 
 // The colour of an error `share` of the scale's top (clamped to [0, 1]).
 QColor ErrorColour(double share);

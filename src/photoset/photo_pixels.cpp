@@ -132,6 +132,32 @@ std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity&
   return grey;
 }
 
+bool IsColourPhoto(const QImage& image) { return !image.isGrayscale(); }
+
+std::array<std::vector<double>, 3> ChannelIntensities(const QImage& image,
+                                                      const ChannelIntensity& intensity,
+                                                      const CameraResponse* response) {
+  // Through 16 bits a channel, which holds an 8-bit value exactly (v * 257 over 65535).
+  const QImage wide = image.convertToFormat(QImage::Format_RGBX64);
+  std::array<std::vector<double>, 3> channels;
+  for (std::vector<double>& channel : channels) {
+    channel.reserve(static_cast<size_t>(wide.width()) * static_cast<size_t>(wide.height()));
+  }
+  const auto linear = [response](double value) {
+    return response != nullptr ? response->Linear(value / kFullScale16) : value / kFullScale16;
+  };
+  for (int row = 0; row < wide.height(); ++row) {
+    const QRgba64* line = reinterpret_cast<const QRgba64*>(wide.constScanLine(row));
+    for (int column = 0; column < wide.width(); ++column) {
+      const QRgba64 pixel = line[column];
+      channels[0].push_back(linear(pixel.red()) / intensity[0]);
+      channels[1].push_back(linear(pixel.green()) / intensity[1]);
+      channels[2].push_back(linear(pixel.blue()) / intensity[2]);
+    }
+  }
+  return channels;
+}
+
 std::vector<bool> BlackCells(const QImage& mask) {
   // At 16 bits a channel, so that a dark grey of a 16-bit mask is not rounded to black.
   const QImage wide = mask.convertToFormat(QImage::Format_RGBX64);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <array>
 #include <string>
 #include <variant>
 #include <vector>
@@ -26,6 +27,15 @@ std::variant<QImage, Message> DecodePhoto(const QDir& folder, const QString& nam
 // its intensity, then the mean of the three.
 std::vector<double> GreyIntensities(const QImage& image, const ChannelIntensity& intensity,
                                     const CameraResponse* response = nullptr);
+
+// Whether the image holds colour (three channels), not grey alone.
+bool IsColourPhoto(const QImage& image);
+
+// The image's red, green and blue cells as ColourMean reads them (over full scale, made linear,
+// over their intensities); a grey image gives its value in each.
+std::array<std::vector<double>, 3> ChannelIntensities(const QImage& image,
+                                                      const ChannelIntensity& intensity,
+                                                      const CameraResponse* response = nullptr);
 
 // The cells where `mask` is black (every channel 0), row 0 the top row.
 std::vector<bool> BlackCells(const QImage& mask);

@@ -53,14 +53,26 @@ std::variant<RecoveryImages, Message> ReadFolder(const QDir& folder) {
   if (auto* message = std::get_if<Message>(&size)) return std::move(*message);
   images.width = std::get<QSize>(size).width();
   images.height = std::get<QSize>(size).height();
+  // The channels are kept for a colour albedo while the set with them stays within the samples'
+  // cap (three more a cell and image); a larger set gives the grey albedo alone.
+  const bool colourFits =
+      static_cast<int64_t>(names.size()) * static_cast<int64_t>(images.Cells()) * 4 <=
+      kMaxPhotoSetSamples;
+  bool anyColour = false;
   for (size_t k = 0; k < names.size(); ++k) {
     std::variant<QImage, Message> decoded =
         DecodeSizedPhoto(folder, names[k], std::get<QSize>(size));
     if (auto* message = std::get_if<Message>(&decoded)) return std::move(*message);
-    images.intensity.push_back(GreyIntensities(
-        std::get<QImage>(decoded), std::get<std::vector<ChannelIntensity>>(intensities)[k],
-        linear ? &*linear : nullptr));
+    const QImage& image = std::get<QImage>(decoded);
+    const ChannelIntensity& intensity = std::get<std::vector<ChannelIntensity>>(intensities)[k];
+    const CameraResponse* made = linear ? &*linear : nullptr;
+    images.intensity.push_back(GreyIntensities(image, intensity, made));
+    if (colourFits) {
+      anyColour = anyColour || IsColourPhoto(image);
+      images.colour.push_back(ChannelIntensities(image, intensity, made));
+    }
   }
+  if (!anyColour) images.colour.clear();
   if (std::optional<Message> message = ApplyMask(folder, images)) return std::move(*message);
   return images;
 }

@@ -12,7 +12,8 @@
 //   lists -> directions normalised -> LightAim (AimOf) -> CheckLights -> each image read by
 //   QImageReader, every channel over the format's full scale, made linear by the camera's
 //   response, over its intensity, grey = the mean of the channels -> the mask's NaN ->
-//   RecoveryImages (row 0 the top row, spacing 1)
+//   RecoveryImages (row 0 the top row, spacing 1), each channel kept for the colour albedo when
+//   an image is in colour
 //
 // Every failure is one message naming the file (as filenames.txt names it, or the folder
 // as given) and the reason; no images come back then.

@@ -39,7 +39,7 @@ double PortableNormal::Next() {
 RecoveryImages MakeRecoveryImages(const RenderState& law, const SurfaceScene& scene,
                                   const std::vector<LightAim>& sources, const CameraModel& camera) {
   const HeightField& field = scene.field;
-  RecoveryImages images{field.width, field.height, field.spacingX, field.spacingY, sources, {}};
+  RecoveryImages images{field.width, field.height, field.spacingX, field.spacingY, sources, {}, {}};
   const size_t cells = images.Cells();
   PortableNormal noise(camera.seed);
   for (const LightAim& source : sources) {

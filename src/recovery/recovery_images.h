@@ -7,6 +7,7 @@
 //                         -> + noise (grey levels) -> clamped to [0, 1], rounded to 2^bits - 1
 //                         levels
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -24,6 +25,10 @@ struct RecoveryImages {
   // One image a source, in the order of `sources`; each as the field's cells, row 0 the top row,
   // NaN where the surface has no data.
   std::vector<std::vector<double>> intensity;
+  // Colour photographs' channels as linear intensities, one red, green, blue triple an image in
+  // the order of `intensity` (whose cells are their means); empty for grey images and rendered
+  // ones. Only the albedo reads them: the normals come from the grey images.
+  std::vector<std::array<std::vector<double>, 3>> colour;
 
   size_t Cells() const { return static_cast<size_t>(width) * static_cast<size_t>(height); }
 };

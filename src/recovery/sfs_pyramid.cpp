@@ -26,7 +26,8 @@ RecoveryImages HalvedImage(const RecoveryImages& images) {
   const int width = Half(images.width);
   const int height = Half(images.height);
   RecoveryImages half{
-      width, height, 2.0 * images.spacingX, 2.0 * images.spacingY, {images.sources.front()}, {}};
+      width, height, 2.0 * images.spacingX, 2.0 * images.spacingY, {images.sources.front()},
+      {},    {}};
   std::vector<double> image(half.Cells());
   const std::vector<double>& fine = images.intensity.front();
   for (int row = 0; row < height; ++row) {

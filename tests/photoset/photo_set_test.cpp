@@ -8,12 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 
 #include "model/startup_values.h"
 #include "photo_folders.h"
 #include "photoset/camera_response.h"
+#include "recovery/colour_albedo.h"
 #include "recovery/photometric_stereo.h"
 #include "recovery/recovery_report.h"
 #include "surface/surface_catalogue.h"
@@ -84,6 +86,52 @@ TEST(PhotoSet, AHemisphereGivesBackItsNormals) {
   const int64_t unmasked = static_cast<int64_t>(kWidth - kMaskedColumns) * kHeight;
   EXPECT_LE(report.recoveredPixels, unmasked);
   EXPECT_GT(report.recoveredPixels, unmasked * 9 / 10);
+}
+
+// Colour photographs of a hemisphere of one colour give that colour back as each channel's albedo,
+// cell by cell; grey ones keep no channels.
+TEST(PhotoSet, ColourPhotographsGiveEachChannelsAlbedo) {
+  constexpr int kSide = 40;
+  const std::array<double, 3> kColour = {0.8, 0.5, 0.2};
+  const SurfaceKind& kind = *FindSurfaceKind("hemisphere");
+  const HeightField truth = MakeSurface(kind, kSide, kSide, StartValues(kind));
+  const std::vector<LightAim> aims{{35, 10}, {35, 130}, {40, 250}, {30, 300}};
+  RenderState law;
+  ApplyStartupValues(law);
+  const RecoveryImages made = MakeRecoveryImages(law, MakeScene(truth), aims, {0.0, 1, 16});
+  for (const bool colour : {true, false}) {
+    TempFolder folder;
+    std::string names, directions;
+    for (size_t k = 0; k < aims.size(); ++k) {
+      const std::string name = "shot" + std::to_string(k) + ".png";
+      names += name + "\n";
+      directions += DirectionLine(aims[k], 1.0);
+      WriteTextFile(folder.File(name), colour ? Png16(kSide, kSide, made.intensity[k], kColour)
+                                              : Png16(kSide, kSide, made.intensity[k]));
+    }
+    WriteTextFile(folder.File("filenames.txt"), names);
+    WriteTextFile(folder.File("light_directions.txt"), directions);
+    auto read = ReadPhotoSet(QString::fromStdString(folder.Path().string()));
+    ASSERT_TRUE(std::holds_alternative<RecoveryImages>(read)) << std::get<std::string>(read);
+    const RecoveryImages& images = std::get<RecoveryImages>(read);
+    auto solved = WoodhamStereo(images);
+    ASSERT_TRUE(std::holds_alternative<RecoveredNormals>(solved));
+    const RecoveredNormals& normals = std::get<RecoveredNormals>(solved);
+    const ColourAlbedoChannels albedo = ColourAlbedo(images, normals);
+    if (!colour) {
+      EXPECT_TRUE(images.colour.empty() && albedo[0].empty());
+      continue;
+    }
+    int64_t measured = 0;
+    for (size_t cell = 0; cell < images.Cells(); ++cell) {
+      if (!normals.Has(cell) || !std::isfinite(albedo[0][cell])) continue;
+      ++measured;
+      for (size_t channel = 0; channel < 3; ++channel) {
+        ASSERT_NEAR(albedo[channel][cell], kColour[channel], 2e-3) << cell << " " << channel;
+      }
+    }
+    EXPECT_GT(measured, normals.RecoveredCells() * 9 / 10);
+  }
 }
 
 // A table is read between its entries along a straight line, its ends at 0 and full scale.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -28,12 +30,15 @@ std::string Flat(int width, int height, double value) {
 
 // A flat surface of albedo 0.8 under three lights, each direction at another length, and a mask
 // that hides kMaskedCells cells of the last row.
-void WriteFlatSet(const TempFolder& folder) {
+// `colour`: each channel times its weight, as photographs of a coloured surface.
+void WriteFlatSet(const TempFolder& folder, const std::array<double, 3>& colour = {0, 0, 0}) {
   std::string directions;
   for (size_t k = 0; k < kAims.size(); ++k) {
     directions += DirectionLine(kAims[k], 1.0 + static_cast<double>(k));
+    const std::vector<double> lit(static_cast<size_t>(kWidth) * kHeight,
+                                  0.8 * DirectionOf(kAims[k]).z);
     WriteTextFile(folder.File(std::string(1, 'a' + k) + ".png"),
-                  Flat(kWidth, kHeight, 0.8 * DirectionOf(kAims[k]).z));
+                  Png16(kWidth, kHeight, lit, colour));
   }
   WriteTextFile(folder.File("filenames.txt"), "a.png\nb.png\nc.png\n");
   WriteTextFile(folder.File("light_directions.txt"), directions);
@@ -113,6 +118,26 @@ TEST(PhotoSetCli, PhotographsReportTheirRecoveredCellsAlone) {
     std::vector<std::string> args{"--images", dir, "--recover", "ps"};
     args.insert(args.end(), extra.begin(), extra.end());
     EXPECT_EQ(RenderInProcess(args).exitStatus, 2) << extra.front();
+  }
+}
+
+// Colour photographs' albedo (0.8 times each channel's weight here) is written in colour; grey
+// ones' in grey.
+TEST(PhotoSetCli, ColourPhotographsWriteAColourAlbedo) {
+  const struct {
+    std::array<double, 3> colour;
+    QRgb albedo;
+  } kRows[] = {{{1.0, 0.5, 0.25}, qRgb(204, 102, 51)}, {{0, 0, 0}, qRgb(204, 204, 204)}};
+  for (const auto& row : kRows) {
+    TempFolder folder, outputs;
+    WriteFlatSet(folder, row.colour);
+    const RunResult run = RenderInProcess({"--images", folder.Path().string(), "--recover", "ps",
+                                           "--albedo-out", outputs.File("a.png")});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const QImage albedo(QString::fromStdString(outputs.File("a.png")));
+    ASSERT_FALSE(albedo.isNull());
+    EXPECT_EQ(albedo.pixel(kWidth / 2, kHeight / 2), row.albedo)
+        << std::hex << albedo.pixel(kWidth / 2, kHeight / 2);
   }
 }
 

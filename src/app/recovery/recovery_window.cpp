@@ -248,9 +248,16 @@ void RecoveryWindow::UpdatePicture() {
   }
   const RecoveredNormals& normals = outcome_->shape.normals;
   switch (view) {
-    case RecoveryView::kAlbedo:
-      picture_->Show(AlbedoImage(normals), nullptr, std::nullopt);
+    case RecoveryView::kAlbedo: {
+      // Each channel's albedo from colour photographs; the grey albedo otherwise.
+      const ColourAlbedoChannels colour = outcome_->images != nullptr
+                                              ? ColourAlbedo(*outcome_->images, normals)
+                                              : ColourAlbedoChannels{};
+      picture_->Show(colour[0].empty() ? AlbedoImage(normals)
+                                       : ColourAlbedoImage(colour, normals.width, normals.height),
+                     nullptr, std::nullopt);
       break;
+    }
     case RecoveryView::kNormalMap:
       picture_->Show(NormalMapImage(normals), nullptr, std::nullopt);
       break;
