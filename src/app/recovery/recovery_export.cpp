@@ -117,7 +117,7 @@ bool RecoveryWindow::Export(RecoveryExport what, const QString& path) {
       bytes = PngFile(NormalMapImage(outcome_->shape.normals));
       break;
     case RecoveryExport::kAlbedo:
-      bytes = PngFile(AlbedoImage(outcome_->shape.normals));
+      bytes = PngFile(AlbedoPicture());
       break;
     case RecoveryExport::kReport:
       bytes = ReportText();

@@ -237,6 +237,16 @@ QImage RecoveryWindow::HeightImage() const {
   return image;
 }
 
+// Each channel's albedo from colour photographs; the grey albedo otherwise.
+QImage RecoveryWindow::AlbedoPicture() const {
+  const RecoveredNormals& normals = outcome_->shape.normals;
+  const ColourAlbedoChannels colour = outcome_->images != nullptr
+                                          ? ColourAlbedo(*outcome_->images, normals)
+                                          : ColourAlbedoChannels{};
+  return colour[0].empty() ? AlbedoImage(normals)
+                           : ColourAlbedoImage(colour, normals.width, normals.height);
+}
+
 void RecoveryWindow::UpdatePicture() {
   const auto view = static_cast<RecoveryView>(view_->currentData().toInt());
   lightSlant_->setEnabled(view == RecoveryView::kHeight);
@@ -248,16 +258,9 @@ void RecoveryWindow::UpdatePicture() {
   }
   const RecoveredNormals& normals = outcome_->shape.normals;
   switch (view) {
-    case RecoveryView::kAlbedo: {
-      // Each channel's albedo from colour photographs; the grey albedo otherwise.
-      const ColourAlbedoChannels colour = outcome_->images != nullptr
-                                              ? ColourAlbedo(*outcome_->images, normals)
-                                              : ColourAlbedoChannels{};
-      picture_->Show(colour[0].empty() ? AlbedoImage(normals)
-                                       : ColourAlbedoImage(colour, normals.width, normals.height),
-                     nullptr, std::nullopt);
+    case RecoveryView::kAlbedo:
+      picture_->Show(AlbedoPicture(), nullptr, std::nullopt);
       break;
-    }
     case RecoveryView::kNormalMap:
       picture_->Show(NormalMapImage(normals), nullptr, std::nullopt);
       break;

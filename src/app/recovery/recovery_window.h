@@ -11,6 +11,7 @@
 //
 //   SurfaceSnapshot (from the surface window) or photographs -> RunRecovery -> the pictures
 
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -88,6 +89,8 @@ class RecoveryWindow final : public QWidget {
   void ShowCellText(std::function<QString()> compose);
   QString CellText(QPoint cell) const;
   void UpdatePicture();
+  // The albedo as «Альбедо» shows it and its export writes it: in colour for colour photographs.
+  QImage AlbedoPicture() const;
   QImage HeightImage() const;
   QImage FirstImage() const;
   void AskExport(RecoveryExport what);
