@@ -131,6 +131,9 @@ def photo_set(folder: str) -> PhotoSet:
 def read_setup(path: str) -> dict[str, Any]:
     """A setup file read as the program reads it, as the keywords of a view."""
 
+def write_setup(path: str, **view: Any) -> None:
+    """The view written as a setup file, the renderer's --write-setup file; whole or not at all."""
+
 class Profile(TypedDict):
     x: npt.NDArray[np.int32]
     y: npt.NDArray[np.int32]
