@@ -101,6 +101,17 @@ def recover(method: Literal["ps", "ps-law", "ps-robust", "sfs-tsai-shah", "sfs-h
             **view: Any) -> Recovery:
     """Shape recovery as the renderer's --recover, with its report text."""
 
+class SurfaceImages(TypedDict):
+    images: list[npt.NDArray[np.uint8]]
+    phi: list[npt.NDArray[np.float32]]
+    lights: list[Tuple[float, float]]
+
+def surface_images(*, surface: str, surface_size: Optional[Tuple[int, int]] = None,
+                   surface_params: Mapping[str, float] = ..., height_scale: float = 1.0,
+                   lights: Sequence[Tuple[Number, Number]] = ..., cast_shadows: bool = False,
+                   **view: Any) -> SurfaceImages:
+    """A surface's image under each source, the renderer's --surface pixels, and phi per cell."""
+
 class Gradients(TypedDict):
     p: npt.NDArray[np.float64]
     q: npt.NDArray[np.float64]
