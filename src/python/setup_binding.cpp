@@ -92,6 +92,10 @@ py::dict ReadSetupView(const std::string& path) {
     view["exposure"] = setup.picture.exposure;
   }
   if (BackgroundNamed(setup.picture.background)) view["background"] = setup.picture.background;
+  view["outline"] = setup.picture.outline;
+  view["source_mark"] = setup.picture.sourceMark;
+  view["contour_lines"] = setup.picture.contourLines;
+  view["line_width"] = setup.picture.lineWidth;
   return view;
 }
 
@@ -141,6 +145,10 @@ Setup SetupOfView(const ViewOptions& view) {
   picture.exposure = view.exposure;
   picture.autoExposure = view.autoExposure;
   picture.background = BackgroundName(view.background);
+  picture.contourLines = view.overlay.contourLines;
+  picture.outline = view.overlay.outline;
+  picture.sourceMark = view.overlay.sourceMark;
+  picture.lineWidth = view.overlay.lineWidth;
   return setup;
 }
 

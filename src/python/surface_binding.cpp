@@ -70,6 +70,9 @@ py::dict SurfaceImagesOf(const std::string& surface,
                          const py::dict& surfaceParams, double heightScale, const py::list& lights,
                          bool castShadows, const py::kwargs& kwargs) {
   const ViewOptions view = ViewFromKwargs(kwargs);
+  if (view.overlay.outline || view.overlay.sourceMark || view.overlay.contourLines) {
+    throw ModuleError("outline, source_mark and contour_lines draw on the sphere or the map");
+  }
   if (view.autoExposure) {
     throw ModuleError("exposure=\"auto\" is the sphere's and the map's: give a surface a number");
   }

@@ -49,6 +49,15 @@ PICTURE_CASES = [
      dict(gradient_space=True, function="cook-torrance", slant=30, smooth=True, grey=True)),
     (["--gradient-space", "--function", "glossy", "--scale", "2", "--slant", "-20"],
      dict(gradient_space=True, function="glossy", scale=2, slant=-20)),
+    # The marks over the sphere (a mark at the wrong scale or the outline's colour on black
+    # shows), and the contour lines over the map's untinted pass.
+    (["--outline", "--source-mark", "--contour-lines", "--line-width", "3", "--slant", "40",
+      "--rot-z", "30", "--background", "black", "--scale", "2"],
+     dict(outline=True, source_mark=True, contour_lines=True, line_width=3, slant=40, rot_z=30,
+          background="black", scale=2)),
+    (["--gradient-space", "--contour-lines", "--line-width", "2", "--function", "minnaert",
+      "--slant", "30"],
+     dict(gradient_space=True, contour_lines=True, line_width=2, function="minnaert", slant=30)),
     # A surface's image: the second source of two with cast shadows (a light's tilt or a shadow
     # taken from the wrong source shows), and an elevation model with a cell of no data.
     (["--surface", "crater", "--surface-size", "120x90", "--surface-param", "depth=0.6",

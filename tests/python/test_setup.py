@@ -46,8 +46,10 @@ def test_unreadable_setup_names_the_file(tmp_path):
       "--grey", "--exposure", "auto", "--rot-z", "40"],
      dict(function="formula", formula="ci^k * ce", params={"k": 1.7}, whole_sphere=True,
           grey=True, exposure="auto", rot_z=40)),
-    (["--function", "glossy", "--s", "0.25", "--n", "40", "--exposure", "0.8", "--rot-y", "7"],
-     dict(function="glossy", params={"s": 0.25, "n": 40}, exposure=0.8, rot_y=7)),
+    (["--function", "glossy", "--s", "0.25", "--n", "40", "--exposure", "0.8", "--rot-y", "7",
+      "--outline", "--source-mark", "--contour-lines", "--line-width", "2", "--slant", "25"],
+     dict(function="glossy", params={"s": 0.25, "n": 40}, exposure=0.8, rot_y=7, outline=True,
+          source_mark=True, contour_lines=True, line_width=2, slant=25)),
 ])
 def test_setup_written_is_the_renderers(tmp_path, options, view):
     theirs, ours, picture = tmp_path / "r.gsetup", tmp_path / "m.gsetup", tmp_path / "p.png"
