@@ -14,6 +14,7 @@
 
 #include "gradient/light_sources.h"
 #include "intake/number_text.h"
+#include "cell_arrays.h"
 #include "interruptible.h"
 #include "module_error.h"
 #include "module_parts.h"
@@ -27,12 +28,6 @@
 namespace py = pybind11;
 
 namespace {
-
-py::array_t<double> Grid(const std::vector<double>& cells, int width, int height) {
-  py::array_t<double> array({height, width});
-  std::copy(cells.begin(), cells.end(), array.mutable_data());
-  return array;
-}
 
 py::dict Recover(const std::string& methodName, const std::string& integratorName,
                  const std::optional<std::string>& surface,
