@@ -12,9 +12,9 @@
 #include <variant>
 #include <vector>
 
+#include "cell_arrays.h"
 #include "gradient/light_sources.h"
 #include "intake/number_text.h"
-#include "cell_arrays.h"
 #include "interruptible.h"
 #include "module_error.h"
 #include "module_parts.h"
