@@ -1,5 +1,6 @@
 #include "interruptible.h"
 
+#include <pthread.h>
 #include <pybind11/pybind11.h>
 
 #include <chrono>
@@ -56,7 +57,16 @@ class Worker {
 std::mutex idleMutex;
 std::vector<Worker*> idleWorkers;
 
+// A process forked from this one has none of these threads: it starts with no idle workers.
+void ForgetWorkersInChild() {
+  idleWorkers.clear();
+  idleMutex.unlock();
+}
+
 Worker& TakeWorker() {
+  static const int registered =
+      pthread_atfork([] { idleMutex.lock(); }, [] { idleMutex.unlock(); }, ForgetWorkersInChild);
+  (void)registered;
   const std::lock_guard<std::mutex> guard(idleMutex);
   if (idleWorkers.empty()) {
     return *new Worker();  // NOLINT(cppcoreguidelines-owning-memory): kept for the process

@@ -66,3 +66,26 @@ def test_calls_at_once_from_threads_get_their_own_results():
     assert len(got) == 30
     for (k, _), p in got.items():
         assert np.array_equal(p, expected[k], equal_nan=True)
+
+
+# A process forked after a call (multiprocessing's default here) has none of the parent's worker
+# threads: its own call must not wait for one of them for ever.
+def test_call_in_a_forked_child_finishes():
+    import numpy as np
+
+    p = np.zeros((32, 32))
+    gs.integrate(p, p, "dct")
+    child = os.fork()
+    if child == 0:
+        gs.integrate(p, p, "dct")
+        os._exit(0)
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        done, status = os.waitpid(child, os.WNOHANG)
+        if done:
+            assert status == 0
+            return
+        time.sleep(0.05)
+    os.kill(child, signal.SIGKILL)
+    os.waitpid(child, 0)
+    pytest.fail("the forked child's call never finished")
