@@ -64,9 +64,9 @@ void ForgetWorkersInChild() {
 }
 
 Worker& TakeWorker() {
-  static const int registered =
+  static const int kForkHandlers =
       pthread_atfork([] { idleMutex.lock(); }, [] { idleMutex.unlock(); }, ForgetWorkersInChild);
-  (void)registered;
+  (void)kForkHandlers;
   const std::lock_guard<std::mutex> guard(idleMutex);
   if (idleWorkers.empty()) {
     return *new Worker();  // NOLINT(cppcoreguidelines-owning-memory): kept for the process
