@@ -170,7 +170,8 @@ void BindSetup(py::module_& module) {
   module.def("read_setup", &ReadSetupView, py::arg("path"),
              "A setup file (*.gsetup) read as the program reads it, as the keywords of a view: "
              "gs.sphere(**gs.read_setup(path)) paints what gauss-sphere-render --setup paints "
-             "(its overlays and the other windows' settings left out). A "
+             "(the other windows' settings left out); outline and source_mark are the "
+             "sphere's, to be left out for gradient_map(). A "
              "file that does not read raises Error naming the file, the key and the reason.");
   module.def("write_setup", &WriteSetupView, py::arg("path"),
              "Writes a view's keywords (those of sphere()) as a setup file, the file "
