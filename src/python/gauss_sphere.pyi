@@ -54,8 +54,9 @@ class Recovery(TypedDict):
 # The keywords of a view, the renderer's options (see sphere.__doc__):
 #   function: str, params: Mapping[str, Number], formula: str, rot_x, rot_y, rot_z, slant: Number,
 #   levels, half_widths: Sequence[Number] (7 each), grey, whole_sphere, smooth, plain: bool,
-#   exposure: float (0.1 to 10) or "auto", background: "white" | "black" | "grey", scale: int (1 to 16),
-#   size: Tuple[int, int]
+#   exposure: float (0.1 to 10) or "auto", background: "white" | "black" | "grey",
+#   outline, source_mark, contour_lines: bool (drawn over the sphere; contour_lines the map too),
+#   line_width: int (1 to 4), scale: int (1 to 16), size: Tuple[int, int]
 
 def laws() -> list[Law]:
     """Every reflectance function by key, with its parameters."""
@@ -66,7 +67,7 @@ def phi(function: str, i: ArrayLike, e: ArrayLike, g: ArrayLike,
     """phi(i, e, g) in degrees over broadcast arrays, as a pass stores it (32-bit)."""
 
 def sphere(**view: Any) -> npt.NDArray[np.uint8]:
-    """The sphere's picture, (height, width, 3): the renderer's pixels."""
+    """The sphere's picture, (height, width, 3): the renderer's pixels, its marks drawn in."""
 
 def gradient_map(**view: Any) -> npt.NDArray[np.uint8]:
     """The map R(p, q) in gradient space, (height, width, 3): the renderer's pixels."""
@@ -101,6 +102,17 @@ def recover(method: Literal["ps", "ps-law", "ps-robust", "sfs-tsai-shah", "sfs-h
             **view: Any) -> Recovery:
     """Shape recovery as the renderer's --recover, with its report text."""
 
+class SurfaceImages(TypedDict):
+    images: list[npt.NDArray[np.uint8]]
+    phi: list[npt.NDArray[np.float32]]
+    lights: list[Tuple[float, float]]
+
+def surface_images(*, surface: str, surface_size: Optional[Tuple[int, int]] = None,
+                   surface_params: Mapping[str, float] = ..., height_scale: float = 1.0,
+                   lights: Sequence[Tuple[Number, Number]] = ..., cast_shadows: bool = False,
+                   **view: Any) -> SurfaceImages:
+    """A surface's image under each source, the renderer's --surface pixels, and phi per cell."""
+
 class Gradients(TypedDict):
     p: npt.NDArray[np.float64]
     q: npt.NDArray[np.float64]
@@ -130,6 +142,9 @@ def photo_set(folder: str) -> PhotoSet:
 
 def read_setup(path: str) -> dict[str, Any]:
     """A setup file read as the program reads it, as the keywords of a view."""
+
+def write_setup(path: str, **view: Any) -> None:
+    """The view written as a setup file, the renderer's --write-setup file; whole or not at all."""
 
 class Profile(TypedDict):
     x: npt.NDArray[np.int32]

@@ -5,7 +5,8 @@
 
 #include <functional>
 
-// Runs `work` on a thread of its own, bound to a PassControl, while the calling thread (holding
+// Runs `work` on a worker thread kept between calls (one per call running at once), bound to a
+// PassControl, while the calling thread (holding
 // the GIL on entry) waits with the GIL released and checks for signals. Rethrows what `work`
 // throws; raises the signal's exception (pybind11::error_already_set) when interrupted.
 void RunInterruptibly(const std::function<void()>& work);

@@ -17,4 +17,5 @@ PYBIND11_MODULE(gauss_sphere, module) {
   BindRecovery(module);
   BindStereo(module);
   BindSetup(module);
+  BindSurface(module);
 }

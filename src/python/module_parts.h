@@ -10,3 +10,4 @@ void BindCurves(pybind11::module_& module);
 void BindRecovery(pybind11::module_& module);
 void BindStereo(pybind11::module_& module);
 void BindSetup(pybind11::module_& module);
+void BindSurface(pybind11::module_& module);

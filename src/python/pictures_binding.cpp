@@ -10,31 +10,16 @@
 
 #include "gradient/gradient_readout.h"
 #include "map_figure_pixels.h"
+#include "module_error.h"
 #include "module_parts.h"
 #include "pass/readout.h"
+#include "picture_array.h"
+#include "sphere_overlay_pixels.h"
 #include "view_pass.h"
 
 namespace py = pybind11;
 
 namespace {
-
-constexpr int kChannels = 3;  // the renderer's PNG: 8-bit RGB
-
-py::array_t<uint8_t> PictureArray(const ImageBuffer& picture) {
-  const int width = picture.Width();
-  const int height = picture.Height();
-  py::array_t<uint8_t> array({height, width, kChannels});
-  auto pixels = array.mutable_unchecked<3>();
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const Rgb colour = picture.At(x, y);
-      pixels(y, x, 0) = static_cast<uint8_t>(colour.r);
-      pixels(y, x, 1) = static_cast<uint8_t>(colour.g);
-      pixels(y, x, 2) = static_cast<uint8_t>(colour.b);
-    }
-  }
-  return array;
-}
 
 std::optional<Readout> ReadoutOf(const ViewPass& pass, const ViewOptions& view, bool gradientSpace,
                                  int x, int y) {
@@ -101,23 +86,33 @@ void BindPictures(py::module_& module) {
   module.def(
       "sphere",
       [](const py::kwargs& kwargs) {
-        return PictureArray(RunViewPass(ViewFromKwargs(kwargs), false).picture);
+        const ViewOptions view = ViewFromKwargs(kwargs);
+        ViewPass pass = RunViewPass(view, false);
+        DrawSphereOverlayOver(pass.picture, pass.state, view.scale, view.overlay, view.background);
+        return PictureArray(pass.picture);
       },
       ViewDoc("The sphere's picture as a (height, width, 3) uint8 array: the pixels "
-              "gauss-sphere-render writes for the same options (without overlays).")
+              "gauss-sphere-render writes for the same options, with the marks drawn over it: "
+              "outline=True the disc's outline, source_mark=True a sun where the source's "
+              "direction meets the sphere, contour_lines=True the seven levels as lines in their "
+              "legend colours over the grey tone instead of tinted bands; line_width 1 to 4.")
           .c_str());
   module.def(
       "gradient_map",
       [](bool figure, const py::kwargs& kwargs) {
         const ViewOptions view = ViewFromKwargs(kwargs);
+        if (view.overlay.outline || view.overlay.sourceMark) {
+          throw ModuleError("outline and source_mark draw on the sphere, not on the map");
+        }
         ViewPass pass = RunViewPass(view, true);
-        if (figure) DrawMapFigureOver(pass.picture, view.scale);
+        if (figure) DrawMapFigureOver(pass.picture, pass.state, view.scale, view.overlay);
         return PictureArray(pass.picture);
       },
       py::arg("figure") = true,
       ViewDoc("The reflectance map R(p, q) in gradient space as a (height, width, 3) uint8 array: "
               "the pixels of gauss-sphere-render --gradient-space for the same options, its "
-              "figure (axes, ticks, conventions) drawn in; figure=False leaves the pass's pixels "
+              "figure (contour_lines, axes, ticks, conventions) drawn in; figure=False leaves the "
+              "pass's pixels "
               "alone. Rotations and whole_sphere do not apply.")
           .c_str());
   module.def(

@@ -10,6 +10,7 @@
 #include <string>
 #include <variant>
 
+#include "cell_arrays.h"
 #include "elevation/elevation_model.h"
 #include "interruptible.h"
 #include "module_error.h"
@@ -24,12 +25,6 @@ namespace py = pybind11;
 namespace {
 
 using Cells = py::array_t<double, py::array::c_style | py::array::forcecast>;
-
-py::array_t<double> Grid(const std::vector<double>& cells, int width, int height) {
-  py::array_t<double> array({height, width});
-  std::copy(cells.begin(), cells.end(), array.mutable_data());
-  return array;
-}
 
 std::vector<double> CellsOf(const Cells& array) {
   return {array.data(), array.data() + array.size()};
@@ -71,11 +66,11 @@ py::dict PhotometricStereo(const py::sequence& images, const py::sequence& light
   std::variant<RecoveredNormals, LightsError> solved = RecoveredNormals{};
   RunInterruptibly([&] { solved = WoodhamStereo(input); });
   if (const auto* error = std::get_if<LightsError>(&solved)) ThrowMessage(error->said);
-  const RecoveredNormals& normals = std::get<RecoveredNormals>(solved);
+  RecoveredNormals& normals = std::get<RecoveredNormals>(solved);
   py::dict result;
-  result["p"] = Grid(normals.p, normals.width, normals.height);
-  result["q"] = Grid(normals.q, normals.width, normals.height);
-  result["albedo"] = Grid(normals.albedo, normals.width, normals.height);
+  result["p"] = Grid(std::move(normals.p), normals.width, normals.height);
+  result["q"] = Grid(std::move(normals.q), normals.width, normals.height);
+  result["albedo"] = Grid(std::move(normals.albedo), normals.width, normals.height);
   return result;
 }
 
@@ -104,7 +99,7 @@ py::array_t<double> Integrate(const Cells& p, const Cells& q, const std::string&
   }
   HeightField heights;
   RunInterruptibly([&] { heights = integrator(gradients); });
-  return Grid(heights.z, heights.width, heights.height);
+  return Grid(std::move(heights.z), heights.width, heights.height);
 }
 
 py::dict Elevation(const std::string& path) {

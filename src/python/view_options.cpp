@@ -93,6 +93,14 @@ void ReadKeyword(const std::string& keyword, const py::handle& value, ViewOption
     const std::optional<Rgb> colour = BackgroundNamed(name);
     if (!colour) throw ModuleError("background must be white, black or grey, got " + Quoted(name));
     view.background = *colour;
+  } else if (keyword == "outline") {
+    view.overlay.outline = Flag(value);
+  } else if (keyword == "source_mark") {
+    view.overlay.sourceMark = Flag(value);
+  } else if (keyword == "contour_lines") {
+    view.overlay.contourLines = Flag(value);
+  } else if (keyword == "line_width") {
+    view.overlay.lineWidth = WholeWithin(keyword, value, kMinLineWidth, kMaxLineWidth);
   } else if (keyword == "scale") {
     view.scale = WholeWithin(keyword, value, 1, kMaxScale);
   } else if (keyword == "size") {
@@ -110,7 +118,8 @@ void ReadKeyword(const std::string& keyword, const py::handle& value, ViewOption
 
 const char* ViewKeywordsDoc() {
   return "function, params, formula, rot_x, rot_y, rot_z, slant, levels, half_widths, grey, "
-         "whole_sphere, smooth, plain, exposure, background, scale, size";
+         "whole_sphere, smooth, plain, exposure, background, outline, source_mark, contour_lines, "
+         "line_width, scale, size";
 }
 
 std::string BoxText(const py::handle& value) { return py::cast<std::string>(py::str(value)); }
@@ -126,6 +135,9 @@ ViewOptions ViewFromKwargs(const py::kwargs& kwargs) {
       throw ModuleError(keyword + " has the wrong type: " +
                         py::cast<std::string>(py::str(py::type::of(value).attr("__name__"))));
     }
+  }
+  if (view.plain && view.overlay.contourLines) {
+    throw ModuleError("plain paints the grey tone alone, without bands: leave out contour_lines");
   }
   if (!sizeGiven) {
     view.width = kDefaultPictureWidth * view.scale;
@@ -150,6 +162,7 @@ RenderState ViewState(const ViewOptions& view) {
   state.halfSphere = static_cast<int16_t>(view.halfSphere ? 1 : 0);
   state.pixelScale = ScaledPixelScale(view.scale);
   state.exposure = view.exposure;
+  state.bandsAsLines = static_cast<int16_t>(view.overlay.contourLines ? 1 : 0);
   SetBackground(state, view.background);
   if (view.plain) SetPlainGrey(state);
   return state;

@@ -1,8 +1,9 @@
 #pragma once
 // One view as the renderer's options describe it, read from a Python call's keyword arguments:
 // the function and its parameters, the rotations and slant as the boxes' texts, the legend, the
-// switches, the size. The pictures, the per-pixel phi and the readout of the module all start
-// from it, through the steps the renderer takes for the same options.
+// switches, the size, what is drawn over the picture. The pictures, the per-pixel phi and the
+// readout of the module all start from it, through the steps the renderer takes for the same
+// options.
 //
 //   **kwargs -> ViewOptions -> fresh RenderState (start-up values, then the options) -> pass
 
@@ -17,6 +18,7 @@
 #include "model/picture.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
+#include "overlay/overlay_marks.h"
 
 struct ViewOptions {
   LawChoice law;
@@ -30,6 +32,7 @@ struct ViewOptions {
   double exposure = 1.0;
   bool autoExposure = false;  // exposure="auto": the brightest phi painted white
   Rgb background{255, 255, 255};
+  OverlayChoice overlay;  // outline, source_mark, contour_lines, line_width
   int scale = 1;
   int width = kDefaultPictureWidth;
   int height = kDefaultPictureHeight;

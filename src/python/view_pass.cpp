@@ -11,14 +11,10 @@
 #include "pass/exposure.h"
 #include "pass/shade_command.h"
 
-namespace {
-
-[[noreturn]] void ThrowInputError(const InputError& error) {
+void ThrowInputError(const InputError& error) {
   if (error.said.source[0] != '\0') ThrowMessage(error.said);
   throw ModuleError(error.message);
 }
-
-}  // namespace
 
 ViewPass RunViewPass(const ViewOptions& view, bool gradientSpace) {
   ViewPass pass{ViewState(view), ImageBuffer(view.width, view.height, ImageBuffer::Unpainted{})};

@@ -3,6 +3,7 @@
 // state for the sphere, or the shade press's intake and the map's pass for gradient space. The
 // picture's pixels are the renderer's, before any overlay.
 
+#include "intake/parameter_intake.h"
 #include "model/image_buffer.h"
 #include "model/render_state.h"
 #include "view_options.h"
@@ -15,3 +16,6 @@ struct ViewPass {
 // Runs the pass with the GIL released, interruptible (interruptible.h). Throws ModuleError with
 // the program's message for a text that does not read.
 ViewPass RunViewPass(const ViewOptions& view, bool gradientSpace);
+
+// Raises a text that did not read with the program's message (its English text).
+[[noreturn]] void ThrowInputError(const InputError& error);

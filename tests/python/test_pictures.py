@@ -49,7 +49,31 @@ PICTURE_CASES = [
      dict(gradient_space=True, function="cook-torrance", slant=30, smooth=True, grey=True)),
     (["--gradient-space", "--function", "glossy", "--scale", "2", "--slant", "-20"],
      dict(gradient_space=True, function="glossy", scale=2, slant=-20)),
+    # The marks over the sphere (a mark at the wrong scale or the outline's colour on black
+    # shows), and the contour lines over the map's untinted pass.
+    (["--outline", "--source-mark", "--contour-lines", "--line-width", "3", "--slant", "40",
+      "--rot-z", "30", "--background", "black", "--scale", "2"],
+     dict(outline=True, source_mark=True, contour_lines=True, line_width=3, slant=40, rot_z=30,
+          background="black", scale=2)),
+    (["--gradient-space", "--contour-lines", "--line-width", "2", "--function", "minnaert",
+      "--slant", "30"],
+     dict(gradient_space=True, contour_lines=True, line_width=2, function="minnaert", slant=30)),
+    # A surface's image: the second source of two with cast shadows (a light's tilt or a shadow
+    # taken from the wrong source shows), and an elevation model with a cell of no data.
+    (["--surface", "crater", "--surface-size", "120x90", "--surface-param", "depth=0.6",
+      "--function", "minnaert", "--param", "k=0.8", "--slant", "40", "--light", "60,120",
+      "--source", "2", "--cast-shadows", "--levels", "0.95,0.85,0.75,0.65,0.55,0.45,0.35"],
+     dict(surface="crater", surface_size=(120, 90), surface_params={"depth": 0.6},
+          function="minnaert", params={"k": 0.8}, slant=40, lights=[(60, 120)], source=2,
+          cast_shadows=True, levels=[0.95, 0.85, 0.75, 0.65, 0.55, 0.45, 0.35])),
+    (["--surface", "{dem}", "--height-scale", "3", "--slant", "50", "--grey", "--exposure", "1.4"],
+     dict(surface="{dem}", height_scale=3, slant=50, grey=True, exposure=1.4)),
 ]
+
+# A small elevation model: an ASCII grid, a ridge across it and one cell without data.
+DEM_TEXT = "ncols 24\nnrows 18\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -9999\n" + "".join(
+    " ".join("-9999" if (x, y) == (5, 4) else str(8 - abs(x - 12) * 0.7 + 0.2 * y)
+             for x in range(24)) + "\n" for y in range(18))
 
 
 def rendered(tmp_path, options):
@@ -60,8 +84,18 @@ def rendered(tmp_path, options):
 
 @pytest.mark.parametrize("options,call", PICTURE_CASES, ids=lambda v: " ".join(v) if isinstance(v, list) else None)
 def test_picture_is_the_renderers(tmp_path, options, call):
-    call = dict(call)
-    picture = gs.gradient_map(**call) if call.pop("gradient_space", False) else gs.sphere(**call)
+    dem = tmp_path / "ridge.asc"
+    dem.write_text(DEM_TEXT)
+    options = [option.replace("{dem}", str(dem)) for option in options]
+    call = {key: value.replace("{dem}", str(dem)) if isinstance(value, str) else value
+            for key, value in call.items()}
+    if "surface" in call:
+        source = call.pop("source", 1)
+        picture = gs.surface_images(**call)["images"][source - 1]
+    elif call.pop("gradient_space", False):
+        picture = gs.gradient_map(**call)
+    else:
+        picture = gs.sphere(**call)
     expected = rendered(tmp_path, options)
     assert picture.dtype == np.uint8 and picture.shape == expected.shape
     differing = np.argwhere(np.any(picture != expected, axis=2))
@@ -136,3 +170,25 @@ def test_profile_is_the_renderers(tmp_path, options, call):
 def test_profile_end_off_the_picture_is_refused():
     with pytest.raises(gs.Error, match="lies outside the 393x337 picture"):
         gs.profile(0, 0, 393, 10)
+
+
+# phi per cell is the surface readout's, each source's own (phi2= for the light), at the cell
+# the line names (row y from the top); NaN at the model's cell without data.
+def test_surface_phi_is_the_readouts(tmp_path):
+    dem = tmp_path / "ridge.asc"
+    dem.write_text(DEM_TEXT)
+    for surface, size, x, y in [("crater", (120, 90), 60, 45), ("crater", (120, 90), 101, 12),
+                                (str(dem), None, 15, 9)]:
+        options = ["--surface", surface, "--slant", "40", "--light", "60,120",
+                   "--function", "oren-nayar", "--readout", f"{x},{y}"]
+        if size:
+            options += ["--surface-size", f"{size[0]}x{size[1]}"]
+        line = subprocess.run([RENDERER, *options], check=True, timeout=30, capture_output=True,
+                              text=True).stdout.split()
+        fields = dict(item.split("=", 1) for item in line)
+        result = gs.surface_images(surface=surface, surface_size=size, slant=40,
+                                   lights=[(60, 120)], function="oren-nayar")
+        assert f"{result['phi'][0][y, x]:.3f}" == fields["phi"]
+        assert f"{result['phi'][1][y, x]:.3f}" == fields["phi2"]
+    phi = gs.surface_images(surface=str(dem))["phi"][0]
+    assert phi.shape == (18, 24) and np.isnan(phi[4, 5]) and np.isnan(phi).sum() == 1
