@@ -236,8 +236,14 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
   }
   if (!recover.normalsOut.empty())
     files.emplace_back(recover.normalsOut, PngFile(NormalMapImage(shown)));
-  if (!recover.albedoOut.empty())
-    files.emplace_back(recover.albedoOut, PngFile(AlbedoImage(shown)));
+  if (!recover.albedoOut.empty()) {
+    // Colour photographs give each channel's albedo; grey ones and a surface's images the grey.
+    const ColourAlbedoChannels colour = ColourAlbedo(input.images, shown);
+    files.emplace_back(
+        recover.albedoOut,
+        PngFile(colour[0].empty() ? AlbedoImage(shown)
+                                  : ColourAlbedoImage(colour, shown.width, shown.height)));
+  }
   for (const auto& [path, bytes] : files) {
     if (!bytes) return fail("cannot encode " + path);
     if (auto error = WriteOutputFile(path, *bytes)) return fail(*error);
