@@ -9,6 +9,7 @@
 #include "map_figure.h"
 #include "message_language.h"
 #include "model/startup_values.h"
+#include "pass/exposure.h"
 #include "pass/shade_command.h"
 #include "photoset/image_memory.h"
 #include "photoset/regular_file.h"
@@ -118,11 +119,20 @@ std::variant<PreparedSurface, std::string> PrepareSurfaceOver(const RenderJob& j
 
 PassResult PaintPreparedSurface(const RenderJob& job, const PreparedSurface& prepared) {
   const size_t chosen = static_cast<size_t>(job.surface->source - 1);
-  PassResult pass{prepared.state,
-                  ImageBuffer(prepared.scene.field.width, prepared.scene.field.height,
-                              ImageBuffer::Unpainted{})};
-  PaintSurfaceImage(prepared.state, prepared.scene, prepared.sources[chosen],
-                    prepared.shadows[chosen], pass.picture);
+  const int width = prepared.scene.field.width;
+  const int height = prepared.scene.field.height;
+  PassResult pass{prepared.state, ImageBuffer(width, height, ImageBuffer::Unpainted{})};
+  if (job.autoExposure) {
+    // The brightest finite phi of the chosen source's image painted white, as on the sphere.
+    pass.state.exposure = AutoExposure(width, height, [&](int x, int y) -> std::optional<Readout> {
+      const std::optional<SurfaceReadout> cell =
+          ReadSurfaceCell(prepared.state, prepared.scene, prepared.sources, prepared.shadows, x, y);
+      if (!cell) return std::nullopt;
+      return cell->sources[chosen];
+    });
+  }
+  PaintSurfaceImage(pass.state, prepared.scene, prepared.sources[chosen], prepared.shadows[chosen],
+                    pass.picture);
   return pass;
 }
 

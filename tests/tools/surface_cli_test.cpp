@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -94,6 +95,26 @@ TEST(SurfaceCli, CastShadowsOnlyBlackenPixels) {
     }
   }
   EXPECT_GT(blackened, 200);
+}
+
+// --exposure auto paints the chosen image's brightest cell white, as it does the sphere's: a
+// dim image (a grazing second source) reaches white only with it.
+TEST(SurfaceCli, AutoExposurePaintsTheBrightestCellWhite) {
+  TempFolder folder;
+  const auto brightest = [&folder](const std::vector<std::string>& extra) {
+    std::vector<std::string> args{"--surface", "cone", "--plain", "--light",           "80,90",
+                                  "--source",  "2",    "-o",      folder.File("s.png")};
+    args.insert(args.end(), extra.begin(), extra.end());
+    EXPECT_EQ(RenderInProcess(args).exitStatus, 0);
+    const QImage image(QString::fromStdString(folder.File("s.png")));
+    int top = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) top = std::max(top, qGray(image.pixel(x, y)));
+    }
+    return top;
+  };
+  EXPECT_LT(brightest({}), 250);
+  EXPECT_EQ(brightest({"--exposure", "auto"}), 255);
 }
 
 TEST(SurfaceCli, BadSurfaceOptionsAreRefused) {
