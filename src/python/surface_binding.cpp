@@ -19,6 +19,7 @@
 #include "interruptible.h"
 #include "module_error.h"
 #include "module_parts.h"
+#include "pass/exposure.h"
 #include "picture_array.h"
 #include "surface/cast_shadows.h"
 #include "surface/surface_image.h"
@@ -38,16 +39,30 @@ struct SurfaceImages {
   std::vector<std::vector<float>> phi;  // one a source, row by row; NaN where no data
 };
 
+// `autoExposure`: each image at the exposure that paints its brightest cell white, as the
+// renderer's --exposure auto paints the image of its --source.
 SurfaceImages PaintSources(const RenderState& state, const SurfaceScene& scene,
-                           const std::vector<LightAim>& sources, bool castShadows) {
+                           const std::vector<LightAim>& sources, bool castShadows,
+                           bool autoExposure) {
   const int width = scene.field.width;
   const int height = scene.field.height;
   std::vector<std::vector<uint8_t>> shadows(sources.size());
+  if (castShadows) {
+    for (size_t k = 0; k < sources.size(); ++k) shadows[k] = CastShadows(scene.field, sources[k]);
+  }
   SurfaceImages images;
   for (size_t k = 0; k < sources.size(); ++k) {
-    if (castShadows) shadows[k] = CastShadows(scene.field, sources[k]);
+    RenderState painted = state;
+    if (autoExposure) {
+      painted.exposure = AutoExposure(width, height, [&](int x, int y) -> std::optional<Readout> {
+        const std::optional<SurfaceReadout> cell =
+            ReadSurfaceCell(state, scene, sources, shadows, x, y);
+        if (!cell) return std::nullopt;
+        return cell->sources[k];
+      });
+    }
     images.pictures.emplace_back(width, height, ImageBuffer::Unpainted{});
-    PaintSurfaceImage(state, scene, sources[k], shadows[k], images.pictures.back());
+    PaintSurfaceImage(painted, scene, sources[k], shadows[k], images.pictures.back());
   }
   images.phi.assign(sources.size(), std::vector<float>(static_cast<size_t>(width) * height,
                                                        std::numeric_limits<float>::quiet_NaN()));
@@ -73,8 +88,11 @@ py::dict SurfaceImagesOf(const std::string& surface,
   if (view.overlay.outline || view.overlay.sourceMark || view.overlay.contourLines) {
     throw ModuleError("outline, source_mark and contour_lines draw on the sphere or the map");
   }
-  if (view.autoExposure) {
-    throw ModuleError("exposure=\"auto\" is the sphere's and the map's: give a surface a number");
+  for (const char* sphereOnly : {"scale", "size", "smooth", "background"}) {
+    if (kwargs.contains(sphereOnly)) {
+      throw ModuleError(std::string(sphereOnly) +
+                        " shapes the sphere and the map, not a surface's images");
+    }
   }
   if (!(heightScale > 0.0 && heightScale <= 1e6)) {
     throw ModuleError("height_scale needs a number above 0 and at most 1000000");
@@ -89,7 +107,7 @@ py::dict SurfaceImagesOf(const std::string& surface,
   SurfaceImages images;
   RunInterruptibly([&] {
     const SurfaceScene scene = MakeScene(std::move(field));
-    images = PaintSources(state, scene, sources, castShadows);
+    images = PaintSources(state, scene, sources, castShadows, view.autoExposure);
   });
   py::list pictures;
   py::list phi;

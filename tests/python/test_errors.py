@@ -20,6 +20,8 @@ ERROR_CASES = [
     (lambda: gs.sphere(colour=True), "unknown keyword"),
     (lambda: gs.phi("mirror", 10, 10, 20), "mirror"),
     (lambda: gs.phase_curve(function="mirror"), "mirror"),
+    (lambda: gs.surface_images(surface="cone", smooth=True), "smooth shapes the sphere"),
+    (lambda: gs.surface_images(surface="cone", size=(64, 64)), "size shapes the sphere"),
 ]
 
 

@@ -68,6 +68,9 @@ PICTURE_CASES = [
           cast_shadows=True, levels=[0.95, 0.85, 0.75, 0.65, 0.55, 0.45, 0.35])),
     (["--surface", "{dem}", "--height-scale", "3", "--slant", "50", "--grey", "--exposure", "1.4"],
      dict(surface="{dem}", height_scale=3, slant=50, grey=True, exposure=1.4)),
+    # Each image's own brightest cell painted white: the dim grazing light's image too.
+    (["--surface", "cone", "--plain", "--light", "80,90", "--source", "2", "--exposure", "auto"],
+     dict(surface="cone", plain=True, lights=[(80, 90)], source=2, exposure="auto")),
 ]
 
 # A small elevation model: an ASCII grid, a ridge across it and one cell without data.
