@@ -4,6 +4,7 @@
 #include "app/companions.h"
 
 #include <QAction>
+#include <utility>
 
 #include "app/big_sphere/big_sphere_window.h"
 #include "app/common/companion_placement.h"
@@ -25,36 +26,20 @@ Companions::Companions(Form1& form) : QObject(&form), form_(form) {
   setObjectName(QStringLiteral("Companions"));
   openMap_ = MadeAction("OpenGradientMap", QT_TRANSLATE_NOOP("Form1", "Карта R(p, q)"));
   openMap_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-  connect(openMap_, &QAction::triggered, this, [this](bool show) {
-    if (show) {
-      OpenGradientMap();
-    } else if (mapWindow_ != nullptr) {
-      mapWindow_->close();
-    }
-  });
+  OpensAndCloses(openMap_, &Companions::OpenGradientMap,
+                 [this]() -> QWidget* { return mapWindow_; });
   form.PictureContextMenu().AddAction(openMap_);
   showSources_ = MadeAction("ShowSources", QT_TRANSLATE_NOOP("Form1", "Источники"));
   showSources_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   connect(showSources_, &QAction::triggered, this, &Companions::OnShowSourcesTriggered);
   openBigSphere_ = MadeAction("OpenBigSphere", QT_TRANSLATE_NOOP("Form1", "Сфера крупно"));
   openBigSphere_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-  connect(openBigSphere_, &QAction::triggered, this, [this](bool show) {
-    if (show) {
-      OpenBigSphere();
-    } else if (bigSphere_ != nullptr) {
-      bigSphere_->close();
-    }
-  });
+  OpensAndCloses(openBigSphere_, &Companions::OpenBigSphere,
+                 [this]() -> QWidget* { return bigSphere_; });
   openSurface_ = MadeAction("OpenSurface", QT_TRANSLATE_NOOP("Form1", "Поверхность"));
   openSurface_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
   LeaveKeyToWindow(form, openSurface_->shortcut());
-  connect(openSurface_, &QAction::triggered, this, [this](bool show) {
-    if (show) {
-      OpenSurface();
-    } else if (surface_ != nullptr) {
-      surface_->close();
-    }
-  });
+  OpensAndCloses(openSurface_, &Companions::OpenSurface, [this]() -> QWidget* { return surface_; });
   SetUpCurves();
   connect(&form, &Form1::PassShown, this, &Companions::ShowPass);
   connect(&form, &Form1::PassesCancelled, this, &Companions::CancelPasses);
@@ -70,6 +55,18 @@ QAction* Companions::MadeAction(const char* name, const char* text) {
   action->setObjectName(QString::fromLatin1(name));
   action->setCheckable(true);
   return action;
+}
+
+// Checked, `action` opens its window; unchecked, it closes the one `made` gives, if any.
+void Companions::OpensAndCloses(QAction* action, void (Companions::*open)(),
+                                std::function<QWidget*()> made) {
+  connect(action, &QAction::triggered, this, [this, open, made = std::move(made)](bool show) {
+    if (show) {
+      (this->*open)();
+    } else if (QWidget* window = made()) {
+      window->close();
+    }
+  });
 }
 
 // The map's window is made when first asked for, or hidden for a setup's sources, and shows the

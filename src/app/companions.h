@@ -15,6 +15,7 @@
 
 #include <QLineF>
 #include <QObject>
+#include <functional>
 #include <optional>
 
 #include "app/common/companion_windows.h"
@@ -27,6 +28,7 @@ class PhaseCurveWindow;
 class PictureBox;
 class ProfileWindow;
 class QAction;
+class QWidget;
 class RecoveryWindow;
 class SurfaceWindow;
 struct CurvesSetup;
@@ -71,6 +73,7 @@ class Companions final : public QObject, public CompanionWindows {
  private:
   explicit Companions(Form1& form);
   QAction* MadeAction(const char* name, const char* text);
+  void OpensAndCloses(QAction* action, void (Companions::*open)(), std::function<QWidget*()> made);
   void OpenGradientMap();
   void OnShowSourcesTriggered(bool show);
   void OpenBigSphere();

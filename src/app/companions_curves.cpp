@@ -33,21 +33,10 @@
 
 void Companions::SetUpCurves() {
   openPhaseCurve_ = MadeAction("OpenPhaseCurve", QT_TRANSLATE_NOOP("Form1", "Фазовая кривая"));
-  connect(openPhaseCurve_, &QAction::triggered, this, [this](bool show) {
-    if (show) {
-      OpenPhaseCurve();
-    } else if (phaseCurve_ != nullptr) {
-      phaseCurve_->close();
-    }
-  });
+  OpensAndCloses(openPhaseCurve_, &Companions::OpenPhaseCurve,
+                 [this]() -> QWidget* { return phaseCurve_; });
   openCompare_ = MadeAction("OpenCompare", QT_TRANSLATE_NOOP("Form1", "Сравнить законы"));
-  connect(openCompare_, &QAction::triggered, this, [this](bool show) {
-    if (show) {
-      OpenCompare();
-    } else if (compare_ != nullptr) {
-      compare_->close();
-    }
-  });
+  OpensAndCloses(openCompare_, &Companions::OpenCompare, [this]() -> QWidget* { return compare_; });
   auto* sphereDrag = new ProfileDrag(form_.Picture(), this);
   connect(sphereDrag, &ProfileDrag::LineChosen, this, &Companions::ShowSphereProfile);
   // The map's picture takes profile drags once the map has been made (after its own slot).
