@@ -54,25 +54,29 @@ std::variant<RecoveryImages, Message> ReadFolder(const QDir& folder) {
   images.width = std::get<QSize>(size).width();
   images.height = std::get<QSize>(size).height();
   // The channels are kept for a colour albedo while the set with them stays within the samples'
-  // cap (three more a cell and image); a larger set gives the grey albedo alone.
+  // cap (three more a cell and image); a larger set gives the grey albedo alone. A grey set reads
+  // none: the first colour image reads its own and those of the grey ones before it, decoded again.
   const bool colourFits =
       static_cast<int64_t>(names.size()) * static_cast<int64_t>(images.Cells()) * 4 <=
       kMaxPhotoSetSamples;
-  bool anyColour = false;
+  const CameraResponse* made = linear ? &*linear : nullptr;
+  const auto& channelIntensities = std::get<std::vector<ChannelIntensity>>(intensities);
   for (size_t k = 0; k < names.size(); ++k) {
     std::variant<QImage, Message> decoded =
         DecodeSizedPhoto(folder, names[k], std::get<QSize>(size));
     if (auto* message = std::get_if<Message>(&decoded)) return std::move(*message);
     const QImage& image = std::get<QImage>(decoded);
-    const ChannelIntensity& intensity = std::get<std::vector<ChannelIntensity>>(intensities)[k];
-    const CameraResponse* made = linear ? &*linear : nullptr;
-    images.intensity.push_back(GreyIntensities(image, intensity, made));
-    if (colourFits) {
-      anyColour = anyColour || IsColourPhoto(image);
-      images.colour.push_back(ChannelIntensities(image, intensity, made));
+    images.intensity.push_back(GreyIntensities(image, channelIntensities[k], made));
+    if (!colourFits || (images.colour.empty() && !IsColourPhoto(image))) continue;
+    for (size_t before = images.colour.size(); before < k; ++before) {
+      std::variant<QImage, Message> again =
+          DecodeSizedPhoto(folder, names[before], std::get<QSize>(size));
+      if (auto* message = std::get_if<Message>(&again)) return std::move(*message);
+      images.colour.push_back(
+          ChannelIntensities(std::get<QImage>(again), channelIntensities[before], made));
     }
+    images.colour.push_back(ChannelIntensities(image, channelIntensities[k], made));
   }
-  if (!anyColour) images.colour.clear();
   if (std::optional<Message> message = ApplyMask(folder, images)) return std::move(*message);
   return images;
 }

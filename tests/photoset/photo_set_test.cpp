@@ -76,6 +76,15 @@ TEST(PhotoSet, AHemisphereGivesBackItsNormals) {
   const RecoveryImages& images = std::get<RecoveryImages>(read);
   ASSERT_EQ(images.width, kWidth);
   ASSERT_EQ(images.height, kHeight);
+  // Image 2 is the first in colour: the grey ones before it are read again for their channels,
+  // each image's channels in its own place (their mean is its grey intensity).
+  ASSERT_EQ(images.colour.size(), aims.size());
+  for (size_t k = 0; k < aims.size(); ++k) {
+    const size_t cell = images.Cells() - 1;  // unmasked, lit by every source
+    const auto& rgb = images.colour[k];
+    EXPECT_NEAR((rgb[0][cell] + rgb[1][cell] + rgb[2][cell]) / 3, images.intensity[k][cell], 1e-12)
+        << k;
+  }
   auto solved = WoodhamStereo(images);
   ASSERT_TRUE(std::holds_alternative<RecoveredNormals>(solved));
   const RecoveredNormals& normals = std::get<RecoveredNormals>(solved);
