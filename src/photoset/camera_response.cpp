@@ -54,11 +54,11 @@ std::variant<std::optional<CameraResponse>, Message> ReadCameraResponse(const QD
           kResponseFile, line.number,
           gamma ? PhotoReason(GS_TRANSLATE_NOOP("CoreMessages",
                                                 "гамма — число больше 0 и не больше 10, а не «%1»"),
-                              {PhotoText(line.text.left(60))})
+                              {QuotedLine(line.text)})
                 : PhotoReason(GS_TRANSLATE_NOOP("CoreMessages",
                                                 "значение таблицы — конечное число не меньше 0, а "
                                                 "не «%1»"),
-                              {PhotoText(line.text.left(60))}));
+                              {QuotedLine(line.text)}));
     }
     if (!values.empty() && reading.value < values.back()) {
       return PhotoSetLineMessage(

@@ -26,15 +26,6 @@ Message TooLargeReason() {
       {VerbatimPart(std::to_string(kMaxListFileBytes >> 20))});
 }
 
-// A line is quoted in a message up to this many characters.
-constexpr int kQuotedLineLength = 60;
-
-// The line as a message quotes it (the template holds the quotation marks).
-MessagePart Quoted(const QString& text) {
-  return PhotoText(
-      text.size() > kQuotedLineLength ? text.left(kQuotedLineLength) + QStringLiteral("…") : text);
-}
-
 // Three numbers in the C format (what the renderer's options read), blank-separated; none for
 // anything else: text, "nan", "inf", a value beyond 64 bits such as 1e400.
 std::optional<ChannelIntensity> ThreeNumbers(const QString& text) {
@@ -83,7 +74,7 @@ std::variant<std::vector<NumberRow>, Message> NumberRows(const QDir& folder, con
           PhotoReason(GS_TRANSLATE_NOOP("CoreMessages",
                                         "нужны три конечных числа через пробел, с точкой в дробной "
                                         "части, а не «%1»"),
-                      {Quoted(line.text)}));
+                      {QuotedLine(line.text)}));
     }
     rows.push_back({line.number, *numbers});
   }

@@ -19,6 +19,11 @@ Message PhotoReason(const char* source, std::vector<MessagePart> parts) {
 
 MessagePart PhotoText(const QString& text) { return VerbatimPart(text.toStdString()); }
 
+MessagePart QuotedLine(const QString& text) {
+  return PhotoText(
+      text.size() > kQuotedLineLength ? text.left(kQuotedLineLength) + QStringLiteral("…") : text);
+}
+
 Message PhotoSetMessage(const QString& name, Message reason) {
   return CoreMessageOf(GS_TRANSLATE_NOOP("CoreMessages", "«%1»: %2."),
                        {ShortName(name), MessagePartOf(std::move(reason))});

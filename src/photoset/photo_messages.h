@@ -14,6 +14,10 @@
 Message PhotoReason(const char* source, std::vector<MessagePart> parts = {});
 // A text shown as it stands: a file's name, the system's words.
 MessagePart PhotoText(const QString& text);
+// A list's line as a message quotes it (the template holds the quotation marks): up to
+// kQuotedLineLength characters, a longer one cut there ("…").
+inline constexpr int kQuotedLineLength = 60;
+MessagePart QuotedLine(const QString& text);
 
 // "«name»: reason."; the reason starts in lower case, without a final stop. A name longer than
 // 40 characters is cut there ("…"): a list can name a file of any length.
