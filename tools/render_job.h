@@ -150,10 +150,6 @@ struct RenderJob {
   std::string writeSetupPath;
 };
 
-inline constexpr int kMaxExtraSources = kMaxLightSources - 1;
-// Photometric stereo (--recover) takes up to eight sources; the map and a picture three.
-inline constexpr int kMaxRecoveryExtraSources = 7;
-
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate
 inline constexpr int kMaxScale = 16;
 inline constexpr int kMaxThreads = 256;

@@ -2357,8 +2357,24 @@
         <translation>Sources</translation>
     </message>
     <message>
-        <source>Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. Когда указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки пересечения изофот отмечаются кольцами.</source>
-        <translation>Light sources for photometric stereo. Source 1 is the described one (its slant from the main window); sources 2 and 3 are given by a slant from the view axis and a tilt about it. While the pointer is on the map, each source's isophote through that orientation is drawn, and the isophotes' crossings are marked with rings.</translation>
+        <source>Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного окна); источники 2–8 задаются наклоном от оси наблюдения и поворотом вокруг неё, источники с 4-го добавляет кнопка «Добавить». Когда указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки пересечения изофот отмечаются кольцами.</source>
+        <translation>Light sources for photometric stereo. Source 1 is the described one (its slant from the main window); sources 2 to 8 are given by a slant from the view axis and a tilt about it, and “Add” adds the sources from the 4th on. While the pointer is on the map, each source's isophote through that orientation is drawn, and the isophotes' crossings are marked with rings.</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Добавить ещё один источник (всего до восьми)</source>
+        <translation>Add one more source (up to eight in all)</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Убрать последний добавленный источник</source>
+        <translation>Remove the source added last</translation>
     </message>
     <message>
         <source>1: наклон из главного окна</source>
