@@ -192,6 +192,61 @@
     </message>
 </context>
 <context>
+    <name>BallLightsBox</name>
+    <message>
+        <source>Шар-зеркало</source>
+        <translation>Mirror ball</translation>
+    </message>
+    <message>
+        <source>Направления на источники по снимкам зеркального шара, по одному на источник: в папке filenames.txt со списком снимков и mask.png, где шар не чёрный. Центр и радиус шара дают маска, блик на каждом снимке — нормаль, а закон отражения — направление на источник.</source>
+        <translation>The directions to the sources from photographs of a mirror ball, one a source: the folder holds filenames.txt listing the photographs and mask.png, not black on the ball. The mask gives the ball's centre and radius, the highlight on each photograph a normal, and the law of reflection the direction to the source.</translation>
+    </message>
+    <message>
+        <source>Папка шара…</source>
+        <translation>Ball folder…</translation>
+    </message>
+    <message>
+        <source>Записать…</source>
+        <translation>Write…</translation>
+    </message>
+    <message>
+        <source>Записать направления в light_directions.txt</source>
+        <translation>Write the directions to light_directions.txt</translation>
+    </message>
+    <message>
+        <source>Для снимков</source>
+        <translation>For the photographs</translation>
+    </message>
+    <message>
+        <source>Освещать этими источниками снимки, выбранные из папки</source>
+        <translation>Light the photographs chosen from a folder by these sources</translation>
+    </message>
+    <message>
+        <source>%1: источников %2</source>
+        <translation>%1: %2 sources</translation>
+    </message>
+    <message>
+        <source>%1: наклон %2°, поворот %3°</source>
+        <translation>%1: slant %2°, tilt %3°</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2.</source>
+        <translation>Could not save the file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Папка снимков зеркального шара</source>
+        <translation>Folder of mirror-ball photographs</translation>
+    </message>
+    <message>
+        <source>Записать направления на источники</source>
+        <translation>Write the directions to the sources</translation>
+    </message>
+    <message>
+        <source>Текст (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>BigSphereWindow</name>
     <message>
         <source>Сфера крупно</source>
@@ -2119,6 +2174,14 @@
 </context>
 <context>
     <name>RecoveryWindow</name>
+    <message>
+        <source>Источники шара освещают снимки из папки: сначала выберите папку снимков.</source>
+        <translation>The ball's sources light photographs from a folder: choose a folder of photographs first.</translation>
+    </message>
+    <message>
+        <source>Снимков %1, а источников шара %2: каждому снимку нужен свой источник.</source>
+        <translation>%1 photographs but %2 ball sources: each photograph needs a source of its own.</translation>
+    </message>
     <message>
         <source>&lt;tr&gt;&lt;td&gt;Отброшено отсчётов (блики и тени):&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;Samples left out (highlights and shadows):&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
