@@ -232,7 +232,7 @@ class SetupRoundTripTest : public QObject {
     const auto replaced = [&](const char* from, const char* to) {
       QByteArray text = good;
       const qsizetype at =
-          text.indexOf(from, QByteArray(from).contains("slant") ? text.indexOf("\"sphere\"") : 0);
+          text.indexOf(from, QByteArray(from).contains("slant") ? text.indexOf("\"sphere\": {") : 0);
       if (at < 0) qFatal("no %s", from);
       return text.replace(at, qstrlen(from), to);
     };
