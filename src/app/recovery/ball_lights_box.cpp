@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/language/translated_texts.h"
 #include "app/picture/file_error_text.h"
@@ -18,7 +19,11 @@ namespace {
 
 constexpr const char* kContext = "BallLightsBox";
 
-QString Degrees(double value) { return QLocale().toString(value, 'f', 1); }
+// Tenths of a degree; a tilt that rounds to zero from below shows as 0.0, not -0.0.
+QString Degrees(double value) {
+  const double tenths = std::round(value * 10.0) / 10.0;
+  return QLocale().toString(tenths == 0.0 ? 0.0 : tenths, 'f', 1);
+}
 
 }  // namespace
 
