@@ -66,7 +66,7 @@ struct Sweep {
 
 // --recover (recover_tool.h).
 struct RecoverJob {
-  std::string method;              // ps, ps-law, sfs-tsai-shah, sfs-horn
+  std::string method;              // ps, ps-law, sfs-tsai-shah, sfs-horn, sfs-fmm
   std::string integrator = "dct";  // fc, dct, poisson
   double noise = 0.0;              // grey levels of 1/255
   int bits = 0;                    // 0, 8 or 16

@@ -138,7 +138,8 @@ const std::vector<ValueOption>& ValueOptions() {
        ParseAlbedo, kSurfaceJob},
       {"source", "K",
        "With --surface: write the image under source K, 1 (the described one, default), 2 to 8 "
-       "(the --light ones); with --recover sfs-tsai-shah or sfs-horn, the image shape from "
+       "(the --light ones); with --recover sfs-tsai-shah, sfs-horn or sfs-fmm, the image shape "
+       "from "
        "shading reads.",
        ParseSourceNumber, In({kPicture, kRecovery, kSweep}, {kSurface})},
       {"phase-step", "DEG",
@@ -173,8 +174,9 @@ const std::vector<ValueOption>& ValueOptions() {
        "picture: ps (Woodham's photometric stereo from the described source and each --light), "
        "ps-law (the same fitted with the job's law), ps-robust (Woodham's with the samples a "
        "matte fit cannot explain left out, highlights and shadows' edges, counted as "
-       "rejected_samples=), sfs-tsai-shah or sfs-horn (shape from "
-       "shading of the described source's image, or --source's, or of the first photograph). "
+       "rejected_samples=), sfs-tsai-shah, sfs-horn or sfs-fmm (shape from "
+       "shading of the described source's image, or --source's, or of the first photograph; "
+       "sfs-fmm, fast marching, under a source on the view axis only). "
        "Prints the errors "
        "against the true surface, one name=value a line (mean_angular_error_deg, "
        "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "

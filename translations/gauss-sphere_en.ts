@@ -287,6 +287,14 @@
 <context>
     <name>CoreMessages</name>
     <message>
+        <source>Быстрый марш восстанавливает форму по затенению только под источником на оси наблюдения (наклон 0°).</source>
+        <translation>Fast marching recovers the shape from shading only under a source on the view axis (slant 0°).</translation>
+    </message>
+    <message>
+        <source>Форма по затенению (быстрый марш)</source>
+        <translation>Shape from shading (fast marching)</translation>
+    </message>
+    <message>
         <source>нужна одна гамма или таблица от 2 до %1 значений, по одному в строке</source>
         <translation>one gamma or a table of 2 to %1 values is needed, one a line</translation>
     </message>
@@ -2071,6 +2079,10 @@
 </context>
 <context>
     <name>RecoveryControls</name>
+    <message>
+        <source>Форма по затенению (быстрый марш)</source>
+        <translation>Shape from shading (fast marching)</translation>
+    </message>
     <message>
         <source>Фотометрическое стерео без бликов и теней</source>
         <translation>Photometric stereo without highlights and shadows</translation>
