@@ -1,6 +1,5 @@
 #include "ball_lights_tool.h"
 
-#include <iomanip>
 #include <string>
 #include <variant>
 #include <vector>
@@ -21,11 +20,6 @@ int RunBallLightsTool(const RenderJob& job, std::ostream& out, std::ostream& err
     err << kToolName << RendererText(*message) << "\n";
     return kExitFailure;
   }
-  // Nine digits: the directions are 32-bit (light_sources.h), and read back to the same aims.
-  out << std::setprecision(9);
-  for (const LightAim& light : std::get<std::vector<LightAim>>(lights)) {
-    const SourceDirection direction = DirectionOf(light);
-    out << direction.x << ' ' << direction.y << ' ' << direction.z << '\n';
-  }
+  out << LightDirectionsText(std::get<std::vector<LightAim>>(lights));
   return kExitSuccess;
 }

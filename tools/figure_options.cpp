@@ -46,9 +46,9 @@ OptionValueError ParseLightSource(std::string_view text, RenderJob& job) {
     return std::string("--light needs SLANT,TILT, two numbers in degrees, got ")
         .append(QuotedText(text));
   }
-  if (job.extraSources.size() == static_cast<size_t>(kMaxRecoveryExtraSources)) {
+  if (job.extraSources.size() == static_cast<size_t>(kMaxExtraSources)) {
     return std::string("--light: at most ")
-        .append(std::to_string(kMaxRecoveryExtraSources))
+        .append(std::to_string(kMaxExtraSources))
         .append(" sources beside the described one");
   }
   job.extraSources.push_back({slant.value, tilt.value});
@@ -67,14 +67,6 @@ bool DrawsFigure(const RenderJob& job) {
 }
 
 OptionValueError CheckFigureOptions(const RenderJob& job) {
-  if (job.extraSources.size() > static_cast<size_t>(kMaxExtraSources) &&
-      job.mode != Mode::kRecovery) {
-    return std::string("--light: at most ")
-        .append(std::to_string(kMaxExtraSources))
-        .append(" sources beside the described one (")
-        .append(std::to_string(kMaxRecoveryExtraSources))
-        .append(" with --recover)");
-  }
   if (job.gradientSpace && (job.overlay.outline || job.overlay.sourceMark)) {
     return std::string(
         "--outline and --source-mark draw on the sphere: leave out --gradient-space (the map "

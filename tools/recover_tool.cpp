@@ -65,7 +65,7 @@ std::variant<RecoveryInput, std::string> PrepareInput(const RenderJob& job) {
 
 OptionValueError ParseRecover(std::string_view text, RenderJob& job) {
   if (!RecoveryMethodNamed(text)) {
-    return "--recover must be ps, ps-law, ps-robust, sfs-tsai-shah or sfs-horn, got " +
+    return "--recover must be ps, ps-law, ps-robust, sfs-tsai-shah, sfs-horn or sfs-fmm, got " +
            QuotedText(text);
   }
   Recover(job).method = std::string(text);

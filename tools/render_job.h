@@ -66,7 +66,7 @@ struct Sweep {
 
 // --recover (recover_tool.h).
 struct RecoverJob {
-  std::string method;              // ps, ps-law, sfs-tsai-shah, sfs-horn
+  std::string method;              // ps, ps-law, sfs-tsai-shah, sfs-horn, sfs-fmm
   std::string integrator = "dct";  // fc, dct, poisson
   double noise = 0.0;              // grey levels of 1/255
   int bits = 0;                    // 0, 8 or 16
@@ -149,10 +149,6 @@ struct RenderJob {
   std::string setupWarning;  // the keys of a newer version the setup left out, or empty
   std::string writeSetupPath;
 };
-
-inline constexpr int kMaxExtraSources = kMaxLightSources - 1;
-// Photometric stereo (--recover) takes up to eight sources; the map and a picture three.
-inline constexpr int kMaxRecoveryExtraSources = 7;
 
 inline constexpr int kMaxPictureSide = 10000;  // refuses sizes no one means to allocate
 inline constexpr int kMaxScale = 16;

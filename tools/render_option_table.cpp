@@ -107,18 +107,18 @@ const std::vector<ValueOption>& ValueOptions() {
       {"light", "SLANT,TILT",
        "With --gradient-space: one more light source, SLANT degrees from the view axis and TILT "
        "degrees turned about it (0 is the plane of the described source, --slant), each read as "
-       "--slant is (a value too large for it is refused); repeat for a third (with --recover, for "
-       "up to eight sources in all). Its S and dashed "
-       "shadow line are drawn (cyan, then magenta; the described "
-       "source's in yellow), and --readout adds its phi as phi2= (phi3=).",
+       "--slant is (a value too large for it is refused); repeat for up to eight sources in all. "
+       "Its S and dashed shadow line are drawn (cyan, magenta, lime, orange, sky blue, violet, "
+       "pink in turn; the described source's in yellow), and --readout adds its phi as phi2= "
+       "(phi3=, ...).",
        ParseLightSource,
        In({kPicture, kReadout, kProfile, kComparedProfiles, kSweep, kSetupOnly}, {kMap}) |
            In({kPicture, kReadout, kProfile, kRecovery, kSweep, kSetupOnly}, {kSurface})},
       {"through", "P,Q",
        "With --gradient-space: draw each source's isophote (the curve of equal phi) through the "
        "orientation P,Q, and white rings where the first two isophotes cross (the orientations "
-       "two images cannot tell apart); with a third source, red rings at those its isophote "
-       "shares.",
+       "two images cannot tell apart); with a third source or more, red rings at those every "
+       "further isophote shares.",
        ParseThrough, kMapFigure},
       {"surface", "NAME|FILE",
        "Paint the image of a surface z(x, y) instead of the sphere: E = R(p, q) at every pixel, "
@@ -137,8 +137,9 @@ const std::vector<ValueOption>& ValueOptions() {
        "each pixel's phi is times its albedo.",
        ParseAlbedo, kSurfaceJob},
       {"source", "K",
-       "With --surface: write the image under source K, 1 (the described one, default), 2 or 3 "
-       "(the --light ones); with --recover sfs-tsai-shah or sfs-horn, the image shape from "
+       "With --surface: write the image under source K, 1 (the described one, default), 2 to 8 "
+       "(the --light ones); with --recover sfs-tsai-shah, sfs-horn or sfs-fmm, the image shape "
+       "from "
        "shading reads.",
        ParseSourceNumber, In({kPicture, kRecovery, kSweep}, {kSurface})},
       {"phase-step", "DEG",
@@ -146,7 +147,8 @@ const std::vector<ValueOption>& ValueOptions() {
        ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
       {"profile", "X0,Y0:X1,Y1|equator",
        "Write phi along the line between two picture pixels (of the sphere, the map or a "
-       "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3 "
+       "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3, "
+       "... "
        "with --light on the map or a surface; the values the readout gives at those pixels), or "
        ".png / .svg, a plot. equator instead: along the sphere's photometric equator, a tenth of "
        "a degree apart, against the emission angle e signed towards the source (columns e, x, y, "
@@ -172,8 +174,9 @@ const std::vector<ValueOption>& ValueOptions() {
        "picture: ps (Woodham's photometric stereo from the described source and each --light), "
        "ps-law (the same fitted with the job's law), ps-robust (Woodham's with the samples a "
        "matte fit cannot explain left out, highlights and shadows' edges, counted as "
-       "rejected_samples=), sfs-tsai-shah or sfs-horn (shape from "
-       "shading of the described source's image, or --source's, or of the first photograph). "
+       "rejected_samples=), sfs-tsai-shah, sfs-horn or sfs-fmm (shape from "
+       "shading of the described source's image, or --source's, or of the first photograph; "
+       "sfs-fmm, fast marching, under a source on the view axis only). "
        "Prints the errors "
        "against the true surface, one name=value a line (mean_angular_error_deg, "
        "median_angular_error_deg, depth_rms, depth_rms_percent, mean_depth_error, "

@@ -228,6 +228,9 @@ OptionValueError WriteJobSetup(const RenderJob& job) {
   // --light replaces the sources used; without it (or with the setup's own) they stay as read,
   // the unused ones' aims included.
   if (!job.extraSources.empty() && !SameAims(job.extraSources, UsedSources(setup.map))) {
+    for (size_t k = setup.map.sources.size(); k < job.extraSources.size(); ++k) {
+      setup.map.sources.push_back(kStartExtraSources.at(k));
+    }
     for (size_t k = 0; k < setup.map.sources.size(); ++k) {
       SourceSetup& source = setup.map.sources[k];
       source.used = k < job.extraSources.size();

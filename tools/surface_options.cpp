@@ -89,8 +89,10 @@ OptionValueError ParseAlbedo(std::string_view text, RenderJob& job) {
 
 OptionValueError ParseSourceNumber(std::string_view text, RenderJob& job) {
   const std::optional<double> number = FiniteNumber(text);
-  if (!number || (*number != 1.0 && *number != 2.0 && *number != 3.0)) {
-    return "--source needs 1, 2 or 3, got " + QuotedText(text);
+  if (!number || *number != std::floor(*number) || *number < 1.0 ||
+      *number > static_cast<double>(kMaxLightSources)) {
+    return "--source needs a whole number from 1 to " + std::to_string(kMaxLightSources) +
+           ", got " + QuotedText(text);
   }
   Surface(job).source = static_cast<int>(*number);
   return std::nullopt;

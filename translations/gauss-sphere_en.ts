@@ -192,6 +192,61 @@
     </message>
 </context>
 <context>
+    <name>BallLightsBox</name>
+    <message>
+        <source>Шар-зеркало</source>
+        <translation>Mirror ball</translation>
+    </message>
+    <message>
+        <source>Направления на источники по снимкам зеркального шара, по одному на источник: в папке filenames.txt со списком снимков и mask.png, где шар не чёрный. Центр и радиус шара дают маска, блик на каждом снимке — нормаль, а закон отражения — направление на источник.</source>
+        <translation>The directions to the sources from photographs of a mirror ball, one a source: the folder holds filenames.txt listing the photographs and mask.png, not black on the ball. The mask gives the ball's centre and radius, the highlight on each photograph a normal, and the law of reflection the direction to the source.</translation>
+    </message>
+    <message>
+        <source>Папка шара…</source>
+        <translation>Ball folder…</translation>
+    </message>
+    <message>
+        <source>Записать…</source>
+        <translation>Write…</translation>
+    </message>
+    <message>
+        <source>Записать направления в light_directions.txt</source>
+        <translation>Write the directions to light_directions.txt</translation>
+    </message>
+    <message>
+        <source>Для снимков</source>
+        <translation>For the photographs</translation>
+    </message>
+    <message>
+        <source>Освещать этими источниками снимки, выбранные из папки</source>
+        <translation>Light the photographs chosen from a folder by these sources</translation>
+    </message>
+    <message>
+        <source>%1: источников %2</source>
+        <translation>%1: %2 sources</translation>
+    </message>
+    <message>
+        <source>%1: наклон %2°, поворот %3°</source>
+        <translation>%1: slant %2°, tilt %3°</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2.</source>
+        <translation>Could not save the file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Папка снимков зеркального шара</source>
+        <translation>Folder of mirror-ball photographs</translation>
+    </message>
+    <message>
+        <source>Записать направления на источники</source>
+        <translation>Write the directions to the sources</translation>
+    </message>
+    <message>
+        <source>Текст (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>BigSphereWindow</name>
     <message>
         <source>Сфера крупно</source>
@@ -231,6 +286,14 @@
 </context>
 <context>
     <name>CoreMessages</name>
+    <message>
+        <source>Быстрый марш восстанавливает форму по затенению только под источником на оси наблюдения (наклон 0°).</source>
+        <translation>Fast marching recovers the shape from shading only under a source on the view axis (slant 0°).</translation>
+    </message>
+    <message>
+        <source>Форма по затенению (быстрый марш)</source>
+        <translation>Shape from shading (fast marching)</translation>
+    </message>
     <message>
         <source>нужна одна гамма или таблица от 2 до %1 значений, по одному в строке</source>
         <translation>one gamma or a table of 2 to %1 values is needed, one a line</translation>
@@ -2017,6 +2080,10 @@
 <context>
     <name>RecoveryControls</name>
     <message>
+        <source>Форма по затенению (быстрый марш)</source>
+        <translation>Shape from shading (fast marching)</translation>
+    </message>
+    <message>
         <source>Фотометрическое стерео без бликов и теней</source>
         <translation>Photometric stereo without highlights and shadows</translation>
     </message>
@@ -2119,6 +2186,14 @@
 </context>
 <context>
     <name>RecoveryWindow</name>
+    <message>
+        <source>Источники шара освещают снимки из папки: сначала выберите папку снимков.</source>
+        <translation>The ball's sources light photographs from a folder: choose a folder of photographs first.</translation>
+    </message>
+    <message>
+        <source>Снимков %1, а источников шара %2: каждому снимку нужен свой источник.</source>
+        <translation>%1 photographs but %2 ball sources: each photograph needs a source of its own.</translation>
+    </message>
     <message>
         <source>&lt;tr&gt;&lt;td&gt;Отброшено отсчётов (блики и тени):&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;Samples left out (highlights and shadows):&lt;/td&gt;&lt;td&gt;%1&lt;/td&gt;&lt;/tr&gt;</translation>
@@ -2357,8 +2432,24 @@
         <translation>Sources</translation>
     </message>
     <message>
-        <source>Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. Когда указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки пересечения изофот отмечаются кольцами.</source>
-        <translation>Light sources for photometric stereo. Source 1 is the described one (its slant from the main window); sources 2 and 3 are given by a slant from the view axis and a tilt about it. While the pointer is on the map, each source's isophote through that orientation is drawn, and the isophotes' crossings are marked with rings.</translation>
+        <source>Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного окна); источники 2–8 задаются наклоном от оси наблюдения и поворотом вокруг неё, источники с 4-го добавляет кнопка «Добавить». Когда указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а точки пересечения изофот отмечаются кольцами.</source>
+        <translation>Light sources for photometric stereo. Source 1 is the described one (its slant from the main window); sources 2 to 8 are given by a slant from the view axis and a tilt about it, and “Add” adds the sources from the 4th on. While the pointer is on the map, each source's isophote through that orientation is drawn, and the isophotes' crossings are marked with rings.</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Добавить ещё один источник (всего до восьми)</source>
+        <translation>Add one more source (up to eight in all)</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Убрать последний добавленный источник</source>
+        <translation>Remove the source added last</translation>
     </message>
     <message>
         <source>1: наклон из главного окна</source>

@@ -84,7 +84,8 @@ std::vector<SourceLabel> SourceLabels(const FigureFrame& frame,
                                       const std::vector<UsedSource>& sources) {
   // The described source is «S», as in the textbooks; the others carry their numbers.
   static const std::array<QString, kMaxLightSources> kNames{
-      QStringLiteral("S"), QStringLiteral("S₂"), QStringLiteral("S₃")};
+      QStringLiteral("S"),  QStringLiteral("S₂"), QStringLiteral("S₃"), QStringLiteral("S₄"),
+      QStringLiteral("S₅"), QStringLiteral("S₆"), QStringLiteral("S₇"), QStringLiteral("S₈")};
   std::vector<SourceLabel> labels;
   for (const UsedSource& source : sources) {
     if (const std::optional<Gradient> point = SourcePoint(source.aim)) {

@@ -8,12 +8,17 @@
 #include "figure/used_source.h"
 #include "gradient/light_sources.h"
 
-// Source 1 (the described one) yellow, 2 cyan, 3 magenta: apart from the grey tones, the
-// isoline tints and the axes.
+// Source 1 (the described one) yellow, 2 cyan, 3 magenta, then lime, orange, sky blue, violet
+// and pink: apart from each other, the grey tones, the isoline tints and the axes.
 inline constexpr std::array<QColor, kMaxLightSources> kSourceColours{{
     QColor(255, 215, 0),
     QColor(0, 230, 230),
     QColor(255, 80, 255),
+    QColor(120, 255, 60),
+    QColor(255, 140, 30),
+    QColor(90, 150, 255),
+    QColor(180, 110, 255),
+    QColor(255, 120, 160),
 }};
 inline constexpr QColor kCrossingColour(255, 255, 255);
 inline constexpr QColor kSharedCrossingColour(255, 40, 40);

@@ -1,5 +1,5 @@
 #pragma once
-// A light source the map's figure uses, with its number: 1 is the described source, 2 and 3 the
+// A light source the map's figure uses, with its number: 1 is the described source, 2 to 8 the
 // extra ones (the window's «Источники», the renderer's --light options in order). A source keeps
 // its number, colour and label whichever others are used.
 

@@ -16,6 +16,10 @@ IsophotesThrough FindIsophotesThrough(const RenderState& lastPass,
   marks.crossings =
       IsophoteCrossings(lastPass, sources[0], sources[1], through, view, width, height);
   if (sources.size() < 3) return marks;
-  marks.shared = CrossingsSharedBy(lastPass, sources[2], through, marks.crossings, view);
+  // Each further source keeps only the crossings its isophote passes through as well.
+  marks.shared = marks.crossings;
+  for (size_t k = 2; k < sources.size() && !marks.shared.empty(); ++k) {
+    marks.shared = CrossingsSharedBy(lastPass, sources[k], through, marks.shared, view);
+  }
   return marks;
 }

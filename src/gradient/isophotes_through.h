@@ -2,7 +2,7 @@
 // The marks the map's figure lays through one orientation (the one under the window's pointer,
 // the renderer's --through): each source's isophote through it; with two sources or more the
 // crossings of the first two isophotes (the orientations two images cannot tell apart), and with
-// three those crossings the third isophote shares. The figure draws them.
+// three or more those crossings every further isophote shares. The figure draws them.
 
 #include <vector>
 

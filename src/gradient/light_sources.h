@@ -1,7 +1,7 @@
 #pragma once
 // The light sources of the map's figure: the described source (the pass's slant, tilt 0) and up
-// to two more, each aimed by a slant from the view axis z and a tilt that turns it about z (tilt 0
-// is the described source's plane x = 0, a positive tilt turns y towards -x). In gradient space,
+// to seven more, each aimed by a slant from the view axis z and a tilt that turns it about z (tilt
+// 0 is the described source's plane x = 0, a positive tilt turns y towards -x). In gradient space,
 // where a normal is (-p, -q, 1), a source (sx, sy, sz) has its point (ps, qs) = (-sx, -sy) / sz
 // and its shadow line (cos i = 0) is -sx p - sy q + sz = 0.
 //
@@ -12,7 +12,9 @@
 #include "model/render_state.h"
 #include "photometry/gradient_space.h"
 
-inline constexpr int kMaxLightSources = 3;
+// Eight in all, as many as the photometric stereo sets of the labs hold.
+inline constexpr int kMaxLightSources = 8;
+inline constexpr int kMaxExtraSources = kMaxLightSources - 1;  // beside the described one
 
 struct LightAim {
   double slantDegrees = 0.0;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <iomanip>
+#include <sstream>
 
 #include "photoset/photo_folder.h"
 #include "photoset/photo_messages.h"
@@ -61,4 +63,15 @@ std::variant<std::vector<LightAim>, Message> ReadBallLights(const QDir& folder) 
 
 std::variant<std::vector<LightAim>, Message> BallLightsSaid(const QString& folder) {
   return ReadPhotoFolder(folder, ReadBallLights);
+}
+
+std::string LightDirectionsText(const std::vector<LightAim>& lights) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << std::setprecision(9);
+  for (const LightAim& light : lights) {
+    const SourceDirection direction = DirectionOf(light);
+    text << direction.x << ' ' << direction.y << ' ' << direction.z << '\n';
+  }
+  return text.str();
 }

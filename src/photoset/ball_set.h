@@ -11,6 +11,7 @@
 // given, and the reason; no lights come back then.
 
 #include <QString>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -19,3 +20,8 @@
 
 // One light an image, in the order of filenames.txt.
 std::variant<std::vector<LightAim>, Message> BallLightsSaid(const QString& folder);
+
+// The lights as light_directions.txt of a photo set holds them: one "x y z" line a light (x to
+// the right, y up, z towards the camera, unit length), nine digits, so that the 32-bit directions
+// read back to the same aims. What the renderer's --ball-lights prints and the window writes.
+std::string LightDirectionsText(const std::vector<LightAim>& lights);

@@ -93,7 +93,7 @@ def lommel_seeliger_sphere_phase(g: ArrayLike) -> Any:
 def surfaces() -> list[dict[str, Any]]:
     """The catalogue of surfaces and their parameters."""
 
-def recover(method: Literal["ps", "ps-law", "ps-robust", "sfs-tsai-shah", "sfs-horn"] = "ps",
+def recover(method: Literal["ps", "ps-law", "ps-robust", "sfs-tsai-shah", "sfs-horn", "sfs-fmm"] = "ps",
             integrator: Literal["fc", "dct", "poisson"] = "dct", *,
             surface: Optional[str] = None, surface_size: Optional[Tuple[int, int]] = None,
             surface_params: Mapping[str, float] = ..., height_scale: float = 1.0,

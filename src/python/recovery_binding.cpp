@@ -37,8 +37,9 @@ py::dict Recover(const std::string& methodName, const std::string& integratorNam
                  const py::kwargs& kwargs) {
   const std::optional<RecoveryMethod> method = RecoveryMethodNamed(methodName);
   if (!method) {
-    throw ModuleError("method must be ps, ps-law, ps-robust, sfs-tsai-shah or sfs-horn, got \"" +
-                      methodName + "\"");
+    throw ModuleError(
+        "method must be ps, ps-law, ps-robust, sfs-tsai-shah, sfs-horn or sfs-fmm, got \"" +
+        methodName + "\"");
   }
   const std::optional<Integrator> integrator = IntegratorNamed(integratorName);
   if (!integrator) {
@@ -135,7 +136,8 @@ void BindRecovery(py::module_& module) {
       py::arg("lights") = py::list(), py::arg("noise") = 0.0, py::arg("quantise") = 0,
       py::arg("images") = py::none(),
       "Recovers a shape as gauss-sphere-render --recover does. method: ps, ps-law, ps-robust, "
-      "sfs-tsai-shah or sfs-horn; integrator (stereo only): fc, dct or poisson. The input is "
+      "sfs-tsai-shah, sfs-horn or sfs-fmm (an overhead source only); integrator (stereo only): fc, "
+      "dct or poisson. The input is "
       "either surface= (a catalogue name or an elevation model's file; surface_size=(w, h), "
       "surface_params, height_scale) imaged under the described source (slant=) and each of "
       "lights=[(slant, tilt), ...], with noise= grey levels and quantise=8|16; or images=, a "

@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "gradient/light_sources.h"
 #include "intake/number_text.h"
 #include "interruptible.h"
 #include "module_error.h"
@@ -32,7 +33,7 @@ namespace py = pybind11;
 namespace {
 
 // What the renderer paints a surface with: --source K of --light's sources, one at a time.
-constexpr size_t kMaxSources = 3;
+constexpr size_t kMaxSources = kMaxLightSources;
 
 struct SurfaceImages {
   std::vector<ImageBuffer> pictures;
@@ -102,7 +103,7 @@ py::dict SurfaceImagesOf(const std::string& surface,
   if (const auto* error = std::get_if<InputError>(&intake)) ThrowInputError(*error);
   std::vector<LightAim> sources{DescribedSource(state)};
   for (const py::handle light : lights) sources.push_back(LightOf(light));
-  if (sources.size() > kMaxSources) throw ModuleError("a surface takes up to two lights");
+  if (sources.size() > kMaxSources) throw ModuleError("a surface takes up to seven lights");
   HeightField field = LoadSurface({surface, surfaceSize, surfaceParams, heightScale});
   SurfaceImages images;
   RunInterruptibly([&] {
@@ -139,7 +140,7 @@ void BindSurface(py::module_& module) {
                    "R(p, q) one pixel a cell: surface= a catalogue name (surfaces(); "
                    "surface_size=(w, h), surface_params) or an elevation model's file, "
                    "height_scale, cast_shadows, under the described source (slant=) and each of "
-                   "lights=[(slant, tilt), ...] (up to two, the renderer's --light). The law and "
+                   "lights=[(slant, tilt), ...] (up to seven, the renderer's --light). The law and "
                    "the colouring are the view's keywords (") +
        ViewKeywordsDoc() +
        "; the rotations do not apply, exposure is a number). Returns a dict: images, one "

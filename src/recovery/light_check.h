@@ -16,6 +16,7 @@ enum class LightsFault {
   kCoincident,  // two sources with the same direction
   kCoplanar,    // all directions in one plane: the light matrix is (nearly) of rank 2
   kTooLarge,    // not the lights: the recovery would take more memory than recovery_memory.h allows
+  kOblique,     // fast marching's shape from shading under a source off the view axis
 };
 
 struct LightsError {

@@ -9,6 +9,8 @@
 // cells without data and shadowed cells, which keep the start's heights): the answer is the
 // surface without dents, standing on the start's heights at its borders.
 
+#include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "recovery/law_intensity.h"
@@ -26,10 +28,13 @@ class OverheadSweeps {
   double Sweep(std::vector<double>& z) const;
   // Heights no sweep reached (cut off by cells left out) take the start's.
   void Settle(std::vector<double>& z) const;
+  // The height of a cell the image asks for, from its neighbours' heights in z (the start's
+  // beyond the grid and beside cells left out); above everything while no neighbour has one.
+  double Solved(const std::vector<double>& z, int column, int row) const;
+  // A cell without data, or shadowed: it keeps the start's height.
+  bool LeftOut(size_t cell) const { return std::isnan(sizes_[cell]); }
 
  private:
-  double Solved(const std::vector<double>& z, int column, int row) const;
-
   int width_;
   int height_;
   double dx_;

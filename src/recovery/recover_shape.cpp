@@ -43,12 +43,13 @@ std::optional<Value> Named(const std::array<std::pair<std::string_view, Value>, 
 }  // namespace
 
 std::optional<RecoveryMethod> RecoveryMethodNamed(std::string_view name) {
-  static constexpr std::array<std::pair<std::string_view, RecoveryMethod>, 5> kNames{{
+  static constexpr std::array<std::pair<std::string_view, RecoveryMethod>, 6> kNames{{
       {"ps", RecoveryMethod::kWoodhamStereo},
       {"ps-law", RecoveryMethod::kLawStereo},
       {"sfs-tsai-shah", RecoveryMethod::kTsaiShah},
       {"sfs-horn", RecoveryMethod::kHorn},
       {"ps-robust", RecoveryMethod::kRobustStereo},
+      {"sfs-fmm", RecoveryMethod::kFastMarching},
   }};
   return Named(kNames, name);
 }
@@ -106,8 +107,18 @@ std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& ima
     std::string message = RussianText(said);
     return LightsError{LightsFault::kTooFew, std::move(message), std::move(said), {}};
   }
+  if (method == RecoveryMethod::kFastMarching && !SourceOnAxis(images, law)) {
+    Message said = CoreMessageOf(GS_TRANSLATE_NOOP(
+        "CoreMessages",
+        "Быстрый марш восстанавливает форму по затенению только под источником на оси "
+        "наблюдения (наклон 0°)."));
+    std::string message = RussianText(said);
+    return LightsError{LightsFault::kOblique, std::move(message), std::move(said), {}};
+  }
   SfsResult result;
-  if (method == RecoveryMethod::kHorn) {
+  if (method == RecoveryMethod::kFastMarching) {
+    result = FastMarchingSfs(images, law);
+  } else if (method == RecoveryMethod::kHorn) {
     SfsOptions options;
     options.start =
         Dome(images.width, images.height, kHornDomeRise * images.width * images.spacingX);

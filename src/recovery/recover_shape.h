@@ -19,11 +19,18 @@
 #include "recovery/recovered_normals.h"
 #include "recovery/recovery_images.h"
 
-enum class RecoveryMethod { kWoodhamStereo, kLawStereo, kTsaiShah, kHorn, kRobustStereo };
+enum class RecoveryMethod {
+  kWoodhamStereo,
+  kLawStereo,
+  kTsaiShah,
+  kHorn,
+  kRobustStereo,
+  kFastMarching,
+};
 enum class Integrator { kFrankotChellappa, kDctPoisson, kOnMask };
 
-// The renderer's names: ps, ps-law, sfs-tsai-shah, sfs-horn, ps-robust (robust_stereo.h); fc,
-// dct, poisson.
+// The renderer's names: ps, ps-law, sfs-tsai-shah, sfs-horn, ps-robust (robust_stereo.h), sfs-fmm
+// (fast marching, shape_from_shading.h); fc, dct, poisson.
 std::optional<RecoveryMethod> RecoveryMethodNamed(std::string_view name);
 std::optional<Integrator> IntegratorNamed(std::string_view name);
 
@@ -47,7 +54,8 @@ struct RecoveredShape {
   std::optional<int64_t> ambiguousCells;
 };
 
-// Shape from shading needs one image at least; stereo, lights that pass CheckLights.
+// Shape from shading needs one image at least, fast marching its source on the view axis;
+// stereo, lights that pass CheckLights.
 std::variant<RecoveredShape, LightsError> RecoverShape(const RecoveryImages& images,
                                                        const RenderState& law,
                                                        RecoveryMethod method,

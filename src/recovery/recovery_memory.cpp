@@ -23,6 +23,8 @@ const char* MethodName(RecoveryMethod method) {
       return GS_TRANSLATE_NOOP("CoreMessages", "Фотометрическое стерео без бликов и теней");
     case RecoveryMethod::kTsaiShah:
       return GS_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (Тсай и Шах)");
+    case RecoveryMethod::kFastMarching:
+      return GS_TRANSLATE_NOOP("CoreMessages", "Форма по затенению (быстрый марш)");
     case RecoveryMethod::kHorn:
       break;
   }

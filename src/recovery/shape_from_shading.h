@@ -17,6 +17,11 @@
 //   then the least-squares integral of (p, q) (Simchony, Chellappa and Shao). lambda falls from
 //   iteration to iteration, as Horn lets it, so that the answer loses its early smoothing.
 //
+// - Fast marching (Sethian 1996; Kimmel and Sethian 2001 for shape from shading): under a source
+//   on the view axis the same eikonal equation as the sweeps, each cell's height fixed once, the
+//   lowest first, from a heap (fast_marching_sfs.cpp); one pass, no iterations to settle. It
+//   takes no oblique source (RecoverShape refuses one).
+//
 // Under an oblique source both run from coarse to fine (sfs_pyramid.h) and stop by the rules of
 // sfs_stopping.h: the heights' mean change, or the brightness error that no longer falls.
 //
@@ -58,6 +63,11 @@ SfsResult TsaiShahSfs(const RecoveryImages& images, const RenderState& law,
                       const SfsOptions& options = {});
 SfsResult HornSfs(const RecoveryImages& images, const RenderState& law,
                   const SfsOptions& options = {});
+// Under an oblique source, nothing: the heights are left empty (callers check SourceOnAxis).
+SfsResult FastMarchingSfs(const RecoveryImages& images, const RenderState& law,
+                          const SfsOptions& options = {});
+// Whether the image's source lies on the view axis: R has no slope at the flat orientation.
+bool SourceOnAxis(const RecoveryImages& images, const RenderState& law);
 
 // A paraboloid over the grid, `rise` (in the heights' units) higher in the middle than at the
 // corners: a start that leans every ambiguity towards a convex answer.

@@ -36,10 +36,15 @@ void ReadMap(SetupSection& root, MapSetup& map) {
   std::optional<SetupSection> section = root.Section("map");
   if (!section) return;
   if (const std::optional<QJsonArray> sources = section->Array("sources")) {
-    if (sources->size() > kExtraSourceCount) {
+    if (sources->size() > kMaxExtraSources) {
       section->Fail(QStringLiteral("sources"),
                     SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "источников больше %1"),
-                                {VerbatimPart(std::to_string(kExtraSourceCount))}));
+                                {VerbatimPart(std::to_string(kMaxExtraSources))}));
+    }
+    // Sources 2 and 3 keep their start when a file lists fewer; each further one listed is added.
+    for (qsizetype k = static_cast<qsizetype>(map.sources.size());
+         k < sources->size() && !section->Failed(); ++k) {
+      map.sources.push_back(kStartExtraSources.at(static_cast<size_t>(k)));
     }
     for (qsizetype k = 0; k < sources->size() && !section->Failed(); ++k) {
       const QString name = QStringLiteral("sources[%1]").arg(k);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "gradient/light_sources.h"
 #include "model/render_state.h"
 #include "model/startup_values.h"
 
@@ -59,7 +60,7 @@ struct LawSetup {
   bool operator==(const LawSetup&) const = default;
 };
 
-// One of the map's extra sources (2 and 3): used or not, and where it is aimed.
+// One of the map's extra sources (2 to 8): used or not, and where it is aimed.
 struct SourceSetup {
   bool used = false;
   double slant = 30.0;
@@ -68,7 +69,21 @@ struct SourceSetup {
   bool operator==(const SourceSetup&) const = default;
 };
 
-inline constexpr int kExtraSourceCount = 2;
+// The map always holds sources 2 and 3 (a setup lists both, used or not); sources 4 to 8 are
+// added one by one, and a setup lists those the map holds.
+inline constexpr int kFixedExtraSources = 2;
+
+// Where extra source `index` (0 for source 2) is aimed when it first appears: the first six 30
+// degrees from the view axis, a sixth of a turn apart; the last two steeper, across them.
+inline constexpr std::array<SourceSetup, kMaxExtraSources> kStartExtraSources{{
+    {false, 30.0, 120.0},
+    {false, 30.0, 240.0},
+    {false, 30.0, 60.0},
+    {false, 30.0, 180.0},
+    {false, 30.0, 300.0},
+    {false, 50.0, 90.0},
+    {false, 50.0, 270.0},
+}};
 
 // The picture: exposure, background and what is drawn over it.
 struct PictureSetup {
@@ -87,8 +102,7 @@ struct PictureSetup {
 
 // The map's window: its extra sources, the hatch and its zoom about a centre in gradient space.
 struct MapSetup {
-  std::array<SourceSetup, kExtraSourceCount> sources{SourceSetup{false, 30.0, 120.0},
-                                                     SourceSetup{false, 30.0, 240.0}};
+  std::vector<SourceSetup> sources{kStartExtraSources[0], kStartExtraSources[1]};
   bool litByAll = false;
   double zoom = 1.0;
   double centreP = 0.0;

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -157,26 +158,42 @@ class MapFigureTest : public QObject {
   }
 
   // Each source used draws its own isophote through the pointed orientation and adds its phi.
+  // The eighth comes from «Добавить» six times, sources 4 to 7 unchecked again.
   void eachSourceAddsItsIsophote_data() {
     QTest::addColumn<bool>("second");
     QTest::addColumn<bool>("third");
-    QTest::newRow("described only") << false << false;
-    QTest::newRow("two sources") << true << false;
-    QTest::newRow("three sources") << true << true;
-    QTest::newRow("the third alone") << false << true;
+    QTest::addColumn<bool>("eighth");
+    QTest::newRow("described only") << false << false << false;
+    QTest::newRow("two sources") << true << false << false;
+    QTest::newRow("three sources") << true << true << false;
+    QTest::newRow("the third alone") << false << true << false;
+    QTest::newRow("the eighth alone") << false << false << true;
+    QTest::newRow("second, third and eighth") << true << true << true;
   }
   void eachSourceAddsItsIsophote() {
     QFETCH(bool, second);
     QFETCH(bool, third);
+    QFETCH(bool, eighth);
     ShadedMap shaded = OpenShadedMap(QStringLiteral("30"));
     shaded.map->SourcesAction()->trigger();
     QVERIFY(shaded.map->Sources().isVisible());
     QCOMPARE(shaded.map->Picture().width(), 393);  // the window grew by the panel
     Find<QCheckBox>(*shaded.map, "Source2")->setChecked(second);
     Find<QCheckBox>(*shaded.map, "Source3")->setChecked(third);
-    const size_t extra = (second ? 1 : 0) + (third ? 1 : 0);
+    if (eighth) {
+      for (int k = 4; k <= kMaxLightSources; ++k) {
+        Find<QPushButton>(*shaded.map, "SourcesAdd")->click();
+      }
+      QVERIFY(!Find<QPushButton>(*shaded.map, "SourcesAdd")->isEnabled());
+      for (int k = 4; k < kMaxLightSources; ++k) {
+        Find<QCheckBox>(*shaded.map, qPrintable(QStringLiteral("Source%1").arg(k)))
+            ->setChecked(false);
+      }
+    }
+    const size_t extra = (second ? 1 : 0) + (third ? 1 : 0) + (eighth ? 1 : 0);
     QCOMPARE(shaded.map->Figure().Sources().size(), 1 + extra);
-    const std::array<bool, kMaxLightSources> used{true, second, third};
+    const std::array<bool, kMaxLightSources> used{true,  second, third, false,
+                                                  false, false,  false, eighth};
     const std::array<int, kMaxLightSources> before = SourceColourCounts(FigureAlone(*shaded.map));
     PointAt(shaded.map->Picture(), QPoint(240, 200));
     QTRY_VERIFY(shaded.map->Figure().PointerMarks().has_value());
@@ -189,6 +206,7 @@ class MapFigureTest : public QObject {
     const QStringList lines = shaded.map->ReadoutBox().Lines();
     QCOMPARE(lines.filter(QStringLiteral("ф₂")).size(), second ? 1 : 0);
     QCOMPARE(lines.filter(QStringLiteral("ф₃")).size(), third ? 1 : 0);
+    QCOMPARE(lines.filter(QStringLiteral("ф₈")).size(), eighth ? 1 : 0);
     // Leaving the map takes the marks away.
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&shaded.map->Picture(), &leave);

@@ -33,6 +33,7 @@
 #include "form_probe.h"
 #include "photo_folders.h"
 #include "qt_test_registry.h"
+#include "setup/setup.h"
 #include "surface/surface_catalogue.h"
 
 namespace {
@@ -40,14 +41,15 @@ namespace {
 constexpr int kWidth = 72;  // not square: a swapped row and column reads another cell
 constexpr int kHeight = 48;
 
-// The form shaded at slant 30 with the map's two extra sources (30° at tilts 120 and 240),
-// «Поверхность» showing `kind` at width x height, and «Восстановление формы» opened from it.
+// The form shaded at slant 30 with the map's two extra sources (30° at tilts 120 and 240) and
+// `added` more from «Добавить», «Поверхность» showing `kind` at width x height, and
+// «Восстановление формы» opened from it.
 struct Opened {
   std::unique_ptr<Form1> form;
   RecoveryWindow* recovery = nullptr;
 };
 
-Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight) {
+Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight, int added = 0) {
   Opened opened{OpenForm()};
   Activate(*opened.form);
   Retype(*Find<QLineEdit>(*opened.form, "Text4_0"), QStringLiteral("30"));
@@ -56,6 +58,7 @@ Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight) 
   GradientMapWindow& map = *WindowsOf(*opened.form).MapWindow();
   Find<QCheckBox>(map, "Source2")->setChecked(true);
   Find<QCheckBox>(map, "Source3")->setChecked(true);
+  for (int k = 0; k < added; ++k) Find<QPushButton>(map, "SourcesAdd")->click();
   WindowsOf(*opened.form).SurfaceAction()->trigger();
   SurfaceWindow& surface = *WindowsOf(*opened.form).Surface();
   Find<QComboBox>(surface, "SurfaceKind")
@@ -64,7 +67,8 @@ Opened OpenRecovery(const char* kind, int width = kWidth, int height = kHeight) 
   Find<QSpinBox>(surface, "SurfaceHeight")->setValue(height);
   QTest::qWait(0);
   if (!QTest::qWaitFor([&] {
-        return surface.Shown() != nullptr && surface.Shown()->sources.size() == 3 &&
+        return surface.Shown() != nullptr &&
+               surface.Shown()->sources.size() == static_cast<size_t>(3 + added) &&
                surface.Shown()->scene->field.width == width;
       })) {
     qFatal("the surface is not painted");
@@ -120,6 +124,27 @@ class RecoveryWindowTest : public QObject {
     QCOMPARE(figure.RecoveredGradient()->p, outcome->shape.normals.p[index]);
     QCOMPARE(figure.RecoveredGradient()->q, outcome->shape.normals.q[index]);
     QVERIFY(std::abs(truth.p - truth.q) > 0.05);
+  }
+
+  // Eight sources from the map reach both stereo methods, each image under its own source: one
+  // dropped, or made under another's light, would leave an error far above rounding.
+  void allEightSourcesLightTheStereo() {
+    Opened opened = OpenRecovery("hemisphere", kWidth, kHeight, kMaxExtraSources - 2);
+    RecoveryWindow& window = *opened.recovery;
+    auto& method = *Find<QComboBox>(window, "RecoverMethod");
+    for (const RecoveryMethod chosen :
+         {RecoveryMethod::kWoodhamStereo, RecoveryMethod::kRobustStereo}) {
+      method.setCurrentIndex(method.findData(static_cast<int>(chosen)));
+      RunToEnd(window);
+      const RecoveryOutcome& outcome = *window.Outcome();
+      QVERIFY2(outcome.error.isEmpty(), qPrintable(outcome.error));
+      QCOMPARE(outcome.images->sources.size(), size_t{kMaxLightSources});
+      const LightAim last = outcome.images->sources.back();
+      QCOMPARE(last.slantDegrees, kStartExtraSources.back().slant);
+      QCOMPARE(last.tiltDegrees, kStartExtraSources.back().tilt);
+      QVERIFY2(outcome.report->meanAngularErrorDeg < 1e-6,
+               qPrintable(QString::number(outcome.report->meanAngularErrorDeg)));
+    }
   }
 
   // The robust stereo is offered with the others, and the samples it left out are said.

@@ -231,8 +231,8 @@ class SetupRoundTripTest : public QObject {
     // The first `from` after the sphere's section begins, or anywhere for the top level.
     const auto replaced = [&](const char* from, const char* to) {
       QByteArray text = good;
-      const qsizetype at =
-          text.indexOf(from, QByteArray(from).contains("slant") ? text.indexOf("\"sphere\"") : 0);
+      const qsizetype at = text.indexOf(
+          from, QByteArray(from).contains("slant") ? text.indexOf("\"sphere\": {") : 0);
       if (at < 0) qFatal("no %s", from);
       return text.replace(at, qstrlen(from), to);
     };

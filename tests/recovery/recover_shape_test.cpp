@@ -1,6 +1,7 @@
 // One recovery from start to end: Horn's method under a source on the view axis is given a start
 // that lets it leave the flat plane (a flat start is a fixed point there); a stereo run cancelled
-// before it begins says so rather than handing back an integrated height of nothing.
+// before it begins says so rather than handing back an integrated height of nothing; fast
+// marching refuses a source off the view axis.
 
 #include "recovery/recover_shape.h"
 
@@ -40,6 +41,21 @@ TEST(RecoverShape, HornUnderAnOverheadSourceLeavesTheFlatPlane) {
   const RecoveryReport report = MeasureRecovery(scene.field, &horn.heights, &horn.normals);
   EXPECT_LT(report.meanDepthError, 0.5 * plane.meanDepthError);
   EXPECT_LT(report.meanGradientError, plane.meanGradientError);
+}
+
+// Fast marching solves the eikonal equation of a source on the view axis only: another source
+// is refused with the reason, not answered with heights of the wrong equation.
+TEST(RecoverShape, FastMarchingRefusesAnObliqueSource) {
+  const SurfaceScene scene = Vase();
+  for (const double slant : {0.0, 30.0}) {
+    const RecoveryImages images = MakeRecoveryImages(Matte(), scene, {{slant, 90.0}});
+    auto shape =
+        RecoverShape(images, Matte(), RecoveryMethod::kFastMarching, Integrator::kDctPoisson);
+    ASSERT_EQ(std::holds_alternative<LightsError>(shape), slant != 0.0) << slant;
+    if (slant != 0.0) {
+      EXPECT_EQ(std::get<LightsError>(shape).fault, LightsFault::kOblique);
+    }
+  }
 }
 
 TEST(RecoverShape, ACancelledRunSaysSo) {

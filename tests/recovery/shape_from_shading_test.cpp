@@ -2,8 +2,9 @@
 // flat plane on the three measures of the 1999 survey, under an oblique source from a flat start
 // and under a source on the view axis (Horn's from a low dome); the hemisphere's errors do not
 // depend on the source's tilt; the survey's oblique source settles well before the cap, and a
-// masked image comes back with a height on every cell that has data; a cancelled run stops
-// before its first iteration, and a finished one fills its progress.
+// masked image comes back with a height on every cell that has data; fast marching lands where
+// the overhead sweeps settle; a cancelled run stops before its first iteration, and a finished
+// one fills its progress.
 
 #include "recovery/shape_from_shading.h"
 
@@ -45,7 +46,8 @@ TEST(ShapeFromShading, EachMethodBeatsTheFlatPlane) {
   const Case cases[] = {{"tsai-shah", TsaiShahSfs, {45.0, 135.0}, 0.0},
                         {"horn", HornSfs, {45.0, 135.0}, 0.0},
                         {"tsai-shah", TsaiShahSfs, {0.0, 0.0}, 0.0},
-                        {"horn", HornSfs, {0.0, 0.0}, 0.1}};
+                        {"horn", HornSfs, {0.0, 0.0}, 0.1},
+                        {"fast marching", FastMarchingSfs, {0.0, 0.0}, 0.0}};
   for (const char* surface : {"vase", "hemisphere"}) {
     const SurfaceScene scene = Scene(surface);
     HeightField flat = scene.field;
@@ -89,6 +91,30 @@ TEST(ShapeFromShading, TheTiltTurnsTheAnswerOnly) {
         EXPECT_NEAR(error, first, 0.02 * first) << "tilt " << tilt;
       }
     }
+  }
+}
+
+// Fast marching fixes each cell once, lowest first, with the sweeps' upwind step: it must land
+// on the heights the sweeps settle to (Tsai and Shah's under an overhead source), on a surface
+// with a rim and a dip, and with cells left out. Fixed in another order (a cell before a lower
+// neighbour), it would keep heights too high.
+TEST(ShapeFromShading, FastMarchingLandsWhereTheSweepsSettle) {
+  for (const char* surface : {"vase", "crater"}) {
+    const SurfaceScene scene = Scene(surface);
+    RecoveryImages image = MakeRecoveryImages(Matte(), scene, {{0.0, 0.0}});
+    for (size_t cell = 0; cell < image.Cells(); cell += 7) {
+      image.intensity[0][cell] = std::numeric_limits<double>::quiet_NaN();
+    }
+    const SfsResult swept = TsaiShahSfs(image, Matte(), {});
+    const SfsResult marched = FastMarchingSfs(image, Matte(), {});
+    ASSERT_EQ(marched.heights.z.size(), swept.heights.z.size());
+    double farthest = 0.0;
+    for (size_t cell = 0; cell < image.Cells(); ++cell) {
+      const double z = marched.heights.z[cell];
+      ASSERT_EQ(std::isnan(z), std::isnan(swept.heights.z[cell])) << surface << " " << cell;
+      if (!std::isnan(z)) farthest = std::max(farthest, std::abs(z - swept.heights.z[cell]));
+    }
+    EXPECT_LT(farthest, 1e-6 * scene.field.spacingX) << surface;
   }
 }
 

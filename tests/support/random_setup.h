@@ -40,6 +40,9 @@ class RandomSetup {
     picture.outline = Coin();
     picture.sourceMark = Coin();
     picture.lineWidth = static_cast<int>(Whole(1, 4));
+    // Sources 2 and 3 always, up to five more: a lost further source, or one left over from an
+    // earlier setup, shows.
+    setup.map.sources.resize(Whole(kFixedExtraSources, kMaxExtraSources));
     for (SourceSetup& source : setup.map.sources) {
       source = {Coin(), Uniform(0.0, 89.0), Uniform(0.0, 360.0)};
     }

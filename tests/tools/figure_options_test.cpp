@@ -35,7 +35,9 @@ TEST(FigureOptions, RefusesWhatTheFigureCannotDraw) {
   } kRows[] = {
       {{"--light", "30,90"}, "give --gradient-space"},
       {{"--lit-by-all"}, "give --gradient-space"},
-      {{"--gradient-space", "--light", "1,2", "--light", "3,4", "--light", "5,6"}, "at most 2"},
+      {{"--gradient-space", "--light", "1,2", "--light", "3,4", "--light", "5,6", "--light", "7,8",
+        "--light", "9,10", "--light", "11,12", "--light", "13,14", "--light", "15,16"},
+       "at most 7"},
       {{"--gradient-space", "--light", "30,abc"}, "SLANT,TILT, two numbers in degrees, got \""},
       {{"--gradient-space", "--light", "1,2,3"}, "SLANT,TILT"},
       {{"--gradient-space", "--light", "1e999,0"}, "SLANT,TILT"},

@@ -212,12 +212,12 @@ TEST(SetupCliTest, OptionsOverrideOnlyWhatTheyName) {
          s.picture.autoExposure = false;
        }},
       {"exposure auto", {"--exposure", "auto"}, [](::Setup& s) { s.picture.autoExposure = true; }},
-      // The first source is the one given; the second keeps its aim, unused.
+      // The first source is the one given; the others keep their aims, unused.
       {"light",
        {"--light", "20,30", "--gradient-space"},
        [](::Setup& s) {
+         for (SourceSetup& source : s.map.sources) source.used = false;
          s.map.sources[0] = {true, 20, 30};
-         s.map.sources[1].used = false;
          s.windows.map = true;
        }},
   };

@@ -3,8 +3,12 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/common/input_box_mark.h"
 #include "app/common/locale_numbers.h"
@@ -15,8 +19,11 @@
 
 namespace {
 
-// The extra sources' first aims: 30 degrees from the view axis, a third of a turn apart.
-constexpr std::array<LightAim, 2> kStartAims{{{30.0, 120.0}, {30.0, 240.0}}};
+LightAim StartAim(size_t index) {
+  const SourceSetup& start = kStartExtraSources.at(index);
+  return {start.slant, start.tilt};
+}
+
 constexpr int kBoxWidth = 56;
 constexpr int kSwatchSize = 12;
 
@@ -77,11 +84,10 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(parent) {
       QT_TRANSLATE_NOOP(
           "SourcesPanel",
           "Источники света для фотометрического стерео. Источник 1 — описанный (наклон из главного "
-          "окна); источники 2 и 3 задаются наклоном от оси наблюдения и поворотом вокруг неё. "
-          "Когда "
-          "указатель на карте, для каждого источника рисуется изофота через эту ориентацию, а "
-          "точки "
-          "пересечения изофот отмечаются кольцами."));
+          "окна); источники 2–8 задаются наклоном от оси наблюдения и поворотом вокруг неё, "
+          "источники с 4-го добавляет кнопка «Добавить». Когда указатель на карте, для каждого "
+          "источника рисуется изофота через эту ориентацию, а точки пересечения изофот "
+          "отмечаются кольцами."));
   auto* grid = new QGridLayout(this);
   grid->addWidget(Swatch(0, this), 0, 0);
   auto* first = new QLabel(this);
@@ -100,11 +106,11 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(parent) {
   texts.Keep(tiltHeading, &QLabel::setText, "SourcesPanel",
              QT_TRANSLATE_NOOP("SourcesPanel", "поворот"));
   grid->addWidget(tiltHeading, 1, 4);
-  for (int k = 0; k < kExtraCount; ++k) {
+  for (int k = 0; k < kMaxExtraSources; ++k) {
     ExtraRow& row = rows_.at(static_cast<size_t>(k));
     const int number = k + 2;
     const int line = k + 2;
-    row.aim = kStartAims.at(static_cast<size_t>(k));
+    row.aim = StartAim(static_cast<size_t>(k));
     row.use = new QCheckBox(QString::number(number), this);
     row.use->setObjectName(QStringLiteral("Source%1").arg(number));
     texts.Keep("SourcesPanel", QT_TRANSLATE_NOOP("SourcesPanel", "Добавить источник %1 на карту"),
@@ -113,12 +119,14 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(parent) {
                          kSlantTip, this);
     row.tilt =
         AngleBox(QStringLiteral("Source%1Tilt").arg(number), row.aim.tiltDegrees, kTiltTip, this);
-    grid->addWidget(Swatch(number - 1, this), line, 0);
+    row.swatch = Swatch(number - 1, this);
+    row.degrees = {new QLabel(QStringLiteral("°"), this), new QLabel(QStringLiteral("°"), this)};
+    grid->addWidget(row.swatch, line, 0);
     grid->addWidget(row.use, line, 1);
     grid->addWidget(row.slant, line, 2);
-    grid->addWidget(new QLabel(QStringLiteral("°"), this), line, 3);
+    grid->addWidget(row.degrees[0], line, 3);
     grid->addWidget(row.tilt, line, 4);
-    grid->addWidget(new QLabel(QStringLiteral("°"), this), line, 5);
+    grid->addWidget(row.degrees[1], line, 5);
     connect(row.use, &QCheckBox::toggled, this, &SourcesPanel::Changed);
     connect(row.slant, &QLineEdit::textChanged, this,
             [this, &row] { OnTextEdited(row, *row.slant, row.aim.slantDegrees); });
@@ -139,14 +147,73 @@ SourcesPanel::SourcesPanel(QWidget* parent) : QGroupBox(parent) {
              QT_TRANSLATE_NOOP(
                  "SourcesPanel",
                  "Заштриховать ориентации, освещённые всеми источниками (cos i > 0 для каждого)"));
-  grid->addWidget(litByAll_, kExtraCount + 2, 0, 1, 6);
-  grid->setRowStretch(kExtraCount + 3, 1);
+  add_ = new QPushButton(this);
+  add_->setObjectName(QStringLiteral("SourcesAdd"));
+  texts.Keep(add_, &QAbstractButton::setText, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "Добавить"));
+  texts.Keep(add_, &QWidget::setToolTip, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "Добавить ещё один источник (всего до восьми)"));
+  remove_ = new QPushButton(this);
+  remove_->setObjectName(QStringLiteral("SourcesRemove"));
+  texts.Keep(remove_, &QAbstractButton::setText, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "Убрать"));
+  texts.Keep(remove_, &QWidget::setToolTip, "SourcesPanel",
+             QT_TRANSLATE_NOOP("SourcesPanel", "Убрать последний добавленный источник"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(add_);
+  buttons->addWidget(remove_);
+  grid->addWidget(litByAll_, kMaxExtraSources + 2, 0, 1, 6);
+  grid->addLayout(buttons, kMaxExtraSources + 3, 0, 1, 6);
+  grid->setRowStretch(kMaxExtraSources + 4, 1);
   connect(litByAll_, &QCheckBox::toggled, this, &SourcesPanel::Changed);
+  connect(add_, &QPushButton::clicked, this, &SourcesPanel::AddSource);
+  connect(remove_, &QPushButton::clicked, this, &SourcesPanel::RemoveSource);
+  ShowRows(kFixedExtraSources);
+}
+
+void SourcesPanel::AddSource() {
+  if (count_ == kMaxExtraSources) return;
+  ShowRows(count_ + 1);
+  rows_.at(static_cast<size_t>(count_ - 1)).use->setChecked(true);  // emits Changed
+}
+
+void SourcesPanel::RemoveSource() {
+  if (count_ == kFixedExtraSources) return;
+  const bool used = rows_.at(static_cast<size_t>(count_ - 1)).use->isChecked();
+  QSignalBlocker quiet(this);
+  ShowRows(count_ - 1);
+  if (used) {
+    quiet.unblock();
+    emit Changed();
+  }
+}
+
+void SourcesPanel::ShowRows(int count) {
+  count_ = count;
+  for (size_t k = 0; k < rows_.size(); ++k) {
+    ExtraRow& row = rows_.at(k);
+    const bool shown = static_cast<int>(k) < count;
+    if (!shown) SetRow(row, kStartExtraSources.at(k));
+    for (QWidget* widget :
+         {static_cast<QWidget*>(row.swatch), static_cast<QWidget*>(row.use),
+          static_cast<QWidget*>(row.slant), static_cast<QWidget*>(row.tilt),
+          static_cast<QWidget*>(row.degrees[0]), static_cast<QWidget*>(row.degrees[1])}) {
+      widget->setVisible(shown);
+    }
+  }
+  add_->setEnabled(count_ < kMaxExtraSources);
+  remove_->setEnabled(count_ > kFixedExtraSources);
+}
+
+void SourcesPanel::SetRow(ExtraRow& row, const SourceSetup& setup) {
+  row.slant->setText(ShortestText(setup.slant));
+  row.tilt->setText(ShortestText(setup.tilt));
+  row.use->setChecked(setup.used);
 }
 
 std::vector<UsedSource> SourcesPanel::ExtraSources() const {
   std::vector<UsedSource> sources;
-  for (size_t k = 0; k < rows_.size(); ++k) {
+  for (size_t k = 0; k < static_cast<size_t>(count_); ++k) {
     if (rows_.at(k).use->isChecked()) {
       sources.push_back({static_cast<int>(k) + 2, rows_.at(k).aim});
     }
@@ -156,21 +223,21 @@ std::vector<UsedSource> SourcesPanel::ExtraSources() const {
 
 bool SourcesPanel::LitByAllChecked() const { return litByAll_->isChecked(); }
 
-std::array<SourceSetup, 2> SourcesPanel::Setups() const {
-  std::array<SourceSetup, 2> setups{};
-  for (size_t k = 0; k < rows_.size(); ++k) {
+std::vector<SourceSetup> SourcesPanel::Setups() const {
+  std::vector<SourceSetup> setups;
+  for (size_t k = 0; k < static_cast<size_t>(count_); ++k) {
     const ExtraRow& row = rows_.at(k);
-    setups.at(k) = {row.use->isChecked(), row.aim.slantDegrees, row.aim.tiltDegrees};
+    setups.push_back({row.use->isChecked(), row.aim.slantDegrees, row.aim.tiltDegrees});
   }
   return setups;
 }
 
-void SourcesPanel::Restore(const std::array<SourceSetup, 2>& sources, bool litByAll) {
-  for (size_t k = 0; k < rows_.size(); ++k) {
-    ExtraRow& row = rows_.at(k);
-    row.slant->setText(ShortestText(sources.at(k).slant));
-    row.tilt->setText(ShortestText(sources.at(k).tilt));
-    row.use->setChecked(sources.at(k).used);
+void SourcesPanel::Restore(const std::vector<SourceSetup>& sources, bool litByAll) {
+  const size_t count = std::clamp(sources.size(), static_cast<size_t>(kFixedExtraSources),
+                                  static_cast<size_t>(kMaxExtraSources));
+  ShowRows(static_cast<int>(count));
+  for (size_t k = 0; k < count; ++k) {
+    SetRow(rows_.at(k), k < sources.size() ? sources.at(k) : kStartExtraSources.at(k));
   }
   litByAll_->setChecked(litByAll);
 }

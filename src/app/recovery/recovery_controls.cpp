@@ -80,16 +80,16 @@ RecoveryControls::RecoveryControls(QWidget* parent) : QWidget(parent) {
   method_->setObjectName(QStringLiteral("RecoverMethod"));
   for (const RecoveryMethod method :
        {RecoveryMethod::kWoodhamStereo, RecoveryMethod::kLawStereo, RecoveryMethod::kTsaiShah,
-        RecoveryMethod::kHorn, RecoveryMethod::kRobustStereo}) {
+        RecoveryMethod::kHorn, RecoveryMethod::kRobustStereo, RecoveryMethod::kFastMarching}) {
     method_->addItem(QString(), static_cast<int>(method));
   }
-  KeepItemTexts(
-      *method_, kContext,
-      {QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео (Вудхэм)"),
-       QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео по закону"),
-       QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Тсай и Шах)"),
-       QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Хорн)"),
-       QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео без бликов и теней")});
+  KeepItemTexts(*method_, kContext,
+                {QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео (Вудхэм)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео по закону"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Тсай и Шах)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (Хорн)"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Фотометрическое стерео без бликов и теней"),
+                 QT_TRANSLATE_NOOP("RecoveryControls", "Форма по затенению (быстрый марш)")});
   integrator_ = new QComboBox(solve);
   integrator_->setObjectName(QStringLiteral("RecoverIntegrator"));
   for (const Integrator integrator :

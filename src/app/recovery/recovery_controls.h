@@ -29,6 +29,8 @@ class RecoveryControls final : public QWidget {
   std::shared_ptr<const RecoveryImages> Photos() const;
   // Chooses photographs read from `folder`.
   void SetPhotos(std::shared_ptr<const RecoveryImages> photos, const QString& folder);
+  // The folder the photographs were read from; empty before any.
+  const QString& Folder() const { return folder_; }
 
   void SetRunning(bool running);
   QPushButton& RunButton() const { return *run_; }

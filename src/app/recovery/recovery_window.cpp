@@ -17,6 +17,7 @@
 #include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
+#include "app/recovery/ball_lights_box.h"
 #include "app/recovery/recovery_controls.h"
 #include "app/recovery/recovery_picture.h"
 #include "app/recovery/relief_view.h"
@@ -50,12 +51,14 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   texts.Keep(static_cast<QWidget*>(this), &QWidget::setWindowTitle, kContext,
              QT_TRANSLATE_NOOP("RecoveryWindow", "Восстановление формы"));
   controls_ = new RecoveryControls(this);
+  ball_ = new BallLightsBox(this);
   figures_ = new QLabel(this);
   figures_->setObjectName(QStringLiteral("RecoveryFigures"));
   figures_->setWordWrap(true);
   figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* left = new QVBoxLayout;
   left->addWidget(controls_);
+  left->addWidget(ball_);
   left->addWidget(figures_);
   left->addWidget(MakeExportButtons());
   if (QPushButton* relief = MakeReliefButton(*this)) left->addWidget(relief);
@@ -115,6 +118,8 @@ RecoveryWindow::RecoveryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(controls_, &RecoveryControls::RunRequested, this, &RecoveryWindow::Run);
   connect(controls_, &RecoveryControls::CancelRequested, this, &RecoveryWindow::Cancel);
   connect(controls_, &RecoveryControls::FolderChosen, this, &RecoveryWindow::OpenFolder);
+  connect(ball_, &BallLightsBox::FolderChosen, this, &RecoveryWindow::OpenBallFolder);
+  connect(ball_, &BallLightsBox::UseRequested, this, &RecoveryWindow::UseBallLights);
   connect(view_, &QComboBox::currentIndexChanged, this, &RecoveryWindow::UpdatePicture);
   connect(lightSlant_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);
   connect(lightTilt_, &QDoubleSpinBox::valueChanged, this, &RecoveryWindow::UpdatePicture);

@@ -23,6 +23,7 @@
 #include "photometry/gradient_space.h"
 
 class BackgroundPass;
+class BallLightsBox;
 class JobRunner;
 class QComboBox;
 class QDoubleSpinBox;
@@ -55,6 +56,13 @@ class RecoveryWindow final : public QWidget {
   void OpenFolder(const QString& folder);
   // Tests answer the file dialogs: the path to save to, or empty for none.
   void SetPathPicker(std::function<QString(RecoveryExport)> picker);
+  // In recovery_ball.cpp. Reads the lights of a folder of mirror-ball photographs as OpenFolder
+  // reads photographs; a folder that does not read is a message, and changes nothing.
+  void OpenBallFolder(const QString& folder);
+  // Lights the photographs chosen from a folder by the ball's lights; without photographs, with
+  // another count or with lights that cannot light a stereo, a message, nothing changed, false.
+  bool UseBallLights();
+  BallLightsBox& BallLights() const { return *ball_; }
 
   RecoveryControls& Controls() const { return *controls_; }
   RecoveryPicture& Picture() const { return *picture_; }
@@ -97,6 +105,7 @@ class RecoveryWindow final : public QWidget {
   QWidget* MakeExportButtons();
 
   RecoveryControls* controls_ = nullptr;
+  BallLightsBox* ball_ = nullptr;
   RecoveryPicture* picture_ = nullptr;
   QComboBox* view_ = nullptr;
   QDoubleSpinBox* lightSlant_ = nullptr;
