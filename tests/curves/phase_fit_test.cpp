@@ -1,0 +1,101 @@
+// Fits recover known parameters from synthetic points with Gaussian noise, each within three of
+// its reported uncertainties, for several seeds: a law on brightness (Minnaert's k and the
+// albedo), H, G and H, G1, G2 on magnitudes. The uncertainties follow the noise: they shrink
+// with it. Names a model cannot vary are refused.
+
+#include "curves/phase_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+
+#include "model/startup_values.h"
+#include "photometry/law_catalogue.h"
+
+namespace {
+
+RenderState LawState(int32_t kind) {
+  RenderState state;
+  ApplyStartupValues(state);
+  state.reflectanceKind = kind;
+  state.law = StartLawSettings(kind);
+  return state;
+}
+
+// 50 points from 1 to 120 degrees of the model at `truth`, with noise of standard deviation
+// `sigma` (relative for brightness), the sigma given in the file.
+ObservationSet Synthetic(const PhaseModel& model, const std::vector<double>& truth, double sigma,
+                         unsigned seed) {
+  std::mt19937 random(seed);
+  std::normal_distribution<double> noise(0.0, 1.0);
+  ObservationSet set;
+  set.quantity = model.Quantity();
+  set.weighted = true;
+  std::vector<double> degrees;
+  for (int k = 0; k < 50; ++k) degrees.push_back(1.0 + 119.0 * k / 49.0);
+  const std::vector<double> values = model.Predict(truth, degrees);
+  for (size_t k = 0; k < degrees.size(); ++k) {
+    const double s = set.quantity == ObservedQuantity::kBrightness ? sigma * values[k] : sigma;
+    set.points.push_back({degrees[k], values[k] + s * noise(random), s});
+  }
+  return set;
+}
+
+TEST(PhaseFit, RecoversKnownParametersWithinTheirUncertainties) {
+  const struct {
+    int32_t kind;
+    ObservedQuantity quantity;
+    std::vector<std::string> names;
+    std::vector<double> truth;
+    double sigma;
+  } kRows[] = {
+      {kMinnaert, ObservedQuantity::kBrightness, {"k", "albedo"}, {0.8, 0.25}, 0.02},
+      {kMatte, ObservedQuantity::kMagnitude, {"H", "G"}, {12.3, 0.25}, 0.03},
+      {kMatte, ObservedQuantity::kMagnitude, {"H", "G1", "G2"}, {9.8, 0.45, 0.25}, 0.03},
+  };
+  for (const auto& row : kRows) {
+    const ObservationSet shape{row.quantity, true, {{0.0, 1.0, 1.0}}};
+    auto made = PhaseModel::Make(LawState(row.kind), 1.0, row.quantity, row.names, shape);
+    ASSERT_TRUE(std::holds_alternative<PhaseModel>(made)) << row.names[0];
+    const PhaseModel& model = std::get<PhaseModel>(made);
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+      const ObservationSet points = Synthetic(model, row.truth, row.sigma, seed);
+      auto fitted = FitPhaseModel(model, points);
+      ASSERT_TRUE(std::holds_alternative<PhaseFit>(fitted));
+      const PhaseFit& fit = std::get<PhaseFit>(fitted);
+      for (size_t k = 0; k < row.truth.size(); ++k) {
+        const FittedValue& value = fit.values[k];
+        std::printf("%-3s seed %u: %-6s true %.4f fitted %.4f +- %.4f\n", row.names[0].c_str(),
+                    seed, value.name.c_str(), row.truth[k], value.value, value.uncertainty);
+        EXPECT_GT(value.uncertainty, 0.0) << value.name;
+        EXPECT_LT(std::abs(value.value - row.truth[k]), 3.0 * value.uncertainty)
+            << value.name << " seed " << seed;
+        EXPECT_LT(value.uncertainty, 20.0 * row.sigma * std::max(1.0, row.truth[k])) << value.name;
+      }
+    }
+  }
+}
+
+TEST(PhaseFit, NamesTheModelCannotVaryAreRefused) {
+  const ObservationSet magnitudes{ObservedQuantity::kMagnitude, false, {{1.0, 7.0, 0.0}}};
+  const ObservationSet brightness{ObservedQuantity::kBrightness, false, {{1.0, 0.2, 0.0}}};
+  const struct {
+    int32_t kind;
+    const ObservationSet* points;
+    std::vector<std::string> names;
+  } kRows[] = {{kMinnaert, &brightness, {"sigma"}},
+               {kMinnaert, &magnitudes, {"k"}},
+               {kMinnaert, &magnitudes, {"k", "albedo", "H"}},
+               {kHapke, &brightness, {"albedo"}},
+               {kMatte, &magnitudes, {"H", "G", "G1"}},
+               {kMatte, &magnitudes, {"H", "G", "k"}},
+               {kMirror, &brightness, {"albedo"}}};
+  for (const auto& row : kRows) {
+    EXPECT_TRUE(std::holds_alternative<Message>(
+        PhaseModel::Make(LawState(row.kind), 1.0, row.points->quantity, row.names, *row.points)))
+        << row.kind << " " << row.names.front();
+  }
+}
+
+}  // namespace
