@@ -24,9 +24,9 @@ RenderState LawState(int32_t kind) {
 }
 
 // 50 points from 1 to 120 degrees of the model at `truth`, with noise of standard deviation
-// `sigma` (relative for brightness), the sigma given in the file.
+// `sigma` (relative for brightness); the file states `stated` times that sigma.
 ObservationSet Synthetic(const PhaseModel& model, const std::vector<double>& truth, double sigma,
-                         unsigned seed) {
+                         double stated, unsigned seed) {
   std::mt19937 random(seed);
   std::normal_distribution<double> noise(0.0, 1.0);
   ObservationSet set;
@@ -37,7 +37,7 @@ ObservationSet Synthetic(const PhaseModel& model, const std::vector<double>& tru
   const std::vector<double> values = model.Predict(truth, degrees);
   for (size_t k = 0; k < degrees.size(); ++k) {
     const double s = set.quantity == ObservedQuantity::kBrightness ? sigma * values[k] : sigma;
-    set.points.push_back({degrees[k], values[k] + s * noise(random), s});
+    set.points.push_back({degrees[k], values[k] + s * noise(random), stated * s});
   }
   return set;
 }
@@ -49,10 +49,12 @@ TEST(PhaseFit, RecoversKnownParametersWithinTheirUncertainties) {
     std::vector<std::string> names;
     std::vector<double> truth;
     double sigma;
+    double stated;  // a file whose sigma is a tenth of the noise: the reduced chi-square scales
   } kRows[] = {
-      {kMinnaert, ObservedQuantity::kBrightness, {"k", "albedo"}, {0.8, 0.25}, 0.02},
-      {kMatte, ObservedQuantity::kMagnitude, {"H", "G"}, {12.3, 0.25}, 0.03},
-      {kMatte, ObservedQuantity::kMagnitude, {"H", "G1", "G2"}, {9.8, 0.45, 0.25}, 0.03},
+      {kMinnaert, ObservedQuantity::kBrightness, {"k", "albedo"}, {0.8, 0.25}, 0.02, 1.0},
+      {kMinnaert, ObservedQuantity::kBrightness, {"k", "albedo"}, {1.2, 0.1}, 0.02, 0.1},
+      {kMatte, ObservedQuantity::kMagnitude, {"H", "G"}, {12.3, 0.25}, 0.03, 1.0},
+      {kMatte, ObservedQuantity::kMagnitude, {"H", "G1", "G2"}, {9.8, 0.45, 0.25}, 0.03, 1.0},
   };
   for (const auto& row : kRows) {
     const ObservationSet shape{row.quantity, true, {{0.0, 1.0, 1.0}}};
@@ -60,14 +62,15 @@ TEST(PhaseFit, RecoversKnownParametersWithinTheirUncertainties) {
     ASSERT_TRUE(std::holds_alternative<PhaseModel>(made)) << row.names[0];
     const PhaseModel& model = std::get<PhaseModel>(made);
     for (unsigned seed = 1; seed <= 4; ++seed) {
-      const ObservationSet points = Synthetic(model, row.truth, row.sigma, seed);
+      const ObservationSet points = Synthetic(model, row.truth, row.sigma, row.stated, seed);
       auto fitted = FitPhaseModel(model, points);
       ASSERT_TRUE(std::holds_alternative<PhaseFit>(fitted));
       const PhaseFit& fit = std::get<PhaseFit>(fitted);
       for (size_t k = 0; k < row.truth.size(); ++k) {
         const FittedValue& value = fit.values[k];
-        std::printf("%-3s seed %u: %-6s true %.4f fitted %.4f +- %.4f\n", row.names[0].c_str(),
-                    seed, value.name.c_str(), row.truth[k], value.value, value.uncertainty);
+        std::printf("%-3s %.1f seed %u: %-6s true %.4f fitted %.4f +- %.4f\n", row.names[0].c_str(),
+                    row.stated, seed, value.name.c_str(), row.truth[k], value.value,
+                    value.uncertainty);
         EXPECT_GT(value.uncertainty, 0.0) << value.name;
         EXPECT_LT(std::abs(value.value - row.truth[k]), 3.0 * value.uncertainty)
             << value.name << " seed " << seed;
