@@ -101,6 +101,7 @@ ObservationReading ReadObservations(std::string_view text, const std::string& fi
   if (text.size() > kMaxObservationBytes) {
     return std::vector<Message>{ObservationFileTooLarge(fileName)};
   }
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // the mark some editors add
   std::vector<Message> messages;
   std::optional<ObservationSet> set;
   size_t lineNumber = 0;

@@ -105,28 +105,41 @@ std::variant<PhaseModel, Message> PhaseModel::Make(const RenderState& state, dou
   return model;
 }
 
-std::vector<double> PhaseModel::Predict(const std::vector<double>& x,
-                                        const std::vector<double>& degrees) const {
-  RenderState state = state_;
-  double albedo = albedo_;
-  double h = 0.0;
-  double slopeG = 0.0;
-  double g1 = 0.0;
-  double g2 = 0.0;
+double PhaseModel::Value(const std::vector<double>& x, const char* name) const {
   for (size_t k = 0; k < parameters_.size() && k < x.size(); ++k) {
     const FitParameter& p = parameters_[k];
-    const double value = std::clamp(x[k], p.lowest, p.highest);
-    if (p.lawIndex >= 0) state.law.parameters[static_cast<size_t>(p.lawIndex)] = value;
-    if (p.name == "albedo") albedo = value;
-    if (p.name == "H") h = value;
-    if (p.name == "G") slopeG = value;
-    if (p.name == "G1") g1 = value;
-    if (p.name == "G2") g2 = value;
+    if (p.name == name) return std::clamp(x[k], p.lowest, p.highest);
   }
+  return 0.0;
+}
+
+RenderState PhaseModel::StateAt(const std::vector<double>& x) const {
+  RenderState state = state_;
+  for (size_t k = 0; k < parameters_.size() && k < x.size(); ++k) {
+    const FitParameter& p = parameters_[k];
+    if (p.lawIndex >= 0) {
+      state.law.parameters[static_cast<size_t>(p.lawIndex)] = std::clamp(x[k], p.lowest, p.highest);
+    }
+  }
+  return state;
+}
+
+double PhaseModel::AlbedoAt(const std::vector<double>& x) const {
+  const bool varied = std::any_of(parameters_.begin(), parameters_.end(),
+                                  [](const FitParameter& p) { return p.name == "albedo"; });
+  return varied ? Value(x, "albedo") : albedo_;
+}
+
+std::vector<double> PhaseModel::Predict(const std::vector<double>& x,
+                                        const std::vector<double>& degrees) const {
+  const double h = Value(x, "H");
   const bool magnitudes = quantity_ == ObservedQuantity::kMagnitude;
   std::vector<double> values;
   values.reserve(degrees.size());
   if (system_ != PhaseSystem::kLaw) {
+    const double slopeG = Value(x, "G");
+    const double g1 = Value(x, "G1");
+    const double g2 = Value(x, "G2");
     for (const double d : degrees) {
       const double g = d * kRadiansPerDegree;
       const double phase = system_ == PhaseSystem::kHg ? HgPhase(g, slopeG) : Hg1g2Phase(g, g1, g2);
@@ -134,8 +147,9 @@ std::vector<double> PhaseModel::Predict(const std::vector<double>& x,
     }
     return values;
   }
+  const RenderState state = StateAt(x);
   const double atZero = magnitudes ? DiscIntegral(state, 0.0) : 0.0;
-  const double scale = NormalAlbedo(state, albedo) / std::numbers::pi;
+  const double scale = NormalAlbedo(state, AlbedoAt(x)) / std::numbers::pi;
   for (const double d : degrees) {
     const double disc = DiscIntegral(state, d * kRadiansPerDegree);
     values.push_back(magnitudes ? ReducedMagnitude(h, disc / atZero) : scale * disc);

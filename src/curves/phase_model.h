@@ -44,10 +44,17 @@ class PhaseModel {
   std::vector<double> Predict(const std::vector<double>& x,
                               const std::vector<double>& degrees) const;
 
+  // The law's state and albedo at the values `x`: what the albedos of a fitted law are found from.
+  RenderState StateAt(const std::vector<double>& x) const;
+  double AlbedoAt(const std::vector<double>& x) const;
+
  private:
   RenderState state_;
   double albedo_ = 1.0;
   ObservedQuantity quantity_ = ObservedQuantity::kBrightness;
   PhaseSystem system_ = PhaseSystem::kLaw;
   std::vector<FitParameter> parameters_;
+
+  // `x` held within the bounds, by name; 0 for a name not varied.
+  double Value(const std::vector<double>& x, const char* name) const;
 };
