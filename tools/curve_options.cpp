@@ -79,14 +79,9 @@ OptionValueError ParseFitNames(std::string_view text, RenderJob& job) {
 }
 
 // The observed points' and the albedo's checks, once the function is known.
-OptionValueError ResolveObserved(const RenderJob& job, const std::string& extension) {
+OptionValueError ResolveObserved(const RenderJob& job) {
   if (!job.fitNames.empty() && job.observationsPath.empty()) {
     return std::string("--fit fits observed points: give --observations FILE");
-  }
-  if (!job.observationsPath.empty() && job.fitNames.empty() && extension == "csv") {
-    return "--observations without --fit are drawn on a plot (.png or .svg); a .csv holds a "
-           "fit's residuals, not " +
-           QuotedText(job.outputPath);
   }
   if (!job.lawAlbedo) return std::nullopt;
   if (AlbedoKindOf(job.reflectanceKind) == AlbedoKind::kLawParameter) {
@@ -129,7 +124,7 @@ OptionValueError ResolveCurve(RenderJob& job) {
     return "a curve is written to a .csv, .png or .svg file, got " + QuotedText(job.outputPath);
   }
   if (job.phaseCurve) {
-    if (OptionValueError observed = ResolveObserved(job, extension)) return observed;
+    if (OptionValueError observed = ResolveObserved(job)) return observed;
   }
   // A CSV file holds the values alone, so what shapes only the plot would be dropped there; the
   // size and scale of a sphere's or map's picture still choose the pixels a profile reads.

@@ -39,14 +39,15 @@ std::optional<std::string> Encoded(const RenderJob& job, const CurvePlot& plot,
   return bytes->toStdString();
 }
 
-std::string ResidualCsv(const ObservationSet& points, const PhaseFit& fit) {
-  std::string csv = CsvRow({"g", "observed", "sigma", "fitted", "residual"});
-  for (size_t k = 0; k < points.points.size(); ++k) {
+// Each point with the model at its g (fitted, or the law as given) and the residual.
+std::string ResidualCsv(const ObservationSet& points, const std::vector<double>& model) {
+  std::string csv = CsvRow({"g", "observed", "sigma", "model", "residual"});
+  for (size_t k = 0; k < points.points.size() && k < model.size(); ++k) {
     const Observation& point = points.points[k];
-    csv += CsvRow({ReadoutNumber(point.degrees, 3), ReadoutNumber(point.value, kDigits),
-                   points.weighted ? ReadoutNumber(point.sigma, kDigits) : std::string(),
-                   ReadoutNumber(fit.predicted[k], kDigits),
-                   ReadoutNumber(fit.residuals[k], kDigits)});
+    csv +=
+        CsvRow({ReadoutNumber(point.degrees, 3), ReadoutNumber(point.value, kDigits),
+                points.weighted ? ReadoutNumber(point.sigma, kDigits) : std::string(),
+                ReadoutNumber(model[k], kDigits), ReadoutNumber(point.value - model[k], kDigits)});
   }
   return csv;
 }
@@ -100,7 +101,6 @@ int RunObservedCurve(const RenderJob& job, std::ostream& out, std::ostream& err)
   const PhaseModel& model = std::get<PhaseModel>(made);
   std::vector<double> x;
   for (const FitParameter& p : model.Parameters()) x.push_back(p.start);
-  std::string csv;
   std::optional<PhaseFit> fit;
   if (fitting) {
     std::variant<PhaseFit, Message> fitted = FitPhaseModel(model, points);
@@ -118,8 +118,10 @@ int RunObservedCurve(const RenderJob& job, std::ostream& out, std::ostream& err)
     out << "chi_square=" << ReadoutNumber(fit->chiSquare, kDigits)
         << " degrees_of_freedom=" << fit->degreesOfFreedom << " points=" << points.points.size()
         << "\n";
-    csv = ResidualCsv(points, *fit);
   }
+  std::vector<double> degrees;
+  for (const Observation& point : points.points) degrees.push_back(point.degrees);
+  const std::string csv = ResidualCsv(points, fit ? fit->predicted : model.Predict(x, degrees));
   if (model.System() == PhaseSystem::kLaw && points.quantity == ObservedQuantity::kBrightness) {
     if (auto line = AlbedoLine(model.StateAt(x), model.AlbedoAt(x))) out << *line << "\n";
   }

@@ -155,15 +155,16 @@ const std::vector<ValueOption>& ValueOptions() {
        "With --phase-curve: observed points, a CSV file with the header g,brightness or "
        "g,magnitude (reduced magnitude), with ,sigma for each point's standard error, then a row "
        "a point (g in degrees, 0 to 180; brightness on the geometric albedo's scale); lines "
-       "starting with # are notes. Drawn with the law on its scale (--law-albedo) in a .png or "
-       ".svg plot. A file with a bad line is refused, each bad line named.",
+       "starting with # are notes. Drawn with the law on its scale (--law-albedo; for magnitudes "
+       "H at the brightest point) in a .png or .svg plot, or -o FILE.csv: g, observed, sigma, "
+       "model and residual. A file with a bad line is refused, each bad line named.",
        ParseObservations, In({kPhaseCurve}, {kSphere})},
       {"fit", "NAME,...",
        "With --observations: fit by weighted least squares (Levenberg-Marquardt) the function's "
        "parameters named (as --param names them), with albedo (its scale, for brightness) or H "
        "(for magnitudes); or H,G (the IAU H, G system) or H,G1,G2. Prints each NAME=VALUE +- "
        "uncertainty (from the covariance scaled by the reduced chi-square) and the chi-square; "
-       "-o FILE.csv writes g, observed, sigma, fitted and residual, .png or .svg the plot.",
+       "the CSV's model is the fitted one.",
        ParseFitNames, In({kPhaseCurve}, {kSphere})},
       {"profile", "X0,Y0:X1,Y1|equator",
        "Write phi along the line between two picture pixels (of the sphere, the map or a "

@@ -885,6 +885,94 @@
         <source>концы линии профиля не указаны</source>
         <translation>the ends of the profile's line are not given</translation>
     </message>
+    <message>
+        <source>«%1», строка %2 («%3»): %4.</source>
+        <translation>“%1”, line %2 (“%3”): %4.</translation>
+    </message>
+    <message>
+        <source>нужны три числа через запятую: g, значение и σ</source>
+        <translation>three numbers separated by commas are needed: g, the value and σ</translation>
+    </message>
+    <message>
+        <source>нужны два числа через запятую: g и значение</source>
+        <translation>two numbers separated by commas are needed: g and the value</translation>
+    </message>
+    <message>
+        <source>фазовый угол — число градусов от 0 до 180</source>
+        <translation>the phase angle is a number of degrees from 0 to 180</translation>
+    </message>
+    <message>
+        <source>яркость — конечное число больше 0</source>
+        <translation>the brightness is a finite number above 0</translation>
+    </message>
+    <message>
+        <source>звёздная величина — конечное число</source>
+        <translation>the magnitude is a finite number</translation>
+    </message>
+    <message>
+        <source>σ — конечное число больше 0</source>
+        <translation>σ is a finite number above 0</translation>
+    </message>
+    <message>
+        <source>файл наблюдений больше 1 МБ</source>
+        <translation>the file of observations is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>в строке байт NUL</source>
+        <translation>the line holds a NUL byte</translation>
+    </message>
+    <message>
+        <source>нужен заголовок g,brightness или g,magnitude, с ,sigma для погрешностей</source>
+        <translation>the header g,brightness or g,magnitude is needed, with ,sigma for the errors</translation>
+    </message>
+    <message>
+        <source>больше 10000 наблюдений</source>
+        <translation>more than 10000 observations</translation>
+    </message>
+    <message>
+        <source>строки после этих не проверялись</source>
+        <translation>the lines after these were not checked</translation>
+    </message>
+    <message>
+        <source>в файле нет наблюдений</source>
+        <translation>the file holds no observations</translation>
+    </message>
+    <message>
+        <source>не назван ни один параметр подбора</source>
+        <translation>no parameter to fit is named</translation>
+    </message>
+    <message>
+        <source>наблюдений меньше, чем подбираемых параметров</source>
+        <translation>there are fewer observations than parameters to fit</translation>
+    </message>
+    <message>
+        <source>модель не вычисляется в начале подбора</source>
+        <translation>the model cannot be computed at the start of the fit</translation>
+    </message>
+    <message>
+        <source>H, G и H, G1, G2 — две системы: подбирается одна из них</source>
+        <translation>H, G and H, G1, G2 are two systems: one of them is fitted</translation>
+    </message>
+    <message>
+        <source>«%1» не входит в систему звёздных величин</source>
+        <translation>“%1” is not part of the magnitude system</translation>
+    </message>
+    <message>
+        <source>у зеркальной функции нет фазовой кривой</source>
+        <translation>the mirror function has no phase curve</translation>
+    </message>
+    <message>
+        <source>«%1» — не параметр, который можно подобрать для этой функции и этих наблюдений</source>
+        <translation>“%1” is not a parameter that can be fitted for this function and these observations</translation>
+    </message>
+    <message>
+        <source>по звёздным величинам закон подбирается вместе с H</source>
+        <translation>a law is fitted to magnitudes together with H</translation>
+    </message>
+    <message>
+        <source>такого файла нет</source>
+        <translation>there is no such file</translation>
+    </message>
 </context>
 <context>
     <name>CoreTexts</name>
@@ -1166,6 +1254,30 @@
     <message>
         <source>Профили</source>
         <translation>Profiles</translation>
+    </message>
+    <message>
+        <source>V(1, 1, g), зв. вел.</source>
+        <translation>V(1, 1, g), mag</translation>
+    </message>
+    <message>
+        <source>Наблюдения и подобранная модель: %1</source>
+        <translation>Observations and the fitted model: %1</translation>
+    </message>
+    <message>
+        <source>Наблюдения и модель: %1</source>
+        <translation>Observations and the model: %1</translation>
+    </message>
+    <message>
+        <source>наблюдения</source>
+        <translation>observations</translation>
+    </message>
+    <message>
+        <source>Невязки: наблюдение минус модель</source>
+        <translation>Residuals: observed minus model</translation>
+    </message>
+    <message>
+        <source>невязки</source>
+        <translation>residuals</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,7 @@ QString Text(const char* source) { return QCoreApplication::translate(kContext, 
 QString QuantityTitle(ObservedQuantity quantity) {
   return quantity == ObservedQuantity::kMagnitude
              ? Text(QT_TRANSLATE_NOOP("CurvePlots", "V(1, 1, g), зв. вел."))
-             : Text(QT_TRANSLATE_NOOP("CurvePlots", "p·Φ(g)"));
+             : QStringLiteral("p·Φ(g)");
 }
 
 CurveSeries Dots(const QString& name, const ObservationSet& observations,
