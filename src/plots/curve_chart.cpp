@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QChart>
 #include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPen>
@@ -114,6 +116,10 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
     chart->addSeries(series);
     series->attachAxis(xAxis);
     series->attachAxis(yAxis);
+    // A series without a name (a reference line) has no entry in the legend.
+    if (curve.name.isEmpty()) {
+      for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
+    }
   }
   chart->legend()->setAlignment(Qt::AlignBottom);
   return chart;
