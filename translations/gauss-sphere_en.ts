@@ -1926,6 +1926,41 @@
     </message>
 </context>
 <context>
+    <name>ObservationsPanel</name>
+    <message>
+        <source>Открыть наблюдения…</source>
+        <translation>Open observations…</translation>
+    </message>
+    <message>
+        <source>Подобрать</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Что подобрать, через запятую: параметры закона (как в «Параметрах функции») с albedo для яркостей или H для звёздных величин; или H,G; или H,G1,G2</source>
+        <translation>What to fit, separated by commas: the law's parameters (as in “Function parameters”) with albedo for brightness or H for magnitudes; or H,G; or H,G1,G2</translation>
+    </message>
+    <message>
+        <source>Наблюдения фазовой кривой</source>
+        <translation>Observations of a phase curve</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv *.txt);;Все файлы (*)</source>
+        <translation>CSV tables (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1: точек %2</source>
+        <translation>%1: %2 points</translation>
+    </message>
+    <message>
+        <source> (на границе)</source>
+        <translation>(at its bound)</translation>
+    </message>
+    <message>
+        <source>%1; χ² = %2 при %3 степенях свободы</source>
+        <translation>%1; χ² = %2 with %3 degrees of freedom</translation>
+    </message>
+</context>
+<context>
     <name>OverlayMenu</name>
     <message>
         <source>Изолинии линиями</source>
@@ -1963,8 +1998,40 @@
         <translation>The function is dark over the whole disc at g = 0.</translation>
     </message>
     <message>
-        <source>Фазовый интеграл q = 2∫Φ(g) sin g dg = %1</source>
-        <translation>Phase integral q = 2∫Φ(g) sin g dg = %1</translation>
+        <source>Альбедо Ламберта A_L:</source>
+        <translation>Lambert's albedo A_L:</translation>
+    </message>
+    <message>
+        <source>Альбедо однократного рассеяния w:</source>
+        <translation>Single-scattering albedo w:</translation>
+    </message>
+    <message>
+        <source>Масштаб закона — его w в «Параметрах функции»</source>
+        <translation>The law's scale is its w in “Function parameters”</translation>
+    </message>
+    <message>
+        <source>Нормальное альбедо (I/F при i = e = g = 0):</source>
+        <translation>Normal albedo (I/F at i = e = g = 0):</translation>
+    </message>
+    <message>
+        <source>Кривая</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Наблюдения</source>
+        <translation>Observations</translation>
+    </message>
+    <message>
+        <source>Геометрическое альбедо p = %1, фазовый интеграл q = 2∫Φ(g) sin g dg = %2, сферическое альбедо A = p·q = %3</source>
+        <translation>Geometric albedo p = %1, phase integral q = 2∫Φ(g) sin g dg = %2, spherical albedo A = p·q = %3</translation>
+    </message>
+    <message>
+        <source>Альбедо — число от 0 до 1.</source>
+        <translation>The albedo is a number from 0 to 1.</translation>
+    </message>
+    <message>
+        <source>Альбедо — число не меньше 0.</source>
+        <translation>The albedo is a number of at least 0.</translation>
     </message>
 </context>
 <context>
