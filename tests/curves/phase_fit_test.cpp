@@ -1,7 +1,7 @@
 // Fits recover known parameters from synthetic points with Gaussian noise, each within three of
 // its reported uncertainties, for several seeds: a law on brightness (Minnaert's k and the
 // albedo), H, G and H, G1, G2 on magnitudes. The uncertainties follow the noise: they shrink
-// with it. Names a model cannot vary are refused.
+// with it. Names a model cannot vary are refused. Published observations give the published fits.
 
 #include "curves/phase_fit.h"
 
@@ -98,6 +98,68 @@ TEST(PhaseFit, NamesTheModelCannotVaryAreRefused) {
     EXPECT_TRUE(std::holds_alternative<Message>(
         PhaseModel::Make(LawState(row.kind), 1.0, row.points->quantity, row.names, *row.points)))
         << row.kind << " " << row.names.front();
+  }
+}
+
+// Reduced V magnitudes of (85) Io and (338) Budrosa against the phase angle, and the H, G and
+// H, G1, G2 the authors fitted to them: A. Carbognani, A. Cellino, S. Caminiti, New phase-magnitude
+// curves for some main belt asteroids, Planetary and Space Science 169 (2019) 15, as the table of
+// the Pyedra package (data/carbognani2019) repeats them. Unweighted, as the table has no errors.
+TEST(PhaseFit, PublishedObservationsGiveThePublishedParameters) {
+  const struct {
+    const char* asteroid;
+    std::vector<Observation> points;
+    std::vector<std::string> names;
+    std::vector<double> published;
+    double tolerance;
+  } kRows[] = {
+      {"(85) Io",
+       {{0.89, 7.62, 0.0},
+        {1.18, 7.67, 0.0},
+        {2.07, 7.82, 0.0},
+        {5.11, 8.01, 0.0},
+        {16.24, 8.48, 0.0},
+        {17.49, 8.53, 0.0},
+        {21.24, 8.66, 0.0}},
+       {"H", "G"},
+       {7.52, 0.0753},
+       0.03},
+      {"(85) Io",
+       {{0.89, 7.62, 0.0},
+        {1.18, 7.67, 0.0},
+        {2.07, 7.82, 0.0},
+        {5.11, 8.01, 0.0},
+        {16.24, 8.48, 0.0},
+        {17.49, 8.53, 0.0},
+        {21.24, 8.66, 0.0}},
+       {"H", "G1", "G2"},
+       {7.41, 0.3358, 0.2147},
+       0.03},
+      {"(338) Budrosa",
+       {{1.54, 8.74, 0.0},
+        {3.86, 8.93, 0.0},
+        {10.89, 9.49, 0.0},
+        {18.93, 9.85, 0.0},
+        {19.25, 9.77, 0.0}},
+       {"H", "G"},
+       {8.51, -0.0812},
+       0.04},
+  };
+  for (const auto& row : kRows) {
+    const ObservationSet points{ObservedQuantity::kMagnitude, false, row.points};
+    auto made =
+        PhaseModel::Make(LawState(kMatte), 1.0, ObservedQuantity::kMagnitude, row.names, points);
+    ASSERT_TRUE(std::holds_alternative<PhaseModel>(made));
+    auto fitted = FitPhaseModel(std::get<PhaseModel>(made), points);
+    ASSERT_TRUE(std::holds_alternative<PhaseFit>(fitted));
+    ASSERT_EQ(std::get<PhaseFit>(fitted).values.size(), row.published.size());
+    for (size_t k = 0; k < row.published.size(); ++k) {
+      const FittedValue& value = std::get<PhaseFit>(fitted).values[k];
+      std::printf("%s %s: published %.4f fitted %.4f +- %.4f\n", row.asteroid, value.name.c_str(),
+                  row.published[k], value.value, value.uncertainty);
+      EXPECT_NEAR(value.value, row.published[k], row.tolerance)
+          << row.asteroid << " " << value.name;
+    }
   }
 }
 
