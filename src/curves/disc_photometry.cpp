@@ -15,15 +15,15 @@ constexpr int kLatitudeNodes = 20;
 constexpr int kPhaseNodes = 96;
 
 const QuadratureRule& LongitudeRule() {
-  static const QuadratureRule rule = GaussLegendre(kLongitudeNodes);
-  return rule;
+  static const QuadratureRule kRule = GaussLegendre(kLongitudeNodes);
+  return kRule;
 }
 
 // Latitudes 0 to pi/2: the lit, visible part is symmetric about the equator.
 const QuadratureRule& LatitudeRule() {
-  static const QuadratureRule rule =
+  static const QuadratureRule kRule =
       GaussLegendreOn(GaussLegendre(kLatitudeNodes), 0.0, std::numbers::pi / 2.0);
-  return rule;
+  return kRule;
 }
 
 }  // namespace
@@ -81,12 +81,12 @@ std::optional<DiscPhotometry> ComputeDiscPhotometry(const RenderState& state, do
   if (state.reflectanceKind == kMirror) return std::nullopt;
   const double atZero = DiscIntegral(state, 0.0);
   if (!(atZero > 0.0) || !std::isfinite(atZero)) return std::nullopt;
-  static const QuadratureRule phases =
+  static const QuadratureRule kPhases =
       GaussLegendreOn(GaussLegendre(kPhaseNodes), 0.0, std::numbers::pi);
   double integral = 0.0;
-  for (size_t k = 0; k < phases.nodes.size(); ++k) {
-    const double g = phases.nodes[k];
-    integral += phases.weights[k] * DiscIntegral(state, g) / atZero * std::sin(g);
+  for (size_t k = 0; k < kPhases.nodes.size(); ++k) {
+    const double g = kPhases.nodes[k];
+    integral += kPhases.weights[k] * DiscIntegral(state, g) / atZero * std::sin(g);
   }
   DiscPhotometry photometry;
   photometry.geometricAlbedo = NormalAlbedo(state, albedo) * atZero / std::numbers::pi;
