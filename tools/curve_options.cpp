@@ -84,6 +84,11 @@ OptionValueError ResolveObserved(const RenderJob& job) {
     return std::string("--fit fits observed points: give --observations FILE");
   }
   if (!job.lawAlbedo) return std::nullopt;
+  if (!job.albedos && job.observationsPath.empty()) {
+    return std::string(
+        "--law-albedo scales the albedos of --albedos or the law drawn with "
+        "--observations: give one of them");
+  }
   if (AlbedoKindOf(job.reflectanceKind) == AlbedoKind::kLawParameter) {
     return std::string("--law-albedo: Hapke's law takes its scale from --param w");
   }

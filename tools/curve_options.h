@@ -20,6 +20,6 @@ OptionValueError ParseFitNames(std::string_view text, RenderJob& job);
 // After every option is read: a curve needs -o with .csv, .png or .svg; the phase curve takes no
 // --profile, the mirror has none; --plain is refused, and the equator with a surface or the map.
 // --fit needs --observations;
-// --law-albedo is refused for Hapke's law (its w is its scale) and above 1 for the matte function
-// and Lommel-Seeliger's.
+// --law-albedo is refused without --albedos or --observations, for Hapke's law (its w is its
+// scale) and above 1 for the matte function and Lommel-Seeliger's.
 OptionValueError ResolveCurve(RenderJob& job);

@@ -52,7 +52,7 @@ std::variant<CurveData, std::string> PhaseCurveData(const RenderJob& job) {
   plot.title += QStringLiteral(", q = %1").arg(curve->phaseIntegral, 0, 'f', 4);
   plot.locale = QLocale::c();
   std::string albedos;
-  if (job.mode == Mode::kPhaseCurve) {
+  if (job.mode == Mode::kPhaseCurve && job.albedos) {
     albedos = AlbedoLine(state, job.lawAlbedo.value_or(kStartAlbedo)).value_or(std::string());
   }
   return CurveData{PhaseCurveCsv(*curve), plot, albedos};

@@ -145,10 +145,9 @@ const std::vector<ValueOption>& ValueOptions() {
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
        ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
       {"law-albedo", "A",
-       "With --phase-curve: the law on its physical scale, for the albedos printed on standard "
-       "output (geometric_albedo=p phase_integral=q spherical_albedo=A, A = p q): Lambert's "
-       "albedo of the matte function, the single-scattering albedo of lommel-seeliger (its "
-       "radiance factor w/4 mu0/(mu0+mu)), for hapke its --param w, for every other function its "
+       "With --albedos or --observations: the law on its physical scale: Lambert's albedo of the "
+       "matte function, the single-scattering albedo of lommel-seeliger (its radiance factor "
+       "w/4 mu0/(mu0+mu)), for every other function but hapke (whose scale is its --param w) its "
        "radiance factor at i = e = g = 0 (default 1). The picture stays normalised.",
        ParseLawAlbedo, In({kPhaseCurve}, {kSphere})},
       {"observations", "FILE",

@@ -165,7 +165,12 @@ TEST(CurveCli, ComparedCurvesHeadTheirColumnsWithTheEntries) {
 TEST(CurveCli, TheAlbedosAndAFitArePrinted) {
   TempFolder folder;
   std::string out;
-  ASSERT_EQ(Render({"--phase-curve", "--law-albedo", "0.5", "-o", folder.File("c.csv")}, &out), 0);
+  ASSERT_EQ(Render({"--phase-curve", "-o", folder.File("c.csv")}, &out), 0);
+  EXPECT_EQ(out, "");  // what a plain phase curve prints stays as it was
+  ASSERT_EQ(
+      Render({"--phase-curve", "--albedos", "--law-albedo", "0.5", "-o", folder.File("c.csv")},
+             &out),
+      0);
   EXPECT_EQ(out, "geometric_albedo=0.333333 phase_integral=1.500000 spherical_albedo=0.500000\n");
   std::ofstream(folder.File("o.csv")) << "# a note\ng,magnitude,sigma\n1,7.02,0.02\n5,7.31,0.02\n"
                                          "10,7.52,0.03\n20,7.93,0.02\n35,8.41,0.05\n";
@@ -196,8 +201,9 @@ TEST(CurveCli, WhatObservedPointsCannotHonourIsRefusedAndNothingWritten) {
     const char* says;
   } kRows[] = {
       {{"--fit", "albedo"}, "--observations"},
-      {{"--function", "hapke", "--law-albedo", "0.5"}, "--param w"},
-      {{"--law-albedo", "1.5"}, "0 to 1"},
+      {{"--function", "hapke", "--albedos", "--law-albedo", "0.5"}, "--param w"},
+      {{"--albedos", "--law-albedo", "1.5"}, "0 to 1"},
+      {{"--law-albedo", "0.5"}, "--albedos"},
       {{"--observations", folder.File("bad.csv")}, "190,0.2"},
       {{"--observations", folder.File("missing.csv")}, "missing.csv"},
       {{"--observations", folder.Path().string()}, "regular"},
