@@ -213,6 +213,7 @@ class CurvesWindowTest : public QObject {
     QCOMPARE(panel.PointsView().Plot().series.back().points.size(), size_t{5});
     panel.NamesBox().setText(QStringLiteral("H, G"));
     QVERIFY(panel.Fit());
+    QTRY_VERIFY(panel.LastFit().has_value());
     QCOMPARE(panel.LastFit()->values.size(), size_t{2});
     QVERIFY(std::abs(panel.LastFit()->values[0].value - 7.0) < 0.2);
     QCOMPARE(panel.ResidualView().Plot().series.back().points.size(), size_t{5});

@@ -1,6 +1,5 @@
 #include "app/curves/observations_panel.h"
 
-#include <QApplication>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -12,10 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
 #include "app/common/locale_numbers.h"
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
+#include "app/picture/background_pass.h"
 #include "messages/translated_message.h"
 #include "photoset/observation_file.h"
 #include "plots/observed_plots.h"
@@ -36,17 +37,9 @@ std::vector<std::string> TypedNames(const QString& text) {
   return names;
 }
 
-// The busy pointer while a fit runs, restored however it ends.
-struct BusyPointer {
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 }  // namespace
 
-ObservationsPanel::ObservationsPanel(QWidget* parent) : QWidget(parent) {
+ObservationsPanel::ObservationsPanel(JobRunner& jobs, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ObservationsPanel"));
   open_ = new QPushButton(this);
   open_->setObjectName(QStringLiteral("OpenObservations"));
@@ -71,6 +64,8 @@ ObservationsPanel::ObservationsPanel(QWidget* parent) : QWidget(parent) {
   residualView_->ChartView().setMinimumHeight(kResidualHeight);
   pointsView_->hide();
   residualView_->hide();
+  fitPass_ = new BackgroundPass(jobs, *pointsView_, this);
+  fitPass_->setObjectName(QStringLiteral("FitPass"));
   TranslatedTexts& texts = TranslatedTexts::Of(*this);
   texts.Keep(open_, &QPushButton::setText, kContext,
              QT_TRANSLATE_NOOP("ObservationsPanel", "Открыть наблюдения…"));
@@ -101,6 +96,7 @@ ObservationsPanel::ObservationsPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void ObservationsPanel::SetLaw(const RenderState& state, double albedo) {
+  fitPass_->Cancel();
   state_ = state;
   albedo_ = albedo;
   fitted_.reset();
@@ -116,6 +112,7 @@ bool ObservationsPanel::OpenFile(const QString& path) {
     QMessageBox::warning(this, window()->windowTitle(), lines.join(QLatin1Char('\n')));
     return false;
   }
+  fitPass_->Cancel();
   points_ = std::get<ObservationSet>(read);
   fileName_ = QFileInfo(path).fileName();
   pointsView_->show();
@@ -133,21 +130,24 @@ bool ObservationsPanel::Fit() {
   const std::vector<std::string> names = TypedNames(names_->text());
   std::variant<PhaseModel, Message> made =
       PhaseModel::Make(*state_, albedo_, points_->quantity, names, *points_);
-  std::variant<PhaseFit, Message> fitted = Message{};
-  if (const auto* model = std::get_if<PhaseModel>(&made)) {
-    const BusyPointer busy;
-    fitted = FitPhaseModel(*model, *points_);
-  } else {
-    fitted = std::get<Message>(made);
-  }
-  if (const auto* message = std::get_if<Message>(&fitted)) {
+  if (const auto* message = std::get_if<Message>(&made)) {
     QMessageBox::warning(this, window()->windowTitle(), TranslatedMessage(*message));
     return false;
   }
-  fitted_ = std::get<PhaseFit>(std::move(fitted));
-  fitNames_ = names;
-  ShowModel();
-  ShowFitText();
+  auto result = std::make_shared<std::variant<PhaseFit, Message>>(Message{});
+  fitPass_->Start([result, model = std::get<PhaseModel>(std::move(made)),
+                   points = *points_] { *result = FitPhaseModel(model, points); },
+                  [this, result, names] {
+                    if (const auto* message = std::get_if<Message>(result.get())) {
+                      QMessageBox::warning(this, window()->windowTitle(),
+                                           TranslatedMessage(*message));
+                      return;
+                    }
+                    fitted_ = std::get<PhaseFit>(std::move(*result));
+                    fitNames_ = names;
+                    ShowModel();
+                    ShowFitText();
+                  });
   return true;
 }
 

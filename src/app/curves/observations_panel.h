@@ -6,7 +6,8 @@
 // their uncertainties, the chi-square, the model through the points and the residuals.
 //
 //   OpenFile -> ReadObservationFile -> points (a bad file: a message, nothing changes)
-//   SetLaw (each pass shown) -> the law's curve; Fit -> PhaseModel -> FitPhaseModel -> plots
+//   SetLaw (each pass shown) -> the law's curve; Fit -> PhaseModel -> FitPhaseModel off the
+//   window's thread (a fit of a slow law or a typed formula can take seconds) -> plots
 
 #include <QWidget>
 #include <optional>
@@ -15,6 +16,8 @@
 #include "curves/phase_fit.h"
 #include "model/render_state.h"
 
+class BackgroundPass;
+class JobRunner;
 class PlotView;
 class QLabel;
 class QLineEdit;
@@ -23,14 +26,15 @@ class QPushButton;
 class ObservationsPanel final : public QWidget {
   Q_OBJECT
  public:
-  explicit ObservationsPanel(QWidget* parent = nullptr);
+  ObservationsPanel(JobRunner& jobs, QWidget* parent);
 
-  // The law of the pass shown and its albedo: a fit shown before is dropped.
+  // The law of the pass shown and its albedo: a fit shown before, or under way, is dropped.
   void SetLaw(const RenderState& state, double albedo);
   // Reads the file; a file that does not read is a message box naming each bad line, and what was
   // shown stays. True when read.
   bool OpenFile(const QString& path);
-  // Fits the names typed; a name the model cannot vary is a message box. True when fitted.
+  // Starts the fit of the names typed, shown when done (at once when within a frame); a name the
+  // model cannot vary is a message box. True when started.
   bool Fit();
 
   const std::optional<ObservationSet>& Points() const { return points_; }
@@ -54,6 +58,7 @@ class ObservationsPanel final : public QWidget {
   QLabel* result_ = nullptr;
   PlotView* pointsView_ = nullptr;
   PlotView* residualView_ = nullptr;
+  BackgroundPass* fitPass_ = nullptr;
   std::optional<RenderState> state_;
   double albedo_ = 1.0;
   std::optional<ObservationSet> points_;

@@ -62,7 +62,7 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
   albedoBox_ = new QLineEdit(UserLocale().toString(kStartAlbedo), this);
   albedoBox_->setObjectName(QStringLiteral("LawAlbedo"));
   albedoBox_->setMaximumWidth(80);
-  observations_ = new ObservationsPanel(this);
+  observations_ = new ObservationsPanel(jobs, this);
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("PhaseCurveTabs"));
   tabs_->addTab(view_, QString());
