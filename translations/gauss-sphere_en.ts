@@ -2192,6 +2192,10 @@
         <source>Большой круг через точки, обращённые к наблюдателю и к источнику: вдоль него читают потемнение к краю</source>
         <translation>The great circle through the points facing the observer and the source: limb darkening is read along it</translation>
     </message>
+    <message>
+        <source>Закон Миннарта по профилю: k = %1 ± %2, B₀ = %3 (наклон lg(μ·ф) по lg(μ₀·μ), точек %4)</source>
+        <translation>Minnaert's law from the profile: k = %1 ± %2, B₀ = %3 (the slope of lg(μ·φ) against lg(μ₀·μ), %4 points)</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryControls</name>

@@ -130,6 +130,10 @@ class CurvesWindowTest : public QObject {
     const QStringList rows = QString::fromStdString(view.Csv()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.front(), QStringLiteral("e,x,y,phi,painted"));
     QCOMPARE(rows.size(), qsizetype(phi.size() + 1));
+    // The matte sphere darkens to the limb as Minnaert's law with k = 1.
+    const QString minnaert = WindowsOf(*form).Profile()->MinnaertText();
+    QVERIFY2(minnaert.contains(QStringLiteral("k = ") + UserLocale().toString(1.0, 'f', 3)),
+             qPrintable(minnaert));
     for (size_t k = 0; k < phi.size(); k += 97) {
       QCOMPARE(rows[qsizetype(k + 1)].section(u',', 0, 0).toDouble(), phi[k].x());
     }

@@ -32,8 +32,8 @@ TEST(MinnaertFit, ReadsKBackFromTheEquator) {
     ImageBuffer picture(kDefaultPictureWidth, kDefaultPictureHeight);
     RunShadeCommand(state, picture, inputs, CNumberFormat(), false);
     ASSERT_EQ(state.reflectanceKind, row.kind);
-    const std::optional<MinnaertFit> fit = FitMinnaert(
-        PhotometricEquatorProfile(state, kDefaultPictureWidth, kDefaultPictureHeight));
+    const std::optional<MinnaertFit> fit =
+        FitMinnaert(PhotometricEquatorProfile(state, kDefaultPictureWidth, kDefaultPictureHeight));
     ASSERT_TRUE(fit.has_value()) << row.kind;
     EXPECT_NEAR(fit->k, row.k, 2e-3) << row.kind << " k " << row.k;
     EXPECT_NEAR(fit->b0, 1.0, 5e-3) << row.kind << " k " << row.k;
