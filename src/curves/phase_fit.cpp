@@ -42,6 +42,53 @@ struct WeightedResiduals : Eigen::DenseFunctor<double> {
   std::vector<double> degrees_;
 };
 
+// The solver works on unbounded values u: a parameter bounded on both sides is
+// lo + (hi - lo) / (1 + exp(-u)), one bounded below only lo + exp(u), a free one u itself. No bound
+// is ever crossed, and the path does not stall on a clamped stretch where the model is flat.
+constexpr double kInside = 1e-6;  // how near a bound a start may lie, as a fraction of the range
+
+double FromFree(const FitParameter& p, double u) {
+  const bool low = std::isfinite(p.lowest);
+  const bool high = std::isfinite(p.highest);
+  if (low && high) return p.lowest + (p.highest - p.lowest) / (1.0 + std::exp(-u));
+  if (low) return p.lowest + std::exp(u);
+  return u;
+}
+
+double ToFree(const FitParameter& p, double x) {
+  const bool low = std::isfinite(p.lowest);
+  const bool high = std::isfinite(p.highest);
+  if (low && high) {
+    const double t = std::clamp((x - p.lowest) / (p.highest - p.lowest), kInside, 1.0 - kInside);
+    return std::log(t / (1.0 - t));
+  }
+  if (low) return std::log(std::max(x - p.lowest, kInside));
+  return x;
+}
+
+struct FreeResiduals : Eigen::DenseFunctor<double> {
+  explicit FreeResiduals(const WeightedResiduals& bounded, const PhaseModel& model)
+      : DenseFunctor<double>(bounded.inputs(), bounded.values()),
+        bounded_(bounded),
+        model_(model) {}
+
+  Eigen::VectorXd Bounded(const Eigen::VectorXd& u) const {
+    Eigen::VectorXd x(u.size());
+    for (Eigen::Index k = 0; k < u.size(); ++k) {
+      x[k] = FromFree(model_.Parameters()[static_cast<size_t>(k)], u[k]);
+    }
+    return x;
+  }
+
+  int operator()(const Eigen::VectorXd& u, Eigen::VectorXd& residuals) const {
+    return bounded_(Bounded(u), residuals);
+  }
+
+ private:
+  const WeightedResiduals& bounded_;
+  const PhaseModel& model_;
+};
+
 // The Jacobian of the weighted residuals by central differences, each parameter stepped within
 // its bounds (one-sided at an end).
 Eigen::MatrixXd CentralJacobian(const WeightedResiduals& residuals, const PhaseModel& model,
@@ -83,18 +130,26 @@ std::variant<PhaseFit, Message> FitPhaseModel(const PhaseModel& model,
     return CoreMessageOf(
         GS_TRANSLATE_NOOP("CoreMessages", "модель не вычисляется в начале подбора"));
   }
-  Eigen::NumericalDiff<WeightedResiduals> differenced(residuals);
-  Eigen::LevenbergMarquardt<Eigen::NumericalDiff<WeightedResiduals>> solver(differenced);
+  const FreeResiduals free(residuals, model);
+  Eigen::VectorXd u(x.size());
+  for (Eigen::Index k = 0; k < x.size(); ++k) {
+    u[k] = ToFree(model.Parameters()[static_cast<size_t>(k)], x[k]);
+  }
+  Eigen::NumericalDiff<FreeResiduals> differenced(free);
+  Eigen::LevenbergMarquardt<Eigen::NumericalDiff<FreeResiduals>> solver(differenced);
   solver.setMaxfev(kMaxEvaluations);
-  solver.minimize(x);
+  solver.minimize(u);
+  x = free.Bounded(u);
   PhaseFit fit;
   fit.evaluations = static_cast<int>(solver.nfev());
   for (size_t k = 0; k < n; ++k) {
     const FitParameter& p = model.Parameters()[k];
     const Eigen::Index i = static_cast<Eigen::Index>(k);
     x[i] = std::clamp(x[i], p.lowest, p.highest);
+    const double range = p.highest - p.lowest;
+    const double margin = std::isfinite(range) ? kInside * range : 0.0;
     fit.values.push_back({p.name, x[i], std::numeric_limits<double>::quiet_NaN(),
-                          x[i] <= p.lowest || x[i] >= p.highest});
+                          x[i] <= p.lowest + margin || x[i] >= p.highest - margin});
   }
   Eigen::VectorXd r(residuals.values());
   residuals(x, r);

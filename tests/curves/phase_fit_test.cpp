@@ -1,7 +1,8 @@
 // Fits recover known parameters from synthetic points with Gaussian noise, each within three of
-// its reported uncertainties, for several seeds: a law on brightness (Minnaert's k and the
-// albedo), H, G and H, G1, G2 on magnitudes. The uncertainties follow the noise: they shrink
-// with it. Names a model cannot vary are refused. Published observations give the published fits.
+// its reported uncertainties and off its bounds, for several seeds: laws on brightness (Minnaert's
+// k and the albedo; Hapke's w, B0, h and xi), H, G and H, G1, G2 on magnitudes. The uncertainties
+// follow the noise: they shrink with it. Names a model cannot vary are refused. Published
+// observations give the published fits.
 
 #include "curves/phase_fit.h"
 
@@ -54,6 +55,12 @@ TEST(PhaseFit, RecoversKnownParametersWithinTheirUncertainties) {
       {kMinnaert, ObservedQuantity::kBrightness, {"k", "albedo"}, {0.8, 0.25}, 0.02, 1.0},
       {kMinnaert, ObservedQuantity::kBrightness, {"k", "albedo"}, {1.2, 0.1}, 0.02, 0.1},
       {kMatte, ObservedQuantity::kMagnitude, {"H", "G"}, {12.3, 0.25}, 0.03, 1.0},
+      {kHapke,
+       ObservedQuantity::kBrightness,
+       {"w", "B0", "h", "xi"},
+       {0.45, 1.5, 0.1, -0.35},
+       0.01,
+       1.0},
       {kMatte, ObservedQuantity::kMagnitude, {"H", "G1", "G2"}, {9.8, 0.45, 0.25}, 0.03, 1.0},
   };
   for (const auto& row : kRows) {
@@ -72,6 +79,7 @@ TEST(PhaseFit, RecoversKnownParametersWithinTheirUncertainties) {
                     row.stated, seed, value.name.c_str(), row.truth[k], value.value,
                     value.uncertainty);
         EXPECT_GT(value.uncertainty, 0.0) << value.name;
+        EXPECT_FALSE(value.atBound) << value.name << " seed " << seed;  // the truth is inside
         EXPECT_LT(std::abs(value.value - row.truth[k]), 3.0 * value.uncertainty)
             << value.name << " seed " << seed;
         EXPECT_LT(value.uncertainty, 20.0 * row.sigma * std::max(1.0, row.truth[k])) << value.name;
