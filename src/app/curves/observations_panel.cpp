@@ -24,8 +24,8 @@
 namespace {
 
 constexpr const char* kContext = "ObservationsPanel";
-constexpr int kPointsHeight = 220;
-constexpr int kResidualHeight = 130;
+constexpr int kPointsHeight = 240;
+constexpr int kResidualHeight = 240;
 
 QString Text(const char* source) { return QCoreApplication::translate(kContext, source); }
 
