@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "curves/disc_photometry.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "option_modes.h"
@@ -49,6 +50,55 @@ OptionValueError ParseProfile(std::string_view text, RenderJob& job) {
   return std::nullopt;
 }
 
+OptionValueError ParseLawAlbedo(std::string_view text, RenderJob& job) {
+  const NumberReading<double> albedo = ReadDouble(text, CNumberFormat());
+  if (!albedo.Ok() || !(albedo.value >= 0.0)) {
+    return "--law-albedo needs a number from 0, got " + QuotedText(text);
+  }
+  job.lawAlbedo = albedo.value;
+  return std::nullopt;
+}
+
+OptionValueError ParseObservations(std::string_view text, RenderJob& job) {
+  if (text.empty()) return std::string("--observations needs a file name");
+  job.observationsPath = std::string(text);
+  return std::nullopt;
+}
+
+OptionValueError ParseFitNames(std::string_view text, RenderJob& job) {
+  job.fitNames.clear();
+  for (const std::string& name : SplitAt(std::string(text), ',')) {
+    if (name.empty() || name.find_first_of(" \t") != std::string::npos ||
+        std::find(job.fitNames.begin(), job.fitNames.end(), name) != job.fitNames.end()) {
+      return "--fit needs names of parameters, each once, separated by commas, got " +
+             QuotedText(text);
+    }
+    job.fitNames.push_back(name);
+  }
+  return std::nullopt;
+}
+
+// The observed points' and the albedo's checks, once the function is known.
+OptionValueError ResolveObserved(const RenderJob& job) {
+  if (!job.fitNames.empty() && job.observationsPath.empty()) {
+    return std::string("--fit fits observed points: give --observations FILE");
+  }
+  if (!job.lawAlbedo) return std::nullopt;
+  if (!job.albedos && job.observationsPath.empty()) {
+    return std::string(
+        "--law-albedo scales the albedos of --albedos or the law drawn with "
+        "--observations: give one of them");
+  }
+  if (AlbedoKindOf(job.reflectanceKind) == AlbedoKind::kLawParameter) {
+    return std::string("--law-albedo: Hapke's law takes its scale from --param w");
+  }
+  if (AlbedoKindOf(job.reflectanceKind) != AlbedoKind::kNormal && *job.lawAlbedo > 1.0) {
+    return "--law-albedo of the matte function and Lommel-Seeliger's law lies from 0 to 1, got " +
+           std::to_string(*job.lawAlbedo);
+  }
+  return std::nullopt;
+}
+
 OptionValueError ResolveCurve(RenderJob& job) {
   if (job.outputPath.empty()) return std::string("a curve needs -o FILE.csv, FILE.png or FILE.svg");
   if (job.phaseCurve && job.profile) {
@@ -77,6 +127,9 @@ OptionValueError ResolveCurve(RenderJob& job) {
     job.curveFormat = CurveFormat::kSvg;
   } else {
     return "a curve is written to a .csv, .png or .svg file, got " + QuotedText(job.outputPath);
+  }
+  if (job.phaseCurve) {
+    if (OptionValueError observed = ResolveObserved(job)) return observed;
   }
   // A CSV file holds the values alone, so what shapes only the plot would be dropped there; the
   // size and scale of a sphere's or map's picture still choose the pixels a profile reads.

@@ -11,7 +11,15 @@
 
 OptionValueError ParsePhaseStep(std::string_view text, RenderJob& job);
 OptionValueError ParseProfile(std::string_view text, RenderJob& job);
+// --law-albedo A (a finite number from 0), --observations FILE, --fit NAME,... (names without
+// blanks, none twice).
+OptionValueError ParseLawAlbedo(std::string_view text, RenderJob& job);
+OptionValueError ParseObservations(std::string_view text, RenderJob& job);
+OptionValueError ParseFitNames(std::string_view text, RenderJob& job);
 
 // After every option is read: a curve needs -o with .csv, .png or .svg; the phase curve takes no
 // --profile, the mirror has none; --plain is refused, and the equator with a surface or the map.
+// --fit needs --observations;
+// --law-albedo is refused without --albedos or --observations, for Hapke's law (its w is its
+// scale) and above 1 for the matte function and Lommel-Seeliger's.
 OptionValueError ResolveCurve(RenderJob& job);

@@ -11,6 +11,7 @@
 
 #include "compare_tool.h"
 #include "curves/csv_row.h"
+#include "curves/disc_photometry.h"
 #include "curves/phase_curve.h"
 #include "curves/photometric_equator.h"
 #include "curves/profile.h"
@@ -21,6 +22,7 @@
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "model/startup_values.h"
+#include "observed_curve_tool.h"
 #include "option_values.h"
 #include "pass/shade_command.h"
 #include "picture_file.h"
@@ -34,6 +36,7 @@ namespace {
 struct CurveData {
   std::string csv;
   CurvePlot plot;
+  std::string albedos;  // the law's p, q and A, printed on standard output; empty for none
 };
 
 std::variant<CurveData, std::string> PhaseCurveData(const RenderJob& job) {
@@ -48,7 +51,11 @@ std::variant<CurveData, std::string> PhaseCurveData(const RenderJob& job) {
   CurvePlot plot = PhaseCurvePlot(*curve, state.reflectanceKind, false);
   plot.title += QStringLiteral(", q = %1").arg(curve->phaseIntegral, 0, 'f', 4);
   plot.locale = QLocale::c();
-  return CurveData{PhaseCurveCsv(*curve), plot};
+  std::string albedos;
+  if (job.mode == Mode::kPhaseCurve && job.albedos) {
+    albedos = AlbedoLine(state, job.lawAlbedo.value_or(kStartAlbedo)).value_or(std::string());
+  }
+  return CurveData{PhaseCurveCsv(*curve), plot, albedos};
 }
 
 // The profile's samples through the readout of the job's picture: a surface, the map or the
@@ -115,7 +122,7 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
   const bool equator = job.profile->equator;
   CurvePlot plot = equator ? EquatorProfilePlot(samples) : ProfilePlot(samples);
   plot.locale = QLocale::c();
-  return CurveData{equator ? EquatorProfileCsv(samples) : ProfileCsv(samples), plot};
+  return CurveData{equator ? EquatorProfileCsv(samples) : ProfileCsv(samples), plot, std::string()};
 }
 
 // The curve of each --compare entry in one plot and one table: the entries' own curves in turn
@@ -172,6 +179,9 @@ QSize PlotSize(const RenderJob& job) {
 }  // namespace
 
 int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
+  if (job.mode == Mode::kPhaseCurve && !job.observationsPath.empty()) {
+    return RunObservedCurve(job, out, err);
+  }
   const bool compared =
       job.mode == Mode::kComparedPhaseCurves || job.mode == Mode::kComparedProfiles;
   // A plot's texts in the chosen language need the application's translator.
@@ -184,6 +194,7 @@ int RunCurveTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
     return kExitFailure;
   }
   const CurveData& curve = std::get<CurveData>(data);
+  if (!curve.albedos.empty()) out << curve.albedos << "\n";
   std::string bytes = curve.csv;
   if (job.curveFormat != CurveFormat::kCsv) {
     CurvePlot plot = curve.plot;

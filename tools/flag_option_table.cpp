@@ -63,6 +63,11 @@ const FlagOption kFlagOptions[] = {
      ".png / .svg, a plot beside the Lambert and Lommel-Seeliger spheres' closed forms, with the "
      "phase integral q.",
      JobFlag<&RenderJob::phaseCurve>, true, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
+    {"albedos",
+     "With --phase-curve: also print the law's absolute photometry on standard output, "
+     "geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q by Gauss-Legendre "
+     "quadrature), the law on its physical scale (--law-albedo).",
+     JobFlag<&RenderJob::albedos>, true, In({kPhaseCurve}, {kSphere})},
     {"contour-lines",
      "Draw the seven levels as contour lines in their legend colours over the grey tone, "
      "instead of tinted bands (the sphere or the map).",

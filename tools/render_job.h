@@ -134,6 +134,13 @@ struct RenderJob {
   // --phase-step DEG), or phi along a line of the picture (--profile); written as CSV, PNG or SVG.
   bool phaseCurve = false;
   double phaseStep = 1.0;
+  // With the phase curve (observed_curve_tool.h): the law's albedos printed (--albedos), its albedo
+  // on its physical scale (--law-albedo), observed points (--observations FILE) and the names
+  // fitted to them (--fit).
+  bool albedos = false;  // --albedos: print p, q and A
+  std::optional<double> lawAlbedo;
+  std::string observationsPath;
+  std::vector<std::string> fitNames;
   std::optional<ProfileLine> profile;
   CurveFormat curveFormat = CurveFormat::kCsv;
   // --compare LAW[:NAME=VALUE...],...: the entries as given, one sphere each (compare_tool.h).

@@ -145,6 +145,27 @@ const std::vector<ValueOption>& ValueOptions() {
       {"phase-step", "DEG",
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
        ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
+      {"law-albedo", "A",
+       "With --albedos or --observations: the law on its physical scale: Lambert's albedo of the "
+       "matte function, the single-scattering albedo of lommel-seeliger (its radiance factor "
+       "w/4 mu0/(mu0+mu)), for every other function but hapke (whose scale is its --param w) its "
+       "radiance factor at i = e = g = 0 (default 1). The picture stays normalised.",
+       ParseLawAlbedo, In({kPhaseCurve}, {kSphere})},
+      {"observations", "FILE",
+       "With --phase-curve: observed points, a CSV file with the header g,brightness or "
+       "g,magnitude (reduced magnitude), with ,sigma for each point's standard error, then a row "
+       "a point (g in degrees, 0 to 180; brightness on the geometric albedo's scale); lines "
+       "starting with # are notes. Drawn with the law on its scale (--law-albedo; for magnitudes "
+       "H at the brightest point) in a .png or .svg plot, or -o FILE.csv: g, observed, sigma, "
+       "model and residual. A file with a bad line is refused, each bad line named.",
+       ParseObservations, In({kPhaseCurve}, {kSphere})},
+      {"fit", "NAME,...",
+       "With --observations: fit by weighted least squares (Levenberg-Marquardt) the function's "
+       "parameters named (as --param names them), with albedo (its scale, for brightness) or H "
+       "(for magnitudes); or H,G (the IAU H, G system) or H,G1,G2. Prints each NAME=VALUE +- "
+       "uncertainty (from the covariance scaled by the reduced chi-square) and the chi-square; "
+       "the CSV's model is the fitted one.",
+       ParseFitNames, In({kPhaseCurve}, {kSphere})},
       {"profile", "X0,Y0:X1,Y1|equator",
        "Write phi along the line between two picture pixels (of the sphere, the map or a "
        "surface) instead of the picture: -o FILE.csv (columns x, y, phi, painted and phi2, phi3, "

@@ -293,5 +293,21 @@
         <translation>Код возврата: 0, когда картинка записана или показания выведены; 2 при неверном параметре или параметре, неприменимом к этому запуску (сообщение называет параметр, с которым он несовместим), неверном числе, пикселе показаний вне картинки, выходном файле неизвестного формата, папке --images, которая не читается (тогда ничего не записывается), или неудачной записи (заполненный диск, квота, предел размера файла, ошибка ввода-вывода: сообщение называет файл и причину, а обычный файл сохраняет свои прежние байты).
 </translation>
     </message>
+    <message>
+        <source>With --phase-curve: observed points, a CSV file with the header g,brightness or g,magnitude (reduced magnitude), with ,sigma for each point's standard error, then a row a point (g in degrees, 0 to 180; brightness on the geometric albedo's scale); lines starting with # are notes. Drawn with the law on its scale (--law-albedo; for magnitudes H at the brightest point) in a .png or .svg plot, or -o FILE.csv: g, observed, sigma, model and residual. A file with a bad line is refused, each bad line named.</source>
+        <translation>С --phase-curve: наблюдённые точки, файл CSV с заголовком g,brightness или g,magnitude (приведённая звёздная величина), с ,sigma для стандартной погрешности каждой точки, затем строка на точку (g в градусах, от 0 до 180; яркость в масштабе геометрического альбедо); строки, начинающиеся с #, — примечания. Рисуются вместе с законом в его масштабе (--law-albedo; для звёздных величин H по самой яркой точке) на графике .png или .svg, или -o FILE.csv: g, наблюдение, sigma, модель и невязка. Файл с неверной строкой отвергается, каждая неверная строка названа.</translation>
+    </message>
+    <message>
+        <source>With --observations: fit by weighted least squares (Levenberg-Marquardt) the function's parameters named (as --param names them), with albedo (its scale, for brightness) or H (for magnitudes); or H,G (the IAU H, G system) or H,G1,G2. Prints each NAME=VALUE +- uncertainty (from the covariance scaled by the reduced chi-square) and the chi-square; the CSV's model is the fitted one.</source>
+        <translation>С --observations: подобрать взвешенным методом наименьших квадратов (Левенберга — Марквардта) названные параметры функции (как их называет --param), с albedo (её масштаб, для яркостей) или H (для звёздных величин); или H,G (система H, G МАС) или H,G1,G2. Выводит каждое NAME=VALUE +- погрешность (из ковариации, умноженной на приведённый хи-квадрат) и хи-квадрат; модель в CSV — подобранная.</translation>
+    </message>
+    <message>
+        <source>With --albedos or --observations: the law on its physical scale: Lambert's albedo of the matte function, the single-scattering albedo of lommel-seeliger (its radiance factor w/4 mu0/(mu0+mu)), for every other function but hapke (whose scale is its --param w) its radiance factor at i = e = g = 0 (default 1). The picture stays normalised.</source>
+        <translation>С --albedos или --observations: закон в его физическом масштабе: альбедо Ламберта для матовой функции, альбедо однократного рассеяния для lommel-seeliger (её коэффициент яркости w/4 mu0/(mu0+mu)), для любой другой функции, кроме hapke (её масштаб — её --param w), — её коэффициент яркости при i = e = g = 0 (по умолчанию 1). Рисунок остаётся нормированным.</translation>
+    </message>
+    <message>
+        <source>With --phase-curve: also print the law's absolute photometry on standard output, geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q by Gauss-Legendre quadrature), the law on its physical scale (--law-albedo).</source>
+        <translation>С --phase-curve: вывести ещё и абсолютную фотометрию закона в стандартный вывод, geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q по квадратуре Гаусса — Лежандра), закон в его физическом масштабе (--law-albedo).</translation>
+    </message>
 </context>
 </TS>

@@ -948,6 +948,94 @@
         <source>концы линии профиля не указаны</source>
         <translation>the ends of the profile's line are not given</translation>
     </message>
+    <message>
+        <source>«%1», строка %2 («%3»): %4.</source>
+        <translation>“%1”, line %2 (“%3”): %4.</translation>
+    </message>
+    <message>
+        <source>нужны три числа через запятую: g, значение и σ</source>
+        <translation>three numbers separated by commas are needed: g, the value and σ</translation>
+    </message>
+    <message>
+        <source>нужны два числа через запятую: g и значение</source>
+        <translation>two numbers separated by commas are needed: g and the value</translation>
+    </message>
+    <message>
+        <source>фазовый угол — число градусов от 0 до 180</source>
+        <translation>the phase angle is a number of degrees from 0 to 180</translation>
+    </message>
+    <message>
+        <source>яркость — конечное число больше 0</source>
+        <translation>the brightness is a finite number above 0</translation>
+    </message>
+    <message>
+        <source>звёздная величина — конечное число</source>
+        <translation>the magnitude is a finite number</translation>
+    </message>
+    <message>
+        <source>σ — конечное число больше 0</source>
+        <translation>σ is a finite number above 0</translation>
+    </message>
+    <message>
+        <source>файл наблюдений больше 1 МБ</source>
+        <translation>the file of observations is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>в строке байт NUL</source>
+        <translation>the line holds a NUL byte</translation>
+    </message>
+    <message>
+        <source>нужен заголовок g,brightness или g,magnitude, с ,sigma для погрешностей</source>
+        <translation>the header g,brightness or g,magnitude is needed, with ,sigma for the errors</translation>
+    </message>
+    <message>
+        <source>больше 10000 наблюдений</source>
+        <translation>more than 10000 observations</translation>
+    </message>
+    <message>
+        <source>строки после этих не проверялись</source>
+        <translation>the lines after these were not checked</translation>
+    </message>
+    <message>
+        <source>в файле нет наблюдений</source>
+        <translation>the file holds no observations</translation>
+    </message>
+    <message>
+        <source>не назван ни один параметр подбора</source>
+        <translation>no parameter to fit is named</translation>
+    </message>
+    <message>
+        <source>наблюдений меньше, чем подбираемых параметров</source>
+        <translation>there are fewer observations than parameters to fit</translation>
+    </message>
+    <message>
+        <source>модель не вычисляется в начале подбора</source>
+        <translation>the model cannot be computed at the start of the fit</translation>
+    </message>
+    <message>
+        <source>H, G и H, G1, G2 — две системы: подбирается одна из них</source>
+        <translation>H, G and H, G1, G2 are two systems: one of them is fitted</translation>
+    </message>
+    <message>
+        <source>«%1» не входит в систему звёздных величин</source>
+        <translation>“%1” is not part of the magnitude system</translation>
+    </message>
+    <message>
+        <source>у зеркальной функции нет фазовой кривой</source>
+        <translation>the mirror function has no phase curve</translation>
+    </message>
+    <message>
+        <source>«%1» — не параметр, который можно подобрать для этой функции и этих наблюдений</source>
+        <translation>“%1” is not a parameter that can be fitted for this function and these observations</translation>
+    </message>
+    <message>
+        <source>по звёздным величинам закон подбирается вместе с H</source>
+        <translation>a law is fitted to magnitudes together with H</translation>
+    </message>
+    <message>
+        <source>такого файла нет</source>
+        <translation>there is no such file</translation>
+    </message>
 </context>
 <context>
     <name>CoreTexts</name>
@@ -1229,6 +1317,30 @@
     <message>
         <source>Профили</source>
         <translation>Profiles</translation>
+    </message>
+    <message>
+        <source>V(1, 1, g), зв. вел.</source>
+        <translation>V(1, 1, g), mag</translation>
+    </message>
+    <message>
+        <source>Наблюдения и подобранная модель: %1</source>
+        <translation>Observations and the fitted model: %1</translation>
+    </message>
+    <message>
+        <source>Наблюдения и модель: %1</source>
+        <translation>Observations and the model: %1</translation>
+    </message>
+    <message>
+        <source>наблюдения</source>
+        <translation>observations</translation>
+    </message>
+    <message>
+        <source>Невязки: наблюдение минус модель</source>
+        <translation>Residuals: observed minus model</translation>
+    </message>
+    <message>
+        <source>невязки</source>
+        <translation>residuals</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +1989,41 @@
     </message>
 </context>
 <context>
+    <name>ObservationsPanel</name>
+    <message>
+        <source>Открыть наблюдения…</source>
+        <translation>Open observations…</translation>
+    </message>
+    <message>
+        <source>Подобрать</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Что подобрать, через запятую: параметры закона (как в «Параметрах функции») с albedo для яркостей или H для звёздных величин; или H,G; или H,G1,G2</source>
+        <translation>What to fit, separated by commas: the law's parameters (as in “Function parameters”) with albedo for brightness or H for magnitudes; or H,G; or H,G1,G2</translation>
+    </message>
+    <message>
+        <source>Наблюдения фазовой кривой</source>
+        <translation>Observations of a phase curve</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv *.txt);;Все файлы (*)</source>
+        <translation>CSV tables (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1: точек %2</source>
+        <translation>%1: %2 points</translation>
+    </message>
+    <message>
+        <source> (на границе)</source>
+        <translation>(at its bound)</translation>
+    </message>
+    <message>
+        <source>%1; χ² = %2 при %3 степенях свободы</source>
+        <translation>%1; χ² = %2 with %3 degrees of freedom</translation>
+    </message>
+</context>
+<context>
     <name>OverlayMenu</name>
     <message>
         <source>Изолинии линиями</source>
@@ -1914,8 +2061,40 @@
         <translation>The function is dark over the whole disc at g = 0.</translation>
     </message>
     <message>
-        <source>Фазовый интеграл q = 2∫Φ(g) sin g dg = %1</source>
-        <translation>Phase integral q = 2∫Φ(g) sin g dg = %1</translation>
+        <source>Альбедо Ламберта A_L:</source>
+        <translation>Lambert's albedo A_L:</translation>
+    </message>
+    <message>
+        <source>Альбедо однократного рассеяния w:</source>
+        <translation>Single-scattering albedo w:</translation>
+    </message>
+    <message>
+        <source>Масштаб закона — его w в «Параметрах функции»</source>
+        <translation>The law's scale is its w in “Function parameters”</translation>
+    </message>
+    <message>
+        <source>Нормальное альбедо (I/F при i = e = g = 0):</source>
+        <translation>Normal albedo (I/F at i = e = g = 0):</translation>
+    </message>
+    <message>
+        <source>Кривая</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Наблюдения</source>
+        <translation>Observations</translation>
+    </message>
+    <message>
+        <source>Геометрическое альбедо p = %1, фазовый интеграл q = 2∫Φ(g) sin g dg = %2, сферическое альбедо A = p·q = %3</source>
+        <translation>Geometric albedo p = %1, phase integral q = 2∫Φ(g) sin g dg = %2, spherical albedo A = p·q = %3</translation>
+    </message>
+    <message>
+        <source>Альбедо — число от 0 до 1.</source>
+        <translation>The albedo is a number from 0 to 1.</translation>
+    </message>
+    <message>
+        <source>Альбедо — число не меньше 0.</source>
+        <translation>The albedo is a number of at least 0.</translation>
     </message>
 </context>
 <context>
@@ -2075,6 +2254,10 @@
     <message>
         <source>Большой круг через точки, обращённые к наблюдателю и к источнику: вдоль него читают потемнение к краю</source>
         <translation>The great circle through the points facing the observer and the source: limb darkening is read along it</translation>
+    </message>
+    <message>
+        <source>Закон Миннарта по профилю: k = %1 ± %2, B₀ = %3 (наклон lg(μ·ф) по lg(μ₀·μ), точек %4)</source>
+        <translation>Minnaert's law from the profile: k = %1 ± %2, B₀ = %3 (the slope of lg(μ·φ) against lg(μ₀·μ), %4 points)</translation>
     </message>
 </context>
 <context>

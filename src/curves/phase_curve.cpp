@@ -3,47 +3,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "curves/phase_law.h"
 #include "pass/pass_control.h"
 #include "pass/readout.h"
 #include "pass/worker_pool.h"
-#include "photometry/additional_laws.h"
-#include "photometry/law_catalogue.h"
-#include "photometry/reflectance.h"
 
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-
-// phi of the state's function for a source at phase angle g, from mu0 = cos i and mu = cos e.
-class PhaseLaw {
- public:
-  PhaseLaw(const RenderState& state, double g) : state_(state), cosG_(std::cos(g)) {
-    state_.sourceSlant = static_cast<float>(g);
-    if (IsAdditionalLaw(state_.reflectanceKind)) {
-      law_ = MakeLawConstants(state_, cosG_);
-      law_.angleG = g;
-    }
-  }
-
-  double Phi(double mu0, double mu) const {
-    switch (state_.reflectanceKind) {
-      case kMatte:
-        return mu0;
-      case kRocky:
-        return mu0 / mu;
-      case kGlossy:
-        return GlossyPhi(static_cast<float>(mu0), static_cast<float>(mu), cosG_, state_.glossS,
-                         state_.glossN);
-      default:
-        return AdditionalLawPhiInDouble(mu0, mu, law_);
-    }
-  }
-
- private:
-  RenderState state_;
-  double cosG_;
-  LawConstants law_;
-};
 
 // The brightness of the disc at phase angle g: the sum of phi over the lit cells of the visible
 // half of the disc (x >= 0; the other half is its mirror image), times the cell's area.

@@ -3,9 +3,12 @@
 #include <QBuffer>
 #include <QChart>
 #include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPen>
+#include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
@@ -13,6 +16,8 @@
 #include <limits>
 
 namespace {
+
+constexpr double kMarkerSize = 7.0;  // an observed point's dot, in pixels at line width 1
 
 struct Span {
   double low = std::numeric_limits<double>::infinity();
@@ -93,16 +98,28 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
   chart->addAxis(xAxis, Qt::AlignBottom);
   chart->addAxis(yAxis, Qt::AlignLeft);
   for (const CurveSeries& curve : plot.series) {
-    auto* series = new QLineSeries;
+    QXYSeries* series = nullptr;
+    if (curve.markers) {
+      auto* dots = new QScatterSeries;
+      dots->setMarkerSize(kMarkerSize * plot.lineWidth);
+      dots->setColor(curve.colour);
+      dots->setBorderColor(curve.colour);
+      series = dots;
+    } else {
+      series = new QLineSeries;
+      series->setPen(QPen(curve.colour, 2.0 * plot.lineWidth, curve.style));
+    }
     series->setName(curve.name);
     for (const QPointF& point : curve.points) {
       if (std::isfinite(point.x()) && std::isfinite(point.y())) series->append(point);
     }
-    QPen pen(curve.colour, 2.0 * plot.lineWidth, curve.style);
-    series->setPen(pen);
     chart->addSeries(series);
     series->attachAxis(xAxis);
     series->attachAxis(yAxis);
+    // A series without a name (a reference line) has no entry in the legend.
+    if (curve.name.isEmpty()) {
+      for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
+    }
   }
   chart->legend()->setAlignment(Qt::AlignBottom);
   return chart;

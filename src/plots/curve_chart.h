@@ -24,6 +24,7 @@ struct CurveSeries {
   std::vector<QPointF> points;
   QColor colour;
   Qt::PenStyle style = Qt::SolidLine;
+  bool markers = false;  // points drawn as dots, unjoined (observations)
 };
 
 struct CurvePlot {

@@ -40,6 +40,19 @@ class PhaseCurve(TypedDict):
     phase_integral: float
     csv: str
 
+class Albedos(TypedDict):
+    geometric_albedo: float
+    phase_integral: float
+    spherical_albedo: float
+
+class PhaseFit(TypedDict):
+    values: dict[str, float]
+    uncertainties: dict[str, float]
+    chi_square: float
+    degrees_of_freedom: int
+    model: npt.NDArray[np.float64]
+    residuals: npt.NDArray[np.float64]
+
 class Recovery(TypedDict):
     report: str
     heights: npt.NDArray[np.float64]
@@ -89,6 +102,20 @@ def lambert_sphere_phase(g: ArrayLike) -> Any:
 
 def lommel_seeliger_sphere_phase(g: ArrayLike) -> Any:
     """The Lommel-Seeliger sphere's phase function, g in radians."""
+
+def albedos(albedo: float = 1.0, **view: Any) -> Albedos:
+    """The view's law on its physical scale: geometric albedo, phase integral, spherical albedo."""
+
+def hg_phase(g: ArrayLike, G: ArrayLike) -> Any:
+    """Phi(g) of the H, G system, g in radians."""
+
+def hg1g2_phase(g: ArrayLike, G1: ArrayLike, G2: ArrayLike) -> Any:
+    """Phi(g) of the H, G1, G2 system, g in radians."""
+
+def fit_phase_curve(g: ArrayLike, values: ArrayLike, fit: list[str],
+                    sigma: Optional[ArrayLike] = None, magnitudes: bool = False,
+                    albedo: float = 1.0, **view: Any) -> PhaseFit:
+    """Observed points fitted by the view's law or by H, G or H, G1, G2."""
 
 def surfaces() -> list[dict[str, Any]]:
     """The catalogue of surfaces and their parameters."""

@@ -18,4 +18,5 @@ PYBIND11_MODULE(gauss_sphere, module) {
   BindStereo(module);
   BindSetup(module);
   BindSurface(module);
+  BindPhotometry(module);
 }

@@ -11,3 +11,4 @@ void BindRecovery(pybind11::module_& module);
 void BindStereo(pybind11::module_& module);
 void BindSetup(pybind11::module_& module);
 void BindSurface(pybind11::module_& module);
+void BindPhotometry(pybind11::module_& module);

@@ -1,12 +1,15 @@
 // «Фазовая кривая» follows the pass: Lambert's phase integral for the matte sphere, magnitudes
 // at a toggle on their useful range with the readout on the curve, the data saved as CSV and a
-// failed save reported with nothing written; the equator's profile against the emission angle.
+// failed save reported with nothing written; the equator's profile against the emission angle;
+// the albedos following their box, and observed points read (a bad file changing nothing) and
+// fitted.
 
 #include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,6 +19,7 @@
 #include "app/common/input_box_mark.h"
 #include "app/common/locale_numbers.h"
 #include "app/curves/compare_window.h"
+#include "app/curves/observations_panel.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/plot_view.h"
 #include "app/curves/profile_window.h"
@@ -126,6 +130,10 @@ class CurvesWindowTest : public QObject {
     const QStringList rows = QString::fromStdString(view.Csv()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.front(), QStringLiteral("e,x,y,phi,painted"));
     QCOMPARE(rows.size(), qsizetype(phi.size() + 1));
+    // The matte sphere darkens to the limb as Minnaert's law with k = 1.
+    const QString minnaert = WindowsOf(*form).Profile()->MinnaertText();
+    QVERIFY2(minnaert.contains(QStringLiteral("k = ") + UserLocale().toString(1.0, 'f', 3)),
+             qPrintable(minnaert));
     for (size_t k = 0; k < phi.size(); k += 97) {
       QCOMPARE(rows[qsizetype(k + 1)].section(u',', 0, 0).toDouble(), phi[k].x());
     }
@@ -160,6 +168,59 @@ class CurvesWindowTest : public QObject {
     window->SetSlot(2, kOrenNayar, QStringLiteral("sigma=500"));
     QVERIFY(!InputBoxMark(*Find<QLineEdit>(*window, "CompareParameters3")).isEmpty());
     QCOMPARE(window->Picture().Image(), row);
+  }
+
+  // A white Lambert sphere: p = 2/3 and A = 1; at albedo 0.5 both halve. A box above 1 is marked
+  // and keeps the last value. A file with a bad line is one message and leaves the points shown.
+  void theAlbedosAndObservedPointsAreShown() {
+    std::unique_ptr<Form1> form = OpenForm();
+    Press(*form);
+    WindowsOf(*form).PhaseCurveAction()->trigger();
+    PhaseCurveWindow* window = WindowsOf(*form).PhaseCurve();
+    QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+    QTRY_VERIFY(window->Photometry().has_value());
+    const QLabel& line = *Find<QLabel>(*window, "PhaseIntegral");
+    const auto shows = [&line](const char* p, const char* a) {
+      const QString text = line.text();
+      return text.contains(UserLocale().toString(QString::fromLatin1(p).toDouble(), 'f', 4)) &&
+             text.endsWith(UserLocale().toString(QString::fromLatin1(a).toDouble(), 'f', 4));
+    };
+    QVERIFY2(shows("0.6667", "1.0000"), qPrintable(line.text()));
+    QLineEdit& albedo = window->AlbedoBox();
+    albedo.clear();
+    QTest::keyClicks(&albedo, UserLocale().toString(0.5));
+    QVERIFY2(shows("0.3333", "0.5000"), qPrintable(line.text()));
+    albedo.clear();
+    QTest::keyClicks(&albedo, UserLocale().toString(1.5));
+    QVERIFY(!InputBoxMark(albedo).isEmpty());
+    QCOMPARE(window->Albedo(), 1.0);  // "1", the last text that read
+
+    QTemporaryDir folder;
+    const auto write = [&folder](const char* name, const char* text) {
+      QFile file(folder.filePath(QString::fromLatin1(name)));
+      file.open(QIODevice::WriteOnly);
+      file.write(text);
+      return file.fileName();
+    };
+    const QString good = write("good.csv", "g,magnitude\n1,7.0\n5,7.3\n10,7.5\n20,7.9\n30,8.3\n");
+    const QString bad = write("bad.csv", "g,magnitude\n1,7.0\n500,7.3\n10,x\n");
+    ObservationsPanel& panel = window->Observations();
+    QVERIFY(panel.OpenFile(good));
+    {
+      MessageBoxWatch watch;
+      QVERIFY(!panel.OpenFile(bad));
+      QCOMPARE(watch.texts().size(), 1);
+      QVERIFY(watch.texts().front().contains(QStringLiteral("3")) &&
+              watch.texts().front().contains(QStringLiteral("4")));
+    }
+    QCOMPARE(panel.Points()->points.size(), size_t{5});
+    QCOMPARE(panel.PointsView().Plot().series.back().points.size(), size_t{5});
+    panel.NamesBox().setText(QStringLiteral("H, G"));
+    QVERIFY(panel.Fit());
+    QTRY_VERIFY(panel.LastFit().has_value());
+    QCOMPARE(panel.LastFit()->values.size(), size_t{2});
+    QVERIFY(std::abs(panel.LastFit()->values[0].value - 7.0) < 0.2);
+    QCOMPARE(panel.ResidualView().Plot().series.back().points.size(), size_t{5});
   }
 };
 

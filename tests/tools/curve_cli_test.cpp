@@ -1,19 +1,22 @@
 // The renderer's curves: a profile's values are the readout's at its pixels, to the digits
 // printed; the phase curve's CSV reads back; a plotted SVG parses and carries its axis numbers;
 // --size, --scale and --line-width shape the plot; compared curves' columns are headed by their
-// entries.
+// entries; the law's albedos and a fit are printed, the fit's CSV holds each point's residual, and
+// what the observed points cannot honour is refused before anything is written.
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QImage>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "headless_gui.h"
+#include "option_values.h"
 #include "render_tool.h"
 #include "run_renderer.h"
 #include "temp_folder.h"
@@ -157,6 +160,75 @@ TEST(CurveCli, ComparedCurvesHeadTheirColumnsWithTheEntries) {
     };
     for (const std::string& line : rows) ASSERT_EQ(fields(line), row.fields) << line;
   }
+}
+
+TEST(CurveCli, TheAlbedosAndAFitArePrinted) {
+  TempFolder folder;
+  std::string out;
+  ASSERT_EQ(Render({"--phase-curve", "-o", folder.File("c.csv")}, &out), 0);
+  EXPECT_EQ(out, "");  // what a plain phase curve prints stays as it was
+  ASSERT_EQ(
+      Render({"--phase-curve", "--albedos", "--law-albedo", "0.5", "-o", folder.File("c.csv")},
+             &out),
+      0);
+  EXPECT_EQ(out, "geometric_albedo=0.333333 phase_integral=1.500000 spherical_albedo=0.500000\n");
+  std::ofstream(folder.File("o.csv")) << "# a note\ng,magnitude,sigma\n1,7.02,0.02\n5,7.31,0.02\n"
+                                         "10,7.52,0.03\n20,7.93,0.02\n35,8.41,0.05\n";
+  ASSERT_EQ(Render({"--phase-curve", "--observations", folder.File("o.csv"), "--fit", "H,G1,G2",
+                    "-o", folder.File("f.csv")},
+                   &out),
+            0);
+  EXPECT_EQ(out.substr(0, 2), "H=") << out;
+  EXPECT_NE(out.find("\nG2="), std::string::npos) << out;
+  EXPECT_NE(out.find("degrees_of_freedom=2 points=5"), std::string::npos) << out;
+  const std::vector<std::string> rows = Lines(folder.File("f.csv"));
+  ASSERT_EQ(rows.size(), 6U);
+  EXPECT_EQ(rows[0], "g,observed,sigma,model,residual");
+  for (size_t k = 1; k < rows.size(); ++k) {
+    const std::vector<std::string> cells = SplitAt(rows[k], ',');
+    ASSERT_EQ(cells.size(), 5U) << rows[k];
+    EXPECT_NEAR(std::stod(cells[1]) - std::stod(cells[3]), std::stod(cells[4]), 2e-6) << rows[k];
+  }
+}
+
+TEST(CurveCli, WhatObservedPointsCannotHonourIsRefusedAndNothingWritten) {
+  TempFolder folder;
+  std::ofstream(folder.File("good.csv")) << "g,brightness\n5,0.3\n30,0.2\n60,0.1\n";
+  std::ofstream(folder.File("bad.csv")) << "g,brightness\n5,0.3\n190,0.2\n60,-1\n";
+  const std::string good = folder.File("good.csv");
+  const struct {
+    std::vector<std::string> args;
+    const char* says;
+  } kRows[] = {
+      {{"--fit", "albedo"}, "--observations"},
+      {{"--function", "hapke", "--albedos", "--law-albedo", "0.5"}, "--param w"},
+      {{"--albedos", "--law-albedo", "1.5"}, "0 to 1"},
+      {{"--law-albedo", "0.5"}, "--albedos"},
+      {{"--observations", folder.File("bad.csv")}, "190,0.2"},
+      {{"--observations", folder.File("missing.csv")}, "missing.csv"},
+      {{"--observations", folder.Path().string()}, "regular"},
+      {{"--observations", good, "--fit", "k"}, "“k” is not a parameter"},
+      {{"--observations", good, "--fit", "H,G,G1"}, "two systems"},
+      {{"--observations", good, "--fit", "albedo,albedo"}, "each once"},
+      {{"--observations", good, "--fit", "H,G1,G2"}, ""},
+  };
+  for (const auto& row : kRows) {
+    std::vector<std::string> args{"--phase-curve"};
+    args.insert(args.end(), row.args.begin(), row.args.end());
+    args.insert(args.end(), {"-o", folder.File("out.csv")});
+    const RunResult run = RenderInProcess(args);
+    if (std::string(row.says).empty()) {  // three points, three parameters: no uncertainty
+      EXPECT_EQ(run.exitStatus, 0) << run.err;
+      EXPECT_NE(run.out.find("+- nan"), std::string::npos) << run.out;
+      continue;
+    }
+    EXPECT_EQ(run.exitStatus, 2) << row.args[0] << " " << row.args.back();
+    EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.csv"))) << row.args[0];
+  }
+  const RunResult bad = RenderInProcess(
+      {"--phase-curve", "--observations", folder.File("bad.csv"), "-o", folder.File("out.csv")});
+  EXPECT_NE(bad.err.find("line 4"), std::string::npos) << bad.err;  // every bad line named
 }
 
 }  // namespace

@@ -135,6 +135,9 @@ const std::map<std::string, Sample>& Samples() {
       {"albedo", {{"--albedo", "!albedo.png"}}},
       {"source", {{"--source", "2"}, {"--light", "30,90", "--source", "1"}}},
       {"phase-step", {{"--phase-step", "5"}}},
+      {"law-albedo", {{"--law-albedo", "0.5"}, {"--albedos"}}},
+      {"observations", {{"--observations", "!observed.csv"}}},
+      {"fit", {{"--fit", "H,G"}, {"--observations", "!observed.csv"}}},
       {"profile", {{"--profile", "1,1:20,20"}}},
       {"compare", {{"--compare", "matte,rocky"}}},
       {"sweep", {{"--sweep", "slant=0:30:2"}}},
@@ -161,6 +164,7 @@ const std::map<std::string, Sample>& Samples() {
       {"list-surfaces", {{"--list-surfaces"}}},
       {"ball-lights", {{"--ball-lights", "!other-ball"}}},
       {"phase-curve", {{"--phase-curve"}}},
+      {"albedos", {{"--albedos"}}},
       {"contour-lines", {{"--contour-lines"}}},
       {"outline", {{"--outline"}}},
       {"plain", {{"--plain"}}},
@@ -207,6 +211,7 @@ class OptionModeWalk : public testing::TestWithParam<Base> {
     WritePhotoSet(shared_->Path() / "other-photos", 0.5);
     WriteBallSet(shared_->Path() / "ball", {{30, 0}, {40, 90}}, 24);
     WriteBallSet(shared_->Path() / "other-ball", {{20, 180}}, 24);
+    WriteTextFile(shared_->File("observed.csv"), "g,magnitude\n2,7.1\n10,7.5\n20,7.9\n30,8.3\n");
     std::ostringstream out, err;
     const std::string setup = shared_->File("rocky.gsetup");
     ASSERT_EQ(

@@ -2,22 +2,44 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/common/input_box_mark.h"
 #include "app/common/locale_numbers.h"
+#include "app/curves/observations_panel.h"
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
+#include "intake/number_text.h"
 #include "plots/curve_plots.h"
 
 namespace {
 
 constexpr double kStepDegrees = 1.0;
+
+// The albedo box's caption names the law's scale; Hapke's law has its own.
+QString AlbedoCaption(int32_t kind) {
+  switch (AlbedoKindOf(kind)) {
+    case AlbedoKind::kLambert:
+      return QCoreApplication::translate("PhaseCurveWindow", "Альбедо Ламберта A_L:");
+    case AlbedoKind::kSingleScattering:
+      return QCoreApplication::translate("PhaseCurveWindow", "Альбедо однократного рассеяния w:");
+    case AlbedoKind::kLawParameter:
+      return QCoreApplication::translate("PhaseCurveWindow",
+                                         "Масштаб закона — его w в «Параметрах функции»");
+    default:
+      return QCoreApplication::translate("PhaseCurveWindow",
+                                         "Нормальное альбедо (I/F при i = e = g = 0):");
+  }
+}
 
 }  // namespace
 
@@ -34,11 +56,35 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
                                   QT_TRANSLATE_NOOP("PhaseCurveWindow", "В звёздных величинах"));
   integral_ = new QLabel(this);
   integral_->setObjectName(QStringLiteral("PhaseIntegral"));
+  integral_->setWordWrap(true);
+  albedoCaption_ = new QLabel(this);
+  albedoCaption_->setObjectName(QStringLiteral("LawAlbedoCaption"));
+  albedoBox_ = new QLineEdit(UserLocale().toString(kStartAlbedo), this);
+  albedoBox_->setObjectName(QStringLiteral("LawAlbedo"));
+  albedoBox_->setMaximumWidth(80);
+  observations_ = new ObservationsPanel(jobs, this);
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("PhaseCurveTabs"));
+  tabs_->addTab(view_, QString());
+  tabs_->addTab(observations_, QString());
+  TranslatedTexts::Of(*this).Keep("PhaseCurveWindow",
+                                  QT_TRANSLATE_NOOP("PhaseCurveWindow", "Кривая"),
+                                  [this](const QString& text) { tabs_->setTabText(0, text); });
+  TranslatedTexts::Of(*this).Keep("PhaseCurveWindow",
+                                  QT_TRANSLATE_NOOP("PhaseCurveWindow", "Наблюдения"),
+                                  [this](const QString& text) { tabs_->setTabText(1, text); });
+  auto* albedoRow = new QHBoxLayout;
+  albedoRow->addWidget(albedoCaption_);
+  albedoRow->addWidget(albedoBox_);
+  albedoRow->addStretch(1);
+  albedoRow->addWidget(magnitudes_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(view_, 1);
+  layout->addWidget(tabs_, 1);
   layout->addWidget(integral_);
-  layout->addWidget(magnitudes_);
+  layout->addLayout(albedoRow);
   connect(magnitudes_, &QCheckBox::toggled, this, &PhaseCurveWindow::ShowCurve);
+  connect(albedoBox_, &QLineEdit::textEdited, this, &PhaseCurveWindow::ReadAlbedo);
+  connect(observations_, &ObservationsPanel::Opened, this, [this] { tabs_->setCurrentIndex(1); });
   pass_ = new BackgroundPass(jobs, *view_, this);
   pass_->setObjectName(QStringLiteral("PhaseCurvePass"));
   resize(680, 540);
@@ -59,6 +105,7 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
 
 void PhaseCurveWindow::ShowPass(const LastPass& pass) {
   requested_ = pass;
+  observations_->SetLaw(pass.state, albedo_);
   Compute();
 }
 
@@ -67,14 +114,20 @@ void PhaseCurveWindow::CancelPass() { pass_->Cancel(); }
 void PhaseCurveWindow::Compute() {
   if (!requested_ || !isVisible()) return;
   auto result = std::make_shared<std::optional<PhaseCurve>>();
+  auto photometry = std::make_shared<std::optional<DiscPhotometry>>();
   const RenderState state = requested_->state;
-  pass_->Start([result, state] { *result = ComputePhaseCurve(state, kStepDegrees); },
-               [this, result, kind = state.reflectanceKind] {
-                 curve_ = std::move(*result);
-                 kind_ = kind;
-                 ShowCurve();
-                 emit CurveShown();
-               });
+  pass_->Start(
+      [result, photometry, state] {
+        *result = ComputePhaseCurve(state, kStepDegrees);
+        if (*result) *photometry = ComputeDiscPhotometry(state, 1.0);
+      },
+      [this, result, photometry, kind = state.reflectanceKind] {
+        curve_ = std::move(*result);
+        photometry_ = *photometry;
+        kind_ = kind;
+        ShowCurve();
+        emit CurveShown();
+      });
 }
 
 void PhaseCurveWindow::ShowCurve() {
@@ -87,9 +140,11 @@ void PhaseCurveWindow::ShowCurve() {
   ShowIntegral(true);
 }
 
-// The phase integral, or why there is no curve; a change of language (`always` false) sets only
+// The albedos, or why there is no curve; a change of language (`always` false) sets only
 // a line already shown.
 void PhaseCurveWindow::ShowIntegral(bool always) {
+  albedoCaption_->setText(AlbedoCaption(kind_));
+  albedoBox_->setVisible(AlbedoKindOf(kind_) != AlbedoKind::kLawParameter);
   if (!always && integral_->text().isEmpty()) return;
   if (!curve_) {
     integral_->setText(kind_ == kMirror
@@ -100,9 +155,37 @@ void PhaseCurveWindow::ShowIntegral(bool always) {
                                                          "Функция темна на всём диске при g = 0."));
     return;
   }
+  if (!photometry_) return;
+  // p and A grow with the albedo typed; Hapke's scale is its own w.
+  const bool ownScale = AlbedoKindOf(kind_) == AlbedoKind::kLawParameter;
+  const double p = photometry_->geometricAlbedo * (ownScale ? 1.0 : albedo_);
+  const QLocale locale = UserLocale();
   integral_->setText(
-      QCoreApplication::translate("PhaseCurveWindow", "Фазовый интеграл q = 2∫Φ(g) sin g dg = %1")
-          .arg(UserLocale().toString(curve_->phaseIntegral, 'f', 4)));
+      QCoreApplication::translate("PhaseCurveWindow",
+                                  "Геометрическое альбедо p = %1, фазовый интеграл q = 2∫Φ(g) "
+                                  "sin g dg = %2, сферическое альбедо A = p·q = %3")
+          .arg(locale.toString(p, 'f', 4), locale.toString(photometry_->phaseIntegral, 'f', 4),
+               locale.toString(p * photometry_->phaseIntegral, 'f', 4)));
+}
+
+// A text that does not read, or above 1 for Lambert's and Lommel-Seeliger's albedo, marks the box
+// and keeps the last value.
+void PhaseCurveWindow::ReadAlbedo() {
+  const NumberReading<double> read =
+      ReadDouble(albedoBox_->text().toStdString(), UserNumberFormat());
+  const bool bounded = AlbedoKindOf(kind_) == AlbedoKind::kLambert ||
+                       AlbedoKindOf(kind_) == AlbedoKind::kSingleScattering;
+  if (!read.Ok() || !(read.value >= 0.0) || (bounded && read.value > 1.0)) {
+    MarkInputBox(
+        *albedoBox_,
+        bounded ? QCoreApplication::translate("PhaseCurveWindow", "Альбедо — число от 0 до 1.")
+                : QCoreApplication::translate("PhaseCurveWindow", "Альбедо — число не меньше 0."));
+    return;
+  }
+  MarkInputBox(*albedoBox_, QString());
+  albedo_ = read.value;
+  ShowIntegral(true);
+  if (requested_) observations_->SetLaw(requested_->state, albedo_);
 }
 
 void PhaseCurveWindow::OnShown() { Compute(); }

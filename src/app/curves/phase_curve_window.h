@@ -1,25 +1,34 @@
 #pragma once
 // «Фазовая кривая»: the disc-integrated brightness of the last pass's function against the phase
 // angle, 0 to 180 degrees, beside the closed forms of the Lambert and Lommel-Seeliger spheres,
-// with the phase integral q. Computed off the window's thread (one degree a step, in 64-bit on a
-// fine grid of the disc) for every pass shown while the window is open; «В звёздных величинах»
-// plots -2.5 log10 Phi, magnitudes growing downwards, as astronomers plot it.
+// with the law's absolute photometry: the geometric albedo p, the phase integral q and the
+// spherical albedo A = p q, for the albedo typed beside them (Lambert's, the single-scattering
+// albedo of Lommel-Seeliger, Hapke's own w, or the normal albedo of any other law; p and A grow in
+// proportion to it). Computed off the window's thread (one degree a step, in 64-bit on a fine
+// grid of the disc) for every pass shown while the window is open; «В звёздных величинах» plots
+// -2.5 log10 Phi, magnitudes growing downwards, as astronomers plot it. The tab «Наблюдения»
+// holds observed points and their fit (observations_panel.h).
 //
-//   Form1's pass shown -> ShowPass -> ComputePhaseCurve off the thread -> PlotView
+//   Form1's pass shown -> ShowPass -> ComputePhaseCurve, ComputeDiscPhotometry off the thread
+//   -> PlotView, the albedos' line; -> ObservationsPanel::SetLaw
 
 #include <QWidget>
 #include <optional>
 
 #include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
+#include "curves/disc_photometry.h"
 #include "curves/phase_curve.h"
 #include "plots/curve_chart.h"
 
 class BackgroundPass;
 class JobRunner;
+class ObservationsPanel;
 class PlotView;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QTabWidget;
 
 class PhaseCurveWindow final : public CompanionWindow {
   Q_OBJECT
@@ -32,6 +41,11 @@ class PhaseCurveWindow final : public CompanionWindow {
   PlotView& View() const { return *view_; }
   // «В звёздных величинах».
   QCheckBox& MagnitudesBox() const { return *magnitudes_; }
+  // The law's albedo, and p, q and A at albedo 1 (none for the mirror or a dark law).
+  QLineEdit& AlbedoBox() const { return *albedoBox_; }
+  double Albedo() const { return albedo_; }
+  const std::optional<DiscPhotometry>& Photometry() const { return photometry_; }
+  ObservationsPanel& Observations() const { return *observations_; }
 
  signals:
   // A curve was computed and shown.
@@ -45,10 +59,17 @@ class PhaseCurveWindow final : public CompanionWindow {
   void Compute();
   void ShowCurve();
   void ShowIntegral(bool always);
+  void ReadAlbedo();
 
   PlotView* view_ = nullptr;
   QCheckBox* magnitudes_ = nullptr;
   QLabel* integral_ = nullptr;
+  QLabel* albedoCaption_ = nullptr;
+  QLineEdit* albedoBox_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  ObservationsPanel* observations_ = nullptr;
+  double albedo_ = kStartAlbedo;
+  std::optional<DiscPhotometry> photometry_;  // at albedo 1
   BackgroundPass* pass_ = nullptr;
   std::optional<LastPass> requested_;
   std::optional<PhaseCurve> curve_;

@@ -1,7 +1,8 @@
 #pragma once
 // «Профиль»: phi along a line dragged with Shift on the sphere or the map, as a plot: the
 // function's phi, the painted value and, on the map with more sources, each one's phi. The line
-// stays marked over its picture while the window is open.
+// stays marked over its picture while the window is open. Under the plot, Minnaert's k that the
+// profile's limb darkening reads (curves/minnaert_fit.h).
 
 #include <QWidget>
 #include <functional>
@@ -10,6 +11,7 @@
 #include "curves/profile.h"
 
 class PlotView;
+class QLabel;
 class QPushButton;
 
 class ProfileWindow final : public QWidget {
@@ -26,6 +28,8 @@ class ProfileWindow final : public QWidget {
   void ShowEquatorProfile(const std::vector<ProfileSample>& samples, Title title);
   PlotView& View() const { return *view_; }
   QPushButton& EquatorButton() const { return *equator_; }
+  // «Закон Миннарта по профилю: k = …», empty when the profile has too few lit, seen samples.
+  QString MinnaertText() const;
 
  signals:
   // The window was closed: its line is no longer marked.
@@ -42,4 +46,5 @@ class ProfileWindow final : public QWidget {
   bool equatorShown_ = false;
   Title title_;
   QPushButton* equator_ = nullptr;
+  QLabel* minnaert_ = nullptr;
 };
