@@ -10,20 +10,13 @@
 #include <numbers>
 
 #include "curves/phase_curve.h"
+#include "law_state.h"
 #include "model/startup_values.h"
 #include "photometry/law_catalogue.h"
 
 namespace {
 
 constexpr double kRad = std::numbers::pi / 180.0;
-
-RenderState LawState(int32_t kind) {
-  RenderState state;
-  ApplyStartupValues(state);
-  state.reflectanceKind = kind;
-  state.law = StartLawSettings(kind);
-  return state;
-}
 
 TEST(DiscPhotometry, AlbedosOfTheClosedForms) {
   const double lommelQ = 16.0 / 3.0 * (1.0 - std::log(2.0));

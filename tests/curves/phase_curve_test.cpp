@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "law_state.h"
 #include "model/startup_values.h"
 #include "photometry/additional_laws.h"
 #include "photometry/law_catalogue.h"
@@ -15,14 +16,6 @@
 namespace {
 
 constexpr double kRad = std::numbers::pi / 180.0;
-
-RenderState LawState(int32_t kind) {
-  RenderState state;
-  ApplyStartupValues(state);
-  state.reflectanceKind = kind;
-  state.law = StartLawSettings(kind);
-  return state;
-}
 
 TEST(PhaseCurve, LambertAndLommelSeeligerFollowTheirClosedForms) {
   const struct {

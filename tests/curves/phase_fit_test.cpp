@@ -11,18 +11,11 @@
 #include <cstdio>
 #include <random>
 
+#include "law_state.h"
 #include "model/startup_values.h"
 #include "photometry/law_catalogue.h"
 
 namespace {
-
-RenderState LawState(int32_t kind) {
-  RenderState state;
-  ApplyStartupValues(state);
-  state.reflectanceKind = kind;
-  state.law = StartLawSettings(kind);
-  return state;
-}
 
 // 50 points from 1 to 120 degrees of the model at `truth`, with noise of standard deviation
 // `sigma` (relative for brightness); the file states `stated` times that sigma.
@@ -114,6 +107,9 @@ TEST(PhaseFit, NamesTheModelCannotVaryAreRefused) {
 // curves for some main belt asteroids, Planetary and Space Science 169 (2019) 15, as the table of
 // the Pyedra package (data/carbognani2019) repeats them. Unweighted, as the table has no errors.
 TEST(PhaseFit, PublishedObservationsGiveThePublishedParameters) {
+  const std::vector<Observation> kIo = {{0.89, 7.62, 0.0}, {1.18, 7.67, 0.0},  {2.07, 7.82, 0.0},
+                                        {5.11, 8.01, 0.0}, {16.24, 8.48, 0.0}, {17.49, 8.53, 0.0},
+                                        {21.24, 8.66, 0.0}};
   const struct {
     const char* asteroid;
     std::vector<Observation> points;
@@ -121,28 +117,8 @@ TEST(PhaseFit, PublishedObservationsGiveThePublishedParameters) {
     std::vector<double> published;
     double tolerance;
   } kRows[] = {
-      {"(85) Io",
-       {{0.89, 7.62, 0.0},
-        {1.18, 7.67, 0.0},
-        {2.07, 7.82, 0.0},
-        {5.11, 8.01, 0.0},
-        {16.24, 8.48, 0.0},
-        {17.49, 8.53, 0.0},
-        {21.24, 8.66, 0.0}},
-       {"H", "G"},
-       {7.52, 0.0753},
-       0.03},
-      {"(85) Io",
-       {{0.89, 7.62, 0.0},
-        {1.18, 7.67, 0.0},
-        {2.07, 7.82, 0.0},
-        {5.11, 8.01, 0.0},
-        {16.24, 8.48, 0.0},
-        {17.49, 8.53, 0.0},
-        {21.24, 8.66, 0.0}},
-       {"H", "G1", "G2"},
-       {7.41, 0.3358, 0.2147},
-       0.03},
+      {"(85) Io", kIo, {"H", "G"}, {7.52, 0.0753}, 0.03},
+      {"(85) Io", kIo, {"H", "G1", "G2"}, {7.41, 0.3358, 0.2147}, 0.03},
       {"(338) Budrosa",
        {{1.54, 8.74, 0.0},
         {3.86, 8.93, 0.0},
