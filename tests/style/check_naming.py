@@ -44,13 +44,18 @@ def local(text):
     return text.replace('@build', build).replace('@root', root)
 
 
-
 def file_digest(path):
+    """The digest of PATH's bytes; a file the build wrote is read with the folders replaced by
+    marks, since CMake names them whole in some (the precompiled header's wrapper includes
+    precompiled.h by its full path), and every clone's copy would otherwise differ."""
     try:
         with open(path, 'rb') as f:
-            return hashlib.sha256(f.read()).hexdigest()
+            data = f.read()
     except OSError:
         return 'missing'
+    if path.startswith(build + os.sep):
+        data = data.replace(build.encode(), b'@build').replace(root.encode(), b'@root')
+    return hashlib.sha256(data).hexdigest()
 
 
 # The newest clang-tidy Debian gives (19 reads a source in about two thirds of 14's time).

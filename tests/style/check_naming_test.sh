@@ -3,7 +3,8 @@
 # kept, a second clone of it finds them kept, and a bad name added afterwards to the header they
 # include in that clone is still reported there (and only there). The two sources define one
 # helper name each in an unnamed namespace, so they cannot be read as one unit: each is read
-# alone, and clean.
+# alone, and clean. Each is compiled with a header the build wrote that names the clone's folder
+# whole, as CMake's precompiled header wrapper does: the clones must still share their checks.
 set -euo pipefail
 root="$1"
 script="$root/tests/style/check_naming.py"
@@ -12,16 +13,17 @@ trap 'rm -rf "$tmp"' EXIT
 project() { # project DIR: a two-source project in DIR with its compile database.
   mkdir -p "$1/src" "$1/build"
   cp "$root/.clang-tidy" "$1/"
-  printf 'struct Shape {\n  int sides = 3;\n};\n' >"$1/src/shape.h"
+  printf '#pragma once\nstruct Shape {\n  int sides = 3;\n};\n' >"$1/src/shape.h"
+  printf '#include "%s/src/shape.h"\n' "$1" >"$1/build/wrapper.h"
   for name in sides corners; do
     printf '#include "shape.h"\nnamespace {\nconstexpr int kEdges = 1;\n}\nint %s() { return Shape{}.sides * kEdges; }\n' \
       "${name^}" >"$1/src/$name.cpp"
   done
   cat >"$1/build/compile_commands.json" <<EOF
 [{"directory": "$1/build", "file": "$1/src/sides.cpp",
-  "command": "/usr/bin/c++ -I$1/src -std=c++20 -o sides.o -c $1/src/sides.cpp"},
+  "command": "/usr/bin/c++ -include $1/build/wrapper.h -I$1/src -std=c++20 -o sides.o -c $1/src/sides.cpp"},
  {"directory": "$1/build", "file": "$1/src/corners.cpp",
-  "command": "/usr/bin/c++ -I$1/src -std=c++20 -o corners.o -c $1/src/corners.cpp"}]
+  "command": "/usr/bin/c++ -include $1/build/wrapper.h -I$1/src -std=c++20 -o corners.o -c $1/src/corners.cpp"}]
 EOF
 }
 expect() { # expect DIR STATUS TEXT: the check of DIR exits with STATUS and prints TEXT.
