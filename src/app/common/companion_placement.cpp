@@ -11,6 +11,9 @@ constexpr int kSettleTickMs = 50;
 // that a busy machine's slow framing does not cut it short; and its time to frame them at all.
 constexpr int kSettleTicks = 60;    // 3 s
 constexpr int kFramingTicks = 200;  // 10 s
+// Found where it belongs this many ticks in a row before it is left there: Qt reports a move as
+// done at once, and a busy window manager may still apply its own placement a moment later.
+constexpr int kHeldTicks = 6;  // 0.3 s
 
 bool Framed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
 
@@ -47,7 +50,9 @@ bool CompanionPlacement::eventFilter(QObject* watched, QEvent* event) {
 void CompanionPlacement::Tick() {
   ++ticks_;
   if (!main_.isNull() && Framed(window_) && Framed(*main_)) ++framedTicks_;
-  if (main_.isNull() || Apply() || framedTicks_ >= kSettleTicks || ticks_ >= kFramingTicks) {
+  heldTicks_ = !main_.isNull() && Apply() ? heldTicks_ + 1 : 0;
+  if (main_.isNull() || heldTicks_ >= kHeldTicks || framedTicks_ >= kSettleTicks ||
+      ticks_ >= kFramingTicks) {
     settle_.stop();
     placed_ = true;
     deleteLater();

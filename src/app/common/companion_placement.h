@@ -46,6 +46,7 @@ class CompanionPlacement final : public QObject {
   QTimer settle_;
   int ticks_ = 0;
   int framedTicks_ = 0;  // the ticks since both windows were framed
+  int heldTicks_ = 0;    // the ticks in a row it has been found where it belongs
   bool placed_ = false;  // for good, or given up
   QSize placedSize_;     // the size it was given when last placed
 };
