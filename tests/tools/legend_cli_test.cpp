@@ -94,7 +94,7 @@ TEST(LegendCli, OptionsThatCannotBeHonouredAreRefused) {
       {With(hills, {"--error-out", "@e.png", "--error-scale", "wide"}), "0.1 to 180"},
       {With(hills, {"--error-out", "@e.jpg"}), ".png"},
       {With(hills, {"--error-out", "@e.png", "--normals-out", "@e.png"}), "the same file"},
-      {{"--error-out", "@e.png", "-o", "@a.png"}, "--error-out"},
+      {{"--error-out", "@e.png", "-o", "@a.png"}, "give --recover"},
   };
   for (const auto& row : rows) {
     TempFolder folder;
