@@ -83,7 +83,12 @@ PictureMenu::PictureMenu(QWidget& picture, QWidget& window, ImageSource image, L
 
 void PictureMenu::AddAction(QAction* action) {
   action->setShortcutVisibleInContextMenu(true);
-  menu_->addAction(action);
+  // The legend's entry stays last, under its separator.
+  if (legendSeparator_ != nullptr) {
+    menu_->insertAction(legendSeparator_, action);
+  } else {
+    menu_->addAction(action);
+  }
   window_.addAction(action);  // a window shortcut: a focused text box's own keys come first
 }
 
@@ -94,7 +99,7 @@ void PictureMenu::OfferLegend(LegendSource legend) {
   TranslatedTexts::Of(window_).Keep(
       legendAction_, &QAction::setText, "FigureLegend",
       QT_TRANSLATE_NOOP("FigureLegend", "Легенда уровней на рисунке"));
-  menu_->addSeparator();
+  legendSeparator_ = menu_->addSeparator();
   menu_->addAction(legendAction_);
 }
 

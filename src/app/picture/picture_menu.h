@@ -42,7 +42,7 @@ class PictureMenu final : public QObject {
   QMenu* Menu() const { return menu_; }
   QAction* SaveAction() const { return save_; }
   QAction* CopyAction() const { return copy_; }
-  // Adds `action` at the end of the menu; its key works in the window.
+  // Adds `action` at the end of the menu, above the legend's entry; its key works in the window.
   void AddAction(QAction* action);
   // Adds the check entry «Легенда уровней на рисунке», off: while it is on, the picture saved or
   // copied has `legend` beside it (figure/legend_beside.h).
@@ -78,6 +78,7 @@ class PictureMenu final : public QObject {
   QAction* save_ = nullptr;
   QAction* copy_ = nullptr;
   QAction* legendAction_ = nullptr;
+  QAction* legendSeparator_ = nullptr;
   LegendSource legend_;
   QString lastPath_;
   QString proposedName_ = QCoreApplication::translate("PictureMenu", "сфера.png");
