@@ -74,6 +74,12 @@ const FlagOption kFlagOptions[] = {
      OverlayFlag<&OverlayChoice::contourLines>, true, kDrawnOver},
     {"outline", "Outline the sphere's disc, black or, on a black background, white.",
      OverlayFlag<&OverlayChoice::outline>, true, In({kPicture, kSweep, kSetupOnly}, {kSphere})},
+    {"legend",
+     "Draw beside the picture, at its right and not over it, the legend of the seven levels: each "
+     "level's colour, its value and its half-width, as the window's legend shows them; with "
+     "--grey, --contour-lines or --plain also the grey tone's bar, numbered in phi (under the "
+     "--exposure). The picture grows by the legend's width.",
+     JobFlag<&RenderJob::legend>, true, In({kPicture}, {kSphere, kMap, kSurface})},
     {"source-mark",
      "Mark with a sun where the direction to the light source meets the sphere, when the view "
      "shows that point.",

@@ -1,6 +1,7 @@
 #include "recover_tool.h"
 
 #include <QImage>
+#include <QLocale>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,8 +9,10 @@
 #include <variant>
 
 #include "elevation/elevation_encoding.h"
+#include "error_map_options.h"
 #include "figure/png_bytes.h"
 #include "figure/recovery_pictures.h"
+#include "headless_gui.h"
 #include "input_error_text.h"
 #include "intake/number_text.h"
 #include "intake/parameter_intake.h"
@@ -121,10 +124,11 @@ OptionValueError StoreAlbedoOut(std::string_view text, RenderJob& job) {
 // Two of the --*-out options naming one file (as written, or through "./" or a link): the second
 // would replace the first.
 OptionValueError SameOutputTwice(const RecoverJob& recover) {
-  const std::array<std::pair<const char*, const std::string*>, 3> outputs{{
+  const std::array<std::pair<const char*, const std::string*>, 4> outputs{{
       {"--height-out", &recover.heightOut},
       {"--normals-out", &recover.normalsOut},
       {"--albedo-out", &recover.albedoOut},
+      {"--error-out", &recover.errorOut},
   }};
   const auto place = [](const std::string& path) {
     std::error_code error;
@@ -196,6 +200,7 @@ OptionValueError ResolveRecover(const RenderJob& job) {
       return "--normals-out and --albedo-out write .png files, got " + QuotedText(*png);
     }
   }
+  if (OptionValueError error = CheckErrorMapOptions(job)) return error;
   return SameOutputTwice(recover);
 }
 
@@ -243,6 +248,13 @@ int RunRecoverTool(const RenderJob& job, std::ostream& out, std::ostream& err) {
         recover.albedoOut,
         PngFile(colour[0].empty() ? AlbedoImage(shown)
                                   : ColourAlbedoImage(colour, shown.width, shown.height)));
+  }
+  if (!recover.errorOut.empty() && input.truth) {
+    EnsureHeadlessGui();  // the bar's numbers are text
+    const std::vector<double> degrees = AngularErrors(*input.truth, shown);
+    const double top = ChosenErrorScaleTop(recover.errorScale, degrees);
+    files.emplace_back(recover.errorOut, PngFile(ErrorMapFigure(degrees, shown.width, shown.height,
+                                                                top, QLocale::c())));
   }
   for (const auto& [path, bytes] : files) {
     if (!bytes) return fail("cannot encode " + path);

@@ -75,6 +75,10 @@ struct RecoverJob {
   std::string heightOut;
   std::string normalsOut;
   std::string albedoOut;
+  // --error-out: the angular error's map with its colour bar (.png); --error-scale: the bar's top
+  // in degrees, or none for the automatic round top.
+  std::string errorOut;
+  std::optional<double> errorScale;
 };
 
 struct RenderJob {
@@ -151,6 +155,7 @@ struct RenderJob {
   bool listSurfaces = false;     // --list-surfaces: print the catalogue instead
   std::string ballLightsFolder;  // --ball-lights: print the lights of these photographs instead
   bool plain = false;            // --plain: the grey tone alone (photometry/pass_constants.h)
+  bool legend = false;           // --legend: the levels' legend beside the picture
   // --setup: the setup the job started from (setup_options.h); --write-setup's file.
   std::optional<Setup> setup;
   std::string setupWarning;  // the keys of a newer version the setup left out, or empty

@@ -7,6 +7,7 @@
 #include "ball_lights_tool.h"
 #include "compare_tool.h"
 #include "curve_options.h"
+#include "error_map_options.h"
 #include "figure_options.h"
 #include "law_options.h"
 #include "law_usage.h"
@@ -241,6 +242,16 @@ const std::vector<ValueOption>& ValueOptions() {
        StoreNormalsOut, kRecovered},
       {"albedo-out", "FILE", "With --recover: the recovered albedo (.png).", StoreAlbedoOut,
        kRecovered},
+      {"error-out", "FILE",
+       "With --recover --surface: the map of the angle between each recovered and true normal "
+       "(.png), dark blue for none to red for the scale's top and above, grey where nothing was "
+       "recovered, with its colour bar numbered in degrees.",
+       StoreErrorOut, In({kRecovery}, {kSurface})},
+      {"error-scale", "DEG|auto",
+       "With --error-out: the top of its colour scale, 0.1 to 180 degrees, the same in every run "
+       "so that two maps can be put side by side; auto (default): a round number above 95% of "
+       "the errors.",
+       ParseErrorScale, In({kRecovery}, {kSurface})},
       {"o", "FILE",
        "Output file. Its extension, .ppm, .png, .bmp, .svg or .pdf in any letter case, chooses "
        "the format; any other is refused unless --format is given. SVG and PDF are figures: the "

@@ -1,5 +1,7 @@
 #include "render_tool.h"
 
+#include <QLocale>
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <optional>
@@ -8,6 +10,7 @@
 #include "compare_tool.h"
 #include "curve_options.h"
 #include "curve_tool.h"
+#include "figure/legend_beside.h"
 #include "gradient/gradient_map.h"
 #include "gradient/gradient_readout.h"
 #include "gradient/source_phi.h"
@@ -84,9 +87,30 @@ RenderOutcome RenderPicture(const RenderJob& job) {
   return std::move(result.picture);
 }
 
+namespace {
+
+// The picture with the legend of the state it was painted in beside it (--legend), its numbers
+// in the C format the options are read in.
+ImageBuffer PictureWithLegend(const RenderJob& job, PassResult& pass) {
+  EnsureHeadlessGui();
+  const QImage widened = WithLegendBeside(PassImage(job, pass.picture),
+                                          FigureLegendOf(pass.state, QLocale::c()), QLocale::c());
+  ImageBuffer picture(widened.width(), widened.height(), ImageBuffer::Unpainted{});
+  const PixelRows rows = picture.Rows();
+  for (int y = 0; y < rows.height; ++y) {
+    // Format_RGB32's words are the buffer's, 0xffRRGGBB.
+    const auto* line = reinterpret_cast<const uint32_t*>(widened.constScanLine(y));
+    std::copy_n(line, rows.width, rows.first + y * rows.stride);
+  }
+  return picture;
+}
+
+}  // namespace
+
 std::optional<std::string> WriteJobPicture(const RenderJob& job, PassResult& pass) {
   if (!IsVectorFormat(job.format)) {
     DrawJobOverlayOver(job, pass.state, pass.picture);
+    if (job.legend) return WritePicture(PictureWithLegend(job, pass), job.outputPath, job.format);
     return WritePicture(pass.picture, job.outputPath, job.format);
   }
   EnsureHeadlessGui();  // Qt's SVG and PDF writers need it, and the overlay's text
@@ -94,6 +118,11 @@ std::optional<std::string> WriteJobPicture(const RenderJob& job, PassResult& pas
   const OverlayPainter overlay = [&job, &pass, size = raster.size()](QPainter& painter) {
     PaintJobOverlay(job, pass.state, painter, size);
   };
+  if (job.legend) {
+    const LegendFigure figure =
+        LegendFigureBeside(raster, overlay, FigureLegendOf(pass.state, QLocale::c()), QLocale::c());
+    return WriteVectorPicture(figure.raster, figure.overlay, job.outputPath, job.format);
+  }
   return WriteVectorPicture(raster, overlay, job.outputPath, job.format);
 }
 

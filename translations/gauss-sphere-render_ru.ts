@@ -309,5 +309,17 @@
         <source>With --phase-curve: also print the law's absolute photometry on standard output, geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q by Gauss-Legendre quadrature), the law on its physical scale (--law-albedo).</source>
         <translation>С --phase-curve: вывести ещё и абсолютную фотометрию закона в стандартный вывод, geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q по квадратуре Гаусса — Лежандра), закон в его физическом масштабе (--law-albedo).</translation>
     </message>
+    <message>
+        <source>Draw beside the picture, at its right and not over it, the legend of the seven levels: each level's colour, its value and its half-width, as the window's legend shows them; with --grey, --contour-lines or --plain also the grey tone's bar, numbered in phi (under the --exposure). The picture grows by the legend's width.</source>
+        <translation>Нарисовать рядом с картинкой, справа от неё, а не поверх, легенду семи уровней: цвет каждого уровня, его значение и полуширину, как их показывает легенда окна; с --grey, --contour-lines или --plain ещё и шкалу серого тона с числами в phi (при --exposure). Картинка становится шире на ширину легенды.</translation>
+    </message>
+    <message>
+        <source>With --recover --surface: the map of the angle between each recovered and true normal (.png), dark blue for none to red for the scale's top and above, grey where nothing was recovered, with its colour bar numbered in degrees.</source>
+        <translation>С --recover --surface: карта угла между восстановленной и истинной нормалью в каждой точке (.png), от тёмно-синего (нет ошибки) до красного (верх шкалы и больше), серая там, где ничего не восстановлено, с цветовой шкалой в градусах.</translation>
+    </message>
+    <message>
+        <source>With --error-out: the top of its colour scale, 0.1 to 180 degrees, the same in every run so that two maps can be put side by side; auto (default): a round number above 95% of the errors.</source>
+        <translation>С --error-out: верх её цветовой шкалы, от 0.1 до 180 градусов, один и тот же при каждом запуске, чтобы две карты можно было положить рядом; auto (по умолчанию): круглое число выше 95% ошибок.</translation>
+    </message>
 </context>
 </TS>

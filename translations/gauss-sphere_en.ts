@@ -1265,6 +1265,25 @@
     </message>
 </context>
 <context>
+    <name>FigureLegend</name>
+    <message>
+        <source>Уровни φ</source>
+        <translation>Levels of φ</translation>
+    </message>
+    <message>
+        <source>Серый тон, φ</source>
+        <translation>Grey tone, φ</translation>
+    </message>
+    <message>
+        <source>экспозиция %1</source>
+        <translation>exposure %1</translation>
+    </message>
+    <message>
+        <source>Легенда уровней на рисунке</source>
+        <translation>Levels' legend on the picture</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlots</name>
     <message>
         <source>Фазовая кривая: %1</source>
@@ -2408,6 +2427,18 @@
     <message>
         <source>Сохранить отчёт…</source>
         <translation>Save report…</translation>
+    </message>
+    <message>
+        <source>Сохранить карту ошибок…</source>
+        <translation>Save error map…</translation>
+    </message>
+    <message>
+        <source>ошибки.png</source>
+        <translation>errors.png</translation>
+    </message>
+    <message>
+        <source>истинная поверхность неизвестна, карты ошибок нет</source>
+        <translation>the true surface is unknown: there is no error map</translation>
     </message>
     <message>
         <source>GeoTIFF (*.tif *.tiff);;Сетка ASCII (*.asc)</source>

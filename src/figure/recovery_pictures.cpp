@@ -142,6 +142,31 @@ void DrawErrorScale(QPainter& painter, const QRect& area, double top, const QLoc
   painter.restore();
 }
 
+double ChosenErrorScaleTop(const std::optional<double>& fixed, const std::vector<double>& degrees) {
+  return fixed ? *fixed : ErrorScaleTop(degrees);
+}
+
+QImage ErrorMapFigure(const std::vector<double>& degrees, int width, int height, double top,
+                      const QLocale& locale) {
+  constexpr int kBarStrip = 72;  // the bar, its ticks and numbers such as "100°"
+  constexpr int kMargin = 6;
+  constexpr int kMinHeight = 120;
+  const int zoom = std::max(1, kErrorFigureSide / std::max({width, height, 1}));
+  const QImage map = AngleErrorImage(degrees, width, height, top);
+  QImage figure(width * zoom + kBarStrip, std::max(height * zoom, kMinHeight),
+                QImage::Format_RGB32);
+  figure.fill(Qt::white);
+  QPainter painter(&figure);
+  painter.drawImage(QRect(0, 0, width * zoom, height * zoom), map);
+  QFont font;
+  font.setPixelSize(12);
+  painter.setFont(font);
+  const QRect area(width * zoom + kMargin, kMargin, kBarStrip - kMargin,
+                   figure.height() - 2 * kMargin);
+  DrawErrorScale(painter, area, top, locale);
+  return figure;
+}
+
 void DrawNeedles(QPainter& painter, const RecoveredNormals& normals, int zoom, int step) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);

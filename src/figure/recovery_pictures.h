@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QRect>
+#include <optional>
 #include <vector>
 
 #include "recovery/colour_albedo.h"
@@ -35,6 +36,13 @@ double ErrorScaleTop(const std::vector<double>& degrees);
 QImage AngleErrorImage(const std::vector<double>& degrees, int width, int height, double top);
 // A vertical bar in `area`, top colour above, with 0, half and the top labelled in degrees.
 void DrawErrorScale(QPainter& painter, const QRect& area, double top, const QLocale& locale);
+// The scale's top: `fixed` degrees when given, else ErrorScaleTop's round top of the errors.
+double ChosenErrorScaleTop(const std::optional<double>& fixed, const std::vector<double>& degrees);
+// The error map as a figure to save: each cell a square of whole pixels (the map at least
+// kErrorFigureSide pixels on its longer side), its colour bar with the top beside it on white.
+inline constexpr int kErrorFigureSide = 192;
+QImage ErrorMapFigure(const std::vector<double>& degrees, int width, int height, double top,
+                      const QLocale& locale);
 
 // Needles over a picture that shows each cell as `zoom` x `zoom` logical pixels: from the centre
 // of every `step`-th cell, the normal's (-p, -q) tilt, step * zoom * 0.9 long for a normal

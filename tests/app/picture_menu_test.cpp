@@ -50,9 +50,10 @@ class PictureMenuTest : public QObject {
       return PictureMenu::SaveChoice{};
     });
     const QList<QAction*> actions = menu.Menu()->actions();
-    QCOMPARE(actions.size(), 3);
+    QCOMPARE(actions.size(), 5);  // and the legend's entry last, under a separator
     QCOMPARE(actions.mid(0, 2), (QList<QAction*>{menu.SaveAction(), menu.CopyAction()}));
     QCOMPARE(actions[2]->objectName(), QStringLiteral("OpenGradientMap"));
+    QCOMPARE(actions[4], menu.LegendAction());
     QCOMPARE(actions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
     QVERIFY(!menu.SaveAction()->isEnabled() && !menu.CopyAction()->isEnabled());
     auto* box = Find<QLineEdit>(*form, "Text1");

@@ -191,6 +191,12 @@ class RecoveryWindowTest : public QObject {
     QCOMPARE(mismatched, 0);
     QCOMPARE(QImage(normals).convertToFormat(QImage::Format_RGB32),
              NormalMapImage(outcome.shape.normals));
+    // The error map saved with the top typed in the box, not the automatic one.
+    Find<QDoubleSpinBox>(window, "RecoveryErrorTop")->setValue(45.0);
+    const QString errors = dir.filePath(QStringLiteral("ошибки.png"));
+    QVERIFY(window.Export(RecoveryExport::kErrorMap, errors));
+    QCOMPARE(QImage(errors).convertToFormat(QImage::Format_RGB32),
+             ErrorMapFigure(outcome.angleErrors, kWidth, kHeight, 45.0, QLocale()));
 
     // A folder that is not there: a message naming the file, and false.
     MessageBoxWatch watch;

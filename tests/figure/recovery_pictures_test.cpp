@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "qt_test_registry.h"
@@ -48,6 +49,26 @@ class RecoveryPicturesTest : public QObject {
     QCOMPARE(QColor(errors.pixel(2, 0)), ErrorColour(1.0));
     QCOMPARE(QColor(errors.pixel(3, 0)), kNoErrorColour);
     QVERIFY(ErrorColour(0.0) != ErrorColour(1.0));
+  }
+
+  // Two runs whose largest errors differ: a fixed top paints an error alike in both, figure and
+  // bar, where the automatic tops (20 and 100 degrees) would not.
+  void aFixedTopPaintsAnErrorAlikeInTwoRuns() {
+    const std::vector<double> small{0.0, 10.0, 15.0, 18.0};
+    const std::vector<double> large{0.0, 10.0, 60.0, 95.0};
+    QVERIFY(ChosenErrorScaleTop(std::nullopt, small) != ChosenErrorScaleTop(std::nullopt, large));
+    const auto figure = [](const std::vector<double>& degrees) {
+      return ErrorMapFigure(degrees, 4, 1, ChosenErrorScaleTop(30.0, degrees), QLocale::c());
+    };
+    const QImage first = figure(small);
+    const QImage second = figure(large);
+    const int cell = kErrorFigureSide / 4;  // the map's cells are this many pixels wide
+    QCOMPARE(first.size(), second.size());
+    QCOMPARE(first.pixel(cell + cell / 2, cell / 2), second.pixel(cell + cell / 2, cell / 2));
+    QCOMPARE(QColor(first.pixel(cell + cell / 2, cell / 2)), ErrorColour(10.0 / 30.0));
+    // The bar beside the map, with its numbers, is the same picture.
+    const QRect bar(4 * cell, 0, first.width() - 4 * cell, first.height());
+    QCOMPARE(first.copy(bar), second.copy(bar));
   }
 };
 

@@ -42,6 +42,8 @@ TEST(FigureLanguage, EnglishByDefaultRussianWithLanguageRu) {
        "cc.csv",
        ""},
       {"compared row", {"--compare", "glossy,lommel-seeliger"}, "row.svg", "Глянцевая"},
+      {"legend", {"--legend", "--grey", "--exposure", "2"}, "legend.svg", "экспозиция 2"},
+      {"map legend", {"--legend", "--gradient-space", "--contour-lines"}, "map.svg", "Уровни"},
   };
   for (const bool russian : {false, true, false}) {
     for (const Figure& figure : figures) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/common/locale_numbers.h"
 #include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
 #include "app/picture/image_picture.h"
@@ -46,6 +47,11 @@ BigSphereWindow::BigSphereWindow(JobRunner& jobs, QWidget* parent)
   menu_ = new PictureMenu(
       *picture_, *this, [this] { return picture_->ImageWithArrowShown(); },
       [this] { return ExportedLayers(*picture_, nullptr); });
+  menu_->OfferLegend([this]() -> std::optional<FigureLegend> {
+    const RenderState* shown = ShownState();
+    if (shown == nullptr) return std::nullopt;
+    return FigureLegendOf(*shown, UserLocale());
+  });
   menu_->SetProposedName(QCoreApplication::translate("BigSphereWindow", "сфера.png"));
   picture_->SetOverlay([this](QPainter& painter) {
     if (!shown_) return;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/common/locale_numbers.h"
 #include "app/form/form1.h"
 #include "app/picture/picture_box.h"
 #include "app/picture/picture_export.h"
@@ -20,6 +21,10 @@ void Form1::SetUpPictureAdditions() {
   pictureMenu_ = new PictureMenu(
       *picture1_, *this, [this] { return PictureToExport(); },
       [this] { return ExportedLayers(*picture1_, label6_); });
+  pictureMenu_->OfferLegend([this]() -> std::optional<FigureLegend> {
+    if (!lastPass_) return std::nullopt;
+    return FigureLegendOf(lastPass_->state, UserLocale());
+  });
   // The marks of the pass shown, in the width and over the background it was shaded with.
   picture1_->SetOverlay([this](QPainter& painter) {
     if (!lastPass_) return;

@@ -58,6 +58,11 @@ GradientMapWindow::GradientMapWindow(JobRunner& jobs, QAction& showSources, QWid
   menu_ = new PictureMenu(
       *picture_, *this, [this] { return picture_->ComposedImage(); },
       [this] { return ExportedLayers(*picture_, nullptr); });
+  menu_->OfferLegend([this]() -> std::optional<FigureLegend> {
+    const RenderState* shown = MapState();
+    if (shown == nullptr) return std::nullopt;
+    return FigureLegendOf(*shown, UserLocale());
+  });
   menu_->SetProposedName(QCoreApplication::translate("GradientMapWindow", "карта.png"));
   auto* shade = new QShortcut(QKeySequence(Qt::Key_F5), this);
   connect(shade, &QShortcut::activated, this, &GradientMapWindow::ShadeRequested);

@@ -13,8 +13,10 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/common/locale_numbers.h"
 #include "app/language/translated_texts.h"
 #include "app/picture/picture_export.h"
+#include "figure/legend_beside.h"
 
 namespace {
 
@@ -81,8 +83,43 @@ PictureMenu::PictureMenu(QWidget& picture, QWidget& window, ImageSource image, L
 
 void PictureMenu::AddAction(QAction* action) {
   action->setShortcutVisibleInContextMenu(true);
-  menu_->addAction(action);
+  // The legend's entry stays last, under its separator.
+  if (legendSeparator_ != nullptr) {
+    menu_->insertAction(legendSeparator_, action);
+  } else {
+    menu_->addAction(action);
+  }
   window_.addAction(action);  // a window shortcut: a focused text box's own keys come first
+}
+
+void PictureMenu::OfferLegend(LegendSource legend) {
+  legend_ = std::move(legend);
+  legendAction_ = new QAction(this);
+  legendAction_->setCheckable(true);
+  TranslatedTexts::Of(window_).Keep(
+      legendAction_, &QAction::setText, "FigureLegend",
+      QT_TRANSLATE_NOOP("FigureLegend", "Легенда уровней на рисунке"));
+  legendSeparator_ = menu_->addSeparator();
+  menu_->addAction(legendAction_);
+}
+
+std::optional<FigureLegend> PictureMenu::ChosenLegend() const {
+  if (legendAction_ == nullptr || !legendAction_->isChecked()) return std::nullopt;
+  return legend_();
+}
+
+QImage PictureMenu::ImageToGive() const {
+  const std::optional<FigureLegend> legend = ChosenLegend();
+  return legend ? WithLegendBeside(image_(), *legend, UserLocale()) : image_();
+}
+
+PictureLayers PictureMenu::LayersToGive() const {
+  PictureLayers layers = layers_();
+  const std::optional<FigureLegend> legend = ChosenLegend();
+  if (!legend) return layers;
+  LegendFigure figure =
+      LegendFigureBeside(layers.raster, std::move(layers.overlay), *legend, UserLocale());
+  return {std::move(figure.raster), std::move(figure.overlay)};
 }
 
 void PictureMenu::SetPictureReady(bool ready) {
@@ -94,8 +131,8 @@ bool PictureMenu::SaveTo(const QString& path, const QString& filterSuffix) {
   const std::optional<QString> name = PictureFileName(path, filterSuffix);
   std::optional<QString> failure = UnsupportedExtensionReason();
   if (name)
-    failure = IsFigureFileName(*name) ? WriteFigureFile(layers_(), *name)
-                                      : WritePictureFile(image_(), *name);
+    failure = IsFigureFileName(*name) ? WriteFigureFile(LayersToGive(), *name)
+                                      : WritePictureFile(ImageToGive(), *name);
   if (!failure) {
     lastPath_ = *name;
     return true;
@@ -113,7 +150,7 @@ void PictureMenu::Save() {
 
 void PictureMenu::Copy() {
   if (!copy_->isEnabled()) return;
-  QGuiApplication::clipboard()->setImage(image_());
+  QGuiApplication::clipboard()->setImage(ImageToGive());
 }
 
 // The file dialog: PNG by default, or the format of the name last saved; a name typed without an

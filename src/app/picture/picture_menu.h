@@ -10,8 +10,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "app/picture/picture_export.h"
+#include "figure/level_legend.h"
 
 class QAction;
 class QMenu;
@@ -31,6 +33,8 @@ class PictureMenu final : public QObject {
     QString filterSuffix = QStringLiteral("png");
   };
   using PathPicker = std::function<SaveChoice()>;
+  // The legend of the picture shown (none before a pass).
+  using LegendSource = std::function<std::optional<FigureLegend>()>;
 
   // The menu opens on `picture`; the actions' keys are the `window`'s.
   PictureMenu(QWidget& picture, QWidget& window, ImageSource image, LayersSource layers);
@@ -38,8 +42,12 @@ class PictureMenu final : public QObject {
   QMenu* Menu() const { return menu_; }
   QAction* SaveAction() const { return save_; }
   QAction* CopyAction() const { return copy_; }
-  // Adds `action` at the end of the menu; its key works in the window.
+  // Adds `action` at the end of the menu, above the legend's entry; its key works in the window.
   void AddAction(QAction* action);
+  // Adds the check entry «Легенда уровней на рисунке», off: while it is on, the picture saved or
+  // copied has `legend` beside it (figure/legend_beside.h).
+  void OfferLegend(LegendSource legend);
+  QAction* LegendAction() const { return legendAction_; }
   // Save and copy are available once there is a picture.
   void SetPictureReady(bool ready);
   // The file name the dialog first proposes, in the user's pictures folder («сфера.png» unless
@@ -57,6 +65,10 @@ class PictureMenu final : public QObject {
 
  private:
   SaveChoice AskPath();
+  // The legend to draw beside the picture: none unless the entry is on and a pass was shown.
+  std::optional<FigureLegend> ChosenLegend() const;
+  QImage ImageToGive() const;
+  PictureLayers LayersToGive() const;
 
   QWidget& window_;
   ImageSource image_;
@@ -65,6 +77,9 @@ class PictureMenu final : public QObject {
   QMenu* menu_ = nullptr;
   QAction* save_ = nullptr;
   QAction* copy_ = nullptr;
+  QAction* legendAction_ = nullptr;
+  QAction* legendSeparator_ = nullptr;
+  LegendSource legend_;
   QString lastPath_;
   QString proposedName_ = QCoreApplication::translate("PictureMenu", "сфера.png");
 };

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
@@ -45,6 +46,12 @@ std::optional<Gradient> TruthAt(const RecoveryOutcome& outcome, QPoint cell) {
 
 }  // namespace
 
+double RecoveryWindow::ChosenErrorTop() const {
+  const double typed = errorTop_->value();
+  return ChosenErrorScaleTop(typed > 0.0 ? std::optional<double>(typed) : std::nullopt,
+                             outcome_->angleErrors);
+}
+
 void RecoveryWindow::SetPathPicker(std::function<QString(RecoveryExport)> picker) {
   pickPath_ = std::move(picker);
 }
@@ -58,6 +65,7 @@ QWidget* RecoveryWindow::MakeExportButtons() {
       {RecoveryExport::kNormals, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить карту нормалей…")},
       {RecoveryExport::kAlbedo, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить альбедо…")},
       {RecoveryExport::kReport, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить отчёт…")},
+      {RecoveryExport::kErrorMap, QT_TRANSLATE_NOOP("RecoveryWindow", "Сохранить карту ошибок…")},
   };
   for (const auto& [what, text] : buttons) {
     auto* button = new QPushButton(box);
@@ -91,6 +99,7 @@ void RecoveryWindow::AskExport(RecoveryExport what) {
         {QT_TRANSLATE_NOOP("RecoveryWindow", "нормали.png"), tr("Рисунок PNG (*.png)")},
         {QT_TRANSLATE_NOOP("RecoveryWindow", "альбедо.png"), tr("Рисунок PNG (*.png)")},
         {QT_TRANSLATE_NOOP("RecoveryWindow", "отчёт.txt"), tr("Текст (*.txt)")},
+        {QT_TRANSLATE_NOOP("RecoveryWindow", "ошибки.png"), tr("Рисунок PNG (*.png)")},
     };
     const auto& kind = kinds[static_cast<int>(what)];
     path = QFileDialog::getSaveFileName(
@@ -121,6 +130,14 @@ bool RecoveryWindow::Export(RecoveryExport what, const QString& path) {
       break;
     case RecoveryExport::kReport:
       bytes = ReportText();
+      break;
+    case RecoveryExport::kErrorMap:
+      if (outcome_->angleErrors.empty()) {
+        fault = tr("истинная поверхность неизвестна, карты ошибок нет");
+        break;
+      }
+      bytes = PngFile(ErrorMapFigure(outcome_->angleErrors, outcome_->shape.normals.width,
+                                     outcome_->shape.normals.height, ChosenErrorTop(), QLocale()));
       break;
   }
   if (!bytes && fault.isEmpty()) fault = tr("не удалось закодировать данные");

@@ -282,8 +282,7 @@ void RecoveryWindow::UpdatePicture() {
             [] { return tr("Истинная поверхность неизвестна: карта ошибок не строится."); });
         break;
       }
-      const double top =
-          errorTop_->value() > 0.0 ? errorTop_->value() : ErrorScaleTop(outcome_->angleErrors);
+      const double top = ChosenErrorTop();
       picture_->Show(AngleErrorImage(outcome_->angleErrors, normals.width, normals.height, top),
                      nullptr, top);
       break;

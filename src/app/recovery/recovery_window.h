@@ -40,7 +40,7 @@ struct SurfaceSnapshot {
 };
 
 enum class RecoveryView { kAlbedo, kNormalMap, kNeedles, kHeight, kError };
-enum class RecoveryExport { kHeight, kNormals, kAlbedo, kReport };
+enum class RecoveryExport { kHeight, kNormals, kAlbedo, kReport, kErrorMap };
 
 class RecoveryWindow final : public QWidget {
   Q_OBJECT
@@ -102,6 +102,8 @@ class RecoveryWindow final : public QWidget {
   QImage HeightImage() const;
   QImage FirstImage() const;
   void AskExport(RecoveryExport what);
+  // The error map's top: the box's degrees, or the automatic round top at «авто».
+  double ChosenErrorTop() const;
   QWidget* MakeExportButtons();
 
   RecoveryControls* controls_ = nullptr;

@@ -112,6 +112,10 @@ void SurfaceWindow::AddImageView() {
   auto* view = new SurfaceImageView(
       static_cast<int>(index), [this] { return MapMarks(); }, images_);
   imageRow_->insertWidget(static_cast<int>(index), view);
+  view->ContextMenu().OfferLegend([this]() -> std::optional<FigureLegend> {
+    if (!shown_) return std::nullopt;
+    return FigureLegendOf(shown_->pass.state, UserLocale());
+  });
   connect(&view->Picture(), &PictureBox::pointerMoved, this,
           [this, index](QPoint position) { OnPointerMoved(index, position); });
   connect(&view->Picture(), &PictureBox::pointerLeft, this,
