@@ -309,5 +309,13 @@
         <source>With --phase-curve: also print the law's absolute photometry on standard output, geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q by Gauss-Legendre quadrature), the law on its physical scale (--law-albedo).</source>
         <translation>С --phase-curve: вывести ещё и абсолютную фотометрию закона в стандартный вывод, geometric_albedo=p phase_integral=q spherical_albedo=A (A = p q, q по квадратуре Гаусса — Лежандра), закон в его физическом масштабе (--law-albedo).</translation>
     </message>
+    <message>
+        <source>1981 or 2002 only</source>
+        <translation>только 1981 или 2002</translation>
+    </message>
+    <message>
+        <source>With --phase-curve: the curve from 0 to DEG degrees, 1 to 180 (default 180); below 180 a close look at the opposition surge, with no phase integral.</source>
+        <translation>С --phase-curve: кривая от 0 до DEG градусов, от 1 до 180 (по умолчанию 180); меньше 180 — крупный план оппозиционного всплеска, без фазового интеграла.</translation>
+    </message>
 </context>
 </TS>
