@@ -14,6 +14,7 @@
 #include "app/common/companion_window.h"
 #include "app/companions.h"
 #include "app/curves/compare_window.h"
+#include "app/curves/observations_panel.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"
 #include "app/curves/profile_window.h"
