@@ -256,7 +256,7 @@ class SetupRoundTripTest : public QObject {
         << replaced("\"elevation\": \"\"", "\"elevation\": \"garbage.tif\"") << qint64(0)
         << "garbage.tif";
     QTest::newRow("observations file that is no table")
-        << replaced("\"program\"", "\"curves\": {\"observations\": \"garbage.tif\"}, \"program\"")
+        << replaced("\"curves\": {", "\"curves\": {\"observations\": \"garbage.tif\", ")
         << qint64(0) << "garbage.tif";
     QTest::newRow("100 MB") << good << qint64(100) * 1024 * 1024 << "КБ";
   }
