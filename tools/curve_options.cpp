@@ -33,6 +33,15 @@ OptionValueError ParsePhaseStep(std::string_view text, RenderJob& job) {
   return std::nullopt;
 }
 
+OptionValueError ParsePhaseMax(std::string_view text, RenderJob& job) {
+  const NumberReading<double> last = ReadDouble(text, CNumberFormat());
+  if (!last.Ok() || !(last.value >= 1.0) || last.value > 180.0) {
+    return "--phase-max needs degrees from 1 to 180, got " + QuotedText(text);
+  }
+  job.phaseMax = last.value;
+  return std::nullopt;
+}
+
 OptionValueError ParseProfile(std::string_view text, RenderJob& job) {
   if (text == "equator") {
     job.profile = ProfileLine{{}, {}, true};

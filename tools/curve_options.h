@@ -1,5 +1,6 @@
 #pragma once
-// The renderer's curves: --phase-curve (with --phase-step DEG, 0.1 to 30, default 1) writes the
+// The renderer's curves: --phase-curve (with --phase-step DEG, 0.1 to 30, default 1, and
+// --phase-max DEG, 1 to 180, default 180) writes the
 // law's disc-integrated phase curve, --profile X0,Y0:X1,Y1 phi along a line of the picture (the
 // sphere, the map or a surface), --profile equator along the sphere's photometric equator; either
 // goes to -o FILE.csv, .png or .svg (a plot).
@@ -10,6 +11,7 @@
 #include "render_job.h"
 
 OptionValueError ParsePhaseStep(std::string_view text, RenderJob& job);
+OptionValueError ParsePhaseMax(std::string_view text, RenderJob& job);
 OptionValueError ParseProfile(std::string_view text, RenderJob& job);
 // --law-albedo A (a finite number from 0), --observations FILE, --fit NAME,... (names without
 // blanks, none twice).

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -45,11 +46,14 @@ std::variant<CurveData, std::string> PhaseCurveData(const RenderJob& job) {
   ApplyJobSettings(job, state);
   ShadeIntakeOutcome intake = ReadShadeParameters(state, job.inputs, CNumberFormat());
   if (auto* error = std::get_if<InputError>(&intake)) return DescribeInputError(*error);
-  const std::optional<PhaseCurve> curve = ComputePhaseCurve(state, job.phaseStep);
+  const std::optional<PhaseCurve> curve =
+      ComputePhaseCurve(state, job.phaseStep, kPhaseGridSide, job.phaseMax);
   if (!curve)
     return std::string("--phase-curve: the function is dark over the whole disc at g = 0");
   CurvePlot plot = PhaseCurvePlot(*curve, state.reflectanceKind, false);
-  plot.title += QStringLiteral(", q = %1").arg(curve->phaseIntegral, 0, 'f', 4);
+  if (std::isfinite(curve->phaseIntegral)) {
+    plot.title += QStringLiteral(", q = %1").arg(curve->phaseIntegral, 0, 'f', 4);
+  }
   plot.locale = QLocale::c();
   std::string albedos;
   if (job.mode == Mode::kPhaseCurve && job.albedos) {

@@ -64,7 +64,9 @@ OptionValueError ApplyLawParameter(const LawEntry& law, const NamedValue& given,
   }
   if (!InLawRange(spec, *value)) {
     return "--param " + given.name + "=" + ShortenedText(given.value) +
-           " is out of range: " + given.name + " lies from " + NumberText(spec.lowest) + " to " +
+           " is out of range: " + given.name +
+           (spec.twoValued ? " takes " + NumberText(spec.lowest) + " or "
+                           : " lies from " + NumberText(spec.lowest) + " to ") +
            NumberText(spec.highest);
   }
   settings.parameters[static_cast<size_t>(*index)] = *value;
@@ -86,7 +88,7 @@ OptionValueError ResolveFormula(const std::vector<NamedValue>& given,
     size_t index = 0;
     while (index < names.size() && names[index] != parameter.name) ++index;
     if (index == names.size()) names.push_back(parameter.name);
-    if (index < static_cast<size_t>(kMaxLawParameters)) settings.parameters[index] = *value;
+    if (index < static_cast<size_t>(kMaxFormulaParameters)) settings.parameters[index] = *value;
   }
   CompiledFormula compiled = CompileFormula(*text, names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {

@@ -135,9 +135,11 @@ struct RenderJob {
   OverlayChoice overlay;
   std::optional<SurfaceJob> surface;
   // Curves instead of a picture (curve_options.h): the phase curve of the law (--phase-curve,
-  // --phase-step DEG), or phi along a line of the picture (--profile); written as CSV, PNG or SVG.
+  // --phase-step DEG, --phase-max DEG), or phi along a line of the picture (--profile); written as
+  // CSV, PNG or SVG.
   bool phaseCurve = false;
   double phaseStep = 1.0;
+  double phaseMax = 180.0;  // --phase-max DEG: the curve from 0 to DEG, 1 to 180
   // With the phase curve (observed_curve_tool.h): the law's albedos printed (--albedos), its albedo
   // on its physical scale (--law-albedo), observed points (--observations FILE) and the names
   // fitted to them (--fit).

@@ -146,6 +146,10 @@ const std::vector<ValueOption>& ValueOptions() {
       {"phase-step", "DEG",
        "With --phase-curve: the step of the phase angle, 0.1 to 30 degrees (default 1).",
        ParsePhaseStep, In({kPhaseCurve, kComparedPhaseCurves}, {kSphere})},
+      {"phase-max", "DEG",
+       "With --phase-curve: the curve from 0 to DEG degrees, 1 to 180 (default 180); below 180 "
+       "a close look at the opposition surge, with no phase integral.",
+       ParsePhaseMax, In({kPhaseCurve}, {kSphere})},
       {"law-albedo", "A",
        "With --albedos or --observations: the law on its physical scale: Lambert's albedo of the "
        "matte function, the single-scattering albedo of lommel-seeliger (its radiance factor "

@@ -321,5 +321,13 @@
         <source>With --error-out: the top of its colour scale, 0.1 to 180 degrees, the same in every run so that two maps can be put side by side; auto (default): a round number above 95% of the errors.</source>
         <translation>С --error-out: верх её цветовой шкалы, от 0.1 до 180 градусов, один и тот же при каждом запуске, чтобы две карты можно было положить рядом; auto (по умолчанию): круглое число выше 95% ошибок.</translation>
     </message>
+    <message>
+        <source>1981 or 2002 only</source>
+        <translation>только 1981 или 2002</translation>
+    </message>
+    <message>
+        <source>With --phase-curve: the curve from 0 to DEG degrees, 1 to 180 (default 180); below 180 a close look at the opposition surge, with no phase integral.</source>
+        <translation>С --phase-curve: кривая от 0 до DEG градусов, от 1 до 180 (по умолчанию 180); меньше 180 — крупный план оппозиционного всплеска, без фазового интеграла.</translation>
+    </message>
 </context>
 </TS>

@@ -1036,6 +1036,10 @@
         <source>такого файла нет</source>
         <translation>there is no such file</translation>
     </message>
+    <message>
+        <source>%1 — ни %2, ни %3</source>
+        <translation>%1 is neither %2 nor %3</translation>
+    </message>
 </context>
 <context>
     <name>CoreTexts</name>
@@ -1262,6 +1266,26 @@
     <message>
         <source>Перепад высот, пикселей</source>
         <translation>Relief, pixels</translation>
+    </message>
+    <message>
+        <source>Средний наклон θ̄, °</source>
+        <translation>Mean slope θ̄, °</translation>
+    </message>
+    <message>
+        <source>Амплитуда когерентного обратного рассеяния B_C0</source>
+        <translation>Coherent backscatter amplitude B_C0</translation>
+    </message>
+    <message>
+        <source>Ширина когерентного обратного рассеяния h_C</source>
+        <translation>Coherent backscatter width h_C</translation>
+    </message>
+    <message>
+        <source>Приближение H(x), год: 1981 или 2002</source>
+        <translation>H(x) approximation, year: 1981 or 2002</translation>
+    </message>
+    <message>
+        <source>Хапке с шероховатостью</source>
+        <translation>Hapke with roughness</translation>
     </message>
 </context>
 <context>
@@ -1912,6 +1936,10 @@
         <source>Формулу читает и вычисляет библиотека muparser.</source>
         <translation>The formula is read and evaluated by the muparser library.</translation>
     </message>
+    <message>
+        <source>ф ∝ μ&lt;sub&gt;0e&lt;/sub&gt;/(μ&lt;sub&gt;0e&lt;/sub&gt; + μ&lt;sub&gt;e&lt;/sub&gt;) · [(1 + B(g)) P(g) + H(μ&lt;sub&gt;0e&lt;/sub&gt;) H(μ&lt;sub&gt;e&lt;/sub&gt;) − 1] · (1 + B&lt;sub&gt;C&lt;/sub&gt;(g)) · S(i, e, g), ф = 1 при i = e = g = 0&lt;br&gt;μ&lt;sub&gt;0e&lt;/sub&gt;, μ&lt;sub&gt;e&lt;/sub&gt;, S — косинусы и затенение шероховатой поверхности со средним наклоном θ̄;&lt;br&gt;B&lt;sub&gt;C&lt;/sub&gt;(g) = B&lt;sub&gt;C0&lt;/sub&gt; (1 + (1 − e&lt;sup&gt;−z&lt;/sup&gt;)/z) / (2(1 + z)&lt;sup&gt;2&lt;/sup&gt;), z = tg(g/2) / h&lt;sub&gt;C&lt;/sub&gt;;&lt;br&gt;H(x) 1981 года: (1 + 2x)/(1 + 2γx); 2002 года: 1/(1 − wx(r&lt;sub&gt;0&lt;/sub&gt; + (1 − 2r&lt;sub&gt;0&lt;/sub&gt;x)/2 · ln((1 + x)/x))), r&lt;sub&gt;0&lt;/sub&gt; = (1 − γ)/(1 + γ)</source>
+        <translation>φ ∝ μ&lt;sub&gt;0e&lt;/sub&gt;/(μ&lt;sub&gt;0e&lt;/sub&gt; + μ&lt;sub&gt;e&lt;/sub&gt;) · [(1 + B(g)) P(g) + H(μ&lt;sub&gt;0e&lt;/sub&gt;) H(μ&lt;sub&gt;e&lt;/sub&gt;) − 1] · (1 + B&lt;sub&gt;C&lt;/sub&gt;(g)) · S(i, e, g), φ = 1 at i = e = g = 0&lt;br&gt;μ&lt;sub&gt;0e&lt;/sub&gt;, μ&lt;sub&gt;e&lt;/sub&gt;, S: the cosines and shadowing of a rough surface of mean slope θ̄;&lt;br&gt;B&lt;sub&gt;C&lt;/sub&gt;(g) = B&lt;sub&gt;C0&lt;/sub&gt; (1 + (1 − e&lt;sup&gt;−z&lt;/sup&gt;)/z) / (2(1 + z)&lt;sup&gt;2&lt;/sup&gt;), z = tan(g/2) / h&lt;sub&gt;C&lt;/sub&gt;;&lt;br&gt;H(x) of 1981: (1 + 2x)/(1 + 2γx); of 2002: 1/(1 − wx(r&lt;sub&gt;0&lt;/sub&gt; + (1 − 2r&lt;sub&gt;0&lt;/sub&gt;x)/2 · ln((1 + x)/x))), r&lt;sub&gt;0&lt;/sub&gt; = (1 − γ)/(1 + γ)</translation>
+    </message>
 </context>
 <context>
     <name>LawWindow</name>
@@ -1942,6 +1970,10 @@
     <message>
         <source>&lt;a href="%1"&gt;Справка: %2&lt;/a&gt;</source>
         <translation>&lt;a href="%1"&gt;Help: %2&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Только %1 или %2: остаётся %3</source>
+        <translation>Only %1 or %2: %3 stays</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2037,10 @@
     <message>
         <source>Настройка «%1» не открыта: %2</source>
         <translation>Setup “%1” was not opened: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать наблюдения «%1»: %2</source>
+        <translation>Could not read the observations «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2150,10 @@
     <message>
         <source>Альбедо — число не меньше 0.</source>
         <translation>The albedo is a number of at least 0.</translation>
+    </message>
+    <message>
+        <source>Оппозиция: 0–10°</source>
+        <translation>Opposition: 0–10°</translation>
     </message>
 </context>
 <context>

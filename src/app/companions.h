@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "app/common/companion_windows.h"
+#include "curves/observations.h"
 
 class BigSphereWindow;
 class CompareWindow;
@@ -64,11 +65,13 @@ class Companions final : public QObject, public CompanionWindows {
   SurfaceWindow& EnsureSurfaceWindow();
   void OpenRecovery();
 
-  // In companions_curves.cpp. The plot windows' part of a setup: the phase curve's magnitude
-  // switch and the profile's picture and line (a profile of a surface image is not kept).
+  // In companions_curves.cpp. The plot windows' part of a setup: the phase curve's magnitude and
+  // opposition switches, its albedo and observed points' file, and the profile's picture and line
+  // (a profile of a surface image is not kept).
   // Restore follows the pass that shows the setup.
   CurvesSetup CurvesOf() const;
-  void RestoreCurves(const CurvesSetup& curves);
+  // `points`: the setup's observations, read before the setup changed anything.
+  void RestoreCurves(const CurvesSetup& curves, const std::optional<ObservationSet>& points);
 
  private:
   explicit Companions(Form1& form);

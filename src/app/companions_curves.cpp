@@ -14,6 +14,7 @@
 #include "app/common/companion_window.h"
 #include "app/companions.h"
 #include "app/curves/compare_window.h"
+#include "app/curves/observations_panel.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_drag.h"
 #include "app/curves/profile_window.h"
@@ -203,7 +204,12 @@ void Companions::ShowSurfaceProfile(int image, QLineF line) {
 
 CurvesSetup Companions::CurvesOf() const {
   CurvesSetup curves;
-  curves.magnitudes = phaseCurve_ != nullptr && phaseCurve_->MagnitudesBox().isChecked();
+  if (phaseCurve_ != nullptr) {
+    curves.magnitudes = phaseCurve_->MagnitudesBox().isChecked();
+    curves.opposition = phaseCurve_->OppositionBox().isChecked();
+    curves.lawAlbedo = phaseCurve_->Albedo();
+    curves.observationsPath = phaseCurve_->Observations().FilePath().toStdString();
+  }
   if (profile_ == nullptr || !profile_->isVisible() || profiled_ == nullptr) return curves;
   const bool onMap = mapWindow_ != nullptr && profiled_ == &mapWindow_->Picture();
   if (profiled_ != &form_.Picture() && !onMap) return curves;
@@ -218,9 +224,18 @@ CurvesSetup Companions::CurvesOf() const {
   return curves;
 }
 
-void Companions::RestoreCurves(const CurvesSetup& curves) {
-  if (curves.magnitudes || phaseCurve_ != nullptr) {
-    MadePhaseCurve().MagnitudesBox().setChecked(curves.magnitudes);
+void Companions::RestoreCurves(const CurvesSetup& curves,
+                               const std::optional<ObservationSet>& points) {
+  const CurvesSetup fresh;
+  if (curves.magnitudes || curves.opposition || curves.lawAlbedo != fresh.lawAlbedo || points ||
+      phaseCurve_ != nullptr) {
+    PhaseCurveWindow& window = MadePhaseCurve();
+    window.MagnitudesBox().setChecked(curves.magnitudes);
+    window.OppositionBox().setChecked(curves.opposition);
+    window.SetAlbedo(curves.lawAlbedo);
+    if (points) {
+      window.Observations().ShowPoints(*points, QString::fromStdString(curves.observationsPath));
+    }
   }
   const ProfileSetup& profile = curves.profile;
   const QLineF line(profile.line[0], profile.line[1], profile.line[2], profile.line[3]);

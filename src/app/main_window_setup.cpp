@@ -2,10 +2,13 @@
 // setup put back into them, the windows it names opened or closed, and one pass.
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStringList>
 #include <QUrl>
 
 #include "app/companions.h"
@@ -21,8 +24,10 @@
 #include "app/setup_open.h"
 #include "app/surface/surface_controls.h"
 #include "app/surface/surface_window.h"
+#include "messages/translated_message.h"
 #include "photometry/custom_formula.h"
 #include "photometry/law_catalogue.h"
+#include "photoset/observation_file.h"
 #include "setup/setup_file.h"
 
 namespace {
@@ -32,7 +37,7 @@ std::optional<LawSettings> FormulaSettings(const FormulaSetup& formula) {
   if (formula.text.empty()) return std::nullopt;
   std::vector<std::string> names;
   LawSettings settings;
-  for (size_t k = 0; k < formula.parameters.size() && k < kMaxLawParameters; ++k) {
+  for (size_t k = 0; k < formula.parameters.size() && k < kMaxFormulaParameters; ++k) {
     names.push_back(formula.parameters[k].name);
     settings.parameters[k] = formula.parameters[k].value;
   }
@@ -98,6 +103,19 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
 }
 
 std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
+  // The observed points are read first too: a file that no longer reads changes nothing.
+  std::optional<ObservationSet> points;
+  if (!setup.curves.observationsPath.empty()) {
+    const QString path = QString::fromStdString(setup.curves.observationsPath);
+    ObservationReading read = ReadObservationFile(path);
+    if (const auto* messages = std::get_if<std::vector<Message>>(&read)) {
+      QStringList lines;
+      for (const Message& message : *messages) lines << TranslatedMessage(message);
+      return QCoreApplication::translate("MainWindow", "Не удалось прочитать наблюдения «%1»: %2")
+          .arg(QDir::toNativeSeparators(path), lines.join(QLatin1Char('\n')));
+    }
+    points = std::get<ObservationSet>(std::move(read));
+  }
   // The files the surface names are read first: one that does not read changes nothing.
   if (setup.surface != StartSurfaceSetup() || setup.windows.surface ||
       companions_->Surface() != nullptr) {
@@ -125,7 +143,7 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   form_->Shade();
   if (setup.picture.autoExposure) form_->ShadeAtBrightestExposure();
   if (exposure_ != nullptr) exposure_->ShowExposure(form_->State().exposure);
-  companions_->RestoreCurves(setup.curves);
+  companions_->RestoreCurves(setup.curves, points);
   return std::nullopt;
 }
 

@@ -35,6 +35,7 @@ AlbedoKind AlbedoKindOf(int32_t reflectanceKind) {
     case kLommelSeeliger:
       return AlbedoKind::kSingleScattering;
     case kHapke:
+    case kHapkeRough:
       return AlbedoKind::kLawParameter;
     default:
       return AlbedoKind::kNormal;

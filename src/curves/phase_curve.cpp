@@ -1,6 +1,7 @@
 #include "curves/phase_curve.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "curves/phase_law.h"
@@ -39,13 +40,14 @@ double DiscBrightness(const RenderState& state, double g, int gridSide) {
 }  // namespace
 
 std::optional<PhaseCurve> ComputePhaseCurve(const RenderState& lastPass, double stepDegrees,
-                                            int gridSide) {
-  if (lastPass.reflectanceKind == kMirror || !(stepDegrees >= 0.1) || stepDegrees > 30.0) {
+                                            int gridSide, double lastDegrees) {
+  if (lastPass.reflectanceKind == kMirror || !(stepDegrees >= 0.1) || stepDegrees > 30.0 ||
+      !(lastDegrees >= 1.0) || lastDegrees > 180.0) {
     return std::nullopt;
   }
   PhaseCurve curve;
-  for (double g = 0.0; g < 180.0 - 1e-9; g += stepDegrees) curve.degrees.push_back(g);
-  curve.degrees.push_back(180.0);
+  for (double g = 0.0; g < lastDegrees - 1e-9; g += stepDegrees) curve.degrees.push_back(g);
+  curve.degrees.push_back(lastDegrees);
   std::vector<double> sums(curve.degrees.size());
   PassControl* control = CurrentPassControl();
   const int count = static_cast<int>(sums.size());
@@ -59,7 +61,8 @@ std::optional<PhaseCurve> ComputePhaseCurve(const RenderState& lastPass, double 
   if (control != nullptr && control->Cancelled()) return std::nullopt;
   if (!(sums.front() > 0.0) || !std::isfinite(sums.front())) return std::nullopt;
   for (const double sum : sums) curve.brightness.push_back(sum / sums.front());
-  curve.phaseIntegral = PhaseIntegral(curve.degrees, curve.brightness);
+  curve.phaseIntegral = lastDegrees == 180.0 ? PhaseIntegral(curve.degrees, curve.brightness)
+                                             : std::numeric_limits<double>::quiet_NaN();
   return curve;
 }
 

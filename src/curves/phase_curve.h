@@ -15,18 +15,21 @@
 #include "model/render_state.h"
 
 struct PhaseCurve {
-  std::vector<double> degrees;     // g, from 0 to 180
+  std::vector<double> degrees;     // g, from 0 to 180 (or to the range's end)
   std::vector<double> brightness;  // Phi(g), 1 at g = 0
-  double phaseIntegral = 0.0;
+  double phaseIntegral = 0.0;      // NaN for a curve that stops short of 180 degrees
 };
 
 inline constexpr int kPhaseGridSide = 600;  // cells across the disc's diameter
 
-// The curve in steps of `stepDegrees` (0.1 to 30); nothing for the mirror, whose brightness is a
-// point, and for a function that is 0 (or not finite) over the whole disc at g = 0. The g values
-// run on the pass pool; a cancelled job (pass_control.h) returns nothing.
+// The curve in steps of `stepDegrees` (0.1 to 30) from 0 to `lastDegrees` (1 to 180: below 180 a
+// close look at the opposition surge, with no phase integral, NaN); nothing for the mirror, whose
+// brightness is a point, for a range or step beyond those, and for a function that is 0 (or not
+// finite) over the whole disc at g = 0. The g values run on the pass pool; a cancelled job
+// (pass_control.h) returns nothing.
 std::optional<PhaseCurve> ComputePhaseCurve(const RenderState& lastPass, double stepDegrees,
-                                            int gridSide = kPhaseGridSide);
+                                            int gridSide = kPhaseGridSide,
+                                            double lastDegrees = 180.0);
 
 // The closed forms, g in radians: the Lambert sphere, (sin g + (pi - g) cos g) / pi, and the
 // Lommel-Seeliger sphere, 1 - sin(g/2) tan(g/2) ln(cot(g/4)); both 1 at 0 and 0 at pi.

@@ -79,7 +79,9 @@ std::variant<PhaseModel, Message> PhaseModel::Make(const RenderState& state, dou
   const LawEntry* law = FindLaw(state.reflectanceKind);
   const bool magnitudes = quantity == ObservedQuantity::kMagnitude;
   for (const std::string& name : names) {
-    const std::optional<int> index = law ? FindLawParameter(*law, name) : std::nullopt;
+    std::optional<int> index = law ? FindLawParameter(*law, name) : std::nullopt;
+    // A switch between two choices has no derivative to follow.
+    if (index && law->parameters[static_cast<size_t>(*index)].twoValued) index.reset();
     if (index) {
       const LawParameterSpec& spec = law->parameters[static_cast<size_t>(*index)];
       model.parameters_.push_back({name, *index, state.law.parameters[static_cast<size_t>(*index)],

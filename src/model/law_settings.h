@@ -1,5 +1,5 @@
 #pragma once
-// The settings of the additional reflectance laws (reflectanceKind 5 to 12), carried in the
+// The settings of the additional reflectance laws (reflectanceKind 5 to 13), carried in the
 // RenderState beside the described fields, which they leave alone: the chosen law's parameters
 // in the order of its catalogue entry, the Lunar-Lambert switch to L(g), and the compiled custom
 // formula. photometry/law_catalogue.h names the laws and their parameters.
@@ -7,7 +7,10 @@
 #include <array>
 #include <memory>
 
-inline constexpr int kMaxLawParameters = 4;
+// A law's parameters: Hapke's law with roughness has eight. A typed formula names at most four
+// of them, as its window has four rows and its setups and messages say.
+inline constexpr int kMaxLawParameters = 8;
+inline constexpr int kMaxFormulaParameters = 4;
 
 // A formula compiled from its text (photometry/custom_formula.h). Immutable once made and shared
 // by every copy of the state; each thread evaluates it with an evaluator of its own.

@@ -46,7 +46,7 @@ struct RenderState {
   int16_t showIsolines = 0;      // 1: colour isolines (ShadeColourPixel), 0: grey tones
   int16_t halfSphere = 0;        // 1: only the half z >= 0 of the sphere exists
   float mirrorTolerance = 0.0F;  // radians; chosen only by a mirror pass
-  // Beyond the described fields: the additional laws' parameters (reflectanceKind 5 to 12).
+  // Beyond the described fields: the additional laws' parameters (reflectanceKind 5 to 13).
   LawSettings law;
   // The exposure k: the grey tone is formed from k times the function's phi, then bounded as phi
   // is; the bands, zones and readout keep phi itself. At 1 the described tone, bit for bit.
@@ -72,4 +72,5 @@ enum ReflectanceKind : int32_t {
   kBlinnPhong = 10,
   kCookTorrance = 11,
   kFormula = 12,
+  kHapkeRough = 13,  // after the formula's kind, which setups already hold as 12
 };

@@ -116,6 +116,10 @@ double OrenNayarPhi(double mu0, double mu, double cosG, double bOverA) {
   return mu0 * (1.0 + bOverA * std::max(0.0, cosAzimuth) * sinAlpha * tanBeta);
 }
 
+double HenyeyGreenstein(double cosG, double xi) {
+  return (1.0 - xi * xi) / std::pow(1.0 + 2.0 * xi * cosG + xi * xi, 1.5);
+}
+
 double HapkeH(double x, double gamma) { return (1.0 + 2.0 * x) / (1.0 + 2.0 * gamma * x); }
 
 double HapkePhi(double mu0, double mu, const LawConstants& law) {

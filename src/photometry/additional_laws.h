@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "model/render_state.h"
+#include "photometry/macroscopic_roughness.h"
 
 class CustomFormula;
 
@@ -28,8 +29,15 @@ struct LawConstants {
   double hapkePhasePart = 0.0;   // (1 + B(g)) P(g) - 1
   double hapkeGamma = 1.0;       // sqrt(1 - w)
   double hapkeNormaliser = 1.0;  // mu0 / (mu0 + mu) [ ... ] at i = e = g = 0
-  double halfLength = 2.0;       // |S + V| = sqrt(2 + 2 cos g)
-  double fresnelRatio = 1.0;     // Schlick's F at the pass's g over F0
+  // Hapke's law with roughness: the 2002 H-function or the 1981 one, the coherent backscatter
+  // multiplier 1 + B_C0 B_C(g), and the roughness of the surface.
+  bool hapkeH2002 = false;
+  double hapkeW = 0.0;
+  double hapkeR0 = 0.0;
+  double hapkeCoherent = 1.0;
+  RoughnessConstants roughness;
+  double halfLength = 2.0;    // |S + V| = sqrt(2 + 2 cos g)
+  double fresnelRatio = 1.0;  // Schlick's F at the pass's g over F0
 };
 
 LawConstants MakeLawConstants(const RenderState& state, double cosSlant);
@@ -50,6 +58,8 @@ double McEwenL(double gDegrees);
 // The qualitative Oren-Nayar model divided by its A, so that phi = 1 at i = e = 0.
 double OrenNayarPhi(double mu0, double mu, double cosG, double bOverA);
 double OrenNayarRatio(double sigmaDegrees);
+// The Henyey-Greenstein phase function of asymmetry xi at cos g.
+double HenyeyGreenstein(double cosG, double xi);
 // Hapke's 1981 law, H by its (1 + 2x) / (1 + 2 gamma x) approximation.
 double HapkeH(double x, double gamma);
 double HapkePhi(double mu0, double mu, const LawConstants& law);

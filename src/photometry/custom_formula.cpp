@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::array<const char*, 6> kVariableNames = {"i", "e", "g", "ci", "ce", "cg"};
 constexpr const char* kPiName = "pi";
-constexpr size_t kSlotCount = kVariableNames.size() + kMaxLawParameters;
+constexpr size_t kSlotCount = kVariableNames.size() + kMaxFormulaParameters;
 static_assert(kMaxParameterNameLength == mu::MaxLenIdentifier);
 static_assert(kMaxFormulaLength * 4 <= mu::MaxLenExpression);  // 4 bytes at most a character
 
@@ -49,7 +49,7 @@ void FillSlots(std::array<double, kSlotCount>& slots, const FormulaArguments& a,
   slots[3] = a.ci;
   slots[4] = a.ce;
   slots[5] = a.cg;
-  std::copy(parameters.begin(), parameters.end(), slots.begin() + kVariableNames.size());
+  std::copy_n(parameters.begin(), kMaxFormulaParameters, slots.begin() + kVariableNames.size());
 }
 
 // One thread's compiled copy of the formula it last evaluated.
@@ -90,8 +90,8 @@ bool IsReserved(const std::string& name) {
 }
 
 std::optional<FormulaError> CheckParameterNames(const std::vector<std::string>& names) {
-  if (names.size() > static_cast<size_t>(kMaxLawParameters)) {
-    return FormulaError{FormulaErrorKind::kTooManyParameters, 0, names[kMaxLawParameters], {}};
+  if (names.size() > static_cast<size_t>(kMaxFormulaParameters)) {
+    return FormulaError{FormulaErrorKind::kTooManyParameters, 0, names[kMaxFormulaParameters], {}};
   }
   for (size_t k = 0; k < names.size(); ++k) {
     const std::string& name = names[k];

@@ -47,7 +47,7 @@ enum class FormulaErrorKind {
                         // kMaxParameterNameLength)
   kReservedName,        // a parameter named like a variable, pi or a function
   kDuplicateParameter,  // two parameters of one name
-  kTooManyParameters,   // more than kMaxLawParameters
+  kTooManyParameters,   // more than kMaxFormulaParameters
 };
 
 // What a syntax error is, where the parser tells.

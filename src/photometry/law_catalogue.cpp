@@ -28,6 +28,7 @@ std::optional<int> FindLawParameter(const LawEntry& law, std::string_view name) 
 }
 
 bool InLawRange(const LawParameterSpec& spec, double value) {
+  if (spec.twoValued) return value == spec.lowest || value == spec.highest;
   return value >= spec.lowest && value <= spec.highest;
 }
 

@@ -19,6 +19,12 @@ enum MinnaertParameter { kMinnaertK = 0 };
 enum LunarLambertParameter { kLunarLambertL = 0 };
 enum OrenNayarParameter { kOrenNayarSigma = 0 };
 enum HapkeParameter { kHapkeW = 0, kHapkeB0 = 1, kHapkeH = 2, kHapkeXi = 3 };
+enum HapkeRoughParameter {
+  kHapkeRoughTheta = 4,
+  kHapkeRoughBc0 = 5,
+  kHapkeRoughHc = 6,
+  kHapkeRoughHYear = 7,
+};
 enum BlinnPhongParameter { kBlinnPhongS = 0, kBlinnPhongN = 1 };
 enum CookTorranceParameter { kCookTorranceS = 0, kCookTorranceM = 1, kCookTorranceF0 = 2 };
 
@@ -36,7 +42,7 @@ const LawEntry* FindLawByName(std::string_view name);
 // The index of a named parameter of the law; nothing when the law has no such parameter.
 std::optional<int> FindLawParameter(const LawEntry& law, std::string_view name);
 
-// True for a value within the parameter's range (NaN is not).
+// True for a value within the parameter's range (NaN is not); a two-valued one takes its ends.
 bool InLawRange(const LawParameterSpec& spec, double value);
 
 // The law's parameters at their start values, Lunar-Lambert with a fixed L, and no formula.

@@ -58,8 +58,10 @@ CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes)
   plot.yTitle =
       magnitudes ? Text(QT_TRANSLATE_NOOP("CurvePlots", "−2,5·lg Φ(g)")) : QStringLiteral("Φ(g)");
   plot.yReversed = magnitudes;
-  plot.xRange = {0.0, 180.0};
-  plot.xTicks = 7;
+  // The whole range in steps of 30 degrees; a close look at the surge in steps of its fifth.
+  const double last = curve.degrees.empty() ? 180.0 : curve.degrees.back();
+  plot.xRange = {0.0, last};
+  plot.xTicks = last == 180.0 ? 7 : 6;
   plot.xFormat = QStringLiteral("%.0f");
   const auto own = [](double, const std::vector<double>& values, size_t k) { return values[k]; };
   const auto lambert = [](double g, const std::vector<double>&, size_t) {

@@ -71,8 +71,10 @@ void ApplyCataloguedParameter(const LawEntry& law, const std::string& name, cons
   const double value = NumberOrThrow(name, text);
   if (!InLawRange(spec, value)) {
     throw ModuleError("parameter " + name + "=" + ShortenedText(text) +
-                      " is out of range: " + name + " lies from " + RangeNumber(spec.lowest) +
-                      " to " + RangeNumber(spec.highest));
+                      " is out of range: " + name +
+                      (spec.twoValued ? " takes " + RangeNumber(spec.lowest) + " or "
+                                      : " lies from " + RangeNumber(spec.lowest) + " to ") +
+                      RangeNumber(spec.highest));
   }
   settings.parameters[static_cast<size_t>(*index)] = value;
 }
@@ -86,7 +88,7 @@ void ApplyFormula(const LawChoice& choice, LawSettings& settings) {
     size_t index = 0;
     while (index < names.size() && names[index] != name) ++index;
     if (index == names.size()) names.push_back(name);
-    if (index < static_cast<size_t>(kMaxLawParameters)) settings.parameters[index] = value;
+    if (index < static_cast<size_t>(kMaxFormulaParameters)) settings.parameters[index] = value;
   }
   CompiledFormula compiled = CompileFormula(*choice.formula, names);
   if (const auto* error = std::get_if<FormulaError>(&compiled)) {

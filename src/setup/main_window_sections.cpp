@@ -31,6 +31,12 @@ void ReadLawParameters(SetupSection& law, int32_t kind, LawSetup& setup) {
     double value = setup.parameters[static_cast<size_t>(*index)];
     const QByteArray key = it.key().toUtf8();
     section->Ranged(key.constData(), value, spec.lowest, spec.highest);
+    if (!section->Failed() && !InLawRange(spec, value)) {
+      section->Fail(it.key(), SetupReason(GS_TRANSLATE_NOOP("CoreMessages", "%1 — ни %2, ни %3"),
+                                          {SetupNumber(value), SetupNumber(spec.lowest),
+                                           SetupNumber(spec.highest)}));
+      return;
+    }
     setup.parameters[static_cast<size_t>(*index)] = value;
   }
 }

@@ -126,10 +126,13 @@ void ReadWindows(SetupSection& root, WindowsSetup& windows) {
   section->Bool("compare", windows.compare);
 }
 
-void ReadCurves(SetupSection& root, CurvesSetup& curves) {
+void ReadCurves(SetupSection& root, const QDir& folder, CurvesSetup& curves) {
   std::optional<SetupSection> section = root.Section("curves");
   if (!section) return;
   section->Bool("magnitudes", curves.magnitudes);
+  section->Bool("opposition", curves.opposition);
+  section->Ranged("lawAlbedo", curves.lawAlbedo, 0.0, kMaxLawAlbedo);
+  ReadPath(*section, "observations", folder, curves.observationsPath);
   std::optional<SetupSection> profile = section->Section("profile");
   if (!profile) return;
   std::string picture = kSphereProfile;

@@ -23,7 +23,7 @@ struct SphereSetup {
   double rotY = 0.0;
   double rotZ = 0.0;
   double slant = 0.0;
-  int32_t reflectanceKind = kMatte;  // 1 to 12, written by name
+  int32_t reflectanceKind = kMatte;  // 1 to 13, written by name
   double glossS = 0.5;
   double glossN = 16.0;
   std::array<float, kIsoBandCount> isoLevel{0.9F, 0.8F, 0.7F, 0.6F, 0.5F, 0.4F, 0.3F};
@@ -155,9 +155,16 @@ struct ProfileSetup {
   bool operator==(const ProfileSetup&) const = default;
 };
 
+// The largest albedo a setup's phase curve window takes: a normal albedo may pass 1, but not by
+// orders of magnitude.
+inline constexpr double kMaxLawAlbedo = 1000.0;
+
 // The curve windows' own settings.
 struct CurvesSetup {
-  bool magnitudes = false;  // «Фазовая кривая» in magnitudes
+  bool magnitudes = false;       // «Фазовая кривая» in magnitudes
+  bool opposition = false;       // «Фазовая кривая» drawn from 0 to 10 degrees
+  double lawAlbedo = 1.0;        // its albedo box, on the law's scale (Lambert's at most 1)
+  std::string observationsPath;  // the observed points it opened; empty: none
   ProfileSetup profile;
 
   bool operator==(const CurvesSetup&) const = default;

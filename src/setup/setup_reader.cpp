@@ -177,7 +177,7 @@ SetupSaidOutcome ReadSetupSaid(const QByteArray& bytes, const QString& fileName)
     ReadMap(root, setup.map);
     ReadSurface(root, QFileInfo(fileName).absoluteDir(), setup.surface);
     ReadWindows(root, setup.windows);
-    ReadCurves(root, setup.curves);
+    ReadCurves(root, QFileInfo(fileName).absoluteDir(), setup.curves);
   }
   if (findings.fault) return Refusal(fileName, *std::move(findings.fault));
   if (!findings.unknownKeys.isEmpty()) {

@@ -18,4 +18,4 @@ void ReadMap(SetupSection& root, MapSetup& map);
 void ReadSurface(SetupSection& root, const QDir& folder, SurfaceSetup& surface);
 void ReadWindows(SetupSection& root, WindowsSetup& windows);
 // The curve windows' settings: the magnitude switch and the profile's picture and line.
-void ReadCurves(SetupSection& root, CurvesSetup& curves);
+void ReadCurves(SetupSection& root, const QDir& folder, CurvesSetup& curves);

@@ -127,6 +127,11 @@ QJsonObject WindowsObject(const WindowsSetup& windows) {
 QJsonObject CurvesObject(const CurvesSetup& curves) {
   QJsonObject object;
   if (curves.magnitudes) object.insert("magnitudes", true);
+  if (curves.opposition) object.insert("opposition", true);
+  if (curves.lawAlbedo != CurvesSetup{}.lawAlbedo) object.insert("lawAlbedo", curves.lawAlbedo);
+  if (!curves.observationsPath.empty()) {
+    object.insert("observations", Text(curves.observationsPath));
+  }
   if (!curves.profile.picture.empty()) {
     QJsonObject profile{{"picture", Text(curves.profile.picture)}};
     if (curves.profile.picture != kEquatorProfile) {

@@ -83,6 +83,28 @@ class CurvesWindowTest : public QObject {
     QTRY_VERIFY(std::abs(window->Curve()->phaseIntegral - 1.6366) < 0.01);
   }
 
+  // «Оппозиция: 0–10°» draws the same curve to 10 degrees ten times finer, and back.
+  void theOppositionSurgeIsDrawnUpClose() {
+    std::unique_ptr<Form1> form = OpenForm();
+    form->ChooseLaw(kHapkeRough, StartLawSettings(kHapkeRough));
+    WindowsOf(*form).PhaseCurveAction()->trigger();
+    PhaseCurveWindow* window = WindowsOf(*form).PhaseCurve();
+    QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+    QTRY_VERIFY(window->Curve().has_value());
+    const PhaseCurve whole = *window->Curve();
+    window->OppositionBox().setChecked(true);
+    QTRY_VERIFY(window->Curve()->degrees.size() == 101);
+    const PhaseCurve& close = *window->Curve();
+    QCOMPARE(close.degrees.back(), 10.0);
+    QCOMPARE(window->View().Plot().xRange->second, 10.0);
+    // g = 5 and 10 are on both grids: 5.0 is 50 steps of 0.1 away, so compare near.
+    QVERIFY(std::abs(close.brightness[50] - whole.brightness[5]) < 1e-9);
+    QCOMPARE(close.brightness.back(), whole.brightness[10]);
+    QVERIFY(close.brightness[1] < 1.0 && close.brightness[1] > close.brightness[10]);
+    window->OppositionBox().setChecked(false);
+    QTRY_VERIFY(window->Curve()->degrees.size() == 181);
+  }
+
   // A Shift drag on the sphere plots the readout at the line's pixels; the view does not turn,
   // the picture takes no click, and closing the plot takes the line away.
   void aShiftDragPlotsTheProfileAlongItsLine() {

@@ -21,6 +21,7 @@
 #include "app/help/help_window.h"
 #include "app/law/formula_panel.h"
 #include "app/law/function_menu.h"
+#include "app/law/law_parameter_row.h"
 #include "app/map/gradient_map_window.h"
 #include "form_probe.h"
 #include "photometry/custom_formula.h"
@@ -162,6 +163,34 @@ class LawWindowTest : public QObject {
     QCOMPARE(hSlider->value(), 750);
     Retype(*box, QStringLiteral("2"));  // the upper bound itself is in range
     QCOMPARE(hSlider->value(), hSlider->maximum());
+  }
+
+  // Hapke's law with roughness fills all eight rows; its H-function's switch takes its two years
+  // only, the slider's two steps or the box, and a law with fewer rows hides the rest.
+  void eightRowsAndATwoValuedSwitch() {
+    auto main = OpenMainWindow();
+    Form1& form = main->Form();
+    Choose(*main, kHapkeRough);
+    LawWindow& window = *main->LawParameters();
+    auto* box = Find<QLineEdit>(window, "LawValue_7");
+    auto* slider = Find<QSlider>(window, "LawSlider_7");
+    QVERIFY(box->isVisibleTo(&window));
+    QCOMPARE(box->text(), QStringLiteral("1981"));
+    QCOMPARE(slider->maximum(), 1);
+    for (const char* refused : {"1990", "2001.5", "x"}) {
+      Retype(*box, QString::fromLatin1(refused));
+      QVERIFY2(!InputBoxMark(*box).isEmpty(), refused);
+      QCOMPARE(window.Settings(kHapkeRough).parameters[kHapkeRoughHYear], 1981.0);
+    }
+    slider->setValue(1);
+    QVERIFY(Settled(form));
+    QCOMPARE(form.LastPassState()->law.parameters[kHapkeRoughHYear], 2002.0);
+    QCOMPARE(box->text(), QStringLiteral("2002"));
+    auto* theta = Find<QSlider>(window, "LawSlider_4");  // theta-bar, 0 to 60 degrees
+    QCOMPARE(theta->maximum(), LawParameterRow::kSliderSteps);
+    Choose(*main, kHapke);
+    QVERIFY(!box->isVisibleTo(&window));
+    QVERIFY(!Find<QLineEdit>(window, "LawValue_4")->isVisibleTo(&window));
   }
 
   // L(g) replaces L; a slider of the law shown chooses it again after an option button.

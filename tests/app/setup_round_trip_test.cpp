@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include <thread>
 #include <variant>
 
+#include "app/curves/observations_panel.h"
 #include "app/curves/phase_curve_window.h"
 #include "app/curves/profile_window.h"
 #include "app/law/law_window.h"
@@ -253,7 +255,29 @@ class SetupRoundTripTest : public QObject {
     QTest::newRow("elevation file that is no model")
         << replaced("\"elevation\": \"\"", "\"elevation\": \"garbage.tif\"") << qint64(0)
         << "garbage.tif";
+    QTest::newRow("observations file that is no table")
+        << replaced("\"curves\": {", "\"curves\": {\"observations\": \"garbage.tif\", ")
+        << qint64(0) << "garbage.tif";
     QTest::newRow("100 MB") << good << qint64(100) * 1024 * 1024 << "КБ";
+  }
+
+  // The phase curve window's albedo, zoom and observed points come back with their setup.
+  void phaseCurveSettingsOpenAsSaved() {
+    QTemporaryDir folder;
+    QFile points(folder.filePath(QStringLiteral("points.csv")));
+    QVERIFY(points.open(QIODevice::WriteOnly) && points.write("g,brightness\n1,0.5\n9,0.4\n") > 0);
+    points.close();
+    ::Setup setup;
+    setup.curves.lawAlbedo = 0.37;
+    setup.curves.opposition = true;
+    setup.curves.observationsPath = QFileInfo(points).absoluteFilePath().toStdString();
+    auto main = OpenMainWindow();
+    QVERIFY(!main->ApplySetup(setup));
+    QCOMPARE(Captured(*main).curves, setup.curves);
+    PhaseCurveWindow* window = WindowsOf(main->Form()).PhaseCurve();
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->Albedo(), 0.37);
+    QCOMPARE(window->Observations().Points()->points.size(), size_t{2});
   }
 
   void refusedFileChangesNothing() {

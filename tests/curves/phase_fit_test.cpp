@@ -1,8 +1,8 @@
 // Fits recover known parameters from synthetic points with Gaussian noise, each within three of
 // its reported uncertainties and off its bounds, for several seeds: laws on brightness (Minnaert's
-// k and the albedo; Hapke's w, B0, h and xi), H, G and H, G1, G2 on magnitudes. The uncertainties
-// follow the noise: they shrink with it. Names a model cannot vary are refused. Published
-// observations give the published fits.
+// k and the albedo; Hapke's w, B0, h and xi; the rough law's w and mean slope), H, G and H, G1, G2
+// on magnitudes. The uncertainties follow the noise: they shrink with it. Names a model cannot vary
+// are refused. Published observations give the published fits.
 
 #include "curves/phase_fit.h"
 
@@ -55,6 +55,7 @@ TEST(PhaseFit, RecoversKnownParametersWithinTheirUncertainties) {
        0.01,
        1.0},
       {kMatte, ObservedQuantity::kMagnitude, {"H", "G1", "G2"}, {9.8, 0.45, 0.25}, 0.03, 1.0},
+      {kHapkeRough, ObservedQuantity::kBrightness, {"w", "theta"}, {0.3, 35.0}, 0.01, 1.0},
   };
   for (const auto& row : kRows) {
     const ObservationSet shape{row.quantity, true, {{0.0, 1.0, 1.0}}};
@@ -92,6 +93,7 @@ TEST(PhaseFit, NamesTheModelCannotVaryAreRefused) {
                {kMinnaert, &magnitudes, {"k"}},
                {kMinnaert, &magnitudes, {"k", "albedo", "H"}},
                {kHapke, &brightness, {"albedo"}},
+               {kHapkeRough, &brightness, {"w", "Hyear"}},
                {kMatte, &magnitudes, {"H", "G", "G1"}},
                {kMatte, &magnitudes, {"H", "G", "k"}},
                {kMirror, &brightness, {"albedo"}}};

@@ -53,7 +53,7 @@ constexpr Geometry kGeometries[] = {
 };
 
 // phi of `kind` with `parameters` as a pass forms it: the slant is g, cosI and cosE floats.
-double PassPhi(int32_t kind, const Geometry& at, std::array<double, 4> parameters,
+double PassPhi(int32_t kind, const Geometry& at, std::array<double, kMaxLawParameters> parameters,
                bool mcEwen = false) {
   RenderState state;
   state.reflectanceKind = kind;
@@ -106,7 +106,7 @@ double ReferenceCookTorrance(const Geometry& at, double s, double m, double f0) 
 struct LawCase {
   const char* name;
   int32_t kind;
-  std::array<double, 4> parameters;
+  std::array<double, kMaxLawParameters> parameters;
   double (*reference)(const Geometry&);
 };
 
@@ -222,7 +222,7 @@ TEST(AdditionalLawsTest, McEwenWeightFollowsTheCubicWithinZeroToOne) {
 
 // The opposition surge's tan(g/2)/h is 0 at g = 0 for any h: finite, and normalised to 1.
 TEST(AdditionalLawsTest, HapkeIsFiniteAndNormalisedAtZeroPhase) {
-  const std::array<double, 4> kExtremes[] = {
+  const std::array<double, kMaxLawParameters> kExtremes[] = {
       {0, 0, 0.001, -0.99}, {1, 2, 0.001, 0.99}, {1, 0, 2, 0}, {0.5, 2, 0.001, -0.99}};
   for (const auto& parameters : kExtremes) {
     EXPECT_NEAR(PassPhi(kHapke, {0, 0, 0}, parameters), 1.0, 1e-6) << parameters[0];

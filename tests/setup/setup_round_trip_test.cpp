@@ -27,10 +27,11 @@ TEST(SetupRoundTripTest, RandomSetupsReadBackAsWrittenAndWriteTheSameBytes) {
   QTemporaryDir folder;
   const std::string albedo = MadeFile(folder, "albedo.png").toStdString();
   const std::string elevation = MadeFile(folder, "dem.tif").toStdString();
+  const std::string observations = MadeFile(folder, "points.csv").toStdString();
   const QString name = folder.filePath(QStringLiteral("trip.gsetup"));
   RandomSetup random(20261209);
   for (int trip = 0; trip < kRoundTrips; ++trip) {
-    const ::Setup setup = random.Full(albedo, elevation);
+    const ::Setup setup = random.Full(albedo, elevation, observations);
     const QByteArray bytes = WriteSetup(setup);
     const SetupOutcome outcome = ReadSetup(bytes, name);
     ASSERT_TRUE(std::holds_alternative<SetupReading>(outcome))

@@ -22,7 +22,7 @@ class RandomSetup {
     sphere.rotY = Uniform(-360.0, 360.0);
     sphere.rotZ = Uniform(-360.0, 360.0);
     sphere.slant = Uniform(-180.0, 180.0);
-    sphere.reflectanceKind = static_cast<int32_t>(Whole(kMatte, kFormula));
+    sphere.reflectanceKind = static_cast<int32_t>(Whole(kMatte, kHapkeRough));
     sphere.glossS = Uniform(0.0, 1.0);
     sphere.glossN = Uniform(1.0, 64.0);
     for (int row = 0; row < kIsoBandCount; ++row) {
@@ -67,6 +67,8 @@ class RandomSetup {
     setup.windows.law = IsAdditionalLaw(sphere.reflectanceKind) && Coin();
     setup.windows.exposure = Coin();
     setup.curves.magnitudes = Coin();
+    setup.curves.opposition = Coin();
+    if (Coin()) setup.curves.lawAlbedo = Uniform(0.0, 1.0);
     if (Coin()) {
       setup.curves.profile.picture = kSphereProfile;
       for (double& end : setup.curves.profile.line) end = Uniform(0.0, 300.0);
@@ -74,9 +76,10 @@ class RandomSetup {
     return setup;
   }
 
-  // As Make, with every window open, automatic exposure, any profile and the surface's files
-  // (absolute paths of files that exist).
-  ::Setup Full(const std::string& albedo, const std::string& elevation) {
+  // As Make, with every window open, automatic exposure, any profile, the phase curve's own
+  // settings and the surface's and observations' files (absolute paths of files that exist).
+  ::Setup Full(const std::string& albedo, const std::string& elevation,
+               const std::string& observations) {
     ::Setup setup = Make();
     setup.picture.autoExposure = Coin();
     WindowsSetup& windows = setup.windows;
@@ -92,6 +95,8 @@ class RandomSetup {
         setup.curves.profile.picture == kMapProfile) {
       for (double& end : setup.curves.profile.line) end = Uniform(-50.0, 800.0);
     }
+    if (Coin()) setup.curves.lawAlbedo = Uniform(0.0, 2.0);
+    if (Coin()) setup.curves.observationsPath = observations;
     if (Coin()) setup.surface.albedoPath = albedo;
     if (Coin()) setup.surface.elevationPath = elevation;
     return setup;
@@ -102,7 +107,9 @@ class RandomSetup {
     const int32_t kind = setup.sphere.reflectanceKind;
     if (const LawEntry* law = FindLaw(kind)) {
       for (size_t k = 0; k < law->parameters.size(); ++k) {
-        setup.law.parameters[k] = Uniform(law->parameters[k].lowest, law->parameters[k].highest);
+        const LawParameterSpec& spec = law->parameters[k];
+        setup.law.parameters[k] = spec.twoValued ? (Coin() ? spec.lowest : spec.highest)
+                                                 : Uniform(spec.lowest, spec.highest);
       }
       setup.law.lunarLambertMcEwen = kind == kLunarLambert && Coin();
     }

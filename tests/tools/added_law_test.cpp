@@ -46,8 +46,8 @@ TEST(AddedLawTest, HelpListsTheLawAndItsParametersInEitherLanguage) {
     }
   }
   EXPECT_EQ(LawsTakingParameters(),
-            "minnaert, lunar-lambert, oren-nayar, hapke, blinn-phong, cook-torrance, added-law, "
-            "formula");
+            "minnaert, lunar-lambert, oren-nayar, hapke, hapke-rough, blinn-phong, cook-torrance, "
+            "added-law, formula");
 }
 
 // The readout's phi is the law's a: the value --param or the setup gave, or its start value.

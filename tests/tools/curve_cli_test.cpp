@@ -92,6 +92,17 @@ TEST(CurveCli, ThePhaseCurveReadsBackAndItsPlotHasNumbers) {
   for (const char* number : {"0", "90", "180", "0.00", "1.00"}) {
     EXPECT_TRUE(contents.texts.contains(QString::fromLatin1(number))) << number;
   }
+  // --phase-max: the surge up close, ending at its degree; a range beyond 1 to 180 is refused.
+  ASSERT_EQ(Render({"--phase-curve", "--phase-step", "0.5", "--phase-max", "10", "-o",
+                    folder.File("near.csv")}),
+            0);
+  const std::vector<std::string> near = Lines(folder.File("near.csv"));
+  ASSERT_EQ(near.size(), 22U);
+  EXPECT_EQ(near.back().substr(0, 7), "10.000,");
+  EXPECT_EQ(near[5], rows[2]);  // g = 2: the same curve, closer
+  for (const char* refused : {"0.5", "181", "x"}) {
+    EXPECT_EQ(Render({"--phase-curve", "--phase-max", refused, "-o", folder.File("r.csv")}), 2);
+  }
   EXPECT_EQ(Render({"--phase-curve", "--function", "mirror", "-o", folder.File("m.csv")}), 2);
   EXPECT_EQ(Render({"--profile", "0,0:500,10", "-o", folder.File("off.csv")}), 2);
   EXPECT_EQ(Render({"--phase-curve", "-o", folder.File("c.bmp")}), 2);

@@ -32,6 +32,8 @@ TEST(LawOptionsTest, RefusesUnknownLawsParametersAndValues) {
       {{"--function", "oren-nayar", "--param", "sigma=-1"}, "sigma lies from 0 to 60"},
       {{"--function", "hapke", "--param", "xi=1"}, "xi lies from -0.99 to 0.99"},
       {{"--function", "cook-torrance", "--param", "m=0"}, "m lies from 0.01 to 1"},
+      {{"--function", "hapke-rough", "--param", "Hyear=1990"}, "Hyear takes 1981 or 2002"},
+      {{"--function", "hapke-rough", "--param", "theta=61"}, "theta lies from 0 to 60"},
       {{"--function", "blinn-phong", "--param", "n=nan"}, "must be a number, got \"nan\""},
       {{"--function", "lunar-lambert", "--param", "L=mcEwen"}, "must be a number"},
       {{"--function", "minnaert", "--param", "k"}, "--param must be NAME=VALUE"},

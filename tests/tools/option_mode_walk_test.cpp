@@ -135,6 +135,7 @@ const std::map<std::string, Sample>& Samples() {
       {"albedo", {{"--albedo", "!albedo.png"}}},
       {"source", {{"--source", "2"}, {"--light", "30,90", "--source", "1"}}},
       {"phase-step", {{"--phase-step", "5"}}},
+      {"phase-max", {{"--phase-max", "90"}}},
       {"law-albedo", {{"--law-albedo", "0.5"}, {"--albedos"}}},
       {"observations", {{"--observations", "!observed.csv"}}},
       {"fit", {{"--fit", "H,G"}, {"--observations", "!observed.csv"}}},

@@ -133,8 +133,12 @@ std::vector<QByteArray> WrittenSetups(const TempFolder& folder) {
   const std::string elevation = folder.File("dem.tif");
   WriteFile(albedo, "x");
   WriteFile(elevation, "x");
+  const std::string observations = folder.File("points.csv");
+  WriteFile(observations, "g,brightness\n1,0.5\n");
   RandomSetup random(7);
-  for (int k = 0; k < 6; ++k) setups.push_back(WriteSetup(random.Full(albedo, elevation)));
+  for (int k = 0; k < 6; ++k) {
+    setups.push_back(WriteSetup(random.Full(albedo, elevation, observations)));
+  }
   return setups;
 }
 

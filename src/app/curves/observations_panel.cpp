@@ -112,9 +112,15 @@ bool ObservationsPanel::OpenFile(const QString& path) {
     QMessageBox::warning(this, window()->windowTitle(), lines.join(QLatin1Char('\n')));
     return false;
   }
+  ShowPoints(std::get<ObservationSet>(read), path);
+  return true;
+}
+
+void ObservationsPanel::ShowPoints(const ObservationSet& points, const QString& path) {
   fitPass_->Cancel();
-  points_ = std::get<ObservationSet>(read);
+  points_ = points;
   fileName_ = QFileInfo(path).fileName();
+  filePath_ = QFileInfo(path).absoluteFilePath();
   pointsView_->show();
   residualView_->show();
   fitted_.reset();
@@ -122,7 +128,6 @@ bool ObservationsPanel::OpenFile(const QString& path) {
   ShowModel();
   ShowFitText();
   emit Opened();
-  return true;
 }
 
 bool ObservationsPanel::Fit() {

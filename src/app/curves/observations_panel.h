@@ -33,6 +33,10 @@ class ObservationsPanel final : public QWidget {
   // Reads the file; a file that does not read is a message box naming each bad line, and what was
   // shown stays. True when read.
   bool OpenFile(const QString& path);
+  // Shows points already read from `path` (a setup's file, read before anything changed).
+  void ShowPoints(const ObservationSet& points, const QString& path);
+  // The file the points shown were read from; empty for none.
+  const QString& FilePath() const { return filePath_; }
   // Starts the fit of the names typed, shown when done (at once when within a frame); a name the
   // model cannot vary is a message box. True when started.
   bool Fit();
@@ -63,6 +67,7 @@ class ObservationsPanel final : public QWidget {
   double albedo_ = 1.0;
   std::optional<ObservationSet> points_;
   QString fileName_;
+  QString filePath_;  // absolute
   std::optional<PhaseFit> fitted_;
   std::vector<std::string> fitNames_;
 };

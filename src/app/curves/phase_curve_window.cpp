@@ -24,6 +24,9 @@
 namespace {
 
 constexpr double kStepDegrees = 1.0;
+// «Оппозиция: 0–10°»: the surge near g = 0, ten times finer.
+constexpr double kOppositionStepDegrees = 0.1;
+constexpr double kOppositionLastDegrees = 10.0;
 
 // The albedo box's caption names the law's scale; Hapke's law has its own.
 QString AlbedoCaption(int32_t kind) {
@@ -54,6 +57,10 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
   magnitudes_->setObjectName(QStringLiteral("PhaseMagnitudes"));
   TranslatedTexts::Of(*this).Keep(magnitudes_, &QCheckBox::setText, "PhaseCurveWindow",
                                   QT_TRANSLATE_NOOP("PhaseCurveWindow", "В звёздных величинах"));
+  opposition_ = new QCheckBox(this);
+  opposition_->setObjectName(QStringLiteral("PhaseOpposition"));
+  TranslatedTexts::Of(*this).Keep(opposition_, &QCheckBox::setText, "PhaseCurveWindow",
+                                  QT_TRANSLATE_NOOP("PhaseCurveWindow", "Оппозиция: 0–10°"));
   integral_ = new QLabel(this);
   integral_->setObjectName(QStringLiteral("PhaseIntegral"));
   integral_->setWordWrap(true);
@@ -77,12 +84,14 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
   albedoRow->addWidget(albedoCaption_);
   albedoRow->addWidget(albedoBox_);
   albedoRow->addStretch(1);
+  albedoRow->addWidget(opposition_);
   albedoRow->addWidget(magnitudes_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_, 1);
   layout->addWidget(integral_);
   layout->addLayout(albedoRow);
   connect(magnitudes_, &QCheckBox::toggled, this, &PhaseCurveWindow::ShowCurve);
+  connect(opposition_, &QCheckBox::toggled, this, &PhaseCurveWindow::Compute);
   connect(albedoBox_, &QLineEdit::textEdited, this, &PhaseCurveWindow::ReadAlbedo);
   connect(observations_, &ObservationsPanel::Opened, this, [this] { tabs_->setCurrentIndex(1); });
   pass_ = new BackgroundPass(jobs, *view_, this);
@@ -116,9 +125,12 @@ void PhaseCurveWindow::Compute() {
   auto result = std::make_shared<std::optional<PhaseCurve>>();
   auto photometry = std::make_shared<std::optional<DiscPhotometry>>();
   const RenderState state = requested_->state;
+  const bool close = opposition_->isChecked();
   pass_->Start(
-      [result, photometry, state] {
-        *result = ComputePhaseCurve(state, kStepDegrees);
+      [result, photometry, state, close] {
+        *result = close ? ComputePhaseCurve(state, kOppositionStepDegrees, kPhaseGridSide,
+                                            kOppositionLastDegrees)
+                        : ComputePhaseCurve(state, kStepDegrees);
         if (*result) *photometry = ComputeDiscPhotometry(state, 1.0);
       },
       [this, result, photometry, kind = state.reflectanceKind] {
@@ -186,6 +198,11 @@ void PhaseCurveWindow::ReadAlbedo() {
   albedo_ = read.value;
   ShowIntegral(true);
   if (requested_) observations_->SetLaw(requested_->state, albedo_);
+}
+
+void PhaseCurveWindow::SetAlbedo(double albedo) {
+  albedoBox_->setText(ShortestText(albedo));  // reads back as the very value
+  ReadAlbedo();
 }
 
 void PhaseCurveWindow::OnShown() { Compute(); }

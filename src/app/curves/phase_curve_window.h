@@ -1,13 +1,14 @@
 #pragma once
 // «Фазовая кривая»: the disc-integrated brightness of the last pass's function against the phase
-// angle, 0 to 180 degrees, beside the closed forms of the Lambert and Lommel-Seeliger spheres,
-// with the law's absolute photometry: the geometric albedo p, the phase integral q and the
-// spherical albedo A = p q, for the albedo typed beside them (Lambert's, the single-scattering
-// albedo of Lommel-Seeliger, Hapke's own w, or the normal albedo of any other law; p and A grow in
-// proportion to it). Computed off the window's thread (one degree a step, in 64-bit on a fine
-// grid of the disc) for every pass shown while the window is open; «В звёздных величинах» plots
-// -2.5 log10 Phi, magnitudes growing downwards, as astronomers plot it. The tab «Наблюдения»
-// holds observed points and their fit (observations_panel.h).
+// angle, 0 to 180 degrees (or, «Оппозиция: 0–10°», 0 to 10 in steps of 0.1), beside the closed
+// forms of the Lambert and Lommel-Seeliger spheres, with the law's absolute photometry: the
+// geometric albedo p, the phase integral q and the spherical albedo A = p q, for the albedo typed
+// beside them (Lambert's, the single-scattering albedo of Lommel-Seeliger, Hapke's own w, or the
+// normal albedo of any other law; p and A grow in proportion to it). Computed off the window's
+// thread (one degree a step, in 64-bit on a fine grid of the disc) for every pass shown while the
+// window is open; «В звёздных величинах» plots -2.5 log10 Phi, magnitudes growing downwards, as
+// astronomers plot it. The tab «Наблюдения» holds observed points and their fit
+// (observations_panel.h).
 //
 //   Form1's pass shown -> ShowPass -> ComputePhaseCurve, ComputeDiscPhotometry off the thread
 //   -> PlotView, the albedos' line; -> ObservationsPanel::SetLaw
@@ -43,6 +44,10 @@ class PhaseCurveWindow final : public CompanionWindow {
   QCheckBox& MagnitudesBox() const { return *magnitudes_; }
   // The law's albedo, and p, q and A at albedo 1 (none for the mirror or a dark law).
   QLineEdit& AlbedoBox() const { return *albedoBox_; }
+  // Types `albedo` into the box, as a user would: refused as a typed value would be.
+  void SetAlbedo(double albedo);
+  // «Оппозиция: 0–10°»: the curve from 0 to 10 degrees in steps of 0.1.
+  QCheckBox& OppositionBox() const { return *opposition_; }
   double Albedo() const { return albedo_; }
   const std::optional<DiscPhotometry>& Photometry() const { return photometry_; }
   ObservationsPanel& Observations() const { return *observations_; }
@@ -63,6 +68,7 @@ class PhaseCurveWindow final : public CompanionWindow {
 
   PlotView* view_ = nullptr;
   QCheckBox* magnitudes_ = nullptr;
+  QCheckBox* opposition_ = nullptr;
   QLabel* integral_ = nullptr;
   QLabel* albedoCaption_ = nullptr;
   QLineEdit* albedoBox_ = nullptr;

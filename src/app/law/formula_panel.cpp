@@ -84,7 +84,7 @@ FormulaPanel::FormulaPanel(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(parameters);
   grid->setContentsMargins(0, 0, 0, 0);
   const LawParameterSpec sliderRange{"", kSliderLowest, kSliderHighest, 0.0};
-  for (int row = 0; row < kMaxLawParameters; ++row) {
+  for (int row = 0; row < kMaxFormulaParameters; ++row) {
     rows_[row] = new LawParameterRow(*grid, row, QStringLiteral("Formula"), /*named=*/true, this);
     rows_[row]->SetRange(sliderRange, /*anyFiniteValue=*/true);
     rows_[row]->SetValue(0.0);
@@ -138,7 +138,7 @@ void FormulaPanel::OnStartChosen(int index) {
                                       static_cast<qsizetype>(StarterFormula(law->kind).size())));
   formula_->setCursorPosition(0);  // long formulas show their beginning
   MarkInputBox(*formula_, QString());
-  for (int row = 0; row < kMaxLawParameters; ++row) {
+  for (int row = 0; row < kMaxFormulaParameters; ++row) {
     const bool used = row < static_cast<int>(law->parameters.size());
     const LawParameterSpec* parameter = used ? &law->parameters[row] : nullptr;
     rows_[row]->NameBox()->setText(
@@ -167,7 +167,7 @@ void FormulaPanel::Restore(const LawSettings& settings) {
                                      : QString());
   formula_->setCursorPosition(0);
   MarkInputBox(*formula_, QString());
-  for (int row = 0; row < kMaxLawParameters; ++row) {
+  for (int row = 0; row < kMaxFormulaParameters; ++row) {
     const bool used = row < static_cast<int>(names.size());
     rows_[row]->NameBox()->setText(used ? QString::fromStdString(names[row]) : QString());
     MarkInputBox(*rows_[row]->NameBox(), QString());
@@ -187,16 +187,17 @@ std::optional<LawSettings> FormulaPanel::Compile() {
     return std::nullopt;
   }
   std::vector<std::string> names;
-  std::array<int, kMaxLawParameters> parameterOfRow{-1, -1, -1, -1};
+  std::array<int, kMaxFormulaParameters> parameterOfRow{-1, -1, -1, -1};
   LawSettings settings;
-  for (int row = 0; row < kMaxLawParameters; ++row) {
+  for (int row = 0; row < kMaxFormulaParameters; ++row) {
     QLineEdit& nameBox = *rows_[row]->NameBox();
     MarkInputBox(nameBox, QString());
     const QString name = nameBox.text().trimmed();
     if (name.isEmpty()) continue;
     // A fifth name is refused by the compiler: its index is never used.
     parameterOfRow[row] = static_cast<int>(names.size());
-    if (names.size() < kMaxLawParameters) settings.parameters[names.size()] = rows_[row]->Value();
+    if (names.size() < kMaxFormulaParameters)
+      settings.parameters[names.size()] = rows_[row]->Value();
     names.push_back(name.toStdString());
   }
   const CompiledFormula compiled = CompileFormula(formula_->text().toStdString(), names);
@@ -204,7 +205,7 @@ std::optional<LawSettings> FormulaPanel::Compile() {
     const QString message = TranslatedMessage(FormulaErrorSaid(*error));
     ShowError(message);
     QLineEdit* marked = formula_;
-    for (int row = 0; row < kMaxLawParameters; ++row) {
+    for (int row = 0; row < kMaxFormulaParameters; ++row) {
       if (parameterOfRow[row] >= 0 && error->kind != FormulaErrorKind::kUnknownName &&
           error->kind != FormulaErrorKind::kSyntax && error->kind != FormulaErrorKind::kEmpty &&
           rows_[row]->NameBox()->text().trimmed().toStdString() == error->name) {

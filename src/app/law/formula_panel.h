@@ -60,11 +60,11 @@ class FormulaPanel final : public QWidget {
 
   QComboBox* start_ = nullptr;
   QLineEdit* formula_ = nullptr;
-  std::array<LawParameterRow*, kMaxLawParameters> rows_{};
+  std::array<LawParameterRow*, kMaxFormulaParameters> rows_{};
   QPushButton* apply_ = nullptr;
   QLabel* error_ = nullptr;
   std::optional<LawSettings> applied_;
   bool tooLongShown_ = false;  // the error shown says the formula is too long
   // Which of the applied formula's parameters each row sets; -1 for none.
-  std::array<int, kMaxLawParameters> parameterOfRow_{-1, -1, -1, -1};
+  std::array<int, kMaxFormulaParameters> parameterOfRow_{-1, -1, -1, -1};
 };

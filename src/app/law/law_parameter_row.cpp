@@ -59,6 +59,8 @@ LawParameterRow::LawParameterRow(QGridLayout& grid, int row, const QString& pref
 void LawParameterRow::SetRange(const LawParameterSpec& range, bool anyFiniteValue) {
   range_ = range;
   anyFiniteValue_ = anyFiniteValue;
+  const QSignalBlocker quiet(slider_);
+  slider_->setRange(0, range.twoValued ? 1 : kSliderSteps);
 }
 
 void LawParameterRow::SetValue(double value) {
@@ -80,12 +82,14 @@ void LawParameterRow::SetShown(bool shown) {
   }
 }
 
-// Steps of the slider are exact fractions of the range; the box shows the step's value.
+// Steps of the slider are exact fractions of the range (a two-valued one has its two ends); the
+// box shows the step's value.
 void LawParameterRow::OnSliderMoved(int position) {
-  const double value = position == kSliderSteps
+  const int steps = slider_->maximum();
+  const double value = position == steps
                            ? range_.highest
                            : range_.lowest + (range_.highest - range_.lowest) * position /
-                                                 static_cast<double>(kSliderSteps);
+                                                 static_cast<double>(steps);
   value_ = value;
   box_->setText(DoubleText(value));
   MarkInputBox(*box_, QString());
@@ -98,6 +102,12 @@ void LawParameterRow::OnTextEdited() {
     MarkInputBox(
         *box_,
         QCoreApplication::translate("LawWindow", "Не число: остаётся %1").arg(DoubleText(value_)));
+    return;
+  }
+  if (!anyFiniteValue_ && range_.twoValued && !InLawRange(range_, reading.value)) {
+    MarkInputBox(
+        *box_, QCoreApplication::translate("LawWindow", "Только %1 или %2: остаётся %3")
+                   .arg(DoubleText(range_.lowest), DoubleText(range_.highest), DoubleText(value_)));
     return;
   }
   if (!anyFiniteValue_ && !InLawRange(range_, reading.value)) {
@@ -119,5 +129,5 @@ int LawParameterRow::PositionOf(double value) const {
   const double span = range_.highest - range_.lowest;
   if (!(span > 0.0)) return 0;
   const double fraction = std::clamp((value - range_.lowest) / span, 0.0, 1.0);
-  return static_cast<int>(std::lrint(fraction * kSliderSteps));
+  return static_cast<int>(std::lrint(fraction * slider_->maximum()));
 }

@@ -17,10 +17,6 @@ constexpr std::array<LawParameterSpec, 4> kParameters{
      {"xi", -0.99, 0.99, -0.25, GS_TRANSLATE_NOOP("CoreTexts", "Асимметрия индикатрисы ξ")}}};
 
 // The starter: H(x) = (1 + 2x) / (1 + 2 sqrt(1 - w) x), over its value at i = e = g = 0.
-double HenyeyGreenstein(double cosG, double xi) {
-  return (1.0 - xi * xi) / std::pow(1.0 + 2.0 * xi * cosG + xi * xi, 1.5);
-}
-
 // The opposition surge: B0 / (1 + tan(g / 2) / h), finite at g = 0.
 double OppositionSurge(double angleG, double b0, double h) {
   return b0 / (1.0 + std::tan(angleG / 2.0) / h);

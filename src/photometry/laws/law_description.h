@@ -30,6 +30,9 @@ struct LawParameterSpec {
   // L=mcewen for McEwen's L(g)"); empty for none.
   const char* usageUnit = "";
   const char* usageNote = "";
+  // A switch between two choices, its range's two ends ("Hyear": 1981 or 2002): no value
+  // between them is taken, the window's slider has the two steps and a fit leaves it alone.
+  bool twoValued = false;
 };
 
 struct LawDescription {

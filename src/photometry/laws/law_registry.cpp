@@ -6,8 +6,8 @@ namespace {
 
 std::vector<LawDescription>& Registry() {
   static std::vector<LawDescription> laws{
-      MinnaertLaw(), LommelSeeligerLaw(), LunarLambertLaw(), OrenNayarLaw(),
-      HapkeLaw(),    BlinnPhongLaw(),     CookTorranceLaw(), FormulaLaw(),
+      MinnaertLaw(),   LommelSeeligerLaw(), LunarLambertLaw(), OrenNayarLaw(), HapkeLaw(),
+      HapkeRoughLaw(), BlinnPhongLaw(),     CookTorranceLaw(), FormulaLaw(),
   };
   return laws;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Every additional law's description, in menu order: the seven laws of laws/*.cpp (kind 5
+// Every additional law's description, in menu order: the eight laws of laws/*.cpp (kind 5
 // first), then the custom formula (laws/formula.cpp). The law catalogue, the starter formulas,
 // the laws' texts, the renderer's --help, the «Функция» menu and the help's contents read them
 // from here.
@@ -20,6 +20,7 @@ const LawDescription& LommelSeeligerLaw();
 const LawDescription& LunarLambertLaw();
 const LawDescription& OrenNayarLaw();
 const LawDescription& HapkeLaw();
+const LawDescription& HapkeRoughLaw();
 const LawDescription& BlinnPhongLaw();
 const LawDescription& CookTorranceLaw();
 const LawDescription& FormulaLaw();
