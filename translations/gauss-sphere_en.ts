@@ -2909,4 +2909,19 @@
         <translation>Surface</translation>
     </message>
 </context>
+<context>
+    <name>WindowsMenu</name>
+    <message>
+        <source>&amp;Окна</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>Расположить рядом</source>
+        <translation>Arrange side by side</translation>
+    </message>
+    <message>
+        <source>Открытые окна (%1) не помещаются рядом на этом экране (%2×%3): закройте какие-нибудь из них.</source>
+        <translation>The open windows (%1) do not fit side by side on this screen (%2×%3): close some of them.</translation>
+    </message>
+</context>
 </TS>

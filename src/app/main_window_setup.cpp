@@ -93,6 +93,7 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
   windows.bigSphere = companions_->BigSphereAction()->isChecked();
   windows.phaseCurve = companions_->PhaseCurveAction()->isChecked();
   windows.compare = companions_->CompareAction()->isChecked();
+  CapturePlaces(windows);
   setup.curves = companions_->CurvesOf();
   return setup;
 }
@@ -126,6 +127,7 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   if (setup.picture.autoExposure) form_->ShadeAtBrightestExposure();
   if (exposure_ != nullptr) exposure_->ShowExposure(form_->State().exposure);
   companions_->RestoreCurves(setup.curves);
+  RestorePlaces(setup.windows);
   return std::nullopt;
 }
 

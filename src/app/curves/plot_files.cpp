@@ -66,7 +66,7 @@ std::optional<QString> WriteDataFile(const std::string& csv, const QString& path
 
 std::variant<QSize, QString> ReadPlotSize(const QString& text) {
   static const QRegularExpression kSize(
-      QStringLiteral("^\\s*(\\d{1,6})\\s*[x×хХX]\\s*(\\d{1,6})\\s*$"));
+      QStringLiteral("^\\s*(\\d{1,6})\\s*[x×\\x{0445}\\x{0425}X]\\s*(\\d{1,6})\\s*$"));
   const QRegularExpressionMatch match = kSize.match(text);
   const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
   const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
