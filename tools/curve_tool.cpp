@@ -134,8 +134,6 @@ std::variant<CurveData, std::string> ProfileData(const RenderJob& job) {
 // columns (g; or x and y; or e, x and y). Each entry's own CSV is numbers under a fixed header,
 // so it splits at its commas; the joined rows head each entry's column with the entry as typed.
 std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
-  static const QColor kColours[] = {QColor(20, 60, 160),  QColor(200, 40, 40), QColor(0, 140, 60),
-                                    QColor(150, 60, 180), QColor(0, 150, 170), QColor(120, 90, 0)};
   CurveData merged;
   std::vector<CurveSeries> references;
   std::vector<std::vector<std::string>> table;
@@ -155,7 +153,7 @@ std::variant<CurveData, std::string> ComparedCurves(const RenderJob& job) {
     }
     CurveSeries series = curve.plot.series.front();
     series.name = ComparedCaption(sub, job.compare[k]);
-    series.colour = kColours[k % std::size(kColours)];
+    series.colour = ComparedColour(k);
     merged.plot.series.push_back(series);
     std::istringstream lines(curve.csv);
     size_t row = 0;

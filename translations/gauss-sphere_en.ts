@@ -1385,6 +1385,10 @@
         <source>невязки</source>
         <translation>residuals</translation>
     </message>
+    <message>
+        <source>Фазовые кривые: %1</source>
+        <translation>Phase curves: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExamplesMenu</name>
@@ -2207,6 +2211,88 @@
     </message>
 </context>
 <context>
+    <name>ParameterValues</name>
+    <message>
+        <source>значений больше %1</source>
+        <translation>more than %1 values</translation>
+    </message>
+    <message>
+        <source>«%1» — не число</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>%1 = %2 вне диапазона от %3 до %4</source>
+        <translation>%1 = %2 is outside the range %3 to %4</translation>
+    </message>
+    <message>
+        <source>Кривые при значениях</source>
+        <translation>Curves at the values of</translation>
+    </message>
+    <message>
+        <source>например 0,5; 1; 1,5 — Enter</source>
+        <translation>such as 0.5; 1; 1.5, then Enter</translation>
+    </message>
+    <message>
+        <source>У этой функции нет параметров из каталога законов: выберите закон в «Функции»</source>
+        <translation>This function has no parameters in the laws' catalogue: choose a law from “Function”</translation>
+    </message>
+    <message>
+        <source>Значения «%1» не подходят: %2. Кривые не изменены.</source>
+        <translation>The values “%1” will not do: %2. The curves are unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotAxes</name>
+    <message>
+        <source>по оси %1 нужны и минимум, и максимум (или ни того, ни другого — диапазон сам)</source>
+        <translation>the %1 axis needs both a minimum and a maximum (or neither, for the automatic range)</translation>
+    </message>
+    <message>
+        <source>«%1» по оси %2 — не число</source>
+        <translation>“%1” on the %2 axis is not a number</translation>
+    </message>
+    <message>
+        <source>минимум по оси %1 должен быть меньше максимума</source>
+        <translation>the minimum of the %1 axis must be below its maximum</translation>
+    </message>
+    <message>
+        <source>звёздные величины — уже логарифм яркости; логарифмическая шкала нужна только для яркости</source>
+        <translation>magnitudes are a logarithm of the brightness already; a logarithmic scale is for brightness only</translation>
+    </message>
+    <message>
+        <source>на графике есть значения меньше нуля: у них нет логарифма</source>
+        <translation>the plot has values below zero, which have no logarithm</translation>
+    </message>
+    <message>
+        <source>на графике нет значений больше нуля</source>
+        <translation>the plot has no values above zero</translation>
+    </message>
+    <message>
+        <source>логарифмическая шкала по y невозможна: %1</source>
+        <translation>a logarithmic y axis is not possible: %1</translation>
+    </message>
+    <message>
+        <source>на логарифмической шкале минимум по y должен быть больше нуля</source>
+        <translation>on a logarithmic scale the minimum of y must be above zero</translation>
+    </message>
+    <message>
+        <source>Лог. y</source>
+        <translation>Log y</translation>
+    </message>
+    <message>
+        <source>Авто</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Диапазоны осей по данным, шкала y линейная</source>
+        <translation>The axes' ranges from the data, a linear y scale</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+<context>
     <name>PlotView</name>
     <message>
         <source>график сохраняется только в файл PNG (.png), SVG (.svg) или PDF (.pdf)</source>
@@ -2255,6 +2341,30 @@
     <message>
         <source>Не удалось сохранить данные в файл «%1»: %2.</source>
         <translation>Could not save the data to the file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Сохранить график размером…</source>
+        <translation>Save plot at a size…</translation>
+    </message>
+    <message>
+        <source>Сохранить график размером</source>
+        <translation>Save plot at a size</translation>
+    </message>
+    <message>
+        <source>Ширина × высота, пикселей:</source>
+        <translation>Width × height, pixels:</translation>
+    </message>
+    <message>
+        <source>Размер «%1» не подходит: %2.</source>
+        <translation>The size “%1” will not do: %2.</translation>
+    </message>
+    <message>
+        <source>размер — ширина и высота в пикселях от %1 до %2, например 1600×900</source>
+        <translation>a size is a width and a height in pixels from %1 to %2, such as 1600×900</translation>
+    </message>
+    <message>
+        <source>Диапазон осей не изменён: %1.</source>
+        <translation>The axes' ranges are unchanged: %1.</translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2978,21 @@
     <message>
         <source>Поверхность</source>
         <translation>Surface</translation>
+    </message>
+</context>
+<context>
+    <name>WindowsMenu</name>
+    <message>
+        <source>&amp;Окна</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>Расположить рядом</source>
+        <translation>Arrange side by side</translation>
+    </message>
+    <message>
+        <source>Открытые окна (%1) не помещаются рядом на этом экране (%2×%3): закройте какие-нибудь из них.</source>
+        <translation>The open windows (%1) do not fit side by side on this screen (%2×%3): close some of them.</translation>
     </message>
 </context>
 </TS>

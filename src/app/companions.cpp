@@ -45,6 +45,7 @@ Companions::Companions(Form1& form) : QObject(&form), form_(form) {
   connect(&form, &Form1::PassesCancelled, this, &Companions::CancelPasses);
   connect(&form, &Form1::OverlayChoiceChanged, this, [this](const OverlayChoice& choice) {
     if (mapWindow_ != nullptr) mapWindow_->SetOverlayChoice(choice);
+    SetPlotLineWidth(choice.lineWidth);
   });
 }
 

@@ -92,6 +92,8 @@ class Companions final : public QObject, public CompanionWindows {
   void OpenPhaseCurve();
   void OpenCompare();
   void ShowPassInCurves(const LastPass& pass);
+  // «Толщина линий» to every plot window made.
+  void SetPlotLineWidth(int width);
   // The profile along `line` (logical coordinates) of the form's picture, of the map's picture
   // or of surface image `image`.
   void ShowSphereProfile(QLineF line);

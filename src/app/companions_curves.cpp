@@ -16,6 +16,7 @@
 #include "app/curves/compare_window.h"
 #include "app/curves/observations_panel.h"
 #include "app/curves/phase_curve_window.h"
+#include "app/curves/plot_view.h"
 #include "app/curves/profile_drag.h"
 #include "app/curves/profile_window.h"
 #include "app/form/form1.h"
@@ -54,6 +55,7 @@ PhaseCurveWindow& Companions::MadePhaseCurve() {
     phaseCurve_ = new PhaseCurveWindow(form_.Jobs(), &form_);
     CompanionPlacement::Follow(*phaseCurve_, *form_.window());
     connect(phaseCurve_, &PhaseCurveWindow::ShownChanged, openPhaseCurve_, &QAction::setChecked);
+    phaseCurve_->SetLineWidth(form_.Overlay().lineWidth);
     if (form_.LastPassResult()) phaseCurve_->ShowPass(*form_.LastPassResult());
   }
   return *phaseCurve_;
@@ -86,6 +88,11 @@ void Companions::ShowPassInCurves(const LastPass& pass) {
   }
 }
 
+void Companions::SetPlotLineWidth(int width) {
+  if (phaseCurve_ != nullptr) phaseCurve_->SetLineWidth(width);
+  if (profile_ != nullptr) profile_->View().SetLineWidth(width);
+}
+
 ProfileWindow& Companions::ProfileShown(PictureBox& picture, QLineF line) {
   if (profile_ == nullptr) {
     profile_ = new ProfileWindow(&form_);
@@ -96,6 +103,7 @@ ProfileWindow& Companions::ProfileShown(PictureBox& picture, QLineF line) {
     });
     connect(&profile_->EquatorButton(), &QPushButton::clicked, this,
             &Companions::ShowEquatorProfile);
+    profile_->View().SetLineWidth(form_.Overlay().lineWidth);
   }
   if (profiled_ != nullptr && profiled_ != &picture) profiled_->SetLineMark(std::nullopt);
   equatorShown_ = false;

@@ -29,6 +29,7 @@
 #include "app/overlay_menu.h"
 #include "app/picture/picture_menu.h"
 #include "app/setup_menu.h"
+#include "app/windows_menu.h"
 #include "model/backgrounds.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -47,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   AddFileMenu();
   AddViewMenu();
   AddFunctionMenu();
+  AddWindowsMenu(*this);
   AddHelpMenu();
 }
 

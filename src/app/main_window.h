@@ -21,7 +21,10 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "setup/setup.h"
 
@@ -92,6 +95,11 @@ class MainWindow final : public QMainWindow {
   void AddHelpMenu();
   LawWindow& EnsureLawWindow();
   void ShowSetupWindows(const WindowsSetup& windows);
+  // In main_window_places.cpp: the windows whose places a setup keeps, by key (none for a window
+  // not yet made); their places kept, and put back.
+  std::vector<std::pair<std::string, QWidget*>> PlacedWindows() const;
+  void CapturePlaces(WindowsSetup& windows) const;
+  void RestorePlaces(const WindowsSetup& windows);
   HelpWindow& EnsureHelp();
 
   Form1* form_ = nullptr;

@@ -98,6 +98,7 @@ std::variant<Setup, QString> MainWindow::CaptureSetup() const {
   windows.bigSphere = companions_->BigSphereAction()->isChecked();
   windows.phaseCurve = companions_->PhaseCurveAction()->isChecked();
   windows.compare = companions_->CompareAction()->isChecked();
+  CapturePlaces(windows);
   setup.curves = companions_->CurvesOf();
   return setup;
 }
@@ -144,6 +145,7 @@ std::optional<QString> MainWindow::ApplySetup(const Setup& setup) {
   if (setup.picture.autoExposure) form_->ShadeAtBrightestExposure();
   if (exposure_ != nullptr) exposure_->ShowExposure(form_->State().exposure);
   companions_->RestoreCurves(setup.curves, points);
+  RestorePlaces(setup.windows);
   return std::nullopt;
 }
 

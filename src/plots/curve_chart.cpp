@@ -6,6 +6,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QPainter>
 #include <QPen>
 #include <QScatterSeries>
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr double kMarkerSize = 7.0;  // an observed point's dot, in pixels at line width 1
+constexpr double kLogSpan = 1e6;     // the automatic logarithmic axis spans six decades at most
 
 struct Span {
   double low = std::numeric_limits<double>::infinity();
@@ -50,6 +52,57 @@ QValueAxis* MakeAxis(const QString& title, Span span, const QLocale& locale, boo
   axis->setLabelsFont(font);
   axis->setLabelsVisible(true);
   return axis;
+}
+
+// A logarithmic y axis over the points above 0 (or the typed range), whole decades by default.
+QLogValueAxis* MakeLogAxis(const CurvePlot& plot) {
+  Span positive;
+  for (const CurveSeries& curve : plot.series) {
+    for (const QPointF& point : curve.points) {
+      if (point.y() > 0.0) positive.Add(point.y());
+    }
+  }
+  auto* axis = new QLogValueAxis;
+  axis->setTitleText(plot.yTitle);
+  axis->setBase(10.0);
+  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setMinorTickCount(-1);
+  if (plot.yTyped) {
+    axis->setRange(plot.yTyped->first, plot.yTyped->second);
+  } else if (std::isfinite(positive.low)) {
+    // At most kLogDecades below the top: a value falling to 0 (the phase curve at 180 degrees)
+    // would otherwise squeeze the curves into the top of the plot.
+    const double high = std::pow(10.0, std::ceil(std::log10(positive.high)));
+    const double low =
+        std::max(std::pow(10.0, std::floor(std::log10(positive.low))), high / kLogSpan);
+    axis->setRange(low, high > low ? high : low * 10.0);
+  } else {
+    axis->setRange(0.1, 1.0);
+  }
+  QFont font = axis->labelsFont();
+  font.setPixelSize(12);
+  axis->setLabelsFont(font);
+  return axis;
+}
+
+QFont Scaled(QFont font, double scale) {
+  if (font.pixelSize() > 0) {
+    font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
+  } else {
+    font.setPointSizeF(font.pointSizeF() * scale);
+  }
+  return font;
+}
+
+// Every text of the chart `scale` times its size: the title, the axes' numbers and titles and
+// the legend.
+void ScaleFonts(QChart& chart, double scale) {
+  chart.setTitleFont(Scaled(chart.titleFont(), scale));
+  for (QAbstractAxis* axis : chart.axes()) {
+    axis->setLabelsFont(Scaled(axis->labelsFont(), scale));
+    axis->setTitleFont(Scaled(axis->titleFont(), scale));
+  }
+  chart.legend()->setFont(Scaled(chart.legend()->font(), scale));
 }
 
 void DrawChart(const CurvePlot& plot, QSize size, int magnification, QPainter& painter) {
@@ -89,12 +142,20 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
     if (plot.xTicks > 1) xAxis->setTickCount(plot.xTicks);
     if (!plot.xFormat.isEmpty()) xAxis->setLabelFormat(plot.xFormat);
   }
+  if (plot.xTyped) xAxis->setRange(plot.xTyped->first, plot.xTyped->second);
   if (plot.yRange) {
     ys.low = plot.yRange->first;
     ys.high = plot.yRange->second;
     ys.Settle();
   }
-  QValueAxis* yAxis = MakeAxis(plot.yTitle, ys, plot.locale, plot.yReversed);
+  QAbstractAxis* yAxis = nullptr;
+  if (plot.yLog) {
+    yAxis = MakeLogAxis(plot);
+  } else {
+    QValueAxis* linear = MakeAxis(plot.yTitle, ys, plot.locale, plot.yReversed);
+    if (plot.yTyped) linear->setRange(plot.yTyped->first, plot.yTyped->second);
+    yAxis = linear;
+  }
   chart->addAxis(xAxis, Qt::AlignBottom);
   chart->addAxis(yAxis, Qt::AlignLeft);
   for (const CurveSeries& curve : plot.series) {
@@ -111,7 +172,9 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
     }
     series->setName(curve.name);
     for (const QPointF& point : curve.points) {
-      if (std::isfinite(point.x()) && std::isfinite(point.y())) series->append(point);
+      if (!std::isfinite(point.x()) || !std::isfinite(point.y())) continue;
+      if (plot.yLog && !(point.y() > 0.0)) continue;  // no place on a logarithmic axis
+      series->append(point);
     }
     chart->addSeries(series);
     series->attachAxis(xAxis);
@@ -122,6 +185,7 @@ std::unique_ptr<QChart> MakeCurveChart(const CurvePlot& plot) {
     }
   }
   chart->legend()->setAlignment(Qt::AlignBottom);
+  if (plot.fontScale != 1.0) ScaleFonts(*chart, plot.fontScale);
   return chart;
 }
 

@@ -42,6 +42,12 @@ struct CurvePlot {
   // A fixed y range, rounded to nice numbers; by default the points' range.
   std::optional<std::pair<double, double>> yRange;
   double lineWidth = 1.0;  // the curves' pens are 2 * lineWidth pixels wide
+  // Shaped in a plot window: the texts' fonts this many times their size; typed ranges shown
+  // exactly as typed (over xRange and yRange); a logarithmic y axis (the points above 0 drawn).
+  double fontScale = 1.0;
+  std::optional<std::pair<double, double>> xTyped;
+  std::optional<std::pair<double, double>> yTyped;
+  bool yLog = false;
 };
 
 inline constexpr QSize kPlotFileSize(760, 460);

@@ -80,6 +80,35 @@ CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes)
   return plot;
 }
 
+QColor ComparedColour(size_t k) {
+  static const QColor kColours[] = {QColor(20, 60, 160),  QColor(200, 40, 40), QColor(0, 140, 60),
+                                    QColor(150, 60, 180), QColor(0, 150, 170), QColor(120, 90, 0)};
+  return kColours[k % std::size(kColours)];
+}
+
+CurvePlot PhaseCurvesPlot(const std::vector<PhaseCurve>& curves, const std::vector<QString>& labels,
+                          int32_t kind, bool magnitudes) {
+  if (curves.empty()) return CurvePlot{};
+  CurvePlot plot = PhaseCurvePlot(curves.front(), kind, magnitudes);
+  plot.title =
+      Text(QT_TRANSLATE_NOOP("CurvePlots", "Фазовые кривые: %1")).arg(PlottedFunctionName(kind));
+  const CurveSeries own = plot.series.front();
+  plot.series.erase(plot.series.begin());
+  for (size_t k = 0; k < curves.size(); ++k) {
+    CurveSeries series = own;
+    series.name = k < labels.size() ? labels[k] : QString();
+    series.colour = ComparedColour(k);
+    series.points.clear();
+    for (size_t n = 0; n < curves[k].degrees.size(); ++n) {
+      const double value = curves[k].brightness[n];
+      series.points.emplace_back(curves[k].degrees[n], magnitudes ? Magnitude(value) : value);
+    }
+    plot.series.insert(plot.series.begin() + static_cast<std::ptrdiff_t>(k), series);
+  }
+  if (magnitudes) plot.yRange = MagnitudeRange(plot.series);
+  return plot;
+}
+
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples) {
   CurvePlot plot;
   plot.title = Text(QT_TRANSLATE_NOOP("CurvePlots", "Профиль"));

@@ -22,6 +22,14 @@ QString PlottedFunctionName(int32_t kind);
 
 CurvePlot PhaseCurvePlot(const PhaseCurve& curve, int32_t kind, bool magnitudes);
 
+// The law's phase curve at several values of one of its parameters, each labelled («k = 0.5»)
+// in the colours compared curves take, beside the two closed forms.
+CurvePlot PhaseCurvesPlot(const std::vector<PhaseCurve>& curves, const std::vector<QString>& labels,
+                          int32_t kind, bool magnitudes);
+
+// The colour of the k-th of several compared curves (six, then again).
+QColor ComparedColour(size_t k);
+
 CurvePlot ProfilePlot(const std::vector<ProfileSample>& samples);
 
 // The profile along the photometric equator (curves/photometric_equator.h): phi and the painted

@@ -124,6 +124,18 @@ void ReadWindows(SetupSection& root, WindowsSetup& windows) {
   section->Bool("bigSphere", windows.bigSphere);
   section->Bool("phaseCurve", windows.phaseCurve);
   section->Bool("compare", windows.compare);
+  std::optional<SetupSection> places = section->Section("places");
+  if (!places) return;
+  for (const char* key : kWindowPlaceKeys) {
+    std::optional<SetupSection> one = places->Section(key);
+    if (!one) continue;
+    WindowPlace place{0, 0, kMinPlaceSide, kMinPlaceSide};
+    one->Integer("x", place.x, -kPlaceCoordinateLimit, kPlaceCoordinateLimit);
+    one->Integer("y", place.y, -kPlaceCoordinateLimit, kPlaceCoordinateLimit);
+    one->Integer("width", place.width, kMinPlaceSide, kMaxPlaceSide);
+    one->Integer("height", place.height, kMinPlaceSide, kMaxPlaceSide);
+    windows.places[key] = place;
+  }
 }
 
 void ReadCurves(SetupSection& root, const QDir& folder, CurvesSetup& curves) {

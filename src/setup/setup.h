@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,22 @@ struct SurfaceSetup {
 // The surface a fresh window holds: the first kind of the catalogue at its start values.
 SurfaceSetup StartSurfaceSetup();
 
+struct WindowPlace {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+
+  bool operator==(const WindowPlace&) const = default;
+};
+
+// The windows whose places a setup keeps.
+inline constexpr const char* kWindowPlaceKeys[] = {
+    "main", "map", "surface", "law", "exposure", "bigSphere", "phaseCurve", "compare", "profile"};
+inline constexpr int kPlaceCoordinateLimit = 100000;
+inline constexpr int kMinPlaceSide = 50;
+inline constexpr int kMaxPlaceSide = 20000;
+
 // Which windows are open beside the main one.
 struct WindowsSetup {
   bool map = false;
@@ -138,6 +155,9 @@ struct WindowsSetup {
   bool bigSphere = false;
   bool phaseCurve = false;
   bool compare = false;
+  // Where each window was, by its key ("main", "map", "phaseCurve", ...; kWindowPlaceKeys): its
+  // client area in screen pixels. Empty in a setup written before windows kept their places.
+  std::map<std::string, WindowPlace> places;
 
   bool operator==(const WindowsSetup&) const = default;
 };

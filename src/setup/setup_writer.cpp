@@ -112,7 +112,7 @@ QJsonObject SurfaceObject(const SurfaceSetup& surface) {
 }
 
 QJsonObject WindowsObject(const WindowsSetup& windows) {
-  return QJsonObject{{"map", windows.map},
+  QJsonObject object{{"map", windows.map},
                      {"sources", windows.sources},
                      {"surface", windows.surface},
                      {"law", windows.law},
@@ -120,6 +120,18 @@ QJsonObject WindowsObject(const WindowsSetup& windows) {
                      {"bigSphere", windows.bigSphere},
                      {"phaseCurve", windows.phaseCurve},
                      {"compare", windows.compare}};
+  // Only when kept: a setup without places is written as before.
+  if (!windows.places.empty()) {
+    QJsonObject places;
+    for (const auto& [key, place] : windows.places) {
+      places.insert(
+          QString::fromStdString(key),
+          QJsonObject{
+              {"x", place.x}, {"y", place.y}, {"width", place.width}, {"height", place.height}});
+    }
+    object.insert("places", places);
+  }
+  return object;
 }
 
 // Only what differs from a fresh window: a file that uses none of it reads in a version that

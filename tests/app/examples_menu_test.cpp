@@ -37,8 +37,10 @@ class ExamplesMenuTest : public QObject {
       menu->findChild<QAction*>(QStringLiteral("Example_") + QLatin1String(example.file))
           ->trigger();
       QVERIFY2(watch.texts().isEmpty(), qPrintable(watch.texts().join(u'\n')));
-      const std::variant<Setup, QString> held = main->CaptureSetup();
+      std::variant<Setup, QString> held = main->CaptureSetup();
       QVERIFY(std::holds_alternative<Setup>(held));
+      // The examples keep no places: the windows stand where this screen put them.
+      std::get<Setup>(held).windows.places.clear();
       QCOMPARE(WriteSetup(std::get<Setup>(held)), WriteSetup(reading.setup));
     }
     QCOMPARE(main->Setups().RecentFiles(), recent);

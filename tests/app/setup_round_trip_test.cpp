@@ -88,9 +88,12 @@ class SetupRoundTripTest : public QObject {
         setup.picture.contourLines = setup.picture.outline = setup.picture.sourceMark = false;
       }
       QVERIFY(!shown->ApplySetup(setup));
-      // Every setting came back from the controls as it went in, bit for bit.
+      // Every setting came back from the controls as it went in, bit for bit; the windows'
+      // places are where this screen put them (windows_arrange_test keeps them).
       const ::Setup saved = Captured(*shown);
-      QVERIFY(saved == setup);
+      ::Setup withoutPlaces = saved;
+      withoutPlaces.windows.places.clear();
+      QVERIFY(withoutPlaces == setup);
       const QString path = folder.filePath(QStringLiteral("trip%1.gsetup").arg(trip));
       QVERIFY(shown->Setups().Save(path));
       const SetupOutcome read = ReadSetupFile(path);

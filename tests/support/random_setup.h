@@ -99,6 +99,16 @@ class RandomSetup {
     if (Coin()) setup.curves.observationsPath = observations;
     if (Coin()) setup.surface.albedoPath = albedo;
     if (Coin()) setup.surface.elevationPath = elevation;
+    for (const char* key : kWindowPlaceKeys) {
+      if (!Coin()) continue;
+      const auto within = [this](int low, int high) {
+        return low + static_cast<int>(Whole(0, static_cast<size_t>(high - low)));
+      };
+      windows.places[key] = {within(-kPlaceCoordinateLimit, kPlaceCoordinateLimit),
+                             within(-kPlaceCoordinateLimit, kPlaceCoordinateLimit),
+                             within(kMinPlaceSide, kMaxPlaceSide),
+                             within(kMinPlaceSide, kMaxPlaceSide)};
+    }
     return setup;
   }
 

@@ -15,6 +15,8 @@
 #include "app/common/input_box_mark.h"
 #include "app/common/locale_numbers.h"
 #include "app/curves/observations_panel.h"
+#include "app/curves/parameter_values.h"
+#include "app/curves/parameter_values_row.h"
 #include "app/curves/plot_view.h"
 #include "app/language/translated_texts.h"
 #include "app/picture/background_pass.h"
@@ -86,12 +88,15 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
   albedoRow->addStretch(1);
   albedoRow->addWidget(opposition_);
   albedoRow->addWidget(magnitudes_);
+  valuesRow_ = new ParameterValuesRow(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_, 1);
+  layout->addWidget(valuesRow_);
   layout->addWidget(integral_);
   layout->addLayout(albedoRow);
   connect(magnitudes_, &QCheckBox::toggled, this, &PhaseCurveWindow::ShowCurve);
   connect(opposition_, &QCheckBox::toggled, this, &PhaseCurveWindow::Compute);
+  connect(valuesRow_, &ParameterValuesRow::ValuesChosen, this, &PhaseCurveWindow::Compute);
   connect(albedoBox_, &QLineEdit::textEdited, this, &PhaseCurveWindow::ReadAlbedo);
   connect(observations_, &ObservationsPanel::Opened, this, [this] { tabs_->setCurrentIndex(1); });
   pass_ = new BackgroundPass(jobs, *view_, this);
@@ -114,8 +119,15 @@ PhaseCurveWindow::PhaseCurveWindow(JobRunner& jobs, QWidget* parent)
 
 void PhaseCurveWindow::ShowPass(const LastPass& pass) {
   requested_ = pass;
+  valuesRow_->SetLaw(pass.state.reflectanceKind);
   observations_->SetLaw(pass.state, albedo_);
   Compute();
+}
+
+void PhaseCurveWindow::SetLineWidth(int width) {
+  view_->SetLineWidth(width);
+  observations_->PointsView().SetLineWidth(width);
+  observations_->ResidualView().SetLineWidth(width);
 }
 
 void PhaseCurveWindow::CancelPass() { pass_->Cancel(); }
@@ -124,17 +136,38 @@ void PhaseCurveWindow::Compute() {
   if (!requested_ || !isVisible()) return;
   auto result = std::make_shared<std::optional<PhaseCurve>>();
   auto photometry = std::make_shared<std::optional<DiscPhotometry>>();
+  auto valued = std::make_shared<std::vector<PhaseCurve>>();
   const RenderState state = requested_->state;
   const bool close = opposition_->isChecked();
+  const int index = valuesRow_->ParameterIndex();
+  const std::vector<double> values = valuesRow_->Values();
+  std::vector<QString> labels;
+  for (const double value : values)
+    labels.push_back(ParameterLabel(*valuesRow_->Parameter(), value));
   pass_->Start(
-      [result, photometry, state, close] {
-        *result = close ? ComputePhaseCurve(state, kOppositionStepDegrees, kPhaseGridSide,
-                                            kOppositionLastDegrees)
-                        : ComputePhaseCurve(state, kStepDegrees);
+      [result, photometry, valued, state, index, values, close] {
+        const auto curveOf = [close](const RenderState& one) {
+          return close ? ComputePhaseCurve(one, kOppositionStepDegrees, kPhaseGridSide,
+                                           kOppositionLastDegrees)
+                       : ComputePhaseCurve(one, kStepDegrees);
+        };
+        *result = curveOf(state);
         if (*result) *photometry = ComputeDiscPhotometry(state, 1.0);
+        for (const double value : values) {
+          RenderState one = state;
+          one.law.parameters[static_cast<size_t>(index)] = value;
+          std::optional<PhaseCurve> curve = curveOf(one);
+          if (!curve) {  // cancelled, or dark at this value: the law's own curve alone
+            valued->clear();
+            return;
+          }
+          valued->push_back(std::move(*curve));
+        }
       },
-      [this, result, photometry, kind = state.reflectanceKind] {
+      [this, result, photometry, valued, labels, kind = state.reflectanceKind] {
         curve_ = std::move(*result);
+        valueCurves_ = std::move(*valued);
+        valueLabels_ = labels;
         photometry_ = *photometry;
         kind_ = kind;
         ShowCurve();
@@ -143,7 +176,10 @@ void PhaseCurveWindow::Compute() {
 }
 
 void PhaseCurveWindow::ShowCurve() {
-  if (curve_) {
+  if (curve_ && !valueCurves_.empty()) {
+    view_->SetPlot(PhaseCurvesPlot(valueCurves_, valueLabels_, kind_, magnitudes_->isChecked()),
+                   ParameterCurvesCsv(valueCurves_, valueLabels_));
+  } else if (curve_) {
     view_->SetPlot(PhaseCurvePlot(*curve_, kind_, magnitudes_->isChecked()),
                    PhaseCurveCsv(*curve_));
   } else {

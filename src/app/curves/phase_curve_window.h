@@ -8,13 +8,15 @@
 // thread (one degree a step, in 64-bit on a fine grid of the disc) for every pass shown while the
 // window is open; «В звёздных величинах» plots -2.5 log10 Phi, magnitudes growing downwards, as
 // astronomers plot it. The tab «Наблюдения» holds observed points and their fit
-// (observations_panel.h).
+// (observations_panel.h). Under it, values typed for one of the law's parameters draw its curve
+// at each instead (parameter_values_row.h), «k = 0.5» …
 //
 //   Form1's pass shown -> ShowPass -> ComputePhaseCurve, ComputeDiscPhotometry off the thread
 //   -> PlotView, the albedos' line; -> ObservationsPanel::SetLaw
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "app/common/companion_window.h"
 #include "app/picture/last_pass.h"
@@ -30,6 +32,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
+class ParameterValuesRow;
 
 class PhaseCurveWindow final : public CompanionWindow {
   Q_OBJECT
@@ -51,6 +54,11 @@ class PhaseCurveWindow final : public CompanionWindow {
   double Albedo() const { return albedo_; }
   const std::optional<DiscPhotometry>& Photometry() const { return photometry_; }
   ObservationsPanel& Observations() const { return *observations_; }
+  ParameterValuesRow& ValuesRow() const { return *valuesRow_; }
+  // The curves at the values typed, in their order; empty when none are.
+  const std::vector<PhaseCurve>& ValueCurves() const { return valueCurves_; }
+  // «Толщина линий» to the curve's plot and the observations' two.
+  void SetLineWidth(int width);
 
  signals:
   // A curve was computed and shown.
@@ -74,6 +82,9 @@ class PhaseCurveWindow final : public CompanionWindow {
   QLineEdit* albedoBox_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   ObservationsPanel* observations_ = nullptr;
+  ParameterValuesRow* valuesRow_ = nullptr;
+  std::vector<PhaseCurve> valueCurves_;
+  std::vector<QString> valueLabels_;
   double albedo_ = kStartAlbedo;
   std::optional<DiscPhotometry> photometry_;  // at albedo 1
   BackgroundPass* pass_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -14,8 +15,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
+#include <variant>
 
 #include "app/common/locale_numbers.h"
+#include "app/curves/plot_axes_row.h"
 #include "app/curves/plot_files.h"
 #include "app/language/translated_texts.h"
 
@@ -30,7 +33,10 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
   pointer_->setObjectName(QStringLiteral("PlotPointer"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  axes_ = new PlotAxesRow(this);
+  connect(axes_, &PlotAxesRow::Applied, this, &PlotView::ApplyAxes);
   layout->addWidget(view_, 1);
+  layout->addWidget(axes_);
   layout->addWidget(pointer_);
   menu_ = new QMenu(this);
   TranslatedTexts& texts = TranslatedTexts::Of(*this);
@@ -42,6 +48,11 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
     const QString path = AskPath(false);
     if (!path.isEmpty()) SavePlot(path);
   });
+  QAction* saveSized = menu_->addAction(QString());
+  texts.Keep(saveSized, &QAction::setText, "PlotView",
+             QT_TRANSLATE_NOOP("PlotView", "Сохранить график размером…"));
+  saveSized->setObjectName(QStringLiteral("SavePlotSized"));
+  connect(saveSized, &QAction::triggered, this, &PlotView::SavePlotAtTypedSize);
   QAction* saveData = menu_->addAction(QString());
   texts.Keep(saveData, &QAction::setText, "PlotView",
              QT_TRANSLATE_NOOP("PlotView", "Сохранить данные (CSV)…"));
@@ -59,9 +70,39 @@ void PlotView::SetPlot(const CurvePlot& plot, std::string csv) {
   plot_ = plot;
   plot_.locale = UserLocale();
   csv_ = std::move(csv);
-  view_->setChart(MakeCurveChart(plot_).release());  // the view owns it and drops the last one
+  Show();
+}
+
+void PlotView::SetLineWidth(int width) {
+  if (width == lineWidth_) return;
+  lineWidth_ = width;
+  Show();
+}
+
+bool PlotView::ApplyAxes(const AxisTexts& texts) {
+  const std::variant<AxisRanges, QString> read = ReadAxisRanges(texts, plot_);
+  if (const QString* reason = std::get_if<QString>(&read)) {
+    QMessageBox::warning(
+        this, window()->windowTitle(),
+        QCoreApplication::translate("PlotView", "Диапазон осей не изменён: %1.").arg(*reason));
+    axes_->Show(ranges_);
+    return false;
+  }
+  ranges_ = std::get<AxisRanges>(read);
+  Show();
+  return true;
+}
+
+void PlotView::Show() {
+  axes_->SetLogRefusal(LogRefusal(plot_));
+  shown_ = ShapedByRanges(plot_, ranges_);
+  shown_.lineWidth = lineWidth_;
+  shown_.fontScale = (2.0 + lineWidth_) / 3.0;
+  view_->setChart(MakeCurveChart(shown_).release());  // the view owns it and drops the last one
   pointer_->clear();
 }
+
+QSize PlotView::ShownSize() const { return view_->viewport()->size(); }
 
 QString PlotView::PointerText() const { return pointer_->text(); }
 
@@ -76,7 +117,7 @@ std::optional<std::pair<size_t, QPointF>> PlotView::NearestPoint(QPointF at) con
   for (size_t k = 0; k < plot_.series.size(); ++k) {
     std::optional<QPointF> own;
     QPointF ownShown;
-    for (const QPointF& point : plot_.series[k].points) {
+    for (const QPointF& point : shown_.series[k].points) {
       if (!std::isfinite(point.x()) || !std::isfinite(point.y())) continue;
       const QPointF shown = chart->mapToPosition(point);
       if (!area.contains(shown)) continue;
@@ -132,8 +173,36 @@ QString PlotView::AskPath(bool data) {
       proposed, filters);
 }
 
-bool PlotView::SavePlot(const QString& path) {
-  if (const std::optional<QString> reason = WritePlotFile(plot_, path)) {
+void PlotView::SavePlotAtTypedSize() {
+  const QSize shown = ShownSize();
+  const QString proposed = QStringLiteral("%1×%2").arg(shown.width()).arg(shown.height());
+  std::optional<QString> typed;
+  if (askSize_) {
+    typed = askSize_(proposed);
+  } else {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        this, QCoreApplication::translate("PlotView", "Сохранить график размером"),
+        QCoreApplication::translate("PlotView", "Ширина × высота, пикселей:"), QLineEdit::Normal,
+        proposed, &ok);
+    if (ok) typed = text;
+  }
+  if (!typed) return;
+  const std::variant<QSize, QString> size = ReadPlotSize(*typed);
+  if (const QString* reason = std::get_if<QString>(&size)) {
+    QMessageBox::warning(this, window()->windowTitle(),
+                         QCoreApplication::translate("PlotView", "Размер «%1» не подходит: %2.")
+                             .arg(*typed, *reason));
+    return;
+  }
+  const QString path = AskPath(false);
+  if (!path.isEmpty()) SavePlot(path, std::get<QSize>(size));
+}
+
+bool PlotView::SavePlot(const QString& path) { return SavePlot(path, ShownSize()); }
+
+bool PlotView::SavePlot(const QString& path, QSize size) {
+  if (const std::optional<QString> reason = WritePlotFile(shown_, path, size)) {
     QMessageBox::warning(
         this, window()->windowTitle(),
         QCoreApplication::translate("PlotView", "Не удалось сохранить график в файл «%1»: %2.")
