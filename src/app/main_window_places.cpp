@@ -48,8 +48,11 @@ void MainWindow::RestorePlaces(const WindowsSetup& windows) {
     const auto place = windows.places.find(key);
     if (window == nullptr || place == windows.places.end()) continue;
     const WindowPlace& kept = place->second;
-    QRect area =
-        KeptPlaceOnScreens(QRect(kept.x, kept.y, kept.width, kept.height), screens, mainScreen);
+    // No smaller than the window can be, so that a place brought onto a screen still fits there.
+    const QSize least = QSize(kept.width, kept.height)
+                            .expandedTo(window->minimumSize())
+                            .expandedTo(window->minimumSizeHint());
+    QRect area = KeptPlaceOnScreens(QRect(QPoint(kept.x, kept.y), least), screens, mainScreen);
     if (window == this) area.setSize(size());  // the main window keeps its own size
     window->setGeometry(area);
   }

@@ -68,10 +68,18 @@ class WindowsArrangeTest : public QObject {
     QCOMPARE(setup.windows.places.size(), size_t{4});  // main, map, phaseCurve, compare
 
     // A setup of a machine whose second screen has gone: the window comes onto this screen.
-    setup.windows.places["phaseCurve"] = {available.right() + 3000, 200, 640, 560};
+    // Kept narrower than the window can now be: it comes onto the screen at its least width.
+    setup.windows.places["phaseCurve"] = {available.right() + 3000, 200, 300, 560};
     QVERIFY(!main->ApplySetup(setup));
-    QTRY_VERIFY(available.contains(windows.PhaseCurve()->geometry()));
-    QCOMPARE(windows.PhaseCurve()->size(), QSize(640, 560));
+    QTRY_VERIFY2(available.contains(windows.PhaseCurve()->geometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4, least %5x%6")
+                                .arg(windows.PhaseCurve()->x())
+                                .arg(windows.PhaseCurve()->y())
+                                .arg(windows.PhaseCurve()->width())
+                                .arg(windows.PhaseCurve()->height())
+                                .arg(windows.PhaseCurve()->minimumSizeHint().width())
+                                .arg(windows.PhaseCurve()->minimumSizeHint().height())));
+    QCOMPARE(windows.PhaseCurve()->height(), 560);
 
     // A setup written before places were kept moves no window.
     const QRect mapBefore = windows.MapWindow()->geometry();
